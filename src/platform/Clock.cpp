@@ -1,0 +1,8 @@
+#include "platform/Clock.h"
+
+#include <chrono>
+
+qint64 SteadyClock::nowMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class QLocalServer;
+class QLockFile;
+
+// One running instance per user. The first process listens on a per-user local
+// socket; later processes hand it a one-line message and end.
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    explicit SingleInstance(QString serverName = defaultServerName(), QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    // The per-user socket: $XDG_RUNTIME_DIR/tessaly.sock, else one in the
+    // temporary folder carrying the user id.
+    static QString defaultServerName();
+
+    // Serialises the check for a running instance and the start of listening
+    // between two starts at the same moment. Held until unlock() or the end.
+    void lock();
+    void unlock();
+
+    // Sends `message` to a running instance; false when none answered. Needs
+    // no application object, so a second start ends before opening a display.
+    static bool send(const QString& serverName, const QString& message, int timeoutMs = 3000);
+
+    // Starts listening: this process is now the running instance.
+    bool listen();
+
+signals:
+    void messageReceived(const QString& message);
+
+private:
+    void onNewConnection();
+
+    QString m_serverName;
+    QLocalServer* m_server = nullptr;
+    std::unique_ptr<QLockFile> m_lock;
+};

@@ -1,0 +1,21 @@
+#include "platform/IniSettingsStore.h"
+#include "platform/PlatformServices.h"
+#include "platform/linux/DBusNotifier.h"
+#include "platform/linux/LinuxDesktopService.h"
+#include "platform/linux/LinuxShellActions.h"
+#include "platform/linux/LinuxSystemProbes.h"
+#include "platform/linux/X11GlobalHotKeys.h"
+
+std::unique_ptr<PlatformServices> createPlatformServices() {
+    auto p = std::make_unique<PlatformServices>();
+    p->store = std::make_unique<IniSettingsStore>(IniSettingsStore::defaultPath());
+    p->notifier = std::make_unique<DBusNotifier>();
+    p->desktop = std::make_unique<LinuxDesktopService>(*p->store);
+    p->probes = std::make_unique<LinuxSystemProbes>();
+    p->hotkeys = std::make_unique<X11GlobalHotKeys>();
+    p->shell = std::make_unique<LinuxShellActions>();
+    p->clock = std::make_unique<SteadyClock>();
+    // Translucent, click-through windows exist on Linux desktops.
+    p->widgetsSupported = true;
+    return p;
+}

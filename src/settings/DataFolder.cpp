@@ -1,0 +1,50 @@
+#include "settings/DataFolder.h"
+
+#include "platform/Components.h"
+#include "settings/AppContext.h"
+#include "settings/FileNames.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+DataPaths MakeDataPaths(const QString& dataFolder) {
+    DataPaths p;
+    p.DataFolder = dataFolder;
+    p.WallPapersListPath = dataFolder + QStringLiteral("WallPapersList.tsy");
+    p.CataloguePath = dataFolder + QStringLiteral("wpdlurls.tar");
+    p.InternetListPath = dataFolder + QStringLiteral("wpdlfiles.dat");
+    p.FeedsListPath = dataFolder + QStringLiteral("FeedsList.tsy");
+    p.CacheFilePath = dataFolder + QStringLiteral("IntCacheFile.dat");
+    p.CacheIndexPath = dataFolder + QStringLiteral("IntCacheIndexFile.dat");
+    p.WallpaperBitmapPath = dataFolder + QStringLiteral("Orvane Wallpaper.bmp");
+    return p;
+}
+
+QString ProgramDataFolder() {
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    // Installed: <prefix>/bin/tessaly; build tree: build/tessaly.
+    for (const QString& rel : {QStringLiteral("/../share/tessaly"), QStringLiteral("/share/tessaly")}) {
+        const QString candidate = QDir::cleanPath(exeDir + rel);
+        if (QFileInfo(candidate).isDir())
+            return candidate;
+    }
+    return exeDir;
+}
+
+void InitDataFolder(AppContext& app) {
+    if (app.programFolder.isEmpty())
+        app.programFolder = ProgramDataFolder();
+    const QString programFolder = AddBackslash(app.programFolder);
+
+    const QString special = SpecialFolder(app.IsNT ? 26 : 5);
+    QString folder = special.isEmpty() ? programFolder
+                                       : AddBackslash(special) + QStringLiteral("Orvane Tessaly") +
+                                             QDir::separator();
+    // The user's data folder may not exist yet on a fresh account either.
+    if (!QFileInfo(folder).isDir())
+        QDir().mkpath(folder);
+    if (!QFileInfo(folder).isDir())
+        folder = programFolder;
+    app.paths = MakeDataPaths(folder);
+}

@@ -1,0 +1,223 @@
+#include "settings/SettingsIO.h"
+
+#include "settings/AppContext.h"
+#include "settings/StoredText.h"
+
+#include <variant>
+#include <vector>
+
+namespace {
+
+using Field = std::variant<bool Settings::*, qint16 Settings::*, qint32 Settings::*,
+                           float Settings::*, double Settings::*, QString Settings::*>;
+
+struct Key {
+    const char* section;
+    const char* name;
+    Field field;
+};
+
+#define OPTION(name) Key{"Options", #name, &Settings::name}
+
+// "Options" keys in reading order.
+const std::vector<Key>& optionKeys() {
+    static const std::vector<Key> keys = {
+        OPTION(WallpaperTimer),   OPTION(IntervalTimer),      OPTION(WallpaperStartup),
+        OPTION(TechniqueTimer),   OPTION(AutoStart),          OPTION(WallPaperPosition),
+        OPTION(CurWallPaper),     OPTION(SubFols),            OPTION(EBright),
+        OPTION(EBlue),            OPTION(EGreen),             OPTION(ERed),
+        OPTION(EInvert),          OPTION(EGamma),             OPTION(WPSource),
+        OPTION(BubbleFileName),   OPTION(CPULimit),           OPTION(IsCPULimit),
+        OPTION(IsDelayWhenLocked), OPTION(IntProxy),          OPTION(IntUseProxy),
+        OPTION(IntTimeOut),       OPTION(IntCatCode),         OPTION(IntCoolDown),
+        OPTION(IntIgnore),        OPTION(IntTray),            OPTION(IntEnableCaching),
+        OPTION(WaterMarkText),    OPTION(WaterMarkVisible),   OPTION(WaterMarkPos),
+        OPTION(WaterMarkColor),   OPTION(WaterMarkSize),      OPTION(WaterMarkFont),
+        OPTION(WaterMarkUnderLine), OPTION(WaterMarkItalic),  OPTION(WaterMarkBold),
+    };
+    return keys;
+}
+
+// Widget keys in reading order; a null field stands for the font set of the
+// same name, stored in its own section.
+struct WidgetKey {
+    const char* section;
+    const char* name;
+    std::variant<std::monostate, Field, FontSet Settings::*> field;
+};
+
+const std::vector<WidgetKey>& widgetKeys() {
+    static const std::vector<WidgetKey> keys = {
+        {"Options", "Transparency", Field{&Settings::Transparency}},
+        {"Ctitle", nullptr, &Settings::Ctitle},
+        {"CDnames", nullptr, &Settings::CDnames},
+        {"CD", nullptr, &Settings::CD},
+        {"CTD", nullptr, &Settings::CTD},
+        {"Options", "CalTop", Field{&Settings::CalTop}},
+        {"Options", "CalLeft", Field{&Settings::CalLeft}},
+        {"Options", "CalV", Field{&Settings::CalV}},
+        {"Options", "CalOnTop", Field{&Settings::CalOnTop}},
+        {"ClockDigit", nullptr, &Settings::ClockDigit},
+        {"ClockPointers", "Sec", Field{&Settings::Sec}},
+        {"ClockPointers", "Min", Field{&Settings::Min}},
+        {"ClockPointers", "Hour", Field{&Settings::Hour}},
+        {"Options", "ClockTop", Field{&Settings::ClockTop}},
+        {"Options", "ClockLeft", Field{&Settings::ClockLeft}},
+        {"Options", "ClockV", Field{&Settings::ClockV}},
+        {"Options", "ClockOnTop", Field{&Settings::ClockOnTop}},
+    };
+    return keys;
+}
+
+std::optional<bool> convert(const QString& t, bool*) { return StoredText::toBool(t); }
+std::optional<qint16> convert(const QString& t, qint16*) { return StoredText::toInt16(t); }
+std::optional<qint32> convert(const QString& t, qint32*) { return StoredText::toInt32(t); }
+std::optional<float> convert(const QString& t, float*) { return StoredText::toFloat(t); }
+std::optional<double> convert(const QString& t, double*) { return StoredText::toDouble(t); }
+std::optional<QString> convert(const QString& t, QString*) { return t; }
+
+QString toText(bool v) { return StoredText::fromBool(v); }
+QString toText(qint16 v) { return StoredText::fromInt(v); }
+QString toText(qint32 v) { return StoredText::fromInt(v); }
+QString toText(float v) { return StoredText::fromFloat(v); }
+QString toText(double v) { return StoredText::fromDouble(v); }
+QString toText(const QString& v) { return v; }
+
+// The stored value of one key converted to T, or `fallback` when the key is
+// missing or its text does not convert.
+template <typename T>
+T readValue(const SettingsStore& store, const QString& section, const QString& key, const T& fallback) {
+    const std::optional<QString> text = store.value(section, key);
+    if (!text)
+        return fallback;
+    return convert(*text, static_cast<T*>(nullptr)).value_or(fallback);
+}
+
+void readField(const SettingsStore& store, Settings& s, const char* section, const char* name,
+               const Field& field) {
+    static const Settings defaults;
+    std::visit(
+        [&](auto member) {
+            s.*member = readValue(store, QString::fromLatin1(section), QString::fromLatin1(name),
+                                  defaults.*member);
+        },
+        field);
+}
+
+void writeField(SettingsStore& store, const Settings& s, const char* section, const char* name,
+                const Field& field) {
+    std::visit(
+        [&](auto member) {
+            store.setValue(QString::fromLatin1(section), QString::fromLatin1(name), toText(s.*member));
+        },
+        field);
+}
+
+void LoadFontSet(const SettingsStore& store, FontSet& set, const QString& section) {
+    // A missing name, style or colour takes the set's own default; a missing
+    // size or bold keeps what the element currently has.
+    const FontSet d;
+    set.name = readValue(store, section, QStringLiteral("name"), d.name);
+    set.size = readValue(store, section, QStringLiteral("size"), set.size);
+    set.bold = readValue(store, section, QStringLiteral("bold"), set.bold);
+    set.Italic = readValue(store, section, QStringLiteral("Italic"), d.Italic);
+    set.Underline = readValue(store, section, QStringLiteral("Underline"), d.Underline);
+    set.color = readValue(store, section, QStringLiteral("color"), d.color);
+}
+
+void SaveFontSet(SettingsStore& store, const FontSet& set, const QString& section) {
+    store.setValue(section, QStringLiteral("name"), set.name);
+    store.setValue(section, QStringLiteral("size"), StoredText::fromDouble(set.size));
+    store.setValue(section, QStringLiteral("bold"), StoredText::fromBool(set.bold));
+    store.setValue(section, QStringLiteral("Italic"), StoredText::fromBool(set.Italic));
+    store.setValue(section, QStringLiteral("Underline"), StoredText::fromBool(set.Underline));
+    store.setValue(section, QStringLiteral("color"), StoredText::fromInt(set.color));
+}
+
+void visitWidgetKey(const WidgetKey& k, auto&& onField, auto&& onFontSet) {
+    if (const auto* f = std::get_if<Field>(&k.field))
+        onField(*f);
+    else if (const auto* fs = std::get_if<FontSet Settings::*>(&k.field))
+        onFontSet(*fs);
+}
+
+QString hotKeySection(int index) { return QStringLiteral("HK%1").arg(index); }
+
+} // namespace
+
+void LoadSettings(AppContext& app) {
+    const SettingsStore& store = *app.platform.store;
+    Settings& s = app.settings;
+    for (const Key& k : optionKeys())
+        readField(store, s, k.section, k.name, k.field);
+    if (app.IsNT) {
+        for (const WidgetKey& k : widgetKeys()) {
+            visitWidgetKey(
+                k, [&](const Field& f) { readField(store, s, k.section, k.name, f); },
+                [&](FontSet Settings::*fs) { LoadFontSet(store, s.*fs, QString::fromLatin1(k.section)); });
+        }
+    }
+    PresetHotKeys(app);
+    LoadHotKeys(app);
+}
+
+bool SaveSettings(AppContext& app) {
+    SettingsStore& store = *app.platform.store;
+    const Settings& s = app.settings;
+    for (const Key& k : optionKeys())
+        writeField(store, s, k.section, k.name, k.field);
+    store.setValue(QStringLiteral("Options"), QStringLiteral("1strun"), StoredText::fromBool(false));
+    if (app.IsNT) {
+        const WidgetKey* transparency = nullptr;
+        for (const WidgetKey& k : widgetKeys()) {
+            if (qstrcmp(k.name, "Transparency") == 0) {
+                transparency = &k; // written last
+                continue;
+            }
+            visitWidgetKey(
+                k, [&](const Field& f) { writeField(store, s, k.section, k.name, f); },
+                [&](FontSet Settings::*fs) { SaveFontSet(store, s.*fs, QString::fromLatin1(k.section)); });
+        }
+        if (transparency)
+            writeField(store, s, transparency->section, transparency->name,
+                       std::get<Field>(transparency->field));
+    }
+    SaveHotKeys(app);
+    return store.sync();
+}
+
+void PresetHotKeys(AppContext& app) {
+    static constexpr qint16 keys[] = {0x43, 0x53, 0x44, 0x52}; // C, S, D, R
+    for (int i = 0; i < 4; ++i)
+        app.HotKeys[i].Key = keys[i];
+}
+
+void LoadHotKeys(AppContext& app) {
+    const SettingsStore& store = *app.platform.store;
+    for (int i = 0; i < int(app.HotKeys.size()); ++i) {
+        HotKey& hk = app.HotKeys[i];
+        const QString section = hotKeySection(i);
+        hk.Enabled = readValue(store, section, QStringLiteral("Enabled"), false);
+        hk.Modifiers = readValue<qint16>(store, section, QStringLiteral("ShiftKey"), 2);
+        hk.Key = readValue(store, section, QStringLiteral("ASCIIkey"), hk.Key);
+    }
+}
+
+void SaveHotKeys(AppContext& app) {
+    SettingsStore& store = *app.platform.store;
+    for (int i = 0; i < int(app.HotKeys.size()); ++i) {
+        const HotKey& hk = app.HotKeys[i];
+        const QString section = hotKeySection(i);
+        store.setValue(section, QStringLiteral("Enabled"), StoredText::fromBool(hk.Enabled));
+        store.setValue(section, QStringLiteral("ShiftKey"), StoredText::fromInt(hk.Modifiers));
+        store.setValue(section, QStringLiteral("ASCIIkey"), StoredText::fromInt(hk.Key));
+    }
+}
+
+bool StoredAutoStart(const SettingsStore& store) {
+    return readValue(store, QStringLiteral("Options"), QStringLiteral("AutoStart"), true);
+}
+
+bool StoredFirstRun(const SettingsStore& store) {
+    return readValue(store, QStringLiteral("Options"), QStringLiteral("1strun"), true);
+}

@@ -1,0 +1,211 @@
+#include "shell/Program.h"
+
+#include "collection/Collection.h"
+#include "compose/Compose.h"
+#include "hotkeys/HotKeyActions.h"
+#include "hotkeys/HotKeys.h"
+#include "platform/SingleInstance.h"
+#include "settings/AppContext.h"
+#include "settings/DataFolder.h"
+#include "settings/FileNames.h"
+#include "settings/PictureListFile.h"
+#include "settings/SettingsIO.h"
+#include "shell/Messages.h"
+#include "shell/SignalRelay.h"
+#include "shell/frmtray.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+#include <cstdio>
+#include <random>
+
+namespace {
+
+// First-run colours of the widgets (0x00BBGGRR).
+void FirstRunWidgetColours(Settings& s) {
+    s.Ctitle.color = 0x800000;
+    s.CDnames.color = 0x800000;
+    s.CD.color = 0xFF0000;
+    s.CTD.color = 0xC00000;
+    s.ClockDigit.color = 0xC00000;
+    s.Sec = 0xC00000;
+    s.Min = 0x800000;
+    s.Hour = 0x800000;
+}
+
+QString helpUrl(const AppContext& app, int context) {
+    QUrl url = QUrl::fromLocalFile(app.programFolder + QStringLiteral("/help/index.html"));
+    if (context > 0)
+        url.setFragment(QStringLiteral("context-%1").arg(context));
+    return url.toString();
+}
+
+} // namespace
+
+Program::Program(AppContext& app, CommandLine commandLine, QObject* parent)
+    : QObject(parent), m_app(app), m_commandLine(std::move(commandLine)),
+      m_tray(std::make_unique<frmtray>(app)) {
+    m_app.setChangeTimer = [this](bool on) { m_tray->setChangeTimer(on); };
+    m_app.showSettingsWindow = [this] { showSettingsWindow(); };
+    m_app.processEvents = [] { QCoreApplication::processEvents(); };
+    connect(m_tray.get(), &frmtray::settingsRequested, this, &Program::showSettingsWindow);
+    connect(m_tray.get(), &frmtray::exitRequested, this, &Program::EndProgram);
+}
+
+Program::~Program() {
+    m_app.setChangeTimer = nullptr;
+    m_app.showSettingsWindow = nullptr;
+    m_app.processEvents = nullptr;
+}
+
+void Program::Main() {
+    // The random generator behind the random technique and shuffles.
+    std::srand(static_cast<unsigned>(std::random_device{}()));
+    InitDataFolder(m_app);
+    LoadSettings(m_app);
+    const bool firstRun = StoredFirstRun(*m_app.platform.store);
+    if (firstRun)
+        FirstRunSetup();
+    else
+        RefreshSettings(m_app, true);
+    m_tray->PlaceTray();
+    // Desktop widgets (clock, calendar) are arranged here once they exist.
+    RegisterHotKeys(m_app);
+
+    const bool manualStart = !m_commandLine.logOn && m_commandLine.remote == CommandLine::Remote::None;
+    if (manualStart || m_commandLine.remote == CommandLine::Remote::Settings) {
+        showSettingsWindow();
+        if (manualStart && firstRun)
+            m_app.platform.shell->openUrl(helpUrl(m_app, 0));
+    }
+    if (m_commandLine.logOn) {
+        if (!m_app.settings.AutoStart) {
+            EndProgram();
+            return;
+        }
+        if (m_app.settings.WallpaperStartup)
+            NextWallpaper(m_app);
+    }
+    // A remote-control option with no instance running: do its action now.
+    switch (m_commandLine.remote) {
+    case CommandLine::Remote::Next:
+        HotKeyAction(m_app, 1);
+        break;
+    case CommandLine::Remote::Clear:
+        HotKeyAction(m_app, 0);
+        break;
+    case CommandLine::Remote::ToggleTimer:
+        HotKeyAction(m_app, 2);
+        break;
+    default:
+        break;
+    }
+}
+
+void Program::FirstRunSetup() {
+    if (m_app.IsNT)
+        FirstRunWidgetColours(m_app.settings);
+    m_app.settings.CurWallPaper = 1;
+    PictureListData list;
+    list.files.append({AddBackslash(m_app.programFolder), QStringLiteral("sample.jpg")});
+    if (!WritePictureListFile(m_app.paths.WallPapersListPath, list, false))
+        std::fprintf(stderr, "Tessaly: could not write %s\n", qPrintable(m_app.paths.WallPapersListPath));
+    RefreshSettings(m_app, true);
+    m_app.settings.WallPaperPosition = QStringLiteral("Fit (Reduce/Enlarge)");
+    if (LoadSourcePicture(m_app, AddBackslash(m_app.programFolder) + QStringLiteral("sample.jpg")))
+        ComposeWallpaper(m_app);
+}
+
+void Program::EndProgram() {
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_tray->removeTrayIcon();
+    UnregisterHotKeys(m_app);
+    if (!SaveSettings(m_app))
+        std::fprintf(stderr, "Tessaly: the settings could not be saved.\n");
+    QCoreApplication::exit(0);
+}
+
+void Program::showSettingsWindow() {
+    // The settings window is not part of this version yet.
+    m_app.platform.notifier->showBubble(
+        QStringLiteral("Tessaly is running. Use the tray menu or the command line (tessaly --help)."), 5000);
+}
+
+void Program::handleMessage(const QString& message) {
+    if (message == Messages::Restore)
+        showSettingsWindow();
+    else if (message == Messages::End)
+        EndProgram();
+    else if (message == Messages::Next)
+        HotKeyAction(m_app, 1);
+    else if (message == Messages::Clear)
+        HotKeyAction(m_app, 0);
+    else if (message == Messages::ToggleTimer)
+        HotKeyAction(m_app, 2);
+}
+
+int RunTessaly(int argc, char** argv) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    const CommandLine cl = CommandLine::parse(args);
+    if (cl.help) {
+        std::fputs(qPrintable(CommandLineUsage()), stdout);
+        return 0;
+    }
+    if (cl.version) {
+        std::printf("Tessaly %s\n", TESSALY_VERSION);
+        return 0;
+    }
+
+    // One instance per user: a later start hands its message over and ends,
+    // before it opens a display or reads anything.
+    const QString serverName = SingleInstance::defaultServerName();
+    if (cl.remote == CommandLine::Remote::Quit) {
+        if (!SingleInstance::send(serverName, cl.messageForRunningInstance()))
+            std::puts("Tessaly is not running");
+        return 0;
+    }
+    SingleInstance instance(serverName);
+    instance.lock();
+    if (SingleInstance::send(serverName, cl.messageForRunningInstance()))
+        return 0;
+
+    // With no display at all the program still runs, without its icon.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tessaly"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tessaly"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    if (!instance.listen())
+        std::fprintf(stderr, "Tessaly: could not listen on %s; later starts will not reach this one.\n",
+                     qPrintable(serverName));
+    instance.unlock();
+
+    std::unique_ptr<PlatformServices> services = createPlatformServices();
+    // A log-on start with automatic start switched off ends before loading anything.
+    if (cl.logOn && !StoredAutoStart(*services->store))
+        return 0;
+
+    AppContext app(*services);
+    app.IsNT = services->widgetsSupported;
+    Program program(app, cl);
+    QObject::connect(&instance, &SingleInstance::messageReceived, &program, &Program::handleMessage);
+
+    // Log-out, SIGTERM and Ctrl+C end the program in order, so nothing is lost.
+    SignalRelay relay;
+    QObject::connect(&relay, &SignalRelay::terminationRequested, &program, &Program::EndProgram);
+    QObject::connect(&qapp, &QCoreApplication::aboutToQuit, &program, &Program::EndProgram);
+
+    program.Main();
+    if (program.ended())
+        return 0;
+    return QApplication::exec();
+}

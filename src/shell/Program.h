@@ -1,0 +1,47 @@
+#pragma once
+
+#include "shell/CommandLine.h"
+
+#include <QObject>
+#include <memory>
+
+class AppContext;
+class frmtray;
+
+// One running Tessaly: start-up after the single-instance check, the
+// messages from later starts, and the orderly shutdown.
+class Program : public QObject {
+    Q_OBJECT
+public:
+    Program(AppContext& app, CommandLine commandLine, QObject* parent = nullptr);
+    ~Program() override;
+
+    // The start-up steps from choosing the data folder to the first wallpaper
+    // change. The program may already have ended when it returns (ended()).
+    void Main();
+
+    // Prepares the first picture list with the sample picture and makes it
+    // the wallpaper.
+    void FirstRunSetup();
+
+    // Removes the tray icon, releases the hot keys, saves every setting and
+    // ends the event loop.
+    void EndProgram();
+    bool ended() const { return m_ended; }
+
+    // Opens the settings window.
+    void showSettingsWindow();
+    // A message from a later start of the program.
+    void handleMessage(const QString& message);
+
+    frmtray& tray() { return *m_tray; }
+
+private:
+    AppContext& m_app;
+    CommandLine m_commandLine;
+    std::unique_ptr<frmtray> m_tray;
+    bool m_ended = false;
+};
+
+// The whole program: command line, single instance, start-up, event loop.
+int RunTessaly(int argc, char** argv);

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "platform/IniSettingsStore.h"
+#include "platform/PlatformServices.h"
+#include "settings/AppContext.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+#include <utility>
+#include <vector>
+
+// Fakes for the services that cannot run in a unit test. The settings store is
+// the real INI store on a file in a temporary folder.
+
+struct FakeNotifier : Notifier {
+    struct Bubble {
+        QString text;
+        int ms;
+    };
+    std::vector<Bubble> shown;
+    int hidden = 0;
+    void showBubble(const QString& text, int ms) override { shown.push_back({text, ms}); }
+    void hideBubble() override { ++hidden; }
+};
+
+struct FakeDesktop : DesktopService {
+    struct Call {
+        QString path;
+        QString position;
+    };
+    std::vector<Call> calls;
+    quint32 color = 0x984E00;
+    void setWallpaper(const QString& path, const QString& position) override {
+        calls.push_back({path, position});
+    }
+    quint32 desktopColor() override { return color; }
+    void setDesktopColor(quint32 c) override { color = c; }
+};
+
+struct FakeProbes : SystemProbes {
+    int cpu = 0;
+    bool screenSaver = false;
+    bool locked = false;
+    int cpuUsage() override { return cpu; }
+    bool isScreenSaverRunning() override { return screenSaver; }
+    bool isDesktopLocked() override { return locked; }
+};
+
+struct FakeHotKeys : GlobalHotKeys {
+    std::vector<std::pair<int, int>> refuse; // (flags, key) pairs the "system" refuses
+    std::vector<int> registered;
+    bool registerHotKey(int id, int flags, int key) override {
+        for (const auto& r : refuse)
+            if (r.first == flags && r.second == key)
+                return false;
+        registered.push_back(id);
+        return true;
+    }
+    void unregisterHotKey(int id) override { std::erase(registered, id); }
+};
+
+struct FakeShell : ShellActions {
+    QStringList opened, shown, urls;
+    bool openFile(const QString& p) override { return opened << p, true; }
+    bool showInFolder(const QString& p) override { return shown << p, true; }
+    bool openUrl(const QString& u) override { return urls << u, true; }
+};
+
+struct FakeClock : Clock {
+    qint64 now = 1000;
+    qint64 nowMs() override { return now; }
+};
+
+// A complete test setup: a temporary folder, the services (fakes plus the real
+// INI store in that folder) and an AppContext whose data folder is inside it.
+class TestApp {
+public:
+    TestApp();
+    QString path(const QString& rel) const { return dir.filePath(rel); }
+    QString iniPath() const { return path(QStringLiteral("tessaly.conf")); }
+    // A fresh store object on the same INI file (as after a restart).
+    void reopenStore();
+
+    QTemporaryDir dir;
+    PlatformServices services;
+    FakeNotifier* notifier;
+    FakeDesktop* desktop;
+    FakeProbes* probes;
+    FakeHotKeys* hotkeys;
+    FakeShell* shell;
+    FakeClock* clock;
+    std::unique_ptr<AppContext> app;
+};
