@@ -6,6 +6,9 @@
 IniSettingsStore::IniSettingsStore(const QString& filePath)
     : m_settings(std::make_unique<QSettings>(filePath, QSettings::IniFormat)) {}
 
+IniSettingsStore::IniSettingsStore(std::unique_ptr<QSettings> settings)
+    : m_settings(std::move(settings)) {}
+
 QString IniSettingsStore::defaultPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/tessaly/tessaly.conf");

@@ -5,11 +5,14 @@
 #include <QSettings>
 #include <memory>
 
-// Settings kept in an INI file, one INI section per store section. On Linux the
-// file is $XDG_CONFIG_HOME/tessaly/tessaly.conf.
+// Settings kept through QSettings: on Linux an INI file
+// ($XDG_CONFIG_HOME/tessaly/tessaly.conf), one INI section per store section;
+// on Windows the registry under HKEY_CURRENT_USER\Software\tessaly.
 class IniSettingsStore : public SettingsStore {
 public:
     explicit IniSettingsStore(const QString& filePath);
+    // Any other QSettings back end (the registry on Windows).
+    explicit IniSettingsStore(std::unique_ptr<QSettings> settings);
     static QString defaultPath();
 
     std::optional<QString> value(const QString& section, const QString& key) const override;

@@ -1,0 +1,101 @@
+// The platform services on Windows. Built only there.
+#include "platform/IniSettingsStore.h"
+#include "platform/PlatformServices.h"
+#include "platform/windows/WindowsDesktopService.h"
+#include "platform/windows/WindowsGlobalHotKeys.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QUrl>
+
+#include <windows.h>
+
+namespace {
+
+// Bubbles go through the tray icon's own message once the shell provides it.
+class WindowsNotifier : public Notifier {
+public:
+    void showBubble(const QString& text, int) override {
+        OutputDebugStringW(reinterpret_cast<LPCWSTR>(text.utf16()));
+    }
+    void hideBubble() override {}
+};
+
+class WindowsSystemProbes : public SystemProbes {
+public:
+    WindowsSystemProbes() { sample(m_idle, m_total); }
+
+    int cpuUsage() override {
+        quint64 idle = 0, total = 0;
+        if (!sample(idle, total))
+            return -1;
+        const quint64 dTotal = total - m_total, dIdle = idle - m_idle;
+        m_idle = idle;
+        m_total = total;
+        if (dTotal == 0)
+            return 0;
+        return int((100 * (dTotal - dIdle)) / dTotal);
+    }
+
+    bool isScreenSaverRunning() override {
+        BOOL running = FALSE;
+        if (!SystemParametersInfoW(SPI_GETSCREENSAVERRUNNING, 0, &running, 0))
+            return false;
+        return running != FALSE;
+    }
+
+    bool isDesktopLocked() override {
+        HDESK desk = OpenDesktopW(L"Default", 0, FALSE, DESKTOP_SWITCHDESKTOP);
+        if (!desk)
+            return false;
+        bool locked = false;
+        if (!SwitchDesktop(desk))
+            locked = GetLastError() == 0;
+        CloseDesktop(desk);
+        return locked;
+    }
+
+private:
+    static bool sample(quint64& idle, quint64& total) {
+        FILETIME i, k, u;
+        if (!GetSystemTimes(&i, &k, &u))
+            return false;
+        auto v = [](const FILETIME& f) { return (quint64(f.dwHighDateTime) << 32) | f.dwLowDateTime; };
+        idle = v(i);
+        total = v(k) + v(u); // kernel time includes idle time
+        return true;
+    }
+    quint64 m_idle = 0, m_total = 0;
+};
+
+class WindowsShellActions : public ShellActions {
+public:
+    bool openFile(const QString& path) override {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    }
+    bool showInFolder(const QString& path) override {
+        return QProcess::startDetached(QStringLiteral("explorer"),
+                                       {QStringLiteral("/select,") + QDir::toNativeSeparators(path)});
+    }
+    bool openUrl(const QString& url) override { return QDesktopServices::openUrl(QUrl(url)); }
+};
+
+} // namespace
+
+std::unique_ptr<PlatformServices> createPlatformServices() {
+    auto p = std::make_unique<PlatformServices>();
+    p->store = std::make_unique<IniSettingsStore>(std::make_unique<QSettings>(
+        QStringLiteral("HKEY_CURRENT_USER\\Software\\tessaly"), QSettings::NativeFormat));
+    p->notifier = std::make_unique<WindowsNotifier>();
+    p->desktop = std::make_unique<WindowsDesktopService>();
+    p->probes = std::make_unique<WindowsSystemProbes>();
+    p->hotkeys = std::make_unique<WindowsGlobalHotKeys>();
+    p->shell = std::make_unique<WindowsShellActions>();
+    p->clock = std::make_unique<SteadyClock>();
+    // Translucent widget windows exist on the NT family, which is every
+    // Windows Qt 6 runs on; the environment says so as "os" = "Windows_NT".
+    p->widgetsSupported = qEnvironmentVariable("os") == QLatin1String("Windows_NT");
+    return p;
+}
