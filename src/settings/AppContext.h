@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QStringList>
 #include <functional>
+#include <random>
 
 // Full paths of the data files, fixed once at start-up by InitDataFolder.
 struct DataPaths {
@@ -53,4 +54,16 @@ public:
     std::function<void(bool enabled)> setChangeTimer;
     std::function<void()> showSettingsWindow;
     std::function<void()> processEvents;
+    // The internet source's step to its next picture (unset until it exists).
+    std::function<void()> internetNext;
+
+    // The generator behind the random technique and list shuffles; seeded
+    // once per run, tests seed it themselves.
+    std::mt19937 random{std::random_device{}()};
+    // Folder-scan bookkeeping of the picture collection: a rebuild of
+    // PictureList in progress, and a rebuild asked for while it ran.
+    struct {
+        bool running = false;
+        bool reloadAgain = false;
+    } collectionScan;
 };
