@@ -1,6 +1,122 @@
 #include "hotkeys/HotKeys.h"
 
+#include "hotkeys/HotKeyActions.h"
 #include "settings/AppContext.h"
 
-void RegisterHotKeys(AppContext&) {}
-void UnregisterHotKeys(AppContext&) {}
+#include <QObject>
+#include <array>
+
+namespace {
+
+constexpr int kAlt = 1;
+constexpr int kControl = 2;
+constexpr int kShift = 4;
+
+struct Modifier {
+    const char* text;
+    int flags;
+};
+
+constexpr std::array<Modifier, 7> kModifiers = {{
+    {"Ctrl + Alt", kControl | kAlt},
+    {"Ctrl + Alt + Shift", kControl | kAlt | kShift},
+    {"Ctrl + Shift", kControl | kShift},
+    {"Alt + Shift", kAlt | kShift},
+    {"Alt", kAlt},
+    {"Ctrl", kControl},
+    {"Shift", kShift},
+}};
+
+const QString kDispatcherName = QStringLiteral("tessaly-hotkey-dispatcher");
+
+// Carries the hot-key notifications of the platform service to the
+// dispatcher of one AppContext. It is a child of the service, so the
+// connection ends with it.
+class Dispatcher : public QObject {
+public:
+    Dispatcher(AppContext& app, GlobalHotKeys* service) : QObject(service), m_app(&app) {
+        setObjectName(kDispatcherName);
+        connect(service, &GlobalHotKeys::activated, this, [this](int id) { HotKeyAction(*m_app, id); },
+                Qt::QueuedConnection);
+    }
+    AppContext* app() const { return m_app; }
+
+private:
+    AppContext* m_app;
+};
+
+Dispatcher* findDispatcher(GlobalHotKeys* service) {
+    return static_cast<Dispatcher*>(service->findChild<QObject*>(kDispatcherName, Qt::FindDirectChildrenOnly));
+}
+
+void ensureDispatcher(AppContext& app) {
+    GlobalHotKeys* service = app.platform.hotkeys.get();
+    Dispatcher* d = findDispatcher(service);
+    if (d && d->app() == &app)
+        return;
+    delete d;
+    new Dispatcher(app, service);
+}
+
+} // namespace
+
+int HotKeyModifierFlags(int code) {
+    if (code < 0 || code >= int(kModifiers.size()))
+        return 0;
+    return kModifiers[code].flags;
+}
+
+QStringList HotKeyModifierTexts() {
+    QStringList texts;
+    for (const Modifier& m : kModifiers)
+        texts << QString::fromLatin1(m.text);
+    return texts;
+}
+
+QString HotKeyCaption(int index) {
+    switch (index) {
+    case 0: return QStringLiteral("Clear Wallpaper");
+    case 1: return QStringLiteral("Switch wallpaper");
+    case 2: return QStringLiteral("Disable/Enable automatic wallpaper changing");
+    case 3: return QStringLiteral("Open this window.");
+    default: return {};
+    }
+}
+
+void RegisterHotKeys(AppContext& app) {
+    GlobalHotKeys* service = app.platform.hotkeys.get();
+    if (!service)
+        return;
+    ensureDispatcher(app);
+    for (int k = 0; k < int(app.HotKeys.size()); ++k) {
+        HotKey& hk = app.HotKeys[k];
+        // A binding still held from an earlier registration is released
+        // first, so a changed or unticked row does not keep its old grab.
+        if (hk.Registered) {
+            service->unregisterHotKey(k);
+            hk.Registered = false;
+        }
+        if (!hk.Enabled)
+            continue;
+        // A stored modifier code outside the table is refused rather than
+        // registered as a bare key.
+        const int flags = HotKeyModifierFlags(hk.Modifiers);
+        const bool ok = flags != 0 && service->registerHotKey(k, flags, hk.Key);
+        hk.Registered = ok;
+        hk.Failed = !ok;
+    }
+}
+
+void UnregisterHotKeys(AppContext& app) {
+    GlobalHotKeys* service = app.platform.hotkeys.get();
+    if (!service)
+        return;
+    for (int k = 0; k < int(app.HotKeys.size()); ++k) {
+        HotKey& hk = app.HotKeys[k];
+        if (!hk.Registered)
+            continue;
+        service->unregisterHotKey(k);
+        hk.Registered = false;
+    }
+    delete findDispatcher(service);
+}

@@ -1,8 +1,30 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 class AppContext;
 
-// Registers every enabled binding of app.HotKeys with the system.
+// Registers every enabled binding of app.HotKeys with the system, the
+// record's index being the identifier, and records the answer in
+// `Registered`/`Failed`. Nothing is shown to the user. A record that is still
+// registered is released first, so calling this again applies changed rows.
+// The first call also routes the system's hot-key notifications to
+// HotKeyAction (queued, so an action never runs inside the native event
+// handling).
 void RegisterHotKeys(AppContext& app);
-// Releases every binding that is registered.
+
+// Releases every binding that is registered and clears `Registered`;
+// `Failed` keeps the last registration's answer. After this call no
+// notification reaches HotKeyAction until RegisterHotKeys runs again.
 void UnregisterHotKeys(AppContext& app);
+
+// The system flags (Alt = 1, Control = 2, Shift = 4) of a modifier code
+// 0 … 6; 0 for any other code.
+int HotKeyModifierFlags(int modifierCode);
+
+// The seven modifier texts in code order, as the settings page lists them.
+QStringList HotKeyModifierTexts();
+
+// The caption of hot-key row 0 … 3 on the settings page; empty otherwise.
+QString HotKeyCaption(int index);
