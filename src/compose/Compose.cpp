@@ -1,23 +1,218 @@
 #include "compose/Compose.h"
 
+#include "compose/ColorFilters.h"
+#include "compose/Layout.h"
+#include "compose/Watermark.h"
 #include "settings/AppContext.h"
+#include "settings/FileNames.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
+#include <cmath>
 
-bool LoadSourcePicture(AppContext& app, const QString& path) {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
+namespace {
+
+// Pictures beyond this many pixels are refused: at four bytes a pixel they
+// would need more memory than a wallpaper change should take.
+constexpr qint64 kMaxPixels = 200'000'000;
+constexpr int kMaxSide = 32767;
+
+QColor colorFromBgr(quint32 bgr) { return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)); }
+
+quint16 be16(const QByteArray& d, qsizetype i) { return quint16((uchar(d[i]) << 8) | uchar(d[i + 1])); }
+
+// Whether a JPEG stream holds its end-of-image marker after the first scan.
+// The decoder fills a cut-off picture with grey without failing, so a
+// truncated download or copy would otherwise pass as a good picture.
+bool jpegIsComplete(const QByteArray& d) {
+    qsizetype i = 2;
+    const qsizetype n = d.size();
+    // Walk the marker segments up to the first start-of-scan; segments carry
+    // their length, which skips embedded thumbnails.
+    while (i + 4 <= n) {
+        if (uchar(d[i]) != 0xFF)
+            return false;
+        const uchar m = uchar(d[i + 1]);
+        if (m == 0xFF) {
+            ++i;
+            continue;
+        }
+        if (m == 0xD9)
+            return false; // end of image before any scan
+        if (m == 0x01 || (m >= 0xD0 && m <= 0xD7)) {
+            i += 2;
+            continue;
+        }
+        const qsizetype len = be16(d, i + 2);
+        if (len < 2)
+            return false;
+        i += 2 + len;
+        if (m == 0xDA)
+            break;
+    }
+    if (i > n)
+        return false;
+    // Entropy-coded data escapes 0xFF as FF 00, so FF D9 is the real marker.
+    for (; i + 1 < n; ++i) {
+        if (uchar(d[i]) == 0xFF && uchar(d[i + 1]) == 0xD9)
+            return true;
+    }
+    return false;
+}
+
+QImage scaledTo(const QImage& image, QSize size) {
+    if (image.size() == size)
+        return image;
+    return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+} // namespace
+
+bool LoadPicture(const QString& path, SourcePicture& out, QString* error, QSize drawSize) {
+    auto fail = [&](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    QFile file(path);
+    if (!file.exists())
+        return fail(QStringLiteral("File not found: %1").arg(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+    const QByteArray bytes = file.readAll();
+    file.close();
+    if (bytes.isEmpty())
+        return fail(QStringLiteral("The file %1 is empty.").arg(path));
+
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer); // the format comes from the content
+    reader.setAutoTransform(false);
+    if (QImageReader::allocationLimit() < 1024)
+        reader.setAllocationLimit(1024);
+    const QByteArray format = reader.format();
+    if (format.isEmpty())
+        return fail(QStringLiteral("%1 is not a picture in a known format.").arg(path));
+    const QSize native = reader.size();
+    if (native.isValid()) {
+        if (native.width() > kMaxSide || native.height() > kMaxSide ||
+            qint64(native.width()) * native.height() > kMaxPixels)
+            return fail(QStringLiteral("The picture %1 is too large (%2 x %3 pixels).")
+                            .arg(path)
+                            .arg(native.width())
+                            .arg(native.height()));
+    }
+    if (format == "jpeg" && !jpegIsComplete(bytes))
+        return fail(QStringLiteral("The picture %1 is damaged or incomplete.").arg(path));
+
+    // A JPEG that will be drawn smaller is decoded at a reduced scale straight
+    // away, which costs a fraction of decoding it whole.
+    if (format == "jpeg" && native.isValid() && drawSize.isValid() && drawSize.width() < native.width() &&
+        drawSize.height() < native.height() && reader.supportsOption(QImageIOHandler::ScaledSize)) {
+        reader.setScaledSize(drawSize);
+    }
     QImage image = reader.read();
     if (image.isNull())
-        return false;
-    app.imgprev = {image, image.size()};
+        return fail(QStringLiteral("Cannot load %1: %2").arg(path, reader.errorString()));
+    const QSize size = native.isValid() ? native : image.size();
+    if (size.isEmpty() || qint64(size.width()) * size.height() > kMaxPixels)
+        return fail(QStringLiteral("The picture %1 has no usable size.").arg(path));
+    out.image = std::move(image);
+    out.nativeSize = size;
     return true;
 }
 
-bool ComposeWallpaper(AppContext& app) {
-    if (app.imgprev.isNull())
+bool LoadSourcePicture(AppContext& app, const QString& path) {
+    return LoadSourcePicture(app, path, app.settings.WallPaperPosition, PrimaryScreenInfo().size);
+}
+
+bool LoadSourcePicture(AppContext& app, const QString& path, const QString& position, QSize screen,
+                       QString* error) {
+    // The draw size needs the native size: a first look at the header.
+    QSize drawSize;
+    {
+        QImageReader probe(path);
+        probe.setDecideFormatFromContent(true);
+        WallpaperLayout layout;
+        if (ComputeWallpaperLayout(probe.size(), position, screen, layout) && !layout.tile)
+            drawSize = QSize(int(std::ceil(layout.width)), int(std::ceil(layout.height)));
+    }
+    SourcePicture picture;
+    if (!LoadPicture(path, picture, error, drawSize))
         return false;
-    if (!app.imgprev.image.save(app.paths.WallpaperBitmapPath, "BMP"))
+    app.imgprev = std::move(picture);
+    return true;
+}
+
+QImage ComposeCanvas(AppContext& app, const ScreenInfo& screen) {
+    if (app.imgprev.isNull())
+        return QImage();
+    const QString& position = app.settings.WallPaperPosition;
+    WallpaperLayout layout;
+    if (!ComputeWallpaperLayout(app.imgprev.nativeSize, position, screen.size, layout))
+        return QImage();
+
+    QImage canvas(screen.size, QImage::Format_RGB32);
+    if (canvas.isNull())
+        return QImage();
+    canvas.fill(colorFromBgr(app.platform.desktop->desktopColor()));
+
+    // The filtered picture becomes the source picture.
+    ApplyColorFilters(app.settings, app.imgprev.image);
+    const QImage& picture = app.imgprev.image;
+
+    {
+        QPainter p(&canvas);
+        if (layout.tile) {
+            // Unscaled copies, each column top to bottom, columns left to right.
+            const QImage tile = scaledTo(picture, app.imgprev.nativeSize);
+            const int w = tile.width(), h = tile.height();
+            for (int x = 0; x < canvas.width(); x += w)
+                for (int y = 0; y < canvas.height(); y += h)
+                    p.drawImage(QPoint(x, y), tile);
+        } else {
+            // Smooth resampling once to whole pixels, then a plain copy; a
+            // picture larger than the canvas is cropped equally on both sides.
+            const QSize size(std::max(1, int(std::lround(layout.width))), std::max(1, int(std::lround(layout.height))));
+            const QImage drawn = scaledTo(picture, size);
+            const int x = int(std::floor((canvas.width() - size.width()) / 2.0));
+            const int y = int(std::floor((canvas.height() - size.height()) / 2.0));
+            p.drawImage(QPoint(x, y), drawn);
+        }
+    }
+
+    const Settings& s = app.settings;
+    if (s.WaterMarkVisible) {
+        WatermarkSurface surface(canvas, screen.dpi);
+        surface.setFont(s.WaterMarkFont, s.WaterMarkSize, s.WaterMarkBold, s.WaterMarkItalic, s.WaterMarkUnderLine);
+        surface.setColor(colorFromBgr(quint32(s.WaterMarkColor)));
+        DrawWatermark(s.WaterMarkText, surface, s.WaterMarkPos, screen.workArea, CurrentWatermarkFields(app));
+    }
+    return canvas;
+}
+
+bool ComposeWallpaper(AppContext& app) { return ComposeWallpaper(app, PrimaryScreenInfo()); }
+
+bool ComposeWallpaper(AppContext& app, const ScreenInfo& screen) {
+    const QImage canvas = ComposeCanvas(app, screen);
+    if (canvas.isNull())
+        return false;
+    // Through a temporary file and a rename: the previous bitmap stays whole
+    // until the new one is complete.
+    QSaveFile file(app.paths.WallpaperBitmapPath);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&file, "bmp");
+    if (!writer.write(canvas)) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit())
         return false;
     SetDesktopWallpaper(app, app.settings.WallPaperPosition);
     return true;
@@ -25,4 +220,47 @@ bool ComposeWallpaper(AppContext& app) {
 
 void SetDesktopWallpaper(AppContext& app, const QString& position) {
     app.platform.desktop->setWallpaper(app.paths.WallpaperBitmapPath, position);
+}
+
+SetAsWallpaperResult SetSelectedPictureAsWallpaper(AppContext& app, const QString& folder, const QString& fileName,
+                                                   int selectedIndex, const SetAsWallpaperChoices& choices,
+                                                   QString* error) {
+    return SetSelectedPictureAsWallpaper(app, folder, fileName, selectedIndex, choices, PrimaryScreenInfo(), error);
+}
+
+SetAsWallpaperResult SetSelectedPictureAsWallpaper(AppContext& app, const QString& folder, const QString& fileName,
+                                                   int selectedIndex, const SetAsWallpaperChoices& choices,
+                                                   const ScreenInfo& screen, QString* error) {
+    if (selectedIndex < 0)
+        return SetAsWallpaperResult::NothingSelected;
+    Settings& s = app.settings;
+    const QString path = AddBackslash(folder) + fileName;
+    // Loaded for the chosen position, so that a reduced decode fits it.
+    if (!LoadSourcePicture(app, path, choices.cmbposition, screen.size, error))
+        return SetAsWallpaperResult::LoadFailed;
+
+    const QString position = s.WallPaperPosition;
+    const qint16 red = s.ERed, green = s.EGreen, blue = s.EBlue, bright = s.EBright;
+    const bool invert = s.EInvert;
+    const double gamma = s.EGamma;
+
+    s.ERed = qint16(choices.HSRed);
+    s.EGreen = qint16(choices.HSGreen);
+    s.EBlue = qint16(choices.HSBlue);
+    s.EBright = qint16(choices.HSBright);
+    s.EInvert = choices.chkinvertcolor;
+    s.WallPaperPosition = choices.cmbposition;
+    s.EGamma = GammaFromBar(choices.HSGamma);
+    s.CurWallPaper = selectedIndex + 1;
+
+    const bool ok = ComposeWallpaper(app, screen);
+
+    s.WallPaperPosition = position;
+    s.ERed = red;
+    s.EGreen = green;
+    s.EBlue = blue;
+    s.EBright = bright;
+    s.EInvert = invert;
+    s.EGamma = gamma;
+    return ok ? SetAsWallpaperResult::Done : SetAsWallpaperResult::ComposeFailed;
 }

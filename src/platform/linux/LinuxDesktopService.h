@@ -1,17 +1,37 @@
 #pragma once
 
 #include "platform/DesktopService.h"
+#include "platform/linux/CommandRunner.h"
+#include "platform/linux/DesktopSetters.h"
+
+#include <QProcessEnvironment>
+#include <memory>
 
 class SettingsStore;
 
-// Wallpaper and desktop colour on Linux desktops.
+// Wallpaper and desktop colour on Linux desktops: the desktop's own interface
+// where there is one, and on X11 the root window's pixmap as well.
 class LinuxDesktopService : public DesktopService {
 public:
-    explicit LinuxDesktopService(SettingsStore& store);
+    explicit LinuxDesktopService(SettingsStore& store, std::unique_ptr<CommandRunner> runner = nullptr,
+                                 QProcessEnvironment env = QProcessEnvironment::systemEnvironment());
     void setWallpaper(const QString& bitmapPath, const QString& position) override;
     quint32 desktopColor() override;
     void setDesktopColor(quint32 color) override;
 
+    LinuxDesktop desktop() const { return m_desktop; }
+    // The file name last handed to the desktop's own interface.
+    QString shownPath() const { return m_shownPath; }
+    // Whether the root window pixmap is set (X11 sessions); tests turn it off.
+    void setRootPixmapEnabled(bool on) { m_rootPixmap = on; }
+
 private:
+    QString presentationCopy(const QString& bitmapPath);
+
     SettingsStore& m_store;
+    std::unique_ptr<CommandRunner> m_runner;
+    QProcessEnvironment m_env;
+    LinuxDesktop m_desktop;
+    QString m_shownPath;
+    bool m_rootPixmap = true;
 };
