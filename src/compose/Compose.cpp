@@ -64,6 +64,39 @@ bool jpegIsComplete(const QByteArray& d) {
     return false;
 }
 
+quint32 le32(const QByteArray& d, qsizetype i) {
+    return quint32(uchar(d[i])) | (quint32(uchar(d[i + 1])) << 8) | (quint32(uchar(d[i + 2])) << 16) |
+           (quint32(uchar(d[i + 3])) << 24);
+}
+
+// Whether a Windows bitmap holds all the pixel rows its header announces; the
+// decoder leaves missing rows blank instead of failing.
+bool bmpIsComplete(const QByteArray& d) {
+    if (d.size() < 14 + 16)
+        return false;
+    const qint64 offBits = le32(d, 10);
+    const quint32 headerSize = le32(d, 14);
+    qint64 need = 0;
+    if (headerSize == 12) { // OS/2 header: 16-bit sizes, never compressed
+        const qint64 w = quint16(uchar(d[18]) | (uchar(d[19]) << 8));
+        const qint64 h = quint16(uchar(d[20]) | (uchar(d[21]) << 8));
+        const qint64 bpp = quint16(uchar(d[24]) | (uchar(d[25]) << 8));
+        need = ((w * bpp + 31) / 32) * 4 * h;
+    } else if (headerSize >= 40 && d.size() >= 14 + 40) {
+        const qint64 w = qint32(le32(d, 18));
+        const qint64 h = qint32(le32(d, 22));
+        const qint64 bpp = quint16(uchar(d[28]) | (uchar(d[29]) << 8));
+        const quint32 compression = le32(d, 30);
+        if (compression == 0 || compression == 3) // plain or bit fields
+            need = ((std::abs(w) * bpp + 31) / 32) * 4 * std::abs(h);
+        else
+            need = le32(d, 34); // compressed: the declared data size
+    } else {
+        return false;
+    }
+    return offBits + need <= d.size();
+}
+
 QImage scaledTo(const QImage& image, QSize size) {
     if (image.size() == size)
         return image;
@@ -107,7 +140,7 @@ bool LoadPicture(const QString& path, SourcePicture& out, QString* error, QSize 
                             .arg(native.width())
                             .arg(native.height()));
     }
-    if (format == "jpeg" && !jpegIsComplete(bytes))
+    if ((format == "jpeg" && !jpegIsComplete(bytes)) || (format == "bmp" && !bmpIsComplete(bytes)))
         return fail(QStringLiteral("The picture %1 is damaged or incomplete.").arg(path));
 
     // A JPEG that will be drawn smaller is decoded at a reduced scale straight
