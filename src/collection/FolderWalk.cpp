@@ -1,0 +1,69 @@
+#include "collection/FolderWalk.h"
+
+#include "platform/FolderReader.h"
+#include "settings/FileNames.h"
+
+#include <vector>
+
+FolderWalk::FolderWalk(Sink sink, std::function<void()> processEvents,
+                       std::function<bool()> cancelled)
+    : m_sink(std::move(sink)), m_processEvents(std::move(processEvents)),
+      m_cancelled(std::move(cancelled)) {}
+
+void FolderWalk::run(const QString& folder, bool recurse) {
+    m_stop = false;
+    m_walkPath.clear();
+    m_sinceEvents.start();
+    if (!folder.isEmpty())
+        walk(folder, recurse);
+}
+
+void FolderWalk::tick() {
+    // Reading the clock costs little, processing events costs more: look at
+    // the clock every few entries and let events in every few milliseconds.
+    if ((++m_entries & 15) != 0 || !m_processEvents)
+        return;
+    if (m_sinceEvents.elapsed() < EventIntervalMs)
+        return;
+    m_processEvents();
+    m_sinceEvents.start();
+}
+
+bool FolderWalk::stopped() {
+    if (!m_stop && m_cancelled && m_cancelled())
+        m_stop = true;
+    return m_stop;
+}
+
+void FolderWalk::walk(const QString& folder, bool recurse) {
+    std::vector<QString> subFolders;
+    const QString folderPart = AddBackslash(folder);
+    {
+        FolderReader reader(folder);
+        if (!reader.isOpen())
+            return;
+        const QByteArray identity = reader.identity();
+        if (m_walkPath.contains(identity))
+            return; // reached again through a link: a loop
+        m_walkPath.append(identity);
+
+        QString name;
+        FolderReader::Kind kind;
+        while (reader.next(name, kind)) {
+            tick();
+            if (stopped())
+                break;
+            if (kind == FolderReader::Kind::Other)
+                m_sink(folderPart, name);
+            else if (recurse)
+                subFolders.push_back(name);
+        }
+    } // the folder is closed before its sub-folders are opened
+
+    for (const QString& sub : subFolders) {
+        if (stopped())
+            break;
+        walk(folderPart + sub, recurse);
+    }
+    m_walkPath.removeLast();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArrayList>
+#include <QElapsedTimer>
+#include <QString>
+#include <functional>
+
+// Walks a folder tree in pre-order and hands every file to a sink: the files
+// of a folder before those of its sub-folders, entries in the file system's
+// own order. Symbolic links are followed, except a link to a folder that is
+// already on the path being walked (a loop), so a walk always ends.
+class FolderWalk {
+public:
+    // `folder` is the folder part of the files found in the current folder
+    // (with a trailing separator); `name` is the file's name.
+    using Sink = std::function<void(const QString& folder, const QString& name)>;
+
+    FolderWalk(Sink sink, std::function<void()> processEvents,
+               std::function<bool()> cancelled = {});
+
+    // Walks `folder` (and its sub-folders when `recurse`). A folder that
+    // cannot be opened contributes nothing.
+    void run(const QString& folder, bool recurse);
+
+    // Pending events are processed at most this often while walking.
+    static constexpr qint64 EventIntervalMs = 5;
+
+private:
+    void walk(const QString& folder, bool recurse);
+    void tick();
+    bool stopped();
+
+    Sink m_sink;
+    std::function<void()> m_processEvents;
+    std::function<bool()> m_cancelled;
+    QElapsedTimer m_sinceEvents;
+    unsigned m_entries = 0;
+    bool m_stop = false;
+    // Identities of the folders from the start folder to the one being walked.
+    QByteArrayList m_walkPath;
+};

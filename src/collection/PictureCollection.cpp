@@ -1,0 +1,115 @@
+#include "collection/PictureCollection.h"
+
+#include "collection/FolderWalk.h"
+#include "settings/AppContext.h"
+#include "settings/FileNames.h"
+#include "settings/PictureListFile.h"
+
+#include <QString>
+
+namespace {
+
+// Marks a PictureList rebuild as running for as long as it lives.
+class RebuildRunning {
+public:
+    explicit RebuildRunning(AppContext& app) : m_app(app) { m_app.collectionScan.running = true; }
+    ~RebuildRunning() { m_app.collectionScan.running = false; }
+    RebuildRunning(const RebuildRunning&) = delete;
+    RebuildRunning& operator=(const RebuildRunning&) = delete;
+
+private:
+    AppContext& m_app;
+};
+
+// One pass over the list file. False when the file could not be read.
+// PictureList grows while the folders are scanned, so a change that happens
+// during the scan picks from what has been found so far.
+bool RebuildPictureList(AppContext& app) {
+    app.PictureList = QStringList();
+    const std::optional<PictureListData> data = ReadPictureListFile(app.paths.WallPapersListPath);
+    if (!data)
+        return false;
+
+    if (app.settings.WPSource == 0) {
+        for (const PictureListData::Entry& e : data->files)
+            app.PictureList.append(AddBackslash(e.folder) + e.name);
+    }
+
+    bool bubbleShown = false;
+    FolderWalk walk(
+        [&app](const QString& folder, const QString& name) {
+            if (IsPictureFile(name))
+                app.PictureList.append(folder + name);
+        },
+        app.processEvents, [&app] { return app.collectionScan.reloadAgain; });
+    for (const QString& folder : data->folders) {
+        if (app.settings.WPSource != 1 || app.collectionScan.reloadAgain)
+            break;
+        app.platform.notifier->showBubble(QStringLiteral("Looking for pictures in ") + folder, 0);
+        bubbleShown = true;
+        walk.run(folder, app.settings.SubFols);
+    }
+    if (bubbleShown)
+        app.platform.notifier->hideBubble();
+    return true;
+}
+
+} // namespace
+
+void RefreshSettings(AppContext& app, bool reloadList) {
+    if (reloadList) {
+        if (app.collectionScan.running) {
+            // Called from an event handled during the running scan: that scan
+            // starts over with the list file as it is now, and arms the timer
+            // when it is done.
+            app.collectionScan.reloadAgain = true;
+            return;
+        }
+        bool read = false;
+        {
+            RebuildRunning running(app);
+            do {
+                app.collectionScan.reloadAgain = false;
+                read = RebuildPictureList(app);
+            } while (app.collectionScan.reloadAgain);
+        }
+        if (!read)
+            return;
+    }
+    if (app.setChangeTimer)
+        app.setChangeTimer(app.settings.WallpaperTimer);
+}
+
+ScanResult ScanFolder(AppContext& app, const QString& folder, bool recurse) {
+    ScanResult result;
+    FolderWalk walk([&result](const QString& dir, const QString& name) { result.append({dir, name}); },
+                    app.processEvents);
+    walk.run(folder, recurse);
+    return result;
+}
+
+ScanResult DirDiverPictures(AppContext& app, const QString& folder) {
+    ScanResult result;
+    FolderWalk walk(
+        [&result](const QString& dir, const QString& name) {
+            if (IsPictureFile(name))
+                result.append({dir, name});
+        },
+        app.processEvents);
+    walk.run(folder, true);
+    return result;
+}
+
+bool IsPictureFile(const QString& name) {
+    if (name.size() < 4)
+        return false;
+    static constexpr QLatin1String endings[] = {
+        QLatin1String(".jpg"), QLatin1String(".bmp"), QLatin1String(".gif"), QLatin1String(".wmf"),
+        QLatin1String(".ico"), QLatin1String(".emf"), QLatin1String("jpeg"), QLatin1String(".rle"),
+        QLatin1String(".png"), QLatin1String("webp")};
+    const QStringView last = QStringView(name).right(4);
+    for (const QLatin1String e : endings)
+        if (last.compare(e, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
