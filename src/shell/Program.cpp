@@ -51,6 +51,12 @@ Program::Program(AppContext& app, CommandLine commandLine, QObject* parent)
     m_app.showSettingsWindow = [this] { showSettingsWindow(); };
     m_app.processEvents = [] { QCoreApplication::processEvents(); };
     connect(m_tray.get(), &frmtray::settingsRequested, this, &Program::showSettingsWindow);
+    connect(m_tray.get(), &frmtray::nextWallpaperRequested, this, [this] { NextWallpaper(m_app); });
+    connect(m_tray.get(), &frmtray::clearWallpaperRequested, this,
+            [this] { SetDesktopWallpaper(m_app, QStringLiteral("Clear")); });
+    connect(m_tray.get(), &frmtray::aboutRequested, this, &Program::showAbout);
+    connect(m_tray.get(), &frmtray::helpRequested, this,
+            [this] { m_app.platform.shell->openUrl(helpUrl(m_app, 5)); });
     connect(m_tray.get(), &frmtray::exitRequested, this, &Program::EndProgram);
 }
 
@@ -133,6 +139,12 @@ void Program::showSettingsWindow() {
     // The settings window is not part of this version yet.
     m_app.platform.notifier->showBubble(
         QStringLiteral("Tessaly is running. Use the tray menu or the command line (tessaly --help)."), 5000);
+}
+
+void Program::showAbout() {
+    // The about box is not part of this version yet.
+    m_app.platform.notifier->showBubble(
+        QStringLiteral("Tessaly %1, a desktop wallpaper changer.").arg(QStringLiteral(TESSALY_VERSION)), 5000);
 }
 
 void Program::handleMessage(const QString& message) {

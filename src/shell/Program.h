@@ -31,6 +31,8 @@ public:
 
     // Opens the settings window.
     void showSettingsWindow();
+    // Shows the program's name and version.
+    void showAbout();
     // A message from a later start of the program.
     void handleMessage(const QString& message);
 

@@ -2,27 +2,149 @@
 
 #include "settings/AppContext.h"
 
+#include <QAction>
 #include <QIcon>
+#include <QMenu>
 #include <QSystemTrayIcon>
+#include <cmath>
 #include <cstdio>
+
+namespace {
+
+QAction* named(QAction* action, const char* name) {
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QMenu* subMenu(QMenu* parent, const QString& title, const char* name) {
+    QMenu* menu = parent->addMenu(title);
+    menu->setObjectName(QString::fromLatin1(name));
+    named(menu->menuAction(), name);
+    return menu;
+}
+
+QAction* separator(QMenu* menu, const char* name) { return named(menu->addSeparator(), name); }
+
+// A path shown as a menu caption: an ampersand is text, not a mnemonic.
+QString literalCaption(QString text) { return text.replace(QLatin1Char('&'), QLatin1String("&&")); }
+
+} // namespace
 
 frmtray::frmtray(AppContext& app, QObject* parent) : QObject(parent), m_app(app) {
     Timer1.setInterval(1000);
+    connect(&Timer1, &QTimer::timeout, this, &frmtray::onTimer1);
+    buildMenu();
 }
 
 frmtray::~frmtray() { removeTrayIcon(); }
 
+void frmtray::buildMenu() {
+    m_mnuoptz = std::make_unique<QMenu>(QStringLiteral("Optz"));
+    QMenu* top = m_mnuoptz.get();
+    top->setObjectName(QStringLiteral("mnuoptz"));
+
+    mnusettings = named(top->addAction(QStringLiteral("&Settings")), "mnusettings");
+    mnunow = named(top->addAction(QStringLiteral("Switch &Wallpaper Now")), "mnunow");
+    space3 = separator(top, "space3");
+
+    QMenu* wallpaper = subMenu(top, QStringLiteral("Wallpaper"), "mnuwallpaper");
+    mnuwallpaper = wallpaper->menuAction();
+    mnuwallpapernext = named(wallpaper->addAction(QStringLiteral("Next wallpaper")), "mnuwallpapernext");
+    mnuwallpaperclear = named(wallpaper->addAction(QStringLiteral("Clear wallpaper")), "mnuwallpaperclear");
+    QMenu* current = subMenu(wallpaper, QStringLiteral("Current wallpaper"), "mnuwallpapercurrentwallpaper");
+    mnuwallpapercurrentwallpaper = current->menuAction();
+    mnuwallpapercurrentfilename =
+        named(current->addAction(QStringLiteral("Filename")), "mnuwallpapercurrentfilename");
+    mnuwallpapercurrentopenfolder =
+        named(current->addAction(QStringLiteral("Open folder")), "mnuwallpapercurrentopenfolder");
+
+    QMenu* clock = subMenu(top, QStringLiteral("Clock"), "mnuclock");
+    mnuclock = clock->menuAction();
+    mnuclockshow = named(clock->addAction(QStringLiteral("Show the clock")), "mnuclockshow");
+    mnuclockalwaysontop = named(clock->addAction(QStringLiteral("Always on top")), "mnuclockalwaysontop");
+    QMenu* calendar = subMenu(top, QStringLiteral("Calendar"), "mnucalendar");
+    mnucalendar = calendar->menuAction();
+    mnucalendarshow = named(calendar->addAction(QStringLiteral("Show the calendar")), "mnucalendarshow");
+    mnucalendaralwaysontop =
+        named(calendar->addAction(QStringLiteral("Always on top")), "mnucalendaralwaysontop");
+    for (QAction* a : {mnuclockshow, mnuclockalwaysontop, mnucalendarshow, mnucalendaralwaysontop})
+        a->setCheckable(true);
+
+    space1 = separator(top, "space1");
+    mnuabout = named(top->addAction(QStringLiteral("&About")), "mnuabout");
+    mnuhelp = named(top->addAction(QStringLiteral("&Help")), "mnuhelp");
+    space = separator(top, "space");
+    mnuexit = named(top->addAction(QStringLiteral("E&xit")), "mnuexit");
+
+    connect(top, &QMenu::aboutToShow, this, &frmtray::prepareMenu);
+    connect(mnusettings, &QAction::triggered, this, &frmtray::settingsRequested);
+    connect(mnunow, &QAction::triggered, this, &frmtray::nextWallpaperRequested);
+    connect(mnuwallpapernext, &QAction::triggered, this, &frmtray::nextWallpaperRequested);
+    connect(mnuwallpaperclear, &QAction::triggered, this, &frmtray::clearWallpaperRequested);
+    connect(mnuabout, &QAction::triggered, this, &frmtray::aboutRequested);
+    connect(mnuhelp, &QAction::triggered, this, &frmtray::helpRequested);
+    connect(mnuexit, &QAction::triggered, this, &frmtray::exitRequested);
+
+    connect(mnuwallpapercurrentfilename, &QAction::triggered, this, [this] {
+        if (!m_shownPicture.isEmpty())
+            m_app.platform.shell->openFile(m_shownPicture);
+    });
+    connect(mnuwallpapercurrentopenfolder, &QAction::triggered, this, [this] {
+        if (!m_shownPicture.isEmpty())
+            m_app.platform.shell->showInFolder(m_shownPicture);
+    });
+
+    // Until the widget windows exist, their settings hold the state the menu shows.
+    const auto toggle = [this](QAction* action, bool Settings::*field) {
+        connect(action, &QAction::triggered, this, [this, field] {
+            m_app.settings.*field = !(m_app.settings.*field);
+            emit widgetsChanged();
+        });
+    };
+    toggle(mnuclockshow, &Settings::ClockV);
+    toggle(mnuclockalwaysontop, &Settings::ClockOnTop);
+    toggle(mnucalendarshow, &Settings::CalV);
+    toggle(mnucalendaralwaysontop, &Settings::CalOnTop);
+}
+
+QString frmtray::currentPicture() const {
+    const double cur = m_app.settings.CurWallPaper;
+    if (m_app.settings.WPSource == 2 || !(cur >= 1) || cur > m_app.PictureList.size())
+        return {};
+    return m_app.PictureList.at(static_cast<qsizetype>(std::floor(cur)) - 1);
+}
+
+void frmtray::prepareMenu() {
+    // "Current wallpaper" only while a local picture is the current one.
+    m_shownPicture = currentPicture();
+    mnuwallpapercurrentwallpaper->setVisible(!m_shownPicture.isEmpty());
+    if (!m_shownPicture.isEmpty())
+        mnuwallpapercurrentfilename->setText(literalCaption(m_shownPicture));
+
+    mnuclock->setVisible(m_app.IsNT);
+    mnucalendar->setVisible(m_app.IsNT);
+    if (m_app.IsNT) {
+        mnuclockshow->setChecked(m_app.settings.ClockV);
+        mnuclockalwaysontop->setChecked(m_app.settings.ClockOnTop);
+        mnucalendarshow->setChecked(m_app.settings.CalV);
+        mnucalendaralwaysontop->setChecked(m_app.settings.CalOnTop);
+    }
+}
+
 void frmtray::PlaceTray() {
     if (m_icon)
         return;
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
         std::fprintf(stderr, "Tessaly: no notification area is available; running without a tray icon.\n");
-        return;
-    }
+    // The icon is created and shown either way: on X11 it is embedded as soon
+    // as a tray host owns the notification area, and again after the host
+    // restarts.
     m_icon = new QSystemTrayIcon(this);
     m_icon->setIcon(QIcon(m_app.programFolder + QStringLiteral("/icons/tessaly.png")));
     m_icon->setToolTip(QStringLiteral("Tessaly"));
+    m_icon->setContextMenu(m_mnuoptz.get());
     connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
+        // A single left click does nothing; the right button opens the menu.
         if (r == QSystemTrayIcon::DoubleClick)
             emit settingsRequested();
     });
@@ -43,3 +165,5 @@ void frmtray::setChangeTimer(bool enabled) {
     else
         Timer1.stop();
 }
+
+void frmtray::onTimer1() { m_scheduler.Timer1_Timer(m_app); }

@@ -1,14 +1,18 @@
 #pragma once
 
+#include "shell/ChangeScheduler.h"
+
 #include <QObject>
 #include <QTimer>
-#include <functional>
+#include <memory>
 
 class AppContext;
+class QAction;
+class QMenu;
 class QSystemTrayIcon;
 
-// The program's hidden main object: it owns the tray icon and the change
-// timer, and lives from start-up to shutdown.
+// The program's hidden main object: it owns the tray icon with its popup menu
+// and the change timer, and lives from start-up to shutdown.
 class frmtray : public QObject {
     Q_OBJECT
 public:
@@ -16,20 +20,63 @@ public:
     ~frmtray() override;
 
     // Adds the tray icon. Without a notification area the program runs on
-    // without it and says so once.
+    // without it and says so once; the icon appears (again) whenever a tray
+    // host takes over the notification area, also after that host restarts.
     void PlaceTray();
     void removeTrayIcon();
     QSystemTrayIcon* trayIcon() const { return m_icon; }
 
+    // Brings the popup menu up to date; runs each time just before it opens.
+    void prepareMenu();
+
     // Ticks every 1000 ms while automatic changing is on.
     QTimer Timer1;
     void setChangeTimer(bool enabled);
+    ChangeScheduler& scheduler() { return m_scheduler; }
+    qint64 LastChangeTick() const { return m_scheduler.LastChangeTick; }
+
+    // The popup menu and its items, named as their objectName.
+    QMenu* mnuoptz() const { return m_mnuoptz.get(); }
+    QAction* mnusettings = nullptr;
+    QAction* mnunow = nullptr;
+    QAction* space3 = nullptr;
+    QAction* mnuwallpaper = nullptr;
+    QAction* mnuwallpapernext = nullptr;
+    QAction* mnuwallpaperclear = nullptr;
+    QAction* mnuwallpapercurrentwallpaper = nullptr;
+    QAction* mnuwallpapercurrentfilename = nullptr;
+    QAction* mnuwallpapercurrentopenfolder = nullptr;
+    QAction* mnuclock = nullptr;
+    QAction* mnuclockshow = nullptr;
+    QAction* mnuclockalwaysontop = nullptr;
+    QAction* mnucalendar = nullptr;
+    QAction* mnucalendarshow = nullptr;
+    QAction* mnucalendaralwaysontop = nullptr;
+    QAction* space1 = nullptr;
+    QAction* mnuabout = nullptr;
+    QAction* mnuhelp = nullptr;
+    QAction* space = nullptr;
+    QAction* mnuexit = nullptr;
 
 signals:
     void settingsRequested();
+    void nextWallpaperRequested();
+    void clearWallpaperRequested();
+    void aboutRequested();
+    void helpRequested();
     void exitRequested();
+    // A widget's visibility or always-on-top flag was switched from the menu.
+    void widgetsChanged();
 
 private:
+    void buildMenu();
+    void onTimer1();
+    // The picture the "Current wallpaper" items act on, empty when none.
+    QString currentPicture() const;
+
     AppContext& m_app;
     QSystemTrayIcon* m_icon = nullptr;
+    std::unique_ptr<QMenu> m_mnuoptz;
+    ChangeScheduler m_scheduler;
+    QString m_shownPicture;
 };

@@ -1,0 +1,9 @@
+#include "shell/SystemAway.h"
+
+#include "settings/AppContext.h"
+
+bool IsScreenSaverRunning(AppContext& app) {
+    return app.platform.probes && app.platform.probes->isScreenSaverRunning();
+}
+
+bool IsDesktopLocked(AppContext& app) { return app.platform.probes && app.platform.probes->isDesktopLocked(); }
