@@ -22,6 +22,10 @@ constexpr int kAlt = 1;
 constexpr int kControl = 2;
 constexpr int kShift = 4;
 
+// XF86Switch_VT_1 … XF86Switch_VT_12.
+constexpr xcb_keysym_t kSwitchVT1 = 0x1008FE01;
+constexpr xcb_keysym_t kSwitchVT12 = 0x1008FE0C;
+
 struct KeySymbolsDeleter {
     void operator()(xcb_key_symbols_t* s) const { xcb_key_symbols_free(s); }
 };
@@ -179,6 +183,17 @@ bool X11GlobalHotKeys::registerHotKey(int id, int modifierFlags, int virtualKey)
     }
     if (keycodes.isEmpty())
         return false; // the keyboard has no such key
+    // Where the keymap gives Ctrl+Alt+F1 … F12 to the server for switching
+    // virtual terminals, those presses never reach any client: a grab would
+    // succeed yet the binding would never fire, so it is refused instead.
+    if ((modifierFlags & (kAlt | kControl | kShift)) == (kAlt | kControl)) {
+        for (xcb_keycode_t code : std::as_const(keycodes))
+            for (int col = 0; col < 8; ++col) {
+                const xcb_keysym_t sym = xcb_key_symbols_get_keysym(syms.get(), code, col);
+                if (sym >= kSwitchVT1 && sym <= kSwitchVT12)
+                    return false;
+            }
+    }
 
     const quint16 mods = xModifiers(modifierFlags);
     // The server lets a client grab its own combination twice; another of
