@@ -8,7 +8,7 @@ DEPS := build-essential cmake pkg-config \
   qt6-base-dev qt6-base-dev-tools libgl-dev \
   libgtest-dev libgmock-dev \
   libxcb1-dev libx11-dev libx11-xcb-dev libxcb-screensaver0-dev libxcb-keysyms1-dev \
-  xvfb xdotool trayer x11-utils dbus dbus-x11 libglib2.0-bin gsettings-desktop-schemas \
+  xvfb x11-xkb-utils xdotool trayer x11-utils dbus dbus-x11 libglib2.0-bin gsettings-desktop-schemas \
   imagemagick fonts-dejavu-core
 
 .PHONY: deps build run test bench clean
