@@ -278,17 +278,17 @@ std::optional<quint32> ReadDesktopColorSetting(CommandRunner& runner, LinuxDeskt
         runner.run(kGsettings, {QStringLiteral("get"), schemaOf(desktop), QStringLiteral("primary-color")});
     if (!r.ok())
         return std::nullopt;
-    static const QRegularExpression re(QStringLiteral("#([0-9a-fA-F]{6})|#([0-9a-fA-F]{12})"));
+    static const QRegularExpression re(QStringLiteral("#([0-9a-fA-F]{12}|[0-9a-fA-F]{6})(?![0-9a-fA-F])"));
     const QRegularExpressionMatch mt = re.match(QString::fromUtf8(r.output));
     if (!mt.hasMatch())
         return std::nullopt;
+    const QString h = mt.captured(1);
     quint32 rr, gg, bb;
-    if (!mt.captured(1).isEmpty()) {
-        const uint v = mt.captured(1).toUInt(nullptr, 16);
+    if (h.size() == 6) {
+        const uint v = h.toUInt(nullptr, 16);
         rr = (v >> 16) & 0xFF, gg = (v >> 8) & 0xFF, bb = v & 0xFF;
     } else {
         // 16 bits per channel, as older versions wrote it.
-        const QString h = mt.captured(2);
         rr = h.mid(0, 4).toUInt(nullptr, 16) >> 8;
         gg = h.mid(4, 4).toUInt(nullptr, 16) >> 8;
         bb = h.mid(8, 4).toUInt(nullptr, 16) >> 8;

@@ -166,8 +166,9 @@ bool ClearX11RootPixmap(quint32 fillRgb, const QString& display) {
         xcb_delete_property(c, root, esetroot);
     xcb_clear_area(c, 0, root, 0, 0, 0, 0);
     xcb_ungrab_server(c);
-    xcb_flush(c);
-    return !xcb_connection_has_error(c);
+    // A round trip: the server has done all of it before anyone looks.
+    Reply<xcb_get_input_focus_reply_t> sync(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr), &std::free);
+    return sync && !xcb_connection_has_error(c);
 }
 
 QImage ReadX11RootPixmap(const QString& display) {
