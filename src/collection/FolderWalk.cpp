@@ -8,12 +8,13 @@
 FolderWalk::FolderWalk(Sink sink, std::function<void()> processEvents,
                        std::function<bool()> cancelled)
     : m_sink(std::move(sink)), m_processEvents(std::move(processEvents)),
-      m_cancelled(std::move(cancelled)) {}
+      m_cancelled(std::move(cancelled)) {
+    m_sinceEvents.start();
+}
 
 void FolderWalk::run(const QString& folder, bool recurse) {
     m_stop = false;
     m_walkPath.clear();
-    m_sinceEvents.start();
     if (!folder.isEmpty())
         walk(folder, recurse);
 }

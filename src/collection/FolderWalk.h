@@ -19,7 +19,8 @@ public:
                std::function<bool()> cancelled = {});
 
     // Walks `folder` (and its sub-folders when `recurse`). A folder that
-    // cannot be opened contributes nothing.
+    // cannot be opened contributes nothing. One walk object may run over
+    // several folders; the time since events were last processed carries over.
     void run(const QString& folder, bool recurse);
 
     // Pending events are processed at most this often while walking.
