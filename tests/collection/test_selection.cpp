@@ -135,17 +135,15 @@ TEST_F(SelectionTest, RandomNeverRepeatsTheCurrentPicture) {
     NextWallpaper(app);
     EXPECT_GE(app.settings.CurWallPaper, 1);
     EXPECT_LE(app.settings.CurWallPaper, 5);
-}
 
-TEST_F(SelectionTest, RandomOverOneEntryRecomposesIt) {
+    // One entry: composed again every time.
     pictures(1);
-    app.settings.TechniqueTimer = 0;
-    app.settings.CurWallPaper = 1;
+    const size_t composed = t.desktop->calls.size();
     EXPECT_EQ(steps(3), (std::vector<int>{1, 1, 1}));
-    EXPECT_EQ(t.desktop->calls.size(), 3u);
+    EXPECT_EQ(t.desktop->calls.size(), composed + 3);
 }
 
-TEST_F(SelectionTest, EmptyListAndOtherValuesChangeNothing) {
+TEST_F(SelectionTest, BubblesAndAListOrValuesThatChangeNothing) {
     app.settings.BubbleFileName = true;
     app.settings.CurWallPaper = 3;
     for (int technique : {0, 1}) {
@@ -158,26 +156,23 @@ TEST_F(SelectionTest, EmptyListAndOtherValuesChangeNothing) {
     EXPECT_EQ(t.notifier->shown[0].text, QString());
     EXPECT_EQ(t.notifier->shown[0].ms, 5000);
 
-    pictures(2);
+    // The chosen path, for five seconds.
+    pictures(3);
+    app.settings.TechniqueTimer = 1;
+    app.settings.CurWallPaper = 1;
+    NextWallpaper(app);
+    EXPECT_EQ(t.notifier->shown.back().text, app.PictureList[1]);
+    EXPECT_EQ(t.notifier->shown.back().ms, 5000);
+
     app.settings.BubbleFileName = false;
+    app.settings.CurWallPaper = 3;
     app.settings.TechniqueTimer = 2;
     NextWallpaper(app);
     app.settings.TechniqueTimer = 1;
     app.settings.WPSource = 7;
     NextWallpaper(app);
     EXPECT_EQ(app.settings.CurWallPaper, 3);
-    EXPECT_TRUE(t.desktop->calls.empty());
-}
-
-TEST_F(SelectionTest, BubbleShowsTheChosenPath) {
-    pictures(3);
-    app.settings.TechniqueTimer = 1;
-    app.settings.CurWallPaper = 1;
-    app.settings.BubbleFileName = true;
-    NextWallpaper(app);
-    ASSERT_EQ(t.notifier->shown.size(), 1u);
-    EXPECT_EQ(t.notifier->shown[0].text, app.PictureList[1]);
-    EXPECT_EQ(t.notifier->shown[0].ms, 5000);
+    EXPECT_EQ(t.desktop->calls.size(), 1u);
 }
 
 TEST_F(SelectionTest, InternetSourceHandsOverAndLeavesTheLocalListAlone) {
