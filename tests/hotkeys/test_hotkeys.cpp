@@ -4,6 +4,9 @@
 
 #include "hotkeys/HotKeys.h"
 #include "hotkeys/KeyCapture.h"
+#ifndef _WIN32
+#include "platform/linux/X11GlobalHotKeys.h"
+#endif
 #include "settings/SettingsIO.h"
 
 #include <QCoreApplication>
@@ -250,3 +253,22 @@ TEST_F(HotKeyTest, NotificationsRunTheActionsUntilUnregistered) {
     EXPECT_EQ(settingsOpened, 1);
     EXPECT_EQ(t.notifier->shown.size(), 2u);
 }
+
+#ifndef _WIN32
+// Without an X connection (here the offscreen platform; likewise Wayland)
+// nothing can be grabbed: every row comes back Failed, nothing registered.
+TEST(X11HotKeysWithoutX, EveryBindingIsRefused) {
+    TestApp t;
+    t.services.hotkeys = std::make_unique<X11GlobalHotKeys>();
+    LoadSettings(*t.app);
+    for (HotKey& hk : t.app->HotKeys)
+        hk.Enabled = true;
+    t.app->HotKeys[1] = {true, false, 116, 0, false};
+    RegisterHotKeys(*t.app);
+    for (const HotKey& hk : t.app->HotKeys) {
+        EXPECT_TRUE(hk.Failed);
+        EXPECT_FALSE(hk.Registered);
+    }
+    UnregisterHotKeys(*t.app);
+}
+#endif

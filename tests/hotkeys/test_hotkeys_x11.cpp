@@ -145,6 +145,17 @@ TEST_F(X11HotKeys, GrabbedCombinationArrivesWhateverTheLockKeys) {
         EXPECT_EQ(spy.takeFirst().at(0).toInt(), 1);
     }
 
+    // Held down, the key repeats; the binding runs once.
+    ASSERT_EQ(QProcess::execute("xdotool", {"keydown", "ctrl+alt+F5"}), 0);
+    QTest::qWait(1200);
+    ASSERT_EQ(QProcess::execute("xdotool", {"keyup", "ctrl+alt+F5"}), 0);
+    QTest::qWait(200);
+    EXPECT_EQ(spy.size(), 1);
+    spy.clear();
+    pressKeys("ctrl+alt+F5");
+    ASSERT_TRUE(spy.wait(3000));
+    spy.clear();
+
     // Other modifiers, or the key alone, are not the binding.
     pressKeys("ctrl+F5");
     pressKeys("ctrl+alt+shift+F5");

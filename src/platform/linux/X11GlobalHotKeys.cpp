@@ -243,8 +243,11 @@ void X11GlobalHotKeys::unregisterHotKey(int id) {
     const auto it = m_bindings.find(id);
     if (it == m_bindings.end())
         return;
-    for (const Grab& g : std::as_const(it->grabs))
+    for (const Grab& g : std::as_const(it->grabs)) {
         ungrab(g);
+        m_held.remove(g.keycode);
+        m_releaseTime.remove(g.keycode);
+    }
     m_bindings.erase(it);
     xcb_flush(m_connection);
 }
@@ -253,11 +256,16 @@ bool X11GlobalHotKeys::nativeEventFilter(const QByteArray& eventType, void* mess
     if (eventType != "xcb_generic_event_t" || m_bindings.isEmpty())
         return false;
     auto* event = static_cast<xcb_generic_event_t*>(message);
-    if ((event->response_type & 0x7f) != XCB_KEY_PRESS)
+    const quint8 type = event->response_type & 0x7f;
+    if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
         return false;
     auto* key = reinterpret_cast<xcb_key_press_event_t*>(event);
     if (key->event != m_root)
         return false;
+    if (type == XCB_KEY_RELEASE) {
+        m_releaseTime.insert(key->detail, key->time);
+        return m_held.remove(key->detail);
+    }
     // Compare only Shift, Control and Mod1 … Mod5, without Num Lock.
     const quint16 relevant = quint16((XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 |
                                       XCB_MOD_MASK_2 | XCB_MOD_MASK_3 | XCB_MOD_MASK_4 | XCB_MOD_MASK_5) &
@@ -266,6 +274,16 @@ bool X11GlobalHotKeys::nativeEventFilter(const QByteArray& eventType, void* mess
     for (auto it = m_bindings.cbegin(); it != m_bindings.cend(); ++it) {
         for (const Grab& g : it->grabs) {
             if (g.keycode == key->detail && g.modifiers == state) {
+                // A key held down repeats: either presses with no release in
+                // between, or a release and a press with the same time stamp.
+                // One press of the keys is one action.
+                const bool repeat = m_held.contains(key->detail) ||
+                                    m_releaseTime.value(key->detail, key->time + 1) == key->time;
+                if (repeat) {
+                    m_held.insert(key->detail);
+                    return true;
+                }
+                m_held.insert(key->detail);
                 emit activated(it.key());
                 return true;
             }

@@ -3,8 +3,10 @@
 #include "platform/GlobalHotKeys.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QHash>
 #include <QList>
 #include <QMap>
+#include <QSet>
 
 struct xcb_connection_t;
 
@@ -51,4 +53,8 @@ private:
     quint16 m_numLockMask = 0;
     quint16 m_altMask = 0;
     QMap<int, Binding> m_bindings;
+    // Keys of bindings pressed and not yet released, and the time of each
+    // key's last release (to tell the server's key repeat from a new press).
+    QSet<quint8> m_held;
+    QHash<quint8, quint32> m_releaseTime;
 };

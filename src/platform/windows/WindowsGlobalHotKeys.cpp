@@ -4,6 +4,10 @@
 
 #include <windows.h>
 
+#ifndef MOD_NOREPEAT
+#define MOD_NOREPEAT 0x4000
+#endif
+
 WindowsGlobalHotKeys::WindowsGlobalHotKeys(QObject* parent) : GlobalHotKeys(parent) {}
 
 WindowsGlobalHotKeys::~WindowsGlobalHotKeys() {
@@ -21,7 +25,8 @@ bool WindowsGlobalHotKeys::registerHotKey(int id, int modifierFlags, int virtual
     if (flags == 0 || virtualKey <= 0 || virtualKey > 0xFE)
         return false;
     // Without a window the WM_HOTKEY messages are posted to this thread.
-    if (!RegisterHotKey(nullptr, id, flags, UINT(virtualKey)))
+    // MOD_NOREPEAT: keys held down run the action once, not once per repeat.
+    if (!RegisterHotKey(nullptr, id, flags | MOD_NOREPEAT, UINT(virtualKey)))
         return false;
     m_registered.insert(id);
     if (!m_filterInstalled) {

@@ -8,7 +8,8 @@
 // Global hot keys on Windows: RegisterHotKey for the user-interface thread
 // (no window), with the binding's index as the hot-key identifier. The
 // WM_HOTKEY messages are picked out of the thread's message stream by a
-// native event filter.
+// native event filter. (Thread messages posted while a native modal loop
+// runs, such as a window being dragged, are not seen by the filter.)
 class WindowsGlobalHotKeys : public GlobalHotKeys, public QAbstractNativeEventFilter {
     Q_OBJECT
 public:
