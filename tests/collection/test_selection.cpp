@@ -203,7 +203,8 @@ TEST_F(SelectionTest, PicturesThatDoNotLoadLeaveTheDesktopAsItWas) {
     for (qsizetype i = 6; i < corruptGif.size(); ++i)
         corruptGif[i] = char(0xff);
 
-    const QString good = write("good.png", encoded(picture(12), "PNG"));
+    // Read by content: a PNG under a ".jpg" name is a good picture.
+    const QString good = write("png-inside.jpg", encoded(picture(12), "PNG"));
     app.PictureList = {
         good,
         write("cut-header.jpg", jpeg.left(60)),
