@@ -16,14 +16,14 @@ void HotKeyAction(AppContext& app, int id) {
         const bool on = !app.settings.WallpaperTimer;
         app.settings.WallpaperTimer = on;
         RefreshSettings(app, on);
-        app.platform.notifier->showBubble(on ? QStringLiteral("Automatic wallpaper changing is now Enabled")
-                                             : QStringLiteral("Automatic wallpaper changing is now Disabled"),
-                                          5000);
+        app.platform.notifier->showBubble(
+            on ? QStringLiteral("Automatic wallpaper changing is now Enabled")
+               : QStringLiteral("Automatic wallpaper changing is now Disabled"),
+            5000);
         break;
     }
     case 3:
-        if (app.showSettingsWindow)
-            app.showSettingsWindow();
+        if (app.showSettingsWindow) app.showSettingsWindow();
         break;
     default:
         break;

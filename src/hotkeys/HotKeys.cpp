@@ -36,8 +36,9 @@ class Dispatcher : public QObject {
 public:
     Dispatcher(AppContext& app, GlobalHotKeys* service) : QObject(service), m_app(&app) {
         setObjectName(kDispatcherName);
-        connect(service, &GlobalHotKeys::activated, this, [this](int id) { HotKeyAction(*m_app, id); },
-                Qt::QueuedConnection);
+        connect(
+            service, &GlobalHotKeys::activated, this, [this](int id) { HotKeyAction(*m_app, id); },
+            Qt::QueuedConnection);
     }
     AppContext* app() const { return m_app; }
 
@@ -46,14 +47,14 @@ private:
 };
 
 Dispatcher* findDispatcher(GlobalHotKeys* service) {
-    return static_cast<Dispatcher*>(service->findChild<QObject*>(kDispatcherName, Qt::FindDirectChildrenOnly));
+    return static_cast<Dispatcher*>(
+        service->findChild<QObject*>(kDispatcherName, Qt::FindDirectChildrenOnly));
 }
 
 void ensureDispatcher(AppContext& app) {
     GlobalHotKeys* service = app.platform.hotkeys.get();
     Dispatcher* d = findDispatcher(service);
-    if (d && d->app() == &app)
-        return;
+    if (d && d->app() == &app) return;
     delete d;
     new Dispatcher(app, service);
 }
@@ -61,8 +62,7 @@ void ensureDispatcher(AppContext& app) {
 } // namespace
 
 int HotKeyModifierFlags(int code) {
-    if (code < 0 || code >= int(kModifiers.size()))
-        return 0;
+    if (code < 0 || code >= int(kModifiers.size())) return 0;
     return kModifiers[code].flags;
 }
 
@@ -75,18 +75,22 @@ QStringList HotKeyModifierTexts() {
 
 QString HotKeyCaption(int index) {
     switch (index) {
-    case 0: return QStringLiteral("Clear Wallpaper");
-    case 1: return QStringLiteral("Switch wallpaper");
-    case 2: return QStringLiteral("Disable/Enable automatic wallpaper changing");
-    case 3: return QStringLiteral("Open this window.");
-    default: return {};
+    case 0:
+        return QStringLiteral("Clear Wallpaper");
+    case 1:
+        return QStringLiteral("Switch wallpaper");
+    case 2:
+        return QStringLiteral("Disable/Enable automatic wallpaper changing");
+    case 3:
+        return QStringLiteral("Open this window.");
+    default:
+        return {};
     }
 }
 
 void RegisterHotKeys(AppContext& app) {
     GlobalHotKeys* service = app.platform.hotkeys.get();
-    if (!service)
-        return;
+    if (!service) return;
     ensureDispatcher(app);
     for (int k = 0; k < int(app.HotKeys.size()); ++k) {
         HotKey& hk = app.HotKeys[k];
@@ -96,8 +100,7 @@ void RegisterHotKeys(AppContext& app) {
             service->unregisterHotKey(k);
             hk.Registered = false;
         }
-        if (!hk.Enabled)
-            continue;
+        if (!hk.Enabled) continue;
         // A stored modifier code outside the table is refused rather than
         // registered as a bare key.
         const int flags = HotKeyModifierFlags(hk.Modifiers);
@@ -109,12 +112,10 @@ void RegisterHotKeys(AppContext& app) {
 
 void UnregisterHotKeys(AppContext& app) {
     GlobalHotKeys* service = app.platform.hotkeys.get();
-    if (!service)
-        return;
+    if (!service) return;
     for (int k = 0; k < int(app.HotKeys.size()); ++k) {
         HotKey& hk = app.HotKeys[k];
-        if (!hk.Registered)
-            continue;
+        if (!hk.Registered) continue;
         service->unregisterHotKey(k);
         hk.Registered = false;
     }

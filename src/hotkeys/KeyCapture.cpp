@@ -7,22 +7,38 @@ namespace {
 // Names of the keys 33 … 47, which would otherwise show as punctuation.
 const char* navigationKeyName(int vk) {
     switch (vk) {
-    case 33: return "Page Up";
-    case 34: return "Page Down";
-    case 35: return "End";
-    case 36: return "Home";
-    case 37: return "Left";
-    case 38: return "Up";
-    case 39: return "Right";
-    case 40: return "Down";
-    case 41: return "Select";
-    case 42: return "Print";
-    case 43: return "Execute";
-    case 44: return "Print Screen";
-    case 45: return "Insert";
-    case 46: return "Delete";
-    case 47: return "Help";
-    default: return nullptr;
+    case 33:
+        return "Page Up";
+    case 34:
+        return "Page Down";
+    case 35:
+        return "End";
+    case 36:
+        return "Home";
+    case 37:
+        return "Left";
+    case 38:
+        return "Up";
+    case 39:
+        return "Right";
+    case 40:
+        return "Down";
+    case 41:
+        return "Select";
+    case 42:
+        return "Print";
+    case 43:
+        return "Execute";
+    case 44:
+        return "Print Screen";
+    case 45:
+        return "Insert";
+    case 46:
+        return "Delete";
+    case 47:
+        return "Help";
+    default:
+        return nullptr;
     }
 }
 
@@ -46,36 +62,64 @@ int VirtualKeyFromKeyEvent(const QKeyEvent& event) {
         return keypad ? 96 + (key - Qt::Key_0) : key; // VK_NUMPAD0 … or '0' …
     if (key >= Qt::Key_A && key <= Qt::Key_Z)
         return key; // Qt's letter keys are the upper-case codes, like the virtual keys
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
-        return 112 + (key - Qt::Key_F1);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12) return 112 + (key - Qt::Key_F1);
     switch (key) {
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Select: return 41;
-    case Qt::Key_Execute: return 43;
-    case Qt::Key_Print: return 44;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    case Qt::Key_Help: return 47;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Select:
+        return 41;
+    case Qt::Key_Execute:
+        return 43;
+    case Qt::Key_Print:
+        return 44;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return 46;
+    case Qt::Key_Help:
+        return 47;
     // Codes below 33 and above 90 that a box must refuse.
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: case Qt::Key_Backtab: return 9;
-    case Qt::Key_Clear: return 12;
-    case Qt::Key_Return: case Qt::Key_Enter: return 13;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_Asterisk: return keypad ? 106 : 0;
-    case Qt::Key_Plus: return keypad ? 107 : 0;
-    case Qt::Key_Minus: return keypad ? 109 : 0;
-    case Qt::Key_Period: case Qt::Key_Comma: return keypad ? 110 : 0;
-    case Qt::Key_Slash: return keypad ? 111 : 0;
-    default: return 0;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 9;
+    case Qt::Key_Clear:
+        return 12;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_Asterisk:
+        return keypad ? 106 : 0;
+    case Qt::Key_Plus:
+        return keypad ? 107 : 0;
+    case Qt::Key_Minus:
+        return keypad ? 109 : 0;
+    case Qt::Key_Period:
+    case Qt::Key_Comma:
+        return keypad ? 110 : 0;
+    case Qt::Key_Slash:
+        return keypad ? 111 : 0;
+    default:
+        return 0;
     }
 }
 

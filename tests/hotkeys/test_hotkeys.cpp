@@ -25,8 +25,7 @@ struct RecordingHotKeys_Fake : GlobalHotKeys {
     std::vector<std::pair<int, int>> refuse;
     bool registerHotKey(int id, int flags, int key) override {
         for (const auto& r : refuse)
-            if (r.first == flags && r.second == key)
-                return false;
+            if (r.first == flags && r.second == key) return false;
         registered.push_back({id, flags, key});
         return true;
     }
@@ -50,8 +49,7 @@ QKeyEvent press(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
 
 std::optional<QString> shown(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     const auto c = CaptureHotKey(press(key, mods));
-    if (!c)
-        return std::nullopt;
+    if (!c) return std::nullopt;
     return c->tag + "=" + c->text;
 }
 
@@ -123,9 +121,10 @@ TEST_F(HotKeyTest, StorageRoundTripAndDamagedValues) {
 TEST(HotKeyModifiers, TableOfTextsAndSystemFlags) {
     const QStringList texts = HotKeyModifierTexts();
     ASSERT_EQ(texts.size(), 7);
-    const std::pair<const char*, int> expected[] = {
-        {"Ctrl + Alt", 3}, {"Ctrl + Alt + Shift", 7}, {"Ctrl + Shift", 6}, {"Alt + Shift", 5},
-        {"Alt", 1},        {"Ctrl", 2},               {"Shift", 4}};
+    const std::pair<const char*, int> expected[] = {{"Ctrl + Alt", 3},   {"Ctrl + Alt + Shift", 7},
+                                                    {"Ctrl + Shift", 6}, {"Alt + Shift", 5},
+                                                    {"Alt", 1},          {"Ctrl", 2},
+                                                    {"Shift", 4}};
     for (int code = 0; code < 7; ++code) {
         EXPECT_EQ(texts[code], expected[code].first);
         EXPECT_EQ(HotKeyModifierFlags(code), expected[code].second) << code;
@@ -157,10 +156,11 @@ TEST(KeyCapture, FunctionKeysLettersDigitsAndNavigationKeys) {
 }
 
 TEST(KeyCapture, RefusesKeysOutsideTheRangesAndKeypadDigits) {
-    for (int key : {Qt::Key_Space, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Enter,
-                    Qt::Key_Backspace, Qt::Key_Escape, Qt::Key_Comma, Qt::Key_Period, Qt::Key_Semicolon,
-                    Qt::Key_BracketLeft, Qt::Key_Minus, Qt::Key_Slash, Qt::Key_Exclam, Qt::Key_F13,
-                    Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_CapsLock, Qt::Key_unknown})
+    for (int key : {Qt::Key_Space,   Qt::Key_Tab,       Qt::Key_Backtab,     Qt::Key_Return,
+                    Qt::Key_Enter,   Qt::Key_Backspace, Qt::Key_Escape,      Qt::Key_Comma,
+                    Qt::Key_Period,  Qt::Key_Semicolon, Qt::Key_BracketLeft, Qt::Key_Minus,
+                    Qt::Key_Slash,   Qt::Key_Exclam,    Qt::Key_F13,         Qt::Key_Shift,
+                    Qt::Key_Control, Qt::Key_Alt,       Qt::Key_CapsLock,    Qt::Key_unknown})
         EXPECT_EQ(shown(key), std::nullopt) << std::hex << key;
     // Keypad digits and operators are not digits or letters.
     for (int key : {Qt::Key_0, Qt::Key_5, Qt::Key_9, Qt::Key_Plus, Qt::Key_Asterisk, Qt::Key_Slash,
@@ -173,11 +173,11 @@ TEST(KeyCapture, RefusesKeysOutsideTheRangesAndKeypadDigits) {
 
 TEST_F(HotKeyTest, RegistrationRecordsEachRowsAnswer) {
     LoadSettings(app());
-    app().HotKeys[0].Enabled = true;                       // Ctrl+Shift+C
-    app().HotKeys[1] = {true, false, 116, 0, false};       // Ctrl+Alt+F5
-    app().HotKeys[2] = {true, false, 'D', 2, false};       // taken elsewhere
-    app().HotKeys[3] = {true, false, 'R', 42, false};      // damaged modifier code
-    app().HotKeys[4] = {false, false, 0, 2, true};         // not enabled: untouched
+    app().HotKeys[0].Enabled = true;                  // Ctrl+Shift+C
+    app().HotKeys[1] = {true, false, 116, 0, false};  // Ctrl+Alt+F5
+    app().HotKeys[2] = {true, false, 'D', 2, false};  // taken elsewhere
+    app().HotKeys[3] = {true, false, 'R', 42, false}; // damaged modifier code
+    app().HotKeys[4] = {false, false, 0, 2, true};    // not enabled: untouched
     fake->refuse = {{6, 'D'}};
     RegisterHotKeys(app());
 

@@ -53,10 +53,10 @@ public:
         xcb_keycode_t* codes = xcb_key_symbols_get_keycode(m_syms, keysym);
         const xcb_keycode_t code = codes ? codes[0] : 0;
         std::free(codes);
-        if (!code)
-            return false;
-        xcb_generic_error_t* e = xcb_request_check(
-            m_c, xcb_grab_key_checked(m_c, 1, m_root, mods, code, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+        if (!code) return false;
+        xcb_generic_error_t* e =
+            xcb_request_check(m_c, xcb_grab_key_checked(m_c, 1, m_root, mods, code,
+                                                        XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
         std::free(e);
         return e == nullptr;
     }
@@ -71,16 +71,14 @@ public:
             xcb_intern_atom_reply(m_c, xcb_intern_atom(m_c, 1, 13, "_XROOTPMAP_ID"), nullptr);
         const xcb_atom_t atom = a ? a->atom : 0;
         std::free(a);
-        if (!atom)
-            return std::nullopt;
+        if (!atom) return std::nullopt;
         xcb_get_property_reply_t* p = xcb_get_property_reply(
             m_c, xcb_get_property(m_c, 0, m_root, atom, XCB_ATOM_PIXMAP, 0, 1), nullptr);
         xcb_pixmap_t pixmap = 0;
         if (p && xcb_get_property_value_length(p) == 4)
             pixmap = *static_cast<xcb_pixmap_t*>(xcb_get_property_value(p));
         std::free(p);
-        if (!pixmap)
-            return std::nullopt;
+        if (!pixmap) return std::nullopt;
         xcb_get_image_reply_t* img = xcb_get_image_reply(
             m_c, xcb_get_image(m_c, XCB_IMAGE_FORMAT_Z_PIXMAP, pixmap, x, y, 1, 1, ~0u), nullptr);
         std::optional<QRgb> rgb;
@@ -104,7 +102,8 @@ private:
 void useKeymap(bool serverKeys) {
     QStringList args = {"-layout", "us", "-option"};
     if (!serverKeys)
-        args << "-option" << "srvrkeys:none";
+        args << "-option"
+             << "srvrkeys:none";
     ASSERT_EQ(QProcess::execute("setxkbmap", args), 0);
 }
 
@@ -186,9 +185,9 @@ TEST_F(X11HotKeys, RefusalsAndReleasedGrabs) {
     EXPECT_FALSE(keys.registerHotKey(2, kCtrlAlt, vkF6)); // held by the other client
     EXPECT_TRUE(keys.registerHotKey(1, kCtrlAlt, vkF5));
     EXPECT_FALSE(keys.registerHotKey(4, kCtrlAlt, vkF5)); // held by binding 1
-    EXPECT_FALSE(keys.registerHotKey(5, kCtrlAlt, 59));    // no such key
-    EXPECT_FALSE(keys.registerHotKey(5, 0, 'A'));          // a bare key is never grabbed
-    EXPECT_FALSE(keys.registerHotKey(5, kCtrlAlt, 101));   // keypad 5
+    EXPECT_FALSE(keys.registerHotKey(5, kCtrlAlt, 59));   // no such key
+    EXPECT_FALSE(keys.registerHotKey(5, 0, 'A'));         // a bare key is never grabbed
+    EXPECT_FALSE(keys.registerHotKey(5, kCtrlAlt, 101));  // keypad 5
 
     // The refused binding left nothing behind; the accepted one works.
     pressKeys("ctrl+alt+F5");
