@@ -9,7 +9,8 @@ DEPS := build-essential cmake pkg-config \
   libgtest-dev libgmock-dev \
   libxcb1-dev libx11-dev libx11-xcb-dev libxcb-screensaver0-dev libxcb-keysyms1-dev \
   xvfb x11-xkb-utils xdotool trayer x11-utils dbus dbus-x11 libglib2.0-bin gsettings-desktop-schemas \
-  imagemagick fonts-dejavu-core
+  imagemagick fonts-dejavu-core \
+  python3-dbus python3-gi x11-xserver-utils
 
 .PHONY: deps build run test bench clean
 
