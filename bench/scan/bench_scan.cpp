@@ -20,7 +20,7 @@
 namespace {
 
 constexpr int TopFolders = 10;
-constexpr int SubFoldersEach = 99; // 10 + 10 * 99 = 1,000 folders
+constexpr int SubFoldersEach = 99;  // 10 + 10 * 99 = 1,000 folders
 constexpr int FilesPerFolder = 100; // 100,000 files
 
 // The benchmark only needs somewhere to show the progress bubble.
@@ -37,12 +37,11 @@ bool writeEmpty(const QString& path) {
 bool fillFolder(const QString& folder, int& serial) {
     static const char* const pictureEndings[] = {".jpg", ".png", ".JPEG", ".gif"};
     for (int i = 0; i < FilesPerFolder; ++i, ++serial) {
-        const QString name = serial % 3 == 0
-                                 ? QStringLiteral("photo_%1%2").arg(serial).arg(
-                                       QLatin1String(pictureEndings[serial % 4]))
-                                 : QStringLiteral("note_%1.txt").arg(serial);
-        if (!writeEmpty(folder + QLatin1Char('/') + name))
-            return false;
+        const QString name = serial % 3 == 0 ? QStringLiteral("photo_%1%2")
+                                                   .arg(serial)
+                                                   .arg(QLatin1String(pictureEndings[serial % 4]))
+                                             : QStringLiteral("note_%1.txt").arg(serial);
+        if (!writeEmpty(folder + QLatin1Char('/') + name)) return false;
     }
     return true;
 }
@@ -51,12 +50,10 @@ bool makeTree(const QString& root) {
     int serial = 0;
     for (int t = 0; t < TopFolders; ++t) {
         const QString top = QStringLiteral("%1/set%2").arg(root).arg(t);
-        if (!QDir().mkpath(top) || !fillFolder(top, serial))
-            return false;
+        if (!QDir().mkpath(top) || !fillFolder(top, serial)) return false;
         for (int s = 0; s < SubFoldersEach; ++s) {
             const QString sub = QStringLiteral("%1/album%2").arg(top).arg(s);
-            if (!QDir().mkpath(sub) || !fillFolder(sub, serial))
-                return false;
+            if (!QDir().mkpath(sub) || !fillFolder(sub, serial)) return false;
         }
     }
     return true;
@@ -78,7 +75,8 @@ int main(int argc, char** argv) {
     }
     const QString root = dir.filePath(QStringLiteral("tree"));
     std::printf("Generating %d files in %d folders...\n",
-                TopFolders * (1 + SubFoldersEach) * FilesPerFolder, TopFolders * (1 + SubFoldersEach));
+                TopFolders * (1 + SubFoldersEach) * FilesPerFolder,
+                TopFolders * (1 + SubFoldersEach));
     std::fflush(stdout);
     if (!makeTree(root)) {
         std::fprintf(stderr, "bench_scan: could not write the tree\n");
@@ -133,7 +131,8 @@ int main(int argc, char** argv) {
     }
     const double findMs = median(findTimes);
     const double scanMs = median(scanTimes);
-    std::printf("pictures found:                 %lld\n", static_cast<long long>(app.PictureList.size()));
+    std::printf("pictures found:                 %lld\n",
+                static_cast<long long>(app.PictureList.size()));
     std::printf("find -type f (median of 7):     %8.1f ms\n", findMs);
     std::printf("RefreshSettings(true) (median): %8.1f ms\n", scanMs);
     std::printf("ratio RefreshSettings / find:   %8.2f (goal: at most 1.5)\n", scanMs / findMs);

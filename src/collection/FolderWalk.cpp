@@ -15,24 +15,20 @@ FolderWalk::FolderWalk(Sink sink, std::function<void()> processEvents,
 void FolderWalk::run(const QString& folder, bool recurse) {
     m_stop = false;
     m_walkPath.clear();
-    if (!folder.isEmpty())
-        walk(folder, recurse);
+    if (!folder.isEmpty()) walk(folder, recurse);
 }
 
 void FolderWalk::tick() {
     // Reading the clock costs little, processing events costs more: look at
     // the clock every few entries and let events in every few milliseconds.
-    if ((++m_entries & 15) != 0 || !m_processEvents)
-        return;
-    if (m_sinceEvents.elapsed() < EventIntervalMs)
-        return;
+    if ((++m_entries & 15) != 0 || !m_processEvents) return;
+    if (m_sinceEvents.elapsed() < EventIntervalMs) return;
     m_processEvents();
     m_sinceEvents.start();
 }
 
 bool FolderWalk::stopped() {
-    if (!m_stop && m_cancelled && m_cancelled())
-        m_stop = true;
+    if (!m_stop && m_cancelled && m_cancelled()) m_stop = true;
     return m_stop;
 }
 
@@ -41,19 +37,16 @@ void FolderWalk::walk(const QString& folder, bool recurse) {
     const QString folderPart = AddBackslash(folder);
     {
         FolderReader reader(folder);
-        if (!reader.isOpen())
-            return;
+        if (!reader.isOpen()) return;
         const QByteArray identity = reader.identity();
-        if (m_walkPath.contains(identity))
-            return; // reached again through a link: a loop
+        if (m_walkPath.contains(identity)) return; // reached again through a link: a loop
         m_walkPath.append(identity);
 
         QString name;
         FolderReader::Kind kind;
         while (reader.next(name, kind)) {
             tick();
-            if (stopped())
-                break;
+            if (stopped()) break;
             if (kind == FolderReader::Kind::Other)
                 m_sink(folderPart, name);
             else if (recurse)
@@ -62,8 +55,7 @@ void FolderWalk::walk(const QString& folder, bool recurse) {
     } // the folder is closed before its sub-folders are opened
 
     for (const QString& sub : subFolders) {
-        if (stopped())
-            break;
+        if (stopped()) break;
         walk(folderPart + sub, recurse);
     }
     m_walkPath.removeLast();

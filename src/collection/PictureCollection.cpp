@@ -27,8 +27,7 @@ private:
 bool RebuildPictureList(AppContext& app) {
     app.PictureList = QStringList();
     const std::optional<PictureListData> data = ReadPictureListFile(app.paths.WallPapersListPath);
-    if (!data)
-        return false;
+    if (!data) return false;
 
     if (app.settings.WPSource == 0) {
         for (const PictureListData::Entry& e : data->files)
@@ -38,19 +37,16 @@ bool RebuildPictureList(AppContext& app) {
     bool bubbleShown = false;
     FolderWalk walk(
         [&app](const QString& folder, const QString& name) {
-            if (IsPictureFile(name))
-                app.PictureList.append(folder + name);
+            if (IsPictureFile(name)) app.PictureList.append(folder + name);
         },
         app.processEvents, [&app] { return app.collectionScan.reloadAgain; });
     for (const QString& folder : data->folders) {
-        if (app.settings.WPSource != 1 || app.collectionScan.reloadAgain)
-            break;
+        if (app.settings.WPSource != 1 || app.collectionScan.reloadAgain) break;
         app.platform.notifier->showBubble(QStringLiteral("Looking for pictures in ") + folder, 0);
         bubbleShown = true;
         walk.run(folder, app.settings.SubFols);
     }
-    if (bubbleShown)
-        app.platform.notifier->hideBubble();
+    if (bubbleShown) app.platform.notifier->hideBubble();
     return true;
 }
 
@@ -73,17 +69,18 @@ void RefreshSettings(AppContext& app, bool reloadList) {
                 read = RebuildPictureList(app);
             } while (app.collectionScan.reloadAgain);
         }
-        if (!read)
-            return;
+        if (!read) return;
     }
-    if (app.setChangeTimer)
-        app.setChangeTimer(app.settings.WallpaperTimer);
+    if (app.setChangeTimer) app.setChangeTimer(app.settings.WallpaperTimer);
 }
 
 ScanResult ScanFolder(AppContext& app, const QString& folder, bool recurse) {
     ScanResult result;
-    FolderWalk walk([&result](const QString& dir, const QString& name) { result.append({dir, name}); },
-                    app.processEvents);
+    FolderWalk walk(
+        [&result](const QString& dir, const QString& name) {
+            result.append({dir, name});
+        },
+        app.processEvents);
     walk.run(folder, recurse);
     return result;
 }
@@ -92,8 +89,7 @@ ScanResult DirDiverPictures(AppContext& app, const QString& folder) {
     ScanResult result;
     FolderWalk walk(
         [&result](const QString& dir, const QString& name) {
-            if (IsPictureFile(name))
-                result.append({dir, name});
+            if (IsPictureFile(name)) result.append({dir, name});
         },
         app.processEvents);
     walk.run(folder, true);
@@ -101,15 +97,13 @@ ScanResult DirDiverPictures(AppContext& app, const QString& folder) {
 }
 
 bool IsPictureFile(const QString& name) {
-    if (name.size() < 4)
-        return false;
+    if (name.size() < 4) return false;
     static constexpr QLatin1String endings[] = {
         QLatin1String(".jpg"), QLatin1String(".bmp"), QLatin1String(".gif"), QLatin1String(".wmf"),
         QLatin1String(".ico"), QLatin1String(".emf"), QLatin1String("jpeg"), QLatin1String(".rle"),
         QLatin1String(".png"), QLatin1String("webp")};
     const QStringView last = QStringView(name).right(4);
     for (const QLatin1String e : endings)
-        if (last.compare(e, Qt::CaseInsensitive) == 0)
-            return true;
+        if (last.compare(e, Qt::CaseInsensitive) == 0) return true;
     return false;
 }

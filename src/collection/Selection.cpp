@@ -12,39 +12,32 @@ namespace {
 // through positions that hold no picture.
 qsizetype StoredPosition(const AppContext& app, qsizetype count) {
     const double v = app.settings.CurWallPaper;
-    if (!std::isfinite(v) || v < 1)
-        return 0;
-    if (v >= double(count))
-        return count;
+    if (!std::isfinite(v) || v < 1) return 0;
+    if (v >= double(count)) return count;
     return qsizetype(std::floor(v));
 }
 
 // Loads entry `k` (from 1) into the source surface and composes it. A picture
 // that does not load leaves the desktop and the source surface as they were.
 void ShowEntry(AppContext& app, qsizetype k) {
-    if (k < 1 || k > app.PictureList.size())
-        return;
-    if (LoadSourcePicture(app, app.PictureList.at(k - 1)))
-        ComposeWallpaper(app);
+    if (k < 1 || k > app.PictureList.size()) return;
+    if (LoadSourcePicture(app, app.PictureList.at(k - 1))) ComposeWallpaper(app);
 }
 
 } // namespace
 
 void SelectSequence(AppContext& app) {
     const qsizetype count = app.PictureList.size();
-    if (count == 0)
-        return;
+    if (count == 0) return;
     qsizetype k = StoredPosition(app, count) + 1;
-    if (k > count)
-        k = 1;
+    if (k > count) k = 1;
     app.settings.CurWallPaper = double(k);
     ShowEntry(app, k);
 }
 
 void SelectRandom(AppContext& app) {
     const qsizetype count = app.PictureList.size();
-    if (count == 0)
-        return;
+    if (count == 0) return;
     qsizetype k = 1;
     if (count > 1) {
         std::uniform_int_distribution<qsizetype> draw(1, count);
@@ -77,8 +70,7 @@ void NextWallpaper(AppContext& app) {
         break;
     }
     case 2:
-        if (app.internetNext)
-            app.internetNext();
+        if (app.internetNext) app.internetNext();
         break;
     default:
         break;

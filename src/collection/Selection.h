@@ -22,8 +22,7 @@ void SelectRandom(AppContext& app);
 
 // Reorders the list at random in place: items are drawn one at a time from
 // those left, each with equal chance.
-template <typename T>
-void ShuffleCollection(QList<T>& list, std::mt19937& random) {
+template <typename T> void ShuffleCollection(QList<T>& list, std::mt19937& random) {
     QList<T> result;
     result.reserve(list.size());
     while (!list.isEmpty()) {

@@ -11,22 +11,24 @@ struct FolderReader::Private {
 
 FolderReader::FolderReader(const QString& folder) : d(std::make_unique<Private>()) {
     const QFileInfo info(folder);
-    if (!info.isDir() || !info.isReadable())
-        return;
+    if (!info.isDir() || !info.isReadable()) return;
     d->identity = info.canonicalFilePath().toUtf8();
-    d->it = std::make_unique<QDirIterator>(
-        folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    d->it = std::make_unique<QDirIterator>(folder, QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                       QDir::NoDotAndDotDot);
 }
 
 FolderReader::~FolderReader() = default;
 
-bool FolderReader::isOpen() const { return d->it != nullptr; }
+bool FolderReader::isOpen() const {
+    return d->it != nullptr;
+}
 
-QByteArray FolderReader::identity() const { return d->identity; }
+QByteArray FolderReader::identity() const {
+    return d->identity;
+}
 
 bool FolderReader::next(QString& name, Kind& kind) {
-    if (!d->it || !d->it->hasNext())
-        return false;
+    if (!d->it || !d->it->hasNext()) return false;
     d->it->next();
     const QFileInfo info = d->it->fileInfo();
     name = info.fileName();

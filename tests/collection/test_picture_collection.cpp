@@ -96,8 +96,7 @@ TEST_F(CollectionTest, FolderScanIsPreOrderInFileSystemOrderWithHiddenFiles) {
     RefreshSettings(app, true);
     QStringList pictures;
     for (const QString& p : expected)
-        if (IsPictureFile(p))
-            pictures << p;
+        if (IsPictureFile(p)) pictures << p;
     EXPECT_EQ(app.PictureList, pictures);
     EXPECT_FALSE(app.PictureList.join('|').contains("readme.txt"));
 
@@ -113,9 +112,9 @@ TEST_F(CollectionTest, FolderScanIsPreOrderInFileSystemOrderWithHiddenFiles) {
 TEST_F(CollectionTest, SymbolicLinkLoopsEndAndOtherLinksAreFollowed) {
     const QString root = folder("tree");
     touch(root + "/a/pic.jpg");
-    ASSERT_TRUE(QFile::link(root, root + "/a/up"));           // to an ancestor
-    ASSERT_TRUE(QFile::link(root + "/a", root + "/a/self"));  // to itself
-    ASSERT_TRUE(QFile::link(root + "/a", root + "/b"));       // to a sibling: walked
+    ASSERT_TRUE(QFile::link(root, root + "/a/up"));                 // to an ancestor
+    ASSERT_TRUE(QFile::link(root + "/a", root + "/a/self"));        // to itself
+    ASSERT_TRUE(QFile::link(root + "/a", root + "/b"));             // to a sibling: walked
     ASSERT_TRUE(QFile::link(root + "/gone", root + "/broken.jpg")); // dangling
 
     const QStringList found = paths(ScanFolder(app, root, true));
@@ -207,8 +206,8 @@ TEST_F(CollectionTest, UnreadableFolderAddsNothing) {
     app.settings.WPSource = 1;
     writeList({}, {locked, open});
     RefreshSettings(app, true);
-    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                      QFileDevice::ExeOwner);
+    QFile::setPermissions(locked,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(app.PictureList, QStringList{open + "/fine.jpg"});
 }
 
@@ -244,8 +243,7 @@ TEST_F(CollectionTest, EventsDuringAScanNeverStartASecondScan) {
     qsizetype seenDuringScan = -1;
     size_t bubblesBeforeNested = 0, bubblesAfterNested = 0;
     app.processEvents = [&] {
-        if (++calls != 1)
-            return;
+        if (++calls != 1) return;
         // A timer tick during the scan picks from what has been found so far.
         seenDuringScan = app.PictureList.size();
         app.settings.CurWallPaper = 1000;

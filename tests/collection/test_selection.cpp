@@ -31,9 +31,9 @@ QImage picture(int width) {
 
 // A 2 x 2 GIF (Qt reads GIF but does not write it).
 QByteArray gifBytes() {
-    static const unsigned char gif[] = {
-        'G', 'I', 'F', '8', '9', 'a', 2, 0, 2, 0, 0x80, 0, 0, 0xff, 0, 0, 0, 0, 0xff,
-        ',', 0, 0, 0, 0, 2, 0, 2, 0, 0, 2, 3, 0x44, 0x34, 5, 0, ';'};
+    static const unsigned char gif[] = {'G',  'I', 'F', '8', '9', 'a',  2,    0, 2, 0,  0x80, 0, 0,
+                                        0xff, 0,   0,   0,   0,   0xff, ',',  0, 0, 0,  0,    2, 0,
+                                        2,    0,   0,   2,   3,   0x44, 0x34, 5, 0, ';'};
     return QByteArray(reinterpret_cast<const char*>(gif), sizeof gif);
 }
 

@@ -14,8 +14,7 @@ struct FolderReader::Private {
 FolderReader::FolderReader(const QString& folder) : d(std::make_unique<Private>()) {
     const QByteArray path = QFile::encodeName(folder);
     d->dir = ::opendir(path.constData());
-    if (!d->dir)
-        return;
+    if (!d->dir) return;
     struct stat st;
     if (::fstat(::dirfd(d->dir), &st) != 0) {
         ::closedir(d->dir);
@@ -27,21 +26,22 @@ FolderReader::FolderReader(const QString& folder) : d(std::make_unique<Private>(
 }
 
 FolderReader::~FolderReader() {
-    if (d->dir)
-        ::closedir(d->dir);
+    if (d->dir) ::closedir(d->dir);
 }
 
-bool FolderReader::isOpen() const { return d->dir != nullptr; }
+bool FolderReader::isOpen() const {
+    return d->dir != nullptr;
+}
 
-QByteArray FolderReader::identity() const { return d->identity; }
+QByteArray FolderReader::identity() const {
+    return d->identity;
+}
 
 bool FolderReader::next(QString& name, Kind& kind) {
-    if (!d->dir)
-        return false;
+    if (!d->dir) return false;
     while (const dirent* e = ::readdir(d->dir)) {
         const char* n = e->d_name;
-        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
-            continue;
+        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0))) continue;
         unsigned char type = e->d_type;
         bool link = type == DT_LNK;
         if (type == DT_UNKNOWN) {
