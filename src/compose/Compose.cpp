@@ -20,6 +20,8 @@ namespace {
 // would need more memory than a wallpaper change should take.
 constexpr qint64 kMaxPixels = 200'000'000;
 constexpr int kMaxSide = 32767;
+// No picture file of a sensible size comes near this; reading it whole would.
+constexpr qint64 kMaxFileBytes = 1024LL * 1024 * 1024;
 
 QColor colorFromBgr(quint32 bgr) { return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)); }
 
@@ -116,6 +118,8 @@ bool LoadPicture(const QString& path, SourcePicture& out, QString* error, QSize 
         return fail(QStringLiteral("File not found: %1").arg(path));
     if (!file.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+    if (file.size() > kMaxFileBytes)
+        return fail(QStringLiteral("The file %1 is too large for a picture.").arg(path));
     const QByteArray bytes = file.readAll();
     file.close();
     if (bytes.isEmpty())

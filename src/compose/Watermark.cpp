@@ -61,6 +61,22 @@ QString trimSpaces(const QString& s) {
     return s.mid(b, e - b);
 }
 
+// The locale's long time format (hours, minutes and seconds) without the
+// time-zone name some locales add to it.
+QString timeText(const QLocale& locale, const QTime& time) {
+    const QString fmt = locale.timeFormat(QLocale::LongFormat);
+    QString out;
+    bool quoted = false;
+    for (QChar c : fmt) {
+        if (c == QLatin1Char('\''))
+            quoted = !quoted;
+        if (!quoted && c == QLatin1Char('t'))
+            continue;
+        out += c;
+    }
+    return locale.toString(time, out.trimmed());
+}
+
 } // namespace
 
 QString FileBaseName(const QString& path) {
@@ -99,8 +115,7 @@ QString PrepareWatermarkText(const QString& tmpl, const WatermarkFields& fields)
     t.replace(QLatin1String("</u>"), QString(QChar(MarkUnderlineOff)), Qt::CaseSensitive);
     t.replace(QLatin1String("<i>"), QString(QChar(MarkItalicOn)), Qt::CaseSensitive);
     t.replace(QLatin1String("</i>"), QString(QChar(MarkItalicOff)), Qt::CaseSensitive);
-    t.replace(QLatin1String("#t"), fields.locale.toString(fields.now.time(), QLocale::ShortFormat),
-              Qt::CaseSensitive);
+    t.replace(QLatin1String("#t"), timeText(fields.locale, fields.now.time()), Qt::CaseSensitive);
     t.replace(QLatin1String("#d"), fields.locale.toString(fields.now.date(), QLocale::ShortFormat),
               Qt::CaseSensitive);
     t.replace(QLatin1String("#fp"), fields.fullPath, Qt::CaseSensitive);

@@ -117,9 +117,13 @@ TEST(Watermark, MarksAndFieldsMatchCaseExactlyAndTimeUsesLocale) {
     f.locale = QLocale(QLocale::German, QLocale::Germany);
     EXPECT_EQ(PrepareWatermarkText(QStringLiteral("#Fd #FP <B>x</B> #D"), f), QStringLiteral("#Fd #FP <B>x</B> #D"));
     EXPECT_EQ(PrepareWatermarkText(QStringLiteral("<b>x</b><u><i>"), f), QStringLiteral("\x01x\x02\x03\x05"));
-    EXPECT_EQ(PrepareWatermarkText(QStringLiteral("#t #d"), f),
-              f.locale.toString(f.now.time(), QLocale::ShortFormat) + QLatin1Char(' ') +
-                  f.locale.toString(f.now.date(), QLocale::ShortFormat));
+    // Time with seconds and no zone name; the locale's short date.
+    EXPECT_EQ(PrepareWatermarkText(QStringLiteral("#t #d"), f), QStringLiteral("14:05:00 09.03.24"));
+    f.locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    const QString us = PrepareWatermarkText(QStringLiteral("#t|#d"), f);
+    EXPECT_TRUE(us.startsWith(QStringLiteral("2:05:00")) && us.contains(QStringLiteral("PM|")) &&
+                us.endsWith(QStringLiteral("|3/9/24")))
+        << us.toStdString();
     // "#fp" is replaced before "#fn", "#fd" after both.
     EXPECT_EQ(PrepareWatermarkText(QStringLiteral("#fpn"), f), QStringLiteral("/p/a.jpgn"));
 }
