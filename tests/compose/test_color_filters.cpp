@@ -26,7 +26,7 @@ ColorFilterValues Values(double bright, int r = 0, int g = 0, int b = 0, bool in
     return v;
 }
 
-TEST(ColorFilters, SpecifiedExamples) {
+TEST(ColorFilters, WorkedExamples) {
     // Brightness 0 gives black; inverted, white.
     EXPECT_EQ(Filter(qRgb(12, 200, 255), Values(0)), 0x000000u);
     EXPECT_EQ(Filter(qRgb(12, 200, 255), Values(0, 0, 0, 0, true)), 0xFFFFFFu);
