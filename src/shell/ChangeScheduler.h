@@ -11,12 +11,12 @@ class AppContext;
 class ChangeScheduler {
 public:
     enum class TickResult {
-        Started,  // the first tick: the countdown starts now
+        Started, // the first tick: the countdown starts now
         NotDue,
         CpuBusy,  // due, held back by the processor limit
         UserAway, // due, held back by the screen saver or the locked desktop
         Changed,
-        Skipped,  // a tick that arrived while this scheduler's own change ran
+        Skipped, // a tick that arrived while this scheduler's own change ran
     };
 
     // One tick. Changes the wallpaper when the interval since the last

@@ -4,43 +4,42 @@
 
 #include <cmath>
 
-QString CountdownText(bool wallpaperTimer, double intervalMinutes, qint64 lastChangeTick, qint64 now, int mode,
-                      double secondsSinceMidnight) {
-    if (!wallpaperTimer)
-        return {};
+QString CountdownText(bool wallpaperTimer, double intervalMinutes, qint64 lastChangeTick,
+                      qint64 now, int mode, double secondsSinceMidnight) {
+    if (!wallpaperTimer) return {};
     const double remainingMs =
         intervalMinutes * 60000.0 + static_cast<double>(lastChangeTick) - static_cast<double>(now);
     if (mode == CountdownMode::ClockTime) {
         // The clock time of the change on a twelve-hour dial.
         const qint64 at = std::llround(remainingMs / 1000.0 + secondsSinceMidnight);
         const qint64 s = ((at % 43200) + 43200) % 43200;
-        return QStringLiteral("Next wallpaper change at: ") + TimeText(s) + QStringLiteral(" O'Clock.");
+        return QStringLiteral("Next wallpaper change at: ") + TimeText(s) +
+               QStringLiteral(" O'Clock.");
     }
     const double t = std::floor(remainingMs / 1000.0);
-    if (t < 1)
-        return QStringLiteral("Changing wallpaper now!");
+    if (t < 1) return QStringLiteral("Changing wallpaper now!");
     return QStringLiteral("Next wallpaper change is after: ") + TimeText(static_cast<qint64>(t)) +
            QStringLiteral(".");
 }
 
 double MinimumSpinInterval(int sourceIndex, double intCoolDownMs) {
-    if (sourceIndex == 2 && intCoolDownMs > 0)
-        return intCoolDownMs / 60000.0;
+    if (sourceIndex == 2 && intCoolDownMs > 0) return intCoolDownMs / 60000.0;
     return 1.0;
 }
 
 double IntervalAfterSpin(double interval, int spinValue, int sourceIndex, double intCoolDownMs) {
-    if (spinValue == IntervalSpin::Up)
-        return interval + 1;
-    if (spinValue == IntervalSpin::Down && interval - 1 >= MinimumSpinInterval(sourceIndex, intCoolDownMs))
+    if (spinValue == IntervalSpin::Up) return interval + 1;
+    if (spinValue == IntervalSpin::Down &&
+        interval - 1 >= MinimumSpinInterval(sourceIndex, intCoolDownMs))
         return interval - 1;
     return interval;
 }
 
 double IntervalForSource(double interval, int sourceIndex, double intCoolDownMs) {
-    if (sourceIndex == 2 && interval < intCoolDownMs / 60000.0)
-        return intCoolDownMs / 60000.0;
+    if (sourceIndex == 2 && interval < intCoolDownMs / 60000.0) return intCoolDownMs / 60000.0;
     return interval;
 }
 
-QString IntervalText(double interval) { return QString::number(interval, 'g', 15); }
+QString IntervalText(double interval) {
+    return QString::number(interval, 'g', 15);
+}

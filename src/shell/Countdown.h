@@ -13,13 +13,15 @@ constexpr int ClockTime = -1; // clock time of the change
 } // namespace CountdownMode
 
 // A click on lblinfo switches between the two modes (bitwise complement).
-constexpr int ToggleCountdownMode(int mode) { return ~mode; }
+constexpr int ToggleCountdownMode(int mode) {
+    return ~mode;
+}
 
 // The text of lblinfo. `now` and `lastChangeTick` are values of the same
 // millisecond clock; `secondsSinceMidnight` is the local wall-clock time.
 // Empty while automatic changing is off.
-QString CountdownText(bool wallpaperTimer, double intervalMinutes, qint64 lastChangeTick, qint64 now, int mode,
-                      double secondsSinceMidnight);
+QString CountdownText(bool wallpaperTimer, double intervalMinutes, qint64 lastChangeTick,
+                      qint64 now, int mode, double secondsSinceMidnight);
 
 // The spin control VScroll1 rests at 1; moving it to 0 raises the interval by
 // one, to 2 lowers it by one when the result stays allowed. Returns the new

@@ -6,4 +6,6 @@ bool IsScreenSaverRunning(AppContext& app) {
     return app.platform.probes && app.platform.probes->isScreenSaverRunning();
 }
 
-bool IsDesktopLocked(AppContext& app) { return app.platform.probes && app.platform.probes->isDesktopLocked(); }
+bool IsDesktopLocked(AppContext& app) {
+    return app.platform.probes && app.platform.probes->isDesktopLocked();
+}

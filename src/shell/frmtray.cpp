@@ -23,10 +23,14 @@ QMenu* subMenu(QMenu* parent, const QString& title, const char* name) {
     return menu;
 }
 
-QAction* separator(QMenu* menu, const char* name) { return named(menu->addSeparator(), name); }
+QAction* separator(QMenu* menu, const char* name) {
+    return named(menu->addSeparator(), name);
+}
 
 // A path shown as a menu caption: an ampersand is text, not a mnemonic.
-QString literalCaption(QString text) { return text.replace(QLatin1Char('&'), QLatin1String("&&")); }
+QString literalCaption(QString text) {
+    return text.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
 
 } // namespace
 
@@ -36,7 +40,9 @@ frmtray::frmtray(AppContext& app, QObject* parent) : QObject(parent), m_app(app)
     buildMenu();
 }
 
-frmtray::~frmtray() { removeTrayIcon(); }
+frmtray::~frmtray() {
+    removeTrayIcon();
+}
 
 void frmtray::buildMenu() {
     m_mnuoptz = std::make_unique<QMenu>(QStringLiteral("Optz"));
@@ -49,9 +55,12 @@ void frmtray::buildMenu() {
 
     QMenu* wallpaper = subMenu(top, QStringLiteral("Wallpaper"), "mnuwallpaper");
     mnuwallpaper = wallpaper->menuAction();
-    mnuwallpapernext = named(wallpaper->addAction(QStringLiteral("Next wallpaper")), "mnuwallpapernext");
-    mnuwallpaperclear = named(wallpaper->addAction(QStringLiteral("Clear wallpaper")), "mnuwallpaperclear");
-    QMenu* current = subMenu(wallpaper, QStringLiteral("Current wallpaper"), "mnuwallpapercurrentwallpaper");
+    mnuwallpapernext =
+        named(wallpaper->addAction(QStringLiteral("Next wallpaper")), "mnuwallpapernext");
+    mnuwallpaperclear =
+        named(wallpaper->addAction(QStringLiteral("Clear wallpaper")), "mnuwallpaperclear");
+    QMenu* current =
+        subMenu(wallpaper, QStringLiteral("Current wallpaper"), "mnuwallpapercurrentwallpaper");
     mnuwallpapercurrentwallpaper = current->menuAction();
     mnuwallpapercurrentfilename =
         named(current->addAction(QStringLiteral("Filename")), "mnuwallpapercurrentfilename");
@@ -61,10 +70,12 @@ void frmtray::buildMenu() {
     QMenu* clock = subMenu(top, QStringLiteral("Clock"), "mnuclock");
     mnuclock = clock->menuAction();
     mnuclockshow = named(clock->addAction(QStringLiteral("Show the clock")), "mnuclockshow");
-    mnuclockalwaysontop = named(clock->addAction(QStringLiteral("Always on top")), "mnuclockalwaysontop");
+    mnuclockalwaysontop =
+        named(clock->addAction(QStringLiteral("Always on top")), "mnuclockalwaysontop");
     QMenu* calendar = subMenu(top, QStringLiteral("Calendar"), "mnucalendar");
     mnucalendar = calendar->menuAction();
-    mnucalendarshow = named(calendar->addAction(QStringLiteral("Show the calendar")), "mnucalendarshow");
+    mnucalendarshow =
+        named(calendar->addAction(QStringLiteral("Show the calendar")), "mnucalendarshow");
     mnucalendaralwaysontop =
         named(calendar->addAction(QStringLiteral("Always on top")), "mnucalendaralwaysontop");
     for (QAction* a : {mnuclockshow, mnuclockalwaysontop, mnucalendarshow, mnucalendaralwaysontop})
@@ -86,12 +97,10 @@ void frmtray::buildMenu() {
     connect(mnuexit, &QAction::triggered, this, &frmtray::exitRequested);
 
     connect(mnuwallpapercurrentfilename, &QAction::triggered, this, [this] {
-        if (!m_shownPicture.isEmpty())
-            m_app.platform.shell->openFile(m_shownPicture);
+        if (!m_shownPicture.isEmpty()) m_app.platform.shell->openFile(m_shownPicture);
     });
     connect(mnuwallpapercurrentopenfolder, &QAction::triggered, this, [this] {
-        if (!m_shownPicture.isEmpty())
-            m_app.platform.shell->showInFolder(m_shownPicture);
+        if (!m_shownPicture.isEmpty()) m_app.platform.shell->showInFolder(m_shownPicture);
     });
 
     // Until the widget windows exist, their settings hold the state the menu shows.
@@ -109,8 +118,7 @@ void frmtray::buildMenu() {
 
 QString frmtray::currentPicture() const {
     const double cur = m_app.settings.CurWallPaper;
-    if (m_app.settings.WPSource == 2 || !(cur >= 1) || cur > m_app.PictureList.size())
-        return {};
+    if (m_app.settings.WPSource == 2 || !(cur >= 1) || cur > m_app.PictureList.size()) return {};
     return m_app.PictureList.at(static_cast<qsizetype>(std::floor(cur)) - 1);
 }
 
@@ -132,10 +140,10 @@ void frmtray::prepareMenu() {
 }
 
 void frmtray::PlaceTray() {
-    if (m_icon)
-        return;
+    if (m_icon) return;
     if (!QSystemTrayIcon::isSystemTrayAvailable())
-        std::fprintf(stderr, "Tessaly: no notification area is available; running without a tray icon.\n");
+        std::fprintf(stderr,
+                     "Tessaly: no notification area is available; running without a tray icon.\n");
     // The icon is created and shown either way: on X11 it is embedded as soon
     // as a tray host owns the notification area, and again after the host
     // restarts.
@@ -145,15 +153,13 @@ void frmtray::PlaceTray() {
     m_icon->setContextMenu(m_mnuoptz.get());
     connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
         // A single left click does nothing; the right button opens the menu.
-        if (r == QSystemTrayIcon::DoubleClick)
-            emit settingsRequested();
+        if (r == QSystemTrayIcon::DoubleClick) emit settingsRequested();
     });
     m_icon->show();
 }
 
 void frmtray::removeTrayIcon() {
-    if (!m_icon)
-        return;
+    if (!m_icon) return;
     m_icon->hide();
     delete m_icon;
     m_icon = nullptr;
@@ -166,4 +172,6 @@ void frmtray::setChangeTimer(bool enabled) {
         Timer1.stop();
 }
 
-void frmtray::onTimer1() { m_scheduler.Timer1_Timer(m_app); }
+void frmtray::onTimer1() {
+    m_scheduler.Timer1_Timer(m_app);
+}

@@ -25,10 +25,18 @@
 
 namespace {
 
-QString binary() { return qEnvironmentVariable("TESSALY_BINARY"); }
-QString configFile() { return qEnvironmentVariable("XDG_CONFIG_HOME") + "/tessaly/tessaly.conf"; }
-QString dataFolder() { return qEnvironmentVariable("XDG_DATA_HOME") + "/Orvane Tessaly"; }
-QString picturesFolder() { return qEnvironmentVariable("HOME") + "/pictures"; }
+QString binary() {
+    return qEnvironmentVariable("TESSALY_BINARY");
+}
+QString configFile() {
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + "/tessaly/tessaly.conf";
+}
+QString dataFolder() {
+    return qEnvironmentVariable("XDG_DATA_HOME") + "/Orvane Tessaly";
+}
+QString picturesFolder() {
+    return qEnvironmentVariable("HOME") + "/pictures";
+}
 
 // Runs a helper program to its end; its standard output.
 QString run(const QString& program, const QStringList& args) {
@@ -47,13 +55,11 @@ void pause(int ms) {
     }
 }
 
-template <typename F>
-bool waitFor(F condition, int ms = 10000) {
+template <typename F> bool waitFor(F condition, int ms = 10000) {
     QElapsedTimer t;
     t.start();
     while (!condition()) {
-        if (t.elapsed() > ms)
-            return false;
+        if (t.elapsed() > ms) return false;
         pause(50);
     }
     return true;
@@ -61,19 +67,18 @@ bool waitFor(F condition, int ms = 10000) {
 
 QStringList notifications() {
     QFile f(qEnvironmentVariable("TESSALY_NOTIFY_LOG"));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
+    if (!f.open(QIODevice::ReadOnly)) return {};
     QStringList bodies;
     for (const QString& line : QString::fromUtf8(f.readAll()).split('\n')) {
         const QStringList fields = line.split('\t');
-        if (fields.size() >= 5 && fields[0] == "Notify")
-            bodies << fields[4];
+        if (fields.size() >= 5 && fields[0] == "Notify") bodies << fields[4];
     }
     return bodies;
 }
 
 int countOf(const QStringList& list, const QString& text) {
-    return static_cast<int>(std::count_if(list.begin(), list.end(), [&](const QString& s) { return s.contains(text); }));
+    return static_cast<int>(std::count_if(list.begin(), list.end(),
+                                          [&](const QString& s) { return s.contains(text); }));
 }
 
 // The window of Tessaly's icon inside the tray host's panel, or empty.
@@ -82,8 +87,7 @@ QString embeddedIconWindow() {
     int panelIndent = -1;
     for (const QString& line : lines) {
         const int indent = static_cast<int>(line.indexOf(QRegularExpression("\\S")));
-        if (panelIndent >= 0 && indent <= panelIndent)
-            panelIndent = -1;
+        if (panelIndent >= 0 && indent <= panelIndent) panelIndent = -1;
         if (line.contains("(\"panel\" \"trayer\")")) {
             panelIndent = indent;
             continue;
@@ -100,7 +104,9 @@ QColor rootCentre() {
     const QImage shot = screen->grabWindow(0).toImage();
     return shot.pixelColor(shot.width() / 2, shot.height() / 2);
 }
-bool rootHasPixmap() { return run("xprop", {"-root", "_XROOTPMAP_ID"}).contains("pixmap id"); }
+bool rootHasPixmap() {
+    return run("xprop", {"-root", "_XROOTPMAP_ID"}).contains("pixmap id");
+}
 
 bool near(const QColor& a, const QColor& b) {
     return std::abs(a.red() - b.red()) < 40 && std::abs(a.green() - b.green()) < 40 &&
@@ -108,10 +114,12 @@ bool near(const QColor& a, const QColor& b) {
 }
 
 bool setScreenSaverService(bool active) {
-    QDBusMessage call = QDBusMessage::createMethodCall("org.freedesktop.ScreenSaver", "/org/freedesktop/ScreenSaver",
+    QDBusMessage call = QDBusMessage::createMethodCall("org.freedesktop.ScreenSaver",
+                                                       "/org/freedesktop/ScreenSaver",
                                                        "org.freedesktop.ScreenSaver", "SetActive");
     call << active;
-    return QDBusConnection::sessionBus().call(call, QDBus::Block, 3000).type() == QDBusMessage::ReplyMessage;
+    return QDBusConnection::sessionBus().call(call, QDBus::Block, 3000).type() ==
+           QDBusMessage::ReplyMessage;
 }
 
 // Processes whose program is the built Tessaly and that run for this test's
@@ -120,10 +128,12 @@ int runningInstances() {
     int n = 0;
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
-        if (QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget() != QFileInfo(binary()).canonicalFilePath())
+        if (QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget() !=
+            QFileInfo(binary()).canonicalFilePath())
             continue;
         QFile env(QStringLiteral("/proc/%1/environ").arg(pid));
-        if (env.open(QIODevice::ReadOnly) && env.readAll().split('\0').contains("XDG_RUNTIME_DIR=" + runtime.toLocal8Bit()))
+        if (env.open(QIODevice::ReadOnly) &&
+            env.readAll().split('\0').contains("XDG_RUNTIME_DIR=" + runtime.toLocal8Bit()))
             ++n;
     }
     return n;
@@ -139,8 +149,7 @@ struct Tessaly {
         EXPECT_TRUE(process.waitForStarted(5000));
     }
     ~Tessaly() {
-        if (process.state() == QProcess::NotRunning)
-            return;
+        if (process.state() == QProcess::NotRunning) return;
         QProcess::execute(binary(), {"--quit"});
         if (!process.waitForFinished(10000)) {
             process.kill();
@@ -153,7 +162,8 @@ struct Tessaly {
 class DesktopTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(qEnvironmentVariableIsEmpty("TESSALY_NOTIFY_LOG")) << "run under desktop-session.sh";
+        ASSERT_FALSE(qEnvironmentVariableIsEmpty("TESSALY_NOTIFY_LOG"))
+            << "run under desktop-session.sh";
         QDir(qEnvironmentVariable("XDG_CONFIG_HOME") + "/tessaly").removeRecursively();
         QDir(dataFolder()).removeRecursively();
         QDir(picturesFolder()).removeRecursively();
@@ -165,10 +175,12 @@ protected:
 
     // Three pictures of one colour each, in sequence, no watermark, stretched
     // over the screen; stored as after an earlier run.
-    void prepareThreePictures(std::initializer_list<std::pair<const char*, const char*>> extra = {}) {
+    void
+    prepareThreePictures(std::initializer_list<std::pair<const char*, const char*>> extra = {}) {
         QDir().mkpath(picturesFolder());
         PictureListData list;
-        for (const auto& [name, colour] : {std::pair{"red.png", Qt::red}, {"green.png", Qt::green}, {"blue.png", Qt::blue}}) {
+        for (const auto& [name, colour] :
+             {std::pair{"red.png", Qt::red}, {"green.png", Qt::green}, {"blue.png", Qt::blue}}) {
             QImage img(64, 48, QImage::Format_RGB32);
             img.fill(colour);
             ASSERT_TRUE(img.save(picturesFolder() + "/" + name));
@@ -178,10 +190,15 @@ protected:
         ASSERT_TRUE(WritePictureListFile(dataFolder() + "/WallPapersList.tsy", list));
         QDir().mkpath(QFileInfo(configFile()).path());
         QSettings ini(configFile(), QSettings::IniFormat);
-        const std::pair<const char*, const char*> values[] = {
-            {"1strun", "False"},         {"WPSource", "0"},           {"TechniqueTimer", "1"},
-            {"CurWallPaper", "1"},       {"WallpaperStartup", "False"}, {"WallpaperTimer", "False"},
-            {"BubbleFileName", "True"},  {"WaterMarkVisible", "False"}, {"WallPaperPosition", "Stretch"}};
+        const std::pair<const char*, const char*> values[] = {{"1strun", "False"},
+                                                              {"WPSource", "0"},
+                                                              {"TechniqueTimer", "1"},
+                                                              {"CurWallPaper", "1"},
+                                                              {"WallpaperStartup", "False"},
+                                                              {"WallpaperTimer", "False"},
+                                                              {"BubbleFileName", "True"},
+                                                              {"WaterMarkVisible", "False"},
+                                                              {"WallPaperPosition", "Stretch"}};
         for (const auto& [k, v] : values)
             ini.setValue(QStringLiteral("Options/") + k, v);
         for (const auto& [k, v] : extra)
@@ -195,8 +212,8 @@ protected:
         return icon;
     }
     void clickIcon(const QString& icon, int button, int times) {
-        run("xdotool", {"mousemove", "--window", icon, "10", "10", "click", "--repeat", QString::number(times),
-                        "--delay", "80", QString::number(button)});
+        run("xdotool", {"mousemove", "--window", icon, "10", "10", "click", "--repeat",
+                        QString::number(times), "--delay", "80", QString::number(button)});
     }
 };
 
@@ -228,7 +245,8 @@ TEST_F(DesktopTest, MenuAndCommandLineChangeTheWallpaper) {
     run("xdotool", {"key", "w"});
     ASSERT_TRUE(waitFor([&] { return notifications().contains(picture("green.png")); }))
         << "no change reported after the menu command";
-    ASSERT_TRUE(waitFor([] { return rootHasPixmap(); }, 3000)) << "no root-window picture (_XROOTPMAP_ID)";
+    ASSERT_TRUE(waitFor([] { return rootHasPixmap(); }, 3000))
+        << "no root-window picture (_XROOTPMAP_ID)";
     EXPECT_TRUE(waitFor([] { return near(rootCentre(), Qt::green); }, 5000))
         << "root shows " << qPrintable(rootCentre().name());
 
@@ -265,17 +283,20 @@ TEST_F(DesktopTest, TimerChangesTwiceAtAboutTheInterval) {
 }
 
 TEST_F(DesktopTest, TimerWaitsWhileTheScreenSaverRunsAndChangesWhenItStops) {
-    prepareThreePictures({{"WallpaperTimer", "True"}, {"IntervalTimer", "0.05"}, {"IsDelayWhenLocked", "True"}});
+    prepareThreePictures(
+        {{"WallpaperTimer", "True"}, {"IntervalTimer", "0.05"}, {"IsDelayWhenLocked", "True"}});
     ASSERT_TRUE(setScreenSaverService(true));
     Tessaly t({"/y"});
     ASSERT_FALSE(waitForIcon().isEmpty());
     pause(6000);
-    EXPECT_FALSE(notifications().contains(picture("green.png"))) << "changed while the screen saver ran";
+    EXPECT_FALSE(notifications().contains(picture("green.png")))
+        << "changed while the screen saver ran";
     QElapsedTimer back;
     back.start();
     ASSERT_TRUE(setScreenSaverService(false));
     ASSERT_TRUE(waitFor([&] { return notifications().contains(picture("green.png")); }, 5000));
-    EXPECT_LE(back.elapsed(), 2500) << "the change was due: the first tick after the return makes it";
+    EXPECT_LE(back.elapsed(), 2500)
+        << "the change was due: the first tick after the return makes it";
 }
 
 TEST_F(DesktopTest, SecondStartLeavesOneProcess) {
@@ -289,7 +310,8 @@ TEST_F(DesktopTest, SecondStartLeavesOneProcess) {
     EXPECT_TRUE(first.running());
     EXPECT_EQ(runningInstances(), 1);
     // The running instance answered with its settings action.
-    EXPECT_TRUE(waitFor([&] { return countOf(notifications(), "Tessaly is running") == before + 1; }));
+    EXPECT_TRUE(
+        waitFor([&] { return countOf(notifications(), "Tessaly is running") == before + 1; }));
 }
 
 TEST_F(DesktopTest, AwayProbesReadTheScreenSaverServiceAndTheXExtension) {
@@ -306,10 +328,12 @@ TEST_F(DesktopTest, AwayProbesReadTheScreenSaverServiceAndTheXExtension) {
     ASSERT_TRUE(setScreenSaverService(false));
 
     run("xset", {"s", "activate"});
-    EXPECT_TRUE(waitFor([] { return LinuxSystemProbes::x11ScreenSaverOn() == std::optional<bool>(true); }, 3000));
+    EXPECT_TRUE(waitFor(
+        [] { return LinuxSystemProbes::x11ScreenSaverOn() == std::optional<bool>(true); }, 3000));
     EXPECT_TRUE(probes.isScreenSaverRunning());
     run("xset", {"s", "reset"});
-    EXPECT_TRUE(waitFor([] { return LinuxSystemProbes::x11ScreenSaverOn() == std::optional<bool>(false); }, 3000));
+    EXPECT_TRUE(waitFor(
+        [] { return LinuxSystemProbes::x11ScreenSaverOn() == std::optional<bool>(false); }, 3000));
 }
 
 // Last: it replaces the session's tray host by one of its own.
@@ -325,7 +349,8 @@ TEST_F(DesktopTest, IconReturnsWhenTheTrayHostRestarts) {
     EXPECT_TRUE(t->running()) << "the program ended with its tray host";
 
     static QProcess host; // lives until the session ends
-    QStringList command = qEnvironmentVariable("TESSALY_TRAYER_COMMAND").split(' ', Qt::SkipEmptyParts);
+    QStringList command =
+        qEnvironmentVariable("TESSALY_TRAYER_COMMAND").split(' ', Qt::SkipEmptyParts);
     host.setProgram(command.takeFirst());
     host.setArguments(command);
     host.start();

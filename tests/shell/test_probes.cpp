@@ -17,8 +17,10 @@ struct CpuMeterTest : ::testing::Test {
         f.write(text);
     }
     // user nice system idle iowait irq softirq steal guest guest_nice
-    static QByteArray stat(quint64 user, quint64 system, quint64 idle, quint64 iowait, quint64 guest = 0) {
-        return QStringLiteral("cpu  %1 0 %2 %3 %4 0 0 0 %5 0\ncpu0 1 2 3 4 5 6 7 8 9 10\nintr 12345\n")
+    static QByteArray stat(quint64 user, quint64 system, quint64 idle, quint64 iowait,
+                           quint64 guest = 0) {
+        return QStringLiteral(
+                   "cpu  %1 0 %2 %3 %4 0 0 0 %5 0\ncpu0 1 2 3 4 5 6 7 8 9 10\nintr 12345\n")
             .arg(user)
             .arg(system)
             .arg(idle)

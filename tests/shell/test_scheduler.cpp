@@ -160,12 +160,15 @@ TEST(Countdown, RemainingTimeTexts) {
     // 10 minutes from tick 1000; now 61 s later.
     EXPECT_EQ(CountdownText(true, 10, 1000, 62'000, CountdownMode::Remaining, 0),
               "Next wallpaper change is after: 0:08:59.");
-    EXPECT_EQ(CountdownText(true, 90, 0, 0, CountdownMode::Remaining, 0), "Next wallpaper change is after: 1:30:00.");
-    EXPECT_EQ(CountdownText(true, 10, 0, 599'001, CountdownMode::Remaining, 0), "Changing wallpaper now!");
+    EXPECT_EQ(CountdownText(true, 90, 0, 0, CountdownMode::Remaining, 0),
+              "Next wallpaper change is after: 1:30:00.");
+    EXPECT_EQ(CountdownText(true, 10, 0, 599'001, CountdownMode::Remaining, 0),
+              "Changing wallpaper now!");
     EXPECT_EQ(CountdownText(true, 10, 0, 599'000, CountdownMode::Remaining, 0),
               "Next wallpaper change is after: 0:00:01.");
     // Overdue while held back by the probes.
-    EXPECT_EQ(CountdownText(true, 1, 0, 900'000, CountdownMode::Remaining, 0), "Changing wallpaper now!");
+    EXPECT_EQ(CountdownText(true, 1, 0, 900'000, CountdownMode::Remaining, 0),
+              "Changing wallpaper now!");
     EXPECT_EQ(CountdownText(false, 10, 0, 0, CountdownMode::Remaining, 0), "");
     EXPECT_EQ(CountdownText(false, 10, 0, 0, CountdownMode::ClockTime, 0), "");
 }

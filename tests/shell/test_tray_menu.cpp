@@ -33,19 +33,22 @@ struct TrayMenuTest : ::testing::Test {
 TEST_F(TrayMenuTest, ItemsInOrderWithTheirCaptions) {
     EXPECT_EQ(tray.mnuoptz()->objectName(), "mnuoptz");
     EXPECT_EQ(tray.mnuoptz()->title(), "Optz");
-    EXPECT_EQ(itemsOf(tray.mnuoptz()),
-              QStringList({"mnusettings=&Settings", "mnunow=Switch &Wallpaper Now", "space3=-",
-                           "mnuwallpaper=Wallpaper", "mnuclock=Clock", "mnucalendar=Calendar", "space1=-",
-                           "mnuabout=&About", "mnuhelp=&Help", "space=-", "mnuexit=E&xit"}));
+    EXPECT_EQ(
+        itemsOf(tray.mnuoptz()),
+        QStringList({"mnusettings=&Settings", "mnunow=Switch &Wallpaper Now", "space3=-",
+                     "mnuwallpaper=Wallpaper", "mnuclock=Clock", "mnucalendar=Calendar", "space1=-",
+                     "mnuabout=&About", "mnuhelp=&Help", "space=-", "mnuexit=E&xit"}));
     EXPECT_EQ(itemsOf(tray.mnuwallpaper->menu()),
               QStringList({"mnuwallpapernext=Next wallpaper", "mnuwallpaperclear=Clear wallpaper",
                            "mnuwallpapercurrentwallpaper=Current wallpaper"}));
     EXPECT_EQ(itemsOf(tray.mnuwallpapercurrentwallpaper->menu()),
-              QStringList({"mnuwallpapercurrentfilename=Filename", "mnuwallpapercurrentopenfolder=Open folder"}));
+              QStringList({"mnuwallpapercurrentfilename=Filename",
+                           "mnuwallpapercurrentopenfolder=Open folder"}));
     EXPECT_EQ(itemsOf(tray.mnuclock->menu()),
               QStringList({"mnuclockshow=Show the clock", "mnuclockalwaysontop=Always on top"}));
-    EXPECT_EQ(itemsOf(tray.mnucalendar->menu()),
-              QStringList({"mnucalendarshow=Show the calendar", "mnucalendaralwaysontop=Always on top"}));
+    EXPECT_EQ(
+        itemsOf(tray.mnucalendar->menu()),
+        QStringList({"mnucalendarshow=Show the calendar", "mnucalendaralwaysontop=Always on top"}));
 }
 
 TEST_F(TrayMenuTest, CurrentWallpaperShownOnlyForAValidLocalEntry) {

@@ -21,23 +21,21 @@ namespace {
 constexpr int kCallTimeoutMs = 500;
 } // namespace
 
-CpuMeter::CpuMeter(QString statPath, int firstSampleMs) : m_path(std::move(statPath)), m_firstSampleMs(firstSampleMs) {}
+CpuMeter::CpuMeter(QString statPath, int firstSampleMs)
+    : m_path(std::move(statPath)), m_firstSampleMs(firstSampleMs) {}
 
 std::optional<CpuMeter::Counters> CpuMeter::parse(const QByteArray& statText) {
     for (const QByteArray& line : statText.split('\n')) {
-        if (!line.startsWith("cpu "))
-            continue;
+        if (!line.startsWith("cpu ")) continue;
         const QByteArrayList fields = line.simplified().split(' ');
         // cpu user nice system idle [iowait irq softirq steal guest guest_nice]
-        if (fields.size() < 5)
-            return std::nullopt;
+        if (fields.size() < 5) return std::nullopt;
         Counters c;
         // Guest time is already part of user time, so only the first eight count.
         for (qsizetype i = 1; i < fields.size() && i <= 8; ++i) {
             bool ok = false;
             const quint64 v = fields[i].toULongLong(&ok);
-            if (!ok)
-                return std::nullopt;
+            if (!ok) return std::nullopt;
             c.total += v;
             if (i != 4 && i != 5) // idle and iowait
                 c.busy += v;
@@ -49,8 +47,7 @@ std::optional<CpuMeter::Counters> CpuMeter::parse(const QByteArray& statText) {
 
 std::optional<CpuMeter::Counters> CpuMeter::read() const {
     QFile f(m_path);
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
     // /proc files report size 0: read until the end.
     return parse(f.readAll());
 }
@@ -58,13 +55,11 @@ std::optional<CpuMeter::Counters> CpuMeter::read() const {
 int CpuMeter::usage() {
     if (!m_previous) {
         m_previous = read();
-        if (!m_previous)
-            return -1;
+        if (!m_previous) return -1;
         QThread::msleep(static_cast<unsigned long>(m_firstSampleMs));
     }
     const std::optional<Counters> now = read();
-    if (!now)
-        return -1;
+    if (!now) return -1;
     if (now->total > m_previous->total && now->busy >= m_previous->busy) {
         const double busy = static_cast<double>(now->busy - m_previous->busy);
         const double total = static_cast<double>(now->total - m_previous->total);
@@ -78,22 +73,23 @@ int CpuMeter::usage() {
     return m_lastUsage;
 }
 
-int LinuxSystemProbes::cpuUsage() { return m_cpu.usage(); }
+int LinuxSystemProbes::cpuUsage() {
+    return m_cpu.usage();
+}
 
 std::optional<bool> LinuxSystemProbes::screenSaverServiceActive() {
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
-        return std::nullopt;
-    for (const QString& path : {QStringLiteral("/org/freedesktop/ScreenSaver"), QStringLiteral("/ScreenSaver")}) {
-        QDBusMessage call =
-            QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.ScreenSaver"), path,
-                                           QStringLiteral("org.freedesktop.ScreenSaver"), QStringLiteral("GetActive"));
+    if (!bus.isConnected()) return std::nullopt;
+    for (const QString& path :
+         {QStringLiteral("/org/freedesktop/ScreenSaver"), QStringLiteral("/ScreenSaver")}) {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.ScreenSaver"), path,
+            QStringLiteral("org.freedesktop.ScreenSaver"), QStringLiteral("GetActive"));
         const QDBusMessage reply = bus.call(call, QDBus::Block, kCallTimeoutMs);
         if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())
             return reply.arguments().constFirst().toBool();
         // Nobody owns the name: the other path will not help either.
-        if (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown"))
-            break;
+        if (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown")) break;
     }
     return std::nullopt;
 }
@@ -102,19 +98,16 @@ std::optional<bool> LinuxSystemProbes::x11ScreenSaverOn() {
 #if QT_CONFIG(xcb)
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t* c = x11 ? x11->connection() : nullptr;
-    if (!c)
-        return std::nullopt;
+    if (!c) return std::nullopt;
     const xcb_query_extension_reply_t* ext = xcb_get_extension_data(c, &xcb_screensaver_id);
-    if (!ext || !ext->present)
-        return std::nullopt;
+    if (!ext || !ext->present) return std::nullopt;
     xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-    if (!screen)
-        return std::nullopt;
+    if (!screen) return std::nullopt;
     xcb_screensaver_query_info_reply_t* info =
         xcb_screensaver_query_info_reply(c, xcb_screensaver_query_info(c, screen->root), nullptr);
-    if (!info)
-        return std::nullopt;
-    const bool on = info->state == XCB_SCREENSAVER_STATE_ON || info->state == XCB_SCREENSAVER_STATE_CYCLE;
+    if (!info) return std::nullopt;
+    const bool on =
+        info->state == XCB_SCREENSAVER_STATE_ON || info->state == XCB_SCREENSAVER_STATE_CYCLE;
     free(info);
     return on;
 #else
@@ -124,24 +117,22 @@ std::optional<bool> LinuxSystemProbes::x11ScreenSaverOn() {
 
 std::optional<bool> LinuxSystemProbes::logindLockedHint() {
     QDBusConnection bus = QDBusConnection::systemBus();
-    if (!bus.isConnected())
-        return std::nullopt;
+    if (!bus.isConnected()) return std::nullopt;
     const QString service = QStringLiteral("org.freedesktop.login1");
     if (m_sessionPath.isEmpty()) {
-        QDBusMessage call = QDBusMessage::createMethodCall(service, QStringLiteral("/org/freedesktop/login1"),
-                                                           QStringLiteral("org.freedesktop.login1.Manager"),
-                                                           QStringLiteral("GetSessionByPID"));
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            service, QStringLiteral("/org/freedesktop/login1"),
+            QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("GetSessionByPID"));
         call << static_cast<quint32>(::getpid());
         const QDBusMessage reply = bus.call(call, QDBus::Block, kCallTimeoutMs);
         if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
             return std::nullopt;
         m_sessionPath = reply.arguments().constFirst().value<QDBusObjectPath>().path();
-        if (m_sessionPath.isEmpty())
-            return std::nullopt;
+        if (m_sessionPath.isEmpty()) return std::nullopt;
     }
-    QDBusMessage get = QDBusMessage::createMethodCall(service, m_sessionPath,
-                                                      QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                      QStringLiteral("Get"));
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        service, m_sessionPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("Get"));
     get << QStringLiteral("org.freedesktop.login1.Session") << QStringLiteral("LockedHint");
     const QDBusMessage reply = bus.call(get, QDBus::Block, kCallTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
@@ -156,7 +147,6 @@ bool LinuxSystemProbes::isScreenSaverRunning() {
 }
 
 bool LinuxSystemProbes::isDesktopLocked() {
-    if (const std::optional<bool> locked = logindLockedHint())
-        return *locked;
+    if (const std::optional<bool> locked = logindLockedHint()) return *locked;
     return screenSaverServiceActive().value_or(false);
 }
