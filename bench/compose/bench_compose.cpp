@@ -41,20 +41,22 @@ QImage makePicture(int w, int h) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < w; ++x) {
             const int n = (x * 7919 + y * 104729) % 37;
-            line[x] = qRgb((x * 255 / w + n) & 0xFF, (y * 255 / h + n) & 0xFF, ((x + y) / 40 + n) & 0xFF);
+            line[x] =
+                qRgb((x * 255 / w + n) & 0xFF, (y * 255 / h + n) & 0xFF, ((x + y) / 40 + n) & 0xFF);
         }
     }
     return img;
 }
 
-double best(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
+double best(const std::vector<double>& v) {
+    return *std::min_element(v.begin(), v.end());
+}
 
 QString imageMagick() {
     // The ImageMagick binary itself, not a wrapper around it, when present.
     for (const char* name : {"convert-im6.q16", "convert-im7.q16", "convert"}) {
         const QString p = QStandardPaths::findExecutable(QString::fromLatin1(name));
-        if (!p.isEmpty())
-            return p;
+        if (!p.isEmpty()) return p;
     }
     return QString();
 }
@@ -62,21 +64,21 @@ QString imageMagick() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication qapp(argc, argv);
     QTemporaryDir dir;
-    if (!dir.isValid())
-        return 1;
+    if (!dir.isValid()) return 1;
     const QString input = dir.filePath(QStringLiteral("picture.jpg"));
     if (!makePicture(6000, 4000).save(input, "JPEG", 90)) {
         std::fprintf(stderr, "bench_compose: could not write the test picture\n");
         return 1;
     }
-    std::printf("input: 6000 x 4000 JPEG, %.1f MB; canvas 3840 x 2160\n", QFileInfo(input).size() / 1e6);
+    std::printf("input: 6000 x 4000 JPEG, %.1f MB; canvas 3840 x 2160\n",
+                QFileInfo(input).size() / 1e6);
 
     PlatformServices services;
-    services.store = std::make_unique<IniSettingsStore>(dir.filePath(QStringLiteral("tessaly.conf")));
+    services.store =
+        std::make_unique<IniSettingsStore>(dir.filePath(QStringLiteral("tessaly.conf")));
     services.desktop = std::make_unique<NoDesktop>();
     AppContext app(services);
     app.paths = MakeDataPaths(dir.path() + QLatin1Char('/'));
@@ -93,7 +95,8 @@ int main(int argc, char** argv) {
     for (int i = 0; i < Runs; ++i) {
         QElapsedTimer t;
         t.start();
-        if (!LoadSourcePicture(app, input, s.WallPaperPosition, screen.size) || !ComposeWallpaper(app, screen)) {
+        if (!LoadSourcePicture(app, input, s.WallPaperPosition, screen.size) ||
+            !ComposeWallpaper(app, screen)) {
             std::fprintf(stderr, "bench_compose: composition failed\n");
             return 1;
         }
@@ -109,16 +112,17 @@ int main(int argc, char** argv) {
         const QString font = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf");
         auto args = [&](bool sizeHint) {
             QStringList a;
-            if (sizeHint)
-                a << QStringLiteral("-define") << QStringLiteral("jpeg:size=3840x2160");
-            a << input << QStringLiteral("-resize") << QStringLiteral("3840x2160") << QStringLiteral("-evaluate")
-              << QStringLiteral("multiply") << QStringLiteral("1.1") << QStringLiteral("-gamma")
-              << QStringLiteral("1.25") << QStringLiteral("-background") << QStringLiteral("#004e98")
-              << QStringLiteral("-gravity") << QStringLiteral("center") << QStringLiteral("-extent")
-              << QStringLiteral("3840x2160") << QStringLiteral("-gravity") << QStringLiteral("southeast")
-              << QStringLiteral("-fill") << QStringLiteral("#0000c0") << QStringLiteral("-font") << font
-              << QStringLiteral("-pointsize") << QStringLiteral("16") << QStringLiteral("-annotate")
-              << QStringLiteral("+2+2") << QStringLiteral("Orvane Tessaly - picture.jpg")
+            if (sizeHint) a << QStringLiteral("-define") << QStringLiteral("jpeg:size=3840x2160");
+            a << input << QStringLiteral("-resize") << QStringLiteral("3840x2160")
+              << QStringLiteral("-evaluate") << QStringLiteral("multiply") << QStringLiteral("1.1")
+              << QStringLiteral("-gamma") << QStringLiteral("1.25") << QStringLiteral("-background")
+              << QStringLiteral("#004e98") << QStringLiteral("-gravity") << QStringLiteral("center")
+              << QStringLiteral("-extent") << QStringLiteral("3840x2160")
+              << QStringLiteral("-gravity") << QStringLiteral("southeast")
+              << QStringLiteral("-fill") << QStringLiteral("#0000c0") << QStringLiteral("-font")
+              << font << QStringLiteral("-pointsize") << QStringLiteral("16")
+              << QStringLiteral("-annotate") << QStringLiteral("+2+2")
+              << QStringLiteral("Orvane Tessaly - picture.jpg")
               << QStringLiteral("BMP3:") + dir.filePath(QStringLiteral("magick.bmp"));
             return a;
         };
@@ -130,13 +134,14 @@ int main(int argc, char** argv) {
                 QProcess p;
                 p.start(convert, args(hint));
                 if (!p.waitForFinished(300000) || p.exitCode() != 0) {
-                    std::fprintf(stderr, "bench_compose: convert failed: %s\n", p.readAllStandardError().constData());
+                    std::fprintf(stderr, "bench_compose: convert failed: %s\n",
+                                 p.readAllStandardError().constData());
                     return 1;
                 }
                 theirs.push_back(t.nsecsElapsed() / 1e6);
             }
-            std::printf("imagemagick%s: %.1f ms (best of %d)\n", hint ? " with -define jpeg:size" : "",
-                        best(theirs), Runs);
+            std::printf("imagemagick%s: %.1f ms (best of %d)\n",
+                        hint ? " with -define jpeg:size" : "", best(theirs), Runs);
             std::printf("ratio tessaly / imagemagick%s: %.3f%s\n", hint ? " (size hint)" : "",
                         best(ours) / best(theirs), hint ? "" : " (goal: at most 0.4)");
         }

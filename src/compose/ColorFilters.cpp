@@ -25,18 +25,12 @@ ColorFilterValues ColorFilterValues::fromSettings(const Settings& s) {
 
 quint8 FilterChannel(int value, double brightnessFactor, int offset, bool invert, double gamma) {
     double c = value;
-    if (brightnessFactor != 1)
-        c = c * brightnessFactor;
-    if (offset != 0)
-        c = c + offset;
-    if (invert)
-        c = 255 - c;
-    if (c > 255)
-        c = 255;
-    if (c < 0)
-        c = 0;
-    if (gamma != 1.0)
-        c = 255 * std::pow(c / 255, gamma); // pow(0, 0) is 1
+    if (brightnessFactor != 1) c = c * brightnessFactor;
+    if (offset != 0) c = c + offset;
+    if (invert) c = 255 - c;
+    if (c > 255) c = 255;
+    if (c < 0) c = 0;
+    if (gamma != 1.0) c = 255 * std::pow(c / 255, gamma); // pow(0, 0) is 1
     // The default rounding mode rounds halves to the even neighbour.
     return quint8(std::nearbyint(c));
 }
@@ -53,14 +47,13 @@ ColorFilterTables BuildColorFilterTables(const ColorFilterValues& v) {
 }
 
 QImage FilterPictureBits(const QImage& source, const ColorFilterValues& v) {
-    if (source.isNull())
-        return source;
+    if (source.isNull()) return source;
     // Pixels as 0xAARRGGBB words; alpha (or the unused fourth byte) passes
     // through unchanged.
-    const QImage::Format fmt = source.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+    const QImage::Format fmt =
+        source.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32;
     QImage out = source.convertToFormat(fmt);
-    if (out.isNull())
-        return out;
+    if (out.isNull()) return out;
     const ColorFilterTables t = BuildColorFilterTables(v);
     // Combined lookups keep the inner loop to three loads and one store.
     std::array<quint32, 256> r, g, b;
@@ -83,17 +76,16 @@ QImage FilterPictureBits(const QImage& source, const ColorFilterValues& v) {
 
 void ApplyColorFilters(const Settings& settings, QImage& picture) {
     const ColorFilterValues v = ColorFilterValues::fromSettings(settings);
-    if (v.isNeutral() || picture.isNull())
-        return;
+    if (v.isNeutral() || picture.isNull()) return;
     const bool gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
-    if (gui)
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    if (gui) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     picture = FilterPictureBits(picture, v);
-    if (gui)
-        QGuiApplication::restoreOverrideCursor();
+    if (gui) QGuiApplication::restoreOverrideCursor();
 }
 
-QString BrightnessLabelText(int hsBrightValue) { return QString::number(hsBrightValue) + QLatin1Char('%'); }
+QString BrightnessLabelText(int hsBrightValue) {
+    return QString::number(hsBrightValue) + QLatin1Char('%');
+}
 
 QString ColorOffsetLabelText(int barValue) {
     return QString::number(qint64(std::nearbyint(barValue / 2.55))) + QLatin1Char('%');
@@ -106,11 +98,12 @@ QString GammaLabelText(int hsGammaValue) {
     return QString::fromLatin1(buf, int(res.ptr - buf));
 }
 
-double GammaFromBar(int hsGammaValue) { return (200 - hsGammaValue) * 0.01; }
+double GammaFromBar(int hsGammaValue) {
+    return (200 - hsGammaValue) * 0.01;
+}
 
 int GammaBarFromExponent(double gamma) {
-    if (!std::isfinite(gamma))
-        return 100;
+    if (!std::isfinite(gamma)) return 100;
     const double bar = std::nearbyint(200 - gamma * 100);
     return int(std::clamp(bar, 1.0, 200.0));
 }

@@ -23,9 +23,13 @@ constexpr int kMaxSide = 32767;
 // No picture file of a sensible size comes near this; reading it whole would.
 constexpr qint64 kMaxFileBytes = 1024LL * 1024 * 1024;
 
-QColor colorFromBgr(quint32 bgr) { return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)); }
+QColor colorFromBgr(quint32 bgr) {
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
 
-quint16 be16(const QByteArray& d, qsizetype i) { return quint16((uchar(d[i]) << 8) | uchar(d[i + 1])); }
+quint16 be16(const QByteArray& d, qsizetype i) {
+    return quint16((uchar(d[i]) << 8) | uchar(d[i + 1]));
+}
 
 // Whether a JPEG stream holds its end-of-image marker after the first scan.
 // The decoder fills a cut-off picture with grey without failing, so a
@@ -36,46 +40,39 @@ bool jpegIsComplete(const QByteArray& d) {
     // Walk the marker segments up to the first start-of-scan; segments carry
     // their length, which skips embedded thumbnails.
     while (i + 4 <= n) {
-        if (uchar(d[i]) != 0xFF)
-            return false;
+        if (uchar(d[i]) != 0xFF) return false;
         const uchar m = uchar(d[i + 1]);
         if (m == 0xFF) {
             ++i;
             continue;
         }
-        if (m == 0xD9)
-            return false; // end of image before any scan
+        if (m == 0xD9) return false; // end of image before any scan
         if (m == 0x01 || (m >= 0xD0 && m <= 0xD7)) {
             i += 2;
             continue;
         }
         const qsizetype len = be16(d, i + 2);
-        if (len < 2)
-            return false;
+        if (len < 2) return false;
         i += 2 + len;
-        if (m == 0xDA)
-            break;
+        if (m == 0xDA) break;
     }
-    if (i > n)
-        return false;
+    if (i > n) return false;
     // Entropy-coded data escapes 0xFF as FF 00, so FF D9 is the real marker.
     for (; i + 1 < n; ++i) {
-        if (uchar(d[i]) == 0xFF && uchar(d[i + 1]) == 0xD9)
-            return true;
+        if (uchar(d[i]) == 0xFF && uchar(d[i + 1]) == 0xD9) return true;
     }
     return false;
 }
 
 quint32 le32(const QByteArray& d, qsizetype i) {
-    return quint32(uchar(d[i])) | (quint32(uchar(d[i + 1])) << 8) | (quint32(uchar(d[i + 2])) << 16) |
-           (quint32(uchar(d[i + 3])) << 24);
+    return quint32(uchar(d[i])) | (quint32(uchar(d[i + 1])) << 8) |
+           (quint32(uchar(d[i + 2])) << 16) | (quint32(uchar(d[i + 3])) << 24);
 }
 
 // Whether a Windows bitmap holds all the pixel rows its header announces; the
 // decoder leaves missing rows blank instead of failing.
 bool bmpIsComplete(const QByteArray& d) {
-    if (d.size() < 14 + 16)
-        return false;
+    if (d.size() < 14 + 16) return false;
     const qint64 offBits = le32(d, 10);
     const quint32 headerSize = le32(d, 14);
     qint64 need = 0;
@@ -100,8 +97,7 @@ bool bmpIsComplete(const QByteArray& d) {
 }
 
 QImage scaledTo(const QImage& image, QSize size) {
-    if (image.size() == size)
-        return image;
+    if (image.size() == size) return image;
     return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
@@ -109,29 +105,25 @@ QImage scaledTo(const QImage& image, QSize size) {
 
 bool LoadPicture(const QString& path, SourcePicture& out, QString* error, QSize drawSize) {
     auto fail = [&](const QString& why) {
-        if (error)
-            *error = why;
+        if (error) *error = why;
         return false;
     };
     QFile file(path);
-    if (!file.exists())
-        return fail(QStringLiteral("File not found: %1").arg(path));
+    if (!file.exists()) return fail(QStringLiteral("File not found: %1").arg(path));
     if (!file.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
     if (file.size() > kMaxFileBytes)
         return fail(QStringLiteral("The file %1 is too large for a picture.").arg(path));
     const QByteArray bytes = file.readAll();
     file.close();
-    if (bytes.isEmpty())
-        return fail(QStringLiteral("The file %1 is empty.").arg(path));
+    if (bytes.isEmpty()) return fail(QStringLiteral("The file %1 is empty.").arg(path));
 
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer); // the format comes from the content
     reader.setAutoTransform(false);
-    if (QImageReader::allocationLimit() < 1024)
-        reader.setAllocationLimit(1024);
+    if (QImageReader::allocationLimit() < 1024) reader.setAllocationLimit(1024);
     const QByteArray format = reader.format();
     if (format.isEmpty())
         return fail(QStringLiteral("%1 is not a picture in a known format.").arg(path));
@@ -149,8 +141,9 @@ bool LoadPicture(const QString& path, SourcePicture& out, QString* error, QSize 
 
     // A JPEG that will be drawn smaller is decoded at a reduced scale straight
     // away, which costs a fraction of decoding it whole.
-    if (format == "jpeg" && native.isValid() && drawSize.isValid() && drawSize.width() < native.width() &&
-        drawSize.height() < native.height() && reader.supportsOption(QImageIOHandler::ScaledSize)) {
+    if (format == "jpeg" && native.isValid() && drawSize.isValid() &&
+        drawSize.width() < native.width() && drawSize.height() < native.height() &&
+        reader.supportsOption(QImageIOHandler::ScaledSize)) {
         reader.setScaledSize(drawSize);
     }
     QImage image = reader.read();
@@ -180,23 +173,20 @@ bool LoadSourcePicture(AppContext& app, const QString& path, const QString& posi
             drawSize = QSize(int(std::ceil(layout.width)), int(std::ceil(layout.height)));
     }
     SourcePicture picture;
-    if (!LoadPicture(path, picture, error, drawSize))
-        return false;
+    if (!LoadPicture(path, picture, error, drawSize)) return false;
     app.imgprev = std::move(picture);
     return true;
 }
 
 QImage ComposeCanvas(AppContext& app, const ScreenInfo& screen) {
-    if (app.imgprev.isNull())
-        return QImage();
+    if (app.imgprev.isNull()) return QImage();
     const QString& position = app.settings.WallPaperPosition;
     WallpaperLayout layout;
     if (!ComputeWallpaperLayout(app.imgprev.nativeSize, position, screen.size, layout))
         return QImage();
 
     QImage canvas(screen.size, QImage::Format_RGB32);
-    if (canvas.isNull())
-        return QImage();
+    if (canvas.isNull()) return QImage();
     canvas.fill(colorFromBgr(app.platform.desktop->desktopColor()));
 
     // The filtered picture becomes the source picture.
@@ -215,7 +205,8 @@ QImage ComposeCanvas(AppContext& app, const ScreenInfo& screen) {
         } else {
             // Smooth resampling once to whole pixels, then a plain copy; a
             // picture larger than the canvas is cropped equally on both sides.
-            const QSize size(std::max(1, int(std::lround(layout.width))), std::max(1, int(std::lround(layout.height))));
+            const QSize size(std::max(1, int(std::lround(layout.width))),
+                             std::max(1, int(std::lround(layout.height))));
             const QImage drawn = scaledTo(picture, size);
             const int x = int(std::floor((canvas.width() - size.width()) / 2.0));
             const int y = int(std::floor((canvas.height() - size.height()) / 2.0));
@@ -226,31 +217,32 @@ QImage ComposeCanvas(AppContext& app, const ScreenInfo& screen) {
     const Settings& s = app.settings;
     if (s.WaterMarkVisible) {
         WatermarkSurface surface(canvas, screen.dpi);
-        surface.setFont(s.WaterMarkFont, s.WaterMarkSize, s.WaterMarkBold, s.WaterMarkItalic, s.WaterMarkUnderLine);
+        surface.setFont(s.WaterMarkFont, s.WaterMarkSize, s.WaterMarkBold, s.WaterMarkItalic,
+                        s.WaterMarkUnderLine);
         surface.setColor(colorFromBgr(quint32(s.WaterMarkColor)));
-        DrawWatermark(s.WaterMarkText, surface, s.WaterMarkPos, screen.workArea, CurrentWatermarkFields(app));
+        DrawWatermark(s.WaterMarkText, surface, s.WaterMarkPos, screen.workArea,
+                      CurrentWatermarkFields(app));
     }
     return canvas;
 }
 
-bool ComposeWallpaper(AppContext& app) { return ComposeWallpaper(app, PrimaryScreenInfo()); }
+bool ComposeWallpaper(AppContext& app) {
+    return ComposeWallpaper(app, PrimaryScreenInfo());
+}
 
 bool ComposeWallpaper(AppContext& app, const ScreenInfo& screen) {
     const QImage canvas = ComposeCanvas(app, screen);
-    if (canvas.isNull())
-        return false;
+    if (canvas.isNull()) return false;
     // Through a temporary file and a rename: the previous bitmap stays whole
     // until the new one is complete.
     QSaveFile file(app.paths.WallpaperBitmapPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    if (!file.open(QIODevice::WriteOnly)) return false;
     QImageWriter writer(&file, "bmp");
     if (!writer.write(canvas)) {
         file.cancelWriting();
         return false;
     }
-    if (!file.commit())
-        return false;
+    if (!file.commit()) return false;
     SetDesktopWallpaper(app, app.settings.WallPaperPosition);
     return true;
 }
@@ -259,17 +251,19 @@ void SetDesktopWallpaper(AppContext& app, const QString& position) {
     app.platform.desktop->setWallpaper(app.paths.WallpaperBitmapPath, position);
 }
 
-SetAsWallpaperResult SetSelectedPictureAsWallpaper(AppContext& app, const QString& folder, const QString& fileName,
-                                                   int selectedIndex, const SetAsWallpaperChoices& choices,
+SetAsWallpaperResult SetSelectedPictureAsWallpaper(AppContext& app, const QString& folder,
+                                                   const QString& fileName, int selectedIndex,
+                                                   const SetAsWallpaperChoices& choices,
                                                    QString* error) {
-    return SetSelectedPictureAsWallpaper(app, folder, fileName, selectedIndex, choices, PrimaryScreenInfo(), error);
+    return SetSelectedPictureAsWallpaper(app, folder, fileName, selectedIndex, choices,
+                                         PrimaryScreenInfo(), error);
 }
 
-SetAsWallpaperResult SetSelectedPictureAsWallpaper(AppContext& app, const QString& folder, const QString& fileName,
-                                                   int selectedIndex, const SetAsWallpaperChoices& choices,
+SetAsWallpaperResult SetSelectedPictureAsWallpaper(AppContext& app, const QString& folder,
+                                                   const QString& fileName, int selectedIndex,
+                                                   const SetAsWallpaperChoices& choices,
                                                    const ScreenInfo& screen, QString* error) {
-    if (selectedIndex < 0)
-        return SetAsWallpaperResult::NothingSelected;
+    if (selectedIndex < 0) return SetAsWallpaperResult::NothingSelected;
     Settings& s = app.settings;
     const QString path = AddBackslash(folder) + fileName;
     // Loaded for the chosen position, so that a reduced decode fits it.

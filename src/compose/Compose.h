@@ -13,7 +13,8 @@ struct SourcePicture;
 // directions, a JPEG is decoded at a reduced scale no smaller than it. A
 // missing, empty, corrupt or truncated file, or one too large to hold, is a
 // failure: false, with a message in `error`, and `out` untouched.
-bool LoadPicture(const QString& path, SourcePicture& out, QString* error = nullptr, QSize drawSize = QSize());
+bool LoadPicture(const QString& path, SourcePicture& out, QString* error = nullptr,
+                 QSize drawSize = QSize());
 
 // Decodes the picture file into app.imgprev for the stored position mode on
 // the primary screen. False (and imgprev untouched) when the file is missing,
@@ -62,9 +63,12 @@ enum class SetAsWallpaperResult {
 // filters, and puts the seven stored values back afterwards whatever happened.
 // CurWallPaper becomes `selectedIndex` + 1 and keeps that value. A negative
 // index means nothing is selected.
-SetAsWallpaperResult SetSelectedPictureAsWallpaper(AppContext& app, const QString& folder, const QString& fileName,
-                                                   int selectedIndex, const SetAsWallpaperChoices& choices,
+SetAsWallpaperResult SetSelectedPictureAsWallpaper(AppContext& app, const QString& folder,
+                                                   const QString& fileName, int selectedIndex,
+                                                   const SetAsWallpaperChoices& choices,
                                                    QString* error = nullptr);
-SetAsWallpaperResult SetSelectedPictureAsWallpaper(AppContext& app, const QString& folder, const QString& fileName,
-                                                   int selectedIndex, const SetAsWallpaperChoices& choices,
-                                                   const ScreenInfo& screen, QString* error = nullptr);
+SetAsWallpaperResult SetSelectedPictureAsWallpaper(AppContext& app, const QString& folder,
+                                                   const QString& fileName, int selectedIndex,
+                                                   const SetAsWallpaperChoices& choices,
+                                                   const ScreenInfo& screen,
+                                                   QString* error = nullptr);

@@ -1,6 +1,7 @@
 #include "compose/Layout.h"
 
-bool ComputeWallpaperLayout(QSize native, const QString& position, QSize screen, WallpaperLayout& out) {
+bool ComputeWallpaperLayout(QSize native, const QString& position, QSize screen,
+                            WallpaperLayout& out) {
     if (native.width() <= 0 || native.height() <= 0 || screen.width() <= 0 || screen.height() <= 0)
         return false;
     // Both ratios in single precision, compared as such.

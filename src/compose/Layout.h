@@ -22,4 +22,5 @@ struct WallpaperLayout {
 // so a picture exactly the size of the screen is not "enlarged". A text that
 // is not one of the six position modes draws the picture at native size,
 // centred. Returns false for a zero-sized picture or screen.
-bool ComputeWallpaperLayout(QSize native, const QString& position, QSize screen, WallpaperLayout& out);
+bool ComputeWallpaperLayout(QSize native, const QString& position, QSize screen,
+                            WallpaperLayout& out);

@@ -16,12 +16,10 @@ ScreenInfo PrimaryScreenInfo() {
     const QRect a = screen->availableGeometry();
     info.size = QSize(qRound(g.width() * dpr), qRound(g.height() * dpr));
     // The work area relative to the screen's own top-left corner.
-    info.workArea = QRect(qRound((a.x() - g.x()) * dpr), qRound((a.y() - g.y()) * dpr), qRound(a.width() * dpr),
-                          qRound(a.height() * dpr));
-    if (info.workArea.isEmpty())
-        info.workArea = QRect(QPoint(0, 0), info.size);
+    info.workArea = QRect(qRound((a.x() - g.x()) * dpr), qRound((a.y() - g.y()) * dpr),
+                          qRound(a.width() * dpr), qRound(a.height() * dpr));
+    if (info.workArea.isEmpty()) info.workArea = QRect(QPoint(0, 0), info.size);
     const qreal dpi = screen->logicalDotsPerInch();
-    if (dpi > 0)
-        info.dpi = dpi * dpr;
+    if (dpi > 0) info.dpi = dpi * dpr;
     return info;
 }

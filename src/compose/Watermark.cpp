@@ -6,9 +6,11 @@
 #include <QFontMetricsF>
 #include <cmath>
 
-WatermarkSurface::WatermarkSurface(QImage& image, double dpi) : m_image(image), m_dpi(dpi > 0 ? dpi : 96) {}
+WatermarkSurface::WatermarkSurface(QImage& image, double dpi)
+    : m_image(image), m_dpi(dpi > 0 ? dpi : 96) {}
 
-void WatermarkSurface::setFont(const QString& family, double pointSize, bool bold, bool italic, bool underline) {
+void WatermarkSurface::setFont(const QString& family, double pointSize, bool bold, bool italic,
+                               bool underline) {
     m_font = QFont(family);
     // Pixels from points at the screen's resolution, as a desktop draws text.
     m_font.setPixelSize(std::max(1, int(std::lround(pointSize * m_dpi / 72.0))));
@@ -17,11 +19,17 @@ void WatermarkSurface::setFont(const QString& family, double pointSize, bool bol
     m_font.setUnderline(underline);
 }
 
-double WatermarkSurface::textWidth(const QString& s) const { return QFontMetricsF(m_font).horizontalAdvance(s); }
+double WatermarkSurface::textWidth(const QString& s) const {
+    return QFontMetricsF(m_font).horizontalAdvance(s);
+}
 
-double WatermarkSurface::textHeight() const { return QFontMetricsF(m_font).height(); }
+double WatermarkSurface::textHeight() const {
+    return QFontMetricsF(m_font).height();
+}
 
-void WatermarkSurface::newLine() { m_pos = QPointF(0, m_pos.y() + textHeight()); }
+void WatermarkSurface::newLine() {
+    m_pos = QPointF(0, m_pos.y() + textHeight());
+}
 
 void WatermarkSurface::drawChar(QChar c) {
     const QString s(c);
@@ -36,19 +44,34 @@ void WatermarkSurface::drawChar(QChar c) {
     m_pos.rx() += fm.horizontalAdvance(s);
 }
 
-void WatermarkSurface::skipSpace() { m_pos.rx() += textWidth(QStringLiteral(" ")); }
+void WatermarkSurface::skipSpace() {
+    m_pos.rx() += textWidth(QStringLiteral(" "));
+}
 
 namespace {
 
 bool applyMark(QChar c, WatermarkSurface& s) {
     switch (c.unicode()) {
-    case MarkBoldOn: s.setBold(true); return true;
-    case MarkBoldOff: s.setBold(false); return true;
-    case MarkUnderlineOn: s.setUnderline(true); return true;
-    case MarkUnderlineOff: s.setUnderline(false); return true;
-    case MarkItalicOn: s.setItalic(true); return true;
-    case MarkItalicOff: s.setItalic(false); return true;
-    default: return false;
+    case MarkBoldOn:
+        s.setBold(true);
+        return true;
+    case MarkBoldOff:
+        s.setBold(false);
+        return true;
+    case MarkUnderlineOn:
+        s.setUnderline(true);
+        return true;
+    case MarkUnderlineOff:
+        s.setUnderline(false);
+        return true;
+    case MarkItalicOn:
+        s.setItalic(true);
+        return true;
+    case MarkItalicOff:
+        s.setItalic(false);
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -68,10 +91,8 @@ QString timeText(const QLocale& locale, const QTime& time) {
     QString out;
     bool quoted = false;
     for (QChar c : fmt) {
-        if (c == QLatin1Char('\''))
-            quoted = !quoted;
-        if (!quoted && c == QLatin1Char('t'))
-            continue;
+        if (c == QLatin1Char('\'')) quoted = !quoted;
+        if (!quoted && c == QLatin1Char('t')) continue;
         out += c;
     }
     return locale.toString(time, out.trimmed());
@@ -127,8 +148,7 @@ QString PrepareWatermarkText(const QString& tmpl, const WatermarkFields& fields)
 void PrintMarkupRun(const QString& run, WatermarkSurface& surface) {
     const bool bold = surface.bold(), underline = surface.underline(), italic = surface.italic();
     for (QChar c : run) {
-        if (applyMark(c, surface))
-            continue;
+        if (applyMark(c, surface)) continue;
         if (c == QLatin1Char(' '))
             surface.skipSpace();
         else
@@ -149,15 +169,27 @@ void DrawWatermark(const QString& tmpl, WatermarkSurface& surface, int spot, con
 
     // Edges as the desktop reports them: right and bottom are exclusive.
     const double L = workArea.x(), T = workArea.y();
-    const double R = double(workArea.x()) + workArea.width(), B = double(workArea.y()) + workArea.height();
+    const double R = double(workArea.x()) + workArea.width(),
+                 B = double(workArea.y()) + workArea.height();
     const double tw = surface.textWidth(text), th = surface.textHeight();
     switch (spot) {
-    case 1: surface.setPos(QPointF(L + 2, T + 2)); break;
-    case 2: surface.setPos(QPointF(R - tw - 2, T + 2)); break;
-    case 3: surface.setPos(QPointF((R - tw) / 2, (B - th) / 2)); break;
-    case 4: surface.setPos(QPointF(L + 2, B - th - 2)); break;
-    case 5: surface.setPos(QPointF(R - tw - 2, B - th - 2)); break;
-    default: break;
+    case 1:
+        surface.setPos(QPointF(L + 2, T + 2));
+        break;
+    case 2:
+        surface.setPos(QPointF(R - tw - 2, T + 2));
+        break;
+    case 3:
+        surface.setPos(QPointF((R - tw) / 2, (B - th) / 2));
+        break;
+    case 4:
+        surface.setPos(QPointF(L + 2, B - th - 2));
+        break;
+    case 5:
+        surface.setPos(QPointF(R - tw - 2, B - th - 2));
+        break;
+    default:
+        break;
     }
 
     // The word-wrap scan, with one-based positions into the text. Position
@@ -166,12 +198,13 @@ void DrawWatermark(const QString& tmpl, WatermarkSurface& surface, int spot, con
     const double inner = surface.innerWidth();
     qsizetype start = 1, lastEnd = 0;
     double lineW = 0, wordW = 0, spaceW = 0;
-    auto stretch = [&](qsizetype from, qsizetype to) { return text.mid(from - 1, std::max<qsizetype>(0, to - from + 1)); };
+    auto stretch = [&](qsizetype from, qsizetype to) {
+        return text.mid(from - 1, std::max<qsizetype>(0, to - from + 1));
+    };
     for (qsizetype i = 1; i <= n + 1 && start <= n; ++i) {
         const bool end = i > n;
         const QChar c = end ? QChar() : text.at(i - 1);
-        if (!end && applyMark(c, surface))
-            continue;
+        if (!end && applyMark(c, surface)) continue;
         if (!end && c != QLatin1Char(' ')) {
             wordW += surface.textWidth(QString(c));
             continue;
@@ -188,8 +221,7 @@ void DrawWatermark(const QString& tmpl, WatermarkSurface& surface, int spot, con
         lineW += wordW;
         wordW = 0;
     }
-    if (start <= n)
-        PrintMarkupRun(stretch(start, n), surface);
+    if (start <= n) PrintMarkupRun(stretch(start, n), surface);
 
     surface.setBold(false);
     surface.setItalic(false);

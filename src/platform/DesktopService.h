@@ -18,7 +18,8 @@ public:
 // The two desktop style values recorded for a position text ("TileWallpaper",
 // "WallpaperStyle"). False for a text outside the table: then neither value
 // is written, though the wallpaper file is still set.
-inline bool WallpaperStyleValues(const QString& position, QString& tileWallpaper, QString& wallpaperStyle) {
+inline bool WallpaperStyleValues(const QString& position, QString& tileWallpaper,
+                                 QString& wallpaperStyle) {
     static const struct {
         const char* position;
         const char* tile;

@@ -16,7 +16,9 @@ inline QImage QuadrantPicture(int w, int h) {
     return img;
 }
 
-inline QRgb Rgb(const QImage& img, int x, int y) { return img.pixel(x, y) & 0xFFFFFF; }
+inline QRgb Rgb(const QImage& img, int x, int y) {
+    return img.pixel(x, y) & 0xFFFFFF;
+}
 
 // The default desktop colour RGB(0, 78, 152) as a pixel.
 constexpr QRgb kDesktopRgb = 0x004E98;
@@ -26,8 +28,7 @@ inline QRect InkBounds(const QImage& img, QRgb background) {
     QRect r;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
-            if ((img.pixel(x, y) & 0xFFFFFF) != (background & 0xFFFFFF))
-                r |= QRect(x, y, 1, 1);
+            if ((img.pixel(x, y) & 0xFFFFFF) != (background & 0xFFFFFF)) r |= QRect(x, y, 1, 1);
     return r;
 }
 

@@ -15,7 +15,8 @@ QRgb Filter(QRgb rgb, ColorFilterValues v) {
     return FilterPictureBits(img, v).pixel(0, 0) & 0xFFFFFF;
 }
 
-ColorFilterValues Values(double bright, int r = 0, int g = 0, int b = 0, bool inv = false, double gamma = 1.0) {
+ColorFilterValues Values(double bright, int r = 0, int g = 0, int b = 0, bool inv = false,
+                         double gamma = 1.0) {
     ColorFilterValues v;
     v.brightness = bright;
     v.red = r;
@@ -45,8 +46,9 @@ TEST(ColorFilters, WorkedExamples) {
 
 TEST(ColorFilters, TablesEqualDirectArithmeticForEveryChannelValue) {
     const ColorFilterValues sets[] = {
-        Values(100, 0, 0, 0, false, 0.5),   Values(137, -40, 13, 255),      Values(0, 0, 0, 0, true, 1.99),
-        Values(200, 0, 0, 0, true, 0.01),  Values(55, 201, -199, 3, true), Values(100, 1, 0, 0, false, 1.37),
+        Values(100, 0, 0, 0, false, 0.5), Values(137, -40, 13, 255),
+        Values(0, 0, 0, 0, true, 1.99),   Values(200, 0, 0, 0, true, 0.01),
+        Values(55, 201, -199, 3, true),   Values(100, 1, 0, 0, false, 1.37),
     };
     for (const ColorFilterValues& v : sets) {
         QImage img(256, 1, QImage::Format_RGB32);
@@ -58,12 +60,9 @@ TEST(ColorFilters, TablesEqualDirectArithmeticForEveryChannelValue) {
             auto direct = [&](int c, int offset) {
                 double x = c;
                 const double b = v.brightness / 100;
-                if (b != 1)
-                    x *= b;
-                if (offset != 0)
-                    x += offset;
-                if (v.invert)
-                    x = 255 - x;
+                if (b != 1) x *= b;
+                if (offset != 0) x += offset;
+                if (v.invert) x = 255 - x;
                 x = std::min(255.0, std::max(0.0, x));
                 if (v.gamma != 1.0)
                     x = (x == 0 && v.gamma == 0) ? 255 : 255 * std::pow(x / 255, v.gamma);

@@ -10,7 +10,9 @@
 
 namespace {
 
-ScreenInfo Screen(int w, int h) { return ScreenInfo{QSize(w, h), QRect(0, 0, w, h), 96}; }
+ScreenInfo Screen(int w, int h) {
+    return ScreenInfo{QSize(w, h), QRect(0, 0, w, h), 96};
+}
 
 class ComposeLayout : public ::testing::Test {
 protected:
@@ -31,11 +33,13 @@ protected:
 
 TEST_F(ComposeLayout, EnlargeIsStrict_ScreenSizedPictureStaysNative) {
     WallpaperLayout l;
-    ASSERT_TRUE(ComputeWallpaperLayout(QSize(200, 100), QStringLiteral("Fit screen (Enlarge)"), QSize(200, 100), l));
+    ASSERT_TRUE(ComputeWallpaperLayout(QSize(200, 100), QStringLiteral("Fit screen (Enlarge)"),
+                                       QSize(200, 100), l));
     EXPECT_EQ(l.width, 200);
     EXPECT_EQ(l.height, 100);
     // Narrower but as tall as the screen: not both strictly smaller, so native.
-    ASSERT_TRUE(ComputeWallpaperLayout(QSize(50, 100), QStringLiteral("Fit screen (Enlarge)"), QSize(200, 100), l));
+    ASSERT_TRUE(ComputeWallpaperLayout(QSize(50, 100), QStringLiteral("Fit screen (Enlarge)"),
+                                       QSize(200, 100), l));
     EXPECT_EQ(l.width, 50);
     EXPECT_EQ(l.x, 75);
 
@@ -55,7 +59,8 @@ TEST_F(ComposeLayout, EnlargeFitsSmallPictureOfSameAspectToFullScreen) {
 TEST_F(ComposeLayout, ReduceFitsWidePictureToWidthAndCentresVertically) {
     // 400 x 100 on 200 x 100: wider only, so fitted to 200 x 50 at y = 25.
     WallpaperLayout l;
-    ASSERT_TRUE(ComputeWallpaperLayout(QSize(400, 100), QStringLiteral("Fit screen (Reduce)"), QSize(200, 100), l));
+    ASSERT_TRUE(ComputeWallpaperLayout(QSize(400, 100), QStringLiteral("Fit screen (Reduce)"),
+                                       QSize(200, 100), l));
     EXPECT_EQ(l.width, 200);
     EXPECT_EQ(l.height, 50);
     EXPECT_EQ(l.y, 25);
@@ -163,11 +168,13 @@ TEST_F(ComposeLayout, SetSelectedPictureComposesWithChoicesAndRestoresStoredValu
     SetAsWallpaperChoices choices;
     choices.cmbposition = QStringLiteral("Center");
     choices.HSBright = 0; // everything black
-    EXPECT_EQ(SetSelectedPictureAsWallpaper(*t.app, folder, QStringLiteral("a.png"), -1, choices, Screen(200, 100)),
+    EXPECT_EQ(SetSelectedPictureAsWallpaper(*t.app, folder, QStringLiteral("a.png"), -1, choices,
+                                            Screen(200, 100)),
               SetAsWallpaperResult::NothingSelected);
     EXPECT_TRUE(t.desktop->calls.empty());
 
-    EXPECT_EQ(SetSelectedPictureAsWallpaper(*t.app, folder, QStringLiteral("a.png"), 2, choices, Screen(200, 100)),
+    EXPECT_EQ(SetSelectedPictureAsWallpaper(*t.app, folder, QStringLiteral("a.png"), 2, choices,
+                                            Screen(200, 100)),
               SetAsWallpaperResult::Done);
     const QImage bmp(t.app->paths.WallpaperBitmapPath, "BMP");
     EXPECT_EQ(Rgb(bmp, 10, 10), 0x000000u);
@@ -182,8 +189,8 @@ TEST_F(ComposeLayout, SetSelectedPictureComposesWithChoicesAndRestoresStoredValu
     EXPECT_EQ(s.EGamma, 1.25);
 
     QString error;
-    EXPECT_EQ(SetSelectedPictureAsWallpaper(*t.app, folder, QStringLiteral("gone.png"), 0, choices, Screen(200, 100),
-                                            &error),
+    EXPECT_EQ(SetSelectedPictureAsWallpaper(*t.app, folder, QStringLiteral("gone.png"), 0, choices,
+                                            Screen(200, 100), &error),
               SetAsWallpaperResult::LoadFailed);
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(s.CurWallPaper, 3);

@@ -28,7 +28,11 @@ template <typename T> void Put(QByteArray& b, T v) {
 // A 4 x 2 run-length-encoded 8-bit bitmap: top row red, red, green, green;
 // bottom row all green.
 QByteArray Rle8Bitmap() {
-    const QByteArray data = QByteArray::fromHex("0401" "0000" "02000201" "0000" "0001");
+    const QByteArray data = QByteArray::fromHex("0401"
+                                                "0000"
+                                                "02000201"
+                                                "0000"
+                                                "0001");
     QByteArray b("BM");
     Put<quint32>(b, 14 + 40 + 8 + quint32(data.size()));
     Put<quint32>(b, 0);
@@ -44,7 +48,8 @@ QByteArray Rle8Bitmap() {
     Put<qint32>(b, 0);
     Put<quint32>(b, 2);
     Put<quint32>(b, 0);
-    b.append(QByteArray::fromHex("0000FF00" "00FF0000")); // red, green (B, G, R, 0)
+    b.append(QByteArray::fromHex("0000FF00"
+                                 "00FF0000")); // red, green (B, G, R, 0)
     return b + data;
 }
 
@@ -66,7 +71,9 @@ QByteArray HugePngHeader() {
     ihdr.append(QByteArray::fromHex("0802000000"));
     QByteArray png = QByteArray::fromHex("89504E470D0A1A0A");
     quint32 len = qToBigEndian<quint32>(13), crc = qToBigEndian(Crc32(ihdr));
-    png.append(reinterpret_cast<const char*>(&len), 4).append(ihdr).append(reinterpret_cast<const char*>(&crc), 4);
+    png.append(reinterpret_cast<const char*>(&len), 4)
+        .append(ihdr)
+        .append(reinterpret_cast<const char*>(&crc), 4);
     return png;
 }
 
@@ -76,7 +83,9 @@ protected:
     PictureLoader() { t.app->imgprev = {QuadrantPicture(3, 3), QSize(3, 3)}; }
     void expectFails(const QString& path) {
         QString error;
-        EXPECT_FALSE(LoadSourcePicture(*t.app, path, QStringLiteral("Center"), QSize(800, 600), &error)) << path.toStdString();
+        EXPECT_FALSE(
+            LoadSourcePicture(*t.app, path, QStringLiteral("Center"), QSize(800, 600), &error))
+            << path.toStdString();
         EXPECT_FALSE(error.isEmpty());
         EXPECT_EQ(t.app->imgprev.nativeSize, QSize(3, 3));
     }
@@ -122,7 +131,8 @@ TEST_F(PictureLoader, BadFilesAreFailuresNotCrashes) {
         WriteBytes(cut, bytes.left(bytes.size() / 2));
         expectFails(cut);
         // The whole file loads.
-        EXPECT_TRUE(LoadSourcePicture(*t.app, whole, QStringLiteral("Center"), QSize(800, 600))) << fmt;
+        EXPECT_TRUE(LoadSourcePicture(*t.app, whole, QStringLiteral("Center"), QSize(800, 600)))
+            << fmt;
         t.app->imgprev = {QuadrantPicture(3, 3), QSize(3, 3)};
     }
 }
@@ -135,7 +145,8 @@ TEST_F(PictureLoader, OversizedPictureIsRefused) {
 TEST_F(PictureLoader, LargeJpegDecodedReducedOnlyWhenDrawnSmaller) {
     const QString path = t.path(QStringLiteral("large.jpg"));
     ASSERT_TRUE(QuadrantPicture(2000, 1500).save(path, "JPEG", 95));
-    ASSERT_TRUE(LoadSourcePicture(*t.app, path, QStringLiteral("Fit (Reduce/Enlarge)"), QSize(400, 300)));
+    ASSERT_TRUE(
+        LoadSourcePicture(*t.app, path, QStringLiteral("Fit (Reduce/Enlarge)"), QSize(400, 300)));
     EXPECT_EQ(t.app->imgprev.nativeSize, QSize(2000, 1500));
     EXPECT_LE(t.app->imgprev.image.width(), 1000);
     EXPECT_GE(t.app->imgprev.image.width(), 400);
@@ -148,7 +159,8 @@ TEST_F(PictureLoader, LargeJpegDecodedReducedOnlyWhenDrawnSmaller) {
     // The reduced decode composes to the same layout as the whole picture.
     t.app->settings.WaterMarkVisible = false;
     t.app->settings.WallPaperPosition = QStringLiteral("Fit (Reduce/Enlarge)");
-    ASSERT_TRUE(LoadSourcePicture(*t.app, path, t.app->settings.WallPaperPosition, QSize(400, 300)));
+    ASSERT_TRUE(
+        LoadSourcePicture(*t.app, path, t.app->settings.WallPaperPosition, QSize(400, 300)));
     ASSERT_TRUE(ComposeWallpaper(*t.app, ScreenInfo{QSize(400, 300), QRect(0, 0, 400, 300), 96}));
     const QImage bmp(t.app->paths.WallpaperBitmapPath, "BMP");
     EXPECT_EQ(qRed(bmp.pixel(5, 5)) > 240 && qGreen(bmp.pixel(5, 5)) < 16, true);

@@ -14,7 +14,8 @@ const QString kFont = QStringLiteral("DejaVu Sans");
 
 // A white canvas and a surface on it with the given initial styles.
 struct Canvas {
-    explicit Canvas(int w = 400, int h = 200, bool bold = false, bool underline = false) : image(w, h, QImage::Format_RGB32) {
+    explicit Canvas(int w = 400, int h = 200, bool bold = false, bool underline = false)
+        : image(w, h, QImage::Format_RGB32) {
         image.fill(Qt::white);
         surface = std::make_unique<WatermarkSurface>(image, 96);
         surface->setFont(kFont, 12, bold, false, underline);
@@ -35,10 +36,8 @@ std::vector<std::pair<int, int>> InkBands(const QImage& img) {
         bool ink = false;
         for (int x = 0; x < img.width() && !ink; ++x)
             ink = (img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
-        if (ink && !in)
-            bands.push_back({y, y});
-        if (ink)
-            bands.back().second = y;
+        if (ink && !in) bands.push_back({y, y});
+        if (ink) bands.back().second = y;
         in = ink;
     }
     return bands;
@@ -80,8 +79,7 @@ TEST(Watermark, DefaultTemplateOnListedPictureAtBottomRightOfWorkArea) {
     for (int y = ink.top(); y <= ink.bottom(); ++y)
         for (int x = ink.left(); x <= ink.right(); ++x) {
             const QRgb p = bmp.pixel(x, y);
-            if (qBlue(p) > 150 && qRed(p) < 60 && qGreen(p) < 60)
-                ++blueish;
+            if (qBlue(p) > 150 && qRed(p) < 60 && qGreen(p) < 60) ++blueish;
         }
     EXPECT_GT(blueish, 20);
 }
@@ -115,10 +113,13 @@ TEST(Watermark, MarksAndFieldsMatchCaseExactlyAndTimeUsesLocale) {
     f.baseName = QStringLiteral("a");
     f.now = QDateTime(QDate(2024, 3, 9), QTime(14, 5, 0));
     f.locale = QLocale(QLocale::German, QLocale::Germany);
-    EXPECT_EQ(PrepareWatermarkText(QStringLiteral("#Fd #FP <B>x</B> #D"), f), QStringLiteral("#Fd #FP <B>x</B> #D"));
-    EXPECT_EQ(PrepareWatermarkText(QStringLiteral("<b>x</b><u><i>"), f), QStringLiteral("\x01x\x02\x03\x05"));
+    EXPECT_EQ(PrepareWatermarkText(QStringLiteral("#Fd #FP <B>x</B> #D"), f),
+              QStringLiteral("#Fd #FP <B>x</B> #D"));
+    EXPECT_EQ(PrepareWatermarkText(QStringLiteral("<b>x</b><u><i>"), f),
+              QStringLiteral("\x01x\x02\x03\x05"));
     // Time with seconds and no zone name; the locale's short date.
-    EXPECT_EQ(PrepareWatermarkText(QStringLiteral("#t #d"), f), QStringLiteral("14:05:00 09.03.24"));
+    EXPECT_EQ(PrepareWatermarkText(QStringLiteral("#t #d"), f),
+              QStringLiteral("14:05:00 09.03.24"));
     f.locale = QLocale(QLocale::English, QLocale::UnitedStates);
     const QString us = PrepareWatermarkText(QStringLiteral("#t|#d"), f);
     EXPECT_TRUE(us.startsWith(QStringLiteral("2:05:00")) && us.contains(QStringLiteral("PM|")) &&
@@ -142,7 +143,8 @@ TEST(Watermark, WrappedLinesStartAtTheLeftEdgeEvenForRightSpots) {
     const auto bands = InkBands(c.image);
     ASSERT_GE(bands.size(), 2u);
     // The second line's ink begins at the canvas's left edge.
-    const QImage second = c.image.copy(0, bands[1].first, 300, bands[1].second - bands[1].first + 1);
+    const QImage second =
+        c.image.copy(0, bands[1].first, 300, bands[1].second - bands[1].first + 1);
     EXPECT_LE(InkBounds(second, 0xFFFFFF).left(), 2);
     // Every line fits the surface width except where a word alone is wider.
     for (const auto& b : bands) {
@@ -186,15 +188,13 @@ TEST(Watermark, UnderlineHasGapsUnderSpaces) {
         int n = 0;
         for (int x = 0; x < 400; ++x)
             n += (c.image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
-        if (n > bestCount)
-            bestCount = n, best = y;
+        if (n > bestCount) bestCount = n, best = y;
     }
     ASSERT_GE(best, 0);
     int first = -1, last = -1, gaps = 0;
     for (int x = 0; x < 400; ++x)
         if ((c.image.pixel(x, best) & 0xFFFFFF) != 0xFFFFFF) {
-            if (first < 0)
-                first = x;
+            if (first < 0) first = x;
             last = x;
         }
     for (int x = first; x <= last; ++x)

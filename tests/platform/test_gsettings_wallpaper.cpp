@@ -25,11 +25,13 @@ class GsettingsWallpaper : public ::testing::Test {
 protected:
     void SetUp() override {
         if (QStandardPaths::findExecutable(QStringLiteral("gsettings")).isEmpty() ||
-            !QFile::exists(QStringLiteral("/usr/share/glib-2.0/schemas/org.gnome.desktop.background.gschema.xml")))
+            !QFile::exists(QStringLiteral(
+                "/usr/share/glib-2.0/schemas/org.gnome.desktop.background.gschema.xml")))
             GTEST_SKIP() << "gsettings or the desktop schemas are not installed";
         // Keep every write inside the test's own (temporary) config folder.
         ASSERT_FALSE(qEnvironmentVariable("XDG_CONFIG_HOME").isEmpty());
-        ASSERT_NE(qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath() + QStringLiteral("/.config"));
+        ASSERT_NE(qEnvironmentVariable("XDG_CONFIG_HOME"),
+                  QDir::homePath() + QStringLiteral("/.config"));
         qputenv("GSETTINGS_BACKEND", "keyfile");
     }
 };
@@ -50,7 +52,8 @@ TEST_F(GsettingsWallpaper, KeysReadBackAsTheFileUri) {
 
     const QString shown = service.shownPath();
     ASSERT_FALSE(shown.isEmpty());
-    const QString uri = QLatin1Char('\'') + QUrl::fromLocalFile(shown).toString(QUrl::FullyEncoded) + QLatin1Char('\'');
+    const QString uri = QLatin1Char('\'') +
+                        QUrl::fromLocalFile(shown).toString(QUrl::FullyEncoded) + QLatin1Char('\'');
     const QString schema = QStringLiteral("org.gnome.desktop.background");
     EXPECT_EQ(Get(schema, QStringLiteral("picture-uri")), uri);
     EXPECT_EQ(Get(schema, QStringLiteral("picture-uri-dark")), uri);
@@ -72,7 +75,8 @@ TEST_F(GsettingsWallpaper, KeysReadBackAsTheFileUri) {
     service.setDesktopColor(0x984E00);
     EXPECT_EQ(Get(schema, QStringLiteral("primary-color")), QStringLiteral("'#004e98'"));
     EXPECT_EQ(service.desktopColor(), 0x984E00u);
-    EXPECT_FALSE(store.value(QStringLiteral("Options"), QStringLiteral("DesktopColor")).has_value());
+    EXPECT_FALSE(
+        store.value(QStringLiteral("Options"), QStringLiteral("DesktopColor")).has_value());
 }
 
 } // namespace

@@ -19,8 +19,8 @@ protected:
         auto runner = std::make_unique<FakeCommandRunner>();
         runner_ = runner.get();
         // A plain window manager session: no desktop of its own.
-        t.services.desktop = std::make_unique<LinuxDesktopService>(*t.services.store, std::move(runner),
-                                                                   QProcessEnvironment());
+        t.services.desktop = std::make_unique<LinuxDesktopService>(
+            *t.services.store, std::move(runner), QProcessEnvironment());
     }
     bool pixmapAlive(quint32 id) {
         xcb_connection_t* c = xcb_connect(nullptr, nullptr);
@@ -33,12 +33,14 @@ protected:
     }
     quint32 rootPixmapId() {
         xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-        xcb_intern_atom_reply_t* a = xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, 13, "_XROOTPMAP_ID"), nullptr);
+        xcb_intern_atom_reply_t* a =
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, 13, "_XROOTPMAP_ID"), nullptr);
         quint32 id = 0;
         if (a && a->atom != XCB_ATOM_NONE) {
             xcb_get_property_reply_t* p = xcb_get_property_reply(
-                c, xcb_get_property(c, 0, xcb_setup_roots_iterator(xcb_get_setup(c)).data->root, a->atom,
-                                    XCB_ATOM_PIXMAP, 0, 1),
+                c,
+                xcb_get_property(c, 0, xcb_setup_roots_iterator(xcb_get_setup(c)).data->root,
+                                 a->atom, XCB_ATOM_PIXMAP, 0, 1),
                 nullptr);
             if (p && xcb_get_property_value_length(p) == 4)
                 id = *static_cast<quint32*>(xcb_get_property_value(p));
@@ -61,7 +63,8 @@ TEST_F(X11RootPixmap, RootShowsTheComposedBitmapAndFreesThePrevious) {
     t.app->settings.WallPaperPosition = QStringLiteral("Center");
     ASSERT_TRUE(ComposeWallpaper(*t.app));
 
-    const QImage bmp = QImage(t.app->paths.WallpaperBitmapPath, "BMP").convertToFormat(QImage::Format_RGB32);
+    const QImage bmp =
+        QImage(t.app->paths.WallpaperBitmapPath, "BMP").convertToFormat(QImage::Format_RGB32);
     const QImage root = ReadX11RootPixmap();
     ASSERT_FALSE(root.isNull());
     ASSERT_EQ(root.size(), bmp.size());
@@ -78,7 +81,9 @@ TEST_F(X11RootPixmap, RootShowsTheComposedBitmapAndFreesThePrevious) {
     EXPECT_NE(second, first);
     EXPECT_TRUE(pixmapAlive(second));
     EXPECT_FALSE(pixmapAlive(first));
-    EXPECT_EQ(ReadX11RootPixmap(), QImage(t.app->paths.WallpaperBitmapPath, "BMP").convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(
+        ReadX11RootPixmap(),
+        QImage(t.app->paths.WallpaperBitmapPath, "BMP").convertToFormat(QImage::Format_RGB32));
 
     // "Clear" removes it.
     SetDesktopWallpaper(*t.app, QStringLiteral("Clear"));

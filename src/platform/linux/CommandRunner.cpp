@@ -3,17 +3,16 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-CommandRunner::Result ProcessCommandRunner::run(const QString& program, const QStringList& arguments) {
+CommandRunner::Result ProcessCommandRunner::run(const QString& program,
+                                                const QStringList& arguments) {
     Result r;
     const QString exe = QStandardPaths::findExecutable(program);
-    if (exe.isEmpty())
-        return r;
+    if (exe.isEmpty()) return r;
     QProcess p;
     p.setProcessChannelMode(QProcess::SeparateChannels);
     p.setStandardInputFile(QProcess::nullDevice());
     p.start(exe, arguments);
-    if (!p.waitForStarted(m_timeoutMs))
-        return r;
+    if (!p.waitForStarted(m_timeoutMs)) return r;
     r.started = true;
     if (!p.waitForFinished(m_timeoutMs)) {
         p.kill();

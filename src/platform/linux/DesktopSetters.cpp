@@ -11,14 +11,12 @@ enum class Mode { Center, Tile, Stretch, Clear, Unknown };
 
 Mode modeOf(const QString& position) {
     if (position == QLatin1String("Center") || position == QLatin1String("Fit screen (Reduce)") ||
-        position == QLatin1String("Fit screen (Enlarge)") || position == QLatin1String("Fit (Reduce/Enlarge)"))
+        position == QLatin1String("Fit screen (Enlarge)") ||
+        position == QLatin1String("Fit (Reduce/Enlarge)"))
         return Mode::Center; // the bitmap is already screen-sized
-    if (position == QLatin1String("Tile"))
-        return Mode::Tile;
-    if (position == QLatin1String("Stretch"))
-        return Mode::Stretch;
-    if (position == QLatin1String("Clear"))
-        return Mode::Clear;
+    if (position == QLatin1String("Tile")) return Mode::Tile;
+    if (position == QLatin1String("Stretch")) return Mode::Stretch;
+    if (position == QLatin1String("Clear")) return Mode::Clear;
     return Mode::Unknown;
 }
 
@@ -28,20 +26,28 @@ bool gset(CommandRunner& r, const QString& schema, const QString& key, const QSt
 
 QString schemaOf(LinuxDesktop d) {
     switch (d) {
-    case LinuxDesktop::Cinnamon: return QStringLiteral("org.cinnamon.desktop.background");
-    case LinuxDesktop::Mate: return QStringLiteral("org.mate.background");
-    default: return QStringLiteral("org.gnome.desktop.background");
+    case LinuxDesktop::Cinnamon:
+        return QStringLiteral("org.cinnamon.desktop.background");
+    case LinuxDesktop::Mate:
+        return QStringLiteral("org.mate.background");
+    default:
+        return QStringLiteral("org.gnome.desktop.background");
     }
 }
 
 // GNOME, Cinnamon and MATE share the picture-options names.
 QString gnomeOption(Mode m) {
     switch (m) {
-    case Mode::Center: return QStringLiteral("'centered'");
-    case Mode::Tile: return QStringLiteral("'wallpaper'");
-    case Mode::Stretch: return QStringLiteral("'stretched'");
-    case Mode::Clear: return QStringLiteral("'none'");
-    default: return QString();
+    case Mode::Center:
+        return QStringLiteral("'centered'");
+    case Mode::Tile:
+        return QStringLiteral("'wallpaper'");
+    case Mode::Stretch:
+        return QStringLiteral("'stretched'");
+    case Mode::Clear:
+        return QStringLiteral("'none'");
+    default:
+        return QString();
     }
 }
 
@@ -52,25 +58,23 @@ bool setGnomeFamily(CommandRunner& r, LinuxDesktop d, const QString& file, Mode 
         if (d == LinuxDesktop::Mate) {
             ok = gset(r, schema, QStringLiteral("picture-filename"), GVariantString(file));
         } else {
-            const QString uri = GVariantString(QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded));
+            const QString uri =
+                GVariantString(QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded));
             ok = gset(r, schema, QStringLiteral("picture-uri"), uri);
             // GNOME 42 and later shows this one with a dark style; older
             // versions and Cinnamon have no such key, which is fine.
-            if (d == LinuxDesktop::Gnome)
-                gset(r, schema, QStringLiteral("picture-uri-dark"), uri);
+            if (d == LinuxDesktop::Gnome) gset(r, schema, QStringLiteral("picture-uri-dark"), uri);
         }
     }
     const QString option = gnomeOption(m);
-    if (!option.isEmpty())
-        ok = gset(r, schema, QStringLiteral("picture-options"), option) && ok;
+    if (!option.isEmpty()) ok = gset(r, schema, QStringLiteral("picture-options"), option) && ok;
     return ok;
 }
 
 QString jsString(const QString& s) {
     QString out = QStringLiteral("\"");
     for (QChar c : s) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
-            out += QLatin1Char('\\');
+        if (c == QLatin1Char('"') || c == QLatin1Char('\\')) out += QLatin1Char('\\');
         if (c.unicode() < 0x20) {
             out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
             continue;
@@ -84,8 +88,9 @@ bool setKde(CommandRunner& r, const QString& file, Mode m) {
     // Plasma's image wallpaper fill modes: 0 stretch, 3 tile, 6 centred.
     QString script;
     if (m == Mode::Clear) {
-        script = QStringLiteral("var all = desktops();"
-                                "for (var i = 0; i < all.length; i++) { all[i].wallpaperPlugin = \"org.kde.color\"; }");
+        script = QStringLiteral(
+            "var all = desktops();"
+            "for (var i = 0; i < all.length; i++) { all[i].wallpaperPlugin = \"org.kde.color\"; }");
     } else {
         QString fill;
         if (m == Mode::Center)
@@ -94,20 +99,23 @@ bool setKde(CommandRunner& r, const QString& file, Mode m) {
             fill = QStringLiteral("3");
         else if (m == Mode::Stretch)
             fill = QStringLiteral("0");
-        script = QStringLiteral("var all = desktops();"
-                                "for (var i = 0; i < all.length; i++) {"
-                                " var d = all[i]; d.wallpaperPlugin = \"org.kde.image\";"
-                                " d.currentConfigGroup = [\"Wallpaper\", \"org.kde.image\", \"General\"];"
-                                " d.writeConfig(\"Image\", %1);")
+        script = QStringLiteral(
+                     "var all = desktops();"
+                     "for (var i = 0; i < all.length; i++) {"
+                     " var d = all[i]; d.wallpaperPlugin = \"org.kde.image\";"
+                     " d.currentConfigGroup = [\"Wallpaper\", \"org.kde.image\", \"General\"];"
+                     " d.writeConfig(\"Image\", %1);")
                      .arg(jsString(QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded)));
         if (!fill.isEmpty())
             script += QStringLiteral(" d.writeConfig(\"FillMode\", %1);").arg(fill);
         script += QStringLiteral(" }");
     }
-    return r.run(QStringLiteral("dbus-send"),
-                 {QStringLiteral("--session"), QStringLiteral("--dest=org.kde.plasmashell"),
-                  QStringLiteral("--type=method_call"), QStringLiteral("--print-reply"), QStringLiteral("/PlasmaShell"),
-                  QStringLiteral("org.kde.PlasmaShell.evaluateScript"), QStringLiteral("string:") + script})
+    return r
+        .run(QStringLiteral("dbus-send"),
+             {QStringLiteral("--session"), QStringLiteral("--dest=org.kde.plasmashell"),
+              QStringLiteral("--type=method_call"), QStringLiteral("--print-reply"),
+              QStringLiteral("/PlasmaShell"), QStringLiteral("org.kde.PlasmaShell.evaluateScript"),
+              QStringLiteral("string:") + script})
         .ok();
 }
 
@@ -117,15 +125,24 @@ bool setXfce(CommandRunner& r, const QString& file, Mode m, const QStringList& m
     // xfdesktop image-style: 0 none, 1 centred, 2 tiled, 3 stretched.
     QString style;
     switch (m) {
-    case Mode::Center: style = QStringLiteral("1"); break;
-    case Mode::Tile: style = QStringLiteral("2"); break;
-    case Mode::Stretch: style = QStringLiteral("3"); break;
-    case Mode::Clear: style = QStringLiteral("0"); break;
-    default: break;
+    case Mode::Center:
+        style = QStringLiteral("1");
+        break;
+    case Mode::Tile:
+        style = QStringLiteral("2");
+        break;
+    case Mode::Stretch:
+        style = QStringLiteral("3");
+        break;
+    case Mode::Clear:
+        style = QStringLiteral("0");
+        break;
+    default:
+        break;
     }
-    const CommandRunner::Result list = r.run(xq, {QStringLiteral("-c"), channel, QStringLiteral("-l")});
-    if (!list.started)
-        return false;
+    const CommandRunner::Result list =
+        r.run(xq, {QStringLiteral("-c"), channel, QStringLiteral("-l")});
+    if (!list.started) return false;
     // Every monitor and workspace that has a backdrop.
     QStringList bases;
     for (const QString& line : QString::fromUtf8(list.output).split(QLatin1Char('\n'))) {
@@ -139,20 +156,21 @@ bool setXfce(CommandRunner& r, const QString& file, Mode m, const QStringList& m
         create = true;
         for (const QString& mon : monitors)
             bases << QStringLiteral("/backdrop/screen0/monitor%1/workspace0/").arg(mon);
-        if (bases.isEmpty())
-            bases << QStringLiteral("/backdrop/screen0/monitor0/workspace0/");
+        if (bases.isEmpty()) bases << QStringLiteral("/backdrop/screen0/monitor0/workspace0/");
     }
     bool ok = true;
     for (const QString& base : bases) {
         if (m != Mode::Clear) {
-            QStringList args{QStringLiteral("-c"), channel, QStringLiteral("-p"), base + QStringLiteral("last-image")};
+            QStringList args{QStringLiteral("-c"), channel, QStringLiteral("-p"),
+                             base + QStringLiteral("last-image")};
             if (create)
                 args << QStringLiteral("-n") << QStringLiteral("-t") << QStringLiteral("string");
             args << QStringLiteral("-s") << file;
             ok = r.run(xq, args).ok() && ok;
         }
         if (!style.isEmpty()) {
-            QStringList args{QStringLiteral("-c"), channel, QStringLiteral("-p"), base + QStringLiteral("image-style")};
+            QStringList args{QStringLiteral("-c"), channel, QStringLiteral("-p"),
+                             base + QStringLiteral("image-style")};
             if (create)
                 args << QStringLiteral("-n") << QStringLiteral("-t") << QStringLiteral("int");
             args << QStringLiteral("-s") << style;
@@ -163,20 +181,28 @@ bool setXfce(CommandRunner& r, const QString& file, Mode m, const QStringList& m
 }
 
 bool setPcmanfm(CommandRunner& r, LinuxDesktop d, const QString& file, Mode m) {
-    const QString program = d == LinuxDesktop::Lxqt ? QStringLiteral("pcmanfm-qt") : QStringLiteral("pcmanfm");
+    const QString program =
+        d == LinuxDesktop::Lxqt ? QStringLiteral("pcmanfm-qt") : QStringLiteral("pcmanfm");
     QString mode;
     switch (m) {
-    case Mode::Center: mode = QStringLiteral("center"); break;
-    case Mode::Tile: mode = QStringLiteral("tile"); break;
-    case Mode::Stretch: mode = QStringLiteral("stretch"); break;
-    case Mode::Clear: mode = QStringLiteral("color"); break;
-    default: break;
+    case Mode::Center:
+        mode = QStringLiteral("center");
+        break;
+    case Mode::Tile:
+        mode = QStringLiteral("tile");
+        break;
+    case Mode::Stretch:
+        mode = QStringLiteral("stretch");
+        break;
+    case Mode::Clear:
+        mode = QStringLiteral("color");
+        break;
+    default:
+        break;
     }
     QStringList args;
-    if (m != Mode::Clear)
-        args << QStringLiteral("--set-wallpaper=") + file;
-    if (!mode.isEmpty())
-        args << QStringLiteral("--wallpaper-mode=") + mode;
+    if (m != Mode::Clear) args << QStringLiteral("--set-wallpaper=") + file;
+    if (!mode.isEmpty()) args << QStringLiteral("--wallpaper-mode=") + mode;
     return r.run(program, args).ok();
 }
 
@@ -190,9 +216,15 @@ QString swayQuoted(const QString& s) {
 bool setSway(CommandRunner& r, const QString& file, Mode m, const QString& colorHex) {
     QStringList args{QStringLiteral("output"), QStringLiteral("*"), QStringLiteral("bg")};
     switch (m) {
-    case Mode::Clear: args << colorHex << QStringLiteral("solid_color"); break;
-    case Mode::Tile: args << swayQuoted(file) << QStringLiteral("tile"); break;
-    case Mode::Stretch: args << swayQuoted(file) << QStringLiteral("stretch"); break;
+    case Mode::Clear:
+        args << colorHex << QStringLiteral("solid_color");
+        break;
+    case Mode::Tile:
+        args << swayQuoted(file) << QStringLiteral("tile");
+        break;
+    case Mode::Stretch:
+        args << swayQuoted(file) << QStringLiteral("stretch");
+        break;
     default:
         // sway needs a mode with the file; centred is what the bitmap needs.
         args << swayQuoted(file) << QStringLiteral("center");
@@ -211,42 +243,32 @@ QString GVariantString(const QString& s) {
 }
 
 LinuxDesktop DetectLinuxDesktop(const QProcessEnvironment& env) {
-    const QStringList names = env.value(QStringLiteral("XDG_CURRENT_DESKTOP")).split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    const QStringList names = env.value(QStringLiteral("XDG_CURRENT_DESKTOP"))
+                                  .split(QLatin1Char(':'), Qt::SkipEmptyParts);
     for (const QString& raw : names) {
         const QString n = raw.trimmed().toLower();
         if (n == QLatin1String("x-cinnamon") || n == QLatin1String("cinnamon"))
             return LinuxDesktop::Cinnamon;
-        if (n == QLatin1String("mate"))
-            return LinuxDesktop::Mate;
-        if (n == QLatin1String("kde"))
-            return LinuxDesktop::Kde;
-        if (n == QLatin1String("xfce"))
-            return LinuxDesktop::Xfce;
-        if (n == QLatin1String("lxqt"))
-            return LinuxDesktop::Lxqt;
-        if (n == QLatin1String("lxde"))
-            return LinuxDesktop::Lxde;
-        if (n == QLatin1String("sway"))
-            return LinuxDesktop::Sway;
-        if (n == QLatin1String("gnome") || n == QLatin1String("unity") || n == QLatin1String("budgie") ||
-            n == QLatin1String("pantheon") || n == QLatin1String("gnome-flashback") || n == QLatin1String("gnome-classic"))
+        if (n == QLatin1String("mate")) return LinuxDesktop::Mate;
+        if (n == QLatin1String("kde")) return LinuxDesktop::Kde;
+        if (n == QLatin1String("xfce")) return LinuxDesktop::Xfce;
+        if (n == QLatin1String("lxqt")) return LinuxDesktop::Lxqt;
+        if (n == QLatin1String("lxde")) return LinuxDesktop::Lxde;
+        if (n == QLatin1String("sway")) return LinuxDesktop::Sway;
+        if (n == QLatin1String("gnome") || n == QLatin1String("unity") ||
+            n == QLatin1String("budgie") || n == QLatin1String("pantheon") ||
+            n == QLatin1String("gnome-flashback") || n == QLatin1String("gnome-classic"))
             return LinuxDesktop::Gnome;
     }
-    if (env.contains(QStringLiteral("SWAYSOCK")))
-        return LinuxDesktop::Sway;
+    if (env.contains(QStringLiteral("SWAYSOCK"))) return LinuxDesktop::Sway;
     if (env.value(QStringLiteral("KDE_FULL_SESSION")) == QLatin1String("true"))
         return LinuxDesktop::Kde;
-    if (env.contains(QStringLiteral("MATE_DESKTOP_SESSION_ID")))
-        return LinuxDesktop::Mate;
-    if (env.contains(QStringLiteral("GNOME_DESKTOP_SESSION_ID")))
-        return LinuxDesktop::Gnome;
+    if (env.contains(QStringLiteral("MATE_DESKTOP_SESSION_ID"))) return LinuxDesktop::Mate;
+    if (env.contains(QStringLiteral("GNOME_DESKTOP_SESSION_ID"))) return LinuxDesktop::Gnome;
     const QString session = env.value(QStringLiteral("DESKTOP_SESSION")).toLower();
-    if (session.contains(QLatin1String("xfce")))
-        return LinuxDesktop::Xfce;
-    if (session.contains(QLatin1String("lxqt")))
-        return LinuxDesktop::Lxqt;
-    if (session.startsWith(QLatin1String("lxde")))
-        return LinuxDesktop::Lxde;
+    if (session.contains(QLatin1String("xfce"))) return LinuxDesktop::Xfce;
+    if (session.contains(QLatin1String("lxqt"))) return LinuxDesktop::Lxqt;
+    if (session.startsWith(QLatin1String("lxde"))) return LinuxDesktop::Lxde;
     return LinuxDesktop::Other;
 }
 
@@ -254,34 +276,39 @@ bool HasDesktopColorSetting(LinuxDesktop d) {
     return d == LinuxDesktop::Gnome || d == LinuxDesktop::Cinnamon || d == LinuxDesktop::Mate;
 }
 
-bool SetDesktopPicture(CommandRunner& runner, LinuxDesktop desktop, const QString& file, const QString& position,
-                       const QString& colorHex, const QStringList& monitors) {
+bool SetDesktopPicture(CommandRunner& runner, LinuxDesktop desktop, const QString& file,
+                       const QString& position, const QString& colorHex,
+                       const QStringList& monitors) {
     const Mode m = modeOf(position);
     switch (desktop) {
     case LinuxDesktop::Gnome:
     case LinuxDesktop::Cinnamon:
-    case LinuxDesktop::Mate: return setGnomeFamily(runner, desktop, file, m);
-    case LinuxDesktop::Kde: return setKde(runner, file, m);
-    case LinuxDesktop::Xfce: return setXfce(runner, file, m, monitors);
+    case LinuxDesktop::Mate:
+        return setGnomeFamily(runner, desktop, file, m);
+    case LinuxDesktop::Kde:
+        return setKde(runner, file, m);
+    case LinuxDesktop::Xfce:
+        return setXfce(runner, file, m, monitors);
     case LinuxDesktop::Lxqt:
-    case LinuxDesktop::Lxde: return setPcmanfm(runner, desktop, file, m);
-    case LinuxDesktop::Sway: return setSway(runner, file, m, colorHex);
-    case LinuxDesktop::Other: break;
+    case LinuxDesktop::Lxde:
+        return setPcmanfm(runner, desktop, file, m);
+    case LinuxDesktop::Sway:
+        return setSway(runner, file, m, colorHex);
+    case LinuxDesktop::Other:
+        break;
     }
     return false;
 }
 
 std::optional<quint32> ReadDesktopColorSetting(CommandRunner& runner, LinuxDesktop desktop) {
-    if (!HasDesktopColorSetting(desktop))
-        return std::nullopt;
-    const CommandRunner::Result r =
-        runner.run(kGsettings, {QStringLiteral("get"), schemaOf(desktop), QStringLiteral("primary-color")});
-    if (!r.ok())
-        return std::nullopt;
-    static const QRegularExpression re(QStringLiteral("#([0-9a-fA-F]{12}|[0-9a-fA-F]{6})(?![0-9a-fA-F])"));
+    if (!HasDesktopColorSetting(desktop)) return std::nullopt;
+    const CommandRunner::Result r = runner.run(
+        kGsettings, {QStringLiteral("get"), schemaOf(desktop), QStringLiteral("primary-color")});
+    if (!r.ok()) return std::nullopt;
+    static const QRegularExpression re(
+        QStringLiteral("#([0-9a-fA-F]{12}|[0-9a-fA-F]{6})(?![0-9a-fA-F])"));
     const QRegularExpressionMatch mt = re.match(QString::fromUtf8(r.output));
-    if (!mt.hasMatch())
-        return std::nullopt;
+    if (!mt.hasMatch()) return std::nullopt;
     const QString h = mt.captured(1);
     quint32 rr, gg, bb;
     if (h.size() == 6) {
@@ -297,8 +324,7 @@ std::optional<quint32> ReadDesktopColorSetting(CommandRunner& runner, LinuxDeskt
 }
 
 bool WriteDesktopColorSetting(CommandRunner& runner, LinuxDesktop desktop, quint32 bgr) {
-    if (!HasDesktopColorSetting(desktop))
-        return false;
+    if (!HasDesktopColorSetting(desktop)) return false;
     const QString hex = QStringLiteral("#%1%2%3")
                             .arg(bgr & 0xFF, 2, 16, QLatin1Char('0'))
                             .arg((bgr >> 8) & 0xFF, 2, 16, QLatin1Char('0'))

@@ -25,8 +25,9 @@ bool HasDesktopColorSetting(LinuxDesktop d);
 // the desktop colour as "#rrggbb" for desktops that need it to clear.
 // `monitors` names the outputs (for Xfce when it has no backdrop yet).
 // Returns false when the desktop's tool is missing or refused.
-bool SetDesktopPicture(CommandRunner& runner, LinuxDesktop desktop, const QString& file, const QString& position,
-                       const QString& colorHex, const QStringList& monitors = {});
+bool SetDesktopPicture(CommandRunner& runner, LinuxDesktop desktop, const QString& file,
+                       const QString& position, const QString& colorHex,
+                       const QStringList& monitors = {});
 
 // The GNOME-family background colour ("primary-color") as 0x00BBGGRR.
 std::optional<quint32> ReadDesktopColorSetting(CommandRunner& runner, LinuxDesktop desktop);

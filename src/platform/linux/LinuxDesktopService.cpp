@@ -14,16 +14,24 @@
 namespace {
 constexpr quint32 kDefaultDesktopColor = 0x984E00; // RGB(0, 78, 152)
 
-quint32 bgrToRgb(quint32 bgr) { return ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF); }
+quint32 bgrToRgb(quint32 bgr) {
+    return ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
+}
 
-QString hexColor(quint32 bgr) { return QStringLiteral("#%1").arg(bgrToRgb(bgr), 6, 16, QLatin1Char('0')); }
+QString hexColor(quint32 bgr) {
+    return QStringLiteral("#%1").arg(bgrToRgb(bgr), 6, 16, QLatin1Char('0'));
+}
 
-bool onX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+bool onX11() {
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
 } // namespace
 
-LinuxDesktopService::LinuxDesktopService(SettingsStore& store, std::unique_ptr<CommandRunner> runner,
+LinuxDesktopService::LinuxDesktopService(SettingsStore& store,
+                                         std::unique_ptr<CommandRunner> runner,
                                          QProcessEnvironment env)
-    : m_store(store), m_runner(runner ? std::move(runner) : std::make_unique<ProcessCommandRunner>()),
+    : m_store(store),
+      m_runner(runner ? std::move(runner) : std::make_unique<ProcessCommandRunner>()),
       m_env(std::move(env)), m_desktop(DetectLinuxDesktop(m_env)) {}
 
 // Desktops keep a picture whose file name has not changed: Plasma and
@@ -44,13 +52,16 @@ QString LinuxDesktopService::presentationCopy(const QString& bitmapPath) {
     else {
         // First change of this run: the name the desktop is less likely to hold.
         const QFileInfo ia(a), ib(b);
-        next = !ia.exists() ? a : !ib.exists() ? b : (ia.lastModified() <= ib.lastModified() ? a : b);
+        next = !ia.exists()   ? a
+               : !ib.exists() ? b
+                              : (ia.lastModified() <= ib.lastModified() ? a : b);
     }
     QFile::remove(next);
     // A hard link costs nothing and keeps the content of this composition
     // even after the fixed name is replaced by the next one; a copy serves
     // where links are refused.
-    if (::link(QFile::encodeName(bitmapPath).constData(), QFile::encodeName(next).constData()) != 0 &&
+    if (::link(QFile::encodeName(bitmapPath).constData(), QFile::encodeName(next).constData()) !=
+            0 &&
         !QFile::copy(bitmapPath, next))
         return bitmapPath;
     return next;
@@ -64,18 +75,17 @@ void LinuxDesktopService::setWallpaper(const QString& bitmapPath, const QString&
         for (QScreen* s : QGuiApplication::screens())
             monitors << s->name();
         const QString file = clear ? QString() : presentationCopy(bitmapPath);
-        if (SetDesktopPicture(*m_runner, m_desktop, file, position, hexColor(color), monitors) && !clear)
+        if (SetDesktopPicture(*m_runner, m_desktop, file, position, hexColor(color), monitors) &&
+            !clear)
             m_shownPath = file;
     }
-    if (!m_rootPixmap || !onX11())
-        return;
+    if (!m_rootPixmap || !onX11()) return;
     if (clear) {
         ClearX11RootPixmap(bgrToRgb(color));
         return;
     }
     const QImage image(bitmapPath);
-    if (image.isNull())
-        return;
+    if (image.isNull()) return;
     QPoint origin(0, 0);
     if (QScreen* primary = QGuiApplication::primaryScreen())
         origin = primary->geometry().topLeft() * primary->devicePixelRatio();
@@ -84,18 +94,19 @@ void LinuxDesktopService::setWallpaper(const QString& bitmapPath, const QString&
 
 quint32 LinuxDesktopService::desktopColor() {
     if (HasDesktopColorSetting(m_desktop)) {
-        if (const auto c = ReadDesktopColorSetting(*m_runner, m_desktop))
-            return *c;
+        if (const auto c = ReadDesktopColorSetting(*m_runner, m_desktop)) return *c;
     }
     bool ok = false;
-    const quint32 v =
-        m_store.value(QStringLiteral("Options"), QStringLiteral("DesktopColor")).value_or(QString()).toUInt(&ok);
+    const quint32 v = m_store.value(QStringLiteral("Options"), QStringLiteral("DesktopColor"))
+                          .value_or(QString())
+                          .toUInt(&ok);
     return ok ? (v & 0xFFFFFF) : kDefaultDesktopColor;
 }
 
 void LinuxDesktopService::setDesktopColor(quint32 color) {
     if (HasDesktopColorSetting(m_desktop) && WriteDesktopColorSetting(*m_runner, m_desktop, color))
         return;
-    m_store.setValue(QStringLiteral("Options"), QStringLiteral("DesktopColor"), QString::number(color & 0xFFFFFF));
+    m_store.setValue(QStringLiteral("Options"), QStringLiteral("DesktopColor"),
+                     QString::number(color & 0xFFFFFF));
     m_store.sync();
 }

@@ -13,8 +13,9 @@ class SettingsStore;
 // where there is one, and on X11 the root window's pixmap as well.
 class LinuxDesktopService : public DesktopService {
 public:
-    explicit LinuxDesktopService(SettingsStore& store, std::unique_ptr<CommandRunner> runner = nullptr,
-                                 QProcessEnvironment env = QProcessEnvironment::systemEnvironment());
+    explicit LinuxDesktopService(
+        SettingsStore& store, std::unique_ptr<CommandRunner> runner = nullptr,
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment());
     void setWallpaper(const QString& bitmapPath, const QString& position) override;
     quint32 desktopColor() override;
     void setDesktopColor(quint32 color) override;

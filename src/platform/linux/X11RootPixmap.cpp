@@ -28,8 +28,7 @@ struct Conn {
         screen = it.rem ? it.data : nullptr;
     }
     ~Conn() {
-        if (c)
-            xcb_disconnect(c);
+        if (c) xcb_disconnect(c);
     }
     bool ok() const { return c && screen; }
 };
@@ -38,17 +37,20 @@ template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
 xcb_atom_t atom(xcb_connection_t* c, const char* name, bool create) {
     Reply<xcb_intern_atom_reply_t> r(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, create ? 0 : 1, uint16_t(std::strlen(name)), name), nullptr),
+        xcb_intern_atom_reply(
+            c, xcb_intern_atom(c, create ? 0 : 1, uint16_t(std::strlen(name)), name), nullptr),
         &std::free);
     return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
 xcb_pixmap_t pixmapProperty(xcb_connection_t* c, xcb_window_t root, xcb_atom_t prop) {
-    if (prop == XCB_ATOM_NONE)
-        return XCB_NONE;
+    if (prop == XCB_ATOM_NONE) return XCB_NONE;
     Reply<xcb_get_property_reply_t> r(
-        xcb_get_property_reply(c, xcb_get_property(c, 0, root, prop, XCB_ATOM_PIXMAP, 0, 1), nullptr), &std::free);
-    if (!r || r->type != XCB_ATOM_PIXMAP || r->format != 32 || xcb_get_property_value_length(r.get()) < 4)
+        xcb_get_property_reply(c, xcb_get_property(c, 0, root, prop, XCB_ATOM_PIXMAP, 0, 1),
+                               nullptr),
+        &std::free);
+    if (!r || r->type != XCB_ATOM_PIXMAP || r->format != 32 ||
+        xcb_get_property_value_length(r.get()) < 4)
         return XCB_NONE;
     return *static_cast<xcb_pixmap_t*>(xcb_get_property_value(r.get()));
 }
@@ -57,45 +59,43 @@ xcb_pixmap_t pixmapProperty(xcb_connection_t* c, xcb_window_t root, xcb_atom_t p
 // agreed way (both properties name it), which ends that setter's retained
 // resources. A pixmap named by only one property may belong to a live
 // program and is left alone.
-void freePreviousPixmap(xcb_connection_t* c, xcb_window_t root, xcb_atom_t rootPmap, xcb_atom_t esetroot) {
+void freePreviousPixmap(xcb_connection_t* c, xcb_window_t root, xcb_atom_t rootPmap,
+                        xcb_atom_t esetroot) {
     const xcb_pixmap_t a = pixmapProperty(c, root, rootPmap);
     const xcb_pixmap_t b = pixmapProperty(c, root, esetroot);
-    if (a != XCB_NONE && a == b)
-        xcb_kill_client(c, a);
+    if (a != XCB_NONE && a == b) xcb_kill_client(c, a);
 }
 
 xcb_visualtype_t* rootVisual(xcb_screen_t* s) {
     for (auto d = xcb_screen_allowed_depths_iterator(s); d.rem; xcb_depth_next(&d))
         for (auto v = xcb_depth_visuals_iterator(d.data); v.rem; xcb_visualtype_next(&v))
-            if (v.data->visual_id == s->root_visual)
-                return v.data;
+            if (v.data->visual_id == s->root_visual) return v.data;
     return nullptr;
 }
 
-uint32_t pixelOf(quint32 rgb) { return rgb & 0xFFFFFF; }
+uint32_t pixelOf(quint32 rgb) {
+    return rgb & 0xFFFFFF;
+}
 
 } // namespace
 
 bool SetX11RootPixmap(const QImage& image, QPoint origin, quint32 fillRgb, const QString& display) {
-    if (image.isNull())
-        return false;
+    if (image.isNull()) return false;
     Conn conn(display);
-    if (!conn.ok())
-        return false;
+    if (!conn.ok()) return false;
     xcb_connection_t* c = conn.c;
     xcb_screen_t* s = conn.screen;
     const xcb_visualtype_t* vis = rootVisual(s);
     // 32-bit pixels in 0x00RRGGBB order, which is what QImage RGB32 holds.
-    if (!vis || vis->_class != XCB_VISUAL_CLASS_TRUE_COLOR || (s->root_depth != 24 && s->root_depth != 32) ||
-        vis->red_mask != 0xFF0000 || vis->green_mask != 0xFF00 || vis->blue_mask != 0xFF)
+    if (!vis || vis->_class != XCB_VISUAL_CLASS_TRUE_COLOR ||
+        (s->root_depth != 24 && s->root_depth != 32) || vis->red_mask != 0xFF0000 ||
+        vis->green_mask != 0xFF00 || vis->blue_mask != 0xFF)
         return false;
     const xcb_setup_t* setup = xcb_get_setup(c);
     bool bpp32 = false;
     for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem; xcb_format_next(&f))
-        if (f.data->depth == s->root_depth && f.data->bits_per_pixel == 32)
-            bpp32 = true;
-    if (!bpp32 || setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST)
-        return false;
+        if (f.data->depth == s->root_depth && f.data->bits_per_pixel == 32) bpp32 = true;
+    if (!bpp32 || setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST) return false;
 
     const uint16_t rw = s->width_in_pixels, rh = s->height_in_pixels;
     const xcb_window_t root = s->root;
@@ -117,10 +117,11 @@ bool SetX11RootPixmap(const QImage& image, QPoint origin, quint32 fillRgb, const
         const int n = std::min(rowsPer, img.height() - y);
         rows.resize(qsizetype(n) * stride);
         for (int k = 0; k < n; ++k)
-            std::memcpy(rows.data() + qsizetype(k) * stride, img.constScanLine(y + k), size_t(stride));
-        xcb_put_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, pm, gc, uint16_t(img.width()), uint16_t(n), int16_t(origin.x()),
-                      int16_t(origin.y() + y), 0, s->root_depth, uint32_t(rows.size()),
-                      reinterpret_cast<const uint8_t*>(rows.constData()));
+            std::memcpy(rows.data() + qsizetype(k) * stride, img.constScanLine(y + k),
+                        size_t(stride));
+        xcb_put_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, pm, gc, uint16_t(img.width()), uint16_t(n),
+                      int16_t(origin.x()), int16_t(origin.y() + y), 0, s->root_depth,
+                      uint32_t(rows.size()), reinterpret_cast<const uint8_t*>(rows.constData()));
     }
     xcb_free_gc(c, gc);
 
@@ -138,11 +139,11 @@ bool SetX11RootPixmap(const QImage& image, QPoint origin, quint32 fillRgb, const
     xcb_set_close_down_mode(c, XCB_CLOSE_DOWN_RETAIN_PERMANENT);
     // A round trip, so that every request has reached the server before the
     // connection closes; a refused request shows as an error event.
-    Reply<xcb_get_input_focus_reply_t> sync(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr), &std::free);
+    Reply<xcb_get_input_focus_reply_t> sync(
+        xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr), &std::free);
     bool failed = !sync;
     while (xcb_generic_event_t* ev = xcb_poll_for_event(c)) {
-        if (ev->response_type == 0)
-            failed = true;
+        if (ev->response_type == 0) failed = true;
         std::free(ev);
     }
     return !failed && !xcb_connection_has_error(c);
@@ -150,8 +151,7 @@ bool SetX11RootPixmap(const QImage& image, QPoint origin, quint32 fillRgb, const
 
 bool ClearX11RootPixmap(quint32 fillRgb, const QString& display) {
     Conn conn(display);
-    if (!conn.ok())
-        return false;
+    if (!conn.ok()) return false;
     xcb_connection_t* c = conn.c;
     const xcb_window_t root = conn.screen->root;
     const xcb_atom_t rootPmap = atom(c, "_XROOTPMAP_ID", false);
@@ -160,28 +160,25 @@ bool ClearX11RootPixmap(quint32 fillRgb, const QString& display) {
     const uint32_t back[] = {pixelOf(fillRgb)};
     xcb_change_window_attributes(c, root, XCB_CW_BACK_PIXEL, back);
     freePreviousPixmap(c, root, rootPmap, esetroot);
-    if (rootPmap != XCB_ATOM_NONE)
-        xcb_delete_property(c, root, rootPmap);
-    if (esetroot != XCB_ATOM_NONE)
-        xcb_delete_property(c, root, esetroot);
+    if (rootPmap != XCB_ATOM_NONE) xcb_delete_property(c, root, rootPmap);
+    if (esetroot != XCB_ATOM_NONE) xcb_delete_property(c, root, esetroot);
     xcb_clear_area(c, 0, root, 0, 0, 0, 0);
     xcb_ungrab_server(c);
     // A round trip: the server has done all of it before anyone looks.
-    Reply<xcb_get_input_focus_reply_t> sync(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr), &std::free);
+    Reply<xcb_get_input_focus_reply_t> sync(
+        xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr), &std::free);
     return sync && !xcb_connection_has_error(c);
 }
 
 QImage ReadX11RootPixmap(const QString& display) {
     Conn conn(display);
-    if (!conn.ok())
-        return QImage();
+    if (!conn.ok()) return QImage();
     xcb_connection_t* c = conn.c;
     const xcb_pixmap_t pm = pixmapProperty(c, conn.screen->root, atom(c, "_XROOTPMAP_ID", false));
-    if (pm == XCB_NONE)
-        return QImage();
-    Reply<xcb_get_geometry_reply_t> geo(xcb_get_geometry_reply(c, xcb_get_geometry(c, pm), nullptr), &std::free);
-    if (!geo)
-        return QImage();
+    if (pm == XCB_NONE) return QImage();
+    Reply<xcb_get_geometry_reply_t> geo(xcb_get_geometry_reply(c, xcb_get_geometry(c, pm), nullptr),
+                                        &std::free);
+    if (!geo) return QImage();
     QImage out(geo->width, geo->height, QImage::Format_RGB32);
     // Row slices keep each reply within the request size limit.
     const uint32_t maxBytes = xcb_get_maximum_request_length(c) * 4u;
@@ -189,17 +186,16 @@ QImage ReadX11RootPixmap(const QString& display) {
     for (int y = 0; y < geo->height; y += rowsPer) {
         const int n = std::min(rowsPer, int(geo->height) - y);
         Reply<xcb_get_image_reply_t> img(
-            xcb_get_image_reply(
-                c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, pm, 0, int16_t(y), geo->width, uint16_t(n), ~0u),
-                nullptr),
+            xcb_get_image_reply(c,
+                                xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, pm, 0, int16_t(y),
+                                              geo->width, uint16_t(n), ~0u),
+                                nullptr),
             &std::free);
-        if (!img || img->depth < 24)
-            return QImage();
+        if (!img || img->depth < 24) return QImage();
         const uint8_t* data = xcb_get_image_data(img.get());
         const int len = xcb_get_image_data_length(img.get());
         const int stride = geo->width * 4;
-        if (len < stride * n)
-            return QImage();
+        if (len < stride * n) return QImage();
         for (int k = 0; k < n; ++k) {
             auto* dst = reinterpret_cast<quint32*>(out.scanLine(y + k));
             std::memcpy(dst, data + qsizetype(k) * stride, size_t(stride));

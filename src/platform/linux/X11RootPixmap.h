@@ -13,7 +13,8 @@
 // `origin` (the primary screen's place on the root window); the rest shows
 // `fillRgb`. `display` empty means $DISPLAY. False when there is no X server
 // or the visual is not a true-colour one of depth 24 or 32.
-bool SetX11RootPixmap(const QImage& image, QPoint origin, quint32 fillRgb, const QString& display = QString());
+bool SetX11RootPixmap(const QImage& image, QPoint origin, quint32 fillRgb,
+                      const QString& display = QString());
 
 // Removes the root pixmap (freeing the previous setter's) and shows the plain
 // colour `fillRgb` (0xRRGGBB) instead.

@@ -7,8 +7,8 @@
 void SetRegistryString(const QString& subKey, const QString& name, const QString& value) {
     HKEY key = nullptr;
     // An existing key only: RegOpenKeyEx does not create it.
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, reinterpret_cast<LPCWSTR>(subKey.utf16()), 0, KEY_SET_VALUE, &key) !=
-        ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, reinterpret_cast<LPCWSTR>(subKey.utf16()), 0,
+                      KEY_SET_VALUE, &key) != ERROR_SUCCESS)
         return;
     // REG_SZ with its terminating zero, so that readers of the value see a
     // proper string.
@@ -30,10 +30,13 @@ void WindowsDesktopService::setWallpaper(const QString& bitmapPath, const QStrin
     std::wstring file;
     if (position != QLatin1String("Clear"))
         file = QDir::toNativeSeparators(bitmapPath).toStdWString();
-    SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, file.data(), SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
+    SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, file.data(),
+                          SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
 }
 
-quint32 WindowsDesktopService::desktopColor() { return quint32(GetSysColor(COLOR_BACKGROUND)) & 0xFFFFFF; }
+quint32 WindowsDesktopService::desktopColor() {
+    return quint32(GetSysColor(COLOR_BACKGROUND)) & 0xFFFFFF;
+}
 
 void WindowsDesktopService::setDesktopColor(quint32 color) {
     const INT element = COLOR_BACKGROUND;
