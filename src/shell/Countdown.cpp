@@ -1,6 +1,9 @@
 #include "shell/Countdown.h"
 
 #include "platform/Components.h"
+#include "settings/AppContext.h"
+
+#include <QTime>
 
 #include <cmath>
 
@@ -20,6 +23,12 @@ QString CountdownText(bool wallpaperTimer, double intervalMinutes, qint64 lastCh
     if (t < 1) return QStringLiteral("Changing wallpaper now!");
     return QStringLiteral("Next wallpaper change is after: ") + TimeText(static_cast<qint64>(t)) +
            QStringLiteral(".");
+}
+
+QString CountdownText(AppContext& app, qint64 lastChangeTick, int mode) {
+    return CountdownText(app.settings.WallpaperTimer, app.settings.IntervalTimer, lastChangeTick,
+                         app.platform.clock->nowMs(), mode,
+                         QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
 }
 
 double MinimumSpinInterval(int sourceIndex, double intCoolDownMs) {

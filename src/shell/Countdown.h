@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+class AppContext;
+
 // The settings window's countdown to the next automatic change and the rules
 // of its interval spin control. Pure functions: the window only wires them.
 
@@ -22,6 +24,9 @@ constexpr int ToggleCountdownMode(int mode) {
 // Empty while automatic changing is off.
 QString CountdownText(bool wallpaperTimer, double intervalMinutes, qint64 lastChangeTick,
                       qint64 now, int mode, double secondsSinceMidnight);
+
+// The same for the running program: its settings, its clock and the local time now.
+QString CountdownText(AppContext& app, qint64 lastChangeTick, int mode);
 
 // The spin control VScroll1 rests at 1; moving it to 0 raises the interval by
 // one, to 2 lowers it by one when the result stays allowed. Returns the new

@@ -122,6 +122,23 @@ bool setScreenSaverService(bool active) {
            QDBusMessage::ReplyMessage;
 }
 
+// The test service's logind stand-in (tests/support/notification-server.py)
+// answers on the session bus; this process and the programs it starts use
+// that bus as their system bus. It is reached through the service's other
+// name, which stays while it gives up the logind name.
+const bool systemBusIsTheSessionBus = [] {
+    return qputenv("DBUS_SYSTEM_BUS_ADDRESS", qgetenv("DBUS_SESSION_BUS_ADDRESS"));
+}();
+
+bool callLogind(const char* method, bool value) {
+    QDBusMessage call =
+        QDBusMessage::createMethodCall("org.freedesktop.Notifications", "/org/freedesktop/login1",
+                                       "org.freedesktop.login1.Test", QString::fromLatin1(method));
+    call << value;
+    return QDBusConnection::sessionBus().call(call, QDBus::Block, 3000).type() ==
+           QDBusMessage::ReplyMessage;
+}
+
 // Processes whose program is the built Tessaly and that run for this test's
 // home (other tests may run their own at the same time).
 int runningInstances() {
@@ -168,6 +185,8 @@ protected:
         QDir(dataFolder()).removeRecursively();
         QDir(picturesFolder()).removeRecursively();
         setScreenSaverService(false);
+        callLogind("SetLockedHint", false);
+        callLogind("SetPresent", true);
         // Each test reads only its own notifications.
         QFile log(qEnvironmentVariable("TESSALY_NOTIFY_LOG"));
         ASSERT_TRUE(log.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -299,6 +318,22 @@ TEST_F(DesktopTest, TimerWaitsWhileTheScreenSaverRunsAndChangesWhenItStops) {
         << "the change was due: the first tick after the return makes it";
 }
 
+TEST_F(DesktopTest, TimerWaitsWhileTheSessionIsLockedOrTheProcessorAtTheLimit) {
+    // A limit of 0 % is always reached by the real processor meter.
+    prepareThreePictures({{"WallpaperTimer", "True"},
+                          {"IntervalTimer", "0.05"},
+                          {"IsDelayWhenLocked", "True"},
+                          {"IsCPULimit", "True"},
+                          {"CPULimit", "0"}});
+    ASSERT_TRUE(callLogind("SetLockedHint", true));
+    Tessaly t({"/y"});
+    ASSERT_FALSE(waitForIcon().isEmpty());
+    pause(5000);
+    ASSERT_TRUE(callLogind("SetLockedHint", false));
+    pause(3000);
+    EXPECT_FALSE(notifications().contains(picture("green.png")));
+}
+
 TEST_F(DesktopTest, SecondStartLeavesOneProcess) {
     prepareThreePictures();
     Tessaly first({"/y"});
@@ -314,18 +349,29 @@ TEST_F(DesktopTest, SecondStartLeavesOneProcess) {
         waitFor([&] { return countOf(notifications(), "Tessaly is running") == before + 1; }));
 }
 
-TEST_F(DesktopTest, AwayProbesReadTheScreenSaverServiceAndTheXExtension) {
+TEST_F(DesktopTest, AwayProbesReadLogindTheScreenSaverServiceAndTheXExtension) {
     LinuxSystemProbes probes;
     EXPECT_EQ(LinuxSystemProbes::screenSaverServiceActive(), std::optional<bool>(false));
     EXPECT_EQ(LinuxSystemProbes::x11ScreenSaverOn(), std::optional<bool>(false));
     EXPECT_FALSE(probes.isScreenSaverRunning());
     EXPECT_FALSE(probes.isDesktopLocked());
 
+    // logind answers the lock question; the screen saver does not change its answer.
     ASSERT_TRUE(setScreenSaverService(true));
     EXPECT_TRUE(probes.isScreenSaverRunning());
-    // No logind here: the lock question falls back to the screen-saver service.
+    EXPECT_EQ(probes.logindLockedHint(), std::optional<bool>(false));
+    EXPECT_FALSE(probes.isDesktopLocked());
+    ASSERT_TRUE(callLogind("SetLockedHint", true));
+    EXPECT_TRUE(probes.isDesktopLocked());
+    ASSERT_TRUE(callLogind("SetLockedHint", false));
+
+    // Without logind, the screen-saver service stands in for it.
+    ASSERT_TRUE(callLogind("SetPresent", false));
+    EXPECT_FALSE(probes.logindLockedHint().has_value());
     EXPECT_TRUE(probes.isDesktopLocked());
     ASSERT_TRUE(setScreenSaverService(false));
+    EXPECT_FALSE(probes.isDesktopLocked());
+    ASSERT_TRUE(callLogind("SetPresent", true));
 
     run("xset", {"s", "activate"});
     EXPECT_TRUE(waitFor(

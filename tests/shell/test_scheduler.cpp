@@ -173,6 +173,17 @@ TEST(Countdown, RemainingTimeTexts) {
     EXPECT_EQ(CountdownText(false, 10, 0, 0, CountdownMode::ClockTime, 0), "");
 }
 
+TEST(Countdown, ReadsTheProgramsSettingsAndClock) {
+    TestApp t;
+    t.app->settings.IntervalTimer = 10;
+    t.clock->now = 90'000;
+    EXPECT_EQ(CountdownText(*t.app, 60'000, CountdownMode::Remaining),
+              "Next wallpaper change is after: 0:09:30.");
+    EXPECT_TRUE(CountdownText(*t.app, 60'000, CountdownMode::ClockTime).endsWith(" O'Clock."));
+    t.app->settings.WallpaperTimer = false;
+    EXPECT_EQ(CountdownText(*t.app, 60'000, CountdownMode::Remaining), "");
+}
+
 TEST(Countdown, ClockTimeWrapsAtTwelveHours) {
     // Now 12:55:00, change in 10 minutes: 13:05 shows as 1:05.
     const double noonFiftyFive = 12 * 3600 + 55 * 60;

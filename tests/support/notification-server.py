@@ -5,6 +5,11 @@ Owns org.freedesktop.Notifications and org.freedesktop.ScreenSaver on the
 session bus. Every Notify and CloseNotification is appended to the log file as
 one tab-separated line; the screen saver's state is set with SetActive and
 read with GetActive, so tests can play an away user.
+
+It also plays a small part of logind (org.freedesktop.login1: the session of
+a process and its LockedHint) for tests that point the system bus at this
+bus; SetLockedHint sets the hint and SetPresent(False) gives up the name, as
+on a system without logind.
 """
 import argparse
 import os
@@ -64,6 +69,49 @@ class ScreenSaver(dbus.service.Object):
         return True
 
 
+SESSION_PATH = "/org/freedesktop/login1/session/test"
+
+
+class Login1Manager(dbus.service.Object):
+    def __init__(self, bus):
+        super().__init__(bus, "/org/freedesktop/login1")
+        self.bus = bus
+        self.name = None
+        self.locked = False
+        self.set_present(True)
+
+    def set_present(self, present):
+        if present and self.name is None:
+            self.name = dbus.service.BusName("org.freedesktop.login1", self.bus, do_not_queue=True)
+        elif not present and self.name is not None:
+            self.bus.release_name("org.freedesktop.login1")
+            self.name = None
+
+    @dbus.service.method("org.freedesktop.login1.Manager", in_signature="u", out_signature="o")
+    def GetSessionByPID(self, pid):
+        return dbus.ObjectPath(SESSION_PATH)
+
+    @dbus.service.method("org.freedesktop.login1.Test", in_signature="b", out_signature="")
+    def SetLockedHint(self, locked):
+        self.locked = bool(locked)
+
+    @dbus.service.method("org.freedesktop.login1.Test", in_signature="b", out_signature="")
+    def SetPresent(self, present):
+        self.set_present(bool(present))
+
+
+class Login1Session(dbus.service.Object):
+    def __init__(self, bus, manager):
+        super().__init__(bus, SESSION_PATH)
+        self.manager = manager
+
+    @dbus.service.method("org.freedesktop.DBus.Properties", in_signature="ss", out_signature="v")
+    def Get(self, interface, name):
+        if interface == "org.freedesktop.login1.Session" and name == "LockedHint":
+            return dbus.Boolean(self.manager.locked)
+        raise dbus.exceptions.DBusException("unknown property", name="org.freedesktop.DBus.Error.InvalidArgs")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--log", required=True)
@@ -77,6 +125,8 @@ def main():
     objects = [Notifications(bus, args.log),
                ScreenSaver(bus, "/org/freedesktop/ScreenSaver"),
                ScreenSaver(bus, "/ScreenSaver")]
+    login1 = Login1Manager(bus)
+    objects += [login1, Login1Session(bus, login1)]
     open(args.log, "a").close()
     with open(args.ready, "w") as f:
         f.write("ready\n")
