@@ -6,7 +6,7 @@
 #
 # Exported to the command: DISPLAY, DBUS_SESSION_BUS_ADDRESS,
 # TESSALY_NOTIFY_LOG, TESSALY_TRAYER_PID and TESSALY_TRAYER_COMMAND (to stop
-# and restart the tray host). Screen size: TESSALY_TEST_SCREEN (default
+# and restart the tray host; a host the command starts is the command's to stop). Screen size: TESSALY_TEST_SCREEN (default
 # 1280x1024x24). HOME and the XDG folders are left as the caller set them.
 set -u
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -18,8 +18,6 @@ cleanup() {
   local i
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do wait "${pids[i]}" 2>/dev/null; done
-  # A tray host restarted by the command is stopped too.
-  if [ -s "$work/trayer.pid" ]; then kill "$(cat "$work/trayer.pid")" 2>/dev/null; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
