@@ -118,8 +118,11 @@ void frmtray::buildMenu() {
 
 QString frmtray::currentPicture() const {
     const double cur = m_app.settings.CurWallPaper;
-    if (m_app.settings.WPSource == 2 || !(cur >= 1) || cur > m_app.PictureList.size()) return {};
-    return m_app.PictureList.at(static_cast<qsizetype>(std::floor(cur)) - 1);
+    // Only a whole position inside the list names an entry.
+    if (m_app.settings.WPSource == 2 || !(cur >= 1) || cur != std::floor(cur) ||
+        cur > m_app.PictureList.size())
+        return {};
+    return m_app.PictureList.at(static_cast<qsizetype>(cur) - 1);
 }
 
 void frmtray::prepareMenu() {

@@ -68,6 +68,8 @@ TEST_F(TrayMenuTest, CurrentWallpaperShownOnlyForAValidLocalEntry) {
     EXPECT_FALSE(tray.mnuwallpapercurrentwallpaper->isVisible());
     useList(list, 0); // no current picture yet
     EXPECT_FALSE(tray.mnuwallpapercurrentwallpaper->isVisible());
+    useList(list, 1.5); // a stored position that names no entry
+    EXPECT_FALSE(tray.mnuwallpapercurrentwallpaper->isVisible());
     useList(list, 1);
     EXPECT_TRUE(tray.mnuwallpapercurrentwallpaper->isVisible());
 }
