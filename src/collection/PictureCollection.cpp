@@ -39,7 +39,8 @@ bool RebuildPictureList(AppContext& app) {
         [&app](const QString& folder, const QString& name) {
             if (IsPictureFile(name)) app.PictureList.append(folder + name);
         },
-        app.processEvents, [&app] { return app.collectionScan.reloadAgain; });
+        app.processEvents,
+        [&app] { return app.collectionScan.reloadAgain || app.collectionScan.abandon; });
     for (const QString& folder : data->folders) {
         if (app.settings.WPSource != 1 || app.collectionScan.reloadAgain) break;
         app.platform.notifier->showBubble(QStringLiteral("Looking for pictures in ") + folder, 0);
@@ -67,7 +68,7 @@ void RefreshSettings(AppContext& app, bool reloadList) {
             do {
                 app.collectionScan.reloadAgain = false;
                 read = RebuildPictureList(app);
-            } while (app.collectionScan.reloadAgain);
+            } while (app.collectionScan.reloadAgain && !app.collectionScan.abandon);
         }
         if (!read) return;
     }

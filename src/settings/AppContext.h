@@ -65,5 +65,7 @@ public:
     struct {
         bool running = false;
         bool reloadAgain = false;
+        // The program is ending: a running scan stops where it is.
+        bool abandon = false;
     } collectionScan;
 };

@@ -15,11 +15,11 @@
 #include "shell/frmtray.h"
 
 #include <QApplication>
+#include <QSessionManager>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 #include <cstdio>
-#include <random>
 
 namespace {
 
@@ -67,8 +67,6 @@ Program::~Program() {
 }
 
 void Program::Main() {
-    // The random generator behind the random technique and shuffles.
-    std::srand(static_cast<unsigned>(std::random_device{}()));
     InitDataFolder(m_app);
     LoadSettings(m_app);
     const bool firstRun = StoredFirstRun(*m_app.platform.store);
@@ -128,6 +126,9 @@ void Program::EndProgram() {
     if (m_ended)
         return;
     m_ended = true;
+    // A folder scan running underneath (events are processed during scans)
+    // stops instead of finishing a list nobody will use.
+    m_app.collectionScan.abandon = true;
     m_tray->removeTrayIcon();
     UnregisterHotKeys(m_app);
     if (!SaveSettings(m_app))
@@ -215,6 +216,10 @@ int RunTessaly(int argc, char** argv) {
     SignalRelay relay;
     QObject::connect(&relay, &SignalRelay::terminationRequested, &program, &Program::EndProgram);
     QObject::connect(&qapp, &QCoreApplication::aboutToQuit, &program, &Program::EndProgram);
+    // A session manager ending the session asks for data first; the X
+    // connection may be gone before the program would otherwise save.
+    QObject::connect(&qapp, &QGuiApplication::commitDataRequest, &program,
+                     [&app](QSessionManager&) { SaveSettings(app); });
 
     program.Main();
     if (program.ended())
