@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QColor>
-#include <QImage>
 #include <QPainter>
 
-// A picture with four coloured quadrants, so that position, scale and
-// orientation all show in the pixels.
+// A picture with four coloured quadrants (red, green / blue, yellow), so that
+// position, scale and orientation all show in the pixels.
 inline QImage QuadrantPicture(int w, int h) {
     QImage img(w, h, QImage::Format_RGB32);
     QPainter p(&img);
@@ -20,22 +18,11 @@ inline QRgb Rgb(const QImage& img, int x, int y) {
     return img.pixel(x, y) & 0xFFFFFF;
 }
 
-// The default desktop colour RGB(0, 78, 152) as a pixel.
-constexpr QRgb kDesktopRgb = 0x004E98;
-
-// Pixels that differ from `background`.
+// The bounds of the pixels that differ from `background`.
 inline QRect InkBounds(const QImage& img, QRgb background) {
     QRect r;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
-            if ((img.pixel(x, y) & 0xFFFFFF) != (background & 0xFFFFFF)) r |= QRect(x, y, 1, 1);
+            if (Rgb(img, x, y) != (background & 0xFFFFFF)) r |= QRect(x, y, 1, 1);
     return r;
-}
-
-inline int InkCount(const QImage& img, QRgb background) {
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            n += (img.pixel(x, y) & 0xFFFFFF) != (background & 0xFFFFFF);
-    return n;
 }

@@ -2,198 +2,64 @@
 #include "ComposeTestUtil.h"
 #include "FakePlatform.h"
 #include "compose/Compose.h"
-#include "compose/Layout.h"
 
-#include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 
-namespace {
+// The quadrants' colours, and the desktop colour the fake desktop reports.
+constexpr QRgb R = 0xFF0000, G = 0x00FF00, B = 0x0000FF, Y = 0xFFFF00, D = 0x112233;
+const ScreenInfo kScreen{QSize(200, 100), QRect(0, 0, 200, 100), 96};
 
-ScreenInfo Screen(int w, int h) {
-    return ScreenInfo{QSize(w, h), QRect(0, 0, w, h), 96};
-}
-
-class ComposeLayout : public ::testing::Test {
-protected:
-    ComposeLayout() { t.app->settings.WaterMarkVisible = false; }
-
-    // Composes `picture` in `position` on a w x h screen and returns the BMP.
-    QImage compose(const QImage& picture, const QString& position, int w = 200, int h = 100) {
-        t.app->imgprev = {picture, picture.size()};
-        t.app->settings.WallPaperPosition = position;
-        EXPECT_TRUE(ComposeWallpaper(*t.app, Screen(w, h)));
-        QImage bmp(t.app->paths.WallpaperBitmapPath, "BMP");
-        EXPECT_EQ(bmp.size(), QSize(w, h));
-        return bmp;
-    }
-
+TEST(ComposeLayout, EveryPositionModeOnA200x100Screen) {
     TestApp t;
-};
-
-TEST_F(ComposeLayout, EnlargeIsStrict_ScreenSizedPictureStaysNative) {
-    WallpaperLayout l;
-    ASSERT_TRUE(ComputeWallpaperLayout(QSize(200, 100), QStringLiteral("Fit screen (Enlarge)"),
-                                       QSize(200, 100), l));
-    EXPECT_EQ(l.width, 200);
-    EXPECT_EQ(l.height, 100);
-    // Narrower but as tall as the screen: not both strictly smaller, so native.
-    ASSERT_TRUE(ComputeWallpaperLayout(QSize(50, 100), QStringLiteral("Fit screen (Enlarge)"),
-                                       QSize(200, 100), l));
-    EXPECT_EQ(l.width, 50);
-    EXPECT_EQ(l.x, 75);
-
-    const QImage bmp = compose(QuadrantPicture(200, 100), QStringLiteral("Fit screen (Enlarge)"));
-    EXPECT_EQ(Rgb(bmp, 0, 0), 0xFF0000u);
-    EXPECT_EQ(Rgb(bmp, 199, 99), 0xFFFF00u);
+    t.app->settings.WaterMarkVisible = false;
+    t.desktop->color = 0x00332211;     // not the default: it must be read, not assumed
+    using Probe = std::array<QRgb, 3>; // x, y, colour
+    const struct {
+        const char* position;
+        int w, h;
+        std::vector<Probe> probes;
+    } rows[] = {
+        // Enlarge is strict: screen-sized, or as tall as the screen, stays native.
+        {"Fit screen (Enlarge)", 200, 100, {{0, 0, R}, {199, 99, Y}}},
+        {"Fit screen (Enlarge)", 50, 100, {{74, 50, D}, {75, 0, R}, {124, 99, Y}, {125, 50, D}}},
+        // Smaller with the same aspect: fitted to the whole screen.
+        {"Fit screen (Enlarge)", 40, 20, {{2, 2, R}, {197, 2, G}, {2, 97, B}, {197, 97, Y}}},
+        // Wider only: fitted to 200 x 50 at y = 25.
+        {"Fit screen (Reduce)", 400, 100, {{100, 10, D}, {5, 30, R}, {195, 69, Y}, {100, 90, D}}},
+        {"Fit screen (Reduce)", 40, 20, {{79, 39, D}, {80, 40, R}, {119, 59, Y}, {120, 60, D}}},
+        // Taller aspect: fitted by height to 50 x 100.
+        {"Fit (Reduce/Enlarge)", 100, 200, {{74, 50, D}, {76, 2, R}, {123, 97, Y}, {126, 50, D}}},
+        {"Stretch", 30, 30, {{1, 1, R}, {198, 98, Y}}},
+        // Larger than the screen: cropped equally on both sides (offsets -10, -10).
+        {"Center", 220, 120, {{99, 49, R}, {100, 49, G}, {99, 50, B}, {100, 50, Y}}},
+        // Copies from the top-left corner; a larger picture is one copy cropped.
+        {"Tile", 30, 40, {{1, 1, R}, {29, 39, Y}, {31, 41, R}, {61, 81, R}, {199, 99, G}}},
+        {"Tile", 300, 300, {{0, 0, R}, {149, 99, R}, {150, 99, G}, {199, 99, G}}},
+        // An unknown text: native size, centred.
+        {"Sideways", 40, 20, {{79, 40, D}, {80, 40, R}, {119, 59, Y}, {120, 59, D}}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.position << " " << row.w << "x" << row.h);
+        t.app->imgprev = {QuadrantPicture(row.w, row.h), QSize(row.w, row.h)};
+        t.app->settings.WallPaperPosition = QString::fromLatin1(row.position);
+        ASSERT_TRUE(ComposeWallpaper(*t.app, kScreen));
+        const QImage bmp(t.app->paths.WallpaperBitmapPath, "BMP");
+        ASSERT_EQ(bmp.size(), QSize(200, 100));
+        for (const Probe& p : row.probes)
+            EXPECT_EQ(Rgb(bmp, p[0], p[1]), p[2]) << p[0] << "," << p[1];
+        EXPECT_EQ(t.desktop->calls.back().position, t.app->settings.WallPaperPosition);
+        EXPECT_EQ(t.desktop->calls.back().path, t.app->paths.WallpaperBitmapPath);
+    }
 }
 
-TEST_F(ComposeLayout, EnlargeFitsSmallPictureOfSameAspectToFullScreen) {
-    const QImage bmp = compose(QuadrantPicture(40, 20), QStringLiteral("Fit screen (Enlarge)"));
-    EXPECT_EQ(Rgb(bmp, 2, 2), 0xFF0000u);
-    EXPECT_EQ(Rgb(bmp, 197, 2), 0x00FF00u);
-    EXPECT_EQ(Rgb(bmp, 2, 97), 0x0000FFu);
-    EXPECT_EQ(Rgb(bmp, 197, 97), 0xFFFF00u);
-}
-
-TEST_F(ComposeLayout, ReduceFitsWidePictureToWidthAndCentresVertically) {
-    // 400 x 100 on 200 x 100: wider only, so fitted to 200 x 50 at y = 25.
-    WallpaperLayout l;
-    ASSERT_TRUE(ComputeWallpaperLayout(QSize(400, 100), QStringLiteral("Fit screen (Reduce)"),
-                                       QSize(200, 100), l));
-    EXPECT_EQ(l.width, 200);
-    EXPECT_EQ(l.height, 50);
-    EXPECT_EQ(l.y, 25);
-    const QImage bmp = compose(QuadrantPicture(400, 100), QStringLiteral("Fit screen (Reduce)"));
-    EXPECT_EQ(Rgb(bmp, 100, 10), kDesktopRgb);
-    EXPECT_EQ(Rgb(bmp, 100, 90), kDesktopRgb);
-    EXPECT_EQ(Rgb(bmp, 5, 30), 0xFF0000u);
-    EXPECT_EQ(Rgb(bmp, 195, 69), 0xFFFF00u);
-}
-
-TEST_F(ComposeLayout, ReduceKeepsSmallPictureNativeAndCentred) {
-    const QImage bmp = compose(QuadrantPicture(40, 20), QStringLiteral("Fit screen (Reduce)"));
-    EXPECT_EQ(Rgb(bmp, 79, 39), kDesktopRgb);
-    EXPECT_EQ(Rgb(bmp, 80, 40), 0xFF0000u);
-    EXPECT_EQ(Rgb(bmp, 119, 59), 0xFFFF00u);
-    EXPECT_EQ(Rgb(bmp, 120, 60), kDesktopRgb);
-}
-
-TEST_F(ComposeLayout, FitTallPictureUsesHeightBranch) {
-    // 50 x 100 on 200 x 100: A = 0.5 <= B = 2, so H = 100 and W = 50.
-    const QImage bmp = compose(QuadrantPicture(100, 200), QStringLiteral("Fit (Reduce/Enlarge)"));
-    EXPECT_EQ(Rgb(bmp, 74, 50), kDesktopRgb);
-    EXPECT_EQ(Rgb(bmp, 76, 2), 0xFF0000u);
-    EXPECT_EQ(Rgb(bmp, 123, 97), 0xFFFF00u);
-    EXPECT_EQ(Rgb(bmp, 126, 50), kDesktopRgb);
-}
-
-TEST_F(ComposeLayout, StretchFillsTheScreen) {
-    const QImage bmp = compose(QuadrantPicture(30, 30), QStringLiteral("Stretch"));
-    EXPECT_EQ(Rgb(bmp, 1, 1), 0xFF0000u);
-    EXPECT_EQ(Rgb(bmp, 198, 98), 0xFFFF00u);
-}
-
-TEST_F(ComposeLayout, CenterCropsLargePictureEquallyOnBothSides) {
-    // 220 x 120 on 200 x 100: offsets -10, -10.
-    QImage pic(220, 120, QImage::Format_RGB32);
-    pic.fill(Qt::white);
-    pic.setPixel(10, 10, qRgb(1, 2, 3));
-    pic.setPixel(209, 109, qRgb(4, 5, 6));
-    const QImage bmp = compose(pic, QStringLiteral("Center"));
-    EXPECT_EQ(Rgb(bmp, 0, 0), 0x010203u);
-    EXPECT_EQ(Rgb(bmp, 199, 99), 0x040506u);
-}
-
-TEST_F(ComposeLayout, TileRepeatsFromTopLeftAndCropsLargePicture) {
-    QImage bmp = compose(QuadrantPicture(30, 40), QStringLiteral("Tile"));
-    for (int x : {0, 30, 60, 180})
-        for (int y : {0, 40, 80}) {
-            EXPECT_EQ(Rgb(bmp, x + 1, y + 1), 0xFF0000u) << x << "," << y;
-            if (y + 39 < 100 && x + 29 < 200) {
-                EXPECT_EQ(Rgb(bmp, x + 29, y + 39), 0xFFFF00u) << x << "," << y;
-            }
-        }
-    // Larger than the screen: one unscaled copy at (0, 0), cropped right and bottom.
-    bmp = compose(QuadrantPicture(300, 300), QStringLiteral("Tile"));
-    EXPECT_EQ(Rgb(bmp, 149, 99), 0xFF0000u);
-    EXPECT_EQ(Rgb(bmp, 150, 99), 0x00FF00u);
-    EXPECT_EQ(InkCount(bmp, kDesktopRgb), 200 * 100);
-}
-
-TEST_F(ComposeLayout, UnknownPositionDrawsNativeCentredAndStillSetsTheFile) {
-    const QImage bmp = compose(QuadrantPicture(40, 20), QStringLiteral("Sideways"));
-    EXPECT_EQ(Rgb(bmp, 80, 40), 0xFF0000u);
-    EXPECT_EQ(Rgb(bmp, 79, 40), kDesktopRgb);
-    ASSERT_EQ(t.desktop->calls.size(), 1u);
-    EXPECT_EQ(t.desktop->calls[0].position, QStringLiteral("Sideways"));
-    EXPECT_EQ(t.desktop->calls[0].path, t.app->paths.WallpaperBitmapPath);
-}
-
-TEST_F(ComposeLayout, DesktopColourIsReadForEveryComposition) {
-    t.desktop->color = 0x00332211; // red 0x11, green 0x22, blue 0x33
-    const QImage bmp = compose(QuadrantPicture(10, 10), QStringLiteral("Center"));
-    EXPECT_EQ(Rgb(bmp, 0, 0), 0x112233u);
-}
-
-TEST_F(ComposeLayout, MissingOrZeroSizedSourceWritesNothing) {
-    QFile prev(t.app->paths.WallpaperBitmapPath);
-    ASSERT_TRUE(prev.open(QIODevice::WriteOnly));
-    prev.write("previous");
-    prev.close();
-    t.app->imgprev = {};
-    EXPECT_FALSE(ComposeWallpaper(*t.app, Screen(200, 100)));
+TEST(ComposeLayout, NothingComposedKeepsThePreviousBitmapAndWallpaper) {
+    TestApp t;
+    ASSERT_TRUE(QuadrantPicture(2, 2).save(t.app->paths.WallpaperBitmapPath, "BMP"));
     t.app->imgprev = {QImage(), QSize(0, 10)};
-    EXPECT_FALSE(ComposeWallpaper(*t.app, Screen(200, 100)));
-    ASSERT_TRUE(prev.open(QIODevice::ReadOnly));
-    EXPECT_EQ(prev.readAll(), QByteArray("previous"));
-    EXPECT_TRUE(t.desktop->calls.empty());
-}
-
-TEST_F(ComposeLayout, FailedSaveIsReportedAndDoesNotSetTheWallpaper) {
+    EXPECT_FALSE(ComposeWallpaper(*t.app, kScreen));
+    EXPECT_EQ(QImage(t.app->paths.WallpaperBitmapPath).size(), QSize(2, 2)); // the previous one
     t.app->paths.WallpaperBitmapPath = t.path(QStringLiteral("no/such/folder/w.bmp"));
     t.app->imgprev = {QuadrantPicture(10, 10), QSize(10, 10)};
-    EXPECT_FALSE(ComposeWallpaper(*t.app, Screen(200, 100)));
+    EXPECT_FALSE(ComposeWallpaper(*t.app, kScreen)); // a failed save
     EXPECT_TRUE(t.desktop->calls.empty());
 }
-
-TEST_F(ComposeLayout, SetSelectedPictureComposesWithChoicesAndRestoresStoredValues) {
-    const QString folder = t.path(QStringLiteral("pics"));
-    QDir().mkpath(folder);
-    ASSERT_TRUE(QuadrantPicture(200, 100).save(folder + QStringLiteral("/a.png")));
-    Settings& s = t.app->settings;
-    s.WallPaperPosition = QStringLiteral("Tile");
-    s.ERed = 5, s.EGreen = 6, s.EBlue = 7, s.EBright = 80, s.EInvert = true, s.EGamma = 1.25;
-
-    SetAsWallpaperChoices choices;
-    choices.cmbposition = QStringLiteral("Center");
-    choices.HSBright = 0; // everything black
-    EXPECT_EQ(SetSelectedPictureAsWallpaper(*t.app, folder, QStringLiteral("a.png"), -1, choices,
-                                            Screen(200, 100)),
-              SetAsWallpaperResult::NothingSelected);
-    EXPECT_TRUE(t.desktop->calls.empty());
-
-    EXPECT_EQ(SetSelectedPictureAsWallpaper(*t.app, folder, QStringLiteral("a.png"), 2, choices,
-                                            Screen(200, 100)),
-              SetAsWallpaperResult::Done);
-    const QImage bmp(t.app->paths.WallpaperBitmapPath, "BMP");
-    EXPECT_EQ(Rgb(bmp, 10, 10), 0x000000u);
-    EXPECT_EQ(t.desktop->calls.back().position, QStringLiteral("Center"));
-    EXPECT_EQ(s.CurWallPaper, 3);
-    EXPECT_EQ(s.WallPaperPosition, QStringLiteral("Tile"));
-    EXPECT_EQ(s.ERed, 5);
-    EXPECT_EQ(s.EGreen, 6);
-    EXPECT_EQ(s.EBlue, 7);
-    EXPECT_EQ(s.EBright, 80);
-    EXPECT_TRUE(s.EInvert);
-    EXPECT_EQ(s.EGamma, 1.25);
-
-    QString error;
-    EXPECT_EQ(SetSelectedPictureAsWallpaper(*t.app, folder, QStringLiteral("gone.png"), 0, choices,
-                                            Screen(200, 100), &error),
-              SetAsWallpaperResult::LoadFailed);
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(s.CurWallPaper, 3);
-}
-
-} // namespace
