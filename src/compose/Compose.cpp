@@ -96,6 +96,39 @@ bool bmpIsComplete(const QByteArray& d) {
     return offBits + need <= d.size();
 }
 
+// The decoders report damage inside the picture data (a scrambled JPEG scan,
+// a broken PNG data stream) only as a warning, and may still hand back a
+// picture that is grey or garbled where the data was bad. While it lives,
+// this catches those warnings so such a file counts as a load failure.
+class DecoderDamageWatch {
+public:
+    DecoderDamageWatch() : m_previous(qInstallMessageHandler(&onMessage)) { s_active = this; }
+    ~DecoderDamageWatch() {
+        qInstallMessageHandler(m_previous);
+        s_active = nullptr;
+    }
+    DecoderDamageWatch(const DecoderDamageWatch&) = delete;
+    DecoderDamageWatch& operator=(const DecoderDamageWatch&) = delete;
+    bool sawDamage() const { return m_damage; }
+
+private:
+    static void onMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        DecoderDamageWatch* self = s_active;
+        if (!self) return;
+        if (text.contains(QLatin1String("Corrupt JPEG data")) ||
+            text.contains(QLatin1String("Premature end of JPEG")) ||
+            text.startsWith(QLatin1String("libpng error"))) {
+            self->m_damage = true;
+            return;
+        }
+        if (self->m_previous) self->m_previous(type, context, text);
+    }
+
+    static inline DecoderDamageWatch* s_active = nullptr;
+    QtMessageHandler m_previous;
+    bool m_damage = false;
+};
+
 QImage scaledTo(const QImage& image, QSize size) {
     if (image.size() == size) return image;
     return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -146,9 +179,17 @@ bool LoadPicture(const QString& path, SourcePicture& out, QString* error, QSize 
         reader.supportsOption(QImageIOHandler::ScaledSize)) {
         reader.setScaledSize(drawSize);
     }
-    QImage image = reader.read();
+    QImage image;
+    bool damaged = false;
+    {
+        DecoderDamageWatch watch;
+        image = reader.read();
+        damaged = watch.sawDamage();
+    }
     if (image.isNull())
         return fail(QStringLiteral("Cannot load %1: %2").arg(path, reader.errorString()));
+    if (damaged)
+        return fail(QStringLiteral("The picture %1 is damaged or incomplete.").arg(path));
     const QSize size = native.isValid() ? native : image.size();
     if (size.isEmpty() || qint64(size.width()) * size.height() > kMaxPixels)
         return fail(QStringLiteral("The picture %1 has no usable size.").arg(path));

@@ -3,6 +3,7 @@
 #include "FakePlatform.h"
 #include "compose/Compose.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 // The quadrants' colours, and the desktop colour the fake desktop reports.
@@ -62,4 +63,38 @@ TEST(ComposeLayout, NothingComposedKeepsThePreviousBitmapAndWallpaper) {
     t.app->imgprev = {QuadrantPicture(10, 10), QSize(10, 10)};
     EXPECT_FALSE(ComposeWallpaper(*t.app, kScreen)); // a failed save
     EXPECT_TRUE(t.desktop->calls.empty());
+}
+
+TEST(ComposeLayout, FiltersApplyToThePictureNotTheDesktopColour) {
+    TestApp t;
+    t.app->settings.WaterMarkVisible = false;
+    t.app->settings.EInvert = true;
+    t.app->imgprev = {QuadrantPicture(40, 20), QSize(40, 20)};
+    ASSERT_TRUE(ComposeWallpaper(*t.app, kScreen));
+    const QImage bmp(t.app->paths.WallpaperBitmapPath, "BMP");
+    EXPECT_EQ(Rgb(bmp, 80, 40), 0x00FFFFu); // red inverted
+    EXPECT_EQ(Rgb(bmp, 0, 0), 0x004E98u);   // the desktop colour as it is
+}
+
+TEST(ComposeLayout, SetSelectedPictureUsesTheWindowChoicesAndPutsTheStoredOnesBack) {
+    TestApp t;
+    const QString folder = t.path("pics");
+    QDir().mkpath(folder);
+    ASSERT_TRUE(QuadrantPicture(40, 20).save(folder + "/a.png"));
+    Settings& s = t.app->settings;
+    s.WaterMarkVisible = false;
+    const Settings before = s;
+    SetAsWallpaperChoices choices{"Stretch", 0, 0, 0, 0, true, 150}; // black, then inverted
+    EXPECT_EQ(SetSelectedPictureAsWallpaper(*t.app, folder, "a.png", -1, choices, kScreen),
+              SetAsWallpaperResult::NothingSelected);
+    EXPECT_TRUE(t.desktop->calls.empty());
+    ASSERT_EQ(SetSelectedPictureAsWallpaper(*t.app, folder, "a.png", 2, choices, kScreen),
+              SetAsWallpaperResult::Done);
+    EXPECT_EQ(Rgb(QImage(t.app->paths.WallpaperBitmapPath, "BMP"), 0, 0), 0xFFFFFFu);
+    EXPECT_EQ(t.desktop->calls.back().position, "Stretch");
+    EXPECT_EQ(s.CurWallPaper, 3);
+    EXPECT_EQ(s.WallPaperPosition, before.WallPaperPosition);
+    EXPECT_EQ(s.EBright, before.EBright);
+    EXPECT_EQ(s.EInvert, before.EInvert);
+    EXPECT_EQ(s.EGamma, before.EGamma);
 }
