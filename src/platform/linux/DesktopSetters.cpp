@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <QUrl>
+#include <array>
 
 namespace {
 
@@ -18,6 +19,12 @@ Mode modeOf(const QString& position) {
     if (position == QLatin1String("Stretch")) return Mode::Stretch;
     if (position == QLatin1String("Clear")) return Mode::Clear;
     return Mode::Unknown;
+}
+
+// A desktop's own word for a position, from its words for centred, tiled,
+// stretched and no picture; empty for a position it has no word for.
+QString modeWord(Mode m, const std::array<const char*, 4>& words) {
+    return m == Mode::Unknown ? QString() : QString::fromLatin1(words[size_t(m)]);
 }
 
 bool gset(CommandRunner& r, const QString& schema, const QString& key, const QString& value) {
@@ -37,18 +44,7 @@ QString schemaOf(LinuxDesktop d) {
 
 // GNOME, Cinnamon and MATE share the picture-options names.
 QString gnomeOption(Mode m) {
-    switch (m) {
-    case Mode::Center:
-        return QStringLiteral("'centered'");
-    case Mode::Tile:
-        return QStringLiteral("'wallpaper'");
-    case Mode::Stretch:
-        return QStringLiteral("'stretched'");
-    case Mode::Clear:
-        return QStringLiteral("'none'");
-    default:
-        return QString();
-    }
+    return modeWord(m, {"'centered'", "'wallpaper'", "'stretched'", "'none'"});
 }
 
 bool setGnomeFamily(CommandRunner& r, LinuxDesktop d, const QString& file, Mode m) {
@@ -123,23 +119,7 @@ bool setXfce(CommandRunner& r, const QString& file, Mode m, const QStringList& m
     const QString xq = QStringLiteral("xfconf-query");
     const QString channel = QStringLiteral("xfce4-desktop");
     // xfdesktop image-style: 0 none, 1 centred, 2 tiled, 3 stretched.
-    QString style;
-    switch (m) {
-    case Mode::Center:
-        style = QStringLiteral("1");
-        break;
-    case Mode::Tile:
-        style = QStringLiteral("2");
-        break;
-    case Mode::Stretch:
-        style = QStringLiteral("3");
-        break;
-    case Mode::Clear:
-        style = QStringLiteral("0");
-        break;
-    default:
-        break;
-    }
+    const QString style = modeWord(m, {"1", "2", "3", "0"});
     const CommandRunner::Result list =
         r.run(xq, {QStringLiteral("-c"), channel, QStringLiteral("-l")});
     if (!list.started) return false;
@@ -183,23 +163,7 @@ bool setXfce(CommandRunner& r, const QString& file, Mode m, const QStringList& m
 bool setPcmanfm(CommandRunner& r, LinuxDesktop d, const QString& file, Mode m) {
     const QString program =
         d == LinuxDesktop::Lxqt ? QStringLiteral("pcmanfm-qt") : QStringLiteral("pcmanfm");
-    QString mode;
-    switch (m) {
-    case Mode::Center:
-        mode = QStringLiteral("center");
-        break;
-    case Mode::Tile:
-        mode = QStringLiteral("tile");
-        break;
-    case Mode::Stretch:
-        mode = QStringLiteral("stretch");
-        break;
-    case Mode::Clear:
-        mode = QStringLiteral("color");
-        break;
-    default:
-        break;
-    }
+    const QString mode = modeWord(m, {"center", "tile", "stretch", "color"});
     QStringList args;
     if (m != Mode::Clear) args << QStringLiteral("--set-wallpaper=") + file;
     if (!mode.isEmpty()) args << QStringLiteral("--wallpaper-mode=") + mode;
