@@ -43,11 +43,12 @@ bool RebuildPictureList(AppContext& app) {
         [&app] { return app.collectionScan.reloadAgain || app.collectionScan.abandon; });
     for (const QString& folder : data->folders) {
         if (app.settings.WPSource != 1 || app.collectionScan.reloadAgain) break;
-        app.platform.notifier->showBubble(QStringLiteral("Looking for pictures in ") + folder, 0);
+        app.platform.notifier->showBubble(QStringLiteral("Looking for pictures in ") + folder, 0,
+                                          BubbleKind::Progress);
         bubbleShown = true;
         walk.run(folder, app.settings.SubFols);
     }
-    if (bubbleShown) app.platform.notifier->hideBubble();
+    if (bubbleShown) app.platform.notifier->hideBubble(BubbleKind::Progress);
     return true;
 }
 

@@ -65,7 +65,7 @@ void NextWallpaper(AppContext& app) {
             const double cur = app.settings.CurWallPaper;
             if (cur >= 1 && cur <= double(app.PictureList.size()) && cur == std::floor(cur))
                 text = app.PictureList.at(qsizetype(cur) - 1);
-            app.platform.notifier->showBubble(text, 5000);
+            app.platform.notifier->showBubble(text, 5000, BubbleKind::FileName);
         }
         break;
     }

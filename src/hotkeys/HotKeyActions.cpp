@@ -19,7 +19,7 @@ void HotKeyAction(AppContext& app, int id) {
         app.platform.notifier->showBubble(
             on ? QStringLiteral("Automatic wallpaper changing is now Enabled")
                : QStringLiteral("Automatic wallpaper changing is now Disabled"),
-            5000);
+            5000, BubbleKind::Message);
         break;
     }
     case 3:

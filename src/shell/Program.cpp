@@ -139,13 +139,13 @@ void Program::EndProgram() {
 void Program::showSettingsWindow() {
     // The settings window is not part of this version yet.
     m_app.platform.notifier->showBubble(
-        QStringLiteral("Tessaly is running. Use the tray menu or the command line (tessaly --help)."), 5000);
+        QStringLiteral("Tessaly is running. Use the tray menu or the command line (tessaly --help)."), 5000, BubbleKind::Message);
 }
 
 void Program::showAbout() {
     // The about box is not part of this version yet.
     m_app.platform.notifier->showBubble(
-        QStringLiteral("Tessaly %1, a desktop wallpaper changer.").arg(QStringLiteral(TESSALY_VERSION)), 5000);
+        QStringLiteral("Tessaly %1, a desktop wallpaper changer.").arg(QStringLiteral(TESSALY_VERSION)), 5000, BubbleKind::Message);
 }
 
 void Program::handleMessage(const QString& message) {

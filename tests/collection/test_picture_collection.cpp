@@ -26,7 +26,7 @@ QByteArray encoded(int width, const char* format) {
 
 // A notifier that takes its time, as a desktop notification round trip can.
 struct SlowNotifier : FakeNotifier {
-    void showBubble(const QString&, int) override { QThread::msleep(15); }
+    void showBubble(const QString&, int, BubbleKind) override { QThread::msleep(15); }
 };
 
 struct CollectionTest : ::testing::Test {
@@ -127,7 +127,7 @@ TEST_F(CollectionTest, SourcesReadOrSkipTheRightSectionsAndAMissingListFileKeeps
     }
     ASSERT_EQ(t.notifier->shown.size(), 1u);
     EXPECT_EQ(t.notifier->shown[0].text, "Looking for pictures in " + t.path("f"));
-    EXPECT_EQ(t.notifier->hidden, 1);
+    EXPECT_EQ(t.notifier->hidden, std::vector<BubbleKind>{BubbleKind::Progress});
 
     // Without reloading, only the timer is set.
     app.settings.WallpaperTimer = false;

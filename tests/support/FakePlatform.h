@@ -17,11 +17,14 @@ struct FakeNotifier : Notifier {
     struct Bubble {
         QString text;
         int ms;
+        BubbleKind kind;
     };
     std::vector<Bubble> shown;
-    int hidden = 0;
-    void showBubble(const QString& text, int ms) override { shown.push_back({text, ms}); }
-    void hideBubble() override { ++hidden; }
+    std::vector<BubbleKind> hidden;
+    void showBubble(const QString& text, int ms, BubbleKind kind) override {
+        shown.push_back({text, ms, kind});
+    }
+    void hideBubble(BubbleKind kind) override { hidden.push_back(kind); }
 };
 
 struct FakeDesktop : DesktopService {

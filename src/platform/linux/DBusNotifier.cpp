@@ -15,7 +15,7 @@ constexpr int kCallTimeoutMs = 2000;
 
 DBusNotifier::DBusNotifier() = default;
 
-void DBusNotifier::showBubble(const QString& text, int ms) {
+void DBusNotifier::showBubble(const QString& text, int ms, BubbleKind) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (bus.isConnected()) {
         QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface,
@@ -37,7 +37,7 @@ void DBusNotifier::showBubble(const QString& text, int ms) {
     std::fprintf(stderr, "Tessaly: %s\n", qPrintable(text));
 }
 
-void DBusNotifier::hideBubble() {
+void DBusNotifier::hideBubble(BubbleKind) {
     if (m_lastId == 0)
         return;
     QDBusConnection bus = QDBusConnection::sessionBus();

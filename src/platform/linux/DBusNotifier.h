@@ -11,12 +11,10 @@
 // to the fallback (the tray icon's own message), else to standard error.
 class DBusNotifier : public Notifier {
 public:
-    using Fallback = std::function<bool(const QString& text, int ms)>;
-
     DBusNotifier();
-    void showBubble(const QString& text, int ms) override;
-    void hideBubble() override;
-    void setFallback(Fallback fallback) { m_fallback = std::move(fallback); }
+    void showBubble(const QString& text, int ms, BubbleKind kind) override;
+    void hideBubble(BubbleKind kind) override;
+    void setFallback(Fallback fallback) override { m_fallback = std::move(fallback); }
 
 private:
     quint32 m_lastId = 0;

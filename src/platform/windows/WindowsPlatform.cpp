@@ -14,13 +14,19 @@
 
 namespace {
 
-// Bubbles go through the tray icon's own message once the shell provides it.
+// Bubbles go through the tray icon's own message, which the shell provides
+// as the fallback once the icon exists.
 class WindowsNotifier : public Notifier {
 public:
-    void showBubble(const QString& text, int) override {
+    void showBubble(const QString& text, int ms, BubbleKind) override {
+        if (m_fallback && m_fallback(text, ms)) return;
         OutputDebugStringW(reinterpret_cast<LPCWSTR>(text.utf16()));
     }
-    void hideBubble() override {}
+    void hideBubble(BubbleKind) override {}
+    void setFallback(Fallback fallback) override { m_fallback = std::move(fallback); }
+
+private:
+    Fallback m_fallback;
 };
 
 class WindowsSystemProbes : public SystemProbes {
