@@ -25,8 +25,8 @@ constexpr int FilesPerFolder = 100; // 100,000 files
 
 // The benchmark only needs somewhere to show the progress bubble.
 struct SilentNotifier : Notifier {
-    void showBubble(const QString&, int) override {}
-    void hideBubble() override {}
+    void showBubble(const QString&, int, BubbleKind) override {}
+    void hideBubble(BubbleKind) override {}
 };
 
 bool writeEmpty(const QString& path) {
