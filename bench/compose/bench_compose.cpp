@@ -5,9 +5,10 @@
 // colour, brightness and gamma, annotate, write BMP). Prints both times, their
 // ratio, and the filter pass alone in megapixels per second.
 #include "compose/ColorFilters.h"
+#include "collection/WallpaperChange.h"
 #include "compose/Compose.h"
 #include "platform/IniSettingsStore.h"
-#include "settings/AppContext.h"
+#include "context/AppContext.h"
 #include "settings/DataFolder.h"
 
 #include <QElapsedTimer>
@@ -85,18 +86,18 @@ int main(int argc, char** argv) {
     app.PictureList = {input};
     Settings& s = app.settings;
     s.CurWallPaper = 1;
-    s.WallPaperPosition = QStringLiteral("Fit (Reduce/Enlarge)");
+    s.WallPaperPosition = WallpaperPosition::of(PositionMode::FitReduceEnlarge);
     s.EBright = 110;
     s.EGamma = 0.8;
     s.WaterMarkFont = QStringLiteral("DejaVu Sans");
     const ScreenInfo screen{QSize(3840, 2160), QRect(0, 0, 3840, 2160), 96};
+    app.screen = [screen] { return screen; };
 
     std::vector<double> ours;
     for (int i = 0; i < Runs; ++i) {
         QElapsedTimer t;
         t.start();
-        if (!LoadSourcePicture(app, input, s.WallPaperPosition, screen.size) ||
-            !ComposeWallpaper(app, screen)) {
+        if (!NextWallpaper(app).changed()) {
             std::fprintf(stderr, "bench_compose: composition failed\n");
             return 1;
         }
@@ -149,10 +150,10 @@ int main(int argc, char** argv) {
 
     // The filter pass alone, on a canvas-sized picture.
     const QImage canvas = makePicture(3840, 2160);
-    ColorFilterValues v;
-    v.brightness = 110;
-    v.gamma = 0.8;
-    v.red = 10;
+    ColorFilterSettings v;
+    v.EBright = 110;
+    v.EGamma = 0.8;
+    v.ERed = 10;
     std::vector<double> pass;
     qint64 sink = 0;
     for (int i = 0; i < 5; ++i) {

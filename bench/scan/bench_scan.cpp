@@ -3,7 +3,7 @@
 // event processing included, and times `find <dir> -type f` on the same tree
 // in the same run. Prints both times and their ratio.
 #include "collection/Collection.h"
-#include "settings/AppContext.h"
+#include "context/AppContext.h"
 #include "settings/DataFolder.h"
 #include "settings/PictureListFile.h"
 
@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
     AppContext app(services);
     QDir().mkpath(dir.filePath(QStringLiteral("data")));
     app.paths = MakeDataPaths(dir.filePath(QStringLiteral("data")) + QDir::separator());
-    app.settings.WPSource = 1;
+    app.settings.WPSource = WallpaperSource::LocalFolders;
     app.settings.SubFols = true;
     app.processEvents = [] { QCoreApplication::processEvents(); };
     PictureListData list;

@@ -1,7 +1,7 @@
 #include "collection/PictureCollection.h"
 
 #include "collection/FolderWalk.h"
-#include "settings/AppContext.h"
+#include "context/AppContext.h"
 #include "settings/FileNames.h"
 #include "settings/PictureListFile.h"
 
@@ -29,7 +29,7 @@ bool RebuildPictureList(AppContext& app) {
     const std::optional<PictureListData> data = ReadPictureListFile(app.paths.WallPapersListPath);
     if (!data) return false;
 
-    if (app.settings.WPSource == 0) {
+    if (app.settings.WPSource == WallpaperSource::LocalFiles) {
         for (const PictureListData::Entry& e : data->files)
             app.PictureList.append(AddBackslash(e.folder) + e.name);
     }
@@ -42,7 +42,7 @@ bool RebuildPictureList(AppContext& app) {
         app.processEvents,
         [&app] { return app.collectionScan.reloadAgain || app.collectionScan.abandon; });
     for (const QString& folder : data->folders) {
-        if (app.settings.WPSource != 1 || app.collectionScan.reloadAgain) break;
+        if (app.settings.WPSource != WallpaperSource::LocalFolders || app.collectionScan.reloadAgain) break;
         app.platform.notifier->showBubble(QStringLiteral("Looking for pictures in ") + folder, 0,
                                           BubbleKind::Progress);
         bubbleShown = true;
@@ -71,7 +71,8 @@ void RefreshSettings(AppContext& app, bool reloadList) {
                 read = RebuildPictureList(app);
             } while (app.collectionScan.reloadAgain && !app.collectionScan.abandon);
         }
-        if (!read) return;
+        // A list nobody will use arms nothing: the program is ending.
+        if (!read || app.collectionScan.abandon) return;
     }
     if (app.setChangeTimer) app.setChangeTimer(app.settings.WallpaperTimer);
 }

@@ -1,24 +1,24 @@
 #pragma once
 
 #include <QList>
+#include <QtGlobal>
 #include <random>
 #include <utility>
 
-class AppContext;
+// The two techniques of choosing the next picture of a list of `count`
+// entries, from the current position `current` (counting from 1; 0 = none).
+// Each returns the position of the next picture, from 1 to `count`, or 0
+// when the list is empty.
 
-// Changes the wallpaper once. For the local sources: moves CurWallPaper over
-// PictureList by the chosen technique, loads that picture and composes it;
-// then, with BubbleFileName, shows the chosen path for five seconds. For the
-// internet source: steps to the next internet picture.
-void NextWallpaper(AppContext& app);
-
-// The sequence technique: the entry after CurWallPaper, wrapping to the first
-// (also when the list has shrunk below the stored position).
-void SelectSequence(AppContext& app);
+// The sequence technique: the entry after the current one, wrapping to the
+// first (also when the list has shrunk below the stored position). A
+// hand-edited position that is negative, fractional, huge or not a number
+// counts as the nearest position that holds a picture.
+qsizetype SelectSequence(qsizetype count, double current);
 
 // The random technique: a random entry other than the current one when there
 // are two or more; the only entry again when there is one.
-void SelectRandom(AppContext& app);
+qsizetype SelectRandom(qsizetype count, double current, std::mt19937& random);
 
 // Reorders the list at random in place: items are drawn one at a time from
 // those left, each with equal chance.

@@ -2,26 +2,8 @@
 
 #include "settings/Settings.h"
 
-#include <QCursor>
-#include <QGuiApplication>
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-
-bool ColorFilterValues::isNeutral() const {
-    return gamma == 1.0 && brightness == 100 && red == 0 && green == 0 && blue == 0 && !invert;
-}
-
-ColorFilterValues ColorFilterValues::fromSettings(const Settings& s) {
-    ColorFilterValues v;
-    v.brightness = s.EBright;
-    v.red = s.ERed;
-    v.green = s.EGreen;
-    v.blue = s.EBlue;
-    v.invert = s.EInvert;
-    v.gamma = s.EGamma;
-    return v;
-}
 
 quint8 FilterChannel(int value, double brightnessFactor, int offset, bool invert, double gamma) {
     double c = value;
@@ -35,18 +17,18 @@ quint8 FilterChannel(int value, double brightnessFactor, int offset, bool invert
     return quint8(std::nearbyint(c));
 }
 
-ColorFilterTables BuildColorFilterTables(const ColorFilterValues& v) {
+ColorFilterTables BuildColorFilterTables(const ColorFilterSettings& v) {
     ColorFilterTables t;
-    const double b = v.brightness / 100;
+    const double b = double(v.EBright) / 100;
     for (int i = 0; i < 256; ++i) {
-        t.red[i] = FilterChannel(i, b, v.red, v.invert, v.gamma);
-        t.green[i] = FilterChannel(i, b, v.green, v.invert, v.gamma);
-        t.blue[i] = FilterChannel(i, b, v.blue, v.invert, v.gamma);
+        t.red[i] = FilterChannel(i, b, v.ERed, v.EInvert, v.EGamma);
+        t.green[i] = FilterChannel(i, b, v.EGreen, v.EInvert, v.EGamma);
+        t.blue[i] = FilterChannel(i, b, v.EBlue, v.EInvert, v.EGamma);
     }
     return t;
 }
 
-QImage FilterPictureBits(const QImage& source, const ColorFilterValues& v) {
+QImage FilterPictureBits(const QImage& source, const ColorFilterSettings& v) {
     if (source.isNull()) return source;
     // Pixels as 0xAARRGGBB words; alpha (or the unused fourth byte) passes
     // through unchanged.
@@ -74,51 +56,7 @@ QImage FilterPictureBits(const QImage& source, const ColorFilterValues& v) {
     return out;
 }
 
-void ApplyColorFilters(const Settings& settings, QImage& picture) {
-    const ColorFilterValues v = ColorFilterValues::fromSettings(settings);
-    if (v.isNeutral() || picture.isNull()) return;
-    const bool gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
-    if (gui) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    picture = FilterPictureBits(picture, v);
-    if (gui) QGuiApplication::restoreOverrideCursor();
-}
-
-QString BrightnessLabelText(int hsBrightValue) {
-    return QString::number(hsBrightValue) + QLatin1Char('%');
-}
-
-QString ColorOffsetLabelText(int barValue) {
-    return QString::number(qint64(std::nearbyint(barValue / 2.55))) + QLatin1Char('%');
-}
-
-QString GammaLabelText(int hsGammaValue) {
-    const float f = float(hsGammaValue) / 100.0f;
-    char buf[32];
-    const auto res = std::to_chars(buf, buf + sizeof buf, f);
-    return QString::fromLatin1(buf, int(res.ptr - buf));
-}
-
-double GammaFromBar(int hsGammaValue) {
-    return (200 - hsGammaValue) * 0.01;
-}
-
-int GammaBarFromExponent(double gamma) {
-    if (!std::isfinite(gamma)) return 100;
-    const double bar = std::nearbyint(200 - gamma * 100);
-    return int(std::clamp(bar, 1.0, 200.0));
-}
-
-ColorFilterValues ColorPageValues::filterValues() const {
-    ColorFilterValues v;
-    v.brightness = HSBright;
-    v.red = HSRed;
-    v.green = HSGreen;
-    v.blue = HSBlue;
-    v.invert = chkinvertcolor;
-    v.gamma = (200 - HSGamma) / 100.0;
-    return v;
-}
-
-QImage RenderFilterPreview(const QImage& sampleBefore, const ColorPageValues& values) {
-    return FilterPictureBits(sampleBefore, values.filterValues());
+QImage ApplyColorFilters(const QImage& picture, const ColorFilterSettings& v) {
+    if (v.isNeutral() || picture.isNull()) return picture;
+    return FilterPictureBits(picture, v);
 }

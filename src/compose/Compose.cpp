@@ -2,16 +2,13 @@
 
 #include "compose/ColorFilters.h"
 #include "compose/Layout.h"
-#include "compose/Watermark.h"
-#include "settings/AppContext.h"
-#include "settings/FileNames.h"
+#include "settings/AtomicFile.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 #include <cmath>
 
 namespace {
@@ -198,12 +195,8 @@ bool LoadPicture(const QString& path, SourcePicture& out, QString* error, QSize 
     return true;
 }
 
-bool LoadSourcePicture(AppContext& app, const QString& path) {
-    return LoadSourcePicture(app, path, app.settings.WallPaperPosition, PrimaryScreenInfo().size);
-}
-
-bool LoadSourcePicture(AppContext& app, const QString& path, const QString& position, QSize screen,
-                       QString* error) {
+bool LoadPictureFor(const QString& path, PositionMode position, QSize screen, SourcePicture& out,
+                    QString* error) {
     // The draw size needs the native size: a first look at the header.
     QSize drawSize;
     {
@@ -213,32 +206,26 @@ bool LoadSourcePicture(AppContext& app, const QString& path, const QString& posi
         if (ComputeWallpaperLayout(probe.size(), position, screen, layout) && !layout.tile)
             drawSize = QSize(int(std::ceil(layout.width)), int(std::ceil(layout.height)));
     }
-    SourcePicture picture;
-    if (!LoadPicture(path, picture, error, drawSize)) return false;
-    app.imgprev = std::move(picture);
-    return true;
+    return LoadPicture(path, out, error, drawSize);
 }
 
-QImage ComposeCanvas(AppContext& app, const ScreenInfo& screen) {
-    if (app.imgprev.isNull()) return QImage();
-    const QString& position = app.settings.WallPaperPosition;
+QImage ComposeWallpaper(const SourcePicture& source, const CompositionInputs& in) {
+    if (source.isNull()) return QImage();
     WallpaperLayout layout;
-    if (!ComputeWallpaperLayout(app.imgprev.nativeSize, position, screen.size, layout))
+    if (!ComputeWallpaperLayout(source.nativeSize, in.position, in.screen.size, layout))
         return QImage();
 
-    QImage canvas(screen.size, QImage::Format_RGB32);
+    QImage canvas(in.screen.size, QImage::Format_RGB32);
     if (canvas.isNull()) return QImage();
-    canvas.fill(colorFromBgr(app.platform.desktop->desktopColor()));
+    canvas.fill(colorFromBgr(in.desktopColor));
 
-    // The filtered picture becomes the source picture.
-    ApplyColorFilters(app.settings, app.imgprev.image);
-    const QImage& picture = app.imgprev.image;
-
+    // A filtered copy: the source stays as it was for the next composition.
+    const QImage picture = ApplyColorFilters(source.image, in.filters);
     {
         QPainter p(&canvas);
         if (layout.tile) {
             // Unscaled copies, each column top to bottom, columns left to right.
-            const QImage tile = scaledTo(picture, app.imgprev.nativeSize);
+            const QImage tile = scaledTo(picture, source.nativeSize);
             const int w = tile.width(), h = tile.height();
             for (int x = 0; x < canvas.width(); x += w)
                 for (int y = 0; y < canvas.height(); y += h)
@@ -255,84 +242,27 @@ QImage ComposeCanvas(AppContext& app, const ScreenInfo& screen) {
         }
     }
 
-    const Settings& s = app.settings;
-    if (s.WaterMarkVisible) {
-        WatermarkSurface surface(canvas, screen.dpi);
-        surface.setFont(s.WaterMarkFont, s.WaterMarkSize, s.WaterMarkBold, s.WaterMarkItalic,
-                        s.WaterMarkUnderLine);
-        surface.setColor(colorFromBgr(quint32(s.WaterMarkColor)));
-        DrawWatermark(s.WaterMarkText, surface, s.WaterMarkPos, screen.workArea,
-                      CurrentWatermarkFields(app));
+    const WatermarkSettings& w = in.watermark;
+    if (w.WaterMarkVisible) {
+        WatermarkSurface surface(canvas, in.screen.dpi);
+        surface.setFont(w.WaterMarkFont, w.WaterMarkSize, w.WaterMarkBold, w.WaterMarkItalic,
+                        w.WaterMarkUnderLine);
+        surface.setColor(colorFromBgr(quint32(w.WaterMarkColor)));
+        DrawWatermark(w.WaterMarkText, surface, w.WaterMarkPos, in.screen.workArea, in.fields);
     }
     return canvas;
 }
 
-bool ComposeWallpaper(AppContext& app) {
-    return ComposeWallpaper(app, PrimaryScreenInfo());
-}
-
-bool ComposeWallpaper(AppContext& app, const ScreenInfo& screen) {
-    const QImage canvas = ComposeCanvas(app, screen);
-    if (canvas.isNull()) return false;
-    // Through a temporary file and a rename: the previous bitmap stays whole
-    // until the new one is complete.
-    QSaveFile file(app.paths.WallpaperBitmapPath);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(canvas)) {
-        file.cancelWriting();
-        return false;
+bool WriteWallpaperBitmap(const QImage& canvas, const QString& path, QString* error) {
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "bmp");
+        if (!writer.write(canvas)) {
+            if (error) *error = writer.errorString();
+            return false;
+        }
     }
-    if (!file.commit()) return false;
-    SetDesktopWallpaper(app, app.settings.WallPaperPosition);
-    return true;
-}
-
-void SetDesktopWallpaper(AppContext& app, const QString& position) {
-    app.platform.desktop->setWallpaper(app.paths.WallpaperBitmapPath, position);
-}
-
-SetAsWallpaperResult SetSelectedPictureAsWallpaper(AppContext& app, const QString& folder,
-                                                   const QString& fileName, int selectedIndex,
-                                                   const SetAsWallpaperChoices& choices,
-                                                   QString* error) {
-    return SetSelectedPictureAsWallpaper(app, folder, fileName, selectedIndex, choices,
-                                         PrimaryScreenInfo(), error);
-}
-
-SetAsWallpaperResult SetSelectedPictureAsWallpaper(AppContext& app, const QString& folder,
-                                                   const QString& fileName, int selectedIndex,
-                                                   const SetAsWallpaperChoices& choices,
-                                                   const ScreenInfo& screen, QString* error) {
-    if (selectedIndex < 0) return SetAsWallpaperResult::NothingSelected;
-    Settings& s = app.settings;
-    const QString path = AddBackslash(folder) + fileName;
-    // Loaded for the chosen position, so that a reduced decode fits it.
-    if (!LoadSourcePicture(app, path, choices.cmbposition, screen.size, error))
-        return SetAsWallpaperResult::LoadFailed;
-
-    const QString position = s.WallPaperPosition;
-    const qint16 red = s.ERed, green = s.EGreen, blue = s.EBlue, bright = s.EBright;
-    const bool invert = s.EInvert;
-    const double gamma = s.EGamma;
-
-    s.ERed = qint16(choices.HSRed);
-    s.EGreen = qint16(choices.HSGreen);
-    s.EBlue = qint16(choices.HSBlue);
-    s.EBright = qint16(choices.HSBright);
-    s.EInvert = choices.chkinvertcolor;
-    s.WallPaperPosition = choices.cmbposition;
-    s.EGamma = GammaFromBar(choices.HSGamma);
-    s.CurWallPaper = selectedIndex + 1;
-
-    const bool ok = ComposeWallpaper(app, screen);
-
-    s.WallPaperPosition = position;
-    s.ERed = red;
-    s.EGreen = green;
-    s.EBlue = blue;
-    s.EBright = bright;
-    s.EInvert = invert;
-    s.EGamma = gamma;
-    return ok ? SetAsWallpaperResult::Done : SetAsWallpaperResult::ComposeFailed;
+    return WriteFileAtomically(path, bytes, error);
 }

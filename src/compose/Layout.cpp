@@ -1,6 +1,6 @@
 #include "compose/Layout.h"
 
-bool ComputeWallpaperLayout(QSize native, const QString& position, QSize screen,
+bool ComputeWallpaperLayout(QSize native, PositionMode position, QSize screen,
                             WallpaperLayout& out) {
     if (native.width() <= 0 || native.height() <= 0 || screen.width() <= 0 || screen.height() <= 0)
         return false;
@@ -12,9 +12,9 @@ bool ComputeWallpaperLayout(QSize native, const QString& position, QSize screen,
     const float sw = float(screen.width());
     const float sh = float(screen.height());
 
-    const bool fit = position == QLatin1String("Fit (Reduce/Enlarge)") ||
-                     (position == QLatin1String("Fit screen (Enlarge)") && h < sh && w < sw) ||
-                     (position == QLatin1String("Fit screen (Reduce)") && (h > sh || w > sw));
+    const bool fit = position == PositionMode::FitReduceEnlarge ||
+                     (position == PositionMode::FitEnlarge && h < sh && w < sw) ||
+                     (position == PositionMode::FitReduce && (h > sh || w > sw));
     if (fit) {
         if (a > b) {
             w = sw;
@@ -23,13 +23,13 @@ bool ComputeWallpaperLayout(QSize native, const QString& position, QSize screen,
             h = sh;
             w = sh * a;
         }
-    } else if (position == QLatin1String("Stretch")) {
+    } else if (position == PositionMode::Stretch) {
         w = sw;
         h = sh;
     }
     out.width = w;
     out.height = h;
-    out.tile = position == QLatin1String("Tile");
+    out.tile = position == PositionMode::Tile;
     out.x = out.tile ? 0.0 : (double(screen.width()) - double(w)) / 2.0;
     out.y = out.tile ? 0.0 : (double(screen.height()) - double(h)) / 2.0;
     return true;

@@ -2,7 +2,7 @@
 
 #include <QRectF>
 #include <QSize>
-#include <QString>
+#include "settings/Settings.h"
 
 // Where the picture goes on the screen-sized canvas for one position text.
 struct WallpaperLayout {
@@ -19,8 +19,8 @@ struct WallpaperLayout {
 
 // Computes the layout of a picture of `native` size on a `screen`-sized
 // canvas. Aspect ratios are single precision and the fitting tests strict,
-// so a picture exactly the size of the screen is not "enlarged". A text that
-// is not one of the six position modes draws the picture at native size,
+// so a picture exactly the size of the screen is not "enlarged". A position
+// that is not one of the six modes draws the picture at native size,
 // centred. Returns false for a zero-sized picture or screen.
-bool ComputeWallpaperLayout(QSize native, const QString& position, QSize screen,
+bool ComputeWallpaperLayout(QSize native, PositionMode position, QSize screen,
                             WallpaperLayout& out);

@@ -1,7 +1,5 @@
 #include "compose/Watermark.h"
 
-#include "settings/AppContext.h"
-
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <cmath>
@@ -110,21 +108,21 @@ QString FileBaseName(const QString& path) {
     return dot < 0 ? name : name.left(dot);
 }
 
-WatermarkFields CurrentWatermarkFields(const AppContext& app) {
+WatermarkFields WatermarkFieldsForPicture(const QString& path, const QDateTime& now) {
     WatermarkFields f;
-    f.now = QDateTime::currentDateTime();
-    if (app.settings.WPSource == 2) {
-        f.fullPath = f.fileName = f.baseName = QStringLiteral("Internet file");
-        return f;
-    }
-    const double cur = app.settings.CurWallPaper;
-    if (cur >= 1 && cur <= app.PictureList.size()) {
-        const QString path = app.PictureList.at(qsizetype(cur) - 1);
-        const QFileInfo info(path);
-        f.fullPath = path;
-        f.fileName = info.exists() ? info.fileName() : QString();
-        f.baseName = FileBaseName(path);
-    }
+    f.now = now;
+    if (path.isEmpty()) return f;
+    const QFileInfo info(path);
+    f.fullPath = path;
+    f.fileName = info.exists() ? info.fileName() : QString();
+    f.baseName = FileBaseName(path);
+    return f;
+}
+
+WatermarkFields WatermarkFieldsForInternet(const QDateTime& now) {
+    WatermarkFields f;
+    f.now = now;
+    f.fullPath = f.fileName = f.baseName = QStringLiteral("Internet file");
     return f;
 }
 

@@ -10,8 +10,6 @@
 #include <QRect>
 #include <QString>
 
-class AppContext;
-
 // The internal style marks the template's "<b>", "</b>", "<u>", "</u>",
 // "<i>", "</i>" become.
 enum WatermarkMark : ushort {
@@ -71,9 +69,12 @@ struct WatermarkFields {
     QLocale locale = QLocale::system();
 };
 
-// The fields for the current picture of `app`: "Internet file" for the
-// internet source; empty when CurWallPaper is outside PictureList.
-WatermarkFields CurrentWatermarkFields(const AppContext& app);
+// The fields for a picture file at the moment `now`; all empty for an empty
+// path (no current picture), and "#fn" empty when the file no longer exists.
+WatermarkFields WatermarkFieldsForPicture(const QString& path,
+                                          const QDateTime& now = QDateTime::currentDateTime());
+// The fields of an internet picture: "Internet file" for each name.
+WatermarkFields WatermarkFieldsForInternet(const QDateTime& now = QDateTime::currentDateTime());
 
 // The template with the eleven replacements made, in order, case-sensitive.
 QString PrepareWatermarkText(const QString& tmpl, const WatermarkFields& fields);

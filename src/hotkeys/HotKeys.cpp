@@ -1,7 +1,6 @@
 #include "hotkeys/HotKeys.h"
 
-#include "hotkeys/HotKeyActions.h"
-#include "settings/AppContext.h"
+#include "context/AppContext.h"
 
 #include <QObject>
 #include <array>
@@ -29,15 +28,17 @@ constexpr std::array<Modifier, 7> kModifiers = {{
 
 const QString kDispatcherName = QStringLiteral("tessaly-hotkey-dispatcher");
 
-// Carries the hot-key notifications of the platform service to the
-// dispatcher of one AppContext. It is a child of the service, so the
+// Carries the hot-key notifications of the platform service to the action
+// hook of one AppContext. It is a child of the service, so the
 // connection ends with it.
 class Dispatcher : public QObject {
 public:
     Dispatcher(AppContext& app, GlobalHotKeys* service) : QObject(service), m_app(&app) {
         setObjectName(kDispatcherName);
         connect(
-            service, &GlobalHotKeys::activated, this, [this](int id) { HotKeyAction(*m_app, id); },
+            service, &GlobalHotKeys::activated, this, [this](int id) {
+                if (m_app->hotKeyAction) m_app->hotKeyAction(id);
+            },
             Qt::QueuedConnection);
     }
     AppContext* app() const { return m_app; }

@@ -1,7 +1,8 @@
 #include "settings/ByteInversion.h"
 
+#include "settings/AtomicFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 void InvertBytes(QByteArray& buffer) {
     const qsizetype n = buffer.size();
@@ -22,12 +23,5 @@ bool InvertFileBytes(const QString& path) {
     if (bytes.isEmpty())
         return true;
     InvertBytes(bytes);
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    if (out.write(bytes) != bytes.size()) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    return WriteFileAtomically(path, bytes);
 }

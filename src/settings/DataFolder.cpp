@@ -1,7 +1,6 @@
 #include "settings/DataFolder.h"
 
 #include "platform/Components.h"
-#include "settings/AppContext.h"
 #include "settings/FileNames.h"
 
 #include <QCoreApplication>
@@ -32,12 +31,10 @@ QString ProgramDataFolder() {
     return exeDir;
 }
 
-void InitDataFolder(AppContext& app) {
-    if (app.programFolder.isEmpty())
-        app.programFolder = ProgramDataFolder();
-    const QString programFolder = AddBackslash(app.programFolder);
+DataPaths InitDataFolder(const QString& programFolderPath, bool widgets) {
+    const QString programFolder = AddBackslash(programFolderPath);
 
-    const QString special = SpecialFolder(app.IsNT ? 26 : 5);
+    const QString special = SpecialFolder(widgets ? 26 : 5);
     QString folder = special.isEmpty() ? programFolder
                                        : AddBackslash(special) + QStringLiteral("Orvane Tessaly") +
                                              QDir::separator();
@@ -46,5 +43,5 @@ void InitDataFolder(AppContext& app) {
         QDir().mkpath(folder);
     if (!QFileInfo(folder).isDir())
         folder = programFolder;
-    app.paths = MakeDataPaths(folder);
+    return MakeDataPaths(folder);
 }

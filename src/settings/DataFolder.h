@@ -2,14 +2,23 @@
 
 #include <QString>
 
-class AppContext;
-struct DataPaths;
+// Full paths of the data files, fixed once at start-up by InitDataFolder.
+struct DataPaths {
+    QString DataFolder; // always ends with the path separator
+    QString WallPapersListPath;
+    QString CataloguePath;       // "wpdlurls.tar"
+    QString InternetListPath;    // "wpdlfiles.dat"
+    QString FeedsListPath;       // "FeedsList.tsy"
+    QString CacheFilePath;       // "IntCacheFile.dat"
+    QString CacheIndexPath;      // "IntCacheIndexFile.dat"
+    QString WallpaperBitmapPath; // "Orvane Wallpaper.bmp"
+};
 
 // Chooses the data folder ("Orvane Tessaly" in the user's application data
 // folder, or in the documents folder where widgets do not exist), creates it
-// and fixes every data file path. Falls back to the program's folder when
-// neither can be had.
-void InitDataFolder(AppContext& app);
+// and fixes every data file path. Falls back to `programFolder` when neither
+// can be had.
+DataPaths InitDataFolder(const QString& programFolder, bool widgets);
 
 // Every data file path inside `dataFolder` (which ends with the separator).
 DataPaths MakeDataPaths(const QString& dataFolder);

@@ -1,9 +1,9 @@
 #include "settings/PictureListFile.h"
 
+#include "settings/AtomicFile.h"
 #include "settings/FileNames.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 std::optional<QString> TextLineReader::ReadTextLine() {
     if (atEnd())
@@ -50,12 +50,5 @@ bool WritePictureListFile(const QString& path, const PictureListData& data, bool
         for (const QString& f : data.folders)
             line(f);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(out) != out.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteFileAtomically(path, out);
 }

@@ -4,6 +4,48 @@
 #include <QtGlobal>
 #include <array>
 
+// Where the pictures come from. Stored as its number.
+enum class WallpaperSource : qint16 {
+    LocalFiles = 0,   // "Local Files list"
+    LocalFolders = 1, // "Local Folders list"
+    Internet = 2,     // "Internet"
+};
+
+// How the next picture is chosen. Stored as its number.
+enum class ChangeTechnique : qint16 {
+    Random = 0,
+    Sequence = 1,
+};
+
+// How the picture is laid out on the screen. `Clear` only ever comes from the
+// clear commands; `Other` is a stored text outside the table, which draws the
+// picture centred at its own size.
+enum class PositionMode {
+    Center,
+    Tile,
+    Stretch,
+    FitReduce,        // "Fit screen (Reduce)"
+    FitEnlarge,       // "Fit screen (Enlarge)"
+    FitReduceEnlarge, // "Fit (Reduce/Enlarge)"
+    Clear,
+    Other,
+};
+
+// A position as stored (its text, kept exactly, also when it is not one of
+// the known ones) and as the program uses it (its mode).
+struct WallpaperPosition {
+    PositionMode mode = PositionMode::Center;
+    QString text = QStringLiteral("Center");
+
+    static WallpaperPosition fromText(const QString& text);
+    static WallpaperPosition of(PositionMode mode);
+    bool operator==(const WallpaperPosition& o) const { return text == o.text; }
+};
+
+// The text of each position mode, in the order the settings window offers
+// them; empty for `Other`.
+QString PositionText(PositionMode mode);
+
 // A font with its text colour, as the desktop widgets store it per element.
 struct FontSet {
     QString name = QStringLiteral("MS Sans Serif");
@@ -14,37 +56,26 @@ struct FontSet {
     qint32 color = 0xFFFFFF; // 0x00BBGGRR
 };
 
-// Every option of the program, one field per stored key, with its default.
-// The in-memory values are the truth while the program runs.
-struct Settings {
-    // Section "Options", in reading order.
-    bool WallpaperTimer = true;
-    double IntervalTimer = 10;
-    bool WallpaperStartup = true;
-    qint16 TechniqueTimer = 1;
-    bool AutoStart = true;
-    QString WallPaperPosition = QStringLiteral("Center");
-    double CurWallPaper = 0;
-    bool SubFols = true;
+// The colour adjustments of the wallpaper ("Colors" page): brightness in
+// percent, offsets added to the red, green and blue channels, inversion and
+// the gamma exponent.
+struct ColorFilterSettings {
     qint16 EBright = 100;
     qint16 EBlue = 0;
     qint16 EGreen = 0;
     qint16 ERed = 0;
     bool EInvert = false;
     double EGamma = 1;
-    qint16 WPSource = 0;
-    bool BubbleFileName = false;
-    qint16 CPULimit = 90;
-    bool IsCPULimit = false;
-    bool IsDelayWhenLocked = false;
-    QString IntProxy;
-    bool IntUseProxy = false;
-    qint16 IntTimeOut = 60;
-    QString IntCatCode;
-    double IntCoolDown = 900000;
-    bool IntIgnore = true;
-    bool IntTray = true;
-    bool IntEnableCaching = true;
+
+    // All six at their neutral values: the picture would not change.
+    bool isNeutral() const {
+        return EGamma == 1.0 && EBright == 100 && ERed == 0 && EGreen == 0 && EBlue == 0 &&
+               !EInvert;
+    }
+};
+
+// The text drawn on the wallpaper ("Watermark" page).
+struct WatermarkSettings {
     QString WaterMarkText = QStringLiteral("Orvane Tessaly - #fn");
     bool WaterMarkVisible = true;
     qint16 WaterMarkPos = 5;
@@ -54,9 +85,23 @@ struct Settings {
     bool WaterMarkUnderLine = false;
     bool WaterMarkItalic = false;
     bool WaterMarkBold = true;
+};
 
-    // Desktop widgets; read and written only where widgets exist.
-    qint16 Transparency = 150;
+// Connection and stepping of the internet source ("Internet" page).
+struct InternetSettings {
+    QString IntProxy;
+    bool IntUseProxy = false;
+    qint16 IntTimeOut = 60;
+    QString IntCatCode;
+    double IntCoolDown = 900000;
+    bool IntIgnore = true;
+    bool IntTray = true;
+    bool IntEnableCaching = true;
+};
+
+// The desktop calendar ("Calendar" page); read and written only where
+// widgets exist.
+struct CalendarSettings {
     FontSet Ctitle = {QStringLiteral("MS Sans Serif"), 12, true};
     FontSet CDnames = {QStringLiteral("MS Sans Serif"), 8, true};
     FontSet CD = {QStringLiteral("MS Sans Serif"), 8, false};
@@ -65,6 +110,10 @@ struct Settings {
     float CalLeft = 1440;
     bool CalV = true;
     bool CalOnTop = false;
+};
+
+// The desktop clock ("Clock" page); read and written only where widgets exist.
+struct ClockSettings {
     FontSet ClockDigit = {QStringLiteral("MS Sans Serif"), 8, true};
     qint32 Sec = 0xFFFFFF;
     qint32 Min = 0xFFFFFF;
@@ -73,6 +122,38 @@ struct Settings {
     float ClockLeft = 1440;
     bool ClockV = true;
     bool ClockOnTop = false;
+};
+
+// Every option of the program, one field per stored key, with its default,
+// grouped by the settings page that edits them. The in-memory values are the
+// truth while the program runs.
+struct Settings : ColorFilterSettings,
+                  WatermarkSettings,
+                  InternetSettings,
+                  CalendarSettings,
+                  ClockSettings {
+    // "Wallpaper" page and the timer.
+    bool WallpaperTimer = true;
+    double IntervalTimer = 10;
+    bool WallpaperStartup = true;
+    ChangeTechnique TechniqueTimer = ChangeTechnique::Sequence;
+    bool AutoStart = true;
+    WallpaperPosition WallPaperPosition;
+    // One-based position in the picture list of the current picture; 0 = none.
+    double CurWallPaper = 0;
+    bool SubFols = true;
+    WallpaperSource WPSource = WallpaperSource::LocalFiles;
+    bool BubbleFileName = false;
+    // "Advanced" page.
+    qint16 CPULimit = 90;
+    bool IsCPULimit = false;
+    bool IsDelayWhenLocked = false;
+    // Widget translucency; read and written only where widgets exist.
+    qint16 Transparency = 150;
+
+    const ColorFilterSettings& colors() const { return *this; }
+    const WatermarkSettings& watermark() const { return *this; }
+    const InternetSettings& internet() const { return *this; }
 };
 
 // One global hot-key binding. `Modifiers` is the combination code 0 … 6,

@@ -1,6 +1,7 @@
 #include "settings/SettingsIO.h"
 
-#include "settings/AppContext.h"
+#include "platform/SettingsStore.h"
+#include "settings/Settings.h"
 #include "settings/StoredText.h"
 
 #include <variant>
@@ -9,7 +10,9 @@
 namespace {
 
 using Field = std::variant<bool Settings::*, qint16 Settings::*, qint32 Settings::*,
-                           float Settings::*, double Settings::*, QString Settings::*>;
+                           float Settings::*, double Settings::*, QString Settings::*,
+                           WallpaperSource Settings::*, ChangeTechnique Settings::*,
+                           WallpaperPosition Settings::*>;
 
 struct Key {
     const char* section;
@@ -75,6 +78,21 @@ std::optional<qint32> convert(const QString& t, qint32*) { return StoredText::to
 std::optional<float> convert(const QString& t, float*) { return StoredText::toFloat(t); }
 std::optional<double> convert(const QString& t, double*) { return StoredText::toDouble(t); }
 std::optional<QString> convert(const QString& t, QString*) { return t; }
+// A number outside the known values is as good as a missing one: the key
+// takes its default.
+std::optional<WallpaperSource> convert(const QString& t, WallpaperSource*) {
+    const std::optional<qint16> n = StoredText::toInt16(t);
+    if (!n || *n < 0 || *n > 2) return std::nullopt;
+    return WallpaperSource(*n);
+}
+std::optional<ChangeTechnique> convert(const QString& t, ChangeTechnique*) {
+    const std::optional<qint16> n = StoredText::toInt16(t);
+    if (!n || *n < 0 || *n > 1) return std::nullopt;
+    return ChangeTechnique(*n);
+}
+std::optional<WallpaperPosition> convert(const QString& t, WallpaperPosition*) {
+    return WallpaperPosition::fromText(t);
+}
 
 QString toText(bool v) { return StoredText::fromBool(v); }
 QString toText(qint16 v) { return StoredText::fromInt(v); }
@@ -82,6 +100,9 @@ QString toText(qint32 v) { return StoredText::fromInt(v); }
 QString toText(float v) { return StoredText::fromFloat(v); }
 QString toText(double v) { return StoredText::fromDouble(v); }
 QString toText(const QString& v) { return v; }
+QString toText(WallpaperSource v) { return StoredText::fromInt(qint16(v)); }
+QString toText(ChangeTechnique v) { return StoredText::fromInt(qint16(v)); }
+QString toText(const WallpaperPosition& v) { return v.text; }
 
 // The stored value of one key converted to T, or `fallback` when the key is
 // missing or its text does not convert.
@@ -145,29 +166,26 @@ QString hotKeySection(int index) { return QStringLiteral("HK%1").arg(index); }
 
 } // namespace
 
-void LoadSettings(AppContext& app) {
-    const SettingsStore& store = *app.platform.store;
-    Settings& s = app.settings;
+void LoadSettings(const SettingsStore& store, Settings& s, HotKeyTable& hotKeys, bool widgets) {
     for (const Key& k : optionKeys())
         readField(store, s, k.section, k.name, k.field);
-    if (app.IsNT) {
+    if (widgets) {
         for (const WidgetKey& k : widgetKeys()) {
             visitWidgetKey(
                 k, [&](const Field& f) { readField(store, s, k.section, k.name, f); },
                 [&](FontSet Settings::*fs) { LoadFontSet(store, s.*fs, QString::fromLatin1(k.section)); });
         }
     }
-    PresetHotKeys(app);
-    LoadHotKeys(app);
+    PresetHotKeys(hotKeys);
+    LoadHotKeys(store, hotKeys);
 }
 
-bool SaveSettings(AppContext& app) {
-    SettingsStore& store = *app.platform.store;
-    const Settings& s = app.settings;
+bool SaveSettings(SettingsStore& store, const Settings& s, const HotKeyTable& hotKeys,
+                  bool widgets) {
     for (const Key& k : optionKeys())
         writeField(store, s, k.section, k.name, k.field);
     store.setValue(QStringLiteral("Options"), QStringLiteral("1strun"), StoredText::fromBool(false));
-    if (app.IsNT) {
+    if (widgets) {
         const WidgetKey* transparency = nullptr;
         for (const WidgetKey& k : widgetKeys()) {
             if (qstrcmp(k.name, "Transparency") == 0) {
@@ -182,20 +200,19 @@ bool SaveSettings(AppContext& app) {
             writeField(store, s, transparency->section, transparency->name,
                        std::get<Field>(transparency->field));
     }
-    SaveHotKeys(app);
+    SaveHotKeys(store, hotKeys);
     return store.sync();
 }
 
-void PresetHotKeys(AppContext& app) {
+void PresetHotKeys(HotKeyTable& hotKeys) {
     static constexpr qint16 keys[] = {0x43, 0x53, 0x44, 0x52}; // C, S, D, R
     for (int i = 0; i < 4; ++i)
-        app.HotKeys[i].Key = keys[i];
+        hotKeys[i].Key = keys[i];
 }
 
-void LoadHotKeys(AppContext& app) {
-    const SettingsStore& store = *app.platform.store;
-    for (int i = 0; i < int(app.HotKeys.size()); ++i) {
-        HotKey& hk = app.HotKeys[i];
+void LoadHotKeys(const SettingsStore& store, HotKeyTable& hotKeys) {
+    for (int i = 0; i < int(hotKeys.size()); ++i) {
+        HotKey& hk = hotKeys[i];
         const QString section = hotKeySection(i);
         hk.Enabled = readValue(store, section, QStringLiteral("Enabled"), false);
         hk.Modifiers = readValue<qint16>(store, section, QStringLiteral("ShiftKey"), 2);
@@ -203,10 +220,9 @@ void LoadHotKeys(AppContext& app) {
     }
 }
 
-void SaveHotKeys(AppContext& app) {
-    SettingsStore& store = *app.platform.store;
-    for (int i = 0; i < int(app.HotKeys.size()); ++i) {
-        const HotKey& hk = app.HotKeys[i];
+void SaveHotKeys(SettingsStore& store, const HotKeyTable& hotKeys) {
+    for (int i = 0; i < int(hotKeys.size()); ++i) {
+        const HotKey& hk = hotKeys[i];
         const QString section = hotKeySection(i);
         store.setValue(section, QStringLiteral("Enabled"), StoredText::fromBool(hk.Enabled));
         store.setValue(section, QStringLiteral("ShiftKey"), StoredText::fromInt(hk.Modifiers));

@@ -1,22 +1,26 @@
 #pragma once
 
-class AppContext;
+#include "settings/Settings.h"
+
 class SettingsStore;
 
-// Reads every option from the store into memory. A missing key, or a stored
-// text that does not convert to the key's type, gives that key its default;
-// the other keys load as usual. Widget keys are read only when IsNT.
+// Reads every option from the store into `s`. A missing key, or a stored
+// text that does not convert to the key's type (a source or technique
+// number outside its values among them), gives that key its default; the
+// other keys load as usual. The widget keys are read only with `widgets`.
 // Ends with the hot-key preset and LoadHotKeys.
-void LoadSettings(AppContext& app);
+void LoadSettings(const SettingsStore& store, Settings& s, HotKeyTable& hotKeys, bool widgets);
 
-// Writes every option, "1strun" as "False", the widget keys when IsNT
+// Writes every option, "1strun" as "False", the widget keys with `widgets`
 // ("Transparency" last), then the hot keys. False when the store could not
 // be written.
-bool SaveSettings(AppContext& app);
+bool SaveSettings(SettingsStore& store, const Settings& s, const HotKeyTable& hotKeys,
+                  bool widgets);
 
-void PresetHotKeys(AppContext& app);
-void LoadHotKeys(AppContext& app);
-void SaveHotKeys(AppContext& app);
+// The keys C, S, D and R on the first four hot keys, before anything is loaded.
+void PresetHotKeys(HotKeyTable& hotKeys);
+void LoadHotKeys(const SettingsStore& store, HotKeyTable& hotKeys);
+void SaveHotKeys(SettingsStore& store, const HotKeyTable& hotKeys);
 
 // The two values Main reads straight from the store before anything is loaded.
 bool StoredAutoStart(const SettingsStore& store);

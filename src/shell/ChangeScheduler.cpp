@@ -1,7 +1,7 @@
 #include "shell/ChangeScheduler.h"
 
 #include "collection/Collection.h"
-#include "settings/AppContext.h"
+#include "context/AppContext.h"
 #include "shell/SystemAway.h"
 
 bool ChangeScheduler::IsDue(qint64 lastChangeTick, double intervalMinutes, qint64 now) {

@@ -23,6 +23,16 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         else if (a == QLatin1String("--version"))
             cl.version = true;
     }
+    if (cl.logOn || cl.remote != Remote::None || cl.help || cl.version) return cl;
+    // Anything else must be the log-on switch spelt with blanks around it
+    // (which counts as a manual start); an option the program does not know
+    // is refused rather than taken for a plain start.
+    for (const QString& a : arguments) {
+        if (a.trimmed().compare(QLatin1String("/y"), Qt::CaseInsensitive) != 0) {
+            cl.unknown = a;
+            break;
+        }
+    }
     return cl;
 }
 
@@ -58,6 +68,6 @@ QString CommandLineUsage() {
         "  --help          show this help\n"
         "  --version       show the version\n"
         "\n"
-        "With Tessaly already running, the option is handed to it. Any other\n"
-        "command line starts Tessaly and opens its settings window.\n");
+        "With Tessaly already running, the option is handed to it. Without an\n"
+        "option, Tessaly starts and opens its settings window.\n");
 }

@@ -12,6 +12,8 @@ struct CommandLine {
     Remote remote = Remote::None;
     bool help = false;
     bool version = false;
+    // The first argument the program does not know; empty when all are known.
+    QString unknown;
 
     static CommandLine parse(const QStringList& arguments); // without the program name
     // The message a running instance receives for this start.

@@ -2,10 +2,10 @@
 
 #include "collection/Collection.h"
 #include "compose/Compose.h"
-#include "hotkeys/HotKeyActions.h"
+#include "shell/HotKeyActions.h"
 #include "hotkeys/HotKeys.h"
 #include "platform/SingleInstance.h"
-#include "settings/AppContext.h"
+#include "context/AppContext.h"
 #include "settings/DataFolder.h"
 #include "settings/FileNames.h"
 #include "settings/PictureListFile.h"
@@ -50,10 +50,19 @@ Program::Program(AppContext& app, CommandLine commandLine, QObject* parent)
     m_app.setChangeTimer = [this](bool on) { m_tray->setChangeTimer(on); };
     m_app.showSettingsWindow = [this] { showSettingsWindow(); };
     m_app.processEvents = [] { QCoreApplication::processEvents(); };
+    m_app.hotKeyAction = [this](int id) { HotKeyAction(m_app, id); };
+    // The timer, the picture list and the hot keys follow every change of
+    // their settings, whoever made it.
+    connect(&m_app.events, &SettingsEvents::changed, this, [this](SettingsParts parts) {
+        if (m_ended) return;
+        if (parts & (SettingsPart::Timer | SettingsPart::PictureLists))
+            RefreshSettings(m_app, parts.testFlag(SettingsPart::PictureLists));
+        if (parts.testFlag(SettingsPart::HotKeys)) RegisterHotKeys(m_app);
+    });
     connect(m_tray.get(), &frmtray::settingsRequested, this, &Program::showSettingsWindow);
     connect(m_tray.get(), &frmtray::nextWallpaperRequested, this, [this] { NextWallpaper(m_app); });
     connect(m_tray.get(), &frmtray::clearWallpaperRequested, this,
-            [this] { SetDesktopWallpaper(m_app, QStringLiteral("Clear")); });
+            [this] { ClearWallpaper(m_app); });
     connect(m_tray.get(), &frmtray::aboutRequested, this, &Program::showAbout);
     connect(m_tray.get(), &frmtray::helpRequested, this,
             [this] { m_app.platform.shell->openUrl(helpUrl(m_app, 5)); });
@@ -64,17 +73,24 @@ Program::~Program() {
     m_app.setChangeTimer = nullptr;
     m_app.showSettingsWindow = nullptr;
     m_app.processEvents = nullptr;
+    m_app.hotKeyAction = nullptr;
 }
 
 void Program::Main() {
     InitDataFolder(m_app);
     LoadSettings(m_app);
     const bool firstRun = StoredFirstRun(*m_app.platform.store);
+    // The icon with its menu comes first, so that a long first folder scan
+    // shows its progress beside a live icon.
+    m_tray->PlaceTray();
     if (firstRun)
         FirstRunSetup();
     else
         RefreshSettings(m_app, true);
-    m_tray->PlaceTray();
+    // Events are processed during folder scans: the program may have been
+    // asked to end meanwhile. It has saved its settings then, and nothing
+    // more may change.
+    if (m_ended) return;
     // Desktop widgets (clock, calendar) are arranged here once they exist.
     RegisterHotKeys(m_app);
 
@@ -93,17 +109,27 @@ void Program::Main() {
             NextWallpaper(m_app);
     }
     // A remote-control option with no instance running: do its action now.
-    switch (m_commandLine.remote) {
+    runRemote(m_commandLine.remote);
+}
+
+void Program::runRemote(CommandLine::Remote remote) {
+    switch (remote) {
     case CommandLine::Remote::Next:
-        HotKeyAction(m_app, 1);
+        NextWallpaper(m_app);
         break;
     case CommandLine::Remote::Clear:
-        HotKeyAction(m_app, 0);
+        ClearWallpaper(m_app);
         break;
     case CommandLine::Remote::ToggleTimer:
-        HotKeyAction(m_app, 2);
+        ToggleAutomaticChanging(m_app);
         break;
-    default:
+    case CommandLine::Remote::Settings:
+        showSettingsWindow();
+        break;
+    case CommandLine::Remote::Quit:
+        EndProgram();
+        break;
+    case CommandLine::Remote::None:
         break;
     }
 }
@@ -117,9 +143,10 @@ void Program::FirstRunSetup() {
     if (!WritePictureListFile(m_app.paths.WallPapersListPath, list, false))
         std::fprintf(stderr, "Tessaly: could not write %s\n", qPrintable(m_app.paths.WallPapersListPath));
     RefreshSettings(m_app, true);
-    m_app.settings.WallPaperPosition = QStringLiteral("Fit (Reduce/Enlarge)");
-    if (LoadSourcePicture(m_app, AddBackslash(m_app.programFolder) + QStringLiteral("sample.jpg")))
-        ComposeWallpaper(m_app);
+    if (m_ended) return;
+    m_app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::FitReduceEnlarge);
+    ShowPictureAsWallpaper(m_app, AddBackslash(m_app.programFolder) + QStringLiteral("sample.jpg"),
+                           CompositionChoices::stored(m_app.settings));
 }
 
 void Program::EndProgram() {
@@ -149,16 +176,17 @@ void Program::showAbout() {
 }
 
 void Program::handleMessage(const QString& message) {
+    if (m_ended) return;
     if (message == Messages::Restore)
-        showSettingsWindow();
+        runRemote(CommandLine::Remote::Settings);
     else if (message == Messages::End)
-        EndProgram();
+        runRemote(CommandLine::Remote::Quit);
     else if (message == Messages::Next)
-        HotKeyAction(m_app, 1);
+        runRemote(CommandLine::Remote::Next);
     else if (message == Messages::Clear)
-        HotKeyAction(m_app, 0);
+        runRemote(CommandLine::Remote::Clear);
     else if (message == Messages::ToggleTimer)
-        HotKeyAction(m_app, 2);
+        runRemote(CommandLine::Remote::ToggleTimer);
 }
 
 int RunTessaly(int argc, char** argv) {
@@ -166,6 +194,11 @@ int RunTessaly(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
     const CommandLine cl = CommandLine::parse(args);
+    if (!cl.unknown.isEmpty()) {
+        std::fprintf(stderr, "tessaly: unknown option '%s'\n\n%s", qPrintable(cl.unknown),
+                     qPrintable(CommandLineUsage()));
+        return 2;
+    }
     if (cl.help) {
         std::fputs(qPrintable(CommandLineUsage()), stdout);
         return 0;

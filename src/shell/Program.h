@@ -35,6 +35,8 @@ public:
     void showAbout();
     // A message from a later start of the program.
     void handleMessage(const QString& message);
+    // Does what a command-line option asks of the running program.
+    void runRemote(CommandLine::Remote remote);
 
     frmtray& tray() { return *m_tray; }
 

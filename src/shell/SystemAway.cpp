@@ -1,6 +1,6 @@
 #include "shell/SystemAway.h"
 
-#include "settings/AppContext.h"
+#include "context/AppContext.h"
 
 bool IsScreenSaverRunning(AppContext& app) {
     return app.platform.probes && app.platform.probes->isScreenSaverRunning();

@@ -1,12 +1,11 @@
 #include "shell/frmtray.h"
 
-#include "settings/AppContext.h"
+#include "context/AppContext.h"
 
 #include <QAction>
 #include <QIcon>
 #include <QMenu>
 #include <QSystemTrayIcon>
-#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -116,25 +115,19 @@ void frmtray::buildMenu() {
     toggle(mnucalendaralwaysontop, &Settings::CalOnTop);
 }
 
-QString frmtray::currentPicture() const {
-    const double cur = m_app.settings.CurWallPaper;
-    // Only a whole position inside the list names an entry.
-    if (m_app.settings.WPSource == 2 || !(cur >= 1) || cur != std::floor(cur) ||
-        cur > m_app.PictureList.size())
-        return {};
-    return m_app.PictureList.at(static_cast<qsizetype>(cur) - 1);
-}
-
 void frmtray::prepareMenu() {
     // "Current wallpaper" only while a local picture is the current one.
-    m_shownPicture = currentPicture();
+    m_shownPicture = m_app.currentPicture();
     mnuwallpapercurrentwallpaper->setVisible(!m_shownPicture.isEmpty());
     if (!m_shownPicture.isEmpty())
         mnuwallpapercurrentfilename->setText(literalCaption(m_shownPicture));
 
-    mnuclock->setVisible(m_app.IsNT);
-    mnucalendar->setVisible(m_app.IsNT);
-    if (m_app.IsNT) {
+    // The clock and calendar are offered only where their windows exist, so
+    // the menu never claims a widget is shown that is not.
+    const bool widgets = m_app.IsNT && m_app.widgetWindows;
+    mnuclock->setVisible(widgets);
+    mnucalendar->setVisible(widgets);
+    if (widgets) {
         mnuclockshow->setChecked(m_app.settings.ClockV);
         mnuclockalwaysontop->setChecked(m_app.settings.ClockOnTop);
         mnucalendarshow->setChecked(m_app.settings.CalV);

@@ -71,8 +71,6 @@ signals:
 private:
     void buildMenu();
     void onTimer1();
-    // The picture the "Current wallpaper" items act on, empty when none.
-    QString currentPicture() const;
 
     AppContext& m_app;
     QSystemTrayIcon* m_icon = nullptr;

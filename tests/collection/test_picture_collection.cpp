@@ -57,9 +57,10 @@ struct CollectionTest : ::testing::Test {
     std::vector<int> steps(int n) {
         std::vector<int> shown;
         for (int i = 0; i < n; ++i) {
-            NextWallpaper(app);
+            const ChangeResult r = NextWallpaper(app);
             shown.push_back(int(app.settings.CurWallPaper));
-            EXPECT_EQ(app.imgprev.nativeSize.width() - 10, shown.back());
+            EXPECT_TRUE(r.changed());
+            EXPECT_EQ(r.picture, app.PictureList.value(shown.back() - 1));
         }
         return shown;
     }
@@ -82,7 +83,7 @@ TEST_F(CollectionTest, FolderExampleMissingAndOverlappingFolders) {
     // A missing folder (or none, or a file) adds nothing and the next folder is
     // still scanned; a folder listed inside another lists its pictures twice.
     writeList({t.path("missing"), "", root + "/readme.txt", root + "/", root + "/sub"});
-    app.settings.WPSource = 1;
+    app.settings.WPSource = WallpaperSource::LocalFolders;
     RefreshSettings(app, true);
     EXPECT_EQ(app.PictureList, rootPictures + sub + sub);
     app.settings.SubFols = false;
@@ -115,12 +116,13 @@ TEST_F(CollectionTest, SourcesReadOrSkipTheRightSectionsAndAMissingListFileKeeps
 
     const QString picture = write("f/in-folder.jpg");
     writeList({t.path("f")}, {{"/elsewhere/", "one.jpg"}, {"/elsewhere", "two.png"}});
-    const std::vector<std::pair<int, QStringList>> rows = {
-        {2, {}},
-        {0, {"/elsewhere/one.jpg", "/elsewhere/two.png"}}, // the folders are never scanned
-        {1, {picture}}};
+    const std::vector<std::pair<WallpaperSource, QStringList>> rows = {
+        {WallpaperSource::Internet, {}},
+        {WallpaperSource::LocalFiles,
+         {"/elsewhere/one.jpg", "/elsewhere/two.png"}}, // the folders are never scanned
+        {WallpaperSource::LocalFolders, {picture}}};
     for (const auto& [source, expected] : rows) {
-        SCOPED_TRACE(source);
+        SCOPED_TRACE(int(source));
         app.settings.WPSource = source;
         RefreshSettings(app, true);
         EXPECT_EQ(app.PictureList, expected);
@@ -142,7 +144,7 @@ TEST_F(CollectionTest, TickDuringAScanSeesThePartialListAndNoSecondScanStarts) {
         write(QString("set/p%1.jpg").arg(i));
     const QString later = write("later/only.png");
     writeList({t.path("set")});
-    app.settings.WPSource = 1;
+    app.settings.WPSource = WallpaperSource::LocalFolders;
 
     qsizetype seen = -1;
     app.processEvents = [&] {
@@ -187,7 +189,7 @@ TEST_F(CollectionTest, SequenceSkipsAnEmptyListWrapsAndRestartsWhenTheListShrank
 }
 
 TEST_F(CollectionTest, RandomSkipsAnEmptyListAlternatesOverTwoAndRecomposesOne) {
-    app.settings.TechniqueTimer = 0;
+    app.settings.TechniqueTimer = ChangeTechnique::Random;
     app.settings.CurWallPaper = 1;
     NextWallpaper(app); // an empty list changes nothing
     EXPECT_EQ(app.settings.CurWallPaper, 1);
@@ -221,9 +223,10 @@ TEST_F(CollectionTest, PicturesThatDoNotLoadLeaveTheDesktopAsItWas) {
     };
     for (int k = 1; k <= app.PictureList.size(); ++k) {
         SCOPED_TRACE(qPrintable(app.PictureList[k - 1]));
-        NextWallpaper(app);
+        const ChangeResult r = NextWallpaper(app);
         EXPECT_EQ(app.settings.CurWallPaper, k);
-        EXPECT_EQ(app.imgprev.nativeSize.width(), 12);
+        EXPECT_EQ(r.status,
+                  k == 1 ? ChangeResult::Status::Changed : ChangeResult::Status::LoadFailed);
         EXPECT_EQ(t.desktop->calls.size(), 1u);
     }
 }

@@ -1,19 +1,27 @@
-// Composition geometry, checked on the pixels of the saved bitmap.
+// Composition geometry, checked on the pixels of the canvas.
 #include "ComposeTestUtil.h"
-#include "FakePlatform.h"
 #include "compose/Compose.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 // The quadrants' colours, and the desktop colour the fake desktop reports.
 constexpr QRgb R = 0xFF0000, G = 0x00FF00, B = 0x0000FF, Y = 0xFFFF00, D = 0x112233;
 const ScreenInfo kScreen{QSize(200, 100), QRect(0, 0, 200, 100), 96};
 
+CompositionInputs Inputs(const QString& position) {
+    CompositionInputs in;
+    in.position = WallpaperPosition::fromText(position).mode;
+    in.screen = kScreen;
+    in.desktopColor = 0x00332211;
+    in.watermark.WaterMarkVisible = false;
+    return in;
+}
+
+SourcePicture Quadrants(int w, int h) {
+    return {QuadrantPicture(w, h), QSize(w, h)};
+}
+
 TEST(ComposeLayout, EveryPositionModeOnA200x100Screen) {
-    TestApp t;
-    t.app->settings.WaterMarkVisible = false;
-    t.desktop->color = 0x00332211;     // not the default: it must be read, not assumed
     using Probe = std::array<QRgb, 3>; // x, y, colour
     const struct {
         const char* position;
@@ -41,60 +49,33 @@ TEST(ComposeLayout, EveryPositionModeOnA200x100Screen) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.position << " " << row.w << "x" << row.h);
-        t.app->imgprev = {QuadrantPicture(row.w, row.h), QSize(row.w, row.h)};
-        t.app->settings.WallPaperPosition = QString::fromLatin1(row.position);
-        ASSERT_TRUE(ComposeWallpaper(*t.app, kScreen));
-        const QImage bmp(t.app->paths.WallpaperBitmapPath, "BMP");
-        ASSERT_EQ(bmp.size(), QSize(200, 100));
+        const QImage canvas =
+            ComposeWallpaper(Quadrants(row.w, row.h), Inputs(QString::fromLatin1(row.position)));
+        ASSERT_EQ(canvas.size(), QSize(200, 100));
         for (const Probe& p : row.probes)
-            EXPECT_EQ(Rgb(bmp, p[0], p[1]), p[2]) << p[0] << "," << p[1];
-        EXPECT_EQ(t.desktop->calls.back().position, t.app->settings.WallPaperPosition);
-        EXPECT_EQ(t.desktop->calls.back().path, t.app->paths.WallpaperBitmapPath);
+            EXPECT_EQ(Rgb(canvas, p[0], p[1]), p[2]) << p[0] << "," << p[1];
     }
 }
 
-TEST(ComposeLayout, NothingComposedKeepsThePreviousBitmapAndWallpaper) {
-    TestApp t;
-    ASSERT_TRUE(QuadrantPicture(2, 2).save(t.app->paths.WallpaperBitmapPath, "BMP"));
-    t.app->imgprev = {QImage(), QSize(0, 10)};
-    EXPECT_FALSE(ComposeWallpaper(*t.app, kScreen));
-    EXPECT_EQ(QImage(t.app->paths.WallpaperBitmapPath).size(), QSize(2, 2)); // the previous one
-    t.app->paths.WallpaperBitmapPath = t.path(QStringLiteral("no/such/folder/w.bmp"));
-    t.app->imgprev = {QuadrantPicture(10, 10), QSize(10, 10)};
-    EXPECT_FALSE(ComposeWallpaper(*t.app, kScreen)); // a failed save
-    EXPECT_TRUE(t.desktop->calls.empty());
+TEST(ComposeLayout, NoPictureOrNoScreenComposesNothing) {
+    EXPECT_TRUE(ComposeWallpaper({QImage(), QSize(0, 10)}, Inputs("Center")).isNull());
+    CompositionInputs noScreen = Inputs("Center");
+    noScreen.screen.size = QSize(0, 0);
+    EXPECT_TRUE(ComposeWallpaper(Quadrants(10, 10), noScreen).isNull());
 }
 
-TEST(ComposeLayout, FiltersApplyToThePictureNotTheDesktopColour) {
-    TestApp t;
-    t.app->settings.WaterMarkVisible = false;
-    t.app->settings.EInvert = true;
-    t.app->imgprev = {QuadrantPicture(40, 20), QSize(40, 20)};
-    ASSERT_TRUE(ComposeWallpaper(*t.app, kScreen));
-    const QImage bmp(t.app->paths.WallpaperBitmapPath, "BMP");
-    EXPECT_EQ(Rgb(bmp, 80, 40), 0x00FFFFu); // red inverted
-    EXPECT_EQ(Rgb(bmp, 0, 0), 0x004E98u);   // the desktop colour as it is
-}
-
-TEST(ComposeLayout, SetSelectedPictureUsesTheWindowChoicesAndPutsTheStoredOnesBack) {
-    TestApp t;
-    const QString folder = t.path("pics");
-    QDir().mkpath(folder);
-    ASSERT_TRUE(QuadrantPicture(40, 20).save(folder + "/a.png"));
-    Settings& s = t.app->settings;
-    s.WaterMarkVisible = false;
-    const Settings before = s;
-    SetAsWallpaperChoices choices{"Stretch", 0, 0, 0, 0, true, 150}; // black, then inverted
-    EXPECT_EQ(SetSelectedPictureAsWallpaper(*t.app, folder, "a.png", -1, choices, kScreen),
-              SetAsWallpaperResult::NothingSelected);
-    EXPECT_TRUE(t.desktop->calls.empty());
-    ASSERT_EQ(SetSelectedPictureAsWallpaper(*t.app, folder, "a.png", 2, choices, kScreen),
-              SetAsWallpaperResult::Done);
-    EXPECT_EQ(Rgb(QImage(t.app->paths.WallpaperBitmapPath, "BMP"), 0, 0), 0xFFFFFFu);
-    EXPECT_EQ(t.desktop->calls.back().position, "Stretch");
-    EXPECT_EQ(s.CurWallPaper, 3);
-    EXPECT_EQ(s.WallPaperPosition, before.WallPaperPosition);
-    EXPECT_EQ(s.EBright, before.EBright);
-    EXPECT_EQ(s.EInvert, before.EInvert);
-    EXPECT_EQ(s.EGamma, before.EGamma);
+TEST(ComposeLayout, FiltersApplyToACopyOfThePictureNotTheDesktopColour) {
+    CompositionInputs in = Inputs("Center");
+    in.desktopColor = 0x984E00;
+    in.filters.EInvert = true;
+    in.filters.EGamma = 0.5;
+    const SourcePicture source = Quadrants(40, 20);
+    const QImage untouched = source.image.copy();
+    const QImage first = ComposeWallpaper(source, in);
+    EXPECT_EQ(Rgb(first, 80, 40), 0x00FFFFu); // red inverted
+    EXPECT_EQ(Rgb(first, 0, 0), 0x004E98u);   // the desktop colour as it is
+    // The source is not filtered in place: composing again (or for a second
+    // screen) starts from the same pixels and gives the same canvas.
+    EXPECT_EQ(source.image, untouched);
+    EXPECT_EQ(ComposeWallpaper(source, in), first);
 }

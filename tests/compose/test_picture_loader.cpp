@@ -1,43 +1,45 @@
 // Loading pictures by content, and refusing bad or oversized files.
 #include "ComposeTestUtil.h"
-#include "FakePlatform.h"
 #include "compose/Compose.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 class PictureLoader : public ::testing::Test {
 protected:
-    // A marker picture in imgprev, to see that failures leave it alone.
-    PictureLoader() { t.app->imgprev = {QuadrantPicture(3, 3), QSize(3, 3)}; }
+    // A marker picture in `picture`, to see that failures leave it alone.
+    PictureLoader() { picture = {QuadrantPicture(3, 3), QSize(3, 3)}; }
+    QString path(const QString& name) const { return dir.filePath(name); }
     QString write(const QString& name, const QByteArray& bytes) {
-        QFile f(t.path(name));
+        QFile f(path(name));
         EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
         return f.fileName();
     }
     bool load(const QString& path, QString* error = nullptr) {
-        return LoadSourcePicture(*t.app, path, QStringLiteral("Center"), QSize(400, 300), error);
+        return LoadPictureFor(path, PositionMode::Center, QSize(400, 300), picture, error);
     }
     void expectFails(const QString& path) {
         QString error;
         EXPECT_FALSE(load(path, &error)) << path.toStdString();
         EXPECT_FALSE(error.isEmpty());
-        EXPECT_EQ(t.app->imgprev.nativeSize, QSize(3, 3));
+        EXPECT_EQ(picture.nativeSize, QSize(3, 3));
     }
-    TestApp t;
+    QTemporaryDir dir;
+    SourcePicture picture;
 };
 
 TEST_F(PictureLoader, ReadsByContentNotByName) {
-    const QString path = t.path(QStringLiteral("actually-png.jpg"));
-    ASSERT_TRUE(QuadrantPicture(20, 10).save(path, "PNG"));
-    ASSERT_TRUE(load(path));
-    EXPECT_EQ(t.app->imgprev.nativeSize, QSize(20, 10));
-    EXPECT_EQ(Rgb(t.app->imgprev.image, 15, 8), 0xFFFF00u);
+    const QString file = path(QStringLiteral("actually-png.jpg"));
+    ASSERT_TRUE(QuadrantPicture(20, 10).save(file, "PNG"));
+    ASSERT_TRUE(load(file));
+    EXPECT_EQ(picture.nativeSize, QSize(20, 10));
+    EXPECT_EQ(Rgb(picture.image, 15, 8), 0xFFFF00u);
 }
 
 TEST_F(PictureLoader, BadFilesAreFailuresNotCrashes) {
-    expectFails(t.path(QStringLiteral("missing.jpg")));
+    expectFails(path(QStringLiteral("missing.jpg")));
     expectFails(write(QStringLiteral("empty.jpg"), {}));
     expectFails(write(QStringLiteral("noise.jpg"), QByteArray(5000, '\x5A')));
     // A valid PNG header that claims 30000 x 30000 pixels.
@@ -57,6 +59,6 @@ TEST_F(PictureLoader, BadFilesAreFailuresNotCrashes) {
             expectFails(write(QStringLiteral("scrambled.%1").arg(fmt), scrambled));
         }
         EXPECT_TRUE(load(write(QStringLiteral("whole.%1").arg(fmt), bytes))) << fmt;
-        t.app->imgprev = {QuadrantPicture(3, 3), QSize(3, 3)};
+        picture = {QuadrantPicture(3, 3), QSize(3, 3)};
     }
 }

@@ -1,10 +1,10 @@
 // The watermark: fields, spots, word wrap and style marks, on real fonts.
 #include "ComposeTestUtil.h"
-#include "FakePlatform.h"
 #include "compose/Compose.h"
 #include "compose/Watermark.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 // `tmpl` drawn in black 12-point DejaVu Sans on a white 300 x 200 canvas, at
@@ -20,18 +20,18 @@ static QImage Draw(const QString& tmpl, int spot, bool bold = false,
     return image;
 }
 
-TEST(Watermark, DefaultTemplateOnListedPictureAtBottomRightOfWorkArea) {
-    TestApp t;
-    t.app->PictureList = {t.path(QStringLiteral("sunset.jpg"))};
-    ASSERT_TRUE(QFile(t.app->PictureList[0]).open(QIODevice::WriteOnly)); // it exists
-    t.app->settings.CurWallPaper = 1;
+TEST(Watermark, DefaultTemplateOnAPictureAtBottomRightOfWorkArea) {
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("sunset.jpg"));
+    ASSERT_TRUE(QFile(picture).open(QIODevice::WriteOnly)); // it exists
     // A white picture over the whole screen; the work area leaves a 40-pixel panel.
     QImage white(8, 8, QImage::Format_RGB32);
     white.fill(Qt::white);
-    t.app->imgprev = {white, white.size()};
-    t.app->settings.WallPaperPosition = QStringLiteral("Stretch");
-    ASSERT_TRUE(ComposeWallpaper(*t.app, ScreenInfo{QSize(640, 480), QRect(0, 0, 640, 440), 96}));
-    const QImage bmp(t.app->paths.WallpaperBitmapPath, "BMP");
+    CompositionInputs in;
+    in.position = PositionMode::Stretch;
+    in.screen = ScreenInfo{QSize(640, 480), QRect(0, 0, 640, 440), 96};
+    in.fields = WatermarkFieldsForPicture(picture);
+    const QImage bmp = ComposeWallpaper({white, white.size()}, in);
     const QRect ink = InkBounds(bmp, 0xFFFFFF);
     // Ends 2 pixels inside the work area's right edge (glyph bearings aside)
     // and sits just above its bottom, clear of the panel.
@@ -54,19 +54,20 @@ TEST(Watermark, DefaultTemplateOnListedPictureAtBottomRightOfWorkArea) {
 }
 
 TEST(Watermark, FieldsOfAnExistingAndADeletedFileAndMarksMatchCase) {
-    TestApp t;
-    const QString existing = t.path(QStringLiteral("sunset.beach.jpg"));
+    QTemporaryDir dir;
+    const QString existing = dir.filePath(QStringLiteral("sunset.beach.jpg"));
     QFile(existing).open(QIODevice::WriteOnly);
-    t.app->PictureList = {existing, t.path(QStringLiteral("deleted.png"))};
-    const auto fields = [&](int cur, const QString& tmpl) {
-        t.app->settings.CurWallPaper = cur;
-        return PrepareWatermarkText(tmpl, CurrentWatermarkFields(*t.app));
+    const QString deleted = dir.filePath(QStringLiteral("deleted.png"));
+    const QStringList pictures = {existing, deleted};
+    const auto fields = [&](int k, const QString& tmpl) {
+        return PrepareWatermarkText(tmpl, WatermarkFieldsForPicture(pictures[k - 1]));
     };
-    EXPECT_EQ(fields(1, t.app->settings.WaterMarkText),
+    EXPECT_EQ(fields(1, WatermarkSettings().WaterMarkText),
               QStringLiteral("Orvane Tessaly - sunset.beach.jpg"));
     EXPECT_EQ(fields(1, QStringLiteral("#fd|#fp")), QStringLiteral("sunset|") + existing);
-    EXPECT_EQ(fields(2, QStringLiteral("[#fn]#fd|#fp")),
-              QStringLiteral("[]deleted|") + t.app->PictureList[1]);
+    EXPECT_EQ(fields(2, QStringLiteral("[#fn]#fd|#fp")), QStringLiteral("[]deleted|") + deleted);
+    EXPECT_EQ(PrepareWatermarkText(QStringLiteral("#fn"), WatermarkFieldsForInternet()),
+              QStringLiteral("Internet file"));
     // Fields and style marks match case exactly.
     EXPECT_EQ(fields(1, QStringLiteral("#Fd #FP <B>x</B> #D <b>x</b><u><i>")),
               QStringLiteral("#Fd #FP <B>x</B> #D \x01x\x02\x03\x05"));

@@ -1,7 +1,7 @@
 // The root window's pixmap on a real X server (the private Xvfb of the test).
 #include "FakeCommandRunner.h"
 #include "FakePlatform.h"
-#include "compose/Compose.h"
+#include "collection/WallpaperChange.h"
 #include "platform/linux/LinuxDesktopService.h"
 #include "platform/linux/X11RootPixmap.h"
 
@@ -20,14 +20,16 @@ TEST(X11RootPixmap, RootShowsEachComposedBitmapUntilCleared) {
     for (int y = 0; y < 200; ++y)
         for (int x = 0; x < 300; ++x)
             pic.setPixel(x, y, qRgb(x & 0xFF, y, (x + y) & 0xFF));
+    t.app->screen = &PrimaryScreenInfo;
     for (const char* position : {"Center", "Stretch"}) {
-        t.app->imgprev = {pic, pic.size()};
-        t.app->settings.WallPaperPosition = QString::fromLatin1(position);
-        ASSERT_TRUE(ComposeWallpaper(*t.app));
+        t.app->settings.WallPaperPosition = WallpaperPosition::fromText(QString::fromLatin1(position));
+        ASSERT_TRUE(ShowSourceAsWallpaper(*t.app, {pic, pic.size()},
+                                          CompositionChoices::stored(t.app->settings), {})
+                        .changed());
         const QImage bmp(t.app->paths.WallpaperBitmapPath, "BMP");
         EXPECT_EQ(ReadX11RootPixmap(), bmp.convertToFormat(QImage::Format_RGB32)) << position;
     }
     EXPECT_TRUE(commands->calls.empty()); // no desktop tool for a plain session
-    SetDesktopWallpaper(*t.app, QStringLiteral("Clear"));
+    ClearWallpaper(*t.app);
     EXPECT_TRUE(ReadX11RootPixmap().isNull());
 }

@@ -25,7 +25,7 @@ TEST(SettingsStore, EmptyStoreGivesDefaultsAndFirstSaveWritesEveryKey) {
     t.app->settings.IntervalTimer = 99; // must be replaced by the default
     LoadSettings(*t.app);
     EXPECT_EQ(t.app->settings.IntervalTimer, 10);
-    EXPECT_EQ(t.app->settings.WallPaperPosition, "Center");
+    EXPECT_EQ(t.app->settings.WallPaperPosition.text, "Center");
     EXPECT_EQ(t.app->HotKeys[1].Key, 0x53); // preset "S"
     EXPECT_EQ(t.app->HotKeys[4].Key, 0);
 
@@ -46,11 +46,22 @@ TEST(SettingsStore, EmptyStoreGivesDefaultsAndFirstSaveWritesEveryKey) {
 TEST(SettingsStore, RoundTripKeepsEveryValueAndType) {
     TestApp t;
     Settings& s = t.app->settings;
-    s = {.WallpaperTimer = false, .IntervalTimer = 0.05, .TechniqueTimer = 0, .CurWallPaper = 7,
-         .ERed = -255, .EGamma = 1.99, .IntProxy = "proxy.example:8080, backup",
-         .IntCoolDown = 123456.5, .WaterMarkText = "  <b>#fn</b> = \"x\" ; [y] ",
-         .WaterMarkColor = 0x123456, .Transparency = 77,
-         .CTD = {"DejaVu Sans", 10.5, false, true, true, 0x00FF00}, .CalTop = 1234.5f};
+    s.WallpaperTimer = false;
+    s.IntervalTimer = 0.05;
+    s.TechniqueTimer = ChangeTechnique::Random;
+    s.WPSource = WallpaperSource::Internet;
+    s.CurWallPaper = 7;
+    s.ERed = -255;
+    s.EGamma = 1.99;
+    s.IntProxy = "proxy.example:8080, backup";
+    s.IntCoolDown = 123456.5;
+    s.WaterMarkText = "  <b>#fn</b> = \"x\" ; [y] ";
+    s.WaterMarkColor = 0x123456;
+    s.Transparency = 77;
+    s.CTD = {"DejaVu Sans", 10.5, false, true, true, 0x00FF00};
+    s.CalTop = 1234.5f;
+    // A position text no control offers is kept exactly as it was stored.
+    s.WallPaperPosition = WallpaperPosition::fromText(" fit screen (reduce)");
     t.app->HotKeys[2] = {true, true, 116, 0, true};
     ASSERT_TRUE(SaveSettings(*t.app));
     const QByteArray first = fileBytes(t.iniPath());
@@ -63,6 +74,9 @@ TEST(SettingsStore, RoundTripKeepsEveryValueAndType) {
     EXPECT_EQ(s.IntervalTimer, 0.05);
     EXPECT_EQ(s.WaterMarkText, "  <b>#fn</b> = \"x\" ; [y] ");
     EXPECT_EQ(s.CTD.size, 10.5);
+    EXPECT_EQ(s.TechniqueTimer, ChangeTechnique::Random);
+    EXPECT_EQ(s.WPSource, WallpaperSource::Internet);
+    EXPECT_EQ(s.WallPaperPosition.mode, PositionMode::Other);
     EXPECT_FALSE(t.app->HotKeys[2].Registered); // run-time state, never stored
     ASSERT_TRUE(SaveSettings(*t.app));
     EXPECT_EQ(fileBytes(t.iniPath()), first);
@@ -70,19 +84,29 @@ TEST(SettingsStore, RoundTripKeepsEveryValueAndType) {
 
 TEST(SettingsStore, UnconvertibleValueGivesThatKeyItsDefaultAndLoadingGoesOn) {
     TestApp t;
-    for (const auto& [key, text] : {std::pair{"IntervalTimer", "3"}, {"TechniqueTimer", "abc"},
-                                    {"EBright", "70000"}, {"SubFols", "maybe"}, {"WPSource", "1"},
-                                    {"WaterMarkPos", "2.5"}, {"EInvert", "-1"}})
+    for (const auto& [key, text] :
+         {std::pair{"IntervalTimer", "3"}, {"TechniqueTimer", "abc"}, {"EBright", "70000"},
+          {"SubFols", "maybe"}, {"WPSource", "1"}, {"WaterMarkPos", "2.5"}, {"EInvert", "-1"},
+          {"WallPaperPosition", "Fit screen (Reduce)"}})
         t.services.store->setValue("Options", key, text);
     LoadSettings(*t.app);
     const Settings& s = t.app->settings;
     EXPECT_EQ(s.IntervalTimer, 3);
-    EXPECT_EQ(s.TechniqueTimer, 1); // default
-    EXPECT_EQ(s.EBright, 100);      // out of the 16-bit range: default
-    EXPECT_TRUE(s.SubFols);         // default
-    EXPECT_EQ(s.WPSource, 1);
+    EXPECT_EQ(s.TechniqueTimer, ChangeTechnique::Sequence); // default
+    EXPECT_EQ(s.EBright, 100); // out of the 16-bit range: default
+    EXPECT_TRUE(s.SubFols);    // default
+    EXPECT_EQ(s.WPSource, WallpaperSource::LocalFolders);
+    EXPECT_EQ(s.WallPaperPosition.mode, PositionMode::FitReduce);
     EXPECT_EQ(s.WaterMarkPos, 2); // halves round to even
     EXPECT_TRUE(s.EInvert);       // a number: non-zero is True
+
+    // A source or technique number no control can produce takes the default
+    // instead of making every change do nothing.
+    t.services.store->setValue("Options", "WPSource", "7");
+    t.services.store->setValue("Options", "TechniqueTimer", "-1");
+    LoadSettings(*t.app);
+    EXPECT_EQ(s.WPSource, WallpaperSource::LocalFiles);
+    EXPECT_EQ(s.TechniqueTimer, ChangeTechnique::Sequence);
 }
 
 TEST(SettingsStore, WithoutWidgetsNoWidgetKeyIsReadOrWritten) {

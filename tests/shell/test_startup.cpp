@@ -95,7 +95,14 @@ TEST(Startup, SecondStartHandsOverToTheFirstAndEnds) {
     first.stderrText();
     const int before = first.err.count(kSettingsShown, Qt::CaseInsensitive);
 
-    Program second({"anything", "at", "all"});
+    // An option the program does not know is refused with the usage and
+    // reaches nobody.
+    Program bogus({"--bogus"});
+    ASSERT_TRUE(bogus.finishes());
+    EXPECT_EQ(bogus.process.exitCode(), 2);
+    EXPECT_TRUE(QString::fromLocal8Bit(bogus.process.readAllStandardError()).contains("Usage:"));
+
+    Program second({});
     ASSERT_TRUE(second.finishes());
     EXPECT_EQ(second.process.exitCode(), 0);
     // The running instance was asked to open its settings window.

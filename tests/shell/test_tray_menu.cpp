@@ -16,10 +16,10 @@ struct TrayMenuTest : ::testing::Test {
 
 TEST_F(TrayMenuTest, CurrentWallpaperOnlyForAValidLocalEntryAndWidgetItemsOnlyWhenIsNT) {
     const QStringList list = {"/pics/a.jpg", "/pics/Tom & Jerry/b.png", "/pics/c.jpg"};
-    const auto shown = [&](qsizetype listSize, double cur, qint16 source) {
+    const auto shown = [&](qsizetype listSize, double cur, int source) {
         t.app->PictureList = list.mid(0, listSize);
         t.app->settings.CurWallPaper = cur;
-        t.app->settings.WPSource = source;
+        t.app->settings.WPSource = WallpaperSource(source);
         tray.prepareMenu();
         return tray.mnuwallpapercurrentwallpaper->isVisible();
     };
@@ -33,8 +33,15 @@ TEST_F(TrayMenuTest, CurrentWallpaperOnlyForAValidLocalEntryAndWidgetItemsOnlyWh
     // The full path, its ampersand shown as text rather than a mnemonic.
     EXPECT_EQ(tray.mnuwallpapercurrentfilename->text(), "/pics/Tom && Jerry/b.png");
 
-    // The widget items follow IsNT, their check marks the widgets' state.
+    // The widget items need widgets on the platform and their windows in the
+    // program; the check marks follow the widgets' state.
+    t.app->IsNT = true;
+    t.app->widgetWindows = false;
+    tray.prepareMenu();
+    EXPECT_FALSE(tray.mnuclock->isVisible());
+    EXPECT_FALSE(tray.mnucalendar->isVisible());
     t.app->IsNT = false;
+    t.app->widgetWindows = true;
     tray.prepareMenu();
     EXPECT_FALSE(tray.mnuclock->isVisible());
     EXPECT_FALSE(tray.mnucalendar->isVisible());

@@ -29,6 +29,8 @@ TestApp::TestApp() {
     QDir(dir.path()).mkpath(QStringLiteral("data"));
     app->paths = MakeDataPaths(path(QStringLiteral("data")) + QDir::separator());
     app->programFolder = QStringLiteral(TESSALY_SOURCE_DIR "/data");
+    // A small screen of its own: compositions are quick and the same anywhere.
+    app->screen = [] { return ScreenInfo{QSize(160, 120), QRect(0, 0, 160, 120), 96}; };
 }
 
 void TestApp::reopenStore() { services.store = std::make_unique<IniSettingsStore>(iniPath()); }

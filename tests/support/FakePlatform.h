@@ -2,10 +2,11 @@
 
 #include "platform/IniSettingsStore.h"
 #include "platform/PlatformServices.h"
-#include "settings/AppContext.h"
+#include "context/AppContext.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -21,8 +22,12 @@ struct FakeNotifier : Notifier {
     };
     std::vector<Bubble> shown;
     std::vector<BubbleKind> hidden;
+    // Called for each bubble, after it is recorded: a test's way to act at
+    // a known moment, such as while a folder scan shows its progress.
+    std::function<void(const Bubble&)> onShow;
     void showBubble(const QString& text, int ms, BubbleKind kind) override {
         shown.push_back({text, ms, kind});
+        if (onShow) onShow(shown.back());
     }
     void hideBubble(BubbleKind kind) override { hidden.push_back(kind); }
 };

@@ -1,7 +1,7 @@
-#include "shell/Countdown.h"
+#include "options_window/Countdown.h"
 
 #include "platform/Components.h"
-#include "settings/AppContext.h"
+#include "context/AppContext.h"
 
 #include <QTime>
 

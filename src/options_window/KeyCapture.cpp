@@ -1,4 +1,4 @@
-#include "hotkeys/KeyCapture.h"
+#include "options_window/KeyCapture.h"
 
 #include <QKeyEvent>
 

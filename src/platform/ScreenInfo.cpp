@@ -1,4 +1,4 @@
-#include "compose/ScreenInfo.h"
+#include "platform/ScreenInfo.h"
 
 #include <QGuiApplication>
 #include <QScreen>

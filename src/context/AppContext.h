@@ -1,0 +1,100 @@
+#pragma once
+
+#include "platform/PlatformServices.h"
+#include "platform/ScreenInfo.h"
+#include "settings/DataFolder.h"
+#include "settings/Settings.h"
+
+#include <QObject>
+#include <QStringList>
+#include <functional>
+#include <random>
+
+// Which settings a change touched, so that the parts that depend on them can
+// follow: the change timer, the picture list, the hot keys, the widgets.
+enum class SettingsPart : unsigned {
+    Timer = 1u << 0,       // WallpaperTimer, IntervalTimer and the scheduler's limits
+    PictureLists = 1u << 1, // the list file, WPSource or SubFols: PictureList is rebuilt
+    HotKeys = 1u << 2,
+    Widgets = 1u << 3,
+    Composition = 1u << 4, // position, filters, watermark: used from the next change on
+    Internet = 1u << 5,
+};
+Q_DECLARE_FLAGS(SettingsParts, SettingsPart)
+Q_DECLARE_OPERATORS_FOR_FLAGS(SettingsParts)
+
+// Announces changes of the in-memory settings to whoever follows them.
+class SettingsEvents : public QObject {
+    Q_OBJECT
+signals:
+    void changed(SettingsParts parts);
+};
+
+// The process-wide state of one running program and the platform services it
+// uses. Subsystems receive it by reference; tests build their own.
+class AppContext {
+public:
+    explicit AppContext(PlatformServices& services) : platform(services) {}
+    AppContext(const AppContext&) = delete;
+    AppContext& operator=(const AppContext&) = delete;
+
+    PlatformServices& platform;
+    Settings settings;
+    HotKeyTable HotKeys;
+    // Full picture paths; CurWallPaper counts from 1 into this list.
+    QStringList PictureList;
+    // Whether the desktop widgets (clock, calendar) and their settings exist
+    // on this platform.
+    bool IsNT = true;
+    // Whether the widget windows are part of this build; until they are, the
+    // tray menu does not offer them.
+    bool widgetWindows = false;
+    DataPaths paths;
+    // The read-only folder installed beside the program (sample picture, help).
+    QString programFolder;
+    // The screen a composition is made for; tests give their own.
+    std::function<ScreenInfo()> screen = &PrimaryScreenInfo;
+
+    // The picture at CurWallPaper when it names an entry of PictureList (a
+    // whole number from 1 to its size) and a local source is in use; empty
+    // otherwise.
+    QString currentPicture() const;
+
+    // Tells the followers of the settings that `parts` changed.
+    void settingsChanged(SettingsParts parts) { emit events.changed(parts); }
+    SettingsEvents events;
+
+    // Hooks filled in by the application shell so that lower layers reach its
+    // parts without depending on them. Unset hooks do nothing.
+    std::function<void(bool enabled)> setChangeTimer;
+    std::function<void()> showSettingsWindow;
+    std::function<void()> processEvents;
+    // What a pressed global hot key does, by its row number.
+    std::function<void(int id)> hotKeyAction;
+    // The internet source's step to its next picture (unset until it exists).
+    std::function<void()> internetNext;
+
+    // The generator behind the random technique and list shuffles; seeded
+    // once per run, tests seed it themselves.
+    std::mt19937 random{std::random_device{}()};
+    // Folder-scan bookkeeping of the picture collection: a rebuild of
+    // PictureList in progress, and a rebuild asked for while it ran.
+    struct {
+        bool running = false;
+        bool reloadAgain = false;
+        // The program is ending: a running scan stops where it is.
+        bool abandon = false;
+    } collectionScan;
+    // A wallpaper change is under way; another one asked for meanwhile (from
+    // an event processed during it) is skipped.
+    bool changing = false;
+};
+
+// The settings of `app` from and to its settings store; the widget keys only
+// where widgets exist.
+void LoadSettings(AppContext& app);
+bool SaveSettings(AppContext& app);
+
+// Fixes the data folder and the data file paths of `app` (and its program
+// folder, when not set yet).
+void InitDataFolder(AppContext& app);

@@ -1,0 +1,38 @@
+#include "settings/Settings.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+const std::array<std::pair<PositionMode, QLatin1String>, 7>& positionTexts() {
+    static const std::array<std::pair<PositionMode, QLatin1String>, 7> table = {{
+        {PositionMode::Center, QLatin1String("Center")},
+        {PositionMode::Tile, QLatin1String("Tile")},
+        {PositionMode::Stretch, QLatin1String("Stretch")},
+        {PositionMode::FitReduce, QLatin1String("Fit screen (Reduce)")},
+        {PositionMode::FitEnlarge, QLatin1String("Fit screen (Enlarge)")},
+        {PositionMode::FitReduceEnlarge, QLatin1String("Fit (Reduce/Enlarge)")},
+        {PositionMode::Clear, QLatin1String("Clear")},
+    }};
+    return table;
+}
+
+} // namespace
+
+QString PositionText(PositionMode mode) {
+    for (const auto& [m, text] : positionTexts())
+        if (m == mode) return text;
+    return {};
+}
+
+WallpaperPosition WallpaperPosition::fromText(const QString& text) {
+    // The texts are compared exactly, as they are stored.
+    for (const auto& [m, t] : positionTexts())
+        if (text == t) return {m, text};
+    return {PositionMode::Other, text};
+}
+
+WallpaperPosition WallpaperPosition::of(PositionMode mode) {
+    return {mode, PositionText(mode)};
+}
