@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QIcon>
 #include <QMenu>
+#include <QPointer>
 #include <QSystemTrayIcon>
 #include <cstdio>
 
@@ -152,6 +153,18 @@ void frmtray::PlaceTray() {
         if (r == QSystemTrayIcon::DoubleClick) emit settingsRequested();
     });
     m_icon->show();
+    // Without a notification server, bubbles become the icon's own message.
+    // Such a message cannot stay up until hidden, so "until hidden" shows it
+    // as long as tray messages usually last.
+    m_app.platform.notifier->setFallback(
+        [icon = QPointer<QSystemTrayIcon>(m_icon)](const QString& text, int ms) {
+            if (!icon || !QSystemTrayIcon::isSystemTrayAvailable() ||
+                !QSystemTrayIcon::supportsMessages())
+                return false;
+            icon->showMessage(QStringLiteral("Tessaly"), text, QSystemTrayIcon::Information,
+                              ms > 0 ? ms : 30000);
+            return true;
+        });
 }
 
 void frmtray::removeTrayIcon() {

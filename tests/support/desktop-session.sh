@@ -8,7 +8,16 @@
 # TESSALY_NOTIFY_LOG, TESSALY_TRAYER_PID and TESSALY_TRAYER_COMMAND (to stop
 # and restart the tray host; a host the command starts is the command's to stop). Screen size: TESSALY_TEST_SCREEN (default
 # 1280x1024x24). HOME and the XDG folders are left as the caller set them.
+#
+# desktop-session.sh --no-notification-server <command...> leaves the
+# notification / screen-saver service out: the bus then has no owner for
+# org.freedesktop.Notifications, and TESSALY_NOTIFY_LOG is not set.
 set -u
+notification_server=yes
+if [ "${1:-}" = --no-notification-server ]; then
+  notification_server=no
+  shift
+fi
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 screen=${TESSALY_TEST_SCREEN:-1280x1024x24}
 work=$(mktemp -d "${TMPDIR:-/tmp}/tessaly-desktop.XXXXXX")
@@ -44,10 +53,14 @@ pids+=($!)
 wait_for 10 test -s "$work/bus" || fail "the session bus did not start"
 export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
 
-export TESSALY_NOTIFY_LOG=${TESSALY_NOTIFY_LOG:-$work/notifications.log}
-/usr/bin/python3 "$here/notification-server.py" --log "$TESSALY_NOTIFY_LOG" --ready "$work/notify-ready" &
-pids+=($!)
-wait_for 10 test -s "$work/notify-ready" || fail "the notification service did not start"
+if [ "$notification_server" = yes ]; then
+  export TESSALY_NOTIFY_LOG=${TESSALY_NOTIFY_LOG:-$work/notifications.log}
+  /usr/bin/python3 "$here/notification-server.py" --log "$TESSALY_NOTIFY_LOG" --ready "$work/notify-ready" &
+  pids+=($!)
+  wait_for 10 test -s "$work/notify-ready" || fail "the notification service did not start"
+else
+  unset TESSALY_NOTIFY_LOG
+fi
 
 export TESSALY_TRAYER_COMMAND="trayer --edge top --align right --widthtype request --height 32 --SetDockType false --transparent false --tint 0x303030"
 $TESSALY_TRAYER_COMMAND 2>/dev/null &

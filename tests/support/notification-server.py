@@ -3,8 +3,13 @@
 
 Owns org.freedesktop.Notifications and org.freedesktop.ScreenSaver on the
 session bus. Every Notify and CloseNotification is appended to the log file as
-one tab-separated line; the screen saver's state is set with SetActive and
-read with GetActive, so tests can play an away user.
+one tab-separated line:
+
+    Notify <id> <app name> <summary> <body> <expire timeout> <replaces id>
+    CloseNotification <id>
+
+The screen saver's state is set with SetActive and read with GetActive, so
+tests can play an away user.
 
 It also plays a small part of logind (org.freedesktop.login1: the session of
 a process and its LockedHint) for tests that point the system bus at this
@@ -40,7 +45,7 @@ class Notifications(dbus.service.Object):
         nid = int(replaces_id) if int(replaces_id) else self.next_id
         if nid == self.next_id:
             self.next_id += 1
-        self.log("Notify", nid, app_name, summary, body, int(expire_timeout))
+        self.log("Notify", nid, app_name, summary, body, int(expire_timeout), int(replaces_id))
         return dbus.UInt32(nid)
 
     @dbus.service.method("org.freedesktop.Notifications", in_signature="u", out_signature="")
