@@ -39,8 +39,11 @@ struct FakeDesktop : DesktopService {
     };
     std::vector<Call> calls;
     quint32 color = 0x984E00;
+    // Called for each wallpaper set, after it is recorded.
+    std::function<void()> onSet;
     void setWallpaper(const QString& path, const QString& position) override {
         calls.push_back({path, position});
+        if (onSet) onSet();
     }
     quint32 desktopColor() override { return color; }
     void setDesktopColor(quint32 c) override { color = c; }

@@ -1,0 +1,130 @@
+// The one wallpaper change: load, compose, write, set, and what each failure
+// leaves behind; the settings window's "Set selected picture as wallpaper".
+#include "FakePlatform.h"
+#include "collection/WallpaperChange.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageWriter>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A picture with a red left half and a blue right half.
+QImage halves(int w, int h) {
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(Qt::blue);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w / 2; ++x)
+            img.setPixel(x, y, qRgb(255, 0, 0));
+    return img;
+}
+
+struct WallpaperChangeTest : ::testing::Test {
+    TestApp t;
+    AppContext& app = *t.app;
+    void SetUp() override { app.settings.WaterMarkVisible = false; }
+    QString save(const QString& name, const QImage& img, const char* format) {
+        QDir().mkpath(t.path("pics"));
+        QImageWriter writer(t.path("pics/" + name), format);
+        EXPECT_TRUE(writer.write(img)) << format << ": " << writer.errorString().toStdString();
+        return t.path("pics/" + name);
+    }
+    QImage bitmap() const { return QImage(app.paths.WallpaperBitmapPath, "BMP"); }
+};
+
+} // namespace
+
+TEST_F(WallpaperChangeTest, PngAndWebpPicturesComposeAndUndecodableOnesAreLoadFailures) {
+    app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
+    const CompositionChoices stored = CompositionChoices::stored(app.settings);
+    for (const char* format : {"png", "webp"}) {
+        SCOPED_TRACE(format);
+        const QString path = save(QString("a.%1").arg(format), halves(40, 30), format);
+        const ChangeResult r = ShowPictureAsWallpaper(app, path, stored);
+        ASSERT_EQ(r.status, ChangeResult::Status::Changed) << r.error.toStdString();
+        const QImage bmp = bitmap();
+        ASSERT_EQ(bmp.size(), QSize(160, 120));
+        EXPECT_GT(qRed(bmp.pixel(10, 60)), 200);
+        EXPECT_GT(qBlue(bmp.pixel(150, 60)), 200);
+    }
+    // A picture name whose content no decoder reads changes nothing.
+    QFile bad(t.path("pics/fake.webp"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(QByteArray(4096, '\x42'));
+    bad.close();
+    const ChangeResult r = ShowPictureAsWallpaper(app, bad.fileName(), stored);
+    EXPECT_EQ(r.status, ChangeResult::Status::LoadFailed);
+    EXPECT_FALSE(r.error.isEmpty());
+    EXPECT_EQ(t.desktop->calls.size(), 2u);
+}
+
+TEST_F(WallpaperChangeTest, AFailedBitmapWriteKeepsThePreviousBitmapAndTheDesktop) {
+    const QString path = save("a.png", halves(40, 30), "png");
+    // A bitmap name so long that no temporary file can be made beside it,
+    // which fails for every user, root included.
+    app.paths.WallpaperBitmapPath = t.path(QString(250, 'w') + ".bmp");
+    QFile previous(app.paths.WallpaperBitmapPath);
+    ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
+    previous.write("the previous bitmap");
+    previous.close();
+    const ChangeResult r = ShowPictureAsWallpaper(app, path, CompositionChoices::stored(app.settings));
+    EXPECT_EQ(r.status, ChangeResult::Status::WriteFailed);
+    EXPECT_FALSE(r.error.isEmpty());
+    ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
+    EXPECT_EQ(previous.readAll(), "the previous bitmap");
+    EXPECT_TRUE(t.desktop->calls.empty());
+}
+
+TEST_F(WallpaperChangeTest, AChangeAskedForDuringAChangeIsSkipped) {
+    app.PictureList = {save("a.png", halves(40, 30), "png"), save("b.png", halves(20, 30), "png")};
+    std::vector<ChangeResult::Status> inner;
+    t.desktop->onSet = [&] {
+        if (inner.empty()) inner.push_back(NextWallpaper(app).status);
+    };
+    EXPECT_TRUE(NextWallpaper(app).changed());
+    EXPECT_EQ(inner, std::vector{ChangeResult::Status::Busy});
+    EXPECT_EQ(app.settings.CurWallPaper, 1);
+    EXPECT_TRUE(NextWallpaper(app).changed()); // and the next one runs as usual
+    EXPECT_EQ(app.settings.CurWallPaper, 2);
+}
+
+TEST_F(WallpaperChangeTest, SetSelectedPictureUsesTheWindowChoicesAndLeavesTheStoredOnes) {
+    const QString folder = t.path("pics");
+    save("a.png", halves(40, 20), "png");
+    Settings& s = app.settings;
+    s.WaterMarkVisible = true;
+    s.WaterMarkText = "#fn";
+    s.WaterMarkFont = "DejaVu Sans";
+    const Settings before = s;
+    CompositionChoices choices;
+    choices.position = WallpaperPosition::of(PositionMode::Stretch);
+    choices.filters.EBright = 0; // black, then inverted: white
+    choices.filters.EInvert = true;
+    EXPECT_EQ(SetSelectedPictureAsWallpaper(app, folder, "a.png", -1, choices),
+              SetAsWallpaperResult::NothingSelected);
+    EXPECT_TRUE(t.desktop->calls.empty());
+    ASSERT_EQ(SetSelectedPictureAsWallpaper(app, folder, "a.png", 2, choices),
+              SetAsWallpaperResult::Done);
+    const QImage bmp = bitmap();
+    EXPECT_EQ(bmp.pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
+    // The watermark names the picture shown (the list may hold another one
+    // at that position), in the stored watermark settings.
+    EXPECT_NE(bmp.copy(0, 60, 160, 60), QImage(160, 60, QImage::Format_RGB32));
+    int ink = 0;
+    for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 160; ++x)
+            ink += (bmp.pixel(x, y) & 0xFFFFFF) != 0xFFFFFFu;
+    EXPECT_GT(ink, 10);
+    EXPECT_EQ(t.desktop->calls.back().position, "Stretch");
+    EXPECT_EQ(s.CurWallPaper, 3);
+    EXPECT_EQ(s.WallPaperPosition, before.WallPaperPosition);
+    EXPECT_EQ(s.EBright, before.EBright);
+    EXPECT_EQ(s.EInvert, before.EInvert);
+
+    QString error;
+    EXPECT_EQ(SetSelectedPictureAsWallpaper(app, folder, "gone.png", 0, choices, &error),
+              SetAsWallpaperResult::LoadFailed);
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(s.CurWallPaper, 3); // a picture that did not load selects nothing
+}
