@@ -18,24 +18,9 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include "DesktopTestUtil.h"
+
 namespace {
-
-// Runs a helper program to its end; its standard output.
-QString run(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(10000);
-    return QString::fromLocal8Bit(p.readAllStandardOutput());
-}
-
-// Waits until the condition holds, keeping this process's events flowing.
-template <typename F> bool waitFor(F condition, int ms = 10000) {
-    for (QDeadlineTimer deadline(ms); !condition(); QThread::msleep(50)) {
-        if (deadline.hasExpired()) return false;
-        QCoreApplication::processEvents();
-    }
-    return true;
-}
 
 // The bodies of the notifications shown since the test began.
 QStringList notifications() {

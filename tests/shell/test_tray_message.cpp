@@ -12,20 +12,9 @@
 #include <csignal>
 #include <gtest/gtest.h>
 
+#include "DesktopTestUtil.h"
+
 namespace {
-
-QString run(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(10000);
-    return QString::fromLocal8Bit(p.readAllStandardOutput());
-}
-
-template <typename F> bool waitFor(F condition, int ms = 10000) {
-    for (QDeadlineTimer deadline(ms); !condition(); QThread::msleep(50))
-        if (deadline.hasExpired()) return false;
-    return true;
-}
 
 // Where a window is on the screen, or an empty rectangle when it is not shown.
 QRect shownGeometry(const QString& window) {
