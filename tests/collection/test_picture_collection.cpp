@@ -12,6 +12,8 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A picture `width` pixels wide (the width tells which entry was loaded).
@@ -51,7 +53,7 @@ struct CollectionTest : ::testing::Test {
     void pictures(int n) {
         app.PictureList.clear();
         for (int i = 1; i <= n; ++i)
-            app.PictureList << write(QString("p%1.png").arg(i), encoded(10 + i, "PNG"));
+            app.PictureList << write(QString(u"p%1.png"_s).arg(i), encoded(10 + i, "PNG"));
     }
     // The positions of n changes, each checked to be the picture loaded.
     std::vector<int> steps(int n) {
@@ -70,18 +72,19 @@ struct CollectionTest : ::testing::Test {
 TEST_F(CollectionTest, FolderExampleMissingAndOverlappingFolders) {
     for (const char* n : {"Holiday.JPG", "portrait.jpeg", "readme.txt", ".hidden.png",
                           "sub/cat.gif", "sub/deeper/dog.bmp"})
-        write(QString("pics/") + n);
+        write(u"pics/"_s + QString::fromLatin1(n));
     // Pre-order: a folder's own pictures, in file system order, before its sub-folders'.
-    const QString root = t.path("pics");
-    const QStringList sub = {root + "/sub/cat.gif", root + "/sub/deeper/dog.bmp"};
+    const QString root = t.path(u"pics"_s);
+    const QStringList sub = {root + u"/sub/cat.gif"_s, root + u"/sub/deeper/dog.bmp"_s};
     QStringList rootPictures;
     for (const QString& n : QDir(root).entryList(QDir::Files | QDir::Hidden, QDir::Unsorted))
-        if (IsPictureFile(n)) rootPictures << root + "/" + n;
+        if (IsPictureFile(n)) rootPictures << root + u"/"_s + n;
     ASSERT_EQ(rootPictures.size(), 3); // "JPG", "jpeg" and the hidden one; not the text file
 
     // A missing folder (or none, or a file) adds nothing and the next folder is
     // still scanned; a folder listed inside another lists its pictures twice.
-    writeList({t.path("missing"), "", root + "/readme.txt", root + "/", root + "/sub"});
+    writeList(
+        {t.path(u"missing"_s), u""_s, root + u"/readme.txt"_s, root + u"/"_s, root + u"/sub"_s});
     app.settings.WPSource = 1;
     RefreshSettings(app, true);
     EXPECT_EQ(app.PictureList, rootPictures + sub + sub);
@@ -93,31 +96,33 @@ TEST_F(CollectionTest, FolderExampleMissingAndOverlappingFolders) {
 // The TIMEOUT in CMakeLists.txt makes a walk that never ends (a link loop
 // followed forever) fail instead of hanging.
 TEST_F(CollectionTest, SymbolicLinkLoopsEndAndOtherLinksAreFollowed) {
-    write("tree/a/pic.jpg");
-    const QString root = t.path("tree");
-    ASSERT_TRUE(QFile::link(root, root + "/a/up"));                 // to an ancestor: a loop
-    ASSERT_TRUE(QFile::link(root + "/a", root + "/b"));             // to a sibling: walked
-    ASSERT_TRUE(QFile::link(root + "/gone", root + "/broken.jpg")); // dangling: listed
+    write(u"tree/a/pic.jpg"_s);
+    const QString root = t.path(u"tree"_s);
+    ASSERT_TRUE(QFile::link(root, root + u"/a/up"_s));                    // to an ancestor: a loop
+    ASSERT_TRUE(QFile::link(root + u"/a"_s, root + u"/b"_s));             // to a sibling: walked
+    ASSERT_TRUE(QFile::link(root + u"/gone"_s, root + u"/broken.jpg"_s)); // dangling: listed
     // Through the settings window's folder drop (the whole tree's pictures).
     QStringList found;
     for (const ScanEntry& e : DirDiverPictures(app, root))
         found << e.folder + e.name;
     found.sort();
-    EXPECT_EQ(found, (QStringList{root + "/a/pic.jpg", root + "/b/pic.jpg", root + "/broken.jpg"}));
+    EXPECT_EQ(found, (QStringList{root + u"/a/pic.jpg"_s, root + u"/b/pic.jpg"_s,
+                                  root + u"/broken.jpg"_s}));
 }
 
 TEST_F(CollectionTest, SourcesReadOrSkipTheRightSectionsAndAMissingListFileKeepsTheTimer) {
     // No list file: an empty list and the timer left alone.
-    app.PictureList = {"/old/a.jpg"};
+    app.PictureList = {u"/old/a.jpg"_s};
     RefreshSettings(app, true);
     EXPECT_TRUE(app.PictureList.isEmpty());
     EXPECT_TRUE(timerCalls.empty());
 
-    const QString picture = write("f/in-folder.jpg");
-    writeList({t.path("f")}, {{"/elsewhere/", "one.jpg"}, {"/elsewhere", "two.png"}});
+    const QString picture = write(u"f/in-folder.jpg"_s);
+    writeList({t.path(u"f"_s)},
+              {{u"/elsewhere/"_s, u"one.jpg"_s}, {u"/elsewhere"_s, u"two.png"_s}});
     const std::vector<std::pair<int, QStringList>> rows = {
         {2, {}},
-        {0, {"/elsewhere/one.jpg", "/elsewhere/two.png"}}, // the folders are never scanned
+        {0, {u"/elsewhere/one.jpg"_s, u"/elsewhere/two.png"_s}}, // the folders are never scanned
         {1, {picture}}};
     for (const auto& [source, expected] : rows) {
         SCOPED_TRACE(source);
@@ -126,7 +131,7 @@ TEST_F(CollectionTest, SourcesReadOrSkipTheRightSectionsAndAMissingListFileKeeps
         EXPECT_EQ(app.PictureList, expected);
     }
     ASSERT_EQ(t.notifier->shown.size(), 1u);
-    EXPECT_EQ(t.notifier->shown[0].text, "Looking for pictures in " + t.path("f"));
+    EXPECT_EQ(t.notifier->shown[0].text, u"Looking for pictures in "_s + t.path(u"f"_s));
     EXPECT_EQ(t.notifier->hidden, std::vector<BubbleKind>{BubbleKind::Progress});
 
     // Without reloading, only the timer is set.
@@ -139,9 +144,9 @@ TEST_F(CollectionTest, SourcesReadOrSkipTheRightSectionsAndAMissingListFileKeeps
 TEST_F(CollectionTest, TickDuringAScanSeesThePartialListAndNoSecondScanStarts) {
     t.services.notifier = std::make_unique<SlowNotifier>(); // events are due at once
     for (int i = 0; i < 64; ++i)
-        write(QString("set/p%1.jpg").arg(i));
-    const QString later = write("later/only.png");
-    writeList({t.path("set")});
+        write(QString(u"set/p%1.jpg"_s).arg(i));
+    const QString later = write(u"later/only.png"_s);
+    writeList({t.path(u"set"_s)});
     app.settings.WPSource = 1;
 
     qsizetype seen = -1;
@@ -152,7 +157,7 @@ TEST_F(CollectionTest, TickDuringAScanSeesThePartialListAndNoSecondScanStarts) {
         app.settings.CurWallPaper = 1000;
         NextWallpaper(app);
         // ...and the settings window is confirmed with a new folder list: no scan here.
-        writeList({t.path("later")});
+        writeList({t.path(u"later"_s)});
         RefreshSettings(app, true);
         EXPECT_EQ(app.PictureList.size(), seen);
     };
@@ -205,19 +210,19 @@ TEST_F(CollectionTest, PicturesThatDoNotLoadLeaveTheDesktopAsItWas) {
     // Read by content: a PNG under a ".jpg" name is a good picture; then the
     // failures. Corrupt: a good header followed by another format's bytes.
     app.PictureList = {
-        write("png-inside.jpg", encoded(12, "PNG")),
-        write("cut-data.jpg", jpeg.left(jpeg.size() / 2)),
-        write("corrupt.jpg", jpeg.left(20) + png.mid(20)),
-        write("cut-header.png", png.left(20)),
-        write("cut-data.png", png.chopped(20)),
-        write("corrupt.png", png.left(16) + jpeg.mid(16)),
-        write("cut-header.gif", gif.left(10)),
-        write("cut-data.gif", gif.left(gif.size() - 6)),
-        write("corrupt.gif", gif.left(13) + jpeg.mid(13)),
-        write("empty.jpg"),
-        write("letter.jpg", "Dear reader,\r\nthis is not a picture.\r\n"),
-        t.path("missing.jpg"),
-        t.path("."), // a folder
+        write(u"png-inside.jpg"_s, encoded(12, "PNG")),
+        write(u"cut-data.jpg"_s, jpeg.left(jpeg.size() / 2)),
+        write(u"corrupt.jpg"_s, jpeg.left(20) + png.mid(20)),
+        write(u"cut-header.png"_s, png.left(20)),
+        write(u"cut-data.png"_s, png.chopped(20)),
+        write(u"corrupt.png"_s, png.left(16) + jpeg.mid(16)),
+        write(u"cut-header.gif"_s, gif.left(10)),
+        write(u"cut-data.gif"_s, gif.left(gif.size() - 6)),
+        write(u"corrupt.gif"_s, gif.left(13) + jpeg.mid(13)),
+        write(u"empty.jpg"_s),
+        write(u"letter.jpg"_s, "Dear reader,\r\nthis is not a picture.\r\n"),
+        t.path(u"missing.jpg"_s),
+        t.path(u"."_s), // a folder
     };
     for (int k = 1; k <= app.PictureList.size(); ++k) {
         SCOPED_TRACE(qPrintable(app.PictureList[k - 1]));

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 // The quadrants' colours, and the desktop colour the fake desktop reports.
 constexpr QRgb R = 0xFF0000, G = 0x00FF00, B = 0x0000FF, Y = 0xFFFF00, D = 0x112233;
 const ScreenInfo kScreen{QSize(200, 100), QRect(0, 0, 200, 100), 96};
@@ -78,20 +80,20 @@ TEST(ComposeLayout, FiltersApplyToThePictureNotTheDesktopColour) {
 
 TEST(ComposeLayout, SetSelectedPictureUsesTheWindowChoicesAndPutsTheStoredOnesBack) {
     TestApp t;
-    const QString folder = t.path("pics");
+    const QString folder = t.path(u"pics"_s);
     QDir().mkpath(folder);
-    ASSERT_TRUE(QuadrantPicture(40, 20).save(folder + "/a.png"));
+    ASSERT_TRUE(QuadrantPicture(40, 20).save(folder + u"/a.png"_s));
     Settings& s = t.app->settings;
     s.WaterMarkVisible = false;
     const Settings before = s;
-    SetAsWallpaperChoices choices{"Stretch", 0, 0, 0, 0, true, 150}; // black, then inverted
-    EXPECT_EQ(SetSelectedPictureAsWallpaper(*t.app, folder, "a.png", -1, choices, kScreen),
+    SetAsWallpaperChoices choices{u"Stretch"_s, 0, 0, 0, 0, true, 150}; // black, then inverted
+    EXPECT_EQ(SetSelectedPictureAsWallpaper(*t.app, folder, u"a.png"_s, -1, choices, kScreen),
               SetAsWallpaperResult::NothingSelected);
     EXPECT_TRUE(t.desktop->calls.empty());
-    ASSERT_EQ(SetSelectedPictureAsWallpaper(*t.app, folder, "a.png", 2, choices, kScreen),
+    ASSERT_EQ(SetSelectedPictureAsWallpaper(*t.app, folder, u"a.png"_s, 2, choices, kScreen),
               SetAsWallpaperResult::Done);
     EXPECT_EQ(Rgb(QImage(t.app->paths.WallpaperBitmapPath, "BMP"), 0, 0), 0xFFFFFFu);
-    EXPECT_EQ(t.desktop->calls.back().position, "Stretch");
+    EXPECT_EQ(t.desktop->calls.back().position, u"Stretch"_s);
     EXPECT_EQ(s.CurWallPaper, 3);
     EXPECT_EQ(s.WallPaperPosition, before.WallPaperPosition);
     EXPECT_EQ(s.EBright, before.EBright);

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 class PictureLoader : public ::testing::Test {
 protected:
     // A marker picture in imgprev, to see that failures leave it alone.
@@ -50,13 +52,14 @@ TEST_F(PictureLoader, BadFilesAreFailuresNotCrashes) {
         QBuffer buffer(&bytes);
         ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) &&
                     QuadrantPicture(300, 200).save(&buffer, fmt));
-        expectFails(write(QStringLiteral("cut.%1").arg(fmt), bytes.left(bytes.size() / 2)));
+        expectFails(
+            write(QStringLiteral("cut.%1").arg(QLatin1String(fmt)), bytes.left(bytes.size() / 2)));
         if (qstrcmp(fmt, "BMP") != 0) { // damage inside the data, the file's length intact
             QByteArray scrambled = bytes;
             scrambled.replace(bytes.size() * 2 / 3, 40, QByteArray(40, '\x37'));
-            expectFails(write(QStringLiteral("scrambled.%1").arg(fmt), scrambled));
+            expectFails(write(QStringLiteral("scrambled.%1").arg(QLatin1String(fmt)), scrambled));
         }
-        EXPECT_TRUE(load(write(QStringLiteral("whole.%1").arg(fmt), bytes))) << fmt;
+        EXPECT_TRUE(load(write(QStringLiteral("whole.%1").arg(QLatin1String(fmt)), bytes))) << fmt;
         t.app->imgprev = {QuadrantPicture(3, 3), QSize(3, 3)};
     }
 }

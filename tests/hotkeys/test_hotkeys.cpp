@@ -9,14 +9,17 @@
 #include <QSettings>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 // Each row as "key modifiers enabled".
 static std::string rows(const AppContext& app) {
     QStringList r;
     for (const HotKey& hk : app.HotKeys)
-        r << QString("%1 %2 %3")
+        r << QString(u"%1 %2 %3"_s)
                  .arg(hk.Key)
-                 .arg(HotKeyModifierTexts().value(hk.Modifiers, "?"), hk.Enabled ? "on" : "off");
-    return r.join(" | ").toStdString();
+                 .arg(HotKeyModifierTexts().value(hk.Modifiers, u"?"_s),
+                      hk.Enabled ? u"on"_s : u"off"_s);
+    return r.join(u" | "_s).toStdString();
 }
 
 TEST(HotKeys, DefaultsAndStorageRoundTrip) {
@@ -33,10 +36,10 @@ TEST(HotKeys, DefaultsAndStorageRoundTrip) {
         // Stored as virtual-key codes; a missing or unreadable value falls back
         // to the preset or default without harm to the rest of the row.
         QSettings ini(t.iniPath(), QSettings::IniFormat);
-        EXPECT_EQ(ini.value("HK1/ASCIIkey").toString(), "116");
+        EXPECT_EQ(ini.value(u"HK1/ASCIIkey"_s).toString(), u"116"_s);
         ini.remove("HK2/ASCIIkey");
-        ini.setValue("HK5/ShiftKey", "Ctrl");
-        ini.setValue("HK5/Enabled", "maybe");
+        ini.setValue(u"HK5/ShiftKey"_s, u"Ctrl"_s);
+        ini.setValue(u"HK5/Enabled"_s, u"maybe"_s);
     }
     t.reopenStore();
     app.HotKeys = {};
@@ -46,7 +49,7 @@ TEST(HotKeys, DefaultsAndStorageRoundTrip) {
 }
 
 TEST(HotKeyModifiers, TextsAndSystemFlagsOfEachCode) {
-    EXPECT_EQ(HotKeyModifierTexts().join(", ").toStdString(),
+    EXPECT_EQ(HotKeyModifierTexts().join(u", "_s).toStdString(),
               "Ctrl + Alt, Ctrl + Alt + Shift, Ctrl + Shift, Alt + Shift, Alt, Ctrl, Shift");
     const int flags[] = {0, 3, 7, 6, 5, 1, 2, 4, 0}; // codes -1 … 7; Alt 1, Control 2, Shift 4
     for (int code = -1; code <= 7; ++code)
@@ -69,7 +72,7 @@ TEST(KeyCapture, TakesFunctionKeysLettersDigitsAndNavigationKeysOnly) {
     for (const auto& [key, shown] : cases) {
         const auto c =
             CaptureHotKey(QKeyEvent(QEvent::KeyPress, key.key(), key.keyboardModifiers()));
-        EXPECT_EQ(c ? (c->tag + " " + c->text).toStdString() : "-", shown)
+        EXPECT_EQ(c ? (c->tag + u" "_s + c->text).toStdString() : "-", shown)
             << std::hex << key.toCombined();
     }
 }

@@ -1,5 +1,6 @@
 // Start-up, single instance and shutdown, tested on the real program started
-// as separate processes (offscreen, no session bus, so bubbles go to stderr).
+// as separate processes (offscreen, with a session bus address that leads
+// nowhere, so bubbles go to stderr).
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,15 +11,23 @@
 
 #include <csignal>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-QString binary() { return qEnvironmentVariable("TESSALY_BINARY"); }
-QString configFile() { return qEnvironmentVariable("XDG_CONFIG_HOME") + "/tessaly/tessaly.conf"; }
-QString dataFolder() { return qEnvironmentVariable("XDG_DATA_HOME") + "/Orvane Tessaly"; }
+QString binary() {
+    return qEnvironmentVariable("TESSALY_BINARY");
+}
+QString configFile() {
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + u"/tessaly/tessaly.conf"_s;
+}
+QString dataFolder() {
+    return qEnvironmentVariable("XDG_DATA_HOME") + u"/Orvane Tessaly"_s;
+}
 
 // Removes everything a previous test left in the temporary home.
 void resetHome() {
-    QDir(qEnvironmentVariable("XDG_CONFIG_HOME") + "/tessaly").removeRecursively();
+    QDir(qEnvironmentVariable("XDG_CONFIG_HOME") + u"/tessaly"_s).removeRecursively();
     QDir(dataFolder()).removeRecursively();
 }
 
@@ -31,7 +40,7 @@ void writeSettings(std::initializer_list<std::pair<const char*, const char*>> va
 
 QString storedValue(const QString& key) {
     QSettings ini(configFile(), QSettings::IniFormat);
-    return ini.value(key, "<missing>").toString();
+    return ini.value(key, u"<missing>"_s).toString();
 }
 
 struct Program {
@@ -40,10 +49,12 @@ struct Program {
 
     explicit Program(const QStringList& args) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove("DBUS_SESSION_BUS_ADDRESS");
-        env.remove("DISPLAY");
-        env.remove("WAYLAND_DISPLAY");
-        env.insert("QT_QPA_PLATFORM", "offscreen");
+        // Not unset: without an address libdbus would start a bus of its own.
+        env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s,
+                   u"unix:path="_s + qEnvironmentVariable("XDG_RUNTIME_DIR") + u"/no-bus"_s);
+        env.remove(u"DISPLAY"_s);
+        env.remove(u"WAYLAND_DISPLAY"_s);
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
         process.setProcessEnvironment(env);
         process.setProgram(binary());
         process.setArguments(args);
@@ -66,8 +77,9 @@ struct Program {
     }
     // Waits until the instance listens and has loaded its settings.
     bool waitUntilListening() {
-        const QString sock = qEnvironmentVariable("XDG_RUNTIME_DIR") + "/tessaly.sock";
-        for (int i = 0; i < 200 && !(QFileInfo::exists(sock) && QFileInfo(dataFolder()).isDir()); ++i)
+        const QString sock = qEnvironmentVariable("XDG_RUNTIME_DIR") + u"/tessaly.sock"_s;
+        for (int i = 0; i < 200 && !(QFileInfo::exists(sock) && QFileInfo(dataFolder()).isDir());
+             ++i)
             QThread::msleep(50);
         QThread::msleep(300); // the rest of start-up is quick
         return QFileInfo::exists(sock);
@@ -77,25 +89,24 @@ struct Program {
 int run(const QStringList& args, QString* out = nullptr) {
     Program p(args);
     EXPECT_TRUE(p.finishes());
-    if (out)
-        *out = QString::fromLocal8Bit(p.process.readAllStandardOutput());
+    if (out) *out = QString::fromLocal8Bit(p.process.readAllStandardOutput());
     return p.process.exitCode();
 }
 
 // What the program says when asked for its settings window.
-const QString kSettingsShown = "Tessaly is running";
+const QString kSettingsShown = u"Tessaly is running"_s;
 
 } // namespace
 
 TEST(Startup, SecondStartHandsOverToTheFirstAndEnds) {
     resetHome();
     writeSettings({{"Options/1strun", "False"}, {"Options/WallpaperStartup", "False"}});
-    Program first({"/y"});
+    Program first({u"/y"_s});
     ASSERT_TRUE(first.waitUntilListening());
     first.stderrText();
     const int before = first.err.count(kSettingsShown, Qt::CaseInsensitive);
 
-    Program second({"anything", "at", "all"});
+    Program second({u"anything"_s, u"at"_s, u"all"_s});
     ASSERT_TRUE(second.finishes());
     EXPECT_EQ(second.process.exitCode(), 0);
     // The running instance was asked to open its settings window.
@@ -103,27 +114,27 @@ TEST(Startup, SecondStartHandsOverToTheFirstAndEnds) {
     EXPECT_EQ(first.process.state(), QProcess::Running);
 
     QString out;
-    EXPECT_EQ(run({"--quit"}, &out), 0);
+    EXPECT_EQ(run({u"--quit"_s}, &out), 0);
     EXPECT_TRUE(first.finishes());
-    EXPECT_EQ(storedValue("Options/1strun"), "False");
+    EXPECT_EQ(storedValue(u"Options/1strun"_s), u"False"_s);
 }
 
 TEST(Startup, LogOnSwitchIgnoresCaseButNotALeadingBlank) {
     resetHome();
     writeSettings({{"Options/1strun", "False"}, {"Options/WallpaperStartup", "False"}});
     {
-        Program logon({"/Y"});
+        Program logon({u"/Y"_s});
         ASSERT_TRUE(logon.waitUntilListening());
         QThread::msleep(300);
         EXPECT_EQ(logon.stderrText().count(kSettingsShown, Qt::CaseInsensitive), 0)
             << logon.err.toStdString();
-        EXPECT_EQ(run({"--quit"}), 0);
+        EXPECT_EQ(run({u"--quit"_s}), 0);
         EXPECT_TRUE(logon.finishes());
     }
     {
-        Program manual({" /y"});
+        Program manual({u" /y"_s});
         ASSERT_TRUE(manual.waitForStderr(kSettingsShown)) << manual.err.toStdString();
-        EXPECT_EQ(run({"--quit"}), 0);
+        EXPECT_EQ(run({u"--quit"_s}), 0);
         EXPECT_TRUE(manual.finishes());
     }
 }
@@ -135,7 +146,7 @@ TEST(Startup, LogOnStartWithAutoStartOffEndsBeforeLoadingAnything) {
         QFile f(configFile());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }();
-    Program p({"/y"});
+    Program p({u"/y"_s});
     ASSERT_TRUE(p.finishes(5000));
     EXPECT_EQ(p.process.exitCode(), 0);
     EXPECT_FALSE(QFileInfo::exists(dataFolder()));
@@ -146,37 +157,37 @@ TEST(Startup, LogOnStartWithAutoStartOffEndsBeforeLoadingAnything) {
 
 TEST(Startup, FirstRunSetsUpTheSamplePictureAndShutdownSavesEverything) {
     resetHome();
-    Program p({"/y"});
+    Program p({u"/y"_s});
     ASSERT_TRUE(p.waitUntilListening());
-    const QString bmp = dataFolder() + "/Orvane Wallpaper.bmp";
+    const QString bmp = dataFolder() + u"/Orvane Wallpaper.bmp"_s;
     for (int i = 0; i < 200 && QFileInfo(bmp).size() == 0; ++i)
         QThread::msleep(50);
     EXPECT_GT(QFileInfo(bmp).size(), 0);
-    QFile list(dataFolder() + "/WallPapersList.tsy");
+    QFile list(dataFolder() + u"/WallPapersList.tsy"_s);
     ASSERT_TRUE(list.open(QIODevice::ReadOnly));
     const QByteArray bytes = list.readAll();
     EXPECT_TRUE(bytes.endsWith("/share/tessaly/\r\nsample.jpg\r\n")) << bytes.toStdString();
     // Killed before any save: still the first run.
-    EXPECT_EQ(storedValue("Options/1strun"), "<missing>");
+    EXPECT_EQ(storedValue(u"Options/1strun"_s), u"<missing>"_s);
 
     // Ending the session (SIGTERM) goes through the orderly shutdown.
     ::kill(static_cast<pid_t>(p.process.processId()), SIGTERM);
     ASSERT_TRUE(p.finishes());
-    EXPECT_EQ(storedValue("Options/1strun"), "False");
-    EXPECT_EQ(storedValue("Options/WallPaperPosition"), "Fit (Reduce/Enlarge)");
-    EXPECT_EQ(storedValue("Options/CurWallPaper"), "1");
-    EXPECT_EQ(storedValue("HK2/ASCIIkey"), "68");
+    EXPECT_EQ(storedValue(u"Options/1strun"_s), u"False"_s);
+    EXPECT_EQ(storedValue(u"Options/WallPaperPosition"_s), u"Fit (Reduce/Enlarge)"_s);
+    EXPECT_EQ(storedValue(u"Options/CurWallPaper"_s), u"1"_s);
+    EXPECT_EQ(storedValue(u"HK2/ASCIIkey"_s), u"68"_s);
 }
 
 TEST(Startup, QuitHelpAndVersionStartNothing) {
     resetHome();
     QString out;
-    EXPECT_EQ(run({"--quit"}, &out), 0);
-    EXPECT_EQ(out.trimmed(), "Tessaly is not running");
-    EXPECT_EQ(run({"--help"}, &out), 0);
-    EXPECT_TRUE(out.contains("--next"));
-    EXPECT_EQ(run({"--version"}, &out), 0);
-    EXPECT_TRUE(out.startsWith("Tessaly "));
+    EXPECT_EQ(run({u"--quit"_s}, &out), 0);
+    EXPECT_EQ(out.trimmed(), u"Tessaly is not running"_s);
+    EXPECT_EQ(run({u"--help"_s}, &out), 0);
+    EXPECT_TRUE(out.contains(u"--next"_s));
+    EXPECT_EQ(run({u"--version"_s}, &out), 0);
+    EXPECT_TRUE(out.startsWith(u"Tessaly "_s));
     EXPECT_FALSE(QFileInfo::exists(dataFolder()));
     EXPECT_FALSE(QFileInfo::exists(configFile()));
 }

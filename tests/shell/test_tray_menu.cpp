@@ -6,6 +6,8 @@
 #include <QAction>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct TrayMenuTest : ::testing::Test {
@@ -15,7 +17,7 @@ struct TrayMenuTest : ::testing::Test {
 };
 
 TEST_F(TrayMenuTest, CurrentWallpaperOnlyForAValidLocalEntryAndWidgetItemsOnlyWhenIsNT) {
-    const QStringList list = {"/pics/a.jpg", "/pics/Tom & Jerry/b.png", "/pics/c.jpg"};
+    const QStringList list = {u"/pics/a.jpg"_s, u"/pics/Tom & Jerry/b.png"_s, u"/pics/c.jpg"_s};
     const auto shown = [&](qsizetype listSize, double cur, qint16 source) {
         t.app->PictureList = list.mid(0, listSize);
         t.app->settings.CurWallPaper = cur;
@@ -31,7 +33,7 @@ TEST_F(TrayMenuTest, CurrentWallpaperOnlyForAValidLocalEntryAndWidgetItemsOnlyWh
     EXPECT_FALSE(shown(3, 1.5, 0)); // a stored position that names no entry
     EXPECT_TRUE(shown(3, 2, 0));
     // The full path, its ampersand shown as text rather than a mnemonic.
-    EXPECT_EQ(tray.mnuwallpapercurrentfilename->text(), "/pics/Tom && Jerry/b.png");
+    EXPECT_EQ(tray.mnuwallpapercurrentfilename->text(), u"/pics/Tom && Jerry/b.png"_s);
 
     // The widget items follow IsNT, their check marks the widgets' state.
     t.app->IsNT = false;
