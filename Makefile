@@ -1,4 +1,4 @@
-# Tessaly: make deps | build | run | test | bench | demo
+# Tessaly: make deps | build | run | test | bench | demo | format | format-check
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # WERROR=ON turns compiler warnings into errors (CI does).
@@ -19,7 +19,7 @@ TEST_DEPS := libgtest-dev libgmock-dev \
   libglib2.0-bin gsettings-desktop-schemas \
   imagemagick fonts-dejavu-core clang-format
 
-.PHONY: deps test-deps build build-tests run demo test bench clean
+.PHONY: deps test-deps build build-tests run demo test bench format format-check clean
 
 deps:
 	@./scripts/install-packages.sh $(DEPS)
@@ -49,6 +49,14 @@ test: build-tests
 bench: test-deps build
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
 	./scripts/run-bench.sh $(BUILD_DIR)
+
+format:
+	@./scripts/install-packages.sh clang-format
+	./scripts/check-format.sh --fix
+
+format-check:
+	@./scripts/install-packages.sh clang-format
+	./scripts/check-format.sh
 
 clean:
 	rm -rf $(BUILD_DIR)

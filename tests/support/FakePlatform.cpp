@@ -31,4 +31,6 @@ TestApp::TestApp() {
     app->programFolder = QStringLiteral(TESSALY_SOURCE_DIR "/data");
 }
 
-void TestApp::reopenStore() { services.store = std::make_unique<IniSettingsStore>(iniPath()); }
+void TestApp::reopenStore() {
+    services.store = std::make_unique<IniSettingsStore>(iniPath());
+}

@@ -18,8 +18,8 @@ DBusNotifier::DBusNotifier() = default;
 void DBusNotifier::showBubble(const QString& text, int ms, BubbleKind) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (bus.isConnected()) {
-        QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface,
-                                                           QStringLiteral("Notify"));
+        QDBusMessage call =
+            QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
         QVariantMap hints;
         hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("tessaly"));
         // expire_timeout 0 means "until closed", which is what a 0 ms bubble asks for.
@@ -32,14 +32,12 @@ void DBusNotifier::showBubble(const QString& text, int ms, BubbleKind) {
             return;
         }
     }
-    if (m_fallback && m_fallback(text, ms))
-        return;
+    if (m_fallback && m_fallback(text, ms)) return;
     std::fprintf(stderr, "Tessaly: %s\n", qPrintable(text));
 }
 
 void DBusNotifier::hideBubble(BubbleKind) {
-    if (m_lastId == 0)
-        return;
+    if (m_lastId == 0) return;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (bus.isConnected()) {
         QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface,
