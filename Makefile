@@ -1,39 +1,62 @@
-# Tessaly: make deps | build | run | test | bench
+# Tessaly: make deps | build | run | test | bench | demo | format | format-check
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+# WERROR=ON turns compiler warnings into errors (CI does).
+WERROR ?= OFF
+CONFIGURE = cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSALY_WERROR=$(WERROR)
 
-# Debian packages for building, running and testing.
+# Debian packages for building and running Tessaly. The image-formats plugins
+# let Qt read WebP (and TIFF) pictures.
 DEPS := build-essential cmake pkg-config \
-  qt6-base-dev qt6-base-dev-tools libgl-dev \
-  libgtest-dev libgmock-dev \
-  libxcb1-dev libx11-dev libx11-xcb-dev libxcb-screensaver0-dev libxcb-keysyms1-dev \
-  xvfb x11-xkb-utils xdotool trayer x11-utils dbus dbus-x11 libglib2.0-bin gsettings-desktop-schemas \
-  imagemagick fonts-dejavu-core \
-  python3-dbus python3-gi x11-xserver-utils
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-image-formats-plugins \
+  libxcb1-dev libx11-dev libx11-xcb-dev libxcb-screensaver0-dev libxcb-keysyms1-dev
 
-.PHONY: deps build run test bench clean
+# Added for the tests, the demonstration and the benchmarks: GoogleTest, a
+# private desktop (X server, tray host, session bus, notification service),
+# X tools that drive it, ImageMagick, a known font, gsettings and the formatter.
+TEST_DEPS := libgtest-dev libgmock-dev \
+  xvfb x11-xkb-utils x11-utils xdotool trayer dbus python3-dbus python3-gi \
+  libglib2.0-bin gsettings-desktop-schemas \
+  imagemagick fonts-dejavu-core clang-format
+
+.PHONY: deps test-deps build build-tests run demo test bench format format-check clean
 
 deps:
-	@missing=$$(for p in $(DEPS); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing:" $$missing; \
-	  $(SUDO) apt-get update -q && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q $$missing; \
-	fi
+	@./scripts/install-packages.sh $(DEPS)
 
+test-deps: deps
+	@./scripts/install-packages.sh $(TEST_DEPS)
+
+# The program alone: no GoogleTest needed.
 build: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	$(CONFIGURE) -DBUILD_TESTING=OFF
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+build-tests: test-deps
+	$(CONFIGURE) -DBUILD_TESTING=ON
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
 	./scripts/run.sh $(BUILD_DIR)
 
-test: build
+# The demonstration on a private X server (what `make run` shows without a display).
+demo: test-deps build
+	./scripts/demo.sh $(BUILD_DIR)
+
+test: build-tests
 	./scripts/run-tests.sh $(BUILD_DIR)
 
-bench: build
+bench: test-deps build
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
 	./scripts/run-bench.sh $(BUILD_DIR)
+
+format:
+	@./scripts/install-packages.sh clang-format
+	./scripts/check-format.sh --fix
+
+format-check:
+	@./scripts/install-packages.sh clang-format
+	./scripts/check-format.sh
 
 clean:
 	rm -rf $(BUILD_DIR)

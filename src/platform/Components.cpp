@@ -3,16 +3,14 @@
 #include <QStandardPaths>
 
 QString ReplaceAll(const QString& text, const QString& find, const QString& replacement) {
-    if (find.isEmpty())
-        return text;
+    if (find.isEmpty()) return text;
     QString out = text;
     out.replace(find, replacement, Qt::CaseSensitive);
     return out;
 }
 
 QString TimeText(qint64 seconds) {
-    if (seconds < 0)
-        seconds = 0;
+    if (seconds < 0) seconds = 0;
     const qint64 h = seconds / 3600;
     const qint64 m = (seconds / 60) % 60;
     const qint64 s = seconds % 60;

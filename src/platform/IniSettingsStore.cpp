@@ -20,11 +20,9 @@ static QString fullKey(const QString& section, const QString& key) {
 
 std::optional<QString> IniSettingsStore::value(const QString& section, const QString& key) const {
     const QVariant v = m_settings->value(fullKey(section, key));
-    if (!v.isValid())
-        return std::nullopt;
+    if (!v.isValid()) return std::nullopt;
     // An unquoted value with commas, typed by hand, comes back as a list.
-    if (v.typeId() == QMetaType::QStringList)
-        return v.toStringList().join(QStringLiteral(", "));
+    if (v.typeId() == QMetaType::QStringList) return v.toStringList().join(QStringLiteral(", "));
     return v.toString();
 }
 
@@ -41,4 +39,6 @@ bool IniSettingsStore::sync() {
     return m_settings->status() == QSettings::NoError;
 }
 
-QString IniSettingsStore::filePath() const { return m_settings->fileName(); }
+QString IniSettingsStore::filePath() const {
+    return m_settings->fileName();
+}

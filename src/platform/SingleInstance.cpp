@@ -15,8 +15,7 @@ SingleInstance::SingleInstance(QString serverName, QObject* parent)
 
 SingleInstance::~SingleInstance() {
     unlock();
-    if (m_server)
-        m_server->close();
+    if (m_server) m_server->close();
 }
 
 QString SingleInstance::defaultServerName() {
@@ -33,15 +32,12 @@ QString SingleInstance::defaultServerName() {
 bool SingleInstance::send(const QString& serverName, const QString& message, int timeoutMs) {
     QLocalSocket socket;
     socket.connectToServer(serverName);
-    if (!socket.waitForConnected(timeoutMs))
-        return false;
+    if (!socket.waitForConnected(timeoutMs)) return false;
     socket.write(message.toUtf8() + '\n');
-    if (!socket.waitForBytesWritten(timeoutMs))
-        return false;
+    if (!socket.waitForBytesWritten(timeoutMs)) return false;
     // The instance answers once it has taken the message.
     while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(timeoutMs))
-            break;
+        if (!socket.waitForReadyRead(timeoutMs)) break;
     }
     socket.disconnectFromServer();
     return true;
@@ -54,7 +50,9 @@ void SingleInstance::lock() {
         m_lock.reset(); // go on without: a stuck lock must not keep the program from starting
 }
 
-void SingleInstance::unlock() { m_lock.reset(); }
+void SingleInstance::unlock() {
+    m_lock.reset();
+}
 
 bool SingleInstance::listen() {
     m_server = new QLocalServer(this);

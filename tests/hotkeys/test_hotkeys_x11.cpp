@@ -23,20 +23,24 @@
 
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr quint32 kF5 = 0xffc2, kF6 = 0xffc3, kF7 = 0xffc4; // key symbols
 constexpr int vkF5 = 116, vkF7 = 118;                       // virtual-key codes
 
 void xdotool(const QStringList& args) {
-    ASSERT_EQ(QProcess::execute("xdotool", args), 0) << args.join(' ').toStdString();
+    ASSERT_EQ(QProcess::execute(u"xdotool"_s, args), 0) << args.join(u' ').toStdString();
 }
 
 // With `serverKeys` Ctrl+Alt+F1 … F12 switch virtual terminals inside the
 // server (the usual keymap); without, they are keys that clients receive.
 void useKeymap(bool serverKeys) {
-    const QString option = serverKeys ? "" : "srvrkeys:none";
-    ASSERT_EQ(QProcess::execute("setxkbmap", {"-layout", "us", "-option", "-option", option}), 0);
+    const QString option = serverKeys ? u""_s : u"srvrkeys:none"_s;
+    ASSERT_EQ(QProcess::execute(u"setxkbmap"_s,
+                                {u"-layout"_s, u"us"_s, u"-option"_s, u"-option"_s, option}),
+              0);
 }
 
 // A second X client, as another program holding key combinations would be;
@@ -99,20 +103,20 @@ TEST_F(X11HotKeys, RowsHeldElsewhereComeBackFailed) {
 // the wallpaper, Ctrl+Alt+F6 toggles automatic changing, and Ctrl+Alt+F7
 // (clear) is held by another client without harm to the others.
 TEST_F(X11HotKeys, ProgramRunsItsStoredBindings) {
-    const QString home = qEnvironmentVariable("HOME") + "/";
-    const QString data = qEnvironmentVariable("XDG_DATA_HOME") + "/Orvane Tessaly/";
+    const QString home = qEnvironmentVariable("HOME") + u"/"_s;
+    const QString data = qEnvironmentVariable("XDG_DATA_HOME") + u"/Orvane Tessaly/"_s;
     const QRgb red = qRgb(220, 30, 30), blue = qRgb(30, 40, 210);
     for (const auto& [name, colour] : {std::pair{"red.png", red}, std::pair{"blue.png", blue}}) {
         QImage img(64, 48, QImage::Format_RGB32);
         img.fill(colour);
-        ASSERT_TRUE(img.save(home + name));
+        ASSERT_TRUE(img.save(home + QString::fromLatin1(name)));
     }
     ASSERT_TRUE(QDir().mkpath(data));
-    ASSERT_TRUE(WritePictureListFile(data + "WallPapersList.tsy",
-                                     {{{home, "red.png"}, {home, "blue.png"}}, {}}));
+    ASSERT_TRUE(WritePictureListFile(data + u"WallPapersList.tsy"_s,
+                                     {{{home, u"red.png"_s}, {home, u"blue.png"_s}}, {}}));
     // Rows clear (Ctrl+Alt+F7, held by another client), switch (F5), toggle (F6).
-    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME") + "/tessaly/";
-    QFile ini(config + "tessaly.conf");
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME") + u"/tessaly/"_s;
+    QFile ini(config + u"tessaly.conf"_s);
     ASSERT_TRUE(QDir().mkpath(config) && ini.open(QIODevice::WriteOnly));
     ini.write("[Options]\n1strun=False\nWallpaperStartup=False\nWallpaperTimer=False\n"
               "[HK0]\nEnabled=True\nShiftKey=0\nASCIIkey=118\n"
@@ -130,8 +134,10 @@ TEST_F(X11HotKeys, ProgramRunsItsStoredBindings) {
     ASSERT_EQ(picture(), 0u) << "the bench starts without a wallpaper";
 
     QProcess program;
-    qunsetenv("DBUS_SESSION_BUS_ADDRESS"); // the program's bubbles then go to standard error
-    program.start(qEnvironmentVariable("TESSALY_BINARY"), {"/y"});
+    // A bus address that leads nowhere (not none: libdbus would start a bus of
+    // its own): the program's bubbles then go to standard error.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + qgetenv("XDG_RUNTIME_DIR") + "/no-bus");
+    program.start(qEnvironmentVariable("TESSALY_BINARY"), {u"/y"_s});
     ASSERT_TRUE(program.waitForStarted(5000));
     QString err;
     // Collects the program's standard error until `done` or `ms` have passed.
@@ -145,35 +151,35 @@ TEST_F(X11HotKeys, ProgramRunsItsStoredBindings) {
 
     // The bindings exist once start-up is through: press until a picture shows.
     for (int attempt = 0; attempt < 10 && !picture(); ++attempt) {
-        xdotool({"key", "ctrl+alt+F5"});
+        xdotool({u"key"_s, u"ctrl+alt+F5"_s});
         waitFor(picture, 2000);
     }
     QThread::msleep(300);
     const QRgb first = picture();
     ASSERT_NE(first, 0u) << err.toStdString();
-    xdotool({"key", "ctrl+alt+F5"});
+    xdotool({u"key"_s, u"ctrl+alt+F5"_s});
     EXPECT_TRUE(waitFor([&] { return picture() == (first == red ? blue : red); }, 5000));
 
     // Other modifiers are not the binding. With Caps Lock and Num Lock on, the
     // toggle held down (the key repeats) runs once; pressed again it says the
     // other state.
-    const QString on = "Tessaly: Automatic wallpaper changing is now Enabled";
-    const QString off = "Tessaly: Automatic wallpaper changing is now Disabled";
-    xdotool({"key", "ctrl+F6", "ctrl+alt+shift+F6", "F6", "Caps_Lock", "Num_Lock", "keydown",
-             "ctrl+alt+F6", "sleep", "1.2", "keyup", "ctrl+alt+F6"});
+    const QString on = u"Tessaly: Automatic wallpaper changing is now Enabled"_s;
+    const QString off = u"Tessaly: Automatic wallpaper changing is now Disabled"_s;
+    xdotool({u"key"_s, u"ctrl+F6"_s, u"ctrl+alt+shift+F6"_s, u"F6"_s, u"Caps_Lock"_s, u"Num_Lock"_s,
+             u"keydown"_s, u"ctrl+alt+F6"_s, u"sleep"_s, u"1.2"_s, u"keyup"_s, u"ctrl+alt+F6"_s});
     waitFor([&] { return err.contains(on); }, 5000);
-    xdotool({"key", "ctrl+alt+F6", "Caps_Lock", "Num_Lock"});
+    xdotool({u"key"_s, u"ctrl+alt+F6"_s, u"Caps_Lock"_s, u"Num_Lock"_s});
     waitFor([&] { return err.contains(off); }, 5000);
     EXPECT_TRUE(err.count(on) == 1 && err.count(off) == 1 && err.indexOf(on) < err.indexOf(off))
         << err.toStdString();
 
     // The combination the other client holds reaches it, not the program.
     const QRgb before = picture();
-    xdotool({"key", "ctrl+alt+F7"});
+    xdotool({u"key"_s, u"ctrl+alt+F7"_s});
     QThread::msleep(500);
     EXPECT_EQ(picture(), before);
 
-    EXPECT_EQ(QProcess::execute(qEnvironmentVariable("TESSALY_BINARY"), {"--quit"}), 0);
+    EXPECT_EQ(QProcess::execute(qEnvironmentVariable("TESSALY_BINARY"), {u"--quit"_s}), 0);
     ASSERT_TRUE(program.waitForFinished(10000));
     // Its grabs are gone: another client now gets them.
     EXPECT_TRUE(other.grabCtrlAlt(kF5));

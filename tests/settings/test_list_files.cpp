@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString writeBytes(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
@@ -25,28 +27,32 @@ QByteArray readBytes(const QString& path) {
 
 // The temporary file beside a name this long exceeds the file system's name
 // limit, so writing it fails even for root.
-const QString kUnwritableName(250, 'n');
+const QString kUnwritableName(250, u'n');
 
 } // namespace
 
 TEST(PictureListFile, ReadsSectionsAndTheirOddShapes) {
     QTemporaryDir dir;
-    auto read = [&](const QByteArray& bytes) { return ReadPictureListFile(writeBytes(dir, "l", bytes)); };
+    auto read = [&](const QByteArray& bytes) {
+        return ReadPictureListFile(writeBytes(dir, u"l"_s, bytes));
+    };
 
-    auto d = read(QStringLiteral("/pics/Été 2024/\r\nplage à midi.jpg\r\n\x01\r\n/home/me/My Pictures\r\n"
-                                 "/srv/фото\r\n").toUtf8());
+    auto d = read(
+        QStringLiteral("/pics/Été 2024/\r\nplage à midi.jpg\r\n\x01\r\n/home/me/My Pictures\r\n"
+                       "/srv/фото\r\n")
+            .toUtf8());
     ASSERT_TRUE(d);
     ASSERT_EQ(d->files.size(), 1);
     EXPECT_EQ(d->files[0].folder, QStringLiteral("/pics/Été 2024/"));
     EXPECT_EQ(d->files[0].name, QStringLiteral("plage à midi.jpg"));
-    EXPECT_EQ(d->folders, (QStringList{"/home/me/My Pictures", QStringLiteral("/srv/фото")}));
+    EXPECT_EQ(d->folders, (QStringList{u"/home/me/My Pictures"_s, QStringLiteral("/srv/фото")}));
 
     // An odd number of files lines: the separator is read as a file name and
     // the folders that follow as further entries.
     d = read("/a/\r\nx.jpg\r\n/b/\r\n\x01\r\n/f1\r\n/f2\r\n");
     ASSERT_EQ(d->files.size(), 3);
     EXPECT_EQ(d->files[1].name, PictureListSeparator());
-    EXPECT_EQ(d->files[2].folder, "/f1");
+    EXPECT_EQ(d->files[2].folder, u"/f1"_s);
     EXPECT_TRUE(d->folders.isEmpty());
 
     d = read("\x01\r\n");
@@ -54,23 +60,25 @@ TEST(PictureListFile, ReadsSectionsAndTheirOddShapes) {
 
     // A hand-edited last line without CR LF still counts; a files entry cut
     // off after its folder line is dropped rather than completed.
-    EXPECT_EQ(read("/a/\r\nx.jpg\r\n\x01\r\n/f1\r\n/f2")->folders, (QStringList{"/f1", "/f2"}));
+    EXPECT_EQ(read("/a/\r\nx.jpg\r\n\x01\r\n/f1\r\n/f2")->folders,
+              (QStringList{u"/f1"_s, u"/f2"_s}));
     EXPECT_EQ(read("/a/\r\nx.jpg\r\n/b/")->files.size(), 1);
 
-    EXPECT_FALSE(ReadPictureListFile(dir.filePath("missing.tsy")));
+    EXPECT_FALSE(ReadPictureListFile(dir.filePath(u"missing.tsy"_s)));
 }
 
 TEST(PictureListFile, WritesExactBytesAndAFailedWriteKeepsTheOldList) {
     QTemporaryDir dir;
-    const QString path = dir.filePath("WallPapersList.tsy");
-    ASSERT_TRUE(WritePictureListFile(path, {{{"/pics", "a b.jpg"}}, {"/home/me/Wall papers"}}));
+    const QString path = dir.filePath(u"WallPapersList.tsy"_s);
+    ASSERT_TRUE(
+        WritePictureListFile(path, {{{u"/pics"_s, u"a b.jpg"_s}}, {u"/home/me/Wall papers"_s}}));
     EXPECT_EQ(readBytes(path), "/pics/\r\na b.jpg\r\n\x01\r\n/home/me/Wall papers\r\n");
     // The first-run form: no separator, no folders section.
-    ASSERT_TRUE(WritePictureListFile(path, {{{"/share/tessaly/", "sample.jpg"}}, {}}, false));
+    ASSERT_TRUE(WritePictureListFile(path, {{{u"/share/tessaly/"_s, u"sample.jpg"_s}}, {}}, false));
     EXPECT_EQ(readBytes(path), "/share/tessaly/\r\nsample.jpg\r\n");
 
     const QString old = writeBytes(dir, kUnwritableName, "/a/\r\nx.jpg\r\n");
-    EXPECT_FALSE(WritePictureListFile(old, {{{"/b/", "y.jpg"}}, {}}));
+    EXPECT_FALSE(WritePictureListFile(old, {{{u"/b/"_s, u"y.jpg"_s}}, {}}));
     EXPECT_EQ(readBytes(old), "/a/\r\nx.jpg\r\n");
 }
 
@@ -83,7 +91,7 @@ TEST(ByteInversion, KeepsLengthAndLastByteUndoesItselfAndNeverLosesTheFile) {
     QByteArray original;
     for (int i = 0; i < 70000; ++i)
         original.append(char(i * 7));
-    const QString path = writeBytes(dir, "cache.dat", original);
+    const QString path = writeBytes(dir, u"cache.dat"_s, original);
     ASSERT_TRUE(InvertFileBytes(path));
     const QByteArray once = readBytes(path);
     EXPECT_EQ(once.size(), original.size());
@@ -91,8 +99,8 @@ TEST(ByteInversion, KeepsLengthAndLastByteUndoesItselfAndNeverLosesTheFile) {
     ASSERT_TRUE(InvertFileBytes(path));
     EXPECT_EQ(readBytes(path), original);
 
-    EXPECT_TRUE(InvertFileBytes(writeBytes(dir, "empty.dat", {})));
-    EXPECT_FALSE(InvertFileBytes(dir.filePath("missing.dat")));
+    EXPECT_TRUE(InvertFileBytes(writeBytes(dir, u"empty.dat"_s, {})));
+    EXPECT_FALSE(InvertFileBytes(dir.filePath(u"missing.dat"_s)));
     const QString locked = writeBytes(dir, kUnwritableName, "abcdef");
     EXPECT_FALSE(InvertFileBytes(locked));
     EXPECT_EQ(readBytes(locked), "abcdef");
@@ -100,10 +108,10 @@ TEST(ByteInversion, KeepsLengthAndLastByteUndoesItselfAndNeverLosesTheFile) {
 
 TEST(FileNames, AddBackslashAndMakeSafeFileName) {
     const QString sep = QDir::separator();
-    EXPECT_EQ(AddBackslash(""), sep);
-    EXPECT_EQ(AddBackslash("/pics"), "/pics" + sep);
-    EXPECT_EQ(AddBackslash("/pics" + sep), "/pics" + sep);
-    QString t = R"(a:b/c?d e|*"<>\)";
+    EXPECT_EQ(AddBackslash(u""_s), sep);
+    EXPECT_EQ(AddBackslash(u"/pics"_s), u"/pics"_s + sep);
+    EXPECT_EQ(AddBackslash(u"/pics"_s + sep), u"/pics"_s + sep);
+    QString t = uR"(a:b/c?d e|*"<>\)"_s;
     MakeSafeFileName(t);
-    EXPECT_EQ(t, "a b c d e      ");
+    EXPECT_EQ(t, u"a b c d e      "_s);
 }

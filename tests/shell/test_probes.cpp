@@ -5,11 +5,13 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(CpuMeter, WholePercentSinceThePreviousReadingAndNeverBusyWhenUnreadable) {
     QTemporaryDir dir;
-    QFile stat(dir.filePath("stat"));
+    QFile stat(dir.filePath(u"stat"_s));
     CpuMeter meter(stat.fileName(), 0);
     // cpu user nice system idle iowait irq softirq steal guest guest_nice
     for (const auto& [text, percent] : {

@@ -33,4 +33,6 @@ TestApp::TestApp() {
     app->screen = [] { return ScreenInfo{QSize(160, 120), QRect(0, 0, 160, 120), 96}; };
 }
 
-void TestApp::reopenStore() { services.store = std::make_unique<IniSettingsStore>(iniPath()); }
+void TestApp::reopenStore() {
+    services.store = std::make_unique<IniSettingsStore>(iniPath());
+}

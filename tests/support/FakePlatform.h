@@ -63,8 +63,7 @@ struct FakeHotKeys : GlobalHotKeys {
     std::vector<int> registered;
     bool registerHotKey(int id, int flags, int key) override {
         for (const auto& r : refuse)
-            if (r.first == flags && r.second == key)
-                return false;
+            if (r.first == flags && r.second == key) return false;
         registered.push_back(id);
         return true;
     }

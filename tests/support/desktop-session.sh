@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Runs a command inside a private desktop session and tears the session down
 # afterwards, whatever happens: a private X server (Xvfb), a tray host
-# (trayer), a private D-Bus session bus and a notification / screen-saver
-# service that logs every notification to $TESSALY_NOTIFY_LOG.
+# (trayer), a private D-Bus bus and a notification / screen-saver / logind
+# service that logs every notification to $TESSALY_NOTIFY_LOG. The private bus
+# serves as the system bus too, so the machine's logind never answers.
 #
 # Exported to the command: DISPLAY, DBUS_SESSION_BUS_ADDRESS,
-# TESSALY_NOTIFY_LOG, TESSALY_TRAYER_PID and TESSALY_TRAYER_COMMAND (to stop
-# and restart the tray host; a host the command starts is the command's to stop). Screen size: TESSALY_TEST_SCREEN (default
+# DBUS_SYSTEM_BUS_ADDRESS, TESSALY_NOTIFY_LOG, TESSALY_TRAYER_PID and
+# TESSALY_TRAYER_COMMAND (to stop and restart the tray host; a host the command
+# starts is the command's to stop). Screen size: TESSALY_TEST_SCREEN (default
 # 1280x1024x24). HOME and the XDG folders are left as the caller set them.
 #
 # desktop-session.sh --no-notification-server <command...> leaves the
@@ -52,6 +54,7 @@ dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus" 2>/de
 pids+=($!)
 wait_for 10 test -s "$work/bus" || fail "the session bus did not start"
 export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
+export DBUS_SYSTEM_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS
 
 if [ "$notification_server" = yes ]; then
   export TESSALY_NOTIFY_LOG=${TESSALY_NOTIFY_LOG:-$work/notifications.log}

@@ -1,6 +1,12 @@
 #!/usr/bin/env bash
 # Runs a test with HOME and the XDG folders in a fresh temporary folder, so no
 # test ever touches the real home folder; removes the folder afterwards.
+#
+# Both D-Bus addresses point at a socket that does not exist: with no address
+# at all, libdbus would start a session bus of its own (and whatever
+# notification service is installed would answer), and the machine's system
+# bus (logind) would decide whether the session counts as locked. A test that
+# needs a bus starts a private one (desktop-session.sh, with-session-bus.sh).
 set -u
 root=$(mktemp -d "${TMPDIR:-/tmp}/tessaly-test.XXXXXX")
 trap 'rm -rf "$root"' EXIT
@@ -8,4 +14,6 @@ mkdir -p "$root/home" "$root/config" "$root/data" "$root/cache" "$root/runtime"
 chmod 700 "$root/runtime"
 export HOME="$root/home" XDG_CONFIG_HOME="$root/config" XDG_DATA_HOME="$root/data" \
   XDG_CACHE_HOME="$root/cache" XDG_RUNTIME_DIR="$root/runtime"
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$root/no-session-bus" \
+  DBUS_SYSTEM_BUS_ADDRESS="unix:path=$root/no-system-bus"
 "$@"

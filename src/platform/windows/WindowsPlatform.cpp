@@ -35,30 +35,25 @@ public:
 
     int cpuUsage() override {
         quint64 idle = 0, total = 0;
-        if (!sample(idle, total))
-            return -1;
+        if (!sample(idle, total)) return -1;
         const quint64 dTotal = total - m_total, dIdle = idle - m_idle;
         m_idle = idle;
         m_total = total;
-        if (dTotal == 0)
-            return 0;
+        if (dTotal == 0) return 0;
         return int((100 * (dTotal - dIdle)) / dTotal);
     }
 
     bool isScreenSaverRunning() override {
         BOOL running = FALSE;
-        if (!SystemParametersInfoW(SPI_GETSCREENSAVERRUNNING, 0, &running, 0))
-            return false;
+        if (!SystemParametersInfoW(SPI_GETSCREENSAVERRUNNING, 0, &running, 0)) return false;
         return running != FALSE;
     }
 
     bool isDesktopLocked() override {
         HDESK desk = OpenDesktopW(L"Default", 0, FALSE, DESKTOP_SWITCHDESKTOP);
-        if (!desk)
-            return false;
+        if (!desk) return false;
         bool locked = false;
-        if (!SwitchDesktop(desk))
-            locked = GetLastError() == 0;
+        if (!SwitchDesktop(desk)) locked = GetLastError() == 0;
         CloseDesktop(desk);
         return locked;
     }
@@ -66,9 +61,10 @@ public:
 private:
     static bool sample(quint64& idle, quint64& total) {
         FILETIME i, k, u;
-        if (!GetSystemTimes(&i, &k, &u))
-            return false;
-        auto v = [](const FILETIME& f) { return (quint64(f.dwHighDateTime) << 32) | f.dwLowDateTime; };
+        if (!GetSystemTimes(&i, &k, &u)) return false;
+        auto v = [](const FILETIME& f) {
+            return (quint64(f.dwHighDateTime) << 32) | f.dwLowDateTime;
+        };
         idle = v(i);
         total = v(k) + v(u); // kernel time includes idle time
         return true;
@@ -82,8 +78,9 @@ public:
         return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     }
     bool showInFolder(const QString& path) override {
-        return QProcess::startDetached(QStringLiteral("explorer"),
-                                       {QStringLiteral("/select,") + QDir::toNativeSeparators(path)});
+        return QProcess::startDetached(
+            QStringLiteral("explorer"),
+            {QStringLiteral("/select,") + QDir::toNativeSeparators(path)});
     }
     bool openUrl(const QString& url) override { return QDesktopServices::openUrl(QUrl(url)); }
 };
