@@ -4,11 +4,11 @@
 // the same input in the same run (resize to fit, extend with the desktop
 // colour, brightness and gamma, annotate, write BMP). Prints both times, their
 // ratio, and the filter pass alone in megapixels per second.
-#include "compose/ColorFilters.h"
 #include "collection/WallpaperChange.h"
+#include "compose/ColorFilters.h"
 #include "compose/Compose.h"
-#include "platform/IniSettingsStore.h"
 #include "context/AppContext.h"
+#include "platform/IniSettingsStore.h"
 #include "settings/DataFolder.h"
 
 #include <QElapsedTimer>

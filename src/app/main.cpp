@@ -1,3 +1,5 @@
 #include "shell/Program.h"
 
-int main(int argc, char** argv) { return RunTessaly(argc, argv); }
+int main(int argc, char** argv) {
+    return RunTessaly(argc, argv);
+}

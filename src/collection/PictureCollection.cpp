@@ -42,7 +42,9 @@ bool RebuildPictureList(AppContext& app) {
         app.processEvents,
         [&app] { return app.collectionScan.reloadAgain || app.collectionScan.abandon; });
     for (const QString& folder : data->folders) {
-        if (app.settings.WPSource != WallpaperSource::LocalFolders || app.collectionScan.reloadAgain) break;
+        if (app.settings.WPSource != WallpaperSource::LocalFolders ||
+            app.collectionScan.reloadAgain)
+            break;
         app.platform.notifier->showBubble(QStringLiteral("Looking for pictures in ") + folder, 0,
                                           BubbleKind::Progress);
         bubbleShown = true;

@@ -22,8 +22,7 @@ private:
 ChangeResult composeWriteSet(AppContext& app, const SourcePicture& source,
                              const CompositionChoices& choices, const WatermarkFields& fields,
                              ChangeResult result) {
-    const QImage canvas =
-        ComposeWallpaper(source, CompositionInputsFor(app, choices, fields));
+    const QImage canvas = ComposeWallpaper(source, CompositionInputsFor(app, choices, fields));
     if (canvas.isNull()) {
         result.status = ChangeResult::Status::ComposeFailed;
         return result;

@@ -185,8 +185,7 @@ bool LoadPicture(const QString& path, SourcePicture& out, QString* error, QSize 
     }
     if (image.isNull())
         return fail(QStringLiteral("Cannot load %1: %2").arg(path, reader.errorString()));
-    if (damaged)
-        return fail(QStringLiteral("The picture %1 is damaged or incomplete.").arg(path));
+    if (damaged) return fail(QStringLiteral("The picture %1 is damaged or incomplete.").arg(path));
     const QSize size = native.isValid() ? native : image.size();
     if (size.isEmpty() || qint64(size.width()) * size.height() > kMaxPixels)
         return fail(QStringLiteral("The picture %1 has no usable size.").arg(path));

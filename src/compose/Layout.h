@@ -1,8 +1,8 @@
 #pragma once
 
+#include "settings/Settings.h"
 #include <QRectF>
 #include <QSize>
-#include "settings/Settings.h"
 
 // Where the picture goes on the screen-sized canvas for one position text.
 struct WallpaperLayout {

@@ -13,7 +13,7 @@
 // Which settings a change touched, so that the parts that depend on them can
 // follow: the change timer, the picture list, the hot keys, the widgets.
 enum class SettingsPart : unsigned {
-    Timer = 1u << 0,       // WallpaperTimer, IntervalTimer and the scheduler's limits
+    Timer = 1u << 0,        // WallpaperTimer, IntervalTimer and the scheduler's limits
     PictureLists = 1u << 1, // the list file, WPSource or SubFols: PictureList is rebuilt
     HotKeys = 1u << 2,
     Widgets = 1u << 3,

@@ -36,7 +36,8 @@ public:
     Dispatcher(AppContext& app, GlobalHotKeys* service) : QObject(service), m_app(&app) {
         setObjectName(kDispatcherName);
         connect(
-            service, &GlobalHotKeys::activated, this, [this](int id) {
+            service, &GlobalHotKeys::activated, this,
+            [this](int id) {
                 if (m_app->hotKeyAction) m_app->hotKeyAction(id);
             },
             Qt::QueuedConnection);

@@ -1,7 +1,7 @@
 #include "options_window/Countdown.h"
 
-#include "platform/Components.h"
 #include "context/AppContext.h"
+#include "platform/Components.h"
 
 #include <QTime>
 

@@ -13,15 +13,12 @@ void InvertBytes(QByteArray& buffer) {
 
 bool InvertFileBytes(const QString& path) {
     QFile in(path);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
+    if (!in.open(QIODevice::ReadOnly)) return false;
     QByteArray bytes = in.readAll();
     const bool readOk = in.error() == QFileDevice::NoError && bytes.size() == in.size();
     in.close();
-    if (!readOk)
-        return false;
-    if (bytes.isEmpty())
-        return true;
+    if (!readOk) return false;
+    if (bytes.isEmpty()) return true;
     InvertBytes(bytes);
     return WriteFileAtomically(path, bytes);
 }

@@ -23,10 +23,10 @@ DataPaths MakeDataPaths(const QString& dataFolder) {
 QString ProgramDataFolder() {
     const QString exeDir = QCoreApplication::applicationDirPath();
     // Installed: <prefix>/bin/tessaly; build tree: build/tessaly.
-    for (const QString& rel : {QStringLiteral("/../share/tessaly"), QStringLiteral("/share/tessaly")}) {
+    for (const QString& rel :
+         {QStringLiteral("/../share/tessaly"), QStringLiteral("/share/tessaly")}) {
         const QString candidate = QDir::cleanPath(exeDir + rel);
-        if (QFileInfo(candidate).isDir())
-            return candidate;
+        if (QFileInfo(candidate).isDir()) return candidate;
     }
     return exeDir;
 }
@@ -39,9 +39,7 @@ DataPaths InitDataFolder(const QString& programFolderPath, bool widgets) {
                                        : AddBackslash(special) + QStringLiteral("Orvane Tessaly") +
                                              QDir::separator();
     // The user's data folder may not exist yet on a fresh account either.
-    if (!QFileInfo(folder).isDir())
-        QDir().mkpath(folder);
-    if (!QFileInfo(folder).isDir())
-        folder = programFolder;
+    if (!QFileInfo(folder).isDir()) QDir().mkpath(folder);
+    if (!QFileInfo(folder).isDir()) folder = programFolder;
     return MakeDataPaths(folder);
 }

@@ -4,8 +4,7 @@
 
 QString AddBackslash(const QString& folder) {
     const QChar sep = QDir::separator();
-    if (folder.endsWith(sep))
-        return folder;
+    if (folder.endsWith(sep)) return folder;
     return folder + sep;
 }
 

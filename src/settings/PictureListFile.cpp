@@ -6,8 +6,7 @@
 #include <QFile>
 
 std::optional<QString> TextLineReader::ReadTextLine() {
-    if (atEnd())
-        return std::nullopt;
+    if (atEnd()) return std::nullopt;
     const qsizetype cr = m_bytes.indexOf('\r', m_pos);
     const qsizetype end = cr < 0 ? m_bytes.size() : cr;
     QString line = QString::fromUtf8(m_bytes.constData() + m_pos, end - m_pos);
@@ -17,28 +16,25 @@ std::optional<QString> TextLineReader::ReadTextLine() {
 
 std::optional<PictureListData> ReadPictureListFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     TextLineReader reader(file.readAll());
     PictureListData data;
     QString folder;
     while (!reader.atEnd() && folder != PictureListSeparator()) {
         folder = reader.ReadTextLine().value_or(QString());
-        if (folder == PictureListSeparator())
-            break;
+        if (folder == PictureListSeparator()) break;
         const std::optional<QString> name = reader.ReadTextLine();
-        if (!name)
-            break; // a folder line without its name line: an incomplete entry
+        if (!name) break; // a folder line without its name line: an incomplete entry
         data.files.append({folder, *name});
     }
     while (!reader.atEnd()) {
-        if (const auto line = reader.ReadTextLine())
-            data.folders.append(*line);
+        if (const auto line = reader.ReadTextLine()) data.folders.append(*line);
     }
     return data;
 }
 
-bool WritePictureListFile(const QString& path, const PictureListData& data, bool withFoldersSection) {
+bool WritePictureListFile(const QString& path, const PictureListData& data,
+                          bool withFoldersSection) {
     QByteArray out;
     auto line = [&out](const QString& text) { out += text.toUtf8() + "\r\n"; };
     for (const auto& e : data.files) {

@@ -9,10 +9,10 @@
 
 namespace {
 
-using Field = std::variant<bool Settings::*, qint16 Settings::*, qint32 Settings::*,
-                           float Settings::*, double Settings::*, QString Settings::*,
-                           WallpaperSource Settings::*, ChangeTechnique Settings::*,
-                           WallpaperPosition Settings::*>;
+using Field =
+    std::variant<bool Settings::*, qint16 Settings::*, qint32 Settings::*, float Settings::*,
+                 double Settings::*, QString Settings::*, WallpaperSource Settings::*,
+                 ChangeTechnique Settings::*, WallpaperPosition Settings::*>;
 
 struct Key {
     const char* section;
@@ -20,23 +20,50 @@ struct Key {
     Field field;
 };
 
-#define OPTION(name) Key{"Options", #name, &Settings::name}
+#define OPTION(name)                                                                               \
+    Key {                                                                                          \
+        "Options", #name, &Settings::name                                                          \
+    }
 
 // "Options" keys in reading order.
 const std::vector<Key>& optionKeys() {
     static const std::vector<Key> keys = {
-        OPTION(WallpaperTimer),   OPTION(IntervalTimer),      OPTION(WallpaperStartup),
-        OPTION(TechniqueTimer),   OPTION(AutoStart),          OPTION(WallPaperPosition),
-        OPTION(CurWallPaper),     OPTION(SubFols),            OPTION(EBright),
-        OPTION(EBlue),            OPTION(EGreen),             OPTION(ERed),
-        OPTION(EInvert),          OPTION(EGamma),             OPTION(WPSource),
-        OPTION(BubbleFileName),   OPTION(CPULimit),           OPTION(IsCPULimit),
-        OPTION(IsDelayWhenLocked), OPTION(IntProxy),          OPTION(IntUseProxy),
-        OPTION(IntTimeOut),       OPTION(IntCatCode),         OPTION(IntCoolDown),
-        OPTION(IntIgnore),        OPTION(IntTray),            OPTION(IntEnableCaching),
-        OPTION(WaterMarkText),    OPTION(WaterMarkVisible),   OPTION(WaterMarkPos),
-        OPTION(WaterMarkColor),   OPTION(WaterMarkSize),      OPTION(WaterMarkFont),
-        OPTION(WaterMarkUnderLine), OPTION(WaterMarkItalic),  OPTION(WaterMarkBold),
+        OPTION(WallpaperTimer),
+        OPTION(IntervalTimer),
+        OPTION(WallpaperStartup),
+        OPTION(TechniqueTimer),
+        OPTION(AutoStart),
+        OPTION(WallPaperPosition),
+        OPTION(CurWallPaper),
+        OPTION(SubFols),
+        OPTION(EBright),
+        OPTION(EBlue),
+        OPTION(EGreen),
+        OPTION(ERed),
+        OPTION(EInvert),
+        OPTION(EGamma),
+        OPTION(WPSource),
+        OPTION(BubbleFileName),
+        OPTION(CPULimit),
+        OPTION(IsCPULimit),
+        OPTION(IsDelayWhenLocked),
+        OPTION(IntProxy),
+        OPTION(IntUseProxy),
+        OPTION(IntTimeOut),
+        OPTION(IntCatCode),
+        OPTION(IntCoolDown),
+        OPTION(IntIgnore),
+        OPTION(IntTray),
+        OPTION(IntEnableCaching),
+        OPTION(WaterMarkText),
+        OPTION(WaterMarkVisible),
+        OPTION(WaterMarkPos),
+        OPTION(WaterMarkColor),
+        OPTION(WaterMarkSize),
+        OPTION(WaterMarkFont),
+        OPTION(WaterMarkUnderLine),
+        OPTION(WaterMarkItalic),
+        OPTION(WaterMarkBold),
     };
     return keys;
 }
@@ -72,12 +99,24 @@ const std::vector<WidgetKey>& widgetKeys() {
     return keys;
 }
 
-std::optional<bool> convert(const QString& t, bool*) { return StoredText::toBool(t); }
-std::optional<qint16> convert(const QString& t, qint16*) { return StoredText::toInt16(t); }
-std::optional<qint32> convert(const QString& t, qint32*) { return StoredText::toInt32(t); }
-std::optional<float> convert(const QString& t, float*) { return StoredText::toFloat(t); }
-std::optional<double> convert(const QString& t, double*) { return StoredText::toDouble(t); }
-std::optional<QString> convert(const QString& t, QString*) { return t; }
+std::optional<bool> convert(const QString& t, bool*) {
+    return StoredText::toBool(t);
+}
+std::optional<qint16> convert(const QString& t, qint16*) {
+    return StoredText::toInt16(t);
+}
+std::optional<qint32> convert(const QString& t, qint32*) {
+    return StoredText::toInt32(t);
+}
+std::optional<float> convert(const QString& t, float*) {
+    return StoredText::toFloat(t);
+}
+std::optional<double> convert(const QString& t, double*) {
+    return StoredText::toDouble(t);
+}
+std::optional<QString> convert(const QString& t, QString*) {
+    return t;
+}
 // A number outside the known values is as good as a missing one: the key
 // takes its default.
 std::optional<WallpaperSource> convert(const QString& t, WallpaperSource*) {
@@ -94,23 +133,41 @@ std::optional<WallpaperPosition> convert(const QString& t, WallpaperPosition*) {
     return WallpaperPosition::fromText(t);
 }
 
-QString toText(bool v) { return StoredText::fromBool(v); }
-QString toText(qint16 v) { return StoredText::fromInt(v); }
-QString toText(qint32 v) { return StoredText::fromInt(v); }
-QString toText(float v) { return StoredText::fromFloat(v); }
-QString toText(double v) { return StoredText::fromDouble(v); }
-QString toText(const QString& v) { return v; }
-QString toText(WallpaperSource v) { return StoredText::fromInt(qint16(v)); }
-QString toText(ChangeTechnique v) { return StoredText::fromInt(qint16(v)); }
-QString toText(const WallpaperPosition& v) { return v.text; }
+QString toText(bool v) {
+    return StoredText::fromBool(v);
+}
+QString toText(qint16 v) {
+    return StoredText::fromInt(v);
+}
+QString toText(qint32 v) {
+    return StoredText::fromInt(v);
+}
+QString toText(float v) {
+    return StoredText::fromFloat(v);
+}
+QString toText(double v) {
+    return StoredText::fromDouble(v);
+}
+QString toText(const QString& v) {
+    return v;
+}
+QString toText(WallpaperSource v) {
+    return StoredText::fromInt(qint16(v));
+}
+QString toText(ChangeTechnique v) {
+    return StoredText::fromInt(qint16(v));
+}
+QString toText(const WallpaperPosition& v) {
+    return v.text;
+}
 
 // The stored value of one key converted to T, or `fallback` when the key is
 // missing or its text does not convert.
 template <typename T>
-T readValue(const SettingsStore& store, const QString& section, const QString& key, const T& fallback) {
+T readValue(const SettingsStore& store, const QString& section, const QString& key,
+            const T& fallback) {
     const std::optional<QString> text = store.value(section, key);
-    if (!text)
-        return fallback;
+    if (!text) return fallback;
     return convert(*text, static_cast<T*>(nullptr)).value_or(fallback);
 }
 
@@ -129,7 +186,8 @@ void writeField(SettingsStore& store, const Settings& s, const char* section, co
                 const Field& field) {
     std::visit(
         [&](auto member) {
-            store.setValue(QString::fromLatin1(section), QString::fromLatin1(name), toText(s.*member));
+            store.setValue(QString::fromLatin1(section), QString::fromLatin1(name),
+                           toText(s.*member));
         },
         field);
 }
@@ -162,7 +220,9 @@ void visitWidgetKey(const WidgetKey& k, auto&& onField, auto&& onFontSet) {
         onFontSet(*fs);
 }
 
-QString hotKeySection(int index) { return QStringLiteral("HK%1").arg(index); }
+QString hotKeySection(int index) {
+    return QStringLiteral("HK%1").arg(index);
+}
 
 } // namespace
 
@@ -173,7 +233,9 @@ void LoadSettings(const SettingsStore& store, Settings& s, HotKeyTable& hotKeys,
         for (const WidgetKey& k : widgetKeys()) {
             visitWidgetKey(
                 k, [&](const Field& f) { readField(store, s, k.section, k.name, f); },
-                [&](FontSet Settings::*fs) { LoadFontSet(store, s.*fs, QString::fromLatin1(k.section)); });
+                [&](FontSet Settings::*fs) {
+                    LoadFontSet(store, s.*fs, QString::fromLatin1(k.section));
+                });
         }
     }
     PresetHotKeys(hotKeys);
@@ -184,7 +246,8 @@ bool SaveSettings(SettingsStore& store, const Settings& s, const HotKeyTable& ho
                   bool widgets) {
     for (const Key& k : optionKeys())
         writeField(store, s, k.section, k.name, k.field);
-    store.setValue(QStringLiteral("Options"), QStringLiteral("1strun"), StoredText::fromBool(false));
+    store.setValue(QStringLiteral("Options"), QStringLiteral("1strun"),
+                   StoredText::fromBool(false));
     if (widgets) {
         const WidgetKey* transparency = nullptr;
         for (const WidgetKey& k : widgetKeys()) {
@@ -194,7 +257,9 @@ bool SaveSettings(SettingsStore& store, const Settings& s, const HotKeyTable& ho
             }
             visitWidgetKey(
                 k, [&](const Field& f) { writeField(store, s, k.section, k.name, f); },
-                [&](FontSet Settings::*fs) { SaveFontSet(store, s.*fs, QString::fromLatin1(k.section)); });
+                [&](FontSet Settings::*fs) {
+                    SaveFontSet(store, s.*fs, QString::fromLatin1(k.section));
+                });
         }
         if (transparency)
             writeField(store, s, transparency->section, transparency->name,

@@ -12,73 +12,75 @@ namespace {
 QString withLocaleSeparator(const char* begin, const char* end) {
     QString text = QString::fromLatin1(begin, end - begin);
     const QString point = QLocale().decimalPoint();
-    if (point != QLatin1String("."))
-        text.replace(QLatin1Char('.'), point);
+    if (point != QLatin1String(".")) text.replace(QLatin1Char('.'), point);
     return text;
 }
 
 template <typename T> QString shortestFixed(T value) {
-    if (!std::isfinite(value))
-        return QStringLiteral("0");
+    if (!std::isfinite(value)) return QStringLiteral("0");
     char buf[512];
     // Fixed notation in the fewest digits that read back to the same value:
     // "10", "0.5", "900000" (never "9e+05").
     const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
-    if (res.ec != std::errc())
-        return QStringLiteral("0");
+    if (res.ec != std::errc()) return QStringLiteral("0");
     return withLocaleSeparator(buf, res.ptr);
 }
 
 std::optional<double> parseNumber(const QString& raw) {
     QString text = raw.trimmed();
-    if (text.isEmpty())
-        return std::nullopt;
+    if (text.isEmpty()) return std::nullopt;
     const QString point = QLocale().decimalPoint();
-    if (point != QLatin1String("."))
-        text.replace(point, QStringLiteral("."));
+    if (point != QLatin1String(".")) text.replace(point, QStringLiteral("."));
     bool ok = false;
     const double v = QLocale::c().toDouble(text, &ok);
-    if (!ok || !std::isfinite(v))
-        return std::nullopt;
+    if (!ok || !std::isfinite(v)) return std::nullopt;
     return v;
 }
 
 template <typename T> std::optional<T> toWhole(const QString& text) {
     const auto v = parseNumber(text);
-    if (!v)
-        return std::nullopt;
+    if (!v) return std::nullopt;
     const double r = std::nearbyint(*v); // half to even under the default rounding mode
-    if (r < std::numeric_limits<T>::min() || r > std::numeric_limits<T>::max())
-        return std::nullopt;
+    if (r < std::numeric_limits<T>::min() || r > std::numeric_limits<T>::max()) return std::nullopt;
     return static_cast<T>(r);
 }
 
 } // namespace
 
-QString fromBool(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
-QString fromInt(qint64 value) { return QString::number(value); }
-QString fromDouble(double value) { return shortestFixed(value); }
-QString fromFloat(float value) { return shortestFixed(value); }
+QString fromBool(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+QString fromInt(qint64 value) {
+    return QString::number(value);
+}
+QString fromDouble(double value) {
+    return shortestFixed(value);
+}
+QString fromFloat(float value) {
+    return shortestFixed(value);
+}
 
 std::optional<bool> toBool(const QString& text) {
     const QString t = text.trimmed();
-    if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
-        return true;
-    if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
-        return false;
-    if (const auto v = parseNumber(t))
-        return *v != 0;
+    if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return true;
+    if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) return false;
+    if (const auto v = parseNumber(t)) return *v != 0;
     return std::nullopt;
 }
 
-std::optional<qint16> toInt16(const QString& text) { return toWhole<qint16>(text); }
-std::optional<qint32> toInt32(const QString& text) { return toWhole<qint32>(text); }
-std::optional<double> toDouble(const QString& text) { return parseNumber(text); }
+std::optional<qint16> toInt16(const QString& text) {
+    return toWhole<qint16>(text);
+}
+std::optional<qint32> toInt32(const QString& text) {
+    return toWhole<qint32>(text);
+}
+std::optional<double> toDouble(const QString& text) {
+    return parseNumber(text);
+}
 
 std::optional<float> toFloat(const QString& text) {
     const auto v = parseNumber(text);
-    if (!v || std::abs(*v) > std::numeric_limits<float>::max())
-        return std::nullopt;
+    if (!v || std::abs(*v) > std::numeric_limits<float>::max()) return std::nullopt;
     return static_cast<float>(*v);
 }
 

@@ -7,8 +7,8 @@
 struct CommandLine {
     enum class Remote { None, Next, Clear, ToggleTimer, Settings, Quit };
 
-    QString raw;         // the arguments joined by blanks, as typed
-    bool logOn = false;  // the whole command line, lower-cased, is "/y"
+    QString raw;        // the arguments joined by blanks, as typed
+    bool logOn = false; // the whole command line, lower-cased, is "/y"
     Remote remote = Remote::None;
     bool help = false;
     bool version = false;

@@ -10,9 +10,10 @@ void ToggleAutomaticChanging(AppContext& app) {
     // made to the list file meanwhile are picked up.
     app.settingsChanged(on ? SettingsPart::Timer | SettingsPart::PictureLists
                            : SettingsParts(SettingsPart::Timer));
-    app.platform.notifier->showBubble(on ? QStringLiteral("Automatic wallpaper changing is now Enabled")
-                                         : QStringLiteral("Automatic wallpaper changing is now Disabled"),
-                                      5000, BubbleKind::Message);
+    app.platform.notifier->showBubble(
+        on ? QStringLiteral("Automatic wallpaper changing is now Enabled")
+           : QStringLiteral("Automatic wallpaper changing is now Disabled"),
+        5000, BubbleKind::Message);
 }
 
 void HotKeyAction(AppContext& app, int id) {

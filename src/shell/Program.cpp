@@ -2,22 +2,22 @@
 
 #include "collection/Collection.h"
 #include "compose/Compose.h"
-#include "shell/HotKeyActions.h"
+#include "context/AppContext.h"
 #include "hotkeys/HotKeys.h"
 #include "platform/SingleInstance.h"
-#include "context/AppContext.h"
 #include "settings/DataFolder.h"
 #include "settings/FileNames.h"
 #include "settings/PictureListFile.h"
 #include "settings/SettingsIO.h"
+#include "shell/HotKeyActions.h"
 #include "shell/Messages.h"
 #include "shell/SignalRelay.h"
 #include "shell/frmtray.h"
 
 #include <QApplication>
-#include <QSessionManager>
 #include <QDir>
 #include <QFileInfo>
+#include <QSessionManager>
 #include <QUrl>
 #include <cstdio>
 
@@ -37,8 +37,7 @@ void FirstRunWidgetColours(Settings& s) {
 
 QString helpUrl(const AppContext& app, int context) {
     QUrl url = QUrl::fromLocalFile(app.programFolder + QStringLiteral("/help/index.html"));
-    if (context > 0)
-        url.setFragment(QStringLiteral("context-%1").arg(context));
+    if (context > 0) url.setFragment(QStringLiteral("context-%1").arg(context));
     return url.toString();
 }
 
@@ -94,19 +93,18 @@ void Program::Main() {
     // Desktop widgets (clock, calendar) are arranged here once they exist.
     RegisterHotKeys(m_app);
 
-    const bool manualStart = !m_commandLine.logOn && m_commandLine.remote == CommandLine::Remote::None;
+    const bool manualStart =
+        !m_commandLine.logOn && m_commandLine.remote == CommandLine::Remote::None;
     if (manualStart || m_commandLine.remote == CommandLine::Remote::Settings) {
         showSettingsWindow();
-        if (manualStart && firstRun)
-            m_app.platform.shell->openUrl(helpUrl(m_app, 0));
+        if (manualStart && firstRun) m_app.platform.shell->openUrl(helpUrl(m_app, 0));
     }
     if (m_commandLine.logOn) {
         if (!m_app.settings.AutoStart) {
             EndProgram();
             return;
         }
-        if (m_app.settings.WallpaperStartup)
-            NextWallpaper(m_app);
+        if (m_app.settings.WallpaperStartup) NextWallpaper(m_app);
     }
     // A remote-control option with no instance running: do its action now.
     runRemote(m_commandLine.remote);
@@ -135,13 +133,13 @@ void Program::runRemote(CommandLine::Remote remote) {
 }
 
 void Program::FirstRunSetup() {
-    if (m_app.IsNT)
-        FirstRunWidgetColours(m_app.settings);
+    if (m_app.IsNT) FirstRunWidgetColours(m_app.settings);
     m_app.settings.CurWallPaper = 1;
     PictureListData list;
     list.files.append({AddBackslash(m_app.programFolder), QStringLiteral("sample.jpg")});
     if (!WritePictureListFile(m_app.paths.WallPapersListPath, list, false))
-        std::fprintf(stderr, "Tessaly: could not write %s\n", qPrintable(m_app.paths.WallPapersListPath));
+        std::fprintf(stderr, "Tessaly: could not write %s\n",
+                     qPrintable(m_app.paths.WallPapersListPath));
     RefreshSettings(m_app, true);
     if (m_ended) return;
     m_app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::FitReduceEnlarge);
@@ -150,29 +148,30 @@ void Program::FirstRunSetup() {
 }
 
 void Program::EndProgram() {
-    if (m_ended)
-        return;
+    if (m_ended) return;
     m_ended = true;
     // A folder scan running underneath (events are processed during scans)
     // stops instead of finishing a list nobody will use.
     m_app.collectionScan.abandon = true;
     m_tray->removeTrayIcon();
     UnregisterHotKeys(m_app);
-    if (!SaveSettings(m_app))
-        std::fprintf(stderr, "Tessaly: the settings could not be saved.\n");
+    if (!SaveSettings(m_app)) std::fprintf(stderr, "Tessaly: the settings could not be saved.\n");
     QCoreApplication::exit(0);
 }
 
 void Program::showSettingsWindow() {
     // The settings window is not part of this version yet.
     m_app.platform.notifier->showBubble(
-        QStringLiteral("Tessaly is running. Use the tray menu or the command line (tessaly --help)."), 5000, BubbleKind::Message);
+        QStringLiteral(
+            "Tessaly is running. Use the tray menu or the command line (tessaly --help)."),
+        5000, BubbleKind::Message);
 }
 
 void Program::showAbout() {
     // The about box is not part of this version yet.
-    m_app.platform.notifier->showBubble(
-        QStringLiteral("Tessaly %1, a desktop wallpaper changer.").arg(QStringLiteral(TESSALY_VERSION)), 5000, BubbleKind::Message);
+    m_app.platform.notifier->showBubble(QStringLiteral("Tessaly %1, a desktop wallpaper changer.")
+                                            .arg(QStringLiteral(TESSALY_VERSION)),
+                                        5000, BubbleKind::Message);
 }
 
 void Program::handleMessage(const QString& message) {
@@ -218,8 +217,7 @@ int RunTessaly(int argc, char** argv) {
     }
     SingleInstance instance(serverName);
     instance.lock();
-    if (SingleInstance::send(serverName, cl.messageForRunningInstance()))
-        return 0;
+    if (SingleInstance::send(serverName, cl.messageForRunningInstance())) return 0;
 
     // With no display at all the program still runs, without its icon.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
@@ -231,19 +229,20 @@ int RunTessaly(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     if (!instance.listen())
-        std::fprintf(stderr, "Tessaly: could not listen on %s; later starts will not reach this one.\n",
+        std::fprintf(stderr,
+                     "Tessaly: could not listen on %s; later starts will not reach this one.\n",
                      qPrintable(serverName));
     instance.unlock();
 
     std::unique_ptr<PlatformServices> services = createPlatformServices();
     // A log-on start with automatic start switched off ends before loading anything.
-    if (cl.logOn && !StoredAutoStart(*services->store))
-        return 0;
+    if (cl.logOn && !StoredAutoStart(*services->store)) return 0;
 
     AppContext app(*services);
     app.IsNT = services->widgetsSupported;
     Program program(app, cl);
-    QObject::connect(&instance, &SingleInstance::messageReceived, &program, &Program::handleMessage);
+    QObject::connect(&instance, &SingleInstance::messageReceived, &program,
+                     &Program::handleMessage);
 
     // Log-out, SIGTERM and Ctrl+C end the program in order, so nothing is lost.
     SignalRelay relay;
@@ -255,7 +254,6 @@ int RunTessaly(int argc, char** argv) {
                      [&app](QSessionManager&) { SaveSettings(app); });
 
     program.Main();
-    if (program.ended())
-        return 0;
+    if (program.ended()) return 0;
     return QApplication::exec();
 }

@@ -17,8 +17,7 @@ void onSignal(int) {
 } // namespace
 
 SignalRelay::SignalRelay(QObject* parent) : QObject(parent) {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_fds) != 0)
-        return;
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_fds) != 0) return;
     m_notifier = new QSocketNotifier(g_fds[1], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, [this] {
         char c;

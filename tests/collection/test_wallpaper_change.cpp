@@ -68,7 +68,8 @@ TEST_F(WallpaperChangeTest, AFailedBitmapWriteKeepsThePreviousBitmapAndTheDeskto
     ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
     previous.write("the previous bitmap");
     previous.close();
-    const ChangeResult r = ShowPictureAsWallpaper(app, path, CompositionChoices::stored(app.settings));
+    const ChangeResult r =
+        ShowPictureAsWallpaper(app, path, CompositionChoices::stored(app.settings));
     EXPECT_EQ(r.status, ChangeResult::Status::WriteFailed);
     EXPECT_FALSE(r.error.isEmpty());
     ASSERT_TRUE(previous.open(QIODevice::ReadOnly));

@@ -47,13 +47,12 @@ TEST(ColorFilters, WorkedExamples) {
 // Every channel value through the tables against the chain written out on its
 // own; alpha passes through unchanged.
 TEST(ColorFilters, TablesEqualDirectArithmeticForEveryChannelValue) {
-    const F sets[] = {
-        {.gamma = 0.5},
-        {.brightness = 137, .red = -40, .green = 13, .blue = 255},
-        {.brightness = 0, .invert = true, .gamma = 1.99},
-        {.brightness = 200, .invert = true, .gamma = 0.01},
-        {.brightness = 55, .red = 201, .green = -199, .blue = 3, .invert = true},
-        {.red = 1, .gamma = 1.37}};
+    const F sets[] = {{.gamma = 0.5},
+                      {.brightness = 137, .red = -40, .green = 13, .blue = 255},
+                      {.brightness = 0, .invert = true, .gamma = 1.99},
+                      {.brightness = 200, .invert = true, .gamma = 0.01},
+                      {.brightness = 55, .red = 201, .green = -199, .blue = 3, .invert = true},
+                      {.red = 1, .gamma = 1.37}};
     for (const F& v : sets) {
         QImage img(256, 1, QImage::Format_ARGB32);
         for (int i = 0; i < 256; ++i)

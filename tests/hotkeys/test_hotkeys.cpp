@@ -51,4 +51,3 @@ TEST(HotKeyModifiers, TextsAndSystemFlagsOfEachCode) {
     for (int code = -1; code <= 7; ++code)
         EXPECT_EQ(HotKeyModifierFlags(code), flags[code + 1]) << code;
 }
-

@@ -22,7 +22,8 @@ TEST(X11RootPixmap, RootShowsEachComposedBitmapUntilCleared) {
             pic.setPixel(x, y, qRgb(x & 0xFF, y, (x + y) & 0xFF));
     t.app->screen = &PrimaryScreenInfo;
     for (const char* position : {"Center", "Stretch"}) {
-        t.app->settings.WallPaperPosition = WallpaperPosition::fromText(QString::fromLatin1(position));
+        t.app->settings.WallPaperPosition =
+            WallpaperPosition::fromText(QString::fromLatin1(position));
         ASSERT_TRUE(ShowSourceAsWallpaper(*t.app, {pic, pic.size()},
                                           CompositionChoices::stored(t.app->settings), {})
                         .changed());

@@ -32,7 +32,8 @@ TEST(SettingsStore, EmptyStoreGivesDefaultsAndFirstSaveWritesEveryKey) {
     ASSERT_TRUE(SaveSettings(*t.app));
     // 36 options + 1strun, Transparency and 8 other widget options, 5 font sets
     // of 6 keys, 3 hand colours, 6 hot-key sections of 3 keys.
-    EXPECT_EQ(QSettings(t.iniPath(), QSettings::IniFormat).allKeys().size(), 36 + 1 + 9 + 30 + 3 + 18);
+    EXPECT_EQ(QSettings(t.iniPath(), QSettings::IniFormat).allKeys().size(),
+              36 + 1 + 9 + 30 + 3 + 18);
     EXPECT_EQ(stored(t, "Options", "1strun"), "False");
     EXPECT_EQ(stored(t, "Options", "WallpaperTimer"), "True");
     EXPECT_EQ(stored(t, "Options", "IntervalTimer"), "10");
@@ -84,17 +85,21 @@ TEST(SettingsStore, RoundTripKeepsEveryValueAndType) {
 
 TEST(SettingsStore, UnconvertibleValueGivesThatKeyItsDefaultAndLoadingGoesOn) {
     TestApp t;
-    for (const auto& [key, text] :
-         {std::pair{"IntervalTimer", "3"}, {"TechniqueTimer", "abc"}, {"EBright", "70000"},
-          {"SubFols", "maybe"}, {"WPSource", "1"}, {"WaterMarkPos", "2.5"}, {"EInvert", "-1"},
-          {"WallPaperPosition", "Fit screen (Reduce)"}})
+    for (const auto& [key, text] : {std::pair{"IntervalTimer", "3"},
+                                    {"TechniqueTimer", "abc"},
+                                    {"EBright", "70000"},
+                                    {"SubFols", "maybe"},
+                                    {"WPSource", "1"},
+                                    {"WaterMarkPos", "2.5"},
+                                    {"EInvert", "-1"},
+                                    {"WallPaperPosition", "Fit screen (Reduce)"}})
         t.services.store->setValue("Options", key, text);
     LoadSettings(*t.app);
     const Settings& s = t.app->settings;
     EXPECT_EQ(s.IntervalTimer, 3);
     EXPECT_EQ(s.TechniqueTimer, ChangeTechnique::Sequence); // default
-    EXPECT_EQ(s.EBright, 100); // out of the 16-bit range: default
-    EXPECT_TRUE(s.SubFols);    // default
+    EXPECT_EQ(s.EBright, 100);                              // out of the 16-bit range: default
+    EXPECT_TRUE(s.SubFols);                                 // default
     EXPECT_EQ(s.WPSource, WallpaperSource::LocalFolders);
     EXPECT_EQ(s.WallPaperPosition.mode, PositionMode::FitReduce);
     EXPECT_EQ(s.WaterMarkPos, 2); // halves round to even
@@ -119,7 +124,8 @@ TEST(SettingsStore, WithoutWidgetsNoWidgetKeyIsReadOrWritten) {
     ASSERT_TRUE(SaveSettings(*t.app));
     EXPECT_EQ(stored(t, "Options", "Transparency"), "42");
     for (const QString& k : QSettings(t.iniPath(), QSettings::IniFormat).allKeys())
-        EXPECT_FALSE(k.startsWith("Ctitle/") || k.startsWith("ClockPointers/") || k == "Options/CalTop")
+        EXPECT_FALSE(k.startsWith("Ctitle/") || k.startsWith("ClockPointers/") ||
+                     k == "Options/CalTop")
             << k.toStdString();
 }
 

@@ -68,7 +68,8 @@ TEST_F(ProgramTest, OnlyTheFirstManualStartOpensTheHelpContents) {
         first.Main();
         EXPECT_EQ(settingsBubbles(), 1); // the settings window's stand-in
         ASSERT_EQ(t.shell->urls.size(), 1);
-        EXPECT_TRUE(t.shell->urls[0].endsWith("/help/index.html")) << t.shell->urls[0].toStdString();
+        EXPECT_TRUE(t.shell->urls[0].endsWith("/help/index.html"))
+            << t.shell->urls[0].toStdString();
         first.EndProgram();
     }
     t.reopenStore();

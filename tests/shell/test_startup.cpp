@@ -13,9 +13,15 @@
 
 namespace {
 
-QString binary() { return qEnvironmentVariable("TESSALY_BINARY"); }
-QString configFile() { return qEnvironmentVariable("XDG_CONFIG_HOME") + "/tessaly/tessaly.conf"; }
-QString dataFolder() { return qEnvironmentVariable("XDG_DATA_HOME") + "/Orvane Tessaly"; }
+QString binary() {
+    return qEnvironmentVariable("TESSALY_BINARY");
+}
+QString configFile() {
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + "/tessaly/tessaly.conf";
+}
+QString dataFolder() {
+    return qEnvironmentVariable("XDG_DATA_HOME") + "/Orvane Tessaly";
+}
 
 // Removes everything a previous test left in the temporary home.
 void resetHome() {
@@ -70,7 +76,8 @@ struct Program {
     // Waits until the instance listens and has loaded its settings.
     bool waitUntilListening() {
         const QString sock = qEnvironmentVariable("XDG_RUNTIME_DIR") + "/tessaly.sock";
-        for (int i = 0; i < 200 && !(QFileInfo::exists(sock) && QFileInfo(dataFolder()).isDir()); ++i)
+        for (int i = 0; i < 200 && !(QFileInfo::exists(sock) && QFileInfo(dataFolder()).isDir());
+             ++i)
             QThread::msleep(50);
         QThread::msleep(300); // the rest of start-up is quick
         return QFileInfo::exists(sock);
@@ -80,8 +87,7 @@ struct Program {
 int run(const QStringList& args, QString* out = nullptr) {
     Program p(args);
     EXPECT_TRUE(p.finishes());
-    if (out)
-        *out = QString::fromLocal8Bit(p.process.readAllStandardOutput());
+    if (out) *out = QString::fromLocal8Bit(p.process.readAllStandardOutput());
     return p.process.exitCode();
 }
 

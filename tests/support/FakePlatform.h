@@ -1,8 +1,8 @@
 #pragma once
 
+#include "context/AppContext.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/PlatformServices.h"
-#include "context/AppContext.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
