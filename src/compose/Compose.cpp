@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
@@ -140,6 +141,10 @@ bool LoadPicture(const QString& path, SourcePicture& out, QString* error, QSize 
     };
     QFile file(path);
     if (!file.exists()) return fail(QStringLiteral("File not found: %1").arg(path));
+    // Only regular files are pictures: opening a FIFO would block the program
+    // and a device such as /dev/zero would be read without end.
+    if (!QFileInfo(path).isFile())
+        return fail(QStringLiteral("%1 is not a regular file.").arg(path));
     if (!file.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
     if (file.size() > kMaxFileBytes)

@@ -4,17 +4,25 @@
 #include "settings/FileNames.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 std::optional<QString> TextLineReader::ReadTextLine() {
     if (atEnd()) return std::nullopt;
-    const qsizetype cr = m_bytes.indexOf('\r', m_pos);
-    const qsizetype end = cr < 0 ? m_bytes.size() : cr;
+    // CR LF as the program writes it, and LF or CR alone as other editors
+    // write it, all end a line.
+    qsizetype end = m_pos;
+    while (end < m_bytes.size() && m_bytes[end] != '\r' && m_bytes[end] != '\n')
+        ++end;
     QString line = QString::fromUtf8(m_bytes.constData() + m_pos, end - m_pos);
-    m_pos = cr < 0 ? m_bytes.size() : qMin(cr + 2, m_bytes.size());
+    m_pos = end;
+    if (m_pos < m_bytes.size() && m_bytes[m_pos] == '\r') ++m_pos;
+    if (m_pos < m_bytes.size() && m_bytes[m_pos] == '\n') ++m_pos;
     return line;
 }
 
 std::optional<PictureListData> ReadPictureListFile(const QString& path) {
+    // Only a regular file: a FIFO would block the program, a device never end.
+    if (!QFileInfo(path).isFile()) return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     TextLineReader reader(file.readAll());

@@ -6,8 +6,7 @@
 #include <QStringList>
 #include <optional>
 
-// Reads CR-terminated lines from bytes held in memory. Each line ends with a
-// carriage return; the character after it (the line feed) is skipped.
+// Reads lines from bytes held in memory. A line ends with CR LF, LF or CR.
 class TextLineReader {
 public:
     explicit TextLineReader(QByteArray bytes) : m_bytes(std::move(bytes)) {}

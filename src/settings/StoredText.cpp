@@ -29,8 +29,12 @@ template <typename T> QString shortestFixed(T value) {
 std::optional<double> parseNumber(const QString& raw) {
     QString text = raw.trimmed();
     if (text.isEmpty()) return std::nullopt;
+    // Stored numbers carry no group separators: "." and "," are both taken as
+    // the decimal point, whatever the locale, so a file written under one
+    // language reads back under any other.
     const QString point = QLocale().decimalPoint();
     if (point != QLatin1String(".")) text.replace(point, QStringLiteral("."));
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double v = QLocale::c().toDouble(text, &ok);
     if (!ok || !std::isfinite(v)) return std::nullopt;

@@ -5,7 +5,9 @@
 #include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <future>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 class PictureLoader : public ::testing::Test {
 protected:
@@ -60,5 +62,28 @@ TEST_F(PictureLoader, BadFilesAreFailuresNotCrashes) {
         }
         EXPECT_TRUE(load(write(QStringLiteral("whole.%1").arg(fmt), bytes))) << fmt;
         picture = {QuadrantPicture(3, 3), QSize(3, 3)};
+    }
+}
+
+// A FIFO or a device behind a picture name must fail at once: opening a FIFO
+// blocks until a writer comes, and /dev/zero never ends. A load that hangs
+// fails the test after a few seconds instead of hanging it.
+TEST_F(PictureLoader, SpecialFilesFailAtOnce) {
+    const QString fifo = path(QStringLiteral("pipe.jpg"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& special :
+         {fifo, QStringLiteral("/dev/zero"), QStringLiteral("/dev/urandom")}) {
+        SCOPED_TRACE(special.toStdString());
+        auto done = std::make_shared<std::promise<bool>>();
+        std::future<bool> result = done->get_future();
+        std::thread([special, done] {
+            SourcePicture out;
+            done->set_value(LoadPicture(special, out));
+        }).detach();
+        if (result.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            ADD_FAILURE() << "the load did not return";
+            std::_Exit(1); // the stuck thread would keep the test from ending
+        }
+        EXPECT_FALSE(result.get());
     }
 }

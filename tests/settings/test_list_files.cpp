@@ -65,6 +65,17 @@ TEST(PictureListFile, ReadsSectionsAndTheirOddShapes) {
     EXPECT_EQ(read("/a/\r\nx.jpg\r\n/b/")->files.size(), 1);
 
     EXPECT_FALSE(ReadPictureListFile(dir.filePath(u"missing.tsy"_s)));
+
+    // Lists edited with LF or CR line ends read as the CR LF ones do.
+    for (const char* lines : {"/a/\nx.jpg\n\x01\n/f1\n/f2\n", "/a/\rx.jpg\r\x01\r/f1\r/f2\r",
+                              "/a/\r\nx.jpg\n\x01\r/f1\r\n/f2"}) {
+        SCOPED_TRACE(QByteArray(lines).toHex().toStdString());
+        d = read(lines);
+        ASSERT_EQ(d->files.size(), 1);
+        EXPECT_EQ(d->files[0].name, u"x.jpg"_s);
+        EXPECT_EQ(d->folders, (QStringList{u"/f1"_s, u"/f2"_s}))
+            << d->folders.join(u'|').toStdString();
+    }
 }
 
 TEST(PictureListFile, WritesExactBytesAndAFailedWriteKeepsTheOldList) {
