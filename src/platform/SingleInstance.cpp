@@ -29,18 +29,19 @@ QString SingleInstance::defaultServerName() {
 #endif
 }
 
-bool SingleInstance::send(const QString& serverName, const QString& message, int timeoutMs) {
+SingleInstance::SendResult SingleInstance::send(const QString& serverName, const QString& message,
+                                                int timeoutMs) {
     QLocalSocket socket;
     socket.connectToServer(serverName);
-    if (!socket.waitForConnected(timeoutMs)) return false;
+    if (!socket.waitForConnected(timeoutMs)) return SendResult::NotRunning;
     socket.write(message.toUtf8() + '\n');
-    if (!socket.waitForBytesWritten(timeoutMs)) return false;
+    if (!socket.waitForBytesWritten(timeoutMs)) return SendResult::NotResponding;
     // The instance answers once it has taken the message.
     while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(timeoutMs)) break;
+        if (!socket.waitForReadyRead(timeoutMs)) return SendResult::NotResponding;
     }
     socket.disconnectFromServer();
-    return true;
+    return SendResult::Delivered;
 }
 
 void SingleInstance::lock() {

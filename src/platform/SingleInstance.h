@@ -24,9 +24,14 @@ public:
     void lock();
     void unlock();
 
-    // Sends `message` to a running instance; false when none answered. Needs
-    // no application object, so a second start ends before opening a display.
-    static bool send(const QString& serverName, const QString& message, int timeoutMs = 3000);
+    enum class SendResult {
+        Delivered,     // the running instance took the message
+        NotRunning,    // nobody listens
+        NotResponding, // an instance listens but did not take the message in time
+    };
+    // Sends `message` to a running instance. Needs no application object, so
+    // a second start ends before opening a display.
+    static SendResult send(const QString& serverName, const QString& message, int timeoutMs = 3000);
 
     // Starts listening: this process is now the running instance.
     bool listen();

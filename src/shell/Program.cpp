@@ -210,14 +210,24 @@ int RunTessaly(int argc, char** argv) {
     // One instance per user: a later start hands its message over and ends,
     // before it opens a display or reads anything.
     const QString serverName = SingleInstance::defaultServerName();
+    using Sent = SingleInstance::SendResult;
+    // An instance that holds the socket but takes no message is hung: say so
+    // rather than report success, and do not start a second one beside it.
+    const auto notResponding = [] {
+        std::fputs("Tessaly is not responding\n", stderr);
+        return 1;
+    };
     if (cl.remote == CommandLine::Remote::Quit) {
-        if (!SingleInstance::send(serverName, cl.messageForRunningInstance()))
-            std::puts("Tessaly is not running");
+        const Sent sent = SingleInstance::send(serverName, cl.messageForRunningInstance());
+        if (sent == Sent::NotResponding) return notResponding();
+        if (sent == Sent::NotRunning) std::puts("Tessaly is not running");
         return 0;
     }
     SingleInstance instance(serverName);
     instance.lock();
-    if (SingleInstance::send(serverName, cl.messageForRunningInstance())) return 0;
+    const Sent sent = SingleInstance::send(serverName, cl.messageForRunningInstance());
+    if (sent == Sent::Delivered) return 0;
+    if (sent == Sent::NotResponding) return notResponding();
 
     // With no display at all the program still runs, without its icon.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocalServer>
 #include <QProcess>
 #include <QSettings>
 #include <QThread>
@@ -195,4 +196,21 @@ TEST(Startup, QuitHelpAndVersionStartNothing) {
     EXPECT_TRUE(out.startsWith("Tessaly "));
     EXPECT_FALSE(QFileInfo::exists(dataFolder()));
     EXPECT_FALSE(QFileInfo::exists(configFile()));
+}
+
+// An instance that holds the socket but never takes a message (hung) is
+// reported, not taken for success, and no second instance starts beside it.
+TEST(Startup, AHungInstanceIsReportedAsNotResponding) {
+    resetHome();
+    QLocalServer hung; // listens, but this test never reads what arrives
+    ASSERT_TRUE(hung.listen(qEnvironmentVariable("XDG_RUNTIME_DIR") + "/tessaly.sock"));
+    for (const char* option : {"--quit", "--next"}) {
+        SCOPED_TRACE(option);
+        Program p({QString::fromLatin1(option)});
+        ASSERT_TRUE(p.finishes());
+        EXPECT_NE(p.process.exitCode(), 0);
+        EXPECT_TRUE(QString::fromLocal8Bit(p.process.readAllStandardError())
+                        .contains("Tessaly is not responding"));
+    }
+    EXPECT_FALSE(QFileInfo::exists(dataFolder()));
 }
