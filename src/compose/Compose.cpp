@@ -2,7 +2,7 @@
 
 #include "compose/ColorFilters.h"
 #include "compose/Layout.h"
-#include "settings/AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,10 +1,49 @@
 #include "platform/IniSettingsStore.h"
 
+#include "platform/AtomicFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryFile>
 
-IniSettingsStore::IniSettingsStore(const QString& filePath)
-    : m_settings(std::make_unique<QSettings>(filePath, QSettings::IniFormat)) {}
+namespace {
+
+QString fullKey(const QString& section, const QString& key) {
+    return section + QLatin1Char('/') + key;
+}
+
+// The first free name of "<path>.damaged", "<path>.damaged.2", ...
+QString damagedName(const QString& path) {
+    QString name = path + QStringLiteral(".damaged");
+    for (int n = 2; QFileInfo::exists(name); ++n)
+        name = path + QStringLiteral(".damaged.%1").arg(n);
+    return name;
+}
+
+// The fewest bytes an INI file holding `values` can have: each key, "=", its
+// value and a line end, and each section's "[name]" line. Escaping only adds.
+qint64 leastIniSize(const QMap<QString, QVariant>& values) {
+    qint64 size = 0;
+    QString section;
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
+        const QString s = slash < 0 ? QString() : it.key().left(slash);
+        if (s != section) size += s.toUtf8().size() + 3;
+        section = s;
+        size += it.key().mid(slash + 1).toUtf8().size() + 2;
+        size += it.value().toString().toUtf8().size();
+    }
+    return size;
+}
+
+} // namespace
+
+IniSettingsStore::IniSettingsStore(const QString& filePath) : m_path(filePath) {
+    load();
+}
 
 IniSettingsStore::IniSettingsStore(std::unique_ptr<QSettings> settings)
     : m_settings(std::move(settings)) {}
@@ -14,12 +53,31 @@ QString IniSettingsStore::defaultPath() {
            QStringLiteral("/tessaly/tessaly.conf");
 }
 
-static QString fullKey(const QString& section, const QString& key) {
-    return section + QLatin1Char('/') + key;
+void IniSettingsStore::load() {
+    if (!QFileInfo::exists(m_path)) return;
+    QFile file(m_path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+    bool damaged = bytes.isEmpty() || bytes.contains('\0');
+    if (!damaged) {
+        const QSettings ini(m_path, QSettings::IniFormat);
+        damaged = ini.status() != QSettings::NoError;
+        if (!damaged)
+            for (const QString& key : ini.allKeys())
+                m_values.insert(key, ini.value(key));
+    }
+    if (damaged) {
+        // Kept for the user to look at or mend; the program goes on with its
+        // defaults and writes a new file at the next save.
+        m_values.clear();
+        const QString aside = damagedName(m_path);
+        if (QFile::rename(m_path, aside)) m_damagedCopy = aside;
+    }
 }
 
 std::optional<QString> IniSettingsStore::value(const QString& section, const QString& key) const {
-    const QVariant v = m_settings->value(fullKey(section, key));
+    const QVariant v = m_settings ? m_settings->value(fullKey(section, key))
+                                  : m_values.value(fullKey(section, key));
     if (!v.isValid()) return std::nullopt;
     // An unquoted value with commas, typed by hand, comes back as a list.
     if (v.typeId() == QMetaType::QStringList) return v.toStringList().join(QStringLiteral(", "));
@@ -27,18 +85,66 @@ std::optional<QString> IniSettingsStore::value(const QString& section, const QSt
 }
 
 void IniSettingsStore::setValue(const QString& section, const QString& key, const QString& text) {
-    m_settings->setValue(fullKey(section, key), text);
+    if (m_settings)
+        m_settings->setValue(fullKey(section, key), text);
+    else
+        m_values.insert(fullKey(section, key), text);
 }
 
 void IniSettingsStore::remove(const QString& section, const QString& key) {
-    m_settings->remove(fullKey(section, key));
+    if (m_settings)
+        m_settings->remove(fullKey(section, key));
+    else
+        m_values.remove(fullKey(section, key));
 }
 
 bool IniSettingsStore::sync() {
-    m_settings->sync();
-    return m_settings->status() == QSettings::NoError;
+    m_error.clear();
+    if (m_settings) {
+        m_settings->sync();
+        if (m_settings->status() == QSettings::NoError) return true;
+        m_error = QStringLiteral("the settings could not be written");
+        return false;
+    }
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        m_error = QStringLiteral("cannot create the folder %1").arg(folder);
+        return false;
+    }
+    // The INI text comes from QSettings, written to a scratch file of its own;
+    // it does not always report a write refused for lack of space, so the
+    // result is checked against the least size it must have before it goes
+    // through the checked write that replaces the real file.
+    QByteArray bytes;
+    {
+        QTemporaryFile scratch(m_path + QStringLiteral(".XXXXXX"));
+        if (!scratch.open()) {
+            m_error = scratch.errorString();
+            return false;
+        }
+        scratch.close();
+        {
+            QSettings ini(scratch.fileName(), QSettings::IniFormat);
+            ini.clear();
+            for (auto it = m_values.cbegin(); it != m_values.cend(); ++it)
+                ini.setValue(it.key(), it.value());
+            ini.sync();
+            if (ini.status() != QSettings::NoError) {
+                m_error = QStringLiteral("the settings could not be written");
+                return false;
+            }
+        }
+        // QSettings replaced the scratch file by name: read it by name.
+        QFile written(scratch.fileName());
+        if (written.open(QIODevice::ReadOnly)) bytes = written.readAll();
+    }
+    if (bytes.size() < leastIniSize(m_values)) {
+        m_error = QStringLiteral("the settings could not be written in full (is the disk full?)");
+        return false;
+    }
+    return WriteFileAtomically(m_path, bytes, &m_error);
 }
 
 QString IniSettingsStore::filePath() const {
-    return m_settings->fileName();
+    return m_settings ? m_settings->fileName() : m_path;
 }

@@ -1,6 +1,6 @@
 #include "settings/ByteInversion.h"
 
-#include "settings/AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 #include <QFile>
 

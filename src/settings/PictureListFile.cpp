@@ -1,6 +1,6 @@
 #include "settings/PictureListFile.h"
 
-#include "settings/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "settings/FileNames.h"
 
 #include <QFile>

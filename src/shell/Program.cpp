@@ -35,6 +35,13 @@ void FirstRunWidgetColours(Settings& s) {
     s.Hour = 0x800000;
 }
 
+// A problem the user must hear of: in a bubble, and on standard error for
+// a session without notifications.
+void tell(AppContext& app, const QString& text) {
+    app.platform.notifier->showBubble(text, 10000, BubbleKind::Message);
+    std::fprintf(stderr, "Tessaly: %s\n", qPrintable(text));
+}
+
 QString helpUrl(const AppContext& app, int context) {
     QUrl url = QUrl::fromLocalFile(app.programFolder + QStringLiteral("/help/index.html"));
     if (context > 0) url.setFragment(QStringLiteral("context-%1").arg(context));
@@ -78,6 +85,11 @@ Program::~Program() {
 void Program::Main() {
     InitDataFolder(m_app);
     LoadSettings(m_app);
+    const QString damaged = m_app.platform.store->damagedCopy();
+    if (!damaged.isEmpty())
+        tell(m_app, QStringLiteral("Tessaly could not read its settings file and uses the default "
+                                   "settings. The damaged file was kept as %1.")
+                        .arg(damaged));
     const bool firstRun = StoredFirstRun(*m_app.platform.store);
     // The icon with its menu comes first, so that a long first folder scan
     // shows its progress beside a live icon.
@@ -135,11 +147,17 @@ void Program::runRemote(CommandLine::Remote remote) {
 void Program::FirstRunSetup() {
     if (m_app.IsNT) FirstRunWidgetColours(m_app.settings);
     m_app.settings.CurWallPaper = 1;
+    // A picture list that is already there (settings lost or damaged, a
+    // reinstall) is the user's: it is kept, and the wallpaper left as it is.
+    if (QFileInfo::exists(m_app.paths.WallPapersListPath)) {
+        RefreshSettings(m_app, true);
+        return;
+    }
     PictureListData list;
     list.files.append({AddBackslash(m_app.programFolder), QStringLiteral("sample.jpg")});
     if (!WritePictureListFile(m_app.paths.WallPapersListPath, list, false))
-        std::fprintf(stderr, "Tessaly: could not write %s\n",
-                     qPrintable(m_app.paths.WallPapersListPath));
+        tell(m_app, QStringLiteral("Tessaly could not write its picture list %1.")
+                        .arg(m_app.paths.WallPapersListPath));
     RefreshSettings(m_app, true);
     if (m_ended) return;
     m_app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::FitReduceEnlarge);
@@ -155,7 +173,10 @@ void Program::EndProgram() {
     m_app.collectionScan.abandon = true;
     m_tray->removeTrayIcon();
     UnregisterHotKeys(m_app);
-    if (!SaveSettings(m_app)) std::fprintf(stderr, "Tessaly: the settings could not be saved.\n");
+    if (!SaveSettings(m_app))
+        tell(m_app, QStringLiteral("Tessaly could not save its settings: %1. The previous settings "
+                                   "are kept.")
+                        .arg(m_app.platform.store->lastError()));
     QCoreApplication::exit(0);
 }
 

@@ -126,6 +126,48 @@ TEST_F(ProgramTest, EndingDuringTheStartUpScanStopsStartUpAndKeepsWhatWasSaved) 
     EXPECT_EQ(storedValue("Options/1strun"), "False");
 }
 
+TEST_F(ProgramTest, ADamagedSettingsFileIsKeptAsideAndThePictureListSurvives) {
+    const auto bytesOf = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    };
+    picture("a.png", 11);
+    writeList({{{t.path("pics/"), "a.png"}}, {}});
+    const QByteArray list = bytesOf(app.paths.WallPapersListPath);
+    const std::pair<QByteArray, bool> files[] = {
+        {QByteArray(), true},                                    // empty
+        {QByteArray("[Options]\nAutoStart=Tr\0ue\n", 24), true}, // a NUL byte
+        {QByteArray("[Options]\n1STRUN=False\n"), false},        // readable, no "1strun"
+    };
+    for (const auto& [content, damaged] : files) {
+        SCOPED_TRACE(content.toHex().toStdString());
+        for (const QString& old : QDir(t.path("")).entryList({"tessaly.conf*"}))
+            QFile::remove(t.path(old));
+        QFile ini(t.iniPath());
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write(content);
+        ini.close();
+        t.reopenStore();
+        t.notifier->shown.clear();
+        t.desktop->calls.clear();
+        Program program(app, CommandLine::parse({}));
+        program.Main();
+        // The first-run set-up keeps the list it finds, and the wallpaper.
+        EXPECT_EQ(bytesOf(app.paths.WallPapersListPath), list);
+        EXPECT_EQ(app.PictureList, QStringList{t.path("pics/a.png")});
+        EXPECT_TRUE(t.desktop->calls.empty());
+        const QString aside = t.iniPath() + ".damaged";
+        EXPECT_EQ(QFile::exists(aside), damaged);
+        if (damaged) {
+            EXPECT_EQ(bytesOf(aside), content);
+            ASSERT_FALSE(t.notifier->shown.empty());
+            EXPECT_TRUE(t.notifier->shown.front().text.contains(aside));
+        }
+        program.EndProgram();
+        EXPECT_EQ(storedValue("Options/1strun"), "False");
+    }
+}
+
 TEST_F(ProgramTest, TrayMenuCommandsDoWhatTheySay) {
     const QString a = picture("a & b.png", 11);
     writeList({{{t.path("pics/"), "a & b.png"}}, {}});

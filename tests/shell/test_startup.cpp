@@ -7,6 +7,7 @@
 #include <QLocalServer>
 #include <QProcess>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -213,4 +214,53 @@ TEST(Startup, AHungInstanceIsReportedAsNotResponding) {
                         .contains("Tessaly is not responding"));
     }
     EXPECT_FALSE(QFileInfo::exists(dataFolder()));
+}
+
+// The settings saved at the end on a disk with one page left (a small tmpfs,
+// so only where the test may mount one): the save fails, the user hears of it,
+// and the previous settings file stays whole.
+TEST(Startup, SavingOnANearlyFullDiskNeverLeavesACutOffSettingsFile) {
+    QTemporaryDir mount;
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mount.path()}) != 0)
+        GTEST_SKIP() << "cannot mount a small file system here";
+    // Whatever happens below, the file system goes and the folders come back.
+    struct Restore {
+        QString mount;
+        QByteArray config = qgetenv("XDG_CONFIG_HOME");
+        ~Restore() {
+            qputenv("XDG_CONFIG_HOME", config);
+            QProcess::execute("umount", {mount});
+        }
+    } restore{mount.path()};
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(mount.path()));
+    resetHome();
+    writeSettings({{"Options/1strun", "False"},
+                   {"Options/WallpaperStartup", "False"},
+                   {"Options/IntervalTimer", "25"}});
+    const auto settingsBytes = [] {
+        QFile f(configFile());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray before = settingsBytes();
+    {
+        QFile fill(mount.filePath("fill"));
+        ASSERT_TRUE(fill.open(QIODevice::WriteOnly));
+        while (fill.write(QByteArray(1024, 'x')) == 1024 && fill.flush()) {
+        }
+        fill.close();
+        fill.resize(fill.size() - 4096); // one page left, as seen on real disks
+    }
+    Program p({"/y"});
+    ASSERT_TRUE(p.waitUntilListening());
+    EXPECT_EQ(run({"--quit"}), 0);
+    ASSERT_TRUE(p.finishes());
+    // Either the whole new file or the previous one, never a cut-off one;
+    // and when the save failed, the user heard of it.
+    const QByteArray after = settingsBytes();
+    if (after != before) {
+        EXPECT_TRUE(after.contains("IntervalTimer=25") && after.contains("[HK5]"))
+            << after.toStdString();
+    } else {
+        EXPECT_TRUE(p.stderrText().contains("could not save its settings"));
+    }
 }

@@ -1,0 +1,85 @@
+// Every file the program writes, written on a full disk: the write fails, says
+// so, and leaves the previous file whole. The disk is played by a preloaded
+// shim (tests/support/full-disk-shim.cpp) that fails writes in one folder.
+#include "collection/WallpaperChange.h"
+#include "platform/AtomicFile.h"
+#include "platform/IniSettingsStore.h"
+#include "settings/ByteInversion.h"
+#include "settings/PictureListFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+struct FullDisk : ::testing::Test {
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+    void fill() { qputenv("TESSALY_TEST_FULL_DISK", dir.path().toUtf8()); }
+    void TearDown() override {
+        qunsetenv("TESSALY_TEST_FULL_DISK");
+        // Nothing half-written is left behind either.
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).filter(QStringLiteral(".conf.")),
+                  QStringList());
+    }
+};
+
+} // namespace
+
+TEST_F(FullDisk, TheShimReallyFailsWrites) {
+    fill();
+    EXPECT_FALSE(WriteFileAtomically(path("probe"), "x"));
+    qunsetenv("TESSALY_TEST_FULL_DISK");
+    EXPECT_TRUE(WriteFileAtomically(path("probe"), "x"));
+}
+
+TEST_F(FullDisk, TheSettingsFileKeepsItsPreviousContent) {
+    const QString conf = path("tessaly.conf");
+    {
+        IniSettingsStore store(conf);
+        store.setValue("Options", "IntervalTimer", "10");
+        ASSERT_TRUE(store.sync());
+    }
+    const QByteArray before = bytesOf(conf);
+    IniSettingsStore store(conf);
+    store.setValue("Options", "IntervalTimer", "25");
+    fill();
+    EXPECT_FALSE(store.sync());
+    EXPECT_FALSE(store.lastError().isEmpty());
+    EXPECT_EQ(bytesOf(conf), before);
+    // Space again: the next save goes through.
+    qunsetenv("TESSALY_TEST_FULL_DISK");
+    EXPECT_TRUE(store.sync());
+    EXPECT_EQ(IniSettingsStore(conf).value("Options", "IntervalTimer"), "25");
+}
+
+TEST_F(FullDisk, ListsInvertedFilesAndTheWallpaperBitmapKeepTheirPreviousContent) {
+    const QString list = path("WallPapersList.tsy");
+    ASSERT_TRUE(WritePictureListFile(list, {{{"/pics/", "a.jpg"}}, {}}));
+    const QString data = path("wpdlfiles.dat");
+    ASSERT_TRUE(WriteFileAtomically(data, "catalogue bytes"));
+    const QString bitmap = path("Orvane Wallpaper.bmp");
+    QImage canvas(8, 8, QImage::Format_RGB32);
+    canvas.fill(Qt::red);
+    ASSERT_TRUE(WriteWallpaperBitmap(canvas, bitmap));
+    const QByteArray listBefore = bytesOf(list), bitmapBefore = bytesOf(bitmap);
+
+    fill();
+    EXPECT_FALSE(WritePictureListFile(list, {{}, {"/elsewhere"}}));
+    EXPECT_EQ(bytesOf(list), listBefore);
+    EXPECT_FALSE(InvertFileBytes(data));
+    EXPECT_EQ(bytesOf(data), "catalogue bytes");
+    canvas.fill(Qt::blue);
+    QString error;
+    EXPECT_FALSE(WriteWallpaperBitmap(canvas, bitmap, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(bytesOf(bitmap), bitmapBefore);
+}
