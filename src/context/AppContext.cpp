@@ -12,8 +12,8 @@ QString AppContext::currentPicture() const {
     return PictureList.at(qsizetype(cur) - 1);
 }
 
-void LoadSettings(AppContext& app) {
-    LoadSettings(*app.platform.store, app.settings, app.HotKeys, app.IsNT);
+QStringList LoadSettings(AppContext& app) {
+    return LoadSettings(*app.platform.store, app.settings, app.HotKeys, app.IsNT);
 }
 
 bool SaveSettings(AppContext& app) {

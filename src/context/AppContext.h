@@ -91,8 +91,8 @@ public:
 };
 
 // The settings of `app` from and to its settings store; the widget keys only
-// where widgets exist.
-void LoadSettings(AppContext& app);
+// where widgets exist. Loading returns the keys whose values were mended.
+QStringList LoadSettings(AppContext& app);
 bool SaveSettings(AppContext& app);
 
 // Fixes the data folder and the data file paths of `app` (and its program

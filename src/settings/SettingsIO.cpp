@@ -4,6 +4,10 @@
 #include "settings/Settings.h"
 #include "settings/StoredText.h"
 
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -172,14 +176,58 @@ T readValue(const SettingsStore& store, const QString& section, const QString& k
 }
 
 void readField(const SettingsStore& store, Settings& s, const char* section, const char* name,
-               const Field& field) {
+               const Field& field, QStringList& repaired) {
     static const Settings defaults;
     std::visit(
         [&](auto member) {
-            s.*member = readValue(store, QString::fromLatin1(section), QString::fromLatin1(name),
-                                  defaults.*member);
+            using T = std::remove_reference_t<decltype(s.*member)>;
+            const std::optional<QString> text =
+                store.value(QString::fromLatin1(section), QString::fromLatin1(name));
+            std::optional<T> v;
+            if (text) v = convert(*text, static_cast<T*>(nullptr));
+            // A stored text that does not convert (or names no known value)
+            // gives the key its default; the user hears of it.
+            if (text && !v) repaired << QString::fromLatin1(name);
+            s.*member = v.value_or(defaults.*member);
         },
         field);
+}
+
+// Brings numbers no control can produce back into the controls' ranges: a
+// value the program cannot use (a zero interval changing the wallpaper every
+// second, a negative brightness painting it black) takes its default or the
+// nearest allowed value. The names of the keys mended go to `repaired`.
+void repairRanges(Settings& s, QStringList& repaired) {
+    static const Settings d;
+    const auto clamp = [&](auto& value, auto low, auto high, const char* name) {
+        using V = std::remove_reference_t<decltype(value)>;
+        const V mended = std::clamp<V>(value, V(low), V(high));
+        if (mended != value) repaired << QString::fromLatin1(name);
+        value = mended;
+    };
+    const auto positive = [&](auto& value, auto fallback, const char* name) {
+        if (value > 0 && std::isfinite(double(value))) return;
+        repaired << QString::fromLatin1(name);
+        value = fallback;
+    };
+    positive(s.IntervalTimer, d.IntervalTimer, "IntervalTimer");
+    clamp(s.EBright, 0, 200, "EBright");
+    clamp(s.ERed, -255, 255, "ERed");
+    clamp(s.EGreen, -255, 255, "EGreen");
+    clamp(s.EBlue, -255, 255, "EBlue");
+    if (!std::isfinite(s.EGamma)) {
+        s.EGamma = d.EGamma;
+        repaired << QStringLiteral("EGamma");
+    }
+    clamp(s.EGamma, 0.0, 1.99, "EGamma");
+    clamp(s.CPULimit, 0, 100, "CPULimit");
+    positive(s.WaterMarkSize, d.WaterMarkSize, "WaterMarkSize");
+    positive(s.IntTimeOut, d.IntTimeOut, "IntTimeOut");
+    if (!(s.IntCoolDown >= 0) || !std::isfinite(s.IntCoolDown)) {
+        s.IntCoolDown = d.IntCoolDown;
+        repaired << QStringLiteral("IntCoolDown");
+    }
+    clamp(s.Transparency, 0, 255, "Transparency");
 }
 
 void writeField(SettingsStore& store, const Settings& s, const char* section, const char* name,
@@ -226,20 +274,24 @@ QString hotKeySection(int index) {
 
 } // namespace
 
-void LoadSettings(const SettingsStore& store, Settings& s, HotKeyTable& hotKeys, bool widgets) {
+QStringList LoadSettings(const SettingsStore& store, Settings& s, HotKeyTable& hotKeys,
+                         bool widgets) {
+    QStringList repaired;
     for (const Key& k : optionKeys())
-        readField(store, s, k.section, k.name, k.field);
+        readField(store, s, k.section, k.name, k.field, repaired);
     if (widgets) {
         for (const WidgetKey& k : widgetKeys()) {
             visitWidgetKey(
-                k, [&](const Field& f) { readField(store, s, k.section, k.name, f); },
+                k, [&](const Field& f) { readField(store, s, k.section, k.name, f, repaired); },
                 [&](FontSet Settings::*fs) {
                     LoadFontSet(store, s.*fs, QString::fromLatin1(k.section));
                 });
         }
     }
+    repairRanges(s, repaired);
     PresetHotKeys(hotKeys);
     LoadHotKeys(store, hotKeys);
+    return repaired;
 }
 
 bool SaveSettings(SettingsStore& store, const Settings& s, const HotKeyTable& hotKeys,

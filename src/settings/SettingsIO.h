@@ -2,14 +2,19 @@
 
 #include "settings/Settings.h"
 
+#include <QStringList>
+
 class SettingsStore;
 
 // Reads every option from the store into `s`. A missing key, or a stored
 // text that does not convert to the key's type (a source or technique
 // number outside its values among them), gives that key its default; the
-// other keys load as usual. The widget keys are read only with `widgets`.
-// Ends with the hot-key preset and LoadHotKeys.
-void LoadSettings(const SettingsStore& store, Settings& s, HotKeyTable& hotKeys, bool widgets);
+// other keys load as usual. Numbers outside the range their control allows
+// are brought into it. The widget keys are read only with `widgets`. Ends
+// with the hot-key preset and LoadHotKeys. Returns the names of the keys
+// whose stored values could not be used as they were.
+QStringList LoadSettings(const SettingsStore& store, Settings& s, HotKeyTable& hotKeys,
+                         bool widgets);
 
 // Writes every option, "1strun" as "False", the widget keys with `widgets`
 // ("Transparency" last), then the hot keys. False when the store could not

@@ -84,12 +84,17 @@ Program::~Program() {
 
 void Program::Main() {
     InitDataFolder(m_app);
-    LoadSettings(m_app);
+    const QStringList repaired = LoadSettings(m_app);
     const QString damaged = m_app.platform.store->damagedCopy();
     if (!damaged.isEmpty())
         tell(m_app, QStringLiteral("Tessaly could not read its settings file and uses the default "
                                    "settings. The damaged file was kept as %1.")
                         .arg(damaged));
+    // Mended values are saved as mended, so this is said once.
+    else if (!repaired.isEmpty())
+        tell(m_app,
+             QStringLiteral("Some settings held values Tessaly cannot use and were reset: %1.")
+                 .arg(repaired.join(QStringLiteral(", "))));
     const bool firstRun = StoredFirstRun(*m_app.platform.store);
     // The icon with its menu comes first, so that a long first folder scan
     // shows its progress beside a live icon.

@@ -114,6 +114,37 @@ TEST(SettingsStore, UnconvertibleValueGivesThatKeyItsDefaultAndLoadingGoesOn) {
     EXPECT_EQ(s.TechniqueTimer, ChangeTechnique::Sequence);
 }
 
+TEST(SettingsStore, NumbersNoControlCanProduceAreMendedAndNamed) {
+    TestApp t;
+    for (const auto& [key, text] : {std::pair{"IntervalTimer", "0"},
+                                    {"EBright", "-1"},
+                                    {"ERed", "300"},
+                                    {"EGamma", "5"},
+                                    {"CPULimit", "250"},
+                                    {"WaterMarkSize", "-3"},
+                                    {"IntTimeOut", "0"},
+                                    {"EGreen", "-255"}})
+        t.services.store->setValue("Options", key, text);
+    t.services.store->setValue("Options", "Transparency", "999");
+    const QStringList repaired = LoadSettings(*t.app);
+    const Settings& s = t.app->settings;
+    EXPECT_EQ(s.IntervalTimer, 10); // a zero interval would change every second
+    EXPECT_EQ(s.EBright, 0);        // clamped into the slider's range
+    EXPECT_EQ(s.ERed, 255);
+    EXPECT_EQ(s.EGamma, 1.99);
+    EXPECT_EQ(s.CPULimit, 100);
+    EXPECT_EQ(s.WaterMarkSize, 12);
+    EXPECT_EQ(s.IntTimeOut, 60);
+    EXPECT_EQ(s.Transparency, 255);
+    EXPECT_EQ(s.EGreen, -255); // in range: left alone
+    EXPECT_EQ(repaired, (QStringList{"IntervalTimer", "EBright", "ERed", "EGamma", "CPULimit",
+                                     "WaterMarkSize", "IntTimeOut", "Transparency"}));
+    // Saved mended, they load without a word the next time.
+    ASSERT_TRUE(SaveSettings(*t.app));
+    t.reopenStore();
+    EXPECT_TRUE(LoadSettings(*t.app).isEmpty());
+}
+
 TEST(SettingsStore, WithoutWidgetsNoWidgetKeyIsReadOrWritten) {
     TestApp t;
     t.app->IsNT = false;
