@@ -64,17 +64,13 @@ QString picture() {
     return {};
 }
 
-struct X11HotKeys : ::testing::Test {
-    void SetUp() override { useKeymap(false); }
-};
-
 } // namespace
 
 // The table registered with the X11 service: a row whose combination another
 // client or an earlier row holds, or whose modifier code is damaged, comes back
 // Failed; so does Ctrl+Alt+F5 where the server keeps it for switching terminals
 // (the grab would never fire).
-TEST_F(X11HotKeys, RowsHeldElsewhereComeBackFailed) {
+TEST(X11HotKeys, RowsHeldElsewhereComeBackFailed) {
     TestApp t;
     t.services.hotkeys = std::make_unique<X11GlobalHotKeys>();
     HotKeyTable& rows = t.app->HotKeys; // modifier code 0: Ctrl + Alt
@@ -101,7 +97,8 @@ TEST_F(X11HotKeys, RowsHeldElsewhereComeBackFailed) {
 // The built program with bindings from its settings file: Ctrl+Alt+F5 switches
 // the wallpaper, Ctrl+Alt+F6 toggles automatic changing, and Ctrl+Alt+F7
 // (clear) is held by another client without harm to the others.
-TEST_F(X11HotKeys, ProgramRunsItsStoredBindings) {
+TEST(X11HotKeys, ProgramRunsItsStoredBindings) {
+    useKeymap(false);
     // Rows clear (Ctrl+Alt+F7, held by another client), switch (F5), toggle
     // (F6); modifier code 0 is Ctrl + Alt.
     QStringList settings = kEarlierRun;

@@ -54,7 +54,7 @@ TEST(Desktop, IconMouseActionsMenuAndCommandLine) {
     waitFor([] { return false; }, 700);
     run("xdotool", {"key", "w"});
     EXPECT_TRUE(waitFor([] { return rootShows(QColor("green")); })) << "the menu did not change";
-    EXPECT_EQ(QProcess::execute(tessalyBinary(), {"--next"}), 0);
+    EXPECT_EQ(QProcess::execute(kTessaly, {"--next"}), 0);
     EXPECT_TRUE(waitFor([] { return rootShows(QColor("blue")); }));
 }
 

@@ -31,12 +31,12 @@ struct Startup : ::testing::Test {
     static bool listening() {
         const QString sock = qEnvironmentVariable("XDG_RUNTIME_DIR") + "/tessaly.sock";
         const bool up =
-            waitFor([&] { return QFileInfo::exists(sock) && QDir(dataFolder()).exists(); });
+            waitFor([&] { return QFileInfo::exists(sock) && QDir(kDataFolder).exists(); });
         QThread::msleep(300); // the rest of start-up is quick
         return up;
     }
     static QString stored(const QString& key) {
-        return QSettings(configFile(), QSettings::IniFormat).value(key, "<missing>").toString();
+        return QSettings(kConfigFile, QSettings::IniFormat).value(key, "<missing>").toString();
     }
 };
 
@@ -53,8 +53,8 @@ TEST_F(Startup, CommandsWithoutAnInstanceStartNothingAndALaterStartHandsOver) {
     ASSERT_TRUE(bogus.process.waitForFinished(10000));
     EXPECT_EQ(bogus.process.exitCode(), 2);
     EXPECT_TRUE(bogus.said("Usage:", 1, 0));
-    EXPECT_FALSE(QFileInfo::exists(dataFolder()));
-    EXPECT_FALSE(QFileInfo::exists(configFile()));
+    EXPECT_FALSE(QFileInfo::exists(kDataFolder));
+    EXPECT_FALSE(QFileInfo::exists(kConfigFile));
 
     // The log-on switch, in any case, opens no settings window; a later start
     // hands over, and the running instance opens it.
@@ -73,21 +73,21 @@ TEST_F(Startup, CommandsWithoutAnInstanceStartNothingAndALaterStartHandsOver) {
 TEST_F(Startup, LogOnStartWithAutoStartOffEndsBeforeLoadingAnything) {
     resetHome({"Options/AutoStart=False"});
     const auto config = [] {
-        QFile f(configFile());
+        QFile f(kConfigFile);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     };
     const QByteArray before = config();
     EXPECT_EQ(runTessaly({"/y"}), 0);
-    EXPECT_FALSE(QFileInfo::exists(dataFolder()));
+    EXPECT_FALSE(QFileInfo::exists(kDataFolder));
     EXPECT_EQ(config(), before); // nothing saved either
 }
 
 TEST_F(Startup, FirstRunSetsUpTheSamplePictureAndShutdownSavesEverything) {
     TessalyProcess p({"/y"});
     ASSERT_TRUE(listening());
-    const QString bmp = dataFolder() + "/Orvane Wallpaper.bmp";
+    const QString bmp = kDataFolder + "/Orvane Wallpaper.bmp";
     EXPECT_TRUE(waitFor([&] { return QFileInfo(bmp).size() > 0; }));
-    QFile list(dataFolder() + "/WallPapersList.tsy");
+    QFile list(kDataFolder + "/WallPapersList.tsy");
     ASSERT_TRUE(list.open(QIODevice::ReadOnly));
     const QByteArray bytes = list.readAll();
     EXPECT_TRUE(bytes.endsWith("/share/tessaly/\r\nsample.jpg\r\n")) << bytes.toStdString();
@@ -115,7 +115,7 @@ TEST_F(Startup, AHungInstanceIsReportedAsNotResponding) {
         EXPECT_NE(p.process.exitCode(), 0);
         EXPECT_TRUE(p.said("Tessaly is not responding", 1, 0));
     }
-    EXPECT_FALSE(QFileInfo::exists(dataFolder()));
+    EXPECT_FALSE(QFileInfo::exists(kDataFolder));
 }
 
 } // namespace

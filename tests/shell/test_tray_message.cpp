@@ -52,7 +52,7 @@ TEST(TrayMessageWithoutNotificationServer, ShowsNextToTheIconForTheBubblesDurati
             waitFor([&] { return !(icon = shownGeometry(embeddedIconWindow())).isEmpty(); }));
         EXPECT_TRUE(trayMessages().isEmpty());
 
-        EXPECT_EQ(QProcess::execute(tessalyBinary(), {"--settings"}), 0); // shows kBubble
+        EXPECT_EQ(QProcess::execute(kTessaly, {"--settings"}), 0); // shows kBubble
         QList<QRect> messages;
         ASSERT_TRUE(waitFor([&] { return !(messages = trayMessages()).isEmpty(); }, 5000))
             << "no tray message appeared";
@@ -74,7 +74,7 @@ TEST(TrayMessageWithoutNotificationServer, WithoutANotificationAreaGoesToStandar
     resetHome(kEarlierRun);
     TessalyProcess tessaly({"/y"});
     ASSERT_TRUE(tessaly.said("no notification area"));
-    EXPECT_EQ(QProcess::execute(tessalyBinary(), {"--settings"}), 0);
+    EXPECT_EQ(QProcess::execute(kTessaly, {"--settings"}), 0);
     EXPECT_TRUE(tessaly.said("Tessaly: " + kBubble, 1, 5000));
     EXPECT_TRUE(trayMessages().isEmpty());
 }

@@ -20,15 +20,11 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
-inline QString tessalyBinary() {
-    return qEnvironmentVariable("TESSALY_BINARY");
-}
-inline QString configFile() {
-    return qEnvironmentVariable("XDG_CONFIG_HOME") + "/tessaly/tessaly.conf";
-}
-inline QString dataFolder() {
-    return qEnvironmentVariable("XDG_DATA_HOME") + "/Orvane Tessaly";
-}
+// The built program, its settings file and its data folder.
+inline const QString kTessaly = qEnvironmentVariable("TESSALY_BINARY");
+inline const QString kConfigFile =
+    qEnvironmentVariable("XDG_CONFIG_HOME") + "/tessaly/tessaly.conf";
+inline const QString kDataFolder = qEnvironmentVariable("XDG_DATA_HOME") + "/Orvane Tessaly";
 
 // Settings as an earlier run left them, with no change at start or on a timer.
 inline const QStringList kEarlierRun{"Options/1strun=False", "Options/WallpaperStartup=False",
@@ -37,10 +33,10 @@ inline const QStringList kEarlierRun{"Options/1strun=False", "Options/WallpaperS
 // Empties the program's settings and data folders, then stores `settings`
 // ("Group/Key=Value" each), later ones over earlier ones.
 inline void resetHome(const QStringList& settings = {}) {
-    QDir(QFileInfo(configFile()).path()).removeRecursively();
-    QDir(dataFolder()).removeRecursively();
+    QDir(QFileInfo(kConfigFile).path()).removeRecursively();
+    QDir(kDataFolder).removeRecursively();
     if (settings.isEmpty()) return;
-    QSettings ini(configFile(), QSettings::IniFormat);
+    QSettings ini(kConfigFile, QSettings::IniFormat);
     for (const QString& s : settings)
         ini.setValue(s.section('=', 0, 0), s.section('=', 1));
 }
@@ -49,14 +45,14 @@ inline void resetHome(const QStringList& settings = {}) {
 // as the picture list in that order.
 inline void storePictures(const QString& folder, const QStringList& colours) {
     PictureListData list;
-    ASSERT_TRUE(QDir().mkpath(folder) && QDir().mkpath(dataFolder()));
+    ASSERT_TRUE(QDir().mkpath(folder) && QDir().mkpath(kDataFolder));
     for (const QString& colour : colours) {
         QImage img(64, 48, QImage::Format_RGB32);
         img.fill(QColor(colour));
         ASSERT_TRUE(img.save(folder + "/" + colour + ".png"));
         list.files.append({folder + "/", colour + ".png"});
     }
-    ASSERT_TRUE(WritePictureListFile(dataFolder() + "/WallPapersList.tsy", list));
+    ASSERT_TRUE(WritePictureListFile(kDataFolder + "/WallPapersList.tsy", list));
 }
 
 // Whether the middle of the screen, as the X server shows it, has about this colour.
@@ -114,11 +110,11 @@ struct TessalyProcess {
     explicit TessalyProcess(const QStringList& args, const QProcessEnvironment& env =
                                                          QProcessEnvironment::systemEnvironment()) {
         process.setProcessEnvironment(env);
-        process.start(tessalyBinary(), args);
+        process.start(kTessaly, args);
         EXPECT_TRUE(process.waitForStarted(5000));
     }
     ~TessalyProcess() {
-        if (process.state() == QProcess::Running) QProcess::execute(tessalyBinary(), {"--quit"});
+        if (process.state() == QProcess::Running) QProcess::execute(kTessaly, {"--quit"});
         process.waitForFinished(10000);
     }
     // Whether standard error has said `text` at least `times` times, waiting
