@@ -32,31 +32,25 @@ void setState(const QString& method, bool value) {
 TEST(LinuxSystemProbesOnBus, LogindDecidesLockedAndTheScreenSaverServiceStandsInForIt) {
     ASSERT_EQ(qgetenv("DBUS_SYSTEM_BUS_ADDRESS"), qgetenv("DBUS_SESSION_BUS_ADDRESS"))
         << "runs under tests/support/with-session-bus.sh";
-    struct Step {
-        const char* method; // none: the state the service starts in
-        bool value;
-        std::optional<bool> lockedHint;
-        bool locked, screenSaver;
-    };
-    const Step steps[] = {
-        {nullptr, false, false, false, false},
-        // A running screen saver is not a locked session while logind can tell.
-        {"SetActive", true, false, false, true},
-        {"SetLockedHint", true, true, true, true},
-        // Without logind the screen-saver service answers.
-        {"SetPresent", false, std::nullopt, true, true},
-        {"SetActive", false, std::nullopt, false, false},
-        // logind back (a restart): the session is looked up again.
-        {"SetPresent", true, true, true, false},
-    };
     LinuxSystemProbes probes;
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.method ? step.method : "start");
-        if (step.method) setState(QString::fromLatin1(step.method), step.value);
-        EXPECT_EQ(probes.logindLockedHint(), step.lockedHint);
-        EXPECT_EQ(probes.isDesktopLocked(), step.locked);
-        EXPECT_EQ(probes.isScreenSaverRunning(), step.screenSaver);
-    }
+    // Sets the state (unless `method` is empty), then expects what the probes say.
+    const auto step = [&](const QString& method, bool value, std::optional<bool> lockedHint,
+                          bool locked, bool screenSaver) {
+        SCOPED_TRACE(method.toStdString());
+        if (!method.isEmpty()) setState(method, value);
+        EXPECT_EQ(probes.logindLockedHint(), lockedHint);
+        EXPECT_EQ(probes.isDesktopLocked(), locked);
+        EXPECT_EQ(probes.isScreenSaverRunning(), screenSaver);
+    };
+    step({}, false, false, false, false);
+    // A running screen saver is not a locked session while logind can tell.
+    step(u"SetActive"_s, true, false, false, true);
+    step(u"SetLockedHint"_s, true, true, true, true);
+    // Without logind the screen-saver service answers.
+    step(u"SetPresent"_s, false, std::nullopt, true, true);
+    step(u"SetActive"_s, false, std::nullopt, false, false);
+    // logind back (a restart): the session is looked up again.
+    step(u"SetPresent"_s, true, true, true, false);
 }
 
 TEST(LinuxSystemProbesWithoutBus, NoAnswerMeansNotLockedAndNoScreenSaver) {
