@@ -12,61 +12,45 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Calls the test service by its unique name, which stays while it gives up
-// and takes back the logind name.
-void callService(const QString& path, const QString& interface, const QString& method,
-                 const QVariantList& args) {
+// Tells the test service to play a state: SetActive of the screen saver, or
+// SetLockedHint / SetPresent of logind. It is called by its unique name, which
+// stays while it gives up and takes back the logind name.
+void setState(const QString& method, bool value) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     const QString service =
         bus.interface()->serviceOwner(u"org.freedesktop.Notifications"_s).value();
     ASSERT_FALSE(service.isEmpty()) << "the test service is not on the bus";
-    QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, method);
-    call.setArguments(args);
+    const bool saver = method == u"SetActive"_s;
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        service, saver ? u"/org/freedesktop/ScreenSaver"_s : u"/org/freedesktop/login1"_s,
+        saver ? u"org.freedesktop.ScreenSaver"_s : u"org.freedesktop.login1.Test"_s, method);
+    call.setArguments({value});
     const QDBusMessage reply = bus.call(call, QDBus::Block, 5000);
     ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
-}
-void setScreenSaver(bool on) {
-    callService(u"/org/freedesktop/ScreenSaver"_s, u"org.freedesktop.ScreenSaver"_s, u"SetActive"_s,
-                {on});
-}
-void setLockedHint(bool locked) {
-    callService(u"/org/freedesktop/login1"_s, u"org.freedesktop.login1.Test"_s, u"SetLockedHint"_s,
-                {locked});
-}
-void setLogindPresent(bool present) {
-    callService(u"/org/freedesktop/login1"_s, u"org.freedesktop.login1.Test"_s, u"SetPresent"_s,
-                {present});
 }
 
 TEST(LinuxSystemProbesOnBus, LogindDecidesLockedAndTheScreenSaverServiceStandsInForIt) {
     ASSERT_EQ(qgetenv("DBUS_SYSTEM_BUS_ADDRESS"), qgetenv("DBUS_SESSION_BUS_ADDRESS"))
         << "runs under tests/support/with-session-bus.sh";
     LinuxSystemProbes probes;
-    EXPECT_EQ(probes.logindLockedHint(), false);
-    EXPECT_EQ(LinuxSystemProbes::screenSaverServiceActive(), false);
-    EXPECT_FALSE(probes.isDesktopLocked());
-    EXPECT_FALSE(probes.isScreenSaverRunning());
-
+    // Sets the state (unless `method` is empty), then expects what the probes say.
+    const auto step = [&](const QString& method, bool value, std::optional<bool> lockedHint,
+                          bool locked, bool screenSaver) {
+        SCOPED_TRACE(method.toStdString());
+        if (!method.isEmpty()) setState(method, value);
+        EXPECT_EQ(probes.logindLockedHint(), lockedHint);
+        EXPECT_EQ(probes.isDesktopLocked(), locked);
+        EXPECT_EQ(probes.isScreenSaverRunning(), screenSaver);
+    };
+    step({}, false, false, false, false);
     // A running screen saver is not a locked session while logind can tell.
-    setScreenSaver(true);
-    EXPECT_TRUE(probes.isScreenSaverRunning());
-    EXPECT_FALSE(probes.isDesktopLocked());
-    setLockedHint(true);
-    EXPECT_EQ(probes.logindLockedHint(), true);
-    EXPECT_TRUE(probes.isDesktopLocked());
-
+    step(u"SetActive"_s, true, false, false, true);
+    step(u"SetLockedHint"_s, true, true, true, true);
     // Without logind the screen-saver service answers.
-    setLogindPresent(false);
-    EXPECT_EQ(probes.logindLockedHint(), std::nullopt);
-    EXPECT_TRUE(probes.isDesktopLocked());
-    setScreenSaver(false);
-    EXPECT_FALSE(probes.isDesktopLocked());
-    EXPECT_FALSE(probes.isScreenSaverRunning());
-
+    step(u"SetPresent"_s, false, std::nullopt, true, true);
+    step(u"SetActive"_s, false, std::nullopt, false, false);
     // logind back (a restart): the session is looked up again.
-    setLogindPresent(true);
-    EXPECT_EQ(probes.logindLockedHint(), true);
-    EXPECT_TRUE(probes.isDesktopLocked());
+    step(u"SetPresent"_s, true, true, true, false);
 }
 
 TEST(LinuxSystemProbesWithoutBus, NoAnswerMeansNotLockedAndNoScreenSaver) {

@@ -1,0 +1,61 @@
+# Sourced by desktop-session.sh and with-session-bus.sh: a work folder and
+# helper processes that go away when the script exits, and the private D-Bus bus.
+# The sourcing script sets `me` (its name in messages) first.
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+work=$(mktemp -d "${TMPDIR:-/tmp}/tessaly-$me.XXXXXX")
+pids=()
+
+cleanup() {
+  local i
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do wait "${pids[i]}" 2>/dev/null; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM HUP
+
+fail() { echo "$me: $*" >&2; exit 1; }
+wait_for() { # wait_for <seconds> <command...>
+  local deadline=$((SECONDS + $1)); shift
+  until "$@" >/dev/null 2>&1; do
+    [ "$SECONDS" -ge "$deadline" ] && return 1
+    sleep 0.05
+  done
+}
+
+# start_session_bus [--no-notification-server]: a bus that serves as session
+# and system bus, so a test never reaches the machine's own services. Its
+# configuration names no service folders: nothing installed on the machine is
+# started on demand. Unless told otherwise, notification-server.py (the
+# notification, screen-saver and logind service) runs on it and logs every
+# notification to $TESSALY_NOTIFY_LOG.
+start_session_bus() {
+  cat >"$work/bus.conf" <<CONF
+<busconfig><type>session</type><listen>unix:dir=$work</listen><auth>EXTERNAL</auth>
+<policy context="default"><allow send_destination="*"/><allow receive_sender="*"/>
+<allow own="*"/></policy></busconfig>
+CONF
+  dbus-daemon --config-file="$work/bus.conf" --nofork --nopidfile --print-address=3 \
+    3>"$work/bus" 2>/dev/null &
+  pids+=($!)
+  wait_for 10 test -s "$work/bus" || fail "the session bus did not start"
+  export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
+  export DBUS_SYSTEM_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS
+  if [ "${1:-}" = --no-notification-server ]; then
+    unset TESSALY_NOTIFY_LOG
+    return
+  fi
+  export TESSALY_NOTIFY_LOG=${TESSALY_NOTIFY_LOG:-$work/notifications.log}
+  /usr/bin/python3 "$here/notification-server.py" --log "$TESSALY_NOTIFY_LOG" --ready "$work/notify-ready" &
+  pids+=($!)
+  wait_for 10 test -s "$work/notify-ready" || fail "the notification service did not start"
+}
+
+# run_command <command...>: runs it, stopped with the rest; exits with its status.
+run_command() {
+  "$@" &
+  pids+=($!)
+  wait "$!"
+  exit $?
+}
