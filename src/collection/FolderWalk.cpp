@@ -14,7 +14,7 @@ FolderWalk::FolderWalk(Sink sink, std::function<void()> processEvents,
 
 void FolderWalk::run(const QString& folder, bool recurse) {
     m_stop = false;
-    m_walkPath.clear();
+    m_visited.clear();
     if (!folder.isEmpty()) walk(folder, recurse);
 }
 
@@ -38,9 +38,12 @@ void FolderWalk::walk(const QString& folder, bool recurse) {
     {
         FolderReader reader(folder);
         if (!reader.isOpen()) return;
+        // A folder reached again through a link (a loop, or a second way to
+        // the same folder) is walked once: a chain of links doubling at each
+        // level would otherwise list its pictures thousands of times.
         const QByteArray identity = reader.identity();
-        if (m_walkPath.contains(identity)) return; // reached again through a link: a loop
-        m_walkPath.append(identity);
+        if (m_visited.contains(identity)) return;
+        m_visited.insert(identity);
 
         QString name;
         FolderReader::Kind kind;
@@ -58,5 +61,4 @@ void FolderWalk::walk(const QString& folder, bool recurse) {
         if (stopped()) break;
         walk(folderPart + sub, recurse);
     }
-    m_walkPath.removeLast();
 }

@@ -1,14 +1,16 @@
 #pragma once
 
-#include <QByteArrayList>
+#include <QByteArray>
+#include <QSet>
 #include <QElapsedTimer>
 #include <QString>
 #include <functional>
 
 // Walks a folder tree in pre-order and hands every file to a sink: the files
 // of a folder before those of its sub-folders, entries in the file system's
-// own order. Symbolic links are followed, except a link to a folder that is
-// already on the path being walked (a loop), so a walk always ends.
+// own order. Symbolic links are followed, but each folder (by device and
+// inode) is walked once per run, so loops end and a folder reached by several
+// links is listed once.
 class FolderWalk {
 public:
     // `folder` is the folder part of the files found in the current folder
@@ -37,6 +39,6 @@ private:
     QElapsedTimer m_sinceEvents;
     unsigned m_entries = 0;
     bool m_stop = false;
-    // Identities of the folders from the start folder to the one being walked.
-    QByteArrayList m_walkPath;
+    // Identities of the folders walked so far in this run.
+    QSet<QByteArray> m_visited;
 };
