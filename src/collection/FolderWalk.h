@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QSet>
 #include <QElapsedTimer>
+#include <QSet>
 #include <QString>
 #include <functional>
 

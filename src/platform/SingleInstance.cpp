@@ -1,14 +1,36 @@
 #include "platform/SingleInstance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
 
 #ifndef Q_OS_WIN
+#include <cerrno>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
+
+namespace {
+
+// Whether the process at the other end of a local socket runs as this user.
+// Where the system cannot tell, the socket's own permissions must do.
+bool peerIsThisUser(qintptr descriptor) {
+#ifdef Q_OS_LINUX
+    struct ucred cred {};
+    socklen_t length = sizeof cred;
+    if (::getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &cred, &length) != 0) return false;
+    return cred.uid == ::getuid();
+#else
+    static_cast<void>(descriptor);
+    return true;
+#endif
+}
+
+} // namespace
 
 SingleInstance::SingleInstance(QString serverName, QObject* parent)
     : QObject(parent), m_serverName(std::move(serverName)) {}
@@ -18,22 +40,41 @@ SingleInstance::~SingleInstance() {
     if (m_server) m_server->close();
 }
 
-QString SingleInstance::defaultServerName() {
+QString SingleInstance::defaultServerName(QString* error) {
 #ifdef Q_OS_WIN
+    static_cast<void>(error);
     return QStringLiteral("tessaly-") + qEnvironmentVariable("USERNAME");
 #else
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QDir(runtime).exists())
         return runtime + QStringLiteral("/tessaly.sock");
-    return QDir::tempPath() + QStringLiteral("/tessaly-%1.sock").arg(getuid());
+    // Without a runtime folder: a folder of this user's own in the temporary
+    // folder. Another user who made it first (or left a link there) could
+    // otherwise listen in this user's place and take the messages.
+    const QString folder = QDir::tempPath() + QStringLiteral("/tessaly-%1").arg(::getuid());
+    const QByteArray path = QFile::encodeName(folder);
+    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
+        if (error) *error = QStringLiteral("cannot create %1").arg(folder);
+        return {};
+    }
+    struct stat st {};
+    if (::lstat(path.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid() ||
+        (st.st_mode & 077) != 0) {
+        if (error)
+            *error = QStringLiteral("%1 is not a folder private to this user; remove it or set "
+                                    "XDG_RUNTIME_DIR")
+                         .arg(folder);
+        return {};
+    }
+    return folder + QStringLiteral("/tessaly.sock");
 #endif
 }
-
 SingleInstance::SendResult SingleInstance::send(const QString& serverName, const QString& message,
                                                 int timeoutMs) {
     QLocalSocket socket;
     socket.connectToServer(serverName);
     if (!socket.waitForConnected(timeoutMs)) return SendResult::NotRunning;
+    if (!peerIsThisUser(socket.socketDescriptor())) return SendResult::OtherUser;
     socket.write(message.toUtf8() + '\n');
     if (!socket.waitForBytesWritten(timeoutMs)) return SendResult::NotResponding;
     // The instance answers once it has taken the message.
@@ -72,6 +113,12 @@ bool SingleInstance::listen() {
 void SingleInstance::onNewConnection() {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        // Messages come only from this user's own starts.
+        if (!peerIsThisUser(socket->socketDescriptor())) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             while (socket->canReadLine()) {
                 const QString line = QString::fromUtf8(socket->readLine()).trimmed();

@@ -12,12 +12,14 @@ class QLockFile;
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    explicit SingleInstance(QString serverName = defaultServerName(), QObject* parent = nullptr);
+    explicit SingleInstance(QString serverName, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // The per-user socket: $XDG_RUNTIME_DIR/tessaly.sock, else one in the
-    // temporary folder carrying the user id.
-    static QString defaultServerName();
+    // The per-user socket: $XDG_RUNTIME_DIR/tessaly.sock, else tessaly.sock in
+    // a folder "tessaly-<uid>" of the temporary folder, made with mode 0700.
+    // Empty, with the reason in `error`, when that folder exists but is not
+    // this user's alone.
+    static QString defaultServerName(QString* error = nullptr);
 
     // Serialises the check for a running instance and the start of listening
     // between two starts at the same moment. Held until unlock() or the end.
@@ -28,6 +30,7 @@ public:
         Delivered,     // the running instance took the message
         NotRunning,    // nobody listens
         NotResponding, // an instance listens but did not take the message in time
+        OtherUser,     // the listener runs as another user: nothing was sent
     };
     // Sends `message` to a running instance. Needs no application object, so
     // a second start ends before opening a display.

@@ -235,7 +235,12 @@ int RunTessaly(int argc, char** argv) {
 
     // One instance per user: a later start hands its message over and ends,
     // before it opens a display or reads anything.
-    const QString serverName = SingleInstance::defaultServerName();
+    QString socketError;
+    const QString serverName = SingleInstance::defaultServerName(&socketError);
+    if (serverName.isEmpty()) {
+        std::fprintf(stderr, "Tessaly: %s\n", qPrintable(socketError));
+        return 1;
+    }
     using Sent = SingleInstance::SendResult;
     // An instance that holds the socket but takes no message is hung: say so
     // rather than report success, and do not start a second one beside it.
@@ -243,9 +248,15 @@ int RunTessaly(int argc, char** argv) {
         std::fputs("Tessaly is not responding\n", stderr);
         return 1;
     };
+    const auto otherUser = [&serverName] {
+        std::fprintf(stderr, "Tessaly: %s belongs to another user's program\n",
+                     qPrintable(serverName));
+        return 1;
+    };
     if (cl.remote == CommandLine::Remote::Quit) {
         const Sent sent = SingleInstance::send(serverName, cl.messageForRunningInstance());
         if (sent == Sent::NotResponding) return notResponding();
+        if (sent == Sent::OtherUser) return otherUser();
         if (sent == Sent::NotRunning) std::puts("Tessaly is not running");
         return 0;
     }
@@ -254,6 +265,7 @@ int RunTessaly(int argc, char** argv) {
     const Sent sent = SingleInstance::send(serverName, cl.messageForRunningInstance());
     if (sent == Sent::Delivered) return 0;
     if (sent == Sent::NotResponding) return notResponding();
+    if (sent == Sent::OtherUser) return otherUser();
 
     // With no display at all the program still runs, without its icon.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
