@@ -55,6 +55,7 @@ void FolderWalk::walk(const QString& folder, bool recurse) {
             else if (recurse)
                 subFolders.push_back(name);
         }
+        m_skippedNames += reader.skippedNames();
     } // the folder is closed before its sub-folders are opened
 
     for (const QString& sub : subFolders) {

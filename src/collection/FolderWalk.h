@@ -25,6 +25,10 @@ public:
     // several folders; the time since events were last processed carries over.
     void run(const QString& folder, bool recurse);
 
+    // Names left out because they cannot be opened again from their text,
+    // over every run of this object.
+    int skippedNames() const { return m_skippedNames; }
+
     // Pending events are processed at most this often while walking.
     static constexpr qint64 EventIntervalMs = 5;
 
@@ -38,6 +42,7 @@ private:
     std::function<bool()> m_cancelled;
     QElapsedTimer m_sinceEvents;
     unsigned m_entries = 0;
+    int m_skippedNames = 0;
     bool m_stop = false;
     // Identities of the folders walked so far in this run.
     QSet<QByteArray> m_visited;

@@ -6,6 +6,7 @@
 #include "settings/PictureListFile.h"
 
 #include <QString>
+#include <cstdio>
 
 namespace {
 
@@ -51,6 +52,13 @@ bool RebuildPictureList(AppContext& app) {
         walk.run(folder, app.settings.SubFols);
     }
     if (bubbleShown) app.platform.notifier->hideBubble(BubbleKind::Progress);
+    if (const int skipped = walk.skippedNames(); skipped > 0) {
+        const QString text =
+            QStringLiteral("%1 file names could not be read and were left out of the pictures.")
+                .arg(skipped);
+        app.platform.notifier->showBubble(text, 5000, BubbleKind::Message);
+        std::fprintf(stderr, "Tessaly: %s\n", qPrintable(text));
+    }
     return true;
 }
 

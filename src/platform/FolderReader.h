@@ -24,7 +24,11 @@ public:
     // two paths gives the same key). Empty when the folder is not open.
     QByteArray identity() const;
     // The next entry; false at the end of the listing or when it breaks off.
+    // Names that cannot be turned into text and back (not valid in the file
+    // names' encoding) are left out.
     bool next(QString& name, Kind& kind);
+    // How many names next() left out so far.
+    int skippedNames() const;
 
 private:
     struct Private;

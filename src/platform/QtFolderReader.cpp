@@ -38,3 +38,7 @@ bool FolderReader::next(QString& name, Kind& kind) {
         kind = info.isSymLink() || info.isJunction() ? Kind::FolderLink : Kind::Folder;
     return true;
 }
+
+int FolderReader::skippedNames() const {
+    return 0; // names come as text already
+}

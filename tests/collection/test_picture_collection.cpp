@@ -10,7 +10,10 @@
 #include <QFile>
 #include <QImage>
 #include <QThread>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -89,6 +92,24 @@ TEST_F(CollectionTest, FolderExampleMissingAndOverlappingFolders) {
     app.settings.SubFols = false;
     RefreshSettings(app, true);
     EXPECT_EQ(app.PictureList, rootPictures + sub.first(1));
+}
+
+// Names that are not valid UTF-8 cannot be opened again from their text:
+// they are left out (a folder with its content), and the user hears how many.
+TEST_F(CollectionTest, NamesThatAreNotValidTextAreLeftOutAndCounted) {
+    write("odd/good.jpg");
+    const QByteArray odd = QFile::encodeName(t.path("odd"));
+    const int fd = ::open((odd + "/bad\xff.jpg").constData(), O_CREAT | O_WRONLY, 0600);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    ASSERT_EQ(::mkdir((odd + "/dir\xfe").constData(), 0700), 0);
+    ::close(::open((odd + "/dir\xfe/inside.jpg").constData(), O_CREAT | O_WRONLY, 0600));
+    writeList({t.path("odd")});
+    app.settings.WPSource = WallpaperSource::LocalFolders;
+    RefreshSettings(app, true);
+    EXPECT_EQ(app.PictureList, QStringList{t.path("odd/good.jpg")});
+    ASSERT_FALSE(t.notifier->shown.empty());
+    EXPECT_TRUE(t.notifier->shown.back().text.startsWith("2 file names could not be read"));
 }
 
 // The TIMEOUT in CMakeLists.txt makes a walk that never ends (a link loop

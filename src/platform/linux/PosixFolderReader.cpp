@@ -9,6 +9,7 @@
 struct FolderReader::Private {
     DIR* dir = nullptr;
     QByteArray identity;
+    int skipped = 0;
 };
 
 FolderReader::FolderReader(const QString& folder) : d(std::make_unique<Private>()) {
@@ -37,11 +38,23 @@ QByteArray FolderReader::identity() const {
     return d->identity;
 }
 
+int FolderReader::skippedNames() const {
+    return d->skipped;
+}
+
 bool FolderReader::next(QString& name, Kind& kind) {
     if (!d->dir) return false;
     while (const dirent* e = ::readdir(d->dir)) {
         const char* n = e->d_name;
         if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0))) continue;
+        // A name that is not valid in the file-name encoding cannot be opened
+        // again from its text: listing it would only waste a change on it.
+        const QByteArray raw = QByteArray::fromRawData(n, qsizetype(std::strlen(n)));
+        name = QFile::decodeName(raw);
+        if (QFile::encodeName(name) != raw) {
+            ++d->skipped;
+            continue;
+        }
         unsigned char type = e->d_type;
         bool link = type == DT_LNK;
         if (type == DT_UNKNOWN) {
@@ -60,7 +73,6 @@ bool FolderReader::next(QString& name, Kind& kind) {
         } else {
             kind = type == DT_DIR ? Kind::Folder : Kind::Other;
         }
-        name = QFile::decodeName(QByteArray::fromRawData(n, qsizetype(std::strlen(n))));
         return true;
     }
     return false;
