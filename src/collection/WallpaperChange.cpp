@@ -4,6 +4,12 @@
 #include "context/AppContext.h"
 #include "settings/FileNames.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QThread>
+#include <functional>
+#include <memory>
+
 namespace {
 
 // Marks a change as running for as long as it lives.
@@ -18,21 +24,47 @@ private:
     AppContext& m_app;
 };
 
-// Compose, write, set: the common end of every change.
-ChangeResult composeWriteSet(AppContext& app, const SourcePicture& source,
-                             const CompositionChoices& choices, const WatermarkFields& fields,
-                             ChangeResult result) {
-    const QImage canvas = ComposeWallpaper(source, CompositionInputsFor(app, choices, fields));
+// Runs `work` on a thread of its own while this thread goes on handling its
+// events, so the tray menu, the hot keys and the command line answer during
+// a long change; returns the work's result. Changes stay one at a time: a
+// change asked for meanwhile finds `app.changing` set and is skipped.
+ChangeResult besideTheUserInterface(const std::function<ChangeResult()>& work) {
+    const QCoreApplication* core = QCoreApplication::instance();
+    if (!core || QThread::currentThread() != core->thread()) return work();
+    ChangeResult result;
+    const std::unique_ptr<QThread> thread(QThread::create([&] { result = work(); }));
+    QEventLoop loop;
+    QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    thread->start();
+    loop.exec();
+    // The loop also ends when the program is asked to end: the work is
+    // still waited for, since it writes into `result`.
+    thread->wait();
+    return result;
+}
+
+// Compose and write, away from the user interface; Changed means the bitmap
+// is written and only the desktop remains to be told.
+ChangeResult composeAndWrite(const SourcePicture& source, const CompositionInputs& inputs,
+                             const QString& bitmap, ChangeResult result) {
+    const QImage canvas = ComposeWallpaper(source, inputs);
     if (canvas.isNull()) {
         result.status = ChangeResult::Status::ComposeFailed;
         return result;
     }
-    if (!WriteWallpaperBitmap(canvas, app.paths.WallpaperBitmapPath, &result.error)) {
+    if (!WriteWallpaperBitmap(canvas, bitmap, &result.error)) {
         result.status = ChangeResult::Status::WriteFailed;
         return result;
     }
-    SetDesktopWallpaper(app, choices.position);
     result.status = ChangeResult::Status::Changed;
+    return result;
+}
+
+// The end of every change, back on the user interface's thread: the desktop
+// shows the new bitmap, unless the program ended meanwhile.
+ChangeResult setWhenWritten(AppContext& app, const CompositionChoices& choices,
+                            ChangeResult result) {
+    if (result.changed() && !app.collectionScan.abandon) SetDesktopWallpaper(app, choices.position);
     return result;
 }
 
@@ -63,13 +95,20 @@ ChangeResult ShowPictureAsWallpaper(AppContext& app, const QString& path,
         return result;
     }
     ChangeRunning running(app);
-    const QSize screen = (app.screen ? app.screen() : PrimaryScreenInfo()).size;
-    SourcePicture source;
-    if (!LoadPictureFor(path, choices.position.mode, screen, source, &result.error)) {
-        result.status = ChangeResult::Status::LoadFailed;
-        return result;
-    }
-    return composeWriteSet(app, source, choices, WatermarkFieldsForPicture(path), result);
+    // What needs the platform's services is read here, on this thread.
+    const CompositionInputs inputs =
+        CompositionInputsFor(app, choices, WatermarkFieldsForPicture(path));
+    const QString bitmap = app.paths.WallpaperBitmapPath;
+    result = besideTheUserInterface([&, result]() mutable {
+        SourcePicture source;
+        if (!LoadPictureFor(path, choices.position.mode, inputs.screen.size, source,
+                            &result.error)) {
+            result.status = ChangeResult::Status::LoadFailed;
+            return result;
+        }
+        return composeAndWrite(source, inputs, bitmap, result);
+    });
+    return setWhenWritten(app, choices, result);
 }
 
 ChangeResult ShowSourceAsWallpaper(AppContext& app, const SourcePicture& source,
@@ -81,7 +120,11 @@ ChangeResult ShowSourceAsWallpaper(AppContext& app, const SourcePicture& source,
         return result;
     }
     ChangeRunning running(app);
-    return composeWriteSet(app, source, choices, fields, result);
+    const CompositionInputs inputs = CompositionInputsFor(app, choices, fields);
+    const QString bitmap = app.paths.WallpaperBitmapPath;
+    result =
+        besideTheUserInterface([&] { return composeAndWrite(source, inputs, bitmap, result); });
+    return setWhenWritten(app, choices, result);
 }
 
 ChangeResult NextWallpaper(AppContext& app) {
@@ -107,8 +150,11 @@ ChangeResult NextWallpaper(AppContext& app) {
         result = ShowPictureAsWallpaper(app, app.PictureList.at(k - 1),
                                         CompositionChoices::stored(app.settings));
     }
+    // The chosen path; for a picture that could not be shown, why not.
     if (app.settings.BubbleFileName)
-        app.platform.notifier->showBubble(app.currentPicture(), 5000, BubbleKind::FileName);
+        app.platform.notifier->showBubble(
+            result.status == ChangeResult::Status::LoadFailed ? result.error : app.currentPicture(),
+            5000, BubbleKind::FileName);
     return result;
 }
 

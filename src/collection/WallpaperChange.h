@@ -40,8 +40,10 @@ struct CompositionChoices {
 
 // Changes the wallpaper once. For the local sources: moves CurWallPaper over
 // PictureList by the chosen technique and shows that picture; then, with
-// BubbleFileName, shows the chosen path for five seconds (an empty bubble
-// when there is no picture). For the internet source: hands over to the
+// BubbleFileName, shows the chosen path for five seconds (why it could not
+// be shown when it failed to load; an empty bubble when there is no picture).
+// Loading, composing and writing run on a thread of their own while events
+// go on being handled here. For the internet source: hands over to the
 // internet step. A picture that cannot be loaded leaves the desktop as it was
 // with CurWallPaper on the failed entry, so the next change moves on from it.
 ChangeResult NextWallpaper(AppContext& app);

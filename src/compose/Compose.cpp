@@ -14,9 +14,14 @@
 
 namespace {
 
-// Pictures beyond this many pixels are refused: at four bytes a pixel they
-// would need more memory than a wallpaper change should take.
+// Pictures beyond this many pixels are refused whatever their format.
 constexpr qint64 kMaxPixels = 200'000'000;
+// The memory budget of one change: a picture is decoded into at most this
+// many pixels (256 MB at four bytes a pixel). Formats that decode at a
+// reduced scale (JPEG, WebP) count the size they are decoded at, so a large
+// photo drawn on a screen stays well inside it.
+constexpr qint64 kMaxDecodedPixels = 64'000'000;
+constexpr int kAllocationLimitMb = 300;
 constexpr int kMaxSide = 32767;
 // No picture file of a sensible size comes near this; reading it whole would.
 constexpr qint64 kMaxFileBytes = 1024LL * 1024 * 1024;
@@ -158,7 +163,8 @@ bool LoadPicture(const QString& path, SourcePicture& out, QString* error, QSize 
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer); // the format comes from the content
     reader.setAutoTransform(false);
-    if (QImageReader::allocationLimit() < 1024) reader.setAllocationLimit(1024);
+    // A backstop for pictures whose header gives no size.
+    reader.setAllocationLimit(kAllocationLimitMb);
     const QByteArray format = reader.format();
     if (format.isEmpty())
         return fail(QStringLiteral("%1 is not a picture in a known format.").arg(path));
@@ -174,13 +180,22 @@ bool LoadPicture(const QString& path, SourcePicture& out, QString* error, QSize 
     if ((format == "jpeg" && !jpegIsComplete(bytes)) || (format == "bmp" && !bmpIsComplete(bytes)))
         return fail(QStringLiteral("The picture %1 is damaged or incomplete.").arg(path));
 
-    // A JPEG that will be drawn smaller is decoded at a reduced scale straight
-    // away, which costs a fraction of decoding it whole.
-    if (format == "jpeg" && native.isValid() && drawSize.isValid() &&
+    // A JPEG or WebP picture that will be drawn smaller is decoded at a
+    // reduced scale straight away, which costs a fraction of decoding it
+    // whole. (Other decoders would decode it whole first.)
+    QSize decoded = native;
+    if ((format == "jpeg" || format == "webp") && native.isValid() && drawSize.isValid() &&
         drawSize.width() < native.width() && drawSize.height() < native.height() &&
         reader.supportsOption(QImageIOHandler::ScaledSize)) {
         reader.setScaledSize(drawSize);
+        decoded = drawSize;
     }
+    if (decoded.isValid() && qint64(decoded.width()) * decoded.height() > kMaxDecodedPixels)
+        return fail(QStringLiteral("The picture %1 is too large to show: %2 x %3 pixels, over the "
+                                   "limit of 64 million pixels.")
+                        .arg(path)
+                        .arg(native.width())
+                        .arg(native.height()));
     QImage image;
     bool damaged = false;
     {
@@ -223,26 +238,34 @@ QImage ComposeWallpaper(const SourcePicture& source, const CompositionInputs& in
     if (canvas.isNull()) return QImage();
     canvas.fill(colorFromBgr(in.desktopColor));
 
-    // A filtered copy: the source stays as it was for the next composition.
-    const QImage picture = ApplyColorFilters(source.image, in.filters);
+    // The filters run on the part of the picture that shows, at the size it
+    // is drawn: never on a full-size copy of a large source, and never on the
+    // source itself, which stays as it was for the next composition.
+    const QRect canvasRect = canvas.rect();
     {
         QPainter p(&canvas);
         if (layout.tile) {
-            // Unscaled copies, each column top to bottom, columns left to right.
-            const QImage tile = scaledTo(picture, source.nativeSize);
+            // Unscaled copies, each column top to bottom, columns left to right;
+            // no copy shows more than the canvas holds.
+            const QImage tile = scaledTo(source.image, source.nativeSize);
             const int w = tile.width(), h = tile.height();
+            const QImage shown = ApplyColorFilters(
+                tile.copy(QRect(0, 0, std::min(w, canvas.width()), std::min(h, canvas.height()))),
+                in.filters);
             for (int x = 0; x < canvas.width(); x += w)
                 for (int y = 0; y < canvas.height(); y += h)
-                    p.drawImage(QPoint(x, y), tile);
+                    p.drawImage(QPoint(x, y), shown);
         } else {
             // Smooth resampling once to whole pixels, then a plain copy; a
             // picture larger than the canvas is cropped equally on both sides.
             const QSize size(std::max(1, int(std::lround(layout.width))),
                              std::max(1, int(std::lround(layout.height))));
-            const QImage drawn = scaledTo(picture, size);
+            const QImage drawn = scaledTo(source.image, size);
             const int x = int(std::floor((canvas.width() - size.width()) / 2.0));
             const int y = int(std::floor((canvas.height() - size.height()) / 2.0));
-            p.drawImage(QPoint(x, y), drawn);
+            const QRect visible = QRect(QPoint(x, y), size) & canvasRect;
+            p.drawImage(visible.topLeft(),
+                        ApplyColorFilters(drawn.copy(visible.translated(-x, -y)), in.filters));
         }
     }
 

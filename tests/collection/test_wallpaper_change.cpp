@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -128,4 +129,55 @@ TEST_F(WallpaperChangeTest, SetSelectedPictureUsesTheWindowChoicesAndLeavesTheSt
               SetAsWallpaperResult::LoadFailed);
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(s.CurWallPaper, 3); // a picture that did not load selects nothing
+}
+
+namespace {
+
+// The most memory this process has held so far, in kilobytes.
+qint64 peakMemoryKb() {
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    return 0;
+}
+
+} // namespace
+
+// Tiny files that declare enormous pictures are refused before anything is
+// decoded, and the file-name bubble says why.
+TEST_F(WallpaperChangeTest, PicturesOverTheMemoryBudgetAreRefusedUndecoded) {
+    // A 14000 x 14000 GIF and PNG, 49 and 69 bytes long.
+    const QByteArray gif = QByteArray::fromHex("474946383961b036b036800000000000ffffff"
+                                               "2c00000000b036b0360002024c01003b");
+    const QByteArray png = QByteArray::fromHex(
+        "89504e470d0a1a0a0000000d49484452000036b0000036b008020000002bb9623e0000000c49444154789c"
+        "6360a00c000000400001b7347cef0000000049454e44ae426082");
+    QDir().mkpath(t.path("pics"));
+    for (const auto& [name, bytes] : {std::pair{"huge.gif", gif}, {"huge.png", png}}) {
+        QFile f(t.path(QString("pics/") + name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        app.PictureList << f.fileName();
+    }
+    app.settings.BubbleFileName = true;
+    const qint64 before = peakMemoryKb();
+    for (int i = 0; i < 2; ++i) {
+        const ChangeResult r = NextWallpaper(app);
+        EXPECT_EQ(r.status, ChangeResult::Status::LoadFailed);
+        EXPECT_TRUE(r.error.contains("too large")) << r.error.toStdString();
+        EXPECT_EQ(t.notifier->shown.back().text, r.error);
+    }
+    EXPECT_LT(peakMemoryKb() - before, 100 * 1024); // decoding either takes over 700 MB
+    EXPECT_TRUE(t.desktop->calls.empty());
+}
+
+// The user interface keeps handling events while a change loads and composes.
+TEST_F(WallpaperChangeTest, EventsAreHandledWhileAChangeRuns) {
+    app.PictureList = {save("big.png", halves(3000, 2000), "png")};
+    bool changingWhenHandled = false;
+    QTimer::singleShot(0, [&] { changingWhenHandled = app.changing; });
+    EXPECT_TRUE(NextWallpaper(app).changed());
+    EXPECT_TRUE(changingWhenHandled);
 }
