@@ -23,11 +23,13 @@ enum class SettingsPart : unsigned {
 Q_DECLARE_FLAGS(SettingsParts, SettingsPart)
 Q_DECLARE_OPERATORS_FOR_FLAGS(SettingsParts)
 
-// Announces changes of the in-memory settings to whoever follows them.
-class SettingsEvents : public QObject {
+// What the parts of the program follow: changes of the in-memory settings,
+// and the end of the program (downloads and other work in flight stop).
+class AppEvents : public QObject {
     Q_OBJECT
 signals:
     void changed(SettingsParts parts);
+    void ending();
 };
 
 // The process-wide state of one running program and the platform services it
@@ -62,7 +64,7 @@ public:
 
     // Tells the followers of the settings that `parts` changed.
     void settingsChanged(SettingsParts parts) { emit events.changed(parts); }
-    SettingsEvents events;
+    AppEvents events;
 
     // Hooks filled in by the application shell so that lower layers reach its
     // parts without depending on them. Unset hooks do nothing.

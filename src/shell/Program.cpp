@@ -59,7 +59,7 @@ Program::Program(AppContext& app, CommandLine commandLine, QObject* parent)
     m_app.hotKeyAction = [this](int id) { HotKeyAction(m_app, id); };
     // The timer, the picture list and the hot keys follow every change of
     // their settings, whoever made it.
-    connect(&m_app.events, &SettingsEvents::changed, this, [this](SettingsParts parts) {
+    connect(&m_app.events, &AppEvents::changed, this, [this](SettingsParts parts) {
         if (m_ended) return;
         if (parts & (SettingsPart::Timer | SettingsPart::PictureLists))
             RefreshSettings(m_app, parts.testFlag(SettingsPart::PictureLists));
@@ -176,6 +176,8 @@ void Program::EndProgram() {
     // A folder scan running underneath (events are processed during scans)
     // stops instead of finishing a list nobody will use.
     m_app.collectionScan.abandon = true;
+    // Downloads in flight end now instead of at their time-out.
+    emit m_app.events.ending();
     m_tray->removeTrayIcon();
     UnregisterHotKeys(m_app);
     if (!SaveSettings(m_app))

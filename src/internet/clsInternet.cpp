@@ -1,0 +1,294 @@
+#include "internet/clsInternet.h"
+
+#include "context/AppContext.h"
+#include "platform/AtomicFile.h"
+
+#include <QIcon>
+#include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QSystemTrayIcon>
+#include <QUrl>
+
+namespace {
+
+// The steps a failure names after " at line: ".
+enum Step {
+    StepProxy = 1,
+    StepAddress = 2,
+    StepRequest = 3,
+    StepSize = 4,
+    StepTimeOut = 5,
+    StepEnding = 6,
+};
+
+// Error numbers of the program's own failures; network failures carry the
+// network library's number.
+enum OwnError {
+    ErrorBadProxy = 1001,
+    ErrorBadAddress = 1002,
+    ErrorTooLarge = 1003,
+    ErrorTimedOut = 1004,
+    ErrorEnding = 1005,
+};
+
+// "host:port" or "http://host:port" as a proxy; nothing when the text is no
+// such address.
+std::optional<QNetworkProxy> parseProxy(QString text) {
+    text = text.trimmed();
+    if (text.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)) text = text.mid(7);
+    while (text.endsWith(QLatin1Char('/')))
+        text.chop(1);
+    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
+    if (colon <= 0) return std::nullopt;
+    bool ok = false;
+    const int port = text.mid(colon + 1).toInt(&ok);
+    const QString host = text.left(colon);
+    if (!ok || port < 1 || port > 65535 || host.contains(QLatin1Char('/')) ||
+        host.contains(QLatin1Char(' ')))
+        return std::nullopt;
+    return QNetworkProxy(QNetworkProxy::HttpProxy, host, quint16(port));
+}
+
+} // namespace
+
+clsInternet::clsInternet(AppContext& app, QObject* parent)
+    : QObject(parent), m_app(app), m_network(new QNetworkAccessManager(this)) {
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this, [this] {
+        if (!m_reply) return;
+        QNetworkReply* reply = m_reply;
+        m_reply = nullptr;
+        reply->disconnect(this);
+        reply->abort();
+        reply->deleteLater();
+        fail(StepTimeOut, QStringLiteral("Error %1: the server did not complete the answer within "
+                                         "%2 seconds")
+                              .arg(ErrorTimedOut)
+                              .arg(m_app.settings.IntTimeOut));
+    });
+    connect(&m_app.events, &AppEvents::ending, this, [this] {
+        m_ending = true;
+        abandon();
+    });
+}
+
+clsInternet::~clsInternet() {
+    m_ending = true;
+    if (m_reply) {
+        m_reply->disconnect(this);
+        m_reply->abort();
+    }
+    delete m_box;
+    PlaceIntTray(false);
+}
+
+void clsInternet::GetPageB(const QString& url, BytesDone done, qint64 maxBytes) {
+    m_queue.push_back({url, maxBytes, std::move(done)});
+    if (!m_current) startNext();
+}
+
+void clsInternet::GetPage(const QString& url, const QString& file, Done done, qint64 maxBytes) {
+    GetPageB(
+        url,
+        [this, file, done = std::move(done)](std::optional<QByteArray> body) {
+            if (!body) return done(false);
+            QString error;
+            if (!WriteFileAtomically(file, *body, &error)) {
+                m_lastError = error;
+                return done(false);
+            }
+            done(true);
+        },
+        maxBytes);
+}
+
+void clsInternet::GetFilesList(const QString& url, const QString& file, Done done) {
+    GetPageB(url, [this, url, file, done = std::move(done)](std::optional<QByteArray> body) {
+        if (!body) return done(false);
+        QByteArray lines;
+        for (const QString& link : PictureLinksOfPage(QString::fromUtf8(*body), url))
+            lines += link.toUtf8() + "\r\n";
+        QString error;
+        if (!WriteFileAtomically(file, lines, &error)) {
+            m_lastError = error;
+            return done(false);
+        }
+        done(true);
+    });
+}
+
+void clsInternet::PlaceIntTray(bool show) {
+    if (show && !m_icon) {
+        m_icon = new QSystemTrayIcon(this);
+        m_icon->setIcon(QIcon(m_app.programFolder + QStringLiteral("/icons/tessaly.png")));
+        m_icon->setToolTip(QStringLiteral("Downloading..."));
+        m_icon->show();
+    } else if (!show && m_icon) {
+        m_icon->hide();
+        delete m_icon;
+        m_icon = nullptr;
+    }
+}
+
+void clsInternet::abandon() {
+    std::deque<Request> waiting;
+    waiting.swap(m_queue);
+    if (m_box) {
+        m_box->disconnect(this);
+        m_box->deleteLater();
+        m_box = nullptr;
+    }
+    if (m_reply) {
+        QNetworkReply* reply = m_reply;
+        m_reply = nullptr;
+        reply->disconnect(this);
+        reply->abort();
+        reply->deleteLater();
+    }
+    if (m_current) {
+        m_lastError = QStringLiteral("Error %1: the download was abandoned at line: %2")
+                          .arg(ErrorEnding)
+                          .arg(StepEnding);
+        finish(std::nullopt);
+    }
+    for (Request& r : waiting)
+        if (r.done) r.done(std::nullopt);
+}
+
+void clsInternet::startNext() {
+    if (m_current || m_queue.empty()) return;
+    m_current = std::move(m_queue.front());
+    m_queue.pop_front();
+    m_lastError.clear();
+    if (m_ending) {
+        abandon();
+        return;
+    }
+    send();
+}
+
+void clsInternet::send() {
+    const InternetSettings& s = m_app.settings.internet();
+    m_body.clear();
+
+    QNetworkProxy proxy(QNetworkProxy::NoProxy);
+    if (s.IntUseProxy) {
+        const std::optional<QNetworkProxy> parsed = parseProxy(s.IntProxy);
+        if (!parsed)
+            return fail(StepProxy, QStringLiteral("Error %1: the proxy \"%2\" is not an address "
+                                                  "of the form host:port")
+                                       .arg(ErrorBadProxy)
+                                       .arg(s.IntProxy));
+        proxy = *parsed;
+    }
+    m_network->setProxy(proxy);
+
+    const QUrl url(m_current->url);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+        return fail(StepAddress, QStringLiteral("Error %1: \"%2\" is not an http or https address")
+                                     .arg(ErrorBadAddress)
+                                     .arg(m_current->url));
+
+    QNetworkRequest request(url);
+    // Redirects are followed, but never from HTTPS down to plain HTTP, and
+    // never round and round.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setMaximumRedirectsAllowed(10);
+    if (s.IntTray) PlaceIntTray(true);
+    m_reply = m_network->get(request);
+    connect(m_reply, &QNetworkReply::readyRead, this, &clsInternet::onReadyRead);
+    connect(m_reply, &QNetworkReply::finished, this, &clsInternet::onFinished);
+    // The whole answer must arrive within the time-out: a server that sends
+    // one byte now and then cannot hold the request open for ever.
+    m_deadline.start(std::max(1, int(s.IntTimeOut)) * 1000);
+}
+
+void clsInternet::onReadyRead() {
+    if (!m_reply || !m_current) return;
+    m_body += m_reply->readAll();
+    const qint64 announced = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+    if (m_body.size() <= m_current->maxBytes && announced <= m_current->maxBytes) return;
+    // Too large: stop reading, so memory stays bounded whatever the server sends.
+    QNetworkReply* reply = m_reply;
+    m_reply = nullptr;
+    reply->disconnect(this);
+    reply->abort();
+    reply->deleteLater();
+    m_body.clear();
+    fail(StepSize, QStringLiteral("Error %1: the answer is larger than %2 MB")
+                       .arg(ErrorTooLarge)
+                       .arg(m_current->maxBytes / (1024 * 1024)));
+}
+
+void clsInternet::onFinished() {
+    if (!m_reply) return;
+    QNetworkReply* reply = m_reply;
+    m_reply = nullptr;
+    m_deadline.stop();
+    reply->deleteLater();
+    if (reply->error() != QNetworkReply::NoError) {
+        m_body.clear();
+        return fail(
+            StepRequest,
+            QStringLiteral("Error %1: %2").arg(int(reply->error())).arg(reply->errorString()));
+    }
+    m_body += reply->readAll();
+    finish(std::move(m_body));
+}
+
+void clsInternet::fail(int step, const QString& why) {
+    m_deadline.stop();
+    m_lastError = why + QStringLiteral(" at line: %1").arg(step);
+    if (m_ending || m_app.settings.IntIgnore) return finish(std::nullopt);
+    // Asked without blocking: the answer continues the request.
+    m_box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Orvane Downloader Error"),
+                            m_lastError, QMessageBox::Retry | QMessageBox::Cancel);
+    m_box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_box, &QMessageBox::finished, this, [this](int answer) {
+        m_box = nullptr;
+        if (answer == QMessageBox::Retry && !m_ending)
+            send();
+        else
+            finish(std::nullopt);
+    });
+    m_box->open();
+}
+
+void clsInternet::finish(std::optional<QByteArray> body) {
+    m_deadline.stop();
+    PlaceIntTray(false);
+    std::optional<Request> done = std::move(m_current);
+    m_current.reset();
+    if (done && done->done) done->done(std::move(body));
+    // The next waiting request starts from the event loop, not inside the
+    // caller's completion.
+    if (!m_queue.empty()) QTimer::singleShot(0, this, &clsInternet::startNext);
+}
+
+QStringList PictureLinksOfPage(const QString& html, const QString& pageUrl) {
+    static const QString marker = QStringLiteral("A HREF=\"");
+    const QUrl base(pageUrl);
+    QStringList links;
+    qsizetype j = 0;
+    while (true) {
+        qsizetype i = html.indexOf(marker, j, Qt::CaseInsensitive);
+        if (i < 0) break;
+        i += marker.size();
+        j = html.indexOf(QLatin1Char('"'), i);
+        if (j < 0) break; // a marker without its closing quote ends the scan
+        const QString link = html.mid(i, j - i);
+        if (link.right(3).compare(QLatin1String("jpg"), Qt::CaseInsensitive) != 0) continue;
+        if (link.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
+            link.startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
+            links << link;
+        else
+            links << base.resolved(QUrl(link)).toString();
+    }
+    return links;
+}

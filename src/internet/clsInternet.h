@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMessageBox>
+#include <QNetworkReply>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <optional>
+
+class AppContext;
+class QNetworkAccessManager;
+class QSystemTrayIcon;
+
+// The one way the program fetches anything over HTTP or HTTPS: the category
+// catalogue and pages, the pictures and the news feeds.
+//
+// Every operation is asynchronous: it returns at once and calls `done` once,
+// with the body (or true) on success and nothing (or false) on failure. The
+// program's events keep flowing meanwhile, and nothing re-enters half-done
+// work: a request asked for while another runs waits for it. The connection
+// settings (proxy, time-out, error prompt, download icon) are read from the
+// application object at each request.
+//
+// A request fails when it has not completed within IntTimeOut seconds, when
+// the body grows past its size limit, on a redirect loop or a redirect from
+// HTTPS to plain HTTP, on any certificate error, and when the program ends.
+// With IntIgnore off, a failure asks "Orvane Downloader Error" with Retry and
+// Cancel first; Retry repeats the request.
+class clsInternet : public QObject {
+    Q_OBJECT
+public:
+    using BytesDone = std::function<void(std::optional<QByteArray> body)>;
+    using Done = std::function<void(bool ok)>;
+
+    // Size limits of a body: pictures, and pages and feeds.
+    static constexpr qint64 PictureLimit = 100LL * 1024 * 1024;
+    static constexpr qint64 PageLimit = 10LL * 1024 * 1024;
+
+    explicit clsInternet(AppContext& app, QObject* parent = nullptr);
+    ~clsInternet() override;
+
+    // Downloads `url`; `done` gets the body, or nothing when it failed.
+    void GetPageB(const QString& url, BytesDone done, qint64 maxBytes = PageLimit);
+    // Downloads `url` into `file` (replacing it whole); nothing is written
+    // when the download fails.
+    void GetPage(const QString& url, const QString& file, Done done, qint64 maxBytes = PageLimit);
+    // Downloads the page at `url` and writes the absolute addresses of its
+    // ".jpg" links into `file`, one per line (CR LF); the file is not touched
+    // when the page cannot be had.
+    void GetFilesList(const QString& url, const QString& file, Done done);
+    // Shows (true) or removes (false) the "Downloading..." icon.
+    void PlaceIntTray(bool show);
+
+    bool busy() const { return m_reply != nullptr || m_box != nullptr; }
+    bool downloadIconShown() const { return m_icon != nullptr; }
+    // Ends the running request and every waiting one now, as failures.
+    void abandon();
+    // Why the last request failed; empty after a success.
+    QString lastError() const { return m_lastError; }
+
+private:
+    struct Request {
+        QString url;
+        qint64 maxBytes;
+        BytesDone done;
+    };
+    void startNext();
+    void send();
+    void onReadyRead();
+    void onFinished();
+    void fail(int step, const QString& why);
+    void finish(std::optional<QByteArray> body);
+
+    AppContext& m_app;
+    QNetworkAccessManager* m_network = nullptr;
+    std::deque<Request> m_queue;
+    std::optional<Request> m_current;
+    QPointer<QNetworkReply> m_reply;
+    QByteArray m_body;
+    QTimer m_deadline;
+    QPointer<QMessageBox> m_box;
+    QSystemTrayIcon* m_icon = nullptr;
+    QString m_lastError;
+    bool m_ending = false;
+};
+
+// The absolute addresses of the ".jpg" links of an HTML page fetched from
+// `pageUrl`: every `A HREF="` marker (any case) up to the next double quote;
+// links whose last three characters are "jpg" (any case) are kept, resolved
+// against the page's address as a browser would. A marker without a closing
+// quote ends the scan.
+QStringList PictureLinksOfPage(const QString& html, const QString& pageUrl);

@@ -1,0 +1,147 @@
+// The download cache on real files: formats, first-record-wins, caching off,
+// damaged records, and kill -9 in the middle of stores.
+#include "FakePlatform.h"
+#include "internet/DownloadCache.h"
+#include "settings/ByteInversion.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocale>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QThread>
+#include <csignal>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray decodedIndex(const AppContext& app) {
+    QByteArray text = bytesOf(app.paths.CacheIndexPath);
+    InvertBytes(text);
+    return text;
+}
+
+// The item the writer below stores under key number k.
+QByteArray itemFor(int k) {
+    QByteArray b(100 + (k * 37) % 3000, '\0');
+    for (qsizetype i = 0; i < b.size(); ++i)
+        b[i] = char((i * 31 + k) & 0xFF);
+    return b;
+}
+
+} // namespace
+
+TEST(DownloadCache, RecordsPositionsAndTheFirstCopyWins) {
+    TestApp t;
+    DownloadCache cache(*t.app);
+    EXPECT_FALSE(cache.CacheLookup("http://a/1.jpg"));
+    ASSERT_TRUE(cache.CacheStore("http://a/1.jpg", QByteArray::fromHex("001020")));
+    // The data file holds the item inverted but for its last byte.
+    EXPECT_EQ(bytesOf(t.app->paths.CacheFilePath), QByteArray::fromHex("ffef20"));
+    ASSERT_TRUE(cache.CacheStore("http://a/2.jpg", "second item"));
+    ASSERT_TRUE(cache.CacheStore("http://a/1.jpg", "a later copy"));
+    EXPECT_EQ(decodedIndex(*t.app), "<http://a/1.jpg>\r\n<pos>0</pos>\r\n<len>3</len>\r\n"
+                                    "</http://a/1.jpg>\r\n"
+                                    "<http://a/2.jpg>\r\n<pos>4</pos>\r\n<len>11</len>\r\n"
+                                    "</http://a/2.jpg>\r\n"
+                                    "<http://a/1.jpg>\r\n<pos>15</pos>\r\n<len>12</len>\r\n"
+                                    "</http://a/1.jpg>\r\n");
+    // A fresh cache object (as after a restart) reads the same.
+    DownloadCache again(*t.app);
+    EXPECT_EQ(again.CacheLookup("http://a/1.jpg"), QByteArray::fromHex("001020"));
+    EXPECT_EQ(again.CacheLookup("http://a/2.jpg"), "second item");
+    // Too small to store: an item of 1 byte, a file of 2.
+    EXPECT_TRUE(cache.CacheStore("one", "x"));
+    QFile two(t.path("two"));
+    ASSERT_TRUE(two.open(QIODevice::WriteOnly) && two.write("xy") == 2);
+    two.close();
+    EXPECT_TRUE(cache.CacheStoreFile("two", two.fileName()));
+    EXPECT_FALSE(again.CacheLookup("one") || again.CacheLookup("two"));
+    EXPECT_TRUE(cache.CacheLoadToFile("http://a/2.jpg", t.path("out")));
+    EXPECT_EQ(bytesOf(t.path("out")), "second item");
+}
+
+TEST(DownloadCache, CachingOffTouchesNothingAndBadRecordsAreMisses) {
+    TestApp t;
+    DownloadCache cache(*t.app);
+    ASSERT_TRUE(cache.CacheStore("k", "stored bytes"));
+    const QByteArray data = bytesOf(t.app->paths.CacheFilePath);
+    const QByteArray index = bytesOf(t.app->paths.CacheIndexPath);
+    t.app->settings.IntEnableCaching = false;
+    EXPECT_FALSE(cache.CacheLookup("k"));
+    EXPECT_TRUE(cache.CacheStore("k2", "more bytes"));
+    EXPECT_EQ(bytesOf(t.app->paths.CacheFilePath), data);
+    EXPECT_EQ(bytesOf(t.app->paths.CacheIndexPath), index);
+    t.app->settings.IntEnableCaching = true;
+    // A data file cut short: the record points past it, so a miss.
+    QFile::resize(t.app->paths.CacheFilePath, 5);
+    EXPECT_FALSE(DownloadCache(*t.app).CacheLookup("k"));
+}
+
+TEST(DownloadCache, SizeTextAndClearing) {
+    TestApp t;
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    DownloadCache cache(*t.app);
+    EXPECT_EQ(cache.sizeText(), "Cache file size:\r\n0 bytes");
+    ASSERT_TRUE(cache.CacheStore("k", QByteArray(1234, 'x')));
+    EXPECT_EQ(cache.sizeText(), "Cache file size:\r\n1,234 bytes");
+    QFile::resize(t.app->paths.CacheFilePath, 0);
+    EXPECT_EQ(cache.sizeText(), "Cache file size:\r\n bytes");
+    cache.clear();
+    EXPECT_FALSE(QFile::exists(t.app->paths.CacheFilePath) ||
+                 QFile::exists(t.app->paths.CacheIndexPath));
+    EXPECT_FALSE(cache.CacheLookup("k"));
+    QLocale::setDefault(saved);
+}
+
+// Run by the next test as a separate process: 200 stores into the cache in
+// TESSALY_CACHE_DIR, to be killed at a random moment.
+TEST(DownloadCacheWriter, StoresUntilKilled) {
+    const QString dir = qEnvironmentVariable("TESSALY_CACHE_DIR");
+    if (dir.isEmpty()) GTEST_SKIP() << "run by KillNineLeavesNothingTorn";
+    TestApp t;
+    t.app->paths = MakeDataPaths(dir + '/');
+    DownloadCache cache(*t.app);
+    for (int k = 0; k < 200; ++k)
+        cache.CacheStore(QString("http://pictures/%1.jpg").arg(k), itemFor(k));
+}
+
+TEST(DownloadCache, KillNineLeavesNothingTorn) {
+    TestApp t;
+    const QString dir = t.path("killed");
+    QDir().mkpath(dir);
+    for (int round = 0; round < 6; ++round) {
+        QProcess writer;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TESSALY_CACHE_DIR", dir);
+        writer.setProcessEnvironment(env);
+        writer.start(QCoreApplication::applicationFilePath(),
+                     {"--gtest_filter=DownloadCacheWriter.*"});
+        ASSERT_TRUE(writer.waitForStarted());
+        QThread::msleep(QRandomGenerator::global()->bounded(20, 120));
+        ::kill(pid_t(writer.processId()), SIGKILL);
+        writer.waitForFinished();
+    }
+    t.app->paths = MakeDataPaths(dir + '/');
+    const QByteArray index = decodedIndex(*t.app);
+    ASSERT_FALSE(index.isEmpty());
+    // Every record whole and inside the data file; every lookup right or a miss.
+    const qint64 dataSize = QFileInfo(t.app->paths.CacheFilePath).size();
+    EXPECT_EQ(index.count("<pos>"), index.count("</pos>\r\n<len>"));
+    DownloadCache cache(*t.app);
+    int found = 0;
+    for (int k = 0; k < 200; ++k) {
+        const auto bytes = cache.CacheLookup(QString("http://pictures/%1.jpg").arg(k));
+        if (!bytes) continue;
+        ++found;
+        EXPECT_EQ(*bytes, itemFor(k)) << k;
+    }
+    EXPECT_GT(found, 0);
+    EXPECT_GT(dataSize, 0);
+}
