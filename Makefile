@@ -13,11 +13,13 @@ DEPS := build-essential cmake pkg-config \
 
 # Added for the tests, the demonstration and the benchmarks: GoogleTest, a
 # private desktop (X server, tray host, session bus, notification service),
-# X tools that drive it, ImageMagick, a known font, gsettings and the formatter.
+# X tools that drive it, ImageMagick, a known font, gsettings, the formatter,
+# and a local proxy, certificates and an HTTP client for the network tests.
 TEST_DEPS := libgtest-dev libgmock-dev \
   xvfb x11-xkb-utils x11-utils xdotool trayer dbus python3-dbus python3-gi \
   libglib2.0-bin gsettings-desktop-schemas \
-  imagemagick fonts-dejavu-core clang-format
+  imagemagick fonts-dejavu-core clang-format \
+  tinyproxy openssl curl
 
 .PHONY: deps test-deps build build-tests run demo test bench format format-check clean
 

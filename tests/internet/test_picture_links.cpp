@@ -20,9 +20,9 @@ TEST(PictureLinks, EveryLinkFormOfOneHostilePage) {
 <a href="unclosed.jpg>never closed
 <a href="after-the-unclosed-one.jpg">not reached</a>)");
     EXPECT_EQ(PictureLinksOfPage(page, "http://pictures.example/cats/index.html"),
-              (QStringList{"http://pictures.example/cats/pics/a.JPG",
-                           "HTTP://other.example/y.jpg", "https://secure.example/s.jpg",
-                           "http://pictures.example/root/r.jpg", "http://pictures.example/up/u.jpg",
+              (QStringList{"http://pictures.example/cats/pics/a.JPG", "HTTP://other.example/y.jpg",
+                           "https://secure.example/s.jpg", "http://pictures.example/root/r.jpg",
+                           "http://pictures.example/up/u.jpg",
                            "http://pictures.example/cats/in-script.jpg",
                            "http://pictures.example/cats/in-comment.jpg"}));
     // A marker without a closing quote ends the scan.

@@ -1,0 +1,218 @@
+// The download client against a real HTTP/HTTPS server and a real proxy on
+// 127.0.0.1 (tests/support/http-test-server.py, tinyproxy).
+#include "FakePlatform.h"
+#include "LocalHttpServer.h"
+#include "internet/clsInternet.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSslConfiguration>
+#include <gtest/gtest.h>
+
+namespace {
+
+template <typename F> bool waitUntil(F condition, int ms = 15000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > ms) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+struct DownloadTest : ::testing::Test {
+    TestApp t;
+    AppContext& app = *t.app;
+    void SetUp() override {
+        app.settings.IntTimeOut = 2;
+        app.settings.IntIgnore = true;
+    }
+    // One GetPageB to its end: the body, or nothing.
+    std::optional<QByteArray> get(const QString& url, qint64 limit = clsInternet::PageLimit) {
+        clsInternet client(app);
+        bool done = false;
+        std::optional<QByteArray> body;
+        client.GetPageB(
+            url,
+            [&](std::optional<QByteArray> b) {
+                body = std::move(b);
+                done = true;
+            },
+            limit);
+        EXPECT_TRUE(waitUntil([&] { return done; })) << url.toStdString();
+        lastError = client.lastError();
+        return body;
+    }
+    QString lastError;
+};
+
+QByteArray pattern(int n) {
+    QByteArray b(n, '\0');
+    for (int i = 0; i < n; ++i)
+        b[i] = char((i * 7) % 256);
+    return b;
+}
+
+} // namespace
+
+TEST_F(DownloadTest, BodiesArriveWholeAndTheIconShowsOnlyWhileARequestRuns) {
+    LocalHttpServer server;
+    ASSERT_TRUE(server.ok());
+    EXPECT_EQ(get(server.url("/bytes/300000")), pattern(300000));
+
+    clsInternet client(app);
+    bool done = false;
+    client.GetPageB(server.url("/slow-page"), [&](std::optional<QByteArray> b) {
+        EXPECT_TRUE(b && b->contains("<html"));
+        done = true;
+    });
+    EXPECT_TRUE(client.downloadIconShown());
+    ASSERT_TRUE(waitUntil([&] { return done; }));
+    EXPECT_FALSE(client.downloadIconShown());
+    app.settings.IntTray = false;
+    done = false;
+    client.GetPageB(server.url("/page.html"), [&](auto) { done = true; });
+    EXPECT_FALSE(client.downloadIconShown());
+    ASSERT_TRUE(waitUntil([&] { return done; }));
+
+    // Two requests on one client run one after the other, in order.
+    QStringList order;
+    client.GetPageB(server.url("/slow-page"), [&](auto b) { order << (b ? "slow" : "-"); });
+    client.GetPageB(server.url("/bytes/10"), [&](auto b) { order << (b ? "fast" : "-"); });
+    ASSERT_TRUE(waitUntil([&] { return order.size() == 2; }));
+    EXPECT_EQ(order, (QStringList{"slow", "fast"}));
+}
+
+TEST_F(DownloadTest, EveryFailureIsAnEmptyResultWithinTheTimeOut) {
+    LocalHttpServer server(true);
+    ASSERT_TRUE(server.ok());
+    LocalHttpServer untrusted(true, {}, server.certificateDir(),
+                              LocalHttpServer::Certificate::Untrusted);
+    ASSERT_TRUE(untrusted.ok());
+    // The test trusts its own certificate, as a user's system would.
+    QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
+    ssl.addCaCertificates(server.certificate("trusted"));
+    QSslConfiguration::setDefaultConfiguration(ssl);
+
+    EXPECT_TRUE(get(server.httpsUrl("/page.html")).has_value()) << lastError.toStdString();
+    const struct {
+        QString url;
+        qint64 limit;
+    } failures[] = {
+        {server.url("/404"), clsInternet::PageLimit},
+        {server.url("/reset"), clsInternet::PageLimit},
+        {server.url("/hang"), clsInternet::PageLimit},
+        {server.url("/drip"), clsInternet::PageLimit},
+        {server.url("/loop"), clsInternet::PageLimit},
+        {server.url("/huge"), clsInternet::PageLimit},
+        {server.url("/nolength-huge"), clsInternet::PictureLimit},
+        {server.httpsUrl("/to-http"), clsInternet::PageLimit},
+        {untrusted.httpsUrl("/page.html"), clsInternet::PageLimit},
+        {"http://127.0.0.1:1/page.html", clsInternet::PageLimit},
+        {"ftp://127.0.0.1/x.jpg", clsInternet::PageLimit},
+    };
+    for (const auto& f : failures) {
+        SCOPED_TRACE(f.url.toStdString());
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_FALSE(get(f.url, f.limit).has_value());
+        EXPECT_LT(clock.elapsed(), (app.settings.IntTimeOut + 1) * 1000);
+        EXPECT_FALSE(lastError.isEmpty());
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr); // no box with IntIgnore on
+    }
+    QSslConfiguration::setDefaultConfiguration(QSslConfiguration());
+}
+
+TEST_F(DownloadTest, TheErrorBoxRetriesTheRequestAndCancelGivesUp) {
+    LocalHttpServer server;
+    ASSERT_TRUE(server.ok());
+    app.settings.IntIgnore = false;
+    clsInternet client(app);
+    bool done = false;
+    std::optional<QByteArray> body = QByteArray("untouched");
+    client.GetPageB(server.url("/404"), [&](std::optional<QByteArray> b) {
+        body = std::move(b);
+        done = true;
+    });
+    QStringList answered;
+    for (const QMessageBox::StandardButton answer : {QMessageBox::Retry, QMessageBox::Cancel}) {
+        QMessageBox* box = nullptr;
+        ASSERT_TRUE(waitUntil([&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* b = qobject_cast<QMessageBox*>(w);
+                    b && b->isVisible() && b->windowTitle() == "Orvane Downloader Error")
+                    box = b;
+            return box != nullptr;
+        }));
+        answered << box->text();
+        box->button(answer)->click();
+        box = nullptr;
+        QCoreApplication::processEvents();
+    }
+    ASSERT_TRUE(waitUntil([&] { return done; }));
+    EXPECT_FALSE(body.has_value());
+    EXPECT_EQ(server.count("/404"), 2); // Retry really asked again
+    EXPECT_TRUE(answered[0].startsWith("Error ")) << answered[0].toStdString();
+    EXPECT_TRUE(answered[0].contains(" at line: 3"));
+}
+
+TEST_F(DownloadTest, ProxiesAreUsedAndUnusableProxyTextsAreFailures) {
+    LocalHttpServer server;
+    LocalProxy proxy;
+    ASSERT_TRUE(server.ok() && proxy.ok());
+    app.settings.IntUseProxy = true;
+    for (const QString& text : {proxy.address(), "http://" + proxy.address() + "/"}) {
+        app.settings.IntProxy = text;
+        EXPECT_TRUE(get(server.url("/page.html")).has_value()) << lastError.toStdString();
+    }
+    EXPECT_TRUE(waitUntil([&] { return proxy.log().contains("/page.html"); }, 3000));
+    for (const QString& text : {QString(), QString("no port"), QString("host:99999")}) {
+        app.settings.IntProxy = text;
+        EXPECT_FALSE(get(server.url("/page.html")).has_value());
+        EXPECT_TRUE(lastError.contains("proxy")) << lastError.toStdString();
+    }
+}
+
+TEST_F(DownloadTest, FilesListsAndPagesAreWrittenAndDownloadsEndWithTheProgram) {
+    LocalHttpServer server(false, t.path("site"));
+    QDir().mkpath(t.path("site"));
+    QFile page(t.path("site/cats.html"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write(R"(<a href="a.jpg">a</a> <A HREF="/b.JPG">b</A> <a href="c.png">c</a>)");
+    page.close();
+    ASSERT_TRUE(server.ok());
+    clsInternet client(app);
+    int ok = 0;
+    client.GetFilesList(server.url("/files/cats.html"), t.path("list.dat"),
+                        [&](bool r) { ok += r; });
+    client.GetPage(server.url("/bytes/5000"), t.path("page.bin"), [&](bool r) { ok += r; });
+    ASSERT_TRUE(waitUntil([&] { return ok == 2; }));
+    QFile list(t.path("list.dat"));
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    EXPECT_EQ(list.readAll(),
+              (server.url("/files/a.jpg") + "\r\n" + server.url("/b.JPG") + "\r\n").toUtf8());
+    QFile bin(t.path("page.bin"));
+    ASSERT_TRUE(bin.open(QIODevice::ReadOnly));
+    EXPECT_EQ(bin.readAll(), pattern(5000));
+
+    // A request that would wait for its whole time-out ends at once when the
+    // program ends; a failed page leaves no file.
+    app.settings.IntTimeOut = 60;
+    bool done = false, result = true;
+    client.GetPage(server.url("/hang"), t.path("hung.html"), [&](bool r) {
+        result = r;
+        done = true;
+    });
+    QElapsedTimer clock;
+    clock.start();
+    QTimer::singleShot(200, [&] { emit app.events.ending(); });
+    ASSERT_TRUE(waitUntil([&] { return done; }, 5000));
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_FALSE(result);
+    EXPECT_FALSE(QFile::exists(t.path("hung.html")));
+    EXPECT_FALSE(client.downloadIconShown());
+}
