@@ -3,7 +3,6 @@
 #include "FakePlatform.h"
 #include "collection/WallpaperChange.h"
 
-#include <QDir>
 #include <QFile>
 #include <QImageWriter>
 #include <QTimer>
@@ -21,65 +20,67 @@ QImage halves(int w, int h) {
     return img;
 }
 
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// The most memory this process has held so far, in kilobytes.
+qint64 peakMemoryKb() {
+    for (const QByteArray& line : bytesOf("/proc/self/status").split('\n'))
+        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ')[0].toLongLong();
+    return 0;
+}
+
 struct WallpaperChangeTest : ::testing::Test {
     TestApp t;
     AppContext& app = *t.app;
     void SetUp() override { app.settings.WaterMarkVisible = false; }
-    QString save(const QString& name, const QImage& img, const char* format) {
-        QDir().mkpath(t.path("pics"));
-        QImageWriter writer(t.path("pics/" + name), format);
+    QString save(const QString& name, const QImage& img, const char* format = "png") {
+        QImageWriter writer(t.path(name), format);
         EXPECT_TRUE(writer.write(img)) << format << ": " << writer.errorString().toStdString();
-        return t.path("pics/" + name);
+        return t.path(name);
+    }
+    QString write(const QString& name, const QByteArray& bytes) {
+        QFile f(t.path(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        return f.fileName();
     }
     QImage bitmap() const { return QImage(app.paths.WallpaperBitmapPath, "BMP"); }
 };
 
 } // namespace
 
-TEST_F(WallpaperChangeTest, PngAndWebpPicturesComposeAndUndecodableOnesAreLoadFailures) {
+TEST_F(WallpaperChangeTest, PngAndWebpPicturesCompose) {
     app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
-    const CompositionChoices stored = CompositionChoices::stored(app.settings);
     for (const char* format : {"png", "webp"}) {
         SCOPED_TRACE(format);
         const QString path = save(QString("a.%1").arg(format), halves(40, 30), format);
-        const ChangeResult r = ShowPictureAsWallpaper(app, path, stored);
+        const ChangeResult r =
+            ShowPictureAsWallpaper(app, path, CompositionChoices::stored(app.settings));
         ASSERT_EQ(r.status, ChangeResult::Status::Changed) << r.error.toStdString();
         const QImage bmp = bitmap();
         ASSERT_EQ(bmp.size(), QSize(160, 120));
         EXPECT_GT(qRed(bmp.pixel(10, 60)), 200);
         EXPECT_GT(qBlue(bmp.pixel(150, 60)), 200);
     }
-    // A picture name whose content no decoder reads changes nothing.
-    QFile bad(t.path("pics/fake.webp"));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write(QByteArray(4096, '\x42'));
-    bad.close();
-    const ChangeResult r = ShowPictureAsWallpaper(app, bad.fileName(), stored);
-    EXPECT_EQ(r.status, ChangeResult::Status::LoadFailed);
-    EXPECT_FALSE(r.error.isEmpty());
-    EXPECT_EQ(t.desktop->calls.size(), 2u);
 }
 
 TEST_F(WallpaperChangeTest, AFailedBitmapWriteKeepsThePreviousBitmapAndTheDesktop) {
-    const QString path = save("a.png", halves(40, 30), "png");
+    const QString path = save("a.png", halves(40, 30));
     // A bitmap name so long that no temporary file can be made beside it,
     // which fails for every user, root included.
-    app.paths.WallpaperBitmapPath = t.path(QString(250, 'w') + ".bmp");
-    QFile previous(app.paths.WallpaperBitmapPath);
-    ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
-    previous.write("the previous bitmap");
-    previous.close();
+    app.paths.WallpaperBitmapPath = write(QString(250, 'w') + ".bmp", "the previous bitmap");
     const ChangeResult r =
         ShowPictureAsWallpaper(app, path, CompositionChoices::stored(app.settings));
     EXPECT_EQ(r.status, ChangeResult::Status::WriteFailed);
     EXPECT_FALSE(r.error.isEmpty());
-    ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
-    EXPECT_EQ(previous.readAll(), "the previous bitmap");
+    EXPECT_EQ(bytesOf(app.paths.WallpaperBitmapPath), "the previous bitmap");
     EXPECT_TRUE(t.desktop->calls.empty());
 }
 
 TEST_F(WallpaperChangeTest, AChangeAskedForDuringAChangeIsSkipped) {
-    app.PictureList = {save("a.png", halves(40, 30), "png"), save("b.png", halves(20, 30), "png")};
+    app.PictureList = {save("a.png", halves(40, 30)), save("b.png", halves(20, 30))};
     std::vector<ChangeResult::Status> inner;
     t.desktop->onSet = [&] {
         if (inner.empty()) inner.push_back(NextWallpaper(app).status);
@@ -92,8 +93,7 @@ TEST_F(WallpaperChangeTest, AChangeAskedForDuringAChangeIsSkipped) {
 }
 
 TEST_F(WallpaperChangeTest, SetSelectedPictureUsesTheWindowChoicesAndLeavesTheStoredOnes) {
-    const QString folder = t.path("pics");
-    save("a.png", halves(40, 20), "png");
+    save("a.png", halves(40, 20));
     Settings& s = app.settings;
     s.WaterMarkVisible = true;
     s.WaterMarkText = "#fn";
@@ -103,6 +103,7 @@ TEST_F(WallpaperChangeTest, SetSelectedPictureUsesTheWindowChoicesAndLeavesTheSt
     choices.position = WallpaperPosition::of(PositionMode::Stretch);
     choices.filters.EBright = 0; // black, then inverted: white
     choices.filters.EInvert = true;
+    const QString folder = t.dir.path();
     EXPECT_EQ(SetSelectedPictureAsWallpaper(app, folder, "a.png", -1, choices),
               SetAsWallpaperResult::NothingSelected);
     EXPECT_TRUE(t.desktop->calls.empty());
@@ -110,9 +111,7 @@ TEST_F(WallpaperChangeTest, SetSelectedPictureUsesTheWindowChoicesAndLeavesTheSt
               SetAsWallpaperResult::Done);
     const QImage bmp = bitmap();
     EXPECT_EQ(bmp.pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
-    // The watermark names the picture shown (the list may hold another one
-    // at that position), in the stored watermark settings.
-    EXPECT_NE(bmp.copy(0, 60, 160, 60), QImage(160, 60, QImage::Format_RGB32));
+    // The watermark, in the stored watermark settings, names the picture shown.
     int ink = 0;
     for (int y = 0; y < 120; ++y)
         for (int x = 0; x < 160; ++x)
@@ -131,36 +130,17 @@ TEST_F(WallpaperChangeTest, SetSelectedPictureUsesTheWindowChoicesAndLeavesTheSt
     EXPECT_EQ(s.CurWallPaper, 3); // a picture that did not load selects nothing
 }
 
-namespace {
-
-// The most memory this process has held so far, in kilobytes.
-qint64 peakMemoryKb() {
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly)) return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    return 0;
-}
-
-} // namespace
-
 // Tiny files that declare enormous pictures are refused before anything is
 // decoded, and the file-name bubble says why.
 TEST_F(WallpaperChangeTest, PicturesOverTheMemoryBudgetAreRefusedUndecoded) {
     // A 14000 x 14000 GIF and PNG, 49 and 69 bytes long.
-    const QByteArray gif = QByteArray::fromHex("474946383961b036b036800000000000ffffff"
-                                               "2c00000000b036b0360002024c01003b");
-    const QByteArray png = QByteArray::fromHex(
-        "89504e470d0a1a0a0000000d49484452000036b0000036b008020000002bb9623e0000000c49444154789c"
-        "6360a00c000000400001b7347cef0000000049454e44ae426082");
-    QDir().mkpath(t.path("pics"));
-    for (const auto& [name, bytes] : {std::pair{"huge.gif", gif}, {"huge.png", png}}) {
-        QFile f(t.path(QString("pics/") + name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        app.PictureList << f.fileName();
-    }
+    app.PictureList = {
+        write("huge.gif", QByteArray::fromHex("474946383961b036b036800000000000ffffff"
+                                              "2c00000000b036b0360002024c01003b")),
+        write("huge.png",
+              QByteArray::fromHex("89504e470d0a1a0a0000000d49484452000036b0000036b008020000002b"
+                                  "b9623e0000000c49444154789c6360a00c000000400001b7347cef000000"
+                                  "0049454e44ae426082"))};
     app.settings.BubbleFileName = true;
     const qint64 before = peakMemoryKb();
     for (int i = 0; i < 2; ++i) {
@@ -175,7 +155,7 @@ TEST_F(WallpaperChangeTest, PicturesOverTheMemoryBudgetAreRefusedUndecoded) {
 
 // The user interface keeps handling events while a change loads and composes.
 TEST_F(WallpaperChangeTest, EventsAreHandledWhileAChangeRuns) {
-    app.PictureList = {save("big.png", halves(3000, 2000), "png")};
+    app.PictureList = {save("big.png", halves(3000, 2000))};
     bool changingWhenHandled = false;
     QTimer::singleShot(0, [&] { changingWhenHandled = app.changing; });
     EXPECT_TRUE(NextWallpaper(app).changed());
