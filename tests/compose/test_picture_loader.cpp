@@ -32,14 +32,6 @@ protected:
     SourcePicture picture;
 };
 
-TEST_F(PictureLoader, ReadsByContentNotByName) {
-    const QString file = path(QStringLiteral("actually-png.jpg"));
-    ASSERT_TRUE(QuadrantPicture(20, 10).save(file, "PNG"));
-    ASSERT_TRUE(load(file));
-    EXPECT_EQ(picture.nativeSize, QSize(20, 10));
-    EXPECT_EQ(Rgb(picture.image, 15, 8), 0xFFFF00u);
-}
-
 TEST_F(PictureLoader, BadFilesAreFailuresNotCrashes) {
     expectFails(path(QStringLiteral("missing.jpg")));
     expectFails(write(QStringLiteral("empty.jpg"), {}));
