@@ -37,10 +37,7 @@ struct CollectionTest : ::testing::Test {
     }
     // Writes a file (and its folders) in the test folder; returns its path.
     QString write(const QString& name, const QByteArray& bytes = {}) {
-        QFile f(t.path(name));
-        QDir().mkpath(QFileInfo(f).absolutePath());
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-        return f.fileName();
+        return writeFile(t.path(name), bytes);
     }
     void writeList(const QStringList& folders, const QList<PictureListData::Entry>& files = {}) {
         ASSERT_TRUE(WritePictureListFile(app.paths.WallPapersListPath, {files, folders}));

@@ -3,7 +3,6 @@
 #include "FakePlatform.h"
 #include "collection/WallpaperChange.h"
 
-#include <QFile>
 #include <QImageWriter>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -20,14 +19,9 @@ QImage halves(int w, int h) {
     return img;
 }
 
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 // The most memory this process has held so far, in kilobytes.
 qint64 peakMemoryKb() {
-    for (const QByteArray& line : bytesOf("/proc/self/status").split('\n'))
+    for (const QByteArray& line : readFile("/proc/self/status").split('\n'))
         if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ')[0].toLongLong();
     return 0;
 }
@@ -42,9 +36,7 @@ struct WallpaperChangeTest : ::testing::Test {
         return t.path(name);
     }
     QString write(const QString& name, const QByteArray& bytes) {
-        QFile f(t.path(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-        return f.fileName();
+        return writeFile(t.path(name), bytes);
     }
     QImage bitmap() const { return QImage(app.paths.WallpaperBitmapPath, "BMP"); }
 };
@@ -75,7 +67,7 @@ TEST_F(WallpaperChangeTest, AFailedBitmapWriteKeepsThePreviousBitmapAndTheDeskto
         ShowPictureAsWallpaper(app, path, CompositionChoices::stored(app.settings));
     EXPECT_EQ(r.status, ChangeResult::Status::WriteFailed);
     EXPECT_FALSE(r.error.isEmpty());
-    EXPECT_EQ(bytesOf(app.paths.WallpaperBitmapPath), "the previous bitmap");
+    EXPECT_EQ(readFile(app.paths.WallpaperBitmapPath), "the previous bitmap");
     EXPECT_TRUE(t.desktop->calls.empty());
 }
 

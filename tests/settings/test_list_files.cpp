@@ -1,36 +1,18 @@
+#include "FakePlatform.h"
 #include "settings/ByteInversion.h"
 #include "settings/FileNames.h"
 #include "settings/PictureListFile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QString writeBytes(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return path;
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
-
 TEST(PictureListFile, ReadsSectionsAndTheirOddShapes) {
     QTemporaryDir dir;
     auto read = [&](const QByteArray& bytes) {
-        return ReadPictureListFile(writeBytes(dir, u"l"_s, bytes));
+        return ReadPictureListFile(writeFile(dir.filePath(u"l"_s), bytes));
     };
 
     auto d = read(
@@ -77,7 +59,7 @@ TEST(PictureListFile, WritesExactBytes) {
     const QString path = dir.filePath(u"WallPapersList.tsy"_s);
     ASSERT_TRUE(
         WritePictureListFile(path, {{{u"/pics"_s, u"a b.jpg"_s}}, {u"/home/me/Wall papers"_s}}));
-    EXPECT_EQ(readBytes(path), "/pics/\r\na b.jpg\r\n\x01\r\n/home/me/Wall papers\r\n");
+    EXPECT_EQ(readFile(path), "/pics/\r\na b.jpg\r\n\x01\r\n/home/me/Wall papers\r\n");
 }
 
 TEST(ByteInversion, KeepsLengthAndLastByteAndUndoesItself) {
@@ -89,15 +71,15 @@ TEST(ByteInversion, KeepsLengthAndLastByteAndUndoesItself) {
     QByteArray original;
     for (int i = 0; i < 70000; ++i)
         original.append(char(i * 7));
-    const QString path = writeBytes(dir, u"cache.dat"_s, original);
+    const QString path = writeFile(dir.filePath(u"cache.dat"_s), original);
     ASSERT_TRUE(InvertFileBytes(path));
-    const QByteArray once = readBytes(path);
+    const QByteArray once = readFile(path);
     EXPECT_EQ(once.size(), original.size());
     EXPECT_EQ(once.back(), original.back());
     ASSERT_TRUE(InvertFileBytes(path));
-    EXPECT_EQ(readBytes(path), original);
+    EXPECT_EQ(readFile(path), original);
 
-    EXPECT_TRUE(InvertFileBytes(writeBytes(dir, u"empty.dat"_s, {})));
+    EXPECT_TRUE(InvertFileBytes(writeFile(dir.filePath(u"empty.dat"_s), {})));
     EXPECT_FALSE(InvertFileBytes(dir.filePath(u"missing.dat"_s)));
 }
 

@@ -2,7 +2,6 @@
 #include "settings/SettingsIO.h"
 #include "settings/StoredText.h"
 
-#include <QFile>
 #include <QLocale>
 #include <QSettings>
 #include <gtest/gtest.h>
@@ -11,11 +10,6 @@ namespace {
 
 QString stored(TestApp& t, const QString& section, const QString& key) {
     return t.services.store->value(section, key).value_or(QStringLiteral("<missing>"));
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -62,7 +56,7 @@ TEST(SettingsStore, RoundTripKeepsEveryValueAndType) {
     s.WallPaperPosition = WallpaperPosition::fromText(" fit screen (reduce)");
     t.app->HotKeys[2] = {true, true, 116, 0, true};
     ASSERT_TRUE(SaveSettings(*t.app));
-    const QByteArray first = fileBytes(t.iniPath());
+    const QByteArray first = readFile(t.iniPath());
 
     t.reopenStore();
     s = Settings{};
@@ -72,7 +66,7 @@ TEST(SettingsStore, RoundTripKeepsEveryValueAndType) {
     EXPECT_EQ(s.WallPaperPosition.mode, PositionMode::Other);
     EXPECT_FALSE(t.app->HotKeys[2].Registered); // run-time state, never stored
     ASSERT_TRUE(SaveSettings(*t.app));
-    EXPECT_EQ(fileBytes(t.iniPath()), first);
+    EXPECT_EQ(readFile(t.iniPath()), first);
 }
 
 // A text that does not convert, or a number no control can produce, takes the

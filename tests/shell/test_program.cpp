@@ -16,11 +16,6 @@
 
 namespace {
 
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 struct ProgramTest : ::testing::Test {
     TestApp t;
     AppContext& app = *t.app;
@@ -125,7 +120,7 @@ TEST_F(ProgramTest, EndingDuringTheStartUpScanStopsStartUpAndKeepsWhatWasSaved) 
 
 TEST_F(ProgramTest, ADamagedSettingsFileIsKeptAsideAndThePictureListSurvives) {
     picture("a.png");
-    const QByteArray list = bytesOf(app.paths.WallPapersListPath);
+    const QByteArray list = readFile(app.paths.WallPapersListPath);
     const QString aside = t.iniPath() + ".damaged";
     const std::pair<QByteArray, bool> files[] = {
         {QByteArray(), true},                                    // empty
@@ -135,18 +130,16 @@ TEST_F(ProgramTest, ADamagedSettingsFileIsKeptAsideAndThePictureListSurvives) {
     for (const auto& [content, damaged] : files) {
         SCOPED_TRACE(content.toHex().toStdString());
         QFile::remove(aside);
-        QFile ini(t.iniPath());
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly) && ini.write(content) == content.size());
-        ini.close();
+        writeFile(t.iniPath(), content);
         t.reopenStore();
         t.notifier->shown.clear();
         Program program(app, CommandLine::parse({}));
         program.Main();
         // The first-run set-up keeps the list it finds, and the wallpaper.
-        EXPECT_EQ(bytesOf(app.paths.WallPapersListPath), list);
+        EXPECT_EQ(readFile(app.paths.WallPapersListPath), list);
         EXPECT_EQ(app.PictureList, QStringList{t.path("pics/a.png")});
         EXPECT_TRUE(t.desktop->calls.empty());
-        EXPECT_EQ(bytesOf(aside), damaged ? content : "<missing>");
+        EXPECT_EQ(readFile(aside), damaged ? content : "<missing>");
         EXPECT_TRUE(!damaged || t.notifier->shown.front().text.contains(aside));
         program.EndProgram();
         EXPECT_EQ(storedValue("Options/1strun"), "False");

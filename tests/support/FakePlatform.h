@@ -4,11 +4,30 @@
 #include "platform/IniSettingsStore.h"
 #include "platform/PlatformServices.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <vector>
+
+// The whole content of a file, or "<missing>".
+inline QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// Writes a file, and the folders it needs; its path.
+inline QString writeFile(const QString& path, const QByteArray& bytes = {}) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size())
+        << path.toStdString();
+    return path;
+}
 
 // Fakes for the services that cannot run in a unit test. The settings store is
 // the real INI store on a file in a temporary folder.
