@@ -3,8 +3,6 @@
 #include "FakePlatform.h"
 #include "collection/WallpaperChange.h"
 
-#include <QDir>
-#include <QFile>
 #include <QImageWriter>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -21,22 +19,31 @@ QImage halves(int w, int h) {
     return img;
 }
 
+// The most memory this process has held so far, in kilobytes.
+qint64 peakMemoryKb() {
+    for (const QByteArray& line : readFile("/proc/self/status").split('\n'))
+        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ')[0].toLongLong();
+    return 0;
+}
+
 struct WallpaperChangeTest : ::testing::Test {
     TestApp t;
     AppContext& app = *t.app;
     void SetUp() override { app.settings.WaterMarkVisible = false; }
-    QString save(const QString& name, const QImage& img, const char* format) {
-        QDir().mkpath(t.path("pics"));
-        QImageWriter writer(t.path("pics/" + name), format);
+    QString save(const QString& name, const QImage& img, const char* format = "png") {
+        QImageWriter writer(t.path(name), format);
         EXPECT_TRUE(writer.write(img)) << format << ": " << writer.errorString().toStdString();
-        return t.path("pics/" + name);
+        return t.path(name);
+    }
+    QString write(const QString& name, const QByteArray& bytes) {
+        return writeFile(t.path(name), bytes);
     }
     QImage bitmap() const { return QImage(app.paths.WallpaperBitmapPath, "BMP"); }
 };
 
 } // namespace
 
-TEST_F(WallpaperChangeTest, PngAndWebpPicturesComposeAndUndecodableOnesAreLoadFailures) {
+TEST_F(WallpaperChangeTest, PngAndWebpComposeAndAFailedBitmapWriteKeepsTheOldOneAndTheDesktop) {
     app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
     const CompositionChoices stored = CompositionChoices::stored(app.settings);
     for (const char* format : {"png", "webp"}) {
@@ -49,42 +56,28 @@ TEST_F(WallpaperChangeTest, PngAndWebpPicturesComposeAndUndecodableOnesAreLoadFa
         EXPECT_GT(qRed(bmp.pixel(10, 60)), 200);
         EXPECT_GT(qBlue(bmp.pixel(150, 60)), 200);
     }
-    // A picture name whose content no decoder reads changes nothing.
-    QFile bad(t.path("pics/fake.webp"));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write(QByteArray(4096, '\x42'));
-    bad.close();
-    const ChangeResult r = ShowPictureAsWallpaper(app, bad.fileName(), stored);
-    EXPECT_EQ(r.status, ChangeResult::Status::LoadFailed);
+    // A bitmap name so long that no temporary file can be made beside it,
+    // which fails for every user, root included.
+    app.paths.WallpaperBitmapPath = write(QString(250, 'w') + ".bmp", "the previous bitmap");
+    const ChangeResult r = ShowPictureAsWallpaper(app, t.path("a.png"), stored);
+    EXPECT_EQ(r.status, ChangeResult::Status::WriteFailed);
     EXPECT_FALSE(r.error.isEmpty());
+    EXPECT_EQ(readFile(app.paths.WallpaperBitmapPath), "the previous bitmap");
     EXPECT_EQ(t.desktop->calls.size(), 2u);
 }
 
-TEST_F(WallpaperChangeTest, AFailedBitmapWriteKeepsThePreviousBitmapAndTheDesktop) {
-    const QString path = save("a.png", halves(40, 30), "png");
-    // A bitmap name so long that no temporary file can be made beside it,
-    // which fails for every user, root included.
-    app.paths.WallpaperBitmapPath = t.path(QString(250, 'w') + ".bmp");
-    QFile previous(app.paths.WallpaperBitmapPath);
-    ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
-    previous.write("the previous bitmap");
-    previous.close();
-    const ChangeResult r =
-        ShowPictureAsWallpaper(app, path, CompositionChoices::stored(app.settings));
-    EXPECT_EQ(r.status, ChangeResult::Status::WriteFailed);
-    EXPECT_FALSE(r.error.isEmpty());
-    ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
-    EXPECT_EQ(previous.readAll(), "the previous bitmap");
-    EXPECT_TRUE(t.desktop->calls.empty());
-}
-
-TEST_F(WallpaperChangeTest, AChangeAskedForDuringAChangeIsSkipped) {
-    app.PictureList = {save("a.png", halves(40, 30), "png"), save("b.png", halves(20, 30), "png")};
+// The user interface keeps handling events while a change loads and composes,
+// but a change asked for meanwhile is skipped.
+TEST_F(WallpaperChangeTest, EventsAreHandledDuringAChangeAndAChangeAskedForIsSkipped) {
+    app.PictureList = {save("big.png", halves(3000, 2000)), save("b.png", halves(20, 30))};
+    bool changingWhenHandled = false;
+    QTimer::singleShot(0, [&] { changingWhenHandled = app.changing; });
     std::vector<ChangeResult::Status> inner;
     t.desktop->onSet = [&] {
         if (inner.empty()) inner.push_back(NextWallpaper(app).status);
     };
     EXPECT_TRUE(NextWallpaper(app).changed());
+    EXPECT_TRUE(changingWhenHandled);
     EXPECT_EQ(inner, std::vector{ChangeResult::Status::Busy});
     EXPECT_EQ(app.settings.CurWallPaper, 1);
     EXPECT_TRUE(NextWallpaper(app).changed()); // and the next one runs as usual
@@ -92,8 +85,7 @@ TEST_F(WallpaperChangeTest, AChangeAskedForDuringAChangeIsSkipped) {
 }
 
 TEST_F(WallpaperChangeTest, SetSelectedPictureUsesTheWindowChoicesAndLeavesTheStoredOnes) {
-    const QString folder = t.path("pics");
-    save("a.png", halves(40, 20), "png");
+    save("a.png", halves(40, 20));
     Settings& s = app.settings;
     s.WaterMarkVisible = true;
     s.WaterMarkText = "#fn";
@@ -103,6 +95,7 @@ TEST_F(WallpaperChangeTest, SetSelectedPictureUsesTheWindowChoicesAndLeavesTheSt
     choices.position = WallpaperPosition::of(PositionMode::Stretch);
     choices.filters.EBright = 0; // black, then inverted: white
     choices.filters.EInvert = true;
+    const QString folder = t.dir.path();
     EXPECT_EQ(SetSelectedPictureAsWallpaper(app, folder, "a.png", -1, choices),
               SetAsWallpaperResult::NothingSelected);
     EXPECT_TRUE(t.desktop->calls.empty());
@@ -110,14 +103,9 @@ TEST_F(WallpaperChangeTest, SetSelectedPictureUsesTheWindowChoicesAndLeavesTheSt
               SetAsWallpaperResult::Done);
     const QImage bmp = bitmap();
     EXPECT_EQ(bmp.pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
-    // The watermark names the picture shown (the list may hold another one
-    // at that position), in the stored watermark settings.
-    EXPECT_NE(bmp.copy(0, 60, 160, 60), QImage(160, 60, QImage::Format_RGB32));
-    int ink = 0;
-    for (int y = 0; y < 120; ++y)
-        for (int x = 0; x < 160; ++x)
-            ink += (bmp.pixel(x, y) & 0xFFFFFF) != 0xFFFFFFu;
-    EXPECT_GT(ink, 10);
+    QImage white(bmp.size(), bmp.format());
+    white.fill(Qt::white);
+    EXPECT_NE(bmp, white); // the watermark, in the stored watermark settings
     EXPECT_EQ(t.desktop->calls.back().position, "Stretch");
     EXPECT_EQ(s.CurWallPaper, 3);
     EXPECT_EQ(s.WallPaperPosition, before.WallPaperPosition);
@@ -131,36 +119,17 @@ TEST_F(WallpaperChangeTest, SetSelectedPictureUsesTheWindowChoicesAndLeavesTheSt
     EXPECT_EQ(s.CurWallPaper, 3); // a picture that did not load selects nothing
 }
 
-namespace {
-
-// The most memory this process has held so far, in kilobytes.
-qint64 peakMemoryKb() {
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly)) return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    return 0;
-}
-
-} // namespace
-
 // Tiny files that declare enormous pictures are refused before anything is
 // decoded, and the file-name bubble says why.
 TEST_F(WallpaperChangeTest, PicturesOverTheMemoryBudgetAreRefusedUndecoded) {
     // A 14000 x 14000 GIF and PNG, 49 and 69 bytes long.
-    const QByteArray gif = QByteArray::fromHex("474946383961b036b036800000000000ffffff"
-                                               "2c00000000b036b0360002024c01003b");
-    const QByteArray png = QByteArray::fromHex(
-        "89504e470d0a1a0a0000000d49484452000036b0000036b008020000002bb9623e0000000c49444154789c"
-        "6360a00c000000400001b7347cef0000000049454e44ae426082");
-    QDir().mkpath(t.path("pics"));
-    for (const auto& [name, bytes] : {std::pair{"huge.gif", gif}, {"huge.png", png}}) {
-        QFile f(t.path(QString("pics/") + name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        app.PictureList << f.fileName();
-    }
+    app.PictureList = {
+        write("huge.gif", QByteArray::fromHex("474946383961b036b036800000000000ffffff"
+                                              "2c00000000b036b0360002024c01003b")),
+        write("huge.png",
+              QByteArray::fromHex("89504e470d0a1a0a0000000d49484452000036b0000036b008020000002b"
+                                  "b9623e0000000c49444154789c6360a00c000000400001b7347cef000000"
+                                  "0049454e44ae426082"))};
     app.settings.BubbleFileName = true;
     const qint64 before = peakMemoryKb();
     for (int i = 0; i < 2; ++i) {
@@ -171,13 +140,4 @@ TEST_F(WallpaperChangeTest, PicturesOverTheMemoryBudgetAreRefusedUndecoded) {
     }
     EXPECT_LT(peakMemoryKb() - before, 100 * 1024); // decoding either takes over 700 MB
     EXPECT_TRUE(t.desktop->calls.empty());
-}
-
-// The user interface keeps handling events while a change loads and composes.
-TEST_F(WallpaperChangeTest, EventsAreHandledWhileAChangeRuns) {
-    app.PictureList = {save("big.png", halves(3000, 2000), "png")};
-    bool changingWhenHandled = false;
-    QTimer::singleShot(0, [&] { changingWhenHandled = app.changing; });
-    EXPECT_TRUE(NextWallpaper(app).changed());
-    EXPECT_TRUE(changingWhenHandled);
 }

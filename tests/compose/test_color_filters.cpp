@@ -4,22 +4,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-// The filters with named arguments, all neutral unless given.
-struct F {
-    int brightness = 100, red = 0, green = 0, blue = 0;
-    bool invert = false;
-    double gamma = 1;
-    operator ColorFilterSettings() const {
-        ColorFilterSettings f;
-        f.EBright = qint16(brightness);
-        f.ERed = qint16(red);
-        f.EGreen = qint16(green);
-        f.EBlue = qint16(blue);
-        f.EInvert = invert;
-        f.EGamma = gamma;
-        return f;
-    }
-};
+// All six filters neutral unless given: {.EBright, .EBlue, .EGreen, .ERed, .EInvert, .EGamma}.
+using F = ColorFilterSettings;
 
 // One pixel through the whole pass.
 static QRgb Filter(QRgb rgb, const F& v) {
@@ -30,45 +16,45 @@ static QRgb Filter(QRgb rgb, const F& v) {
 
 TEST(ColorFilters, WorkedExamples) {
     // Brightness 0 gives black; inverted, white. +-255 red.
-    EXPECT_EQ(Filter(qRgb(12, 200, 255), {.brightness = 0}), 0x000000u);
-    EXPECT_EQ(Filter(qRgb(12, 200, 255), {.brightness = 0, .invert = true}), 0xFFFFFFu);
-    EXPECT_EQ(Filter(qRgb(0, 0, 0), {.red = 255}), 0xFF0000u);
-    EXPECT_EQ(Filter(qRgb(255, 10, 20), {.red = -255}), 0x000A14u);
+    EXPECT_EQ(Filter(qRgb(12, 200, 255), {.EBright = 0}), 0x000000u);
+    EXPECT_EQ(Filter(qRgb(12, 200, 255), {.EBright = 0, .EInvert = true}), 0xFFFFFFu);
+    EXPECT_EQ(Filter(qRgb(0, 0, 0), {.ERed = 255}), 0xFF0000u);
+    EXPECT_EQ(Filter(qRgb(255, 10, 20), {.ERed = -255}), 0x000A14u);
     // 200 % of 200 is 400, inverted -145, clamped 0 (inversion before clamping).
-    EXPECT_EQ(Filter(qRgb(200, 200, 200), {.brightness = 200, .invert = true}), 0x000000u);
+    EXPECT_EQ(Filter(qRgb(200, 200, 200), {.EBright = 200, .EInvert = true}), 0x000000u);
     // Exponent 0 turns every channel, 0 included, into 255.
-    EXPECT_EQ(Filter(qRgb(0, 77, 255), {.gamma = 0}), 0xFFFFFFu);
+    EXPECT_EQ(Filter(qRgb(0, 77, 255), {.EGamma = 0}), 0xFFFFFFu);
     // Exponent 0.5 on 64: 127.75... stored as 128.
-    EXPECT_EQ(Filter(qRgb(64, 64, 64), {.gamma = 0.5}), 0x808080u);
+    EXPECT_EQ(Filter(qRgb(64, 64, 64), {.EGamma = 0.5}), 0x808080u);
     // Halves go to the even neighbour: 255 x 0.5 = 127.5 -> 128; 253 x 0.5 = 126.5 -> 126.
-    EXPECT_EQ(Filter(qRgb(255, 253, 0), {.brightness = 50}), 0x807E00u);
+    EXPECT_EQ(Filter(qRgb(255, 253, 0), {.EBright = 50}), 0x807E00u);
 }
 
 // Every channel value through the tables against the chain written out on its
 // own; alpha passes through unchanged.
 TEST(ColorFilters, TablesEqualDirectArithmeticForEveryChannelValue) {
-    const F sets[] = {{.gamma = 0.5},
-                      {.brightness = 137, .red = -40, .green = 13, .blue = 255},
-                      {.brightness = 0, .invert = true, .gamma = 1.99},
-                      {.brightness = 200, .invert = true, .gamma = 0.01},
-                      {.brightness = 55, .red = 201, .green = -199, .blue = 3, .invert = true},
-                      {.red = 1, .gamma = 1.37}};
+    const F sets[] = {{.EBright = 137, .EBlue = 255, .EGreen = 13, .ERed = -40},
+                      {.EBright = 0, .EInvert = true, .EGamma = 1.99},
+                      {.EBright = 200, .EInvert = true, .EGamma = 0.01},
+                      {.EBright = 55, .EBlue = 3, .EGreen = -199, .ERed = 201, .EInvert = true},
+                      {.ERed = 1, .EGamma = 1.37}};
     for (const F& v : sets) {
         QImage img(256, 1, QImage::Format_ARGB32);
         for (int i = 0; i < 256; ++i)
             img.setPixel(i, 0, qRgba(i, 255 - i, (i * 7) & 0xFF, i | 1));
         const QImage out = FilterPictureBits(img, v);
         const auto direct = [&](int c, int offset) {
-            double x = c * (v.brightness / 100.0) + offset;
-            x = qBound(0.0, v.invert ? 255 - x : x, 255.0);
-            if (v.gamma != 1) x = (x == 0 && v.gamma == 0) ? 255 : 255 * std::pow(x / 255, v.gamma);
+            double x = c * (v.EBright / 100.0) + offset;
+            x = qBound(0.0, v.EInvert ? 255 - x : x, 255.0);
+            if (v.EGamma != 1)
+                x = (x == 0 && v.EGamma == 0) ? 255 : 255 * std::pow(x / 255, v.EGamma);
             return int(std::nearbyint(x));
         };
         for (int i = 0; i < 256; ++i) {
             const QRgb p = out.pixel(i, 0);
-            ASSERT_EQ(qRed(p), direct(i, v.red)) << i;
-            ASSERT_EQ(qGreen(p), direct(255 - i, v.green)) << i;
-            ASSERT_EQ(qBlue(p), direct((i * 7) & 0xFF, v.blue)) << i;
+            ASSERT_EQ(qRed(p), direct(i, v.ERed)) << i;
+            ASSERT_EQ(qGreen(p), direct(255 - i, v.EGreen)) << i;
+            ASSERT_EQ(qBlue(p), direct((i * 7) & 0xFF, v.EBlue)) << i;
             ASSERT_EQ(qAlpha(p), i | 1) << i;
         }
     }
@@ -84,7 +70,7 @@ TEST(ColorFilters, NeutralSettingsLeaveThePictureByteForByteAndNothingChangesThe
     ASSERT_EQ(neutral.format(), QImage::Format_ARGB32);
     EXPECT_EQ(0, memcmp(neutral.constBits(), original.constBits(), size_t(img.sizeInBytes())));
     // Any other value changes the result, never the picture it came from.
-    const QImage filtered = ApplyColorFilters(img, F{.gamma = 0.9});
+    const QImage filtered = ApplyColorFilters(img, F{.EGamma = 0.9});
     EXPECT_NE(filtered.pixel(6, 4), original.pixel(6, 4));
     EXPECT_EQ(img, original);
 }

@@ -35,23 +35,15 @@ TEST_F(TrayMenuTest, CurrentWallpaperOnlyForAValidLocalEntryAndWidgetItemsOnlyWh
 
     // The widget items need widgets on the platform and their windows in the
     // program; the check marks follow the widgets' state.
-    t.app->IsNT = true;
-    t.app->widgetWindows = false;
-    tray.prepareMenu();
-    EXPECT_FALSE(tray.mnuclock->isVisible());
-    EXPECT_FALSE(tray.mnucalendar->isVisible());
-    t.app->IsNT = false;
-    t.app->widgetWindows = true;
-    tray.prepareMenu();
-    EXPECT_FALSE(tray.mnuclock->isVisible());
-    EXPECT_FALSE(tray.mnucalendar->isVisible());
-
-    t.app->IsNT = true;
     t.app->settings.ClockV = false;
     t.app->settings.CalV = true;
-    tray.prepareMenu();
-    EXPECT_TRUE(tray.mnuclock->isVisible());
-    EXPECT_TRUE(tray.mnucalendar->isVisible());
+    for (const auto& [isNT, windows] : {std::pair{true, false}, {false, true}, {true, true}}) {
+        t.app->IsNT = isNT;
+        t.app->widgetWindows = windows;
+        tray.prepareMenu();
+        EXPECT_EQ(tray.mnuclock->isVisible(), isNT && windows);
+        EXPECT_EQ(tray.mnucalendar->isVisible(), isNT && windows);
+    }
     EXPECT_FALSE(tray.mnuclockshow->isChecked());
     EXPECT_TRUE(tray.mnucalendarshow->isChecked());
 }

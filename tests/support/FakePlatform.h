@@ -4,12 +4,30 @@
 #include "platform/IniSettingsStore.h"
 #include "platform/PlatformServices.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
-#include <utility>
 #include <vector>
+
+// The whole content of a file, or "<missing>".
+inline QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// Writes a file, and the folders it needs; its path.
+inline QString writeFile(const QString& path, const QByteArray& bytes = {}) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size())
+        << path.toStdString();
+    return path;
+}
 
 // Fakes for the services that cannot run in a unit test. The settings store is
 // the real INI store on a file in a temporary folder.
@@ -18,15 +36,14 @@ struct FakeNotifier : Notifier {
     struct Bubble {
         QString text;
         int ms;
-        BubbleKind kind;
     };
     std::vector<Bubble> shown;
     std::vector<BubbleKind> hidden;
     // Called for each bubble, after it is recorded: a test's way to act at
     // a known moment, such as while a folder scan shows its progress.
     std::function<void(const Bubble&)> onShow;
-    void showBubble(const QString& text, int ms, BubbleKind kind) override {
-        shown.push_back({text, ms, kind});
+    void showBubble(const QString& text, int ms, BubbleKind) override {
+        shown.push_back({text, ms});
         if (onShow) onShow(shown.back());
     }
     void hideBubble(BubbleKind kind) override { hidden.push_back(kind); }
@@ -34,13 +51,11 @@ struct FakeNotifier : Notifier {
 
 struct FakeDesktop : DesktopService {
     struct Call {
-        QString path;
-        QString position;
+        QString path, position;
     };
     std::vector<Call> calls;
     quint32 color = 0x984E00;
-    // Called for each wallpaper set, after it is recorded.
-    std::function<void()> onSet;
+    std::function<void()> onSet; // called for each wallpaper set, after it is recorded
     void setWallpaper(const QString& path, const QString& position) override {
         calls.push_back({path, position});
         if (onSet) onSet();
@@ -51,22 +66,15 @@ struct FakeDesktop : DesktopService {
 
 struct FakeProbes : SystemProbes {
     int cpu = 0;
-    bool screenSaver = false;
-    bool locked = false;
+    bool screenSaver = false, locked = false;
     int cpuUsage() override { return cpu; }
     bool isScreenSaverRunning() override { return screenSaver; }
     bool isDesktopLocked() override { return locked; }
 };
 
 struct FakeHotKeys : GlobalHotKeys {
-    std::vector<std::pair<int, int>> refuse; // (flags, key) pairs the "system" refuses
     std::vector<int> registered;
-    bool registerHotKey(int id, int flags, int key) override {
-        for (const auto& r : refuse)
-            if (r.first == flags && r.second == key) return false;
-        registered.push_back(id);
-        return true;
-    }
+    bool registerHotKey(int id, int, int) override { return registered.push_back(id), true; }
     void unregisterHotKey(int id) override { std::erase(registered, id); }
 };
 
@@ -84,13 +92,12 @@ struct FakeClock : Clock {
 
 // A complete test setup: a temporary folder, the services (fakes plus the real
 // INI store in that folder) and an AppContext whose data folder is inside it.
-class TestApp {
-public:
+struct TestApp {
     TestApp();
     QString path(const QString& rel) const { return dir.filePath(rel); }
     QString iniPath() const { return path(QStringLiteral("tessaly.conf")); }
     // A fresh store object on the same INI file (as after a restart).
-    void reopenStore();
+    void reopenStore() { services.store = std::make_unique<IniSettingsStore>(iniPath()); }
 
     QTemporaryDir dir;
     PlatformServices services;
