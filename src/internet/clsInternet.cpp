@@ -211,6 +211,9 @@ void clsInternet::send() {
 
 void clsInternet::onReadyRead() {
     if (!m_reply || !m_current) return;
+    // Room for the whole announced body at once, within the limit.
+    const qint64 length = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+    if (m_body.isEmpty() && length > 0 && length <= m_current->maxBytes) m_body.reserve(length);
     m_body += m_reply->readAll();
     const qint64 announced = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
     if (m_body.size() <= m_current->maxBytes && announced <= m_current->maxBytes) return;
