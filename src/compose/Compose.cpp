@@ -156,6 +156,15 @@ bool LoadPicture(const QString& path, SourcePicture& out, QString* error, QSize 
         return fail(QStringLiteral("The file %1 is too large for a picture.").arg(path));
     const QByteArray bytes = file.readAll();
     file.close();
+    return LoadPictureFromBytes(bytes, path, out, error, drawSize);
+}
+
+bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePicture& out,
+                          QString* error, QSize drawSize) {
+    auto fail = [&](const QString& why) {
+        if (error) *error = why;
+        return false;
+    };
     if (bytes.isEmpty()) return fail(QStringLiteral("The file %1 is empty.").arg(path));
 
     QBuffer buffer;

@@ -24,6 +24,11 @@ struct SourcePicture {
 bool LoadPicture(const QString& path, SourcePicture& out, QString* error = nullptr,
                  QSize drawSize = QSize());
 
+// The same for a picture's bytes already in memory (a download); `name` only
+// serves the error text.
+bool LoadPictureFromBytes(const QByteArray& bytes, const QString& name, SourcePicture& out,
+                          QString* error = nullptr, QSize drawSize = QSize());
+
 // The same, decoding no larger than the picture will be drawn for `position`
 // on a screen of `screen` size.
 bool LoadPictureFor(const QString& path, PositionMode position, QSize screen, SourcePicture& out,

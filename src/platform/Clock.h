@@ -2,7 +2,8 @@
 
 #include <QtGlobal>
 
-// A monotonic millisecond counter (never wraps, never jumps with the wall clock).
+// A monotonic millisecond counter (never wraps, never jumps with the wall
+// clock; on Linux it keeps counting while the machine is suspended).
 class Clock {
 public:
     virtual ~Clock() = default;

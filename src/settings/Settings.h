@@ -97,6 +97,9 @@ struct InternetSettings {
     bool IntIgnore = true;
     bool IntTray = true;
     bool IntEnableCaching = true;
+    // Where the picture catalogue is served from: a scheme, a host and an
+    // optional port.
+    QString IntServer = QStringLiteral(TESSALY_CATALOGUE_SERVER);
 };
 
 // The desktop calendar ("Calendar" page); read and written only where

@@ -4,6 +4,7 @@
 #include "compose/Compose.h"
 #include "context/AppContext.h"
 #include "hotkeys/HotKeys.h"
+#include "internet/InternetStepping.h"
 #include "platform/SingleInstance.h"
 #include "settings/DataFolder.h"
 #include "settings/FileNames.h"
@@ -57,6 +58,9 @@ Program::Program(AppContext& app, CommandLine commandLine, QObject* parent)
     m_app.showSettingsWindow = [this] { showSettingsWindow(); };
     m_app.processEvents = [] { QCoreApplication::processEvents(); };
     m_app.hotKeyAction = [this](int id) { HotKeyAction(m_app, id); };
+    // The internet source's changes go through its cooldown and its queue.
+    m_internet = std::make_unique<InternetSource>(m_app);
+    m_app.internetNext = [this] { m_internet->InternetNext(false); };
     // The timer, the picture list and the hot keys follow every change of
     // their settings, whoever made it.
     connect(&m_app.events, &AppEvents::changed, this, [this](SettingsParts parts) {
@@ -80,6 +84,7 @@ Program::~Program() {
     m_app.showSettingsWindow = nullptr;
     m_app.processEvents = nullptr;
     m_app.hotKeyAction = nullptr;
+    m_app.internetNext = nullptr;
 }
 
 void Program::Main() {

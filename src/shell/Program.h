@@ -7,6 +7,7 @@
 
 class AppContext;
 class frmtray;
+class InternetSource;
 
 // One running Tessaly: start-up after the single-instance check, the
 // messages from later starts, and the orderly shutdown.
@@ -39,11 +40,13 @@ public:
     void runRemote(CommandLine::Remote remote);
 
     frmtray& tray() { return *m_tray; }
+    InternetSource& internet() { return *m_internet; }
 
 private:
     AppContext& m_app;
     CommandLine m_commandLine;
     std::unique_ptr<frmtray> m_tray;
+    std::unique_ptr<InternetSource> m_internet;
     bool m_ended = false;
 };
 

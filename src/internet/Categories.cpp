@@ -1,0 +1,177 @@
+#include "internet/Categories.h"
+
+#include "collection/Selection.h"
+#include "context/AppContext.h"
+#include "internet/DownloadCache.h"
+#include "internet/clsInternet.h"
+#include "platform/AtomicFile.h"
+#include "settings/ByteInversion.h"
+#include "settings/ProfileText.h"
+#include "settings/StoredText.h"
+
+#include <QFile>
+#include <memory>
+
+namespace {
+
+QByteArray readDecoded(const QString& path) {
+    QFile f(path);
+    QByteArray bytes = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    InvertBytes(bytes); // in memory: the file on disk stays as it is
+    return bytes;
+}
+
+bool writeEncoded(const QString& path, QByteArray bytes) {
+    InvertBytes(bytes);
+    return WriteFileAtomically(path, bytes);
+}
+
+QString internetSection() {
+    return QStringLiteral("Internet");
+}
+
+// The page addresses of category n, in order, up to the first gap.
+QStringList pagesOf(const ProfileText& catalogue, int n) {
+    QStringList pages;
+    const QString section = QStringLiteral("cat%1").arg(n);
+    for (int m = 1;; ++m) {
+        const std::optional<QString> url = catalogue.value(section, QStringLiteral("url%1").arg(m));
+        if (!url) break;
+        pages << *url;
+    }
+    return pages;
+}
+
+} // namespace
+
+QString CatalogueAddress(const InternetSettings& s) {
+    const QString code = s.IntCatCode.trimmed();
+    for (const char* scheme : {"http://", "https://", "file://"})
+        if (code.startsWith(QLatin1String(scheme), Qt::CaseInsensitive)) return code;
+    QString server = s.IntServer.trimmed();
+    while (server.endsWith(QLatin1Char('/')))
+        server.chop(1);
+    if (!server.contains(QLatin1String("://"))) server.prepend(QStringLiteral("http://"));
+    return server + QStringLiteral("/tessaly/wpfiles/") +
+           (code.isEmpty() ? QStringLiteral("wpdlurls") : code) + QStringLiteral(".tar");
+}
+
+CategoryList LoadIntCatz(AppContext& app) {
+    CategoryList list;
+    list.techniqueAtRebuild = app.settings.TechniqueTimer;
+    const ProfileText catalogue = ProfileText::parse(readDecoded(app.paths.CataloguePath));
+    for (int n = 1;; ++n) {
+        const std::optional<QString> name =
+            catalogue.value(QStringLiteral("cat%1").arg(n), QStringLiteral("name"));
+        if (!name) break;
+        const bool checked =
+            app.platform.store->value(internetSection(), QString::number(n)) == QStringLiteral("1");
+        list.categories.append({n, *name, checked, checked});
+    }
+    const std::optional<QString> time =
+        catalogue.value(QStringLiteral("info"), QStringLiteral("time"));
+    app.settings.IntCoolDown = time ? StoredText::toDouble(*time).value_or(0) : 0;
+    if (app.settings.IntCoolDown < 0) app.settings.IntCoolDown = 0;
+    return list;
+}
+
+void UpdateIntCatz(AppContext& app, clsInternet& client,
+                   std::function<void(CategoryList list)> done) {
+    const QString address = CatalogueAddress(app.settings.internet());
+    // The old copy goes first: a refresh that fails leaves no stale catalogue.
+    QFile::remove(app.paths.CataloguePath);
+    const auto loaded = [&app, done](std::optional<QByteArray> body) {
+        if (body) writeEncoded(app.paths.CataloguePath, *body);
+        CategoryList list = LoadIntCatz(app);
+        list.refreshed = true;
+        done(std::move(list));
+    };
+    if (address.startsWith(QLatin1String("file://"), Qt::CaseInsensitive)) {
+        QFile f(QUrl(address).toLocalFile());
+        std::optional<QByteArray> body;
+        if (f.open(QIODevice::ReadOnly)) body = f.readAll();
+        return loaded(body);
+    }
+    client.GetPageB(address, loaded);
+}
+
+void RebuildIntFiles(AppContext& app, CategoryList& list, clsInternet& client, DownloadCache& cache,
+                     std::function<void(bool rebuilt)> done) {
+    bool changed = list.refreshed || list.techniqueAtRebuild != app.settings.TechniqueTimer;
+    for (const Category& c : list.categories)
+        changed = changed || c.checked != c.checkedAtRebuild;
+    if (!changed) return done(false);
+    list.techniqueAtRebuild = app.settings.TechniqueTimer;
+    list.refreshed = false;
+
+    const ProfileText catalogue = ProfileText::parse(readDecoded(app.paths.CataloguePath));
+    QStringList pages;
+    for (Category& c : list.categories) {
+        c.checkedAtRebuild = c.checked;
+        app.platform.store->setValue(internetSection(), QString::number(c.number),
+                                     c.checked ? QStringLiteral("1") : QStringLiteral("0"));
+        if (c.checked) pages << pagesOf(catalogue, c.number);
+    }
+    app.platform.store->sync();
+
+    // The pages one after the other: each one's link list from the cache, or
+    // fetched and then cached.
+    struct Walk {
+        QStringList pages;
+        qsizetype next = 0;
+        QStringList addresses;
+    };
+    auto walk = std::make_shared<Walk>();
+    walk->pages = pages;
+    auto step = std::make_shared<std::function<void()>>();
+    *step = [&app, &client, &cache, walk, step, done] {
+        if (walk->next == walk->pages.size()) {
+            QList<QString> items = walk->addresses;
+            if (app.settings.TechniqueTimer == ChangeTechnique::Random)
+                ShuffleCollection(items, app.random);
+            QByteArray text;
+            for (const QString& a : items)
+                text += a.toUtf8() + "\r\n";
+            writeEncoded(app.paths.InternetListPath, text);
+            *step = nullptr; // ends the self-reference
+            return done(true);
+        }
+        const QString page = walk->pages.at(walk->next++);
+        const auto addLinks = [walk](const QByteArray& lines) {
+            for (const QByteArray& line : lines.split('\n')) {
+                const QString a = QString::fromUtf8(line).trimmed();
+                if (!a.isEmpty()) walk->addresses << a;
+            }
+        };
+        if (const std::optional<QByteArray> cached = cache.CacheLookup(page)) {
+            addLinks(*cached);
+            return (*step)();
+        }
+        client.GetPageB(page, [&cache, page, addLinks, step](std::optional<QByteArray> body) {
+            // A page that cannot be had contributes nothing and is not cached.
+            if (body) {
+                QByteArray lines;
+                for (const QString& link : PictureLinksOfPage(QString::fromUtf8(*body), page))
+                    lines += link.toUtf8() + "\r\n";
+                if (lines.size() >= 3) cache.CacheStore(page, lines);
+                addLinks(lines);
+            }
+            (*step)();
+        });
+    };
+    (*step)();
+}
+
+QStringList ReadInternetFileList(const AppContext& app) {
+    QStringList addresses;
+    for (const QByteArray& line : readDecoded(app.paths.InternetListPath).split('\n')) {
+        const QString a = QString::fromUtf8(line).trimmed();
+        if (!a.isEmpty()) addresses << a;
+    }
+    return addresses;
+}
+
+QPoint CategoryBoxPlace(int n, int width, int height) {
+    if (n % 2 == 1) return {150, 300 + ((n - 1) / 2) * height};
+    return {width + 150, 300 + ((n - 2) / 2) * height};
+}
