@@ -78,6 +78,16 @@ void InternetSource::InternetNext(bool previous, std::function<void(ChangeResult
         FetchInternetPicture(got);
 }
 
+void InternetSource::RefreshAndRebuild(std::function<void(bool ok)> done) {
+    UpdateIntCatz(m_app, m_client, [this, done](CategoryList list) {
+        m_categories = std::move(list);
+        const bool any = !m_categories.categories.isEmpty();
+        RebuildIntFiles(m_app, m_categories, m_client, m_cache, [done, any](bool) {
+            if (done) done(any);
+        });
+    });
+}
+
 void InternetSource::FetchInternetPicture(std::function<void(std::optional<QByteArray>)> got) {
     SettingsStore& store = *m_app.platform.store;
     // A hand-edited position that is no whole number from 1 counts as 1.

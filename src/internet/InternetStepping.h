@@ -1,6 +1,7 @@
 #pragma once
 
 #include "collection/WallpaperChange.h"
+#include "internet/Categories.h"
 #include "internet/DownloadCache.h"
 #include "internet/clsInternet.h"
 
@@ -25,6 +26,11 @@ public:
     // cooldown or with nothing to show.
     void InternetNext(bool previous, std::function<void(ChangeResult)> done = {});
 
+    // Downloads the catalogue and rebuilds the internet file list from the
+    // stored category choices (what the settings window's OK does); used at
+    // start-up while there is no internet file list yet.
+    void RefreshAndRebuild(std::function<void(bool ok)> done = {});
+
     bool busy() const { return m_busy; }
     clsInternet& client() { return m_client; }
     DownloadCache& cache() { return m_cache; }
@@ -37,6 +43,7 @@ private:
     AppContext& m_app;
     clsInternet m_client;
     DownloadCache m_cache;
+    CategoryList m_categories;
     bool m_busy = false;
 };
 

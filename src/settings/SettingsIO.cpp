@@ -59,6 +59,7 @@ const std::vector<Key>& optionKeys() {
         OPTION(IntIgnore),
         OPTION(IntTray),
         OPTION(IntEnableCaching),
+        OPTION(IntServer),
         OPTION(WaterMarkText),
         OPTION(WaterMarkVisible),
         OPTION(WaterMarkPos),

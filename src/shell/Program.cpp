@@ -112,6 +112,11 @@ void Program::Main() {
     // asked to end meanwhile. It has saved its settings then, and nothing
     // more may change.
     if (m_ended) return;
+    // Until the settings window can rebuild it, the internet file list is
+    // built at start-up from the stored category choices when there is none.
+    if (m_app.settings.WPSource == WallpaperSource::Internet &&
+        !QFileInfo::exists(m_app.paths.InternetListPath))
+        m_internet->RefreshAndRebuild();
     // Desktop widgets (clock, calendar) are arranged here once they exist.
     RegisterHotKeys(m_app);
 

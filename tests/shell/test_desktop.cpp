@@ -3,6 +3,8 @@
 // tests/support/desktop-session.sh): the tray icon and its mouse actions, the
 // menu and command line, and the change timer.
 #include <QElapsedTimer>
+#include <QImage>
+#include <QTcpServer>
 #include <gtest/gtest.h>
 
 #include "DesktopTestUtil.h"
@@ -76,3 +78,40 @@ TEST(Desktop, TimerChangesTwiceAtAboutTheInterval) {
 }
 
 } // namespace
+
+// The internet source end to end: a catalogue made and served on 127.0.0.1 by
+// scripts/tessaly-catalogue, the list built at start-up from the stored
+// choice, a served picture on the root window, and the cooldown's refusal.
+TEST(Desktop, InternetPicturesFromAServedCatalogue) {
+    prepare();
+    const QString pictures = kPictures + "/catalogue/Reds";
+    QDir().mkpath(pictures);
+    QImage red(64, 48, QImage::Format_RGB32);
+    red.fill(QColor("red"));
+    ASSERT_TRUE(red.save(pictures + "/red.jpg", "JPEG"));
+    QTcpServer probe; // a free port for the catalogue server
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+    const quint16 port = probe.serverPort();
+    probe.close();
+    QProcess catalogue;
+    catalogue.start("/usr/bin/python3",
+                    {QStringLiteral(TESSALY_SOURCE_DIR "/scripts/tessaly-catalogue"),
+                     kPictures + "/catalogue", kPictures + "/served", "--cooldown", "15", "--serve",
+                     QString::number(port)});
+    ASSERT_TRUE(catalogue.waitForReadyRead(10000)) << "the catalogue server did not start";
+    resetHome(kEarlierRun +
+              QStringList{"Options/WPSource=2", "Options/WaterMarkVisible=False",
+                          "Options/WallPaperPosition=Stretch", "Internet/1=1",
+                          "Options/IntServer=http://127.0.0.1:" + QString::number(port)});
+    TessalyProcess tessaly({"/y"});
+    ASSERT_TRUE(waitFor([] { return QFileInfo::exists(kDataFolder + "/wpdlfiles.dat"); }))
+        << tessaly.errors.toStdString();
+    EXPECT_EQ(QProcess::execute(kTessaly, {"--next"}), 0);
+    EXPECT_TRUE(waitFor([] { return rootShows(QColor("red")); }));
+    EXPECT_EQ(QProcess::execute(kTessaly, {"--next"}), 0);
+    EXPECT_TRUE(waitFor([] {
+        return notifications().contains("you can download only one wallpaper every 15 Minutes");
+    }));
+    catalogue.terminate();
+    catalogue.waitForFinished(5000);
+}
