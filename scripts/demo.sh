@@ -16,7 +16,7 @@ mkdir -p "$home/home" "$home/config" "$home/data" "$home/cache" "$home/runtime"
 chmod 700 "$home/runtime"
 export HOME="$home/home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
   XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/runtime"
-export TESSALY="$build/tessaly" DEMO_OUT="$out"
+export TESSALY="$build/tessaly" DEMO_OUT="$out" CATALOGUE="$top/scripts/tessaly-catalogue"
 
 "$top/tests/support/desktop-session.sh" bash -euo pipefail -c '
   shot() { import -window root "$DEMO_OUT/step-$1.png"; echo "$DEMO_OUT/step-$1.png"; }
@@ -62,4 +62,23 @@ export TESSALY="$build/tessaly" DEMO_OUT="$out"
     shot "$n-next"
   done
   stop "$pid"
+
+  echo "6. Internet pictures: a catalogue served on 127.0.0.1, one picture per change." >&2
+  web="$HOME/Pictures/web"; mkdir -p "$web/Skies"
+  for n in 1 2; do
+    colours=(x "#203a74-#f7c873" "#5b2a86-#f0a6ca")
+    convert -size 1280x1024 "gradient:${colours[$n]}" -gravity center -pointsize 96 \
+      -fill white -annotate 0 "Internet picture $n" "$web/Skies/sky-$n.jpg"
+  done
+  port=$(python3 -c "import socket; s=socket.socket(); s.bind((\"127.0.0.1\", 0)); print(s.getsockname()[1])")
+  python3 "$CATALOGUE" "$web" "$HOME/served" --serve "$port" >/dev/null 2>&1 & server=$!
+  sleep 1
+  sed -i -e "s/^WPSource=.*/WPSource=2/" -e "s|^IntServer=.*|IntServer=http://127.0.0.1:$port|" "$conf"
+  printf "[Internet]\n1=1\n" >> "$conf"
+  "$TESSALY" /y 2>/dev/null & pid=$!
+  wait_icon; sleep 3
+  "$TESSALY" --next; sleep 3
+  shot 6-internet-picture
+  stop "$pid"
+  kill "$server" 2>/dev/null || true
 '

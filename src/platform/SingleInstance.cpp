@@ -124,7 +124,11 @@ void SingleInstance::onNewConnection() {
                 const QString line = QString::fromUtf8(socket->readLine()).trimmed();
                 socket->write("OK\n");
                 socket->flush();
-                emit messageReceived(line);
+                // Handled from the event loop, not inside this socket's own
+                // signal: the work may run events (a wallpaper change does),
+                // and the socket may be gone by the time it returns.
+                QMetaObject::invokeMethod(
+                    this, [this, line] { emit messageReceived(line); }, Qt::QueuedConnection);
             }
         });
     }

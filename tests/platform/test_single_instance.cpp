@@ -2,11 +2,16 @@
 // user's own, never one another user could have made or pointed elsewhere.
 #include "platform/SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 TEST(SingleInstance, WithoutARuntimeFolderTheSocketLivesInAPrivateFolderOnly) {
@@ -39,4 +44,30 @@ TEST(SingleInstance, WithoutARuntimeFolderTheSocketLivesInAPrivateFolderOnly) {
 
     qputenv("TMPDIR", savedTmp);
     qputenv("XDG_RUNTIME_DIR", savedRuntime);
+}
+
+// A message whose handling runs events for a while (a wallpaper change does),
+// while the sender has already gone: the next message still arrives, and
+// nothing touches the sender's closed connection.
+TEST(SingleInstance, MessagesHandledWhileEventsRunOutliveTheirConnection) {
+    QTemporaryDir dir;
+    const QString name = dir.filePath("test.sock");
+    SingleInstance instance(name);
+    ASSERT_TRUE(instance.listen());
+    QStringList received;
+    QObject::connect(&instance, &SingleInstance::messageReceived, [&](const QString& m) {
+        received << m;
+        QEventLoop busy; // as long as a change takes
+        QTimer::singleShot(300, &busy, &QEventLoop::quit);
+        busy.exec();
+    });
+    for (const char* message : {"first", "second"}) {
+        std::thread sender([&] { SingleInstance::send(name, QString::fromLatin1(message)); });
+        QElapsedTimer clock;
+        clock.start();
+        while (received.size() < (qstrcmp(message, "first") == 0 ? 1 : 2) && clock.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        sender.join();
+    }
+    EXPECT_EQ(received, (QStringList{"first", "second"}));
 }
