@@ -13,6 +13,7 @@
 #include "shell/Messages.h"
 #include "shell/SignalRelay.h"
 #include "shell/frmtray.h"
+#include "widgets/DesktopWidgets.h"
 
 #include <QApplication>
 #include <QDir>
@@ -57,6 +58,11 @@ Program::Program(AppContext& app, CommandLine commandLine, QObject* parent)
     m_app.showSettingsWindow = [this] { showSettingsWindow(); };
     m_app.processEvents = [] { QCoreApplication::processEvents(); };
     m_app.hotKeyAction = [this](int id) { HotKeyAction(m_app, id); };
+    if (m_app.IsNT) {
+        m_widgets = std::make_unique<DesktopWidgets>(m_app);
+        m_app.widgetWindows = true;
+        m_tray->setWidgets(m_widgets.get());
+    }
     // The timer, the picture list and the hot keys follow every change of
     // their settings, whoever made it.
     connect(&m_app.events, &AppEvents::changed, this, [this](SettingsParts parts) {
@@ -76,6 +82,7 @@ Program::Program(AppContext& app, CommandLine commandLine, QObject* parent)
 }
 
 Program::~Program() {
+    m_tray->setWidgets(nullptr);
     m_app.setChangeTimer = nullptr;
     m_app.showSettingsWindow = nullptr;
     m_app.processEvents = nullptr;
@@ -107,7 +114,8 @@ void Program::Main() {
     // asked to end meanwhile. It has saved its settings then, and nothing
     // more may change.
     if (m_ended) return;
-    // Desktop widgets (clock, calendar) are arranged here once they exist.
+    // The clock and calendar at their places, styled by the loaded settings.
+    if (m_widgets) m_widgets->arrange();
     RegisterHotKeys(m_app);
 
     const bool manualStart =

@@ -7,6 +7,7 @@
 
 class AppContext;
 class frmtray;
+class DesktopWidgets;
 
 // One running Tessaly: start-up after the single-instance check, the
 // messages from later starts, and the orderly shutdown.
@@ -39,11 +40,14 @@ public:
     void runRemote(CommandLine::Remote remote);
 
     frmtray& tray() { return *m_tray; }
+    // The clock and calendar; null where widgets do not exist.
+    DesktopWidgets* widgets() { return m_widgets.get(); }
 
 private:
     AppContext& m_app;
     CommandLine m_commandLine;
     std::unique_ptr<frmtray> m_tray;
+    std::unique_ptr<DesktopWidgets> m_widgets;
     bool m_ended = false;
 };
 
