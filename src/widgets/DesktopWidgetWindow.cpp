@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 
@@ -186,6 +187,19 @@ QImage DesktopWidgetWindow::renderImage() const {
 void DesktopWidgetWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     render(p);
+    // The first paint after a show comes once the window manager has taken
+    // the window on: states asked for before that are lost, and a reparenting
+    // manager copies the input shape onto its frame only when it changes.
+    if (m_managePending) {
+        m_managePending = false;
+        QTimer::singleShot(0, this, [this] {
+            if (QWindow* w = windowHandle(); w && !m_moveMode) {
+                w->setFlag(Qt::WindowTransparentForInput, false);
+                w->setFlag(Qt::WindowTransparentForInput, true);
+            }
+            applyLayer();
+        });
+    }
 }
 
 void DesktopWidgetWindow::updateShape() {
@@ -230,6 +244,7 @@ void DesktopWidgetWindow::moveEvent(QMoveEvent* event) {
 
 void DesktopWidgetWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    m_managePending = true;
     SetWindowTransparency();
     applyLayer();
 }

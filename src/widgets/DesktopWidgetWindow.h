@@ -90,4 +90,5 @@ private:
     qint32 m_id;
     bool m_moveMode = false;
     bool m_blends = true;
+    bool m_managePending = false;
 };
