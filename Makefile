@@ -12,11 +12,12 @@ DEPS := build-essential cmake pkg-config \
   libxcb1-dev libx11-dev libx11-xcb-dev libxcb-screensaver0-dev libxcb-keysyms1-dev
 
 # Added for the tests, the demonstration and the benchmarks: GoogleTest, a
-# private desktop (X server, tray host, session bus, notification service),
+# private desktop (X server, tray host, window manager, compositing manager,
+# session bus, notification service),
 # X tools that drive it, ImageMagick, a known font, gsettings, the formatter,
 # and a local proxy, certificates and an HTTP client for the network tests.
 TEST_DEPS := libgtest-dev libgmock-dev \
-  xvfb x11-xkb-utils x11-utils xdotool trayer dbus python3-dbus python3-gi \
+  xvfb x11-xkb-utils x11-utils xdotool trayer openbox picom dbus python3-dbus python3-gi \
   libglib2.0-bin gsettings-desktop-schemas \
   imagemagick fonts-dejavu-core clang-format \
   tinyproxy openssl curl

@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/DesktopService.h"
+#include "platform/DesktopWidgetSupport.h"
 #include "platform/GlobalHotKeys.h"
 #include "platform/Notifier.h"
 #include "platform/SettingsStore.h"
@@ -20,6 +21,7 @@ struct PlatformServices {
     std::unique_ptr<GlobalHotKeys> hotkeys;
     std::unique_ptr<ShellActions> shell;
     std::unique_ptr<Clock> clock;
+    std::unique_ptr<DesktopWidgetSupport> widgetSupport;
     // True where translucent, click-through widget windows exist.
     bool widgetsSupported = true;
 };

@@ -14,6 +14,7 @@
 #include "shell/Messages.h"
 #include "shell/SignalRelay.h"
 #include "shell/frmtray.h"
+#include "widgets/DesktopWidgets.h"
 
 #include <QApplication>
 #include <QDir>
@@ -61,6 +62,11 @@ Program::Program(AppContext& app, CommandLine commandLine, QObject* parent)
     // The internet source's changes go through its cooldown and its queue.
     m_internet = std::make_unique<InternetSource>(m_app);
     m_app.internetNext = [this] { m_internet->InternetNext(false); };
+    if (m_app.IsNT) {
+        m_widgets = std::make_unique<DesktopWidgets>(m_app);
+        m_app.widgetWindows = true;
+        m_tray->setWidgets(m_widgets.get());
+    }
     // The timer, the picture list and the hot keys follow every change of
     // their settings, whoever made it.
     connect(&m_app.events, &AppEvents::changed, this, [this](SettingsParts parts) {
@@ -80,6 +86,7 @@ Program::Program(AppContext& app, CommandLine commandLine, QObject* parent)
 }
 
 Program::~Program() {
+    m_tray->setWidgets(nullptr);
     m_app.setChangeTimer = nullptr;
     m_app.showSettingsWindow = nullptr;
     m_app.processEvents = nullptr;
@@ -117,7 +124,8 @@ void Program::Main() {
     if (m_app.settings.WPSource == WallpaperSource::Internet &&
         !QFileInfo::exists(m_app.paths.InternetListPath))
         m_internet->RefreshAndRebuild();
-    // Desktop widgets (clock, calendar) are arranged here once they exist.
+    // The clock and calendar at their places, styled by the loaded settings.
+    if (m_widgets) m_widgets->arrange();
     RegisterHotKeys(m_app);
 
     const bool manualStart =

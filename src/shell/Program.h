@@ -8,6 +8,7 @@
 class AppContext;
 class frmtray;
 class InternetSource;
+class DesktopWidgets;
 
 // One running Tessaly: start-up after the single-instance check, the
 // messages from later starts, and the orderly shutdown.
@@ -41,12 +42,15 @@ public:
 
     frmtray& tray() { return *m_tray; }
     InternetSource& internet() { return *m_internet; }
+    // The clock and calendar; null where widgets do not exist.
+    DesktopWidgets* widgets() { return m_widgets.get(); }
 
 private:
     AppContext& m_app;
     CommandLine m_commandLine;
     std::unique_ptr<frmtray> m_tray;
     std::unique_ptr<InternetSource> m_internet;
+    std::unique_ptr<DesktopWidgets> m_widgets;
     bool m_ended = false;
 };
 

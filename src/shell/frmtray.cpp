@@ -1,6 +1,9 @@
 #include "shell/frmtray.h"
 
 #include "context/AppContext.h"
+#include "widgets/DesktopWidgets.h"
+#include "widgets/frmcalender.h"
+#include "widgets/frmclock.h"
 
 #include <QAction>
 #include <QIcon>
@@ -103,17 +106,29 @@ void frmtray::buildMenu() {
         if (!m_shownPicture.isEmpty()) m_app.platform.shell->showInFolder(m_shownPicture);
     });
 
-    // Until the widget windows exist, their settings hold the state the menu shows.
-    const auto toggle = [this](QAction* action, bool Settings::*field) {
-        connect(action, &QAction::triggered, this, [this, field] {
-            m_app.settings.*field = !(m_app.settings.*field);
-            emit widgetsChanged();
-        });
+    // "Show …" shows or hides the window itself; "Always on top" switches the
+    // widget's flag and applies it.
+    const auto widget = [this](bool clock) -> DesktopWidgetWindow& {
+        if (clock) return m_widgets->clock();
+        return m_widgets->calendar();
     };
-    toggle(mnuclockshow, &Settings::ClockV);
-    toggle(mnuclockalwaysontop, &Settings::ClockOnTop);
-    toggle(mnucalendarshow, &Settings::CalV);
-    toggle(mnucalendaralwaysontop, &Settings::CalOnTop);
+    for (const bool clock : {true, false}) {
+        connect(clock ? mnuclockshow : mnucalendarshow, &QAction::triggered, this,
+                [this, widget, clock] {
+                    if (!m_widgets) return;
+                    DesktopWidgetWindow& w = widget(clock);
+                    w.SetVisible(!w.GetVisible().toBool());
+                    emit widgetsChanged();
+                });
+        connect(clock ? mnuclockalwaysontop : mnucalendaralwaysontop, &QAction::triggered, this,
+                [this, widget, clock] {
+                    if (!m_widgets) return;
+                    DesktopWidgetWindow& w = widget(clock);
+                    w.setOnTop(!w.OnTop());
+                    m_widgets->ApplyWidgetsOnTop();
+                    emit widgetsChanged();
+                });
+    }
 }
 
 void frmtray::prepareMenu() {
@@ -125,14 +140,14 @@ void frmtray::prepareMenu() {
 
     // The clock and calendar are offered only where their windows exist, so
     // the menu never claims a widget is shown that is not.
-    const bool widgets = m_app.IsNT && m_app.widgetWindows;
+    const bool widgets = m_app.IsNT && m_app.widgetWindows && m_widgets;
     mnuclock->setVisible(widgets);
     mnucalendar->setVisible(widgets);
     if (widgets) {
-        mnuclockshow->setChecked(m_app.settings.ClockV);
-        mnuclockalwaysontop->setChecked(m_app.settings.ClockOnTop);
-        mnucalendarshow->setChecked(m_app.settings.CalV);
-        mnucalendaralwaysontop->setChecked(m_app.settings.CalOnTop);
+        mnuclockshow->setChecked(m_widgets->clock().GetVisible().toBool());
+        mnuclockalwaysontop->setChecked(m_widgets->clock().OnTop());
+        mnucalendarshow->setChecked(m_widgets->calendar().GetVisible().toBool());
+        mnucalendaralwaysontop->setChecked(m_widgets->calendar().OnTop());
     }
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 
 class AppContext;
+class DesktopWidgets;
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
@@ -28,6 +29,9 @@ public:
 
     // Brings the popup menu up to date; runs each time just before it opens.
     void prepareMenu();
+    // The desktop widgets the clock and calendar items show, hide and keep
+    // on top; without them those items are hidden.
+    void setWidgets(DesktopWidgets* widgets) { m_widgets = widgets; }
 
     // Ticks every 1000 ms while automatic changing is on.
     QTimer Timer1;
@@ -77,4 +81,5 @@ private:
     std::unique_ptr<QMenu> m_mnuoptz;
     ChangeScheduler m_scheduler;
     QString m_shownPicture;
+    DesktopWidgets* m_widgets = nullptr;
 };

@@ -23,12 +23,14 @@ QRect shownGeometry(const QString& window) {
             field("Height:")};
 }
 
-// The program's windows shown straight on the root window: its tray messages
-// (the icon itself lives inside the tray host's window).
+// The program's windows shown straight on the root window, the desktop clock
+// and calendar aside: its tray messages (the icon itself lives inside the
+// tray host's window).
 QList<QRect> trayMessages() {
     QList<QRect> shown;
     for (const QString& line : run("xwininfo", {"-root", "-children"}).split('\n'))
-        if (line.contains("(\"tessaly\" \"tessaly\")"))
+        if (line.contains("(\"tessaly\" \"tessaly\")") && !line.contains("\"Clock") &&
+            !line.contains("\"Calendar"))
             if (const QRect r = shownGeometry(line.trimmed().section(' ', 0, 0)); !r.isEmpty())
                 shown << r;
     return shown;

@@ -22,6 +22,7 @@ TestApp::TestApp()
       hotkeys(install<FakeHotKeys>(services.hotkeys)), shell(install<FakeShell>(services.shell)),
       clock(install<FakeClock>(services.clock)) {
     reopenStore();
+    services.widgetSupport = createPortableDesktopWidgetSupport();
     app = std::make_unique<AppContext>(services);
     QDir(dir.path()).mkpath(QStringLiteral("data"));
     app->paths = MakeDataPaths(path(QStringLiteral("data")) + QDir::separator());

@@ -4,6 +4,7 @@
 #include "platform/linux/LinuxDesktopService.h"
 #include "platform/linux/LinuxShellActions.h"
 #include "platform/linux/LinuxSystemProbes.h"
+#include "platform/linux/X11DesktopWidgetSupport.h"
 #include "platform/linux/X11GlobalHotKeys.h"
 
 std::unique_ptr<PlatformServices> createPlatformServices() {
@@ -15,6 +16,7 @@ std::unique_ptr<PlatformServices> createPlatformServices() {
     p->hotkeys = std::make_unique<X11GlobalHotKeys>();
     p->shell = std::make_unique<LinuxShellActions>();
     p->clock = std::make_unique<SteadyClock>();
+    p->widgetSupport = createDesktopWidgetSupport();
     // Translucent, click-through windows exist on Linux desktops.
     p->widgetsSupported = true;
     return p;

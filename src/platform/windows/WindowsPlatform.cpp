@@ -97,6 +97,7 @@ std::unique_ptr<PlatformServices> createPlatformServices() {
     p->hotkeys = std::make_unique<WindowsGlobalHotKeys>();
     p->shell = std::make_unique<WindowsShellActions>();
     p->clock = std::make_unique<SteadyClock>();
+    p->widgetSupport = createPortableDesktopWidgetSupport();
     // Translucent widget windows exist on the NT family, which is every
     // Windows Qt 6 runs on; the environment says so as "os" = "Windows_NT".
     p->widgetsSupported = qEnvironmentVariable("os") == QLatin1String("Windows_NT");

@@ -1,0 +1,227 @@
+#include "options_window/frmfont.h"
+
+#include "widgets/FontSetStyle.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename T> T* named(T* w, const QString& name, const QString& accessible) {
+    w->setObjectName(name);
+    w->setAccessibleName(accessible);
+    return w;
+}
+
+QString colorStyle(const QColor& c) {
+    return QStringLiteral("background-color: %1; border: 1px solid #808080;").arg(c.name());
+}
+
+} // namespace
+
+const std::array<QColor, 48>& frmfont::paletteColors() {
+    static const std::array<QColor, 48> colors = {
+        QColor(255, 255, 255), {255, 192, 192}, {255, 224, 192},
+        {255, 255, 192},       {192, 255, 192}, {192, 255, 255},
+        {192, 192, 255},       {255, 192, 255}, {224, 224, 224},
+        {255, 128, 128},       {255, 192, 128}, {255, 255, 128},
+        {128, 255, 128},       {128, 255, 255}, {128, 128, 255},
+        {255, 128, 255},       {192, 192, 192}, {255, 0, 0},
+        {255, 128, 0},         {255, 255, 0},   {0, 255, 0},
+        {0, 255, 255},         {0, 0, 255},     {255, 0, 255},
+        {128, 128, 128},       {192, 0, 0},     {192, 64, 0},
+        {192, 192, 0},         {0, 192, 0},     {0, 192, 192},
+        {0, 0, 192},           {192, 0, 192},   {64, 64, 64},
+        {128, 0, 0},           {128, 64, 0},    {128, 128, 0},
+        {0, 128, 0},           {0, 128, 128},   {0, 0, 128},
+        {128, 0, 128},         {0, 0, 0},       {64, 0, 0},
+        {128, 64, 64},         {64, 64, 0},     {0, 64, 0},
+        {0, 64, 64},           {0, 0, 64},      {64, 0, 64},
+    };
+    return colors;
+}
+
+frmfont::frmfont(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmfont"));
+    setWindowTitle(QStringLiteral("Font"));
+    setModal(true);
+
+    cmbfont = named(new QComboBox, QStringLiteral("cmbfont"), QStringLiteral("Font name :"));
+    // Every installed font, in the order the system lists them.
+    cmbfont->addItems(QFontDatabase::families());
+    cmbsize = named(new QComboBox, QStringLiteral("cmbsize"), QStringLiteral("Size :"));
+    cmbsize->setEditable(true);
+    for (int size = 8; size <= 24; size += 2)
+        cmbsize->addItem(QString::number(size));
+    chkbold = named(new QCheckBox(QStringLiteral("Bold")), QStringLiteral("chkbold"),
+                    QStringLiteral("Bold"));
+    chkItalic = named(new QCheckBox(QStringLiteral("Italic")), QStringLiteral("chkItalic"),
+                      QStringLiteral("Italic"));
+    chkUnderline = named(new QCheckBox(QStringLiteral("UnderLine")), QStringLiteral("chkUnderline"),
+                         QStringLiteral("UnderLine"));
+
+    auto* fontRow = new QGridLayout;
+    auto* fontLabel = new QLabel(QStringLiteral("Font name :"));
+    fontLabel->setBuddy(cmbfont);
+    auto* sizeLabel = new QLabel(QStringLiteral("Size :"));
+    sizeLabel->setBuddy(cmbsize);
+    fontRow->addWidget(fontLabel, 0, 0);
+    fontRow->addWidget(cmbfont, 0, 1);
+    fontRow->addWidget(sizeLabel, 1, 0);
+    fontRow->addWidget(cmbsize, 1, 1);
+    auto* styles = new QHBoxLayout;
+    styles->addWidget(chkbold);
+    styles->addWidget(chkItalic);
+    styles->addWidget(chkUnderline);
+    fontRow->addLayout(styles, 2, 0, 1, 2);
+
+    // The palette: 8 columns by 6 rows at 180-twip steps, each cell 195
+    // twips wide, so neighbours overlap.
+    frmcolor = named(new QGroupBox(QStringLiteral("Color")), QStringLiteral("frmcolor"),
+                     QStringLiteral("Color"));
+    piccolor = named(new QWidget, QStringLiteral("piccolor"), QStringLiteral("Color"));
+    const double dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
+    const auto twips = [dpi](double t) { return qRound(t * dpi / 1440.0); };
+    for (int i = 0; i < 48; ++i) {
+        const QColor& c = paletteColors()[i];
+        QLabel* cell = named(new QLabel(piccolor), QStringLiteral("lblcolor%1").arg(i),
+                             c.name(QColor::HexRgb));
+        cell->setGeometry(twips((i % 8) * 180), twips((i / 8) * 180), twips(195), twips(195));
+        cell->setStyleSheet(colorStyle(c));
+        cell->installEventFilter(this);
+        lblcolor[i] = cell;
+    }
+    piccolor->setFixedSize(twips(7 * 180 + 195), twips(5 * 180 + 195));
+    lblcurcolor = named(new QLabel, QStringLiteral("lblcurcolor"), QStringLiteral("Current color"));
+    lblcurcolor->setFixedSize(twips(600), twips(375));
+    auto* colorBox = new QHBoxLayout(frmcolor);
+    colorBox->addWidget(piccolor);
+    colorBox->addWidget(lblcurcolor, 0, Qt::AlignBottom);
+
+    auto* previewFrame = new QGroupBox(QStringLiteral("Preview :"));
+    previewFrame->setAccessibleName(QStringLiteral("Preview :"));
+    lblpreview = named(new QLabel(QStringLiteral("AaBbCcDd 12345")), QStringLiteral("lblpreview"),
+                       QStringLiteral("AaBbCcDd 12345"));
+    lblpreview->setAlignment(Qt::AlignCenter);
+    lblpreview->setMinimumHeight(twips(700));
+    (new QVBoxLayout(previewFrame))->addWidget(lblpreview);
+
+    cmdok =
+        named(new QToolButton, QStringLiteral("cmdok"), QStringLiteral("accept and close window"));
+    cmdok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    cmdok->setToolTip(QStringLiteral("accept and close window"));
+    cmdcancel = named(new QToolButton, QStringLiteral("cmdcancel"),
+                      QStringLiteral("discard and close window"));
+    cmdcancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    cmdcancel->setToolTip(QStringLiteral("discard and close window"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdok);
+    buttons->addWidget(cmdcancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fontRow);
+    layout->addWidget(frmcolor);
+    layout->addWidget(previewFrame);
+    layout->addLayout(buttons);
+
+    connect(cmbfont, &QComboBox::currentTextChanged, this, &frmfont::Queek);
+    connect(cmbsize, &QComboBox::currentTextChanged, this, &frmfont::Queek);
+    for (QCheckBox* box : {chkbold, chkItalic, chkUnderline})
+        connect(box, &QCheckBox::toggled, this, &frmfont::Queek);
+    connect(cmdok, &QToolButton::clicked, this, [this] {
+        cancelled = false;
+        accept();
+    });
+    connect(cmdcancel, &QToolButton::clicked, this, [this] {
+        cancelled = true;
+        reject();
+    });
+    setCurrentColor(Qt::black);
+}
+
+void frmfont::setCurrentColor(const QColor& color) {
+    m_color = color;
+    lblcurcolor->setStyleSheet(colorStyle(color));
+    Queek();
+}
+
+bool frmfont::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (int i = 0; i < 48; ++i)
+            if (watched == lblcolor[i] && frmcolor->isEnabled()) {
+                setCurrentColor(paletteColors()[i]);
+                return true;
+            }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmfont::Queek() {
+    QFont f(cmbfont->currentText());
+    bool ok = false;
+    const double size = cmbsize->currentText().toDouble(&ok);
+    if (ok && size > 0) f.setPointSizeF(size);
+    f.setBold(chkbold->isChecked());
+    f.setItalic(chkItalic->isChecked());
+    f.setUnderline(chkUnderline->isChecked());
+    lblpreview->setFont(f);
+    lblpreview->setStyleSheet(QStringLiteral("color: %1;").arg(m_color.name()));
+}
+
+void PickFontAndColor(FontSet& target, bool allowFont, bool allowSize, bool allowColor,
+                      QWidget* parent) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    frmfont picker(parent);
+    if (allowFont) {
+        if (!allowSize) picker.cmbsize->setEnabled(false);
+    } else {
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{picker.cmbfont, picker.cmbsize, picker.chkbold,
+                                             picker.chkItalic, picker.chkUnderline})
+            w->setEnabled(false);
+        picker.setWindowTitle(QStringLiteral("Select Color"));
+    }
+    if (!allowColor) {
+        picker.frmcolor->setEnabled(false);
+        picker.setWindowTitle(QStringLiteral("Select Font"));
+    }
+    // A font that is not installed stays the choice until another is picked.
+    if (picker.cmbfont->findText(target.name) < 0) picker.cmbfont->insertItem(0, target.name);
+    picker.cmbfont->setCurrentText(target.name);
+    picker.cmbsize->setCurrentText(QString::number(target.size));
+    picker.chkbold->setChecked(target.bold);
+    picker.chkItalic->setChecked(target.Italic);
+    picker.chkUnderline->setChecked(target.Underline);
+    picker.setCurrentColor(ColorOf(target.color));
+    picker.Queek();
+    QApplication::restoreOverrideCursor();
+    picker.exec();
+    if (picker.cancelled) return;
+
+    QString error;
+    target.name = picker.cmbfont->currentText();
+    bool ok = false;
+    const double size = picker.cmbsize->currentText().trimmed().toDouble(&ok);
+    if (ok && size > 0)
+        target.size = size;
+    else
+        error = QStringLiteral("The font size \"%1\" is not a number.")
+                    .arg(picker.cmbsize->currentText());
+    target.bold = picker.chkbold->isChecked();
+    target.Italic = picker.chkItalic->isChecked();
+    target.Underline = picker.chkUnderline->isChecked();
+    target.color = ColorRefOf(picker.currentColor());
+    if (!error.isEmpty()) QMessageBox::critical(parent, QStringLiteral("Tessaly"), error);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/DesktopWidgetSupport.h"
+
+// Desktop widgets on an X11 desktop: the compositing manager's selection,
+// and the window manager's states (EWMH) for layer, task bar, pager and
+// workspaces.
+class X11DesktopWidgetSupport : public DesktopWidgetSupport {
+public:
+    bool blendsTranslucentWindows() override;
+    bool keepsWindowsBelow() override;
+    void setWidgetState(QWindow& window, Layer layer) override;
+};
+
+// The support for the display the application runs on: X11's where Qt runs
+// on X11, the portable one elsewhere (Wayland, where widgets open where the
+// compositor puts them).
+std::unique_ptr<DesktopWidgetSupport> createDesktopWidgetSupport();

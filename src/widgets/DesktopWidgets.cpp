@@ -1,0 +1,75 @@
+#include "widgets/DesktopWidgets.h"
+
+#include "context/AppContext.h"
+#include "widgets/WidgetGeometry.h"
+#include "widgets/frmcalender.h"
+#include "widgets/frmclock.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+DesktopWidgets::DesktopWidgets(AppContext& app, QObject* parent) : QObject(parent), m_app(app) {
+    connect(&m_app.events, &AppEvents::changed, this, [this](SettingsParts parts) {
+        if (parts.testFlag(SettingsPart::Widgets)) restyle();
+    });
+}
+
+DesktopWidgets::~DesktopWidgets() = default;
+
+frmclock& DesktopWidgets::clock() {
+    if (!m_clock) m_clock = std::make_unique<frmclock>(m_app);
+    return *m_clock;
+}
+
+frmcalender& DesktopWidgets::calendar() {
+    if (!m_calendar) m_calendar = std::make_unique<frmcalender>(m_app);
+    return *m_calendar;
+}
+
+void DesktopWidgets::arrange() {
+    frmclock& c = clock();
+    frmcalender& cal = calendar();
+    // The default places: the top right corner of the primary screen, the
+    // calendar under the clock.
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = c.dpi();
+    const QRect g = screen ? screen->geometry() : QRect(0, 0, 800, 600);
+    const double right = PixelsToTwips(g.x() + g.width(), dpi);
+    const double top = PixelsToTwips(g.y(), dpi);
+    const auto stored = [this](const char* left, const char* topKey) {
+        const SettingsStore& store = *m_app.platform.store;
+        return store.value(QStringLiteral("Options"), QString::fromLatin1(left)).has_value() &&
+               store.value(QStringLiteral("Options"), QString::fromLatin1(topKey)).has_value();
+    };
+    c.ArrangeClock();
+    c.restorePlace({right - kClockWidth, top + kWidgetTopMargin}, stored("ClockLeft", "ClockTop"));
+    cal.DoToday();
+    cal.restorePlace({right - kCalendarWidth, top + kClockHeight + kWidgetTopMargin},
+                     stored("CalLeft", "CalTop"));
+    ApplyWidgetsOnTop();
+}
+
+void DesktopWidgets::ApplyWidgetsOnTop() {
+    frmclock& c = clock();
+    frmcalender& cal = calendar();
+    for (const OnTopStep& step :
+         OnTopOrder(c.isVisible(), c.OnTop(), cal.isVisible(), cal.OnTop())) {
+        if (step.widget == WidgetKind::Clock)
+            c.applyLayer();
+        else
+            cal.applyLayer();
+    }
+}
+
+void DesktopWidgets::restyle() {
+    frmclock& c = clock();
+    frmcalender& cal = calendar();
+    c.ArrangeClock();
+    c.SetWindowTransparency();
+    cal.SetWindowTransparency();
+    for (DesktopWidgetWindow* w :
+         {static_cast<DesktopWidgetWindow*>(&c), static_cast<DesktopWidgetWindow*>(&cal)}) {
+        w->setVisible(w == &c ? m_app.settings.ClockV : m_app.settings.CalV);
+    }
+    ApplyWidgetsOnTop();
+}

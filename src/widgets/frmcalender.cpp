@@ -1,0 +1,65 @@
+#include "widgets/frmcalender.h"
+
+#include "context/AppContext.h"
+
+frmcalender::frmcalender(AppContext& app)
+    : DesktopWidgetWindow(
+          app, {&Settings::CalLeft, &Settings::CalTop, &Settings::CalV, &Settings::CalOnTop},
+          {kCalendarWidth, kCalendarHeight}, 2) {
+    setObjectName(QStringLiteral("frmcalender"));
+    setWindowTitle(QStringLiteral("Calendar"));
+    setAccessibleName(QStringLiteral("Calendar"));
+    static const char* const names[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    for (int i = 0; i < 7; ++i)
+        pnlName[i] = QLatin1String(names[i]);
+    Timer1.setInterval(65535);
+    connect(&Timer1, &QTimer::timeout, this, [this] {
+        if (isVisible()) DoToday();
+    });
+    Timer1.start();
+    DoToday();
+}
+
+void frmcalender::DoToday() {
+    goDate(QDate::currentDate());
+}
+
+void frmcalender::goDate(const QDate& d) {
+    ShownYear = QString::number(d.year());
+    ShownMonth = d.month();
+    MarkDate = d.toString(QStringLiteral("MM/dd/yy"));
+    DrawMonth();
+}
+
+void frmcalender::DrawMonth() {
+    const MonthCells m = MonthLayout(ShownYear.toInt(), ShownMonth);
+    FirstCell = m.FirstCell;
+    LastCell = m.LastCell;
+    pnlMonth = m.title;
+    const int marked = MarkDate.mid(3, 2).toInt();
+    int d = 1;
+    for (int i = 0; i < 42; ++i) {
+        Cell& cell = lblDay[i];
+        cell.visible = FirstCell <= i && i <= LastCell;
+        cell.today = false;
+        if (cell.visible) {
+            cell.caption = QString::number(d);
+            cell.today = d == marked;
+            ++d;
+        } else {
+            cell.caption.clear();
+        }
+    }
+    MarkDate.clear();
+    refresh();
+}
+
+void frmcalender::drawElements(QPainter& p) const {
+    const Settings& s = m_app.settings;
+    drawText(p, CalendarTitleRect(), s.Ctitle, pnlMonth);
+    for (int i = 0; i < 7; ++i)
+        drawText(p, CalendarHeaderRect(i), s.CDnames, pnlName[i]);
+    for (int i = 0; i < 42; ++i)
+        if (lblDay[i].visible)
+            drawText(p, CalendarCellRect(i), lblDay[i].today ? s.CTD : s.CD, lblDay[i].caption);
+}

@@ -1,0 +1,146 @@
+// The font picker as a user drives it: the dialog is found while it is open
+// and its controls are used like a user's.
+#include "options_window/frmfont.h"
+#include "widgets/FontSetStyle.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs `onPicker` on the picker once it is open, and closes any message box
+// that follows, keeping its text.
+struct PickerDriver {
+    std::function<void(frmfont&)> onPicker;
+    QString message;
+    QString caption;
+
+    void pick(FontSet& target, bool font, bool size, bool color) {
+        bool done = false;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* picker = qobject_cast<frmfont*>(modal); picker && !done) {
+                done = true;
+                caption = picker->windowTitle();
+                onPicker(*picker);
+            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                message = box->text();
+                box->accept();
+            }
+        });
+        poll.start();
+        PickFontAndColor(target, font, size, color);
+    }
+};
+
+const FontSet kTarget{QStringLiteral("DejaVu Sans"), 10, true, false, false, 0x0000FF};
+
+TEST(FontPicker, CancelLeavesTheTargetAsItWasAfterThePreviewChanged) {
+    FontSet target = kTarget;
+    PickerDriver d;
+    d.onPicker = [](frmfont& f) {
+        f.chkItalic->click();
+        QTest::mouseClick(f.lblcolor[22], Qt::LeftButton); // blue
+        EXPECT_TRUE(f.lblpreview->font().italic());
+        EXPECT_EQ(f.currentColor(), QColor(0, 0, 255));
+        f.cmdcancel->click();
+    };
+    d.pick(target, true, true, true);
+    EXPECT_EQ(d.caption, "Font");
+    EXPECT_EQ(target.Italic, false);
+    EXPECT_EQ(target.color, 0x0000FF);
+    EXPECT_TRUE(d.message.isEmpty());
+}
+
+TEST(FontPicker, AcceptWritesTheChoicesBackTypedSizeIncluded) {
+    FontSet target = kTarget;
+    PickerDriver d;
+    d.onPicker = [](frmfont& f) {
+        f.cmbsize->setFocus();
+        f.cmbsize->lineEdit()->selectAll();
+        QTest::keyClicks(f.cmbsize, QStringLiteral("9"));
+        f.chkUnderline->click();
+        QTest::mouseClick(f.lblcolor[33], Qt::LeftButton); // (128, 0, 0)
+        f.cmdok->click();
+    };
+    d.pick(target, true, true, true);
+    EXPECT_EQ(target.size, 9);
+    EXPECT_TRUE(target.Underline);
+    EXPECT_TRUE(target.bold);
+    EXPECT_EQ(target.name, "DejaVu Sans");
+    EXPECT_EQ(target.color, 0x000080);
+    EXPECT_TRUE(d.message.isEmpty());
+}
+
+TEST(FontPicker, NonNumericSizeIsReportedAfterThePickerClosed) {
+    FontSet target = kTarget;
+    PickerDriver d;
+    d.onPicker = [](frmfont& f) {
+        f.cmbsize->lineEdit()->selectAll();
+        QTest::keyClicks(f.cmbsize, QStringLiteral("big"));
+        f.chkItalic->click();
+        f.cmdok->click();
+    };
+    d.pick(target, true, true, true);
+    EXPECT_TRUE(d.message.contains("big")) << d.message.toStdString();
+    EXPECT_EQ(target.size, 10);
+    EXPECT_TRUE(target.Italic);
+}
+
+TEST(FontPicker, DisabledPartsComeBackUnchangedUnderTheirCaption) {
+    struct Case {
+        bool font, size, color;
+        const char* caption;
+    } cases[] = {
+        {true, true, false, "Select Font"},
+        {false, true, true, "Select Color"},
+        {false, false, false, "Select Font"},
+        {true, false, true, "Font"},
+    };
+    for (const Case& c : cases) {
+        FontSet target = kTarget;
+        PickerDriver d;
+        d.onPicker = [&](frmfont& f) {
+            EXPECT_EQ(f.cmbfont->isEnabled(), c.font);
+            EXPECT_EQ(f.cmbsize->isEnabled(), c.font && c.size);
+            EXPECT_EQ(f.chkbold->isEnabled(), c.font);
+            EXPECT_EQ(f.frmcolor->isEnabled(), c.color);
+            QTest::mouseClick(f.lblcolor[40], Qt::LeftButton); // black, if allowed
+            f.cmdok->click();
+        };
+        d.pick(target, c.font, c.size, c.color);
+        EXPECT_EQ(d.caption, QLatin1String(c.caption));
+        EXPECT_EQ(target.color, c.color ? 0 : 0x0000FF) << c.caption;
+        EXPECT_EQ(target.size, 10);
+        EXPECT_EQ(target.name, "DejaVu Sans");
+    }
+}
+
+TEST(FontPicker, PaletteCellsHaveTheirColoursAndOverlap) {
+    frmfont f;
+    EXPECT_EQ(frmfont::paletteColors()[0], QColor(255, 255, 255));
+    EXPECT_EQ(frmfont::paletteColors()[18], QColor(255, 128, 0));
+    EXPECT_EQ(frmfont::paletteColors()[42], QColor(128, 64, 64));
+    EXPECT_EQ(frmfont::paletteColors()[47], QColor(64, 0, 64));
+    const QRect a = f.lblcolor[0]->geometry(), b = f.lblcolor[1]->geometry(),
+                below = f.lblcolor[8]->geometry();
+    EXPECT_GT(a.right(), b.left() - 1);
+    EXPECT_EQ(below.top(), b.top() + (b.left() - a.left()));
+    EXPECT_EQ(f.cmbsize->count(), 9);
+    EXPECT_EQ(f.cmbsize->itemText(8), "24");
+    EXPECT_EQ(f.lblpreview->text(), "AaBbCcDd 12345");
+}
+
+} // namespace

@@ -1,0 +1,136 @@
+// The numbers of the clock face, the calendar grid, the pull back onto the
+// screen and the always-on-top order.
+#include "widgets/WidgetGeometry.h"
+
+#include <QDate>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr double kCx = 1597.5, kCy = 1275; // the dial centre
+
+// The direction of a hand's tip seen from the centre (0 right, clockwise).
+double direction(const HandLine& h) {
+    return std::atan2(h.Y2 - h.Y1, h.X2 - h.X1);
+}
+double length(const HandLine& h) {
+    return std::hypot(h.X2 - h.X1, h.Y2 - h.Y1);
+}
+
+TEST(ClockFace, HandsPointWhereTheTimeSays) {
+    const double up = -M_PI / 2, right = 0;
+    struct Case {
+        const char* what;
+        qint16 kind;
+        double value;
+        double direction;
+        double length;
+    } cases[] = {
+        {"00:00:00 seconds", 1, 0, up, 875},
+        {"00:00:00 minutes", 2, 0, up, 750},
+        {"00:00:00 hours", 3, HoursHandValue(0, 0), up, 500},
+        {"03:00:00 hours", 3, HoursHandValue(3, 0), right, 500},
+        {"03:00:00 minutes", 2, 0, up, 750},
+    };
+    for (const Case& c : cases) {
+        const HandLine h = ClockHandGeometry(c.kind, c.value);
+        EXPECT_DOUBLE_EQ(h.X1, kCx) << c.what;
+        EXPECT_DOUBLE_EQ(h.Y1, kCy) << c.what;
+        // 22/7 is a little more than π: the directions are off by under 0.003.
+        EXPECT_NEAR(direction(h), c.direction, 0.003) << c.what;
+        EXPECT_NEAR(length(h), c.length, 1e-9) << c.what;
+    }
+    // Another kind of hand collapses onto the centre.
+    EXPECT_DOUBLE_EQ(length(ClockHandGeometry(4, 10)), 0);
+}
+
+TEST(ClockFace, AfternoonHoursGoOnAFullTurnOfTheDialsPi) {
+    EXPECT_DOUBLE_EQ(HoursHandValue(15, 30), 77.5);
+    EXPECT_FLOAT_EQ(DialPi(), 22.0f / 7.0f);
+    // One turn of 60 is 2 × 22/7, about 0.0025 rad more than a real turn…
+    EXPECT_NEAR(DialAngle(60) - DialAngle(0) - 2 * M_PI, 0.0025289, 1e-6);
+    // …so 15:30 points where 03:30 does, give or take that.
+    const HandLine afternoon = ClockHandGeometry(3, 77.5);
+    const HandLine morning = ClockHandGeometry(3, HoursHandValue(3, 30));
+    EXPECT_NEAR(direction(afternoon) - direction(morning), 0.0025289, 1e-6);
+    // A little past the 3 o'clock numeral: right and slightly down.
+    EXPECT_GT(direction(morning), 0.1);
+    EXPECT_LT(direction(morning), 0.3);
+}
+
+TEST(ClockFace, NumeralsSitOnTheCircleAHundredTwipsLow) {
+    struct Case {
+        int index;
+        double left, top;
+    } cases[] = {
+        {12, kCx - 240, kCy - 1000 - 187.5 + 100}, {0, kCx - 240, kCy - 1000 - 187.5 + 100},
+        {3, kCx + 1000 - 240, kCy - 187.5 + 100},  {6, kCx - 240, kCy + 1000 - 187.5 + 100},
+        {9, kCx - 1000 - 240, kCy - 187.5 + 100},
+    };
+    for (const Case& c : cases) {
+        const QPointF p = NumeralPlace(c.index);
+        EXPECT_NEAR(p.x(), c.left, 2) << c.index;
+        EXPECT_NEAR(p.y(), c.top, 2) << c.index;
+    }
+}
+
+TEST(CalendarGrid, MonthsFillTheirCells) {
+    struct Case {
+        int year, month;
+        int first, last;
+        const char* title;
+    } cases[] = {
+        {2024, 9, 0, 29, "September 2024"}, // starts on a Sunday
+        {2025, 3, 6, 36, "March 2025"},     // 31 days from a Saturday: the sixth row
+        {2000, 2, 2, 30, "February 2000"},  // 29 days: divisible by 400
+        {2024, 2, 4, 32, "February 2024"},  // 29 days
+        {1900, 2, 4, 31, "February 1900"},  // 28 days: a century
+        {2100, 2, 1, 28, "February 2100"},  // 28 days
+        {2015, 2, 0, 27, "February 2015"},  // 28 days from a Sunday: four rows
+    };
+    for (const Case& c : cases) {
+        const MonthCells m = MonthLayout(c.year, c.month);
+        EXPECT_EQ(m.FirstCell, c.first) << c.title;
+        EXPECT_EQ(m.LastCell, c.last) << c.title;
+        EXPECT_EQ(m.title, QLatin1String(c.title));
+        EXPECT_EQ(m.FirstCell, QDate(c.year, c.month, 1).dayOfWeek() % 7) << c.title;
+    }
+}
+
+TEST(WidgetPlace, PulledBackOntoTheScreen) {
+    const QRectF screen(0, 0, 1000, 800), second(1000, 0, 600, 400);
+    struct Case {
+        const char* what;
+        QRectF window, screen;
+        QPointF expected;
+    } cases[] = {
+        {"inside", {100, 100, 200, 150}, screen, {100, 100}},
+        {"past the right edge", {950, 100, 200, 150}, screen, {800, 100}},
+        {"wholly off the right", {5000, 100, 200, 150}, screen, {800, 100}},
+        {"past the bottom edge", {100, 790, 200, 150}, screen, {100, 650}},
+        {"wider than the screen", {300, 100, 1200, 150}, screen, {0, 100}},
+        {"taller than the screen", {100, 10, 200, 900}, screen, {100, 0}},
+        {"left of a second screen", {900, 100, 200, 150}, second, {1000, 100}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PullOntoScreen(c.window, c.screen), c.expected) << c.what;
+    EXPECT_EQ(TwipsToPixels(1440, 96), 96);
+    EXPECT_EQ(TwipsToPixels(3195, 120), 266);
+    EXPECT_DOUBLE_EQ(PixelsToTwips(96, 96), 1440);
+}
+
+TEST(WidgetsOnTop, OrderOfTheCalls) {
+    using K = WidgetKind;
+    using V = std::vector<OnTopStep>;
+    EXPECT_EQ(OnTopOrder(false, true, false, true), V{});
+    EXPECT_EQ(OnTopOrder(true, true, false, false), (V{{K::Clock, true}}));
+    EXPECT_EQ(OnTopOrder(false, true, true, false), (V{{K::Calendar, false}}));
+    // The widget to stay on top comes last.
+    EXPECT_EQ(OnTopOrder(true, true, true, false), (V{{K::Calendar, false}, {K::Clock, true}}));
+    EXPECT_EQ(OnTopOrder(true, false, true, true), (V{{K::Clock, false}, {K::Calendar, true}}));
+    EXPECT_EQ(OnTopOrder(true, true, true, true), (V{{K::Clock, true}, {K::Calendar, true}}));
+    EXPECT_EQ(OnTopOrder(true, false, true, false), (V{{K::Clock, false}, {K::Calendar, false}}));
+}
+
+} // namespace

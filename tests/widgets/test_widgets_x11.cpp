@@ -1,0 +1,234 @@
+// The clock on a real X server with a real window manager (openbox), with and
+// without a real compositing manager (picom), seen as screenshots and used
+// with real pointer events (xdotool).
+#include "DesktopTestUtil.h"
+#include "FakePlatform.h"
+#include "platform/linux/X11DesktopWidgetSupport.h"
+#include "platform/linux/X11RootPixmap.h"
+#include "shell/Program.h"
+#include "widgets/DesktopWidgets.h"
+#include "widgets/WidgetGeometry.h"
+#include "widgets/frmclock.h"
+
+#include <QMouseEvent>
+#include <QWidget>
+#include <QWindow>
+
+namespace {
+
+const QColor kWallpaper(40, 160, 60);
+const QColor kRed(255, 0, 0);
+// The clock's place in twips: one inch from the left, one from the top.
+constexpr double kLeft = 1440, kTop = 1440;
+
+double dpi() {
+    return QGuiApplication::primaryScreen()->logicalDotsPerInch();
+}
+QRect clockRect() {
+    return QRect(TwipsToPixels(kLeft, dpi()), TwipsToPixels(kTop, dpi()),
+                 TwipsToPixels(kClockWidth, dpi()), TwipsToPixels(kClockHeight, dpi()));
+}
+// Numeral 3 on the screen.
+QRect numeralThree(QPoint clockAt) {
+    const QPointF t = NumeralPlace(3);
+    return QRect(clockAt + QPoint(TwipsToPixels(t.x(), dpi()), TwipsToPixels(t.y(), dpi())),
+                 QSize(TwipsToPixels(kNumeralWidth, dpi()), TwipsToPixels(kNumeralHeight, dpi())));
+}
+
+// Keeps a screenshot for people to look at when TESSALY_SCREENSHOTS names a folder.
+void keep(const QImage& shot, const QString& name) {
+    const QString folder = qEnvironmentVariable("TESSALY_SCREENSHOTS");
+    if (!folder.isEmpty()) shot.save(folder + "/" + name + ".png");
+}
+
+QImage screenshot() {
+    return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(
+        QImage::Format_RGB32);
+}
+bool near(const QColor& a, const QColor& b, int tolerance = 4) {
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+int count(const QImage& shot, const QRect& r, const QColor& c, int tolerance = 4) {
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            n += near(shot.pixelColor(x, y), c, tolerance);
+    return n;
+}
+
+struct WidgetsOnX11 : ::testing::Test {
+    static void SetUpTestSuite() {
+        if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
+        openbox = new QProcess;
+        openbox->start("openbox", {"--sm-disable"});
+        ASSERT_TRUE(waitFor([] {
+            return !run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("not found");
+        }));
+        QImage wallpaper(64, 64, QImage::Format_RGB32);
+        wallpaper.fill(kWallpaper);
+        ASSERT_TRUE(SetX11RootPixmap(wallpaper, {0, 0}, kWallpaper.rgb() & 0xFFFFFF));
+    }
+    static void TearDownTestSuite() {
+        if (!openbox) return;
+        openbox->terminate();
+        openbox->waitForFinished(5000);
+        delete openbox;
+    }
+    void SetUp() override {
+        if (QGuiApplication::platformName() != QLatin1String("xcb")) GTEST_SKIP() << "needs X";
+    }
+    void TearDown() override { stopCompositor(); }
+
+    void startCompositor() {
+        compositor.start("picom", {"--backend", "xrender", "--config", "/dev/null"});
+        ASSERT_TRUE(waitFor([] { return X11DesktopWidgetSupport().blendsTranslucentWindows(); }));
+    }
+    void stopCompositor() {
+        if (compositor.state() == QProcess::NotRunning) return;
+        compositor.terminate();
+        compositor.waitForFinished(5000);
+        waitFor([] { return !X11DesktopWidgetSupport().blendsTranslucentWindows(); });
+    }
+    // Stored settings for a clock in red at the known place, the calendar hidden.
+    static QStringList clockSettings(int transparency, bool onTop = false) {
+        QStringList s = kEarlierRun;
+        s << QString("Options/Transparency=%1").arg(transparency)
+          << QString("Options/ClockLeft=%1").arg(kLeft) << QString("Options/ClockTop=%1").arg(kTop)
+          << "Options/ClockV=True"
+          << "Options/CalV=False" << QString("Options/ClockOnTop=%1").arg(onTop ? "True" : "False")
+          << "ClockDigit/name=DejaVu Sans"
+          << "ClockDigit/size=16"
+          << "ClockDigit/bold=True"
+          << "ClockDigit/color=255"
+          << "ClockPointers/Sec=255"
+          << "ClockPointers/Min=255"
+          << "ClockPointers/Hour=255";
+        return s;
+    }
+    static bool clockShown() {
+        return !run("xdotool", {"search", "--onlyvisible", "--name", "^Clock"}).isEmpty();
+    }
+
+    static inline QProcess* openbox = nullptr;
+    QProcess compositor;
+};
+
+TEST_F(WidgetsOnX11, WithACompositorTheClockBlendsOverTheWallpaper) {
+    startCompositor();
+    struct Case {
+        int transparency;
+        QColor numeral;
+    } cases[] = {
+        {255, kRed},
+        // 150/255 of red over the wallpaper.
+        {150, QColor((255 * 150 + 40 * 105) / 255, 160 * 105 / 255, 60 * 105 / 255)},
+        {0, kWallpaper},
+    };
+    for (const Case& c : cases) {
+        resetHome(clockSettings(c.transparency));
+        TessalyProcess tessaly({"/y"});
+        ASSERT_TRUE(waitFor(clockShown));
+        QThread::msleep(700); // the compositor's next frame
+        const QImage shot = screenshot();
+        keep(shot, QString("widgets-compositor-%1").arg(c.transparency));
+        const QRect r = clockRect();
+        const QRect three = numeralThree(r.topLeft());
+        // The numeral's full pixels in their colour, the corners the wallpaper.
+        if (c.transparency > 0) {
+            EXPECT_GT(count(shot, three, c.numeral), 10) << c.transparency;
+            if (c.transparency < 255) {
+                EXPECT_EQ(count(shot, three, kRed, 2), 0);
+            }
+        } else {
+            EXPECT_EQ(count(shot, r, kWallpaper, 2), r.width() * r.height());
+        }
+        EXPECT_TRUE(near(shot.pixelColor(r.topLeft() + QPoint(2, 2)), kWallpaper, 2));
+        EXPECT_TRUE(near(shot.pixelColor(r.bottomRight() - QPoint(2, 2)), kWallpaper, 2));
+    }
+}
+
+TEST_F(WidgetsOnX11, WithoutACompositorTheShapeShowsTheWallpaperAroundTheNumerals) {
+    resetHome(clockSettings(255));
+    TessalyProcess tessaly({"/y"});
+    ASSERT_TRUE(waitFor(clockShown));
+    QThread::msleep(300);
+    const QImage shot = screenshot();
+    keep(shot, "widgets-no-compositor");
+    const QRect r = clockRect();
+    EXPECT_GT(count(shot, numeralThree(r.topLeft()), kRed, 0), 10);
+    EXPECT_TRUE(near(shot.pixelColor(r.topLeft() + QPoint(2, 2)), kWallpaper, 0));
+    EXPECT_TRUE(near(shot.pixelColor(r.center() + QPoint(0, r.height() / 3)), kWallpaper, 0));
+}
+
+// A window of this test process beneath the clock, counting the presses it gets.
+struct Beneath : QWidget {
+    int presses = 0;
+    void mousePressEvent(QMouseEvent*) override { ++presses; }
+};
+
+TEST_F(WidgetsOnX11, ClicksGoThroughTheClockToTheWindowBeneath) {
+    startCompositor();
+    resetHome(clockSettings(255, true));
+    Beneath beneath;
+    beneath.setGeometry(clockRect().adjusted(-20, -20, 20, 20));
+    beneath.show();
+    ASSERT_TRUE(
+        waitFor([&] { return beneath.isVisible() && beneath.windowHandle()->isExposed(); }));
+    QThread::msleep(300);
+    TessalyProcess tessaly({"/y"});
+    ASSERT_TRUE(waitFor(clockShown));
+    QThread::msleep(500);
+    // On a numeral of the clock, which is above the window.
+    const QPoint at = numeralThree(clockRect().topLeft()).center();
+    run("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+    EXPECT_TRUE(waitFor([&] { return beneath.presses == 1; }, 3000))
+        << run("xdotool", {"getmouselocation", "--shell"}).toStdString();
+}
+
+// Move mode is entered from the settings window; here the program runs in
+// this process and the test asks for it as that window's button does.
+TEST_F(WidgetsOnX11, InMoveModeTheClockIsDarkRedAndDraggedAndItsPlaceIsSaved) {
+    startCompositor();
+    resetHome(clockSettings(255));
+    auto services = createPlatformServices();
+    AppContext app(*services);
+    Program program(app, CommandLine::parse({"/y"}));
+    program.Main();
+    frmclock& clock = program.widgets()->clock();
+    ASSERT_TRUE(waitFor([&] { return clock.windowHandle()->isExposed(); }));
+    clock.OMove(true);
+    const QRect r = clockRect();
+    ASSERT_TRUE(waitFor([&] {
+        return near(screenshot().pixelColor(r.topLeft() + QPoint(2, 2)), QColor(128, 0, 0), 2);
+    }));
+    keep(screenshot(), "widgets-move-mode");
+
+    const QPoint from = r.topLeft() + QPoint(10, 10);
+    const QPoint to = from + QPoint(150, 100);
+    run("xdotool",
+        {"mousemove", QString::number(from.x()), QString::number(from.y()), "mousedown", "1"});
+    waitFor([] { return false; }, 300);
+    for (int step = 1; step <= 5; ++step) {
+        const QPoint p = from + (to - from) * step / 5;
+        run("xdotool", {"mousemove", QString::number(p.x()), QString::number(p.y())});
+        waitFor([] { return false; }, 100);
+    }
+    run("xdotool", {"mouseup", "1"});
+    EXPECT_TRUE(waitFor([&] { return clock.pos() == r.topLeft() + (to - from); }, 5000))
+        << clock.x() << "," << clock.y();
+
+    // A double click leaves move mode: the window shows the wallpaper again.
+    const QPoint moved = clock.pos() + QPoint(10, 10);
+    run("xdotool", {"mousemove", QString::number(moved.x()), QString::number(moved.y()), "click",
+                    "--repeat", "2", "--delay", "80", "1"});
+    EXPECT_TRUE(waitFor([&] { return !clock.inMoveMode(); }, 3000));
+
+    program.EndProgram();
+    QSettings ini(kConfigFile, QSettings::IniFormat);
+    EXPECT_NEAR(ini.value("Options/ClockLeft").toDouble(), kLeft + PixelsToTwips(150, dpi()), 20);
+    EXPECT_NEAR(ini.value("Options/ClockTop").toDouble(), kTop + PixelsToTwips(100, dpi()), 20);
+}
+
+} // namespace
