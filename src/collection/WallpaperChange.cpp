@@ -43,16 +43,48 @@ ChangeResult besideTheUserInterface(const std::function<ChangeResult()>& work) {
     return result;
 }
 
+// What composing the desktop needs, read on the user interface's thread.
+struct DesktopJob {
+    ScreenLayout layout;
+    MonitorSharing mode = MonitorSharing::Same;
+    CompositionInputs common;
+    QString bitmap;
+    // The size pictures are decoded for: the largest monitor, or the whole
+    // desktop for "Span".
+    QSize decodeFor;
+};
+
+DesktopJob desktopJob(AppContext& app, const CompositionChoices& choices) {
+    DesktopJob job;
+    job.layout = app.screenLayout();
+    job.mode = app.settings.MonitorMode;
+    job.common = CompositionInputsFor(app, choices, {});
+    job.bitmap = app.paths.WallpaperBitmapPath;
+    if (job.mode == MonitorSharing::Span) {
+        job.decodeFor = job.layout.bounds().size();
+    } else if (job.mode == MonitorSharing::Primary) {
+        job.decodeFor = job.layout.primary().geometry.size();
+    } else {
+        for (const MonitorInfo& m : job.layout.monitors)
+            job.decodeFor = job.decodeFor.expandedTo(m.geometry.size());
+    }
+    return job;
+}
+
 // Compose and write, away from the user interface; Changed means the bitmap
 // is written and only the desktop remains to be told.
-ChangeResult composeAndWrite(const SourcePicture& source, const CompositionInputs& inputs,
-                             const QString& bitmap, ChangeResult result) {
-    const QImage canvas = ComposeWallpaper(source, inputs);
+ChangeResult composeAndWrite(const QList<SourcePicture>& sources,
+                             const QList<WatermarkFields>& fields, const DesktopJob& job,
+                             ChangeResult result) {
+    QList<MonitorPicture> pictures;
+    for (qsizetype i = 0; i < sources.size(); ++i)
+        pictures.append({&sources[i], fields.value(i)});
+    const QImage canvas = ComposeDesktop(job.layout, job.mode, pictures, job.common);
     if (canvas.isNull()) {
         result.status = ChangeResult::Status::ComposeFailed;
         return result;
     }
-    if (!WriteWallpaperBitmap(canvas, bitmap, &result.error)) {
+    if (!WriteWallpaperBitmap(canvas, job.bitmap, &result.error)) {
         result.status = ChangeResult::Status::WriteFailed;
         return result;
     }
@@ -86,29 +118,42 @@ CompositionInputs CompositionInputsFor(AppContext& app, const CompositionChoices
     return in;
 }
 
-ChangeResult ShowPictureAsWallpaper(AppContext& app, const QString& path,
-                                    const CompositionChoices& choices) {
+ChangeResult ShowPicturesAsWallpaper(AppContext& app, const QStringList& paths,
+                                     const CompositionChoices& choices) {
     ChangeResult result;
-    result.picture = path;
+    result.picture = paths.value(0);
     if (app.changing) {
         result.status = ChangeResult::Status::Busy;
         return result;
     }
+    if (paths.isEmpty()) return result;
     ChangeRunning running(app);
     // What needs the platform's services is read here, on this thread.
-    const CompositionInputs inputs =
-        CompositionInputsFor(app, choices, WatermarkFieldsForPicture(path));
-    const QString bitmap = app.paths.WallpaperBitmapPath;
+    const DesktopJob job = desktopJob(app, choices);
+    QList<WatermarkFields> fields;
+    for (const QString& path : paths)
+        fields.append(WatermarkFieldsForPicture(path));
     result = besideTheUserInterface([&, result]() mutable {
-        SourcePicture source;
-        if (!LoadPictureFor(path, choices.position.mode, inputs.screen.size, source,
-                            &result.error)) {
-            result.status = ChangeResult::Status::LoadFailed;
-            return result;
+        QList<SourcePicture> sources;
+        for (const QString& path : paths) {
+            SourcePicture source;
+            if (!LoadPictureFor(path, choices.position.mode, job.decodeFor, source,
+                                &result.error)) {
+                result.status = ChangeResult::Status::LoadFailed;
+                result.picture = path;
+                return result;
+            }
+            sources.append(std::move(source));
         }
-        return composeAndWrite(source, inputs, bitmap, result);
+        return composeAndWrite(sources, fields, job, result);
     });
+    if (result.changed()) app.shownPictures = paths;
     return setWhenWritten(app, choices, result);
+}
+
+ChangeResult ShowPictureAsWallpaper(AppContext& app, const QString& path,
+                                    const CompositionChoices& choices) {
+    return ShowPicturesAsWallpaper(app, {path}, choices);
 }
 
 ChangeResult ShowSourceAsWallpaper(AppContext& app, const SourcePicture& source,
@@ -120,11 +165,18 @@ ChangeResult ShowSourceAsWallpaper(AppContext& app, const SourcePicture& source,
         return result;
     }
     ChangeRunning running(app);
-    const CompositionInputs inputs = CompositionInputsFor(app, choices, fields);
-    const QString bitmap = app.paths.WallpaperBitmapPath;
+    const DesktopJob job = desktopJob(app, choices);
     result =
-        besideTheUserInterface([&] { return composeAndWrite(source, inputs, bitmap, result); });
+        besideTheUserInterface([&] { return composeAndWrite({source}, {fields}, job, result); });
+    // An internet picture is not kept: a new monitor layout waits for the next change.
+    if (result.changed()) app.shownPictures.clear();
     return setWhenWritten(app, choices, result);
+}
+
+ChangeResult RecomposeWallpaper(AppContext& app) {
+    if (app.shownPictures.isEmpty()) return {};
+    return ShowPicturesAsWallpaper(app, app.shownPictures,
+                                   CompositionChoices::stored(app.settings));
 }
 
 ChangeResult NextWallpaper(AppContext& app) {
@@ -144,11 +196,29 @@ ChangeResult NextWallpaper(AppContext& app) {
         const qsizetype k = app.settings.TechniqueTimer == ChangeTechnique::Random
                                 ? SelectRandom(count, current, app.random)
                                 : SelectSequence(count, current);
+        // With a picture per monitor, the others follow in turn (or at
+        // random), never the same one twice while the list has enough.
+        QList<qsizetype> chosen{k};
+        if (app.settings.MonitorMode == MonitorSharing::Different) {
+            const qsizetype monitors = app.screenLayout().monitors.size();
+            while (chosen.size() < monitors && chosen.size() < count) {
+                qsizetype next = 0;
+                do {
+                    next = app.settings.TechniqueTimer == ChangeTechnique::Random
+                               ? SelectRandom(count, double(chosen.last()), app.random)
+                               : SelectSequence(count, double(chosen.last()));
+                } while (chosen.contains(next) &&
+                         app.settings.TechniqueTimer == ChangeTechnique::Random);
+                chosen.append(next);
+            }
+        }
         // The position moves before the picture loads: a picture that fails
-        // is passed over by the next change.
-        app.settings.CurWallPaper = double(k);
-        result = ShowPictureAsWallpaper(app, app.PictureList.at(k - 1),
-                                        CompositionChoices::stored(app.settings));
+        // is passed over by the next change. It names the last one chosen.
+        app.settings.CurWallPaper = double(chosen.last());
+        QStringList paths;
+        for (qsizetype position : chosen)
+            paths << app.PictureList.at(position - 1);
+        result = ShowPicturesAsWallpaper(app, paths, CompositionChoices::stored(app.settings));
     }
     // The chosen path; for a picture that could not be shown, why not.
     if (app.settings.BubbleFileName)

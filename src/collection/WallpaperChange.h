@@ -53,6 +53,16 @@ ChangeResult NextWallpaper(AppContext& app);
 ChangeResult ShowPictureAsWallpaper(AppContext& app, const QString& path,
                                     const CompositionChoices& choices);
 
+// One picture per monitor in monitor order ("Different"; the others take the
+// first picture on every monitor), as ShowPictureAsWallpaper.
+ChangeResult ShowPicturesAsWallpaper(AppContext& app, const QStringList& paths,
+                                     const CompositionChoices& choices);
+
+// Composes the pictures on the monitors now again, for a new monitor layout,
+// without moving to the next picture. Nothing when none is kept (the internet
+// source).
+ChangeResult RecomposeWallpaper(AppContext& app);
+
 // Makes an already decoded picture the wallpaper (the internet source's
 // pictures arrive as bytes, not as files).
 ChangeResult ShowSourceAsWallpaper(AppContext& app, const SourcePicture& source,

@@ -289,6 +289,58 @@ QImage ComposeWallpaper(const SourcePicture& source, const CompositionInputs& in
     return canvas;
 }
 
+QImage ComposeDesktop(const ScreenLayout& layout, MonitorSharing mode,
+                      const QList<MonitorPicture>& pictures, const CompositionInputs& common) {
+    if (layout.monitors.isEmpty() || pictures.isEmpty() || !pictures[0].source) return QImage();
+    if (mode == MonitorSharing::Primary) {
+        CompositionInputs in = common;
+        in.screen = layout.primary().asScreen();
+        in.fields = pictures[0].fields;
+        return ComposeWallpaper(*pictures[0].source, in);
+    }
+    const QRect bounds = layout.bounds();
+    QImage canvas(bounds.size(), QImage::Format_RGB32);
+    if (canvas.isNull()) return QImage();
+    canvas.fill(colorFromBgr(common.desktopColor));
+    QPainter p(&canvas);
+    if (mode == MonitorSharing::Span) {
+        CompositionInputs in = common;
+        in.screen = {bounds.size(), layout.primary().workArea.translated(-bounds.topLeft()),
+                     layout.primary().dpi};
+        in.watermark.WaterMarkVisible = false;
+        const QImage spanned = ComposeWallpaper(*pictures[0].source, in);
+        if (spanned.isNull()) return QImage();
+        p.drawImage(QPoint(0, 0), spanned);
+    }
+    for (qsizetype i = 0; i < layout.monitors.size(); ++i) {
+        const MonitorInfo& m = layout.monitors[i];
+        const MonitorPicture& picture =
+            mode == MonitorSharing::Different ? pictures[i % pictures.size()] : pictures[0];
+        const QPoint at = m.geometry.topLeft() - bounds.topLeft();
+        CompositionInputs in = common;
+        in.screen = m.asScreen();
+        in.fields = picture.fields;
+        if (mode == MonitorSharing::Span) {
+            // The spanned picture's part on this monitor gets its watermark.
+            if (!common.watermark.WaterMarkVisible) continue;
+            QImage part = canvas.copy(QRect(at, m.geometry.size()));
+            const WatermarkSettings& w = common.watermark;
+            WatermarkSurface surface(part, m.dpi);
+            surface.setFont(w.WaterMarkFont, w.WaterMarkSize, w.WaterMarkBold, w.WaterMarkItalic,
+                            w.WaterMarkUnderLine);
+            surface.setColor(colorFromBgr(quint32(w.WaterMarkColor)));
+            DrawWatermark(w.WaterMarkText, surface, w.WaterMarkPos, in.screen.workArea, in.fields);
+            p.drawImage(at, part);
+            continue;
+        }
+        if (!picture.source) continue;
+        const QImage monitor = ComposeWallpaper(*picture.source, in);
+        if (monitor.isNull()) return QImage();
+        p.drawImage(at, monitor);
+    }
+    return canvas;
+}
+
 bool WriteWallpaperBitmap(const QImage& canvas, const QString& path, QString* error) {
     QByteArray bytes;
     {

@@ -51,6 +51,23 @@ struct CompositionInputs {
 // null image when there is no picture to compose.
 QImage ComposeWallpaper(const SourcePicture& source, const CompositionInputs& inputs);
 
+// One monitor's picture for ComposeDesktop, with the watermark's fields for it.
+struct MonitorPicture {
+    const SourcePicture* source = nullptr;
+    WatermarkFields fields;
+};
+
+// The whole desktop for `layout`: with "Primary", the primary monitor's
+// canvas alone; otherwise one canvas of the layout's bounds, the gaps between
+// monitors in the desktop colour, and per monitor the picture laid out for
+// that monitor's size ("Same": pictures[0] everywhere; "Different":
+// pictures[i] on monitor i) or one picture across the bounds ("Span"). The
+// watermark goes on each monitor's work area, naming that monitor's picture.
+// `common.screen` and `common.fields` are replaced per monitor. A null image
+// when there is nothing to compose.
+QImage ComposeDesktop(const ScreenLayout& layout, MonitorSharing mode,
+                      const QList<MonitorPicture>& pictures, const CompositionInputs& common);
+
 // Saves the canvas as the wallpaper bitmap (a Windows bitmap) through a
 // temporary file and a rename: the previous bitmap stays whole until the new
 // one is complete. False, with the reason in `error`, when it could not be

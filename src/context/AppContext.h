@@ -56,6 +56,16 @@ public:
     QString programFolder;
     // The screen a composition is made for; tests give their own.
     std::function<ScreenInfo()> screen = &PrimaryScreenInfo;
+    // Every monitor, when the program composes for several; unset, the one
+    // screen above.
+    std::function<ScreenLayout()> screens;
+    ScreenLayout screenLayout() const {
+        if (screens) return screens();
+        return SingleScreenLayout(screen ? screen() : PrimaryScreenInfo());
+    }
+    // The local pictures on the monitors now, in monitor order (one for every
+    // mode but "Different"): what a new monitor layout is composed from.
+    QStringList shownPictures;
 
     // The picture at CurWallPaper when it names an entry of PictureList (a
     // whole number from 1 to its size) and a local source is in use; empty

@@ -36,3 +36,24 @@ WallpaperPosition WallpaperPosition::fromText(const QString& text) {
 WallpaperPosition WallpaperPosition::of(PositionMode mode) {
     return {mode, PositionText(mode)};
 }
+
+QString MonitorModeText(MonitorSharing mode) {
+    switch (mode) {
+    case MonitorSharing::Same:
+        return QStringLiteral("Same");
+    case MonitorSharing::Different:
+        return QStringLiteral("Different");
+    case MonitorSharing::Span:
+        return QStringLiteral("Span");
+    case MonitorSharing::Primary:
+        return QStringLiteral("Primary");
+    }
+    return {};
+}
+
+std::optional<MonitorSharing> MonitorModeFromText(const QString& text) {
+    for (MonitorSharing m : {MonitorSharing::Same, MonitorSharing::Different, MonitorSharing::Span,
+                             MonitorSharing::Primary})
+        if (text.compare(MonitorModeText(m), Qt::CaseInsensitive) == 0) return m;
+    return std::nullopt;
+}

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <array>
+#include <optional>
 
 // Where the pictures come from. Stored as its number.
 enum class WallpaperSource : qint16 {
@@ -45,6 +46,17 @@ struct WallpaperPosition {
 // The text of each position mode, in the order the settings window offers
 // them; empty for `Other`.
 QString PositionText(PositionMode mode);
+
+// How the monitors share the wallpaper. Stored as its text.
+enum class MonitorSharing {
+    Same,      // "Same": the chosen picture composed for each monitor
+    Different, // "Different": each monitor the next picture in turn
+    Span,      // "Span": one picture across the box of all monitors
+    Primary,   // "Primary": one canvas the size of the primary monitor
+};
+QString MonitorModeText(MonitorSharing mode);
+// The mode of a stored text; nothing for a text that names none.
+std::optional<MonitorSharing> MonitorModeFromText(const QString& text);
 
 // A font with its text colour, as the desktop widgets store it per element.
 struct FontSet {
@@ -147,6 +159,7 @@ struct Settings : ColorFilterSettings,
     bool SubFols = true;
     WallpaperSource WPSource = WallpaperSource::LocalFiles;
     bool BubbleFileName = false;
+    MonitorSharing MonitorMode = MonitorSharing::Same;
     // "Advanced" page.
     qint16 CPULimit = 90;
     bool IsCPULimit = false;

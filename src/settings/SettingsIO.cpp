@@ -13,10 +13,10 @@
 
 namespace {
 
-using Field =
-    std::variant<bool Settings::*, qint16 Settings::*, qint32 Settings::*, float Settings::*,
-                 double Settings::*, QString Settings::*, WallpaperSource Settings::*,
-                 ChangeTechnique Settings::*, WallpaperPosition Settings::*>;
+using Field = std::variant<bool Settings::*, qint16 Settings::*, qint32 Settings::*,
+                           float Settings::*, double Settings::*, QString Settings::*,
+                           WallpaperSource Settings::*, ChangeTechnique Settings::*,
+                           WallpaperPosition Settings::*, MonitorSharing Settings::*>;
 
 struct Key {
     const char* section;
@@ -60,6 +60,7 @@ const std::vector<Key>& optionKeys() {
         OPTION(IntTray),
         OPTION(IntEnableCaching),
         OPTION(IntServer),
+        OPTION(MonitorMode),
         OPTION(WaterMarkText),
         OPTION(WaterMarkVisible),
         OPTION(WaterMarkPos),
@@ -134,6 +135,9 @@ std::optional<ChangeTechnique> convert(const QString& t, ChangeTechnique*) {
     if (!n || *n < 0 || *n > 1) return std::nullopt;
     return ChangeTechnique(*n);
 }
+std::optional<MonitorSharing> convert(const QString& t, MonitorSharing*) {
+    return MonitorModeFromText(t);
+}
 std::optional<WallpaperPosition> convert(const QString& t, WallpaperPosition*) {
     return WallpaperPosition::fromText(t);
 }
@@ -164,6 +168,9 @@ QString toText(ChangeTechnique v) {
 }
 QString toText(const WallpaperPosition& v) {
     return v.text;
+}
+QString toText(MonitorSharing v) {
+    return MonitorModeText(v);
 }
 
 // The stored value of one key converted to T, or `fallback` when the key is

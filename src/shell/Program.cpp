@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QScreen>
 #include <QSessionManager>
 #include <QUrl>
 #include <cstdio>
@@ -59,6 +60,29 @@ Program::Program(AppContext& app, CommandLine commandLine, QObject* parent)
     m_app.showSettingsWindow = [this] { showSettingsWindow(); };
     m_app.processEvents = [] { QCoreApplication::processEvents(); };
     m_app.hotKeyAction = [this](int id) { HotKeyAction(m_app, id); };
+    // Every monitor gets its wallpaper; a new monitor layout (a laptop docked)
+    // is composed again within a moment, without moving to the next picture.
+    m_app.screens = &CurrentScreenLayout;
+    m_layoutChanged.setSingleShot(true);
+    m_layoutChanged.setInterval(300);
+    connect(&m_layoutChanged, &QTimer::timeout, this, [this] {
+        if (!m_ended) RecomposeWallpaper(m_app);
+    });
+    const auto watch = [this](QScreen* screen) {
+        connect(screen, &QScreen::geometryChanged, &m_layoutChanged, qOverload<>(&QTimer::start));
+    };
+    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        for (QScreen* screen : QGuiApplication::screens())
+            watch(screen);
+        connect(gui, &QGuiApplication::screenAdded, this, [this, watch](QScreen* screen) {
+            watch(screen);
+            m_layoutChanged.start();
+        });
+        connect(gui, &QGuiApplication::screenRemoved, &m_layoutChanged,
+                qOverload<>(&QTimer::start));
+        connect(gui, &QGuiApplication::primaryScreenChanged, &m_layoutChanged,
+                qOverload<>(&QTimer::start));
+    }
     // The internet source's changes go through its cooldown and its queue.
     m_internet = std::make_unique<InternetSource>(m_app);
     m_app.internetNext = [this] { m_internet->InternetNext(false); };

@@ -3,6 +3,7 @@
 #include "shell/CommandLine.h"
 
 #include <QObject>
+#include <QTimer>
 #include <memory>
 
 class AppContext;
@@ -50,6 +51,8 @@ private:
     CommandLine m_commandLine;
     std::unique_ptr<frmtray> m_tray;
     std::unique_ptr<InternetSource> m_internet;
+    // Collects the signals of one monitor-layout change into one recompose.
+    QTimer m_layoutChanged;
     std::unique_ptr<DesktopWidgets> m_widgets;
     bool m_ended = false;
 };

@@ -141,3 +141,37 @@ TEST_F(WallpaperChangeTest, PicturesOverTheMemoryBudgetAreRefusedUndecoded) {
     EXPECT_LT(peakMemoryKb() - before, 100 * 1024); // decoding either takes over 700 MB
     EXPECT_TRUE(t.desktop->calls.empty());
 }
+
+// Several monitors: "Different" never shows one picture twice while the list
+// has enough, and a new monitor layout is composed again without stepping.
+TEST_F(WallpaperChangeTest, DifferentPicturesPerMonitorAndRecomposingForANewLayout) {
+    ScreenLayout three;
+    for (int i = 0; i < 3; ++i)
+        three.monitors.append({QRect(i * 100, 0, 100, 80), QRect(i * 100, 0, 100, 80), 96, i == 0});
+    app.screens = [&] { return three; };
+    app.settings.MonitorMode = MonitorSharing::Different;
+    for (int i = 0; i < 5; ++i)
+        app.PictureList << save(QString("p%1.png").arg(i), halves(20 + i, 10), "png");
+    for (const ChangeTechnique technique : {ChangeTechnique::Sequence, ChangeTechnique::Random}) {
+        app.settings.TechniqueTimer = technique;
+        for (int change = 0; change < 6; ++change) {
+            ASSERT_TRUE(NextWallpaper(app).changed());
+            QStringList shown = app.shownPictures;
+            ASSERT_EQ(shown.size(), 3);
+            shown.removeDuplicates();
+            EXPECT_EQ(shown.size(), 3) << app.shownPictures.join(' ').toStdString();
+            // CurWallPaper names the last picture chosen.
+            EXPECT_EQ(app.PictureList.at(qsizetype(app.settings.CurWallPaper) - 1),
+                      app.shownPictures.last());
+        }
+    }
+    EXPECT_EQ(QImage(app.paths.WallpaperBitmapPath).size(), QSize(300, 80));
+    // Docked: two monitors now; the same pictures composed again.
+    const double position = app.settings.CurWallPaper;
+    const QStringList before = app.shownPictures;
+    three.monitors.removeLast();
+    ASSERT_TRUE(RecomposeWallpaper(app).changed());
+    EXPECT_EQ(QImage(app.paths.WallpaperBitmapPath).size(), QSize(200, 80));
+    EXPECT_EQ(app.settings.CurWallPaper, position);
+    EXPECT_EQ(app.shownPictures, before);
+}

@@ -1,5 +1,7 @@
 #include "platform/linux/LinuxDesktopService.h"
 
+#include "platform/ScreenInfo.h"
+
 #include "platform/SettingsStore.h"
 #include "platform/linux/X11RootPixmap.h"
 
@@ -86,8 +88,13 @@ void LinuxDesktopService::setWallpaper(const QString& bitmapPath, const QString&
     }
     const QImage image(bitmapPath);
     if (image.isNull()) return;
+    // A bitmap of the whole virtual desktop (several monitors) starts at its
+    // top-left corner; one of the primary monitor's size at that monitor.
     QPoint origin(0, 0);
-    if (QScreen* primary = QGuiApplication::primaryScreen())
+    const ScreenLayout layout = CurrentScreenLayout();
+    if (image.size() == layout.bounds().size())
+        origin = layout.bounds().topLeft();
+    else if (QScreen* primary = QGuiApplication::primaryScreen())
         origin = primary->geometry().topLeft() * primary->devicePixelRatio();
     SetX11RootPixmap(image, origin, bgrToRgb(color));
 }
