@@ -6,20 +6,22 @@ WERROR ?= OFF
 CONFIGURE = cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSALY_WERROR=$(WERROR)
 
 # Debian packages for building and running Tessaly. The image-formats plugins
-# let Qt read WebP (and TIFF) pictures.
+# let Qt read WebP and TIFF pictures; libheif decodes HEIC and AVIF
+# photos, libjxl JPEG XL.
 DEPS := build-essential cmake pkg-config \
-  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-image-formats-plugins \
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-image-formats-plugins libheif-dev libjxl-dev \
   libxcb1-dev libx11-dev libx11-xcb-dev libxcb-screensaver0-dev libxcb-keysyms1-dev
 
 # Added for the tests, the demonstration and the benchmarks: GoogleTest, a
 # private desktop (X server, tray host, window manager, compositing manager,
 # session bus, notification service),
-# X tools that drive it, ImageMagick, a known font, gsettings, the formatter,
+# X tools that drive it, ImageMagick and the HEIF and JPEG XL encoders (test
+# pictures are made at test time), a known font, gsettings, the formatter,
 # and a local proxy, certificates and an HTTP client for the network tests.
 TEST_DEPS := libgtest-dev libgmock-dev \
   xvfb x11-xkb-utils x11-utils xdotool trayer openbox picom dbus python3-dbus python3-gi \
   libglib2.0-bin gsettings-desktop-schemas \
-  imagemagick fonts-dejavu-core clang-format \
+  imagemagick libheif-examples libjxl-tools fonts-dejavu-core clang-format \
   tinyproxy openssl curl
 
 .PHONY: deps test-deps build build-tests run demo test bench format format-check clean

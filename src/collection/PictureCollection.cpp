@@ -1,6 +1,7 @@
 #include "collection/PictureCollection.h"
 
 #include "collection/FolderWalk.h"
+#include "compose/PictureFormats.h"
 #include "context/AppContext.h"
 #include "settings/FileNames.h"
 #include "settings/PictureListFile.h"
@@ -110,13 +111,5 @@ ScanResult DirDiverPictures(AppContext& app, const QString& folder) {
 }
 
 bool IsPictureFile(const QString& name) {
-    if (name.size() < 4) return false;
-    static constexpr QLatin1String endings[] = {
-        QLatin1String(".jpg"), QLatin1String(".bmp"), QLatin1String(".gif"), QLatin1String(".wmf"),
-        QLatin1String(".ico"), QLatin1String(".emf"), QLatin1String("jpeg"), QLatin1String(".rle"),
-        QLatin1String(".png"), QLatin1String("webp")};
-    const QStringView last = QStringView(name).right(4);
-    for (const QLatin1String e : endings)
-        if (last.compare(e, Qt::CaseInsensitive) == 0) return true;
-    return false;
+    return HasPictureEnding(name);
 }

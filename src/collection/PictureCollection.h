@@ -38,6 +38,6 @@ ScanResult ScanFolder(AppContext& app, const QString& folder, bool recurse);
 ScanResult DirDiverPictures(AppContext& app, const QString& folder);
 
 // Whether the file name counts as a picture: its last four characters,
-// lower-cased, are one of ".jpg" ".bmp" ".gif" ".wmf" ".ico" ".emf" "jpeg"
-// ".rle" ".png" "webp".
+// lower-cased, are one of the endings of the picture-format table
+// (compose/PictureFormats.h).
 bool IsPictureFile(const QString& name);

@@ -2,9 +2,12 @@
 
 #include "compose/ColorFilters.h"
 #include "compose/Layout.h"
+#include "compose/Metafile.h"
+#include "compose/PhotoDecoders.h"
 #include "platform/AtomicFile.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -139,7 +142,9 @@ QImage scaledTo(const QImage& image, QSize size) {
 
 } // namespace
 
-bool LoadPicture(const QString& path, SourcePicture& out, QString* error, QSize drawSize) {
+namespace {
+
+bool readPictureFile(const QString& path, QByteArray& bytes, QString* error) {
     auto fail = [&](const QString& why) {
         if (error) *error = why;
         return false;
@@ -154,8 +159,34 @@ bool LoadPicture(const QString& path, SourcePicture& out, QString* error, QSize 
         return fail(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
     if (file.size() > kMaxFileBytes)
         return fail(QStringLiteral("The file %1 is too large for a picture.").arg(path));
-    const QByteArray bytes = file.readAll();
-    file.close();
+    bytes = file.readAll();
+    return true;
+}
+
+// The picture's upright size from its header, where that is cheap to know;
+// invalid otherwise (the photo formats decoded whole anyway).
+QSize probeNativeSize(const QByteArray& bytes) {
+    if (IsHeifContent(bytes) || IsJxlContent(bytes)) return QSize();
+    if (IsMetafileContent(bytes)) {
+        QSize size;
+        QString ignored;
+        return MetafileNativeSize(bytes, size, ignored) ? size : QSize();
+    }
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    QSize size = reader.size();
+    if (reader.transformation() & QImageIOHandler::TransformationRotate90) size.transpose();
+    if (reader.format() == "webp" && WebpExifOrientation(bytes) >= 5) size.transpose();
+    return size;
+}
+
+} // namespace
+
+bool LoadPicture(const QString& path, SourcePicture& out, QString* error, QSize drawSize) {
+    QByteArray bytes;
+    if (!readPictureFile(path, bytes, error)) return false;
     return LoadPictureFromBytes(bytes, path, out, error, drawSize);
 }
 
@@ -166,75 +197,120 @@ bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePi
         return false;
     };
     if (bytes.isEmpty()) return fail(QStringLiteral("The file %1 is empty.").arg(path));
-
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer); // the format comes from the content
-    reader.setAutoTransform(false);
-    // A backstop for pictures whose header gives no size.
-    reader.setAllocationLimit(kAllocationLimitMb);
-    const QByteArray format = reader.format();
-    if (format.isEmpty())
-        return fail(QStringLiteral("%1 is not a picture in a known format.").arg(path));
-    const QSize native = reader.size();
-    if (native.isValid()) {
-        if (native.width() > kMaxSide || native.height() > kMaxSide ||
-            qint64(native.width()) * native.height() > kMaxPixels)
-            return fail(QStringLiteral("The picture %1 is too large (%2 x %3 pixels).")
-                            .arg(path)
-                            .arg(native.width())
-                            .arg(native.height()));
-    }
-    if ((format == "jpeg" && !jpegIsComplete(bytes)) || (format == "bmp" && !bmpIsComplete(bytes)))
-        return fail(QStringLiteral("The picture %1 is damaged or incomplete.").arg(path));
-
-    // A JPEG or WebP picture that will be drawn smaller is decoded at a
-    // reduced scale straight away, which costs a fraction of decoding it
-    // whole. (Other decoders would decode it whole first.)
-    QSize decoded = native;
-    if ((format == "jpeg" || format == "webp") && native.isValid() && drawSize.isValid() &&
-        drawSize.width() < native.width() && drawSize.height() < native.height() &&
-        reader.supportsOption(QImageIOHandler::ScaledSize)) {
-        reader.setScaledSize(drawSize);
-        decoded = drawSize;
-    }
-    if (decoded.isValid() && qint64(decoded.width()) * decoded.height() > kMaxDecodedPixels)
+    auto tooLarge = [&](QSize size) {
         return fail(QStringLiteral("The picture %1 is too large to show: %2 x %3 pixels, over the "
                                    "limit of 64 million pixels.")
                         .arg(path)
-                        .arg(native.width())
-                        .arg(native.height()));
+                        .arg(size.width())
+                        .arg(size.height()));
+    };
+
     QImage image;
-    bool damaged = false;
-    {
-        DecoderDamageWatch watch;
-        image = reader.read();
-        damaged = watch.sawDamage();
+    QSize native;
+    QString why;
+    if (IsHeifContent(bytes) || IsJxlContent(bytes)) {
+        // Decoded whole: neither library decodes a reduced size of the
+        // primary picture.
+        const bool heif = IsHeifContent(bytes);
+        if (!(heif ? DecodeHeif(bytes, kMaxDecodedPixels, image, why)
+                   : DecodeJxl(bytes, kMaxDecodedPixels, image, why)))
+            return fail(QStringLiteral("Cannot load %1: %2").arg(path, why));
+        native = image.size();
+    } else if (IsMetafileContent(bytes)) {
+        // A vector picture: drawn straight at the size it will be shown.
+        if (!MetafileNativeSize(bytes, native, why))
+            return fail(QStringLiteral("Cannot load %1: %2").arg(path, why));
+        const QSize drawn = drawSize.isValid() && !drawSize.isEmpty() ? drawSize : native;
+        if (drawn.width() > kMaxSide || drawn.height() > kMaxSide ||
+            qint64(drawn.width()) * drawn.height() > kMaxDecodedPixels)
+            return tooLarge(drawn);
+        if (!RenderMetafile(bytes, drawn, image, why))
+            return fail(QStringLiteral("The metafile %1 is damaged: %2").arg(path, why));
+    } else {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer); // the format comes from the content
+        // JPEG and TIFF pictures come upright by their orientation tag.
+        reader.setAutoTransform(true);
+        // A backstop for pictures whose header gives no size.
+        reader.setAllocationLimit(kAllocationLimitMb);
+        const QByteArray format = reader.format();
+        if (format.isEmpty())
+            return fail(QStringLiteral("%1 is not a picture in a known format.").arg(path));
+        const QSize stored = reader.size();
+        if (stored.isValid()) {
+            if (stored.width() > kMaxSide || stored.height() > kMaxSide ||
+                qint64(stored.width()) * stored.height() > kMaxPixels)
+                return fail(QStringLiteral("The picture %1 is too large (%2 x %3 pixels).")
+                                .arg(path)
+                                .arg(stored.width())
+                                .arg(stored.height()));
+        }
+        // A GIF ends with its trailer byte; the decoder shows a cut-off one
+        // half drawn.
+        if ((format == "jpeg" && !jpegIsComplete(bytes)) ||
+            (format == "bmp" && !bmpIsComplete(bytes)) || (format == "gif" && !bytes.endsWith(';')))
+            return fail(QStringLiteral("The picture %1 is damaged or incomplete.").arg(path));
+        // Qt's WebP reader leaves the orientation tag to its caller.
+        const int webpOrientation = format == "webp" ? WebpExifOrientation(bytes) : 1;
+        const bool quarterTurn =
+            (reader.transformation() & QImageIOHandler::TransformationRotate90) ||
+            webpOrientation >= 5;
+
+        // A JPEG or WebP picture that will be drawn smaller is decoded at a
+        // reduced scale straight away, which costs a fraction of decoding it
+        // whole. (Other decoders would decode it whole first.) The scale
+        // applies before the picture is turned.
+        QSize decoded = stored;
+        const QSize drawStored = quarterTurn ? drawSize.transposed() : drawSize;
+        if ((format == "jpeg" || format == "webp") && stored.isValid() && drawStored.isValid() &&
+            drawStored.width() < stored.width() && drawStored.height() < stored.height() &&
+            reader.supportsOption(QImageIOHandler::ScaledSize)) {
+            reader.setScaledSize(drawStored);
+            decoded = drawStored;
+        }
+        if (decoded.isValid() && qint64(decoded.width()) * decoded.height() > kMaxDecodedPixels)
+            return tooLarge(stored);
+        bool damaged = false;
+        {
+            DecoderDamageWatch watch;
+            image = reader.read();
+            damaged = watch.sawDamage();
+        }
+        if (image.isNull())
+            return fail(QStringLiteral("Cannot load %1: %2").arg(path, reader.errorString()));
+        if (damaged)
+            return fail(QStringLiteral("The picture %1 is damaged or incomplete.").arg(path));
+        if (webpOrientation != 1) image = ApplyExifOrientation(image, webpOrientation);
+        native = stored.isValid() ? (quarterTurn ? stored.transposed() : stored) : image.size();
     }
-    if (image.isNull())
-        return fail(QStringLiteral("Cannot load %1: %2").arg(path, reader.errorString()));
-    if (damaged) return fail(QStringLiteral("The picture %1 is damaged or incomplete.").arg(path));
-    const QSize size = native.isValid() ? native : image.size();
-    if (size.isEmpty() || qint64(size.width()) * size.height() > kMaxPixels)
+    if (native.isEmpty() || qint64(native.width()) * native.height() > kMaxPixels)
         return fail(QStringLiteral("The picture %1 has no usable size.").arg(path));
+    // Everything after the loader works in sRGB: a picture with its own
+    // colour profile (Display P3, Adobe RGB, …) is converted here.
+    const QColorSpace space = image.colorSpace();
+    if (space.isValid() && space != QColorSpace(QColorSpace::SRgb)) {
+        if (image.format() == QImage::Format_Indexed8 || image.depth() < 8)
+            image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                                  : QImage::Format_RGB32);
+        image.convertToColorSpace(QColorSpace::SRgb);
+    }
     out.image = std::move(image);
-    out.nativeSize = size;
+    out.nativeSize = native;
     return true;
 }
 
 bool LoadPictureFor(const QString& path, PositionMode position, QSize screen, SourcePicture& out,
                     QString* error) {
+    QByteArray bytes;
+    if (!readPictureFile(path, bytes, error)) return false;
     // The draw size needs the native size: a first look at the header.
     QSize drawSize;
-    {
-        QImageReader probe(path);
-        probe.setDecideFormatFromContent(true);
-        WallpaperLayout layout;
-        if (ComputeWallpaperLayout(probe.size(), position, screen, layout) && !layout.tile)
-            drawSize = QSize(int(std::ceil(layout.width)), int(std::ceil(layout.height)));
-    }
-    return LoadPicture(path, out, error, drawSize);
+    WallpaperLayout layout;
+    if (ComputeWallpaperLayout(probeNativeSize(bytes), position, screen, layout) && !layout.tile)
+        drawSize = QSize(int(std::ceil(layout.width)), int(std::ceil(layout.height)));
+    return LoadPictureFromBytes(bytes, path, out, error, drawSize);
 }
 
 QImage ComposeWallpaper(const SourcePicture& source, const CompositionInputs& in) {

@@ -1,0 +1,1249 @@
+#include "compose/Metafile.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QImageReader>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegion>
+#include <QTransform>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+namespace {
+
+constexpr quint32 kPlaceableKey = 0x9AC6CDD7;
+constexpr quint32 kEmfSignature = 0x464D4520; // " EMF"
+constexpr int kMaxSavedStates = 1000;
+constexpr int kMaxClipRects = 10000;
+constexpr qint64 kMaxBitmapPixels = 64'000'000;
+
+// A record's bytes, every read checked against its end. A read past the end
+// marks the record as malformed and gives 0.
+class Reader {
+public:
+    Reader(const char* data, qsizetype size) : m_data(data), m_size(size) {}
+    bool ok() const { return m_ok; }
+    qsizetype size() const { return m_size; }
+    bool has(qsizetype at, qsizetype n) {
+        if (at < 0 || n < 0 || at + n > m_size) return m_ok = false;
+        return true;
+    }
+    quint8 u8(qsizetype at) { return has(at, 1) ? quint8(m_data[at]) : 0; }
+    quint16 u16(qsizetype at) {
+        return has(at, 2) ? quint16(quint8(m_data[at]) | (quint8(m_data[at + 1]) << 8)) : 0;
+    }
+    qint16 i16(qsizetype at) { return qint16(u16(at)); }
+    quint32 u32(qsizetype at) {
+        return has(at, 4) ? quint32(u16(at)) | (quint32(u16(at + 2)) << 16) : 0;
+    }
+    qint32 i32(qsizetype at) { return qint32(u32(at)); }
+    float f32(qsizetype at) {
+        const quint32 v = u32(at);
+        float f;
+        std::memcpy(&f, &v, 4);
+        return std::isfinite(f) ? f : 0.0f;
+    }
+    QByteArray bytes(qsizetype at, qsizetype n) {
+        return has(at, n) ? QByteArray(m_data + at, n) : QByteArray();
+    }
+
+private:
+    const char* m_data;
+    qsizetype m_size;
+    bool m_ok = true;
+};
+
+QColor colorRef(quint32 c) {
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
+// A device-independent bitmap (header, colour table, pixels) as a picture,
+// through Qt's bitmap reader with a file header put in front.
+QImage decodeDib(const QByteArray& header, const QByteArray& bits) {
+    if (header.size() < 12) return QImage();
+    Reader r(header.constData(), header.size());
+    const quint32 headerSize = r.u32(0);
+    if (headerSize < 12 || headerSize > quint32(header.size())) return QImage();
+    qint64 w, h;
+    int bpp;
+    if (headerSize == 12) {
+        w = r.u16(4), h = r.u16(6), bpp = r.u16(10);
+    } else {
+        if (header.size() < 40) return QImage();
+        w = r.i32(4), h = std::abs(qint64(r.i32(8))), bpp = r.u16(14);
+    }
+    if (w <= 0 || h <= 0 || w * h > kMaxBitmapPixels) return QImage();
+    QByteArray file("BM");
+    const quint32 fileSize = quint32(14 + header.size() + bits.size());
+    const quint32 offBits = quint32(14 + header.size());
+    auto put32 = [&file](quint32 v) {
+        for (int k = 0; k < 4; ++k)
+            file.append(char((v >> (8 * k)) & 0xFF));
+    };
+    put32(fileSize);
+    put32(0);
+    put32(offBits);
+    file += header;
+    file += bits;
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
+    reader.setAllocationLimit(300);
+    Q_UNUSED(bpp);
+    return reader.read();
+}
+
+// The size of a packed DIB's header and colour table (WMF keeps the pixels
+// right after them).
+qsizetype dibHeaderBytes(Reader& r, qsizetype at) {
+    const quint32 headerSize = r.u32(at);
+    if (!r.ok() || headerSize < 12 || headerSize > 1024) return -1;
+    if (headerSize == 12) {
+        const int bpp = r.u16(at + 10);
+        return 12 + (bpp <= 8 ? (qsizetype(1) << bpp) * 3 : 0);
+    }
+    const int bpp = r.u16(at + 14);
+    const quint32 compression = r.u32(at + 16);
+    quint32 used = r.u32(at + 32);
+    if (!r.ok()) return -1;
+    qsizetype table = 0;
+    if (bpp <= 8)
+        table = used && used <= 256 ? used : (qsizetype(1) << bpp);
+    else if (used <= 65536)
+        table = used;
+    qsizetype extra = (headerSize == 40 && compression == 3) ? 12 : 0;
+    return headerSize + table * 4 + extra;
+}
+
+struct FontSpec {
+    int height = 12, escapement = 0, weight = 400;
+    bool italic = false, underline = false, strikeOut = false;
+    QString face;
+};
+// One entry of the object table; a palette (or a region) only takes its slot.
+struct GdiObject {
+    enum Kind { Pen, Brush, Font, Palette } kind = Palette;
+    QPen pen;
+    QBrush brush;
+    FontSpec font;
+    GdiObject() = default;
+    GdiObject(const QPen& p) : kind(Pen), pen(p) {}
+    GdiObject(const QBrush& b) : kind(Brush), brush(b) {}
+    GdiObject(const FontSpec& f) : kind(Font), font(f) {}
+};
+
+struct DcState {
+    QPen pen{Qt::black, 0};
+    QBrush brush{Qt::white};
+    FontSpec font;
+    QColor textColor = Qt::black, bkColor = Qt::white;
+    bool opaqueBk = true;
+    int textAlign = 0;
+    Qt::FillRule fillRule = Qt::OddEvenFill;
+    int mapMode = 1;
+    QPointF winOrg, vpOrg;
+    QSizeF winExt{1, 1}, vpExt{1, 1};
+    QTransform world;
+    QPointF current;
+    QPainter::CompositionMode blend = QPainter::CompositionMode_SourceOver;
+};
+
+class Player {
+public:
+    Player(QPainter& p, const QTransform& deviceToTarget, QSize target, bool enhanced)
+        : m_p(p), m_deviceToTarget(deviceToTarget), m_target(target), m_enhanced(enhanced) {
+        m_p.setRenderHint(QPainter::Antialiasing);
+        m_p.setRenderHint(QPainter::SmoothPixmapTransform);
+        apply();
+    }
+
+    DcState s;
+    std::vector<std::optional<GdiObject>> objects;
+    QPainterPath path;
+    bool recordingPath = false;
+    double devicePixelsPerMm = 96 / 25.4;
+
+    // Logical → device → target.
+    QTransform transform() const {
+        double sx = 1, sy = 1;
+        switch (s.mapMode) {
+        case 2:
+            sx = 0.1 * devicePixelsPerMm, sy = -sx;
+            break;
+        case 3:
+            sx = 0.01 * devicePixelsPerMm, sy = -sx;
+            break;
+        case 4:
+            sx = 0.254 * devicePixelsPerMm, sy = -sx;
+            break;
+        case 5:
+            sx = 0.0254 * devicePixelsPerMm, sy = -sx;
+            break;
+        case 6:
+            sx = 25.4 / 1440 * devicePixelsPerMm, sy = -sx;
+            break;
+        case 7:
+        case 8:
+            if (s.winExt.width() != 0 && s.winExt.height() != 0) {
+                sx = s.vpExt.width() / s.winExt.width();
+                sy = s.vpExt.height() / s.winExt.height();
+                if (s.mapMode == 7) {
+                    const double m = std::min(std::abs(sx), std::abs(sy));
+                    sx = std::copysign(m, sx), sy = std::copysign(m, sy);
+                }
+            }
+            break;
+        default:
+            break;
+        }
+        // A WMF's bounds are given in its logical units: the mapping is the
+        // bounds' own.
+        const QTransform map = m_enhanced
+                                   ? QTransform::fromTranslate(-s.winOrg.x(), -s.winOrg.y()) *
+                                         QTransform::fromScale(sx, sy) *
+                                         QTransform::fromTranslate(s.vpOrg.x(), s.vpOrg.y())
+                                   : QTransform();
+        return s.world * map * m_deviceToTarget;
+    }
+
+    void apply() {
+        m_p.setTransform(transform());
+        m_p.setPen(s.pen);
+        m_p.setBrush(s.brush);
+        m_p.setBackground(s.bkColor);
+        m_p.setBackgroundMode(s.opaqueBk ? Qt::OpaqueMode : Qt::TransparentMode);
+        m_p.setCompositionMode(s.blend);
+    }
+
+    void addObject(GdiObject o) { // WMF: the lowest free slot
+        for (auto& slot : objects)
+            if (!slot) {
+                slot = std::move(o);
+                return;
+            }
+    }
+    void setObject(quint32 index, GdiObject o) { // EMF: the slot the record names
+        if (index < objects.size()) objects[index] = std::move(o);
+    }
+    void select(quint32 index) {
+        if (m_enhanced && (index & 0x80000000u)) {
+            selectStock(index & 0x7FFFFFFFu);
+        } else if (index < objects.size() && objects[index]) {
+            const GdiObject& o = *objects[index];
+            if (o.kind == GdiObject::Pen) s.pen = o.pen;
+            if (o.kind == GdiObject::Brush) s.brush = o.brush;
+            if (o.kind == GdiObject::Font) s.font = o.font;
+        }
+        apply();
+    }
+    void selectStock(quint32 n) {
+        static const QColor greys[] = {Qt::white, QColor(192, 192, 192), QColor(128, 128, 128),
+                                       QColor(64, 64, 64), Qt::black};
+        if (n <= 4)
+            s.brush = QBrush(greys[n]);
+        else if (n == 5)
+            s.brush = Qt::NoBrush;
+        else if (n == 6)
+            s.pen = QPen(Qt::white, 0);
+        else if (n == 7)
+            s.pen = QPen(Qt::black, 0);
+        else if (n == 8)
+            s.pen = Qt::NoPen;
+        else if (n >= 10 && n <= 17)
+            s.font = FontSpec();
+    }
+    void remove(quint32 index) {
+        if (index < objects.size()) objects[index].reset();
+    }
+
+    void save() {
+        if (m_saved.size() >= kMaxSavedStates) return;
+        m_saved.push_back(s);
+        m_p.save();
+    }
+    void restore(int relative) {
+        int n = relative < 0 ? -relative : int(m_saved.size()) - relative + 1;
+        while (n-- > 0 && !m_saved.empty()) {
+            s = m_saved.back();
+            m_saved.pop_back();
+            m_p.restore();
+        }
+        apply();
+    }
+
+    // A shape: into the path while one is being recorded, else drawn.
+    void draw(const QPainterPath& shape, bool fill = true) {
+        if (recordingPath) {
+            path.addPath(shape);
+            return;
+        }
+        QPainterPath filled = shape;
+        filled.setFillRule(s.fillRule);
+        if (fill)
+            m_p.drawPath(filled);
+        else
+            m_p.strokePath(shape, m_p.pen());
+    }
+    void polyline(const QPolygonF& points, bool fromCurrent) {
+        if (points.isEmpty()) return;
+        QPainterPath shape;
+        if (fromCurrent) {
+            shape.moveTo(s.current);
+            for (const QPointF& pt : points)
+                shape.lineTo(pt);
+        } else {
+            shape.addPolygon(points);
+        }
+        s.current = points.last();
+        if (recordingPath)
+            path.connectPath(shape);
+        else
+            draw(shape, false);
+    }
+    void beziers(const QPolygonF& points, bool fromCurrent) {
+        QPainterPath shape;
+        qsizetype i = 0;
+        if (fromCurrent) {
+            shape.moveTo(s.current);
+        } else {
+            if (points.isEmpty()) return;
+            shape.moveTo(points[0]);
+            i = 1;
+        }
+        for (; i + 2 < points.size(); i += 3)
+            shape.cubicTo(points[i], points[i + 1], points[i + 2]);
+        s.current = shape.currentPosition();
+        if (recordingPath)
+            path.connectPath(shape);
+        else
+            draw(shape, false);
+    }
+    void lineTo(QPointF pt) {
+        if (recordingPath) {
+            if (path.elementCount() == 0) path.moveTo(s.current);
+            path.lineTo(pt);
+        } else {
+            m_p.drawLine(s.current, pt);
+        }
+        s.current = pt;
+    }
+    void moveTo(QPointF pt) {
+        s.current = pt;
+        if (recordingPath) path.moveTo(pt);
+    }
+
+    // Arcs, chords and pies: counter-clockwise from the start radial to the
+    // end radial, as the metafile's drawing model has them.
+    void arc(QRectF box, QPointF start, QPointF end, int kind /*0 arc, 1 chord, 2 pie*/) {
+        box = box.normalized();
+        if (box.isEmpty()) return;
+        const QPointF c = box.center();
+        auto angle = [&](QPointF p) {
+            return std::atan2(-(p.y() - c.y()) / box.height(), (p.x() - c.x()) / box.width()) *
+                   180 / M_PI;
+        };
+        const double a0 = angle(start);
+        double span = angle(end) - a0;
+        while (span <= 0)
+            span += 360;
+        QPainterPath shape;
+        if (kind == 2) {
+            shape.moveTo(c);
+            shape.arcTo(box, a0, span);
+            shape.closeSubpath();
+        } else {
+            shape.arcMoveTo(box, a0);
+            shape.arcTo(box, a0, span);
+            if (kind == 1) shape.closeSubpath();
+        }
+        draw(shape, kind != 0);
+    }
+
+    void text(QPointF at, const QString& str, const QRectF* opaqueRect) {
+        if (opaqueRect) {
+            m_p.fillRect(opaqueRect->normalized(), s.bkColor);
+        }
+        if (str.isEmpty()) return;
+        const bool updateCp = s.textAlign & 1;
+        if (updateCp) at = s.current;
+        // Text is set upright in target pixels, whatever way the mapping
+        // turns the y axis.
+        const QTransform t = transform();
+        const QPointF origin = t.map(at);
+        const double scale = std::hypot(t.m12(), t.m22());
+        double px = std::abs(s.font.height) * scale;
+        if (s.font.height > 0) px *= 0.8; // cell height: leave the internal leading out
+        if (s.font.height == 0) px = 12 * scale;
+        px = std::clamp(px, 1.0, 4.0 * std::max(m_target.width(), m_target.height()));
+        QFont font(s.font.face.isEmpty() ? QStringLiteral("Sans Serif") : s.font.face);
+        font.setPixelSize(std::max(1, int(std::lround(px))));
+        font.setWeight(QFont::Weight(std::clamp(s.font.weight / 10 * 10, 100, 900)));
+        font.setItalic(s.font.italic);
+        font.setUnderline(s.font.underline);
+        font.setStrikeOut(s.font.strikeOut);
+        const QFontMetricsF fm(font);
+        const double width = fm.horizontalAdvance(str);
+        double dx = 0, dy = fm.ascent();
+        if ((s.textAlign & 6) == 6)
+            dx = -width / 2;
+        else if (s.textAlign & 2)
+            dx = -width;
+        if ((s.textAlign & 24) == 24)
+            dy = 0;
+        else if (s.textAlign & 8)
+            dy = -fm.descent();
+        m_p.save();
+        m_p.resetTransform();
+        m_p.translate(origin);
+        m_p.rotate(-s.font.escapement / 10.0);
+        m_p.setFont(font);
+        m_p.setPen(s.textColor);
+        m_p.setBackgroundMode(Qt::TransparentMode);
+        if (s.opaqueBk) m_p.fillRect(QRectF(dx, dy - fm.ascent(), width, fm.height()), s.bkColor);
+        m_p.drawText(QPointF(dx, dy), str);
+        m_p.restore();
+        if (updateCp) s.current = transform().inverted().map(origin + QPointF(width, 0));
+    }
+
+    void bitmap(const QImage& image, QRectF dest, QRect src, quint32 rop) {
+        if (image.isNull()) return;
+        if (!src.isValid()) src = image.rect();
+        QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
+        switch (rop) {
+        case 0x8800C6:
+            mode = QPainter::RasterOp_SourceAndDestination;
+            break; // SRCAND
+        case 0xEE0086:
+            mode = QPainter::RasterOp_SourceOrDestination;
+            break; // SRCPAINT
+        case 0x660046:
+            mode = QPainter::RasterOp_SourceXorDestination;
+            break; // SRCINVERT
+        default:
+            break;
+        }
+        m_p.setCompositionMode(mode);
+        m_p.drawImage(dest.normalized(), image.convertToFormat(QImage::Format_RGB32), src);
+        m_p.setCompositionMode(s.blend);
+    }
+    void patternBlt(QRectF dest, quint32 rop) {
+        if (rop == 0x42)
+            m_p.fillRect(dest.normalized(), Qt::black); // BLACKNESS
+        else if (rop == 0xFF0062)
+            m_p.fillRect(dest.normalized(), Qt::white); // WHITENESS
+        else
+            m_p.fillRect(dest.normalized(), s.brush);
+    }
+
+    void clip(const QPainterPath& shape, Qt::ClipOperation op) { m_p.setClipPath(shape, op); }
+    void excludeClip(const QRectF& rect) {
+        QPainterPath all;
+        const QRectF everything = transform().inverted().mapRect(QRectF(QPointF(0, 0), m_target));
+        all.addRect(everything.united(rect.normalized()).adjusted(-1, -1, 1, 1));
+        QPainterPath cut;
+        cut.addRect(rect.normalized());
+        m_p.setClipPath(all.subtracted(cut), Qt::IntersectClip);
+    }
+    // A region given in device units.
+    void clipDeviceRegion(const QRegion& region, int mode) {
+        m_p.setTransform(m_deviceToTarget);
+        if (mode == 5 && region.isEmpty())
+            m_p.setClipping(false);
+        else if (mode == 5)
+            m_p.setClipRegion(region, Qt::ReplaceClip);
+        else if (mode == 1)
+            m_p.setClipRegion(region, Qt::IntersectClip);
+        m_p.setTransform(transform());
+    }
+    void resetClip() { m_p.setClipping(false); }
+
+    QPainter& painter() { return m_p; }
+    bool enhanced() const { return m_enhanced; }
+
+private:
+    QPainter& m_p;
+    QTransform m_deviceToTarget;
+    QSize m_target;
+    bool m_enhanced;
+    std::vector<DcState> m_saved;
+};
+
+QPen makePen(quint32 style, double width, QColor color) {
+    if ((style & 0xF) == 5) return QPen(Qt::NoPen);
+    QPen pen(color, (style & 0x10000) || width > 1 ? width : 0);
+    switch (style & 0xF) {
+    case 1:
+        pen.setStyle(Qt::DashLine);
+        break;
+    case 2:
+        pen.setStyle(Qt::DotLine);
+        break;
+    case 3:
+        pen.setStyle(Qt::DashDotLine);
+        break;
+    case 4:
+        pen.setStyle(Qt::DashDotDotLine);
+        break;
+    default:
+        break;
+    }
+    switch (style & 0xF00) {
+    case 0x100:
+        pen.setCapStyle(Qt::SquareCap);
+        break;
+    case 0x200:
+        pen.setCapStyle(Qt::FlatCap);
+        break;
+    default:
+        pen.setCapStyle(Qt::RoundCap);
+        break;
+    }
+    switch (style & 0xF000) {
+    case 0x1000:
+        pen.setJoinStyle(Qt::BevelJoin);
+        break;
+    case 0x2000:
+        pen.setJoinStyle(Qt::MiterJoin);
+        break;
+    default:
+        pen.setJoinStyle(Qt::RoundJoin);
+        break;
+    }
+    return pen;
+}
+
+QBrush makeBrush(quint32 style, QColor color, quint32 hatch) {
+    switch (style) {
+    case 1:
+        return QBrush(Qt::NoBrush);
+    case 2: {
+        static const Qt::BrushStyle hatches[] = {Qt::HorPattern,   Qt::VerPattern,
+                                                 Qt::FDiagPattern, Qt::BDiagPattern,
+                                                 Qt::CrossPattern, Qt::DiagCrossPattern};
+        return QBrush(color, hatch < 6 ? hatches[hatch] : Qt::SolidPattern);
+    }
+    default:
+        return QBrush(color);
+    }
+}
+
+// ---- WMF ----------------------------------------------------------------
+
+struct WmfLayout {
+    qsizetype start = 0; // the standard header
+    QRectF bounds;       // logical units
+    double unitsPerInch = 1440;
+};
+
+bool wmfLayout(const QByteArray& bytes, WmfLayout& l, QString& error) {
+    Reader r(bytes.constData(), bytes.size());
+    if (r.u32(0) == kPlaceableKey) {
+        const QRectF b(QPointF(r.i16(6), r.i16(8)), QPointF(r.i16(10), r.i16(12)));
+        const int inch = r.u16(14);
+        l.start = 22;
+        l.bounds = b.normalized();
+        l.unitsPerInch = inch > 0 ? inch : 1440;
+    } else {
+        l.start = 0;
+    }
+    const int type = r.u16(l.start), headerWords = r.u16(l.start + 2);
+    if (!r.ok() || (type != 1 && type != 2) || headerWords != 9)
+        return error = QStringLiteral("not a Windows metafile header"), false;
+    if (l.bounds.isEmpty()) {
+        // No placeable header: the window the records set up is the picture.
+        QPointF org;
+        QSizeF ext;
+        qsizetype at = l.start + 18;
+        while (at + 6 <= bytes.size()) {
+            const qint64 words = r.u32(at);
+            const int fn = r.u16(at + 4);
+            if (words < 3 || fn == 0) break;
+            if (fn == 0x020B) org = QPointF(r.i16(at + 8), r.i16(at + 6));
+            if (fn == 0x020C) ext = QSizeF(r.i16(at + 8), r.i16(at + 6));
+            at += qsizetype(words * 2);
+        }
+        l.bounds = QRectF(org, ext).normalized();
+        l.unitsPerInch = 96;
+        if (l.bounds.isEmpty()) return error = QStringLiteral("the metafile has no size"), false;
+    }
+    return true;
+}
+
+QPolygonF wmfPoints(Reader& r, qsizetype at, qint64 count) {
+    QPolygonF pts;
+    if (count < 0 || !r.has(at, count * 4)) return pts;
+    pts.reserve(count);
+    for (qint64 k = 0; k < count; ++k)
+        pts << QPointF(r.i16(at + k * 4), r.i16(at + k * 4 + 2));
+    return pts;
+}
+
+QRectF wmfRect(Reader& r, qsizetype at) { // bottom, right, top, left
+    return QRectF(QPointF(r.i16(at + 6), r.i16(at + 4)), QPointF(r.i16(at + 2), r.i16(at)));
+}
+
+bool playWmf(const QByteArray& bytes, const WmfLayout& l, Player& pl, QString& error) {
+    Reader file(bytes.constData(), bytes.size());
+    const int numObjects = file.u16(l.start + 10);
+    pl.objects.resize(size_t(numObjects));
+    qsizetype at = l.start + 18;
+    while (true) {
+        if (at + 6 > bytes.size()) return error = QStringLiteral("the metafile ends early"), false;
+        const qint64 words = file.u32(at);
+        const int fn = file.u16(at + 4);
+        if (words < 3 || at + words * 2 > bytes.size())
+            return error = QStringLiteral("a record does not fit in the metafile"), false;
+        if (fn == 0) return true; // end of file
+        Reader r(bytes.constData() + at + 6, qsizetype(words * 2 - 6));
+        DcState& s = pl.s;
+        switch (fn) {
+        case 0x0201:
+            s.bkColor = colorRef(r.u32(0));
+            pl.apply();
+            break;
+        case 0x0102:
+            s.opaqueBk = r.u16(0) == 2;
+            pl.apply();
+            break;
+        case 0x0103:
+            s.mapMode = r.u16(0);
+            pl.apply();
+            break;
+        case 0x0106:
+            s.fillRule = r.u16(0) == 2 ? Qt::WindingFill : Qt::OddEvenFill;
+            break;
+        case 0x012E:
+            s.textAlign = r.u16(0);
+            break;
+        case 0x0209:
+            s.textColor = colorRef(r.u32(0));
+            break;
+        case 0x020B:
+            s.winOrg = QPointF(r.i16(2), r.i16(0));
+            pl.apply();
+            break;
+        case 0x020C:
+            s.winExt = QSizeF(r.i16(2), r.i16(0));
+            pl.apply();
+            break;
+        case 0x020D:
+            s.vpOrg = QPointF(r.i16(2), r.i16(0));
+            pl.apply();
+            break;
+        case 0x020E:
+            s.vpExt = QSizeF(r.i16(2), r.i16(0));
+            pl.apply();
+            break;
+        case 0x0213:
+            pl.lineTo(QPointF(r.i16(2), r.i16(0)));
+            break;
+        case 0x0214:
+            pl.moveTo(QPointF(r.i16(2), r.i16(0)));
+            break;
+        case 0x0415:
+            pl.excludeClip(wmfRect(r, 0));
+            break;
+        case 0x0416: {
+            QPainterPath p;
+            p.addRect(wmfRect(r, 0).normalized());
+            pl.clip(p, Qt::IntersectClip);
+            break;
+        }
+        case 0x012C:
+            if (r.u16(0) == 0) pl.resetClip();
+            break;
+        case 0x0817:
+        case 0x0830:
+        case 0x081A:
+            pl.arc(wmfRect(r, 8), QPointF(r.i16(6), r.i16(4)), QPointF(r.i16(2), r.i16(0)),
+                   fn == 0x0817   ? 0
+                   : fn == 0x0830 ? 1
+                                  : 2);
+            break;
+        case 0x0418: {
+            QPainterPath p;
+            p.addEllipse(wmfRect(r, 0).normalized());
+            pl.draw(p);
+            break;
+        }
+        case 0x041B: {
+            QPainterPath p;
+            p.addRect(wmfRect(r, 0).normalized());
+            pl.draw(p);
+            break;
+        }
+        case 0x061C: {
+            QPainterPath p;
+            p.addRoundedRect(wmfRect(r, 4).normalized(), std::abs(r.i16(2)) / 2.0,
+                             std::abs(r.i16(0)) / 2.0);
+            pl.draw(p);
+            break;
+        }
+        case 0x0324:
+        case 0x0325: {
+            const QPolygonF pts = wmfPoints(r, 2, r.u16(0));
+            if (fn == 0x0325) {
+                pl.polyline(pts, false);
+            } else {
+                QPainterPath p;
+                p.addPolygon(pts);
+                p.closeSubpath();
+                pl.draw(p);
+            }
+            break;
+        }
+        case 0x0538: {
+            const int polys = r.u16(0);
+            qsizetype pointsAt = 2 + qsizetype(polys) * 2;
+            QPainterPath p;
+            for (int k = 0; k < polys && r.ok(); ++k) {
+                const int n = r.u16(2 + k * 2);
+                p.addPolygon(wmfPoints(r, pointsAt, n));
+                p.closeSubpath();
+                pointsAt += qsizetype(n) * 4;
+            }
+            if (r.ok()) pl.draw(p);
+            break;
+        }
+        case 0x0521: {
+            const int n = r.u16(0);
+            const QString str = QString::fromLatin1(r.bytes(2, n));
+            const qsizetype after = 2 + ((n + 1) & ~1);
+            pl.text(QPointF(r.i16(after + 2), r.i16(after)), str, nullptr);
+            break;
+        }
+        case 0x0A32: {
+            const QPointF pt(r.i16(2), r.i16(0));
+            const int n = r.u16(4), opts = r.u16(6);
+            qsizetype strAt = 8;
+            QRectF rect;
+            if (opts & 0x6) {
+                rect = QRectF(QPointF(r.i16(8), r.i16(10)), QPointF(r.i16(12), r.i16(14)));
+                strAt = 16;
+            }
+            const QString str = QString::fromLatin1(r.bytes(strAt, n));
+            pl.text(pt, str, (opts & 0x2) ? &rect : nullptr);
+            break;
+        }
+        case 0x001E:
+            pl.save();
+            break;
+        case 0x0127:
+            pl.restore(r.i16(0));
+            break;
+        case 0x012D:
+            pl.select(r.u16(0));
+            break;
+        case 0x01F0:
+            pl.remove(r.u16(0));
+            break;
+        case 0x02FA:
+            pl.addObject(makePen(r.u16(0), r.i16(2), colorRef(r.u32(6))));
+            break;
+        case 0x02FC:
+            pl.addObject(makeBrush(r.u16(0), colorRef(r.u32(2)), r.u16(6)));
+            break;
+        case 0x02FB: {
+            FontSpec f;
+            f.height = r.i16(0);
+            f.escapement = r.i16(4);
+            f.weight = r.i16(8);
+            f.italic = r.u8(10), f.underline = r.u8(11), f.strikeOut = r.u8(12);
+            QByteArray face =
+                r.size() > 18 ? r.bytes(18, std::min<qsizetype>(32, r.size() - 18)) : QByteArray();
+            f.face = QString::fromLatin1(
+                face.left(face.indexOf('\0') < 0 ? face.size() : face.indexOf('\0')));
+            pl.addObject(f);
+            break;
+        }
+        case 0x0142: { // pattern brush from a DIB
+            Reader dib = r;
+            const qsizetype head = dibHeaderBytes(dib, 4);
+            QImage img = head > 0 && head <= r.size() - 4
+                             ? decodeDib(r.bytes(4, head), r.bytes(4 + head, r.size() - 4 - head))
+                             : QImage();
+            pl.addObject(img.isNull() ? QBrush(Qt::gray) : QBrush(img));
+            break;
+        }
+        case 0x00F7:
+        case 0x01F9:
+        case 0x06FF:
+            pl.addObject(GdiObject()); // takes its slot; drawn with nothing
+            break;
+        case 0x061D: {
+            const QRectF d(r.i16(8), r.i16(6), r.i16(4), r.i16(2));
+            pl.patternBlt(d, r.u32(0));
+            break;
+        }
+        case 0x0F43:
+        case 0x0B41:
+        case 0x0940: {
+            // rop, [usage], source rectangle, destination, then the DIB.
+            const bool stretchDib = fn == 0x0F43, bitBlt = fn == 0x0940;
+            const qsizetype p = stretchDib ? 6 : 4;
+            QRect src;
+            QRectF dest;
+            qsizetype dibAt;
+            if (bitBlt) {
+                src = QRect(r.i16(p + 2), r.i16(p), r.i16(p + 6), r.i16(p + 4));
+                dest = QRectF(r.i16(p + 10), r.i16(p + 8), src.width(), src.height());
+                dibAt = p + 12;
+            } else {
+                src = QRect(r.i16(p + 6), r.i16(p + 4), r.i16(p + 2), r.i16(p));
+                dest = QRectF(r.i16(p + 14), r.i16(p + 12), r.i16(p + 10), r.i16(p + 8));
+                dibAt = p + 16;
+            }
+            if (!r.ok() || dibAt >= r.size()) break; // a pattern fill without a bitmap
+            Reader dib = r;
+            const qsizetype head = dibHeaderBytes(dib, dibAt);
+            if (head <= 0 || dibAt + head > r.size()) break;
+            const QImage img =
+                decodeDib(r.bytes(dibAt, head), r.bytes(dibAt + head, r.size() - dibAt - head));
+            pl.bitmap(img, dest, src, r.u32(0));
+            break;
+        }
+        default:
+            break; // records without a visible effect here, or unknown
+        }
+        if (!r.ok())
+            return error =
+                       QStringLiteral("record %1 is too short").arg(fn, 4, 16, QLatin1Char('0')),
+                   false;
+        at += qsizetype(words * 2);
+    }
+}
+
+// ---- EMF ----------------------------------------------------------------
+
+struct EmfLayout {
+    QRectF frameDevice; // the picture's frame in device pixels
+    double devicePixelsPerMm = 96 / 25.4;
+    QSizeF sizeMm;
+    int handles = 0;
+};
+
+bool emfLayout(const QByteArray& bytes, EmfLayout& l, QString& error) {
+    Reader r(bytes.constData(), bytes.size());
+    if (r.u32(0) != 1 || r.u32(40) != kEmfSignature || r.u32(4) < 88 ||
+        r.u32(4) > quint32(bytes.size()))
+        return error = QStringLiteral("not an enhanced metafile header"), false;
+    const QRectF bounds(QPointF(r.i32(8), r.i32(12)), QPointF(r.i32(16) + 1, r.i32(20) + 1));
+    const QRectF frame(QPointF(r.i32(24), r.i32(28)), QPointF(r.i32(32), r.i32(36)));
+    l.handles = r.u16(56);
+    const double devW = r.i32(72), devMmW = r.i32(80);
+    if (devW > 0 && devMmW > 0) l.devicePixelsPerMm = devW / devMmW;
+    if (!frame.normalized().isEmpty()) {
+        const QRectF f = frame.normalized();
+        l.frameDevice =
+            QRectF(f.topLeft() * l.devicePixelsPerMm / 100, f.size() * l.devicePixelsPerMm / 100);
+        l.sizeMm = f.size() / 100;
+    } else {
+        l.frameDevice = bounds.normalized();
+        l.sizeMm = l.frameDevice.size() / l.devicePixelsPerMm;
+    }
+    if (!r.ok() || l.frameDevice.isEmpty())
+        return error = QStringLiteral("the metafile has no size"), false;
+    return true;
+}
+
+QPolygonF emfPoints(Reader& r, qsizetype at, qint64 count, bool small) {
+    QPolygonF pts;
+    const int step = small ? 4 : 8;
+    if (count < 0 || !r.has(at, count * step)) return pts;
+    pts.reserve(count);
+    for (qint64 k = 0; k < count; ++k) {
+        const qsizetype p = at + k * step;
+        pts << (small ? QPointF(r.i16(p), r.i16(p + 2)) : QPointF(r.i32(p), r.i32(p + 4)));
+    }
+    return pts;
+}
+
+QRectF emfRect(Reader& r, qsizetype at) {
+    return QRectF(QPointF(r.i32(at), r.i32(at + 4)), QPointF(r.i32(at + 8), r.i32(at + 12)));
+}
+
+QTransform emfXform(Reader& r, qsizetype at) {
+    return QTransform(r.f32(at), r.f32(at + 4), r.f32(at + 8), r.f32(at + 12), r.f32(at + 16),
+                      r.f32(at + 20));
+}
+
+QImage emfBitmap(Reader& r, qsizetype offBmi, qsizetype cbBmi, qsizetype offBits,
+                 qsizetype cbBits) {
+    if (cbBmi <= 0) return QImage();
+    const QByteArray bmi = r.bytes(offBmi, cbBmi), bits = r.bytes(offBits, cbBits);
+    if (!r.ok()) return QImage();
+    return decodeDib(bmi, bits);
+}
+
+QRect dibSource(const QImage& img, int x, int y, int w, int h) {
+    return img.isNull() ? QRect() : QRect(x, y, w, h);
+}
+
+bool playEmf(const QByteArray& bytes, const EmfLayout& l, Player& pl, QString& error) {
+    Reader file(bytes.constData(), bytes.size());
+    pl.objects.resize(size_t(l.handles));
+    pl.devicePixelsPerMm = l.devicePixelsPerMm;
+    qsizetype at = 0;
+    while (true) {
+        if (at + 8 > bytes.size()) return error = QStringLiteral("the metafile ends early"), false;
+        const quint32 type = file.u32(at), size = file.u32(at + 4);
+        if (size < 8 || size % 4 != 0 || at + qint64(size) > bytes.size())
+            return error = QStringLiteral("a record does not fit in the metafile"), false;
+        if (type == 14) return true; // end of file
+        Reader r(bytes.constData() + at, qsizetype(size));
+        DcState& s = pl.s;
+        switch (type) {
+        case 1:
+            break; // the header
+        case 2:
+        case 85:
+        case 5:
+        case 88: { // poly-Béziers (to)
+            const bool small = type >= 85;
+            pl.beziers(emfPoints(r, 28, r.u32(24), small), type == 5 || type == 88);
+            break;
+        }
+        case 3:
+        case 86: {
+            QPainterPath p;
+            p.addPolygon(emfPoints(r, 28, r.u32(24), type == 86));
+            p.closeSubpath();
+            if (r.ok()) pl.draw(p);
+            break;
+        }
+        case 4:
+        case 87:
+        case 6:
+        case 89:
+            pl.polyline(emfPoints(r, 28, r.u32(24), type >= 87), type == 6 || type == 89);
+            break;
+        case 7:
+        case 8:
+        case 90:
+        case 91: { // poly-polylines and poly-polygons
+            const bool small = type >= 90, closed = type == 8 || type == 91;
+            const quint32 polys = r.u32(24);
+            if (!r.has(32, qint64(polys) * 4)) break;
+            qsizetype pointsAt = 32 + qsizetype(polys) * 4;
+            QPainterPath p;
+            for (quint32 k = 0; k < polys && r.ok(); ++k) {
+                const quint32 n = r.u32(32 + k * 4);
+                const QPolygonF pts = emfPoints(r, pointsAt, n, small);
+                p.addPolygon(pts);
+                if (closed) p.closeSubpath();
+                pointsAt += qsizetype(n) * (small ? 4 : 8);
+            }
+            if (r.ok()) pl.draw(p, closed);
+            break;
+        }
+        case 9:
+            s.winExt = QSizeF(r.i32(8), r.i32(12));
+            pl.apply();
+            break;
+        case 10:
+            s.winOrg = QPointF(r.i32(8), r.i32(12));
+            pl.apply();
+            break;
+        case 11:
+            s.vpExt = QSizeF(r.i32(8), r.i32(12));
+            pl.apply();
+            break;
+        case 12:
+            s.vpOrg = QPointF(r.i32(8), r.i32(12));
+            pl.apply();
+            break;
+        case 17:
+            s.mapMode = int(r.u32(8));
+            pl.apply();
+            break;
+        case 18:
+            s.opaqueBk = r.u32(8) == 2;
+            pl.apply();
+            break;
+        case 19:
+            s.fillRule = r.u32(8) == 2 ? Qt::WindingFill : Qt::OddEvenFill;
+            break;
+        case 22:
+            s.textAlign = int(r.u32(8));
+            break;
+        case 24:
+            s.textColor = colorRef(r.u32(8));
+            break;
+        case 25:
+            s.bkColor = colorRef(r.u32(8));
+            pl.apply();
+            break;
+        case 27:
+            pl.moveTo(QPointF(r.i32(8), r.i32(12)));
+            break;
+        case 54:
+            pl.lineTo(QPointF(r.i32(8), r.i32(12)));
+            break;
+        case 29:
+            pl.excludeClip(emfRect(r, 8));
+            break;
+        case 30: {
+            QPainterPath p;
+            p.addRect(emfRect(r, 8).normalized());
+            pl.clip(p, Qt::IntersectClip);
+            break;
+        }
+        case 33:
+            pl.save();
+            break;
+        case 34:
+            pl.restore(r.i32(8));
+            break;
+        case 35:
+            s.world = emfXform(r, 8);
+            pl.apply();
+            break;
+        case 36: {
+            const QTransform x = emfXform(r, 8);
+            switch (r.u32(32)) {
+            case 1:
+                s.world = QTransform();
+                break;
+            case 2:
+                s.world = x * s.world;
+                break;
+            case 3:
+                s.world = s.world * x;
+                break;
+            case 4:
+                s.world = x;
+                break;
+            default:
+                break;
+            }
+            pl.apply();
+            break;
+        }
+        case 37:
+            pl.select(r.u32(8));
+            break;
+        case 38:
+            pl.setObject(r.u32(8), makePen(r.u32(12), r.i32(16), colorRef(r.u32(24))));
+            break;
+        case 95:
+            pl.setObject(r.u32(8), makePen(r.u32(28), r.u32(32), colorRef(r.u32(40))));
+            break;
+        case 39:
+            pl.setObject(r.u32(8), makeBrush(r.u32(12), colorRef(r.u32(16)), r.u32(20)));
+            break;
+        case 93:
+        case 94: {
+            const QImage img = emfBitmap(r, r.u32(16), r.u32(20), r.u32(24), r.u32(28));
+            pl.setObject(r.u32(8), img.isNull() ? QBrush(Qt::gray) : QBrush(img));
+            break;
+        }
+        case 40:
+            pl.remove(r.u32(8));
+            break;
+        case 49:
+            pl.setObject(r.u32(8), GdiObject());
+            break;
+        case 82: {
+            FontSpec f;
+            f.height = r.i32(12);
+            f.escapement = r.i32(20);
+            f.weight = r.i32(28);
+            f.italic = r.u8(32), f.underline = r.u8(33), f.strikeOut = r.u8(34);
+            const QByteArray face = r.bytes(40, 64);
+            f.face = QString::fromUtf16(reinterpret_cast<const char16_t*>(face.constData()),
+                                        face.size() / 2);
+            f.face.truncate(f.face.indexOf(QChar(0)) < 0 ? f.face.size()
+                                                         : f.face.indexOf(QChar(0)));
+            pl.setObject(r.u32(8), f);
+            break;
+        }
+        case 42:
+        case 43: {
+            QPainterPath p;
+            if (type == 42)
+                p.addEllipse(emfRect(r, 8).normalized());
+            else
+                p.addRect(emfRect(r, 8).normalized());
+            pl.draw(p);
+            break;
+        }
+        case 44: {
+            QPainterPath p;
+            p.addRoundedRect(emfRect(r, 8).normalized(), std::abs(r.i32(24)) / 2.0,
+                             std::abs(r.i32(28)) / 2.0);
+            pl.draw(p);
+            break;
+        }
+        case 45:
+        case 46:
+        case 47:
+            pl.arc(emfRect(r, 8), QPointF(r.i32(24), r.i32(28)), QPointF(r.i32(32), r.i32(36)),
+                   type - 45);
+            break;
+        case 59:
+            pl.path = QPainterPath();
+            pl.recordingPath = true;
+            break;
+        case 60:
+            pl.recordingPath = false;
+            break;
+        case 61:
+            if (pl.recordingPath) pl.path.closeSubpath();
+            break;
+        case 68:
+            pl.recordingPath = false, pl.path = QPainterPath();
+            break;
+        case 62:
+        case 63:
+        case 64: {
+            QPainterPath p = pl.path;
+            p.setFillRule(s.fillRule);
+            QPainter& painter = pl.painter();
+            if (type == 62)
+                painter.fillPath(p, painter.brush());
+            else if (type == 64)
+                painter.strokePath(p, painter.pen());
+            else
+                painter.drawPath(p);
+            pl.path = QPainterPath();
+            break;
+        }
+        case 67: {
+            const quint32 mode = r.u32(8);
+            pl.clip(pl.path, mode == 5 ? Qt::ReplaceClip : Qt::IntersectClip);
+            pl.path = QPainterPath();
+            break;
+        }
+        case 75: {
+            const quint32 cb = r.u32(8), mode = r.u32(12);
+            QRegion region;
+            if (cb >= 32) {
+                const quint32 count = r.u32(16 + 8);
+                if (count <= quint32(kMaxClipRects) && r.has(48, qint64(count) * 16)) {
+                    for (quint32 k = 0; k < count; ++k) {
+                        const QRectF rc = emfRect(r, 48 + k * 16).normalized();
+                        region += rc.toAlignedRect();
+                    }
+                } else {
+                    region = emfRect(r, 32).normalized().toAlignedRect();
+                }
+            }
+            pl.clipDeviceRegion(region, int(mode));
+            break;
+        }
+        case 83:
+        case 84: { // ExtTextOut, ANSI or UTF-16
+            const QPointF ref(r.i32(36), r.i32(40));
+            const quint32 n = r.u32(44), off = r.u32(48), opts = r.u32(52);
+            const QRectF rect = emfRect(r, 56);
+            QString str;
+            if (type == 84) {
+                const QByteArray b = r.bytes(off, qint64(n) * 2);
+                str = QString::fromUtf16(reinterpret_cast<const char16_t*>(b.constData()),
+                                         b.size() / 2);
+            } else {
+                str = QString::fromLatin1(r.bytes(off, n));
+            }
+            if (r.ok()) pl.text(ref, str, (opts & 0x2) ? &rect : nullptr);
+            break;
+        }
+        case 76:
+        case 77: { // BitBlt, StretchBlt
+            const QRectF dest(r.i32(24), r.i32(28), r.i32(32), r.i32(36));
+            const quint32 rop = r.u32(40), cbBmi = r.u32(88);
+            if (cbBmi == 0) {
+                pl.patternBlt(dest, rop);
+                break;
+            }
+            const QImage img = emfBitmap(r, r.u32(84), cbBmi, r.u32(92), r.u32(96));
+            const int sx = r.i32(44), sy = r.i32(48);
+            const int sw = type == 77 ? r.i32(100) : int(dest.width());
+            const int sh = type == 77 ? r.i32(104) : int(dest.height());
+            pl.bitmap(img, dest, dibSource(img, sx, sy, sw, sh), rop);
+            break;
+        }
+        case 80:
+        case 81: { // SetDIBitsToDevice, StretchDIBits
+            const QImage img = emfBitmap(r, r.u32(48), r.u32(52), r.u32(56), r.u32(60));
+            if (img.isNull()) break;
+            const int sx = r.i32(32), sy = r.i32(36), sw = r.i32(40), sh = r.i32(44);
+            // Source rows count from the bitmap's bottom for a bottom-up bitmap.
+            const QRect src(sx, img.height() - sy - sh, sw, sh);
+            const QRectF dest = type == 81 ? QRectF(r.i32(24), r.i32(28), r.i32(72), r.i32(76))
+                                           : QRectF(r.i32(24), r.i32(28), sw, sh);
+            pl.bitmap(img, dest, src, type == 81 ? r.u32(68) : 0xCC0020);
+            break;
+        }
+        default:
+            break; // records without a visible effect here, or unknown
+        }
+        if (!r.ok()) return error = QStringLiteral("record %1 is too short").arg(type), false;
+        at += qsizetype(size);
+    }
+}
+
+} // namespace
+
+bool IsMetafileContent(const QByteArray& bytes) {
+    Reader r(bytes.constData(), bytes.size());
+    if (r.u32(0) == kPlaceableKey) return true;
+    if (r.u32(0) == 1 && r.u32(40) == kEmfSignature) return true;
+    const int type = r.u16(0), words = r.u16(2), version = r.u16(4);
+    return r.ok() && (type == 1 || type == 2) && words == 9 &&
+           (version == 0x0300 || version == 0x0100);
+}
+
+bool MetafileNativeSize(const QByteArray& bytes, QSize& size, QString& error) {
+    Reader r(bytes.constData(), bytes.size());
+    QSizeF px;
+    if (r.u32(0) == 1 && r.u32(40) == kEmfSignature) {
+        EmfLayout l;
+        if (!emfLayout(bytes, l, error)) return false;
+        px = l.sizeMm / 25.4 * 96;
+    } else {
+        WmfLayout l;
+        if (!wmfLayout(bytes, l, error)) return false;
+        px = l.bounds.size() / l.unitsPerInch * 96;
+    }
+    size = QSize(std::max(1, int(std::lround(std::min(px.width(), 1e6)))),
+                 std::max(1, int(std::lround(std::min(px.height(), 1e6)))));
+    return true;
+}
+
+bool RenderMetafile(const QByteArray& bytes, QSize size, QImage& out, QString& error) {
+    if (size.isEmpty()) return error = QStringLiteral("nothing to draw on"), false;
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull()) return error = QStringLiteral("out of memory"), false;
+    image.fill(Qt::white);
+    const QRectF target(QPointF(0, 0), QSizeF(size));
+    auto mapping = [&](const QRectF& from) {
+        return QTransform::fromTranslate(-from.left(), -from.top()) *
+               QTransform::fromScale(target.width() / from.width(),
+                                     target.height() / from.height());
+    };
+    bool ok;
+    {
+        QPainter painter(&image);
+        Reader r(bytes.constData(), bytes.size());
+        if (r.u32(0) == 1 && r.u32(40) == kEmfSignature) {
+            EmfLayout l;
+            ok = emfLayout(bytes, l, error);
+            if (ok) {
+                Player player(painter, mapping(l.frameDevice), size, true);
+                ok = playEmf(bytes, l, player, error);
+            }
+        } else {
+            WmfLayout l;
+            ok = wmfLayout(bytes, l, error);
+            if (ok) {
+                Player player(painter, mapping(l.bounds), size, false);
+                ok = playWmf(bytes, l, player, error);
+            }
+        }
+    }
+    if (!ok) return false;
+    out = std::move(image);
+    return true;
+}

@@ -1,0 +1,211 @@
+// Every format of the picture-format table, made by the test or by free
+// tools at test time: loaded by content, composed upright and in sRGB, and
+// refused when cut short or garbled.
+#include "ComposeTestUtil.h"
+#include "FakePlatform.h"
+#include "collection/PictureCollection.h"
+#include "compose/Compose.h"
+#include "compose/PictureFormats.h"
+
+#include <QBuffer>
+#include <QColorSpace>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr QSize kScreen(400, 300);
+
+struct PictureFormatsTest : ::testing::Test {
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+    // Runs a tool; fails the test when it cannot make the file.
+    QString tool(const QString& program, const QStringList& args, const QString& made) {
+        QProcess p;
+        p.start(program, args);
+        const bool ok = p.waitForFinished(60000) && p.exitCode() == 0;
+        EXPECT_TRUE(ok) << program.toStdString() << ": " << p.readAllStandardError().toStdString();
+        return made;
+    }
+    QString quadrantPng(QSize size = QSize(300, 200)) {
+        const QString png = path(QStringLiteral("quadrants-%1.png").arg(size.width()));
+        EXPECT_TRUE(QuadrantPicture(size.width(), size.height()).save(png));
+        return png;
+    }
+    // A file `name` in the format the tool gives its ending, made from `source`.
+    QString make(const QString& format, const QString& source, const QString& name,
+                 const QStringList& imageMagickOptions = {}) {
+        const QString out = path(name);
+        if (format == "heic" || format == "avif") {
+            QStringList a{"-q", "90", "-o", out, source};
+            if (format == "avif") a.prepend("-A");
+            return tool("heif-enc", a, out);
+        }
+        if (format == "jxl") return tool("cjxl", {source, out, "-q", "95"}, out);
+        return tool("convert", QStringList{source} << imageMagickOptions << format + ":" + out,
+                    out);
+    }
+    SourcePicture load(const QString& file, bool expectOk = true) {
+        SourcePicture picture{QuadrantPicture(3, 3), QSize(3, 3)};
+        QString error;
+        EXPECT_EQ(LoadPictureFor(file, PositionMode::FitReduceEnlarge, kScreen, picture, &error),
+                  expectOk)
+            << file.toStdString() << ": " << error.toStdString();
+        if (!expectOk) {
+            EXPECT_EQ(picture.nativeSize, QSize(3, 3)) << "a failure kept the picture";
+        }
+        return picture;
+    }
+    // The picture composed to fill the screen shows the four quadrants.
+    void expectUprightQuadrants(const SourcePicture& picture, QSize native, int tolerance = 40) {
+        EXPECT_EQ(picture.nativeSize, native);
+        CompositionInputs in;
+        in.position = PositionMode::Stretch;
+        in.screen.size = kScreen;
+        const QImage canvas = ComposeWallpaper(picture, in);
+        ASSERT_FALSE(canvas.isNull());
+        const struct {
+            QPoint at;
+            QColor color;
+        } probes[] = {{{100, 75}, Qt::red},
+                      {{300, 75}, Qt::green},
+                      {{100, 225}, Qt::blue},
+                      {{300, 225}, Qt::yellow}};
+        for (const auto& p : probes) {
+            const QColor c = canvas.pixelColor(p.at);
+            EXPECT_LE(std::abs(c.red() - p.color.red()) + std::abs(c.green() - p.color.green()) +
+                          std::abs(c.blue() - p.color.blue()),
+                      tolerance)
+                << "at " << p.at.x() << "," << p.at.y() << ": " << c.name().toStdString();
+        }
+    }
+};
+
+} // namespace
+
+TEST(PictureFormatTable, EndingsFilterAndHelpAgree) {
+    for (const PictureFormat& f : PictureFormats()) {
+        const QString ending = f.ending;
+        EXPECT_TRUE(IsPictureFile("photo" + ending));
+        EXPECT_TRUE(IsPictureFile("PHOTO" + ending.toUpper()));
+        const QString pattern = ending.startsWith('.') ? "*" + ending : "*." + ending;
+        EXPECT_TRUE(PicturesFileDialogFilter().contains(pattern + ' ') ||
+                    PicturesFileDialogFilter().contains(pattern + ')'));
+    }
+    for (const char* no : {"x.txt", "jpg", "a.jp", "photo.heics", "notes.tiffany", "a.xjl"})
+        EXPECT_FALSE(IsPictureFile(no)) << no;
+    EXPECT_TRUE(IsPictureFile("scanjpeg")); // the ending without a dot matches as it stands
+    EXPECT_TRUE(PicturesFileDialogFilter().startsWith("Pictures (*.jpg *.bmp *.gif"));
+    EXPECT_TRUE(PicturesFileDialogFilter().endsWith(";;All Files (*)"));
+    // The help page names every ending the program takes.
+    const QString help =
+        QString::fromUtf8(readFile(TESSALY_SOURCE_DIR "/data/help/index.html")).toLower();
+    for (const PictureFormat& f : PictureFormats())
+        EXPECT_TRUE(help.contains(QString(f.ending).remove('.'))) << f.ending.data();
+}
+
+// Each format composed and compared on pixels; a file whose name says
+// another format loads by content; half a file and a garbled file fail.
+TEST_F(PictureFormatsTest, EveryFormatLoadsByContentAndRefusesDamage) {
+    const QString png = quadrantPng();
+    const struct {
+        const char* format;
+        const char* name;
+        QStringList options;
+    } rows[] = {
+        {"jpg", "photo.jpg", {}},
+        {"png", "drawing.png", {}},
+        {"bmp", "plain.bmp", {}},
+        {"bmp3", "runs.rle", {"-type", "Palette", "-compress", "RLE"}},
+        {"gif", "anim.gif", {}},
+        {"ico", "icon.ico", {"-resize", "256x171!"}},
+        {"webp", "web.webp", {"-quality", "95"}},
+        {"tiff", "scan.tiff", {}},
+        {"heic", "phone.heic", {}},
+        {"avif", "phone.avif", {}},
+        {"jxl", "new.jxl", {}},
+        {"heic", "heic-named.jpg", {}}, // the name says JPEG
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString file = make(row.format, png, row.name, row.options);
+        const QSize native = QString(row.format) == "ico" ? QSize(256, 171) : QSize(300, 200);
+        expectUprightQuadrants(load(file), native);
+
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        const QString cut = path(QStringLiteral("cut-") + row.name);
+        writeFile(cut, bytes.left(bytes.size() / 2));
+        if (QString(row.format) != "ico") load(cut, false);
+        // The header kept, everything after it noise.
+        QByteArray garbled = bytes.left(16);
+        for (int i = 16; i < bytes.size(); ++i)
+            garbled += char((i * 7919) % 251);
+        const QString bad = path(QStringLiteral("garbled-") + row.name);
+        writeFile(bad, garbled);
+        if (QString(row.format) != "ico" && QString(row.format) != "bmp" &&
+            QString(row.format) != "bmp3")
+            load(bad, false);
+    }
+}
+
+// A portrait photo turned by its orientation tag comes upright, and "Fit"
+// uses its turned size.
+TEST_F(PictureFormatsTest, OrientationTagTurnsThePictureUpright) {
+    const QString stored = path("stored.png");
+    // Stored a quarter turn to the left; orientation 6 asks for a quarter
+    // turn to the right.
+    ASSERT_TRUE(QuadrantPicture(200, 300).transformed(QTransform().rotate(-90)).save(stored));
+    // The EXIF block: one directory with the orientation tag, value 6.
+    const QByteArray exif =
+        QByteArray("II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0\x06\0\0\0\0\0\0\0", 26);
+    // The tag in an EXIF block (APP1) right after the JPEG's start marker.
+    const QString plainJpeg = make("jpg", stored, "plain.jpg");
+    const QByteArray jpegBytes = readFile(plainJpeg);
+    const QByteArray app1 = QByteArray("Exif\0\0", 6) + exif;
+    const QString jpeg = writeFile(path("turned.jpg"),
+                                   jpegBytes.left(2) + "\xFF\xE1" + char((app1.size() + 2) >> 8) +
+                                       char((app1.size() + 2) & 0xFF) + app1 + jpegBytes.mid(2));
+    expectUprightQuadrants(load(jpeg), QSize(200, 300));
+    expectUprightQuadrants(load(make("tiff", stored, "turned.tiff", {"-orient", "RightTop"})),
+                           QSize(200, 300));
+    expectUprightQuadrants(load(make("heic", jpeg, "turned.heic")), QSize(200, 300));
+
+    // WebP keeps the tag in an EXIF chunk of the extended layout.
+    QByteArray plain;
+    QBuffer buffer(&plain);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && QImage(stored).save(&buffer, "WEBP", 100));
+    auto le32 = [](quint32 v) {
+        QByteArray b;
+        for (int k = 0; k < 4; ++k)
+            b += char((v >> (8 * k)) & 0xFF);
+        return b;
+    };
+    QByteArray vp8x("VP8X");
+    vp8x += le32(10) + QByteArray("\x08\0\0\0", 4) + le32(299).left(3) + le32(199).left(3);
+    QByteArray chunks = vp8x + plain.mid(12) + "EXIF" + le32(quint32(exif.size())) + exif;
+    const QByteArray webp = "RIFF" + le32(quint32(chunks.size() + 4)) + "WEBP" + chunks;
+    expectUprightQuadrants(load(writeFile(path("turned.webp"), webp)), QSize(200, 300));
+}
+
+// Colours: a Display-P3 picture comes out in sRGB, a CMYK JPEG in its
+// right colours.
+TEST_F(PictureFormatsTest, ColourProfilesAndCmykBecomeSrgb) {
+    QImage p3(64, 64, QImage::Format_RGB32);
+    p3.fill(QColor(200, 100, 50));
+    p3.setColorSpace(
+        QColorSpace(QColorSpace::Primaries::DciP3D65, QColorSpace::TransferFunction::SRgb));
+    for (const char* format : {"PNG", "JPEG"}) {
+        const QString file = path(QStringLiteral("p3.%1").arg(format));
+        ASSERT_TRUE(p3.save(file, format, 100));
+        const QColor c = load(file).image.pixelColor(32, 32);
+        // (200, 100, 50) in Display P3 is (215, 93, 31) in sRGB.
+        EXPECT_NEAR(c.red(), 215, 3) << format;
+        EXPECT_NEAR(c.green(), 93, 3) << format;
+        EXPECT_NEAR(c.blue(), 31, 3) << format;
+    }
+    const QString cmyk = make("jpg", quadrantPng(), "cmyk.jpg", {"-colorspace", "CMYK"});
+    expectUprightQuadrants(load(cmyk), QSize(300, 200), 60);
+}
