@@ -7,12 +7,13 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Orvane)
 set(CPACK_PACKAGE_CONTACT "Orvane <tessaly@orvane.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop wallpaper changer in the notification area")
-set(CPACK_PACKAGE_DESCRIPTION "Tessaly keeps a list of your pictures (single files, whole folders\n\
- or a catalogue on a web server) and puts the next one on the desktop: every few\n\
- minutes, at log-on, from its tray menu, from the command line or on a hot key.\n\
- Pictures are fitted to the screen, can be filtered in brightness, colour and\n\
- gamma and can carry a text watermark. It can also show an analog clock and a\n\
- month calendar on the desktop.")
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Tessaly keeps a list of your pictures (single files, whole folders or a"
+  "catalogue on a web server) and puts the next one on the desktop: every few"
+  "minutes, at log-on, from its tray menu, from the command line or on a hot"
+  "key. Pictures are fitted to the screen, can be filtered in brightness,"
+  "colour and gamma and can carry a text watermark. It can also show an analog"
+  "clock and a month calendar on the desktop.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

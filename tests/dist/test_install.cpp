@@ -33,7 +33,8 @@ struct Installed : ::testing::Test {
 };
 
 TEST_F(Installed, HoldsExactlyTheProgramItsFilesAndItsDesktopIntegration) {
-    EXPECT_EQ(filesUnder(prefix), expectedIntegrationFiles());
+    EXPECT_EQ(filesUnder(prefix).join('\n').toStdString(),
+              expectedIntegrationFiles().join('\n').toStdString());
     // Every icon size is there at its size, drawn from the one source.
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QImage icon(
@@ -46,8 +47,9 @@ TEST_F(Installed, HoldsExactlyTheProgramItsFilesAndItsDesktopIntegration) {
 
 TEST_F(Installed, MenuEntryNamesTheProgramAndItsIconAndValidates) {
     const QString entry = QString::fromUtf8(read("share/applications/" + kAppId + ".desktop"));
-    for (const QString line : {"Exec=tessaly", "Icon=" + kAppId, "GenericName=Wallpaper Changer",
-                               "Categories=Settings;DesktopSettings;Utility;Qt;"})
+    for (const QString& line :
+         QStringList{"Exec=tessaly", "Icon=" + kAppId, "GenericName=Wallpaper Changer",
+                     "Categories=Settings;DesktopSettings;Utility;Qt;"})
         EXPECT_TRUE(entry.split('\n').contains(line)) << line.toStdString();
     REQUIRE_TOOL("desktop-file-validate");
     const Ran v =

@@ -57,7 +57,7 @@ TEST_F(Package, IsNamedAndDescribedForDebianAndHoldsWhatAnInstallHolds) {
         if (!line.startsWith('d'))
             files << line.section(' ', -1).remove(QRegularExpression("^\\./usr/"));
     files.sort();
-    EXPECT_EQ(files, expectedIntegrationFiles());
+    EXPECT_EQ(files.join('\n').toStdString(), expectedIntegrationFiles().join('\n').toStdString());
 }
 
 TEST_F(Package, UnpackedCopyRunsFromAnyFolderAndFindsItsOwnFiles) {
@@ -102,7 +102,7 @@ TEST_F(Package, UnpackedCopyRunsFromAnyFolderAndFindsItsOwnFiles) {
 
 TEST_F(Package, LintianFindsNoError) {
     REQUIRE_TOOL("lintian");
-    const Ran l = runTool("lintian", {"--fail-on", "error", "--no-tag-display-limit", deb});
+    const Ran l = runTool("lintian", {"--fail-on", "error", "--tag-display-limit", "0", deb});
     EXPECT_EQ(l.code, 0) << l.out.toStdString();
     std::printf("lintian says:\n%s\n", qPrintable(l.out));
 }
