@@ -1,16 +1,18 @@
-# Tessaly: make deps | build | run | test | bench | demo | format | format-check
+# Tessaly: make deps | build | run | test | bench | demo | package | format | format-check
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # WERROR=ON turns compiler warnings into errors (CI does).
 WERROR ?= OFF
 CONFIGURE = cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSALY_WERROR=$(WERROR)
 
-# Debian packages for building and running Tessaly. The image-formats plugins
-# let Qt read WebP and TIFF pictures; libheif decodes HEIC and AVIF
-# photos, libjxl JPEG XL.
+# Debian packages for building, running and packaging Tessaly. The
+# image-formats plugins let Qt read WebP and TIFF pictures; libheif decodes
+# HEIC and AVIF photos, libjxl JPEG XL; the validators check the menu entry,
+# the AppStream metadata and the Debian package.
 DEPS := build-essential cmake pkg-config \
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-image-formats-plugins libheif-dev libjxl-dev \
-  libxcb1-dev libx11-dev libx11-xcb-dev libxcb-screensaver0-dev libxcb-keysyms1-dev
+  libxcb1-dev libx11-dev libx11-xcb-dev libxcb-screensaver0-dev libxcb-keysyms1-dev \
+  desktop-file-utils appstream lintian
 
 # Added for the tests, the demonstration and the benchmarks: GoogleTest, a
 # private desktop (X server, tray host, window manager, compositing manager,
@@ -21,10 +23,10 @@ DEPS := build-essential cmake pkg-config \
 TEST_DEPS := libgtest-dev libgmock-dev \
   xvfb x11-xkb-utils x11-utils xdotool trayer openbox picom dbus python3-dbus python3-gi \
   libglib2.0-bin gsettings-desktop-schemas \
-  imagemagick libheif-examples libjxl-tools fonts-dejavu-core clang-format \
+  imagemagick libheif-examples libjxl-tools librsvg2-bin fonts-dejavu-core clang-format \
   tinyproxy openssl curl
 
-.PHONY: deps test-deps build build-tests run demo test bench format format-check clean
+.PHONY: deps test-deps build build-tests run demo test bench package format format-check clean
 
 deps:
 	@./scripts/install-packages.sh $(DEPS)
@@ -40,6 +42,10 @@ build: deps
 build-tests: test-deps
 	$(CONFIGURE) -DBUILD_TESTING=ON
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# The Debian package build/tessaly_<version>_<arch>.deb (CPack).
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 run: build
 	./scripts/run.sh $(BUILD_DIR)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Draws the program's own artwork with ImageMagick: the first-run picture
-# data/sample.jpg (a dusk landscape, 2560 x 1440) and the tray icon
-# data/icons/tessaly.png. Run it again only to change the artwork.
+# data/sample.jpg (a dusk landscape, 2560 x 1440) and the icons (rsvg-convert, from
+# librsvg2-bin, renders them). Run it again only to change the artwork.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 W=2560 H=1440
@@ -31,9 +31,13 @@ convert "$tmp/sky.png" "$tmp/halo.png" -composite "$tmp/sun.png" -composite \
   "$tmp/h1.png" -composite "$tmp/h2.png" -composite "$tmp/h3.png" -composite \
   -quality 88 -sampling-factor 4:2:0 -strip data/sample.jpg
 
-# Tray icon: a framed landscape on a rounded tile.
-convert -size 64x64 xc:none \
-  -fill '#2b4c8c' -draw "roundrectangle 2,2 61,61 12,12" \
-  -fill '#f6b46b' -draw "circle 42,22 42,14" \
-  -fill '#ffffff' -draw "path 'M 6,52 L 22,30 L 32,42 L 40,34 L 58,52 Z'" \
-  -strip data/icons/tessaly.png
+# Icons: every size is rendered from the one drawing dist/icons/org.orvane.Tessaly.svg
+# (a framed landscape on a rounded tile): the hicolor theme sizes the package
+# installs, and the tray icon the program falls back on without an icon theme.
+svg=dist/icons/org.orvane.Tessaly.svg
+for size in 16 22 24 32 48 64 128 256; do
+  mkdir -p dist/icons/${size}x${size}
+  rsvg-convert -w $size -h $size "$svg" -o "$tmp/icon.png"
+  convert "$tmp/icon.png" -strip dist/icons/${size}x${size}/org.orvane.Tessaly.png
+done
+cp dist/icons/64x64/org.orvane.Tessaly.png data/icons/tessaly.png

@@ -3,6 +3,7 @@
 #include "settings/SettingsIO.h"
 
 #include <cmath>
+#include <cstdio>
 
 QString AppContext::currentPicture() const {
     const double cur = settings.CurWallPaper;
@@ -17,7 +18,15 @@ QStringList LoadSettings(AppContext& app) {
 }
 
 bool SaveSettings(AppContext& app) {
-    return SaveSettings(*app.platform.store, app.settings, app.HotKeys, app.IsNT);
+    const bool saved = SaveSettings(*app.platform.store, app.settings, app.HotKeys, app.IsNT);
+    // The desktop's log-on start follows the saved AutoStart.
+    if (!KeepLogOnStartInStep(app))
+        std::fprintf(stderr, "Tessaly: %s\n", qPrintable(app.platform.logOnStart->lastError()));
+    return saved;
+}
+
+bool KeepLogOnStartInStep(AppContext& app) {
+    return !app.platform.logOnStart || app.platform.logOnStart->apply(app.settings.AutoStart);
 }
 
 void InitDataFolder(AppContext& app) {

@@ -104,8 +104,13 @@ public:
 
 // The settings of `app` from and to its settings store; the widget keys only
 // where widgets exist. Loading returns the keys whose values were mended.
+// Saving also brings the desktop's log-on start in step with AutoStart.
 QStringList LoadSettings(AppContext& app);
 bool SaveSettings(AppContext& app);
+// Brings the desktop's log-on start in step with the in-memory AutoStart (an
+// entry running the program at its current path, or none); false when that
+// failed (the reason is the log-on start service's lastError()).
+bool KeepLogOnStartInStep(AppContext& app);
 
 // Fixes the data folder and the data file paths of `app` (and its program
 // folder, when not set yet).

@@ -4,6 +4,7 @@
 #include "platform/DesktopService.h"
 #include "platform/DesktopWidgetSupport.h"
 #include "platform/GlobalHotKeys.h"
+#include "platform/LogOnStart.h"
 #include "platform/Notifier.h"
 #include "platform/SettingsStore.h"
 #include "platform/ShellActions.h"
@@ -22,6 +23,8 @@ struct PlatformServices {
     std::unique_ptr<ShellActions> shell;
     std::unique_ptr<Clock> clock;
     std::unique_ptr<DesktopWidgetSupport> widgetSupport;
+    // The start at log-on; none where the platform has no such service yet.
+    std::unique_ptr<LogOnStart> logOnStart;
     // True where translucent, click-through widget windows exist.
     bool widgetsSupported = true;
 };

@@ -65,7 +65,7 @@ QString CommandLineUsage() {
         "  --toggle-timer  switch automatic wallpaper changing on or off\n"
         "  --settings      open the settings window\n"
         "  --quit          end the running Tessaly\n"
-        "  --help          show this help\n"
+        "  -h, --help      show this help\n"
         "  --version       show the version\n"
         "\n"
         "With Tessaly already running, the option is handed to it. Without an\n"

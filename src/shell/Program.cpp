@@ -131,6 +131,11 @@ void Program::Main() {
         tell(m_app,
              QStringLiteral("Some settings held values Tessaly cannot use and were reset: %1.")
                  .arg(repaired.join(QStringLiteral(", "))));
+    // The log-on start follows AutoStart, and an entry left by this program
+    // at another path (moved, or reinstalled elsewhere) now names this one.
+    if (!KeepLogOnStartInStep(m_app))
+        tell(m_app, QStringLiteral("Tessaly could not set up its start at log-on: %1.")
+                        .arg(m_app.platform.logOnStart->lastError()));
     const bool firstRun = StoredFirstRun(*m_app.platform.store);
     // The icon with its menu comes first, so that a long first folder scan
     // shows its progress beside a live icon.
@@ -318,6 +323,8 @@ int RunTessaly(int argc, char** argv) {
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tessaly"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tessaly"));
+    // Ties the windows and the tray icon to the menu entry (Wayland, StatusNotifierItem).
+    QGuiApplication::setDesktopFileName(QStringLiteral(TESSALY_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
 
     if (!instance.listen())

@@ -160,7 +160,11 @@ void frmtray::PlaceTray() {
     // as a tray host owns the notification area, and again after the host
     // restarts.
     m_icon = new QSystemTrayIcon(this);
-    m_icon->setIcon(QIcon(m_app.programFolder + QStringLiteral("/icons/tessaly.png")));
+    // The icon theme's (installed with the menu entry) where there is one, so
+    // that panels get every size; the program's own picture otherwise.
+    m_icon->setIcon(
+        QIcon::fromTheme(QStringLiteral(TESSALY_APP_ID),
+                         QIcon(m_app.programFolder + QStringLiteral("/icons/tessaly.png"))));
     m_icon->setToolTip(QStringLiteral("Tessaly"));
     m_icon->setContextMenu(m_mnuoptz.get());
     connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {

@@ -88,6 +88,75 @@ TEST_F(Startup, FirstRunSetsUpTheSamplePictureAndShutdownSavesEverything) {
     EXPECT_EQ(stored("HK2/ASCIIkey"), "68");
 }
 
+// The desktop's log-on start follows AutoStart whenever the settings are
+// saved (here by --quit), and an entry left by a program that has moved is
+// mended at the next start.
+TEST_F(Startup, AutoStartKeepsTheLogOnEntryInStep) {
+    const QString entry = qEnvironmentVariable("XDG_CONFIG_HOME") + "/autostart/" +
+                          QString::fromLatin1(TESSALY_APP_ID) + ".desktop";
+    const auto exec = [&] {
+        return QSettings(entry, QSettings::IniFormat).value("Desktop Entry/Exec").toString();
+    };
+    const QString expected = QFileInfo(kTessaly).canonicalFilePath() + " /y";
+    QFile::remove(entry);
+
+    // Switched off: a stale entry is removed at the save.
+    QDir().mkpath(QFileInfo(entry).path());
+    {
+        QFile stale(entry);
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+        stale.write("[Desktop Entry]\nType=Application\nName=Tessaly\nExec=/opt/old/tessaly /y\n");
+    }
+    resetHome(kEarlierRun + QStringList{"Options/AutoStart=False"});
+    {
+        TessalyProcess p({"/y"});
+        ASSERT_TRUE(p.process.waitForFinished(10000)); // a log-on start with AutoStart off
+    }
+    EXPECT_EQ(exec(), "/opt/old/tessaly /y"); // ended before anything: left alone
+    {
+        TessalyProcess p({});
+        ASSERT_TRUE(waitFor([] { return QFileInfo::exists(kDataFolder); }));
+        // Off is off at once, not only at the next save.
+        EXPECT_TRUE(waitFor([&] { return !QFileInfo::exists(entry); }));
+        EXPECT_EQ(runTessaly({"--quit"}), 0);
+        ASSERT_TRUE(p.process.waitForFinished(10000));
+    }
+    EXPECT_FALSE(QFileInfo::exists(entry));
+
+    // Switched on by hand in the settings file: the next start writes the
+    // entry, and it stays after the save.
+    resetHome(kEarlierRun + QStringList{"Options/AutoStart=True"});
+    {
+        TessalyProcess p({"/y"});
+        ASSERT_TRUE(waitFor([&] { return QFileInfo::exists(entry); }));
+        EXPECT_EQ(exec(), expected);
+        // The program moved: the entry names a path that is gone.
+        QFile::remove(entry);
+        QFile stale(entry);
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+        stale.write("[Desktop Entry]\nType=Application\nName=Tessaly\nExec=/opt/old/tessaly /y\n");
+        stale.close();
+        EXPECT_EQ(runTessaly({"--quit"}), 0);
+        ASSERT_TRUE(p.process.waitForFinished(10000));
+    }
+    EXPECT_EQ(stored("Options/AutoStart"), "True");
+    EXPECT_EQ(exec(), expected); // mended at the save
+    QFile f(entry);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(text.startsWith("[Desktop Entry]\nType=Application\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\nIcon=" + QString::fromLatin1(TESSALY_APP_ID) + "\n"));
+
+    // And at a start, before any save, an entry of a moved program is mended.
+    {
+        QFile stale(entry);
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+        stale.write("[Desktop Entry]\nType=Application\nName=Tessaly\nExec=/opt/old/tessaly /y\n");
+    }
+    TessalyProcess p({"/y"});
+    EXPECT_TRUE(waitFor([&] { return exec() == expected; })) << exec().toStdString();
+}
+
 // An instance that holds the socket but never takes a message (hung) is
 // reported, not taken for success, and no second instance starts beside it.
 TEST_F(Startup, AHungInstanceIsReportedAsNotResponding) {

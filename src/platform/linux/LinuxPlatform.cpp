@@ -6,6 +6,7 @@
 #include "platform/linux/LinuxSystemProbes.h"
 #include "platform/linux/X11DesktopWidgetSupport.h"
 #include "platform/linux/X11GlobalHotKeys.h"
+#include "platform/linux/XdgAutostart.h"
 
 std::unique_ptr<PlatformServices> createPlatformServices() {
     auto p = std::make_unique<PlatformServices>();
@@ -17,6 +18,7 @@ std::unique_ptr<PlatformServices> createPlatformServices() {
     p->shell = std::make_unique<LinuxShellActions>();
     p->clock = std::make_unique<SteadyClock>();
     p->widgetSupport = createDesktopWidgetSupport();
+    p->logOnStart = std::make_unique<XdgAutostart>();
     // Translucent, click-through windows exist on Linux desktops.
     p->widgetsSupported = true;
     return p;

@@ -1,0 +1,125 @@
+// The installed tree (cmake --install into a temporary prefix): the menu
+// entry, the icons, the AppStream metadata and the manual page are there, and
+// the desktop's own validators accept them.
+#include <QFile>
+#include <QImage>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include "DistTestUtil.h"
+
+namespace {
+
+struct Installed : ::testing::Test {
+    static inline QTemporaryDir* prefixDir = nullptr;
+    static inline QString prefix;
+    static inline Ran install;
+    static void SetUpTestSuite() {
+        prefixDir = new QTemporaryDir;
+        prefix = prefixDir->path();
+        install = runTool(qEnvironmentVariable("TESSALY_CMAKE"),
+                          {"--install", kBuildDir, "--prefix", prefix});
+    }
+    static void TearDownTestSuite() {
+        delete prefixDir;
+        prefixDir = nullptr;
+    }
+    void SetUp() override { ASSERT_EQ(install.code, 0) << install.out.toStdString(); }
+    static QByteArray read(const QString& relative) {
+        QFile f(prefix + "/" + relative);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+TEST_F(Installed, HoldsExactlyTheProgramItsFilesAndItsDesktopIntegration) {
+    EXPECT_EQ(filesUnder(prefix).join('\n').toStdString(),
+              expectedIntegrationFiles().join('\n').toStdString());
+    // Every icon size is there at its size, drawn from the one source.
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QImage icon(
+            prefix +
+            QStringLiteral("/share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId));
+        EXPECT_EQ(icon.size(), QSize(size, size)) << size;
+    }
+    EXPECT_TRUE(read("share/icons/hicolor/scalable/apps/" + kAppId + ".svg").contains("<svg"));
+}
+
+TEST_F(Installed, MenuEntryNamesTheProgramAndItsIconAndValidates) {
+    const QString entry = QString::fromUtf8(read("share/applications/" + kAppId + ".desktop"));
+    for (const QString& line :
+         QStringList{"Exec=tessaly", "Icon=" + kAppId, "GenericName=Wallpaper Changer",
+                     "Categories=Settings;DesktopSettings;Utility;Qt;"})
+        EXPECT_TRUE(entry.split('\n').contains(line)) << line.toStdString();
+    REQUIRE_TOOL("desktop-file-validate");
+    const Ran v =
+        runTool("desktop-file-validate", {prefix + "/share/applications/" + kAppId + ".desktop"});
+    EXPECT_EQ(v.code, 0) << v.out.toStdString();
+    // Hints are allowed: listing both Settings and Utility, as wanted, draws one.
+    EXPECT_FALSE(v.out.contains("error:") || v.out.contains("warning:")) << v.out.toStdString();
+}
+
+TEST_F(Installed, AppStreamMetadataValidatesAndItsScreenshotIsInTheSources) {
+    const QString xml = QString::fromUtf8(read("share/metainfo/" + kAppId + ".metainfo.xml"));
+    EXPECT_TRUE(xml.contains("<id>" + kAppId + "</id>"));
+    EXPECT_TRUE(xml.contains("<launchable type=\"desktop-id\">" + kAppId + ".desktop<"));
+    EXPECT_FALSE(xml.contains('@')) << "a placeholder was not filled in";
+    const QRegularExpressionMatch shot =
+        QRegularExpression("<image[^>]*>[^<]*/([^/<]+\\.png)</image>").match(xml);
+    ASSERT_TRUE(shot.hasMatch());
+    EXPECT_FALSE(
+        QImage(QString(TESSALY_SOURCE_DIR) + "/dist/screenshots/" + shot.captured(1)).isNull())
+        << shot.captured(1).toStdString();
+    REQUIRE_TOOL("appstreamcli");
+    const Ran v = runTool("appstreamcli", {"validate", "--no-net", "--pedantic",
+                                           prefix + "/share/metainfo/" + kAppId + ".metainfo.xml"});
+    EXPECT_EQ(v.code, 0) << v.out.toStdString();
+}
+
+// The options a text lists: words that start with "-" or are "/y", in the
+// option column of `tessaly --help`, or on the .B/.BR lines of the manual
+// page's OPTIONS section.
+QSet<QString> optionsOf(const QStringList& lines) {
+    QSet<QString> options;
+    for (const QString& line : lines)
+        for (const QString& word : line.split(QRegularExpression("[ ,\"]+"), Qt::SkipEmptyParts))
+            if (word.startsWith('-') || word == "/y") options << word;
+    return options;
+}
+
+TEST_F(Installed, ManualPageIsWellFormedAndListsTheOptionsOfHelp) {
+    const Ran page = runTool("gzip", {"-dc", prefix + "/share/man/man1/tessaly.1.gz"});
+    ASSERT_EQ(page.code, 0) << page.out.toStdString();
+    const QStringList pageLines = page.out.split('\n');
+    QStringList optionLines;
+    bool inOptions = false;
+    for (int i = 0; i < pageLines.size(); ++i) {
+        if (pageLines[i].startsWith(".SH")) inOptions = pageLines[i] == ".SH OPTIONS";
+        if (inOptions && i > 0 && pageLines[i - 1] == ".TP")
+            optionLines
+                << QString(pageLines[i]).remove(QRegularExpression("^\\.BR? ")).replace("\\-", "-");
+    }
+    QString help;
+    {
+        QProcess p;
+        p.start(qEnvironmentVariable("TESSALY_BINARY"), {"--help"});
+        ASSERT_TRUE(p.waitForFinished(10000));
+        help = QString::fromLocal8Bit(p.readAllStandardOutput());
+    }
+    QStringList helpLines;
+    for (const QString& line : help.split('\n'))
+        if (line.startsWith("  -") || line.startsWith("  /")) helpLines << line.left(18);
+    EXPECT_FALSE(optionsOf(helpLines).isEmpty());
+    EXPECT_EQ(optionsOf(optionLines), optionsOf(helpLines));
+    // Every file the page names under FILES exists as the program names it.
+    EXPECT_TRUE(page.out.contains("autostart/" + kAppId + ".desktop"));
+    EXPECT_TRUE(page.out.contains("tessaly.conf"));
+    EXPECT_TRUE(page.out.contains("WallPapersList.tsy"));
+    REQUIRE_TOOL("groff");
+    const Ran check = runTool("sh", {"-c", "gzip -dc \"$0\" | groff -man -ww -z -Tutf8",
+                                     prefix + "/share/man/man1/tessaly.1.gz"});
+    EXPECT_EQ(check.code, 0);
+    EXPECT_EQ(check.out.trimmed(), "") << check.out.toStdString();
+}
+
+} // namespace

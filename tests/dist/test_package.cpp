@@ -1,0 +1,110 @@
+// The Debian package: built with CPack (as `make package` does) into a
+// temporary folder, its file list checked, unpacked with dpkg-deb and that copy
+// run: --version, and a first start without a display that finds its sample
+// picture and help in its own share/. lintian must find no error.
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include "DistTestUtil.h"
+
+namespace {
+
+struct Package : ::testing::Test {
+    static inline QTemporaryDir* work = nullptr;
+    static inline QString deb;
+    static inline Ran build;
+    static void SetUpTestSuite() {
+        work = new QTemporaryDir;
+        if (!haveTool("dpkg-deb")) return;
+        build = runTool(qEnvironmentVariable("TESSALY_CPACK"),
+                        {"--config", kBuildDir + "/CPackConfig.cmake", "-B", work->path()});
+        const QStringList debs = QDir(work->path()).entryList({"tessaly_*.deb"}, QDir::Files);
+        if (debs.size() == 1) deb = work->path() + "/" + debs.first();
+    }
+    static void TearDownTestSuite() {
+        delete work;
+        work = nullptr;
+    }
+    void SetUp() override {
+        REQUIRE_TOOL("dpkg-deb");
+        ASSERT_EQ(build.code, 0) << build.out.toStdString();
+        ASSERT_FALSE(deb.isEmpty()) << "no tessaly_*.deb was made: " << build.out.toStdString();
+    }
+    static QString field(const QString& name) {
+        return runTool("dpkg-deb", {"-f", deb, name}).out.trimmed();
+    }
+};
+
+TEST_F(Package, IsNamedAndDescribedForDebianAndHoldsWhatAnInstallHolds) {
+    const QString version = field("Version");
+    const QString arch = field("Architecture");
+    EXPECT_EQ(QFileInfo(deb).fileName(), "tessaly_" + version + "_" + arch + ".deb");
+    EXPECT_EQ(field("Package"), "tessaly");
+    const QString depends = field("Depends");
+    // Computed from the binary, plus the plugins and tools it needs at run time.
+    for (const char* d : {"libqt6widgets6", "libqt6dbus6", "libxcb", "libc6",
+                          "qt6-image-formats-plugins", "qt6-qpa-plugins", "python3"})
+        EXPECT_TRUE(depends.contains(d)) << d << " not in " << depends.toStdString();
+
+    const Ran list = runTool("dpkg-deb", {"-c", deb});
+    ASSERT_EQ(list.code, 0);
+    QStringList files;
+    for (const QString& line : list.out.split('\n', Qt::SkipEmptyParts))
+        if (!line.startsWith('d'))
+            files << line.section(' ', -1).remove(QRegularExpression("^\\./usr/"));
+    files.sort();
+    EXPECT_EQ(files.join('\n').toStdString(), expectedIntegrationFiles().join('\n').toStdString());
+}
+
+TEST_F(Package, UnpackedCopyRunsFromAnyFolderAndFindsItsOwnFiles) {
+    const QString root = work->path() + "/root";
+    ASSERT_EQ(runTool("dpkg-deb", {"-x", deb, root}).code, 0);
+    const QString program = root + "/usr/bin/tessaly";
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+
+    QProcess version;
+    version.setWorkingDirectory(QDir::tempPath());
+    version.start(program, {"--version"});
+    ASSERT_TRUE(version.waitForFinished(10000));
+    EXPECT_EQ(QString::fromLocal8Bit(version.readAllStandardOutput()).trimmed(),
+              "Tessaly " + field("Version"));
+
+    // A first start as at log-on: the sample picture of the unpacked copy
+    // becomes the wallpaper, and its help page is there to open.
+    const QString data = qEnvironmentVariable("XDG_DATA_HOME") + "/Orvane Tessaly";
+    QProcess first;
+    first.setProcessEnvironment(env);
+    first.setWorkingDirectory(QDir::tempPath());
+    first.start(program, {"/y"});
+    ASSERT_TRUE(first.waitForStarted(5000));
+    bool composed = false;
+    for (int i = 0; i < 200 && !composed; ++i, QThread::msleep(50))
+        composed = QFileInfo(data + "/Orvane Wallpaper.bmp").size() > 0;
+    EXPECT_TRUE(composed);
+    QFile list(data + "/WallPapersList.tsy");
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(list.readAll().endsWith((root + "/usr/share/tessaly/\r\nsample.jpg\r\n").toUtf8()));
+    EXPECT_TRUE(QFileInfo::exists(root + "/usr/share/tessaly/help/index.html"));
+    QProcess::execute(program, {"--quit"});
+    EXPECT_TRUE(first.waitForFinished(10000));
+    // Its log-on start runs this copy.
+    QSettings entry(qEnvironmentVariable("XDG_CONFIG_HOME") + "/autostart/" + kAppId + ".desktop",
+                    QSettings::IniFormat);
+    EXPECT_EQ(entry.value("Desktop Entry/Exec").toString(), program + " /y");
+}
+
+TEST_F(Package, LintianFindsNoError) {
+    REQUIRE_TOOL("lintian");
+    const Ran l = runTool("lintian", {"--fail-on", "error", "--tag-display-limit", "0", deb});
+    EXPECT_EQ(l.code, 0) << l.out.toStdString();
+    std::printf("lintian says:\n%s\n", qPrintable(l.out));
+}
+
+} // namespace
