@@ -3,12 +3,14 @@
 #include "shell/CommandLine.h"
 
 #include <QObject>
+#include <QPointer>
 #include <memory>
 
 class AppContext;
 class frmtray;
 class InternetSource;
 class DesktopWidgets;
+class frmmain;
 
 // One running Tessaly: start-up after the single-instance check, the
 // messages from later starts, and the orderly shutdown.
@@ -31,8 +33,9 @@ public:
     void EndProgram();
     bool ended() const { return m_ended; }
 
-    // Opens the settings window.
+    // Opens the settings window, or raises it when it is open.
     void showSettingsWindow();
+    frmmain* settingsWindow() const;
     // Shows the program's name and version.
     void showAbout();
     // A message from a later start of the program.
@@ -51,6 +54,8 @@ private:
     std::unique_ptr<frmtray> m_tray;
     std::unique_ptr<InternetSource> m_internet;
     std::unique_ptr<DesktopWidgets> m_widgets;
+    // The settings window while it is open (it deletes itself on closing).
+    QPointer<frmmain> m_settingsWindow;
     bool m_ended = false;
 };
 
