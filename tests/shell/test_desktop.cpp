@@ -45,7 +45,11 @@ TEST(Desktop, IconMouseActionsMenuAndCommandLine) {
     QString icon;
     ASSERT_TRUE(waitFor([&] { return !(icon = embeddedIconWindow()).isEmpty(); }))
         << "the icon was not embedded in the tray host";
-    const auto settingsShown = [] { return notifications().filter("Tessaly is running").size(); };
+    const auto settingsShown = [] {
+        return run("xdotool", {"search", "--onlyvisible", "--name", "^Tessaly settings$"})
+            .split('\n', Qt::SkipEmptyParts)
+            .size();
+    };
     clickIcon(icon, 1, 1);
     EXPECT_FALSE(waitFor([&] { return settingsShown() > 0; }, 1500)) << "a single click acted";
     clickIcon(icon, 1, 2);
