@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {

@@ -57,7 +57,7 @@ TEST_F(Startup, CommandsAndAnAutoStartOffLogOnStartNothingAndALaterStartHandsOve
     TessalyProcess first({"/Y"});
     ASSERT_TRUE(waitFor([] { return QFileInfo::exists(kDataFolder); })); // started up
     // The window the later start asks for is seen through the accessibility
-    // interface in test_settings_window; here, the hand-over itself.
+    // interface in test_settings_window_atspi; here, the hand-over itself.
     EXPECT_EQ(runTessaly({}), 0);
     EXPECT_EQ(first.process.state(), QProcess::Running);
     EXPECT_EQ(runTessaly({"--quit"}), 0);
