@@ -54,6 +54,8 @@ TEST(Desktop, IconMouseActionsMenuAndCommandLine) {
     EXPECT_FALSE(waitFor([&] { return settingsShown() > 0; }, 1500)) << "a single click acted";
     clickIcon(icon, 1, 2);
     EXPECT_TRUE(waitFor([&] { return settingsShown() == 1; })) << "a double click did not";
+    // Out of the way of the middle of the screen, where the wallpaper is looked at.
+    run("xdotool", {"search", "--name", "^Tessaly settings$", "windowmove", "700", "600"});
 
     // Right button: the menu; "w" picks "Switch &Wallpaper Now" once it is open.
     clickIcon(icon, 3, 1);
