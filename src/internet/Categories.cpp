@@ -133,8 +133,11 @@ void RebuildIntFiles(AppContext& app, CategoryList& list, clsInternet& client, D
             for (const QString& a : items)
                 text += a.toUtf8() + "\r\n";
             writeEncoded(app.paths.InternetListPath, text);
-            *step = nullptr; // ends the self-reference
-            return done(true);
+            // Clearing the self-reference destroys this closure and its
+            // captures: `done` is called from a copy.
+            const auto finished = done;
+            *step = nullptr;
+            return finished(true);
         }
         const QString page = walk->pages.at(walk->next++);
         const auto addLinks = [walk](const QByteArray& lines) {

@@ -5,6 +5,8 @@
 #include "context/AppContext.h"
 #include "hotkeys/HotKeys.h"
 #include "internet/InternetStepping.h"
+#include "options_window/Help.h"
+#include "options_window/frmmain.h"
 #include "platform/SingleInstance.h"
 #include "settings/DataFolder.h"
 #include "settings/FileNames.h"
@@ -21,7 +23,6 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QSessionManager>
-#include <QUrl>
 #include <cstdio>
 
 namespace {
@@ -43,12 +44,6 @@ void FirstRunWidgetColours(Settings& s) {
 void tell(AppContext& app, const QString& text) {
     app.platform.notifier->showBubble(text, 10000, BubbleKind::Message);
     std::fprintf(stderr, "Tessaly: %s\n", qPrintable(text));
-}
-
-QString helpUrl(const AppContext& app, int context) {
-    QUrl url = QUrl::fromLocalFile(app.programFolder + QStringLiteral("/help/index.html"));
-    if (context > 0) url.setFragment(QStringLiteral("context-%1").arg(context));
-    return url.toString();
 }
 
 } // namespace
@@ -105,11 +100,12 @@ Program::Program(AppContext& app, CommandLine commandLine, QObject* parent)
             [this] { ClearWallpaper(m_app); });
     connect(m_tray.get(), &frmtray::aboutRequested, this, &Program::showAbout);
     connect(m_tray.get(), &frmtray::helpRequested, this,
-            [this] { m_app.platform.shell->openUrl(helpUrl(m_app, 5)); });
+            [this] { m_app.platform.shell->openUrl(HelpAddress(m_app, 5)); });
     connect(m_tray.get(), &frmtray::exitRequested, this, &Program::EndProgram);
 }
 
 Program::~Program() {
+    delete m_settingsWindow;
     m_tray->setWidgets(nullptr);
     m_app.setChangeTimer = nullptr;
     m_app.showSettingsWindow = nullptr;
@@ -161,7 +157,7 @@ void Program::Main() {
         !m_commandLine.logOn && m_commandLine.remote == CommandLine::Remote::None;
     if (manualStart || m_commandLine.remote == CommandLine::Remote::Settings) {
         showSettingsWindow();
-        if (manualStart && firstRun) m_app.platform.shell->openUrl(helpUrl(m_app, 0));
+        if (manualStart && firstRun) m_app.platform.shell->openUrl(HelpAddress(m_app, 0));
     }
     if (m_commandLine.logOn) {
         if (!m_app.settings.AutoStart) {
@@ -220,6 +216,12 @@ void Program::FirstRunSetup() {
 void Program::EndProgram() {
     if (m_ended) return;
     m_ended = true;
+    // The window may be the caller's caller (an apply that processes
+    // events): it goes once the event loop has ended.
+    if (m_settingsWindow) {
+        m_settingsWindow->hide();
+        m_settingsWindow->deleteLater();
+    }
     // A folder scan running underneath (events are processed during scans)
     // stops instead of finishing a list nobody will use.
     m_app.collectionScan.abandon = true;
@@ -235,11 +237,20 @@ void Program::EndProgram() {
 }
 
 void Program::showSettingsWindow() {
-    // The settings window is not part of this version yet.
-    m_app.platform.notifier->showBubble(
-        QStringLiteral(
-            "Tessaly is running. Use the tray menu or the command line (tessaly --help)."),
-        5000, BubbleKind::Message);
+    if (m_ended) return;
+    // One window at a time: asking again brings the open one to the front.
+    if (!m_settingsWindow) {
+        OptionsWindowParts parts;
+        parts.internet = m_internet.get();
+        parts.widgets = m_widgets.get();
+        parts.lastChangeTick = [this] { return m_tray->LastChangeTick(); };
+        parts.shutdown = [this] { EndProgram(); };
+        parts.about = [this] { showAbout(); };
+        m_settingsWindow = new frmmain(m_app, std::move(parts));
+    }
+    m_settingsWindow->show();
+    m_settingsWindow->raise();
+    m_settingsWindow->activateWindow();
 }
 
 void Program::showAbout() {
@@ -355,4 +366,8 @@ int RunTessaly(int argc, char** argv) {
     program.Main();
     if (program.ended()) return 0;
     return QApplication::exec();
+}
+
+frmmain* Program::settingsWindow() const {
+    return m_settingsWindow;
 }

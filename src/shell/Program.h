@@ -3,6 +3,7 @@
 #include "shell/CommandLine.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <memory>
 
@@ -10,6 +11,7 @@ class AppContext;
 class frmtray;
 class InternetSource;
 class DesktopWidgets;
+class frmmain;
 
 // One running Tessaly: start-up after the single-instance check, the
 // messages from later starts, and the orderly shutdown.
@@ -32,8 +34,9 @@ public:
     void EndProgram();
     bool ended() const { return m_ended; }
 
-    // Opens the settings window.
+    // Opens the settings window, or raises it when it is open.
     void showSettingsWindow();
+    frmmain* settingsWindow() const;
     // Shows the program's name and version.
     void showAbout();
     // A message from a later start of the program.
@@ -54,6 +57,8 @@ private:
     // Collects the signals of one monitor-layout change into one recompose.
     QTimer m_layoutChanged;
     std::unique_ptr<DesktopWidgets> m_widgets;
+    // The settings window while it is open (it deletes itself on closing).
+    QPointer<frmmain> m_settingsWindow;
     bool m_ended = false;
 };
 

@@ -45,11 +45,17 @@ TEST(Desktop, IconMouseActionsMenuAndCommandLine) {
     QString icon;
     ASSERT_TRUE(waitFor([&] { return !(icon = embeddedIconWindow()).isEmpty(); }))
         << "the icon was not embedded in the tray host";
-    const auto settingsShown = [] { return notifications().filter("Tessaly is running").size(); };
+    const auto settingsShown = [] {
+        return run("xdotool", {"search", "--onlyvisible", "--name", "^Tessaly settings$"})
+            .split('\n', Qt::SkipEmptyParts)
+            .size();
+    };
     clickIcon(icon, 1, 1);
     EXPECT_FALSE(waitFor([&] { return settingsShown() > 0; }, 1500)) << "a single click acted";
     clickIcon(icon, 1, 2);
     EXPECT_TRUE(waitFor([&] { return settingsShown() == 1; })) << "a double click did not";
+    // Out of the way of the middle of the screen, where the wallpaper is looked at.
+    run("xdotool", {"search", "--name", "^Tessaly settings$", "windowmove", "700", "600"});
 
     // Right button: the menu; "w" picks "Switch &Wallpaper Now" once it is open.
     clickIcon(icon, 3, 1);

@@ -9,9 +9,11 @@
 #include "shell/frmtray.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -50,9 +52,12 @@ struct ProgramTest : ::testing::Test {
         return t.services.store->value(key.section('/', 0, 0), key.section('/', 1))
             .value_or("<missing>");
     }
-    int settingsBubbles() const {
-        const auto settings = [](const auto& b) { return b.text.startsWith("Tessaly is running"); };
-        return int(std::ranges::count_if(t.notifier->shown, settings));
+    // The settings windows on screen.
+    static int settingsWindows() {
+        const QWidgetList all = QApplication::topLevelWidgets();
+        return int(std::ranges::count_if(all, [](QWidget* w) {
+            return w->isVisible() && w->windowTitle() == "Tessaly settings";
+        }));
     }
 };
 
@@ -62,7 +67,7 @@ TEST_F(ProgramTest, OnlyTheFirstManualStartOpensTheHelpContents) {
     {
         Program first(app, CommandLine::parse({}));
         first.Main();
-        EXPECT_EQ(settingsBubbles(), 1); // the settings window's stand-in
+        EXPECT_EQ(settingsWindows(), 1);
         EXPECT_EQ(t.shell->urls.size(), 1);
         EXPECT_TRUE(t.shell->urls.value(0).endsWith("/help/index.html"));
         first.EndProgram();
@@ -70,7 +75,7 @@ TEST_F(ProgramTest, OnlyTheFirstManualStartOpensTheHelpContents) {
     t.reopenStore();
     Program next(app, CommandLine::parse({}));
     next.Main();
-    EXPECT_EQ(settingsBubbles(), 2);
+    EXPECT_EQ(settingsWindows(), 1);    // the first program's window went with it
     EXPECT_EQ(t.shell->urls.size(), 1); // no help this time
 }
 
@@ -84,7 +89,7 @@ TEST_F(ProgramTest, LogOnStartChangesOnceWhenAskedAndOtherwiseNotAtAll) {
         Program program(app, CommandLine::parse({"/y"}));
         program.Main();
         EXPECT_FALSE(program.ended());
-        EXPECT_EQ(settingsBubbles(), 0); // a log-on start opens no window
+        EXPECT_EQ(settingsWindows(), 0); // a log-on start opens no window
         EXPECT_EQ(t.desktop->calls.size(), startup ? 1u : 0u);
         EXPECT_EQ(app.settings.CurWallPaper, startup ? 1 : 0);
         program.EndProgram();
@@ -171,9 +176,10 @@ TEST_F(ProgramTest, TrayHotKeyAndCommandLineActionsReachTheirTargets) {
         SCOPED_TRACE(i);
         const auto& [act, position, settings] = rows[i];
         const size_t calls = t.desktop->calls.size();
-        const int bubbles = settingsBubbles();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->windowTitle() == "Tessaly settings") w->close();
         act();
-        EXPECT_EQ(settingsBubbles(), bubbles + settings);
+        EXPECT_EQ(settingsWindows(), int(settings));
         ASSERT_EQ(t.desktop->calls.size(), calls + !settings);
         EXPECT_EQ(t.desktop->calls.back().position, position);
     }

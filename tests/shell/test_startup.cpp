@@ -10,9 +10,6 @@
 
 namespace {
 
-// What the program says when asked for its settings window.
-const QString kSettingsShown = "Tessaly is running";
-
 struct Startup : ::testing::Test {
     void SetUp() override {
         // The program must not reach a display the test may have been given.
@@ -59,9 +56,9 @@ TEST_F(Startup, CommandsAndAnAutoStartOffLogOnStartNothingAndALaterStartHandsOve
     resetHome(kEarlierRun);
     TessalyProcess first({"/Y"});
     ASSERT_TRUE(waitFor([] { return QFileInfo::exists(kDataFolder); })); // started up
-    EXPECT_FALSE(first.said(kSettingsShown, 1, 1000)) << first.errors.toStdString();
+    // The window the later start asks for is seen through the accessibility
+    // interface in test_settings_window_atspi; here, the hand-over itself.
     EXPECT_EQ(runTessaly({}), 0);
-    EXPECT_TRUE(first.said(kSettingsShown));
     EXPECT_EQ(first.process.state(), QProcess::Running);
     EXPECT_EQ(runTessaly({"--quit"}), 0);
     EXPECT_TRUE(first.process.waitForFinished(10000));

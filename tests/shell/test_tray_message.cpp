@@ -36,7 +36,10 @@ QList<QRect> trayMessages() {
     return shown;
 }
 
-const QString kBubble = "Tessaly is running.";
+// A change with the file name shown near the icon: the bubble is the picture's path.
+const QString kPictures = QDir::homePath() + "/pictures";
+const QString kBubble = kPictures + "/red.png";
+const QStringList kShowFileName = kEarlierRun + QStringList{"Options/BubbleFileName=True"};
 
 // On the session's bus (no owner for the notification name) and on a bus
 // address that leads nowhere alike.
@@ -45,7 +48,8 @@ TEST(TrayMessageWithoutNotificationServer, ShowsNextToTheIconForTheBubblesDurati
     for (const QString& bus : {qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"),
                                "unix:path=" + QDir::homePath() + "/no-bus"}) {
         SCOPED_TRACE(bus.toStdString());
-        resetHome(kEarlierRun);
+        resetHome(kShowFileName);
+        storePictures(kPictures, {"red", "green"});
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DBUS_SESSION_BUS_ADDRESS", bus);
         TessalyProcess tessaly({"/y"}, env);
@@ -54,7 +58,7 @@ TEST(TrayMessageWithoutNotificationServer, ShowsNextToTheIconForTheBubblesDurati
             waitFor([&] { return !(icon = shownGeometry(embeddedIconWindow())).isEmpty(); }));
         EXPECT_TRUE(trayMessages().isEmpty());
 
-        EXPECT_EQ(QProcess::execute(kTessaly, {"--settings"}), 0); // shows kBubble
+        EXPECT_EQ(QProcess::execute(kTessaly, {"--next"}), 0); // shows kBubble
         QList<QRect> messages;
         ASSERT_TRUE(waitFor([&] { return !(messages = trayMessages()).isEmpty(); }, 5000))
             << "no tray message appeared";
@@ -73,10 +77,11 @@ TEST(TrayMessageWithoutNotificationServer, ShowsNextToTheIconForTheBubblesDurati
 TEST(TrayMessageWithoutNotificationServer, WithoutANotificationAreaGoesToStandardError) {
     ::kill(qEnvironmentVariableIntValue("TESSALY_TRAYER_PID"), SIGTERM);
     ASSERT_TRUE(waitFor([] { return run("xdotool", {"search", "--class", "trayer"}).isEmpty(); }));
-    resetHome(kEarlierRun);
+    resetHome(kShowFileName);
+    storePictures(kPictures, {"red", "green"});
     TessalyProcess tessaly({"/y"});
     ASSERT_TRUE(tessaly.said("no notification area"));
-    EXPECT_EQ(QProcess::execute(kTessaly, {"--settings"}), 0);
+    EXPECT_EQ(QProcess::execute(kTessaly, {"--next"}), 0);
     EXPECT_TRUE(tessaly.said("Tessaly: " + kBubble, 1, 5000));
     EXPECT_TRUE(trayMessages().isEmpty());
 }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "options_window/OptionsPage.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+// The "Hot Keys" page: four rows, each a binding of one action to a key
+// combination, with the answer of its last registration.
+class HotKeysPage : public OptionsPage {
+    Q_OBJECT
+public:
+    explicit HotKeysPage(AppContext& app, QWidget* parent = nullptr);
+    void load() override;
+    void apply(ApplyReport& report) override;
+    void afterApply() override { showStatus(); }
+
+    QCheckBox* chkhk[4];
+    QComboBox* cmbhotkey[4];
+    QLabel* lblhk[4];
+    QLineEdit* txthotkey[4];
+    QLabel* imghotkey[4];
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void showStatus();
+    // The captured key of each row (virtual-key code as text; empty: none).
+    QString m_tag[4];
+};

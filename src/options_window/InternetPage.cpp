@@ -1,0 +1,131 @@
+#include "options_window/InternetPage.h"
+
+#include "internet/DownloadCache.h"
+#include "internet/InternetStepping.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+InternetPage::InternetPage(AppContext& app, const OptionsWindowParts& parts, QWidget* parent)
+    : OptionsPage(app, QStringLiteral("Internet settings"), 27, parent), m_parts(parts) {
+    auto* layout = new QVBoxLayout(this);
+    lblintoptions = Named(new QTabWidget(this), QStringLiteral("lblintoptions"),
+                          QStringLiteral("Internet options"));
+    layout->addWidget(lblintoptions);
+
+    auto* connection = new QWidget;
+    connection->setObjectName(QStringLiteral("picintoptions0"));
+    auto* c = new QVBoxLayout(connection);
+    auto* proxy = new QGroupBox(QStringLiteral("Proxy settings"), connection);
+    auto* proxyLayout = new QVBoxLayout(proxy);
+    chkproxy = Named(new QCheckBox(QStringLiteral("Use a proxy"), proxy),
+                     QStringLiteral("chkproxy"), QStringLiteral("Use a proxy"));
+    txtproxy = Named(new QLineEdit(proxy), QStringLiteral("txtproxy"), QStringLiteral("Proxy"));
+    txtproxy->setPlaceholderText(QStringLiteral("host:port"));
+    proxyLayout->addWidget(chkproxy);
+    proxyLayout->addWidget(txtproxy);
+    c->addWidget(proxy);
+
+    auto* errors = new QGroupBox(QStringLiteral("Error handling"), connection);
+    auto* errorsLayout = new QVBoxLayout(errors);
+    auto* timeoutRow = new QHBoxLayout;
+    auto* timeoutLabel = new QLabel(QStringLiteral("Request timeout :"), errors);
+    txttimeout = Named(new QLineEdit(errors), QStringLiteral("txttimeout"),
+                       QStringLiteral("Request timeout :"));
+    txttimeout->setMaximumWidth(60);
+    timeoutLabel->setBuddy(txttimeout);
+    timeoutRow->addWidget(timeoutLabel);
+    timeoutRow->addWidget(txttimeout);
+    timeoutRow->addWidget(new QLabel(QStringLiteral("Seconds."), errors));
+    timeoutRow->addStretch();
+    errorsLayout->addLayout(timeoutRow);
+    const QString ignore = QStringLiteral("Don't prompt on error, just ignore it.");
+    chkignoreerror = Named(new QCheckBox(ignore, errors), QStringLiteral("chkignoreerror"), ignore);
+    errorsLayout->addWidget(chkignoreerror);
+    c->addWidget(errors);
+    const QString tray = QStringLiteral("Show icon in the notification area when downloading.");
+    chkinttray = Named(new QCheckBox(tray, connection), QStringLiteral("chkinttray"), tray);
+    c->addWidget(chkinttray);
+    c->addStretch();
+
+    auto* caching = new QWidget;
+    caching->setObjectName(QStringLiteral("picintoptions1"));
+    auto* k = new QVBoxLayout(caching);
+    const QString enable = QStringLiteral("Enable caching (Recommended)");
+    chkintcaching = Named(new QCheckBox(enable, caching), QStringLiteral("chkintcaching"), enable);
+    k->addWidget(chkintcaching);
+    auto* note = new QLabel(
+        QStringLiteral("Files downloaded from the internet are stored for quick viewing later."),
+        caching);
+    note->setWordWrap(true);
+    k->addWidget(note);
+    lblcacheinfo = Named(new QLabel(caching), QStringLiteral("lblcacheinfo"),
+                         QStringLiteral("Cache file size:"));
+    k->addWidget(lblcacheinfo);
+    cmddeletecache = Named(new QPushButton(QStringLiteral("Clear cache"), caching),
+                           QStringLiteral("cmddeletecache"), QStringLiteral("Clear cache"));
+    auto* clearRow = new QHBoxLayout;
+    clearRow->addWidget(cmddeletecache);
+    clearRow->addStretch();
+    k->addLayout(clearRow);
+    k->addStretch();
+
+    lblintoptions->addTab(connection, QStringLiteral("Connection"));
+    lblintoptions->addTab(caching, QStringLiteral("Caching"));
+
+    cmddeletecache->setEnabled(m_parts.internet != nullptr);
+    connect(cmddeletecache, &QPushButton::clicked, this, [this] {
+        if (!m_parts.internet) return;
+        if (QMessageBox::question(this, ClearCacheTitle(), ClearCacheQuestion()) !=
+            QMessageBox::Yes)
+            return;
+        m_parts.internet->cache().clear();
+        showCacheSize();
+    });
+}
+
+void InternetPage::showCacheSize() {
+    lblcacheinfo->setText(m_parts.internet ? m_parts.internet->cache().sizeText()
+                                           : DownloadCache(m_app).sizeText());
+}
+
+void InternetPage::load() {
+    const InternetSettings& s = m_app.settings.internet();
+    chkproxy->setChecked(s.IntUseProxy);
+    txtproxy->setText(s.IntProxy);
+    txttimeout->setText(QString::number(s.IntTimeOut));
+    chkignoreerror->setChecked(s.IntIgnore);
+    chkinttray->setChecked(s.IntTray);
+    chkintcaching->setChecked(s.IntEnableCaching);
+    showCacheSize();
+}
+
+void InternetPage::apply(ApplyReport& report) {
+    InternetSettings& s = m_app.settings;
+    const InternetSettings before = s;
+    s.IntUseProxy = chkproxy->isChecked();
+    s.IntProxy = txtproxy->text().trimmed();
+    if (const auto t = WholeNumberIn(txttimeout->text(), 1, kMaxTimeOut))
+        s.IntTimeOut = qint16(*t);
+    else
+        report.errors << QStringLiteral("The request timeout \"%1\" is not a whole number of "
+                                        "seconds from 1 to %2; it stays %3 seconds.")
+                             .arg(txttimeout->text())
+                             .arg(kMaxTimeOut)
+                             .arg(s.IntTimeOut);
+    txttimeout->setText(QString::number(s.IntTimeOut));
+    s.IntIgnore = chkignoreerror->isChecked();
+    s.IntTray = chkinttray->isChecked();
+    s.IntEnableCaching = chkintcaching->isChecked();
+    if (s.IntUseProxy != before.IntUseProxy || s.IntProxy != before.IntProxy ||
+        s.IntTimeOut != before.IntTimeOut || s.IntIgnore != before.IntIgnore ||
+        s.IntTray != before.IntTray || s.IntEnableCaching != before.IntEnableCaching)
+        report.parts |= SettingsPart::Internet;
+}

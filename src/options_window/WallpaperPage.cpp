@@ -1,0 +1,175 @@
+#include "options_window/WallpaperPage.h"
+
+#include "options_window/Countdown.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+
+const PositionMode kPositions[] = {PositionMode::Center,     PositionMode::Tile,
+                                   PositionMode::Stretch,    PositionMode::FitReduce,
+                                   PositionMode::FitEnlarge, PositionMode::FitReduceEnlarge};
+
+// The interval typed into the box, when it is a usable number of minutes.
+std::optional<double> TypedInterval(const QString& text) {
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v) || v <= 0 || v > WallpaperPage::kMaxInterval) return std::nullopt;
+    return v;
+}
+
+} // namespace
+
+WallpaperPage::WallpaperPage(AppContext& app, QWidget* parent)
+    : OptionsPage(app, QStringLiteral("Wallpaper"), 15, parent) {
+    auto* layout = new QVBoxLayout(this);
+
+    auto* timerRow = new QHBoxLayout;
+    chktimer = Named(new QCheckBox(QStringLiteral("Switch wallpaper every"), this),
+                     QStringLiteral("chktimer"), QStringLiteral("Switch wallpaper every"));
+    txtinterval = Named(new QLineEdit(this), QStringLiteral("txtinterval"),
+                        QStringLiteral("Minutes between changes"));
+    txtinterval->setMaximumWidth(80);
+    // A spin control that rests in the middle: up adds a minute, down takes one.
+    VScroll1 = Named(new QScrollBar(Qt::Vertical, this), QStringLiteral("VScroll1"),
+                     QStringLiteral("Change the interval by one minute"));
+    VScroll1->setRange(0, 2);
+    VScroll1->setValue(IntervalSpin::Rest);
+    VScroll1->setFixedHeight(txtinterval->sizeHint().height());
+    VScroll1->setFocusPolicy(Qt::StrongFocus);
+    auto* minutes = new QLabel(QStringLiteral("Minutes"), this);
+    minutes->setBuddy(txtinterval);
+    timerRow->addWidget(chktimer);
+    timerRow->addWidget(txtinterval);
+    timerRow->addWidget(VScroll1);
+    timerRow->addWidget(minutes);
+    timerRow->addStretch();
+    layout->addLayout(timerRow);
+
+    chkstartup = Named(new QCheckBox(QStringLiteral("Switch wallpaper on startup"), this),
+                       QStringLiteral("chkstartup"), QStringLiteral("Switch wallpaper on startup"));
+    layout->addWidget(chkstartup);
+
+    auto* tech = new QGroupBox(QStringLiteral("Wallpaper selecting technique"), this);
+    auto* techLayout = new QHBoxLayout(tech);
+    const QString techCaptions[2] = {QStringLiteral("Random "), QStringLiteral("Sequence")};
+    for (int i = 0; i < 2; ++i) {
+        opttech[i] = Named(new QRadioButton(techCaptions[i], tech),
+                           QStringLiteral("opttech%1").arg(i), techCaptions[i]);
+        techLayout->addWidget(opttech[i]);
+    }
+    layout->addWidget(tech);
+
+    chkautostart =
+        Named(new QCheckBox(QStringLiteral("Start Tessaly on windows start-up"), this),
+              QStringLiteral("chkautostart"), QStringLiteral("Start Tessaly on windows start-up"));
+    layout->addWidget(chkautostart);
+
+    auto* grid = new QGridLayout;
+    cmbposition = Named(new QComboBox(this), QStringLiteral("cmbposition"),
+                        QStringLiteral("Wallpaper position "));
+    for (PositionMode m : kPositions)
+        cmbposition->addItem(PositionText(m));
+    auto* positionLabel = new QLabel(QStringLiteral("Wallpaper position "), this);
+    positionLabel->setBuddy(cmbposition);
+    cmbwallpapersource = Named(new QComboBox(this), QStringLiteral("cmbwallpapersource"),
+                               QStringLiteral("Wallpaper source"));
+    cmbwallpapersource->addItems({QStringLiteral("Local Files list"),
+                                  QStringLiteral("Local Folders list"),
+                                  QStringLiteral("Internet")});
+    auto* sourceLabel = new QLabel(QStringLiteral("Wallpaper source"), this);
+    sourceLabel->setBuddy(cmbwallpapersource);
+    grid->addWidget(positionLabel, 0, 0);
+    grid->addWidget(cmbposition, 0, 1);
+    grid->addWidget(sourceLabel, 1, 0);
+    grid->addWidget(cmbwallpapersource, 1, 1);
+    grid->setColumnStretch(2, 1);
+    layout->addLayout(grid);
+
+    chkbubblefilename =
+        Named(new QCheckBox(QStringLiteral("Show file name near tray icon for seconds"), this),
+              QStringLiteral("chkbubblefilename"),
+              QStringLiteral("Show file name near tray icon for seconds"));
+    layout->addWidget(chkbubblefilename);
+    layout->addStretch();
+
+    connect(VScroll1, &QScrollBar::valueChanged, this, &WallpaperPage::VScroll1_Change);
+    connect(cmbwallpapersource, &QComboBox::currentIndexChanged, this,
+            &WallpaperPage::cmbwallpapersource_Click);
+}
+
+void WallpaperPage::VScroll1_Change(int value) {
+    if (value == IntervalSpin::Rest) return;
+    // A box that holds no number steps from the stored interval.
+    const double typed = TypedInterval(txtinterval->text()).value_or(m_app.settings.IntervalTimer);
+    const double next = std::min(IntervalAfterSpin(typed, value, cmbwallpapersource->currentIndex(),
+                                                   m_app.settings.IntCoolDown),
+                                 kMaxInterval);
+    txtinterval->setText(IntervalText(next));
+    VScroll1->setValue(IntervalSpin::Rest);
+}
+
+void WallpaperPage::cmbwallpapersource_Click(int index) {
+    if (!m_loading) {
+        if (const auto typed = TypedInterval(txtinterval->text()))
+            txtinterval->setText(
+                IntervalText(IntervalForSource(*typed, index, m_app.settings.IntCoolDown)));
+    }
+    emit sourceChosen(index);
+}
+
+void WallpaperPage::load() {
+    const Settings& s = m_app.settings;
+    m_loading = true;
+    chktimer->setChecked(s.WallpaperTimer);
+    txtinterval->setText(IntervalText(s.IntervalTimer));
+    chkstartup->setChecked(s.WallpaperStartup);
+    opttech[s.TechniqueTimer == ChangeTechnique::Random ? 0 : 1]->setChecked(true);
+    chkautostart->setChecked(s.AutoStart);
+    // A stored position outside the list shows no choice and is kept on apply.
+    cmbposition->setCurrentIndex(cmbposition->findText(s.WallPaperPosition.text));
+    cmbwallpapersource->setCurrentIndex(int(s.WPSource));
+    emit sourceChosen(int(s.WPSource));
+    chkbubblefilename->setChecked(s.BubbleFileName);
+    m_loading = false;
+}
+
+void WallpaperPage::apply(ApplyReport& report) {
+    Settings& s = m_app.settings;
+    const Settings before = s;
+    s.WallpaperTimer = chktimer->isChecked();
+    if (const auto interval = TypedInterval(txtinterval->text()))
+        s.IntervalTimer = *interval;
+    else
+        report.errors << QStringLiteral("The interval \"%1\" is not a number of minutes above 0 "
+                                        "and up to %2; the interval stays %3 minutes.")
+                             .arg(txtinterval->text(), IntervalText(kMaxInterval),
+                                  IntervalText(s.IntervalTimer));
+    s.WallpaperStartup = chkstartup->isChecked();
+    s.TechniqueTimer =
+        opttech[0]->isChecked() ? ChangeTechnique::Random : ChangeTechnique::Sequence;
+    s.AutoStart = chkautostart->isChecked();
+    if (cmbposition->currentIndex() >= 0)
+        s.WallPaperPosition = WallpaperPosition::of(kPositions[cmbposition->currentIndex()]);
+    s.WPSource = WallpaperSource(std::clamp(cmbwallpapersource->currentIndex(), 0, 2));
+    s.BubbleFileName = chkbubblefilename->isChecked();
+
+    if (s.WallpaperTimer != before.WallpaperTimer || s.IntervalTimer != before.IntervalTimer)
+        report.parts |= SettingsPart::Timer;
+    if (s.WPSource != before.WPSource) report.parts |= SettingsPart::PictureLists;
+    if (!(s.WallPaperPosition == before.WallPaperPosition))
+        report.parts |= SettingsPart::Composition;
+    // The technique decides the order of the internet file list.
+    if (s.TechniqueTimer != before.TechniqueTimer) report.parts |= SettingsPart::Internet;
+    // The interval shown is the one in force.
+    txtinterval->setText(IntervalText(s.IntervalTimer));
+}

@@ -1,0 +1,349 @@
+#include "options_window/frmmain.h"
+
+#include "collection/WallpaperChange.h"
+#include "options_window/AdvancedPage.h"
+#include "options_window/ColorsPageWidget.h"
+#include "options_window/Countdown.h"
+#include "options_window/Help.h"
+#include "options_window/HotKeysPage.h"
+#include "options_window/InternetPage.h"
+#include "options_window/ListPanes.h"
+#include "options_window/NewsBarPage.h"
+#include "options_window/WallpaperPage.h"
+#include "options_window/WatermarkPage.h"
+#include "options_window/WidgetPages.h"
+#include "settings/PictureListFile.h"
+#include "widgets/DesktopWidgets.h"
+#include "widgets/frmcalender.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The page list from top to bottom: the page index and its label.
+const struct {
+    int page;
+    const char* label;
+} kPageList[] = {
+    {frmmain::Wallpaper, "Wallpaper"}, {frmmain::Watermark, "Watermark"},
+    {frmmain::Colors, "Colors"},       {frmmain::Clock, "Clock"},
+    {frmmain::Calendar, "Calendar"},   {frmmain::HotKeys, "Hot Keys"},
+    {frmmain::Internet, "Internet"},   {frmmain::Advanced, "Advanced"},
+    {frmmain::NewsBar, "News Bar"},
+};
+
+const QString kOptions = QStringLiteral("Options");
+const QString kCloseApply = QStringLiteral("CloseApply");
+
+QPushButton* PictureButton(QWidget* parent, const QString& name, const QString& tip,
+                           QStyle::StandardPixmap icon, const QString& caption = {}) {
+    auto* b = Named(new QPushButton(caption, parent), name, caption.isEmpty() ? tip : caption);
+    b->setToolTip(tip);
+    b->setIcon(parent->style()->standardIcon(icon));
+    return b;
+}
+
+} // namespace
+
+frmmain::frmmain(AppContext& app, OptionsWindowParts parts, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_app(app), m_parts(std::move(parts)) {
+    setObjectName(QStringLiteral("frmmain"));
+    setWindowTitle(QStringLiteral("Tessaly settings"));
+    setAccessibleName(QStringLiteral("Tessaly settings"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* outer = new QVBoxLayout(this);
+    auto* body = new QHBoxLayout;
+    outer->addLayout(body, 1);
+
+    // The page list.
+    auto* listColumn = new QVBoxLayout;
+    auto* optionsLabel = new QLabel(QStringLiteral("Options :"), this);
+    lblopt = Named(new QListWidget(this), QStringLiteral("lblopt"), QStringLiteral("Options :"));
+    optionsLabel->setBuddy(lblopt);
+    for (const auto& entry : kPageList) {
+        auto* item = new QListWidgetItem(QString::fromLatin1(entry.label), lblopt);
+        item->setData(Qt::UserRole, entry.page);
+    }
+    lblopt->setFixedWidth(lblopt->sizeHintForColumn(0) + 40);
+    listColumn->addWidget(optionsLabel);
+    listColumn->addWidget(lblopt);
+    body->addLayout(listColumn);
+
+    // The pages, by index.
+    frmoptStack = new QStackedWidget(this);
+    frmoptStack->setObjectName(QStringLiteral("frmopt"));
+    wallpaperPage = new WallpaperPage(app, this);
+    clockPage = new ClockPage(app, m_parts, this);
+    calendarPage = new CalendarPage(app, m_parts, this);
+    hotKeysPage = new HotKeysPage(app, this);
+    colorsPage = new ColorsPage(app, this);
+    internetPage = new InternetPage(app, m_parts, this);
+    newsBarPage = new NewsBarPage(app, this);
+    watermarkPage = new WatermarkPage(app, this);
+    advancedPage = new AdvancedPage(app, m_parts, this);
+    frmopt = {wallpaperPage, clockPage,   calendarPage,  hotKeysPage, colorsPage,
+              internetPage,  newsBarPage, watermarkPage, advancedPage};
+    for (int i = 0; i < kPages; ++i) {
+        frmopt[i]->setObjectName(QStringLiteral("frmopt%1").arg(i));
+        frmopt[i]->setAccessibleName(frmopt[i]->title());
+        frmoptStack->addWidget(frmopt[i]);
+    }
+    body->addWidget(frmoptStack, 1);
+
+    // The picture list panes: the one of the chosen source.
+    panes = new QStackedWidget(this);
+    panes->setObjectName(QStringLiteral("panes"));
+    auto* filesColumn = new QWidget(this);
+    auto* filesLayout = new QVBoxLayout(filesColumn);
+    filesLayout->setContentsMargins(0, 0, 0, 0);
+    filesPane = new FilesPane(app, filesColumn);
+    auto* previewBox = new QGroupBox(QStringLiteral("Preview"), filesColumn);
+    auto* previewLayout = new QVBoxLayout(previewBox);
+    picpreview =
+        Named(new QLabel(previewBox), QStringLiteral("picpreview"), QStringLiteral("Preview"));
+    picpreview->setFixedSize(200, 150);
+    picpreview->setAlignment(Qt::AlignCenter);
+    previewLayout->addWidget(picpreview);
+    filesLayout->addWidget(filesPane, 1);
+    filesLayout->addWidget(previewBox);
+    foldersPane = new FoldersPane(app, this);
+    internetPane = new InternetCategoriesPane(app, m_parts, this);
+    panes->addWidget(filesColumn);
+    panes->addWidget(foldersPane);
+    panes->addWidget(internetPane);
+    panes->setMinimumWidth(260);
+    body->addWidget(panes);
+
+    // The countdown line.
+    lblinfo = Named(new QPushButton(this), QStringLiteral("lblinfo"), QString());
+    lblinfo->setFlat(true);
+    lblinfo->setStyleSheet(QStringLiteral("text-align: left;"));
+    lblinfo->setToolTip(QStringLiteral("Click to switch between the time left and the clock time"));
+    outer->addWidget(lblinfo);
+
+    // The window's own controls.
+    auto* bottom = new QHBoxLayout;
+    const QString switchCaption = QStringLiteral("Switch wallpaper when I click apply.");
+    chkswitchonok =
+        Named(new QCheckBox(switchCaption, this), QStringLiteral("chkswitchonok"), switchCaption);
+    const QString closeCaption = QStringLiteral("Close this window after applying changes.");
+    chkcloseapply =
+        Named(new QCheckBox(closeCaption, this), QStringLiteral("chkcloseapply"), closeCaption);
+    auto* checks = new QVBoxLayout;
+    checks->addWidget(chkswitchonok);
+    checks->addWidget(chkcloseapply);
+    bottom->addLayout(checks);
+    bottom->addStretch();
+    cmdhelp = PictureButton(this, QStringLiteral("cmdhelp"), QStringLiteral("Help"),
+                            QStyle::SP_DialogHelpButton, QStringLiteral("Help"));
+    pichelp = Named(new QToolButton(this), QStringLiteral("pichelp"),
+                    QStringLiteral("Help on this page"));
+    pichelp->setToolTip(QStringLiteral("Help on this page"));
+    pichelp->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    pichelp->setCursor(Qt::WhatsThisCursor);
+    cmdabout = PictureButton(this, QStringLiteral("cmdabout"), QStringLiteral("About Tessaly"),
+                             QStyle::SP_MessageBoxInformation);
+    cmdshutdown = PictureButton(this, QStringLiteral("cmdshutdown"),
+                                QStringLiteral("Shut down Tessaly."), QStyle::SP_BrowserStop);
+    cmdok = PictureButton(this, QStringLiteral("cmdok"), QStringLiteral("Apply and close window"),
+                          QStyle::SP_DialogApplyButton);
+    cmdcancel =
+        PictureButton(this, QStringLiteral("cmdcancel"), QStringLiteral("discard and close window"),
+                      QStyle::SP_DialogCancelButton);
+    for (QWidget* w : {static_cast<QWidget*>(pichelp), static_cast<QWidget*>(cmdhelp),
+                       static_cast<QWidget*>(cmdabout), static_cast<QWidget*>(cmdshutdown),
+                       static_cast<QWidget*>(cmdok), static_cast<QWidget*>(cmdcancel)})
+        bottom->addWidget(w);
+    outer->addLayout(bottom);
+
+    connect(lblopt, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) showPage(lblopt->item(row)->data(Qt::UserRole).toInt());
+    });
+    connect(wallpaperPage, &WallpaperPage::sourceChosen, this,
+            [this](int index) { panes->setCurrentIndex(std::clamp(index, 0, 2)); });
+    connect(filesPane->lstfiles, &QListWidget::currentRowChanged, this, &frmmain::showPreview);
+    connect(cmdok, &QPushButton::clicked, this, &frmmain::cmdok_Click);
+    connect(cmdcancel, &QPushButton::clicked, this, &QWidget::close);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    connect(cmdhelp, &QPushButton::clicked, this,
+            [this] { m_app.platform.shell->openUrl(HelpAddress(m_app, 5)); });
+    connect(pichelp, &QToolButton::clicked, this, [this] {
+        m_app.platform.shell->openUrl(HelpAddress(m_app, frmopt[currentPage()]->helpContext()));
+    });
+    connect(cmdabout, &QPushButton::clicked, this, [this] {
+        if (m_parts.about) m_parts.about();
+    });
+    connect(cmdshutdown, &QPushButton::clicked, this, [this] {
+        // The program's end closes this window; the shutdown runs outside it.
+        auto shutdown = m_parts.shutdown;
+        close();
+        if (shutdown) QTimer::singleShot(0, qApp, shutdown);
+    });
+    connect(lblinfo, &QPushButton::clicked, this, [this] {
+        m_countdownMode = ToggleCountdownMode(m_countdownMode);
+        tmrmain_Timer();
+    });
+    tmrmain.setInterval(1000);
+    connect(&tmrmain, &QTimer::timeout, this, &frmmain::tmrmain_Timer);
+
+    LoadAll();
+    lblopt->setCurrentRow(0);
+    lblopt->setFocus();
+    tmrmain.start();
+    tmrmain_Timer();
+}
+
+frmmain::~frmmain() = default;
+
+void frmmain::showPage(int k) {
+    if (k < 0 || k >= kPages) return;
+    for (int row = 0; row < lblopt->count(); ++row) {
+        QListWidgetItem* item = lblopt->item(row);
+        const bool chosen = item->data(Qt::UserRole).toInt() == k;
+        QFont f = item->font();
+        f.setBold(chosen);
+        item->setFont(f);
+        item->setForeground(chosen ? QColor(200, 0, 200) : QColor(0, 0, 255));
+        if (chosen && lblopt->currentRow() != row) lblopt->setCurrentRow(row);
+    }
+    frmoptStack->setCurrentIndex(k);
+}
+
+int frmmain::currentPage() const {
+    return frmoptStack->currentIndex();
+}
+
+void frmmain::LoadAll() {
+    // Clock and calendar first, then the wallpaper page and the lists, as the
+    // other pages may depend on the source chosen.
+    clockPage->load();
+    calendarPage->load();
+    wallpaperPage->load();
+    const PictureListData list =
+        ReadPictureListFile(m_app.paths.WallPapersListPath).value_or(PictureListData{});
+    filesPane->load(list);
+    foldersPane->load(list);
+    hotKeysPage->load();
+    colorsPage->load();
+    internetPane->load();
+    internetPage->load();
+    watermarkPage->load();
+    advancedPage->load();
+    newsBarPage->load();
+    chkswitchonok->setChecked(false);
+    const QString closeApply =
+        m_app.platform.store->value(kOptions, kCloseApply).value_or(QStringLiteral("1"));
+    chkcloseapply->setChecked(closeApply != QLatin1String("0") &&
+                              closeApply.compare(QLatin1String("False"), Qt::CaseInsensitive) != 0);
+}
+
+void frmmain::showPreview() {
+    const PictureListData list =
+        ReadPictureListFile(m_app.paths.WallPapersListPath).value_or(PictureListData{});
+    const int row = filesPane->lstfiles->currentRow();
+    QPixmap pm;
+    if (row >= 0 && row < list.files.size())
+        pm = QPixmap(list.files[row].folder + list.files[row].name);
+    picpreview->setPixmap(
+        pm.isNull() ? QPixmap()
+                    : pm.scaled(picpreview->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void frmmain::tmrmain_Timer() {
+    const qint64 last = m_parts.lastChangeTick ? m_parts.lastChangeTick() : 0;
+    const QString text = CountdownText(m_app, last, m_countdownMode);
+    lblinfo->setText(text);
+    lblinfo->setAccessibleName(text);
+}
+
+void frmmain::cmdok_Click() {
+    if (m_applying) return;
+    m_applying = true;
+    setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ApplyReport report;
+    // Every step runs, whatever an earlier one reported.
+    wallpaperPage->apply(report);
+    clockPage->apply(report);
+    calendarPage->apply(report);
+    hotKeysPage->apply(report);
+    colorsPage->apply(report);
+    internetPage->apply(report);
+    QPointer<frmmain> self(this);
+    internetPane->rebuild([self, report]() mutable {
+        if (self) self->finishApply(std::move(report));
+    });
+}
+
+void frmmain::finishApply(ApplyReport report) {
+    watermarkPage->apply(report);
+    advancedPage->apply(report);
+    newsBarPage->apply(report);
+
+    // The followers take up what changed: the timer, the picture list (a
+    // scan already running rebuilds once more when it ends), the hot keys.
+    if (report.parts) m_app.settingsChanged(report.parts);
+    if (m_app.IsNT && m_parts.widgets && report.parts.testFlag(SettingsPart::Widgets)) {
+        m_parts.widgets->restyle();
+        m_parts.widgets->calendar().DoToday();
+    }
+    hotKeysPage->afterApply();
+    if (report.parts.testFlag(SettingsPart::PictureLists)) foldersPane->showRebuiltCount();
+
+    if (!SaveSettings(m_app))
+        report.errors << QStringLiteral("The settings could not be saved: %1")
+                             .arg(m_app.platform.store->lastError());
+    if (chkswitchonok->isChecked()) {
+        const ChangeResult r = NextWallpaper(m_app);
+        if (!r.error.isEmpty()) report.errors << r.error;
+    }
+    m_app.platform.store->setValue(kOptions, kCloseApply,
+                                   chkcloseapply->isChecked() ? QStringLiteral("1")
+                                                              : QStringLiteral("0"));
+    m_app.platform.store->sync();
+
+    QApplication::restoreOverrideCursor();
+    setEnabled(true);
+    m_applying = false;
+    m_lastErrors = report.errors;
+    const bool closing = chkcloseapply->isChecked();
+    if (!closing) {
+        // What is in force now, as every opening would show it.
+        LoadAll();
+        tmrmain_Timer();
+    }
+    if (!report.errors.isEmpty()) {
+        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tessaly settings"),
+                                    report.errors.join(QLatin1Char('\n')), QMessageBox::Ok,
+                                    closing ? nullptr : this);
+        box->setObjectName(QStringLiteral("applyErrors"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->show();
+    }
+    emit applied();
+    if (closing) close();
+}
+
+void frmmain::closeEvent(QCloseEvent* event) {
+    // Not in the middle of an apply: its end still needs the window.
+    if (m_applying) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}

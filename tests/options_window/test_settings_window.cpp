@@ -1,0 +1,262 @@
+// The settings window in-process on the offscreen platform: every page loads
+// the in-memory settings and writes them back on apply, typed numbers that
+// are not usable are refused, cancel keeps everything, the help picture
+// follows the visible page. The real settings store and list files, the fake
+// desktop and shell.
+#include "FakePlatform.h"
+#include "collection/Collection.h"
+#include "options_window/AdvancedPage.h"
+#include "options_window/ColorsPageWidget.h"
+#include "options_window/HotKeysPage.h"
+#include "options_window/InternetPage.h"
+#include "options_window/WallpaperPage.h"
+#include "options_window/WatermarkPage.h"
+#include "options_window/WidgetPages.h"
+#include "options_window/frmmain.h"
+#include "settings/PictureListFile.h"
+#include "settings/SettingsIO.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct SettingsWindow : ::testing::Test {
+    TestApp t;
+    AppContext& app = *t.app;
+    // Opens a window on the current settings (it deletes itself on close).
+    frmmain* open() {
+        auto* w = new frmmain(app);
+        w->show();
+        return w;
+    }
+    // Windows left open or closed but not yet deleted go with their test's
+    // application object.
+    void TearDown() override {
+        QList<QPointer<frmmain>> windows;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* f = qobject_cast<frmmain*>(w)) windows << f;
+        qDeleteAll(windows);
+    }
+    QString stored(const QString& key) {
+        t.reopenStore();
+        return t.services.store->value(key.section('/', 0, 0), key.section('/', 1))
+            .value_or("<missing>");
+    }
+};
+
+TEST_F(SettingsWindow, EachPageAppliesItsControlsToTheSettingsAndTheStore) {
+    struct Row {
+        const char* what;
+        std::function<void(frmmain&)> edit;
+        std::function<bool(const Settings&)> check;
+        const char* storedKey;
+        const char* storedValue;
+    };
+    const std::vector<Row> rows = {
+        {"interval", [](frmmain& w) { w.wallpaperPage->txtinterval->setText("3"); },
+         [](const Settings& s) { return s.IntervalTimer == 3; }, "Options/IntervalTimer", "3"},
+        {"technique", [](frmmain& w) { w.wallpaperPage->opttech[0]->setChecked(true); },
+         [](const Settings& s) { return s.TechniqueTimer == ChangeTechnique::Random; },
+         "Options/TechniqueTimer", "0"},
+        {"position", [](frmmain& w) { w.wallpaperPage->cmbposition->setCurrentIndex(5); },
+         [](const Settings& s) { return s.WallPaperPosition.text == "Fit (Reduce/Enlarge)"; },
+         "Options/WallPaperPosition", "Fit (Reduce/Enlarge)"},
+        {"source", [](frmmain& w) { w.wallpaperPage->cmbwallpapersource->setCurrentIndex(1); },
+         [](const Settings& s) { return s.WPSource == WallpaperSource::LocalFolders; },
+         "Options/WPSource", "1"},
+        {"watermark spot", [](frmmain& w) { w.watermarkPage->cmdwatermarkpos[0]->click(); },
+         [](const Settings& s) { return s.WaterMarkPos == 1; }, "Options/WaterMarkPos", "1"},
+        {"watermark text", [](frmmain& w) { w.watermarkPage->txtwatermark->setText("Hi #fn"); },
+         [](const Settings& s) { return s.WaterMarkText == "Hi #fn"; }, "Options/WaterMarkText",
+         "Hi #fn"},
+        {"gamma", [](frmmain& w) { w.colorsPage->HSGamma->setValue(150); },
+         [](const Settings& s) { return s.EGamma == 0.5; }, "Options/EGamma", "0.5"},
+        {"invert", [](frmmain& w) { w.colorsPage->chkinvertcolor->setChecked(true); },
+         [](const Settings& s) { return s.EInvert; }, "Options/EInvert", "True"},
+        {"hot key", [](frmmain& w) { w.hotKeysPage->cmbhotkey[1]->setCurrentIndex(4); },
+         [](const Settings&) { return true; }, "HK1/ShiftKey", "4"},
+        {"proxy", [](frmmain& w) { w.internetPage->txtproxy->setText("proxy:3128"); },
+         [](const Settings& s) { return s.IntProxy == "proxy:3128"; }, "Options/IntProxy",
+         "proxy:3128"},
+        {"timeout", [](frmmain& w) { w.internetPage->txttimeout->setText("20"); },
+         [](const Settings& s) { return s.IntTimeOut == 20; }, "Options/IntTimeOut", "20"},
+        {"cpu", [](frmmain& w) { w.advancedPage->txtCPUUsage->setText("55"); },
+         [](const Settings& s) { return s.CPULimit == 55; }, "Options/CPULimit", "55"},
+        {"clock", [](frmmain& w) { w.clockPage->chkclockontop->setChecked(true); },
+         [](const Settings& s) { return s.ClockOnTop; }, "Options/ClockOnTop", "True"},
+        {"calendar", [](frmmain& w) { w.calendarPage->chkshowcalender->setChecked(false); },
+         [](const Settings& s) { return !s.CalV; }, "Options/CalV", "False"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        app.settings = Settings{};
+        QPointer<frmmain> w = open();
+        row.edit(*w);
+        w->cmdok_Click();
+        EXPECT_TRUE(w.isNull() || !w->isVisible()) << "closes after apply by default";
+        EXPECT_TRUE(row.check(app.settings));
+        EXPECT_EQ(stored(row.storedKey), row.storedValue);
+        EXPECT_EQ(stored("Options/CloseApply"), "1");
+    }
+}
+
+TEST_F(SettingsWindow, UnusableNumbersKeepThePreviousValueAndAreReported) {
+    struct Row {
+        const char* what;
+        std::function<QLineEdit*(frmmain&)> box;
+        QString typed;
+        std::function<double(const Settings&)> value;
+        double before;
+    };
+    const auto interval = [](frmmain& w) { return w.wallpaperPage->txtinterval; };
+    const auto cpu = [](frmmain& w) { return w.advancedPage->txtCPUUsage; };
+    const auto timeout = [](frmmain& w) { return w.internetPage->txttimeout; };
+    const auto iv = [](const Settings& s) { return s.IntervalTimer; };
+    const auto cv = [](const Settings& s) { return double(s.CPULimit); };
+    const auto tv = [](const Settings& s) { return double(s.IntTimeOut); };
+    const std::vector<Row> rows = {
+        {"interval text", interval, "soon", iv, 10}, {"interval negative", interval, "-3", iv, 10},
+        {"interval zero", interval, "0", iv, 10},    {"interval huge", interval, "1e300", iv, 10},
+        {"interval nan", interval, "nan", iv, 10},   {"cpu text", cpu, "half", cv, 90},
+        {"cpu above", cpu, "150", cv, 90},           {"cpu fraction", cpu, "50.5", cv, 90},
+        {"timeout zero", timeout, "0", tv, 60},      {"timeout huge", timeout, "99999", tv, 60},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        app.settings = Settings{};
+        frmmain* w = open();
+        w->chkcloseapply->setChecked(false);
+        w->wallpaperPage->chkstartup->setChecked(false); // an edit beside it still applies
+        row.box(*w)->setText(row.typed);
+        w->cmdok_Click();
+        EXPECT_EQ(row.value(app.settings), row.before);
+        EXPECT_FALSE(app.settings.WallpaperStartup);
+        ASSERT_EQ(w->lastApplyErrors().size(), 1);
+        EXPECT_TRUE(w->lastApplyErrors()[0].contains(row.typed));
+        // The window stays and shows the value in force.
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_EQ(row.box(*w)->text().toDouble(), row.before);
+        w->close();
+    }
+}
+
+TEST_F(SettingsWindow, CancelKeepsEverythingAndEveryOpeningStartsFromTheSettings) {
+    app.settings.IntervalTimer = 7;
+    frmmain* w = open();
+    EXPECT_EQ(w->wallpaperPage->txtinterval->text(), "7");
+    w->wallpaperPage->txtinterval->setText("3");
+    w->colorsPage->HSBright->setValue(150);
+    w->hotKeysPage->chkhk[0]->setChecked(!app.HotKeys[0].Enabled);
+    w->watermarkPage->cmdwatermarkpos[2]->click();
+    w->chkswitchonok->setChecked(true);
+    const bool hk0 = app.HotKeys[0].Enabled;
+    w->cmdcancel->click();
+    EXPECT_EQ(app.settings.IntervalTimer, 7);
+    EXPECT_EQ(app.settings.EBright, 100);
+    EXPECT_EQ(app.settings.WaterMarkPos, 5);
+    EXPECT_EQ(app.HotKeys[0].Enabled, hk0);
+    EXPECT_FALSE(QFileInfo::exists(t.iniPath()));
+    EXPECT_TRUE(t.desktop->calls.empty());
+    w = open();
+    EXPECT_EQ(w->wallpaperPage->txtinterval->text(), "7");
+    EXPECT_FALSE(w->chkswitchonok->isChecked());
+    EXPECT_TRUE(w->chkcloseapply->isChecked());
+    w->close();
+}
+
+TEST_F(SettingsWindow, PageListHelpAndSpinners) {
+    frmmain* w = open();
+    QStringList labels;
+    for (int i = 0; i < w->lblopt->count(); ++i)
+        labels << w->lblopt->item(i)->text();
+    EXPECT_EQ(labels, QStringList({"Wallpaper", "Watermark", "Colors", "Clock", "Calendar",
+                                   "Hot Keys", "Internet", "Advanced", "News Bar"}));
+    // Each page's help picture opens its own section; the News Bar the contents.
+    const std::vector<std::pair<int, QString>> help = {
+        {0, "#context-15"}, {1, "#context-17"}, {2, "#context-16"},
+        {3, "#context-20"}, {4, "#context-25"}, {5, "#context-26"},
+        {6, "#context-27"}, {7, "#context-28"}, {8, "/help/index.html"}};
+    for (const auto& [row, end] : help) {
+        w->lblopt->setCurrentRow(row);
+        w->pichelp->click();
+        EXPECT_TRUE(t.shell->urls.last().endsWith(end)) << t.shell->urls.last().toStdString();
+        EXPECT_TRUE(w->lblopt->item(row)->font().bold());
+        EXPECT_EQ(w->lblopt->item(row)->foreground().color(), QColor(200, 0, 200));
+    }
+    w->cmdhelp->click();
+    EXPECT_TRUE(t.shell->urls.last().endsWith("#context-5"));
+
+    // The CPU spinner never leaves 0 … 100, whatever was typed.
+    QLineEdit* cpu = w->advancedPage->txtCPUUsage;
+    QScrollBar* spin = w->advancedPage->vscrollcpuusage;
+    for (const auto& [typed, step, after] :
+         std::vector<std::tuple<QString, int, QString>>{{"100", 0, "100"},
+                                                        {"0", 2, "0"},
+                                                        {"99", 0, "100"},
+                                                        {"1", 2, "0"},
+                                                        {"500", 2, "99"},
+                                                        {"-4", 0, "1"}}) {
+        cpu->setText(typed);
+        spin->setValue(step);
+        EXPECT_EQ(cpu->text(), after) << typed.toStdString();
+        EXPECT_EQ(spin->value(), 1);
+    }
+    // The interval spinner stops at one minute for the local sources.
+    w->wallpaperPage->txtinterval->setText("1");
+    w->wallpaperPage->VScroll1->setValue(2);
+    EXPECT_EQ(w->wallpaperPage->txtinterval->text(), "1");
+    w->wallpaperPage->VScroll1->setValue(0);
+    EXPECT_EQ(w->wallpaperPage->txtinterval->text(), "2");
+    w->close();
+}
+
+TEST_F(SettingsWindow, WithoutWidgetsTheClockAndCalendarPagesAreOffAndApplyLeavesThem) {
+    app.IsNT = false;
+    app.settings.ClockV = false;
+    app.settings.CalOnTop = true;
+    app.settings.Transparency = 100;
+    frmmain* w = open();
+    EXPECT_FALSE(w->clockPage->isEnabled());
+    EXPECT_FALSE(w->calendarPage->isEnabled());
+    EXPECT_EQ(w->clockPage->Label4->text(), "this feature works only in windows XP/2000");
+    EXPECT_EQ(w->calendarPage->Label12->text(), "this feature works only in windows XP/2000");
+    w->clockPage->chkshowclock->setChecked(true);
+    w->advancedPage->hscrollTransparency->setValue(200);
+    w->cmdok_Click();
+    EXPECT_FALSE(app.settings.ClockV);
+    EXPECT_TRUE(app.settings.CalOnTop);
+    EXPECT_EQ(app.settings.Transparency, 100);
+}
+
+TEST_F(SettingsWindow, ApplyCanSwitchTheWallpaperAndKeepTheWindowOpen) {
+    InitDataFolder(app);
+    PictureListData list;
+    list.files.append({app.programFolder + "/", "sample.jpg"});
+    ASSERT_TRUE(WritePictureListFile(app.paths.WallPapersListPath, list));
+    RefreshSettings(app, true);
+    frmmain* w = open();
+    w->chkswitchonok->setChecked(true);
+    w->chkcloseapply->setChecked(false);
+    w->wallpaperPage->txtinterval->setText("4");
+    w->cmdok_Click();
+    EXPECT_EQ(t.desktop->calls.size(), 1u);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->wallpaperPage->txtinterval->text(), "4");
+    EXPECT_FALSE(w->chkswitchonok->isChecked()) << "starts unchecked again";
+    EXPECT_FALSE(w->chkcloseapply->isChecked());
+    EXPECT_EQ(stored("Options/CloseApply"), "0");
+    w->close();
+}
+
+} // namespace
