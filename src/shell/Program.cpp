@@ -243,7 +243,11 @@ void Program::showSettingsWindow() {
         OptionsWindowParts parts;
         parts.internet = m_internet.get();
         parts.widgets = m_widgets.get();
-        parts.lastChangeTick = [this] { return m_tray->LastChangeTick(); };
+        // Until the timer's first tick starts the count, it counts from now.
+        parts.lastChangeTick = [this] {
+            return m_tray->scheduler().tag.isEmpty() ? m_tray->LastChangeTick()
+                                                     : m_app.platform.clock->nowMs();
+        };
         parts.shutdown = [this] { EndProgram(); };
         parts.about = [this] { showAbout(); };
         m_settingsWindow = new frmmain(m_app, std::move(parts));
