@@ -13,16 +13,6 @@
 
 namespace {
 
-template <typename F> bool waitUntil(F condition, int ms = 15000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > ms) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
-
 struct InternetTest : ::testing::Test {
     TestApp t;
     AppContext& app = *t.app;

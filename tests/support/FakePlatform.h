@@ -4,7 +4,9 @@
 #include "platform/IniSettingsStore.h"
 #include "platform/PlatformServices.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -18,6 +20,18 @@
 inline QByteArray readFile(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// Waits until the condition holds, handling this process's events meanwhile
+// (asynchronous work finishes through them); false after `ms`.
+template <typename F> bool waitUntil(F condition, int ms = 15000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > ms) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
 }
 
 // Writes a file, and the folders it needs; its path.
