@@ -7,10 +7,13 @@ CONFIGURE = cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSA
 
 # Debian packages for building, running and packaging Tessaly. The
 # image-formats plugins let Qt read WebP and TIFF pictures; libheif decodes
-# HEIC and AVIF photos, libjxl JPEG XL; the validators check the menu entry,
-# the AppStream metadata and the Debian package.
+# HEIC and AVIF photos, libjxl JPEG XL, libjpeg-turbo JPEG photos through its
+# fast scaled paths; GIO writes the GNOME family's wallpaper settings; the
+# validators check the menu entry, the AppStream metadata and the Debian
+# package.
 DEPS := build-essential cmake pkg-config \
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-image-formats-plugins libheif-dev libjxl-dev \
+  libjpeg62-turbo-dev libglib2.0-dev \
   libxcb1-dev libx11-dev libx11-xcb-dev libxcb-screensaver0-dev libxcb-keysyms1-dev \
   desktop-file-utils appstream lintian
 

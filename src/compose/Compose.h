@@ -68,8 +68,19 @@ struct MonitorPicture {
 QImage ComposeDesktop(const ScreenLayout& layout, MonitorSharing mode,
                       const QList<MonitorPicture>& pictures, const CompositionInputs& common);
 
-// Saves the canvas as the wallpaper bitmap (a Windows bitmap) through a
-// temporary file and a rename: the previous bitmap stays whole until the new
-// one is complete. False, with the reason in `error`, when it could not be
-// written.
+// ComposeDesktop in two steps: first the pictures alone, composed into `reuse`
+// when it has the canvas's size and nothing else holds its pixels (a canvas
+// no longer needed, saving a fresh one); then the watermarks, which name the
+// pictures (`fields` in the order of `pictures`) and may show the time, so a
+// canvas composed ahead gets them when it is shown.
+QImage ComposeDesktopPictures(const ScreenLayout& layout, MonitorSharing mode,
+                              const QList<MonitorPicture>& pictures,
+                              const CompositionInputs& common, QImage reuse = QImage());
+void DrawDesktopWatermarks(QImage& canvas, const ScreenLayout& layout, MonitorSharing mode,
+                           const QList<WatermarkFields>& fields, const CompositionInputs& common);
+
+// Saves the canvas as the wallpaper bitmap (a 24-bit Windows bitmap) through
+// a temporary file and a rename: the previous bitmap stays whole until the
+// new one is complete, and a reader never sees part of one. False, with the
+// reason in `error`, when it could not be written.
 bool WriteWallpaperBitmap(const QImage& canvas, const QString& path, QString* error = nullptr);
