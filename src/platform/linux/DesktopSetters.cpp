@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QUrl>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -27,8 +28,8 @@ QString modeWord(Mode m, const std::array<const char*, 4>& words) {
     return m == Mode::Unknown ? QString() : QString::fromLatin1(words[size_t(m)]);
 }
 
-bool gset(CommandRunner& r, const QString& schema, const QString& key, const QString& value) {
-    return r.run(kGsettings, {QStringLiteral("set"), schema, key, value}).ok();
+bool gset(GSettingsWriter& g, const QString& schema, const QString& key, const QString& value) {
+    return g.set(schema, key, value);
 }
 
 QString schemaOf(LinuxDesktop d) {
@@ -47,7 +48,7 @@ QString gnomeOption(Mode m) {
     return modeWord(m, {"'centered'", "'wallpaper'", "'stretched'", "'none'"});
 }
 
-bool setGnomeFamily(CommandRunner& r, LinuxDesktop d, const QString& file, Mode m) {
+bool setGnomeFamily(GSettingsWriter& r, LinuxDesktop d, const QString& file, Mode m) {
     const QString schema = schemaOf(d);
     bool ok = true;
     if (m != Mode::Clear) {
@@ -199,6 +200,16 @@ bool setSway(CommandRunner& r, const QString& file, Mode m, const QString& color
 
 } // namespace
 
+bool GSettingsTool::set(const QString& schema, const QString& key, const QString& value) {
+    return m_runner.run(kGsettings, {QStringLiteral("set"), schema, key, value}).ok();
+}
+
+std::optional<QString> GSettingsTool::get(const QString& schema, const QString& key) {
+    const CommandRunner::Result r = m_runner.run(kGsettings, {QStringLiteral("get"), schema, key});
+    if (!r.ok()) return std::nullopt;
+    return QString::fromUtf8(r.output).trimmed();
+}
+
 QString GVariantString(const QString& s) {
     QString q = s;
     q.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
@@ -242,13 +253,15 @@ bool HasDesktopColorSetting(LinuxDesktop d) {
 
 bool SetDesktopPicture(CommandRunner& runner, LinuxDesktop desktop, const QString& file,
                        const QString& position, const QString& colorHex,
-                       const QStringList& monitors) {
+                       const QStringList& monitors, GSettingsWriter* gsettings) {
     const Mode m = modeOf(position);
     switch (desktop) {
     case LinuxDesktop::Gnome:
     case LinuxDesktop::Cinnamon:
-    case LinuxDesktop::Mate:
-        return setGnomeFamily(runner, desktop, file, m);
+    case LinuxDesktop::Mate: {
+        GSettingsTool tool(runner);
+        return setGnomeFamily(gsettings ? *gsettings : tool, desktop, file, m);
+    }
     case LinuxDesktop::Kde:
         return setKde(runner, file, m);
     case LinuxDesktop::Xfce:
@@ -264,14 +277,14 @@ bool SetDesktopPicture(CommandRunner& runner, LinuxDesktop desktop, const QStrin
     return false;
 }
 
-std::optional<quint32> ReadDesktopColorSetting(CommandRunner& runner, LinuxDesktop desktop) {
+std::optional<quint32> ReadDesktopColorSetting(GSettingsWriter& gsettings, LinuxDesktop desktop) {
     if (!HasDesktopColorSetting(desktop)) return std::nullopt;
-    const CommandRunner::Result r = runner.run(
-        kGsettings, {QStringLiteral("get"), schemaOf(desktop), QStringLiteral("primary-color")});
-    if (!r.ok()) return std::nullopt;
+    const std::optional<QString> value =
+        gsettings.get(schemaOf(desktop), QStringLiteral("primary-color"));
+    if (!value) return std::nullopt;
     static const QRegularExpression re(
         QStringLiteral("#([0-9a-fA-F]{12}|[0-9a-fA-F]{6})(?![0-9a-fA-F])"));
-    const QRegularExpressionMatch mt = re.match(QString::fromUtf8(r.output));
+    const QRegularExpressionMatch mt = re.match(*value);
     if (!mt.hasMatch()) return std::nullopt;
     const QString h = mt.captured(1);
     quint32 rr, gg, bb;
@@ -287,11 +300,17 @@ std::optional<quint32> ReadDesktopColorSetting(CommandRunner& runner, LinuxDeskt
     return rr | (gg << 8) | (bb << 16);
 }
 
-bool WriteDesktopColorSetting(CommandRunner& runner, LinuxDesktop desktop, quint32 bgr) {
+bool WriteDesktopColorSetting(GSettingsWriter& gsettings, LinuxDesktop desktop, quint32 bgr) {
     if (!HasDesktopColorSetting(desktop)) return false;
     const QString hex = QStringLiteral("#%1%2%3")
                             .arg(bgr & 0xFF, 2, 16, QLatin1Char('0'))
                             .arg((bgr >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
                             .arg((bgr >> 16) & 0xFF, 2, 16, QLatin1Char('0'));
-    return gset(runner, schemaOf(desktop), QStringLiteral("primary-color"), GVariantString(hex));
+    return gset(gsettings, schemaOf(desktop), QStringLiteral("primary-color"), GVariantString(hex));
+}
+
+bool WatchDesktopColorSetting(GSettingsWriter& gsettings, LinuxDesktop desktop,
+                              std::function<void()> changed) {
+    return HasDesktopColorSetting(desktop) &&
+           gsettings.watch(schemaOf(desktop), QStringLiteral("primary-color"), std::move(changed));
 }

@@ -107,21 +107,30 @@ bool SetX11RootPixmap(const QImage& image, QPoint origin, quint32 fillRgb, const
     const xcb_rectangle_t all{0, 0, rw, rh};
     xcb_poly_fill_rectangle(c, pm, gc, 1, &all);
 
-    const QImage img = image.convertToFormat(QImage::Format_RGB32);
+    const QImage img =
+        image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+            ? image
+            : image.convertToFormat(QImage::Format_RGB32);
     const int stride = img.width() * 4;
-    // Rows in slices that fit one request (big requests when the server has them).
+    // Rows in slices that fit one request (big requests when the server has
+    // them), sent straight from the image: its rows are contiguous.
     const uint32_t maxBytes = xcb_get_maximum_request_length(c) * 4u;
     const int rowsPer = std::max(1, int((maxBytes - 64) / uint32_t(stride)));
+    const bool contiguous = img.bytesPerLine() == stride;
     QByteArray rows;
     for (int y = 0; y < img.height(); y += rowsPer) {
         const int n = std::min(rowsPer, img.height() - y);
-        rows.resize(qsizetype(n) * stride);
-        for (int k = 0; k < n; ++k)
-            std::memcpy(rows.data() + qsizetype(k) * stride, img.constScanLine(y + k),
-                        size_t(stride));
+        const uint8_t* data = img.constScanLine(y);
+        if (!contiguous) {
+            rows.resize(qsizetype(n) * stride);
+            for (int k = 0; k < n; ++k)
+                std::memcpy(rows.data() + qsizetype(k) * stride, img.constScanLine(y + k),
+                            size_t(stride));
+            data = reinterpret_cast<const uint8_t*>(rows.constData());
+        }
         xcb_put_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, pm, gc, uint16_t(img.width()), uint16_t(n),
                       int16_t(origin.x()), int16_t(origin.y() + y), 0, s->root_depth,
-                      uint32_t(rows.size()), reinterpret_cast<const uint8_t*>(rows.constData()));
+                      uint32_t(qsizetype(n) * stride), data);
     }
     xcb_free_gc(c, gc);
 
