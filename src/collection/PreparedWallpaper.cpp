@@ -98,6 +98,8 @@ void PreparedWallpaper::startJob(std::shared_ptr<Job> job) {
         // The pictures decoded for it are gone now.
         ReturnFreedMemory();
     });
+    // The name shows in the system's thread lists (top -H, /proc).
+    m_thread->setObjectName(QStringLiteral("next wallpaper"));
     QObject::connect(m_thread, &QThread::finished, &m_context, [this] { finished(); });
     // Idle priority: it only runs when nothing else wants the processor.
     m_thread->start(QThread::IdlePriority);

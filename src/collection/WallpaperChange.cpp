@@ -89,11 +89,13 @@ CanvasKey canvasKeyFor(const DesktopJob& job, const QStringList& paths) {
     return key;
 }
 
-// Loads the pictures and composes them, without the watermarks, into
-// `reuse` where it fits; a null image when a picture did not load (the
-// reason in `result`), the composition failed, or `giveUp` was set.
+// Loads the pictures and composes them, without the watermarks, on a canvas
+// of `format` (into `reuse` where it fits); a null image when a picture did
+// not load (the reason in `result`), the composition failed, or `giveUp` was
+// set.
 QImage composePictures(const QStringList& paths, const DesktopJob& job, QImage reuse,
-                       ChangeResult& result, const std::atomic<bool>* giveUp) {
+                       QImage::Format format, ChangeResult& result,
+                       const std::atomic<bool>* giveUp) {
     QList<SourcePicture> sources;
     for (const QString& path : paths) {
         if (giveUp && *giveUp) return QImage();
@@ -109,8 +111,8 @@ QImage composePictures(const QStringList& paths, const DesktopJob& job, QImage r
     QList<MonitorPicture> pictures;
     for (const SourcePicture& source : sources)
         pictures.append(MonitorPicture{&source, {}});
-    QImage canvas =
-        ComposeDesktopPictures(job.layout, job.mode, pictures, job.common, std::move(reuse));
+    QImage canvas = ComposeDesktopPictures(job.layout, job.mode, pictures, job.common,
+                                           std::move(reuse), format);
     if (canvas.isNull()) result.status = ChangeResult::Status::ComposeFailed;
     return canvas;
 }
@@ -231,8 +233,10 @@ ChangeResult ShowPicturesAsWallpaper(AppContext& app, const QStringList& paths,
             if (canvas.isNull()) reuse = app.prepared->spare();
         }
         if (canvas.isNull())
-            canvas = besideTheUserInterface(
-                [&] { return composePictures(paths, job, std::move(reuse), result, nullptr); });
+            canvas = besideTheUserInterface([&] {
+                return composePictures(paths, job, std::move(reuse), QImage::Format_RGB32, result,
+                                       nullptr);
+            });
         if (!canvas.isNull()) {
             result = showAndWrite(app, choices, job, canvas, fields, result);
             if (result.changed()) app.shownPictures = paths;
@@ -336,8 +340,10 @@ void PrepareNextWallpaper(AppContext& app) {
     const DesktopJob job = desktopJob(app, CompositionChoices::stored(s));
     prepared.start(canvasKeyFor(job, paths),
                    [paths, job](QImage reuse, const std::atomic<bool>& giveUp) {
+                       // Kept in 24 bits while it waits: a quarter less memory.
                        ChangeResult ignored;
-                       return composePictures(paths, job, std::move(reuse), ignored, &giveUp);
+                       return composePictures(paths, job, std::move(reuse), QImage::Format_BGR888,
+                                              ignored, &giveUp);
                    });
 }
 

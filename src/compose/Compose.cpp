@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -342,13 +343,12 @@ QImage viewOf(QImage& canvas, const QRect& rect) {
     return QImage(bits, rect.width(), rect.height(), canvas.bytesPerLine(), canvas.format());
 }
 
-// A canvas of `size`: `reuse` itself when it has that size and no one else
-// holds its pixels, which saves allocating and touching a fresh one.
-QImage canvasOf(QSize size, QImage reuse) {
-    if (reuse.size() == size && reuse.format() == QImage::Format_RGB32 && reuse.isDetached())
-        return reuse;
+// A canvas of `size` and `format`: `reuse` itself when it has them and no
+// one else holds its pixels, which saves allocating and touching a fresh one.
+QImage canvasOf(QSize size, QImage::Format format, QImage reuse) {
+    if (reuse.size() == size && reuse.format() == format && reuse.isDetached()) return reuse;
     reuse = QImage();
-    return QImage(size, QImage::Format_RGB32);
+    return QImage(size, format);
 }
 
 void drawWatermarkOn(QImage& target, const ScreenInfo& screen, const WatermarkSettings& w,
@@ -423,17 +423,18 @@ QImage ComposeWallpaper(const SourcePicture& source, const CompositionInputs& in
 
 QImage ComposeDesktopPictures(const ScreenLayout& layout, MonitorSharing mode,
                               const QList<MonitorPicture>& pictures,
-                              const CompositionInputs& common, QImage reuse) {
+                              const CompositionInputs& common, QImage reuse,
+                              QImage::Format format) {
     if (layout.monitors.isEmpty() || pictures.isEmpty() || !pictures[0].source) return QImage();
     if (mode == MonitorSharing::Primary) {
         CompositionInputs in = common;
         in.screen = layout.primary().asScreen();
-        QImage canvas = canvasOf(in.screen.size, std::move(reuse));
+        QImage canvas = canvasOf(in.screen.size, format, std::move(reuse));
         if (canvas.isNull() || !composeInto(canvas, *pictures[0].source, in)) return QImage();
         return canvas;
     }
     const QRect bounds = layout.bounds();
-    QImage canvas = canvasOf(bounds.size(), std::move(reuse));
+    QImage canvas = canvasOf(bounds.size(), format, std::move(reuse));
     if (canvas.isNull()) return QImage();
     if (mode == MonitorSharing::Span) {
         CompositionInputs in = common;
@@ -498,8 +499,10 @@ void putLe32(uchar* p, quint32 v) {
 // The canvas as a 24-bit Windows bitmap (rows from the bottom up, each padded
 // to four bytes), written in slices of rows rather than built in memory whole.
 bool writeBmp(const QImage& canvas, QIODevice& out) {
+    // BGR888 rows are the bitmap's own; other formats go through RGB32.
+    const bool bgr = canvas.format() == QImage::Format_BGR888;
     const QImage image =
-        canvas.format() == QImage::Format_RGB32 || canvas.format() == QImage::Format_ARGB32
+        bgr || canvas.format() == QImage::Format_RGB32 || canvas.format() == QImage::Format_ARGB32
             ? canvas
             : canvas.convertToFormat(QImage::Format_RGB32);
     const int w = image.width(), h = image.height();
@@ -523,8 +526,12 @@ bool writeBmp(const QImage& canvas, QIODevice& out) {
     for (int y = h - 1; y >= 0;) {
         const int n = std::min(rowsPerSlice, y + 1);
         for (int k = 0; k < n; ++k, --y) {
-            const auto* src = reinterpret_cast<const QRgb*>(image.constScanLine(y));
             auto* dst = reinterpret_cast<uchar*>(slice.data()) + qsizetype(k) * rowBytes;
+            if (bgr) {
+                std::memcpy(dst, image.constScanLine(y), size_t(w) * 3);
+                continue;
+            }
+            const auto* src = reinterpret_cast<const QRgb*>(image.constScanLine(y));
             for (int x = 0; x < w; ++x, dst += 3) {
                 const QRgb px = src[x];
                 dst[0] = uchar(px), dst[1] = uchar(px >> 8), dst[2] = uchar(px >> 16);

@@ -51,12 +51,15 @@ struct Decode {
 };
 
 // The largest reduction the decoder does with its fast scaled transforms
-// that keeps the picture at least `atLeast`.
+// that keeps the picture at least `atLeast`, or nearly: at least 7/8 of it.
+// The rest is then a slight enlargement, hardly softer to the eye, of a
+// picture decoded in half the time or less (a 6000 x 4000 photo shown
+// 3240 x 2160 high is decoded at 3000 x 2000).
 int reductionFor(QSize stored, QSize atLeast) {
     if (!atLeast.isValid() || atLeast.isEmpty()) return 1;
     for (int d : {8, 4, 2}) {
-        if ((stored.width() + d - 1) / d >= atLeast.width() &&
-            (stored.height() + d - 1) / d >= atLeast.height())
+        if (qint64((stored.width() + d - 1) / d) * 8 >= qint64(atLeast.width()) * 7 &&
+            qint64((stored.height() + d - 1) / d) * 8 >= qint64(atLeast.height()) * 7)
             return d;
     }
     return 1;

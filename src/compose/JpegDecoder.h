@@ -6,7 +6,7 @@
 #include <QString>
 
 // JPEG decoding through libjpeg-turbo's fast paths: the picture is reduced
-// inside the decoder by 1/2, 1/4 or 1/8 as far as it stays at least
+// inside the decoder by 1/2, 1/4 or 1/8 as far as it stays at least 7/8 of
 // `atLeast` in both directions (in the file's stored orientation; an invalid
 // size decodes it whole), and its pixels come out directly as RGB32, the
 // canvas's own format. The image carries the file's colour profile; the
