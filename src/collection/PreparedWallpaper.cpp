@@ -113,6 +113,8 @@ void PreparedWallpaper::finished() {
     if (!job->giveUp && !job->canvas.isNull()) {
         m_key = job->key;
         m_canvas = std::move(job->canvas);
+        // While one waits, no second canvas is held.
+        m_spare = QImage();
     } else if (m_spare.isNull()) {
         m_spare = std::move(job->canvas);
     }
@@ -136,11 +138,4 @@ QImage PreparedWallpaper::take(const CanvasKey& key) {
 void PreparedWallpaper::drop() {
     stop();
     if (!m_canvas.isNull()) m_spare = std::exchange(m_canvas, QImage());
-}
-
-void PreparedWallpaper::release() {
-    drop();
-    m_pick.reset();
-    m_spare = QImage();
-    ReturnFreedMemory();
 }

@@ -81,13 +81,12 @@ public:
     // The canvas composed for exactly `key`, taken; a null image when there
     // is none. Work under way stops: the change composes at its own priority.
     QImage take(const CanvasKey& key);
-    // A canvas to compose into, no longer needed for showing.
+    // A canvas to compose into, no longer needed for showing (kept also
+    // when nothing is prepared: the next change composes into it).
     QImage spare() { return std::exchange(m_spare, QImage()); }
     void recycle(QImage canvas) { m_spare = std::move(canvas); }
-    // Forgets the composed canvas and the pick (stops the work under way).
+    // Stops the work under way; a composed canvas is kept only to compose in.
     void drop();
-    // Also gives back the memory held for the next one.
-    void release();
 
     bool ready() const { return !m_canvas.isNull(); }
     bool busy() const { return m_thread != nullptr; }

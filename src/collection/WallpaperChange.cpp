@@ -139,12 +139,21 @@ ChangeResult showAndWrite(AppContext& app, const CompositionChoices& choices, co
     return result;
 }
 
+// The holder of the next wallpaper and of the canvas to compose it in, made
+// with the first change; from then on every settings change prepares again.
+PreparedWallpaper& preparedOf(AppContext& app) {
+    if (!app.prepared) {
+        app.prepared = std::make_shared<PreparedWallpaper>();
+        QObject::connect(&app.events, &AppEvents::changed, &app.prepared->context(),
+                         [&app] { PrepareNextWallpaperSoon(app); });
+    }
+    return *app.prepared;
+}
+
 // After a change: the canvas shown is composed into again for the next one,
 // and what the change decoded goes back to the system.
 void putAway(AppContext& app, QImage& canvas) {
-    if (app.prepared && app.settings.PrepareNextWallpaper)
-        app.prepared->recycle(std::exchange(canvas, QImage()));
-    canvas = QImage();
+    preparedOf(app).recycle(std::exchange(canvas, QImage()));
     ReturnFreedMemory();
 }
 
@@ -179,15 +188,9 @@ QList<qsizetype> choosePictures(AppContext& app, const PicturePick& now) {
 }
 
 // Prepares the next wallpaper once the current call has returned (the
-// current position is final then); the preparation is made with the first
-// change and follows every settings change from then on.
+// current position is final then).
 void prepareSoon(AppContext& app) {
-    if (!app.prepared) {
-        app.prepared = std::make_shared<PreparedWallpaper>();
-        QObject::connect(&app.events, &AppEvents::changed, &app.prepared->context(),
-                         [&app] { prepareSoon(app); });
-    }
-    QTimer::singleShot(0, &app.prepared->context(), [&app] { PrepareNextWallpaper(app); });
+    QTimer::singleShot(0, &preparedOf(app).context(), [&app] { PrepareNextWallpaper(app); });
 }
 
 } // namespace
@@ -325,7 +328,7 @@ void PrepareNextWallpaper(AppContext& app) {
     const Settings& s = app.settings;
     if (!s.PrepareNextWallpaper || s.WPSource == WallpaperSource::Internet ||
         app.PictureList.isEmpty() || (app.platform.probes && app.platform.probes->isOnBattery())) {
-        prepared.release();
+        prepared.drop();
         return;
     }
     // Drawn once and kept: the random draw is made ahead, not twice.

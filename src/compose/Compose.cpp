@@ -67,10 +67,8 @@ bool jpegIsComplete(const QByteArray& d) {
     }
     if (i > n) return false;
     // Entropy-coded data escapes 0xFF as FF 00, so FF D9 is the real marker.
-    for (; i + 1 < n; ++i) {
-        if (uchar(d[i]) == 0xFF && uchar(d[i + 1]) == 0xD9) return true;
-    }
-    return false;
+    // Looked for from the end, where it is: not through megabytes of scan.
+    return QByteArrayView(d).lastIndexOf(QByteArrayView("\xFF\xD9", 2)) >= i;
 }
 
 quint32 le32(const QByteArray& d, qsizetype i) {
