@@ -22,13 +22,15 @@ DEPS := build-essential cmake pkg-config \
 # session bus, notification service),
 # X tools that drive it, ImageMagick and the HEIF and JPEG XL encoders (test
 # pictures are made at test time), a known font, gsettings, the formatter,
-# a local proxy, certificates and an HTTP client for the network tests, and
-# the accessibility bus and its Python client that drive the windows.
+# a local proxy, certificates and an HTTP client for the network tests, the
+# accessibility bus and its Python client that drive the windows, and the
+# peers the benchmarks measure against (feh, hsetroot, vipsthumbnail).
 TEST_DEPS := libgtest-dev libgmock-dev \
   xvfb x11-xkb-utils x11-utils xdotool trayer openbox picom dbus python3-dbus python3-gi \
   libglib2.0-bin gsettings-desktop-schemas \
   imagemagick libheif-examples libjxl-tools librsvg2-bin fonts-dejavu-core clang-format \
-  tinyproxy openssl curl at-spi2-core python3-pyatspi
+  tinyproxy openssl curl at-spi2-core python3-pyatspi \
+  feh hsetroot libvips-tools
 
 .PHONY: deps test-deps build build-tests run demo test bench package format format-check clean
 
