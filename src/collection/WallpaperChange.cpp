@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QThread>
 #include <functional>
 #include <memory>
@@ -100,6 +101,28 @@ ChangeResult setWhenWritten(AppContext& app, const CompositionChoices& choices,
     return result;
 }
 
+// With a picture per monitor: appends to `chosen` (positions from 1 in
+// PictureList) the pictures of the monitors up to `monitors`, each the next
+// in turn (or at random), never the same one twice while the list has enough.
+void chooseFollowing(AppContext& app, QList<qsizetype>& chosen, qsizetype monitors) {
+    const qsizetype count = app.PictureList.size();
+    const bool random = app.settings.TechniqueTimer == ChangeTechnique::Random;
+    while (chosen.size() < monitors && chosen.size() < count) {
+        qsizetype next = 0;
+        do {
+            next = random ? SelectRandom(count, double(chosen.last()), app.random)
+                          : SelectSequence(count, double(chosen.last()));
+        } while (chosen.contains(next) && random);
+        chosen.append(next);
+    }
+}
+
+// Nothing shown is kept for a new monitor layout.
+void forgetShownPictures(AppContext& app) {
+    app.settings.MonitorPictures.clear();
+    app.shownInternetPicture.clear();
+}
+
 } // namespace
 
 CompositionChoices CompositionChoices::stored(const Settings& s) {
@@ -147,7 +170,10 @@ ChangeResult ShowPicturesAsWallpaper(AppContext& app, const QStringList& paths,
         }
         return composeAndWrite(sources, fields, job, result);
     });
-    if (result.changed()) app.shownPictures = paths;
+    if (result.changed()) {
+        app.settings.MonitorPictures = paths;
+        app.shownInternetPicture.clear();
+    }
     return setWhenWritten(app, choices, result);
 }
 
@@ -168,15 +194,71 @@ ChangeResult ShowSourceAsWallpaper(AppContext& app, const SourcePicture& source,
     const DesktopJob job = desktopJob(app, choices);
     result =
         besideTheUserInterface([&] { return composeAndWrite({source}, {fields}, job, result); });
-    // An internet picture is not kept: a new monitor layout waits for the next change.
-    if (result.changed()) app.shownPictures.clear();
+    // A picture from memory alone is not kept: a new monitor layout waits
+    // for the next change.
+    if (result.changed()) forgetShownPictures(app);
+    return setWhenWritten(app, choices, result);
+}
+
+ChangeResult ShowInternetPictureAsWallpaper(AppContext& app, const QByteArray& bytes,
+                                            const CompositionChoices& choices) {
+    ChangeResult result;
+    if (app.changing) {
+        result.status = ChangeResult::Status::Busy;
+        return result;
+    }
+    ChangeRunning running(app);
+    const DesktopJob job = desktopJob(app, choices);
+    const WatermarkFields fields = WatermarkFieldsForInternet();
+    result = besideTheUserInterface([&, result]() mutable {
+        SourcePicture source;
+        // Bytes that do not make a picture (an error page, a cut-off file)
+        // leave the wallpaper as it is.
+        if (!LoadPictureFromBytes(bytes, QStringLiteral("Internet file"), source, &result.error)) {
+            result.status = ChangeResult::Status::LoadFailed;
+            return result;
+        }
+        return composeAndWrite({source}, {fields}, job, result);
+    });
+    if (result.changed()) {
+        app.settings.MonitorPictures.clear();
+        app.shownInternetPicture = bytes;
+    }
     return setWhenWritten(app, choices, result);
 }
 
 ChangeResult RecomposeWallpaper(AppContext& app) {
-    if (app.shownPictures.isEmpty()) return {};
-    return ShowPicturesAsWallpaper(app, app.shownPictures,
-                                   CompositionChoices::stored(app.settings));
+    if (app.changing) {
+        ChangeResult busy;
+        busy.status = ChangeResult::Status::Busy;
+        return busy;
+    }
+    const CompositionChoices choices = CompositionChoices::stored(app.settings);
+    if (!app.shownInternetPicture.isEmpty())
+        return ShowInternetPictureAsWallpaper(app, app.shownInternetPicture, choices);
+    QStringList paths = app.settings.MonitorPictures;
+    if (paths.isEmpty()) return {};
+    // "Different" on more monitors than before (a laptop docked): the
+    // monitors that had none get the next pictures in turn, while the others
+    // keep theirs.
+    const qsizetype monitors = app.screenLayout().monitors.size();
+    if (app.settings.MonitorMode == MonitorSharing::Different && paths.size() < monitors) {
+        QList<qsizetype> chosen;
+        for (const QString& path : paths)
+            if (const qsizetype at = app.PictureList.indexOf(path); at >= 0) chosen << at + 1;
+        if (chosen.size() == paths.size()) {
+            chooseFollowing(app, chosen, monitors);
+            for (qsizetype i = paths.size(); i < chosen.size(); ++i)
+                paths << app.PictureList.at(chosen[i] - 1);
+            app.settings.CurWallPaper = double(chosen.last());
+        }
+    }
+    // Pictures deleted since are left out; when none is left, the current
+    // picture of the list takes their place.
+    paths.removeIf([](const QString& path) { return !QFileInfo::exists(path); });
+    if (paths.isEmpty() && !app.currentPicture().isEmpty()) paths << app.currentPicture();
+    if (paths.isEmpty()) return {};
+    return ShowPicturesAsWallpaper(app, paths, choices);
 }
 
 ChangeResult NextWallpaper(AppContext& app) {
@@ -196,22 +278,9 @@ ChangeResult NextWallpaper(AppContext& app) {
         const qsizetype k = app.settings.TechniqueTimer == ChangeTechnique::Random
                                 ? SelectRandom(count, current, app.random)
                                 : SelectSequence(count, current);
-        // With a picture per monitor, the others follow in turn (or at
-        // random), never the same one twice while the list has enough.
         QList<qsizetype> chosen{k};
-        if (app.settings.MonitorMode == MonitorSharing::Different) {
-            const qsizetype monitors = app.screenLayout().monitors.size();
-            while (chosen.size() < monitors && chosen.size() < count) {
-                qsizetype next = 0;
-                do {
-                    next = app.settings.TechniqueTimer == ChangeTechnique::Random
-                               ? SelectRandom(count, double(chosen.last()), app.random)
-                               : SelectSequence(count, double(chosen.last()));
-                } while (chosen.contains(next) &&
-                         app.settings.TechniqueTimer == ChangeTechnique::Random);
-                chosen.append(next);
-            }
-        }
+        if (app.settings.MonitorMode == MonitorSharing::Different)
+            chooseFollowing(app, chosen, app.screenLayout().monitors.size());
         // The position moves before the picture loads: a picture that fails
         // is passed over by the next change. It names the last one chosen.
         app.settings.CurWallPaper = double(chosen.last());
@@ -234,6 +303,8 @@ void SetDesktopWallpaper(AppContext& app, const WallpaperPosition& position) {
 
 void ClearWallpaper(AppContext& app) {
     SetDesktopWallpaper(app, WallpaperPosition::of(PositionMode::Clear));
+    // A new monitor layout does not bring the wallpaper back.
+    forgetShownPictures(app);
 }
 
 SetAsWallpaperResult SetSelectedPictureAsWallpaper(AppContext& app, const QString& folder,

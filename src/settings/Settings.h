@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <array>
 #include <optional>
@@ -160,6 +161,10 @@ struct Settings : ColorFilterSettings,
     WallpaperSource WPSource = WallpaperSource::LocalFiles;
     bool BubbleFileName = false;
     MonitorSharing MonitorMode = MonitorSharing::Same;
+    // The local pictures on the monitors, in monitor order (one for every
+    // mode but "Different"): a new monitor layout, also after a restart, is
+    // composed from them. Stored one path a line.
+    QStringList MonitorPictures;
     // "Advanced" page.
     qint16 CPULimit = 90;
     bool IsCPULimit = false;

@@ -13,10 +13,11 @@
 
 namespace {
 
-using Field = std::variant<bool Settings::*, qint16 Settings::*, qint32 Settings::*,
-                           float Settings::*, double Settings::*, QString Settings::*,
-                           WallpaperSource Settings::*, ChangeTechnique Settings::*,
-                           WallpaperPosition Settings::*, MonitorSharing Settings::*>;
+using Field =
+    std::variant<bool Settings::*, qint16 Settings::*, qint32 Settings::*, float Settings::*,
+                 double Settings::*, QString Settings::*, WallpaperSource Settings::*,
+                 ChangeTechnique Settings::*, WallpaperPosition Settings::*,
+                 MonitorSharing Settings::*, QStringList Settings::*>;
 
 struct Key {
     const char* section;
@@ -61,6 +62,7 @@ const std::vector<Key>& optionKeys() {
         OPTION(IntEnableCaching),
         OPTION(IntServer),
         OPTION(MonitorMode),
+        OPTION(MonitorPictures),
         OPTION(WaterMarkText),
         OPTION(WaterMarkVisible),
         OPTION(WaterMarkPos),
@@ -138,6 +140,9 @@ std::optional<ChangeTechnique> convert(const QString& t, ChangeTechnique*) {
 std::optional<MonitorSharing> convert(const QString& t, MonitorSharing*) {
     return MonitorModeFromText(t);
 }
+std::optional<QStringList> convert(const QString& t, QStringList*) {
+    return t.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
 std::optional<WallpaperPosition> convert(const QString& t, WallpaperPosition*) {
     return WallpaperPosition::fromText(t);
 }
@@ -171,6 +176,9 @@ QString toText(const WallpaperPosition& v) {
 }
 QString toText(MonitorSharing v) {
     return MonitorModeText(v);
+}
+QString toText(const QStringList& v) {
+    return v.join(QLatin1Char('\n'));
 }
 
 // The stored value of one key converted to T, or `fallback` when the key is

@@ -61,7 +61,10 @@ Program::Program(AppContext& app, CommandLine commandLine, QObject* parent)
     m_layoutChanged.setSingleShot(true);
     m_layoutChanged.setInterval(300);
     connect(&m_layoutChanged, &QTimer::timeout, this, [this] {
-        if (!m_ended) RecomposeWallpaper(m_app);
+        // A change under way composes for the layout it started with: try
+        // again after it.
+        if (!m_ended && RecomposeWallpaper(m_app).status == ChangeResult::Status::Busy)
+            m_layoutChanged.start();
     });
     const auto watch = [this](QScreen* screen) {
         connect(screen, &QScreen::geometryChanged, &m_layoutChanged, qOverload<>(&QTimer::start));

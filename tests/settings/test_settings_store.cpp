@@ -22,10 +22,10 @@ TEST(SettingsStore, EmptyStoreGivesDefaultsAndFirstSaveWritesEveryKey) {
     EXPECT_EQ(t.app->settings.WallPaperPosition.text, "Center");
 
     ASSERT_TRUE(SaveSettings(*t.app));
-    // 38 options + 1strun, Transparency and 8 other widget options, 5 font sets
+    // 39 options + 1strun, Transparency and 8 other widget options, 5 font sets
     // of 6 keys, 3 hand colours, 6 hot-key sections of 3 keys.
     EXPECT_EQ(QSettings(t.iniPath(), QSettings::IniFormat).allKeys().size(),
-              38 + 1 + 9 + 30 + 3 + 18);
+              39 + 1 + 9 + 30 + 3 + 18);
     EXPECT_EQ(stored(t, "Options", "WallpaperTimer"), "True");
     EXPECT_EQ(stored(t, "Options", "IntCoolDown"), "900000");
     EXPECT_EQ(stored(t, "Options", "WaterMarkColor"), "12582912");
@@ -46,6 +46,7 @@ TEST(SettingsStore, RoundTripKeepsEveryValueAndType) {
     s.IntProxy = "proxy.example:8080, backup";
     s.IntCoolDown = 123456.5;
     s.WaterMarkText = "  <b>#fn</b> = \"x\" ; [y] ";
+    s.MonitorPictures = {"/p/a, b.jpg", "/p/\"c\" = d.png"};
     s.WaterMarkColor = 0x123456;
     s.Transparency = 77;
     s.CTD = {"DejaVu Sans", 10.5, false, true, true, 0x00FF00};

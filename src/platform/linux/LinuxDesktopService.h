@@ -6,6 +6,7 @@
 
 #include <QProcessEnvironment>
 #include <memory>
+#include <optional>
 
 class SettingsStore;
 
@@ -28,6 +29,11 @@ public:
 
 private:
     QString presentationCopy(const QString& bitmapPath);
+    // With several monitors and `file` a canvas of the box around them all:
+    // each monitor, with its own part of the canvas written beside `file`
+    // where the desktop takes a file per monitor. Nothing otherwise, and
+    // when a part could not be written.
+    std::optional<QList<MonitorPictureFile>> monitorPictureFiles(const QString& file);
 
     SettingsStore& m_store;
     std::unique_ptr<CommandRunner> m_runner;
