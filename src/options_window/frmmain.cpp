@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -111,15 +112,18 @@ frmmain::frmmain(AppContext& app, OptionsWindowParts parts, QWidget* parent)
     auto* filesLayout = new QVBoxLayout(filesColumn);
     filesLayout->setContentsMargins(0, 0, 0, 0);
     filesPane = new FilesPane(app, filesColumn);
-    auto* previewBox = new QGroupBox(QStringLiteral("Preview"), filesColumn);
-    auto* previewLayout = new QVBoxLayout(previewBox);
-    picpreview =
-        Named(new QLabel(previewBox), QStringLiteral("picpreview"), QStringLiteral("Preview"));
-    picpreview->setFixedSize(200, 150);
-    picpreview->setAlignment(Qt::AlignCenter);
-    previewLayout->addWidget(picpreview);
+    frmprev = new PreviewFrame(filesColumn);
+    filesPane->setPreview(frmprev);
+    filesPane->choices = [this] {
+        // The position and colour filters shown now, applied or not.
+        CompositionChoices c = CompositionChoices::stored(m_app.settings);
+        if (wallpaperPage->cmbposition->currentIndex() >= 0)
+            c.position = WallpaperPosition::fromText(wallpaperPage->cmbposition->currentText());
+        c.filters = colorsPage->controls().filters();
+        return c;
+    };
     filesLayout->addWidget(filesPane, 1);
-    filesLayout->addWidget(previewBox);
+    filesLayout->addWidget(frmprev, 0, Qt::AlignHCenter);
     foldersPane = new FoldersPane(app, this);
     internetPane = new InternetCategoriesPane(app, m_parts, this);
     panes->addWidget(filesColumn);
@@ -175,7 +179,6 @@ frmmain::frmmain(AppContext& app, OptionsWindowParts parts, QWidget* parent)
     });
     connect(wallpaperPage, &WallpaperPage::sourceChosen, this,
             [this](int index) { panes->setCurrentIndex(std::clamp(index, 0, 2)); });
-    connect(filesPane->lstfiles, &QListWidget::currentRowChanged, this, &frmmain::showPreview);
     connect(cmdok, &QPushButton::clicked, this, &frmmain::cmdok_Click);
     connect(cmdcancel, &QPushButton::clicked, this, &QWidget::close);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -252,18 +255,6 @@ void frmmain::LoadAll() {
                               closeApply.compare(QLatin1String("False"), Qt::CaseInsensitive) != 0);
 }
 
-void frmmain::showPreview() {
-    const PictureListData list =
-        ReadPictureListFile(m_app.paths.WallPapersListPath).value_or(PictureListData{});
-    const int row = filesPane->lstfiles->currentRow();
-    QPixmap pm;
-    if (row >= 0 && row < list.files.size())
-        pm = QPixmap(list.files[row].folder + list.files[row].name);
-    picpreview->setPixmap(
-        pm.isNull() ? QPixmap()
-                    : pm.scaled(picpreview->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-}
-
 void frmmain::tmrmain_Timer() {
     const qint64 last = m_parts.lastChangeTick ? m_parts.lastChangeTick() : 0;
     const QString text = CountdownText(m_app, last, m_countdownMode);
@@ -279,6 +270,7 @@ void frmmain::cmdok_Click() {
     ApplyReport report;
     // Every step runs, whatever an earlier one reported.
     wallpaperPage->apply(report);
+    ApplyPictureLists(m_app, *filesPane, *foldersPane, report);
     clockPage->apply(report);
     calendarPage->apply(report);
     hotKeysPage->apply(report);
@@ -303,7 +295,6 @@ void frmmain::finishApply(ApplyReport report) {
         m_parts.widgets->calendar().DoToday();
     }
     hotKeysPage->afterApply();
-    if (report.parts.testFlag(SettingsPart::PictureLists)) foldersPane->showRebuiltCount();
 
     if (!SaveSettings(m_app))
         report.errors << QStringLiteral("The settings could not be saved: %1")
@@ -327,6 +318,7 @@ void frmmain::finishApply(ApplyReport report) {
         LoadAll();
         tmrmain_Timer();
     }
+    if (report.parts.testFlag(SettingsPart::PictureLists)) foldersPane->showRebuiltCount();
     if (!report.errors.isEmpty()) {
         auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tessaly settings"),
                                     report.errors.join(QLatin1Char('\n')), QMessageBox::Ok,

@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 """The settings window of the running program, driven black-box through the
 accessibility interface screen readers use (AT-SPI), on a private desktop
-session (desktop-session.sh): opening it, the page list, apply, cancel, and
-apply that keeps the window open and switches the wallpaper."""
+session (desktop-session.sh): opening it, the page list, apply, cancel, apply
+that keeps the window open and switches the wallpaper, and the files list
+(the file dialog, a real drag and drop, deleting from the disk) written to
+the list file on apply."""
 import os
 import subprocess
 import sys
@@ -55,8 +57,8 @@ def walk(node, depth=0):
             pass
 
 
-def windows():
-    """The settings windows the program shows."""
+def windows(title="Tessaly settings"):
+    """The windows with this title the program shows (the settings window)."""
     found = []
     desktop = pyatspi.Registry.getDesktop(0)
     for i in range(desktop.childCount):
@@ -65,7 +67,7 @@ def windows():
             continue
         for j in range(app.childCount):
             w = app.getChildAtIndex(j)
-            if w is not None and w.name == "Tessaly settings" and \
+            if w is not None and w.name == title and \
                     w.getState().contains(pyatspi.STATE_SHOWING):
                 found.append(w)
     return found
@@ -118,6 +120,48 @@ def show_page(win, label):
             time.sleep(0.3)
             return
     raise LookupError(label)
+
+
+def items(lst):
+    return [lst.getChildAtIndex(i).name for i in range(lst.childCount)]
+
+
+def mouse(node, *actions):
+    """Moves the mouse to the middle of the control, then clicks, presses, …"""
+    e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(e.x + e.width // 2), str(e.y + e.height // 2),
+                    *actions], check=True)
+    return e.x + e.width // 2, e.y + e.height // 2
+
+
+def drag_onto(node, paths, done):
+    """Drags the files from another program's window (a file manager's
+    stand-in) and drops them on the control, with real mouse moves. The drop's
+    target fetches the files after the drag ends: the other program stays
+    until `done()` holds. Whether the drop was taken and `done()` held."""
+    source = subprocess.Popen([os.environ["TESSALY_DRAG_SOURCE"], *paths],
+                              stdout=subprocess.PIPE, text=True)
+    source.stdout.readline()  # "ready"
+    time.sleep(1)
+    subprocess.run(["xdotool", "mousemove", "80", "60", "mousedown", "1"], check=True)
+    e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    x, y = e.x + e.width // 2, e.y + e.height // 2
+    for i in range(1, 11):
+        time.sleep(0.1)
+        subprocess.run(["xdotool", "mousemove", str(80 + (x - 80) * i // 10),
+                        str(60 + (y - 60) * i // 10)], check=True)
+    time.sleep(0.5)
+    subprocess.run(["xdotool", "mouseup", "1"], check=True)
+    taken = source.stdout.readline().strip() == "dropped"
+    finished = wait_for(done) is not None
+    source.terminate()
+    source.wait(5)
+    return taken and finished
+
+
+def picture(path, colour="blue"):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    subprocess.run(["convert", "-size", "64x48", "xc:" + colour, path], check=True)
 
 
 def stored():
@@ -250,6 +294,65 @@ try:
           "the countdown follows the new interval: %s" % countdown)
     quit(p)
     check(stored().get("Options/CloseApply") == "0", "the close choice is stored")
+
+    # The files list: pictures added through the file dialog, a folder and a
+    # text file dragged in from another program, a file deleted from the disk
+    # after the question; apply writes the list file.
+    reset(EARLIER)
+    for colour in ("blue", "yellow", "white"):
+        picture(os.path.join(PICTURES, colour + ".png"), colour)
+    dropped = os.path.join(os.environ["HOME"], "dropped")
+    picture(os.path.join(dropped, "top.png"))
+    picture(os.path.join(dropped, "sub", "deeper.jpg"))
+    notes = os.path.join(os.environ["HOME"], "notes.txt")
+    open(notes, "w").write("not a picture")
+    p = start("/y")
+    subprocess.run([TESSALY, "--settings"], check=True)
+    win = window()
+    files = control(win, "Files list", pyatspi.ROLE_LIST)
+    press(control(files.parent, "Browse for pictures"))
+    dialog = wait_for(lambda: windows("Open Pictures")[0])
+    control(dialog, "File name:", pyatspi.ROLE_TEXT).queryEditableText().setTextContents(
+        " ".join('"%s/%s.png"' % (PICTURES, c) for c in ("blue", "yellow", "white")))
+    press(control(dialog, "Open", pyatspi.ROLE_PUSH_BUTTON))
+    added = ["red.png", "lime.png", "blue.png", "yellow.png", "white.png"]
+    check(wait_for(lambda: items(files) == added) is not None,
+          "three pictures added through the file dialog: %s" % items(files))
+    check(drag_onto(files, [dropped, notes],
+                    lambda: items(files) == added + ["top.png", "deeper.jpg"]),
+          "the dropped folder's pictures are added, the text file is not: %s" % items(files))
+
+    yellow = os.path.join(PICTURES, "yellow.png")
+    for answer in ("No", "Yes"):
+        # A right click selects the entry and opens the menu; "h" is the
+        # accelerator of "P&hysically remove selected file(s)".
+        mouse(files.getChildAtIndex(items(files).index("yellow.png")), "click", "3")
+        time.sleep(0.7)
+        subprocess.run(["xdotool", "key", "h"], check=True)
+        question = wait_for(lambda: windows("Tessaly")[0])
+        texts = [n.name for n in walk(question)] if question else []
+        check(any(t.startswith("Are you sure you want to delete 1 file(s) from your hard disk?")
+                  for t in texts), "the question before deleting: %s" % texts)
+        press(control(question, answer, pyatspi.ROLE_PUSH_BUTTON))
+        wait_for(lambda: not windows("Tessaly"))
+        time.sleep(0.5)
+        if answer == "No":
+            check(os.path.exists(yellow) and "yellow.png" in items(files),
+                  "No keeps the file and its entry")
+    check(not os.path.exists(yellow) and "yellow.png" not in items(files),
+          "Yes deletes the file and its entry")
+    check(os.path.exists(os.path.join(PICTURES, "white.png")), "only the selected file goes")
+
+    press(control(win, "Apply and close window"))
+    check(wait_for(lambda: not windows(), 10) is not None, "apply closes")
+    quit(p)
+    with open(os.path.join(DATA, "WallPapersList.tsy"), "rb") as f:
+        written = f.read()
+    expected = "".join(folder + "/\r\n" + name + "\r\n" for folder, name in [
+        (PICTURES, "red.png"), (PICTURES, "lime.png"), (PICTURES, "blue.png"),
+        (PICTURES, "white.png"), (dropped, "top.png"), (dropped + "/sub", "deeper.jpg")])
+    check(written == (expected + "\x01\r\n").encode(),
+          "the list file holds the files list with CR LF and the code-1 line: %r" % written)
 finally:
     launcher.terminate()
     launcher.wait(5)
