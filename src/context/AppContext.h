@@ -20,6 +20,7 @@ enum class SettingsPart : unsigned {
     Widgets = 1u << 3,
     Composition = 1u << 4, // position, filters, watermark: used from the next change on
     Internet = 1u << 5,
+    NewsBar = 1u << 6, // its options or the feed list
 };
 Q_DECLARE_FLAGS(SettingsParts, SettingsPart)
 Q_DECLARE_OPERATORS_FOR_FLAGS(SettingsParts)

@@ -8,6 +8,7 @@
 #include <optional>
 
 class DesktopWidgets;
+class FeedUpdater;
 class InternetSource;
 
 // What the settings window reaches beyond the application object: the parts
@@ -16,6 +17,8 @@ class InternetSource;
 struct OptionsWindowParts {
     InternetSource* internet = nullptr;
     DesktopWidgets* widgets = nullptr;
+    // The news bar's feed updater, which "Update now!" runs.
+    FeedUpdater* feeds = nullptr;
     std::function<qint64()> lastChangeTick;
     std::function<void()> shutdown;
     std::function<void()> about;

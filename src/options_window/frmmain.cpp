@@ -93,7 +93,7 @@ frmmain::frmmain(AppContext& app, OptionsWindowParts parts, QWidget* parent)
     hotKeysPage = new HotKeysPage(app, this);
     colorsPage = new ColorsPage(app, this);
     internetPage = new InternetPage(app, m_parts, this);
-    newsBarPage = new NewsBarPage(app, this);
+    newsBarPage = new NewsBarPage(app, m_parts, this);
     watermarkPage = new WatermarkPage(app, this);
     advancedPage = new AdvancedPage(app, m_parts, this);
     frmopt = {wallpaperPage, clockPage,   calendarPage,  hotKeysPage, colorsPage,

@@ -6,6 +6,7 @@
 #include "hotkeys/HotKeys.h"
 #include "internet/InternetStepping.h"
 #include "options_window/Help.h"
+#include "options_window/frmabout.h"
 #include "options_window/frmmain.h"
 #include "platform/SingleInstance.h"
 #include "settings/DataFolder.h"
@@ -108,6 +109,7 @@ Program::Program(AppContext& app, CommandLine commandLine, QObject* parent)
 }
 
 Program::~Program() {
+    delete m_about;
     delete m_settingsWindow;
     m_tray->setWidgets(nullptr);
     m_app.setChangeTimer = nullptr;
@@ -225,6 +227,10 @@ void Program::EndProgram() {
         m_settingsWindow->hide();
         m_settingsWindow->deleteLater();
     }
+    if (m_about) {
+        m_about->hide();
+        m_about->deleteLater();
+    }
     // A folder scan running underneath (events are processed during scans)
     // stops instead of finishing a list nobody will use.
     m_app.collectionScan.abandon = true;
@@ -246,6 +252,7 @@ void Program::showSettingsWindow() {
         OptionsWindowParts parts;
         parts.internet = m_internet.get();
         parts.widgets = m_widgets.get();
+        parts.feeds = m_widgets ? &m_widgets->feeds() : nullptr;
         // Until the timer's first tick starts the count, it counts from now.
         parts.lastChangeTick = [this] {
             return m_tray->scheduler().tag.isEmpty() ? m_tray->LastChangeTick()
@@ -261,10 +268,15 @@ void Program::showSettingsWindow() {
 }
 
 void Program::showAbout() {
-    // The about box is not part of this version yet.
-    m_app.platform.notifier->showBubble(QStringLiteral("Tessaly %1, a desktop wallpaper changer.")
-                                            .arg(QStringLiteral(TESSALY_VERSION)),
-                                        5000, BubbleKind::Message);
+    if (m_ended) return;
+    // One at a time, and nothing else of the program takes input meanwhile.
+    if (!m_about) {
+        m_about = new frmabout(m_app);
+        m_about->setWindowModality(Qt::ApplicationModal);
+    }
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
 }
 
 void Program::handleMessage(const QString& message) {
@@ -373,6 +385,10 @@ int RunTessaly(int argc, char** argv) {
     program.Main();
     if (program.ended()) return 0;
     return QApplication::exec();
+}
+
+frmabout* Program::aboutBox() const {
+    return m_about;
 }
 
 frmmain* Program::settingsWindow() const {

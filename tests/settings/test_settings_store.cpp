@@ -23,9 +23,12 @@ TEST(SettingsStore, EmptyStoreGivesDefaultsAndFirstSaveWritesEveryKey) {
 
     ASSERT_TRUE(SaveSettings(*t.app));
     // 39 options + 1strun, Transparency and 8 other widget options, 5 font sets
-    // of 6 keys, 3 hand colours, 6 hot-key sections of 3 keys.
+    // of 6 keys, 3 hand colours, 6 hot-key sections of 3 keys, and the news
+    // bar's 7 options and 2 font sets of 6 keys.
     EXPECT_EQ(QSettings(t.iniPath(), QSettings::IniFormat).allKeys().size(),
-              39 + 1 + 9 + 30 + 3 + 18);
+              39 + 1 + 9 + 30 + 3 + 18 + 7 + 12);
+    EXPECT_EQ(stored(t, "NewsBar", "Interval"), "60");
+    EXPECT_EQ(stored(t, "NewsBar", "SourceBold"), "True");
     EXPECT_EQ(stored(t, "Options", "WallpaperTimer"), "True");
     EXPECT_EQ(stored(t, "Options", "IntCoolDown"), "900000");
     EXPECT_EQ(stored(t, "Options", "WaterMarkColor"), "12582912");
@@ -51,6 +54,8 @@ TEST(SettingsStore, RoundTripKeepsEveryValueAndType) {
     s.Transparency = 77;
     s.CTD = {"DejaVu Sans", 10.5, false, true, true, 0x00FF00};
     s.CalTop = 1234.5f;
+    s.NBInterval = 0.5;
+    s.NBSource = {"DejaVu Serif", 11, false, true, false, 0x0000FF};
     // A position text no control offers is kept exactly as it was stored.
     s.WallPaperPosition = WallpaperPosition::fromText(" fit screen (reduce)");
     t.app->HotKeys[2] = {true, true, 116, 0, true};
