@@ -123,6 +123,48 @@ def show_page(win, label):
     raise LookupError(label)
 
 
+def items(lst):
+    return [lst.getChildAtIndex(i).name for i in range(lst.childCount)]
+
+
+def mouse(node, *actions):
+    """Moves the mouse to the middle of the control, then clicks, presses, …"""
+    e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(e.x + e.width // 2), str(e.y + e.height // 2),
+                    *actions], check=True)
+    return e.x + e.width // 2, e.y + e.height // 2
+
+
+def drag_onto(node, paths, done):
+    """Drags the files from another program's window (a file manager's
+    stand-in) and drops them on the control, with real mouse moves. The drop's
+    target fetches the files after the drag ends: the other program stays
+    until `done()` holds. Whether the drop was taken and `done()` held."""
+    source = subprocess.Popen([os.environ["TESSALY_DRAG_SOURCE"], *paths],
+                              stdout=subprocess.PIPE, text=True)
+    source.stdout.readline()  # "ready"
+    time.sleep(1)
+    subprocess.run(["xdotool", "mousemove", "80", "60", "mousedown", "1"], check=True)
+    e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    x, y = e.x + e.width // 2, e.y + e.height // 2
+    for i in range(1, 11):
+        time.sleep(0.1)
+        subprocess.run(["xdotool", "mousemove", str(80 + (x - 80) * i // 10),
+                        str(60 + (y - 60) * i // 10)], check=True)
+    time.sleep(0.5)
+    subprocess.run(["xdotool", "mouseup", "1"], check=True)
+    taken = source.stdout.readline().strip() == "dropped"
+    finished = wait_for(done) is not None
+    source.terminate()
+    source.wait(5)
+    return taken and finished
+
+
+def picture(path, colour="blue"):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    subprocess.run(["convert", "-size", "64x48", "xc:" + colour, path], check=True)
+
+
 def stored():
     values = {}
     section = ""
