@@ -80,6 +80,14 @@ frmmain::frmmain(AppContext& app, OptionsWindowParts parts, QWidget* parent)
         item->setData(Qt::UserRole, entry.page);
     }
     lblopt->setFixedWidth(lblopt->sizeHintForColumn(0) + 40);
+    // The chosen page shows as its bold magenta caption on a pale band rather
+    // than the style's selection colours, which would hide the caption colour.
+    QPalette pages = lblopt->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        pages.setColor(group, QPalette::Highlight, QColor(245, 225, 245));
+        pages.setColor(group, QPalette::HighlightedText, QColor(200, 0, 200));
+    }
+    lblopt->setPalette(pages);
     listColumn->addWidget(optionsLabel);
     listColumn->addWidget(lblopt);
     body->addLayout(listColumn);
