@@ -15,18 +15,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QToolButton* PictureButton(QWidget* parent, const QString& name, const QString& tip,
-                           QStyle::StandardPixmap icon) {
-    auto* b = Named(new QToolButton(parent), name, tip);
-    b->setToolTip(tip);
-    b->setIcon(parent->style()->standardIcon(icon));
-    return b;
-}
-
-} // namespace
-
 InternetCategoriesPane::InternetCategoriesPane(AppContext& app, const OptionsWindowParts& parts,
                                                QWidget* parent)
     : QGroupBox(QStringLiteral("Internet categories"), parent), m_app(app), m_parts(parts) {

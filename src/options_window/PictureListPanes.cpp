@@ -28,14 +28,6 @@
 
 namespace {
 
-QToolButton* PictureButton(QWidget* parent, const QString& name, const QString& tip,
-                           QStyle::StandardPixmap icon) {
-    auto* b = Named(new QToolButton(parent), name, tip);
-    b->setToolTip(tip);
-    b->setIcon(parent->style()->standardIcon(icon));
-    return b;
-}
-
 // A button and its menu item run the same operation.
 QAction* MenuItem(QMenu* menu, const QString& name, const QString& caption,
                   QToolButton* button = nullptr) {

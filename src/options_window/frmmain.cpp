@@ -49,14 +49,6 @@ const struct {
 const QString kOptions = QStringLiteral("Options");
 const QString kCloseApply = QStringLiteral("CloseApply");
 
-QPushButton* PictureButton(QWidget* parent, const QString& name, const QString& tip,
-                           QStyle::StandardPixmap icon, const QString& caption = {}) {
-    auto* b = Named(new QPushButton(caption, parent), name, caption.isEmpty() ? tip : caption);
-    b->setToolTip(tip);
-    b->setIcon(parent->style()->standardIcon(icon));
-    return b;
-}
-
 } // namespace
 
 frmmain::frmmain(AppContext& app, OptionsWindowParts parts, QWidget* parent)
@@ -160,22 +152,25 @@ frmmain::frmmain(AppContext& app, OptionsWindowParts parts, QWidget* parent)
     checks->addWidget(chkcloseapply);
     bottom->addLayout(checks);
     bottom->addStretch();
-    cmdhelp = PictureButton(this, QStringLiteral("cmdhelp"), QStringLiteral("Help"),
-                            QStyle::SP_DialogHelpButton, QStringLiteral("Help"));
+    cmdhelp = PictureButton<QPushButton>(this, QStringLiteral("cmdhelp"), QStringLiteral("Help"),
+                                         QStyle::SP_DialogHelpButton, QStringLiteral("Help"));
     pichelp = Named(new QToolButton(this), QStringLiteral("pichelp"),
                     QStringLiteral("Help on this page"));
     pichelp->setToolTip(QStringLiteral("Help on this page"));
     pichelp->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     pichelp->setCursor(Qt::WhatsThisCursor);
-    cmdabout = PictureButton(this, QStringLiteral("cmdabout"), QStringLiteral("About Tessaly"),
-                             QStyle::SP_MessageBoxInformation);
-    cmdshutdown = PictureButton(this, QStringLiteral("cmdshutdown"),
-                                QStringLiteral("Shut down Tessaly."), QStyle::SP_BrowserStop);
-    cmdok = PictureButton(this, QStringLiteral("cmdok"), QStringLiteral("Apply and close window"),
-                          QStyle::SP_DialogApplyButton);
-    cmdcancel =
-        PictureButton(this, QStringLiteral("cmdcancel"), QStringLiteral("discard and close window"),
-                      QStyle::SP_DialogCancelButton);
+    cmdabout = PictureButton<QPushButton>(this, QStringLiteral("cmdabout"),
+                                          QStringLiteral("About Tessaly"),
+                                          QStyle::SP_MessageBoxInformation);
+    cmdshutdown =
+        PictureButton<QPushButton>(this, QStringLiteral("cmdshutdown"),
+                                   QStringLiteral("Shut down Tessaly."), QStyle::SP_BrowserStop);
+    cmdok = PictureButton<QPushButton>(this, QStringLiteral("cmdok"),
+                                       QStringLiteral("Apply and close window"),
+                                       QStyle::SP_DialogApplyButton);
+    cmdcancel = PictureButton<QPushButton>(this, QStringLiteral("cmdcancel"),
+                                           QStringLiteral("discard and close window"),
+                                           QStyle::SP_DialogCancelButton);
     for (QWidget* w : {static_cast<QWidget*>(pichelp), static_cast<QWidget*>(cmdhelp),
                        static_cast<QWidget*>(cmdabout), static_cast<QWidget*>(cmdshutdown),
                        static_cast<QWidget*>(cmdok), static_cast<QWidget*>(cmdcancel)})

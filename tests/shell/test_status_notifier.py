@@ -16,10 +16,9 @@ import dbus.service
 from dbus.mainloop.glib import DBusGMainLoop
 from gi.repository import GLib
 
-TESSALY = os.environ["TESSALY_BINARY"]
-CONFIG = os.path.join(os.environ["XDG_CONFIG_HOME"], "tessaly", "tessaly.conf")
-DATA = os.path.join(os.environ["XDG_DATA_HOME"], "Orvane Tessaly")
-PICTURES = os.path.join(os.environ["HOME"], "pictures")
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
+from tessaly_session import EARLIER, ERRORS, TESSALY, reset, root_colour  # noqa: E402
+
 WATCHER = "org.kde.StatusNotifierWatcher"
 
 DBusGMainLoop(set_as_default=True)
@@ -95,30 +94,6 @@ class Watcher(dbus.service.Object):
         bus._bus_names.pop(WATCHER, None)
 
 
-def reset():
-    subprocess.run(["rm", "-rf", os.path.dirname(CONFIG), DATA])
-    os.makedirs(os.path.dirname(CONFIG))
-    os.makedirs(DATA)
-    os.makedirs(PICTURES, exist_ok=True)
-    with open(CONFIG, "w", encoding="utf-8") as f:
-        f.write("[Options]\n1strun=False\nWallpaperStartup=False\nWallpaperTimer=False\n"
-                "WallPaperPosition=Stretch\nWaterMarkVisible=False\nTechniqueTimer=1\n"
-                "CurWallPaper=0\n")
-    lines = ""
-    for colour in ("red", "lime"):
-        path = os.path.join(PICTURES, colour + ".png")
-        subprocess.run(["convert", "-size", "64x48", "xc:" + colour, path], check=True)
-        lines += PICTURES + "/\r\n" + colour + ".png\r\n"
-    with open(os.path.join(DATA, "WallPapersList.tsy"), "w", encoding="utf-8", newline="") as f:
-        f.write(lines + "\x01\r\n")
-
-
-def root_colour():
-    out = subprocess.run(["import", "-window", "root", "-crop", "1x1+300+500", "txt:-"],
-                         capture_output=True, text=True).stdout
-    return out.strip().splitlines()[-1] if out.strip() else ""
-
-
 def settings_windows():
     out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Tessaly settings$"],
                          capture_output=True, text=True).stdout
@@ -137,8 +112,9 @@ def menu_items(menu):
 
 
 watcher = Watcher()
-reset()
-err = open(os.path.join(os.environ["HOME"], "err.txt"), "w")
+reset(dict(EARLIER, WallpaperTimer="False", WallPaperPosition="Stretch",
+           WaterMarkVisible="False"))
+err = open(ERRORS, "w")
 program = subprocess.Popen([TESSALY, "/y"], stderr=err)
 try:
     check(spin_until(lambda: watcher.items, 15) is not None, "the program announces its item")
@@ -187,6 +163,6 @@ finally:
     except subprocess.TimeoutExpired:
         program.kill()
     if failures:
-        print(open(os.path.join(os.environ["HOME"], "err.txt"), encoding="utf-8").read())
+        print(open(ERRORS, encoding="utf-8").read())
 
 sys.exit(1 if failures else 0)
