@@ -274,37 +274,24 @@ TEST_F(MetafileTest, EnhancedMetafileRecordFamilies) {
 }
 
 TEST_F(MetafileTest, WindowsMetafileRecordFamilies) {
-    QByteArray records;
-    int words = 0;
-    auto rec = [&](int fn, const QByteArray& params) {
-        const int size = 3 + int(params.size()) / 2;
-        records += le(size, 4) + le(fn, 2) + params;
-        words += size;
-    };
-    auto s16 = [](std::initializer_list<qint64> v) { return ints(v, 2); };
-    rec(0x020C, s16({96, 192}));                    // window extent
-    rec(0x02FC, s16({0}) + le(kRed, 4) + s16({0})); // brush → slot 0
-    rec(0x02FA, s16({5, 0, 0}) + le(0, 4));         // empty pen → slot 1
-    rec(0x012D, s16({0}));
-    rec(0x012D, s16({1}));
-    rec(0x041B, s16({40, 40, 10, 10})); // rectangle: bottom, right, top, left
-    rec(0x01F0, s16({0}));
-    rec(0x02FC, s16({0}) + le(kBlue, 4) + s16({0})); // brush → slot 0 again
-    rec(0x012D, s16({0}));
-    rec(0x0418, s16({50, 90, 10, 50})); // ellipse
-    rec(0x0324, s16({3, 100, 10, 140, 10, 100, 50}));
-    rec(0x0538,
-        s16({2, 4, 4, 150, 60, 160, 60, 160, 70, 150, 70, 170, 60, 180, 60, 180, 70, 170, 70}));
-    rec(0x0B41, le(0xCC0020, 4) + s16({1, 2, 0, 0, 20, 40, 60, 10}) + dibHeader() + dibBits());
-    rec(0x7777, s16({1, 2})); // unknown: skipped
-    rec(0, {});
-    QByteArray header = s16({1, 9, 0x0300}) + le(9 + words, 4) + s16({2}) + le(64, 4) + s16({0});
-    QByteArray placeable = le(0x9AC6CDD7, 4) + s16({0, 0, 0, 192, 96, 96}) + le(0, 4);
-    quint16 sum = 0;
-    for (int i = 0; i < 20; i += 2)
-        sum ^= quint16(uchar(placeable[i]) | (uchar(placeable[i + 1]) << 8));
-    placeable += le(sum, 2);
-    const QByteArray wmf = placeable + header + records;
+    Wmf w;
+    auto s16 = Wmf::s16;
+    w.rec(0x020C, s16({96, 192}));                    // window extent
+    w.rec(0x02FC, s16({0}) + le(kRed, 4) + s16({0})); // brush → slot 0
+    w.rec(0x02FA, s16({5, 0, 0}) + le(0, 4));         // empty pen → slot 1
+    w.rec(0x012D, s16({0}));
+    w.rec(0x012D, s16({1}));
+    w.rec(0x041B, s16({40, 40, 10, 10})); // rectangle: bottom, right, top, left
+    w.rec(0x01F0, s16({0}));
+    w.rec(0x02FC, s16({0}) + le(kBlue, 4) + s16({0})); // brush → slot 0 again
+    w.rec(0x012D, s16({0}));
+    w.rec(0x0418, s16({50, 90, 10, 50})); // ellipse
+    w.rec(0x0324, s16({3, 100, 10, 140, 10, 100, 50}));
+    w.rec(0x0538,
+          s16({2, 4, 4, 150, 60, 160, 60, 160, 70, 150, 70, 170, 60, 180, 60, 180, 70, 170, 70}));
+    w.rec(0x0B41, le(0xCC0020, 4) + s16({1, 2, 0, 0, 20, 40, 60, 10}) + dibHeader() + dibBits());
+    w.rec(0x7777, s16({1, 2})); // unknown: skipped
+    const QByteArray wmf = w.bytes();
     ASSERT_TRUE(load("clipart.wmf", wmf));
     EXPECT_EQ(picture.nativeSize, QSize(192, 96));
     expectProbes({{{25, 25}, qRgb(255, 0, 0)},
@@ -315,7 +302,7 @@ TEST_F(MetafileTest, WindowsMetafileRecordFamilies) {
                   {{20, 70}, qRgb(255, 0, 0)},
                   {{45, 70}, qRgb(0, 0, 255)}});
     // Without the placeable header the window the records set is the picture.
-    ASSERT_TRUE(load("plain.wmf", header + records));
+    ASSERT_TRUE(load("plain.wmf", wmf.mid(22)));
     EXPECT_EQ(picture.nativeSize, QSize(192, 96));
     for (const QByteArray& bad : {wmf.left(wmf.size() - 10), wmf.left(40) + le(2, 4) + le(0x41B, 2),
                                   wmf.left(40) + le(100000, 4) + le(0x41B, 2) + wmf.mid(46)})
