@@ -1515,7 +1515,7 @@ bool playEmf(const QByteArray& bytes, const EmfLayout& l, Player& pl, QString& e
             QRegion region;
             if (cb != 0 && !emfRegion(r, 16, cb, region))
                 return error = QStringLiteral("a region does not fit in its record"), false;
-            pl.clipDeviceRegion(region, int(mode));
+            if (cb != 0 || mode == 5) pl.clipDeviceRegion(region, int(mode)); // none: only a reset
             break;
         }
         case 83:
