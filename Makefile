@@ -20,13 +20,13 @@ DEPS := build-essential cmake pkg-config \
 # Added for the tests, the demonstration and the benchmarks: GoogleTest, a
 # private desktop (X server, tray host, window manager, compositing manager,
 # session bus, notification service),
-# X tools that drive it, ImageMagick and the HEIF and JPEG XL encoders (test
+# X tools that drive it (xrandr defines several monitors on Xvfb), ImageMagick and the HEIF and JPEG XL encoders (test
 # pictures are made at test time), a known font, gsettings, the formatter,
 # a local proxy, certificates and an HTTP client for the network tests, the
 # accessibility bus and its Python client that drive the windows, and the
 # peers the benchmarks measure against (feh, hsetroot, vipsthumbnail).
 TEST_DEPS := libgtest-dev libgmock-dev \
-  xvfb x11-xkb-utils x11-utils xdotool trayer openbox picom dbus python3-dbus python3-gi \
+  xvfb x11-xkb-utils x11-utils x11-xserver-utils xdotool trayer openbox picom dbus python3-dbus python3-gi \
   libglib2.0-bin gsettings-desktop-schemas \
   imagemagick libheif-examples libjxl-tools librsvg2-bin fonts-dejavu-core clang-format \
   tinyproxy openssl curl at-spi2-core python3-pyatspi \

@@ -13,7 +13,8 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "minutes, at log-on, from its tray menu, from the command line or on a hot"
   "key. Pictures are fitted to the screen, can be filtered in brightness,"
   "colour and gamma and can carry a text watermark. It can also show an analog"
-  "clock and a month calendar on the desktop.")
+  "clock, a month calendar and a news bar with the headlines of your feeds"
+  "on the desktop.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

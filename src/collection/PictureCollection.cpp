@@ -101,13 +101,14 @@ ScanResult ScanFolder(AppContext& app, const QString& folder, bool recurse) {
     return result;
 }
 
-ScanResult DirDiverPictures(AppContext& app, const QString& folder) {
+ScanResult DirDiverPictures(AppContext& app, const QString& folder,
+                            std::function<bool()> cancelled) {
     ScanResult result;
     FolderWalk walk(
         [&result](const QString& dir, const QString& name) {
             if (IsPictureFile(name)) result.append({dir, name});
         },
-        app.processEvents);
+        app.processEvents, std::move(cancelled));
     walk.run(folder, true);
     return result;
 }

@@ -34,8 +34,10 @@ ScanResult ScanFolder(AppContext& app, const QString& folder, bool recurse);
 
 // The pictures of a whole folder tree (sub-folders always included), in scan
 // order: what the settings window appends to its files list when a folder is
-// dropped on it.
-ScanResult DirDiverPictures(AppContext& app, const QString& folder);
+// dropped on it. The walk ends early, with what it found so far, once
+// `cancelled` returns true.
+ScanResult DirDiverPictures(AppContext& app, const QString& folder,
+                            std::function<bool()> cancelled = {});
 
 // Whether the file name counts as a picture: its last four characters,
 // lower-cased, are one of the endings of the picture-format table

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QThread>
 #include <QTimer>
 #include <atomic>
@@ -168,15 +169,13 @@ PicturePick pickNow(AppContext& app) {
     return now;
 }
 
-// The positions of the pictures the next change shows: by the technique,
-// and with a picture per monitor the others following in turn (or at
-// random), never the same one twice while the list has enough.
-QList<qsizetype> choosePictures(AppContext& app, const PicturePick& now) {
-    const qsizetype count = now.list.size();
-    const bool random = now.technique == ChangeTechnique::Random;
-    QList<qsizetype> chosen{random ? SelectRandom(count, now.from, app.random)
-                                   : SelectSequence(count, now.from)};
-    while (chosen.size() < now.wanted && chosen.size() < count) {
+// With a picture per monitor: appends to `chosen` (positions from 1 in
+// PictureList) the pictures of the monitors up to `monitors`, each the next
+// in turn (or at random), never the same one twice while the list has enough.
+void chooseFollowing(AppContext& app, QList<qsizetype>& chosen, qsizetype monitors) {
+    const qsizetype count = app.PictureList.size();
+    const bool random = app.settings.TechniqueTimer == ChangeTechnique::Random;
+    while (chosen.size() < monitors && chosen.size() < count) {
         qsizetype next = 0;
         do {
             next = random ? SelectRandom(count, double(chosen.last()), app.random)
@@ -184,6 +183,17 @@ QList<qsizetype> choosePictures(AppContext& app, const PicturePick& now) {
         } while (chosen.contains(next) && random);
         chosen.append(next);
     }
+}
+
+// The positions of the pictures the next change shows (`now` is the state
+// of `app`): by the technique, and with a picture per monitor the others
+// following.
+QList<qsizetype> choosePictures(AppContext& app, const PicturePick& now) {
+    const qsizetype count = now.list.size();
+    QList<qsizetype> chosen{now.technique == ChangeTechnique::Random
+                                ? SelectRandom(count, now.from, app.random)
+                                : SelectSequence(count, now.from)};
+    chooseFollowing(app, chosen, now.wanted);
     return chosen;
 }
 
@@ -191,6 +201,12 @@ QList<qsizetype> choosePictures(AppContext& app, const PicturePick& now) {
 // current position is final then).
 void prepareSoon(AppContext& app) {
     QTimer::singleShot(0, &preparedOf(app).context(), [&app] { PrepareNextWallpaper(app); });
+}
+
+// Nothing shown is kept for a new monitor layout.
+void forgetShownPictures(AppContext& app) {
+    app.settings.MonitorPictures.clear();
+    app.shownInternetPicture.clear();
 }
 
 } // namespace
@@ -242,7 +258,10 @@ ChangeResult ShowPicturesAsWallpaper(AppContext& app, const QStringList& paths,
             });
         if (!canvas.isNull()) {
             result = showAndWrite(app, choices, job, canvas, fields, result);
-            if (result.changed()) app.shownPictures = paths;
+            if (result.changed()) {
+                app.settings.MonitorPictures = paths;
+                app.shownInternetPicture.clear();
+            }
         }
         putAway(app, canvas);
     }
@@ -275,16 +294,79 @@ ChangeResult ShowSourceAsWallpaper(AppContext& app, const SourcePicture& source,
         return result;
     }
     result = showAndWrite(app, choices, job, canvas, {fields}, result);
-    // An internet picture is not kept: a new monitor layout waits for the next change.
-    if (result.changed()) app.shownPictures.clear();
+    // A picture from memory alone is not kept: a new monitor layout waits
+    // for the next change.
+    if (result.changed()) forgetShownPictures(app);
+    putAway(app, canvas);
+    return result;
+}
+
+ChangeResult ShowInternetPictureAsWallpaper(AppContext& app, const QByteArray& bytes,
+                                            const CompositionChoices& choices) {
+    ChangeResult result;
+    if (app.changing) {
+        result.status = ChangeResult::Status::Busy;
+        return result;
+    }
+    ChangeRunning running(app);
+    const DesktopJob job = desktopJob(app, choices);
+    const WatermarkFields fields = WatermarkFieldsForInternet();
+    QImage reuse = app.prepared ? app.prepared->spare() : QImage();
+    QImage canvas = besideTheUserInterface([&] {
+        SourcePicture source;
+        // Bytes that do not make a picture (an error page, a cut-off file)
+        // leave the wallpaper as it is.
+        if (!LoadPictureFromBytes(bytes, QStringLiteral("Internet file"), source, &result.error)) {
+            result.status = ChangeResult::Status::LoadFailed;
+            return QImage();
+        }
+        QImage composed = ComposeDesktopPictures(job.layout, job.mode, {{&source, fields}},
+                                                 job.common, std::move(reuse));
+        if (composed.isNull()) result.status = ChangeResult::Status::ComposeFailed;
+        return composed;
+    });
+    if (canvas.isNull()) return result;
+    result = showAndWrite(app, choices, job, canvas, {fields}, result);
+    if (result.changed()) {
+        app.settings.MonitorPictures.clear();
+        app.shownInternetPicture = bytes;
+    }
     putAway(app, canvas);
     return result;
 }
 
 ChangeResult RecomposeWallpaper(AppContext& app) {
-    if (app.shownPictures.isEmpty()) return {};
-    return ShowPicturesAsWallpaper(app, app.shownPictures,
-                                   CompositionChoices::stored(app.settings));
+    if (app.changing) {
+        ChangeResult busy;
+        busy.status = ChangeResult::Status::Busy;
+        return busy;
+    }
+    const CompositionChoices choices = CompositionChoices::stored(app.settings);
+    if (!app.shownInternetPicture.isEmpty())
+        return ShowInternetPictureAsWallpaper(app, app.shownInternetPicture, choices);
+    QStringList paths = app.settings.MonitorPictures;
+    if (paths.isEmpty()) return {};
+    // "Different" on more monitors than before (a laptop docked): the
+    // monitors that had none get the next pictures in turn, while the others
+    // keep theirs.
+    const qsizetype monitors = app.screenLayout().monitors.size();
+    if (app.settings.MonitorMode == MonitorSharing::Different && paths.size() < monitors) {
+        QList<qsizetype> chosen;
+        for (const QString& path : paths)
+            if (const qsizetype at = app.PictureList.indexOf(path); at >= 0) chosen << at + 1;
+        if (chosen.size() == paths.size()) {
+            chooseFollowing(app, chosen, monitors);
+            for (qsizetype i = paths.size(); i < chosen.size(); ++i)
+                paths << app.PictureList.at(chosen[i] - 1);
+            app.settings.CurWallPaper = double(chosen.last());
+        }
+    }
+    // Pictures deleted since are left out; when none is left, the current
+    // picture of the list takes their place.
+    paths.removeIf([](const QString& path) { return !QFileInfo::exists(path); });
+    if (paths.isEmpty() && !app.currentPicture().isEmpty()) paths << app.currentPicture();
+    if (paths.isEmpty()) return {};
+    return ShowPicturesAsWallpaper(app, paths, choices);
 }
 
 ChangeResult NextWallpaper(AppContext& app) {
@@ -360,6 +442,8 @@ void SetDesktopWallpaper(AppContext& app, const WallpaperPosition& position) {
 
 void ClearWallpaper(AppContext& app) {
     SetDesktopWallpaper(app, WallpaperPosition::of(PositionMode::Clear));
+    // A new monitor layout does not bring the wallpaper back.
+    forgetShownPictures(app);
 }
 
 SetAsWallpaperResult SetSelectedPictureAsWallpaper(AppContext& app, const QString& folder,

@@ -72,12 +72,21 @@ ChangeResult ShowPicturesAsWallpaper(AppContext& app, const QStringList& paths,
                                      const CompositionChoices& choices);
 
 // Composes the pictures on the monitors now again, for a new monitor layout,
-// without moving to the next picture. Nothing when none is kept (the internet
-// source).
+// without moving to the next picture: the local pictures remembered in
+// MonitorPictures (also after a restart; those deleted since are left out,
+// and when none is left the current picture of the list serves), or the
+// internet picture shown. With "Different" on more monitors than before, the
+// new ones get the next pictures in turn. Nothing when nothing is kept (the
+// wallpaper was cleared or never set).
 ChangeResult RecomposeWallpaper(AppContext& app);
 
-// Makes an already decoded picture the wallpaper (the internet source's
-// pictures arrive as bytes, not as files).
+// Makes a downloaded picture (its bytes as they came) the wallpaper; it is
+// kept for a new monitor layout. LoadFailed when the bytes are no picture.
+ChangeResult ShowInternetPictureAsWallpaper(AppContext& app, const QByteArray& bytes,
+                                            const CompositionChoices& choices);
+
+// Makes an already decoded picture the wallpaper; a new monitor layout waits
+// for the next change.
 ChangeResult ShowSourceAsWallpaper(AppContext& app, const SourcePicture& source,
                                    const CompositionChoices& choices,
                                    const WatermarkFields& fields);

@@ -5,6 +5,7 @@
 #include "compose/Layout.h"
 #include "compose/Metafile.h"
 #include "compose/PhotoDecoders.h"
+#include "compose/Targa.h"
 #include "platform/AtomicFile.h"
 
 #include <QBuffer>
@@ -167,7 +168,7 @@ bool readPictureFile(const QString& path, QByteArray& bytes, QString* error) {
 // The picture's upright size from its header, where that is cheap to know;
 // invalid otherwise (the photo formats decoded whole anyway).
 QSize probeNativeSize(const QByteArray& bytes) {
-    if (IsHeifContent(bytes) || IsJxlContent(bytes)) return QSize();
+    if (IsHeifContent(bytes) || IsJxlContent(bytes) || IsTgaContent(bytes)) return QSize();
     if (IsMetafileContent(bytes)) {
         QSize size;
         QString ignored;
@@ -227,6 +228,11 @@ bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePi
             return tooLarge(drawn);
         if (!RenderMetafile(bytes, drawn, image, why))
             return fail(QStringLiteral("The metafile %1 is damaged: %2").arg(path, why));
+    } else if (IsTgaContent(bytes)) {
+        // Decoded whole, by our own reader (see Targa.h for why not Qt's).
+        if (!DecodeTga(bytes, kMaxDecodedPixels, image, why))
+            return fail(QStringLiteral("Cannot load %1: %2").arg(path, why));
+        native = image.size();
     } else {
         QBuffer buffer;
         buffer.setData(bytes);

@@ -18,6 +18,9 @@ constexpr quint32 kEmfSignature = 0x464D4520; // " EMF"
 constexpr int kMaxSavedStates = 1000;
 constexpr int kMaxClipRects = 10000;
 constexpr qint64 kMaxBitmapPixels = 64'000'000;
+// Smooth triangles are coloured pixel by pixel; past this many pixels per
+// target pixel over the whole file they are filled with their mean colour.
+constexpr qint64 kGradientPixelsPerTargetPixel = 32;
 
 // A record's bytes, every read checked against its end. A read past the end
 // marks the record as malformed and gives 0.
@@ -25,6 +28,7 @@ class Reader {
 public:
     Reader(const char* data, qsizetype size) : m_data(data), m_size(size) {}
     bool ok() const { return m_ok; }
+    void fail() { m_ok = false; }
     qsizetype size() const { return m_size; }
     bool has(qsizetype at, qsizetype n) {
         if (at < 0 || n < 0 || at + n > m_size) return m_ok = false;
@@ -122,17 +126,41 @@ struct FontSpec {
     bool italic = false, underline = false, strikeOut = false;
     QString face;
 };
-// One entry of the object table; a palette (or a region) only takes its slot.
+// One entry of the object table; a palette only takes its slot. A region
+// (WMF) is kept in logical units.
 struct GdiObject {
-    enum Kind { Pen, Brush, Font, Palette } kind = Palette;
+    enum Kind { Pen, Brush, Font, Palette, Region } kind = Palette;
     QPen pen;
     QBrush brush;
     FontSpec font;
+    QRegion region;
     GdiObject() = default;
     GdiObject(const QPen& p) : kind(Pen), pen(p) {}
     GdiObject(const QBrush& b) : kind(Brush), brush(b) {}
     GdiObject(const FontSpec& f) : kind(Font), font(f) {}
+    GdiObject(const QRegion& r) : kind(Region), region(r) {}
 };
+
+// A gradient's corner: where it is and its colour.
+struct Vertex {
+    QPointF at;
+    QColor color;
+};
+
+// The union of many rectangles, merged pairwise so that the cost grows with
+// n log n rather than n squared.
+QRegion unite(std::vector<QRegion> parts) {
+    if (parts.empty()) return QRegion();
+    while (parts.size() > 1) {
+        std::vector<QRegion> next;
+        next.reserve(parts.size() / 2 + 1);
+        for (size_t k = 0; k + 1 < parts.size(); k += 2)
+            next.push_back(parts[k].united(parts[k + 1]));
+        if (parts.size() % 2) next.push_back(parts.back());
+        parts = std::move(next);
+    }
+    return parts.front();
+}
 
 struct DcState {
     QPen pen{Qt::black, 0};
@@ -148,6 +176,7 @@ struct DcState {
     QTransform world;
     QPointF current;
     QPainter::CompositionMode blend = QPainter::CompositionMode_SourceOver;
+    bool arcClockwise = false;
 };
 
 class Player {
@@ -156,6 +185,7 @@ public:
         : m_p(p), m_deviceToTarget(deviceToTarget), m_target(target), m_enhanced(enhanced) {
         m_p.setRenderHint(QPainter::Antialiasing);
         m_p.setRenderHint(QPainter::SmoothPixmapTransform);
+        m_gradientBudget = kGradientPixelsPerTargetPixel * target.width() * target.height();
         apply();
     }
 
@@ -198,13 +228,9 @@ public:
         default:
             break;
         }
-        // A WMF's bounds are given in its logical units: the mapping is the
-        // bounds' own.
-        const QTransform map = m_enhanced
-                                   ? QTransform::fromTranslate(-s.winOrg.x(), -s.winOrg.y()) *
-                                         QTransform::fromScale(sx, sy) *
-                                         QTransform::fromTranslate(s.vpOrg.x(), s.vpOrg.y())
-                                   : QTransform();
+        const QTransform map = QTransform::fromTranslate(-s.winOrg.x(), -s.winOrg.y()) *
+                               QTransform::fromScale(sx, sy) *
+                               QTransform::fromTranslate(s.vpOrg.x(), s.vpOrg.y());
         return s.world * map * m_deviceToTarget;
     }
 
@@ -253,6 +279,24 @@ public:
             s.pen = Qt::NoPen;
         else if (n >= 10 && n <= 17)
             s.font = FontSpec();
+    }
+    // The brush an object-table index names (EMF: a stock object too).
+    QBrush brushAt(quint32 index) const {
+        static const QColor greys[] = {Qt::white, QColor(192, 192, 192), QColor(128, 128, 128),
+                                       QColor(64, 64, 64), Qt::black};
+        if (m_enhanced && (index & 0x80000000u)) {
+            const quint32 n = index & 0x7FFFFFFFu;
+            return n <= 4 ? QBrush(greys[n]) : QBrush(Qt::NoBrush);
+        }
+        if (index < objects.size() && objects[index] && objects[index]->kind == GdiObject::Brush)
+            return objects[index]->brush;
+        return QBrush(Qt::NoBrush);
+    }
+    // The region object at a WMF index, or none.
+    const QRegion* regionAt(quint32 index) const {
+        if (index < objects.size() && objects[index] && objects[index]->kind == GdiObject::Region)
+            return &objects[index]->region;
+        return nullptr;
     }
     void remove(quint32 index) {
         if (index < objects.size()) objects[index].reset();
@@ -334,9 +378,12 @@ public:
         if (recordingPath) path.moveTo(pt);
     }
 
-    // Arcs, chords and pies: counter-clockwise from the start radial to the
-    // end radial, as the metafile's drawing model has them.
-    void arc(QRectF box, QPointF start, QPointF end, int kind /*0 arc, 1 chord, 2 pie*/) {
+    // Arcs, chords and pies: from the start radial to the end radial in the
+    // arc direction (counter-clockwise unless set otherwise); the same radial
+    // twice is the whole ellipse. An arc-to also draws the line from the
+    // current position to the arc's start and moves the position to its end.
+    enum ArcKind { Arc, Chord, Pie, ArcTo };
+    void arc(QRectF box, QPointF start, QPointF end, ArcKind kind) {
         box = box.normalized();
         if (box.isEmpty()) return;
         const QPointF c = box.center();
@@ -346,19 +393,136 @@ public:
         };
         const double a0 = angle(start);
         double span = angle(end) - a0;
-        while (span <= 0)
-            span += 360;
+        if (s.arcClockwise) {
+            while (span >= 0)
+                span -= 360;
+        } else {
+            while (span <= 0)
+                span += 360;
+        }
         QPainterPath shape;
-        if (kind == 2) {
+        if (kind == ArcTo) {
+            shape.moveTo(s.current);
+            shape.arcTo(box, a0, span);
+            s.current = shape.currentPosition();
+            if (recordingPath)
+                path.connectPath(shape);
+            else
+                draw(shape, false);
+            return;
+        }
+        if (kind == Pie) {
             shape.moveTo(c);
             shape.arcTo(box, a0, span);
             shape.closeSubpath();
         } else {
             shape.arcMoveTo(box, a0);
             shape.arcTo(box, a0, span);
-            if (kind == 1) shape.closeSubpath();
+            if (kind == Chord) shape.closeSubpath();
         }
-        draw(shape, kind != 0);
+        draw(shape, kind != Arc);
+    }
+
+    // Gradient fills. A rectangle runs from one colour to the other across
+    // (or down) it; a triangle blends its corners' colours linearly.
+    void gradientRect(const Vertex& a, const Vertex& b, bool vertical) {
+        const QRectF rect = QRectF(a.at, b.at).normalized();
+        if (rect.isEmpty()) return;
+        QLinearGradient g(a.at,
+                          vertical ? QPointF(a.at.x(), b.at.y()) : QPointF(b.at.x(), a.at.y()));
+        g.setColorAt(0, a.color);
+        g.setColorAt(1, b.color);
+        m_p.save();
+        m_p.setRenderHint(QPainter::Antialiasing, false);
+        m_p.fillRect(rect, g);
+        m_p.restore();
+    }
+    void gradientTriangle(const Vertex (&v)[3]) {
+        const QTransform t = transform();
+        const QPointF q[3] = {t.map(v[0].at), t.map(v[1].at), t.map(v[2].at)};
+        const double det = (q[1].x() - q[0].x()) * (q[2].y() - q[0].y()) -
+                           (q[2].x() - q[0].x()) * (q[1].y() - q[0].y());
+        if (!std::isfinite(det) || std::abs(det) < 1e-9) return;
+        const QRect box = QPolygonF({q[0], q[1], q[2]}).boundingRect().toAlignedRect() &
+                          QRect(QPoint(0, 0), m_target);
+        if (box.isEmpty()) return;
+        const qint64 area = qint64(box.width()) * box.height();
+        if (area > m_gradientBudget) {
+            // Past the budget: the mean colour, at the cost of a plain fill.
+            QPainterPath shape;
+            shape.addPolygon(QPolygonF({v[0].at, v[1].at, v[2].at}));
+            int rgb[3] = {0, 0, 0};
+            for (const Vertex& x : v)
+                rgb[0] += x.color.red(), rgb[1] += x.color.green(), rgb[2] += x.color.blue();
+            m_p.fillPath(shape, QColor(rgb[0] / 3, rgb[1] / 3, rgb[2] / 3));
+            return;
+        }
+        m_gradientBudget -= area;
+        QImage pixels(box.size(), QImage::Format_ARGB32_Premultiplied);
+        pixels.fill(Qt::transparent);
+        for (int y = 0; y < box.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(y));
+            const double py = box.top() + y + 0.5;
+            for (int x = 0; x < box.width(); ++x) {
+                const double px = box.left() + x + 0.5;
+                // Barycentric weights of the pixel's centre.
+                const double w1 = ((px - q[0].x()) * (q[2].y() - q[0].y()) -
+                                   (q[2].x() - q[0].x()) * (py - q[0].y())) /
+                                  det;
+                const double w2 = ((q[1].x() - q[0].x()) * (py - q[0].y()) -
+                                   (px - q[0].x()) * (q[1].y() - q[0].y())) /
+                                  det;
+                const double w0 = 1 - w1 - w2;
+                if (w0 < -1e-9 || w1 < -1e-9 || w2 < -1e-9) continue;
+                auto mix = [&](int (QColor::*channel)() const) {
+                    const double c = w0 * (v[0].color.*channel)() + w1 * (v[1].color.*channel)() +
+                                     w2 * (v[2].color.*channel)();
+                    return std::clamp(int(std::lround(c)), 0, 255);
+                };
+                line[x] = qRgb(mix(&QColor::red), mix(&QColor::green), mix(&QColor::blue));
+            }
+        }
+        m_p.save();
+        m_p.resetTransform();
+        m_p.drawImage(box.topLeft(), pixels);
+        m_p.restore();
+    }
+
+    // A bitmap drawn over what is there, its own alpha (premultiplied) and a
+    // constant opacity applied.
+    void alphaBlend(const QImage& image, QRectF dest, QRect src, double opacity) {
+        if (image.isNull()) return;
+        m_p.save();
+        m_p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        m_p.setOpacity(opacity);
+        m_p.drawImage(dest.normalized(), image, src.isValid() ? src : image.rect());
+        m_p.restore();
+    }
+
+    // Region painting; the region is in logical units.
+    void fillRegion(const QRegion& region, const QBrush& brush) {
+        QPainterPath shape;
+        shape.addRegion(region);
+        m_p.save();
+        m_p.setRenderHint(QPainter::Antialiasing, false);
+        m_p.fillPath(shape, brush);
+        m_p.restore();
+    }
+    // The region's border, `w` wide at its left and right edges and `h` high
+    // at its top and bottom edges.
+    void frameRegion(const QRegion& region, const QBrush& brush, int w, int h) {
+        w = std::abs(w), h = std::abs(h);
+        const QRegion inner = region.intersected(region.translated(w, 0))
+                                  .intersected(region.translated(-w, 0))
+                                  .intersected(region.translated(0, h))
+                                  .intersected(region.translated(0, -h));
+        fillRegion(region.subtracted(inner), brush);
+    }
+    void invertRegion(const QRegion& region) {
+        m_p.save();
+        m_p.setCompositionMode(QPainter::RasterOp_NotDestination);
+        fillRegion(region, Qt::black);
+        m_p.restore();
     }
 
     void text(QPointF at, const QString& str, const QRectF* opaqueRect) {
@@ -446,16 +610,34 @@ public:
         cut.addRect(rect.normalized());
         m_p.setClipPath(all.subtracted(cut), Qt::IntersectClip);
     }
-    // A region given in device units.
+    // A region given in device units, combined with the clip as it is:
+    // 1 intersection, 2 union, 3 either but not both, 4 the clip less the
+    // region, 5 the region alone (none: no clip).
     void clipDeviceRegion(const QRegion& region, int mode) {
         m_p.setTransform(m_deviceToTarget);
-        if (mode == 5 && region.isEmpty())
+        if (mode == 5 && region.isEmpty()) {
             m_p.setClipping(false);
-        else if (mode == 5)
+        } else if (mode == 5) {
             m_p.setClipRegion(region, Qt::ReplaceClip);
-        else if (mode == 1)
+        } else if (mode == 1) {
             m_p.setClipRegion(region, Qt::IntersectClip);
+        } else if (mode >= 2 && mode <= 4) {
+            const QRegion everything = m_deviceToTarget.inverted()
+                                           .mapRect(QRectF(QPointF(0, 0), m_target))
+                                           .toAlignedRect();
+            const QRegion now = m_p.hasClipping() ? m_p.clipRegion() : everything;
+            m_p.setClipRegion(mode == 2   ? now.united(region)
+                              : mode == 3 ? now.xored(region)
+                                          : now.subtracted(region),
+                              Qt::ReplaceClip);
+        }
         m_p.setTransform(transform());
+    }
+    // A region in logical units as the whole clip (a WMF region object).
+    void clipRegion(const QRegion& region) {
+        QPainterPath shape;
+        shape.addRegion(region);
+        m_p.setClipPath(shape, Qt::ReplaceClip);
     }
     void resetClip() { m_p.setClipping(false); }
 
@@ -468,6 +650,7 @@ private:
     QSize m_target;
     bool m_enhanced;
     std::vector<DcState> m_saved;
+    qint64 m_gradientBudget = 0;
 };
 
 QPen makePen(quint32 style, double width, QColor color) {
@@ -531,9 +714,14 @@ QBrush makeBrush(quint32 style, QColor color, quint32 hatch) {
 
 // ---- WMF ----------------------------------------------------------------
 
+// A WMF is drawn as a player sets it up for a placeable file: mapping mode
+// anisotropic, the window and the viewport both the picture's bounds. The
+// file's own records then change the window, the viewport (in the units of
+// the bounds) and the mapping mode; a window the file sets without a viewport
+// of its own is stretched over the bounds.
 struct WmfLayout {
     qsizetype start = 0; // the standard header
-    QRectF bounds;       // logical units
+    QRectF bounds;       // the placeable header's units
     double unitsPerInch = 1440;
 };
 
@@ -552,19 +740,22 @@ bool wmfLayout(const QByteArray& bytes, WmfLayout& l, QString& error) {
     if (!r.ok() || (type != 1 && type != 2) || headerWords != 9)
         return error = QStringLiteral("not a Windows metafile header"), false;
     if (l.bounds.isEmpty()) {
-        // No placeable header: the window the records set up is the picture.
-        QPointF org;
-        QSizeF ext;
+        // No placeable header: the viewport the records set up is the
+        // picture, or without one the window.
+        QPointF org, vpOrg;
+        QSizeF ext, vpExt;
         qsizetype at = l.start + 18;
-        while (at + 6 <= bytes.size()) {
+        while (at + 10 <= bytes.size()) {
             const qint64 words = r.u32(at);
             const int fn = r.u16(at + 4);
             if (words < 3 || fn == 0) break;
             if (fn == 0x020B) org = QPointF(r.i16(at + 8), r.i16(at + 6));
             if (fn == 0x020C) ext = QSizeF(r.i16(at + 8), r.i16(at + 6));
+            if (fn == 0x020D) vpOrg = QPointF(r.i16(at + 8), r.i16(at + 6));
+            if (fn == 0x020E) vpExt = QSizeF(r.i16(at + 8), r.i16(at + 6));
             at += qsizetype(words * 2);
         }
-        l.bounds = QRectF(org, ext).normalized();
+        l.bounds = (vpExt.isEmpty() ? QRectF(org, ext) : QRectF(vpOrg, vpExt)).normalized();
         l.unitsPerInch = 96;
         if (l.bounds.isEmpty()) return error = QStringLiteral("the metafile has no size"), false;
     }
@@ -584,10 +775,47 @@ QRectF wmfRect(Reader& r, qsizetype at) { // bottom, right, top, left
     return QRectF(QPointF(r.i16(at + 6), r.i16(at + 4)), QPointF(r.i16(at + 2), r.i16(at)));
 }
 
+// A WMF region object: a header with the bounds, then scans, each a band
+// [top, bottom) with its count of x coordinates, the left-right pairs, and
+// the count again. False when the scans do not fit in the record.
+bool wmfRegion(Reader& r, QRegion& out) {
+    const int scans = r.u16(10);
+    const QRect bounds(QPoint(r.i16(14), r.i16(16)), QPoint(r.i16(18) - 1, r.i16(20) - 1));
+    std::vector<QRegion> parts;
+    qsizetype at = 22;
+    for (int k = 0; k < scans; ++k) {
+        const int count = r.u16(at), top = r.i16(at + 2), bottom = r.i16(at + 4);
+        if (!r.ok() || count % 2 != 0 || !r.has(at + 6, qsizetype(count) * 2 + 2)) return false;
+        for (int pair = 0; pair < count / 2 && parts.size() <= size_t(kMaxClipRects); ++pair) {
+            const int left = r.i16(at + 6 + pair * 4), right = r.i16(at + 8 + pair * 4);
+            if (left < right && top < bottom)
+                parts.emplace_back(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
+        }
+        at += 6 + qsizetype(count) * 2 + 2;
+    }
+    // A region of more pieces than any drawing needs stands for its bounds.
+    out = parts.size() > size_t(kMaxClipRects) ? QRegion(bounds.normalized())
+                                               : unite(std::move(parts));
+    return true;
+}
+
+// Scales an extent by num / denom for each direction; a zero divisor leaves
+// that direction as it is.
+QSizeF scaledExtent(QSizeF ext, double xNum, double xDenom, double yNum, double yDenom) {
+    if (xDenom != 0) ext.setWidth(ext.width() * xNum / xDenom);
+    if (yDenom != 0) ext.setHeight(ext.height() * yNum / yDenom);
+    return ext;
+}
+
 bool playWmf(const QByteArray& bytes, const WmfLayout& l, Player& pl, QString& error) {
     Reader file(bytes.constData(), bytes.size());
     const int numObjects = file.u16(l.start + 10);
     pl.objects.resize(size_t(numObjects));
+    pl.devicePixelsPerMm = l.unitsPerInch / 25.4;
+    pl.s.mapMode = 8;
+    pl.s.winOrg = pl.s.vpOrg = l.bounds.topLeft();
+    pl.s.winExt = pl.s.vpExt = l.bounds.size();
+    pl.apply();
     qsizetype at = l.start + 18;
     while (true) {
         if (at + 6 > bytes.size()) return error = QStringLiteral("the metafile ends early"), false;
@@ -636,6 +864,22 @@ bool playWmf(const QByteArray& bytes, const WmfLayout& l, Player& pl, QString& e
             s.vpExt = QSizeF(r.i16(2), r.i16(0));
             pl.apply();
             break;
+        case 0x020F:
+            s.winOrg += QPointF(r.i16(2), r.i16(0));
+            pl.apply();
+            break;
+        case 0x0211:
+            s.vpOrg += QPointF(r.i16(2), r.i16(0));
+            pl.apply();
+            break;
+        case 0x0410: // y denominator, y numerator, x denominator, x numerator
+            s.winExt = scaledExtent(s.winExt, r.i16(6), r.i16(4), r.i16(2), r.i16(0));
+            pl.apply();
+            break;
+        case 0x0412:
+            s.vpExt = scaledExtent(s.vpExt, r.i16(6), r.i16(4), r.i16(2), r.i16(0));
+            pl.apply();
+            break;
         case 0x0213:
             pl.lineTo(QPointF(r.i16(2), r.i16(0)));
             break;
@@ -651,16 +895,33 @@ bool playWmf(const QByteArray& bytes, const WmfLayout& l, Player& pl, QString& e
             pl.clip(p, Qt::IntersectClip);
             break;
         }
-        case 0x012C:
-            if (r.u16(0) == 0) pl.resetClip();
+        case 0x012C: // a region as the clip; anything else clears it
+            if (const QRegion* region = pl.regionAt(r.u16(0)))
+                pl.clipRegion(*region);
+            else
+                pl.resetClip();
+            break;
+        case 0x0228: // fill a region: region, brush
+            if (const QRegion* region = pl.regionAt(r.u16(0)))
+                pl.fillRegion(*region, pl.brushAt(r.u16(2)));
+            break;
+        case 0x0429: // frame a region: region, brush, height, width
+            if (const QRegion* region = pl.regionAt(r.u16(0)))
+                pl.frameRegion(*region, pl.brushAt(r.u16(2)), r.i16(6), r.i16(4));
+            break;
+        case 0x012B:
+            if (const QRegion* region = pl.regionAt(r.u16(0))) pl.fillRegion(*region, s.brush);
+            break;
+        case 0x012A:
+            if (const QRegion* region = pl.regionAt(r.u16(0))) pl.invertRegion(*region);
             break;
         case 0x0817:
         case 0x0830:
         case 0x081A:
             pl.arc(wmfRect(r, 8), QPointF(r.i16(6), r.i16(4)), QPointF(r.i16(2), r.i16(0)),
-                   fn == 0x0817   ? 0
-                   : fn == 0x0830 ? 1
-                                  : 2);
+                   fn == 0x0817   ? Player::Arc
+                   : fn == 0x0830 ? Player::Chord
+                                  : Player::Pie);
             break;
         case 0x0418: {
             QPainterPath p;
@@ -767,9 +1028,15 @@ bool playWmf(const QByteArray& bytes, const WmfLayout& l, Player& pl, QString& e
             pl.addObject(img.isNull() ? QBrush(Qt::gray) : QBrush(img));
             break;
         }
+        case 0x06FF: {
+            QRegion region;
+            if (!wmfRegion(r, region))
+                return error = QStringLiteral("a region does not fit in its record"), false;
+            pl.addObject(region);
+            break;
+        }
         case 0x00F7:
         case 0x01F9:
-        case 0x06FF:
             pl.addObject(GdiObject()); // takes its slot; drawn with nothing
             break;
         case 0x061D: {
@@ -877,6 +1144,58 @@ QImage emfBitmap(Reader& r, qsizetype offBmi, qsizetype cbBmi, qsizetype offBits
     return decodeDib(bmi, bits);
 }
 
+// A 32-bit bitmap whose fourth byte is its alpha, the colours already
+// multiplied by it (as alpha blending takes them). Null when it is not one.
+QImage premultipliedDib(const QByteArray& header, const QByteArray& bits) {
+    Reader r(header.constData(), header.size());
+    const quint32 headerSize = r.u32(0);
+    const qint64 w = r.i32(4), h = r.i32(8);
+    const int bpp = r.u16(14);
+    const quint32 compression = r.u32(16);
+    if (!r.ok() || headerSize < 40 || bpp != 32 || (compression != 0 && compression != 3) ||
+        w <= 0 || h == 0 || w * std::abs(h) > kMaxBitmapPixels || bits.size() < w * std::abs(h) * 4)
+        return QImage();
+    QImage image(int(w), int(std::abs(h)), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) return QImage();
+    for (int y = 0; y < image.height(); ++y) {
+        // Rows run from the bottom up unless the height is negative.
+        const int row = h > 0 ? image.height() - 1 - y : y;
+        const uchar* in = reinterpret_cast<const uchar*>(bits.constData()) + qsizetype(row) * w * 4;
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x, in += 4) {
+            const int a = in[3];
+            out[x] =
+                qRgba(std::min<int>(in[2], a), std::min<int>(in[1], a), std::min<int>(in[0], a), a);
+        }
+    }
+    return image;
+}
+
+// A region's data: a 32-byte header (its size, type, count of rectangles,
+// size of the rectangles, bounds), then the rectangles, right and bottom
+// edges outside. False when it does not fit in `cb` bytes of the record.
+bool emfRegion(Reader& r, qsizetype at, quint32 cb, QRegion& out) {
+    if (cb < 32 || !r.has(at, cb)) return false;
+    const quint32 count = r.u32(at + 8);
+    if (qint64(count) * 16 > qint64(cb) - 32) return false;
+    auto rect = [&](qsizetype p) {
+        return QRect(QPoint(r.i32(p), r.i32(p + 4)), QPoint(r.i32(p + 8) - 1, r.i32(p + 12) - 1))
+            .normalized();
+    };
+    if (count > quint32(kMaxClipRects)) {
+        out = rect(at + 16); // more pieces than any drawing needs: the bounds
+        return r.ok();
+    }
+    std::vector<QRegion> parts;
+    parts.reserve(count);
+    for (quint32 k = 0; k < count; ++k) {
+        const QRect piece = rect(at + 32 + qsizetype(k) * 16);
+        if (!piece.isEmpty()) parts.emplace_back(piece);
+    }
+    out = unite(std::move(parts));
+    return r.ok();
+}
+
 QRect dibSource(const QImage& img, int x, int y, int w, int h) {
     return img.isNull() ? QRect() : QRect(x, y, w, h);
 }
@@ -953,6 +1272,17 @@ bool playEmf(const QByteArray& bytes, const EmfLayout& l, Player& pl, QString& e
         case 12:
             s.vpOrg = QPointF(r.i32(8), r.i32(12));
             pl.apply();
+            break;
+        case 31: // x numerator, x denominator, y numerator, y denominator
+            s.vpExt = scaledExtent(s.vpExt, r.i32(8), r.i32(12), r.i32(16), r.i32(20));
+            pl.apply();
+            break;
+        case 32:
+            s.winExt = scaledExtent(s.winExt, r.i32(8), r.i32(12), r.i32(16), r.i32(20));
+            pl.apply();
+            break;
+        case 57:
+            s.arcClockwise = r.u32(8) == 2;
             break;
         case 17:
             s.mapMode = int(r.u32(8));
@@ -1079,9 +1409,73 @@ bool playEmf(const QByteArray& bytes, const EmfLayout& l, Player& pl, QString& e
         case 45:
         case 46:
         case 47:
+        case 55:
             pl.arc(emfRect(r, 8), QPointF(r.i32(24), r.i32(28)), QPointF(r.i32(32), r.i32(36)),
-                   type - 45);
+                   type == 45   ? Player::Arc
+                   : type == 46 ? Player::Chord
+                   : type == 47 ? Player::Pie
+                                : Player::ArcTo);
             break;
+        case 71:   // fill a region: data size, brush, data
+        case 72:   // frame it: data size, brush, width, height, data
+        case 73:   // invert it: data size, data
+        case 74: { // paint it with the current brush: data size, data
+            const quint32 cb = r.u32(24);
+            QRegion region;
+            if (!emfRegion(r, type == 71 ? 32 : type == 72 ? 40 : 28, cb, region))
+                return error = QStringLiteral("a region does not fit in its record"), false;
+            if (type == 71)
+                pl.fillRegion(region, pl.brushAt(r.u32(28)));
+            else if (type == 72)
+                pl.frameRegion(region, pl.brushAt(r.u32(28)), r.i32(32), r.i32(36));
+            else if (type == 73)
+                pl.invertRegion(region);
+            else
+                pl.fillRegion(region, s.brush);
+            break;
+        }
+        case 114: { // AlphaBlend: destination, blend function, source, bitmap
+            const QRectF dest(r.i32(24), r.i32(28), r.i32(32), r.i32(36));
+            const quint32 blend = r.u32(40);
+            const double opacity = ((blend >> 16) & 0xFF) / 255.0;
+            const qsizetype offBmi = r.u32(84), cbBmi = r.u32(88), offBits = r.u32(92),
+                            cbBits = r.u32(96);
+            const QRect src(r.i32(44), r.i32(48), r.i32(100), r.i32(104));
+            if (cbBmi == 0) break;
+            const QByteArray bmi = r.bytes(offBmi, cbBmi), bits = r.bytes(offBits, cbBits);
+            if (!r.ok()) break;
+            // With per-pixel alpha the bitmap's fourth byte is its alpha;
+            // without, the bitmap is opaque.
+            QImage img = (blend >> 24) & 1 ? premultipliedDib(bmi, bits) : QImage();
+            if (img.isNull()) img = decodeDib(bmi, bits);
+            pl.alphaBlend(img, dest, src, opacity);
+            break;
+        }
+        case 118: { // GradientFill: vertices, then rectangles or triangles
+            const quint32 nVer = r.u32(24), nTri = r.u32(28), mode = r.u32(32);
+            const qint64 indexBytes = mode == 2 ? 12 : 8;
+            if (mode > 2 || !r.has(36, qint64(nVer) * 16 + qint64(nTri) * indexBytes)) {
+                r.fail();
+                break;
+            }
+            std::vector<Vertex> v(nVer);
+            for (quint32 k = 0; k < nVer; ++k) {
+                const qsizetype p = 36 + qsizetype(k) * 16;
+                v[k] = {QPointF(r.i32(p), r.i32(p + 4)),
+                        QColor(r.u16(p + 8) >> 8, r.u16(p + 10) >> 8, r.u16(p + 12) >> 8)};
+            }
+            const qsizetype indices = 36 + qsizetype(nVer) * 16;
+            for (quint32 k = 0; k < nTri; ++k) {
+                const qsizetype p = indices + qsizetype(k) * indexBytes;
+                const quint32 a = r.u32(p), b = r.u32(p + 4), c = mode == 2 ? r.u32(p + 8) : 0;
+                if (a >= nVer || b >= nVer || (mode == 2 && c >= nVer)) continue;
+                if (mode == 2)
+                    pl.gradientTriangle({v[a], v[b], v[c]});
+                else
+                    pl.gradientRect(v[a], v[b], mode == 1);
+            }
+            break;
+        }
         case 59:
             pl.path = QPainterPath();
             pl.recordingPath = true;
@@ -1116,21 +1510,12 @@ bool playEmf(const QByteArray& bytes, const EmfLayout& l, Player& pl, QString& e
             pl.path = QPainterPath();
             break;
         }
-        case 75: {
+        case 75: { // a clip region in device units: data size, mode, data
             const quint32 cb = r.u32(8), mode = r.u32(12);
             QRegion region;
-            if (cb >= 32) {
-                const quint32 count = r.u32(16 + 8);
-                if (count <= quint32(kMaxClipRects) && r.has(48, qint64(count) * 16)) {
-                    for (quint32 k = 0; k < count; ++k) {
-                        const QRectF rc = emfRect(r, 48 + k * 16).normalized();
-                        region += rc.toAlignedRect();
-                    }
-                } else {
-                    region = emfRect(r, 32).normalized().toAlignedRect();
-                }
-            }
-            pl.clipDeviceRegion(region, int(mode));
+            if (cb != 0 && !emfRegion(r, 16, cb, region))
+                return error = QStringLiteral("a region does not fit in its record"), false;
+            if (cb != 0 || mode == 5) pl.clipDeviceRegion(region, int(mode)); // none: only a reset
             break;
         }
         case 83:

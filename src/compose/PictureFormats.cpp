@@ -22,6 +22,7 @@ constexpr std::array kFormats = {
     PictureFormat{QLatin1String(".jxl"), QLatin1String("JPEG XL")},
     PictureFormat{QLatin1String("tiff"), QLatin1String("TIFF")},
     PictureFormat{QLatin1String(".tif"), QLatin1String("TIFF")},
+    PictureFormat{QLatin1String(".tga"), QLatin1String("Truevision TGA")},
 };
 
 } // namespace

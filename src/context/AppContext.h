@@ -5,6 +5,7 @@
 #include "settings/DataFolder.h"
 #include "settings/Settings.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QStringList>
 #include <functional>
@@ -22,6 +23,7 @@ enum class SettingsPart : unsigned {
     Widgets = 1u << 3,
     Composition = 1u << 4, // position, filters, watermark: used from the next change on
     Internet = 1u << 5,
+    NewsBar = 1u << 6, // its options or the feed list
 };
 Q_DECLARE_FLAGS(SettingsParts, SettingsPart)
 Q_DECLARE_OPERATORS_FOR_FLAGS(SettingsParts)
@@ -66,9 +68,10 @@ public:
         if (screens) return screens();
         return SingleScreenLayout(screen ? screen() : PrimaryScreenInfo());
     }
-    // The local pictures on the monitors now, in monitor order (one for every
-    // mode but "Different"): what a new monitor layout is composed from.
-    QStringList shownPictures;
+    // The internet picture on the monitors now, as it was downloaded: a new
+    // monitor layout is composed from it (the local pictures shown are
+    // settings.MonitorPictures). Empty when a local picture is shown.
+    QByteArray shownInternetPicture;
 
     // The picture at CurWallPaper when it names an entry of PictureList (a
     // whole number from 1 to its size) and a local source is in use; empty

@@ -54,18 +54,9 @@ void InternetSource::InternetNext(bool previous, std::function<void(ChangeResult
     m_busy = true;
     const auto got = [this, done](std::optional<QByteArray> bytes) {
         ChangeResult result;
-        SourcePicture source;
-        // Bytes that do not make a picture (an error page, a cut-off file)
-        // leave the wallpaper as it is.
-        if (bytes &&
-            LoadPictureFromBytes(*bytes, QStringLiteral("Internet file"), source, &result.error)) {
-            result =
-                ShowSourceAsWallpaper(m_app, source, CompositionChoices::stored(m_app.settings),
-                                      WatermarkFieldsForInternet());
-        } else {
-            result.status =
-                bytes ? ChangeResult::Status::LoadFailed : ChangeResult::Status::NothingToShow;
-        }
+        if (bytes)
+            result = ShowInternetPictureAsWallpaper(m_app, *bytes,
+                                                    CompositionChoices::stored(m_app.settings));
         m_busy = false;
         m_app.platform.store->setValue(kOptions, QStringLiteral("IntCL"),
                                        QString::number(m_app.platform.clock->nowMs()));

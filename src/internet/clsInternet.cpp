@@ -86,7 +86,19 @@ clsInternet::~clsInternet() {
 }
 
 void clsInternet::GetPageB(const QString& url, BytesDone done, qint64 maxBytes) {
-    m_queue.push_back({url, maxBytes, std::move(done)});
+    GetAnswer(
+        url, {},
+        [done = std::move(done)](std::optional<HttpAnswer> answer) {
+            if (!done) return;
+            if (!answer) return done(std::nullopt);
+            done(std::move(answer->body));
+        },
+        maxBytes);
+}
+
+void clsInternet::GetAnswer(const QString& url, RequestHeaders headers, AnswerDone done,
+                            qint64 maxBytes, bool quiet) {
+    m_queue.push_back({url, maxBytes, std::move(done), std::move(headers), quiet});
     if (!m_current) startNext();
 }
 
@@ -195,6 +207,8 @@ void clsInternet::send() {
                                      .arg(m_current->url));
 
     QNetworkRequest request(url);
+    for (const auto& [name, value] : m_current->headers)
+        request.setRawHeader(name, value);
     // Redirects are followed, but never from HTTPS down to plain HTTP, and
     // never round and round.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
@@ -242,13 +256,20 @@ void clsInternet::onFinished() {
             QStringLiteral("Error %1: %2").arg(int(reply->error())).arg(reply->errorString()));
     }
     m_body += reply->readAll();
-    finish(std::move(m_body));
+    HttpAnswer answer;
+    answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    answer.body = std::move(m_body);
+    answer.etag = reply->rawHeader("ETag");
+    answer.lastModified = reply->rawHeader("Last-Modified");
+    m_body.clear();
+    finish(std::move(answer));
 }
 
 void clsInternet::fail(int step, const QString& why) {
     m_deadline.stop();
     m_lastError = why + QStringLiteral(" at line: %1").arg(step);
-    if (m_ending || m_app.settings.IntIgnore) return finish(std::nullopt);
+    if (m_ending || m_app.settings.IntIgnore || (m_current && m_current->quiet))
+        return finish(std::nullopt);
     // Asked without blocking: the answer continues the request.
     m_box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Orvane Downloader Error"),
                             m_lastError, QMessageBox::Retry | QMessageBox::Cancel);
@@ -263,12 +284,12 @@ void clsInternet::fail(int step, const QString& why) {
     m_box->open();
 }
 
-void clsInternet::finish(std::optional<QByteArray> body) {
+void clsInternet::finish(std::optional<HttpAnswer> answer) {
     m_deadline.stop();
     PlaceIntTray(false);
     std::optional<Request> done = std::move(m_current);
     m_current.reset();
-    if (done && done->done) done->done(std::move(body));
+    if (done && done->done) done->done(std::move(answer));
     // The next waiting request starts from the event loop, not inside the
     // caller's completion.
     if (!m_queue.empty()) QTimer::singleShot(0, this, &clsInternet::startNext);

@@ -11,10 +11,21 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <utility>
 
 class AppContext;
 class QNetworkAccessManager;
 class QSystemTrayIcon;
+
+// What a server answered: its status (200, or 304 when a conditional request
+// found the page unchanged), the body and the validators to send next time.
+struct HttpAnswer {
+    int status = 0;
+    QByteArray body;
+    QByteArray etag;         // the "ETag" header; empty when none
+    QByteArray lastModified; // the "Last-Modified" header; empty when none
+};
+using RequestHeaders = QList<std::pair<QByteArray, QByteArray>>;
 
 // The one way the program fetches anything over HTTP or HTTPS: the category
 // catalogue and pages, the pictures and the news feeds.
@@ -36,6 +47,7 @@ class clsInternet : public QObject {
 public:
     using BytesDone = std::function<void(std::optional<QByteArray> body)>;
     using Done = std::function<void(bool ok)>;
+    using AnswerDone = std::function<void(std::optional<HttpAnswer> answer)>;
 
     // Size limits of a body: pictures, and pages and feeds.
     static constexpr qint64 PictureLimit = 100LL * 1024 * 1024;
@@ -53,6 +65,12 @@ public:
     // ".jpg" links into `file`, one per line (CR LF); the file is not touched
     // when the page cannot be had.
     void GetFilesList(const QString& url, const QString& file, Done done);
+    // Downloads `url` with extra request headers (such as "If-None-Match" and
+    // "If-Modified-Since"); `done` gets the answer, a 304 without body among
+    // them, or nothing when it failed. A `quiet` request is background work:
+    // its failure never asks Retry or Cancel.
+    void GetAnswer(const QString& url, RequestHeaders headers, AnswerDone done,
+                   qint64 maxBytes = PageLimit, bool quiet = false);
     // Shows (true) or removes (false) the "Downloading..." icon.
     void PlaceIntTray(bool show);
 
@@ -67,14 +85,16 @@ private:
     struct Request {
         QString url;
         qint64 maxBytes;
-        BytesDone done;
+        AnswerDone done;
+        RequestHeaders headers;
+        bool quiet = false;
     };
     void startNext();
     void send();
     void onReadyRead();
     void onFinished();
     void fail(int step, const QString& why);
-    void finish(std::optional<QByteArray> body);
+    void finish(std::optional<HttpAnswer> answer);
 
     AppContext& m_app;
     QNetworkAccessManager* m_network = nullptr;

@@ -1,6 +1,5 @@
 #include "options_window/ListPanes.h"
 
-#include "collection/WallpaperChange.h"
 #include "internet/InternetStepping.h"
 
 #include <QApplication>
@@ -9,92 +8,12 @@
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-namespace {
-
-// A list-editing button of a later version: present, named, not usable yet.
-QPushButton* PlannedButton(QWidget* parent, const QString& name, const QString& caption) {
-    auto* b = Named(new QPushButton(caption, parent), name, caption);
-    b->setEnabled(false);
-    b->setToolTip(QStringLiteral("Not available in this version"));
-    return b;
-}
-
-QToolButton* PictureButton(QWidget* parent, const QString& name, const QString& tip,
-                           QStyle::StandardPixmap icon) {
-    auto* b = Named(new QToolButton(parent), name, tip);
-    b->setToolTip(tip);
-    b->setIcon(parent->style()->standardIcon(icon));
-    return b;
-}
-
-} // namespace
-
-FilesPane::FilesPane(AppContext& app, QWidget* parent)
-    : QGroupBox(QStringLiteral("Files list"), parent), m_app(app) {
-    auto* layout = new QVBoxLayout(this);
-    lstfiles =
-        Named(new QListWidget(this), QStringLiteral("lstfiles"), QStringLiteral("Files list"));
-    layout->addWidget(lstfiles);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(PlannedButton(this, QStringLiteral("cmdaddfiles"), QStringLiteral("Add")));
-    buttons->addWidget(
-        PlannedButton(this, QStringLiteral("cmdremovefiles"), QStringLiteral("Remove")));
-    cmdclearwall =
-        PictureButton(this, QStringLiteral("cmdclearwall"),
-                      QStringLiteral("Clear desktop wallpaper."), QStyle::SP_DialogDiscardButton);
-    buttons->addStretch();
-    buttons->addWidget(cmdclearwall);
-    layout->addLayout(buttons);
-    connect(cmdclearwall, &QToolButton::clicked, this, [this] { ClearWallpaper(m_app); });
-}
-
-void FilesPane::load(const PictureListData& list) {
-    lstfiles->clear();
-    for (const auto& e : list.files)
-        lstfiles->addItem(e.name);
-}
-
-FoldersPane::FoldersPane(AppContext& app, QWidget* parent)
-    : QGroupBox(QStringLiteral("Folders list"), parent), m_app(app) {
-    auto* layout = new QVBoxLayout(this);
-    lstfolders =
-        Named(new QListWidget(this), QStringLiteral("lstfolders"), QStringLiteral("Folders list"));
-    layout->addWidget(lstfolders);
-    lblfoldersinfo = Named(new QLabel(this), QStringLiteral("lblfoldersinfo"), QString());
-    lblfoldersinfo->setWordWrap(true);
-    layout->addWidget(lblfoldersinfo);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(
-        PlannedButton(this, QStringLiteral("cmdaddfolder"), QStringLiteral("Add folder")));
-    buttons->addWidget(
-        PlannedButton(this, QStringLiteral("cmdremovefolder"), QStringLiteral("Remove")));
-    buttons->addStretch();
-    layout->addLayout(buttons);
-}
-
-void FoldersPane::load(const PictureListData& list) {
-    lstfolders->clear();
-    lstfolders->addItems(list.folders);
-    const QString info = QString::number(m_app.PictureList.size()) +
-                         QStringLiteral(" Files found and ready to be used");
-    lblfoldersinfo->setText(info);
-    lblfoldersinfo->setAccessibleName(info);
-}
-
-void FoldersPane::showRebuiltCount() {
-    const QString info = QString::number(m_app.PictureList.size()) +
-                         QStringLiteral(" Pictures found and ready to be used!");
-    lblfoldersinfo->setText(info);
-    lblfoldersinfo->setAccessibleName(info);
-}
 
 InternetCategoriesPane::InternetCategoriesPane(AppContext& app, const OptionsWindowParts& parts,
                                                QWidget* parent)

@@ -2,50 +2,16 @@
 
 #include "internet/Categories.h"
 #include "options_window/OptionsPage.h"
-#include "settings/PictureListFile.h"
+#include "options_window/PictureListPanes.h"
 
 #include <QPointer>
 #include <QWidget>
 
 class QCheckBox;
 class QLabel;
-class QListWidget;
 class QPushButton;
 class QToolButton;
 class QVBoxLayout;
-
-// The "Files list" pane: the pictures of the files list, and the button that
-// clears the desktop wallpaper. Adding, removing and ordering entries is not
-// offered by this version: its buttons are shown disabled.
-class FilesPane : public QGroupBox {
-    Q_OBJECT
-public:
-    FilesPane(AppContext& app, QWidget* parent = nullptr);
-    void load(const PictureListData& list);
-
-    QListWidget* lstfiles;
-    QToolButton* cmdclearwall;
-
-private:
-    AppContext& m_app;
-};
-
-// The "Folders list" pane: the folders of the folders list and how many
-// pictures the picture list holds. Its editing buttons are shown disabled.
-class FoldersPane : public QGroupBox {
-    Q_OBJECT
-public:
-    FoldersPane(AppContext& app, QWidget* parent = nullptr);
-    void load(const PictureListData& list);
-    // The count line after the picture list was rebuilt.
-    void showRebuiltCount();
-
-    QListWidget* lstfolders;
-    QLabel* lblfoldersinfo;
-
-private:
-    AppContext& m_app;
-};
 
 // The "Internet categories" pane: one check box per catalogue category, the
 // catalogue refresh and code, and stepping through the internet pictures.

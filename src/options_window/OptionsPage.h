@@ -4,10 +4,13 @@
 
 #include <QGroupBox>
 #include <QStringList>
+#include <QStyle>
+#include <QToolButton>
 #include <functional>
 #include <optional>
 
 class DesktopWidgets;
+class FeedUpdater;
 class InternetSource;
 
 // What the settings window reaches beyond the application object: the parts
@@ -16,6 +19,8 @@ class InternetSource;
 struct OptionsWindowParts {
     InternetSource* internet = nullptr;
     DesktopWidgets* widgets = nullptr;
+    // The news bar's feed updater, which "Update now!" runs.
+    FeedUpdater* feeds = nullptr;
     std::function<qint64()> lastChangeTick;
     std::function<void()> shutdown;
     std::function<void()> about;
@@ -55,6 +60,18 @@ template <typename W> W* Named(W* widget, const QString& objectName, const QStri
     widget->setObjectName(objectName);
     widget->setAccessibleName(accessible);
     return widget;
+}
+
+// A button shown as one of the style's pictures, named by its tooltip for
+// screen readers (by its caption when it has one).
+template <typename Button = QToolButton>
+Button* PictureButton(QWidget* parent, const QString& name, const QString& tip,
+                      QStyle::StandardPixmap icon, const QString& caption = {}) {
+    auto* b = Named(new Button(parent), name, caption.isEmpty() ? tip : caption);
+    b->setText(caption);
+    b->setToolTip(tip);
+    b->setIcon(parent->style()->standardIcon(icon));
+    return b;
 }
 
 // A whole number typed into a box, when it is one within [low, high].

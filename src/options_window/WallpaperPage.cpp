@@ -19,6 +19,9 @@ const PositionMode kPositions[] = {PositionMode::Center,     PositionMode::Tile,
                                    PositionMode::Stretch,    PositionMode::FitReduce,
                                    PositionMode::FitEnlarge, PositionMode::FitReduceEnlarge};
 
+const MonitorSharing kMonitorModes[] = {MonitorSharing::Same, MonitorSharing::Different,
+                                        MonitorSharing::Span, MonitorSharing::Primary};
+
 // The interval typed into the box, when it is a usable number of minutes.
 std::optional<double> TypedInterval(const QString& text) {
     bool ok = false;
@@ -88,10 +91,22 @@ WallpaperPage::WallpaperPage(AppContext& app, QWidget* parent)
                                   QStringLiteral("Internet")});
     auto* sourceLabel = new QLabel(QStringLiteral("Wallpaper source"), this);
     sourceLabel->setBuddy(cmbwallpapersource);
+    cmbmonitormode = Named(new QComboBox(this), QStringLiteral("cmbmonitormode"),
+                           QStringLiteral("Several monitors"));
+    for (MonitorSharing m : kMonitorModes)
+        cmbmonitormode->addItem(MonitorModeText(m));
+    cmbmonitormode->setToolTip(
+        QStringLiteral("Same: the picture on every monitor. Different: each monitor the next "
+                       "picture. Span: one picture across all monitors. Primary: the main "
+                       "monitor's picture alone."));
+    auto* monitorsLabel = new QLabel(QStringLiteral("Several monitors"), this);
+    monitorsLabel->setBuddy(cmbmonitormode);
     grid->addWidget(positionLabel, 0, 0);
     grid->addWidget(cmbposition, 0, 1);
     grid->addWidget(sourceLabel, 1, 0);
     grid->addWidget(cmbwallpapersource, 1, 1);
+    grid->addWidget(monitorsLabel, 2, 0);
+    grid->addWidget(cmbmonitormode, 2, 1);
     grid->setColumnStretch(2, 1);
     layout->addLayout(grid);
 
@@ -140,6 +155,7 @@ void WallpaperPage::load() {
     cmbwallpapersource->setCurrentIndex(int(s.WPSource));
     emit sourceChosen(int(s.WPSource));
     chkbubblefilename->setChecked(s.BubbleFileName);
+    cmbmonitormode->setCurrentIndex(cmbmonitormode->findText(MonitorModeText(s.MonitorMode)));
     m_loading = false;
 }
 
@@ -162,11 +178,13 @@ void WallpaperPage::apply(ApplyReport& report) {
         s.WallPaperPosition = WallpaperPosition::of(kPositions[cmbposition->currentIndex()]);
     s.WPSource = WallpaperSource(std::clamp(cmbwallpapersource->currentIndex(), 0, 2));
     s.BubbleFileName = chkbubblefilename->isChecked();
+    if (cmbmonitormode->currentIndex() >= 0)
+        s.MonitorMode = kMonitorModes[cmbmonitormode->currentIndex()];
 
     if (s.WallpaperTimer != before.WallpaperTimer || s.IntervalTimer != before.IntervalTimer)
         report.parts |= SettingsPart::Timer;
     if (s.WPSource != before.WPSource) report.parts |= SettingsPart::PictureLists;
-    if (!(s.WallPaperPosition == before.WallPaperPosition))
+    if (!(s.WallPaperPosition == before.WallPaperPosition) || s.MonitorMode != before.MonitorMode)
         report.parts |= SettingsPart::Composition;
     // The technique decides the order of the internet file list.
     if (s.TechniqueTimer != before.TechniqueTimer) report.parts |= SettingsPart::Internet;

@@ -10,7 +10,8 @@ class QRadioButton;
 class QScrollBar;
 
 // The "Wallpaper" page: the change timer and its interval, the start-up
-// change, the technique, the position and the picture source.
+// change, the technique, the position, the picture source and how several
+// monitors share the wallpaper.
 class WallpaperPage : public OptionsPage {
     Q_OBJECT
 public:
@@ -28,6 +29,7 @@ public:
     QCheckBox* chkautostart;
     QComboBox* cmbposition;
     QComboBox* cmbwallpapersource;
+    QComboBox* cmbmonitormode;
     QCheckBox* chkbubblefilename;
 
 signals:

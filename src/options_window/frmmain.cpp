@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -48,14 +49,6 @@ const struct {
 const QString kOptions = QStringLiteral("Options");
 const QString kCloseApply = QStringLiteral("CloseApply");
 
-QPushButton* PictureButton(QWidget* parent, const QString& name, const QString& tip,
-                           QStyle::StandardPixmap icon, const QString& caption = {}) {
-    auto* b = Named(new QPushButton(caption, parent), name, caption.isEmpty() ? tip : caption);
-    b->setToolTip(tip);
-    b->setIcon(parent->style()->standardIcon(icon));
-    return b;
-}
-
 } // namespace
 
 frmmain::frmmain(AppContext& app, OptionsWindowParts parts, QWidget* parent)
@@ -79,6 +72,14 @@ frmmain::frmmain(AppContext& app, OptionsWindowParts parts, QWidget* parent)
         item->setData(Qt::UserRole, entry.page);
     }
     lblopt->setFixedWidth(lblopt->sizeHintForColumn(0) + 40);
+    // The chosen page shows as its bold magenta caption on a pale band rather
+    // than the style's selection colours, which would hide the caption colour.
+    QPalette pages = lblopt->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        pages.setColor(group, QPalette::Highlight, QColor(245, 225, 245));
+        pages.setColor(group, QPalette::HighlightedText, QColor(200, 0, 200));
+    }
+    lblopt->setPalette(pages);
     listColumn->addWidget(optionsLabel);
     listColumn->addWidget(lblopt);
     body->addLayout(listColumn);
@@ -92,7 +93,7 @@ frmmain::frmmain(AppContext& app, OptionsWindowParts parts, QWidget* parent)
     hotKeysPage = new HotKeysPage(app, this);
     colorsPage = new ColorsPage(app, this);
     internetPage = new InternetPage(app, m_parts, this);
-    newsBarPage = new NewsBarPage(app, this);
+    newsBarPage = new NewsBarPage(app, m_parts, this);
     watermarkPage = new WatermarkPage(app, this);
     advancedPage = new AdvancedPage(app, m_parts, this);
     frmopt = {wallpaperPage, clockPage,   calendarPage,  hotKeysPage, colorsPage,
@@ -111,15 +112,18 @@ frmmain::frmmain(AppContext& app, OptionsWindowParts parts, QWidget* parent)
     auto* filesLayout = new QVBoxLayout(filesColumn);
     filesLayout->setContentsMargins(0, 0, 0, 0);
     filesPane = new FilesPane(app, filesColumn);
-    auto* previewBox = new QGroupBox(QStringLiteral("Preview"), filesColumn);
-    auto* previewLayout = new QVBoxLayout(previewBox);
-    picpreview =
-        Named(new QLabel(previewBox), QStringLiteral("picpreview"), QStringLiteral("Preview"));
-    picpreview->setFixedSize(200, 150);
-    picpreview->setAlignment(Qt::AlignCenter);
-    previewLayout->addWidget(picpreview);
+    frmprev = new PreviewFrame(filesColumn);
+    filesPane->setPreview(frmprev);
+    filesPane->choices = [this] {
+        // The position and colour filters shown now, applied or not.
+        CompositionChoices c = CompositionChoices::stored(m_app.settings);
+        if (wallpaperPage->cmbposition->currentIndex() >= 0)
+            c.position = WallpaperPosition::fromText(wallpaperPage->cmbposition->currentText());
+        c.filters = colorsPage->controls().filters();
+        return c;
+    };
     filesLayout->addWidget(filesPane, 1);
-    filesLayout->addWidget(previewBox);
+    filesLayout->addWidget(frmprev, 0, Qt::AlignHCenter);
     foldersPane = new FoldersPane(app, this);
     internetPane = new InternetCategoriesPane(app, m_parts, this);
     panes->addWidget(filesColumn);
@@ -148,22 +152,25 @@ frmmain::frmmain(AppContext& app, OptionsWindowParts parts, QWidget* parent)
     checks->addWidget(chkcloseapply);
     bottom->addLayout(checks);
     bottom->addStretch();
-    cmdhelp = PictureButton(this, QStringLiteral("cmdhelp"), QStringLiteral("Help"),
-                            QStyle::SP_DialogHelpButton, QStringLiteral("Help"));
+    cmdhelp = PictureButton<QPushButton>(this, QStringLiteral("cmdhelp"), QStringLiteral("Help"),
+                                         QStyle::SP_DialogHelpButton, QStringLiteral("Help"));
     pichelp = Named(new QToolButton(this), QStringLiteral("pichelp"),
                     QStringLiteral("Help on this page"));
     pichelp->setToolTip(QStringLiteral("Help on this page"));
     pichelp->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     pichelp->setCursor(Qt::WhatsThisCursor);
-    cmdabout = PictureButton(this, QStringLiteral("cmdabout"), QStringLiteral("About Tessaly"),
-                             QStyle::SP_MessageBoxInformation);
-    cmdshutdown = PictureButton(this, QStringLiteral("cmdshutdown"),
-                                QStringLiteral("Shut down Tessaly."), QStyle::SP_BrowserStop);
-    cmdok = PictureButton(this, QStringLiteral("cmdok"), QStringLiteral("Apply and close window"),
-                          QStyle::SP_DialogApplyButton);
-    cmdcancel =
-        PictureButton(this, QStringLiteral("cmdcancel"), QStringLiteral("discard and close window"),
-                      QStyle::SP_DialogCancelButton);
+    cmdabout = PictureButton<QPushButton>(this, QStringLiteral("cmdabout"),
+                                          QStringLiteral("About Tessaly"),
+                                          QStyle::SP_MessageBoxInformation);
+    cmdshutdown =
+        PictureButton<QPushButton>(this, QStringLiteral("cmdshutdown"),
+                                   QStringLiteral("Shut down Tessaly."), QStyle::SP_BrowserStop);
+    cmdok = PictureButton<QPushButton>(this, QStringLiteral("cmdok"),
+                                       QStringLiteral("Apply and close window"),
+                                       QStyle::SP_DialogApplyButton);
+    cmdcancel = PictureButton<QPushButton>(this, QStringLiteral("cmdcancel"),
+                                           QStringLiteral("discard and close window"),
+                                           QStyle::SP_DialogCancelButton);
     for (QWidget* w : {static_cast<QWidget*>(pichelp), static_cast<QWidget*>(cmdhelp),
                        static_cast<QWidget*>(cmdabout), static_cast<QWidget*>(cmdshutdown),
                        static_cast<QWidget*>(cmdok), static_cast<QWidget*>(cmdcancel)})
@@ -175,7 +182,6 @@ frmmain::frmmain(AppContext& app, OptionsWindowParts parts, QWidget* parent)
     });
     connect(wallpaperPage, &WallpaperPage::sourceChosen, this,
             [this](int index) { panes->setCurrentIndex(std::clamp(index, 0, 2)); });
-    connect(filesPane->lstfiles, &QListWidget::currentRowChanged, this, &frmmain::showPreview);
     connect(cmdok, &QPushButton::clicked, this, &frmmain::cmdok_Click);
     connect(cmdcancel, &QPushButton::clicked, this, &QWidget::close);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -252,18 +258,6 @@ void frmmain::LoadAll() {
                               closeApply.compare(QLatin1String("False"), Qt::CaseInsensitive) != 0);
 }
 
-void frmmain::showPreview() {
-    const PictureListData list =
-        ReadPictureListFile(m_app.paths.WallPapersListPath).value_or(PictureListData{});
-    const int row = filesPane->lstfiles->currentRow();
-    QPixmap pm;
-    if (row >= 0 && row < list.files.size())
-        pm = QPixmap(list.files[row].folder + list.files[row].name);
-    picpreview->setPixmap(
-        pm.isNull() ? QPixmap()
-                    : pm.scaled(picpreview->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-}
-
 void frmmain::tmrmain_Timer() {
     const qint64 last = m_parts.lastChangeTick ? m_parts.lastChangeTick() : 0;
     const QString text = CountdownText(m_app, last, m_countdownMode);
@@ -279,6 +273,7 @@ void frmmain::cmdok_Click() {
     ApplyReport report;
     // Every step runs, whatever an earlier one reported.
     wallpaperPage->apply(report);
+    ApplyPictureLists(m_app, *filesPane, *foldersPane, report);
     clockPage->apply(report);
     calendarPage->apply(report);
     hotKeysPage->apply(report);
@@ -303,7 +298,6 @@ void frmmain::finishApply(ApplyReport report) {
         m_parts.widgets->calendar().DoToday();
     }
     hotKeysPage->afterApply();
-    if (report.parts.testFlag(SettingsPart::PictureLists)) foldersPane->showRebuiltCount();
 
     if (!SaveSettings(m_app))
         report.errors << QStringLiteral("The settings could not be saved: %1")
@@ -327,6 +321,7 @@ void frmmain::finishApply(ApplyReport report) {
         LoadAll();
         tmrmain_Timer();
     }
+    if (report.parts.testFlag(SettingsPart::PictureLists)) foldersPane->showRebuiltCount();
     if (!report.errors.isEmpty()) {
         auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tessaly settings"),
                                     report.errors.join(QLatin1Char('\n')), QMessageBox::Ok,

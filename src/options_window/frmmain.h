@@ -16,6 +16,7 @@ class HotKeysPage;
 class InternetCategoriesPane;
 class InternetPage;
 class NewsBarPage;
+class PreviewFrame;
 class QCheckBox;
 class QLabel;
 class QListWidget;
@@ -75,7 +76,7 @@ public:
     FilesPane* filesPane;
     FoldersPane* foldersPane;
     InternetCategoriesPane* internetPane;
-    QLabel* picpreview;
+    PreviewFrame* frmprev;
     QPushButton* lblinfo;
     QCheckBox* chkswitchonok;
     QCheckBox* chkcloseapply;
@@ -97,7 +98,6 @@ protected:
 private:
     void finishApply(ApplyReport report);
     void tmrmain_Timer();
-    void showPreview();
     AppContext& m_app;
     OptionsWindowParts m_parts;
     int m_countdownMode = 0;

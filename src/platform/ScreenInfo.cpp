@@ -68,6 +68,8 @@ ScreenLayout CurrentScreenLayout() {
         const qreal dpi = s->logicalDotsPerInch();
         m.dpi = dpi > 0 ? dpi * dpr : 96;
         m.primary = s == primary;
+        m.name = s->name();
+        m.logicalGeometry = g;
         layout.monitors.append(m);
     }
     return layout;

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 // The primary screen as the composition sees it: its size and its work area
 // (the desktop minus panels), both in device pixels, and the logical dots per
@@ -24,6 +25,10 @@ struct MonitorInfo {
     QRect workArea;
     double dpi = 96;
     bool primary = false;
+    // The output's name and the monitor's place in logical pixels, as the
+    // desktop's own interface knows the monitor.
+    QString name{};
+    QRect logicalGeometry{};
 
     // The monitor as a screen of its own (work area relative to it).
     ScreenInfo asScreen() const {

@@ -14,6 +14,7 @@ DataPaths MakeDataPaths(const QString& dataFolder) {
     p.CataloguePath = dataFolder + QStringLiteral("wpdlurls.tar");
     p.InternetListPath = dataFolder + QStringLiteral("wpdlfiles.dat");
     p.FeedsListPath = dataFolder + QStringLiteral("FeedsList.tsy");
+    p.FeedsFolder = AddBackslash(dataFolder + QStringLiteral("FeedsCache"));
     p.CacheFilePath = dataFolder + QStringLiteral("IntCacheFile.dat");
     p.CacheIndexPath = dataFolder + QStringLiteral("IntCacheIndexFile.dat");
     p.WallpaperBitmapPath = dataFolder + QStringLiteral("Orvane Wallpaper.bmp");

@@ -9,6 +9,7 @@ struct DataPaths {
     QString CataloguePath;       // "wpdlurls.tar"
     QString InternetListPath;    // "wpdlfiles.dat"
     QString FeedsListPath;       // "FeedsList.tsy"
+    QString FeedsFolder;         // "FeedsCache/": the downloaded feeds
     QString CacheFilePath;       // "IntCacheFile.dat"
     QString CacheIndexPath;      // "IntCacheIndexFile.dat"
     QString WallpaperBitmapPath; // "Orvane Wallpaper.bmp"

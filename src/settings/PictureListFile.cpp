@@ -41,8 +41,8 @@ std::optional<PictureListData> ReadPictureListFile(const QString& path) {
     return data;
 }
 
-bool WritePictureListFile(const QString& path, const PictureListData& data,
-                          bool withFoldersSection) {
+bool WritePictureListFile(const QString& path, const PictureListData& data, bool withFoldersSection,
+                          QString* error) {
     QByteArray out;
     auto line = [&out](const QString& text) { out += text.toUtf8() + "\r\n"; };
     for (const auto& e : data.files) {
@@ -54,5 +54,5 @@ bool WritePictureListFile(const QString& path, const PictureListData& data,
         for (const QString& f : data.folders)
             line(f);
     }
-    return WriteFileAtomically(path, out);
+    return WriteFileAtomically(path, out, error);
 }

@@ -44,7 +44,8 @@ inline const QString& PictureListSeparator() {
 std::optional<PictureListData> ReadPictureListFile(const QString& path);
 
 // Writes the list file with CR LF line ends through a temporary file and a
-// rename, so a failed write leaves the previous list. `withFoldersSection`
-// false leaves out the separator and the folders (the first-run list).
+// rename, so a failed write leaves the previous list and puts the reason in
+// `error`. `withFoldersSection` false leaves out the separator and the folders
+// (the first-run list).
 bool WritePictureListFile(const QString& path, const PictureListData& data,
-                          bool withFoldersSection = true);
+                          bool withFoldersSection = true, QString* error = nullptr);

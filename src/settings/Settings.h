@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <array>
 #include <optional>
@@ -140,6 +141,21 @@ struct ClockSettings {
     bool ClockOnTop = false;
 };
 
+// The news bar ("News Bar" page): a line of headlines scrolling across the
+// screen; read and written only where widgets exist. Stored in the section
+// "NewsBar".
+struct NewsBarSettings {
+    bool NBEnabled = false;
+    bool NBClickable = true;
+    double NBInterval = 60; // minutes between refreshes of the feeds
+    qint16 NBSpeed = 5;     // 1 fastest … 10 slowest
+    FontSet NBHeadline = {QStringLiteral("MS Sans Serif"), 10, false, false, false, 0xFFFFFF};
+    FontSet NBSource = {QStringLiteral("MS Sans Serif"), 10, true, false, false, 0xFFFFFF};
+    float NBTop = 0;
+    float NBLeft = 0;
+    bool NBOnTop = true;
+};
+
 // Every option of the program, one field per stored key, with its default,
 // grouped by the settings page that edits them. The in-memory values are the
 // truth while the program runs.
@@ -147,7 +163,8 @@ struct Settings : ColorFilterSettings,
                   WatermarkSettings,
                   InternetSettings,
                   CalendarSettings,
-                  ClockSettings {
+                  ClockSettings,
+                  NewsBarSettings {
     // "Wallpaper" page and the timer.
     bool WallpaperTimer = true;
     double IntervalTimer = 10;
@@ -161,6 +178,10 @@ struct Settings : ColorFilterSettings,
     WallpaperSource WPSource = WallpaperSource::LocalFiles;
     bool BubbleFileName = false;
     MonitorSharing MonitorMode = MonitorSharing::Same;
+    // The local pictures on the monitors, in monitor order (one for every
+    // mode but "Different"): a new monitor layout, also after a restart, is
+    // composed from them. Stored one path a line.
+    QStringList MonitorPictures;
     // "Advanced" page.
     qint16 CPULimit = 90;
     bool IsCPULimit = false;

@@ -13,10 +13,11 @@
 
 namespace {
 
-using Field = std::variant<bool Settings::*, qint16 Settings::*, qint32 Settings::*,
-                           float Settings::*, double Settings::*, QString Settings::*,
-                           WallpaperSource Settings::*, ChangeTechnique Settings::*,
-                           WallpaperPosition Settings::*, MonitorSharing Settings::*>;
+using Field =
+    std::variant<bool Settings::*, qint16 Settings::*, qint32 Settings::*, float Settings::*,
+                 double Settings::*, QString Settings::*, WallpaperSource Settings::*,
+                 ChangeTechnique Settings::*, WallpaperPosition Settings::*,
+                 MonitorSharing Settings::*, QStringList Settings::*>;
 
 struct Key {
     const char* section;
@@ -62,6 +63,7 @@ const std::vector<Key>& optionKeys() {
         OPTION(IntEnableCaching),
         OPTION(IntServer),
         OPTION(MonitorMode),
+        OPTION(MonitorPictures),
         OPTION(WaterMarkText),
         OPTION(WaterMarkVisible),
         OPTION(WaterMarkPos),
@@ -75,8 +77,9 @@ const std::vector<Key>& optionKeys() {
     return keys;
 }
 
-// Widget keys in reading order; a null field stands for the font set of the
-// same name, stored in its own section.
+// Widget keys in reading order. A font set is stored in its own section when
+// its name is null, otherwise beside other keys, its keys prefixed by the
+// name ("HeadlineName", "HeadlineSize", …).
 struct WidgetKey {
     const char* section;
     const char* name;
@@ -102,6 +105,15 @@ const std::vector<WidgetKey>& widgetKeys() {
         {"Options", "ClockLeft", Field{&Settings::ClockLeft}},
         {"Options", "ClockV", Field{&Settings::ClockV}},
         {"Options", "ClockOnTop", Field{&Settings::ClockOnTop}},
+        {"NewsBar", "Enabled", Field{&Settings::NBEnabled}},
+        {"NewsBar", "Clickable", Field{&Settings::NBClickable}},
+        {"NewsBar", "Interval", Field{&Settings::NBInterval}},
+        {"NewsBar", "Speed", Field{&Settings::NBSpeed}},
+        {"NewsBar", "Headline", &Settings::NBHeadline},
+        {"NewsBar", "Source", &Settings::NBSource},
+        {"NewsBar", "Left", Field{&Settings::NBLeft}},
+        {"NewsBar", "Top", Field{&Settings::NBTop}},
+        {"NewsBar", "OnTop", Field{&Settings::NBOnTop}},
     };
     return keys;
 }
@@ -139,6 +151,9 @@ std::optional<ChangeTechnique> convert(const QString& t, ChangeTechnique*) {
 std::optional<MonitorSharing> convert(const QString& t, MonitorSharing*) {
     return MonitorModeFromText(t);
 }
+std::optional<QStringList> convert(const QString& t, QStringList*) {
+    return t.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
 std::optional<WallpaperPosition> convert(const QString& t, WallpaperPosition*) {
     return WallpaperPosition::fromText(t);
 }
@@ -172,6 +187,9 @@ QString toText(const WallpaperPosition& v) {
 }
 QString toText(MonitorSharing v) {
     return MonitorModeText(v);
+}
+QString toText(const QStringList& v) {
+    return v.join(QLatin1Char('\n'));
 }
 
 // The stored value of one key converted to T, or `fallback` when the key is
@@ -237,6 +255,8 @@ void repairRanges(Settings& s, QStringList& repaired) {
         repaired << QStringLiteral("IntCoolDown");
     }
     clamp(s.Transparency, 0, 255, "Transparency");
+    positive(s.NBInterval, d.NBInterval, "NewsBar/Interval");
+    clamp(s.NBSpeed, 1, 10, "NewsBar/Speed");
 }
 
 void writeField(SettingsStore& store, const Settings& s, const char* section, const char* name,
@@ -249,25 +269,35 @@ void writeField(SettingsStore& store, const Settings& s, const char* section, co
         field);
 }
 
-void LoadFontSet(const SettingsStore& store, FontSet& set, const QString& section) {
+// The key of a font set's part: "name" alone, or "HeadlineName" after a prefix.
+QString fontKey(const char* prefix, const char* part) {
+    QString key = QString::fromLatin1(part);
+    if (!prefix) return key;
+    key[0] = key[0].toUpper();
+    return QString::fromLatin1(prefix) + key;
+}
+
+void LoadFontSet(const SettingsStore& store, FontSet& set, const QString& section,
+                 const char* prefix) {
     // A missing name, style or colour takes the set's own default; a missing
     // size or bold keeps what the element currently has.
     const FontSet d;
-    set.name = readValue(store, section, QStringLiteral("name"), d.name);
-    set.size = readValue(store, section, QStringLiteral("size"), set.size);
-    set.bold = readValue(store, section, QStringLiteral("bold"), set.bold);
-    set.Italic = readValue(store, section, QStringLiteral("Italic"), d.Italic);
-    set.Underline = readValue(store, section, QStringLiteral("Underline"), d.Underline);
-    set.color = readValue(store, section, QStringLiteral("color"), d.color);
+    set.name = readValue(store, section, fontKey(prefix, "name"), d.name);
+    set.size = readValue(store, section, fontKey(prefix, "size"), set.size);
+    set.bold = readValue(store, section, fontKey(prefix, "bold"), set.bold);
+    set.Italic = readValue(store, section, fontKey(prefix, "Italic"), d.Italic);
+    set.Underline = readValue(store, section, fontKey(prefix, "Underline"), d.Underline);
+    set.color = readValue(store, section, fontKey(prefix, "color"), d.color);
 }
 
-void SaveFontSet(SettingsStore& store, const FontSet& set, const QString& section) {
-    store.setValue(section, QStringLiteral("name"), set.name);
-    store.setValue(section, QStringLiteral("size"), StoredText::fromDouble(set.size));
-    store.setValue(section, QStringLiteral("bold"), StoredText::fromBool(set.bold));
-    store.setValue(section, QStringLiteral("Italic"), StoredText::fromBool(set.Italic));
-    store.setValue(section, QStringLiteral("Underline"), StoredText::fromBool(set.Underline));
-    store.setValue(section, QStringLiteral("color"), StoredText::fromInt(set.color));
+void SaveFontSet(SettingsStore& store, const FontSet& set, const QString& section,
+                 const char* prefix) {
+    store.setValue(section, fontKey(prefix, "name"), set.name);
+    store.setValue(section, fontKey(prefix, "size"), StoredText::fromDouble(set.size));
+    store.setValue(section, fontKey(prefix, "bold"), StoredText::fromBool(set.bold));
+    store.setValue(section, fontKey(prefix, "Italic"), StoredText::fromBool(set.Italic));
+    store.setValue(section, fontKey(prefix, "Underline"), StoredText::fromBool(set.Underline));
+    store.setValue(section, fontKey(prefix, "color"), StoredText::fromInt(set.color));
 }
 
 void visitWidgetKey(const WidgetKey& k, auto&& onField, auto&& onFontSet) {
@@ -293,7 +323,7 @@ QStringList LoadSettings(const SettingsStore& store, Settings& s, HotKeyTable& h
             visitWidgetKey(
                 k, [&](const Field& f) { readField(store, s, k.section, k.name, f, repaired); },
                 [&](FontSet Settings::*fs) {
-                    LoadFontSet(store, s.*fs, QString::fromLatin1(k.section));
+                    LoadFontSet(store, s.*fs, QString::fromLatin1(k.section), k.name);
                 });
         }
     }
@@ -319,7 +349,7 @@ bool SaveSettings(SettingsStore& store, const Settings& s, const HotKeyTable& ho
             visitWidgetKey(
                 k, [&](const Field& f) { writeField(store, s, k.section, k.name, f); },
                 [&](FontSet Settings::*fs) {
-                    SaveFontSet(store, s.*fs, QString::fromLatin1(k.section));
+                    SaveFontSet(store, s.*fs, QString::fromLatin1(k.section), k.name);
                 });
         }
         if (transparency)

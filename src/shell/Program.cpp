@@ -6,6 +6,7 @@
 #include "hotkeys/HotKeys.h"
 #include "internet/InternetStepping.h"
 #include "options_window/Help.h"
+#include "options_window/frmabout.h"
 #include "options_window/frmmain.h"
 #include "platform/Memory.h"
 #include "platform/SingleInstance.h"
@@ -62,7 +63,10 @@ Program::Program(AppContext& app, CommandLine commandLine, QObject* parent)
     m_layoutChanged.setSingleShot(true);
     m_layoutChanged.setInterval(300);
     connect(&m_layoutChanged, &QTimer::timeout, this, [this] {
-        if (!m_ended) RecomposeWallpaper(m_app);
+        // A change under way composes for the layout it started with: try
+        // again after it.
+        if (!m_ended && RecomposeWallpaper(m_app).status == ChangeResult::Status::Busy)
+            m_layoutChanged.start();
     });
     const auto watch = [this](QScreen* screen) {
         connect(screen, &QScreen::geometryChanged, &m_layoutChanged, qOverload<>(&QTimer::start));
@@ -106,6 +110,7 @@ Program::Program(AppContext& app, CommandLine commandLine, QObject* parent)
 }
 
 Program::~Program() {
+    delete m_about;
     delete m_settingsWindow;
     m_tray->setWidgets(nullptr);
     m_app.setChangeTimer = nullptr;
@@ -223,6 +228,10 @@ void Program::EndProgram() {
         m_settingsWindow->hide();
         m_settingsWindow->deleteLater();
     }
+    if (m_about) {
+        m_about->hide();
+        m_about->deleteLater();
+    }
     // A folder scan running underneath (events are processed during scans)
     // stops instead of finishing a list nobody will use.
     m_app.collectionScan.abandon = true;
@@ -244,6 +253,7 @@ void Program::showSettingsWindow() {
         OptionsWindowParts parts;
         parts.internet = m_internet.get();
         parts.widgets = m_widgets.get();
+        parts.feeds = m_widgets ? &m_widgets->feeds() : nullptr;
         // Until the timer's first tick starts the count, it counts from now.
         parts.lastChangeTick = [this] {
             return m_tray->scheduler().tag.isEmpty() ? m_tray->LastChangeTick()
@@ -259,10 +269,15 @@ void Program::showSettingsWindow() {
 }
 
 void Program::showAbout() {
-    // The about box is not part of this version yet.
-    m_app.platform.notifier->showBubble(QStringLiteral("Tessaly %1, a desktop wallpaper changer.")
-                                            .arg(QStringLiteral(TESSALY_VERSION)),
-                                        5000, BubbleKind::Message);
+    if (m_ended) return;
+    // One at a time, and nothing else of the program takes input meanwhile.
+    if (!m_about) {
+        m_about = new frmabout(m_app);
+        m_about->setWindowModality(Qt::ApplicationModal);
+    }
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
 }
 
 void Program::handleMessage(const QString& message) {
@@ -372,6 +387,10 @@ int RunTessaly(int argc, char** argv) {
     program.Main();
     if (program.ended()) return 0;
     return QApplication::exec();
+}
+
+frmabout* Program::aboutBox() const {
+    return m_about;
 }
 
 frmmain* Program::settingsWindow() const {

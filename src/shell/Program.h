@@ -11,6 +11,7 @@ class AppContext;
 class frmtray;
 class InternetSource;
 class DesktopWidgets;
+class frmabout;
 class frmmain;
 
 // One running Tessaly: start-up after the single-instance check, the
@@ -37,8 +38,9 @@ public:
     // Opens the settings window, or raises it when it is open.
     void showSettingsWindow();
     frmmain* settingsWindow() const;
-    // Shows the program's name and version.
+    // Shows the about box (modal; one at a time).
     void showAbout();
+    frmabout* aboutBox() const;
     // A message from a later start of the program.
     void handleMessage(const QString& message);
     // Does what a command-line option asks of the running program.
@@ -59,6 +61,8 @@ private:
     std::unique_ptr<DesktopWidgets> m_widgets;
     // The settings window while it is open (it deletes itself on closing).
     QPointer<frmmain> m_settingsWindow;
+    // The about box while it is open (it deletes itself on closing).
+    QPointer<frmabout> m_about;
     bool m_ended = false;
 };
 

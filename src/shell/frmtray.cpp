@@ -6,6 +6,9 @@
 #include "widgets/frmclock.h"
 
 #include <QAction>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
 #include <QIcon>
 #include <QMenu>
 #include <QPointer>
@@ -33,6 +36,19 @@ QAction* separator(QMenu* menu, const char* name) {
 // A path shown as a menu caption: an ampersand is text, not a mnemonic.
 QString literalCaption(QString text) {
     return text.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+// Whether the session has a StatusNotifierItem panel (KDE Plasma, GNOME with
+// its extension, waybar, Xfce and LXQt plugins): Qt then puts the icon on
+// D-Bus, and such panels report a left click as one activation rather than
+// as the clicks themselves.
+bool statusNotifierPanel() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+    if (!bus.isConnected() || !bus.interface() || !bus.interface()->isServiceRegistered(watcher))
+        return false;
+    QDBusInterface props(watcher, QStringLiteral("/StatusNotifierWatcher"), watcher, bus);
+    return props.property("IsStatusNotifierHostRegistered").toBool();
 }
 
 } // namespace
@@ -167,10 +183,16 @@ void frmtray::PlaceTray() {
                          QIcon(m_app.programFolder + QStringLiteral("/icons/tessaly.png"))));
     m_icon->setToolTip(QStringLiteral("Tessaly"));
     m_icon->setContextMenu(m_mnuoptz.get());
-    connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
-        // A single left click does nothing; the right button opens the menu.
-        if (r == QSystemTrayIcon::DoubleClick) emit settingsRequested();
-    });
+    // On an embedded icon a single left click does nothing and a double click
+    // opens the settings; a status-notifier panel sends its activation
+    // instead. The right button opens the menu on both.
+    const bool panelActivates = statusNotifierPanel();
+    connect(m_icon, &QSystemTrayIcon::activated, this,
+            [this, panelActivates](QSystemTrayIcon::ActivationReason r) {
+                if (r == QSystemTrayIcon::DoubleClick ||
+                    (panelActivates && r == QSystemTrayIcon::Trigger))
+                    emit settingsRequested();
+            });
     m_icon->show();
     // Without a notification server, bubbles become the icon's own message.
     // Such a message cannot stay up until hidden, so "until hidden" shows it

@@ -83,10 +83,11 @@ void DesktopWidgetWindow::applyMode() {
     m_blends = !support || support->blendsTranslucentWindows();
     setWindowOpacity(m_blends ? 1.0 : std::clamp<int>(m_app.settings.Transparency, 0, 255) / 255.0);
     // Click-through in normal mode; in move mode the window takes the mouse.
+    const bool through = !m_moveMode && !takesClicks();
     if (QWindow* w = windowHandle())
-        w->setFlag(Qt::WindowTransparentForInput, !m_moveMode);
+        w->setFlag(Qt::WindowTransparentForInput, through);
     else
-        setWindowFlag(Qt::WindowTransparentForInput, !m_moveMode);
+        setWindowFlag(Qt::WindowTransparentForInput, through);
 }
 
 void DesktopWidgetWindow::OMove(bool moveMode) {
@@ -193,7 +194,7 @@ void DesktopWidgetWindow::paintEvent(QPaintEvent*) {
     if (m_managePending) {
         m_managePending = false;
         QTimer::singleShot(0, this, [this] {
-            if (QWindow* w = windowHandle(); w && !m_moveMode) {
+            if (QWindow* w = windowHandle(); w && !m_moveMode && !takesClicks()) {
                 w->setFlag(Qt::WindowTransparentForInput, false);
                 w->setFlag(Qt::WindowTransparentForInput, true);
             }

@@ -70,6 +70,12 @@ protected:
                   Qt::Alignment align = Qt::AlignCenter) const;
     // To be called after the drawn elements changed.
     void refresh();
+    // Whether the window takes the mouse in normal mode too (a clickable
+    // news bar); otherwise clicks go through it.
+    virtual bool takesClicks() const { return false; }
+    // Whether translucent pixels blend with what lies beneath; without, the
+    // window shows through a shape cut from what it draws.
+    bool blends() const { return m_blends; }
 
     AppContext& m_app;
 

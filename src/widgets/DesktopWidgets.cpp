@@ -1,16 +1,20 @@
 #include "widgets/DesktopWidgets.h"
 
 #include "context/AppContext.h"
+#include "feeds/FeedUpdater.h"
 #include "widgets/WidgetGeometry.h"
 #include "widgets/frmcalender.h"
 #include "widgets/frmclock.h"
+#include "widgets/frmnewsbar.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
-DesktopWidgets::DesktopWidgets(AppContext& app, QObject* parent) : QObject(parent), m_app(app) {
+DesktopWidgets::DesktopWidgets(AppContext& app, QObject* parent)
+    : QObject(parent), m_app(app), m_feeds(std::make_unique<FeedUpdater>(app)) {
     connect(&m_app.events, &AppEvents::changed, this, [this](SettingsParts parts) {
         if (parts.testFlag(SettingsPart::Widgets)) restyle();
+        if (parts.testFlag(SettingsPart::NewsBar)) newsBarChanged();
     });
 }
 
@@ -24,6 +28,11 @@ frmclock& DesktopWidgets::clock() {
 frmcalender& DesktopWidgets::calendar() {
     if (!m_calendar) m_calendar = std::make_unique<frmcalender>(m_app);
     return *m_calendar;
+}
+
+frmnewsbar& DesktopWidgets::newsBar() {
+    if (!m_newsBar) m_newsBar = std::make_unique<frmnewsbar>(m_app, *m_feeds);
+    return *m_newsBar;
 }
 
 void DesktopWidgets::arrange() {
@@ -46,6 +55,7 @@ void DesktopWidgets::arrange() {
     cal.DoToday();
     cal.restorePlace({right - kCalendarWidth, top + kClockHeight + kWidgetTopMargin},
                      stored("CalLeft", "CalTop"));
+    if (m_app.settings.NBEnabled) showNewsBar();
     ApplyWidgetsOnTop();
 }
 
@@ -59,6 +69,7 @@ void DesktopWidgets::ApplyWidgetsOnTop() {
         else
             cal.applyLayer();
     }
+    if (m_newsBar && m_newsBar->isVisible()) m_newsBar->applyLayer();
 }
 
 void DesktopWidgets::restyle() {
@@ -71,5 +82,36 @@ void DesktopWidgets::restyle() {
          {static_cast<DesktopWidgetWindow*>(&c), static_cast<DesktopWidgetWindow*>(&cal)}) {
         w->setVisible(w == &c ? m_app.settings.ClockV : m_app.settings.CalV);
     }
+    if (m_newsBar) m_newsBar->ArrangeNewsBar();
     ApplyWidgetsOnTop();
+}
+
+void DesktopWidgets::newsBarChanged() {
+    if (!m_newsBar && !m_app.settings.NBEnabled) return;
+    const bool wasShown = m_newsBar && m_newsBar->isVisible();
+    frmnewsbar& bar = newsBar();
+    bar.ArrangeNewsBar();
+    if (m_app.settings.NBEnabled && !wasShown) {
+        showNewsBar();
+    } else {
+        bar.setVisible(m_app.settings.NBEnabled);
+        if (m_app.settings.NBEnabled) bar.refreshFeeds();
+    }
+    ApplyWidgetsOnTop();
+}
+
+void DesktopWidgets::showNewsBar() {
+    frmnewsbar& bar = newsBar();
+    // At its stored place, or across the bottom of the primary screen's free
+    // area.
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect free = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    const QPointF place(PixelsToTwips(free.x(), bar.dpi()),
+                        PixelsToTwips(free.y() + free.height() - bar.height(), bar.dpi()));
+    const SettingsStore& store = *m_app.platform.store;
+    const QString section = QStringLiteral("NewsBar");
+    bar.restorePlace(place, store.value(section, QStringLiteral("Left")).has_value() &&
+                                store.value(section, QStringLiteral("Top")).has_value());
+    bar.showStoredFeeds();
+    bar.refreshFeeds();
 }

@@ -4,11 +4,14 @@
 #include <memory>
 
 class AppContext;
+class FeedUpdater;
 class frmclock;
 class frmcalender;
+class frmnewsbar;
 
-// The two desktop widgets of a running program. Each window is created the
-// first time it is asked for and lives until the program ends.
+// The desktop widgets of a running program: the clock, the calendar and the
+// news bar with the feed updater behind it. Each window is created the first
+// time it is asked for and lives until the program ends.
 class DesktopWidgets : public QObject {
     Q_OBJECT
 public:
@@ -17,6 +20,8 @@ public:
 
     frmclock& clock();
     frmcalender& calendar();
+    frmnewsbar& newsBar();
+    FeedUpdater& feeds() { return *m_feeds; }
 
     // At start-up, with the settings loaded: each widget at its stored place
     // (its default place when none is stored), shown or hidden as stored,
@@ -26,9 +31,15 @@ public:
     void ApplyWidgetsOnTop();
     // Takes up changed widget settings: styles, transparency, place, state.
     void restyle();
+    // Takes up changed news bar settings or feed list: the bar shows or
+    // hides, and a shown bar fetches the feeds at once.
+    void newsBarChanged();
 
 private:
+    void showNewsBar();
     AppContext& m_app;
     std::unique_ptr<frmclock> m_clock;
     std::unique_ptr<frmcalender> m_calendar;
+    std::unique_ptr<FeedUpdater> m_feeds;
+    std::unique_ptr<frmnewsbar> m_newsBar;
 };

@@ -145,7 +145,8 @@ TEST_F(WallpaperChangeTest, PicturesOverTheMemoryBudgetAreRefusedUndecoded) {
 }
 
 // Several monitors: "Different" never shows one picture twice while the list
-// has enough, and a new monitor layout is composed again without stepping.
+// has enough, and a new monitor layout is composed again without stepping;
+// a monitor added gets a picture of its own.
 TEST_F(WallpaperChangeTest, DifferentPicturesPerMonitorAndRecomposingForANewLayout) {
     ScreenLayout three;
     for (int i = 0; i < 3; ++i)
@@ -158,24 +159,74 @@ TEST_F(WallpaperChangeTest, DifferentPicturesPerMonitorAndRecomposingForANewLayo
         app.settings.TechniqueTimer = technique;
         for (int change = 0; change < 6; ++change) {
             ASSERT_TRUE(NextWallpaper(app).changed());
-            QStringList shown = app.shownPictures;
+            QStringList shown = app.settings.MonitorPictures;
             ASSERT_EQ(shown.size(), 3);
             shown.removeDuplicates();
-            EXPECT_EQ(shown.size(), 3) << app.shownPictures.join(' ').toStdString();
+            EXPECT_EQ(shown.size(), 3) << app.settings.MonitorPictures.join(' ').toStdString();
             // CurWallPaper names the last picture chosen.
             EXPECT_EQ(app.PictureList.at(qsizetype(app.settings.CurWallPaper) - 1),
-                      app.shownPictures.last());
+                      app.settings.MonitorPictures.last());
         }
     }
     EXPECT_EQ(QImage(app.paths.WallpaperBitmapPath).size(), QSize(300, 80));
-    // Docked: two monitors now; the same pictures composed again.
+    // Undocked: two monitors now; the same pictures composed again.
     const double position = app.settings.CurWallPaper;
-    const QStringList before = app.shownPictures;
+    const QStringList before = app.settings.MonitorPictures;
     three.monitors.removeLast();
     ASSERT_TRUE(RecomposeWallpaper(app).changed());
     EXPECT_EQ(QImage(app.paths.WallpaperBitmapPath).size(), QSize(200, 80));
     EXPECT_EQ(app.settings.CurWallPaper, position);
-    EXPECT_EQ(app.shownPictures, before);
+    EXPECT_EQ(app.settings.MonitorPictures, before);
+    // Docked to four: the first three keep theirs, the fourth gets another.
+    for (int i = 2; i < 4; ++i)
+        three.monitors.append({QRect(i * 100, 0, 100, 80), QRect(i * 100, 0, 100, 80), 96, false});
+    ASSERT_TRUE(RecomposeWallpaper(app).changed());
+    ASSERT_EQ(app.settings.MonitorPictures.size(), 4);
+    EXPECT_EQ(app.settings.MonitorPictures.mid(0, 3), before);
+    EXPECT_FALSE(before.contains(app.settings.MonitorPictures[3]));
+}
+
+// What a new layout is composed from: the pictures remembered across a
+// restart (one deleted since is left out), an internet picture, and nothing
+// once the wallpaper is cleared.
+TEST_F(WallpaperChangeTest, ANewLayoutComposesWhatIsShownEvenAfterARestart) {
+    ScreenLayout layout;
+    layout.monitors = {{QRect(0, 0, 100, 80), QRect(0, 0, 100, 80), 96, true},
+                       {QRect(100, 0, 60, 40), QRect(100, 0, 60, 40), 96, false}};
+    app.screens = [&] { return layout; };
+    app.settings.MonitorMode = MonitorSharing::Different;
+    app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
+    QImage red(8, 8, QImage::Format_RGB32), green = red;
+    red.fill(Qt::red);
+    green.fill(Qt::green);
+    app.PictureList = {save("red.png", red), save("green.png", green)};
+    ASSERT_TRUE(NextWallpaper(app).changed());
+    ASSERT_TRUE(SaveSettings(app));
+
+    t.reopenStore();
+    app.settings = Settings{};
+    LoadSettings(app);
+    EXPECT_EQ(app.settings.MonitorPictures, app.PictureList);
+    layout.monitors[1].geometry = layout.monitors[1].workArea = QRect(100, 0, 60, 80);
+    ASSERT_TRUE(RecomposeWallpaper(app).changed());
+    EXPECT_EQ(bitmap().pixel(150, 60), qRgb(0, 255, 0));
+    QFile::remove(app.PictureList[1]);
+    ASSERT_TRUE(RecomposeWallpaper(app).changed());
+    EXPECT_EQ(bitmap().pixel(150, 60), qRgb(255, 0, 0));
+
+    const QByteArray internet = readFile(app.PictureList[0]);
+    ASSERT_TRUE(
+        ShowInternetPictureAsWallpaper(app, internet, CompositionChoices::stored(app.settings))
+            .changed());
+    EXPECT_TRUE(app.settings.MonitorPictures.isEmpty());
+    layout.monitors.removeLast();
+    ASSERT_TRUE(RecomposeWallpaper(app).changed());
+    EXPECT_EQ(bitmap().size(), QSize(100, 80));
+
+    ClearWallpaper(app);
+    const size_t calls = t.desktop->calls.size();
+    EXPECT_EQ(RecomposeWallpaper(app).status, ChangeResult::Status::NothingToShow);
+    EXPECT_EQ(t.desktop->calls.size(), calls);
 }
 
 namespace {

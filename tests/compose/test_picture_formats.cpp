@@ -125,6 +125,11 @@ TEST_F(PictureFormatsTest, EveryFormatLoadsByContentAndRefusesDamage) {
         {"heic", "phone.heic", {}},
         {"avif", "phone.avif", {}},
         {"jxl", "new.jxl", {}},
+        // ImageMagick 6 stores a TGA's top row first whatever corner it
+        // declares: a bottom-up file is made by flipping the picture first.
+        {"tga", "bottom-up.tga", {"-flip", "-type", "TrueColor", "-compress", "none"}},
+        {"tga", "mapped.tga", {"-orient", "TopLeft", "-compress", "RLE"}},
+        {"tga", "alpha.tga", {"-type", "TrueColorAlpha", "-orient", "TopLeft", "-compress", "RLE"}},
         {"heic", "heic-named.jpg", {}}, // the name says JPEG
     };
     for (const auto& row : rows) {

@@ -9,6 +9,7 @@
 #include "options_window/ColorsPageWidget.h"
 #include "options_window/HotKeysPage.h"
 #include "options_window/InternetPage.h"
+#include "options_window/ListPanes.h"
 #include "options_window/WallpaperPage.h"
 #include "options_window/WatermarkPage.h"
 #include "options_window/WidgetPages.h"
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -75,6 +77,9 @@ TEST_F(SettingsWindow, EachPageAppliesItsControlsToTheSettingsAndTheStore) {
         {"source", [](frmmain& w) { w.wallpaperPage->cmbwallpapersource->setCurrentIndex(1); },
          [](const Settings& s) { return s.WPSource == WallpaperSource::LocalFolders; },
          "Options/WPSource", "1"},
+        {"monitors", [](frmmain& w) { w.wallpaperPage->cmbmonitormode->setCurrentIndex(2); },
+         [](const Settings& s) { return s.MonitorMode == MonitorSharing::Span; },
+         "Options/MonitorMode", "Span"},
         {"watermark spot", [](frmmain& w) { w.watermarkPage->cmdwatermarkpos[0]->click(); },
          [](const Settings& s) { return s.WaterMarkPos == 1; }, "Options/WaterMarkPos", "1"},
         {"watermark text", [](frmmain& w) { w.watermarkPage->txtwatermark->setText("Hi #fn"); },
@@ -256,6 +261,107 @@ TEST_F(SettingsWindow, ApplyCanSwitchTheWallpaperAndKeepTheWindowOpen) {
     EXPECT_FALSE(w->chkswitchonok->isChecked()) << "starts unchecked again";
     EXPECT_FALSE(w->chkcloseapply->isChecked());
     EXPECT_EQ(stored("Options/CloseApply"), "0");
+    w->close();
+}
+
+// The open message box of `w` with this object name.
+QMessageBox* box(frmmain* w, const char* name) {
+    QMessageBox* found = nullptr;
+    waitUntil([&] { return (found = w->findChild<QMessageBox*>(name)) != nullptr; }, 2000);
+    return found;
+}
+
+TEST_F(SettingsWindow, DroppedAndEditedListsReachTheListFileOnApply) {
+    InitDataFolder(app);
+    ASSERT_TRUE(WritePictureListFile(app.paths.WallPapersListPath, {{{"/old/", "old.jpg"}}, {}}));
+    // A dropped folder with a picture, a sub-folder, a link back up to
+    // itself and an unreadable folder; a text file and a link to itself.
+    const QString drop = t.path("drop");
+    writeFile(drop + "/one.png", "x");
+    writeFile(drop + "/notes.txt", "x");
+    writeFile(drop + "/sub/two.JPG", "x");
+    ASSERT_TRUE(QFile::link(drop, drop + "/sub/up"));
+    QDir().mkpath(drop + "/locked");
+    QFile::setPermissions(drop + "/locked", {});
+    const QString loop = t.path("loop");
+    ASSERT_TRUE(QFile::link(loop, loop));
+    const QString text = writeFile(t.path("readme.txt"), "x");
+
+    SettingsParts announced;
+    QObject::connect(&app.events, &AppEvents::changed, [&](SettingsParts p) { announced |= p; });
+    frmmain* w = open();
+    w->chkcloseapply->setChecked(false);
+    w->filesPane->addPaths({drop, text, loop});
+    w->foldersPane->addPaths({drop, text, loop});
+    w->cmdok_Click();
+    QFile::setPermissions(drop + "/locked", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    EXPECT_EQ(readFile(app.paths.WallPapersListPath),
+              ("/old/\r\nold.jpg\r\n" + drop + "/\r\none.png\r\n" + drop + "/sub/\r\ntwo.JPG\r\n" +
+               "\x01\r\n" + drop + "/\r\n")
+                  .toUtf8());
+    EXPECT_TRUE(announced.testFlag(SettingsPart::PictureLists));
+    EXPECT_TRUE(
+        w->foldersPane->lblfoldersinfo->text().endsWith(" Pictures found and ready to be used!"));
+    EXPECT_EQ(w->filesPane->model->rowCount(), 3) << "the window shows what was written";
+
+    // Nothing edited: the next apply leaves the list and the collection alone.
+    announced = {};
+    w->cmdok_Click();
+    EXPECT_FALSE(announced.testFlag(SettingsPart::PictureLists));
+    w->close();
+}
+
+TEST_F(SettingsWindow, DeletingFromDiskAsksAndKeepsWhatCannotBeDeleted) {
+    InitDataFolder(app);
+    const QString folder = t.path("pictures") + "/";
+    writeFile(folder + "a.jpg", "x");
+    writeFile(folder + "b.jpg", "x");
+    QDir().mkpath(folder + "c.jpg"); // a folder: no one may delete it as a file
+    ASSERT_TRUE(
+        WritePictureListFile(app.paths.WallPapersListPath,
+                             {{{folder, "a.jpg"}, {folder, "b.jpg"}, {folder, "c.jpg"}}, {}}));
+    frmmain* w = open();
+    FilesPane* pane = w->filesPane;
+    pane->lstfileslist->selectAll();
+    pane->lstfileslist->selectionModel()->select(pane->model->index(0),
+                                                 QItemSelectionModel::Deselect);
+    pane->mnufilesremovephysically->trigger();
+    QMessageBox* question = box(w, "deletequestion");
+    ASSERT_TRUE(question);
+    EXPECT_EQ(question->text(),
+              "Are you sure you want to delete 2 file(s) from your hard disk?\nplease note that "
+              "files will not be move to the recycle bin and will be deleted permanently.");
+    question->button(QMessageBox::Yes)->click();
+    EXPECT_TRUE(QFileInfo::exists(folder + "a.jpg")) << "not selected";
+    EXPECT_FALSE(QFileInfo::exists(folder + "b.jpg"));
+    QMessageBox* failed = box(w, "deleteErrors");
+    ASSERT_TRUE(failed);
+    EXPECT_TRUE(failed->text().contains(folder + "c.jpg"));
+    EXPECT_EQ(pane->model->entries().size(), 2);
+    EXPECT_EQ(pane->model->entries().last().name, "c.jpg");
+    failed->close();
+    w->close();
+}
+
+TEST_F(SettingsWindow, SetAsWallpaperUsesTheUnsavedChoicesAndMovesTheCurrentPicture) {
+    InitDataFolder(app);
+    const QString folder = app.programFolder + "/";
+    ASSERT_TRUE(WritePictureListFile(app.paths.WallPapersListPath,
+                                     {{{folder, "sample.jpg"}, {folder, "sample.jpg"}}, {}}));
+    frmmain* w = open();
+    w->filesPane->cmdsetaswallpaper->click();
+    EXPECT_TRUE(t.desktop->calls.empty()) << "nothing selected";
+    w->wallpaperPage->cmbposition->setCurrentIndex(2);
+    w->colorsPage->HSBright->setValue(150);
+    w->filesPane->lstfileslist->selectOnly(1);
+    w->filesPane->cmdsetaswallpaper->click();
+    ASSERT_EQ(t.desktop->calls.size(), 1u);
+    EXPECT_EQ(t.desktop->calls[0].position, "Stretch");
+    EXPECT_EQ(app.settings.CurWallPaper, 2);
+    EXPECT_EQ(app.settings.WallPaperPosition.text, "Center");
+    EXPECT_EQ(app.settings.EBright, 100);
+    EXPECT_FALSE(w->frmprev->imgprev->isHidden()) << "the selected picture is previewed";
     w->close();
 }
 

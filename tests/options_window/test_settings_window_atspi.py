@@ -1,182 +1,19 @@
 #!/usr/bin/python3
 """The settings window of the running program, driven black-box through the
 accessibility interface screen readers use (AT-SPI), on a private desktop
-session (desktop-session.sh): opening it, the page list, apply, cancel, and
-apply that keeps the window open and switches the wallpaper."""
+session (desktop-session.sh): opening it, the page list, apply, cancel, apply
+that keeps the window open and switches the wallpaper, and the files list
+(the file dialog, a real drag and drop, deleting from the disk) written to
+the list file on apply."""
 import os
 import subprocess
 import sys
 import time
 
-os.environ["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-os.environ["NO_AT_BRIDGE"] = "0"
-TESSALY = os.environ["TESSALY_BINARY"]
-CONFIG = os.path.join(os.environ["XDG_CONFIG_HOME"], "tessaly", "tessaly.conf")
-DATA = os.path.join(os.environ["XDG_DATA_HOME"], "Orvane Tessaly")
-PICTURES = os.path.join(os.environ["HOME"], "pictures")
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
+from atspi_driver import *  # noqa: F401,F403 (the driver's vocabulary)
+from atspi_driver import finish
 
-# The accessibility bus, announced on the session's bus (which has no service
-# folders, so it is started here).
-launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
-                            stderr=subprocess.DEVNULL)
-time.sleep(1)
-import pyatspi  # noqa: E402 (needs the bus above)
-
-failures = []
-
-
-def check(condition, what):
-    print(("ok   " if condition else "FAIL ") + what, flush=True)
-    if not condition:
-        failures.append(what)
-
-
-def wait_for(condition, seconds=10):
-    end = time.time() + seconds
-    while time.time() < end:
-        try:
-            value = condition()
-            if value:
-                return value
-        except Exception:
-            pass
-        time.sleep(0.2)
-    return None
-
-
-def walk(node, depth=0):
-    if node is None or depth > 30:
-        return
-    yield node
-    for i in range(node.childCount):
-        try:
-            yield from walk(node.getChildAtIndex(i), depth + 1)
-        except Exception:
-            pass
-
-
-def windows():
-    """The settings windows the program shows."""
-    found = []
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is None or app.name != "tessaly":
-            continue
-        for j in range(app.childCount):
-            w = app.getChildAtIndex(j)
-            if w is not None and w.name == "Tessaly settings" and \
-                    w.getState().contains(pyatspi.STATE_SHOWING):
-                found.append(w)
-    return found
-
-
-def window():
-    return wait_for(lambda: windows()[0] if len(windows()) == 1 else None)
-
-
-def control(win, name, role=None):
-    for node in walk(win):
-        if node.name.strip() == name.strip() and (role is None or node.getRole() == role):
-            return node
-    raise LookupError("%r among %s" % (name, sorted({(n.name, n.getRoleName()) for n in walk(win)
-                                                     if role is None or n.getRole() == role})))
-
-
-def press(node):
-    action = node.queryAction()
-    names = [action.getName(i).lower() for i in range(action.nActions)]
-    for wanted in ("press", "toggle", "click", "activate"):
-        if wanted in names:
-            action.doAction(names.index(wanted))
-            return
-    raise LookupError("no action on " + node.name)
-
-
-def checked(node):
-    return node.getState().contains(pyatspi.STATE_CHECKED)
-
-
-def set_text(win, name, text):
-    control(win, name).queryEditableText().setTextContents(text)
-
-
-def key(*keys):
-    # The session has no window manager: the window gets the keyboard focus here.
-    subprocess.run(["xdotool", "search", "--name", "^Tessaly settings$", "windowfocus"])
-    subprocess.run(["xdotool", "key", *keys], check=True)
-
-
-def show_page(win, label):
-    pages = control(win, "Options :", pyatspi.ROLE_LIST)
-    # As a keyboard user does: into the list, to its top, down to the page.
-    for i in range(pages.childCount):
-        if pages.getChildAtIndex(i).name == label:
-            pages.queryComponent().grabFocus()
-            time.sleep(0.3)
-            key("Home", *(["Down"] * i))
-            time.sleep(0.3)
-            return
-    raise LookupError(label)
-
-
-def stored():
-    values = {}
-    section = ""
-    with open(CONFIG, encoding="utf-8") as f:
-        for line in f:
-            line = line.strip()
-            if line.startswith("["):
-                section = line[1:-1]
-            elif "=" in line:
-                k, v = line.split("=", 1)
-                values[section + "/" + k] = v
-    return values
-
-
-def reset(settings):
-    subprocess.run(["rm", "-rf", os.path.dirname(CONFIG), DATA])
-    os.makedirs(os.path.dirname(CONFIG))
-    os.makedirs(DATA)
-    os.makedirs(PICTURES, exist_ok=True)
-    with open(CONFIG, "w", encoding="utf-8") as f:
-        f.write("[Options]\n" + "".join(k + "=" + v + "\n" for k, v in settings.items()))
-    # Two plain pictures as the files list.
-    lines = ""
-    for colour in ("red", "lime"):
-        path = os.path.join(PICTURES, colour + ".png")
-        subprocess.run(["convert", "-size", "64x48", "xc:" + colour, path], check=True)
-        lines += PICTURES + "/\r\n" + colour + ".png\r\n"
-    with open(os.path.join(DATA, "WallPapersList.tsy"), "w", encoding="utf-8", newline="") as f:
-        f.write(lines + "\x01\r\n")
-
-
-def root_colour():
-    out = subprocess.run(["import", "-window", "root", "-crop", "1x1+300+1000", "txt:-"],
-                         capture_output=True, text=True).stdout
-    return out.strip().splitlines()[-1] if out.strip() else ""
-
-
-def start(*args):
-    err = open(os.path.join(os.environ["HOME"], "err.txt"), "a")
-    p = subprocess.Popen([TESSALY, *args], stderr=err)
-    wait_for(lambda: os.path.exists(os.path.join(DATA, "Orvane Wallpaper.bmp")) or
-             os.path.isdir(DATA), 10)
-    time.sleep(1)
-    return p
-
-
-def quit(p):
-    if p.poll() is not None:
-        with open(os.path.join(os.environ["HOME"], "err.txt"), encoding="utf-8") as err:
-            print("the program ended early with", p.returncode, err.read())
-    subprocess.run([TESSALY, "--quit"], check=True)
-    p.wait(15)
-
-
-EARLIER = {"1strun": "False", "WallpaperStartup": "False", "WallpaperTimer": "True",
-           "IntervalTimer": "10", "TechniqueTimer": "1", "WallPaperPosition": "Center",
-           "WaterMarkPos": "5", "CurWallPaper": "0"}
 try:
     # Opening: --settings and a later start both lead to the one window.
     reset(EARLIER)
@@ -250,8 +87,65 @@ try:
           "the countdown follows the new interval: %s" % countdown)
     quit(p)
     check(stored().get("Options/CloseApply") == "0", "the close choice is stored")
-finally:
-    launcher.terminate()
-    launcher.wait(5)
 
-sys.exit(1 if failures else 0)
+    # The files list: pictures added through the file dialog, a folder and a
+    # text file dragged in from another program, a file deleted from the disk
+    # after the question; apply writes the list file.
+    reset(EARLIER)
+    for colour in ("blue", "yellow", "white"):
+        picture(os.path.join(PICTURES, colour + ".png"), colour)
+    dropped = os.path.join(os.environ["HOME"], "dropped")
+    picture(os.path.join(dropped, "top.png"))
+    picture(os.path.join(dropped, "sub", "deeper.jpg"))
+    notes = os.path.join(os.environ["HOME"], "notes.txt")
+    open(notes, "w").write("not a picture")
+    p = start("/y")
+    subprocess.run([TESSALY, "--settings"], check=True)
+    win = window()
+    files = control(win, "Files list", pyatspi.ROLE_LIST)
+    press(control(files.parent, "Browse for pictures"))
+    dialog = wait_for(lambda: windows("Open Pictures")[0])
+    control(dialog, "File name:", pyatspi.ROLE_TEXT).queryEditableText().setTextContents(
+        " ".join('"%s/%s.png"' % (PICTURES, c) for c in ("blue", "yellow", "white")))
+    press(control(dialog, "Open", pyatspi.ROLE_PUSH_BUTTON))
+    added = ["red.png", "lime.png", "blue.png", "yellow.png", "white.png"]
+    check(wait_for(lambda: items(files) == added) is not None,
+          "three pictures added through the file dialog: %s" % items(files))
+    check(drag_onto(files, [dropped, notes],
+                    lambda: items(files) == added + ["top.png", "deeper.jpg"]),
+          "the dropped folder's pictures are added, the text file is not: %s" % items(files))
+
+    yellow = os.path.join(PICTURES, "yellow.png")
+    for answer in ("No", "Yes"):
+        # A right click selects the entry and opens the menu; "h" is the
+        # accelerator of "P&hysically remove selected file(s)".
+        mouse(files.getChildAtIndex(items(files).index("yellow.png")), "click", "3")
+        time.sleep(0.7)
+        subprocess.run(["xdotool", "key", "h"], check=True)
+        question = wait_for(lambda: windows("Tessaly")[0])
+        texts = [n.name for n in walk(question)] if question else []
+        check(any(t.startswith("Are you sure you want to delete 1 file(s) from your hard disk?")
+                  for t in texts), "the question before deleting: %s" % texts)
+        press(control(question, answer, pyatspi.ROLE_PUSH_BUTTON))
+        wait_for(lambda: not windows("Tessaly"))
+        time.sleep(0.5)
+        if answer == "No":
+            check(os.path.exists(yellow) and "yellow.png" in items(files),
+                  "No keeps the file and its entry")
+    check(not os.path.exists(yellow) and "yellow.png" not in items(files),
+          "Yes deletes the file and its entry")
+    check(os.path.exists(os.path.join(PICTURES, "white.png")), "only the selected file goes")
+
+    press(control(win, "Apply and close window"))
+    check(wait_for(lambda: not windows(), 10) is not None, "apply closes")
+    quit(p)
+    with open(os.path.join(DATA, "WallPapersList.tsy"), "rb") as f:
+        written = f.read()
+    expected = "".join(folder + "/\r\n" + name + "\r\n" for folder, name in [
+        (PICTURES, "red.png"), (PICTURES, "lime.png"), (PICTURES, "blue.png"),
+        (PICTURES, "white.png"), (dropped, "top.png"), (dropped + "/sub", "deeper.jpg")])
+    check(written == (expected + "\x01\r\n").encode(),
+          "the list file holds the files list with CR LF and the code-1 line: %r" % written)
+finally:
+    status = finish()
+sys.exit(status)

@@ -69,3 +69,51 @@ TEST(LinuxDesktopSetters, CommandsPerDesktopAndPosition) {
         EXPECT_EQ(r.calls, expected);
     }
 }
+
+// Several monitors: the GNOME family spans the whole canvas; Plasma, Xfce and
+// sway get each monitor's own file; LXQt the primary monitor's.
+TEST(LinuxDesktopSetters, SeveralMonitorsGetWhatEachDesktopCanShow) {
+    const QList<MonitorPictureFile> monitors = {
+        {"VGA-1", QRect(0, 0, 1920, 1080), "/d/m 1.bmp"},
+        {"HDMI-1", QRect(-1280, 0, 1280, 1024), R"(/d/it's "2".bmp)"}};
+    const std::vector<const char*> rows[] = {
+        {"GNOME", GNOME "picture-uri " GVARIANT_URI, GNOME "picture-uri-dark " GVARIANT_URI,
+         GNOME "picture-options 'spanned'"},
+        {"MATE", MATE R"(picture-filename '/d/it\'s "1".bmp')", MATE "picture-options 'spanned'"},
+        // A screen found by its place, or else by its number.
+        {"KDE",
+         "dbus-send --session --dest=org.kde.plasmashell --type=method_call --print-reply "
+         "/PlasmaShell org.kde.PlasmaShell.evaluateScript string:var files = ["
+         R"({x: 0, y: 0, image: "file:///d/m%201.bmp"}, )"
+         R"({x: -1280, y: 0, image: "file:///d/it's%20%222%22.bmp"}];)"
+         "var all = desktops();for (var i = 0; i < all.length; i++) { var d = all[i]; "
+         "if (d.screen < 0) continue; var g = screenGeometry(d.screen); var f = null; "
+         "for (var k = 0; k < files.length; k++) if (files[k].x == g.x && files[k].y == g.y) "
+         "f = files[k]; if (f == null && d.screen < files.length) f = files[d.screen]; "
+         R"(if (f == null) continue; d.wallpaperPlugin = "org.kde.image"; )"
+         R"(d.currentConfigGroup = ["Wallpaper", "org.kde.image", "General"]; )"
+         R"(d.writeConfig("Image", f.image); d.writeConfig("FillMode", 0); })"},
+        // Every backdrop of a monitor; one made for a monitor that has none.
+        {"XFCE", XFCE "-l", XFCE_VGA "last-image -n -t string -s /d/m 1.bmp",
+         XFCE_VGA "image-style -n -t int -s 3", XFCE_HDMI R"(last-image -s /d/it's "2".bmp)",
+         XFCE_HDMI "image-style -s 3"},
+        {"sway", R"(swaymsg output "VGA-1" bg "/d/m 1.bmp" fill)",
+         R"(swaymsg output "HDMI-1" bg "/d/it's \"2\".bmp" fill)"},
+        {"LXQt", "pcmanfm-qt --set-wallpaper=/d/m 1.bmp --wallpaper-mode=stretch"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row[0]);
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QString::fromLatin1(row[0]));
+        FakeCommandRunner r;
+        r.outputs[QStringLiteral(XFCE "-l")] =
+            "/backdrop/screen0/monitorHDMI-1/workspace1/last-image\n"
+            "/backdrop/screen0/monitorDP-9/workspace0/last-image\n";
+        EXPECT_TRUE(SetDesktopPictures(r, DetectLinuxDesktop(env), QStringLiteral(FILE_NAME),
+                                       monitors, QStringLiteral("Stretch")));
+        QStringList expected;
+        for (size_t i = 1; i < row.size(); ++i)
+            expected << QString::fromUtf8(row[i]);
+        EXPECT_EQ(r.calls, expected);
+    }
+}

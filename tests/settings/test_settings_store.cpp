@@ -22,10 +22,13 @@ TEST(SettingsStore, EmptyStoreGivesDefaultsAndFirstSaveWritesEveryKey) {
     EXPECT_EQ(t.app->settings.WallPaperPosition.text, "Center");
 
     ASSERT_TRUE(SaveSettings(*t.app));
-    // 39 options + 1strun, Transparency and 8 other widget options, 5 font sets
-    // of 6 keys, 3 hand colours, 6 hot-key sections of 3 keys.
+    // 40 options + 1strun, Transparency and 8 other widget options, 5 font sets
+    // of 6 keys, 3 hand colours, 6 hot-key sections of 3 keys, and the news
+    // bar's 7 options and 2 font sets of 6 keys.
     EXPECT_EQ(QSettings(t.iniPath(), QSettings::IniFormat).allKeys().size(),
-              39 + 1 + 9 + 30 + 3 + 18);
+              40 + 1 + 9 + 30 + 3 + 18 + 7 + 12);
+    EXPECT_EQ(stored(t, "NewsBar", "Interval"), "60");
+    EXPECT_EQ(stored(t, "NewsBar", "SourceBold"), "True");
     EXPECT_EQ(stored(t, "Options", "WallpaperTimer"), "True");
     EXPECT_EQ(stored(t, "Options", "IntCoolDown"), "900000");
     EXPECT_EQ(stored(t, "Options", "WaterMarkColor"), "12582912");
@@ -46,10 +49,13 @@ TEST(SettingsStore, RoundTripKeepsEveryValueAndType) {
     s.IntProxy = "proxy.example:8080, backup";
     s.IntCoolDown = 123456.5;
     s.WaterMarkText = "  <b>#fn</b> = \"x\" ; [y] ";
+    s.MonitorPictures = {"/p/a, b.jpg", "/p/\"c\" = d.png"};
     s.WaterMarkColor = 0x123456;
     s.Transparency = 77;
     s.CTD = {"DejaVu Sans", 10.5, false, true, true, 0x00FF00};
     s.CalTop = 1234.5f;
+    s.NBInterval = 0.5;
+    s.NBSource = {"DejaVu Serif", 11, false, true, false, 0x0000FF};
     // A position text no control offers is kept exactly as it was stored.
     s.WallPaperPosition = WallpaperPosition::fromText(" fit screen (reduce)");
     t.app->HotKeys[2] = {true, true, 116, 0, true};

@@ -54,6 +54,14 @@ TEST(Desktop, IconMouseActionsMenuAndCommandLine) {
     EXPECT_FALSE(waitFor([&] { return settingsShown() > 0; }, 1500)) << "a single click acted";
     clickIcon(icon, 1, 2);
     EXPECT_TRUE(waitFor([&] { return settingsShown() == 1; })) << "a double click did not";
+    // Escape closes it; the menu's "&Settings" opens it again.
+    run("xdotool", {"search", "--name", "^Tessaly settings$", "windowfocus", "--sync"});
+    run("xdotool", {"key", "Escape"});
+    EXPECT_TRUE(waitFor([&] { return settingsShown() == 0; })) << "Escape did not close it";
+    clickIcon(icon, 3, 1);
+    waitFor([] { return false; }, 700);
+    run("xdotool", {"key", "s"});
+    EXPECT_TRUE(waitFor([&] { return settingsShown() == 1; })) << "the menu did not open it";
     // Out of the way of the middle of the screen, where the wallpaper is looked at.
     run("xdotool", {"search", "--name", "^Tessaly settings$", "windowmove", "700", "600"});
 

@@ -2,6 +2,8 @@
 // menu's commands, the hot-key actions and the command line, with the fake
 // desktop, shell and notifier and the real settings store and list files.
 #include "FakePlatform.h"
+#include "options_window/frmabout.h"
+#include "options_window/frmmain.h"
 #include "settings/PictureListFile.h"
 #include "shell/CommandLine.h"
 #include "shell/HotKeyActions.h"
@@ -13,6 +15,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QPushButton>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -202,6 +205,28 @@ TEST_F(ProgramTest, TrayHotKeyAndCommandLineActionsReachTheirTargets) {
     EXPECT_TRUE(program.ended());
     EXPECT_EQ(tray.trayIcon(), nullptr);
     EXPECT_EQ(storedValue("Options/1strun"), "False");
+}
+
+TEST_F(ProgramTest, TheTrayAndTheSettingsWindowOpenOneModalAboutBox) {
+    stored({{"Options/WallpaperStartup", "False"}, {"Options/WallpaperTimer", "False"}});
+    Program program(app, CommandLine::parse({"/y"}));
+    program.Main();
+    const auto aboutBoxes = [] {
+        const QWidgetList all = QApplication::topLevelWidgets();
+        return int(std::ranges::count_if(
+            all, [](QWidget* w) { return w->isVisible() && w->windowTitle() == "About"; }));
+    };
+    program.tray().mnuabout->trigger();
+    ASSERT_NE(program.aboutBox(), nullptr);
+    EXPECT_EQ(program.aboutBox()->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(aboutBoxes(), 1);
+    program.aboutBox()->cmdclose->click();
+    EXPECT_EQ(aboutBoxes(), 0);
+    program.showSettingsWindow();
+    program.settingsWindow()->cmdabout->click();
+    program.settingsWindow()->cmdabout->click();
+    EXPECT_EQ(aboutBoxes(), 1);
+    program.EndProgram();
 }
 
 TEST(CommandLine, LogOnSwitchKnownOptionsAndUnknownOnes) {

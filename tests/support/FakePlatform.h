@@ -94,9 +94,10 @@ struct FakeHotKeys : GlobalHotKeys {
 };
 
 struct FakeShell : ShellActions {
-    QStringList opened, shown, urls;
+    QStringList opened, shown, properties, urls;
     bool openFile(const QString& p) override { return opened << p, true; }
     bool showInFolder(const QString& p) override { return shown << p, true; }
+    bool showProperties(const QString& p) override { return properties << p, true; }
     bool openUrl(const QString& u) override { return urls << u, true; }
 };
 

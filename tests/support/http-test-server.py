@@ -9,7 +9,10 @@ the process that started it goes away, or after --lifetime seconds.
 Paths (on both servers):
   /page.html       a small fixed HTML page
   /slow-page       the same page after 1.5 s
-  /files/NAME      the file NAME from --root
+  /files/NAME      the file NAME from --root, with ETag and Last-Modified;
+                   a request whose If-None-Match (or, without it,
+                   If-Modified-Since) still matches the file is answered
+                   304 and counted under "304 /files/NAME"
   /bytes/N         N bytes, byte i = i*7 mod 256
   /404             status 404 (as is any unknown path)
   /reset           no answer: the connection is reset (SO_LINGER 0, close)
@@ -25,6 +28,7 @@ Paths (on both servers):
                    not counted
 """
 import argparse
+import email.utils
 import mimetypes
 import os
 import signal
@@ -197,13 +201,38 @@ class Handler(BaseHTTPRequestHandler):
             self.not_found()
             return
         with f:
-            size = os.fstat(f.fileno()).st_size
+            info = os.fstat(f.fileno())
+            size = info.st_size
+            etag = '"%x-%x"' % (info.st_mtime_ns, size)
+            modified = email.utils.formatdate(int(info.st_mtime), usegmt=True)
+            if self.unchanged(etag, int(info.st_mtime)):
+                count("304 /files/" + name)
+                self.send_response(304)
+                self.send_header("ETag", etag)
+                self.send_header("Last-Modified", modified)
+                self.end_headers()
+                return
             content_type = mimetypes.guess_type(name)[0] or "application/octet-stream"
             self.send_response(200)
             self.send_header("Content-Type", content_type)
             self.send_header("Content-Length", str(size))
+            self.send_header("ETag", etag)
+            self.send_header("Last-Modified", modified)
             self.end_headers()
             self.stream(iter(lambda: f.read(CHUNK), b""))
+
+    def unchanged(self, etag, mtime):
+        """Whether the request's validators still match the file."""
+        tags = self.headers.get("If-None-Match")
+        if tags is not None:
+            return etag in [t.strip() for t in tags.split(",")] or tags.strip() == "*"
+        since = self.headers.get("If-Modified-Since")
+        if since is None:
+            return False
+        try:
+            return mtime <= email.utils.parsedate_to_datetime(since).timestamp()
+        except (TypeError, ValueError):
+            return False
 
     def serve_bytes(self, text):
         try:

@@ -1,14 +1,18 @@
-// The clock on a real X server with a real window manager (openbox), with and
-// without a real compositing manager (picom), seen as screenshots and used
-// with real pointer events (xdotool).
+// The clock and the news bar on a real X server with a real window manager
+// (openbox), with and without a real compositing manager (picom), seen as
+// screenshots and used with real pointer events (xdotool).
+#include "../feeds/FeedDocuments.h"
 #include "DesktopTestUtil.h"
 #include "FakePlatform.h"
+#include "LocalHttpServer.h"
+#include "feeds/FeedList.h"
 #include "platform/linux/X11DesktopWidgetSupport.h"
 #include "platform/linux/X11RootPixmap.h"
 #include "shell/Program.h"
 #include "widgets/DesktopWidgets.h"
 #include "widgets/WidgetGeometry.h"
 #include "widgets/frmclock.h"
+#include "widgets/frmnewsbar.h"
 
 #include <QMouseEvent>
 #include <QWidget>
@@ -229,6 +233,101 @@ TEST_F(WidgetsOnX11, InMoveModeTheClockIsDarkRedAndDraggedAndItsPlaceIsSaved) {
     QSettings ini(kConfigFile, QSettings::IniFormat);
     EXPECT_NEAR(ini.value("Options/ClockLeft").toDouble(), kLeft + PixelsToTwips(150, dpi()), 20);
     EXPECT_NEAR(ini.value("Options/ClockTop").toDouble(), kTop + PixelsToTwips(100, dpi()), 20);
+}
+
+// The news bar end to end: the program in this process with its real
+// services, two feeds on the local server, the browser a script that logs
+// what it is asked to open.
+TEST_F(WidgetsOnX11, TheNewsBarScrollsLiveHeadlinesRefreshesThemAndOpensThemWhenClicked) {
+    startCompositor();
+    QTemporaryDir served, bin;
+    writeFile(served.filePath("a.xml"),
+              Rss2("Alpha News", "Alpha first", "http://alpha.example/first"));
+    writeFile(served.filePath("b.xml"), kAtom);
+    LocalHttpServer server(false, served.path());
+    ASSERT_TRUE(server.ok());
+    const QString opened = bin.filePath("opened.log");
+    writeFile(bin.filePath("xdg-open"), "#!/bin/sh\necho \"$1\" >> '" + opened.toUtf8() + "'\n");
+    QFile::setPermissions(bin.filePath("xdg-open"), QFile::ReadOwner | QFile::ExeOwner);
+    qputenv("PATH", bin.path().toUtf8() + ":" + qgetenv("PATH"));
+
+    QStringList settings = kEarlierRun;
+    settings << "Options/ClockV=False"
+             << "Options/CalV=False"
+             << "Options/Transparency=255"
+             << "NewsBar/Enabled=True"
+             << "NewsBar/Clickable=True"
+             << "NewsBar/Interval=0.05" // three seconds
+             << "NewsBar/Speed=4"
+             << "NewsBar/Left=0" << QString("NewsBar/Top=%1").arg(kTop * 3)
+             << "NewsBar/HeadlineName=DejaVu Sans"
+             << "NewsBar/HeadlineSize=14"
+             << "NewsBar/HeadlineColor=255" // red
+             << "NewsBar/SourceName=DejaVu Sans"
+             << "NewsBar/SourceSize=14"
+             << "NewsBar/SourceBold=True"
+             << "NewsBar/SourceColor=16711680"; // blue
+    resetHome(settings);
+    ASSERT_TRUE(QDir().mkpath(kDataFolder));
+    ASSERT_TRUE(SaveFeeds(kDataFolder + "/FeedsList.tsy",
+                          {{"Alpha News", server.url("/files/a.xml")},
+                           {"Atom Log & more", server.url("/files/b.xml")}}));
+
+    auto services = createPlatformServices();
+    AppContext app(*services);
+    Program program(app, CommandLine::parse({"/y"}));
+    program.Main();
+    frmnewsbar& bar = program.widgets()->newsBar();
+    ASSERT_TRUE(waitFor([&] {
+        return bar.isVisible() && bar.windowHandle()->isExposed() &&
+               bar.lineText().contains("Alpha first") && bar.lineText().contains("Entry one");
+    }));
+    EXPECT_EQ(bar.y(), TwipsToPixels(kTop * 3, dpi()));
+    EXPECT_EQ(bar.width(), QGuiApplication::primaryScreen()->geometry().width());
+
+    // The screenshot shows the line: headlines in red, feed titles in blue,
+    // the wallpaper around them.
+    const QRect r = bar.geometry();
+    ASSERT_TRUE(waitFor(
+        [&] {
+            const QImage shot = screenshot();
+            return count(shot, r, kRed, 40) > 30 && count(shot, r, QColor(0, 0, 255), 40) > 30;
+        },
+        20000));
+    EXPECT_GT(count(screenshot(), r, kWallpaper, 2), r.width() * r.height() / 2);
+
+    // A changed feed shows its new headline after the interval; the unchanged
+    // one is asked conditionally and answered 304.
+    writeFile(served.filePath("a.xml"),
+              Rss2("Alpha News", "Alpha second", "http://alpha.example/second"));
+    EXPECT_TRUE(waitFor([&] { return bar.lineText().contains("Alpha second"); }, 20000))
+        << bar.lineText().toStdString();
+    EXPECT_FALSE(bar.lineText().contains("Alpha first"));
+    EXPECT_GE(server.count("304 /files/b.xml"), 1);
+
+    // A click on the headline opens its link: the line stands still under
+    // the mouse, so it is found, pointed at and clicked.
+    ASSERT_TRUE(waitFor(
+        [&] {
+            const auto at = bar.placeOf("Alpha second");
+            return at && at->left() > 50 && at->right() < bar.width() - 200;
+        },
+        30000));
+    const auto point = [&](const QPoint& p) {
+        const QPoint g = bar.mapToGlobal(p);
+        run("xdotool", {"mousemove", QString::number(g.x()), QString::number(g.y())});
+    };
+    point(bar.placeOf("Alpha second")->center());
+    waitFor([] { return false; }, 300);
+    const auto at = bar.placeOf("Alpha second");
+    ASSERT_TRUE(at.has_value());
+    keep(screenshot(), "news-bar");
+    point(at->center());
+    run("xdotool", {"click", "1"});
+    EXPECT_TRUE(waitFor([&] { return readFile(opened) == "http://alpha.example/second\n"; }))
+        << readFile(opened).toStdString();
+
+    program.EndProgram();
 }
 
 } // namespace

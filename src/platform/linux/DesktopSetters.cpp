@@ -198,6 +198,93 @@ bool setSway(CommandRunner& r, const QString& file, Mode m, const QString& color
     return r.run(QStringLiteral("swaymsg"), args).ok();
 }
 
+// Several monitors. GNOME, Cinnamon and MATE lay one picture across the box
+// of all monitors with "spanned": the canvas is made for exactly that box.
+bool setGnomeSpanned(GSettingsWriter& r, LinuxDesktop d, const QString& file) {
+    const bool ok = setGnomeFamily(r, d, file, Mode::Unknown); // the file, no option
+    return gset(r, schemaOf(d), QStringLiteral("picture-options"), QStringLiteral("'spanned'")) &&
+           ok;
+}
+
+// Plasma keeps a desktop per screen (and activity). A screen is known by its
+// place, as Plasma gives it (screenGeometry); failing that, by its number,
+// which Plasma counts from the primary screen as the list here does.
+bool setKdePerScreen(CommandRunner& r, const QList<MonitorPictureFile>& monitors) {
+    QStringList files;
+    for (const MonitorPictureFile& m : monitors)
+        files << QStringLiteral("{x: %1, y: %2, image: %3}")
+                     .arg(m.geometry.x())
+                     .arg(m.geometry.y())
+                     .arg(jsString(QUrl::fromLocalFile(m.file).toString(QUrl::FullyEncoded)));
+    const QString script =
+        QStringLiteral("var files = [") + files.join(QStringLiteral(", ")) +
+        QStringLiteral("];"
+                       "var all = desktops();"
+                       "for (var i = 0; i < all.length; i++) {"
+                       " var d = all[i]; if (d.screen < 0) continue;"
+                       " var g = screenGeometry(d.screen); var f = null;"
+                       " for (var k = 0; k < files.length; k++)"
+                       " if (files[k].x == g.x && files[k].y == g.y) f = files[k];"
+                       " if (f == null && d.screen < files.length) f = files[d.screen];"
+                       " if (f == null) continue;"
+                       " d.wallpaperPlugin = \"org.kde.image\";"
+                       " d.currentConfigGroup = [\"Wallpaper\", \"org.kde.image\", \"General\"];"
+                       " d.writeConfig(\"Image\", f.image); d.writeConfig(\"FillMode\", 0); }");
+    return r
+        .run(QStringLiteral("dbus-send"),
+             {QStringLiteral("--session"), QStringLiteral("--dest=org.kde.plasmashell"),
+              QStringLiteral("--type=method_call"), QStringLiteral("--print-reply"),
+              QStringLiteral("/PlasmaShell"), QStringLiteral("org.kde.PlasmaShell.evaluateScript"),
+              QStringLiteral("string:") + script})
+        .ok();
+}
+
+// xfdesktop keeps a backdrop per monitor (by its output name) and workspace:
+// every backdrop of a monitor gets that monitor's file, stretched (3) to it.
+bool setXfcePerMonitor(CommandRunner& r, const QList<MonitorPictureFile>& monitors) {
+    const QString xq = QStringLiteral("xfconf-query");
+    const QString channel = QStringLiteral("xfce4-desktop");
+    const CommandRunner::Result list =
+        r.run(xq, {QStringLiteral("-c"), channel, QStringLiteral("-l")});
+    if (!list.started) return false;
+    const QStringList properties = QString::fromUtf8(list.output).split(QLatin1Char('\n'));
+    bool ok = true;
+    for (const MonitorPictureFile& m : monitors) {
+        const QString monitor = QStringLiteral("/backdrop/screen0/monitor%1/").arg(m.name);
+        QStringList bases;
+        for (const QString& line : properties) {
+            const QString p = line.trimmed();
+            if (p.startsWith(monitor) && p.endsWith(QLatin1String("/last-image")))
+                bases << p.left(p.size() - int(sizeof("last-image") - 1));
+        }
+        const bool create = bases.isEmpty();
+        if (create) bases << monitor + QStringLiteral("workspace0/");
+        for (const QString& base : bases) {
+            const auto set = [&](const QString& key, const char* type, const QString& value) {
+                QStringList args{QStringLiteral("-c"), channel, QStringLiteral("-p"), base + key};
+                if (create)
+                    args << QStringLiteral("-n") << QStringLiteral("-t") << QLatin1String(type);
+                args << QStringLiteral("-s") << value;
+                ok = r.run(xq, args).ok() && ok;
+            };
+            set(QStringLiteral("last-image"), "string", m.file);
+            set(QStringLiteral("image-style"), "int", QStringLiteral("3"));
+        }
+    }
+    return ok;
+}
+
+bool setSwayPerOutput(CommandRunner& r, const QList<MonitorPictureFile>& monitors) {
+    bool ok = true;
+    for (const MonitorPictureFile& m : monitors)
+        ok = r.run(QStringLiteral("swaymsg"),
+                   {QStringLiteral("output"), swayQuoted(m.name), QStringLiteral("bg"),
+                    swayQuoted(m.file), QStringLiteral("fill")})
+                 .ok() &&
+             ok;
+    return ok;
+}
+
 } // namespace
 
 bool GSettingsTool::set(const QString& schema, const QString& key, const QString& value) {
@@ -208,6 +295,38 @@ std::optional<QString> GSettingsTool::get(const QString& schema, const QString& 
     const CommandRunner::Result r = m_runner.run(kGsettings, {QStringLiteral("get"), schema, key});
     if (!r.ok()) return std::nullopt;
     return QString::fromUtf8(r.output).trimmed();
+}
+
+bool TakesMonitorFiles(LinuxDesktop desktop) {
+    return desktop == LinuxDesktop::Kde || desktop == LinuxDesktop::Xfce ||
+           desktop == LinuxDesktop::Sway || desktop == LinuxDesktop::Lxqt ||
+           desktop == LinuxDesktop::Lxde;
+}
+
+bool SetDesktopPictures(CommandRunner& runner, LinuxDesktop desktop, const QString& desktopFile,
+                        const QList<MonitorPictureFile>& monitors, const QString& position,
+                        GSettingsWriter* gsettings) {
+    if (monitors.isEmpty()) return false;
+    switch (desktop) {
+    case LinuxDesktop::Gnome:
+    case LinuxDesktop::Cinnamon:
+    case LinuxDesktop::Mate: {
+        GSettingsTool tool(runner);
+        return setGnomeSpanned(gsettings ? *gsettings : tool, desktop, desktopFile);
+    }
+    case LinuxDesktop::Kde:
+        return setKdePerScreen(runner, monitors);
+    case LinuxDesktop::Xfce:
+        return setXfcePerMonitor(runner, monitors);
+    case LinuxDesktop::Sway:
+        return setSwayPerOutput(runner, monitors);
+    case LinuxDesktop::Lxqt:
+    case LinuxDesktop::Lxde:
+        return SetDesktopPicture(runner, desktop, monitors.first().file, position, QString());
+    case LinuxDesktop::Other:
+        break;
+    }
+    return false;
 }
 
 QString GVariantString(const QString& s) {

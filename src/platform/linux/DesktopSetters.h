@@ -2,7 +2,9 @@
 
 #include "platform/linux/CommandRunner.h"
 
+#include <QList>
 #include <QProcessEnvironment>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -58,6 +60,30 @@ bool HasDesktopColorSetting(LinuxDesktop d);
 bool SetDesktopPicture(CommandRunner& runner, LinuxDesktop desktop, const QString& file,
                        const QString& position, const QString& colorHex,
                        const QStringList& monitors = {}, GSettingsWriter* gsettings = nullptr);
+
+// One monitor's own picture for desktops that take a picture per monitor.
+struct MonitorPictureFile {
+    QString name;   // the output's name (Xfce's backdrops, sway's outputs)
+    QRect geometry; // its place on the desktop in logical pixels (Plasma's screens)
+    QString file;   // exactly the monitor's part of the composed desktop
+};
+
+// Whether the desktop is given a file per monitor by SetDesktopPictures.
+bool TakesMonitorFiles(LinuxDesktop desktop);
+
+// The desktop composed for several monitors: `desktopFile` is one canvas of
+// the box around them all, `monitors` each monitor (the primary first) with,
+// where TakesMonitorFiles, its own part of that canvas. Each desktop gets
+// what it can show: the GNOME family the whole canvas spanned across the
+// monitors; Plasma each screen's file; Xfce each monitor's file on its
+// backdrops (made for the first workspace where it has none); sway each
+// output's file; LXQt and LXDE, which take one picture for every monitor,
+// the primary monitor's file with `position` as SetDesktopPicture. A
+// monitor's file is told to fill its monitor. False when the desktop's tool
+// is missing or refused. The GNOME family's keys go as for SetDesktopPicture.
+bool SetDesktopPictures(CommandRunner& runner, LinuxDesktop desktop, const QString& desktopFile,
+                        const QList<MonitorPictureFile>& monitors, const QString& position,
+                        GSettingsWriter* gsettings = nullptr);
 
 // The GNOME-family background colour ("primary-color") as 0x00BBGGRR.
 std::optional<quint32> ReadDesktopColorSetting(GSettingsWriter& gsettings, LinuxDesktop desktop);

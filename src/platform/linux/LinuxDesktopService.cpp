@@ -2,15 +2,18 @@
 
 #include "platform/ScreenInfo.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/SettingsStore.h"
 #include "platform/linux/GioSettings.h"
 #include "platform/linux/X11RootPixmap.h"
 
 #include <QAbstractEventDispatcher>
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QScreen>
 
 #include <unistd.h>
@@ -100,6 +103,42 @@ bool LinuxDesktopService::showCanvas(const QImage& canvas) {
     return m_canvasShown;
 }
 
+std::optional<QList<MonitorPictureFile>>
+LinuxDesktopService::monitorPictureFiles(const QString& file) {
+    const ScreenLayout layout = CurrentScreenLayout();
+    const QRect bounds = layout.bounds();
+    // One monitor, or one canvas of the primary monitor alone ("Primary"):
+    // the one file serves every monitor.
+    if (layout.monitors.size() < 2 || QImageReader(file).size() != bounds.size())
+        return std::nullopt;
+    QList<MonitorPictureFile> parts;
+    for (const MonitorInfo& m : layout.monitors)
+        parts.append({m.name, m.logicalGeometry, QString()});
+    if (!TakesMonitorFiles(m_desktop)) return parts;
+    const QImage canvas(file);
+    if (canvas.isNull()) return std::nullopt;
+    // "<name> 1 monitor 2.bmp": one file per monitor, named after the
+    // presentation copy it is cut from, so that it changes name in turn too.
+    const QFileInfo info(file);
+    const QString stem = info.path() + QLatin1Char('/') + info.completeBaseName();
+    const auto name = [&](qsizetype i) {
+        return stem + QStringLiteral(" monitor %1.").arg(i + 1) + info.suffix();
+    };
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        const QRect area = layout.monitors[i].geometry.translated(-bounds.topLeft());
+        if (!canvas.copy(area).save(&buffer, "BMP") || !WriteFileAtomically(name(i), bytes))
+            return std::nullopt;
+        parts[i].file = name(i);
+    }
+    // The files of monitors no longer there.
+    for (qsizetype i = parts.size(); QFile::exists(name(i)); ++i)
+        QFile::remove(name(i));
+    return parts;
+}
+
 void LinuxDesktopService::setWallpaper(const QString& bitmapPath, const QString& position) {
     const bool clear = position == QLatin1String("Clear");
     const bool canvasShown = std::exchange(m_canvasShown, false);
@@ -109,8 +148,12 @@ void LinuxDesktopService::setWallpaper(const QString& bitmapPath, const QString&
         for (QScreen* s : QGuiApplication::screens())
             monitors << s->name();
         const QString file = clear ? QString() : presentationCopy(bitmapPath);
-        if (SetDesktopPicture(*m_runner, m_desktop, file, position, hexColor(color), monitors,
-                              m_gsettings.get()) &&
+        const std::optional<QList<MonitorPictureFile>> parts =
+            clear ? std::nullopt : monitorPictureFiles(file);
+        if ((parts ? SetDesktopPictures(*m_runner, m_desktop, file, *parts, position,
+                                        m_gsettings.get())
+                   : SetDesktopPicture(*m_runner, m_desktop, file, position, hexColor(color),
+                                       monitors, m_gsettings.get())) &&
             !clear)
             m_shownPath = file;
     }

@@ -35,6 +35,11 @@ public:
 private:
     QString presentationCopy(const QString& bitmapPath);
     std::optional<quint32> readDesktopColor();
+    // With several monitors and `file` a canvas of the box around them all:
+    // each monitor, with its own part of the canvas written beside `file`
+    // where the desktop takes a file per monitor. Nothing otherwise, and
+    // when a part could not be written.
+    std::optional<QList<MonitorPictureFile>> monitorPictureFiles(const QString& file);
 
     SettingsStore& m_store;
     std::unique_ptr<CommandRunner> m_runner;

@@ -10,7 +10,10 @@
 #include <QProcess>
 #include <QUrl>
 
+#include <string>
 #include <windows.h>
+// After windows.h, which it builds on.
+#include <shellapi.h>
 
 namespace {
 
@@ -81,6 +84,16 @@ public:
         return QProcess::startDetached(
             QStringLiteral("explorer"),
             {QStringLiteral("/select,") + QDir::toNativeSeparators(path)});
+    }
+    bool showProperties(const QString& path) override {
+        const std::wstring item = QDir::toNativeSeparators(path).toStdWString();
+        SHELLEXECUTEINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = SEE_MASK_INVOKEIDLIST;
+        info.lpVerb = L"properties";
+        info.lpFile = item.c_str();
+        info.nShow = SW_SHOWNORMAL;
+        return ShellExecuteExW(&info) != FALSE;
     }
     bool openUrl(const QString& url) override { return QDesktopServices::openUrl(QUrl(url)); }
 };

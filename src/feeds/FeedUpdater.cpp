@@ -1,0 +1,112 @@
+#include "feeds/FeedUpdater.h"
+
+#include "context/AppContext.h"
+#include "internet/clsInternet.h"
+#include "platform/AtomicFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QTimer>
+#include <algorithm>
+
+FeedUpdater::FeedUpdater(AppContext& app, QObject* parent)
+    : QObject(parent), m_app(app), m_client(std::make_unique<clsInternet>(app)) {}
+
+FeedUpdater::~FeedUpdater() = default;
+
+QList<FeedNews> FeedUpdater::known(const QList<FeedEntry>& feeds) const {
+    QList<FeedNews> news;
+    for (const FeedEntry& feed : feeds) {
+        FeedNews n{feed, {}};
+        const auto same = std::find_if(m_news.begin(), m_news.end(), [&](const FeedNews& o) {
+            return o.feed == feed && o.document.usable();
+        });
+        if (same != m_news.end()) {
+            n.document = same->document;
+        } else {
+            QFile file(FeedFilePath(m_app.paths.FeedsFolder, feed.title));
+            n.document = file.open(QIODevice::ReadOnly) && file.size() <= kMaxFeedBytes
+                             ? ReadFeed(file.readAll())
+                             : FeedDocument{{}, {}, {}, QStringLiteral("Not downloaded yet.")};
+        }
+        news << n;
+    }
+    return news;
+}
+
+void FeedUpdater::showStored(const QList<FeedEntry>& feeds) {
+    if (m_running) return;
+    m_news = known(feeds);
+    QTimer::singleShot(0, this, &FeedUpdater::updated);
+}
+
+void FeedUpdater::update(const QList<FeedEntry>& feeds) {
+    if (m_running) {
+        m_again = feeds;
+        return;
+    }
+    m_running = true;
+    m_answeredOnce = false;
+    m_errors.clear();
+    m_news = known(feeds);
+    m_waiting = int(m_news.size());
+    if (m_waiting == 0) {
+        QTimer::singleShot(0, this, &FeedUpdater::finishRound);
+        return;
+    }
+    QPointer<FeedUpdater> self(this);
+    for (int i = 0; i < m_news.size(); ++i) {
+        const QString url = m_news[i].feed.url;
+        RequestHeaders headers;
+        // Validators only for a feed whose document is at hand: a 304 says
+        // "keep what you have".
+        const auto v = m_validators.constFind(url);
+        if (v != m_validators.constEnd() && m_news[i].document.usable()) {
+            if (!v->etag.isEmpty()) headers.append({"If-None-Match", v->etag});
+            if (!v->lastModified.isEmpty()) headers.append({"If-Modified-Since", v->lastModified});
+        }
+        m_client->GetAnswer(
+            url, headers,
+            [self, i](std::optional<HttpAnswer> answer) {
+                if (self) self->answered(i, answer);
+            },
+            clsInternet::PageLimit, true);
+    }
+}
+
+void FeedUpdater::answered(int index, const std::optional<HttpAnswer>& answer) {
+    FeedNews& n = m_news[index];
+    const QString name = n.feed.title;
+    if (!answer) {
+        m_errors << QStringLiteral("%1: %2").arg(name, m_client->lastError());
+    } else if (answer->status == 304) {
+        m_answeredOnce = true;
+    } else {
+        FeedDocument document = ReadFeed(answer->body);
+        if (!document.usable()) {
+            m_errors << QStringLiteral("%1: %2").arg(name, document.error);
+        } else {
+            m_answeredOnce = true;
+            QString error;
+            QDir().mkpath(m_app.paths.FeedsFolder);
+            if (!WriteFileAtomically(FeedFilePath(m_app.paths.FeedsFolder, n.feed.title),
+                                     answer->body, &error))
+                m_errors << QStringLiteral("%1: %2").arg(name, error);
+            n.document = std::move(document);
+            m_validators.insert(n.feed.url, {answer->etag, answer->lastModified});
+        }
+    }
+    if (--m_waiting == 0) finishRound();
+}
+
+void FeedUpdater::finishRound() {
+    m_running = false;
+    if (m_answeredOnce) m_lastSuccess = QDateTime::currentDateTime();
+    emit updated();
+    if (m_again) {
+        const QList<FeedEntry> next = *m_again;
+        m_again.reset();
+        update(next);
+    }
+}

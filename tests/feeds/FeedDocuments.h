@@ -1,0 +1,57 @@
+#pragma once
+
+// Feed documents of each kind the reader knows, and hostile ones, shared by
+// the feed tests and the settings window's News Bar tests.
+#include <QByteArray>
+
+inline QByteArray Rss2(const QByteArray& title, const QByteArray& headline,
+                       const QByteArray& link = "https://news.example/1") {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<rss version=\"2.0\" xmlns:media=\"http://search.yahoo.com/mrss/\">\n"
+           "<channel><title>" +
+           title +
+           "</title><link>https://news.example/</link>\n"
+           "<item><media:title>not a headline</media:title><title>" +
+           headline + "</title><link>" + link +
+           "</link></item>\n"
+           "<item><title><![CDATA[Second <b>one</b>]]></title>"
+           "<guid>https://news.example/2</guid></item>\n"
+           "</channel></rss>\n";
+}
+
+inline const QByteArray kRss1 =
+    "<?xml version=\"1.0\"?>\n"
+    "<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\"\n"
+    "         xmlns=\"http://purl.org/rss/1.0/\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\">\n"
+    "<channel rdf:about=\"https://rdf.example/\"><dc:title>not the title</dc:title>"
+    "<title>RDF News</title><link>https://rdf.example/</link></channel>\n"
+    "<item rdf:about=\"https://rdf.example/a\"><title>Item A</title>"
+    "<link>https://rdf.example/a</link></item>\n"
+    "</rdf:RDF>\n";
+
+inline const QByteArray kAtom =
+    "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+    "<feed xmlns=\"http://www.w3.org/2005/Atom\">\n"
+    "<title type=\"html\">Atom &lt;i&gt;Log&lt;/i&gt; &amp;amp; more</title>\n"
+    "<link rel=\"self\" href=\"https://atom.example/feed\"/><link "
+    "href=\"https://atom.example/\"/>\n"
+    "<entry><title>Entry one</title><link rel=\"edit\" href=\"/edit\"/>"
+    "<link rel=\"alternate\" href=\"/one\"/></entry>\n"
+    "</feed>\n";
+
+// Ten levels of ten entities each: a billion "lol"s once expanded.
+inline QByteArray BillionLaughs() {
+    QByteArray d = "<?xml version=\"1.0\"?>\n<!DOCTYPE rss [\n<!ENTITY lol0 \"lol\">\n";
+    for (int i = 1; i < 10; ++i) {
+        d += "<!ENTITY lol" + QByteArray::number(i) + " \"";
+        for (int j = 0; j < 10; ++j)
+            d += "&lol" + QByteArray::number(i - 1) + ";";
+        d += "\">\n";
+    }
+    return d + "]>\n<rss><channel><title>&lol9;</title></channel></rss>\n";
+}
+
+// A feed whose title alone has `bytes` characters.
+inline QByteArray HugeTitle(qsizetype bytes) {
+    return "<rss><channel><title>" + QByteArray(bytes, 'A') + "</title></channel></rss>";
+}

@@ -1,0 +1,188 @@
+// The feed list file, feed names, the feed reader on good and hostile
+// documents, and the updater against the local HTTP server: real files in a
+// temporary folder, a real server on 127.0.0.1.
+#include "FakePlatform.h"
+#include "FeedDocuments.h"
+#include "LocalHttpServer.h"
+#include "feeds/FeedList.h"
+#include "feeds/FeedReader.h"
+#include "feeds/FeedUpdater.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(FeedList, SaveThenLoadAppendsAndStopsAtTheFirstGap) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("FeedsList.tsy");
+    const QList<FeedEntry> feeds = {{"World & Weather", "https://news.example/rss"},
+                                    {"Über = alles", "https://b.example/feed?x=1&y=2"},
+                                    {"World & Weather", "https://news.example/rss"}};
+    ASSERT_TRUE(SaveFeeds(path, feeds));
+    QList<FeedEntry> loaded = {{"already", "there"}};
+    LoadFeeds(path, loaded);
+    EXPECT_EQ(loaded, (QList<FeedEntry>{{"already", "there"}} + feeds));
+
+    // The profile format: F0, F1, … and nothing after a gap; values are read
+    // as at most 127 characters.
+    const QString title(200, 'T');
+    writeFile(path, "[F0]\r\nID=" + title.toUtf8() +
+                        "\r\nURL=u0\r\n[F1]\r\nURL=u1\r\n[F2]\r\nID=two\r\n");
+    loaded.clear();
+    LoadFeeds(path, loaded);
+    EXPECT_EQ(loaded, (QList<FeedEntry>{{title.left(127), "u0"}}));
+    loaded.clear();
+    LoadFeeds(dir.filePath("missing.tsy"), loaded);
+    EXPECT_TRUE(loaded.isEmpty());
+}
+
+TEST(FeedList, FeedNamesStayInTheFolderAndFitTheFileSystem) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("FeedsCache");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const QString& title :
+         {QString("../../.config/x"), QString(".."), QString("a/b\\c:d*e?f\"g<h>i|j"),
+          QString(300, QChar(0x00E9)), QString("tab\tand\nnew line"), QString("/"), QString(),
+          QString::fromUcs4(U"\U0001F600").repeated(300)}) {
+        const QString name = SafeFeedName(title);
+        const QString path = FeedFilePath(folder, title);
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_FALSE(name.isEmpty());
+        EXPECT_FALSE(name.contains('/') || name.contains('\\') || name.contains('\n'));
+        EXPECT_LE(name.toUtf8().size(), 200);
+        EXPECT_EQ(QFileInfo(path).absolutePath(), QFileInfo(folder).absoluteFilePath());
+        EXPECT_EQ(writeFile(path, "x"), path);
+        EXPECT_TRUE(QFileInfo::exists(path));
+    }
+    EXPECT_EQ(SafeFeedName(""), "feed");
+    EXPECT_EQ(SafeFeedName(" / : "), "feed");
+    // Titles that differ only in replaced characters share one name.
+    EXPECT_EQ(SafeFeedName("News: today"), SafeFeedName("News/ today"));
+    EXPECT_EQ(SafeFeedName("World & Weather"), "World & Weather");
+
+    EXPECT_EQ(FeedLinkAddress("/one", "http://127.0.0.1:8/files/a.xml"), "http://127.0.0.1:8/one");
+    EXPECT_EQ(FeedLinkAddress("javascript:alert(1)", "http://x.example/"), "");
+    EXPECT_EQ(FeedLinkAddress("file:///etc/passwd", "http://x.example/"), "");
+}
+
+TEST(FeedReader, TitlesLinksAndHeadlinesOfRss2Rss1AndAtom) {
+    const FeedDocument rss2 = ReadFeed(Rss2("World &amp; Weather", "First  headline"));
+    EXPECT_EQ(rss2.error, "");
+    EXPECT_EQ(rss2.title, "World & Weather");
+    EXPECT_EQ(rss2.link, "https://news.example/");
+    ASSERT_EQ(rss2.headlines.size(), 2);
+    EXPECT_EQ(rss2.headlines[0].title, "First headline");
+    EXPECT_EQ(rss2.headlines[0].link, "https://news.example/1");
+    EXPECT_EQ(rss2.headlines[1].title, "Second <b>one</b>") << "CDATA is text";
+    EXPECT_EQ(rss2.headlines[1].link, "https://news.example/2") << "a permanent guid";
+
+    const FeedDocument rss1 = ReadFeed(kRss1);
+    EXPECT_EQ(rss1.title, "RDF News");
+    ASSERT_EQ(rss1.headlines.size(), 1);
+    EXPECT_EQ(rss1.headlines[0].link, "https://rdf.example/a");
+
+    const FeedDocument atom = ReadFeed(kAtom);
+    EXPECT_EQ(atom.title, "Atom Log & more");
+    EXPECT_EQ(atom.link, "https://atom.example/");
+    ASSERT_EQ(atom.headlines.size(), 1);
+    EXPECT_EQ(atom.headlines[0].title, "Entry one");
+    EXPECT_EQ(atom.headlines[0].link, "/one");
+
+    QByteArray many = "<rss><channel><title>Many</title>";
+    for (int i = 0; i < 150; ++i)
+        many += "<item><title>" + QByteArray(i == 0 ? 5000 : 3, 'h') + "</title></item>";
+    const FeedDocument manyDoc = ReadFeed(many + "</channel></rss>");
+    EXPECT_EQ(manyDoc.headlines.size(), kMaxHeadlines);
+    EXPECT_EQ(manyDoc.headlines[0].title.size(), kMaxFeedText);
+}
+
+TEST(FeedReader, HostileAndUnusableDocumentsAreRefusedWithTheReason) {
+    QByteArray deep = "<rss>";
+    for (int i = 0; i < 300; ++i)
+        deep += "<a>";
+    const std::vector<std::pair<QByteArray, QString>> rows = {
+        {BillionLaughs(), "declares entities"},
+        {"<!DOCTYPE rss [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><rss><channel><title>&x;"
+         "</title></channel></rss>",
+         "declares entities"},
+        {HugeTitle(5 * 1024 * 1024), "title is longer than 1000 characters"},
+        {HugeTitle(kMaxFeedBytes), "larger than 10 MB"},
+        {deep, "nested more than 256 deep"},
+        {Rss2("Cut", "off").left(120), "not well-formed XML"},
+        {"just words", "not well-formed XML"},
+        {"<html><head><title>A page</title></head></html>", "not an RSS or Atom feed"},
+        {"<feed><title>Atom without its name space</title></feed>", "not an RSS or Atom feed"},
+        {"<rss><channel><item><title>x</title></item></channel></rss>", "has no title"},
+        {"<rss><channel><title> \n </title></channel></rss>", "has no title"},
+    };
+    for (const auto& [document, why] : rows) {
+        SCOPED_TRACE(why.toStdString());
+        const FeedDocument d = ReadFeed(document);
+        EXPECT_FALSE(d.usable());
+        EXPECT_TRUE(d.error.contains(why)) << d.error.toStdString();
+        EXPECT_TRUE(d.title.isEmpty() && d.headlines.isEmpty());
+    }
+}
+
+// The updater against the local server: the first round downloads and
+// stores, the next asks with the validators and gets 304 for what did not
+// change, a changed feed brings its new headline, a failing one keeps its old.
+TEST(FeedUpdater, ConditionalRoundsKeepTheFolderAndTheHeadlinesUpToDate) {
+    TestApp t;
+    QTemporaryDir served;
+    writeFile(served.filePath("a.xml"), Rss2("Alpha", "Alpha first"));
+    writeFile(served.filePath("b.xml"), kAtom);
+    LocalHttpServer server(false, served.path());
+    ASSERT_TRUE(server.ok());
+    const QList<FeedEntry> feeds = {{"Alpha", server.url("/files/a.xml")},
+                                    {"Atom Log & more", server.url("/files/b.xml")}};
+    FeedUpdater updater(*t.app);
+    int rounds = 0;
+    QObject::connect(&updater, &FeedUpdater::updated, [&] { ++rounds; });
+    const auto round = [&](const QList<FeedEntry>& list) {
+        const int before = rounds;
+        updater.update(list);
+        ASSERT_TRUE(waitUntil([&] { return rounds > before; }));
+    };
+
+    round(feeds);
+    ASSERT_EQ(updater.news().size(), 2);
+    EXPECT_EQ(updater.news()[0].document.headlines.value(0).title, "Alpha first");
+    EXPECT_EQ(updater.news()[1].document.title, "Atom Log & more");
+    EXPECT_EQ(readFile(t.app->paths.FeedsFolder + "Alpha.xml"), Rss2("Alpha", "Alpha first"));
+    EXPECT_TRUE(QFileInfo::exists(t.app->paths.FeedsFolder + "Atom Log & more.xml"));
+    const QDateTime first = updater.lastSuccess();
+    EXPECT_TRUE(first.isValid());
+
+    QThread::msleep(20); // a new modification time
+    writeFile(served.filePath("a.xml"), Rss2("Alpha", "Alpha second"));
+    round(feeds);
+    EXPECT_EQ(server.count("304 /files/a.xml"), 0);
+    EXPECT_EQ(server.count("304 /files/b.xml"), 1);
+    EXPECT_EQ(updater.news()[0].document.headlines.value(0).title, "Alpha second");
+    EXPECT_EQ(updater.news()[1].document.headlines.value(0).title, "Entry one");
+    EXPECT_TRUE(updater.lastErrors().isEmpty());
+
+    // A feed that fails keeps what it had, and says why.
+    writeFile(served.filePath("b.xml"), "<broken");
+    round(feeds);
+    EXPECT_EQ(updater.news()[1].document.headlines.value(0).title, "Entry one");
+    ASSERT_EQ(updater.lastErrors().size(), 1);
+    EXPECT_TRUE(updater.lastErrors()[0].contains("not well-formed"));
+    EXPECT_TRUE(QFileInfo::exists(t.app->paths.FeedsFolder + "Atom Log & more.xml"));
+
+    // A new updater (a restart) shows the stored files before any download.
+    FeedUpdater later(*t.app);
+    int shown = 0;
+    QObject::connect(&later, &FeedUpdater::updated, [&] { ++shown; });
+    later.showStored(feeds + QList<FeedEntry>{{"Never fetched", server.url("/404")}});
+    ASSERT_TRUE(waitUntil([&] { return shown == 1; }));
+    ASSERT_EQ(later.news().size(), 3);
+    EXPECT_EQ(later.news()[0].document.headlines.value(0).title, "Alpha second");
+    EXPECT_FALSE(later.news()[2].document.usable());
+}
+
+} // namespace

@@ -1,0 +1,94 @@
+// The about box in-process on the offscreen platform: the version line, the
+// licence, the links, and the announcement from the catalogue's "info"
+// section, which is read without changing the stored catalogue.
+#include "FakePlatform.h"
+#include "options_window/frmabout.h"
+#include "settings/ByteInversion.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(AboutBox, VersionLicenceLinksAndTheAnnouncementOfTheCatalogue) {
+    TestApp t;
+    const auto storeCatalogue = [&](const QByteArray& text) {
+        QByteArray stored = text;
+        InvertBytes(stored);
+        return writeFile(t.app->paths.CataloguePath, stored), stored;
+    };
+
+    {
+        frmabout box(*t.app);
+        EXPECT_EQ(box.windowTitle(), "About");
+        EXPECT_EQ(box.lblabout[0]->text(), "Tessaly  Version " TESSALY_VERSION);
+        EXPECT_TRUE(QString(TESSALY_VERSION).contains(QRegularExpression("^\\d+\\.\\d+\\.\\d+$")));
+        EXPECT_TRUE(box.Text1->isReadOnly());
+        EXPECT_TRUE(box.Text1->toPlainText().startsWith(
+            "                    GNU GENERAL PUBLIC LICENSE\n                       Version 3"));
+        // No catalogue: no announcement.
+        EXPECT_TRUE(box.lblabout[6]->isHidden());
+        emit box.lblabout[2]->linkActivated(box.tags[2]);
+        emit box.lblabout[3]->linkActivated(box.tags[3]);
+        EXPECT_EQ(t.shell->urls,
+                  QStringList({"https://orvane.org/tessaly", "mailto:tessaly@orvane.org"}));
+    }
+
+    struct Row {
+        const char* what;
+        QByteArray catalogue;
+        bool shown;
+        QString text;
+        QString link; // empty: plain text
+    };
+    const std::vector<Row> rows = {
+        {"no info section", "[cat1]\r\nname=Garden\r\nurl1=http://x/g.html\r\n", false, {}, {}},
+        {"info without text", "[info]\r\ntime=60000\r\nurl=http://x/\r\n", false, {}, {}},
+        {"text without url",
+         "[info]\r\ntext=  New pictures every week  \r\n",
+         true,
+         "New pictures every week",
+         {}},
+        {"text and url", "[INFO]\r\nText=Holiday <b>pictures</b>\r\nurl=https://x.example/new\r\n",
+         true, "Holiday <b>pictures</b>", "https://x.example/new"},
+        {"url that is no web address",
+         "[info]\r\ntext=Run me\r\nurl=file:///bin/sh\r\n",
+         true,
+         "Run me",
+         {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const QByteArray stored = storeCatalogue(row.catalogue);
+        t.shell->urls.clear();
+        QPointer<frmabout> box = new frmabout(*t.app);
+        box->show();
+        QLabel* announcement = box->lblabout[6];
+        EXPECT_EQ(announcement->isVisible(), row.shown);
+        if (row.shown && row.link.isEmpty()) {
+            EXPECT_EQ(announcement->text(), row.text);
+            EXPECT_EQ(announcement->textFormat(), Qt::PlainText);
+            EXPECT_EQ(announcement->palette().color(QPalette::WindowText),
+                      announcement->palette().color(QPalette::ButtonText));
+            EXPECT_EQ(announcement->cursor().shape(), Qt::ArrowCursor);
+            EXPECT_TRUE(box->tags[6].isEmpty());
+        } else if (row.shown) {
+            EXPECT_EQ(announcement->accessibleName(), row.text);
+            EXPECT_TRUE(announcement->text().contains(row.text.toHtmlEscaped()))
+                << "the catalogue's text is not mark-up";
+            EXPECT_EQ(announcement->cursor().shape(), Qt::PointingHandCursor);
+            emit announcement->linkActivated(box->tags[6]);
+            EXPECT_EQ(t.shell->urls, QStringList{row.link});
+        }
+        // The stored catalogue is as it was, byte for byte.
+        EXPECT_EQ(readFile(t.app->paths.CataloguePath), stored);
+        box->cmdclose->click();
+        EXPECT_TRUE(waitUntil([&] { return box.isNull(); }));
+    }
+}
+
+} // namespace

@@ -1,0 +1,168 @@
+#!/usr/bin/python3
+"""The tray icon on a StatusNotifierItem panel, with the real program on a
+private desktop session (desktop-session.sh). The test is the panel: it owns
+org.kde.StatusNotifierWatcher on the session bus, takes the item the program
+announces, reads its title, tooltip and menu (com.canonical.dbusmenu),
+activates it (the settings window opens), clicks "Switch &Wallpaper Now"
+through the menu (the root window's picture changes), and restarts itself as
+a panel does (the item announces itself again)."""
+import os
+import subprocess
+import sys
+import time
+
+import dbus
+import dbus.service
+from dbus.mainloop.glib import DBusGMainLoop
+from gi.repository import GLib
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
+from tessaly_session import EARLIER, ERRORS, TESSALY, reset, root_colour  # noqa: E402
+
+WATCHER = "org.kde.StatusNotifierWatcher"
+
+DBusGMainLoop(set_as_default=True)
+bus = dbus.SessionBus()
+loop = GLib.MainLoop()
+failures = []
+
+
+def check(condition, what):
+    print(("ok   " if condition else "FAIL ") + what, flush=True)
+    if not condition:
+        failures.append(what)
+
+
+def spin_until(condition, seconds=10):
+    """Runs the main loop (so the watcher answers) until `condition` holds."""
+    end = time.time() + seconds
+    ctx = loop.get_context()
+    while time.time() < end:
+        while ctx.pending():
+            ctx.iteration(False)
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.05)
+    return None
+
+
+class Watcher(dbus.service.Object):
+    """The part of a panel that items register with."""
+
+    def __init__(self):
+        self.name = dbus.service.BusName(WATCHER, bus, do_not_queue=True)
+        super().__init__(self.name, "/StatusNotifierWatcher")
+        self.items = []
+
+    @dbus.service.method(WATCHER, in_signature="s", sender_keyword="sender")
+    def RegisterStatusNotifierItem(self, service, sender=None):
+        # An item names its bus name or only its object path.
+        self.items.append((sender, service if service.startswith("/") else "/StatusNotifierItem"))
+
+    @dbus.service.method(WATCHER, in_signature="s")
+    def RegisterStatusNotifierHost(self, service):
+        pass
+
+    @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature="ss", out_signature="v")
+    def Get(self, interface, prop):
+        return self.GetAll(interface)[prop]
+
+    @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature="s", out_signature="a{sv}")
+    def GetAll(self, interface):
+        return {"RegisteredStatusNotifierItems": dbus.Array([s for s, _ in self.items], "s"),
+                "IsStatusNotifierHostRegistered": dbus.Boolean(True),
+                "ProtocolVersion": dbus.Int32(0)}
+
+    # Qt reads the properties through an interface built from introspection,
+    # so they are described here (the library only lists methods).
+    @dbus.service.method(dbus.INTROSPECTABLE_IFACE, out_signature="s")
+    def Introspect(self):
+        return ("<node><interface name='%s'>"
+                "<method name='RegisterStatusNotifierItem'><arg type='s' direction='in'/></method>"
+                "<method name='RegisterStatusNotifierHost'><arg type='s' direction='in'/></method>"
+                "<property name='RegisteredStatusNotifierItems' type='as' access='read'/>"
+                "<property name='IsStatusNotifierHostRegistered' type='b' access='read'/>"
+                "<property name='ProtocolVersion' type='i' access='read'/>"
+                "</interface></node>" % WATCHER)
+
+    def leave(self):
+        self.remove_from_connection()
+        bus.release_name(WATCHER)
+        # The library keeps the name object for reuse; the next watcher must
+        # ask the bus again, as a restarted panel does.
+        bus._bus_names.pop(WATCHER, None)
+
+
+def settings_windows():
+    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Tessaly settings$"],
+                         capture_output=True, text=True).stdout
+    return out.split()
+
+
+def menu_items(menu):
+    """(id, label, visible) of the menu's top level, in order."""
+    _, (_, _, children) = menu.GetLayout(0, 1, dbus.Array([], "s"))
+    items = []
+    for child in children:
+        ident, props, _ = child
+        items.append((int(ident), str(props.get("label", "")),
+                      bool(props.get("visible", True)), str(props.get("type", ""))))
+    return items
+
+
+watcher = Watcher()
+reset(dict(EARLIER, WallpaperTimer="False", WallPaperPosition="Stretch",
+           WaterMarkVisible="False"))
+err = open(ERRORS, "w")
+program = subprocess.Popen([TESSALY, "/y"], stderr=err)
+try:
+    check(spin_until(lambda: watcher.items, 15) is not None, "the program announces its item")
+    sender, path = watcher.items[-1]
+    item = bus.get_object(sender, path)
+    props = dbus.Interface(item, dbus.PROPERTIES_IFACE)
+    sni = "org.kde.StatusNotifierItem"
+    tooltip = props.Get(sni, "ToolTip")
+    check(str(tooltip[2]) == "Tessaly", "the tooltip reads %r" % str(tooltip[2]))
+    check(str(props.Get(sni, "Status")) == "Active", "the item is active")
+    check(bool(props.Get(sni, "IconName")) or len(props.Get(sni, "IconPixmap")) > 0,
+          "the item has an icon")
+
+    menu = dbus.Interface(bus.get_object(sender, props.Get(sni, "Menu")), "com.canonical.dbusmenu")
+    menu.AboutToShow(0)
+    shown = [(label, kind) for _, label, visible, kind in menu_items(menu) if visible]
+    check(shown == [("_Settings", ""), ("Switch _Wallpaper Now", ""), ("", "separator"),
+                    ("Wallpaper", ""), ("Clock", ""), ("Calendar", ""), ("", "separator"),
+                    ("_About", ""), ("_Help", ""), ("", "separator"), ("E_xit", "")],
+          "the menu reads %s" % shown)
+
+    # Activation (a panel's left click) opens the settings window, once.
+    dbus.Interface(item, sni).Activate(0, 0)
+    check(spin_until(lambda: len(settings_windows()) == 1) is not None, "Activate opens settings")
+    subprocess.run(["xdotool", "search", "--name", "^Tessaly settings$", "windowmove", "700",
+                    "600"])
+
+    # The menu's "Switch &Wallpaper Now", clicked through the panel.
+    before = root_colour()
+    switch = [i for i, label, _, _ in menu_items(menu) if label == "Switch _Wallpaper Now"][0]
+    menu.Event(switch, "clicked", dbus.String("", variant_level=1), dbus.UInt32(0))
+    check(spin_until(lambda: root_colour() != before, 10) is not None,
+          "the menu's switch changed the wallpaper (%s, then %s)" % (before, root_colour()))
+
+    # The panel restarts: the item announces itself to the new watcher.
+    watcher.leave()
+    spin_until(lambda: False, 1)
+    gone = watcher  # kept: its name object would release the new owner's name when collected
+    watcher = Watcher()
+    check(spin_until(lambda: watcher.items, 10) is not None,
+          "the item comes back after the panel restarts")
+finally:
+    subprocess.run([TESSALY, "--quit"])
+    try:
+        program.wait(15)
+    except subprocess.TimeoutExpired:
+        program.kill()
+    if failures:
+        print(open(ERRORS, encoding="utf-8").read())
+
+sys.exit(1 if failures else 0)

@@ -1,0 +1,85 @@
+"""The running program on a private desktop session (desktop-session.sh), as
+the end-to-end tests meet it: its folders, a fresh configuration with a files
+list of two plain pictures, the root window's colour, starting and ending it."""
+import os
+import subprocess
+import time
+
+TESSALY = os.environ["TESSALY_BINARY"]
+CONFIG = os.path.join(os.environ["XDG_CONFIG_HOME"], "tessaly", "tessaly.conf")
+DATA = os.path.join(os.environ["XDG_DATA_HOME"], "Orvane Tessaly")
+PICTURES = os.path.join(os.environ["HOME"], "pictures")
+ERRORS = os.path.join(os.environ["HOME"], "err.txt")
+
+
+def wait_for(condition, seconds=10):
+    end = time.time() + seconds
+    while time.time() < end:
+        try:
+            value = condition()
+            if value:
+                return value
+        except Exception:
+            pass
+        time.sleep(0.2)
+    return None
+
+
+def stored():
+    values = {}
+    section = ""
+    with open(CONFIG, encoding="utf-8") as f:
+        for line in f:
+            line = line.strip()
+            if line.startswith("["):
+                section = line[1:-1]
+            elif "=" in line:
+                k, v = line.split("=", 1)
+                values[section + "/" + k] = v
+    return values
+
+
+def reset(settings):
+    subprocess.run(["rm", "-rf", os.path.dirname(CONFIG), DATA])
+    os.makedirs(os.path.dirname(CONFIG))
+    os.makedirs(DATA)
+    os.makedirs(PICTURES, exist_ok=True)
+    with open(CONFIG, "w", encoding="utf-8") as f:
+        f.write("[Options]\n" + "".join(k + "=" + v + "\n" for k, v in settings.items()))
+    # Two plain pictures as the files list.
+    lines = ""
+    for colour in ("red", "lime"):
+        path = os.path.join(PICTURES, colour + ".png")
+        subprocess.run(["convert", "-size", "64x48", "xc:" + colour, path], check=True)
+        lines += PICTURES + "/\r\n" + colour + ".png\r\n"
+    with open(os.path.join(DATA, "WallPapersList.tsy"), "w", encoding="utf-8", newline="") as f:
+        f.write(lines + "\x01\r\n")
+
+
+def root_colour():
+    out = subprocess.run(["import", "-window", "root", "-crop", "1x1+300+1000", "txt:-"],
+                         capture_output=True, text=True).stdout
+    return out.strip().splitlines()[-1] if out.strip() else ""
+
+
+def start(*args, env=None):
+    err = open(ERRORS, "a")
+    p = subprocess.Popen([TESSALY, *args], stderr=err, env=env)
+    wait_for(lambda: os.path.exists(os.path.join(DATA, "Orvane Wallpaper.bmp")) or
+             os.path.isdir(DATA), 10)
+    time.sleep(1)
+    return p
+
+
+def quit(p):
+    if p.poll() is not None:
+        with open(ERRORS, encoding="utf-8") as err:
+            print("the program ended early with", p.returncode, err.read())
+    subprocess.run([TESSALY, "--quit"], check=True)
+    p.wait(15)
+
+
+# Settings as after an earlier run: no first-run steps, no change at start.
+EARLIER = {"1strun": "False", "WallpaperStartup": "False", "WallpaperTimer": "True",
+           "IntervalTimer": "10", "TechniqueTimer": "1", "WallPaperPosition": "Center",
+           "WaterMarkPos": "5", "CurWallPaper": "0"}
