@@ -7,10 +7,13 @@ CONFIGURE = cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSA
 
 # Debian packages for building, running and packaging Tessaly. The
 # image-formats plugins let Qt read WebP and TIFF pictures; libheif decodes
-# HEIC and AVIF photos, libjxl JPEG XL; the validators check the menu entry,
-# the AppStream metadata and the Debian package.
+# HEIC and AVIF photos, libjxl JPEG XL, libjpeg-turbo JPEG photos through its
+# fast scaled paths; GIO writes the GNOME family's wallpaper settings; the
+# validators check the menu entry, the AppStream metadata and the Debian
+# package.
 DEPS := build-essential cmake pkg-config \
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-image-formats-plugins libheif-dev libjxl-dev \
+  libjpeg62-turbo-dev libglib2.0-dev \
   libxcb1-dev libx11-dev libx11-xcb-dev libxcb-screensaver0-dev libxcb-keysyms1-dev \
   desktop-file-utils appstream lintian
 
@@ -19,13 +22,15 @@ DEPS := build-essential cmake pkg-config \
 # session bus, notification service),
 # X tools that drive it (xrandr defines several monitors on Xvfb), ImageMagick and the HEIF and JPEG XL encoders (test
 # pictures are made at test time), a known font, gsettings, the formatter,
-# a local proxy, certificates and an HTTP client for the network tests, and
-# the accessibility bus and its Python client that drive the windows.
+# a local proxy, certificates and an HTTP client for the network tests, the
+# accessibility bus and its Python client that drive the windows, and the
+# peers the benchmarks measure against (feh, hsetroot, vipsthumbnail).
 TEST_DEPS := libgtest-dev libgmock-dev \
   xvfb x11-xkb-utils x11-utils x11-xserver-utils xdotool trayer openbox picom dbus python3-dbus python3-gi \
   libglib2.0-bin gsettings-desktop-schemas \
   imagemagick libheif-examples libjxl-tools librsvg2-bin fonts-dejavu-core clang-format \
-  tinyproxy openssl curl at-spi2-core python3-pyatspi
+  tinyproxy openssl curl at-spi2-core python3-pyatspi \
+  feh hsetroot libvips-tools
 
 .PHONY: deps test-deps build build-tests run demo test bench package format format-check clean
 

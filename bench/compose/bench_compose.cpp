@@ -90,6 +90,8 @@ int main(int argc, char** argv) {
     s.EBright = 110;
     s.EGamma = 0.8;
     s.WaterMarkFont = QStringLiteral("DejaVu Sans");
+    // Every run composes: nothing is prepared ahead.
+    s.PrepareNextWallpaper = false;
     const ScreenInfo screen{QSize(3840, 2160), QRect(0, 0, 3840, 2160), 96};
     app.screen = [screen] { return screen; };
 

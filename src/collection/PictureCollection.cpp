@@ -1,6 +1,7 @@
 #include "collection/PictureCollection.h"
 
 #include "collection/FolderWalk.h"
+#include "collection/WallpaperChange.h"
 #include "compose/PictureFormats.h"
 #include "context/AppContext.h"
 #include "settings/FileNames.h"
@@ -84,6 +85,7 @@ void RefreshSettings(AppContext& app, bool reloadList) {
         }
         // A list nobody will use arms nothing: the program is ending.
         if (!read || app.collectionScan.abandon) return;
+        PrepareNextWallpaperSoon(app);
     }
     if (app.setChangeTimer) app.setChangeTimer(app.settings.WallpaperTimer);
 }

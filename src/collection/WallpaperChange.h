@@ -21,7 +21,8 @@ struct ChangeResult {
         Busy,          // another change was still running; this one was skipped
         LoadFailed,    // the picture could not be read; the desktop is unchanged
         ComposeFailed, // the picture could not be laid out; the desktop is unchanged
-        WriteFailed,   // the bitmap could not be written; the desktop is unchanged
+        WriteFailed,   // the bitmap could not be written; the desktop's own setting is
+                       // unchanged (the X11 root window may show the new picture)
         HandedOn,      // the internet source takes the change from here
     };
     Status status = Status::NothingToShow;
@@ -39,7 +40,8 @@ struct CompositionChoices {
 };
 
 // Changes the wallpaper once. For the local sources: moves CurWallPaper over
-// PictureList by the chosen technique and shows that picture; then, with
+// PictureList by the chosen technique and shows that picture (the one
+// prepared ahead, when it is still right); then, with
 // BubbleFileName, shows the chosen path for five seconds (why it could not
 // be shown when it failed to load; an empty bubble when there is no picture).
 // Loading, composing and writing run on a thread of their own while events
@@ -47,6 +49,17 @@ struct CompositionChoices {
 // internet step. A picture that cannot be loaded leaves the desktop as it was
 // with CurWallPaper on the failed entry, so the next change moves on from it.
 ChangeResult NextWallpaper(AppContext& app);
+
+// Prepares the next change while the program is idle (every change asks for
+// it, and from then on every settings change): its pictures chosen, and with
+// PrepareNextWallpaper, unless on battery power, loaded and composed in the
+// background at idle priority. The change that follows shows that canvas
+// when its files (path, size, times), the settings it was composed with and
+// the monitors are still the same; otherwise it composes afresh.
+void PrepareNextWallpaper(AppContext& app);
+// The same, once the events now pending are handled (after a rebuilt list);
+// nothing before the first change.
+void PrepareNextWallpaperSoon(AppContext& app);
 
 // Loads the picture file and makes it the wallpaper with `choices` in place of
 // the stored position and filters; the watermark names this file.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 quint8 FilterChannel(int value, double brightnessFactor, int offset, bool invert, double gamma) {
     double c = value;
@@ -28,13 +29,13 @@ ColorFilterTables BuildColorFilterTables(const ColorFilterSettings& v) {
     return t;
 }
 
-QImage FilterPictureBits(const QImage& source, const ColorFilterSettings& v) {
+QImage FilterPictureBits(QImage source, const ColorFilterSettings& v) {
     if (source.isNull()) return source;
     // Pixels as 0xAARRGGBB words; alpha (or the unused fourth byte) passes
     // through unchanged.
     const QImage::Format fmt =
         source.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32;
-    QImage out = source.convertToFormat(fmt);
+    QImage out = source.format() == fmt ? std::move(source) : source.convertToFormat(fmt);
     if (out.isNull()) return out;
     const ColorFilterTables t = BuildColorFilterTables(v);
     // Combined lookups keep the inner loop to three loads and one store.
@@ -56,7 +57,7 @@ QImage FilterPictureBits(const QImage& source, const ColorFilterSettings& v) {
     return out;
 }
 
-QImage ApplyColorFilters(const QImage& picture, const ColorFilterSettings& v) {
+QImage ApplyColorFilters(QImage picture, const ColorFilterSettings& v) {
     if (v.isNeutral() || picture.isNull()) return picture;
-    return FilterPictureBits(picture, v);
+    return FilterPictureBits(std::move(picture), v);
 }

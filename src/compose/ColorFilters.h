@@ -20,9 +20,10 @@ ColorFilterTables BuildColorFilterTables(const ColorFilterSettings& v);
 // The pixel pass: returns `source` with the filters applied to every pixel
 // (RGB32, or ARGB32 when the source has transparency; alpha is never
 // changed). One pass over the scanlines through the channel tables.
-QImage FilterPictureBits(const QImage& source, const ColorFilterSettings& v);
+// A source that nothing else holds is filtered in place.
+QImage FilterPictureBits(QImage source, const ColorFilterSettings& v);
 
 // The picture with the filters applied, as a new image; `picture` itself is
 // never changed. With every filter neutral, the picture comes back as it is
 // (sharing its pixels, no copy).
-QImage ApplyColorFilters(const QImage& picture, const ColorFilterSettings& v);
+QImage ApplyColorFilters(QImage picture, const ColorFilterSettings& v);

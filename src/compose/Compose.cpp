@@ -1,6 +1,7 @@
 #include "compose/Compose.h"
 
 #include "compose/ColorFilters.h"
+#include "compose/JpegDecoder.h"
 #include "compose/Layout.h"
 #include "compose/Metafile.h"
 #include "compose/PhotoDecoders.h"
@@ -14,7 +15,9 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
+#include <QRegion>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -65,10 +68,8 @@ bool jpegIsComplete(const QByteArray& d) {
     }
     if (i > n) return false;
     // Entropy-coded data escapes 0xFF as FF 00, so FF D9 is the real marker.
-    for (; i + 1 < n; ++i) {
-        if (uchar(d[i]) == 0xFF && uchar(d[i + 1]) == 0xD9) return true;
-    }
-    return false;
+    // Looked for from the end, where it is: not through megabytes of scan.
+    return QByteArrayView(d).lastIndexOf(QByteArrayView("\xFF\xD9", 2)) >= i;
 }
 
 quint32 le32(const QByteArray& d, qsizetype i) {
@@ -264,30 +265,48 @@ bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePi
             (reader.transformation() & QImageIOHandler::TransformationRotate90) ||
             webpOrientation >= 5;
 
-        // A JPEG or WebP picture that will be drawn smaller is decoded at a
-        // reduced scale straight away, which costs a fraction of decoding it
-        // whole. (Other decoders would decode it whole first.) The scale
-        // applies before the picture is turned.
-        QSize decoded = stored;
         const QSize drawStored = quarterTurn ? drawSize.transposed() : drawSize;
-        if ((format == "jpeg" || format == "webp") && stored.isValid() && drawStored.isValid() &&
-            drawStored.width() < stored.width() && drawStored.height() < stored.height() &&
-            reader.supportsOption(QImageIOHandler::ScaledSize)) {
-            reader.setScaledSize(drawStored);
-            decoded = drawStored;
-        }
-        if (decoded.isValid() && qint64(decoded.width()) * decoded.height() > kMaxDecodedPixels)
-            return tooLarge(stored);
-        bool damaged = false;
-        {
-            DecoderDamageWatch watch;
-            image = reader.read();
-            damaged = watch.sawDamage();
-        }
-        if (image.isNull())
-            return fail(QStringLiteral("Cannot load %1: %2").arg(path, reader.errorString()));
-        if (damaged)
+        const auto damagedFile = [&] {
             return fail(QStringLiteral("The picture %1 is damaged or incomplete.").arg(path));
+        };
+        // JPEG photographs, the usual case, go through libjpeg-turbo directly:
+        // reduced inside the decoder when they will be drawn smaller, and
+        // straight into the canvas's pixel format.
+        JpegDecode jpeg = JpegDecode::NotHandled;
+        if (format == "jpeg") {
+            jpeg = DecodeJpeg(bytes, drawStored, kMaxDecodedPixels, image, why);
+            if (jpeg == JpegDecode::TooLarge) return tooLarge(stored);
+            if (jpeg == JpegDecode::Damaged) return damagedFile();
+            if (jpeg == JpegDecode::Failed)
+                return fail(QStringLiteral("Cannot load %1: %2").arg(path, why));
+            if (jpeg == JpegDecode::Done)
+                image = ApplyExifOrientation(image, ExifOrientationOf(reader.transformation()));
+        }
+        if (jpeg != JpegDecode::Done) {
+            // A JPEG or WebP picture that will be drawn smaller is decoded at
+            // a reduced scale straight away, which costs a fraction of
+            // decoding it whole. (Other decoders would decode it whole
+            // first.) The scale applies before the picture is turned.
+            QSize decoded = stored;
+            if ((format == "jpeg" || format == "webp") && stored.isValid() &&
+                drawStored.isValid() && drawStored.width() < stored.width() &&
+                drawStored.height() < stored.height() &&
+                reader.supportsOption(QImageIOHandler::ScaledSize)) {
+                reader.setScaledSize(drawStored);
+                decoded = drawStored;
+            }
+            if (decoded.isValid() && qint64(decoded.width()) * decoded.height() > kMaxDecodedPixels)
+                return tooLarge(stored);
+            bool damaged = false;
+            {
+                DecoderDamageWatch watch;
+                image = reader.read();
+                damaged = watch.sawDamage();
+            }
+            if (image.isNull())
+                return fail(QStringLiteral("Cannot load %1: %2").arg(path, reader.errorString()));
+            if (damaged) return damagedFile();
+        }
         if (webpOrientation != 1) image = ApplyExifOrientation(image, webpOrientation);
         native = stored.isValid() ? (quarterTurn ? stored.transposed() : stored) : image.size();
     }
@@ -319,120 +338,224 @@ bool LoadPictureFor(const QString& path, PositionMode position, QSize screen, So
     return LoadPictureFromBytes(bytes, path, out, error, drawSize);
 }
 
-QImage ComposeWallpaper(const SourcePicture& source, const CompositionInputs& in) {
-    if (source.isNull()) return QImage();
+namespace {
+
+// A view of `rect` of `canvas`: drawing on it draws on the canvas.
+QImage viewOf(QImage& canvas, const QRect& rect) {
+    uchar* bits = canvas.bits() + qsizetype(rect.y()) * canvas.bytesPerLine() +
+                  qsizetype(rect.x()) * (canvas.depth() / 8);
+    return QImage(bits, rect.width(), rect.height(), canvas.bytesPerLine(), canvas.format());
+}
+
+// A canvas of `size` and `format`: `reuse` itself when it has them and no
+// one else holds its pixels, which saves allocating and touching a fresh one.
+QImage canvasOf(QSize size, QImage::Format format, QImage reuse) {
+    if (reuse.size() == size && reuse.format() == format && reuse.isDetached()) return reuse;
+    reuse = QImage();
+    return QImage(size, format);
+}
+
+void drawWatermarkOn(QImage& target, const ScreenInfo& screen, const WatermarkSettings& w,
+                     const WatermarkFields& fields) {
+    if (!w.WaterMarkVisible) return;
+    WatermarkSurface surface(target, screen.dpi);
+    surface.setFont(w.WaterMarkFont, w.WaterMarkSize, w.WaterMarkBold, w.WaterMarkItalic,
+                    w.WaterMarkUnderLine);
+    surface.setColor(colorFromBgr(quint32(w.WaterMarkColor)));
+    DrawWatermark(w.WaterMarkText, surface, w.WaterMarkPos, screen.workArea, fields);
+}
+
+// Lays the picture out on `target` (of the screen's size): the desktop colour
+// where the picture does not cover it, the picture with its filters. False
+// when the picture has no layout.
+bool composeInto(QImage& target, const SourcePicture& source, const CompositionInputs& in) {
+    if (source.isNull()) return false;
     WallpaperLayout layout;
     if (!ComputeWallpaperLayout(source.nativeSize, in.position, in.screen.size, layout))
-        return QImage();
-
-    QImage canvas(in.screen.size, QImage::Format_RGB32);
-    if (canvas.isNull()) return QImage();
-    canvas.fill(colorFromBgr(in.desktopColor));
-
+        return false;
+    const QColor background = colorFromBgr(in.desktopColor);
+    const QRect canvasRect = target.rect();
+    QPainter p(&target);
     // The filters run on the part of the picture that shows, at the size it
     // is drawn: never on a full-size copy of a large source, and never on the
     // source itself, which stays as it was for the next composition.
-    const QRect canvasRect = canvas.rect();
-    {
-        QPainter p(&canvas);
-        if (layout.tile) {
-            // Unscaled copies, each column top to bottom, columns left to right;
-            // no copy shows more than the canvas holds.
-            const QImage tile = scaledTo(source.image, source.nativeSize);
-            const int w = tile.width(), h = tile.height();
-            const QImage shown = ApplyColorFilters(
-                tile.copy(QRect(0, 0, std::min(w, canvas.width()), std::min(h, canvas.height()))),
-                in.filters);
-            for (int x = 0; x < canvas.width(); x += w)
-                for (int y = 0; y < canvas.height(); y += h)
-                    p.drawImage(QPoint(x, y), shown);
-        } else {
-            // Smooth resampling once to whole pixels, then a plain copy; a
-            // picture larger than the canvas is cropped equally on both sides.
-            const QSize size(std::max(1, int(std::lround(layout.width))),
-                             std::max(1, int(std::lround(layout.height))));
-            const QImage drawn = scaledTo(source.image, size);
-            const int x = int(std::floor((canvas.width() - size.width()) / 2.0));
-            const int y = int(std::floor((canvas.height() - size.height()) / 2.0));
-            const QRect visible = QRect(QPoint(x, y), size) & canvasRect;
-            p.drawImage(visible.topLeft(),
-                        ApplyColorFilters(drawn.copy(visible.translated(-x, -y)), in.filters));
-        }
+    if (layout.tile) {
+        p.fillRect(canvasRect, background);
+        // Unscaled copies, each column top to bottom, columns left to right;
+        // no copy shows more than the canvas holds.
+        const QImage tile = scaledTo(source.image, source.nativeSize);
+        const int w = tile.width(), h = tile.height();
+        const QImage shown = ApplyColorFilters(
+            tile.copy(QRect(0, 0, std::min(w, target.width()), std::min(h, target.height()))),
+            in.filters);
+        for (int x = 0; x < target.width(); x += w)
+            for (int y = 0; y < target.height(); y += h)
+                p.drawImage(QPoint(x, y), shown);
+        return true;
     }
+    // Smooth resampling once to whole pixels, then a plain copy; a picture
+    // larger than the canvas is cropped equally on both sides.
+    const QSize size(std::max(1, int(std::lround(layout.width))),
+                     std::max(1, int(std::lround(layout.height))));
+    const int x = int(std::floor((target.width() - size.width()) / 2.0));
+    const int y = int(std::floor((target.height() - size.height()) / 2.0));
+    const QRect visible = QRect(QPoint(x, y), size) & canvasRect;
+    QImage drawn = scaledTo(source.image, size);
+    if (visible.size() != size) drawn = drawn.copy(visible.translated(-x, -y));
+    drawn = ApplyColorFilters(std::move(drawn), in.filters);
+    // The desktop colour goes only where the picture leaves the canvas
+    // uncovered, unless the picture lets it through.
+    if (drawn.hasAlphaChannel()) {
+        p.fillRect(canvasRect, background);
+    } else {
+        for (const QRect& r : QRegion(canvasRect).subtracted(QRegion(visible)))
+            p.fillRect(r, background);
+    }
+    p.drawImage(visible.topLeft(), drawn);
+    return true;
+}
 
-    const WatermarkSettings& w = in.watermark;
-    if (w.WaterMarkVisible) {
-        WatermarkSurface surface(canvas, in.screen.dpi);
-        surface.setFont(w.WaterMarkFont, w.WaterMarkSize, w.WaterMarkBold, w.WaterMarkItalic,
-                        w.WaterMarkUnderLine);
-        surface.setColor(colorFromBgr(quint32(w.WaterMarkColor)));
-        DrawWatermark(w.WaterMarkText, surface, w.WaterMarkPos, in.screen.workArea, in.fields);
-    }
+} // namespace
+
+QImage ComposeWallpaper(const SourcePicture& source, const CompositionInputs& in) {
+    if (source.isNull() || in.screen.size.isEmpty()) return QImage();
+    QImage canvas(in.screen.size, QImage::Format_RGB32);
+    if (canvas.isNull() || !composeInto(canvas, source, in)) return QImage();
+    drawWatermarkOn(canvas, in.screen, in.watermark, in.fields);
     return canvas;
 }
 
-QImage ComposeDesktop(const ScreenLayout& layout, MonitorSharing mode,
-                      const QList<MonitorPicture>& pictures, const CompositionInputs& common) {
+QImage ComposeDesktopPictures(const ScreenLayout& layout, MonitorSharing mode,
+                              const QList<MonitorPicture>& pictures,
+                              const CompositionInputs& common, QImage reuse,
+                              QImage::Format format) {
     if (layout.monitors.isEmpty() || pictures.isEmpty() || !pictures[0].source) return QImage();
     if (mode == MonitorSharing::Primary) {
         CompositionInputs in = common;
         in.screen = layout.primary().asScreen();
-        in.fields = pictures[0].fields;
-        return ComposeWallpaper(*pictures[0].source, in);
+        QImage canvas = canvasOf(in.screen.size, format, std::move(reuse));
+        if (canvas.isNull() || !composeInto(canvas, *pictures[0].source, in)) return QImage();
+        return canvas;
     }
     const QRect bounds = layout.bounds();
-    QImage canvas(bounds.size(), QImage::Format_RGB32);
+    QImage canvas = canvasOf(bounds.size(), format, std::move(reuse));
     if (canvas.isNull()) return QImage();
-    canvas.fill(colorFromBgr(common.desktopColor));
-    QPainter p(&canvas);
     if (mode == MonitorSharing::Span) {
         CompositionInputs in = common;
         in.screen = {bounds.size(), layout.primary().workArea.translated(-bounds.topLeft()),
                      layout.primary().dpi};
-        in.watermark.WaterMarkVisible = false;
-        const QImage spanned = ComposeWallpaper(*pictures[0].source, in);
-        if (spanned.isNull()) return QImage();
-        p.drawImage(QPoint(0, 0), spanned);
+        if (!composeInto(canvas, *pictures[0].source, in)) return QImage();
+        return canvas;
     }
+    // The gaps between monitors of different sizes show the desktop colour.
+    if (layout.monitors.size() > 1) canvas.fill(colorFromBgr(common.desktopColor));
     for (qsizetype i = 0; i < layout.monitors.size(); ++i) {
         const MonitorInfo& m = layout.monitors[i];
         const MonitorPicture& picture =
             mode == MonitorSharing::Different ? pictures[i % pictures.size()] : pictures[0];
-        const QPoint at = m.geometry.topLeft() - bounds.topLeft();
+        if (!picture.source) continue;
         CompositionInputs in = common;
         in.screen = m.asScreen();
-        in.fields = picture.fields;
-        if (mode == MonitorSharing::Span) {
-            // The spanned picture's part on this monitor gets its watermark.
-            if (!common.watermark.WaterMarkVisible) continue;
-            QImage part = canvas.copy(QRect(at, m.geometry.size()));
-            const WatermarkSettings& w = common.watermark;
-            WatermarkSurface surface(part, m.dpi);
-            surface.setFont(w.WaterMarkFont, w.WaterMarkSize, w.WaterMarkBold, w.WaterMarkItalic,
-                            w.WaterMarkUnderLine);
-            surface.setColor(colorFromBgr(quint32(w.WaterMarkColor)));
-            DrawWatermark(w.WaterMarkText, surface, w.WaterMarkPos, in.screen.workArea, in.fields);
-            p.drawImage(at, part);
-            continue;
-        }
-        if (!picture.source) continue;
-        const QImage monitor = ComposeWallpaper(*picture.source, in);
-        if (monitor.isNull()) return QImage();
-        p.drawImage(at, monitor);
+        QImage monitor = viewOf(canvas, m.geometry.translated(-bounds.topLeft()));
+        if (!composeInto(monitor, *picture.source, in)) return QImage();
     }
     return canvas;
 }
 
-bool WriteWallpaperBitmap(const QImage& canvas, const QString& path, QString* error) {
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QImageWriter writer(&buffer, "bmp");
-        if (!writer.write(canvas)) {
-            if (error) *error = writer.errorString();
-            return false;
-        }
+void DrawDesktopWatermarks(QImage& canvas, const ScreenLayout& layout, MonitorSharing mode,
+                           const QList<WatermarkFields>& fields, const CompositionInputs& common) {
+    if (!common.watermark.WaterMarkVisible || canvas.isNull() || layout.monitors.isEmpty()) return;
+    if (mode == MonitorSharing::Primary) {
+        drawWatermarkOn(canvas, layout.primary().asScreen(), common.watermark, fields.value(0));
+        return;
     }
-    return WriteFileAtomically(path, bytes, error);
+    const QRect bounds = layout.bounds();
+    for (qsizetype i = 0; i < layout.monitors.size(); ++i) {
+        const MonitorInfo& m = layout.monitors[i];
+        const qsizetype k =
+            mode == MonitorSharing::Different && !fields.isEmpty() ? i % fields.size() : 0;
+        QImage monitor = viewOf(canvas, m.geometry.translated(-bounds.topLeft()));
+        drawWatermarkOn(monitor, m.asScreen(), common.watermark, fields.value(k));
+    }
+}
+
+QImage ComposeDesktop(const ScreenLayout& layout, MonitorSharing mode,
+                      const QList<MonitorPicture>& pictures, const CompositionInputs& common) {
+    QImage canvas = ComposeDesktopPictures(layout, mode, pictures, common);
+    QList<WatermarkFields> fields;
+    for (const MonitorPicture& picture : pictures)
+        fields.append(picture.fields);
+    DrawDesktopWatermarks(canvas, layout, mode, fields, common);
+    return canvas;
+}
+
+namespace {
+
+void putLe16(uchar* p, quint16 v) {
+    p[0] = uchar(v), p[1] = uchar(v >> 8);
+}
+
+void putLe32(uchar* p, quint32 v) {
+    for (int i = 0; i < 4; ++i)
+        p[i] = uchar(v >> (8 * i));
+}
+
+// The canvas as a 24-bit Windows bitmap (rows from the bottom up, each padded
+// to four bytes), written in slices of rows rather than built in memory whole.
+bool writeBmp(const QImage& canvas, QIODevice& out) {
+    // BGR888 rows are the bitmap's own; other formats go through RGB32.
+    const bool bgr = canvas.format() == QImage::Format_BGR888;
+    const QImage image =
+        bgr || canvas.format() == QImage::Format_RGB32 || canvas.format() == QImage::Format_ARGB32
+            ? canvas
+            : canvas.convertToFormat(QImage::Format_RGB32);
+    const int w = image.width(), h = image.height();
+    const qint64 rowBytes = (qint64(w) * 3 + 3) & ~qint64(3);
+    const qint64 dataBytes = rowBytes * h;
+    if (image.isNull() || 54 + dataBytes > 0xFFFFFFFFLL) return false;
+    uchar header[54] = {'B', 'M'};
+    putLe32(header + 2, quint32(54 + dataBytes));
+    putLe32(header + 10, 54);
+    putLe32(header + 14, 40);
+    putLe32(header + 18, quint32(w));
+    putLe32(header + 22, quint32(h));
+    putLe16(header + 26, 1);
+    putLe16(header + 28, 24);
+    putLe32(header + 34, quint32(dataBytes));
+    putLe32(header + 38, quint32(std::max(0, image.dotsPerMeterX())));
+    putLe32(header + 42, quint32(std::max(0, image.dotsPerMeterY())));
+    if (out.write(reinterpret_cast<const char*>(header), 54) != 54) return false;
+    const int rowsPerSlice = int(std::max<qint64>(1, (1 << 20) / rowBytes));
+    QByteArray slice(qsizetype(rowBytes) * rowsPerSlice, '\0');
+    for (int y = h - 1; y >= 0;) {
+        const int n = std::min(rowsPerSlice, y + 1);
+        for (int k = 0; k < n; ++k, --y) {
+            auto* dst = reinterpret_cast<uchar*>(slice.data()) + qsizetype(k) * rowBytes;
+            if (bgr) {
+                std::memcpy(dst, image.constScanLine(y), size_t(w) * 3);
+                continue;
+            }
+            const auto* src = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            for (int x = 0; x < w; ++x, dst += 3) {
+                const QRgb px = src[x];
+                dst[0] = uchar(px), dst[1] = uchar(px >> 8), dst[2] = uchar(px >> 16);
+            }
+        }
+        const qint64 bytes = rowBytes * n;
+        if (out.write(slice.constData(), bytes) != bytes) return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool WriteWallpaperBitmap(const QImage& canvas, const QString& path, QString* error) {
+    if (canvas.isNull()) {
+        if (error) *error = QStringLiteral("There is no picture to write.");
+        return false;
+    }
+    // Not pushed to the disk: the next change writes it again, and readers
+    // only ever see a whole bitmap because it is renamed into place.
+    return WriteFileAtomically(
+        path, [&](QIODevice& out) { return writeBmp(canvas, out); }, error, false);
 }

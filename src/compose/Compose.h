@@ -16,8 +16,8 @@ struct SourcePicture {
 };
 
 // Decodes a picture file by its content (the name's extension does not
-// matter). When `drawSize` is given and smaller than the picture in both
-// directions, a JPEG is decoded at a reduced scale no smaller than it. A
+// matter). When `drawSize` is given and smaller than the picture, a JPEG is
+// decoded at a reduced scale, at least 7/8 of it (a WebP at that size). A
 // missing, empty, corrupt or truncated file, one in a format no decoder reads,
 // or one too large to hold, is a failure: false, with a message in `error`,
 // and `out` untouched.
@@ -68,8 +68,22 @@ struct MonitorPicture {
 QImage ComposeDesktop(const ScreenLayout& layout, MonitorSharing mode,
                       const QList<MonitorPicture>& pictures, const CompositionInputs& common);
 
-// Saves the canvas as the wallpaper bitmap (a Windows bitmap) through a
-// temporary file and a rename: the previous bitmap stays whole until the new
-// one is complete. False, with the reason in `error`, when it could not be
-// written.
+// ComposeDesktop in two steps: first the pictures alone, on a canvas of
+// `format` (RGB32, or BGR888 for a canvas kept a while: a quarter smaller),
+// composed into `reuse` when it has that size and format and nothing else
+// holds its pixels (a canvas no longer needed, saving a fresh one); then the
+// watermarks, which name the pictures (`fields` in the order of `pictures`)
+// and may show the time, so a canvas composed ahead gets them when it is
+// shown.
+QImage ComposeDesktopPictures(const ScreenLayout& layout, MonitorSharing mode,
+                              const QList<MonitorPicture>& pictures,
+                              const CompositionInputs& common, QImage reuse = QImage(),
+                              QImage::Format format = QImage::Format_RGB32);
+void DrawDesktopWatermarks(QImage& canvas, const ScreenLayout& layout, MonitorSharing mode,
+                           const QList<WatermarkFields>& fields, const CompositionInputs& common);
+
+// Saves the canvas as the wallpaper bitmap (a 24-bit Windows bitmap) through
+// a temporary file and a rename: the previous bitmap stays whole until the
+// new one is complete, and a reader never sees part of one. False, with the
+// reason in `error`, when it could not be written.
 bool WriteWallpaperBitmap(const QImage& canvas, const QString& path, QString* error = nullptr);

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QImageIOHandler>
 #include <QString>
 
 // Decoders for the photo formats Qt has no plugin for: HEIF (HEIC and AVIF)
@@ -22,3 +23,6 @@ int WebpExifOrientation(const QByteArray& bytes);
 
 // `image` turned by an EXIF orientation value.
 QImage ApplyExifOrientation(const QImage& image, int orientation);
+
+// The EXIF orientation value of a transformation Qt's readers report.
+int ExifOrientationOf(QImageIOHandler::Transformations t);

@@ -9,7 +9,10 @@
 #include <QObject>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <random>
+
+class PreparedWallpaper;
 
 // Which settings a change touched, so that the parts that depend on them can
 // follow: the change timer, the picture list, the hot keys, the widgets.
@@ -103,6 +106,10 @@ public:
     // A wallpaper change is under way; another one asked for meanwhile (from
     // an event processed during it) is skipped.
     bool changing = false;
+    // The next wallpaper, chosen and composed ahead of its change (made by
+    // the first change; see collection/PreparedWallpaper.h). Last, so that
+    // its work stops before anything it follows goes.
+    std::shared_ptr<PreparedWallpaper> prepared;
 };
 
 // The settings of `app` from and to its settings store; the widget keys only

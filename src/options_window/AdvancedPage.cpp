@@ -42,6 +42,18 @@ AdvancedPage::AdvancedPage(AppContext& app, const OptionsWindowParts& parts, QWi
     cpuRow->addStretch();
     layout->addLayout(cpuRow);
 
+    const QString prepare = QStringLiteral("Prepare the next wallpaper in advance");
+    chkpreparenext = Named(new QCheckBox(prepare, this), QStringLiteral("chkpreparenext"), prepare);
+    layout->addWidget(chkpreparenext);
+    auto* prepareHelp = new QLabel(
+        QStringLiteral("The next picture is made ready while the computer is idle, so that the "
+                       "change is almost instant. It holds memory for one screen-sized picture, "
+                       "and waits while the computer runs on battery."),
+        this);
+    prepareHelp->setWordWrap(true);
+    prepareHelp->setIndent(20);
+    layout->addWidget(prepareHelp);
+
     layout->addSpacing(12);
     const QString heading = QStringLiteral("Clock and calendar transparency :");
     layout->addWidget(new QLabel(heading, this));
@@ -87,6 +99,7 @@ void AdvancedPage::load() {
     const Settings& s = m_app.settings;
     chkdelaywhenlocked->setChecked(s.IsDelayWhenLocked);
     chkcpuUsage->setChecked(s.IsCPULimit);
+    chkpreparenext->setChecked(s.PrepareNextWallpaper);
     txtCPUUsage->setText(QString::number(s.CPULimit));
     hscrollTransparency->setValue(s.Transparency);
     hscrollTransparency->setEnabled(m_app.IsNT);
@@ -118,4 +131,7 @@ void AdvancedPage::apply(ApplyReport& report) {
     if (s.IsDelayWhenLocked != before.IsDelayWhenLocked || s.IsCPULimit != before.IsCPULimit ||
         s.CPULimit != before.CPULimit)
         report.parts |= SettingsPart::Timer;
+    s.PrepareNextWallpaper = chkpreparenext->isChecked();
+    if (s.PrepareNextWallpaper != before.PrepareNextWallpaper)
+        report.parts |= SettingsPart::Composition;
 }

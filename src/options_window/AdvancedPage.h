@@ -6,8 +6,9 @@ class QCheckBox;
 class QLineEdit;
 class QScrollBar;
 
-// The "Advanced" page: when automatic changes wait, and how translucent the
-// desktop clock and calendar are.
+// The "Advanced" page: when automatic changes wait, whether the next
+// wallpaper is prepared in advance, and how translucent the desktop clock and
+// calendar are.
 class AdvancedPage : public OptionsPage {
     Q_OBJECT
 public:
@@ -19,6 +20,7 @@ public:
     QCheckBox* chkcpuUsage;
     QLineEdit* txtCPUUsage;
     QScrollBar* vscrollcpuusage;
+    QCheckBox* chkpreparenext;
     QScrollBar* hscrollTransparency;
 
 private:

@@ -27,6 +27,12 @@ bool syncToDisk(int handle) {
 } // namespace
 
 bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* error) {
+    return WriteFileAtomically(
+        path, [&](QIODevice& file) { return file.write(data) == data.size(); }, error);
+}
+
+bool WriteFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write,
+                         QString* error, bool syncData) {
     const auto fail = [&](const QString& why) {
         if (error) *error = why;
         return false;
@@ -36,8 +42,9 @@ bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* e
     // an empty or cut-off file in place of the old one.
     QTemporaryFile temp(path + QStringLiteral(".XXXXXX"));
     if (!temp.open()) return fail(temp.errorString());
-    if (temp.write(data) != data.size() || !temp.flush()) return fail(temp.errorString());
-    if (!syncToDisk(temp.handle())) return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    if (!write(temp) || !temp.flush()) return fail(temp.errorString());
+    if (syncData && !syncToDisk(temp.handle()))
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
     // The new file keeps the old one's permissions; a first one gets those of
     // an ordinary new file rather than the temporary file's private ones.
     const QFile::Permissions permissions =

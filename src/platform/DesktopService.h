@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QtGlobal>
 
@@ -7,6 +8,14 @@
 class DesktopService {
 public:
     virtual ~DesktopService() = default;
+    // Shows a composed canvas straight from memory where the desktop takes
+    // pixels that way (the X11 root window), before its bitmap is written;
+    // the setWallpaper that follows leaves that part alone. False where
+    // nothing was shown.
+    virtual bool showCanvas(const QImage& canvas) {
+        (void)canvas;
+        return false;
+    }
     // Makes the bitmap at `bitmapPath` the wallpaper. `position` is the
     // program's position text; "Clear" removes the wallpaper instead.
     virtual void setWallpaper(const QString& bitmapPath, const QString& position) = 0;

@@ -8,4 +8,6 @@ public:
     virtual int cpuUsage() = 0;
     virtual bool isScreenSaverRunning() = 0;
     virtual bool isDesktopLocked() = 0;
+    // Whether the computer runs on its battery; false where that is not known.
+    virtual bool isOnBattery() { return false; }
 };

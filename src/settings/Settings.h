@@ -80,6 +80,7 @@ struct ColorFilterSettings {
     bool EInvert = false;
     double EGamma = 1;
 
+    bool operator==(const ColorFilterSettings&) const = default;
     // All six at their neutral values: the picture would not change.
     bool isNeutral() const {
         return EGamma == 1.0 && EBright == 100 && ERed == 0 && EGreen == 0 && EBlue == 0 &&
@@ -185,6 +186,9 @@ struct Settings : ColorFilterSettings,
     qint16 CPULimit = 90;
     bool IsCPULimit = false;
     bool IsDelayWhenLocked = false;
+    // Compose the next wallpaper ahead while the computer is idle (never on
+    // battery power), so that the change itself only shows it.
+    bool PrepareNextWallpaper = true;
     // Widget translucency; read and written only where widgets exist.
     qint16 Transparency = 150;
 

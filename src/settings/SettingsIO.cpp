@@ -52,6 +52,7 @@ const std::vector<Key>& optionKeys() {
         OPTION(CPULimit),
         OPTION(IsCPULimit),
         OPTION(IsDelayWhenLocked),
+        OPTION(PrepareNextWallpaper),
         OPTION(IntProxy),
         OPTION(IntUseProxy),
         OPTION(IntTimeOut),

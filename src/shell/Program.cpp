@@ -8,6 +8,7 @@
 #include "options_window/Help.h"
 #include "options_window/frmabout.h"
 #include "options_window/frmmain.h"
+#include "platform/Memory.h"
 #include "platform/SingleInstance.h"
 #include "settings/DataFolder.h"
 #include "settings/FileNames.h"
@@ -294,6 +295,7 @@ void Program::handleMessage(const QString& message) {
 }
 
 int RunTessaly(int argc, char** argv) {
+    ReturnLargeBlocksWhenFreed();
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);

@@ -1,10 +1,12 @@
 // The one wallpaper change: load, compose, write, set, and what each failure
 // leaves behind; the settings window's "Set selected picture as wallpaper".
 #include "FakePlatform.h"
+#include "collection/PreparedWallpaper.h"
 #include "collection/WallpaperChange.h"
 
 #include <QImageWriter>
 #include <QTimer>
+#include <array>
 #include <gtest/gtest.h>
 
 namespace {
@@ -225,4 +227,105 @@ TEST_F(WallpaperChangeTest, ANewLayoutComposesWhatIsShownEvenAfterARestart) {
     const size_t calls = t.desktop->calls.size();
     EXPECT_EQ(RecomposeWallpaper(app).status, ChangeResult::Status::NothingToShow);
     EXPECT_EQ(t.desktop->calls.size(), calls);
+}
+
+namespace {
+
+// Pictures of one colour each, as uncompressed bitmaps: two of the same size
+// have files of the same length.
+struct PreparedWallpaperTest : WallpaperChangeTest {
+    QString picture(const QString& name, QColor color, QSize size = QSize(40, 30)) {
+        QImage img(size, QImage::Format_RGB32);
+        img.fill(color);
+        return save(name, img, "bmp");
+    }
+    QColor shown() const { return bitmap().pixelColor(80, 60); }
+    // Lets the preparation after a change run to its end.
+    bool prepared() {
+        return waitUntil([&] { return app.prepared && app.prepared->ready(); });
+    }
+};
+
+} // namespace
+
+// The prepared wallpaper is what the next change shows, unless anything it
+// was made from has changed since: then that change composes afresh.
+TEST_F(PreparedWallpaperTest, AStalePreparedWallpaperIsNeverShown) {
+    app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
+    app.PictureList = {picture("a.bmp", Qt::red), picture("b.bmp", Qt::green),
+                       picture("c.bmp", Qt::blue), picture("d.bmp", Qt::white)};
+    ASSERT_TRUE(NextWallpaper(app).changed());
+    ASSERT_TRUE(prepared());
+    ASSERT_TRUE(NextWallpaper(app).changed()); // the prepared one, still right
+    EXPECT_EQ(shown(), QColor(Qt::green));
+
+    // c.bmp replaced by a file of the same length and modification time.
+    ASSERT_TRUE(prepared());
+    const QDateTime modified = QFileInfo(t.path("c.bmp")).lastModified();
+    QFile::remove(t.path("c.bmp"));
+    picture("c.bmp", Qt::yellow);
+    QFile file(t.path("c.bmp"));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    file.close();
+    ASSERT_TRUE(NextWallpaper(app).changed());
+    EXPECT_EQ(shown(), QColor(Qt::yellow));
+
+    // The settings changed (not yet announced).
+    ASSERT_TRUE(prepared());
+    app.settings.EInvert = true;
+    ASSERT_TRUE(NextWallpaper(app).changed());
+    EXPECT_EQ(shown(), QColor(Qt::black)); // d.bmp, white, inverted
+
+    // The list rebuilt: its first entry is another picture now.
+    ASSERT_TRUE(prepared());
+    app.PictureList = {picture("e.bmp", Qt::cyan), app.PictureList[1]};
+    ASSERT_TRUE(NextWallpaper(app).changed());
+    EXPECT_EQ(shown(), QColor(Qt::red)); // cyan, inverted
+
+    // The screen resized.
+    ASSERT_TRUE(prepared());
+    app.screen = [] { return ScreenInfo{QSize(200, 100), QRect(0, 0, 200, 100), 96}; };
+    ASSERT_TRUE(NextWallpaper(app).changed());
+    EXPECT_EQ(bitmap().size(), QSize(200, 100));
+
+    // Nothing is prepared on battery power, nor when the setting is off.
+    t.probes->battery = true;
+    ASSERT_TRUE(NextWallpaper(app).changed());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(app.prepared->ready() || app.prepared->busy());
+    t.probes->battery = false;
+    app.settings.PrepareNextWallpaper = false;
+    ASSERT_TRUE(NextWallpaper(app).changed());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(app.prepared->ready() || app.prepared->busy());
+}
+
+// The random pick is drawn ahead when the next wallpaper is prepared: it
+// still never repeats the picture shown and stays uniform.
+TEST_F(PreparedWallpaperTest, RandomPicksDrawnAheadNeverRepeatAndStayUniform) {
+    constexpr int kPictures = 4, kChanges = 400;
+    app.settings.TechniqueTimer = ChangeTechnique::Random;
+    app.random.seed(2024);
+    for (int i = 0; i < kPictures; ++i)
+        app.PictureList << picture(QString("p%1.bmp").arg(i), QColor::fromHsv(i * 60, 255, 255),
+                                   QSize(4, 4));
+    std::array<int, kPictures> count{};
+    double previous = 0;
+    for (int i = 0; i < kChanges; ++i) {
+        ASSERT_TRUE(NextWallpaper(app).changed());
+        const double current = app.settings.CurWallPaper;
+        ASSERT_NE(current, previous);
+        ++count[size_t(current) - 1];
+        previous = current;
+        // Every other change shows a prepared wallpaper.
+        if (i % 2 == 0) {
+            ASSERT_TRUE(prepared());
+        }
+    }
+    double chiSquare = 0;
+    const double expected = double(kChanges) / kPictures;
+    for (int n : count)
+        chiSquare += (n - expected) * (n - expected) / expected;
+    EXPECT_LT(chiSquare, 16.27) << "3 degrees of freedom, p = 0.001";
 }

@@ -167,13 +167,21 @@ TEST_F(PictureFormatsTest, OrientationTagTurnsThePictureUpright) {
     const QByteArray exif =
         QByteArray("II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0\x06\0\0\0\0\0\0\0", 26);
     // The tag in an EXIF block (APP1) right after the JPEG's start marker.
-    const QString plainJpeg = make("jpg", stored, "plain.jpg");
-    const QByteArray jpegBytes = readFile(plainJpeg);
     const QByteArray app1 = QByteArray("Exif\0\0", 6) + exif;
-    const QString jpeg = writeFile(path("turned.jpg"),
-                                   jpegBytes.left(2) + "\xFF\xE1" + char((app1.size() + 2) >> 8) +
-                                       char((app1.size() + 2) & 0xFF) + app1 + jpegBytes.mid(2));
+    const auto turnedJpeg = [&](const QString& source, const QString& name) {
+        const QByteArray bytes = readFile(make("jpg", source, "plain-" + name));
+        return writeFile(path(name), bytes.left(2) + "\xFF\xE1" + char((app1.size() + 2) >> 8) +
+                                         char((app1.size() + 2) & 0xFF) + app1 + bytes.mid(2));
+    };
+    const QString jpeg = turnedJpeg(stored, "turned.jpg");
     expectUprightQuadrants(load(jpeg), QSize(200, 300));
+    // A large one is reduced inside the decoder, as far as it stays at least
+    // its size on the screen (200 x 300), and then turned.
+    const QString large = path("large.png");
+    ASSERT_TRUE(QuadrantPicture(800, 1200).transformed(QTransform().rotate(-90)).save(large));
+    const SourcePicture reduced = load(turnedJpeg(large, "large.jpg"));
+    EXPECT_EQ(reduced.image.size(), QSize(200, 300));
+    expectUprightQuadrants(reduced, QSize(800, 1200));
     expectUprightQuadrants(load(make("tiff", stored, "turned.tiff", {"-orient", "RightTop"})),
                            QSize(200, 300));
     expectUprightQuadrants(load(make("heic", jpeg, "turned.heic")), QSize(200, 300));

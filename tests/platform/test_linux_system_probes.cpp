@@ -12,18 +12,24 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Tells the test service to play a state: SetActive of the screen saver, or
-// SetLockedHint / SetPresent of logind. It is called by its unique name, which
-// stays while it gives up and takes back the logind name.
+// Tells the test service to play a state: SetActive of the screen saver,
+// SetLockedHint / SetPresent of logind, or SetOnBattery of UPower. It is
+// called by its unique name, which stays while it gives up and takes back the
+// logind name.
 void setState(const QString& method, bool value) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     const QString service =
         bus.interface()->serviceOwner(u"org.freedesktop.Notifications"_s).value();
     ASSERT_FALSE(service.isEmpty()) << "the test service is not on the bus";
-    const bool saver = method == u"SetActive"_s;
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        service, saver ? u"/org/freedesktop/ScreenSaver"_s : u"/org/freedesktop/login1"_s,
-        saver ? u"org.freedesktop.ScreenSaver"_s : u"org.freedesktop.login1.Test"_s, method);
+    const bool saver = method == u"SetActive"_s, power = method == u"SetOnBattery"_s;
+    QDBusMessage call = QDBusMessage::createMethodCall(service,
+                                                       saver   ? u"/org/freedesktop/ScreenSaver"_s
+                                                       : power ? u"/org/freedesktop/UPower"_s
+                                                               : u"/org/freedesktop/login1"_s,
+                                                       saver   ? u"org.freedesktop.ScreenSaver"_s
+                                                       : power ? u"org.freedesktop.UPower.Test"_s
+                                                               : u"org.freedesktop.login1.Test"_s,
+                                                       method);
     call.setArguments({value});
     const QDBusMessage reply = bus.call(call, QDBus::Block, 5000);
     ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
@@ -51,6 +57,10 @@ TEST(LinuxSystemProbesOnBus, LogindDecidesLockedAndTheScreenSaverServiceStandsIn
     step(u"SetActive"_s, false, std::nullopt, false, false);
     // logind back (a restart): the session is looked up again.
     step(u"SetPresent"_s, true, true, true, false);
+    // UPower says when the computer runs on its battery.
+    EXPECT_FALSE(probes.isOnBattery());
+    setState(u"SetOnBattery"_s, true);
+    EXPECT_TRUE(probes.isOnBattery());
 }
 
 TEST(LinuxSystemProbesWithoutBus, NoAnswerMeansNotLockedAndNoScreenSaver) {
@@ -59,6 +69,7 @@ TEST(LinuxSystemProbesWithoutBus, NoAnswerMeansNotLockedAndNoScreenSaver) {
     EXPECT_EQ(LinuxSystemProbes::screenSaverServiceActive(), std::nullopt);
     EXPECT_FALSE(probes.isDesktopLocked());
     EXPECT_FALSE(probes.isScreenSaverRunning());
+    EXPECT_FALSE(probes.isOnBattery());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The root window's pixmap on a real X server (the private Xvfb of the test).
 #include "FakeCommandRunner.h"
 #include "FakePlatform.h"
+#include "collection/PreparedWallpaper.h"
 #include "collection/WallpaperChange.h"
 #include "platform/linux/LinuxDesktopService.h"
 #include "platform/linux/X11RootPixmap.h"
@@ -8,7 +9,7 @@
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
-TEST(X11RootPixmap, RootShowsEachComposedBitmapUntilCleared) {
+TEST(X11RootPixmap, RootShowsEachComposedBitmapPreparedOrNotUntilCleared) {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) GTEST_SKIP() << "needs X";
     TestApp t;
     auto runner = std::make_unique<FakeCommandRunner>();
@@ -31,6 +32,21 @@ TEST(X11RootPixmap, RootShowsEachComposedBitmapUntilCleared) {
         EXPECT_EQ(ReadX11RootPixmap(), bmp.convertToFormat(QImage::Format_RGB32)) << position;
     }
     EXPECT_TRUE(commands->calls.empty()); // no desktop tool for a plain session
+
+    // A wallpaper prepared ahead goes on the root window straight from
+    // memory; the bitmap written after it holds the same picture.
+    t.app->settings.WallPaperPosition = WallpaperPosition::of(PositionMode::FitReduceEnlarge);
+    t.app->settings.WaterMarkFont = QStringLiteral("DejaVu Sans");
+    for (const char* name : {"a.png", "b.jpg"}) {
+        ASSERT_TRUE(pic.save(t.path(QString::fromLatin1(name))));
+        t.app->PictureList << t.path(QString::fromLatin1(name));
+        pic = pic.mirrored(true, false);
+    }
+    ASSERT_TRUE(NextWallpaper(*t.app).changed());
+    ASSERT_TRUE(waitUntil([&] { return t.app->prepared && t.app->prepared->ready(); }));
+    ASSERT_TRUE(NextWallpaper(*t.app).changed());
+    const QImage bmp(t.app->paths.WallpaperBitmapPath, "BMP");
+    EXPECT_EQ(ReadX11RootPixmap(), bmp.convertToFormat(QImage::Format_RGB32));
     ClearWallpaper(*t.app);
     EXPECT_TRUE(ReadX11RootPixmap().isNull());
 }

@@ -22,11 +22,11 @@ TEST(SettingsStore, EmptyStoreGivesDefaultsAndFirstSaveWritesEveryKey) {
     EXPECT_EQ(t.app->settings.WallPaperPosition.text, "Center");
 
     ASSERT_TRUE(SaveSettings(*t.app));
-    // 39 options + 1strun, Transparency and 8 other widget options, 5 font sets
+    // 40 options + 1strun, Transparency and 8 other widget options, 5 font sets
     // of 6 keys, 3 hand colours, 6 hot-key sections of 3 keys, and the news
     // bar's 7 options and 2 font sets of 6 keys.
     EXPECT_EQ(QSettings(t.iniPath(), QSettings::IniFormat).allKeys().size(),
-              39 + 1 + 9 + 30 + 3 + 18 + 7 + 12);
+              40 + 1 + 9 + 30 + 3 + 18 + 7 + 12);
     EXPECT_EQ(stored(t, "NewsBar", "Interval"), "60");
     EXPECT_EQ(stored(t, "NewsBar", "SourceBold"), "True");
     EXPECT_EQ(stored(t, "Options", "WallpaperTimer"), "True");

@@ -80,10 +80,11 @@ struct FakeDesktop : DesktopService {
 
 struct FakeProbes : SystemProbes {
     int cpu = 0;
-    bool screenSaver = false, locked = false;
+    bool screenSaver = false, locked = false, battery = false;
     int cpuUsage() override { return cpu; }
     bool isScreenSaverRunning() override { return screenSaver; }
     bool isDesktopLocked() override { return locked; }
+    bool isOnBattery() override { return battery; }
 };
 
 struct FakeHotKeys : GlobalHotKeys {

@@ -14,7 +14,8 @@ tests can play an away user.
 It also plays a small part of logind (org.freedesktop.login1: the session of
 a process and its LockedHint) for tests that point the system bus at this
 bus; SetLockedHint sets the hint and SetPresent(False) gives up the name, as
-on a system without logind.
+on a system without logind. Likewise UPower's OnBattery, set with
+SetOnBattery.
 """
 import argparse
 import os
@@ -117,6 +118,22 @@ class Login1Session(dbus.service.Object):
         raise dbus.exceptions.DBusException("unknown property", name="org.freedesktop.DBus.Error.InvalidArgs")
 
 
+class UPower(dbus.service.Object):
+    def __init__(self, bus):
+        super().__init__(bus, "/org/freedesktop/UPower")
+        self.on_battery = False
+
+    @dbus.service.method("org.freedesktop.UPower.Test", in_signature="b", out_signature="")
+    def SetOnBattery(self, on_battery):
+        self.on_battery = bool(on_battery)
+
+    @dbus.service.method("org.freedesktop.DBus.Properties", in_signature="ss", out_signature="v")
+    def Get(self, interface, name):
+        if interface == "org.freedesktop.UPower" and name == "OnBattery":
+            return dbus.Boolean(self.on_battery)
+        raise dbus.exceptions.DBusException("unknown property", name="org.freedesktop.DBus.Error.InvalidArgs")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--log", required=True)
@@ -126,12 +143,13 @@ def main():
     DBusGMainLoop(set_as_default=True)
     bus = dbus.SessionBus()
     names = [dbus.service.BusName("org.freedesktop.Notifications", bus, do_not_queue=True),
-             dbus.service.BusName("org.freedesktop.ScreenSaver", bus, do_not_queue=True)]
+             dbus.service.BusName("org.freedesktop.ScreenSaver", bus, do_not_queue=True),
+             dbus.service.BusName("org.freedesktop.UPower", bus, do_not_queue=True)]
     objects = [Notifications(bus, args.log),
                ScreenSaver(bus, "/org/freedesktop/ScreenSaver"),
                ScreenSaver(bus, "/ScreenSaver")]
     login1 = Login1Manager(bus)
-    objects += [login1, Login1Session(bus, login1)]
+    objects += [login1, Login1Session(bus, login1), UPower(bus)]
     open(args.log, "a").close()
     with open(args.ready, "w") as f:
         f.write("ready\n")

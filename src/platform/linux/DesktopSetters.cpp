@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QUrl>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -27,8 +28,8 @@ QString modeWord(Mode m, const std::array<const char*, 4>& words) {
     return m == Mode::Unknown ? QString() : QString::fromLatin1(words[size_t(m)]);
 }
 
-bool gset(CommandRunner& r, const QString& schema, const QString& key, const QString& value) {
-    return r.run(kGsettings, {QStringLiteral("set"), schema, key, value}).ok();
+bool gset(GSettingsWriter& g, const QString& schema, const QString& key, const QString& value) {
+    return g.set(schema, key, value);
 }
 
 QString schemaOf(LinuxDesktop d) {
@@ -47,7 +48,7 @@ QString gnomeOption(Mode m) {
     return modeWord(m, {"'centered'", "'wallpaper'", "'stretched'", "'none'"});
 }
 
-bool setGnomeFamily(CommandRunner& r, LinuxDesktop d, const QString& file, Mode m) {
+bool setGnomeFamily(GSettingsWriter& r, LinuxDesktop d, const QString& file, Mode m) {
     const QString schema = schemaOf(d);
     bool ok = true;
     if (m != Mode::Clear) {
@@ -199,7 +200,7 @@ bool setSway(CommandRunner& r, const QString& file, Mode m, const QString& color
 
 // Several monitors. GNOME, Cinnamon and MATE lay one picture across the box
 // of all monitors with "spanned": the canvas is made for exactly that box.
-bool setGnomeSpanned(CommandRunner& r, LinuxDesktop d, const QString& file) {
+bool setGnomeSpanned(GSettingsWriter& r, LinuxDesktop d, const QString& file) {
     const bool ok = setGnomeFamily(r, d, file, Mode::Unknown); // the file, no option
     return gset(r, schemaOf(d), QStringLiteral("picture-options"), QStringLiteral("'spanned'")) &&
            ok;
@@ -286,6 +287,16 @@ bool setSwayPerOutput(CommandRunner& r, const QList<MonitorPictureFile>& monitor
 
 } // namespace
 
+bool GSettingsTool::set(const QString& schema, const QString& key, const QString& value) {
+    return m_runner.run(kGsettings, {QStringLiteral("set"), schema, key, value}).ok();
+}
+
+std::optional<QString> GSettingsTool::get(const QString& schema, const QString& key) {
+    const CommandRunner::Result r = m_runner.run(kGsettings, {QStringLiteral("get"), schema, key});
+    if (!r.ok()) return std::nullopt;
+    return QString::fromUtf8(r.output).trimmed();
+}
+
 bool TakesMonitorFiles(LinuxDesktop desktop) {
     return desktop == LinuxDesktop::Kde || desktop == LinuxDesktop::Xfce ||
            desktop == LinuxDesktop::Sway || desktop == LinuxDesktop::Lxqt ||
@@ -293,13 +304,16 @@ bool TakesMonitorFiles(LinuxDesktop desktop) {
 }
 
 bool SetDesktopPictures(CommandRunner& runner, LinuxDesktop desktop, const QString& desktopFile,
-                        const QList<MonitorPictureFile>& monitors, const QString& position) {
+                        const QList<MonitorPictureFile>& monitors, const QString& position,
+                        GSettingsWriter* gsettings) {
     if (monitors.isEmpty()) return false;
     switch (desktop) {
     case LinuxDesktop::Gnome:
     case LinuxDesktop::Cinnamon:
-    case LinuxDesktop::Mate:
-        return setGnomeSpanned(runner, desktop, desktopFile);
+    case LinuxDesktop::Mate: {
+        GSettingsTool tool(runner);
+        return setGnomeSpanned(gsettings ? *gsettings : tool, desktop, desktopFile);
+    }
     case LinuxDesktop::Kde:
         return setKdePerScreen(runner, monitors);
     case LinuxDesktop::Xfce:
@@ -358,13 +372,15 @@ bool HasDesktopColorSetting(LinuxDesktop d) {
 
 bool SetDesktopPicture(CommandRunner& runner, LinuxDesktop desktop, const QString& file,
                        const QString& position, const QString& colorHex,
-                       const QStringList& monitors) {
+                       const QStringList& monitors, GSettingsWriter* gsettings) {
     const Mode m = modeOf(position);
     switch (desktop) {
     case LinuxDesktop::Gnome:
     case LinuxDesktop::Cinnamon:
-    case LinuxDesktop::Mate:
-        return setGnomeFamily(runner, desktop, file, m);
+    case LinuxDesktop::Mate: {
+        GSettingsTool tool(runner);
+        return setGnomeFamily(gsettings ? *gsettings : tool, desktop, file, m);
+    }
     case LinuxDesktop::Kde:
         return setKde(runner, file, m);
     case LinuxDesktop::Xfce:
@@ -380,14 +396,14 @@ bool SetDesktopPicture(CommandRunner& runner, LinuxDesktop desktop, const QStrin
     return false;
 }
 
-std::optional<quint32> ReadDesktopColorSetting(CommandRunner& runner, LinuxDesktop desktop) {
+std::optional<quint32> ReadDesktopColorSetting(GSettingsWriter& gsettings, LinuxDesktop desktop) {
     if (!HasDesktopColorSetting(desktop)) return std::nullopt;
-    const CommandRunner::Result r = runner.run(
-        kGsettings, {QStringLiteral("get"), schemaOf(desktop), QStringLiteral("primary-color")});
-    if (!r.ok()) return std::nullopt;
+    const std::optional<QString> value =
+        gsettings.get(schemaOf(desktop), QStringLiteral("primary-color"));
+    if (!value) return std::nullopt;
     static const QRegularExpression re(
         QStringLiteral("#([0-9a-fA-F]{12}|[0-9a-fA-F]{6})(?![0-9a-fA-F])"));
-    const QRegularExpressionMatch mt = re.match(QString::fromUtf8(r.output));
+    const QRegularExpressionMatch mt = re.match(*value);
     if (!mt.hasMatch()) return std::nullopt;
     const QString h = mt.captured(1);
     quint32 rr, gg, bb;
@@ -403,11 +419,17 @@ std::optional<quint32> ReadDesktopColorSetting(CommandRunner& runner, LinuxDeskt
     return rr | (gg << 8) | (bb << 16);
 }
 
-bool WriteDesktopColorSetting(CommandRunner& runner, LinuxDesktop desktop, quint32 bgr) {
+bool WriteDesktopColorSetting(GSettingsWriter& gsettings, LinuxDesktop desktop, quint32 bgr) {
     if (!HasDesktopColorSetting(desktop)) return false;
     const QString hex = QStringLiteral("#%1%2%3")
                             .arg(bgr & 0xFF, 2, 16, QLatin1Char('0'))
                             .arg((bgr >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
                             .arg((bgr >> 16) & 0xFF, 2, 16, QLatin1Char('0'));
-    return gset(runner, schemaOf(desktop), QStringLiteral("primary-color"), GVariantString(hex));
+    return gset(gsettings, schemaOf(desktop), QStringLiteral("primary-color"), GVariantString(hex));
+}
+
+bool WatchDesktopColorSetting(GSettingsWriter& gsettings, LinuxDesktop desktop,
+                              std::function<void()> changed) {
+    return HasDesktopColorSetting(desktop) &&
+           gsettings.watch(schemaOf(desktop), QStringLiteral("primary-color"), std::move(changed));
 }

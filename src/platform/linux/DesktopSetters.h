@@ -7,7 +7,35 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
+
+// The GNOME family's settings (GSettings): keys of a schema, with values in
+// GVariant text ("'centered'", "'#004e98'").
+class GSettingsWriter {
+public:
+    virtual ~GSettingsWriter() = default;
+    virtual bool set(const QString& schema, const QString& key, const QString& value) = 0;
+    // The value in GVariant text; nothing when the schema or the key is missing.
+    virtual std::optional<QString> get(const QString& schema, const QString& key) = 0;
+    // Calls `changed` whenever the key changes; false when that cannot be
+    // followed.
+    virtual bool watch(const QString& schema, const QString& key, std::function<void()> changed) {
+        (void)schema, (void)key, (void)changed;
+        return false;
+    }
+};
+
+// GSettings through the gsettings tool: a process for every key.
+class GSettingsTool : public GSettingsWriter {
+public:
+    explicit GSettingsTool(CommandRunner& runner) : m_runner(runner) {}
+    bool set(const QString& schema, const QString& key, const QString& value) override;
+    std::optional<QString> get(const QString& schema, const QString& key) override;
+
+private:
+    CommandRunner& m_runner;
+};
 
 // The Linux desktops whose own wallpaper interface the program uses.
 enum class LinuxDesktop { Gnome, Cinnamon, Mate, Kde, Xfce, Lxqt, Lxde, Sway, Other };
@@ -26,10 +54,12 @@ bool HasDesktopColorSetting(LinuxDesktop d);
 // "Clear" removes the picture (the desktop shows its colour). `colorHex` is
 // the desktop colour as "#rrggbb" for desktops that need it to clear.
 // `monitors` names the outputs (for Xfce when it has no backdrop yet).
+// The GNOME family's keys go to `gsettings`, or through the gsettings tool
+// on `runner` when it is null.
 // Returns false when the desktop's tool is missing or refused.
 bool SetDesktopPicture(CommandRunner& runner, LinuxDesktop desktop, const QString& file,
                        const QString& position, const QString& colorHex,
-                       const QStringList& monitors = {});
+                       const QStringList& monitors = {}, GSettingsWriter* gsettings = nullptr);
 
 // One monitor's own picture for desktops that take a picture per monitor.
 struct MonitorPictureFile {
@@ -50,13 +80,17 @@ bool TakesMonitorFiles(LinuxDesktop desktop);
 // output's file; LXQt and LXDE, which take one picture for every monitor,
 // the primary monitor's file with `position` as SetDesktopPicture. A
 // monitor's file is told to fill its monitor. False when the desktop's tool
-// is missing or refused.
+// is missing or refused. The GNOME family's keys go as for SetDesktopPicture.
 bool SetDesktopPictures(CommandRunner& runner, LinuxDesktop desktop, const QString& desktopFile,
-                        const QList<MonitorPictureFile>& monitors, const QString& position);
+                        const QList<MonitorPictureFile>& monitors, const QString& position,
+                        GSettingsWriter* gsettings = nullptr);
 
 // The GNOME-family background colour ("primary-color") as 0x00BBGGRR.
-std::optional<quint32> ReadDesktopColorSetting(CommandRunner& runner, LinuxDesktop desktop);
-bool WriteDesktopColorSetting(CommandRunner& runner, LinuxDesktop desktop, quint32 bgr);
+std::optional<quint32> ReadDesktopColorSetting(GSettingsWriter& gsettings, LinuxDesktop desktop);
+bool WriteDesktopColorSetting(GSettingsWriter& gsettings, LinuxDesktop desktop, quint32 bgr);
+// Calls `changed` whenever that colour changes; false when it cannot be followed.
+bool WatchDesktopColorSetting(GSettingsWriter& gsettings, LinuxDesktop desktop,
+                              std::function<void()> changed);
 
 // A text as a GVariant string literal for gsettings.
 QString GVariantString(const QString& s);

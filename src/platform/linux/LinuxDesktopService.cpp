@@ -4,8 +4,10 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/SettingsStore.h"
+#include "platform/linux/GioSettings.h"
 #include "platform/linux/X11RootPixmap.h"
 
+#include <QAbstractEventDispatcher>
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +17,7 @@
 #include <QScreen>
 
 #include <unistd.h>
+#include <utility>
 
 namespace {
 constexpr quint32 kDefaultDesktopColor = 0x984E00; // RGB(0, 78, 152)
@@ -30,6 +33,24 @@ QString hexColor(quint32 bgr) {
 bool onX11() {
     return QGuiApplication::platformName() == QLatin1String("xcb");
 }
+
+// Where a canvas goes on the root window: a bitmap of the whole virtual
+// desktop (several monitors) at its top-left corner, one of the primary
+// monitor's size at that monitor.
+QPoint rootOrigin(QSize canvas) {
+    const ScreenLayout layout = CurrentScreenLayout();
+    if (canvas == layout.bounds().size()) return layout.bounds().topLeft();
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        return primary->geometry().topLeft() * primary->devicePixelRatio();
+    return QPoint(0, 0);
+}
+
+// GSettings reports changes through GLib's main loop, which Qt's event loop
+// runs unless it was built or started without it.
+bool glibEventLoop() {
+    const QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance();
+    return loop && loop->inherits("QEventDispatcherGlib");
+}
 } // namespace
 
 LinuxDesktopService::LinuxDesktopService(SettingsStore& store,
@@ -37,7 +58,11 @@ LinuxDesktopService::LinuxDesktopService(SettingsStore& store,
                                          QProcessEnvironment env)
     : m_store(store),
       m_runner(runner ? std::move(runner) : std::make_unique<ProcessCommandRunner>()),
-      m_env(std::move(env)), m_desktop(DetectLinuxDesktop(m_env)) {}
+      m_env(std::move(env)), m_desktop(DetectLinuxDesktop(m_env)) {
+    if (HasDesktopColorSetting(m_desktop)) m_gsettings = std::make_unique<GioSettings>();
+}
+
+LinuxDesktopService::~LinuxDesktopService() = default;
 
 // Desktops keep a picture whose file name has not changed: Plasma and
 // xfdesktop compare the name and do nothing, and GNOME writes no change for
@@ -70,6 +95,12 @@ QString LinuxDesktopService::presentationCopy(const QString& bitmapPath) {
         !QFile::copy(bitmapPath, next))
         return bitmapPath;
     return next;
+}
+
+bool LinuxDesktopService::showCanvas(const QImage& canvas) {
+    m_canvasShown = m_rootPixmap && onX11() && !canvas.isNull() &&
+                    SetX11RootPixmap(canvas, rootOrigin(canvas.size()), bgrToRgb(desktopColor()));
+    return m_canvasShown;
 }
 
 std::optional<QList<MonitorPictureFile>>
@@ -110,6 +141,7 @@ LinuxDesktopService::monitorPictureFiles(const QString& file) {
 
 void LinuxDesktopService::setWallpaper(const QString& bitmapPath, const QString& position) {
     const bool clear = position == QLatin1String("Clear");
+    const bool canvasShown = std::exchange(m_canvasShown, false);
     const quint32 color = desktopColor();
     if (m_desktop != LinuxDesktop::Other) {
         QStringList monitors;
@@ -118,9 +150,10 @@ void LinuxDesktopService::setWallpaper(const QString& bitmapPath, const QString&
         const QString file = clear ? QString() : presentationCopy(bitmapPath);
         const std::optional<QList<MonitorPictureFile>> parts =
             clear ? std::nullopt : monitorPictureFiles(file);
-        if ((parts ? SetDesktopPictures(*m_runner, m_desktop, file, *parts, position)
+        if ((parts ? SetDesktopPictures(*m_runner, m_desktop, file, *parts, position,
+                                        m_gsettings.get())
                    : SetDesktopPicture(*m_runner, m_desktop, file, position, hexColor(color),
-                                       monitors)) &&
+                                       monitors, m_gsettings.get())) &&
             !clear)
             m_shownPath = file;
     }
@@ -129,23 +162,29 @@ void LinuxDesktopService::setWallpaper(const QString& bitmapPath, const QString&
         ClearX11RootPixmap(bgrToRgb(color));
         return;
     }
+    // The change showed its canvas from memory already.
+    if (canvasShown) return;
     const QImage image(bitmapPath);
     if (image.isNull()) return;
-    // A bitmap of the whole virtual desktop (several monitors) starts at its
-    // top-left corner; one of the primary monitor's size at that monitor.
-    QPoint origin(0, 0);
-    const ScreenLayout layout = CurrentScreenLayout();
-    if (image.size() == layout.bounds().size())
-        origin = layout.bounds().topLeft();
-    else if (QScreen* primary = QGuiApplication::primaryScreen())
-        origin = primary->geometry().topLeft() * primary->devicePixelRatio();
-    SetX11RootPixmap(image, origin, bgrToRgb(color));
+    SetX11RootPixmap(image, rootOrigin(image.size()), bgrToRgb(color));
+}
+
+std::optional<quint32> LinuxDesktopService::readDesktopColor() {
+    if (!m_gsettings) return std::nullopt;
+    if (m_followingColor) return m_color;
+    const std::optional<quint32> color = ReadDesktopColorSetting(*m_gsettings, m_desktop);
+    // Kept, and from now on followed, when the desktop can say it changed.
+    if (color && glibEventLoop() && WatchDesktopColorSetting(*m_gsettings, m_desktop, [this] {
+            m_color = ReadDesktopColorSetting(*m_gsettings, m_desktop);
+        })) {
+        m_followingColor = true;
+        m_color = color;
+    }
+    return color;
 }
 
 quint32 LinuxDesktopService::desktopColor() {
-    if (HasDesktopColorSetting(m_desktop)) {
-        if (const auto c = ReadDesktopColorSetting(*m_runner, m_desktop)) return *c;
-    }
+    if (const std::optional<quint32> c = readDesktopColor()) return *c;
     bool ok = false;
     const quint32 v = m_store.value(QStringLiteral("Options"), QStringLiteral("DesktopColor"))
                           .value_or(QString())
@@ -154,8 +193,10 @@ quint32 LinuxDesktopService::desktopColor() {
 }
 
 void LinuxDesktopService::setDesktopColor(quint32 color) {
-    if (HasDesktopColorSetting(m_desktop) && WriteDesktopColorSetting(*m_runner, m_desktop, color))
+    if (m_gsettings && WriteDesktopColorSetting(*m_gsettings, m_desktop, color)) {
+        if (m_followingColor) m_color = color & 0xFFFFFF;
         return;
+    }
     m_store.setValue(QStringLiteral("Options"), QStringLiteral("DesktopColor"),
                      QString::number(color & 0xFFFFFF));
     m_store.sync();

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+class GioSettings;
 class SettingsStore;
 
 // Wallpaper and desktop colour on Linux desktops: the desktop's own interface
@@ -17,7 +18,11 @@ public:
     explicit LinuxDesktopService(
         SettingsStore& store, std::unique_ptr<CommandRunner> runner = nullptr,
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment());
+    ~LinuxDesktopService() override;
+    bool showCanvas(const QImage& canvas) override;
     void setWallpaper(const QString& bitmapPath, const QString& position) override;
+    // The GNOME family's colour is read once and then followed through
+    // GSettings' change notification.
     quint32 desktopColor() override;
     void setDesktopColor(quint32 color) override;
 
@@ -29,6 +34,7 @@ public:
 
 private:
     QString presentationCopy(const QString& bitmapPath);
+    std::optional<quint32> readDesktopColor();
     // With several monitors and `file` a canvas of the box around them all:
     // each monitor, with its own part of the canvas written beside `file`
     // where the desktop takes a file per monitor. Nothing otherwise, and
@@ -39,6 +45,13 @@ private:
     std::unique_ptr<CommandRunner> m_runner;
     QProcessEnvironment m_env;
     LinuxDesktop m_desktop;
+    // The GNOME family's settings, in this process.
+    std::unique_ptr<GioSettings> m_gsettings;
+    // The desktop's own colour while change notification keeps it current.
+    std::optional<quint32> m_color;
+    bool m_followingColor = false;
     QString m_shownPath;
     bool m_rootPixmap = true;
+    // The root window already shows the canvas of the change under way.
+    bool m_canvasShown = false;
 };

@@ -150,3 +150,15 @@ bool LinuxSystemProbes::isDesktopLocked() {
     if (const std::optional<bool> locked = logindLockedHint()) return *locked;
     return screenSaverServiceActive().value_or(false);
 }
+
+bool LinuxSystemProbes::isOnBattery() {
+    QDBusConnection bus = QDBusConnection::systemBus();
+    if (!bus.isConnected()) return false;
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.UPower"), QStringLiteral("/org/freedesktop/UPower"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << QStringLiteral("org.freedesktop.UPower") << QStringLiteral("OnBattery");
+    const QDBusMessage reply = bus.call(get, QDBus::Block, kCallTimeoutMs);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return false;
+    return reply.arguments().constFirst().value<QDBusVariant>().variant().toBool();
+}

@@ -44,6 +44,8 @@ public:
     // logind's LockedHint of this session; where logind cannot tell,
     // org.freedesktop.ScreenSaver GetActive.
     bool isDesktopLocked() override;
+    // UPower's OnBattery on the system bus; false without UPower.
+    bool isOnBattery() override;
 
     // The single answers, for the tests and for the combinations above.
     static std::optional<bool> screenSaverServiceActive();

@@ -4,6 +4,7 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -107,21 +108,24 @@ bool SetX11RootPixmap(const QImage& image, QPoint origin, quint32 fillRgb, const
     const xcb_rectangle_t all{0, 0, rw, rh};
     xcb_poly_fill_rectangle(c, pm, gc, 1, &all);
 
-    const QImage img = image.convertToFormat(QImage::Format_RGB32);
-    const int stride = img.width() * 4;
-    // Rows in slices that fit one request (big requests when the server has them).
+    const int w = image.width(), stride = w * 4;
+    // Rows in slices that fit one request (big requests when the server has
+    // them): RGB32 rows straight from the image, others (a canvas kept in
+    // 24 bits) turned into RGB32 a slice at a time.
+    const bool direct = image.format() == QImage::Format_RGB32 && image.bytesPerLine() == stride;
     const uint32_t maxBytes = xcb_get_maximum_request_length(c) * 4u;
-    const int rowsPer = std::max(1, int((maxBytes - 64) / uint32_t(stride)));
-    QByteArray rows;
-    for (int y = 0; y < img.height(); y += rowsPer) {
-        const int n = std::min(rowsPer, img.height() - y);
-        rows.resize(qsizetype(n) * stride);
-        for (int k = 0; k < n; ++k)
-            std::memcpy(rows.data() + qsizetype(k) * stride, img.constScanLine(y + k),
-                        size_t(stride));
-        xcb_put_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, pm, gc, uint16_t(img.width()), uint16_t(n),
+    const int rowsPer =
+        std::max(1, std::min(direct ? INT_MAX : 64, int((maxBytes - 64) / uint32_t(stride))));
+    for (int y = 0; y < image.height(); y += rowsPer) {
+        const int n = std::min(rowsPer, image.height() - y);
+        QImage slice;
+        if (!direct)
+            slice = QImage(image.constScanLine(y), w, n, image.bytesPerLine(), image.format())
+                        .convertToFormat(QImage::Format_RGB32);
+        const uint8_t* data = direct ? image.constScanLine(y) : slice.constBits();
+        xcb_put_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, pm, gc, uint16_t(w), uint16_t(n),
                       int16_t(origin.x()), int16_t(origin.y() + y), 0, s->root_depth,
-                      uint32_t(rows.size()), reinterpret_cast<const uint8_t*>(rows.constData()));
+                      uint32_t(qsizetype(n) * stride), data);
     }
     xcb_free_gc(c, gc);
 
