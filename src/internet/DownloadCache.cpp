@@ -80,8 +80,11 @@ std::optional<QByteArray> DownloadCache::CacheLookup(const QString& key) {
     if (it == m_entries.cend() || it->len <= 0 || it->pos < 0) return std::nullopt;
     const qint64 offset = it->pos > 0 ? it->pos - 1 : 0;
     QFile data(m_app.paths.CacheFilePath);
-    // A record pointing outside the data file is a miss.
-    if (!data.open(QIODevice::ReadOnly) || offset + it->len > data.size() || !data.seek(offset))
+    // A record pointing outside the data file is a miss. (Compared without
+    // adding: a damaged record's position and length may be near the largest
+    // number.)
+    if (!data.open(QIODevice::ReadOnly) || it->len > data.size() ||
+        offset > data.size() - it->len || !data.seek(offset))
         return std::nullopt;
     QByteArray bytes = data.read(it->len);
     if (bytes.size() != it->len) return std::nullopt;
