@@ -50,18 +50,24 @@ const QByteArray& DownloadCache::index() {
 }
 
 void DownloadCache::parse() {
-    // Records in order; the first one of a key wins.
+    // Records in order, each starting on a line "<key>"; the first one of a
+    // key wins. A damaged record (one without its closing line) is passed
+    // over line by line: stopping there would hide every record stored after
+    // it, and each start would fetch and append those items again.
     m_entries.clear();
     qsizetype at = 0;
     while (at < m_index.size()) {
-        const qsizetype open = m_index.indexOf('<', at);
-        if (open < 0) break;
-        const qsizetype gt = m_index.indexOf(">\r\n", open);
-        if (gt < 0) break;
-        const QByteArray key = m_index.mid(open + 1, gt - open - 1);
+        const qsizetype eol = m_index.indexOf("\r\n", at);
+        if (eol < 0) break; // a last line without its end: nothing whole follows
+        const QByteArray line = m_index.mid(at, eol - at);
+        at = eol + 2;
+        if (line.size() < 2 || !line.startsWith('<') || !line.endsWith('>') ||
+            line.startsWith("</"))
+            continue;
+        const QByteArray key = line.mid(1, line.size() - 2);
         qsizetype end = 0;
-        const std::optional<QByteArray> body = tagText(m_index, key, open, &end);
-        if (!body) break;
+        const std::optional<QByteArray> body = tagText(m_index, key, eol - line.size(), &end);
+        if (!body) continue;
         at = end;
         bool okPos = false, okLen = false;
         const qint64 pos =
@@ -110,6 +116,8 @@ bool DownloadCache::CacheStore(const QString& key, const QByteArray& bytes) {
     }
     data.close();
     const QByteArray k = key.toUtf8();
+    // After a damaged last line the new record still starts a line of its own.
+    if (!text.isEmpty() && !text.endsWith("\r\n")) text += "\r\n";
     text += '<' + k + ">\r\n<pos>" + QByteArray::number(pos) + "</pos>\r\n<len>" +
             QByteArray::number(bytes.size()) + "</len>\r\n</" + k + ">\r\n";
     QByteArray encoded = text;

@@ -3,6 +3,7 @@
 #include "FuzzTarget.h"
 
 #include <QDirIterator>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 TEST(FuzzRegressions, EveryKeptInputRunsCleanly) {
@@ -18,8 +19,8 @@ TEST(FuzzRegressions, EveryKeptInputRunsCleanly) {
                 QFile f(it.next());
                 ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << f.fileName().toStdString();
                 const QByteArray bytes = f.readAll();
-                SCOPED_TRACE(f.fileName().toStdString());
-                // A target ends the process on a fault; a clean run returns 0.
+                // A target ends the process on a fault, so the input is named first.
+                std::fprintf(stderr, "%s: %s\n", name.c_str(), qPrintable(f.fileName()));
                 EXPECT_EQ(target(reinterpret_cast<const uint8_t*>(bytes.constData()),
                                  size_t(bytes.size())),
                           0);
