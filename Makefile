@@ -81,7 +81,9 @@ sanitize-deps: test-deps
 test-sanitize: sanitize-deps
 	$(ASAN_CONFIGURE)
 	cmake --build $(ASAN_DIR) -j $(JOBS)
-	./scripts/run-tests.sh $(ASAN_DIR)
+	ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan-suppressions.txt:print_suppressions=0 \
+	  ./scripts/run-tests.sh $(ASAN_DIR)
 
 # Every fuzz target for FUZZ_SECONDS each; executions and findings per target,
 # the figures also in bench/fuzz-results.txt.

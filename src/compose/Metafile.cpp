@@ -829,7 +829,7 @@ bool emfLayout(const QByteArray& bytes, EmfLayout& l, QString& error) {
     if (r.u32(0) != 1 || r.u32(40) != kEmfSignature || r.u32(4) < 88 ||
         r.u32(4) > quint32(bytes.size()))
         return error = QStringLiteral("not an enhanced metafile header"), false;
-    const QRectF bounds(QPointF(r.i32(8), r.i32(12)), QPointF(r.i32(16) + 1, r.i32(20) + 1));
+    const QRectF bounds(QPointF(r.i32(8), r.i32(12)), QPointF(r.i32(16) + 1.0, r.i32(20) + 1.0));
     const QRectF frame(QPointF(r.i32(24), r.i32(28)), QPointF(r.i32(32), r.i32(36)));
     l.handles = r.u16(56);
     const double devW = r.i32(72), devMmW = r.i32(80);

@@ -15,16 +15,15 @@ QByteArray readWhole(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// The text between "<tag>" and "</tag>" in `text` from `from`, or nothing.
-std::optional<QByteArray> tagText(const QByteArray& text, const QByteArray& tag, qsizetype from,
-                                  qsizetype* end = nullptr) {
+// The number of a line "<tag>N</tag>", or nothing.
+std::optional<qint64> tagNumber(const QByteArray& line, const QByteArray& tag) {
     const QByteArray open = '<' + tag + '>', close = "</" + tag + '>';
-    const qsizetype a = text.indexOf(open, from);
-    if (a < 0) return std::nullopt;
-    const qsizetype b = text.indexOf(close, a + open.size());
-    if (b < 0) return std::nullopt;
-    if (end) *end = b + close.size();
-    return text.mid(a + open.size(), b - a - open.size());
+    if (!line.startsWith(open) || !line.endsWith(close)) return std::nullopt;
+    bool ok = false;
+    const qint64 n =
+        line.mid(open.size(), line.size() - open.size() - close.size()).trimmed().toLongLong(&ok);
+    if (!ok) return std::nullopt;
+    return n;
 }
 
 } // namespace
@@ -50,32 +49,32 @@ const QByteArray& DownloadCache::index() {
 }
 
 void DownloadCache::parse() {
-    // Records in order, each starting on a line "<key>"; the first one of a
-    // key wins. A damaged record (one without its closing line) is passed
-    // over line by line: stopping there would hide every record stored after
-    // it, and each start would fetch and append those items again.
+    // Records of four lines in order: "<key>", "<pos>P</pos>", "<len>L</len>",
+    // "</key>"; the first one of a key wins. Lines that do not make such a
+    // record (a damaged one) are passed over one by one: stopping there would
+    // hide every record stored after them, and each start would fetch and
+    // append those items again.
     m_entries.clear();
-    qsizetype at = 0;
-    while (at < m_index.size()) {
+    QList<QByteArray> lines;
+    for (qsizetype at = 0; at < m_index.size();) {
         const qsizetype eol = m_index.indexOf("\r\n", at);
-        if (eol < 0) break; // a last line without its end: nothing whole follows
-        const QByteArray line = m_index.mid(at, eol - at);
+        if (eol < 0) break; // a last line without its end
+        lines.append(m_index.mid(at, eol - at));
         at = eol + 2;
-        if (line.size() < 2 || !line.startsWith('<') || !line.endsWith('>') ||
-            line.startsWith("</"))
+    }
+    for (qsizetype i = 0; i + 3 < lines.size(); ++i) {
+        const QByteArray& head = lines[i];
+        if (head.size() < 2 || !head.startsWith('<') || !head.endsWith('>') ||
+            head.startsWith("</"))
             continue;
-        const QByteArray key = line.mid(1, line.size() - 2);
-        qsizetype end = 0;
-        const std::optional<QByteArray> body = tagText(m_index, key, eol - line.size(), &end);
-        if (!body) continue;
-        at = end;
-        bool okPos = false, okLen = false;
-        const qint64 pos =
-            tagText(*body, "pos", 0).value_or(QByteArray()).trimmed().toLongLong(&okPos);
-        const qint64 len =
-            tagText(*body, "len", 0).value_or(QByteArray()).trimmed().toLongLong(&okLen);
+        const QByteArray key = head.mid(1, head.size() - 2);
+        if (lines[i + 3] != "</" + key + '>') continue;
+        const std::optional<qint64> pos = tagNumber(lines[i + 1], "pos");
+        const std::optional<qint64> len = tagNumber(lines[i + 2], "len");
+        if (!pos || !len) continue;
         const QString name = QString::fromUtf8(key);
-        if (okPos && okLen && !m_entries.contains(name)) m_entries.insert(name, {pos, len});
+        if (!m_entries.contains(name)) m_entries.insert(name, {*pos, *len});
+        i += 3;
     }
 }
 
