@@ -18,6 +18,9 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=1:detect_leaks=1:allocator_ma
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$here/../support/lsan-suppressions.txt:print_suppressions=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export QT_QPA_PLATFORM=offscreen
+# The targets' scratch files in memory where the system offers it: several
+# targets write the files they read, and a disk's flushes would slow them.
+[ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
 
 table=$(mktemp)
 trap 'rm -f "$table"' EXIT
