@@ -264,7 +264,8 @@ public:
         m_p.save();
     }
     void restore(int relative) {
-        int n = relative < 0 ? -relative : int(m_saved.size()) - relative + 1;
+        // In 64 bits: the file's number may be the most negative one.
+        qint64 n = relative < 0 ? -qint64(relative) : qint64(m_saved.size()) - relative + 1;
         while (n-- > 0 && !m_saved.empty()) {
             s = m_saved.back();
             m_saved.pop_back();
@@ -1071,8 +1072,8 @@ bool playEmf(const QByteArray& bytes, const EmfLayout& l, Player& pl, QString& e
         }
         case 44: {
             QPainterPath p;
-            p.addRoundedRect(emfRect(r, 8).normalized(), std::abs(r.i32(24)) / 2.0,
-                             std::abs(r.i32(28)) / 2.0);
+            p.addRoundedRect(emfRect(r, 8).normalized(), std::abs(double(r.i32(24))) / 2.0,
+                             std::abs(double(r.i32(28))) / 2.0);
             pl.draw(p);
             break;
         }
