@@ -102,7 +102,9 @@ bool DownloadCache::CacheStore(const QString& key, const QByteArray& bytes) {
     QByteArray text = index();
     QFile data(m_app.paths.CacheFilePath);
     const bool existed = data.exists();
-    if (!data.open(QIODevice::Append)) return false;
+    // Unbuffered: a write refused for lack of space leaves no bytes pending
+    // in a buffer that closing the file would write after the cut below.
+    if (!data.open(QIODevice::Append | QIODevice::Unbuffered)) return false;
     const qint64 pos = existed ? data.size() + 1 : 0;
     // The item's bytes go first: should the index write fail, they are
     // merely unused.

@@ -518,7 +518,17 @@ def full_disk_run(args, home, internet_list):
         time.sleep(1.5)
         program.end()
         said = program.said()
-        changed = [os.path.basename(p) for p, data in saved.items() if read(p) != data]
+        def whole(path, data):
+            now = read(path)
+            # The cache's data file only grows: an item written before its
+            # index record failed is unused bytes, which the design allows.
+            if path.endswith("IntCacheFile.dat"):
+                return now is not None and now.startswith(data)
+            return now == data
+
+        changed = ["%s (%d -> %s bytes)" % (os.path.basename(p), len(data),
+                                           len(read(p)) if read(p) is not None else "no")
+                   for p, data in saved.items() if not whole(p, data)]
         told = "could not" in said
         return (how, "%s; user told: %s" % ("old files whole" if not changed else
                                             "OLD FILES CHANGED: " + ", ".join(changed),
