@@ -100,10 +100,16 @@ fuzz-smoke: sanitize-deps
 
 # kill -9 torture, soak and network faults on the real program; figures in
 # bench/stress-results.txt. stress-smoke is the short version CI runs.
-stress: test-deps build-tests
+# (The build folder keeps its configuration: CI has just built it with WERROR=ON.)
+STRESS_BUILD = @[ -f $(BUILD_DIR)/CMakeCache.txt ] || $(CONFIGURE) -DBUILD_TESTING=ON
+stress: test-deps
+	$(STRESS_BUILD)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
 	./tests/stress/run-stress.sh $(BUILD_DIR) $(STRESS_TRIALS) $(SOAK_CHANGES) bench/stress-results.txt
 
-stress-smoke: test-deps build-tests
+stress-smoke: test-deps
+	$(STRESS_BUILD)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
 	./tests/stress/run-stress.sh $(BUILD_DIR) 40 200
 
 bench: test-deps build
