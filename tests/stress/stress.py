@@ -336,15 +336,16 @@ def torture(args):
             options["WPSource"] = "2" if kind in ("cache", "catalogue") else "0"
             return options
 
-        # What each kind of trial does once the program listens, and how long
-        # that usually takes (the kill falls somewhere in it).
+        # What each kind of trial does once the program listens, and a first
+        # guess of how long that takes: the kill falls at a fraction, drawn
+        # from the seed, of this window.
         kinds = ["settings", "bitmap", "cache", "catalogue", "list"]
         counts = {k: 0 for k in kinds}
         torn = {k: 0 for k in kinds}
         late = {k: 0 for k in kinds}  # the operation had finished before the kill
         no_start = 0
         notes = []
-        window = {"settings": 0.06, "bitmap": 0.3, "cache": 0.6, "catalogue": 0.3, "list": 0.2}
+        window = {"settings": 0.03, "bitmap": 0.2, "cache": 0.3, "catalogue": 0.15, "list": 0.1}
 
         list_path = home.path("WallPapersList.tsy")
         files_list = ("%s/\r\nred.jpg\r\n%s/\r\nblue.png\r\n\x01\r\n" % (pictures_folder, pictures_folder)).encode()
@@ -386,9 +387,7 @@ def torture(args):
             program = Program(args.binary, home)
             if kind in ("catalogue", "list"):
                 # The write happens while the program starts.
-                time.sleep(rng.uniform(0, window[kind]))
-                if not program.wait_listening(0.001) and program.process.poll() is not None:
-                    pass
+                time.sleep(rng.random() * window[kind])
             elif not program.wait_listening():
                 no_start += 1
                 notes.append("trial %d (%s): the program did not start: %s" %
@@ -401,7 +400,7 @@ def torture(args):
                 program.send(message)
                 if kind == "settings":
                     program.send("TessalyEnd", 2)
-                time.sleep(rng.uniform(0, window[kind]))
+                time.sleep(rng.random() * window[kind])
             program.kill()
             after = snapshot()
 
@@ -434,6 +433,9 @@ def torture(args):
                        "catalogue": files is not None,
                        "list": lst is not None}[kind]
             late[kind] += changed
+            # The window follows how long the operation takes here, so that
+            # about half the kills fall before it has finished.
+            window[kind] = min(3.0, max(0.005, window[kind] * (0.93 if changed else 1.07)))
             if args.verbose:
                 print("trial %d %s %s" % (trial, kind, "late" if changed else "mid"), file=sys.stderr)
 
