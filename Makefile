@@ -1,4 +1,5 @@
 # Tessaly: make deps | build | run | test | bench | demo | package | format | format-check
+#          | test-sanitize | fuzz | stress | stress-smoke
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # WERROR=ON turns compiler warnings into errors (CI does).
@@ -20,7 +21,8 @@ DEPS := build-essential cmake pkg-config \
 # Added for the tests, the demonstration and the benchmarks: GoogleTest, a
 # private desktop (X server, tray host, window manager, compositing manager,
 # session bus, notification service),
-# X tools that drive it (xrandr defines several monitors on Xvfb), ImageMagick and the HEIF and JPEG XL encoders (test
+# X tools that drive it (xrandr defines several monitors on Xvfb; xrestop
+# counts X resources), ImageMagick and the HEIF and JPEG XL encoders (test
 # pictures are made at test time), a known font, gsettings, the formatter,
 # a local proxy, certificates and an HTTP client for the network tests, the
 # accessibility bus and its Python client that drive the windows, and the
@@ -29,10 +31,24 @@ TEST_DEPS := libgtest-dev libgmock-dev \
   xvfb x11-xkb-utils x11-utils x11-xserver-utils xdotool trayer openbox picom dbus python3-dbus python3-gi \
   libglib2.0-bin gsettings-desktop-schemas \
   imagemagick libheif-examples libjxl-tools librsvg2-bin fonts-dejavu-core clang-format \
-  tinyproxy openssl curl at-spi2-core python3-pyatspi \
+  tinyproxy openssl curl at-spi2-core python3-pyatspi xrestop \
   feh hsetroot libvips-tools
 
-.PHONY: deps test-deps build build-tests run demo test bench package format format-check clean
+# The sanitizer and fuzzing build: clang with its sanitizer and libFuzzer
+# run-time libraries.
+SANITIZE_DEPS := clang libclang-rt-14-dev
+ASAN_DIR ?= build-asan
+ASAN_CONFIGURE = cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DBUILD_TESTING=ON \
+  -DTESSALY_SANITIZE=ON -DTESSALY_FUZZ=ON
+# Seconds each fuzz target runs in `make fuzz`.
+FUZZ_SECONDS ?= 60
+# Trials of the kill -9 torture, changes of the soak run (`make stress`).
+STRESS_TRIALS ?= 1000
+SOAK_CHANGES ?= 10000
+
+.PHONY: deps test-deps sanitize-deps build build-tests run demo test bench package format format-check clean \
+  test-sanitize fuzz fuzz-smoke stress stress-smoke
 
 deps:
 	@./scripts/install-packages.sh $(DEPS)
@@ -62,6 +78,45 @@ demo: test-deps build
 
 test: build-tests
 	./scripts/run-tests.sh $(BUILD_DIR)
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, in
+# its own build folder ($(ASAN_DIR), shared with `make fuzz`).
+sanitize-deps: test-deps
+	@./scripts/install-packages.sh $(SANITIZE_DEPS)
+
+test-sanitize: sanitize-deps
+	$(ASAN_CONFIGURE)
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+	ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan-suppressions.txt:print_suppressions=0 \
+	  ./scripts/run-tests.sh $(ASAN_DIR)
+
+# Every fuzz target for FUZZ_SECONDS each; executions and findings per target,
+# the figures also in bench/fuzz-results.txt.
+fuzz: sanitize-deps
+	$(ASAN_CONFIGURE)
+	cmake --build $(ASAN_DIR) -j $(JOBS) --target fuzzers
+	./tests/fuzz/run-fuzz.sh $(ASAN_DIR) $(FUZZ_SECONDS) bench/fuzz-results.txt
+
+# The same for a few seconds each (CI): no target rots.
+fuzz-smoke: sanitize-deps
+	$(ASAN_CONFIGURE)
+	cmake --build $(ASAN_DIR) -j $(JOBS) --target fuzzers
+	./tests/fuzz/run-fuzz.sh $(ASAN_DIR) 5
+
+# kill -9 torture, soak and network faults on the real program; figures in
+# bench/stress-results.txt. stress-smoke is the short version CI runs.
+# (The build folder keeps its configuration: CI has just built it with WERROR=ON.)
+STRESS_BUILD = @[ -f $(BUILD_DIR)/CMakeCache.txt ] || $(CONFIGURE) -DBUILD_TESTING=ON
+stress: test-deps
+	$(STRESS_BUILD)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+	./tests/stress/run-stress.sh $(BUILD_DIR) $(STRESS_TRIALS) $(SOAK_CHANGES) bench/stress-results.txt
+
+stress-smoke: test-deps
+	$(STRESS_BUILD)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+	./tests/stress/run-stress.sh $(BUILD_DIR) 40 200
 
 bench: test-deps build
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks

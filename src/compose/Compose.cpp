@@ -83,25 +83,29 @@ bool bmpIsComplete(const QByteArray& d) {
     if (d.size() < 14 + 16) return false;
     const qint64 offBits = le32(d, 10);
     const quint32 headerSize = le32(d, 14);
-    qint64 need = 0;
+    if (offBits > d.size()) return false;
+    const qint64 available = d.size() - offBits;
+    // Rows of `rowBytes` each, `rows` of them, compared without multiplying:
+    // a damaged header may announce sizes whose product overflows.
+    const auto rowsFit = [available](qint64 rowBytes, qint64 rows) {
+        return rowBytes == 0 || rows <= available / rowBytes;
+    };
     if (headerSize == 12) { // OS/2 header: 16-bit sizes, never compressed
         const qint64 w = quint16(uchar(d[18]) | (uchar(d[19]) << 8));
         const qint64 h = quint16(uchar(d[20]) | (uchar(d[21]) << 8));
         const qint64 bpp = quint16(uchar(d[24]) | (uchar(d[25]) << 8));
-        need = ((w * bpp + 31) / 32) * 4 * h;
-    } else if (headerSize >= 40 && d.size() >= 14 + 40) {
+        return rowsFit(((w * bpp + 31) / 32) * 4, h);
+    }
+    if (headerSize >= 40 && d.size() >= 14 + 40) {
         const qint64 w = qint32(le32(d, 18));
         const qint64 h = qint32(le32(d, 22));
         const qint64 bpp = quint16(uchar(d[28]) | (uchar(d[29]) << 8));
         const quint32 compression = le32(d, 30);
         if (compression == 0 || compression == 3) // plain or bit fields
-            need = ((std::abs(w) * bpp + 31) / 32) * 4 * std::abs(h);
-        else
-            need = le32(d, 34); // compressed: the declared data size
-    } else {
-        return false;
+            return rowsFit(((std::abs(w) * bpp + 31) / 32) * 4, std::abs(h));
+        return le32(d, 34) <= available; // compressed: the declared data size
     }
-    return offBits + need <= d.size();
+    return false;
 }
 
 // The decoders report damage inside the picture data (a scrambled JPEG scan,

@@ -308,7 +308,8 @@ public:
         m_p.save();
     }
     void restore(int relative) {
-        int n = relative < 0 ? -relative : int(m_saved.size()) - relative + 1;
+        // In 64 bits: the file's number may be the most negative one.
+        qint64 n = relative < 0 ? -qint64(relative) : qint64(m_saved.size()) - relative + 1;
         while (n-- > 0 && !m_saved.empty()) {
             s = m_saved.back();
             m_saved.pop_back();
@@ -1096,7 +1097,7 @@ bool emfLayout(const QByteArray& bytes, EmfLayout& l, QString& error) {
     if (r.u32(0) != 1 || r.u32(40) != kEmfSignature || r.u32(4) < 88 ||
         r.u32(4) > quint32(bytes.size()))
         return error = QStringLiteral("not an enhanced metafile header"), false;
-    const QRectF bounds(QPointF(r.i32(8), r.i32(12)), QPointF(r.i32(16) + 1, r.i32(20) + 1));
+    const QRectF bounds(QPointF(r.i32(8), r.i32(12)), QPointF(r.i32(16) + 1.0, r.i32(20) + 1.0));
     const QRectF frame(QPointF(r.i32(24), r.i32(28)), QPointF(r.i32(32), r.i32(36)));
     l.handles = r.u16(56);
     const double devW = r.i32(72), devMmW = r.i32(80);
@@ -1401,8 +1402,8 @@ bool playEmf(const QByteArray& bytes, const EmfLayout& l, Player& pl, QString& e
         }
         case 44: {
             QPainterPath p;
-            p.addRoundedRect(emfRect(r, 8).normalized(), std::abs(r.i32(24)) / 2.0,
-                             std::abs(r.i32(28)) / 2.0);
+            p.addRoundedRect(emfRect(r, 8).normalized(), std::abs(double(r.i32(24))) / 2.0,
+                             std::abs(double(r.i32(28))) / 2.0);
             pl.draw(p);
             break;
         }

@@ -156,11 +156,10 @@ bool DecodeHeif(const QByteArray& bytes, qint64 maxPixels, QImage& out, QString&
             result.setColorSpace(QColorSpace::fromIccProfile(icc));
     } else {
         heif_color_profile_nclx* nclx = nullptr;
-        if (heif_image_handle_get_nclx_color_profile(handle.get(), &nclx).code == heif_error_Ok &&
-            nclx) {
-            result.setColorSpace(colorSpaceOf(*nclx));
-            heif_nclx_color_profile_free(nclx);
-        }
+        const heif_error got = heif_image_handle_get_nclx_color_profile(handle.get(), &nclx);
+        if (got.code == heif_error_Ok && nclx) result.setColorSpace(colorSpaceOf(*nclx));
+        // libheif may hand out a profile with an error as well: it is freed either way.
+        if (nclx) heif_nclx_color_profile_free(nclx);
     }
     out = orientation != 1 ? ApplyExifOrientation(result, orientation) : std::move(result);
     return true;

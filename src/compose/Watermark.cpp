@@ -161,6 +161,9 @@ void DrawWatermark(const QString& tmpl, WatermarkSurface& surface, int spot, con
                    const WatermarkFields& fields) {
     if (trimSpaces(tmpl).isEmpty()) {
         surface.newLine();
+        surface.setBold(false);
+        surface.setItalic(false);
+        surface.setUnderline(false);
         return;
     }
     const QString text = PrepareWatermarkText(tmpl, fields);

@@ -15,16 +15,15 @@ QByteArray readWhole(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// The text between "<tag>" and "</tag>" in `text` from `from`, or nothing.
-std::optional<QByteArray> tagText(const QByteArray& text, const QByteArray& tag, qsizetype from,
-                                  qsizetype* end = nullptr) {
+// The number of a line "<tag>N</tag>", or nothing.
+std::optional<qint64> tagNumber(const QByteArray& line, const QByteArray& tag) {
     const QByteArray open = '<' + tag + '>', close = "</" + tag + '>';
-    const qsizetype a = text.indexOf(open, from);
-    if (a < 0) return std::nullopt;
-    const qsizetype b = text.indexOf(close, a + open.size());
-    if (b < 0) return std::nullopt;
-    if (end) *end = b + close.size();
-    return text.mid(a + open.size(), b - a - open.size());
+    if (!line.startsWith(open) || !line.endsWith(close)) return std::nullopt;
+    bool ok = false;
+    const qint64 n =
+        line.mid(open.size(), line.size() - open.size() - close.size()).trimmed().toLongLong(&ok);
+    if (!ok) return std::nullopt;
+    return n;
 }
 
 } // namespace
@@ -50,26 +49,32 @@ const QByteArray& DownloadCache::index() {
 }
 
 void DownloadCache::parse() {
-    // Records in order; the first one of a key wins.
+    // Records of four lines in order: "<key>", "<pos>P</pos>", "<len>L</len>",
+    // "</key>"; the first one of a key wins. Lines that do not make such a
+    // record (a damaged one) are passed over one by one: stopping there would
+    // hide every record stored after them, and each start would fetch and
+    // append those items again.
     m_entries.clear();
-    qsizetype at = 0;
-    while (at < m_index.size()) {
-        const qsizetype open = m_index.indexOf('<', at);
-        if (open < 0) break;
-        const qsizetype gt = m_index.indexOf(">\r\n", open);
-        if (gt < 0) break;
-        const QByteArray key = m_index.mid(open + 1, gt - open - 1);
-        qsizetype end = 0;
-        const std::optional<QByteArray> body = tagText(m_index, key, open, &end);
-        if (!body) break;
-        at = end;
-        bool okPos = false, okLen = false;
-        const qint64 pos =
-            tagText(*body, "pos", 0).value_or(QByteArray()).trimmed().toLongLong(&okPos);
-        const qint64 len =
-            tagText(*body, "len", 0).value_or(QByteArray()).trimmed().toLongLong(&okLen);
+    QList<QByteArray> lines;
+    for (qsizetype at = 0; at < m_index.size();) {
+        const qsizetype eol = m_index.indexOf("\r\n", at);
+        if (eol < 0) break; // a last line without its end
+        lines.append(m_index.mid(at, eol - at));
+        at = eol + 2;
+    }
+    for (qsizetype i = 0; i + 3 < lines.size(); ++i) {
+        const QByteArray& head = lines[i];
+        if (head.size() < 2 || !head.startsWith('<') || !head.endsWith('>') ||
+            head.startsWith("</"))
+            continue;
+        const QByteArray key = head.mid(1, head.size() - 2);
+        if (lines[i + 3] != "</" + key + '>') continue;
+        const std::optional<qint64> pos = tagNumber(lines[i + 1], "pos");
+        const std::optional<qint64> len = tagNumber(lines[i + 2], "len");
+        if (!pos || !len) continue;
         const QString name = QString::fromUtf8(key);
-        if (okPos && okLen && !m_entries.contains(name)) m_entries.insert(name, {pos, len});
+        if (!m_entries.contains(name)) m_entries.insert(name, {*pos, *len});
+        i += 3;
     }
 }
 
@@ -80,8 +85,11 @@ std::optional<QByteArray> DownloadCache::CacheLookup(const QString& key) {
     if (it == m_entries.cend() || it->len <= 0 || it->pos < 0) return std::nullopt;
     const qint64 offset = it->pos > 0 ? it->pos - 1 : 0;
     QFile data(m_app.paths.CacheFilePath);
-    // A record pointing outside the data file is a miss.
-    if (!data.open(QIODevice::ReadOnly) || offset + it->len > data.size() || !data.seek(offset))
+    // A record pointing outside the data file is a miss. (Compared without
+    // adding: a damaged record's position and length may be near the largest
+    // number.)
+    if (!data.open(QIODevice::ReadOnly) || it->len > data.size() ||
+        offset > data.size() - it->len || !data.seek(offset))
         return std::nullopt;
     QByteArray bytes = data.read(it->len);
     if (bytes.size() != it->len) return std::nullopt;
@@ -94,7 +102,9 @@ bool DownloadCache::CacheStore(const QString& key, const QByteArray& bytes) {
     QByteArray text = index();
     QFile data(m_app.paths.CacheFilePath);
     const bool existed = data.exists();
-    if (!data.open(QIODevice::Append)) return false;
+    // Unbuffered: a write refused for lack of space leaves no bytes pending
+    // in a buffer that closing the file would write after the cut below.
+    if (!data.open(QIODevice::Append | QIODevice::Unbuffered)) return false;
     const qint64 pos = existed ? data.size() + 1 : 0;
     // The item's bytes go first: should the index write fail, they are
     // merely unused.
@@ -107,6 +117,8 @@ bool DownloadCache::CacheStore(const QString& key, const QByteArray& bytes) {
     }
     data.close();
     const QByteArray k = key.toUtf8();
+    // After a damaged last line the new record still starts a line of its own.
+    if (!text.isEmpty() && !text.endsWith("\r\n")) text += "\r\n";
     text += '<' + k + ">\r\n<pos>" + QByteArray::number(pos) + "</pos>\r\n<len>" +
             QByteArray::number(bytes.size()) + "</len>\r\n</" + k + ">\r\n";
     QByteArray encoded = text;

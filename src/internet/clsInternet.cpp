@@ -14,6 +14,9 @@
 
 namespace {
 
+// How much of an answer the network layer may hold before it is read.
+constexpr qint64 kReadBufferBytes = 1024 * 1024;
+
 // The steps a failure names after " at line: ".
 enum Step {
     StepProxy = 1,
@@ -216,6 +219,9 @@ void clsInternet::send() {
     request.setMaximumRedirectsAllowed(10);
     if (s.IntTray) PlaceIntTray(true);
     m_reply = m_network->get(request);
+    // The network layer holds at most this much unread, so a server sending
+    // faster than the body is taken in cannot fill memory behind its back.
+    m_reply->setReadBufferSize(kReadBufferBytes);
     connect(m_reply, &QNetworkReply::readyRead, this, &clsInternet::onReadyRead);
     connect(m_reply, &QNetworkReply::finished, this, &clsInternet::onFinished);
     // The whole answer must arrive within the time-out: a server that sends
@@ -228,9 +234,12 @@ void clsInternet::onReadyRead() {
     // Room for the whole announced body at once, within the limit.
     const qint64 length = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
     if (m_body.isEmpty() && length > 0 && length <= m_current->maxBytes) m_body.reserve(length);
-    m_body += m_reply->readAll();
-    const qint64 announced = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
-    if (m_body.size() <= m_current->maxBytes && announced <= m_current->maxBytes) return;
+    // Checked before the bytes are taken in: the body never grows past the limit.
+    if (m_body.size() + m_reply->bytesAvailable() <= m_current->maxBytes &&
+        length <= m_current->maxBytes) {
+        m_body += m_reply->readAll();
+        return;
+    }
     // Too large: stop reading, so memory stays bounded whatever the server sends.
     QNetworkReply* reply = m_reply;
     m_reply = nullptr;

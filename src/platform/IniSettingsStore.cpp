@@ -63,8 +63,18 @@ void IniSettingsStore::load() {
         const QSettings ini(m_path, QSettings::IniFormat);
         damaged = ini.status() != QSettings::NoError;
         if (!damaged)
-            for (const QString& key : ini.allKeys())
-                m_values.insert(key, ini.value(key));
+            for (const QString& key : ini.allKeys()) {
+                // A hand-typed name such as "[Options\\]" lists as
+                // "Options//key", which QSettings reads and writes as
+                // "Options/key": kept under that name, so that the values
+                // held are the ones written (a second copy would make every
+                // later save look cut short).
+                const QString name =
+                    key.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
+                const QVariant value = ini.value(name);
+                if (!name.isEmpty() && value.isValid() && !m_values.contains(name))
+                    m_values.insert(name, value);
+            }
     }
     if (damaged) {
         // Kept for the user to look at or mend; the program goes on with its

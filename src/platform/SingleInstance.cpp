@@ -30,6 +30,20 @@ bool peerIsThisUser(qintptr descriptor) {
 #endif
 }
 
+#ifndef Q_OS_WIN
+// Whether `folder` is a real folder (no link) of this user's that nobody else
+// may enter.
+bool isPrivateFolder(const QString& folder) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(folder).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           st.st_uid == ::getuid() && (st.st_mode & 077) == 0;
+}
+#endif
+
+// A message is one short line; a peer that sends more without a line end is
+// cut off rather than buffered without limit.
+constexpr qint64 kMaxMessageBytes = 4096;
+
 } // namespace
 
 SingleInstance::SingleInstance(QString serverName, QObject* parent)
@@ -45,28 +59,36 @@ QString SingleInstance::defaultServerName(QString* error) {
     static_cast<void>(error);
     return QStringLiteral("tessaly-") + qEnvironmentVariable("USERNAME");
 #else
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QDir(runtime).exists())
-        return runtime + QStringLiteral("/tessaly.sock");
-    // Without a runtime folder: a folder of this user's own in the temporary
-    // folder. Another user who made it first (or left a link there) could
-    // otherwise listen in this user's place and take the messages.
-    const QString folder = QDir::tempPath() + QStringLiteral("/tessaly-%1").arg(::getuid());
-    const QByteArray path = QFile::encodeName(folder);
-    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
-        if (error) *error = QStringLiteral("cannot create %1").arg(folder);
-        return {};
+    // The socket lives in a folder only this user can reach: the runtime
+    // folder when it is such a folder, else a folder of this user's own in
+    // the temporary folder. Another user who made the folder first (or left a
+    // link there) could otherwise listen in this user's place and take the
+    // messages.
+    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (folder.isEmpty() || !isPrivateFolder(folder)) {
+        folder = QDir::tempPath() + QStringLiteral("/tessaly-%1").arg(::getuid());
+        const QByteArray path = QFile::encodeName(folder);
+        if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
+            if (error) *error = QStringLiteral("cannot create %1").arg(folder);
+            return {};
+        }
+        if (!isPrivateFolder(folder)) {
+            if (error)
+                *error = QStringLiteral("%1 is not a folder private to this user; remove it or "
+                                        "set XDG_RUNTIME_DIR")
+                             .arg(folder);
+            return {};
+        }
     }
+    const QString socket = folder + QStringLiteral("/tessaly.sock");
+    // A socket of another user's (root can leave one anywhere) is neither
+    // talked to nor replaced.
     struct stat st {};
-    if (::lstat(path.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid() ||
-        (st.st_mode & 077) != 0) {
-        if (error)
-            *error = QStringLiteral("%1 is not a folder private to this user; remove it or set "
-                                    "XDG_RUNTIME_DIR")
-                         .arg(folder);
+    if (::lstat(QFile::encodeName(socket).constData(), &st) == 0 && st.st_uid != ::getuid()) {
+        if (error) *error = QStringLiteral("%1 belongs to another user; remove it").arg(socket);
         return {};
     }
-    return folder + QStringLiteral("/tessaly.sock");
+    return socket;
 #endif
 }
 SingleInstance::SendResult SingleInstance::send(const QString& serverName, const QString& message,
@@ -121,7 +143,12 @@ void SingleInstance::onNewConnection() {
         }
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             while (socket->canReadLine()) {
-                const QString line = QString::fromUtf8(socket->readLine()).trimmed();
+                const QByteArray bytes = socket->readLine(kMaxMessageBytes + 1);
+                if (!bytes.endsWith('\n')) {
+                    socket->abort();
+                    return;
+                }
+                const QString line = QString::fromUtf8(bytes).trimmed();
                 socket->write("OK\n");
                 socket->flush();
                 // Handled from the event loop, not inside this socket's own
@@ -130,6 +157,7 @@ void SingleInstance::onNewConnection() {
                 QMetaObject::invokeMethod(
                     this, [this, line] { emit messageReceived(line); }, Qt::QueuedConnection);
             }
+            if (socket->bytesAvailable() > kMaxMessageBytes) socket->abort();
         });
     }
 }

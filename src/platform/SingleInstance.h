@@ -15,10 +15,11 @@ public:
     explicit SingleInstance(QString serverName, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // The per-user socket: $XDG_RUNTIME_DIR/tessaly.sock, else tessaly.sock in
-    // a folder "tessaly-<uid>" of the temporary folder, made with mode 0700.
-    // Empty, with the reason in `error`, when that folder exists but is not
-    // this user's alone.
+    // The per-user socket: $XDG_RUNTIME_DIR/tessaly.sock when that folder is
+    // this user's alone (mode 0700), else tessaly.sock in a folder
+    // "tessaly-<uid>" of the temporary folder, made with mode 0700. Empty, with
+    // the reason in `error`, when that folder exists but is not this user's
+    // alone, or when the socket there belongs to another user.
     static QString defaultServerName(QString* error = nullptr);
 
     // Serialises the check for a running instance and the start of listening

@@ -1,5 +1,6 @@
-// The per-user socket when there is no runtime folder: in a folder of this
-// user's own, never one another user could have made or pointed elsewhere.
+// The per-user socket: in a folder of this user's own, never one another user
+// could have made, entered or pointed elsewhere, and never a socket another
+// user left; messages are short lines.
 #include "platform/SingleInstance.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -41,6 +43,27 @@ TEST(SingleInstance, WithoutARuntimeFolderTheSocketLivesInAPrivateFolderOnly) {
     ::chmod(QFile::encodeName(tmp.path() + "/elsewhere").constData(), 0700);
     ASSERT_TRUE(QFile::link(tmp.path() + "/elsewhere", folder));
     EXPECT_TRUE(SingleInstance::defaultServerName(&error).isEmpty());
+    ASSERT_TRUE(QFile::remove(folder));
+
+    // A runtime folder others may enter is passed over for the private one.
+    const QString runtime = tmp.path() + "/runtime";
+    QDir().mkpath(runtime);
+    ::chmod(QFile::encodeName(runtime).constData(), 0755);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    EXPECT_EQ(SingleInstance::defaultServerName(), folder + "/tessaly.sock");
+    ::chmod(QFile::encodeName(runtime).constData(), 0700);
+    EXPECT_EQ(SingleInstance::defaultServerName(), runtime + "/tessaly.sock");
+
+    // A socket there that another user owns is refused, not replaced (only
+    // root can play the other user).
+    if (::getuid() == 0) {
+        QFile other(runtime + "/tessaly.sock");
+        ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+        other.close();
+        ASSERT_EQ(::chown(QFile::encodeName(other.fileName()).constData(), 65534, 65534), 0);
+        EXPECT_TRUE(SingleInstance::defaultServerName(&error).isEmpty());
+        EXPECT_TRUE(error.contains("another user"));
+    }
 
     qputenv("TMPDIR", savedTmp);
     qputenv("XDG_RUNTIME_DIR", savedRuntime);
@@ -70,4 +93,33 @@ TEST(SingleInstance, MessagesHandledWhileEventsRunOutliveTheirConnection) {
         sender.join();
     }
     EXPECT_EQ(received, (QStringList{"first", "second"}));
+}
+
+// A peer that sends an endless line is cut off; the instance goes on taking
+// messages.
+TEST(SingleInstance, AnOverlongMessageIsCutOff) {
+    QTemporaryDir dir;
+    const QString name = dir.filePath("test.sock");
+    SingleInstance instance(name);
+    ASSERT_TRUE(instance.listen());
+    QStringList received;
+    QObject::connect(&instance, &SingleInstance::messageReceived,
+                     [&](const QString& m) { received << m; });
+    QLocalSocket flood;
+    flood.connectToServer(name);
+    ASSERT_TRUE(flood.waitForConnected(2000));
+    const QByteArray chunk(64 * 1024, 'x');
+    QElapsedTimer clock;
+    clock.start();
+    while (flood.state() == QLocalSocket::ConnectedState && clock.elapsed() < 5000) {
+        flood.write(chunk);
+        flood.waitForBytesWritten(50);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    EXPECT_NE(flood.state(), QLocalSocket::ConnectedState);
+    std::thread sender([&] { SingleInstance::send(name, "after"); });
+    while (received.isEmpty() && clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    sender.join();
+    EXPECT_EQ(received, QStringList{"after"});
 }

@@ -1,0 +1,52 @@
+// The download cache's two files, damaged in any way: lookups must never read
+// outside the data file or fail, and an item stored afterwards must be found
+// again, by this cache and by the next start's.
+#include "FuzzTarget.h"
+#include "context/AppContext.h"
+#include "internet/DownloadCache.h"
+#include "settings/ByteInversion.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+AppContext& app() {
+    static PlatformServices services;
+    static AppContext context(services);
+    context.paths = MakeDataPaths(FuzzFolder() + QLatin1Char('/'));
+    context.settings.IntEnableCaching = true;
+    return context;
+}
+
+} // namespace
+
+TESSALY_FUZZ_TARGET(cache_index) {
+    // The first byte says where the index text ends and the data file begins.
+    if (size < 1) return 0;
+    const QByteArray rest = FuzzBytes(data + 1, size - 1);
+    const qsizetype split = rest.size() * data[0] / 255;
+    const QByteArray indexText = rest.left(split);
+    QByteArray encoded = indexText;
+    InvertBytes(encoded);
+    AppContext& a = app();
+    FuzzFile(QStringLiteral("IntCacheIndexFile.dat"), encoded);
+    FuzzFile(QStringLiteral("IntCacheFile.dat"), rest.mid(split));
+
+    DownloadCache cache(a);
+    static const QRegularExpression keyLine(QStringLiteral("<([^>\\r\\n]*)>\\r\\n"));
+    auto it = keyLine.globalMatch(QString::fromUtf8(indexText));
+    for (int n = 0; it.hasNext() && n < 64; ++n)
+        cache.CacheLookup(it.next().captured(1));
+
+    const QString key = QStringLiteral("http://127.0.0.1/fuzz/new.jpg");
+    const QByteArray item("a new item");
+    const bool wasThere = cache.CacheLookup(key).has_value();
+    if (!cache.CacheStore(key, item)) abort();
+    if (!wasThere) {
+        if (cache.CacheLookup(key) != item) abort();
+        DownloadCache nextStart(a);
+        if (nextStart.CacheLookup(key) != item) abort();
+    }
+    ClearFuzzFolder();
+    return 0;
+}

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# The long runs against the built program: kill -9 torture, soak (on a private
+# X server, for the X pixmap count) and the network fault matrix.
+#   run-stress.sh BUILD_DIR TRIALS CHANGES [RESULTS_FILE]
+# The figures are printed and, with RESULTS_FILE, written there.
+set -uo pipefail
+build=${1:?build folder}
+trials=${2:-1000}
+changes=${3:-10000}
+results=${4:-}
+here=$(cd "$(dirname "$0")" && pwd)
+binary="$build/tessaly"
+[ -x "$binary" ] || binary=$(find "$build" -name tessaly -type f -perm -u+x | head -1)
+shim=$(find "$build" -name 'libtessaly_full_disk_shim.so' | head -1)
+out=()
+if [ -n "$results" ]; then
+  : >"$results.new"
+  out=(--results "$results.new")
+  {
+    echo "# make stress: the real program under kill -9, a soak and network faults"
+    echo "# $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores"
+    echo
+  } >>"$results.new"
+fi
+status=0
+"$here/stress.py" torture --binary "$binary" --trials "$trials" --shim "$shim" "${out[@]}" || status=1
+"$here/../support/with-xvfb.sh" "$here/stress.py" soak --binary "$binary" --changes "$changes" "${out[@]}" || status=1
+"$here/stress.py" faults --binary "$binary" "${out[@]}" || status=1
+[ -n "$results" ] && mv "$results.new" "$results"
+exit $status
