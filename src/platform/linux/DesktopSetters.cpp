@@ -81,6 +81,17 @@ QString jsString(const QString& s) {
     return out + QLatin1Char('"');
 }
 
+// Plasma runs desktop scripts given to its shell over the session bus.
+bool evaluatePlasmaScript(CommandRunner& r, const QString& script) {
+    return r
+        .run(QStringLiteral("dbus-send"),
+             {QStringLiteral("--session"), QStringLiteral("--dest=org.kde.plasmashell"),
+              QStringLiteral("--type=method_call"), QStringLiteral("--print-reply"),
+              QStringLiteral("/PlasmaShell"), QStringLiteral("org.kde.PlasmaShell.evaluateScript"),
+              QStringLiteral("string:") + script})
+        .ok();
+}
+
 bool setKde(CommandRunner& r, const QString& file, Mode m) {
     // Plasma's image wallpaper fill modes: 0 stretch, 3 tile, 6 centred.
     QString script;
@@ -107,13 +118,7 @@ bool setKde(CommandRunner& r, const QString& file, Mode m) {
             script += QStringLiteral(" d.writeConfig(\"FillMode\", %1);").arg(fill);
         script += QStringLiteral(" }");
     }
-    return r
-        .run(QStringLiteral("dbus-send"),
-             {QStringLiteral("--session"), QStringLiteral("--dest=org.kde.plasmashell"),
-              QStringLiteral("--type=method_call"), QStringLiteral("--print-reply"),
-              QStringLiteral("/PlasmaShell"), QStringLiteral("org.kde.PlasmaShell.evaluateScript"),
-              QStringLiteral("string:") + script})
-        .ok();
+    return evaluatePlasmaScript(r, script);
 }
 
 bool setXfce(CommandRunner& r, const QString& file, Mode m, const QStringList& monitors) {
@@ -230,13 +235,7 @@ bool setKdePerScreen(CommandRunner& r, const QList<MonitorPictureFile>& monitors
                        " d.wallpaperPlugin = \"org.kde.image\";"
                        " d.currentConfigGroup = [\"Wallpaper\", \"org.kde.image\", \"General\"];"
                        " d.writeConfig(\"Image\", f.image); d.writeConfig(\"FillMode\", 0); }");
-    return r
-        .run(QStringLiteral("dbus-send"),
-             {QStringLiteral("--session"), QStringLiteral("--dest=org.kde.plasmashell"),
-              QStringLiteral("--type=method_call"), QStringLiteral("--print-reply"),
-              QStringLiteral("/PlasmaShell"), QStringLiteral("org.kde.PlasmaShell.evaluateScript"),
-              QStringLiteral("string:") + script})
-        .ok();
+    return evaluatePlasmaScript(r, script);
 }
 
 // xfdesktop keeps a backdrop per monitor (by its output name) and workspace:
