@@ -884,7 +884,7 @@ QImage emfBitmap(Reader& r, qsizetype offBmi, qsizetype cbBmi, qsizetype offBits
 // a true source rectangle is far smaller).
 QRect recordRect(qint64 x, qint64 y, qint64 w, qint64 h) {
     const auto half = [](qint64 v) {
-        return int(std::clamp<qint64>(v, -(qint64(1) << 30), qint64(1) << 30));
+        return int(std::clamp<qint64>(v, 1 - (qint64(1) << 30), (qint64(1) << 30) - 1));
     };
     return QRect(half(x), half(y), half(w), half(h));
 }
