@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QRegion>
 #include <QTransform>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -1197,8 +1198,18 @@ bool emfRegion(Reader& r, qsizetype at, quint32 cb, QRegion& out) {
     return r.ok();
 }
 
+// A rectangle from a record's numbers, each kept within half the 32-bit range
+// so that its edges cannot overflow (a damaged record may give any numbers;
+// a true source rectangle is far smaller).
+QRect recordRect(qint64 x, qint64 y, qint64 w, qint64 h) {
+    const auto half = [](qint64 v) {
+        return int(std::clamp<qint64>(v, 1 - (qint64(1) << 30), (qint64(1) << 30) - 1));
+    };
+    return QRect(half(x), half(y), half(w), half(h));
+}
+
 QRect dibSource(const QImage& img, int x, int y, int w, int h) {
-    return img.isNull() ? QRect() : QRect(x, y, w, h);
+    return img.isNull() ? QRect() : recordRect(x, y, w, h);
 }
 
 bool playEmf(const QByteArray& bytes, const EmfLayout& l, Player& pl, QString& error) {
@@ -1556,7 +1567,7 @@ bool playEmf(const QByteArray& bytes, const EmfLayout& l, Player& pl, QString& e
             if (img.isNull()) break;
             const int sx = r.i32(32), sy = r.i32(36), sw = r.i32(40), sh = r.i32(44);
             // Source rows count from the bitmap's bottom for a bottom-up bitmap.
-            const QRect src(sx, img.height() - sy - sh, sw, sh);
+            const QRect src = recordRect(sx, qint64(img.height()) - sy - sh, sw, sh);
             const QRectF dest = type == 81 ? QRectF(r.i32(24), r.i32(28), r.i32(72), r.i32(76))
                                            : QRectF(r.i32(24), r.i32(28), sw, sh);
             pl.bitmap(img, dest, src, type == 81 ? r.u32(68) : 0xCC0020);
