@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryFile>
@@ -39,6 +40,19 @@ qint64 leastIniSize(const QMap<QString, QVariant>& values) {
     return size;
 }
 
+// The file's lines without those whose value holds a serialised variant
+// ("@Variant(…)" as the value or as an item of a list). Qt's INI reader
+// decodes such values as binary streams, and a damaged or hand-made one can
+// make it allocate without bound or crash; this program never writes them.
+QByteArray withoutVariantValues(const QByteArray& bytes) {
+    static const QRegularExpression variant(QStringLiteral(R"(^[^=]*=(.*,)?\s*"?@Variant\()"));
+    QByteArray kept;
+    kept.reserve(bytes.size());
+    for (const QByteArray& line : bytes.split('\n'))
+        if (!variant.match(QString::fromUtf8(line)).hasMatch()) kept += line + '\n';
+    return kept;
+}
+
 } // namespace
 
 IniSettingsStore::IniSettingsStore(const QString& filePath) : m_path(filePath) {
@@ -59,8 +73,18 @@ void IniSettingsStore::load() {
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
     bool damaged = bytes.isEmpty() || bytes.contains('\0');
+    // Read from a copy without serialised variants when the file has any.
+    QTemporaryFile filtered;
+    QString readFrom = m_path;
+    if (!damaged && bytes.contains("@Variant(")) {
+        const QByteArray kept = withoutVariantValues(bytes);
+        if (filtered.open() && filtered.write(kept) == kept.size() && filtered.flush())
+            readFrom = filtered.fileName();
+        else
+            damaged = true;
+    }
     if (!damaged) {
-        const QSettings ini(m_path, QSettings::IniFormat);
+        const QSettings ini(readFrom, QSettings::IniFormat);
         damaged = ini.status() != QSettings::NoError;
         if (!damaged)
             for (const QString& key : ini.allKeys()) {

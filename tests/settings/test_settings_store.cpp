@@ -1,4 +1,5 @@
 #include "FakePlatform.h"
+#include "platform/IniSettingsStore.h"
 #include "settings/SettingsIO.h"
 #include "settings/StoredText.h"
 
@@ -115,6 +116,22 @@ TEST(SettingsStore, UnusableValuesAreMendedAndNamedOnce) {
     EXPECT_TRUE(LoadSettings(*t.app).isEmpty());
     for (const auto& row : rows)
         EXPECT_EQ(stored(t, "Options", row.key), row.loaded) << row.key << "=" << row.text;
+}
+
+TEST(SettingsStore, SerialisedVariantsInAHandEditedFileAreSkippedAndTheRestIsKept) {
+    // Qt's reader decodes "@Variant(" values as binary streams; a damaged one
+    // must not reach it (the program never writes them).
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tessaly.conf");
+    writeFile(path, "[Options]\nEGamma=@Variant(\\0\\0\\0Array(DejaVu)\n"
+                    "WaterMarkText=a, @Variant(\\0\\0\\0\\x7f)\nIntervalTimer=12\n"
+                    "WaterMarkFont=\"@@Variant(kept)\"\n");
+    IniSettingsStore store(path);
+    EXPECT_EQ(store.value("Options", "IntervalTimer"), QString("12"));
+    EXPECT_EQ(store.value("Options", "WaterMarkFont"), QString("@Variant(kept)"));
+    EXPECT_FALSE(store.value("Options", "EGamma"));
+    EXPECT_FALSE(store.value("Options", "WaterMarkText"));
+    EXPECT_FALSE(QFileInfo::exists(path + ".damaged")) << "the file is not set aside";
 }
 
 TEST(SettingsStore, WithoutWidgetsNoWidgetKeyIsReadOrWritten) {
