@@ -6,6 +6,9 @@
 # inputs earlier runs found (BUILD_DIR/fuzz-work/<target>); inputs that make a
 # target fail land in BUILD_DIR/fuzz-findings/<target>. Executions add up over
 # runs in BUILD_DIR/fuzz-work/<target>.total. Exits 1 when anything was found.
+# With FUZZ_RUNS set, each target instead runs that many inputs from a fixed
+# seed: the same inputs on every machine, so that a smoke run in CI shows a
+# target still works without turning up new findings at random.
 set -uo pipefail
 build=${1:?build folder}
 seconds=${2:-60}
@@ -38,12 +41,20 @@ for program in "${programs[@]}"; do
   name=$(basename "$program")
   name=${name#fuzz_}
   mkdir -p "$work/$name" "$findings/$name"
-  args=(-max_total_time="$seconds" -timeout=20 -rss_limit_mb=2560 -print_final_stats=1
-    -artifact_prefix="$findings/$name/")
+  args=(-timeout=20 -rss_limit_mb=2560 -print_final_stats=1 -artifact_prefix="$findings/$name/")
+  if [ -n "${FUZZ_RUNS:-}" ]; then
+    args+=(-runs="$FUZZ_RUNS" -seed=1)
+  else
+    args+=(-max_total_time="$seconds")
+  fi
   [ -f "$here/dict/$name.dict" ] && args+=(-dict="$here/dict/$name.dict")
   log="$work/$name.log"
   before=$(find "$findings/$name" -type f | wc -l)
-  echo "== fuzz_$name for ${seconds}s" >&2
+  if [ -n "${FUZZ_RUNS:-}" ]; then
+    echo "== fuzz_$name for $FUZZ_RUNS inputs" >&2
+  else
+    echo "== fuzz_$name for ${seconds}s" >&2
+  fi
   "$program" "${args[@]}" "$work/$name" "$here/corpus/$name" >"$log" 2>&1
   status=$?
   execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
