@@ -89,7 +89,7 @@ void FilesListModel::shuffle(std::mt19937& random) {
     endResetModel();
 }
 
-void FilesListModel::sort() {
+void FilesListModel::sortByName() {
     if (m_entries.size() < 2) return;
     beginResetModel();
     QuickSortPairs(m_entries, 0, m_entries.size() - 1);

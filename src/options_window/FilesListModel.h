@@ -35,7 +35,7 @@ public:
     void shuffle(std::mt19937& random);
     // Orders the entries by file name, compared by character codes (capitals
     // before small letters); the folders play no part.
-    void sort();
+    void sortByName();
     // Removes the entries whose file is not there as a visible regular file (a
     // missing file, a folder, a hidden file); how many went.
     int removeMissing();

@@ -360,7 +360,7 @@ void FilesPane::cmdshuffle_Click() {
 void FilesPane::cmdsort_Click() {
     if (model->rowCount() < 2) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    model->sort();
+    model->sortByName();
     QApplication::restoreOverrideCursor();
     changed = true;
 }

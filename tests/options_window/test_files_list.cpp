@@ -84,7 +84,7 @@ TEST(FilesListModel, SortOrdersNamesByCharacterCodesAndCarriesTheFolders) {
                   {"/3/", "a.jpg"},
                   {"/4/", "apple.jpg"},
                   {"/5/", "Zebra.jpg"}});
-    m.sort();
+    m.sortByName();
     EXPECT_EQ(paths(m),
               QStringList({"/2/A.jpg", "/5/Zebra.jpg", "/3/a.jpg", "/4/apple.jpg", "/1/b.jpg"}));
 
@@ -97,7 +97,7 @@ TEST(FilesListModel, SortOrdersNamesByCharacterCodesAndCarriesTheFolders) {
         many.append({QStringLiteral("/%1/").arg(key), QStringLiteral("p%1.jpg").arg(key)});
     }
     m.setEntries(many);
-    m.sort();
+    m.sortByName();
     ASSERT_EQ(m.rowCount(), 10000);
     for (int i = 0; i < m.rowCount(); ++i) {
         const Entry& e = m.entries()[i];
