@@ -25,13 +25,13 @@ void setMonitor(const QString& name, const QString& geometry, const QString& out
     if (!replaced.isEmpty()) QProcess::execute("xrandr", {"--delmonitor", replaced});
     const QStringList g = geometry.split(QRegularExpression("[x+]"));
     // xrandr wants the size in millimetres too: 4 pixels a millimetre.
-    const QString spec = QString("%1/%2x%3/%4+%5+%6")
-                             .arg(g[0])
-                             .arg(g[0].toInt() / 4)
-                             .arg(g[1])
-                             .arg(g[1].toInt() / 4)
-                             .arg(g[2], g[3]);
-    ASSERT_EQ(QProcess::execute("xrandr", {"--setmonitor", name, spec, output}), 0);
+    const QString monitor = QString("%1/%2x%3/%4+%5+%6")
+                                .arg(g[0])
+                                .arg(g[0].toInt() / 4)
+                                .arg(g[1])
+                                .arg(g[1].toInt() / 4)
+                                .arg(g[2], g[3]);
+    ASSERT_EQ(QProcess::execute("xrandr", {"--setmonitor", name, monitor, output}), 0);
 }
 
 // Whether the root window's picture has these colours at these points.
