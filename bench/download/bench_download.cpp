@@ -4,7 +4,7 @@
 // cold start and once the index is read.
 #include "context/AppContext.h"
 #include "internet/DownloadCache.h"
-#include "internet/clsInternet.h"
+#include "internet/DownloadClient.h"
 #include "platform/IniSettingsStore.h"
 #include "settings/DataFolder.h"
 
@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
     ::sync();
     // Tessaly: one client, the pictures one after the other, each stored.
     DownloadCache cache(app);
-    clsInternet client(app);
+    DownloadClient client(app);
     clock.restart();
     int next = 0, failed = 0;
     qint64 storeNs = 0;
@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
                 storeNs += st.nsecsElapsed();
                 fetch();
             },
-            clsInternet::PictureLimit);
+            DownloadClient::PictureLimit);
     };
     fetch();
     while (next < Pictures || client.busy())

@@ -8,7 +8,7 @@
 #include "feeds/FeedUpdater.h"
 #include "platform/IniSettingsStore.h"
 #include "settings/DataFolder.h"
-#include "widgets/frmnewsbar.h"
+#include "widgets/NewsBar.h"
 
 #include <QApplication>
 #include <QDir>
@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
         feeds.append({title, QStringLiteral("http://127.0.0.1:9/feed%1").arg(f)});
     }
     FeedUpdater updater(app);
-    frmnewsbar bar(app, updater);
+    NewsBar bar(app, updater);
     updater.showStored(feeds);
     bar.move(0, 100);
     bar.show();

@@ -1,7 +1,7 @@
 #include "feeds/FeedUpdater.h"
 
 #include "context/AppContext.h"
-#include "internet/clsInternet.h"
+#include "internet/DownloadClient.h"
 #include "platform/AtomicFile.h"
 
 #include <QDir>
@@ -11,7 +11,7 @@
 #include <algorithm>
 
 FeedUpdater::FeedUpdater(AppContext& app, QObject* parent)
-    : QObject(parent), m_app(app), m_client(std::make_unique<clsInternet>(app)) {}
+    : QObject(parent), m_app(app), m_client(std::make_unique<DownloadClient>(app)) {}
 
 FeedUpdater::~FeedUpdater() = default;
 
@@ -71,7 +71,7 @@ void FeedUpdater::update(const QList<FeedEntry>& feeds) {
             [self, i](std::optional<HttpAnswer> answer) {
                 if (self) self->answered(i, answer);
             },
-            clsInternet::PageLimit, true);
+            DownloadClient::PageLimit, true);
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include "feeds/FeedList.h"
 #include "feeds/FeedReader.h"
-#include "internet/clsInternet.h"
+#include "internet/DownloadClient.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -62,7 +62,7 @@ private:
     void finishRound();
 
     AppContext& m_app;
-    std::unique_ptr<clsInternet> m_client;
+    std::unique_ptr<DownloadClient> m_client;
     QList<FeedNews> m_news;
     QHash<QString, Validators> m_validators; // by address
     QStringList m_errors;

@@ -3,7 +3,7 @@
 #include "collection/Selection.h"
 #include "context/AppContext.h"
 #include "internet/DownloadCache.h"
-#include "internet/clsInternet.h"
+#include "internet/DownloadClient.h"
 #include "platform/AtomicFile.h"
 #include "settings/ByteInversion.h"
 #include "settings/ProfileText.h"
@@ -75,7 +75,7 @@ CategoryList LoadIntCatz(AppContext& app) {
     return list;
 }
 
-void UpdateIntCatz(AppContext& app, clsInternet& client,
+void UpdateIntCatz(AppContext& app, DownloadClient& client,
                    std::function<void(CategoryList list)> done) {
     const QString address = CatalogueAddress(app.settings.internet());
     // The old copy goes first: a refresh that fails leaves no stale catalogue.
@@ -95,8 +95,8 @@ void UpdateIntCatz(AppContext& app, clsInternet& client,
     client.GetPageB(address, loaded);
 }
 
-void RebuildIntFiles(AppContext& app, CategoryList& list, clsInternet& client, DownloadCache& cache,
-                     std::function<void(bool rebuilt)> done) {
+void RebuildIntFiles(AppContext& app, CategoryList& list, DownloadClient& client,
+                     DownloadCache& cache, std::function<void(bool rebuilt)> done) {
     bool changed = list.refreshed || list.techniqueAtRebuild != app.settings.TechniqueTimer;
     for (const Category& c : list.categories)
         changed = changed || c.checked != c.checkedAtRebuild;

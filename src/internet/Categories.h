@@ -9,7 +9,7 @@
 
 class AppContext;
 class DownloadCache;
-class clsInternet;
+class DownloadClient;
 
 // The picture categories of the internet source: the catalogue (a profile
 // text of "cat"+n sections with a "name" and page addresses "url"+m, and an
@@ -54,7 +54,7 @@ inline QString PleaseRefreshText() {
 // Downloads the catalogue into the local copy and loads it; `done` gets the
 // new list (empty when the download failed, and then the old copy is gone,
 // so the next rebuild empties the internet file list).
-void UpdateIntCatz(AppContext& app, clsInternet& client,
+void UpdateIntCatz(AppContext& app, DownloadClient& client,
                    std::function<void(CategoryList list)> done);
 
 // When a check state, the technique or the catalogue changed since the last
@@ -62,8 +62,8 @@ void UpdateIntCatz(AppContext& app, clsInternet& client,
 // every checked category (from the cache when it has it), shuffles the
 // addresses for the random technique and writes the internet file list.
 // `done` gets whether a rebuild ran.
-void RebuildIntFiles(AppContext& app, CategoryList& list, clsInternet& client, DownloadCache& cache,
-                     std::function<void(bool rebuilt)> done);
+void RebuildIntFiles(AppContext& app, CategoryList& list, DownloadClient& client,
+                     DownloadCache& cache, std::function<void(bool rebuilt)> done);
 
 // The internet file list's addresses, in order.
 QStringList ReadInternetFileList(const AppContext& app);

@@ -101,7 +101,7 @@ void InternetSource::FetchInternetPicture(std::function<void(std::optional<QByte
                 m_cache.CacheStore(address, *bytes);
             got(std::move(bytes));
         },
-        clsInternet::PictureLimit);
+        DownloadClient::PictureLimit);
 }
 
 void InternetSource::StepInternetBack(std::function<void(std::optional<QByteArray>)> got) {

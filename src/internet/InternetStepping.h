@@ -3,7 +3,7 @@
 #include "collection/WallpaperChange.h"
 #include "internet/Categories.h"
 #include "internet/DownloadCache.h"
-#include "internet/clsInternet.h"
+#include "internet/DownloadClient.h"
 
 #include <QObject>
 #include <functional>
@@ -32,7 +32,7 @@ public:
     void RefreshAndRebuild(std::function<void(bool ok)> done = {});
 
     bool busy() const { return m_busy; }
-    clsInternet& client() { return m_client; }
+    DownloadClient& client() { return m_client; }
     DownloadCache& cache() { return m_cache; }
 
 private:
@@ -41,7 +41,7 @@ private:
     double storedIntCL(qint64 fallback) const;
 
     AppContext& m_app;
-    clsInternet m_client;
+    DownloadClient m_client;
     DownloadCache m_cache;
     CategoryList m_categories;
     bool m_busy = false;

@@ -1,8 +1,8 @@
 #include "options_window/AdvancedPage.h"
 
+#include "widgets/CalendarWidget.h"
+#include "widgets/ClockWidget.h"
 #include "widgets/DesktopWidgets.h"
-#include "widgets/frmcalender.h"
-#include "widgets/frmclock.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

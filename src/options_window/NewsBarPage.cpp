@@ -2,14 +2,14 @@
 
 #include "feeds/FeedReader.h"
 #include "feeds/FeedUpdater.h"
-#include "internet/clsInternet.h"
+#include "internet/DownloadClient.h"
 #include "options_window/Countdown.h"
+#include "options_window/FontPicker.h"
 #include "options_window/WidgetPages.h"
-#include "options_window/frmfont.h"
 #include "platform/AtomicFile.h"
 #include "widgets/DesktopWidgets.h"
 #include "widgets/FontSetStyle.h"
-#include "widgets/frmnewsbar.h"
+#include "widgets/NewsBar.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -312,8 +312,8 @@ void NewsBarPage::setBusy(bool busy) {
         unsetCursor();
 }
 
-clsInternet& NewsBarPage::client() {
-    if (!m_client) m_client = std::make_unique<clsInternet>(m_app);
+DownloadClient& NewsBarPage::client() {
+    if (!m_client) m_client = std::make_unique<DownloadClient>(m_app);
     return *m_client;
 }
 

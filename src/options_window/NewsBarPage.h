@@ -18,7 +18,7 @@ class QPushButton;
 class QScrollBar;
 class QTabWidget;
 class QToolButton;
-class clsInternet;
+class DownloadClient;
 
 // The "News Bar" page: the feed list (add by address or by dropping an
 // address on the list, edit, delete, "Update now!") and the news bar's
@@ -81,10 +81,10 @@ private:
     void setBusy(bool busy);
     void status(const QString& text);
     FeedUpdater& updater();
-    clsInternet& client();
+    DownloadClient& client();
 
     const OptionsWindowParts& m_parts;
-    std::unique_ptr<clsInternet> m_client;
+    std::unique_ptr<DownloadClient> m_client;
     std::unique_ptr<FeedUpdater> m_ownUpdater;
     bool m_busy = false;
     bool m_updating = false;

@@ -1,6 +1,6 @@
 #include "options_window/WatermarkPage.h"
 
-#include "options_window/frmfont.h"
+#include "options_window/FontPicker.h"
 #include "widgets/FontSetStyle.h"
 
 #include <QButtonGroup>

@@ -1,10 +1,10 @@
 #include "options_window/WidgetPages.h"
 
-#include "options_window/frmfont.h"
+#include "options_window/FontPicker.h"
+#include "widgets/CalendarWidget.h"
+#include "widgets/ClockWidget.h"
 #include "widgets/DesktopWidgets.h"
 #include "widgets/FontSetStyle.h"
-#include "widgets/frmcalender.h"
-#include "widgets/frmclock.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

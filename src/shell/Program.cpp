@@ -5,9 +5,9 @@
 #include "context/AppContext.h"
 #include "hotkeys/HotKeys.h"
 #include "internet/InternetStepping.h"
+#include "options_window/AboutBox.h"
 #include "options_window/Help.h"
-#include "options_window/frmabout.h"
-#include "options_window/frmmain.h"
+#include "options_window/SettingsWindow.h"
 #include "platform/Memory.h"
 #include "platform/SingleInstance.h"
 #include "settings/DataFolder.h"
@@ -17,7 +17,7 @@
 #include "shell/HotKeyActions.h"
 #include "shell/Messages.h"
 #include "shell/SignalRelay.h"
-#include "shell/frmtray.h"
+#include "shell/TrayIcon.h"
 #include "widgets/DesktopWidgets.h"
 
 #include <QApplication>
@@ -52,7 +52,7 @@ void tell(AppContext& app, const QString& text) {
 
 Program::Program(AppContext& app, CommandLine commandLine, QObject* parent)
     : QObject(parent), m_app(app), m_commandLine(std::move(commandLine)),
-      m_tray(std::make_unique<frmtray>(app)) {
+      m_tray(std::make_unique<TrayIcon>(app)) {
     m_app.setChangeTimer = [this](bool on) { m_tray->setChangeTimer(on); };
     m_app.showSettingsWindow = [this] { showSettingsWindow(); };
     m_app.processEvents = [] { QCoreApplication::processEvents(); };
@@ -99,14 +99,15 @@ Program::Program(AppContext& app, CommandLine commandLine, QObject* parent)
             RefreshSettings(m_app, parts.testFlag(SettingsPart::PictureLists));
         if (parts.testFlag(SettingsPart::HotKeys)) RegisterHotKeys(m_app);
     });
-    connect(m_tray.get(), &frmtray::settingsRequested, this, &Program::showSettingsWindow);
-    connect(m_tray.get(), &frmtray::nextWallpaperRequested, this, [this] { NextWallpaper(m_app); });
-    connect(m_tray.get(), &frmtray::clearWallpaperRequested, this,
+    connect(m_tray.get(), &TrayIcon::settingsRequested, this, &Program::showSettingsWindow);
+    connect(m_tray.get(), &TrayIcon::nextWallpaperRequested, this,
+            [this] { NextWallpaper(m_app); });
+    connect(m_tray.get(), &TrayIcon::clearWallpaperRequested, this,
             [this] { ClearWallpaper(m_app); });
-    connect(m_tray.get(), &frmtray::aboutRequested, this, &Program::showAbout);
-    connect(m_tray.get(), &frmtray::helpRequested, this,
+    connect(m_tray.get(), &TrayIcon::aboutRequested, this, &Program::showAbout);
+    connect(m_tray.get(), &TrayIcon::helpRequested, this,
             [this] { m_app.platform.shell->openUrl(HelpAddress(m_app, 5)); });
-    connect(m_tray.get(), &frmtray::exitRequested, this, &Program::EndProgram);
+    connect(m_tray.get(), &TrayIcon::exitRequested, this, &Program::EndProgram);
 }
 
 Program::~Program() {
@@ -261,7 +262,7 @@ void Program::showSettingsWindow() {
         };
         parts.shutdown = [this] { EndProgram(); };
         parts.about = [this] { showAbout(); };
-        m_settingsWindow = new frmmain(m_app, std::move(parts));
+        m_settingsWindow = new SettingsWindow(m_app, std::move(parts));
     }
     m_settingsWindow->show();
     m_settingsWindow->raise();
@@ -272,7 +273,7 @@ void Program::showAbout() {
     if (m_ended) return;
     // One at a time, and nothing else of the program takes input meanwhile.
     if (!m_about) {
-        m_about = new frmabout(m_app);
+        m_about = new AboutBox(m_app);
         m_about->setWindowModality(Qt::ApplicationModal);
     }
     m_about->show();
@@ -389,10 +390,10 @@ int RunTessaly(int argc, char** argv) {
     return QApplication::exec();
 }
 
-frmabout* Program::aboutBox() const {
+AboutBox* Program::aboutBox() const {
     return m_about;
 }
 
-frmmain* Program::settingsWindow() const {
+SettingsWindow* Program::settingsWindow() const {
     return m_settingsWindow;
 }

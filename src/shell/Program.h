@@ -8,11 +8,11 @@
 #include <memory>
 
 class AppContext;
-class frmtray;
+class TrayIcon;
 class InternetSource;
 class DesktopWidgets;
-class frmabout;
-class frmmain;
+class AboutBox;
+class SettingsWindow;
 
 // One running Tessaly: start-up after the single-instance check, the
 // messages from later starts, and the orderly shutdown.
@@ -37,16 +37,16 @@ public:
 
     // Opens the settings window, or raises it when it is open.
     void showSettingsWindow();
-    frmmain* settingsWindow() const;
+    SettingsWindow* settingsWindow() const;
     // Shows the about box (modal; one at a time).
     void showAbout();
-    frmabout* aboutBox() const;
+    AboutBox* aboutBox() const;
     // A message from a later start of the program.
     void handleMessage(const QString& message);
     // Does what a command-line option asks of the running program.
     void runRemote(CommandLine::Remote remote);
 
-    frmtray& tray() { return *m_tray; }
+    TrayIcon& tray() { return *m_tray; }
     InternetSource& internet() { return *m_internet; }
     // The clock and calendar; null where widgets do not exist.
     DesktopWidgets* widgets() { return m_widgets.get(); }
@@ -54,15 +54,15 @@ public:
 private:
     AppContext& m_app;
     CommandLine m_commandLine;
-    std::unique_ptr<frmtray> m_tray;
+    std::unique_ptr<TrayIcon> m_tray;
     std::unique_ptr<InternetSource> m_internet;
     // Collects the signals of one monitor-layout change into one recompose.
     QTimer m_layoutChanged;
     std::unique_ptr<DesktopWidgets> m_widgets;
     // The settings window while it is open (it deletes itself on closing).
-    QPointer<frmmain> m_settingsWindow;
+    QPointer<SettingsWindow> m_settingsWindow;
     // The about box while it is open (it deletes itself on closing).
-    QPointer<frmabout> m_about;
+    QPointer<AboutBox> m_about;
     bool m_ended = false;
 };
 

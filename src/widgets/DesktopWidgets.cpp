@@ -2,10 +2,10 @@
 
 #include "context/AppContext.h"
 #include "feeds/FeedUpdater.h"
+#include "widgets/CalendarWidget.h"
+#include "widgets/ClockWidget.h"
+#include "widgets/NewsBar.h"
 #include "widgets/WidgetGeometry.h"
-#include "widgets/frmcalender.h"
-#include "widgets/frmclock.h"
-#include "widgets/frmnewsbar.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -20,24 +20,24 @@ DesktopWidgets::DesktopWidgets(AppContext& app, QObject* parent)
 
 DesktopWidgets::~DesktopWidgets() = default;
 
-frmclock& DesktopWidgets::clock() {
-    if (!m_clock) m_clock = std::make_unique<frmclock>(m_app);
+ClockWidget& DesktopWidgets::clock() {
+    if (!m_clock) m_clock = std::make_unique<ClockWidget>(m_app);
     return *m_clock;
 }
 
-frmcalender& DesktopWidgets::calendar() {
-    if (!m_calendar) m_calendar = std::make_unique<frmcalender>(m_app);
+CalendarWidget& DesktopWidgets::calendar() {
+    if (!m_calendar) m_calendar = std::make_unique<CalendarWidget>(m_app);
     return *m_calendar;
 }
 
-frmnewsbar& DesktopWidgets::newsBar() {
-    if (!m_newsBar) m_newsBar = std::make_unique<frmnewsbar>(m_app, *m_feeds);
+NewsBar& DesktopWidgets::newsBar() {
+    if (!m_newsBar) m_newsBar = std::make_unique<NewsBar>(m_app, *m_feeds);
     return *m_newsBar;
 }
 
 void DesktopWidgets::arrange() {
-    frmclock& c = clock();
-    frmcalender& cal = calendar();
+    ClockWidget& c = clock();
+    CalendarWidget& cal = calendar();
     // The default places: the top right corner of the primary screen, the
     // calendar under the clock.
     QScreen* screen = QGuiApplication::primaryScreen();
@@ -60,8 +60,8 @@ void DesktopWidgets::arrange() {
 }
 
 void DesktopWidgets::ApplyWidgetsOnTop() {
-    frmclock& c = clock();
-    frmcalender& cal = calendar();
+    ClockWidget& c = clock();
+    CalendarWidget& cal = calendar();
     for (const OnTopStep& step :
          OnTopOrder(c.isVisible(), c.OnTop(), cal.isVisible(), cal.OnTop())) {
         if (step.widget == WidgetKind::Clock)
@@ -73,8 +73,8 @@ void DesktopWidgets::ApplyWidgetsOnTop() {
 }
 
 void DesktopWidgets::restyle() {
-    frmclock& c = clock();
-    frmcalender& cal = calendar();
+    ClockWidget& c = clock();
+    CalendarWidget& cal = calendar();
     c.ArrangeClock();
     c.SetWindowTransparency();
     cal.SetWindowTransparency();
@@ -89,7 +89,7 @@ void DesktopWidgets::restyle() {
 void DesktopWidgets::newsBarChanged() {
     if (!m_newsBar && !m_app.settings.NBEnabled) return;
     const bool wasShown = m_newsBar && m_newsBar->isVisible();
-    frmnewsbar& bar = newsBar();
+    NewsBar& bar = newsBar();
     bar.ArrangeNewsBar();
     if (m_app.settings.NBEnabled && !wasShown) {
         showNewsBar();
@@ -101,7 +101,7 @@ void DesktopWidgets::newsBarChanged() {
 }
 
 void DesktopWidgets::showNewsBar() {
-    frmnewsbar& bar = newsBar();
+    NewsBar& bar = newsBar();
     // At its stored place, or across the bottom of the primary screen's free
     // area.
     QScreen* screen = QGuiApplication::primaryScreen();

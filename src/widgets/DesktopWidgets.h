@@ -5,9 +5,9 @@
 
 class AppContext;
 class FeedUpdater;
-class frmclock;
-class frmcalender;
-class frmnewsbar;
+class ClockWidget;
+class CalendarWidget;
+class NewsBar;
 
 // The desktop widgets of a running program: the clock, the calendar and the
 // news bar with the feed updater behind it. Each window is created the first
@@ -18,9 +18,9 @@ public:
     explicit DesktopWidgets(AppContext& app, QObject* parent = nullptr);
     ~DesktopWidgets() override;
 
-    frmclock& clock();
-    frmcalender& calendar();
-    frmnewsbar& newsBar();
+    ClockWidget& clock();
+    CalendarWidget& calendar();
+    NewsBar& newsBar();
     FeedUpdater& feeds() { return *m_feeds; }
 
     // At start-up, with the settings loaded: each widget at its stored place
@@ -38,8 +38,8 @@ public:
 private:
     void showNewsBar();
     AppContext& m_app;
-    std::unique_ptr<frmclock> m_clock;
-    std::unique_ptr<frmcalender> m_calendar;
+    std::unique_ptr<ClockWidget> m_clock;
+    std::unique_ptr<CalendarWidget> m_calendar;
     std::unique_ptr<FeedUpdater> m_feeds;
-    std::unique_ptr<frmnewsbar> m_newsBar;
+    std::unique_ptr<NewsBar> m_newsBar;
 };

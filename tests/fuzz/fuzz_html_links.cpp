@@ -1,7 +1,7 @@
 // Category pages from a server the program does not control: the link scan
 // must take any text.
 #include "FuzzTarget.h"
-#include "internet/clsInternet.h"
+#include "internet/DownloadClient.h"
 
 TESSALY_FUZZ_TARGET(html_links) {
     const QString html = QString::fromUtf8(FuzzBytes(data, size));

@@ -2,7 +2,7 @@
 // 127.0.0.1 (tests/support/http-test-server.py, tinyproxy).
 #include "FakePlatform.h"
 #include "LocalHttpServer.h"
-#include "internet/clsInternet.h"
+#include "internet/DownloadClient.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -22,8 +22,8 @@ struct DownloadTest : ::testing::Test {
         app.settings.IntIgnore = true;
     }
     // One GetPageB to its end: the body, or nothing.
-    std::optional<QByteArray> get(const QString& url, qint64 limit = clsInternet::PageLimit) {
-        clsInternet client(app);
+    std::optional<QByteArray> get(const QString& url, qint64 limit = DownloadClient::PageLimit) {
+        DownloadClient client(app);
         bool done = false;
         std::optional<QByteArray> body;
         client.GetPageB(
@@ -54,7 +54,7 @@ TEST_F(DownloadTest, BodiesArriveWholeAndTheIconShowsOnlyWhileARequestRuns) {
     ASSERT_TRUE(server.ok());
     EXPECT_EQ(get(server.url("/bytes/300000")), pattern(300000));
 
-    clsInternet client(app);
+    DownloadClient client(app);
     bool done = false;
     client.GetPageB(server.url("/slow-page"), [&](std::optional<QByteArray> b) {
         EXPECT_TRUE(b && b->contains("<html"));
@@ -93,17 +93,17 @@ TEST_F(DownloadTest, EveryFailureIsAnEmptyResultWithinTheTimeOut) {
         QString url;
         qint64 limit;
     } failures[] = {
-        {server.url("/404"), clsInternet::PageLimit},
-        {server.url("/reset"), clsInternet::PageLimit},
-        {server.url("/hang"), clsInternet::PageLimit},
-        {server.url("/drip"), clsInternet::PageLimit},
-        {server.url("/loop"), clsInternet::PageLimit},
-        {server.url("/huge"), clsInternet::PageLimit},
-        {server.url("/nolength-huge"), clsInternet::PictureLimit},
-        {server.httpsUrl("/to-http"), clsInternet::PageLimit},
-        {untrusted.httpsUrl("/page.html"), clsInternet::PageLimit},
-        {"http://127.0.0.1:1/page.html", clsInternet::PageLimit},
-        {"ftp://127.0.0.1/x.jpg", clsInternet::PageLimit},
+        {server.url("/404"), DownloadClient::PageLimit},
+        {server.url("/reset"), DownloadClient::PageLimit},
+        {server.url("/hang"), DownloadClient::PageLimit},
+        {server.url("/drip"), DownloadClient::PageLimit},
+        {server.url("/loop"), DownloadClient::PageLimit},
+        {server.url("/huge"), DownloadClient::PageLimit},
+        {server.url("/nolength-huge"), DownloadClient::PictureLimit},
+        {server.httpsUrl("/to-http"), DownloadClient::PageLimit},
+        {untrusted.httpsUrl("/page.html"), DownloadClient::PageLimit},
+        {"http://127.0.0.1:1/page.html", DownloadClient::PageLimit},
+        {"ftp://127.0.0.1/x.jpg", DownloadClient::PageLimit},
     };
     for (const auto& f : failures) {
         SCOPED_TRACE(f.url.toStdString());
@@ -121,7 +121,7 @@ TEST_F(DownloadTest, TheErrorBoxRetriesTheRequestAndCancelGivesUp) {
     LocalHttpServer server;
     ASSERT_TRUE(server.ok());
     app.settings.IntIgnore = false;
-    clsInternet client(app);
+    DownloadClient client(app);
     bool done = false;
     std::optional<QByteArray> body = QByteArray("untouched");
     client.GetPageB(server.url("/404"), [&](std::optional<QByteArray> b) {
@@ -175,7 +175,7 @@ TEST_F(DownloadTest, FilesListsAndPagesAreWrittenAndDownloadsEndWithTheProgram) 
     page.write(R"(<a href="a.jpg">a</a> <A HREF="/b.JPG">b</A> <a href="c.png">c</a>)");
     page.close();
     ASSERT_TRUE(server.ok());
-    clsInternet client(app);
+    DownloadClient client(app);
     int ok = 0;
     client.GetFilesList(server.url("/files/cats.html"), t.path("list.dat"),
                         [&](bool r) { ok += r; });

@@ -37,7 +37,7 @@ struct InternetTest : ::testing::Test {
         InvertBytes(bytes);
         writeFile(app.paths.CataloguePath, bytes);
     }
-    void rebuild(CategoryList& list, clsInternet& client, DownloadCache& cache, bool expect) {
+    void rebuild(CategoryList& list, DownloadClient& client, DownloadCache& cache, bool expect) {
         std::optional<bool> rebuilt;
         RebuildIntFiles(app, list, client, cache, [&](bool r) { rebuilt = r; });
         ASSERT_TRUE(waitUntil([&] { return rebuilt.has_value(); }));
@@ -87,7 +87,7 @@ TEST_F(InternetTest, RebuildsOnlyOnChangeAndFetchesEachPageOnce) {
                       "\nurl2=" + server.url("/files/a.html") + "\n[info]\ntime=0\n")
                          .toUtf8());
     app.settings.IntCatCode = server.url("/files/cat.tar");
-    clsInternet client(app);
+    DownloadClient client(app);
     DownloadCache cache(app);
     std::optional<CategoryList> list;
     UpdateIntCatz(app, client, [&](CategoryList l) { list = std::move(l); });

@@ -1,5 +1,5 @@
 // The ".jpg" links of a category page, from one page holding every form.
-#include "internet/clsInternet.h"
+#include "internet/DownloadClient.h"
 
 #include <gtest/gtest.h>
 

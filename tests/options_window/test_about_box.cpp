@@ -2,7 +2,7 @@
 // licence, the links, and the announcement from the catalogue's "info"
 // section, which is read without changing the stored catalogue.
 #include "FakePlatform.h"
-#include "options_window/frmabout.h"
+#include "options_window/AboutBox.h"
 #include "settings/ByteInversion.h"
 
 #include <QLabel>
@@ -23,7 +23,7 @@ TEST(AboutBox, VersionLicenceLinksAndTheAnnouncementOfTheCatalogue) {
     };
 
     {
-        frmabout box(*t.app);
+        AboutBox box(*t.app);
         EXPECT_EQ(box.windowTitle(), "About");
         EXPECT_EQ(box.lblabout[0]->text(), "Tessaly  Version " TESSALY_VERSION);
         EXPECT_TRUE(QString(TESSALY_VERSION).contains(QRegularExpression("^\\d+\\.\\d+\\.\\d+$")));
@@ -65,7 +65,7 @@ TEST(AboutBox, VersionLicenceLinksAndTheAnnouncementOfTheCatalogue) {
         SCOPED_TRACE(row.what);
         const QByteArray stored = storeCatalogue(row.catalogue);
         t.shell->urls.clear();
-        QPointer<frmabout> box = new frmabout(*t.app);
+        QPointer<AboutBox> box = new AboutBox(*t.app);
         box->show();
         QLabel* announcement = box->lblabout[6];
         EXPECT_EQ(announcement->isVisible(), row.shown);

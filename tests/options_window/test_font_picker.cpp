@@ -1,6 +1,6 @@
 // The font picker as a user drives it: the dialog is found while it is open
 // and its controls are used like a user's.
-#include "options_window/frmfont.h"
+#include "options_window/FontPicker.h"
 #include "widgets/FontSetStyle.h"
 
 #include <QApplication>
@@ -21,7 +21,7 @@ namespace {
 // Runs `onPicker` on the picker once it is open, and closes any message box
 // that follows, keeping its text.
 struct PickerDriver {
-    std::function<void(frmfont&)> onPicker;
+    std::function<void(FontPicker&)> onPicker;
     QString message;
     QString caption;
 
@@ -31,7 +31,7 @@ struct PickerDriver {
         poll.setInterval(10);
         QObject::connect(&poll, &QTimer::timeout, [&] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (auto* picker = qobject_cast<frmfont*>(modal); picker && !done) {
+            if (auto* picker = qobject_cast<FontPicker*>(modal); picker && !done) {
                 done = true;
                 caption = picker->windowTitle();
                 onPicker(*picker);
@@ -50,7 +50,7 @@ const FontSet kTarget{QStringLiteral("DejaVu Sans"), 10, true, false, false, 0x0
 TEST(FontPicker, CancelLeavesTheTargetAsItWasAfterThePreviewChanged) {
     FontSet target = kTarget;
     PickerDriver d;
-    d.onPicker = [](frmfont& f) {
+    d.onPicker = [](FontPicker& f) {
         f.chkItalic->click();
         QTest::mouseClick(f.lblcolor[22], Qt::LeftButton); // blue
         EXPECT_TRUE(f.lblpreview->font().italic());
@@ -67,7 +67,7 @@ TEST(FontPicker, CancelLeavesTheTargetAsItWasAfterThePreviewChanged) {
 TEST(FontPicker, AcceptWritesTheChoicesBackTypedSizeIncluded) {
     FontSet target = kTarget;
     PickerDriver d;
-    d.onPicker = [](frmfont& f) {
+    d.onPicker = [](FontPicker& f) {
         f.cmbsize->setFocus();
         f.cmbsize->lineEdit()->selectAll();
         QTest::keyClicks(f.cmbsize, QStringLiteral("9"));
@@ -87,7 +87,7 @@ TEST(FontPicker, AcceptWritesTheChoicesBackTypedSizeIncluded) {
 TEST(FontPicker, NonNumericSizeIsReportedAfterThePickerClosed) {
     FontSet target = kTarget;
     PickerDriver d;
-    d.onPicker = [](frmfont& f) {
+    d.onPicker = [](FontPicker& f) {
         f.cmbsize->lineEdit()->selectAll();
         QTest::keyClicks(f.cmbsize, QStringLiteral("big"));
         f.chkItalic->click();
@@ -112,7 +112,7 @@ TEST(FontPicker, DisabledPartsComeBackUnchangedUnderTheirCaption) {
     for (const Case& c : cases) {
         FontSet target = kTarget;
         PickerDriver d;
-        d.onPicker = [&](frmfont& f) {
+        d.onPicker = [&](FontPicker& f) {
             EXPECT_EQ(f.cmbfont->isEnabled(), c.font);
             EXPECT_EQ(f.cmbsize->isEnabled(), c.font && c.size);
             EXPECT_EQ(f.chkbold->isEnabled(), c.font);
@@ -129,11 +129,11 @@ TEST(FontPicker, DisabledPartsComeBackUnchangedUnderTheirCaption) {
 }
 
 TEST(FontPicker, PaletteCellsHaveTheirColoursAndOverlap) {
-    frmfont f;
-    EXPECT_EQ(frmfont::paletteColors()[0], QColor(255, 255, 255));
-    EXPECT_EQ(frmfont::paletteColors()[18], QColor(255, 128, 0));
-    EXPECT_EQ(frmfont::paletteColors()[42], QColor(128, 64, 64));
-    EXPECT_EQ(frmfont::paletteColors()[47], QColor(64, 0, 64));
+    FontPicker f;
+    EXPECT_EQ(FontPicker::paletteColors()[0], QColor(255, 255, 255));
+    EXPECT_EQ(FontPicker::paletteColors()[18], QColor(255, 128, 0));
+    EXPECT_EQ(FontPicker::paletteColors()[42], QColor(128, 64, 64));
+    EXPECT_EQ(FontPicker::paletteColors()[47], QColor(64, 0, 64));
     const QRect a = f.lblcolor[0]->geometry(), b = f.lblcolor[1]->geometry(),
                 below = f.lblcolor[8]->geometry();
     EXPECT_GT(a.right(), b.left() - 1);

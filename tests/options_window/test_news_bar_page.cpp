@@ -6,9 +6,9 @@
 #include "FakePlatform.h"
 #include "LocalHttpServer.h"
 #include "feeds/FeedList.h"
+#include "options_window/FontPicker.h"
 #include "options_window/NewsBarPage.h"
-#include "options_window/frmfont.h"
-#include "options_window/frmmain.h"
+#include "options_window/SettingsWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -32,7 +32,7 @@ struct NewsBarPageTest : ::testing::Test {
     AppContext& app = *t.app;
     QTemporaryDir served;
     std::unique_ptr<LocalHttpServer> server;
-    QPointer<frmmain> window;
+    QPointer<SettingsWindow> window;
     NewsBarPage* page = nullptr;
 
     void SetUp() override {
@@ -48,7 +48,7 @@ struct NewsBarPageTest : ::testing::Test {
     void TearDown() override { delete window; }
     void open() {
         delete window;
-        window = new frmmain(app);
+        window = new SettingsWindow(app);
         window->show();
         page = window->newsBarPage;
     }
@@ -216,7 +216,7 @@ TEST_F(NewsBarPageTest, SpinnerUpdateNowAndTheBarsOptions) {
     // The font link opens the font picker on its sample.
     bool picker = false;
     QTimer::singleShot(200, [&] {
-        if (auto* f = qobject_cast<frmfont*>(QApplication::activeModalWidget())) {
+        if (auto* f = qobject_cast<FontPicker*>(QApplication::activeModalWidget())) {
             picker = true;
             f->reject();
         }

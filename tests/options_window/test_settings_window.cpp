@@ -10,10 +10,10 @@
 #include "options_window/HotKeysPage.h"
 #include "options_window/InternetPage.h"
 #include "options_window/ListPanes.h"
+#include "options_window/SettingsWindow.h"
 #include "options_window/WallpaperPage.h"
 #include "options_window/WatermarkPage.h"
 #include "options_window/WidgetPages.h"
-#include "options_window/frmmain.h"
 #include "settings/PictureListFile.h"
 #include "settings/SettingsIO.h"
 
@@ -33,21 +33,21 @@
 
 namespace {
 
-struct SettingsWindow : ::testing::Test {
+struct SettingsWindowTest : ::testing::Test {
     TestApp t;
     AppContext& app = *t.app;
     // Opens a window on the current settings (it deletes itself on close).
-    frmmain* open() {
-        auto* w = new frmmain(app);
+    SettingsWindow* open() {
+        auto* w = new SettingsWindow(app);
         w->show();
         return w;
     }
     // Windows left open or closed but not yet deleted go with their test's
     // application object.
     void TearDown() override {
-        QList<QPointer<frmmain>> windows;
+        QList<QPointer<SettingsWindow>> windows;
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* f = qobject_cast<frmmain*>(w)) windows << f;
+            if (auto* f = qobject_cast<SettingsWindow*>(w)) windows << f;
         qDeleteAll(windows);
     }
     QString stored(const QString& key) {
@@ -57,56 +57,58 @@ struct SettingsWindow : ::testing::Test {
     }
 };
 
-TEST_F(SettingsWindow, EachPageAppliesItsControlsToTheSettingsAndTheStore) {
+TEST_F(SettingsWindowTest, EachPageAppliesItsControlsToTheSettingsAndTheStore) {
     struct Row {
         const char* what;
-        std::function<void(frmmain&)> edit;
+        std::function<void(SettingsWindow&)> edit;
         std::function<bool(const Settings&)> check;
         const char* storedKey;
         const char* storedValue;
     };
     const std::vector<Row> rows = {
-        {"interval", [](frmmain& w) { w.wallpaperPage->txtinterval->setText("3"); },
+        {"interval", [](SettingsWindow& w) { w.wallpaperPage->txtinterval->setText("3"); },
          [](const Settings& s) { return s.IntervalTimer == 3; }, "Options/IntervalTimer", "3"},
-        {"technique", [](frmmain& w) { w.wallpaperPage->opttech[0]->setChecked(true); },
+        {"technique", [](SettingsWindow& w) { w.wallpaperPage->opttech[0]->setChecked(true); },
          [](const Settings& s) { return s.TechniqueTimer == ChangeTechnique::Random; },
          "Options/TechniqueTimer", "0"},
-        {"position", [](frmmain& w) { w.wallpaperPage->cmbposition->setCurrentIndex(5); },
+        {"position", [](SettingsWindow& w) { w.wallpaperPage->cmbposition->setCurrentIndex(5); },
          [](const Settings& s) { return s.WallPaperPosition.text == "Fit (Reduce/Enlarge)"; },
          "Options/WallPaperPosition", "Fit (Reduce/Enlarge)"},
-        {"source", [](frmmain& w) { w.wallpaperPage->cmbwallpapersource->setCurrentIndex(1); },
+        {"source",
+         [](SettingsWindow& w) { w.wallpaperPage->cmbwallpapersource->setCurrentIndex(1); },
          [](const Settings& s) { return s.WPSource == WallpaperSource::LocalFolders; },
          "Options/WPSource", "1"},
-        {"monitors", [](frmmain& w) { w.wallpaperPage->cmbmonitormode->setCurrentIndex(2); },
+        {"monitors", [](SettingsWindow& w) { w.wallpaperPage->cmbmonitormode->setCurrentIndex(2); },
          [](const Settings& s) { return s.MonitorMode == MonitorSharing::Span; },
          "Options/MonitorMode", "Span"},
-        {"watermark spot", [](frmmain& w) { w.watermarkPage->cmdwatermarkpos[0]->click(); },
+        {"watermark spot", [](SettingsWindow& w) { w.watermarkPage->cmdwatermarkpos[0]->click(); },
          [](const Settings& s) { return s.WaterMarkPos == 1; }, "Options/WaterMarkPos", "1"},
-        {"watermark text", [](frmmain& w) { w.watermarkPage->txtwatermark->setText("Hi #fn"); },
+        {"watermark text",
+         [](SettingsWindow& w) { w.watermarkPage->txtwatermark->setText("Hi #fn"); },
          [](const Settings& s) { return s.WaterMarkText == "Hi #fn"; }, "Options/WaterMarkText",
          "Hi #fn"},
-        {"gamma", [](frmmain& w) { w.colorsPage->HSGamma->setValue(150); },
+        {"gamma", [](SettingsWindow& w) { w.colorsPage->HSGamma->setValue(150); },
          [](const Settings& s) { return s.EGamma == 0.5; }, "Options/EGamma", "0.5"},
-        {"invert", [](frmmain& w) { w.colorsPage->chkinvertcolor->setChecked(true); },
+        {"invert", [](SettingsWindow& w) { w.colorsPage->chkinvertcolor->setChecked(true); },
          [](const Settings& s) { return s.EInvert; }, "Options/EInvert", "True"},
-        {"hot key", [](frmmain& w) { w.hotKeysPage->cmbhotkey[1]->setCurrentIndex(4); },
+        {"hot key", [](SettingsWindow& w) { w.hotKeysPage->cmbhotkey[1]->setCurrentIndex(4); },
          [](const Settings&) { return true; }, "HK1/ShiftKey", "4"},
-        {"proxy", [](frmmain& w) { w.internetPage->txtproxy->setText("proxy:3128"); },
+        {"proxy", [](SettingsWindow& w) { w.internetPage->txtproxy->setText("proxy:3128"); },
          [](const Settings& s) { return s.IntProxy == "proxy:3128"; }, "Options/IntProxy",
          "proxy:3128"},
-        {"timeout", [](frmmain& w) { w.internetPage->txttimeout->setText("20"); },
+        {"timeout", [](SettingsWindow& w) { w.internetPage->txttimeout->setText("20"); },
          [](const Settings& s) { return s.IntTimeOut == 20; }, "Options/IntTimeOut", "20"},
-        {"cpu", [](frmmain& w) { w.advancedPage->txtCPUUsage->setText("55"); },
+        {"cpu", [](SettingsWindow& w) { w.advancedPage->txtCPUUsage->setText("55"); },
          [](const Settings& s) { return s.CPULimit == 55; }, "Options/CPULimit", "55"},
-        {"clock", [](frmmain& w) { w.clockPage->chkclockontop->setChecked(true); },
+        {"clock", [](SettingsWindow& w) { w.clockPage->chkclockontop->setChecked(true); },
          [](const Settings& s) { return s.ClockOnTop; }, "Options/ClockOnTop", "True"},
-        {"calendar", [](frmmain& w) { w.calendarPage->chkshowcalender->setChecked(false); },
+        {"calendar", [](SettingsWindow& w) { w.calendarPage->chkshowcalender->setChecked(false); },
          [](const Settings& s) { return !s.CalV; }, "Options/CalV", "False"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         app.settings = Settings{};
-        QPointer<frmmain> w = open();
+        QPointer<SettingsWindow> w = open();
         row.edit(*w);
         w->cmdok_Click();
         EXPECT_TRUE(w.isNull() || !w->isVisible()) << "closes after apply by default";
@@ -116,17 +118,17 @@ TEST_F(SettingsWindow, EachPageAppliesItsControlsToTheSettingsAndTheStore) {
     }
 }
 
-TEST_F(SettingsWindow, UnusableNumbersKeepThePreviousValueAndAreReported) {
+TEST_F(SettingsWindowTest, UnusableNumbersKeepThePreviousValueAndAreReported) {
     struct Row {
         const char* what;
-        std::function<QLineEdit*(frmmain&)> box;
+        std::function<QLineEdit*(SettingsWindow&)> box;
         QString typed;
         std::function<double(const Settings&)> value;
         double before;
     };
-    const auto interval = [](frmmain& w) { return w.wallpaperPage->txtinterval; };
-    const auto cpu = [](frmmain& w) { return w.advancedPage->txtCPUUsage; };
-    const auto timeout = [](frmmain& w) { return w.internetPage->txttimeout; };
+    const auto interval = [](SettingsWindow& w) { return w.wallpaperPage->txtinterval; };
+    const auto cpu = [](SettingsWindow& w) { return w.advancedPage->txtCPUUsage; };
+    const auto timeout = [](SettingsWindow& w) { return w.internetPage->txttimeout; };
     const auto iv = [](const Settings& s) { return s.IntervalTimer; };
     const auto cv = [](const Settings& s) { return double(s.CPULimit); };
     const auto tv = [](const Settings& s) { return double(s.IntTimeOut); };
@@ -140,7 +142,7 @@ TEST_F(SettingsWindow, UnusableNumbersKeepThePreviousValueAndAreReported) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         app.settings = Settings{};
-        frmmain* w = open();
+        SettingsWindow* w = open();
         w->chkcloseapply->setChecked(false);
         w->wallpaperPage->chkstartup->setChecked(false); // an edit beside it still applies
         row.box(*w)->setText(row.typed);
@@ -156,9 +158,9 @@ TEST_F(SettingsWindow, UnusableNumbersKeepThePreviousValueAndAreReported) {
     }
 }
 
-TEST_F(SettingsWindow, CancelKeepsEverythingAndEveryOpeningStartsFromTheSettings) {
+TEST_F(SettingsWindowTest, CancelKeepsEverythingAndEveryOpeningStartsFromTheSettings) {
     app.settings.IntervalTimer = 7;
-    frmmain* w = open();
+    SettingsWindow* w = open();
     EXPECT_EQ(w->wallpaperPage->txtinterval->text(), "7");
     w->wallpaperPage->txtinterval->setText("3");
     w->colorsPage->HSBright->setValue(150);
@@ -180,8 +182,8 @@ TEST_F(SettingsWindow, CancelKeepsEverythingAndEveryOpeningStartsFromTheSettings
     w->close();
 }
 
-TEST_F(SettingsWindow, PageListHelpAndSpinners) {
-    frmmain* w = open();
+TEST_F(SettingsWindowTest, PageListHelpAndSpinners) {
+    SettingsWindow* w = open();
     QStringList labels;
     for (int i = 0; i < w->lblopt->count(); ++i)
         labels << w->lblopt->item(i)->text();
@@ -226,12 +228,12 @@ TEST_F(SettingsWindow, PageListHelpAndSpinners) {
     w->close();
 }
 
-TEST_F(SettingsWindow, WithoutWidgetsTheClockAndCalendarPagesAreOffAndApplyLeavesThem) {
+TEST_F(SettingsWindowTest, WithoutWidgetsTheClockAndCalendarPagesAreOffAndApplyLeavesThem) {
     app.IsNT = false;
     app.settings.ClockV = false;
     app.settings.CalOnTop = true;
     app.settings.Transparency = 100;
-    frmmain* w = open();
+    SettingsWindow* w = open();
     EXPECT_FALSE(w->clockPage->isEnabled());
     EXPECT_FALSE(w->calendarPage->isEnabled());
     EXPECT_EQ(w->clockPage->Label4->text(), "this feature works only in windows XP/2000");
@@ -244,13 +246,13 @@ TEST_F(SettingsWindow, WithoutWidgetsTheClockAndCalendarPagesAreOffAndApplyLeave
     EXPECT_EQ(app.settings.Transparency, 100);
 }
 
-TEST_F(SettingsWindow, ApplyCanSwitchTheWallpaperAndKeepTheWindowOpen) {
+TEST_F(SettingsWindowTest, ApplyCanSwitchTheWallpaperAndKeepTheWindowOpen) {
     InitDataFolder(app);
     PictureListData list;
     list.files.append({app.programFolder + "/", "sample.jpg"});
     ASSERT_TRUE(WritePictureListFile(app.paths.WallPapersListPath, list));
     RefreshSettings(app, true);
-    frmmain* w = open();
+    SettingsWindow* w = open();
     w->chkswitchonok->setChecked(true);
     w->chkcloseapply->setChecked(false);
     w->wallpaperPage->txtinterval->setText("4");
@@ -265,13 +267,13 @@ TEST_F(SettingsWindow, ApplyCanSwitchTheWallpaperAndKeepTheWindowOpen) {
 }
 
 // The open message box of `w` with this object name.
-QMessageBox* box(frmmain* w, const char* name) {
+QMessageBox* box(SettingsWindow* w, const char* name) {
     QMessageBox* found = nullptr;
     waitUntil([&] { return (found = w->findChild<QMessageBox*>(name)) != nullptr; }, 2000);
     return found;
 }
 
-TEST_F(SettingsWindow, DroppedAndEditedListsReachTheListFileOnApply) {
+TEST_F(SettingsWindowTest, DroppedAndEditedListsReachTheListFileOnApply) {
     InitDataFolder(app);
     ASSERT_TRUE(WritePictureListFile(app.paths.WallPapersListPath, {{{"/old/", "old.jpg"}}, {}}));
     // A dropped folder with a picture, a sub-folder, a link back up to
@@ -289,7 +291,7 @@ TEST_F(SettingsWindow, DroppedAndEditedListsReachTheListFileOnApply) {
 
     SettingsParts announced;
     QObject::connect(&app.events, &AppEvents::changed, [&](SettingsParts p) { announced |= p; });
-    frmmain* w = open();
+    SettingsWindow* w = open();
     w->chkcloseapply->setChecked(false);
     w->filesPane->addPaths({drop, text, loop});
     w->foldersPane->addPaths({drop, text, loop});
@@ -312,7 +314,7 @@ TEST_F(SettingsWindow, DroppedAndEditedListsReachTheListFileOnApply) {
     w->close();
 }
 
-TEST_F(SettingsWindow, DeletingFromDiskAsksAndKeepsWhatCannotBeDeleted) {
+TEST_F(SettingsWindowTest, DeletingFromDiskAsksAndKeepsWhatCannotBeDeleted) {
     InitDataFolder(app);
     const QString folder = t.path("pictures") + "/";
     writeFile(folder + "a.jpg", "x");
@@ -321,7 +323,7 @@ TEST_F(SettingsWindow, DeletingFromDiskAsksAndKeepsWhatCannotBeDeleted) {
     ASSERT_TRUE(
         WritePictureListFile(app.paths.WallPapersListPath,
                              {{{folder, "a.jpg"}, {folder, "b.jpg"}, {folder, "c.jpg"}}, {}}));
-    frmmain* w = open();
+    SettingsWindow* w = open();
     FilesPane* pane = w->filesPane;
     pane->lstfileslist->selectAll();
     pane->lstfileslist->selectionModel()->select(pane->model->index(0),
@@ -344,12 +346,12 @@ TEST_F(SettingsWindow, DeletingFromDiskAsksAndKeepsWhatCannotBeDeleted) {
     w->close();
 }
 
-TEST_F(SettingsWindow, SetAsWallpaperUsesTheUnsavedChoicesAndMovesTheCurrentPicture) {
+TEST_F(SettingsWindowTest, SetAsWallpaperUsesTheUnsavedChoicesAndMovesTheCurrentPicture) {
     InitDataFolder(app);
     const QString folder = app.programFolder + "/";
     ASSERT_TRUE(WritePictureListFile(app.paths.WallPapersListPath,
                                      {{{folder, "sample.jpg"}, {folder, "sample.jpg"}}, {}}));
-    frmmain* w = open();
+    SettingsWindow* w = open();
     w->filesPane->cmdsetaswallpaper->click();
     EXPECT_TRUE(t.desktop->calls.empty()) << "nothing selected";
     w->wallpaperPage->cmbposition->setCurrentIndex(2);

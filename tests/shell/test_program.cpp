@@ -2,13 +2,13 @@
 // menu's commands, the hot-key actions and the command line, with the fake
 // desktop, shell and notifier and the real settings store and list files.
 #include "FakePlatform.h"
-#include "options_window/frmabout.h"
-#include "options_window/frmmain.h"
+#include "options_window/AboutBox.h"
+#include "options_window/SettingsWindow.h"
 #include "settings/PictureListFile.h"
 #include "shell/CommandLine.h"
 #include "shell/HotKeyActions.h"
 #include "shell/Program.h"
-#include "shell/frmtray.h"
+#include "shell/TrayIcon.h"
 
 #include <QAction>
 #include <QApplication>
@@ -162,7 +162,7 @@ TEST_F(ProgramTest, TrayHotKeyAndCommandLineActionsReachTheirTargets) {
             {"Options/CurWallPaper", "1"}});
     Program program(app, CommandLine::parse({"/y"}));
     program.Main();
-    frmtray& tray = program.tray();
+    TrayIcon& tray = program.tray();
     tray.prepareMenu();
     // Each action, the position the desktop then shows and whether it opened the settings
     // window instead of setting the desktop.

@@ -1,7 +1,7 @@
 // The tray popup menu's preparation before each popup.
 #include "FakePlatform.h"
 #include "shell/Program.h"
-#include "shell/frmtray.h"
+#include "shell/TrayIcon.h"
 
 #include <QAction>
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@ namespace {
 struct TrayMenuTest : ::testing::Test {
     TestApp t;
     Program program{*t.app, CommandLine{}};
-    frmtray& tray = program.tray();
+    TrayIcon& tray = program.tray();
 };
 
 TEST_F(TrayMenuTest, CurrentWallpaperOnlyForAValidLocalEntryAndWidgetItemsOnlyWhenIsNT) {

@@ -2,10 +2,10 @@
 // their places and the tray menu items that show and hide them.
 #include "FakePlatform.h"
 #include "shell/Program.h"
-#include "shell/frmtray.h"
+#include "shell/TrayIcon.h"
+#include "widgets/CalendarWidget.h"
+#include "widgets/ClockWidget.h"
 #include "widgets/DesktopWidgets.h"
-#include "widgets/frmcalender.h"
-#include "widgets/frmclock.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -24,7 +24,7 @@ struct WidgetWindowsTest : ::testing::Test {
 // byte draws at the nearest one, and a hand of exactly RGB(0, 8, 16) is a
 // hole in the numeral it crosses.
 TEST_F(WidgetWindowsTest, ClockDrawsWithTheWidgetAlphaAndKeysOutTheKeyColour) {
-    frmclock& clock = widgets.clock();
+    ClockWidget& clock = widgets.clock();
     const auto hourHandPixel = [&] {
         clock.showTime(QTime(3, 0));
         const QImage image = clock.renderImage();
@@ -52,7 +52,7 @@ TEST_F(WidgetWindowsTest, ClockDrawsWithTheWidgetAlphaAndKeysOutTheKeyColour) {
 }
 
 TEST_F(WidgetWindowsTest, CalendarShowsTheMonthOfTheDateWithItMarked) {
-    frmcalender& cal = widgets.calendar();
+    CalendarWidget& cal = widgets.calendar();
     cal.goDate(QDate(2015, 2, 14));
     EXPECT_EQ(cal.pnlMonth, "February 2015");
     for (int i = 0; i < 42; ++i) {
@@ -73,8 +73,8 @@ TEST_F(WidgetWindowsTest, PlacesDefaultSavedAndPulledBackFromAMonitorThatIsGone)
     t.app->settings.ClockV = t.app->settings.CalV = true;
     // Nothing stored: the top right corner, the calendar under the clock.
     widgets.arrange();
-    frmclock& clock = widgets.clock();
-    frmcalender& cal = widgets.calendar();
+    ClockWidget& clock = widgets.clock();
+    CalendarWidget& cal = widgets.calendar();
     EXPECT_EQ(clock.geometry().right(), screen.right());
     EXPECT_NEAR(clock.y(), 500 * clock.dpi() / 1440, 1);
     EXPECT_EQ(cal.x(), clock.x());
@@ -109,9 +109,9 @@ TEST(WidgetTrayMenu, ShowItemsFollowTheWindowsAndAlwaysOnTopTheFlags) {
     TestApp t;
     Program program(*t.app, CommandLine{});
     program.widgets()->arrange();
-    frmtray& tray = program.tray();
-    frmclock& clock = program.widgets()->clock();
-    frmcalender& cal = program.widgets()->calendar();
+    TrayIcon& tray = program.tray();
+    ClockWidget& clock = program.widgets()->clock();
+    CalendarWidget& cal = program.widgets()->calendar();
     tray.prepareMenu();
     ASSERT_TRUE(tray.mnuclock->isVisible());
     EXPECT_TRUE(tray.mnuclockshow->isChecked());

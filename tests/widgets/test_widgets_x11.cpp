@@ -9,10 +9,10 @@
 #include "platform/linux/X11DesktopWidgetSupport.h"
 #include "platform/linux/X11RootPixmap.h"
 #include "shell/Program.h"
+#include "widgets/ClockWidget.h"
 #include "widgets/DesktopWidgets.h"
+#include "widgets/NewsBar.h"
 #include "widgets/WidgetGeometry.h"
-#include "widgets/frmclock.h"
-#include "widgets/frmnewsbar.h"
 
 #include <QMouseEvent>
 #include <QWidget>
@@ -200,7 +200,7 @@ TEST_F(WidgetsOnX11, InMoveModeTheClockIsDarkRedAndDraggedAndItsPlaceIsSaved) {
     AppContext app(*services);
     Program program(app, CommandLine::parse({"/y"}));
     program.Main();
-    frmclock& clock = program.widgets()->clock();
+    ClockWidget& clock = program.widgets()->clock();
     ASSERT_TRUE(waitFor([&] { return clock.windowHandle()->isExposed(); }));
     clock.OMove(true);
     const QRect r = clockRect();
@@ -277,7 +277,7 @@ TEST_F(WidgetsOnX11, TheNewsBarScrollsLiveHeadlinesRefreshesThemAndOpensThemWhen
     AppContext app(*services);
     Program program(app, CommandLine::parse({"/y"}));
     program.Main();
-    frmnewsbar& bar = program.widgets()->newsBar();
+    NewsBar& bar = program.widgets()->newsBar();
     ASSERT_TRUE(waitFor([&] {
         return bar.isVisible() && bar.windowHandle()->isExposed() &&
                bar.lineText().contains("Alpha first") && bar.lineText().contains("Entry one");

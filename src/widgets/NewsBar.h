@@ -16,10 +16,10 @@ class FeedUpdater;
 // with "Clickable" a click on a headline opens its link in the browser and
 // the line stands still under the mouse, otherwise clicks go through it. It
 // refreshes the feeds every NBInterval minutes.
-class frmnewsbar : public DesktopWidgetWindow {
+class NewsBar : public DesktopWidgetWindow {
     Q_OBJECT
 public:
-    frmnewsbar(AppContext& app, FeedUpdater& feeds);
+    NewsBar(AppContext& app, FeedUpdater& feeds);
 
     // Fonts, size, speed and refresh interval from the settings.
     void ArrangeNewsBar();

@@ -1,8 +1,8 @@
-#include "widgets/frmcalender.h"
+#include "widgets/CalendarWidget.h"
 
 #include "context/AppContext.h"
 
-frmcalender::frmcalender(AppContext& app)
+CalendarWidget::CalendarWidget(AppContext& app)
     : DesktopWidgetWindow(
           app, {&Settings::CalLeft, &Settings::CalTop, &Settings::CalV, &Settings::CalOnTop},
           {kCalendarWidth, kCalendarHeight}, 2) {
@@ -20,18 +20,18 @@ frmcalender::frmcalender(AppContext& app)
     DoToday();
 }
 
-void frmcalender::DoToday() {
+void CalendarWidget::DoToday() {
     goDate(QDate::currentDate());
 }
 
-void frmcalender::goDate(const QDate& d) {
+void CalendarWidget::goDate(const QDate& d) {
     ShownYear = QString::number(d.year());
     ShownMonth = d.month();
     MarkDate = d.toString(QStringLiteral("MM/dd/yy"));
     DrawMonth();
 }
 
-void frmcalender::DrawMonth() {
+void CalendarWidget::DrawMonth() {
     const MonthCells m = MonthLayout(ShownYear.toInt(), ShownMonth);
     FirstCell = m.FirstCell;
     LastCell = m.LastCell;
@@ -54,7 +54,7 @@ void frmcalender::DrawMonth() {
     refresh();
 }
 
-void frmcalender::drawElements(QPainter& p) const {
+void CalendarWidget::drawElements(QPainter& p) const {
     const Settings& s = m_app.settings;
     drawText(p, CalendarTitleRect(), s.Ctitle, pnlMonth);
     for (int i = 0; i < 7; ++i)

@@ -1,4 +1,4 @@
-#include "options_window/frmabout.h"
+#include "options_window/AboutBox.h"
 
 #include "context/AppContext.h"
 #include "options_window/OptionsPage.h"
@@ -35,7 +35,7 @@ QString LicenceText() {
     return QString::fromUtf8(licence.readAll());
 }
 
-frmabout::frmabout(AppContext& app, QWidget* parent) : QDialog(parent), m_app(app) {
+AboutBox::AboutBox(AppContext& app, QWidget* parent) : QDialog(parent), m_app(app) {
     setObjectName(QStringLiteral("frmabout"));
     setWindowTitle(QStringLiteral("About"));
     setAccessibleName(QStringLiteral("About"));
@@ -97,7 +97,7 @@ frmabout::frmabout(AppContext& app, QWidget* parent) : QDialog(parent), m_app(ap
     loadAdditionalInfo();
 }
 
-void frmabout::showLink(int index, const QString& caption, const QString& target) {
+void AboutBox::showLink(int index, const QString& caption, const QString& target) {
     QLabel* label = lblabout[index];
     tags[index] = target;
     label->setTextFormat(Qt::RichText);
@@ -111,7 +111,7 @@ void frmabout::showLink(int index, const QString& caption, const QString& target
             [this, index] { m_app.platform.shell->openUrl(tags[index]); });
 }
 
-void frmabout::loadAdditionalInfo() {
+void AboutBox::loadAdditionalInfo() {
     QLabel* announcement = lblabout[6];
     tags[6].clear();
     announcement->hide();

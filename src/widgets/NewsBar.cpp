@@ -1,4 +1,4 @@
-#include "widgets/frmnewsbar.h"
+#include "widgets/NewsBar.h"
 
 #include "context/AppContext.h"
 #include "feeds/FeedUpdater.h"
@@ -22,7 +22,7 @@ constexpr int kPadding = 2;
 
 } // namespace
 
-frmnewsbar::frmnewsbar(AppContext& app, FeedUpdater& feeds)
+NewsBar::NewsBar(AppContext& app, FeedUpdater& feeds)
     : DesktopWidgetWindow(
           app, {&Settings::NBLeft, &Settings::NBTop, &Settings::NBEnabled, &Settings::NBOnTop},
           {14400, 360}, 3),
@@ -31,15 +31,15 @@ frmnewsbar::frmnewsbar(AppContext& app, FeedUpdater& feeds)
     setWindowTitle(QStringLiteral("News bar"));
     setAccessibleName(QStringLiteral("News bar"));
     m_frame.setTimerType(Qt::PreciseTimer);
-    connect(&m_frame, &QTimer::timeout, this, &frmnewsbar::tick);
+    connect(&m_frame, &QTimer::timeout, this, &NewsBar::tick);
     m_refresh.setTimerType(Qt::VeryCoarseTimer);
-    connect(&m_refresh, &QTimer::timeout, this, &frmnewsbar::refreshFeeds);
-    connect(&m_feeds, &FeedUpdater::updated, this, &frmnewsbar::rebuild);
+    connect(&m_refresh, &QTimer::timeout, this, &NewsBar::refreshFeeds);
+    connect(&m_feeds, &FeedUpdater::updated, this, &NewsBar::rebuild);
     m_clock.start();
     ArrangeNewsBar();
 }
 
-void frmnewsbar::ArrangeNewsBar() {
+void NewsBar::ArrangeNewsBar() {
     const Settings& s = m_app.settings;
     m_headlineFont = FontOf(s.NBHeadline);
     m_sourceFont = FontOf(s.NBSource);
@@ -66,28 +66,28 @@ void frmnewsbar::ArrangeNewsBar() {
     rebuild();
 }
 
-void frmnewsbar::refreshFeeds() {
+void NewsBar::refreshFeeds() {
     QList<FeedEntry> feeds;
     LoadFeeds(m_app.paths.FeedsListPath, feeds);
     m_feeds.update(feeds);
 }
 
-void frmnewsbar::showStoredFeeds() {
+void NewsBar::showStoredFeeds() {
     QList<FeedEntry> feeds;
     LoadFeeds(m_app.paths.FeedsListPath, feeds);
     m_feeds.showStored(feeds);
 }
 
-double frmnewsbar::pixelsPerSecond() const {
+double NewsBar::pixelsPerSecond() const {
     const qint16 speed = std::clamp<qint16>(m_app.settings.NBSpeed, 1, 10);
     return 20.0 * (11 - speed) * dpi() / 96.0;
 }
 
-double frmnewsbar::loopLength() const {
+double NewsBar::loopLength() const {
     return m_contentWidth + 3 * m_gap;
 }
 
-void frmnewsbar::rebuild() {
+void NewsBar::rebuild() {
     m_pieces.clear();
     const QFontMetricsF h(m_headlineFont), src(m_sourceFont);
     double x = 0;
@@ -110,14 +110,14 @@ void frmnewsbar::rebuild() {
     refresh();
 }
 
-QString frmnewsbar::lineText() const {
+QString NewsBar::lineText() const {
     QStringList texts;
     for (const Piece& p : m_pieces)
         texts << p.text;
     return texts.join(QStringLiteral("  "));
 }
 
-void frmnewsbar::startScrolling() {
+void NewsBar::startScrolling() {
     const bool scrolls = isVisible() && !m_pieces.isEmpty();
     if (scrolls == m_frame.isActive()) return;
     if (!scrolls) {
@@ -131,7 +131,7 @@ void frmnewsbar::startScrolling() {
     m_frame.start();
 }
 
-void frmnewsbar::tick() {
+void NewsBar::tick() {
     const qint64 now = m_clock.elapsed();
     // A late tick (a busy machine) moves on from where it was, not in one leap.
     const double seconds = std::min<qint64>(now - m_lastTick, 250) / 1000.0;
@@ -148,7 +148,7 @@ void frmnewsbar::tick() {
         refresh();
 }
 
-void frmnewsbar::drawElements(QPainter& p) const {
+void NewsBar::drawElements(QPainter& p) const {
     if (m_pieces.isEmpty()) return;
     const double loop = loopLength();
     for (double start = -m_drawnOffset; start < width(); start += loop) {
@@ -164,7 +164,7 @@ void frmnewsbar::drawElements(QPainter& p) const {
     }
 }
 
-std::optional<QRect> frmnewsbar::placeOf(const QString& text) const {
+std::optional<QRect> NewsBar::placeOf(const QString& text) const {
     const double loop = loopLength();
     for (double start = -m_drawnOffset; start < width(); start += loop)
         for (const Piece& piece : m_pieces) {
@@ -175,7 +175,7 @@ std::optional<QRect> frmnewsbar::placeOf(const QString& text) const {
     return std::nullopt;
 }
 
-QString frmnewsbar::linkAt(double x) const {
+QString NewsBar::linkAt(double x) const {
     const double loop = loopLength();
     double along = x + m_drawnOffset;
     if (along < 0 || loop <= 0) return {};
@@ -185,11 +185,11 @@ QString frmnewsbar::linkAt(double x) const {
     return {};
 }
 
-bool frmnewsbar::takesClicks() const {
+bool NewsBar::takesClicks() const {
     return m_app.settings.NBClickable;
 }
 
-void frmnewsbar::mousePressEvent(QMouseEvent* event) {
+void NewsBar::mousePressEvent(QMouseEvent* event) {
     if (inMoveMode()) return DesktopWidgetWindow::mousePressEvent(event);
     if (event->button() == Qt::LeftButton) {
         const QString link = linkAt(event->position().x());
@@ -198,18 +198,18 @@ void frmnewsbar::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void frmnewsbar::enterEvent(QEnterEvent* event) {
+void NewsBar::enterEvent(QEnterEvent* event) {
     // The line stands still under the mouse, so that a headline can be hit.
     m_paused = true;
     DesktopWidgetWindow::enterEvent(event);
 }
 
-void frmnewsbar::leaveEvent(QEvent* event) {
+void NewsBar::leaveEvent(QEvent* event) {
     m_paused = false;
     DesktopWidgetWindow::leaveEvent(event);
 }
 
-void frmnewsbar::showEvent(QShowEvent* event) {
+void NewsBar::showEvent(QShowEvent* event) {
     DesktopWidgetWindow::showEvent(event);
     // Each showing starts with the line coming in from the right edge.
     m_offset = -width();
@@ -217,7 +217,7 @@ void frmnewsbar::showEvent(QShowEvent* event) {
     startScrolling();
 }
 
-void frmnewsbar::hideEvent(QHideEvent* event) {
+void NewsBar::hideEvent(QHideEvent* event) {
     DesktopWidgetWindow::hideEvent(event);
     m_frame.stop();
 }

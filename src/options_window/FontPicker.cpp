@@ -1,4 +1,4 @@
-#include "options_window/frmfont.h"
+#include "options_window/FontPicker.h"
 
 #include "widgets/FontSetStyle.h"
 
@@ -30,7 +30,7 @@ QString colorStyle(const QColor& c) {
 
 } // namespace
 
-const std::array<QColor, 48>& frmfont::paletteColors() {
+const std::array<QColor, 48>& FontPicker::paletteColors() {
     static const std::array<QColor, 48> colors = {
         QColor(255, 255, 255), {255, 192, 192}, {255, 224, 192},
         {255, 255, 192},       {192, 255, 192}, {192, 255, 255},
@@ -52,7 +52,7 @@ const std::array<QColor, 48>& frmfont::paletteColors() {
     return colors;
 }
 
-frmfont::frmfont(QWidget* parent) : QDialog(parent) {
+FontPicker::FontPicker(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmfont"));
     setWindowTitle(QStringLiteral("Font"));
     setModal(true);
@@ -136,10 +136,10 @@ frmfont::frmfont(QWidget* parent) : QDialog(parent) {
     layout->addWidget(previewFrame);
     layout->addLayout(buttons);
 
-    connect(cmbfont, &QComboBox::currentTextChanged, this, &frmfont::Queek);
-    connect(cmbsize, &QComboBox::currentTextChanged, this, &frmfont::Queek);
+    connect(cmbfont, &QComboBox::currentTextChanged, this, &FontPicker::Queek);
+    connect(cmbsize, &QComboBox::currentTextChanged, this, &FontPicker::Queek);
     for (QCheckBox* box : {chkbold, chkItalic, chkUnderline})
-        connect(box, &QCheckBox::toggled, this, &frmfont::Queek);
+        connect(box, &QCheckBox::toggled, this, &FontPicker::Queek);
     connect(cmdok, &QToolButton::clicked, this, [this] {
         cancelled = false;
         accept();
@@ -151,13 +151,13 @@ frmfont::frmfont(QWidget* parent) : QDialog(parent) {
     setCurrentColor(Qt::black);
 }
 
-void frmfont::setCurrentColor(const QColor& color) {
+void FontPicker::setCurrentColor(const QColor& color) {
     m_color = color;
     lblcurcolor->setStyleSheet(colorStyle(color));
     Queek();
 }
 
-bool frmfont::eventFilter(QObject* watched, QEvent* event) {
+bool FontPicker::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
         for (int i = 0; i < 48; ++i)
             if (watched == lblcolor[i] && frmcolor->isEnabled()) {
@@ -168,7 +168,7 @@ bool frmfont::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void frmfont::Queek() {
+void FontPicker::Queek() {
     QFont f(cmbfont->currentText());
     bool ok = false;
     const double size = cmbsize->currentText().toDouble(&ok);
@@ -183,7 +183,7 @@ void frmfont::Queek() {
 void PickFontAndColor(FontSet& target, bool allowFont, bool allowSize, bool allowColor,
                       QWidget* parent) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    frmfont picker(parent);
+    FontPicker picker(parent);
     if (allowFont) {
         if (!allowSize) picker.cmbsize->setEnabled(false);
     } else {

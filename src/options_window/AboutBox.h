@@ -11,10 +11,10 @@ class QPushButton;
 // The about box: the program's version, who wrote it, its homepage, its
 // licence (the GNU GPL, version 3 or later) and the announcement of the
 // internet catalogue's "info" section, when it has one.
-class frmabout : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    explicit frmabout(AppContext& app, QWidget* parent = nullptr);
+    explicit AboutBox(AppContext& app, QWidget* parent = nullptr);
 
     // Fills the announcement (element 6) from the catalogue "wpdlurls.tar",
     // decoded in memory: the file itself is only read. Without a catalogue,

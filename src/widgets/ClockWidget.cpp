@@ -1,4 +1,4 @@
-#include "widgets/frmclock.h"
+#include "widgets/ClockWidget.h"
 
 #include "context/AppContext.h"
 #include "widgets/FontSetStyle.h"
@@ -9,7 +9,7 @@ void PlaceHandLine(ClockHand& hand, const HandLine& line) {
     hand.line = line;
 }
 
-frmclock::frmclock(AppContext& app)
+ClockWidget::ClockWidget(AppContext& app)
     : DesktopWidgetWindow(
           app,
           {&Settings::ClockLeft, &Settings::ClockTop, &Settings::ClockV, &Settings::ClockOnTop},
@@ -24,12 +24,12 @@ frmclock::frmclock(AppContext& app)
         lbldigit[i].caption = QString::number(i);
     ArrangeClock();
     Timer1.setInterval(500);
-    connect(&Timer1, &QTimer::timeout, this, &frmclock::Timer1_Timer);
+    connect(&Timer1, &QTimer::timeout, this, &ClockWidget::Timer1_Timer);
     Timer1.start();
     showTime(QTime::currentTime());
 }
 
-void frmclock::ArrangeClock() {
+void ClockWidget::ArrangeClock() {
     lbldigit[0].font = m_app.settings.ClockDigit;
     for (int i = 0; i <= 12; ++i) {
         ApplyFontSet(lbldigit[0].font, lbldigit[i].font);
@@ -41,20 +41,20 @@ void frmclock::ArrangeClock() {
     refresh();
 }
 
-void frmclock::showTime(const QTime& time) {
+void ClockWidget::showTime(const QTime& time) {
     PlaceHandLine(lnseconds, ClockHandGeometry(1, time.second()));
     PlaceHandLine(lnminutes, ClockHandGeometry(2, time.minute()));
     PlaceHandLine(lnhours, ClockHandGeometry(3, HoursHandValue(time.hour(), time.minute())));
     refresh();
 }
 
-void frmclock::Timer1_Timer() {
+void ClockWidget::Timer1_Timer() {
     // A hidden clock does nothing; its hands catch up on the next tick.
     if (!isVisible()) return;
     showTime(QTime::currentTime());
 }
 
-void frmclock::drawElements(QPainter& p) const {
+void ClockWidget::drawElements(QPainter& p) const {
     for (const Numeral& n : lbldigit) {
         if (!n.visible) continue;
         drawText(p, QRectF(n.place, QSizeF(kNumeralWidth, kNumeralHeight)), n.font, n.caption);

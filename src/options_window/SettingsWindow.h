@@ -30,11 +30,12 @@ class WatermarkPage;
 // list panes and the buttons to apply, cancel, get help and shut down. It
 // fills every control from the in-memory settings when it opens and writes
 // them back only on apply.
-class frmmain : public QWidget {
+class SettingsWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit frmmain(AppContext& app, OptionsWindowParts parts = {}, QWidget* parent = nullptr);
-    ~frmmain() override;
+    explicit SettingsWindow(AppContext& app, OptionsWindowParts parts = {},
+                            QWidget* parent = nullptr);
+    ~SettingsWindow() override;
 
     // Page indexes, as the help contexts and stored names know them.
     enum Page {

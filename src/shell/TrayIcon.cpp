@@ -1,9 +1,9 @@
-#include "shell/frmtray.h"
+#include "shell/TrayIcon.h"
 
 #include "context/AppContext.h"
+#include "widgets/CalendarWidget.h"
+#include "widgets/ClockWidget.h"
 #include "widgets/DesktopWidgets.h"
-#include "widgets/frmcalender.h"
-#include "widgets/frmclock.h"
 
 #include <QAction>
 #include <QDBusConnection>
@@ -53,17 +53,17 @@ bool statusNotifierPanel() {
 
 } // namespace
 
-frmtray::frmtray(AppContext& app, QObject* parent) : QObject(parent), m_app(app) {
+TrayIcon::TrayIcon(AppContext& app, QObject* parent) : QObject(parent), m_app(app) {
     Timer1.setInterval(1000);
-    connect(&Timer1, &QTimer::timeout, this, &frmtray::onTimer1);
+    connect(&Timer1, &QTimer::timeout, this, &TrayIcon::onTimer1);
     buildMenu();
 }
 
-frmtray::~frmtray() {
+TrayIcon::~TrayIcon() {
     removeTrayIcon();
 }
 
-void frmtray::buildMenu() {
+void TrayIcon::buildMenu() {
     m_mnuoptz = std::make_unique<QMenu>(QStringLiteral("Optz"));
     QMenu* top = m_mnuoptz.get();
     top->setObjectName(QStringLiteral("mnuoptz"));
@@ -106,14 +106,14 @@ void frmtray::buildMenu() {
     space = separator(top, "space");
     mnuexit = named(top->addAction(QStringLiteral("E&xit")), "mnuexit");
 
-    connect(top, &QMenu::aboutToShow, this, &frmtray::prepareMenu);
-    connect(mnusettings, &QAction::triggered, this, &frmtray::settingsRequested);
-    connect(mnunow, &QAction::triggered, this, &frmtray::nextWallpaperRequested);
-    connect(mnuwallpapernext, &QAction::triggered, this, &frmtray::nextWallpaperRequested);
-    connect(mnuwallpaperclear, &QAction::triggered, this, &frmtray::clearWallpaperRequested);
-    connect(mnuabout, &QAction::triggered, this, &frmtray::aboutRequested);
-    connect(mnuhelp, &QAction::triggered, this, &frmtray::helpRequested);
-    connect(mnuexit, &QAction::triggered, this, &frmtray::exitRequested);
+    connect(top, &QMenu::aboutToShow, this, &TrayIcon::prepareMenu);
+    connect(mnusettings, &QAction::triggered, this, &TrayIcon::settingsRequested);
+    connect(mnunow, &QAction::triggered, this, &TrayIcon::nextWallpaperRequested);
+    connect(mnuwallpapernext, &QAction::triggered, this, &TrayIcon::nextWallpaperRequested);
+    connect(mnuwallpaperclear, &QAction::triggered, this, &TrayIcon::clearWallpaperRequested);
+    connect(mnuabout, &QAction::triggered, this, &TrayIcon::aboutRequested);
+    connect(mnuhelp, &QAction::triggered, this, &TrayIcon::helpRequested);
+    connect(mnuexit, &QAction::triggered, this, &TrayIcon::exitRequested);
 
     connect(mnuwallpapercurrentfilename, &QAction::triggered, this, [this] {
         if (!m_shownPicture.isEmpty()) m_app.platform.shell->openFile(m_shownPicture);
@@ -147,7 +147,7 @@ void frmtray::buildMenu() {
     }
 }
 
-void frmtray::prepareMenu() {
+void TrayIcon::prepareMenu() {
     // "Current wallpaper" only while a local picture is the current one.
     m_shownPicture = m_app.currentPicture();
     mnuwallpapercurrentwallpaper->setVisible(!m_shownPicture.isEmpty());
@@ -167,7 +167,7 @@ void frmtray::prepareMenu() {
     }
 }
 
-void frmtray::PlaceTray() {
+void TrayIcon::PlaceTray() {
     if (m_icon) return;
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         std::fprintf(stderr,
@@ -208,20 +208,20 @@ void frmtray::PlaceTray() {
         });
 }
 
-void frmtray::removeTrayIcon() {
+void TrayIcon::removeTrayIcon() {
     if (!m_icon) return;
     m_icon->hide();
     delete m_icon;
     m_icon = nullptr;
 }
 
-void frmtray::setChangeTimer(bool enabled) {
+void TrayIcon::setChangeTimer(bool enabled) {
     if (enabled)
         Timer1.start();
     else
         Timer1.stop();
 }
 
-void frmtray::onTimer1() {
+void TrayIcon::onTimer1() {
     m_scheduler.Timer1_Timer(m_app);
 }

@@ -15,10 +15,10 @@ class QToolButton;
 // The font picker: font name, size, bold, italic, underline and a colour
 // from a palette of 48, with a preview. Made for one call of
 // PickFontAndColor and thrown away after it.
-class frmfont : public QDialog {
+class FontPicker : public QDialog {
     Q_OBJECT
 public:
-    explicit frmfont(QWidget* parent = nullptr);
+    explicit FontPicker(QWidget* parent = nullptr);
 
     // Redraws the preview from the current choices.
     void Queek();

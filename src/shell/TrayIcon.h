@@ -14,11 +14,11 @@ class QSystemTrayIcon;
 
 // The program's hidden main object: it owns the tray icon with its popup menu
 // and the change timer, and lives from start-up to shutdown.
-class frmtray : public QObject {
+class TrayIcon : public QObject {
     Q_OBJECT
 public:
-    explicit frmtray(AppContext& app, QObject* parent = nullptr);
-    ~frmtray() override;
+    explicit TrayIcon(AppContext& app, QObject* parent = nullptr);
+    ~TrayIcon() override;
 
     // Adds the tray icon. Without a notification area the program runs on
     // without it and says so once; the icon appears (again) whenever a tray

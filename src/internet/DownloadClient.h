@@ -42,7 +42,7 @@ using RequestHeaders = QList<std::pair<QByteArray, QByteArray>>;
 // HTTPS to plain HTTP, on any certificate error, and when the program ends.
 // With IntIgnore off, a failure asks "Orvane Downloader Error" with Retry and
 // Cancel first; Retry repeats the request.
-class clsInternet : public QObject {
+class DownloadClient : public QObject {
     Q_OBJECT
 public:
     using BytesDone = std::function<void(std::optional<QByteArray> body)>;
@@ -53,8 +53,8 @@ public:
     static constexpr qint64 PictureLimit = 100LL * 1024 * 1024;
     static constexpr qint64 PageLimit = 10LL * 1024 * 1024;
 
-    explicit clsInternet(AppContext& app, QObject* parent = nullptr);
-    ~clsInternet() override;
+    explicit DownloadClient(AppContext& app, QObject* parent = nullptr);
+    ~DownloadClient() override;
 
     // Downloads `url`; `done` gets the body, or nothing when it failed.
     void GetPageB(const QString& url, BytesDone done, qint64 maxBytes = PageLimit);

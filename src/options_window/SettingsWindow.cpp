@@ -1,4 +1,4 @@
-#include "options_window/frmmain.h"
+#include "options_window/SettingsWindow.h"
 
 #include "collection/WallpaperChange.h"
 #include "options_window/AdvancedPage.h"
@@ -13,8 +13,8 @@
 #include "options_window/WatermarkPage.h"
 #include "options_window/WidgetPages.h"
 #include "settings/PictureListFile.h"
+#include "widgets/CalendarWidget.h"
 #include "widgets/DesktopWidgets.h"
-#include "widgets/frmcalender.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -39,11 +39,11 @@ const struct {
     int page;
     const char* label;
 } kPageList[] = {
-    {frmmain::Wallpaper, "Wallpaper"}, {frmmain::Watermark, "Watermark"},
-    {frmmain::Colors, "Colors"},       {frmmain::Clock, "Clock"},
-    {frmmain::Calendar, "Calendar"},   {frmmain::HotKeys, "Hot Keys"},
-    {frmmain::Internet, "Internet"},   {frmmain::Advanced, "Advanced"},
-    {frmmain::NewsBar, "News Bar"},
+    {SettingsWindow::Wallpaper, "Wallpaper"}, {SettingsWindow::Watermark, "Watermark"},
+    {SettingsWindow::Colors, "Colors"},       {SettingsWindow::Clock, "Clock"},
+    {SettingsWindow::Calendar, "Calendar"},   {SettingsWindow::HotKeys, "Hot Keys"},
+    {SettingsWindow::Internet, "Internet"},   {SettingsWindow::Advanced, "Advanced"},
+    {SettingsWindow::NewsBar, "News Bar"},
 };
 
 const QString kOptions = QStringLiteral("Options");
@@ -51,7 +51,7 @@ const QString kCloseApply = QStringLiteral("CloseApply");
 
 } // namespace
 
-frmmain::frmmain(AppContext& app, OptionsWindowParts parts, QWidget* parent)
+SettingsWindow::SettingsWindow(AppContext& app, OptionsWindowParts parts, QWidget* parent)
     : QWidget(parent, Qt::Window), m_app(app), m_parts(std::move(parts)) {
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(QStringLiteral("Tessaly settings"));
@@ -182,7 +182,7 @@ frmmain::frmmain(AppContext& app, OptionsWindowParts parts, QWidget* parent)
     });
     connect(wallpaperPage, &WallpaperPage::sourceChosen, this,
             [this](int index) { panes->setCurrentIndex(std::clamp(index, 0, 2)); });
-    connect(cmdok, &QPushButton::clicked, this, &frmmain::cmdok_Click);
+    connect(cmdok, &QPushButton::clicked, this, &SettingsWindow::cmdok_Click);
     connect(cmdcancel, &QPushButton::clicked, this, &QWidget::close);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -205,7 +205,7 @@ frmmain::frmmain(AppContext& app, OptionsWindowParts parts, QWidget* parent)
         tmrmain_Timer();
     });
     tmrmain.setInterval(1000);
-    connect(&tmrmain, &QTimer::timeout, this, &frmmain::tmrmain_Timer);
+    connect(&tmrmain, &QTimer::timeout, this, &SettingsWindow::tmrmain_Timer);
 
     LoadAll();
     lblopt->setCurrentRow(0);
@@ -214,9 +214,9 @@ frmmain::frmmain(AppContext& app, OptionsWindowParts parts, QWidget* parent)
     tmrmain_Timer();
 }
 
-frmmain::~frmmain() = default;
+SettingsWindow::~SettingsWindow() = default;
 
-void frmmain::showPage(int k) {
+void SettingsWindow::showPage(int k) {
     if (k < 0 || k >= kPages) return;
     for (int row = 0; row < lblopt->count(); ++row) {
         QListWidgetItem* item = lblopt->item(row);
@@ -230,11 +230,11 @@ void frmmain::showPage(int k) {
     frmoptStack->setCurrentIndex(k);
 }
 
-int frmmain::currentPage() const {
+int SettingsWindow::currentPage() const {
     return frmoptStack->currentIndex();
 }
 
-void frmmain::LoadAll() {
+void SettingsWindow::LoadAll() {
     // Clock and calendar first, then the wallpaper page and the lists, as the
     // other pages may depend on the source chosen.
     clockPage->load();
@@ -258,14 +258,14 @@ void frmmain::LoadAll() {
                               closeApply.compare(QLatin1String("False"), Qt::CaseInsensitive) != 0);
 }
 
-void frmmain::tmrmain_Timer() {
+void SettingsWindow::tmrmain_Timer() {
     const qint64 last = m_parts.lastChangeTick ? m_parts.lastChangeTick() : 0;
     const QString text = CountdownText(m_app, last, m_countdownMode);
     lblinfo->setText(text);
     lblinfo->setAccessibleName(text);
 }
 
-void frmmain::cmdok_Click() {
+void SettingsWindow::cmdok_Click() {
     if (m_applying) return;
     m_applying = true;
     setEnabled(false);
@@ -279,13 +279,13 @@ void frmmain::cmdok_Click() {
     hotKeysPage->apply(report);
     colorsPage->apply(report);
     internetPage->apply(report);
-    QPointer<frmmain> self(this);
+    QPointer<SettingsWindow> self(this);
     internetPane->rebuild([self, report]() mutable {
         if (self) self->finishApply(std::move(report));
     });
 }
 
-void frmmain::finishApply(ApplyReport report) {
+void SettingsWindow::finishApply(ApplyReport report) {
     watermarkPage->apply(report);
     advancedPage->apply(report);
     newsBarPage->apply(report);
@@ -334,7 +334,7 @@ void frmmain::finishApply(ApplyReport report) {
     if (closing) close();
 }
 
-void frmmain::closeEvent(QCloseEvent* event) {
+void SettingsWindow::closeEvent(QCloseEvent* event) {
     // Not in the middle of an apply: its end still needs the window.
     if (m_applying) {
         event->ignore();

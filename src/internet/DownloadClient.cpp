@@ -1,4 +1,4 @@
-#include "internet/clsInternet.h"
+#include "internet/DownloadClient.h"
 
 #include "context/AppContext.h"
 #include "platform/AtomicFile.h"
@@ -57,7 +57,7 @@ std::optional<QNetworkProxy> parseProxy(QString text) {
 
 } // namespace
 
-clsInternet::clsInternet(AppContext& app, QObject* parent)
+DownloadClient::DownloadClient(AppContext& app, QObject* parent)
     : QObject(parent), m_app(app), m_network(new QNetworkAccessManager(this)) {
     m_deadline.setSingleShot(true);
     connect(&m_deadline, &QTimer::timeout, this, [this] {
@@ -78,7 +78,7 @@ clsInternet::clsInternet(AppContext& app, QObject* parent)
     });
 }
 
-clsInternet::~clsInternet() {
+DownloadClient::~DownloadClient() {
     m_ending = true;
     if (m_reply) {
         m_reply->disconnect(this);
@@ -88,7 +88,7 @@ clsInternet::~clsInternet() {
     PlaceIntTray(false);
 }
 
-void clsInternet::GetPageB(const QString& url, BytesDone done, qint64 maxBytes) {
+void DownloadClient::GetPageB(const QString& url, BytesDone done, qint64 maxBytes) {
     GetAnswer(
         url, {},
         [done = std::move(done)](std::optional<HttpAnswer> answer) {
@@ -99,13 +99,13 @@ void clsInternet::GetPageB(const QString& url, BytesDone done, qint64 maxBytes) 
         maxBytes);
 }
 
-void clsInternet::GetAnswer(const QString& url, RequestHeaders headers, AnswerDone done,
-                            qint64 maxBytes, bool quiet) {
+void DownloadClient::GetAnswer(const QString& url, RequestHeaders headers, AnswerDone done,
+                               qint64 maxBytes, bool quiet) {
     m_queue.push_back({url, maxBytes, std::move(done), std::move(headers), quiet});
     if (!m_current) startNext();
 }
 
-void clsInternet::GetPage(const QString& url, const QString& file, Done done, qint64 maxBytes) {
+void DownloadClient::GetPage(const QString& url, const QString& file, Done done, qint64 maxBytes) {
     GetPageB(
         url,
         [this, file, done = std::move(done)](std::optional<QByteArray> body) {
@@ -120,7 +120,7 @@ void clsInternet::GetPage(const QString& url, const QString& file, Done done, qi
         maxBytes);
 }
 
-void clsInternet::GetFilesList(const QString& url, const QString& file, Done done) {
+void DownloadClient::GetFilesList(const QString& url, const QString& file, Done done) {
     GetPageB(url, [this, url, file, done = std::move(done)](std::optional<QByteArray> body) {
         if (!body) return done(false);
         QByteArray lines;
@@ -135,7 +135,7 @@ void clsInternet::GetFilesList(const QString& url, const QString& file, Done don
     });
 }
 
-void clsInternet::PlaceIntTray(bool show) {
+void DownloadClient::PlaceIntTray(bool show) {
     if (show && !m_icon) {
         m_icon = new QSystemTrayIcon(this);
         m_icon->setIcon(QIcon(m_app.programFolder + QStringLiteral("/icons/tessaly.png")));
@@ -148,7 +148,7 @@ void clsInternet::PlaceIntTray(bool show) {
     }
 }
 
-void clsInternet::abandon() {
+void DownloadClient::abandon() {
     std::deque<Request> waiting;
     waiting.swap(m_queue);
     if (m_box) {
@@ -173,7 +173,7 @@ void clsInternet::abandon() {
         if (r.done) r.done(std::nullopt);
 }
 
-void clsInternet::startNext() {
+void DownloadClient::startNext() {
     if (m_current || m_queue.empty()) return;
     m_current = std::move(m_queue.front());
     m_queue.pop_front();
@@ -185,7 +185,7 @@ void clsInternet::startNext() {
     send();
 }
 
-void clsInternet::send() {
+void DownloadClient::send() {
     const InternetSettings& s = m_app.settings.internet();
     m_body.clear();
 
@@ -222,14 +222,14 @@ void clsInternet::send() {
     // The network layer holds at most this much unread, so a server sending
     // faster than the body is taken in cannot fill memory behind its back.
     m_reply->setReadBufferSize(kReadBufferBytes);
-    connect(m_reply, &QNetworkReply::readyRead, this, &clsInternet::onReadyRead);
-    connect(m_reply, &QNetworkReply::finished, this, &clsInternet::onFinished);
+    connect(m_reply, &QNetworkReply::readyRead, this, &DownloadClient::onReadyRead);
+    connect(m_reply, &QNetworkReply::finished, this, &DownloadClient::onFinished);
     // The whole answer must arrive within the time-out: a server that sends
     // one byte now and then cannot hold the request open for ever.
     m_deadline.start(std::max(1, int(s.IntTimeOut)) * 1000);
 }
 
-void clsInternet::onReadyRead() {
+void DownloadClient::onReadyRead() {
     if (!m_reply || !m_current) return;
     // Room for the whole announced body at once, within the limit.
     const qint64 length = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
@@ -252,7 +252,7 @@ void clsInternet::onReadyRead() {
                        .arg(m_current->maxBytes / (1024 * 1024)));
 }
 
-void clsInternet::onFinished() {
+void DownloadClient::onFinished() {
     if (!m_reply) return;
     QNetworkReply* reply = m_reply;
     m_reply = nullptr;
@@ -274,7 +274,7 @@ void clsInternet::onFinished() {
     finish(std::move(answer));
 }
 
-void clsInternet::fail(int step, const QString& why) {
+void DownloadClient::fail(int step, const QString& why) {
     m_deadline.stop();
     m_lastError = why + QStringLiteral(" at line: %1").arg(step);
     if (m_ending || m_app.settings.IntIgnore || (m_current && m_current->quiet))
@@ -293,7 +293,7 @@ void clsInternet::fail(int step, const QString& why) {
     m_box->open();
 }
 
-void clsInternet::finish(std::optional<HttpAnswer> answer) {
+void DownloadClient::finish(std::optional<HttpAnswer> answer) {
     m_deadline.stop();
     PlaceIntTray(false);
     std::optional<Request> done = std::move(m_current);
@@ -301,7 +301,7 @@ void clsInternet::finish(std::optional<HttpAnswer> answer) {
     if (done && done->done) done->done(std::move(answer));
     // The next waiting request starts from the event loop, not inside the
     // caller's completion.
-    if (!m_queue.empty()) QTimer::singleShot(0, this, &clsInternet::startNext);
+    if (!m_queue.empty()) QTimer::singleShot(0, this, &DownloadClient::startNext);
 }
 
 QStringList PictureLinksOfPage(const QString& html, const QString& pageUrl) {

@@ -10,10 +10,10 @@
 // The month calendar on the desktop: the title, the day names from Sunday
 // and six rows of day cells, today's in its own style. It always shows the
 // month of today and goes back to it about once a minute.
-class frmcalender : public DesktopWidgetWindow {
+class CalendarWidget : public DesktopWidgetWindow {
     Q_OBJECT
 public:
-    explicit frmcalender(AppContext& app);
+    explicit CalendarWidget(AppContext& app);
 
     // Shows the month of today with today marked.
     void DoToday();

@@ -17,10 +17,10 @@ void PlaceHandLine(ClockHand& hand, const HandLine& line);
 
 // The analog clock on the desktop: twelve numerals on a circle and three
 // hands, moved twice a second.
-class frmclock : public DesktopWidgetWindow {
+class ClockWidget : public DesktopWidgetWindow {
     Q_OBJECT
 public:
-    explicit frmclock(AppContext& app);
+    explicit ClockWidget(AppContext& app);
 
     // Gives every numeral the font of the first (the template, not shown)
     // and puts it in its place on the dial.
