@@ -12,6 +12,7 @@
 #include "settings/DataFolder.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -99,7 +100,14 @@ int main(int argc, char** argv) {
     for (int i = 0; i < Runs; ++i) {
         QElapsedTimer t;
         t.start();
-        if (!NextWallpaper(app).changed()) {
+        bool changed = false;
+        QEventLoop loop;
+        NextWallpaper(app, &loop, [&](const ChangeResult& r) {
+            changed = r.changed();
+            loop.quit();
+        });
+        loop.exec();
+        if (!changed) {
             std::fprintf(stderr, "bench_compose: composition failed\n");
             return 1;
         }

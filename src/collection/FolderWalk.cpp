@@ -5,26 +5,13 @@
 
 #include <vector>
 
-FolderWalk::FolderWalk(Sink sink, std::function<void()> processEvents,
-                       std::function<bool()> cancelled)
-    : m_sink(std::move(sink)), m_processEvents(std::move(processEvents)),
-      m_cancelled(std::move(cancelled)) {
-    m_sinceEvents.start();
-}
+FolderWalk::FolderWalk(Sink sink, std::function<bool()> cancelled)
+    : m_sink(std::move(sink)), m_cancelled(std::move(cancelled)) {}
 
 void FolderWalk::run(const QString& folder, bool recurse) {
     m_stop = false;
     m_visited.clear();
     if (!folder.isEmpty()) walk(folder, recurse);
-}
-
-void FolderWalk::tick() {
-    // Reading the clock costs little, processing events costs more: look at
-    // the clock every few entries and let events in every few milliseconds.
-    if ((++m_entries & 15) != 0 || !m_processEvents) return;
-    if (m_sinceEvents.elapsed() < EventIntervalMs) return;
-    m_processEvents();
-    m_sinceEvents.start();
 }
 
 bool FolderWalk::stopped() {
@@ -48,7 +35,6 @@ void FolderWalk::walk(const QString& folder, bool recurse) {
         QString name;
         FolderReader::Kind kind;
         while (reader.next(name, kind)) {
-            tick();
             if (stopped()) break;
             if (kind == FolderReader::Kind::Other)
                 m_sink(folderPart, name);

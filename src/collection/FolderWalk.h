@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QSet>
 #include <QString>
 #include <functional>
@@ -17,31 +16,25 @@ public:
     // (with a trailing separator); `name` is the file's name.
     using Sink = std::function<void(const QString& folder, const QString& name)>;
 
-    FolderWalk(Sink sink, std::function<void()> processEvents,
-               std::function<bool()> cancelled = {});
+    // `cancelled` is asked at every entry: once it says yes, the walk ends
+    // with what it found so far.
+    explicit FolderWalk(Sink sink, std::function<bool()> cancelled = {});
 
     // Walks `folder` (and its sub-folders when `recurse`). A folder that
     // cannot be opened contributes nothing. One walk object may run over
-    // several folders; the time since events were last processed carries over.
+    // several folders.
     void run(const QString& folder, bool recurse);
 
     // Names left out because they cannot be opened again from their text,
     // over every run of this object.
     int skippedNames() const { return m_skippedNames; }
 
-    // Pending events are processed at most this often while walking.
-    static constexpr qint64 EventIntervalMs = 5;
-
 private:
     void walk(const QString& folder, bool recurse);
-    void tick();
     bool stopped();
 
     Sink m_sink;
-    std::function<void()> m_processEvents;
     std::function<bool()> m_cancelled;
-    QElapsedTimer m_sinceEvents;
-    unsigned m_entries = 0;
     int m_skippedNames = 0;
     bool m_stop = false;
     // Identities of the folders walked so far in this run.

@@ -1,114 +1,69 @@
 #include "collection/PictureCollection.h"
 
 #include "collection/FolderWalk.h"
-#include "collection/WallpaperChange.h"
+#include "collection/WallpaperJobs.h"
 #include "compose/PictureFormats.h"
 #include "context/AppContext.h"
 #include "settings/FileNames.h"
 #include "settings/PictureListFile.h"
 
 #include <QString>
-#include <cstdio>
 
-namespace {
-
-// Marks a PictureList rebuild as running for as long as it lives.
-class RebuildRunning {
-public:
-    explicit RebuildRunning(AppContext& app) : m_app(app) { m_app.collectionScan.running = true; }
-    ~RebuildRunning() { m_app.collectionScan.running = false; }
-    RebuildRunning(const RebuildRunning&) = delete;
-    RebuildRunning& operator=(const RebuildRunning&) = delete;
-
-private:
-    AppContext& m_app;
-};
-
-// One pass over the list file. False when the file could not be read.
-// PictureList grows while the folders are scanned, so a change that happens
-// during the scan picks from what has been found so far.
-bool RebuildPictureList(AppContext& app) {
-    app.PictureList = QStringList();
-    const std::optional<PictureListData> data = ReadPictureListFile(app.paths.WallPapersListPath);
-    if (!data) return false;
-
-    if (app.settings.WPSource == WallpaperSource::LocalFiles) {
+ScanOutcome ScanPictureList(const ScanInputs& in) {
+    ScanOutcome out;
+    const std::optional<PictureListData> data = ReadPictureListFile(in.listFile);
+    if (!data) return out;
+    out.read = true;
+    if (in.source == WallpaperSource::LocalFiles) {
         for (const PictureListData::Entry& e : data->files)
-            app.PictureList.append(AddBackslash(e.folder) + e.name);
+            out.list.append(AddBackslash(e.folder) + e.name);
     }
-
-    bool bubbleShown = false;
+    const auto cancelled = [&in] { return in.cancel && in.cancel->load(); };
     FolderWalk walk(
-        [&app](const QString& folder, const QString& name) {
-            if (IsPictureFile(name)) app.PictureList.append(folder + name);
+        [&out](const QString& folder, const QString& name) {
+            if (IsPictureFile(name)) out.list.append(folder + name);
         },
-        app.processEvents,
-        [&app] { return app.collectionScan.reloadAgain || app.collectionScan.abandon; });
+        cancelled);
     for (const QString& folder : data->folders) {
-        if (app.settings.WPSource != WallpaperSource::LocalFolders ||
-            app.collectionScan.reloadAgain)
-            break;
-        app.platform.notifier->showBubble(QStringLiteral("Looking for pictures in ") + folder, 0,
-                                          BubbleKind::Progress);
-        bubbleShown = true;
-        walk.run(folder, app.settings.SubFols);
+        if (in.source != WallpaperSource::LocalFolders || cancelled()) break;
+        if (in.searching) in.searching(folder);
+        out.searchedFolders = true;
+        walk.run(folder, in.subFolders);
     }
-    if (bubbleShown) app.platform.notifier->hideBubble(BubbleKind::Progress);
-    if (const int skipped = walk.skippedNames(); skipped > 0) {
-        const QString text =
-            QStringLiteral("%1 file names could not be read and were left out of the pictures.")
-                .arg(skipped);
-        app.platform.notifier->showBubble(text, 5000, BubbleKind::Message);
-        std::fprintf(stderr, "Tessaly: %s\n", qPrintable(text));
-    }
-    return true;
+    out.skippedNames = walk.skippedNames();
+    return out;
 }
-
-} // namespace
 
 void RefreshSettings(AppContext& app, bool reloadList) {
-    if (reloadList) {
-        if (app.collectionScan.running) {
-            // Called from an event handled during the running scan: that scan
-            // starts over with the list file as it is now, and arms the timer
-            // when it is done.
-            app.collectionScan.reloadAgain = true;
-            return;
-        }
-        bool read = false;
-        {
-            RebuildRunning running(app);
-            do {
-                app.collectionScan.reloadAgain = false;
-                read = RebuildPictureList(app);
-            } while (app.collectionScan.reloadAgain && !app.collectionScan.abandon);
-        }
-        // A list nobody will use arms nothing: the program is ending.
-        if (!read || app.collectionScan.abandon) return;
-        PrepareNextWallpaperSoon(app);
-    }
-    if (app.setChangeTimer) app.setChangeTimer(app.settings.WallpaperTimer);
+    const auto armTimer = [&app] {
+        if (app.setChangeTimer) app.setChangeTimer(app.settings.WallpaperTimer);
+    };
+    if (!reloadList) return armTimer();
+    // The timer is armed once the list is there; not when it could not be
+    // read, nor when the program ends meanwhile.
+    JobsOf(app).rebuildList([armTimer](bool read) {
+        if (read) armTimer();
+    });
 }
 
-ScanResult ScanFolder(AppContext& app, const QString& folder, bool recurse) {
+ScanResult ScanFolder(const QString& folder, bool recurse, std::function<bool()> cancelled) {
     ScanResult result;
     FolderWalk walk(
         [&result](const QString& dir, const QString& name) {
             result.append({dir, name});
         },
-        app.processEvents);
+        std::move(cancelled));
     walk.run(folder, recurse);
     return result;
 }
 
-ScanResult DirDiverPictures(AppContext& app, const QString& folder,
-                            std::function<bool()> cancelled) {
+ScanResult DirDiverPictures(const QString& folder, std::function<bool()> cancelled) {
     ScanResult result;
     FolderWalk walk(
         [&result](const QString& dir, const QString& name) {
             if (IsPictureFile(name)) result.append({dir, name});
         },
-        app.processEvents, std::move(cancelled));
+        std::move(cancelled));
     walk.run(folder, true);
     return result;
 }

@@ -1,66 +1,19 @@
 #include "collection/WallpaperChange.h"
 
+#include "collection/ChangeSteps.h"
 #include "collection/PreparedWallpaper.h"
 #include "collection/Selection.h"
+#include "collection/WallpaperJobs.h"
 #include "context/AppContext.h"
-#include "platform/Memory.h"
 #include "settings/FileNames.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QFileInfo>
-#include <QThread>
 #include <QTimer>
 #include <atomic>
 #include <memory>
-#include <optional>
 #include <utility>
 
-namespace {
-
-// Marks a change as running for as long as it lives.
-class ChangeRunning {
-public:
-    explicit ChangeRunning(AppContext& app) : m_app(app) { m_app.changing = true; }
-    ~ChangeRunning() { m_app.changing = false; }
-    ChangeRunning(const ChangeRunning&) = delete;
-    ChangeRunning& operator=(const ChangeRunning&) = delete;
-
-private:
-    AppContext& m_app;
-};
-
-// Runs `work` on a thread of its own while this thread goes on handling its
-// events, so the tray menu, the hot keys and the command line answer during
-// a long change; returns the work's result. Changes stay one at a time: a
-// change asked for meanwhile finds `app.changing` set and is skipped.
-template <typename Work> auto besideTheUserInterface(Work work) -> decltype(work()) {
-    const QCoreApplication* core = QCoreApplication::instance();
-    if (!core || QThread::currentThread() != core->thread()) return work();
-    decltype(work()) result{};
-    const std::unique_ptr<QThread> thread(QThread::create([&] { result = work(); }));
-    QEventLoop loop;
-    QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    thread->start();
-    loop.exec();
-    // The loop also ends when the program is asked to end: the work is
-    // still waited for, since it writes into `result`.
-    thread->wait();
-    return result;
-}
-
-// What composing the desktop needs, read on the user interface's thread.
-struct DesktopJob {
-    ScreenLayout layout;
-    MonitorSharing mode = MonitorSharing::Same;
-    CompositionInputs common;
-    QString bitmap;
-    // The size pictures are decoded for: the largest monitor, or the whole
-    // desktop for "Span".
-    QSize decodeFor;
-};
-
-DesktopJob desktopJob(AppContext& app, const CompositionChoices& choices) {
+DesktopJob DesktopJobFor(AppContext& app, const CompositionChoices& choices) {
     DesktopJob job;
     job.layout = app.screenLayout();
     job.mode = app.settings.MonitorMode;
@@ -77,7 +30,7 @@ DesktopJob desktopJob(AppContext& app, const CompositionChoices& choices) {
     return job;
 }
 
-CanvasKey canvasKeyFor(const DesktopJob& job, const QStringList& paths) {
+CanvasKey CanvasKeyFor(const DesktopJob& job, const QStringList& paths) {
     CanvasKey key;
     key.paths = paths;
     for (const QString& path : paths)
@@ -90,25 +43,23 @@ CanvasKey canvasKeyFor(const DesktopJob& job, const QStringList& paths) {
     return key;
 }
 
-// Loads the pictures and composes them, without the watermarks, on a canvas
-// of `format` (into `reuse` where it fits); a null image when a picture did
-// not load (the reason in `result`), the composition failed, or `giveUp` was
-// set.
-QImage composePictures(const QStringList& paths, const DesktopJob& job, QImage reuse,
+QImage ComposePictures(const QStringList& paths, const DesktopJob& job, QImage reuse,
                        QImage::Format format, ChangeResult& result,
-                       const std::atomic<bool>* giveUp) {
+                       const std::atomic<bool>* cancel) {
+    const auto cancelled = [cancel] { return cancel && cancel->load(); };
     QList<SourcePicture> sources;
     for (const QString& path : paths) {
-        if (giveUp && *giveUp) return QImage();
+        if (cancelled()) return QImage();
         SourcePicture source;
         if (!LoadPictureFor(path, job.common.position, job.decodeFor, source, &result.error)) {
+            if (cancelled()) return QImage();
             result.status = ChangeResult::Status::LoadFailed;
             result.picture = path;
             return QImage();
         }
         sources.append(std::move(source));
     }
-    if (giveUp && *giveUp) return QImage();
+    if (cancelled()) return QImage();
     QList<MonitorPicture> pictures;
     for (const SourcePicture& source : sources)
         pictures.append(MonitorPicture{&source, {}});
@@ -118,31 +69,60 @@ QImage composePictures(const QStringList& paths, const DesktopJob& job, QImage r
     return canvas;
 }
 
-// The end of every change, from a canvas with its pictures composed: the
-// watermarks go on; the desktop shows the canvas straight from memory where
-// it can; the bitmap is written; then the desktop's own setting, which reads
-// that file, is told. Nothing reaches the desktop once the program is ending.
-ChangeResult showAndWrite(AppContext& app, const CompositionChoices& choices, const DesktopJob& job,
-                          QImage& canvas, const QList<WatermarkFields>& fields,
-                          ChangeResult result) {
-    besideTheUserInterface([&] {
-        DrawDesktopWatermarks(canvas, job.layout, job.mode, fields, job.common);
+ChangeOutcome RunChangeWork(ChangeWork work) {
+    ChangeOutcome out;
+    ChangeResult& result = out.result;
+    result.picture = work.paths.value(0);
+    const std::atomic<bool>* cancel = work.cancel.get();
+    const auto cancelled = [&] {
+        if (!cancel || !cancel->load()) return false;
+        result.status = ChangeResult::Status::Cancelled;
         return true;
-    });
-    if (!app.collectionScan.abandon) app.platform.desktop->showCanvas(canvas);
-    if (!besideTheUserInterface(
-            [&] { return WriteWallpaperBitmap(canvas, job.bitmap, &result.error); })) {
-        result.status = ChangeResult::Status::WriteFailed;
-        return result;
+    };
+    const DesktopJob& job = work.job;
+    QImage canvas = std::move(work.prepared);
+    if (canvas.isNull()) {
+        switch (work.from) {
+        case ChangeWork::From::Files:
+            canvas = ComposePictures(work.paths, job, std::move(work.reuse), QImage::Format_RGB32,
+                                     result, cancel);
+            break;
+        case ChangeWork::From::Bytes: {
+            SourcePicture source;
+            // Bytes that do not make a picture (an error page, a cut-off
+            // file) leave the wallpaper as it is.
+            if (!LoadPictureFromBytes(work.bytes, QStringLiteral("Internet file"), source,
+                                      &result.error)) {
+                result.status = ChangeResult::Status::LoadFailed;
+                break;
+            }
+            work.bytes.clear();
+            canvas = ComposeDesktopPictures(job.layout, job.mode, {{&source, work.fields.value(0)}},
+                                            job.common, std::move(work.reuse));
+            if (canvas.isNull()) result.status = ChangeResult::Status::ComposeFailed;
+            break;
+        }
+        case ChangeWork::From::Source:
+            canvas =
+                ComposeDesktopPictures(job.layout, job.mode, {{&work.source, work.fields.value(0)}},
+                                       job.common, std::move(work.reuse));
+            if (canvas.isNull()) result.status = ChangeResult::Status::ComposeFailed;
+            break;
+        }
     }
-    result.status = ChangeResult::Status::Changed;
-    if (!app.collectionScan.abandon) SetDesktopWallpaper(app, choices.position);
-    return result;
+    if (cancelled() || canvas.isNull()) return out;
+    DrawDesktopWatermarks(canvas, job.layout, job.mode, work.fields, job.common);
+    if (cancelled()) return out;
+    result.status = WriteWallpaperBitmap(canvas, job.bitmap, &result.error)
+                        ? ChangeResult::Status::Changed
+                        : ChangeResult::Status::WriteFailed;
+    out.canvas = std::move(canvas);
+    return out;
 }
 
 // The holder of the next wallpaper and of the canvas to compose it in, made
 // with the first change; from then on every settings change prepares again.
-PreparedWallpaper& preparedOf(AppContext& app) {
+PreparedWallpaper& PreparedOf(AppContext& app) {
     if (!app.prepared) {
         app.prepared = std::make_shared<PreparedWallpaper>();
         QObject::connect(&app.events, &AppEvents::changed, &app.prepared->context(),
@@ -151,15 +131,7 @@ PreparedWallpaper& preparedOf(AppContext& app) {
     return *app.prepared;
 }
 
-// After a change: the canvas shown is composed into again for the next one,
-// and what the change decoded goes back to the system.
-void putAway(AppContext& app, QImage& canvas) {
-    preparedOf(app).recycle(std::exchange(canvas, QImage()));
-    ReturnFreedMemory();
-}
-
-// The state the next change's choice depends on.
-PicturePick pickNow(AppContext& app) {
+PicturePick PickNow(AppContext& app) {
     PicturePick now;
     now.list = app.PictureList;
     now.from = app.settings.CurWallPaper;
@@ -169,10 +141,7 @@ PicturePick pickNow(AppContext& app) {
     return now;
 }
 
-// With a picture per monitor: appends to `chosen` (positions from 1 in
-// PictureList) the pictures of the monitors up to `monitors`, each the next
-// in turn (or at random), never the same one twice while the list has enough.
-void chooseFollowing(AppContext& app, QList<qsizetype>& chosen, qsizetype monitors) {
+void ChooseFollowing(AppContext& app, QList<qsizetype>& chosen, qsizetype monitors) {
     const qsizetype count = app.PictureList.size();
     const bool random = app.settings.TechniqueTimer == ChangeTechnique::Random;
     while (chosen.size() < monitors && chosen.size() < count) {
@@ -185,31 +154,39 @@ void chooseFollowing(AppContext& app, QList<qsizetype>& chosen, qsizetype monito
     }
 }
 
-// The positions of the pictures the next change shows (`now` is the state
-// of `app`): by the technique, and with a picture per monitor the others
-// following.
-QList<qsizetype> choosePictures(AppContext& app, const PicturePick& now) {
+QList<qsizetype> ChoosePictures(AppContext& app, const PicturePick& now) {
     const qsizetype count = now.list.size();
     QList<qsizetype> chosen{now.technique == ChangeTechnique::Random
                                 ? SelectRandom(count, now.from, app.random)
                                 : SelectSequence(count, now.from)};
-    chooseFollowing(app, chosen, now.wanted);
+    ChooseFollowing(app, chosen, now.wanted);
     return chosen;
 }
 
-// Prepares the next wallpaper once the current call has returned (the
-// current position is final then).
-void prepareSoon(AppContext& app) {
-    QTimer::singleShot(0, &preparedOf(app).context(), [&app] { PrepareNextWallpaper(app); });
+QStringList PicturesToRecompose(AppContext& app) {
+    QStringList paths = app.settings.MonitorPictures;
+    if (paths.isEmpty()) return {};
+    // "Different" on more monitors than before (a laptop docked): the
+    // monitors that had none get the next pictures in turn, while the others
+    // keep theirs.
+    const qsizetype monitors = app.screenLayout().monitors.size();
+    if (app.settings.MonitorMode == MonitorSharing::Different && paths.size() < monitors) {
+        QList<qsizetype> chosen;
+        for (const QString& path : paths)
+            if (const qsizetype at = app.PictureList.indexOf(path); at >= 0) chosen << at + 1;
+        if (chosen.size() == paths.size()) {
+            ChooseFollowing(app, chosen, monitors);
+            for (qsizetype i = paths.size(); i < chosen.size(); ++i)
+                paths << app.PictureList.at(chosen[i] - 1);
+            app.settings.CurWallPaper = double(chosen.last());
+        }
+    }
+    // Pictures deleted since are left out; when none is left, the current
+    // picture of the list takes their place.
+    paths.removeIf([](const QString& path) { return !QFileInfo::exists(path); });
+    if (paths.isEmpty() && !app.currentPicture().isEmpty()) paths << app.currentPicture();
+    return paths;
 }
-
-// Nothing shown is kept for a new monitor layout.
-void forgetShownPictures(AppContext& app) {
-    app.settings.MonitorPictures.clear();
-    app.shownInternetPicture.clear();
-}
-
-} // namespace
 
 CompositionChoices CompositionChoices::stored(const Settings& s) {
     return {s.WallPaperPosition, s.colors()};
@@ -227,184 +204,66 @@ CompositionInputs CompositionInputsFor(AppContext& app, const CompositionChoices
     return in;
 }
 
-ChangeResult ShowPicturesAsWallpaper(AppContext& app, const QStringList& paths,
-                                     const CompositionChoices& choices) {
-    ChangeResult result;
-    result.picture = paths.value(0);
-    if (app.changing) {
-        result.status = ChangeResult::Status::Busy;
-        return result;
-    }
-    if (paths.isEmpty()) return result;
-    {
-        ChangeRunning running(app);
-        // What needs the platform's services is read here, on this thread.
-        const DesktopJob job = desktopJob(app, choices);
-        QList<WatermarkFields> fields;
-        for (const QString& path : paths)
-            fields.append(WatermarkFieldsForPicture(path));
-        // The canvas prepared for exactly these files and settings is shown
-        // as it is; any other is composed now (into a canvas no longer
-        // needed, when there is one).
-        QImage canvas, reuse;
-        if (app.prepared) {
-            canvas = app.prepared->take(canvasKeyFor(job, paths));
-            if (canvas.isNull()) reuse = app.prepared->spare();
-        }
-        if (canvas.isNull())
-            canvas = besideTheUserInterface([&] {
-                return composePictures(paths, job, std::move(reuse), QImage::Format_RGB32, result,
-                                       nullptr);
-            });
-        if (!canvas.isNull()) {
-            result = showAndWrite(app, choices, job, canvas, fields, result);
-            if (result.changed()) {
-                app.settings.MonitorPictures = paths;
-                app.shownInternetPicture.clear();
-            }
-        }
-        putAway(app, canvas);
-    }
-    prepareSoon(app);
-    return result;
+namespace {
+
+WallpaperJobs::Report reportTo(QObject* context, ChangeDone done) {
+    WallpaperJobs::Report report;
+    report.context = context;
+    report.hasContext = context != nullptr;
+    report.done = std::move(done);
+    return report;
 }
 
-ChangeResult ShowPictureAsWallpaper(AppContext& app, const QString& path,
-                                    const CompositionChoices& choices) {
-    return ShowPicturesAsWallpaper(app, {path}, choices);
+} // namespace
+
+void ShowPicturesAsWallpaper(AppContext& app, const QStringList& paths,
+                             std::optional<CompositionChoices> choices, QObject* context,
+                             ChangeDone done) {
+    JobsOf(app).show(paths, std::move(choices), reportTo(context, std::move(done)));
 }
 
-ChangeResult ShowSourceAsWallpaper(AppContext& app, const SourcePicture& source,
-                                   const CompositionChoices& choices,
-                                   const WatermarkFields& fields) {
-    ChangeResult result;
-    if (app.changing) {
-        result.status = ChangeResult::Status::Busy;
-        return result;
-    }
-    ChangeRunning running(app);
-    const DesktopJob job = desktopJob(app, choices);
-    QImage reuse = app.prepared ? app.prepared->spare() : QImage();
-    QImage canvas = besideTheUserInterface([&] {
-        return ComposeDesktopPictures(job.layout, job.mode, {{&source, fields}}, job.common,
-                                      std::move(reuse));
-    });
-    if (canvas.isNull()) {
-        result.status = ChangeResult::Status::ComposeFailed;
-        return result;
-    }
-    result = showAndWrite(app, choices, job, canvas, {fields}, result);
-    // A picture from memory alone is not kept: a new monitor layout waits
-    // for the next change.
-    if (result.changed()) forgetShownPictures(app);
-    putAway(app, canvas);
-    return result;
+void ShowPictureAsWallpaper(AppContext& app, const QString& path,
+                            std::optional<CompositionChoices> choices, QObject* context,
+                            ChangeDone done) {
+    ShowPicturesAsWallpaper(app, {path}, std::move(choices), context, std::move(done));
 }
 
-ChangeResult ShowInternetPictureAsWallpaper(AppContext& app, const QByteArray& bytes,
-                                            const CompositionChoices& choices) {
-    ChangeResult result;
-    if (app.changing) {
-        result.status = ChangeResult::Status::Busy;
-        return result;
-    }
-    ChangeRunning running(app);
-    const DesktopJob job = desktopJob(app, choices);
-    const WatermarkFields fields = WatermarkFieldsForInternet();
-    QImage reuse = app.prepared ? app.prepared->spare() : QImage();
-    QImage canvas = besideTheUserInterface([&] {
-        SourcePicture source;
-        // Bytes that do not make a picture (an error page, a cut-off file)
-        // leave the wallpaper as it is.
-        if (!LoadPictureFromBytes(bytes, QStringLiteral("Internet file"), source, &result.error)) {
-            result.status = ChangeResult::Status::LoadFailed;
-            return QImage();
-        }
-        QImage composed = ComposeDesktopPictures(job.layout, job.mode, {{&source, fields}},
-                                                 job.common, std::move(reuse));
-        if (composed.isNull()) result.status = ChangeResult::Status::ComposeFailed;
-        return composed;
-    });
-    if (canvas.isNull()) return result;
-    result = showAndWrite(app, choices, job, canvas, {fields}, result);
-    if (result.changed()) {
-        app.settings.MonitorPictures.clear();
-        app.shownInternetPicture = bytes;
-    }
-    putAway(app, canvas);
-    return result;
+void ShowSourceAsWallpaper(AppContext& app, SourcePicture source, const CompositionChoices& choices,
+                           const WatermarkFields& fields, QObject* context, ChangeDone done) {
+    JobsOf(app).showSource(std::move(source), choices, fields, reportTo(context, std::move(done)));
 }
 
-ChangeResult RecomposeWallpaper(AppContext& app) {
-    if (app.changing) {
-        ChangeResult busy;
-        busy.status = ChangeResult::Status::Busy;
-        return busy;
-    }
-    const CompositionChoices choices = CompositionChoices::stored(app.settings);
-    if (!app.shownInternetPicture.isEmpty())
-        return ShowInternetPictureAsWallpaper(app, app.shownInternetPicture, choices);
-    QStringList paths = app.settings.MonitorPictures;
-    if (paths.isEmpty()) return {};
-    // "Different" on more monitors than before (a laptop docked): the
-    // monitors that had none get the next pictures in turn, while the others
-    // keep theirs.
-    const qsizetype monitors = app.screenLayout().monitors.size();
-    if (app.settings.MonitorMode == MonitorSharing::Different && paths.size() < monitors) {
-        QList<qsizetype> chosen;
-        for (const QString& path : paths)
-            if (const qsizetype at = app.PictureList.indexOf(path); at >= 0) chosen << at + 1;
-        if (chosen.size() == paths.size()) {
-            chooseFollowing(app, chosen, monitors);
-            for (qsizetype i = paths.size(); i < chosen.size(); ++i)
-                paths << app.PictureList.at(chosen[i] - 1);
-            app.settings.CurWallPaper = double(chosen.last());
-        }
-    }
-    // Pictures deleted since are left out; when none is left, the current
-    // picture of the list takes their place.
-    paths.removeIf([](const QString& path) { return !QFileInfo::exists(path); });
-    if (paths.isEmpty() && !app.currentPicture().isEmpty()) paths << app.currentPicture();
-    if (paths.isEmpty()) return {};
-    return ShowPicturesAsWallpaper(app, paths, choices);
+void ShowInternetPictureAsWallpaper(AppContext& app, QByteArray bytes,
+                                    std::optional<CompositionChoices> choices, QObject* context,
+                                    ChangeDone done) {
+    JobsOf(app).showInternet(std::move(bytes), std::move(choices),
+                             reportTo(context, std::move(done)));
 }
 
-ChangeResult NextWallpaper(AppContext& app) {
-    ChangeResult result;
-    if (app.changing) {
-        result.status = ChangeResult::Status::Busy;
-        return result;
-    }
+void RecomposeWallpaper(AppContext& app, QObject* context, ChangeDone done) {
+    JobsOf(app).recompose(reportTo(context, std::move(done)));
+}
+
+void NextWallpaper(AppContext& app, QObject* context, ChangeDone done) {
     if (app.settings.WPSource == WallpaperSource::Internet) {
         if (app.internetNext) app.internetNext();
-        result.status = ChangeResult::Status::HandedOn;
-        return result;
+        ChangeResult handedOn;
+        handedOn.status = ChangeResult::Status::HandedOn;
+        if (done && (!context || QPointer<QObject>(context))) done(handedOn);
+        return;
     }
-    if (!app.PictureList.isEmpty()) {
-        // The pictures drawn ahead when they were prepared, while the list
-        // and the current position are still those they were drawn from.
-        const PicturePick now = pickNow(app);
-        std::optional<QList<qsizetype>> chosen;
-        if (app.prepared) chosen = app.prepared->takePick(now);
-        if (!chosen) chosen = choosePictures(app, now);
-        // The position moves before the picture loads: a picture that fails
-        // is passed over by the next change. It names the last one chosen.
-        app.settings.CurWallPaper = double(chosen->last());
-        QStringList paths;
-        for (qsizetype position : *chosen)
-            paths << app.PictureList.at(position - 1);
-        result = ShowPicturesAsWallpaper(app, paths, CompositionChoices::stored(app.settings));
-    }
-    // The chosen path; for a picture that could not be shown, why not.
-    if (app.settings.BubbleFileName)
-        app.platform.notifier->showBubble(
-            result.status == ChangeResult::Status::LoadFailed ? result.error : app.currentPicture(),
-            5000, BubbleKind::FileName);
-    return result;
+    JobsOf(app).next(reportTo(context, std::move(done)));
+}
+
+bool WallpaperChanging(AppContext& app) {
+    return app.jobs && app.jobs->changing();
 }
 
 void PrepareNextWallpaper(AppContext& app) {
-    if (!app.prepared || app.changing || app.collectionScan.running || app.collectionScan.abandon)
+    if (!app.prepared) return;
+    // Nothing is prepared while a change or a rebuild of the list runs or
+    // the program ends: each prepares again when it is over.
+    if (app.jobs && (app.jobs->changing() || app.jobs->rebuildingList() || app.jobs->ending()))
         return;
     PreparedWallpaper& prepared = *app.prepared;
     const Settings& s = app.settings;
@@ -414,26 +273,27 @@ void PrepareNextWallpaper(AppContext& app) {
         return;
     }
     // Drawn once and kept: the random draw is made ahead, not twice.
-    PicturePick now = pickNow(app);
+    PicturePick now = PickNow(app);
     if (!prepared.pick() || !prepared.pick()->fits(now)) {
-        now.chosen = choosePictures(app, now);
+        now.chosen = ChoosePictures(app, now);
         prepared.setPick(now);
     }
     QStringList paths;
     for (qsizetype position : prepared.pick()->chosen)
         paths << app.PictureList.at(position - 1);
-    const DesktopJob job = desktopJob(app, CompositionChoices::stored(s));
-    prepared.start(canvasKeyFor(job, paths),
+    const DesktopJob job = DesktopJobFor(app, CompositionChoices::stored(s));
+    prepared.start(CanvasKeyFor(job, paths),
                    [paths, job](QImage reuse, const std::atomic<bool>& giveUp) {
                        // Kept in 24 bits while it waits: a quarter less memory.
                        ChangeResult ignored;
-                       return composePictures(paths, job, std::move(reuse), QImage::Format_BGR888,
+                       return ComposePictures(paths, job, std::move(reuse), QImage::Format_BGR888,
                                               ignored, &giveUp);
                    });
 }
 
 void PrepareNextWallpaperSoon(AppContext& app) {
-    if (app.prepared) prepareSoon(app);
+    if (!app.prepared) return;
+    QTimer::singleShot(0, &PreparedOf(app).context(), [&app] { PrepareNextWallpaper(app); });
 }
 
 void SetDesktopWallpaper(AppContext& app, const WallpaperPosition& position) {
@@ -441,25 +301,29 @@ void SetDesktopWallpaper(AppContext& app, const WallpaperPosition& position) {
 }
 
 void ClearWallpaper(AppContext& app) {
-    SetDesktopWallpaper(app, WallpaperPosition::of(PositionMode::Clear));
-    // A new monitor layout does not bring the wallpaper back.
-    forgetShownPictures(app);
+    // What runs or waits is cancelled: the Clear is the last request.
+    JobsOf(app).clear();
 }
 
-SetAsWallpaperResult SetSelectedPictureAsWallpaper(AppContext& app, const QString& folder,
-                                                   const QString& fileName, int selectedIndex,
-                                                   const CompositionChoices& choices,
-                                                   QString* error) {
-    if (selectedIndex < 0) return SetAsWallpaperResult::NothingSelected;
-    const ChangeResult r = ShowPictureAsWallpaper(app, AddBackslash(folder) + fileName, choices);
-    if (r.status == ChangeResult::Status::LoadFailed) {
-        if (error) *error = r.error;
-        return SetAsWallpaperResult::LoadFailed;
+void SetSelectedPictureAsWallpaper(
+    AppContext& app, const QString& folder, const QString& fileName, int selectedIndex,
+    const CompositionChoices& choices, QObject* context,
+    std::function<void(SetAsWallpaperResult result, const QString& error)> done) {
+    if (selectedIndex < 0) {
+        if (done) done(SetAsWallpaperResult::NothingSelected, {});
+        return;
     }
-    app.settings.CurWallPaper = selectedIndex + 1;
-    if (!r.changed()) {
-        if (error) *error = r.error;
-        return SetAsWallpaperResult::ComposeFailed;
-    }
-    return SetAsWallpaperResult::Done;
+    ShowPictureAsWallpaper(app, AddBackslash(folder) + fileName, choices, context,
+                           [&app, selectedIndex, done](const ChangeResult& r) {
+                               if (r.status == ChangeResult::Status::Cancelled) return;
+                               if (r.status == ChangeResult::Status::LoadFailed) {
+                                   if (done) done(SetAsWallpaperResult::LoadFailed, r.error);
+                                   return;
+                               }
+                               app.settings.CurWallPaper = selectedIndex + 1;
+                               if (done)
+                                   done(r.changed() ? SetAsWallpaperResult::Done
+                                                    : SetAsWallpaperResult::ComposeFailed,
+                                        r.error);
+                           });
 }

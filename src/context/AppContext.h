@@ -13,6 +13,7 @@
 #include <random>
 
 class PreparedWallpaper;
+class WallpaperJobs;
 
 // Which settings a change touched, so that the parts that depend on them can
 // follow: the change timer, the picture list, the hot keys, the widgets.
@@ -86,7 +87,6 @@ public:
     // parts without depending on them. Unset hooks do nothing.
     std::function<void(bool enabled)> setChangeTimer;
     std::function<void()> showSettingsWindow;
-    std::function<void()> processEvents;
     // What a pressed global hot key does, by its row number.
     std::function<void(int id)> hotKeyAction;
     // The internet source's step to its next picture (unset until it exists).
@@ -95,17 +95,9 @@ public:
     // The generator behind the random technique and list shuffles; seeded
     // once per run, tests seed it themselves.
     std::mt19937 random{std::random_device{}()};
-    // Folder-scan bookkeeping of the picture collection: a rebuild of
-    // PictureList in progress, and a rebuild asked for while it ran.
-    struct {
-        bool running = false;
-        bool reloadAgain = false;
-        // The program is ending: a running scan stops where it is.
-        bool abandon = false;
-    } collectionScan;
-    // A wallpaper change is under way; another one asked for meanwhile (from
-    // an event processed during it) is skipped.
-    bool changing = false;
+    // The wallpaper changes and the rebuilds of PictureList that run and
+    // wait (see collection/WallpaperJobs.h), made with the first request.
+    std::shared_ptr<WallpaperJobs> jobs;
     // The next wallpaper, chosen and composed ahead of its change (made by
     // the first change; see collection/PreparedWallpaper.h). Last, so that
     // its work stops before anything it follows goes.

@@ -53,15 +53,14 @@ void InternetSource::InternetNext(bool previous, std::function<void(ChangeResult
     }
     m_busy = true;
     const auto got = [this, done](std::optional<QByteArray> bytes) {
-        ChangeResult result;
-        if (bytes)
-            result = ShowInternetPictureAsWallpaper(m_app, *bytes,
-                                                    CompositionChoices::stored(m_app.settings));
+        // The download is over: the cooldown counts from here, and the
+        // picture is shown as a change of its own.
         m_busy = false;
         m_app.platform.store->setValue(kOptions, QStringLiteral("IntCL"),
                                        QString::number(m_app.platform.clock->nowMs()));
         m_app.platform.store->sync();
-        done(result);
+        if (!bytes) return done(ChangeResult());
+        ShowInternetPictureAsWallpaper(m_app, std::move(*bytes), std::nullopt, this, done);
     };
     if (previous)
         StepInternetBack(got);

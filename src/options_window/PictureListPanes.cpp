@@ -302,29 +302,39 @@ void FilesPane::cmdadd_Click() {
     dialog->open();
 }
 
+FilesPane::~FilesPane() {
+    if (m_search) m_search->store(true);
+}
+
 void FilesPane::addPaths(const QStringList& paths) {
-    QPointer<FilesPane> self(this);
-    QPointer<QWidget> win = window();
-    AppContext& app = m_app;
-    win->setEnabled(false);
-    // A folder walk lets events in: the window may go, or the program end,
-    // before it is over.
-    const auto stop = [self, &app] { return !self || app.collectionScan.abandon; };
-    QList<FilesListModel::Entry> found;
-    for (const QString& path : paths) {
-        const QFileInfo item(path);
-        if (item.isDir()) {
-            for (const ScanEntry& e : DirDiverPictures(app, path, stop))
-                found.append({e.folder, e.name});
-        } else if (item.isFile() && IsPictureFile(item.fileName())) {
-            found.append({AddBackslash(item.absolutePath()), item.fileName()});
-        }
-        if (stop()) break;
-    }
-    if (!self) return;
-    if (win) win->setEnabled(true);
-    model->append(found);
-    changed = true;
+    // Folders are searched by a job while the window waits; closing the
+    // window or ending the program stops it.
+    window()->setEnabled(false);
+    if (m_search) m_search->store(true);
+    m_search = NewCancelFlag();
+    RunJob(
+        this,
+        [paths, cancel = m_search] {
+            const auto stop = [&cancel] { return cancel->load(); };
+            QList<FilesListModel::Entry> found;
+            for (const QString& path : paths) {
+                const QFileInfo item(path);
+                if (item.isDir()) {
+                    for (const ScanEntry& e : DirDiverPictures(path, stop))
+                        found.append({e.folder, e.name});
+                } else if (item.isFile() && IsPictureFile(item.fileName())) {
+                    found.append({AddBackslash(item.absolutePath()), item.fileName()});
+                }
+                if (stop()) break;
+            }
+            return found;
+        },
+        [this](QList<FilesListModel::Entry> found) {
+            window()->setEnabled(true);
+            model->append(found);
+            changed = true;
+            emit pathsAdded();
+        });
 }
 
 void FilesPane::cmdsub_Click() {
@@ -429,23 +439,22 @@ void FilesPane::cmdsetaswallpaper_Click() {
     const FilesListModel::Entry entry = model->entries()[row];
     const CompositionChoices chosen =
         choices ? choices() : CompositionChoices::stored(m_app.settings);
-    // The change lets events in while it composes: no second one starts from
-    // this window meanwhile, and the window may be gone when it ends.
-    QPointer<QWidget> win = window();
-    win->setEnabled(false);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QString error;
-    const SetAsWallpaperResult result =
-        SetSelectedPictureAsWallpaper(m_app, entry.folder, entry.name, row, chosen, &error);
-    QApplication::restoreOverrideCursor();
-    if (!win) return;
-    win->setEnabled(true);
-    if (result == SetAsWallpaperResult::LoadFailed || result == SetAsWallpaperResult::ComposeFailed)
-        OpenMessageBox(win, QMessageBox::Critical,
-                       error.isEmpty() ? QStringLiteral("The picture could not be made the "
-                                                        "wallpaper.")
-                                       : error,
-                       QMessageBox::Ok, QStringLiteral("setWallpaperError"));
+    // The change runs as a job; the window stays usable and shows that it
+    // works. A window closed meanwhile hears nothing.
+    window()->setCursor(Qt::BusyCursor);
+    SetSelectedPictureAsWallpaper(
+        m_app, entry.folder, entry.name, row, chosen, this,
+        [this](SetAsWallpaperResult result, const QString& error) {
+            QWidget* win = window();
+            win->unsetCursor();
+            if (result == SetAsWallpaperResult::LoadFailed ||
+                result == SetAsWallpaperResult::ComposeFailed)
+                OpenMessageBox(win, QMessageBox::Critical,
+                               error.isEmpty() ? QStringLiteral("The picture could not be made "
+                                                                "the wallpaper.")
+                                               : error,
+                               QMessageBox::Ok, QStringLiteral("setWallpaperError"));
+        });
 }
 
 FoldersPane::FoldersPane(AppContext& app, QWidget* parent)

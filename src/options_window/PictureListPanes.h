@@ -1,5 +1,7 @@
 #pragma once
 
+#include "context/Jobs.h"
+
 #include "collection/WallpaperChange.h"
 #include "options_window/FilesListModel.h"
 #include "options_window/OptionsPage.h"
@@ -70,6 +72,8 @@ class FilesPane : public QGroupBox {
     Q_OBJECT
 public:
     FilesPane(AppContext& app, QWidget* parent = nullptr);
+    // A folder search still running from a drop stops.
+    ~FilesPane() override;
     // Fills the list from the list file, unless it holds edits that an apply
     // could not write yet.
     void load(const PictureListData& list);
@@ -90,7 +94,8 @@ public:
     void mnufileopenfolder_Click();
     void mnufileproperties_Click();
     void cmdsetaswallpaper_Click();
-    // Pictures dropped on the list, and every picture inside dropped folders.
+    // Pictures dropped on the list, and every picture inside dropped folders
+    // (searched by a job while the window waits; pathsAdded() follows).
     void addPaths(const QStringList& paths);
 
     // Set by every edit; the apply writes the list file while it is set.
@@ -121,11 +126,16 @@ public:
     QAction* mnufileopenfolder;
     QAction* mnufileproperties;
 
+signals:
+    // The pictures of a drop are in the list.
+    void pathsAdded();
+
 private:
     void showPreview();
     void move(bool up);
     void deleteFromDisk();
     AppContext& m_app;
+    CancelFlag m_search;
     PreviewFrame* m_preview = nullptr;
     QString m_previewPath; // the picture the preview shows, or tried to
 };

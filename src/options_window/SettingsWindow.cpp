@@ -1,5 +1,7 @@
 #include "options_window/SettingsWindow.h"
 
+#include "collection/WallpaperJobs.h"
+
 #include "collection/WallpaperChange.h"
 #include "options_window/AdvancedPage.h"
 #include "options_window/ColorsPageWidget.h"
@@ -302,10 +304,14 @@ void SettingsWindow::finishApply(ApplyReport report) {
     if (!SaveSettings(m_app))
         report.errors << QStringLiteral("The settings could not be saved: %1")
                              .arg(m_app.platform.store->lastError());
-    if (chkswitchonok->isChecked()) {
-        const ChangeResult r = NextWallpaper(m_app);
-        if (!r.error.isEmpty()) report.errors << r.error;
-    }
+    // The change runs after the one under way, if any, with the settings
+    // just applied; the window may be closed by then, so a failure is told
+    // in a bubble.
+    if (chkswitchonok->isChecked())
+        NextWallpaper(m_app, nullptr, [&app = m_app](const ChangeResult& r) {
+            if (!r.error.isEmpty() && !r.changed())
+                app.platform.notifier->showBubble(r.error, 10000, BubbleKind::Message);
+        });
     m_app.platform.store->setValue(kOptions, kCloseApply,
                                    chkcloseapply->isChecked() ? QStringLiteral("1")
                                                               : QStringLiteral("0"));
@@ -321,7 +327,15 @@ void SettingsWindow::finishApply(ApplyReport report) {
         LoadAll();
         tmrmain_Timer();
     }
-    if (report.parts.testFlag(SettingsPart::PictureLists)) foldersPane->showRebuiltCount();
+    // The count of the rebuilt list, once the rebuild (a job) is over.
+    if (report.parts.testFlag(SettingsPart::PictureLists)) {
+        WallpaperJobs& jobs = JobsOf(m_app);
+        if (jobs.rebuildingList())
+            connect(&jobs, &WallpaperJobs::listRebuilt, foldersPane, &FoldersPane::showRebuiltCount,
+                    Qt::SingleShotConnection);
+        else
+            foldersPane->showRebuiltCount();
+    }
     if (!report.errors.isEmpty()) {
         auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tessaly settings"),
                                     report.errors.join(QLatin1Char('\n')), QMessageBox::Ok,

@@ -118,6 +118,10 @@ void SingleInstance::unlock() {
     m_lock.reset();
 }
 
+void SingleInstance::stopListening() {
+    if (m_server) m_server->close();
+}
+
 bool SingleInstance::listen() {
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);

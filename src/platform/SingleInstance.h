@@ -39,6 +39,9 @@ public:
 
     // Starts listening: this process is now the running instance.
     bool listen();
+    // Stops listening (the program is ending): a start from now on starts
+    // a new instance instead of waiting for this one to finish.
+    void stopListening();
 
 signals:
     void messageReceived(const QString& message);

@@ -4,15 +4,20 @@
 #include "context/AppContext.h"
 #include "shell/SystemAway.h"
 
+#include <utility>
+
 bool ChangeScheduler::IsDue(qint64 lastChangeTick, double intervalMinutes, qint64 now) {
     return static_cast<double>(lastChangeTick) + intervalMinutes * 60000.0 <=
            static_cast<double>(now);
 }
 
 ChangeScheduler::TickResult ChangeScheduler::Timer1_Timer(AppContext& app) {
-    // A change may process pending events (folder scans, downloads); a tick
-    // delivered inside it must not start a second change on top of the first.
-    if (m_changing) return TickResult::Skipped;
+    // The automatic change that ran last has ended: the interval counts from
+    // its end.
+    if (*m_finishedAt >= 0) LastChangeTick = std::exchange(*m_finishedAt, -1);
+    // A change under way (asked for by hand, or the last automatic one):
+    // this tick waits for it, and the next tick after it changes when due.
+    if (WallpaperChanging(app)) return TickResult::Skipped;
 
     TickResult result = TickResult::NotDue;
     if (tag == QLatin1String("n")) {
@@ -31,10 +36,11 @@ ChangeScheduler::TickResult ChangeScheduler::Timer1_Timer(AppContext& app) {
     if (app.settings.IsDelayWhenLocked && (IsScreenSaverRunning(app) || IsDesktopLocked(app)))
         return TickResult::UserAway;
 
-    m_changing = true;
-    NextWallpaper(app);
-    m_changing = false;
-    // The next interval counts from the end of this change.
-    LastChangeTick = app.platform.clock->nowMs();
+    // Until it ends, the interval counts from its start.
+    LastChangeTick = now;
+    NextWallpaper(app, nullptr,
+                  [finishedAt = m_finishedAt, &clock = *app.platform.clock](const ChangeResult&) {
+                      *finishedAt = clock.nowMs();
+                  });
     return TickResult::Changed;
 }

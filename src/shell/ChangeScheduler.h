@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <memory>
 
 class AppContext;
 
@@ -16,7 +17,7 @@ public:
         CpuBusy,  // due, held back by the processor limit
         UserAway, // due, held back by the screen saver or the locked desktop
         Changed,
-        Skipped, // a tick that arrived while this scheduler's own change ran
+        Skipped, // a tick that arrived while a change ran; the next tick tries again
     };
 
     // One tick. Changes the wallpaper when the interval since the last
@@ -30,10 +31,13 @@ public:
 
     // "n" until the first tick has started the countdown, empty afterwards.
     QString tag = QStringLiteral("n");
-    // The clock value when the last automatic change finished, or when the
-    // countdown was first started. Changes made by hand do not touch it.
+    // The clock value when the last automatic change finished (taken up at
+    // the tick after it; its start until then), or when the countdown was
+    // first started. Changes made by hand do not touch it.
     qint64 LastChangeTick = 0;
 
 private:
-    bool m_changing = false;
+    // When the automatic change under way ended (-1: not yet, or none runs);
+    // told by the change, which may end after this scheduler is gone.
+    std::shared_ptr<qint64> m_finishedAt = std::make_shared<qint64>(-1);
 };

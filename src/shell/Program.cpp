@@ -1,6 +1,7 @@
 #include "shell/Program.h"
 
 #include "collection/Collection.h"
+#include "collection/PreparedWallpaper.h"
 #include "compose/Compose.h"
 #include "context/AppContext.h"
 #include "hotkeys/HotKeys.h"
@@ -55,18 +56,15 @@ Program::Program(AppContext& app, CommandLine commandLine, QObject* parent)
       m_tray(std::make_unique<TrayIcon>(app)) {
     m_app.setChangeTimer = [this](bool on) { m_tray->setChangeTimer(on); };
     m_app.showSettingsWindow = [this] { showSettingsWindow(); };
-    m_app.processEvents = [] { QCoreApplication::processEvents(); };
     m_app.hotKeyAction = [this](int id) { HotKeyAction(m_app, id); };
     // Every monitor gets its wallpaper; a new monitor layout (a laptop docked)
     // is composed again within a moment, without moving to the next picture.
     m_app.screens = &CurrentScreenLayout;
     m_layoutChanged.setSingleShot(true);
     m_layoutChanged.setInterval(300);
+    // A change under way starts over for the new layout.
     connect(&m_layoutChanged, &QTimer::timeout, this, [this] {
-        // A change under way composes for the layout it started with: try
-        // again after it.
-        if (!m_ended && RecomposeWallpaper(m_app).status == ChangeResult::Status::Busy)
-            m_layoutChanged.start();
+        if (!m_ended) RecomposeWallpaper(m_app);
     });
     const auto watch = [this](QScreen* screen) {
         connect(screen, &QScreen::geometryChanged, &m_layoutChanged, qOverload<>(&QTimer::start));
@@ -116,7 +114,6 @@ Program::~Program() {
     m_tray->setWidgets(nullptr);
     m_app.setChangeTimer = nullptr;
     m_app.showSettingsWindow = nullptr;
-    m_app.processEvents = nullptr;
     m_app.hotKeyAction = nullptr;
     m_app.internetNext = nullptr;
 }
@@ -147,10 +144,6 @@ void Program::Main() {
         FirstRunSetup();
     else
         RefreshSettings(m_app, true);
-    // Events are processed during folder scans: the program may have been
-    // asked to end meanwhile. It has saved its settings then, and nothing
-    // more may change.
-    if (m_ended) return;
     // Until the settings window can rebuild it, the internet file list is
     // built at start-up from the stored category choices when there is none.
     if (m_app.settings.WPSource == WallpaperSource::Internet &&
@@ -214,17 +207,16 @@ void Program::FirstRunSetup() {
         tell(m_app, QStringLiteral("Tessaly could not write its picture list %1.")
                         .arg(m_app.paths.WallPapersListPath));
     RefreshSettings(m_app, true);
-    if (m_ended) return;
     m_app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::FitReduceEnlarge);
     ShowPictureAsWallpaper(m_app, AddBackslash(m_app.programFolder) + QStringLiteral("sample.jpg"),
-                           CompositionChoices::stored(m_app.settings));
+                           std::nullopt);
 }
 
 void Program::EndProgram() {
     if (m_ended) return;
     m_ended = true;
-    // The window may be the caller's caller (an apply that processes
-    // events): it goes once the event loop has ended.
+    // The window may be the caller's caller (its own Exit): it goes once
+    // the call has returned.
     if (m_settingsWindow) {
         m_settingsWindow->hide();
         m_settingsWindow->deleteLater();
@@ -233,11 +225,11 @@ void Program::EndProgram() {
         m_about->hide();
         m_about->deleteLater();
     }
-    // A folder scan running underneath (events are processed during scans)
-    // stops instead of finishing a list nobody will use.
-    m_app.collectionScan.abandon = true;
-    // Downloads in flight end now instead of at their time-out.
+    // Every job stops where it is (a folder scan, a change, the preparation
+    // of the next wallpaper) and nothing they were doing reaches the desktop
+    // or a file; downloads in flight end now instead of at their time-out.
     emit m_app.events.ending();
+    if (m_app.prepared) m_app.prepared->drop();
     m_tray->removeTrayIcon();
     UnregisterHotKeys(m_app);
     if (!SaveSettings(m_app))
@@ -386,8 +378,11 @@ int RunTessaly(int argc, char** argv) {
                      [&app](QSessionManager&) { SaveSettings(app); });
 
     program.Main();
-    if (program.ended()) return 0;
-    return QApplication::exec();
+    const int status = program.ended() ? 0 : QApplication::exec();
+    // The settings are saved; the jobs still stopping do not keep a new start
+    // waiting.
+    instance.stopListening();
+    return status;
 }
 
 AboutBox* Program::aboutBox() const {

@@ -1,5 +1,6 @@
 // Building PictureList from the list file and walking real folder trees, and
 // the next-wallpaper selection over real picture files.
+#include "AwaitChange.h"
 #include "FakePlatform.h"
 
 #include "collection/Collection.h"
@@ -12,6 +13,7 @@
 #include <QThread>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -46,7 +48,7 @@ struct CollectionTest : ::testing::Test {
     void scan(const QStringList& folders) {
         writeList(folders);
         app.settings.WPSource = WallpaperSource::LocalFolders;
-        RefreshSettings(app, true);
+        await::Refresh(app, true);
     }
     // Entries 1..n: pictures 11, 12, ... pixels wide.
     void pictures(int n) {
@@ -58,7 +60,7 @@ struct CollectionTest : ::testing::Test {
     std::vector<int> steps(int n) {
         std::vector<int> shown;
         for (int i = 0; i < n; ++i) {
-            const ChangeResult r = NextWallpaper(app);
+            const ChangeResult r = await::Next(app);
             shown.push_back(int(app.settings.CurWallPaper));
             EXPECT_TRUE(r.changed());
             EXPECT_EQ(r.picture, app.PictureList.value(shown.back() - 1));
@@ -86,7 +88,7 @@ TEST_F(CollectionTest, FolderExampleMissingAndOverlappingFolders) {
     scan({t.path("missing"), "", root + "/readme.txt", root + "/", root + "/sub"});
     EXPECT_EQ(app.PictureList, rootPictures + sub + sub);
     app.settings.SubFols = false;
-    RefreshSettings(app, true);
+    await::Refresh(app, true);
     EXPECT_EQ(app.PictureList, rootPictures + sub.first(1));
 }
 
@@ -115,7 +117,7 @@ TEST_F(CollectionTest, LinkedFoldersAreWalkedOnceLoopsEndAndDanglingLinksAreList
     ASSERT_TRUE(QFile::link(root + "/gone", root + "/broken.jpg")); // dangling: listed
     // Through the settings window's folder drop (the whole tree's pictures).
     QStringList found;
-    for (const ScanEntry& e : DirDiverPictures(app, root))
+    for (const ScanEntry& e : DirDiverPictures(root))
         found << e.folder + e.name;
     found.sort();
     ASSERT_EQ(found.size(), 3) << found.join(' ').toStdString();
@@ -139,7 +141,7 @@ TEST_F(CollectionTest, LinkedFoldersAreWalkedOnceLoopsEndAndDanglingLinksAreList
 TEST_F(CollectionTest, SourcesReadOrSkipTheRightSectionsAndAMissingListFileKeepsTheTimer) {
     // No list file: an empty list and the timer left alone.
     app.PictureList = {"/old/a.jpg"};
-    RefreshSettings(app, true);
+    await::Refresh(app, true);
     EXPECT_TRUE(app.PictureList.isEmpty());
     EXPECT_TRUE(timerCalls.empty());
 
@@ -153,7 +155,7 @@ TEST_F(CollectionTest, SourcesReadOrSkipTheRightSectionsAndAMissingListFileKeeps
     for (const auto& [source, expected] : rows) {
         SCOPED_TRACE(int(source));
         app.settings.WPSource = source;
-        RefreshSettings(app, true);
+        await::Refresh(app, true);
         EXPECT_EQ(app.PictureList, expected);
     }
     ASSERT_EQ(t.notifier->shown.size(), 1u);
@@ -162,43 +164,39 @@ TEST_F(CollectionTest, SourcesReadOrSkipTheRightSectionsAndAMissingListFileKeeps
 
     // Without reloading, only the timer is set.
     app.settings.WallpaperTimer = false;
-    RefreshSettings(app, false);
+    await::Refresh(app, false);
     EXPECT_EQ(app.PictureList, QStringList{picture});
     EXPECT_EQ(timerCalls, (std::vector<bool>{true, true, true, false}));
 }
 
-TEST_F(CollectionTest, TickDuringAScanSeesThePartialListAndNoSecondScanStarts) {
-    // A slow notifier, as a desktop notification round trip can be: events are due at once.
-    t.notifier->onShow = [](const FakeNotifier::Bubble&) { QThread::msleep(15); };
+// A rebuild asked for while one runs makes it start over from the list file
+// as it is then; a next asked while the list is first built waits for it.
+TEST_F(CollectionTest, ARebuildDuringAScanStartsItOverAndANextWaitsForTheList) {
     for (int i = 0; i < 64; ++i)
         write(QString("set/p%1.jpg").arg(i));
-    const QString later = write("later/only.png");
-    qsizetype seen = -1;
-    app.processEvents = [&] {
-        if (seen >= 0) return;
-        // A timer tick picks from what has been found so far...
-        seen = app.PictureList.size();
-        app.settings.CurWallPaper = 1000;
-        NextWallpaper(app);
-        // ...and the settings window is confirmed with a new folder list: no scan here.
-        scan({t.path("later")});
-        EXPECT_EQ(app.PictureList.size(), seen);
-    };
-    scan({t.path("set")});
-    EXPECT_GT(seen, 0); // not for every entry
-    EXPECT_LT(seen, 64);
-    EXPECT_EQ(app.settings.CurWallPaper, 1); // the sequence wrapped within the partial list
-    // The running rebuild started over with the new list, then armed the timer once.
+    const QString later = write("later/only.png", encoded(5, "PNG"));
+    app.settings.WPSource = WallpaperSource::LocalFolders;
+    writeList({t.path("set")});
+    RefreshSettings(app, true);
+    std::optional<ChangeResult> shown;
+    NextWallpaper(app, nullptr, [&](const ChangeResult& r) { shown = r; });
+    // The settings window is confirmed with a new folder list meanwhile.
+    writeList({t.path("later")});
+    RefreshSettings(app, true);
+    ASSERT_TRUE(await::idle(app));
     EXPECT_EQ(app.PictureList, QStringList{later});
-    EXPECT_EQ(timerCalls, std::vector<bool>{true});
-    EXPECT_FALSE(app.collectionScan.running);
+    ASSERT_TRUE(shown.has_value());
+    EXPECT_TRUE(shown->changed());
+    EXPECT_EQ(shown->picture, later);
+    // Each request armed the timer once the list was there.
+    EXPECT_EQ(timerCalls, (std::vector<bool>{true, true}));
 }
 
 TEST_F(CollectionTest, BothTechniquesSkipAnEmptyListAndOnlyPickEntriesThatExist) {
     app.settings.BubbleFileName = true;
     for (const ChangeTechnique technique : {ChangeTechnique::Random, ChangeTechnique::Sequence}) {
         app.settings.TechniqueTimer = technique;
-        NextWallpaper(app); // an empty list changes nothing; the bubble is empty
+        await::Next(app); // an empty list changes nothing; the bubble is empty
         EXPECT_EQ(app.settings.CurWallPaper, 0);
     }
     EXPECT_EQ(t.notifier->shown.back().text, QString());
@@ -245,7 +243,7 @@ TEST_F(CollectionTest, PicturesThatDoNotLoadLeaveTheDesktopAsItWas) {
     };
     for (int k = 1; k <= app.PictureList.size(); ++k) {
         SCOPED_TRACE(qPrintable(app.PictureList[k - 1]));
-        const ChangeResult r = NextWallpaper(app);
+        const ChangeResult r = await::Next(app);
         EXPECT_EQ(app.settings.CurWallPaper, k);
         EXPECT_EQ(r.status,
                   k == 1 ? ChangeResult::Status::Changed : ChangeResult::Status::LoadFailed);

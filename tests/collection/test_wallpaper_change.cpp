@@ -1,5 +1,6 @@
 // The one wallpaper change: load, compose, write, set, and what each failure
 // leaves behind; the settings window's "Set selected picture as wallpaper".
+#include "AwaitChange.h"
 #include "FakePlatform.h"
 #include "collection/PreparedWallpaper.h"
 #include "collection/WallpaperChange.h"
@@ -51,7 +52,7 @@ TEST_F(WallpaperChangeTest, PngAndWebpComposeAndAFailedBitmapWriteKeepsTheOldOne
     for (const char* format : {"png", "webp"}) {
         SCOPED_TRACE(format);
         const QString path = save(QString("a.%1").arg(format), halves(40, 30), format);
-        const ChangeResult r = ShowPictureAsWallpaper(app, path, stored);
+        const ChangeResult r = await::Show(app, path, stored);
         ASSERT_EQ(r.status, ChangeResult::Status::Changed) << r.error.toStdString();
         const QImage bmp = bitmap();
         ASSERT_EQ(bmp.size(), QSize(160, 120));
@@ -61,29 +62,57 @@ TEST_F(WallpaperChangeTest, PngAndWebpComposeAndAFailedBitmapWriteKeepsTheOldOne
     // A bitmap name so long that no temporary file can be made beside it,
     // which fails for every user, root included.
     app.paths.WallpaperBitmapPath = write(QString(250, 'w') + ".bmp", "the previous bitmap");
-    const ChangeResult r = ShowPictureAsWallpaper(app, t.path("a.png"), stored);
+    const ChangeResult r = await::Show(app, t.path("a.png"), stored);
     EXPECT_EQ(r.status, ChangeResult::Status::WriteFailed);
     EXPECT_FALSE(r.error.isEmpty());
     EXPECT_EQ(readFile(app.paths.WallpaperBitmapPath), "the previous bitmap");
     EXPECT_EQ(t.desktop->calls.size(), 2u);
 }
 
-// The user interface keeps handling events while a change loads and composes,
-// but a change asked for meanwhile is skipped.
-TEST_F(WallpaperChangeTest, EventsAreHandledDuringAChangeAndAChangeAskedForIsSkipped) {
-    app.PictureList = {save("big.png", halves(3000, 2000)), save("b.png", halves(20, 30))};
-    bool changingWhenHandled = false;
-    QTimer::singleShot(0, [&] { changingWhenHandled = app.changing; });
-    std::vector<ChangeResult::Status> inner;
-    t.desktop->onSet = [&] {
-        if (inner.empty()) inner.push_back(NextWallpaper(app).status);
-    };
-    EXPECT_TRUE(NextWallpaper(app).changed());
-    EXPECT_TRUE(changingWhenHandled);
-    EXPECT_EQ(inner, std::vector{ChangeResult::Status::Busy});
-    EXPECT_EQ(app.settings.CurWallPaper, 1);
-    EXPECT_TRUE(NextWallpaper(app).changed()); // and the next one runs as usual
-    EXPECT_EQ(app.settings.CurWallPaper, 2);
+// Changes run as jobs and the user's last request wins: a Clear cancels the
+// change under way and what waits; nexts asked during a change wait, a few at
+// most; settings applied during a change are what it shows.
+TEST_F(WallpaperChangeTest, TheLastRequestWinsWhileAChangeRuns) {
+    app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
+    QImage red(4000, 3000, QImage::Format_RGB32), green(8, 8, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    green.fill(Qt::green);
+    app.PictureList = {save("red.bmp", red, "bmp"), save("green.png", green)};
+    std::vector<ChangeResult::Status> reports;
+    const auto report = [&](const ChangeResult& r) { reports.push_back(r.status); };
+
+    // Next, and a Clear before it is over.
+    NextWallpaper(app, nullptr, report);
+    EXPECT_TRUE(WallpaperChanging(app));
+    NextWallpaper(app, nullptr, report);
+    ClearWallpaper(app);
+    ASSERT_TRUE(await::idle(app));
+    ASSERT_EQ(t.desktop->calls.size(), 1u);
+    EXPECT_EQ(t.desktop->calls.back().position, "Clear");
+    EXPECT_EQ(reports,
+              (std::vector{ChangeResult::Status::Cancelled, ChangeResult::Status::Cancelled}));
+    EXPECT_TRUE(app.settings.MonitorPictures.isEmpty());
+
+    // Six nexts at once: one runs, three wait, two are refused.
+    reports.clear();
+    app.settings.CurWallPaper = 0;
+    for (int i = 0; i < 6; ++i)
+        NextWallpaper(app, nullptr, report);
+    ASSERT_TRUE(await::idle(app));
+    EXPECT_EQ(reports, (std::vector{ChangeResult::Status::Busy, ChangeResult::Status::Busy,
+                                    ChangeResult::Status::Changed, ChangeResult::Status::Changed,
+                                    ChangeResult::Status::Changed, ChangeResult::Status::Changed}));
+    EXPECT_EQ(app.settings.CurWallPaper, 2); // four steps over two pictures
+
+    // New filters applied while the big picture composes: it is shown
+    // inverted (cyan), not as it was asked for.
+    app.settings.CurWallPaper = 0;
+    NextWallpaper(app, nullptr, report);
+    app.settings.EInvert = true;
+    app.settingsChanged(SettingsPart::Composition);
+    ASSERT_TRUE(await::idle(app));
+    EXPECT_EQ(QImage(app.paths.WallpaperBitmapPath).pixelColor(80, 60), QColor(Qt::cyan));
+    EXPECT_EQ(t.desktop->calls.back().position, "Stretch");
 }
 
 TEST_F(WallpaperChangeTest, SetSelectedPictureUsesTheWindowChoicesAndLeavesTheStoredOnes) {
@@ -98,11 +127,10 @@ TEST_F(WallpaperChangeTest, SetSelectedPictureUsesTheWindowChoicesAndLeavesTheSt
     choices.filters.EBright = 0; // black, then inverted: white
     choices.filters.EInvert = true;
     const QString folder = t.dir.path();
-    EXPECT_EQ(SetSelectedPictureAsWallpaper(app, folder, "a.png", -1, choices),
+    EXPECT_EQ(await::SetSelected(app, folder, "a.png", -1, choices),
               SetAsWallpaperResult::NothingSelected);
     EXPECT_TRUE(t.desktop->calls.empty());
-    ASSERT_EQ(SetSelectedPictureAsWallpaper(app, folder, "a.png", 2, choices),
-              SetAsWallpaperResult::Done);
+    ASSERT_EQ(await::SetSelected(app, folder, "a.png", 2, choices), SetAsWallpaperResult::Done);
     const QImage bmp = bitmap();
     EXPECT_EQ(bmp.pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
     QImage white(bmp.size(), bmp.format());
@@ -115,7 +143,7 @@ TEST_F(WallpaperChangeTest, SetSelectedPictureUsesTheWindowChoicesAndLeavesTheSt
     EXPECT_EQ(s.EInvert, before.EInvert);
 
     QString error;
-    EXPECT_EQ(SetSelectedPictureAsWallpaper(app, folder, "gone.png", 0, choices, &error),
+    EXPECT_EQ(await::SetSelected(app, folder, "gone.png", 0, choices, &error),
               SetAsWallpaperResult::LoadFailed);
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(s.CurWallPaper, 3); // a picture that did not load selects nothing
@@ -135,7 +163,7 @@ TEST_F(WallpaperChangeTest, PicturesOverTheMemoryBudgetAreRefusedUndecoded) {
     app.settings.BubbleFileName = true;
     const qint64 before = peakMemoryKb();
     for (int i = 0; i < 2; ++i) {
-        const ChangeResult r = NextWallpaper(app);
+        const ChangeResult r = await::Next(app);
         EXPECT_EQ(r.status, ChangeResult::Status::LoadFailed);
         EXPECT_TRUE(r.error.contains("too large")) << r.error.toStdString();
         EXPECT_EQ(t.notifier->shown.back().text, r.error);
@@ -158,7 +186,7 @@ TEST_F(WallpaperChangeTest, DifferentPicturesPerMonitorAndRecomposingForANewLayo
     for (const ChangeTechnique technique : {ChangeTechnique::Sequence, ChangeTechnique::Random}) {
         app.settings.TechniqueTimer = technique;
         for (int change = 0; change < 6; ++change) {
-            ASSERT_TRUE(NextWallpaper(app).changed());
+            ASSERT_TRUE(await::Next(app).changed());
             QStringList shown = app.settings.MonitorPictures;
             ASSERT_EQ(shown.size(), 3);
             shown.removeDuplicates();
@@ -173,14 +201,14 @@ TEST_F(WallpaperChangeTest, DifferentPicturesPerMonitorAndRecomposingForANewLayo
     const double position = app.settings.CurWallPaper;
     const QStringList before = app.settings.MonitorPictures;
     three.monitors.removeLast();
-    ASSERT_TRUE(RecomposeWallpaper(app).changed());
+    ASSERT_TRUE(await::Recompose(app).changed());
     EXPECT_EQ(QImage(app.paths.WallpaperBitmapPath).size(), QSize(200, 80));
     EXPECT_EQ(app.settings.CurWallPaper, position);
     EXPECT_EQ(app.settings.MonitorPictures, before);
     // Docked to four: the first three keep theirs, the fourth gets another.
     for (int i = 2; i < 4; ++i)
         three.monitors.append({QRect(i * 100, 0, 100, 80), QRect(i * 100, 0, 100, 80), 96, false});
-    ASSERT_TRUE(RecomposeWallpaper(app).changed());
+    ASSERT_TRUE(await::Recompose(app).changed());
     ASSERT_EQ(app.settings.MonitorPictures.size(), 4);
     EXPECT_EQ(app.settings.MonitorPictures.mid(0, 3), before);
     EXPECT_FALSE(before.contains(app.settings.MonitorPictures[3]));
@@ -200,7 +228,7 @@ TEST_F(WallpaperChangeTest, ANewLayoutComposesWhatIsShownEvenAfterARestart) {
     red.fill(Qt::red);
     green.fill(Qt::green);
     app.PictureList = {save("red.png", red), save("green.png", green)};
-    ASSERT_TRUE(NextWallpaper(app).changed());
+    ASSERT_TRUE(await::Next(app).changed());
     ASSERT_TRUE(SaveSettings(app));
 
     t.reopenStore();
@@ -208,24 +236,22 @@ TEST_F(WallpaperChangeTest, ANewLayoutComposesWhatIsShownEvenAfterARestart) {
     LoadSettings(app);
     EXPECT_EQ(app.settings.MonitorPictures, app.PictureList);
     layout.monitors[1].geometry = layout.monitors[1].workArea = QRect(100, 0, 60, 80);
-    ASSERT_TRUE(RecomposeWallpaper(app).changed());
+    ASSERT_TRUE(await::Recompose(app).changed());
     EXPECT_EQ(bitmap().pixel(150, 60), qRgb(0, 255, 0));
     QFile::remove(app.PictureList[1]);
-    ASSERT_TRUE(RecomposeWallpaper(app).changed());
+    ASSERT_TRUE(await::Recompose(app).changed());
     EXPECT_EQ(bitmap().pixel(150, 60), qRgb(255, 0, 0));
 
     const QByteArray internet = readFile(app.PictureList[0]);
-    ASSERT_TRUE(
-        ShowInternetPictureAsWallpaper(app, internet, CompositionChoices::stored(app.settings))
-            .changed());
+    ASSERT_TRUE(await::ShowInternet(app, internet).changed());
     EXPECT_TRUE(app.settings.MonitorPictures.isEmpty());
     layout.monitors.removeLast();
-    ASSERT_TRUE(RecomposeWallpaper(app).changed());
+    ASSERT_TRUE(await::Recompose(app).changed());
     EXPECT_EQ(bitmap().size(), QSize(100, 80));
 
     ClearWallpaper(app);
     const size_t calls = t.desktop->calls.size();
-    EXPECT_EQ(RecomposeWallpaper(app).status, ChangeResult::Status::NothingToShow);
+    EXPECT_EQ(await::Recompose(app).status, ChangeResult::Status::NothingToShow);
     EXPECT_EQ(t.desktop->calls.size(), calls);
 }
 
@@ -254,9 +280,9 @@ TEST_F(PreparedWallpaperTest, AStalePreparedWallpaperIsNeverShown) {
     app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
     app.PictureList = {picture("a.bmp", Qt::red), picture("b.bmp", Qt::green),
                        picture("c.bmp", Qt::blue), picture("d.bmp", Qt::white)};
-    ASSERT_TRUE(NextWallpaper(app).changed());
+    ASSERT_TRUE(await::Next(app).changed());
     ASSERT_TRUE(prepared());
-    ASSERT_TRUE(NextWallpaper(app).changed()); // the prepared one, still right
+    ASSERT_TRUE(await::Next(app).changed()); // the prepared one, still right
     EXPECT_EQ(shown(), QColor(Qt::green));
 
     // c.bmp replaced by a file of the same length and modification time.
@@ -268,35 +294,35 @@ TEST_F(PreparedWallpaperTest, AStalePreparedWallpaperIsNeverShown) {
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
     file.close();
-    ASSERT_TRUE(NextWallpaper(app).changed());
+    ASSERT_TRUE(await::Next(app).changed());
     EXPECT_EQ(shown(), QColor(Qt::yellow));
 
     // The settings changed (not yet announced).
     ASSERT_TRUE(prepared());
     app.settings.EInvert = true;
-    ASSERT_TRUE(NextWallpaper(app).changed());
+    ASSERT_TRUE(await::Next(app).changed());
     EXPECT_EQ(shown(), QColor(Qt::black)); // d.bmp, white, inverted
 
     // The list rebuilt: its first entry is another picture now.
     ASSERT_TRUE(prepared());
     app.PictureList = {picture("e.bmp", Qt::cyan), app.PictureList[1]};
-    ASSERT_TRUE(NextWallpaper(app).changed());
+    ASSERT_TRUE(await::Next(app).changed());
     EXPECT_EQ(shown(), QColor(Qt::red)); // cyan, inverted
 
     // The screen resized.
     ASSERT_TRUE(prepared());
     app.screen = [] { return ScreenInfo{QSize(200, 100), QRect(0, 0, 200, 100), 96}; };
-    ASSERT_TRUE(NextWallpaper(app).changed());
+    ASSERT_TRUE(await::Next(app).changed());
     EXPECT_EQ(bitmap().size(), QSize(200, 100));
 
     // Nothing is prepared on battery power, nor when the setting is off.
     t.probes->battery = true;
-    ASSERT_TRUE(NextWallpaper(app).changed());
+    ASSERT_TRUE(await::Next(app).changed());
     QCoreApplication::processEvents();
     EXPECT_FALSE(app.prepared->ready() || app.prepared->busy());
     t.probes->battery = false;
     app.settings.PrepareNextWallpaper = false;
-    ASSERT_TRUE(NextWallpaper(app).changed());
+    ASSERT_TRUE(await::Next(app).changed());
     QCoreApplication::processEvents();
     EXPECT_FALSE(app.prepared->ready() || app.prepared->busy());
 }
@@ -313,7 +339,7 @@ TEST_F(PreparedWallpaperTest, RandomPicksDrawnAheadNeverRepeatAndStayUniform) {
     std::array<int, kPictures> count{};
     double previous = 0;
     for (int i = 0; i < kChanges; ++i) {
-        ASSERT_TRUE(NextWallpaper(app).changed());
+        ASSERT_TRUE(await::Next(app).changed());
         const double current = app.settings.CurWallPaper;
         ASSERT_NE(current, previous);
         ++count[size_t(current) - 1];

@@ -3,6 +3,7 @@
 // are not usable are refused, cancel keeps everything, the help picture
 // follows the visible page. The real settings store and list files, the fake
 // desktop and shell.
+#include "AwaitChange.h"
 #include "FakePlatform.h"
 #include "collection/Collection.h"
 #include "options_window/AdvancedPage.h"
@@ -251,12 +252,13 @@ TEST_F(SettingsWindowTest, ApplyCanSwitchTheWallpaperAndKeepTheWindowOpen) {
     PictureListData list;
     list.files.append({app.programFolder + "/", "sample.jpg"});
     ASSERT_TRUE(WritePictureListFile(app.paths.WallPapersListPath, list));
-    RefreshSettings(app, true);
+    await::Refresh(app, true);
     SettingsWindow* w = open();
     w->chkswitchonok->setChecked(true);
     w->chkcloseapply->setChecked(false);
     w->wallpaperPage->txtinterval->setText("4");
     w->cmdok_Click();
+    ASSERT_TRUE(await::idle(app));
     EXPECT_EQ(t.desktop->calls.size(), 1u);
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->wallpaperPage->txtinterval->text(), "4");
@@ -293,7 +295,11 @@ TEST_F(SettingsWindowTest, DroppedAndEditedListsReachTheListFileOnApply) {
     QObject::connect(&app.events, &AppEvents::changed, [&](SettingsParts p) { announced |= p; });
     SettingsWindow* w = open();
     w->chkcloseapply->setChecked(false);
+    bool added = false;
+    QObject::connect(w->filesPane, &FilesPane::pathsAdded, [&] { added = true; });
     w->filesPane->addPaths({drop, text, loop});
+    ASSERT_TRUE(waitUntil([&] { return added; }));
+    EXPECT_TRUE(w->isEnabled());
     w->foldersPane->addPaths({drop, text, loop});
     w->cmdok_Click();
     QFile::setPermissions(drop + "/locked", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -358,6 +364,7 @@ TEST_F(SettingsWindowTest, SetAsWallpaperUsesTheUnsavedChoicesAndMovesTheCurrent
     w->colorsPage->HSBright->setValue(150);
     w->filesPane->lstfileslist->selectOnly(1);
     w->filesPane->cmdsetaswallpaper->click();
+    ASSERT_TRUE(await::idle(app));
     ASSERT_EQ(t.desktop->calls.size(), 1u);
     EXPECT_EQ(t.desktop->calls[0].position, "Stretch");
     EXPECT_EQ(app.settings.CurWallPaper, 2);

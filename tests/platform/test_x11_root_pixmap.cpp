@@ -1,4 +1,5 @@
 // The root window's pixmap on a real X server (the private Xvfb of the test).
+#include "AwaitChange.h"
 #include "FakeCommandRunner.h"
 #include "FakePlatform.h"
 #include "collection/PreparedWallpaper.h"
@@ -25,8 +26,8 @@ TEST(X11RootPixmap, RootShowsEachComposedBitmapPreparedOrNotUntilCleared) {
     for (const char* position : {"Center", "Stretch"}) {
         t.app->settings.WallPaperPosition =
             WallpaperPosition::fromText(QString::fromLatin1(position));
-        ASSERT_TRUE(ShowSourceAsWallpaper(*t.app, {pic, pic.size()},
-                                          CompositionChoices::stored(t.app->settings), {})
+        ASSERT_TRUE(await::ShowSource(*t.app, {pic, pic.size()},
+                                      CompositionChoices::stored(t.app->settings), {})
                         .changed());
         const QImage bmp(t.app->paths.WallpaperBitmapPath, "BMP");
         EXPECT_EQ(ReadX11RootPixmap(), bmp.convertToFormat(QImage::Format_RGB32)) << position;
@@ -34,7 +35,7 @@ TEST(X11RootPixmap, RootShowsEachComposedBitmapPreparedOrNotUntilCleared) {
     EXPECT_TRUE(commands->calls.empty()); // no desktop tool for a plain session
 
     // A wallpaper prepared ahead goes on the root window straight from
-    // memory; the bitmap written after it holds the same picture.
+    // memory; the bitmap written before it holds the same picture.
     t.app->settings.WallPaperPosition = WallpaperPosition::of(PositionMode::FitReduceEnlarge);
     t.app->settings.WaterMarkFont = QStringLiteral("DejaVu Sans");
     for (const char* name : {"a.png", "b.jpg"}) {
@@ -42,9 +43,9 @@ TEST(X11RootPixmap, RootShowsEachComposedBitmapPreparedOrNotUntilCleared) {
         t.app->PictureList << t.path(QString::fromLatin1(name));
         pic = pic.mirrored(true, false);
     }
-    ASSERT_TRUE(NextWallpaper(*t.app).changed());
+    ASSERT_TRUE(await::Next(*t.app).changed());
     ASSERT_TRUE(waitUntil([&] { return t.app->prepared && t.app->prepared->ready(); }));
-    ASSERT_TRUE(NextWallpaper(*t.app).changed());
+    ASSERT_TRUE(await::Next(*t.app).changed());
     const QImage bmp(t.app->paths.WallpaperBitmapPath, "BMP");
     EXPECT_EQ(ReadX11RootPixmap(), bmp.convertToFormat(QImage::Format_RGB32));
     ClearWallpaper(*t.app);

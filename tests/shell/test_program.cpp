@@ -1,6 +1,7 @@
 // The running program in-process: start-up order, the log-on change, the tray
 // menu's commands, the hot-key actions and the command line, with the fake
 // desktop, shell and notifier and the real settings store and list files.
+#include "AwaitChange.h"
 #include "FakePlatform.h"
 #include "options_window/AboutBox.h"
 #include "options_window/SettingsWindow.h"
@@ -91,6 +92,7 @@ TEST_F(ProgramTest, LogOnStartChangesOnceWhenAskedAndOtherwiseNotAtAll) {
                 {"Options/CurWallPaper", "0"}});
         Program program(app, CommandLine::parse({"/y"}));
         program.Main();
+        ASSERT_TRUE(await::idle(app));
         EXPECT_FALSE(program.ended());
         EXPECT_EQ(settingsWindows(), 0); // a log-on start opens no window
         EXPECT_EQ(t.desktop->calls.size(), startup ? 1u : 0u);
@@ -99,7 +101,9 @@ TEST_F(ProgramTest, LogOnStartChangesOnceWhenAskedAndOtherwiseNotAtAll) {
     }
 }
 
-TEST_F(ProgramTest, EndingDuringTheStartUpScanStopsStartUpAndKeepsWhatWasSaved) {
+// The log-on change waits for the start-up scan; ending the program while
+// the scan runs cancels both and keeps what was saved.
+TEST_F(ProgramTest, EndingDuringTheStartUpScanCancelsItAndTheChangeWaitingForIt) {
     picture("one/a.png", false);
     picture("two/b.png", false);
     writeList({{}, {t.path("pics/one"), t.path("pics/two")}});
@@ -114,12 +118,14 @@ TEST_F(ProgramTest, EndingDuringTheStartUpScanStopsStartUpAndKeepsWhatWasSaved) 
         program.EndProgram();
     };
     program.Main();
-    EXPECT_TRUE(program.ended());
+    EXPECT_TRUE(WallpaperChanging(app)); // the log-on change waits for the list
+    ASSERT_TRUE(waitUntil([&] { return program.ended(); }));
+    ASSERT_TRUE(await::idle(app));
     EXPECT_TRUE(iconDuringScan);
-    // Start-up went no further: no icon back, no hot keys, no log-on change.
     EXPECT_EQ(program.tray().trayIcon(), nullptr);
     EXPECT_TRUE(t.hotkeys->registered.empty());
     EXPECT_TRUE(t.desktop->calls.empty());
+    EXPECT_TRUE(app.PictureList.isEmpty()); // the cut-short list was not taken
     EXPECT_FALSE(program.tray().Timer1.isActive());
     EXPECT_EQ(storedValue("Options/CurWallPaper"), "3");
     EXPECT_EQ(storedValue("Options/1strun"), "False");
@@ -142,6 +148,7 @@ TEST_F(ProgramTest, ADamagedSettingsFileIsKeptAsideAndThePictureListSurvives) {
         t.notifier->shown.clear();
         Program program(app, CommandLine::parse({}));
         program.Main();
+        ASSERT_TRUE(await::idle(app));
         // The first-run set-up keeps the list it finds, and the wallpaper.
         EXPECT_EQ(readFile(app.paths.WallPapersListPath), list);
         EXPECT_EQ(app.PictureList, QStringList{t.path("pics/a.png")});
@@ -162,6 +169,7 @@ TEST_F(ProgramTest, TrayHotKeyAndCommandLineActionsReachTheirTargets) {
             {"Options/CurWallPaper", "1"}});
     Program program(app, CommandLine::parse({"/y"}));
     program.Main();
+    ASSERT_TRUE(await::idle(app));
     TrayIcon& tray = program.tray();
     tray.prepareMenu();
     // Each action, the position the desktop then shows and whether it opened the settings
@@ -182,6 +190,7 @@ TEST_F(ProgramTest, TrayHotKeyAndCommandLineActionsReachTheirTargets) {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->windowTitle() == "Tessaly settings") w->close();
         act();
+        ASSERT_TRUE(await::idle(app));
         EXPECT_EQ(settingsWindows(), int(settings));
         ASSERT_EQ(t.desktop->calls.size(), calls + !settings);
         EXPECT_EQ(t.desktop->calls.back().position, position);
@@ -195,6 +204,7 @@ TEST_F(ProgramTest, TrayHotKeyAndCommandLineActionsReachTheirTargets) {
 
     // The toggle: the timer follows the setting through the change notice.
     HotKeyAction(app, 2);
+    ASSERT_TRUE(await::idle(app)); // switched on, the list is read again first
     EXPECT_TRUE(program.tray().Timer1.isActive());
     EXPECT_EQ(t.notifier->shown.back().text, "Automatic wallpaper changing is now Enabled");
     program.handleMessage("TessalyToggleTimer");

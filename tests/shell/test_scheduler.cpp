@@ -1,4 +1,5 @@
 // The change scheduler's tick against a fake clock and fake probes.
+#include "AwaitChange.h"
 #include "FakePlatform.h"
 #include "shell/ChangeScheduler.h"
 
@@ -67,13 +68,22 @@ TEST_F(SchedulerTest, CpuAtTheLimitOrAnAwayUserDelaysAndTheFirstTickAfterwardsCh
     EXPECT_EQ(tickAfter(1000), Tick::Changed);
 }
 
-TEST_F(SchedulerTest, TickArrivingDuringTheChangeStartsNoSecondChange) {
+// A change by hand still running when the interval is up: the tick waits
+// for it and the first tick after it changes, instead of a whole interval
+// later.
+TEST_F(SchedulerTest, ATickDuringAChangeByHandChangesAtTheTickAfterIt) {
+    QImage big(3000, 2000, QImage::Format_RGB32);
+    big.fill(Qt::red);
+    ASSERT_TRUE(big.save(t.path("big.bmp")));
+    t.app->settings.WPSource = WallpaperSource::LocalFiles;
+    t.app->PictureList = {t.path("big.bmp")};
     tickAfter(0);
-    std::vector<Tick> inner;
-    // A download or folder scan lets timer ticks through while it works.
-    t.app->internetNext = [&] { inner.push_back(tickAfter(1000)); };
-    EXPECT_EQ(tickAfter(600'000), Tick::Changed);
-    EXPECT_EQ(inner, std::vector<Tick>{Tick::Skipped});
+    NextWallpaper(*t.app);
+    EXPECT_EQ(tickAfter(600'000), Tick::Skipped);
+    ASSERT_TRUE(await::idle(*t.app));
+    EXPECT_EQ(tickAfter(1000), Tick::Changed);
+    ASSERT_TRUE(await::idle(*t.app));
+    EXPECT_EQ(t.desktop->calls.size(), 2u);
 }
 
 } // namespace

@@ -1,0 +1,366 @@
+#include "collection/WallpaperJobs.h"
+
+#include "collection/ChangeSteps.h"
+#include "collection/PictureCollection.h"
+#include "context/AppContext.h"
+#include "platform/Memory.h"
+
+#include <QMetaObject>
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
+void WallpaperJobs::Report::operator()(const ChangeResult& result) const {
+    if (!done || (hasContext && !context)) return;
+    done(result);
+}
+
+WallpaperJobs& JobsOf(AppContext& app) {
+    if (!app.jobs) app.jobs = std::make_shared<WallpaperJobs>(app);
+    return *app.jobs;
+}
+
+WallpaperJobs::WallpaperJobs(AppContext& app) : m_app(app) {
+    connect(&app.events, &AppEvents::ending, this, &WallpaperJobs::cancelAll);
+    // New position, filters or watermark: a change composing with the old
+    // ones starts over with these.
+    connect(&app.events, &AppEvents::changed, this, [this](SettingsParts parts) {
+        if (!parts.testFlag(SettingsPart::Composition)) return;
+        if (m_running && !m_running->request.choices) startOver();
+    });
+}
+
+WallpaperJobs::~WallpaperJobs() {
+    cancelAll();
+    // Each stops at its next check; none of them is handed over any more.
+    if (m_running) m_running->future.waitForFinished();
+    if (m_scan) m_scan->future.waitForFinished();
+}
+
+void WallpaperJobs::next(Report report) {
+    if (m_ending) return;
+    const auto waitingNexts =
+        std::count_if(m_waiting.begin(), m_waiting.end(),
+                      [](const Request& r) { return r.kind == Request::Kind::Next; });
+    if (waitingNexts >= MaxWaitingNexts) {
+        ChangeResult busy;
+        busy.status = ChangeResult::Status::Busy;
+        report(busy);
+        return;
+    }
+    Request request;
+    request.kind = Request::Kind::Next;
+    request.bubble = true;
+    request.report = std::move(report);
+    ask(std::move(request));
+}
+
+void WallpaperJobs::show(QStringList paths, std::optional<CompositionChoices> choices,
+                         Report report) {
+    Request request;
+    request.kind = Request::Kind::Files;
+    request.paths = std::move(paths);
+    request.choices = std::move(choices);
+    request.report = std::move(report);
+    ask(std::move(request));
+}
+
+void WallpaperJobs::showInternet(QByteArray bytes, std::optional<CompositionChoices> choices,
+                                 Report report) {
+    Request request;
+    request.kind = Request::Kind::Internet;
+    request.bytes = std::move(bytes);
+    request.choices = std::move(choices);
+    request.report = std::move(report);
+    ask(std::move(request));
+}
+
+void WallpaperJobs::showSource(SourcePicture source, CompositionChoices choices,
+                               WatermarkFields fields, Report report) {
+    Request request;
+    request.kind = Request::Kind::Source;
+    request.source = std::move(source);
+    request.choices = std::move(choices);
+    request.fields = std::move(fields);
+    request.report = std::move(report);
+    ask(std::move(request));
+}
+
+void WallpaperJobs::recompose(Report report) {
+    if (m_ending) return;
+    if (m_running || !m_waiting.empty()) {
+        // What runs composes again for the new layout; what waits composes
+        // for it anyway.
+        if (m_running) startOver();
+        ChangeResult merged;
+        merged.status = ChangeResult::Status::Busy;
+        report(merged);
+        return;
+    }
+    Request request;
+    request.kind = Request::Kind::Recompose;
+    request.report = std::move(report);
+    ask(std::move(request));
+}
+
+void WallpaperJobs::clear() {
+    ChangeResult cancelled;
+    cancelled.status = ChangeResult::Status::Cancelled;
+    std::deque<Request> dropped;
+    dropped.swap(m_waiting);
+    if (m_running) {
+        m_running->again = false;
+        m_running->cancel->store(true);
+    }
+    SetDesktopWallpaper(m_app, WallpaperPosition::of(PositionMode::Clear));
+    // A new monitor layout does not bring the wallpaper back.
+    m_app.settings.MonitorPictures.clear();
+    m_app.shownInternetPicture.clear();
+    for (const Request& r : dropped)
+        r.report(cancelled);
+}
+
+void WallpaperJobs::startOver() {
+    if (!m_running || m_running->cancel->load()) return;
+    m_running->again = true;
+    m_running->cancel->store(true);
+}
+
+void WallpaperJobs::cancelAll() {
+    m_ending = true;
+    m_waiting.clear();
+    if (m_running) {
+        m_running->again = false;
+        m_running->cancel->store(true);
+    }
+    if (m_scan) {
+        m_scan->again = false;
+        m_scan->cancel->store(true);
+    }
+}
+
+void WallpaperJobs::ask(Request request) {
+    if (m_ending) return;
+    m_waiting.push_back(std::move(request));
+    startNext();
+}
+
+void WallpaperJobs::startNext() {
+    if (m_running || m_ending) return;
+    while (!m_waiting.empty()) {
+        // A next waits while the list it picks from is first being built.
+        if (m_waiting.front().kind == Request::Kind::Next && m_scan && m_app.PictureList.isEmpty())
+            return;
+        Request request = std::move(m_waiting.front());
+        m_waiting.pop_front();
+        if (start(std::move(request))) return;
+    }
+    emit idle();
+    PrepareNextWallpaperSoon(m_app);
+}
+
+bool WallpaperJobs::start(Request request) {
+    using Kind = Request::Kind;
+    const auto finishAtOnce = [&](ChangeResult result) {
+        if (request.bubble && m_app.settings.BubbleFileName)
+            m_app.platform.notifier->showBubble(m_app.currentPicture(), 5000, BubbleKind::FileName);
+        request.report(result);
+        return false;
+    };
+    if (request.kind == Kind::Next) {
+        // An empty list changes nothing; the bubble is empty.
+        if (m_app.PictureList.isEmpty()) return finishAtOnce({});
+        // The pictures drawn ahead when they were prepared, while the list
+        // and the current position are still those they were drawn from.
+        const PicturePick now = PickNow(m_app);
+        std::optional<QList<qsizetype>> chosen;
+        if (m_app.prepared) chosen = m_app.prepared->takePick(now);
+        if (!chosen) chosen = ChoosePictures(m_app, now);
+        // The position moves before the picture loads: a picture that fails
+        // is passed over by the next change. It names the last one chosen.
+        m_app.settings.CurWallPaper = double(chosen->last());
+        for (qsizetype position : *chosen)
+            request.paths << m_app.PictureList.at(position - 1);
+        request.kind = Kind::Files;
+    } else if (request.kind == Kind::Recompose) {
+        if (!m_app.shownInternetPicture.isEmpty()) {
+            request.kind = Kind::Internet;
+            request.bytes = m_app.shownInternetPicture;
+        } else {
+            request.paths = PicturesToRecompose(m_app);
+            if (request.paths.isEmpty()) return finishAtOnce({});
+            request.kind = Kind::Files;
+        }
+    }
+    if (request.kind == Kind::Files && request.paths.isEmpty()) return finishAtOnce({});
+
+    Running run;
+    run.choices = request.choices.value_or(CompositionChoices::stored(m_app.settings));
+    run.cancel = NewCancelFlag();
+    ChangeWork work;
+    work.cancel = run.cancel;
+    // What needs the platform's services is read here, on this thread.
+    work.job = DesktopJobFor(m_app, run.choices);
+    switch (request.kind) {
+    case Kind::Files:
+        work.from = ChangeWork::From::Files;
+        work.paths = request.paths;
+        for (const QString& path : request.paths)
+            work.fields.append(WatermarkFieldsForPicture(path));
+        // The canvas prepared for exactly these files and settings is shown
+        // as it is; any other is composed now (into a canvas no longer
+        // needed, when there is one).
+        if (m_app.prepared) {
+            work.prepared = m_app.prepared->take(CanvasKeyFor(work.job, work.paths));
+            if (work.prepared.isNull()) work.reuse = m_app.prepared->spare();
+        }
+        break;
+    case Kind::Internet:
+        work.from = ChangeWork::From::Bytes;
+        work.bytes = request.bytes;
+        work.fields = {WatermarkFieldsForInternet()};
+        if (m_app.prepared) work.reuse = m_app.prepared->spare();
+        break;
+    case Kind::Source:
+        work.from = ChangeWork::From::Source;
+        work.source = request.source;
+        work.fields = {request.fields};
+        if (m_app.prepared) work.reuse = m_app.prepared->spare();
+        break;
+    case Kind::Next:
+    case Kind::Recompose:
+        break;
+    }
+    run.request = std::move(request);
+    m_running = std::move(run);
+    m_running->future = RunJob(
+        this, [work = std::move(work)]() mutable { return RunChangeWork(std::move(work)); },
+        [this](ChangeOutcome outcome) { finished(std::move(outcome)); });
+    return true;
+}
+
+void WallpaperJobs::finished(ChangeOutcome outcome) {
+    Running run = std::move(*m_running);
+    m_running.reset();
+    ChangeResult result = outcome.result;
+    const auto putAway = [&] {
+        // The canvas shown is composed into again for the next change, and
+        // what the change decoded goes back to the system.
+        if (!outcome.canvas.isNull()) PreparedOf(m_app).recycle(std::move(outcome.canvas));
+        ReturnFreedMemory();
+    };
+    if (run.cancel->load()) {
+        putAway();
+        if (run.again && !m_ending) {
+            // The same pictures again, for the settings or the layout now.
+            m_waiting.push_front(std::move(run.request));
+        } else {
+            result.status = ChangeResult::Status::Cancelled;
+            run.request.report(result);
+        }
+        startNext();
+        return;
+    }
+    using Status = ChangeResult::Status;
+    if (result.status == Status::Changed || result.status == Status::WriteFailed)
+        m_app.platform.desktop->showCanvas(outcome.canvas);
+    if (result.changed()) {
+        SetDesktopWallpaper(m_app, run.choices.position);
+        // What a new monitor layout is composed from.
+        switch (run.request.kind) {
+        case Request::Kind::Files:
+            m_app.settings.MonitorPictures = run.request.paths;
+            m_app.shownInternetPicture.clear();
+            break;
+        case Request::Kind::Internet:
+            m_app.settings.MonitorPictures.clear();
+            m_app.shownInternetPicture = run.request.bytes;
+            break;
+        default:
+            // A picture from memory alone is not kept: a new monitor layout
+            // waits for the next change.
+            m_app.settings.MonitorPictures.clear();
+            m_app.shownInternetPicture.clear();
+            break;
+        }
+    }
+    putAway();
+    // The chosen path; for a picture that could not be shown, why not.
+    if (run.request.bubble && m_app.settings.BubbleFileName)
+        m_app.platform.notifier->showBubble(
+            result.status == Status::LoadFailed ? result.error : m_app.currentPicture(), 5000,
+            BubbleKind::FileName);
+    run.request.report(result);
+    startNext();
+}
+
+void WallpaperJobs::rebuildList(std::function<void(bool read)> then) {
+    if (m_ending) return;
+    if (m_scan) {
+        // The running scan starts over with the list file as it is now.
+        m_scan->then.push_back(std::move(then));
+        m_scan->again = true;
+        m_scan->cancel->store(true);
+        return;
+    }
+    m_scan.emplace();
+    m_scan->then.push_back(std::move(then));
+    startScan();
+}
+
+void WallpaperJobs::startScan() {
+    m_scan->cancel = NewCancelFlag();
+    m_scan->again = false;
+    ScanInputs in;
+    in.listFile = m_app.paths.WallPapersListPath;
+    in.source = m_app.settings.WPSource;
+    in.subFolders = m_app.settings.SubFols;
+    in.cancel = m_scan->cancel;
+    // Each folder's name shows while it is searched. (This object waits for
+    // the scan before it goes, so the scan may post to it.)
+    in.searching = [this](const QString& folder) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, folder] {
+                if (m_scan && !m_scan->cancel->load())
+                    m_app.platform.notifier->showBubble(QStringLiteral("Looking for pictures in ") +
+                                                            folder,
+                                                        0, BubbleKind::Progress);
+            },
+            Qt::QueuedConnection);
+    };
+    m_scan->future = RunJob(
+        this, [in = std::move(in)] { return ScanPictureList(in); },
+        [this](ScanOutcome outcome) { scanned(std::move(outcome)); });
+}
+
+void WallpaperJobs::scanned(ScanOutcome outcome) {
+    if (outcome.searchedFolders) m_app.platform.notifier->hideBubble(BubbleKind::Progress);
+    if (m_scan->cancel->load()) {
+        if (m_scan->again && !m_ending) {
+            startScan();
+        } else {
+            // A list nobody will use is dropped: the program is ending.
+            m_scan.reset();
+        }
+        return;
+    }
+    m_app.PictureList = outcome.read ? std::move(outcome.list) : QStringList();
+    if (outcome.skippedNames > 0) {
+        const QString text =
+            QStringLiteral("%1 file names could not be read and were left out of the pictures.")
+                .arg(outcome.skippedNames);
+        m_app.platform.notifier->showBubble(text, 5000, BubbleKind::Message);
+        std::fprintf(stderr, "Tessaly: %s\n", qPrintable(text));
+    }
+    const std::vector<std::function<void(bool)>> then = std::move(m_scan->then);
+    m_scan.reset();
+    for (const auto& f : then)
+        if (f) f(outcome.read);
+    if (outcome.read) emit listRebuilt();
+    // Nexts that waited for the list run now.
+    if (!m_running && !m_waiting.empty())
+        startNext();
+    else if (outcome.read)
+        PrepareNextWallpaperSoon(m_app);
+}
