@@ -16,8 +16,11 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QRegion>
+#include <atomic>
 #include <cmath>
 #include <cstring>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -112,32 +115,51 @@ bool bmpIsComplete(const QByteArray& d) {
 // a broken PNG data stream) only as a warning, and may still hand back a
 // picture that is grey or garbled where the data was bad. While it lives,
 // this catches those warnings so such a file counts as a load failure.
+//
+// Decodes run on several threads at once, so the damage belongs to the
+// decode on the thread that reports it: Qt's image plugins warn on the
+// thread that decodes. One message handler, put in place with the first
+// watch and kept for the life of the process, charges a damage warning to
+// the watch of the calling thread and passes every other message on to the
+// handler that was there before it.
 class DecoderDamageWatch {
 public:
-    DecoderDamageWatch() : m_previous(qInstallMessageHandler(&onMessage)) { s_active = this; }
-    ~DecoderDamageWatch() {
-        qInstallMessageHandler(m_previous);
-        s_active = nullptr;
+    DecoderDamageWatch() : m_outer(t_active) {
+        static std::once_flag installed;
+        std::call_once(installed, [] {
+            s_previous = qInstallMessageHandler(&onMessage);
+            s_chained.store(true, std::memory_order_release);
+        });
+        t_active = this;
     }
+    ~DecoderDamageWatch() { t_active = m_outer; }
     DecoderDamageWatch(const DecoderDamageWatch&) = delete;
     DecoderDamageWatch& operator=(const DecoderDamageWatch&) = delete;
     bool sawDamage() const { return m_damage; }
 
 private:
+    static bool isDamageReport(const QString& text) {
+        return text.contains(QLatin1String("Corrupt JPEG data")) ||
+               text.contains(QLatin1String("Premature end of JPEG")) ||
+               text.startsWith(QLatin1String("libpng error"));
+    }
+
     static void onMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-        DecoderDamageWatch* self = s_active;
-        if (!self) return;
-        if (text.contains(QLatin1String("Corrupt JPEG data")) ||
-            text.contains(QLatin1String("Premature end of JPEG")) ||
-            text.startsWith(QLatin1String("libpng error"))) {
+        if (DecoderDamageWatch* self = t_active; self && isDamageReport(text)) {
             self->m_damage = true;
             return;
         }
-        if (self->m_previous) self->m_previous(type, context, text);
+        // Another thread may log in the instant between the handler going in
+        // and the previous one being stored; it waits for that store.
+        while (!s_chained.load(std::memory_order_acquire))
+            std::this_thread::yield();
+        if (s_previous) s_previous(type, context, text);
     }
 
-    static inline DecoderDamageWatch* s_active = nullptr;
-    QtMessageHandler m_previous;
+    static inline thread_local DecoderDamageWatch* t_active = nullptr;
+    static inline QtMessageHandler s_previous = nullptr;
+    static inline std::atomic<bool> s_chained{false};
+    DecoderDamageWatch* m_outer; // a watch further out on the same thread
     bool m_damage = false;
 };
 
