@@ -212,18 +212,22 @@ QSize probeNativeSize(const QByteArray& bytes) {
 
 } // namespace
 
-bool LoadPicture(const QString& path, SourcePicture& out, QString* error, QSize drawSize) {
+bool LoadPicture(const QString& path, SourcePicture& out, QString* error, QSize drawSize,
+                 const std::atomic<bool>* cancel) {
     QByteArray bytes;
     if (!readPictureFile(path, bytes, error)) return false;
-    return LoadPictureFromBytes(bytes, path, out, error, drawSize);
+    return LoadPictureFromBytes(bytes, path, out, error, drawSize, cancel);
 }
 
 bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePicture& out,
-                          QString* error, QSize drawSize) {
+                          QString* error, QSize drawSize, const std::atomic<bool>* cancel) {
     auto fail = [&](const QString& why) {
         if (error) *error = why;
         return false;
     };
+    const auto cancelled = [cancel] { return cancel && cancel->load(std::memory_order_relaxed); };
+    const auto failCancelled = [&] { return fail(QStringLiteral("Cancelled.")); };
+    if (cancelled()) return failCancelled();
     if (bytes.isEmpty()) return fail(QStringLiteral("The file %1 is empty.").arg(path));
     auto tooLarge = [&](QSize size) {
         return fail(QStringLiteral("The picture %1 is too large to show: %2 x %3 pixels, over the "
@@ -252,8 +256,10 @@ bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePi
         if (drawn.width() > kMaxSide || drawn.height() > kMaxSide ||
             qint64(drawn.width()) * drawn.height() > kMaxDecodedPixels)
             return tooLarge(drawn);
-        if (!RenderMetafile(bytes, drawn, image, why))
-            return fail(QStringLiteral("The metafile %1 is damaged: %2").arg(path, why));
+        if (!RenderMetafile(bytes, drawn, image, why, cancel))
+            return cancelled()
+                       ? failCancelled()
+                       : fail(QStringLiteral("The metafile %1 is damaged: %2").arg(path, why));
     } else if (IsTgaContent(bytes)) {
         // Decoded whole, by our own reader (see Targa.h for why not Qt's).
         if (!DecodeTga(bytes, kMaxDecodedPixels, image, why))
@@ -300,7 +306,8 @@ bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePi
         // straight into the canvas's pixel format.
         JpegDecode jpeg = JpegDecode::NotHandled;
         if (format == "jpeg") {
-            jpeg = DecodeJpeg(bytes, drawStored, kMaxDecodedPixels, image, why);
+            jpeg = DecodeJpeg(bytes, drawStored, kMaxDecodedPixels, image, why, cancel);
+            if (jpeg == JpegDecode::Cancelled) return failCancelled();
             if (jpeg == JpegDecode::TooLarge) return tooLarge(stored);
             if (jpeg == JpegDecode::Damaged) return damagedFile();
             if (jpeg == JpegDecode::Failed)
@@ -323,6 +330,7 @@ bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePi
             }
             if (decoded.isValid() && qint64(decoded.width()) * decoded.height() > kMaxDecodedPixels)
                 return tooLarge(stored);
+            if (cancelled()) return failCancelled();
             bool damaged = false;
             {
                 DecoderDamageWatch watch;
@@ -338,6 +346,8 @@ bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePi
     }
     if (native.isEmpty() || qint64(native.width()) * native.height() > kMaxPixels)
         return fail(QStringLiteral("The picture %1 has no usable size.").arg(path));
+    // Decoded; the colour conversion of a large picture still takes a while.
+    if (cancelled()) return failCancelled();
     // Everything after the loader works in sRGB: a picture with its own
     // colour profile (Display P3, Adobe RGB, …) is converted here.
     const QColorSpace space = image.colorSpace();
@@ -353,7 +363,7 @@ bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePi
 }
 
 bool LoadPictureFor(const QString& path, PositionMode position, QSize screen, SourcePicture& out,
-                    QString* error) {
+                    QString* error, const std::atomic<bool>* cancel) {
     QByteArray bytes;
     if (!readPictureFile(path, bytes, error)) return false;
     // The draw size needs the native size: a first look at the header.
@@ -361,7 +371,7 @@ bool LoadPictureFor(const QString& path, PositionMode position, QSize screen, So
     WallpaperLayout layout;
     if (ComputeWallpaperLayout(probeNativeSize(bytes), position, screen, layout) && !layout.tile)
         drawSize = QSize(int(std::ceil(layout.width)), int(std::ceil(layout.height)));
-    return LoadPictureFromBytes(bytes, path, out, error, drawSize);
+    return LoadPictureFromBytes(bytes, path, out, error, drawSize, cancel);
 }
 
 namespace {
