@@ -16,8 +16,11 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QRegion>
+#include <atomic>
 #include <cmath>
 #include <cstring>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -112,32 +115,51 @@ bool bmpIsComplete(const QByteArray& d) {
 // a broken PNG data stream) only as a warning, and may still hand back a
 // picture that is grey or garbled where the data was bad. While it lives,
 // this catches those warnings so such a file counts as a load failure.
+//
+// Decodes run on several threads at once, so the damage belongs to the
+// decode on the thread that reports it: Qt's image plugins warn on the
+// thread that decodes. One message handler, put in place with the first
+// watch and kept for the life of the process, charges a damage warning to
+// the watch of the calling thread and passes every other message on to the
+// handler that was there before it.
 class DecoderDamageWatch {
 public:
-    DecoderDamageWatch() : m_previous(qInstallMessageHandler(&onMessage)) { s_active = this; }
-    ~DecoderDamageWatch() {
-        qInstallMessageHandler(m_previous);
-        s_active = nullptr;
+    DecoderDamageWatch() : m_outer(t_active) {
+        static std::once_flag installed;
+        std::call_once(installed, [] {
+            s_previous = qInstallMessageHandler(&onMessage);
+            s_chained.store(true, std::memory_order_release);
+        });
+        t_active = this;
     }
+    ~DecoderDamageWatch() { t_active = m_outer; }
     DecoderDamageWatch(const DecoderDamageWatch&) = delete;
     DecoderDamageWatch& operator=(const DecoderDamageWatch&) = delete;
     bool sawDamage() const { return m_damage; }
 
 private:
+    static bool isDamageReport(const QString& text) {
+        return text.contains(QLatin1String("Corrupt JPEG data")) ||
+               text.contains(QLatin1String("Premature end of JPEG")) ||
+               text.startsWith(QLatin1String("libpng error"));
+    }
+
     static void onMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-        DecoderDamageWatch* self = s_active;
-        if (!self) return;
-        if (text.contains(QLatin1String("Corrupt JPEG data")) ||
-            text.contains(QLatin1String("Premature end of JPEG")) ||
-            text.startsWith(QLatin1String("libpng error"))) {
+        if (DecoderDamageWatch* self = t_active; self && isDamageReport(text)) {
             self->m_damage = true;
             return;
         }
-        if (self->m_previous) self->m_previous(type, context, text);
+        // Another thread may log in the instant between the handler going in
+        // and the previous one being stored; it waits for that store.
+        while (!s_chained.load(std::memory_order_acquire))
+            std::this_thread::yield();
+        if (s_previous) s_previous(type, context, text);
     }
 
-    static inline DecoderDamageWatch* s_active = nullptr;
-    QtMessageHandler m_previous;
+    static inline thread_local DecoderDamageWatch* t_active = nullptr;
+    static inline QtMessageHandler s_previous = nullptr;
+    static inline std::atomic<bool> s_chained{false};
+    DecoderDamageWatch* m_outer; // a watch further out on the same thread
     bool m_damage = false;
 };
 
@@ -190,18 +212,22 @@ QSize probeNativeSize(const QByteArray& bytes) {
 
 } // namespace
 
-bool LoadPicture(const QString& path, SourcePicture& out, QString* error, QSize drawSize) {
+bool LoadPicture(const QString& path, SourcePicture& out, QString* error, QSize drawSize,
+                 const std::atomic<bool>* cancel) {
     QByteArray bytes;
     if (!readPictureFile(path, bytes, error)) return false;
-    return LoadPictureFromBytes(bytes, path, out, error, drawSize);
+    return LoadPictureFromBytes(bytes, path, out, error, drawSize, cancel);
 }
 
 bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePicture& out,
-                          QString* error, QSize drawSize) {
+                          QString* error, QSize drawSize, const std::atomic<bool>* cancel) {
     auto fail = [&](const QString& why) {
         if (error) *error = why;
         return false;
     };
+    const auto cancelled = [cancel] { return cancel && cancel->load(std::memory_order_relaxed); };
+    const auto failCancelled = [&] { return fail(QStringLiteral("Cancelled.")); };
+    if (cancelled()) return failCancelled();
     if (bytes.isEmpty()) return fail(QStringLiteral("The file %1 is empty.").arg(path));
     auto tooLarge = [&](QSize size) {
         return fail(QStringLiteral("The picture %1 is too large to show: %2 x %3 pixels, over the "
@@ -230,8 +256,10 @@ bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePi
         if (drawn.width() > kMaxSide || drawn.height() > kMaxSide ||
             qint64(drawn.width()) * drawn.height() > kMaxDecodedPixels)
             return tooLarge(drawn);
-        if (!RenderMetafile(bytes, drawn, image, why))
-            return fail(QStringLiteral("The metafile %1 is damaged: %2").arg(path, why));
+        if (!RenderMetafile(bytes, drawn, image, why, cancel))
+            return cancelled()
+                       ? failCancelled()
+                       : fail(QStringLiteral("The metafile %1 is damaged: %2").arg(path, why));
     } else if (IsTgaContent(bytes)) {
         // Decoded whole, by our own reader (see Targa.h for why not Qt's).
         if (!DecodeTga(bytes, kMaxDecodedPixels, image, why))
@@ -278,7 +306,8 @@ bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePi
         // straight into the canvas's pixel format.
         JpegDecode jpeg = JpegDecode::NotHandled;
         if (format == "jpeg") {
-            jpeg = DecodeJpeg(bytes, drawStored, kMaxDecodedPixels, image, why);
+            jpeg = DecodeJpeg(bytes, drawStored, kMaxDecodedPixels, image, why, cancel);
+            if (jpeg == JpegDecode::Cancelled) return failCancelled();
             if (jpeg == JpegDecode::TooLarge) return tooLarge(stored);
             if (jpeg == JpegDecode::Damaged) return damagedFile();
             if (jpeg == JpegDecode::Failed)
@@ -301,6 +330,7 @@ bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePi
             }
             if (decoded.isValid() && qint64(decoded.width()) * decoded.height() > kMaxDecodedPixels)
                 return tooLarge(stored);
+            if (cancelled()) return failCancelled();
             bool damaged = false;
             {
                 DecoderDamageWatch watch;
@@ -316,6 +346,8 @@ bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePi
     }
     if (native.isEmpty() || qint64(native.width()) * native.height() > kMaxPixels)
         return fail(QStringLiteral("The picture %1 has no usable size.").arg(path));
+    // Decoded; the colour conversion of a large picture still takes a while.
+    if (cancelled()) return failCancelled();
     // Everything after the loader works in sRGB: a picture with its own
     // colour profile (Display P3, Adobe RGB, …) is converted here.
     const QColorSpace space = image.colorSpace();
@@ -331,7 +363,7 @@ bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePi
 }
 
 bool LoadPictureFor(const QString& path, PositionMode position, QSize screen, SourcePicture& out,
-                    QString* error) {
+                    QString* error, const std::atomic<bool>* cancel) {
     QByteArray bytes;
     if (!readPictureFile(path, bytes, error)) return false;
     // The draw size needs the native size: a first look at the header.
@@ -339,7 +371,7 @@ bool LoadPictureFor(const QString& path, PositionMode position, QSize screen, So
     WallpaperLayout layout;
     if (ComputeWallpaperLayout(probeNativeSize(bytes), position, screen, layout) && !layout.tile)
         drawSize = QSize(int(std::ceil(layout.width)), int(std::ceil(layout.height)));
-    return LoadPictureFromBytes(bytes, path, out, error, drawSize);
+    return LoadPictureFromBytes(bytes, path, out, error, drawSize, cancel);
 }
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QString>
+#include <atomic>
 
 // The picture a composition starts from. The pixels may have been decoded at
 // a reduced scale; `nativeSize` is the picture's own size.
@@ -21,18 +22,25 @@ struct SourcePicture {
 // missing, empty, corrupt or truncated file, one in a format no decoder reads,
 // or one too large to hold, is a failure: false, with a message in `error`,
 // and `out` untouched.
+//
+// Safe to call on several threads at once. With `cancel`, the load looks at
+// the flag between its steps and as it decodes (JPEG rows, metafile records)
+// and, once it is set, gives up soon after: false, with "Cancelled." in
+// `error` and `out` untouched. (The other decoders run to their end; the
+// flag is looked at again after them.)
 bool LoadPicture(const QString& path, SourcePicture& out, QString* error = nullptr,
-                 QSize drawSize = QSize());
+                 QSize drawSize = QSize(), const std::atomic<bool>* cancel = nullptr);
 
 // The same for a picture's bytes already in memory (a download); `name` only
 // serves the error text.
 bool LoadPictureFromBytes(const QByteArray& bytes, const QString& name, SourcePicture& out,
-                          QString* error = nullptr, QSize drawSize = QSize());
+                          QString* error = nullptr, QSize drawSize = QSize(),
+                          const std::atomic<bool>* cancel = nullptr);
 
 // The same, decoding no larger than the picture will be drawn for `position`
 // on a screen of `screen` size.
 bool LoadPictureFor(const QString& path, PositionMode position, QSize screen, SourcePicture& out,
-                    QString* error = nullptr);
+                    QString* error = nullptr, const std::atomic<bool>* cancel = nullptr);
 
 // Everything a composition depends on besides the picture itself.
 struct CompositionInputs {

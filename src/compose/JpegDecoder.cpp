@@ -2,6 +2,7 @@
 
 #include <QColorSpace>
 #include <algorithm>
+#include <atomic>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +23,20 @@ struct ErrorManager {
     char message[JMSG_LENGTH_MAX] = {};
 };
 
+// The progress monitor, there only when the decode can be cancelled: it is
+// called while jpeg_start_decompress takes in all the scans of a progressive
+// picture, which is most of such a decode, and ends it through the same jump
+// as an error.
+struct CancelMonitor {
+    jpeg_progress_mgr pub{};
+    const std::atomic<bool>* cancel = nullptr;
+    bool cancelled = false;
+};
+
+bool isSet(const std::atomic<bool>* flag) {
+    return flag && flag->load(std::memory_order_relaxed);
+}
+
 // A fatal error ends the decode through the jump back into DecodeJpeg.
 [[noreturn]] void onError(j_common_ptr c) {
     auto* e = reinterpret_cast<ErrorManager*>(c->err);
@@ -35,11 +50,19 @@ void onMessage(j_common_ptr c, int level) {
     if (level < 0) ++c->err->num_warnings;
 }
 
+void onProgress(j_common_ptr c) {
+    auto* p = reinterpret_cast<CancelMonitor*>(c->progress);
+    if (!isSet(p->cancel)) return;
+    p->cancelled = true;
+    std::longjmp(reinterpret_cast<ErrorManager*>(c->err)->jump, 1);
+}
+
 // Everything the decode touches lives here, on the heap, so that nothing on
 // DecodeJpeg's stack changes between the setjmp and a longjmp.
 struct Decode {
     jpeg_decompress_struct info{};
     ErrorManager err;
+    CancelMonitor progress;
     QImage image;
     JOCTET* icc = nullptr;
     unsigned int iccLength = 0;
@@ -68,18 +91,27 @@ int reductionFor(QSize stored, QSize atLeast) {
 } // namespace
 
 JpegDecode DecodeJpeg(const QByteArray& bytes, QSize atLeast, qint64 maxPixels, QImage& out,
-                      QString& error) {
+                      QString& error, const std::atomic<bool>* cancel) {
+    if (isSet(cancel)) return JpegDecode::Cancelled;
     const auto d = std::make_unique<Decode>();
     jpeg_decompress_struct* info = &d->info;
     info->err = jpeg_std_error(&d->err.pub);
     d->err.pub.error_exit = onError;
     d->err.pub.emit_message = onMessage;
+    // Whether ended by an error or by the cancel flag, Decode's destructor
+    // destroys the decompressor, which frees all it holds.
     if (setjmp(d->err.jump)) {
+        if (d->progress.cancelled) return JpegDecode::Cancelled;
         error = QString::fromLatin1(d->err.message);
         return JpegDecode::Failed;
     }
     jpeg_create_decompress(info);
     d->created = true;
+    if (cancel) {
+        d->progress.cancel = cancel;
+        d->progress.pub.progress_monitor = onProgress;
+        info->progress = &d->progress.pub;
+    }
     jpeg_mem_src(info, reinterpret_cast<const unsigned char*>(bytes.constData()),
                  static_cast<unsigned long>(bytes.size()));
     jpeg_save_markers(info, JPEG_APP0 + 2, 0xFFFF); // the ICC profile
@@ -107,6 +139,11 @@ JpegDecode DecodeJpeg(const QByteArray& bytes, QSize atLeast, qint64 maxPixels, 
     const qsizetype stride = d->image.bytesPerLine();
     JSAMPROW rows[16];
     while (info->output_scanline < info->output_height) {
+        // Looked at between every 16 rows.
+        if (isSet(cancel)) {
+            jpeg_abort_decompress(info);
+            return JpegDecode::Cancelled;
+        }
         const unsigned n = std::min(16u, info->output_height - info->output_scanline);
         for (unsigned k = 0; k < n; ++k)
             rows[k] = bits + qsizetype(info->output_scanline + k) * stride;

@@ -195,6 +195,9 @@ public:
     QPainterPath path;
     bool recordingPath = false;
     double devicePixelsPerMm = 96 / 25.4;
+    const std::atomic<bool>* cancel = nullptr; // stops the playing when set
+
+    bool cancelled() const { return cancel && cancel->load(std::memory_order_relaxed); }
 
     // Logical → device → target.
     QTransform transform() const {
@@ -820,6 +823,7 @@ bool playWmf(const QByteArray& bytes, const WmfLayout& l, Player& pl, QString& e
     pl.apply();
     qsizetype at = l.start + 18;
     while (true) {
+        if (pl.cancelled()) return error = QStringLiteral("cancelled"), false;
         if (at + 6 > bytes.size()) return error = QStringLiteral("the metafile ends early"), false;
         const qint64 words = file.u32(at);
         const int fn = file.u16(at + 4);
@@ -1218,6 +1222,7 @@ bool playEmf(const QByteArray& bytes, const EmfLayout& l, Player& pl, QString& e
     pl.devicePixelsPerMm = l.devicePixelsPerMm;
     qsizetype at = 0;
     while (true) {
+        if (pl.cancelled()) return error = QStringLiteral("cancelled"), false;
         if (at + 8 > bytes.size()) return error = QStringLiteral("the metafile ends early"), false;
         const quint32 type = file.u32(at), size = file.u32(at + 4);
         if (size < 8 || size % 4 != 0 || at + qint64(size) > bytes.size())
@@ -1609,7 +1614,10 @@ bool MetafileNativeSize(const QByteArray& bytes, QSize& size, QString& error) {
     return true;
 }
 
-bool RenderMetafile(const QByteArray& bytes, QSize size, QImage& out, QString& error) {
+bool RenderMetafile(const QByteArray& bytes, QSize size, QImage& out, QString& error,
+                    const std::atomic<bool>* cancel) {
+    if (cancel && cancel->load(std::memory_order_relaxed))
+        return error = QStringLiteral("cancelled"), false;
     if (size.isEmpty()) return error = QStringLiteral("nothing to draw on"), false;
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull()) return error = QStringLiteral("out of memory"), false;
@@ -1629,6 +1637,7 @@ bool RenderMetafile(const QByteArray& bytes, QSize size, QImage& out, QString& e
             ok = emfLayout(bytes, l, error);
             if (ok) {
                 Player player(painter, mapping(l.frameDevice), size, true);
+                player.cancel = cancel;
                 ok = playEmf(bytes, l, player, error);
             }
         } else {
@@ -1636,6 +1645,7 @@ bool RenderMetafile(const QByteArray& bytes, QSize size, QImage& out, QString& e
             ok = wmfLayout(bytes, l, error);
             if (ok) {
                 Player player(painter, mapping(l.bounds), size, false);
+                player.cancel = cancel;
                 ok = playWmf(bytes, l, player, error);
             }
         }

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <atomic>
 
 // Windows metafiles (WMF, with or without the placeable header, and EMF),
 // played record by record through QPainter. Both formats share one drawing
@@ -21,5 +22,7 @@ bool MetafileNativeSize(const QByteArray& bytes, QSize& size, QString& error);
 
 // Plays the whole file onto a white picture of `size` pixels, its bounds
 // stretched to fill it. False, with the reason, when a record is malformed
-// or the file ends before its end record; `out` is then untouched.
-bool RenderMetafile(const QByteArray& bytes, QSize size, QImage& out, QString& error);
+// or the file ends before its end record; `out` is then untouched. Also false
+// when `cancel` is set: the player looks at it before each record.
+bool RenderMetafile(const QByteArray& bytes, QSize size, QImage& out, QString& error,
+                    const std::atomic<bool>* cancel = nullptr);

@@ -579,3 +579,21 @@ TEST(MetafileDrawing, ArcDirection) {
                     }),
                     0.01);
 }
+
+// A cancel flag already set stops a metafile before its first record, both
+// through the loader and in the player itself.
+TEST(MetafileDrawing, CancelFlagStopsThePlayer) {
+    Emf emf;
+    emf.rec(39, ints({1, 0, kRed, 0})); // a brush
+    const QByteArray bytes = emf.bytes();
+    ASSERT_FALSE(render(bytes).isNull());
+    const std::atomic<bool> cancel{true};
+    SourcePicture picture{QImage(2, 2, QImage::Format_RGB32), QSize(2, 2)};
+    QString error;
+    EXPECT_FALSE(LoadPictureFromBytes(bytes, "drawing.emf", picture, &error, QSize(), &cancel));
+    EXPECT_EQ(error, QStringLiteral("Cancelled."));
+    EXPECT_EQ(picture.nativeSize, QSize(2, 2));
+    QImage out;
+    EXPECT_FALSE(RenderMetafile(bytes, QSize(192, 96), out, error, &cancel));
+    EXPECT_TRUE(out.isNull());
+}

@@ -11,7 +11,11 @@
 #include <QColorSpace>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <atomic>
 #include <gtest/gtest.h>
+#include <latch>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -221,4 +225,54 @@ TEST_F(PictureFormatsTest, ColourProfilesAndCmykBecomeSrgb) {
     }
     const QString cmyk = make("jpg", quadrantPng(), "cmyk.jpg", {"-colorspace", "CMYK"});
     expectUprightQuadrants(load(cmyk), QSize(300, 200), 60);
+}
+
+namespace {
+// The handler the test puts in place before the decodes; it passes every
+// message on and notes the one the test sends after them.
+QtMessageHandler g_handlerBefore = nullptr;
+std::atomic<int> g_markersSeen{0};
+void noteMarker(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text == QLatin1String("decode-test-marker"))
+        ++g_markersSeen;
+    else if (g_handlerBefore)
+        g_handlerBefore(type, context, text);
+}
+} // namespace
+
+// Two decodes at once, as a change and the preparation of the next picture
+// run them: the damage one decoder reports belongs to its own picture only.
+// A CMYK JPEG goes through Qt's reader, which reports a scrambled scan only
+// as a warning and still hands back a (garbled) picture.
+TEST_F(PictureFormatsTest, DamageOfOneDecodeStaysWithIt) {
+    const QString good =
+        make("jpg", quadrantPng(QSize(900, 600)), "good-cmyk.jpg", {"-colorspace", "CMYK"});
+    QByteArray bytes = readFile(good);
+    ASSERT_GT(bytes.size(), 1000);
+    bytes.replace(bytes.size() * 2 / 3, 40, QByteArray::fromHex("FFD3FFD5").repeated(10));
+    const QString damaged = writeFile(path("damaged-cmyk.jpg"), bytes);
+
+    static std::once_flag installed;
+    std::call_once(installed, [] { g_handlerBefore = qInstallMessageHandler(noteMarker); });
+    g_markersSeen = 0;
+    load(damaged, false);
+    std::atomic<int> goodRefused{0}, damagedAccepted{0};
+    std::latch start(2);
+    const auto decodeMany = [&](const QString& file, bool expectOk, std::atomic<int>& wrong) {
+        start.arrive_and_wait();
+        for (int i = 0; i < 60; ++i) {
+            SourcePicture picture;
+            if (LoadPicture(file, picture) != expectOk) ++wrong;
+        }
+    };
+    std::thread a(decodeMany, good, true, std::ref(goodRefused));
+    std::thread b(decodeMany, damaged, false, std::ref(damagedAccepted));
+    a.join();
+    b.join();
+    EXPECT_EQ(goodRefused, 0);
+    EXPECT_EQ(damagedAccepted, 0);
+    // Messages still reach the handler that was there before. (It stays in
+    // place, once for all runs of the test: it passes everything on.)
+    qWarning("decode-test-marker");
+    EXPECT_EQ(g_markersSeen, 1);
 }

@@ -5,10 +5,15 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QImageWriter>
+#include <QPainter>
 #include <QTemporaryDir>
+#include <atomic>
+#include <chrono>
 #include <future>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <thread>
 
 class PictureLoader : public ::testing::Test {
 protected:
@@ -77,4 +82,51 @@ TEST_F(PictureLoader, SpecialFilesFailAtOnce) {
         }
         EXPECT_FALSE(result.get());
     }
+}
+
+// A large JPEG's decode stops soon after its cancel flag is set, long before
+// a whole decode would end, and leaves the picture it was given alone.
+TEST_F(PictureLoader, CancelStopsADecodePartWay) {
+    // Noise, tiled: a photo's worth of detail, which is what makes a decode
+    // take its time.
+    QImage noise(509, 509, QImage::Format_RGB32);
+    quint32 seed = 1;
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, (seed = seed * 1664525 + 1013904223) >> 8);
+    QImage large(8000, 6000, QImage::Format_RGB32);
+    QPainter(&large).fillRect(large.rect(), QBrush(noise));
+    const QString file = path(QStringLiteral("large.jpg"));
+    QImageWriter writer(file, "jpeg");
+    writer.setQuality(90);
+    ASSERT_TRUE(writer.write(large));
+    large = QImage();
+
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point start = Clock::now();
+    SourcePicture whole;
+    ASSERT_TRUE(LoadPicture(file, whole));
+    const auto wholeTime = Clock::now() - start;
+    EXPECT_EQ(whole.nativeSize, QSize(8000, 6000));
+    whole = {};
+
+    std::atomic<bool> cancel{false};
+    QString error;
+    bool loaded = true;
+    Clock::duration cancelledTime{};
+    std::thread decode([&] {
+        const Clock::time_point begin = Clock::now();
+        loaded = LoadPicture(file, picture, &error, QSize(), &cancel);
+        cancelledTime = Clock::now() - begin;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    cancel = true;
+    decode.join();
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(error, QStringLiteral("Cancelled."));
+    EXPECT_EQ(picture.nativeSize, QSize(3, 3));
+    EXPECT_LT(cancelledTime, wholeTime / 2)
+        << std::chrono::duration_cast<std::chrono::milliseconds>(cancelledTime).count()
+        << " ms cancelled, "
+        << std::chrono::duration_cast<std::chrono::milliseconds>(wholeTime).count() << " ms whole";
 }
