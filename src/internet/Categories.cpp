@@ -76,68 +76,89 @@ CategoryList LoadIntCatz(AppContext& app) {
 }
 
 void UpdateIntCatz(AppContext& app, DownloadClient& client,
-                   std::function<void(CategoryList list)> done) {
+                   std::function<void(CategoryList list, DownloadStatus status)> done) {
     const QString address = CatalogueAddress(app.settings.internet());
-    // The old copy goes first: a refresh that fails leaves no stale catalogue.
-    QFile::remove(app.paths.CataloguePath);
-    const auto loaded = [&app, done](std::optional<QByteArray> body) {
-        if (body) writeEncoded(app.paths.CataloguePath, *body);
+    // The new catalogue replaces the local copy only once it arrived whole:
+    // meanwhile the settings window still lists the old categories, and a
+    // download that fails or is abandoned keeps them.
+    const auto loaded = [&app, done](DownloadResult result) {
+        if (result.answered() && !writeEncoded(app.paths.CataloguePath, result.body))
+            result.status = DownloadStatus::Failed;
         CategoryList list = LoadIntCatz(app);
-        list.refreshed = true;
-        done(std::move(list));
+        list.refreshed = result.answered();
+        done(std::move(list), result.status);
     };
     if (address.startsWith(QLatin1String("file://"), Qt::CaseInsensitive)) {
         QFile f(QUrl(address).toLocalFile());
-        std::optional<QByteArray> body;
-        if (f.open(QIODevice::ReadOnly)) body = f.readAll();
-        return loaded(body);
+        DownloadResult result;
+        if (f.open(QIODevice::ReadOnly)) {
+            result.body = f.readAll();
+            if (f.error() == QFileDevice::NoError) result.status = DownloadStatus::Answered;
+        }
+        return loaded(std::move(result));
     }
-    client.GetPageB(address, loaded);
+    client.Fetch(address, loaded);
 }
 
-void RebuildIntFiles(AppContext& app, CategoryList& list, DownloadClient& client,
-                     DownloadCache& cache, std::function<void(bool rebuilt)> done) {
+void RebuildIntFiles(AppContext& app, CategoryList list, DownloadClient& client,
+                     DownloadCache& cache,
+                     std::function<void(RebuildOutcome outcome, CategoryList list)> done) {
     bool changed = list.refreshed || list.techniqueAtRebuild != app.settings.TechniqueTimer;
     for (const Category& c : list.categories)
         changed = changed || c.checked != c.checkedAtRebuild;
-    if (!changed) return done(false);
-    list.techniqueAtRebuild = app.settings.TechniqueTimer;
-    list.refreshed = false;
+    if (!changed) return done(RebuildOutcome::Unchanged, std::move(list));
 
     const ProfileText catalogue = ProfileText::parse(readDecoded(app.paths.CataloguePath));
     QStringList pages;
-    for (Category& c : list.categories) {
-        c.checkedAtRebuild = c.checked;
-        app.platform.store->setValue(internetSection(), QString::number(c.number),
-                                     c.checked ? QStringLiteral("1") : QStringLiteral("0"));
+    for (const Category& c : list.categories)
         if (c.checked) pages << pagesOf(catalogue, c.number);
-    }
-    app.platform.store->sync();
 
     // The pages one after the other: each one's link list from the cache, or
     // fetched and then cached.
     struct Walk {
+        CategoryList list;
         QStringList pages;
         qsizetype next = 0;
         QStringList addresses;
+        bool abandoned = false;
     };
     auto walk = std::make_shared<Walk>();
+    walk->list = std::move(list);
     walk->pages = pages;
     auto step = std::make_shared<std::function<void()>>();
     *step = [&app, &client, &cache, walk, step, done] {
-        if (walk->next == walk->pages.size()) {
-            QList<QString> items = walk->addresses;
-            if (app.settings.TechniqueTimer == ChangeTechnique::Random)
-                ShuffleCollection(items, app.random);
-            QByteArray text;
-            for (const QString& a : items)
-                text += a.toUtf8() + "\r\n";
-            writeEncoded(app.paths.InternetListPath, text);
+        if (walk->abandoned || walk->next == walk->pages.size()) {
+            RebuildOutcome outcome = RebuildOutcome::NotWritten;
+            // Links of only some of the pages are no list to keep.
+            if (!walk->abandoned) {
+                QList<QString> items = walk->addresses;
+                if (app.settings.TechniqueTimer == ChangeTechnique::Random)
+                    ShuffleCollection(items, app.random);
+                QByteArray text;
+                for (const QString& a : items)
+                    text += a.toUtf8() + "\r\n";
+                if (writeEncoded(app.paths.InternetListPath, text))
+                    outcome = RebuildOutcome::Written;
+            }
+            if (outcome == RebuildOutcome::Written) {
+                // The choices count as rebuilt only once the list matches them.
+                CategoryList& l = walk->list;
+                l.techniqueAtRebuild = app.settings.TechniqueTimer;
+                l.refreshed = false;
+                for (Category& c : l.categories) {
+                    c.checkedAtRebuild = c.checked;
+                    app.platform.store->setValue(internetSection(), QString::number(c.number),
+                                                 c.checked ? QStringLiteral("1")
+                                                           : QStringLiteral("0"));
+                }
+                app.platform.store->sync();
+            }
             // Clearing the self-reference destroys this closure and its
-            // captures: `done` is called from a copy.
+            // captures: what follows uses copies.
             const auto finished = done;
+            const std::shared_ptr<Walk> w = walk;
             *step = nullptr;
-            return finished(true);
+            return finished(outcome, std::move(w->list));
         }
         const QString page = walk->pages.at(walk->next++);
         const auto addLinks = [walk](const QByteArray& lines) {
@@ -150,15 +171,16 @@ void RebuildIntFiles(AppContext& app, CategoryList& list, DownloadClient& client
             addLinks(*cached);
             return (*step)();
         }
-        client.GetPageB(page, [&cache, page, addLinks, step](std::optional<QByteArray> body) {
-            // A page that cannot be had contributes nothing and is not cached.
-            if (body) {
+        client.Fetch(page, [&cache, page, addLinks, walk, step](DownloadResult result) {
+            // A page that fails contributes nothing and is not cached.
+            if (result.answered()) {
                 QByteArray lines;
-                for (const QString& link : PictureLinksOfPage(QString::fromUtf8(*body), page))
+                for (const QString& link : PictureLinksOfPage(QString::fromUtf8(result.body), page))
                     lines += link.toUtf8() + "\r\n";
                 if (lines.size() >= 3) cache.CacheStore(page, lines);
                 addLinks(lines);
             }
+            walk->abandoned = result.abandoned();
             (*step)();
         });
     };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "internet/DownloadClient.h"
 #include "settings/Settings.h"
 
 #include <QList>
@@ -9,7 +10,6 @@
 
 class AppContext;
 class DownloadCache;
-class DownloadClient;
 
 // The picture categories of the internet source: the catalogue (a profile
 // text of "cat"+n sections with a "name" and page addresses "url"+m, and an
@@ -51,19 +51,33 @@ inline QString PleaseRefreshText() {
     return QStringLiteral("Please refresh!");
 }
 
-// Downloads the catalogue into the local copy and loads it; `done` gets the
-// new list (empty when the download failed, and then the old copy is gone,
-// so the next rebuild empties the internet file list).
+// Downloads the catalogue into memory and, once it arrived whole, replaces
+// the local copy with it (atomically); until then, and when the download
+// fails or is abandoned, the old copy stays as it was. `done` gets the
+// category list of the local copy (the new catalogue's, marked `refreshed`,
+// or the old one's) and how the download ended (Failed too when the new
+// copy could not be written).
 void UpdateIntCatz(AppContext& app, DownloadClient& client,
-                   std::function<void(CategoryList list)> done);
+                   std::function<void(CategoryList list, DownloadStatus status)> done);
+
+// How a rebuild of the internet file list ended.
+enum class RebuildOutcome {
+    Unchanged,  // nothing changed since the last rebuild: nothing fetched or written
+    Written,    // the list was written
+    NotWritten, // a page request was abandoned (the program is ending) or the
+                // file could not be written: the old list stays as it was
+};
 
 // When a check state, the technique or the catalogue changed since the last
-// rebuild: stores the check states, fetches the link list of every page of
-// every checked category (from the cache when it has it), shuffles the
-// addresses for the random technique and writes the internet file list.
-// `done` gets whether a rebuild ran.
-void RebuildIntFiles(AppContext& app, CategoryList& list, DownloadClient& client,
-                     DownloadCache& cache, std::function<void(bool rebuilt)> done);
+// rebuild: fetches the link list of every page of every checked category
+// (from the cache when it has it), shuffles the addresses for the random
+// technique, writes the internet file list and stores the check states. A
+// page that fails on its own account (a server error, a time-out) adds no
+// addresses; one abandoned unanswered leaves list and check states as they
+// were. `done` gets the outcome and the list, updated when Written.
+void RebuildIntFiles(AppContext& app, CategoryList list, DownloadClient& client,
+                     DownloadCache& cache,
+                     std::function<void(RebuildOutcome outcome, CategoryList list)> done);
 
 // The internet file list's addresses, in order.
 QStringList ReadInternetFileList(const AppContext& app);

@@ -99,9 +99,31 @@ void DownloadClient::GetPageB(const QString& url, BytesDone done, qint64 maxByte
         maxBytes);
 }
 
+void DownloadClient::Fetch(const QString& url, ResultDone done, qint64 maxBytes) {
+    enqueue({url,
+             maxBytes,
+             [done = std::move(done)](DownloadStatus status, std::optional<HttpAnswer> answer) {
+                 if (!done) return;
+                 DownloadResult result;
+                 result.status = status;
+                 if (answer) result.body = std::move(answer->body);
+                 done(std::move(result));
+             },
+             {},
+             false});
+}
+
 void DownloadClient::GetAnswer(const QString& url, RequestHeaders headers, AnswerDone done,
                                qint64 maxBytes, bool quiet) {
-    m_queue.push_back({url, maxBytes, std::move(done), std::move(headers), quiet});
+    enqueue({url, maxBytes,
+             [done = std::move(done)](DownloadStatus, std::optional<HttpAnswer> answer) {
+                 if (done) done(std::move(answer));
+             },
+             std::move(headers), quiet});
+}
+
+void DownloadClient::enqueue(Request request) {
+    m_queue.push_back(std::move(request));
     if (!m_current) startNext();
 }
 
@@ -167,10 +189,10 @@ void DownloadClient::abandon() {
         m_lastError = QStringLiteral("Error %1: the download was abandoned at line: %2")
                           .arg(ErrorEnding)
                           .arg(StepEnding);
-        finish(std::nullopt);
+        finish(DownloadStatus::Abandoned, std::nullopt);
     }
     for (Request& r : waiting)
-        if (r.done) r.done(std::nullopt);
+        if (r.done) r.done(DownloadStatus::Abandoned, std::nullopt);
 }
 
 void DownloadClient::startNext() {
@@ -271,34 +293,37 @@ void DownloadClient::onFinished() {
     answer.etag = reply->rawHeader("ETag");
     answer.lastModified = reply->rawHeader("Last-Modified");
     m_body.clear();
-    finish(std::move(answer));
+    finish(DownloadStatus::Answered, std::move(answer));
 }
 
 void DownloadClient::fail(int step, const QString& why) {
     m_deadline.stop();
     m_lastError = why + QStringLiteral(" at line: %1").arg(step);
-    if (m_ending || m_app.settings.IntIgnore || (m_current && m_current->quiet))
-        return finish(std::nullopt);
+    if (m_ending) return finish(DownloadStatus::Abandoned, std::nullopt);
+    if (m_app.settings.IntIgnore || (m_current && m_current->quiet))
+        return finish(DownloadStatus::Failed, std::nullopt);
     // Asked without blocking: the answer continues the request.
     m_box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Orvane Downloader Error"),
                             m_lastError, QMessageBox::Retry | QMessageBox::Cancel);
     m_box->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_box, &QMessageBox::finished, this, [this](int answer) {
         m_box = nullptr;
-        if (answer == QMessageBox::Retry && !m_ending)
+        if (m_ending)
+            finish(DownloadStatus::Abandoned, std::nullopt);
+        else if (answer == QMessageBox::Retry)
             send();
         else
-            finish(std::nullopt);
+            finish(DownloadStatus::Failed, std::nullopt);
     });
     m_box->open();
 }
 
-void DownloadClient::finish(std::optional<HttpAnswer> answer) {
+void DownloadClient::finish(DownloadStatus status, std::optional<HttpAnswer> answer) {
     m_deadline.stop();
     PlaceIntTray(false);
     std::optional<Request> done = std::move(m_current);
     m_current.reset();
-    if (done && done->done) done->done(std::move(answer));
+    if (done && done->done) done->done(status, std::move(answer));
     // The next waiting request starts from the event loop, not inside the
     // caller's completion.
     if (!m_queue.empty()) QTimer::singleShot(0, this, &DownloadClient::startNext);

@@ -27,27 +27,45 @@ struct HttpAnswer {
 };
 using RequestHeaders = QList<std::pair<QByteArray, QByteArray>>;
 
+// How a request ended: answered; failed on its own account (a server error,
+// a time-out, a body too large, a bad address or proxy, a refused retry); or
+// abandoned unanswered because the program is ending or abandon() ended it.
+// A caller that builds something from several answers writes nothing after
+// an abandoned one: what it has is cut short, not what the servers said.
+enum class DownloadStatus { Answered, Failed, Abandoned };
+
+// A body with how its request ended; the body only when Answered.
+struct DownloadResult {
+    DownloadStatus status = DownloadStatus::Failed;
+    QByteArray body;
+    bool answered() const { return status == DownloadStatus::Answered; }
+    bool abandoned() const { return status == DownloadStatus::Abandoned; }
+};
+
 // The one way the program fetches anything over HTTP or HTTPS: the category
 // catalogue and pages, the pictures and the news feeds.
 //
 // Every operation is asynchronous: it returns at once and calls `done` once,
-// with the body (or true) on success and nothing (or false) on failure. The
-// program's events keep flowing meanwhile, and nothing re-enters half-done
-// work: a request asked for while another runs waits for it. The connection
+// with the body (or true) on success and nothing (or false) otherwise; Fetch
+// also tells a failure from an abandoned request. The program's events keep
+// flowing meanwhile, and nothing re-enters half-done work: a request asked
+// for while another runs waits for it. The connection
 // settings (proxy, time-out, error prompt, download icon) are read from the
 // application object at each request.
 //
 // A request fails when it has not completed within IntTimeOut seconds, when
 // the body grows past its size limit, on a redirect loop or a redirect from
-// HTTPS to plain HTTP, on any certificate error, and when the program ends.
-// With IntIgnore off, a failure asks "Orvane Downloader Error" with Retry and
-// Cancel first; Retry repeats the request.
+// HTTPS to plain HTTP and on any certificate error. With IntIgnore off, a
+// failure asks "Orvane Downloader Error" with Retry and Cancel first; Retry
+// repeats the request. When the program ends (AppEvents::ending), the running
+// and waiting requests are abandoned at once, and so is every later one.
 class DownloadClient : public QObject {
     Q_OBJECT
 public:
     using BytesDone = std::function<void(std::optional<QByteArray> body)>;
     using Done = std::function<void(bool ok)>;
     using AnswerDone = std::function<void(std::optional<HttpAnswer> answer)>;
+    using ResultDone = std::function<void(DownloadResult result)>;
 
     // Size limits of a body: pictures, and pages and feeds.
     static constexpr qint64 PictureLimit = 100LL * 1024 * 1024;
@@ -58,6 +76,8 @@ public:
 
     // Downloads `url`; `done` gets the body, or nothing when it failed.
     void GetPageB(const QString& url, BytesDone done, qint64 maxBytes = PageLimit);
+    // Downloads `url`; `done` gets the body and how the request ended.
+    void Fetch(const QString& url, ResultDone done, qint64 maxBytes = PageLimit);
     // Downloads `url` into `file` (replacing it whole); nothing is written
     // when the download fails.
     void GetPage(const QString& url, const QString& file, Done done, qint64 maxBytes = PageLimit);
@@ -76,16 +96,20 @@ public:
 
     bool busy() const { return m_reply != nullptr || m_box != nullptr; }
     bool downloadIconShown() const { return m_icon != nullptr; }
-    // Ends the running request and every waiting one now, as failures.
+    // The program is ending: every request is abandoned.
+    bool ending() const { return m_ending; }
+    // Ends the running request and every waiting one now, unanswered: their
+    // callers get nothing (Abandoned from Fetch).
     void abandon();
     // Why the last request failed; empty after a success.
     QString lastError() const { return m_lastError; }
 
 private:
+    using Finished = std::function<void(DownloadStatus status, std::optional<HttpAnswer> answer)>;
     struct Request {
         QString url;
         qint64 maxBytes;
-        AnswerDone done;
+        Finished done;
         RequestHeaders headers;
         bool quiet = false;
     };
@@ -94,7 +118,8 @@ private:
     void onReadyRead();
     void onFinished();
     void fail(int step, const QString& why);
-    void finish(std::optional<HttpAnswer> answer);
+    void enqueue(Request request);
+    void finish(DownloadStatus status, std::optional<HttpAnswer> answer);
 
     AppContext& m_app;
     QNetworkAccessManager* m_network = nullptr;

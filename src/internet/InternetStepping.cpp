@@ -5,6 +5,7 @@
 #include "settings/StoredText.h"
 
 #include <QLocale>
+#include <QTimer>
 #include <cmath>
 
 namespace {
@@ -14,6 +15,34 @@ const QString kOptions = QStringLiteral("Options");
 
 // Answers this small are error pages, never pictures worth keeping.
 constexpr qsizetype kSmallestCachedAnswer = 1002;
+
+// `done` as called for `receiver`: not at all once the receiver is gone.
+template <typename... Args>
+std::function<void(Args...)> forReceiver(QObject* receiver, std::function<void(Args...)> done) {
+    if (!done) return [](Args...) {};
+    if (!receiver) return done;
+    return [r = QPointer<QObject>(receiver), done = std::move(done)](Args... args) {
+        if (r) done(args...);
+    };
+}
+
+// The same category choices: the same categories, the same ones checked.
+bool sameChoices(const CategoryList& a, const CategoryList& b) {
+    if (a.categories.size() != b.categories.size()) return false;
+    for (qsizetype i = 0; i < a.categories.size(); ++i) {
+        const Category &x = a.categories[i], &y = b.categories[i];
+        if (x.number != y.number || x.name != y.name || x.checked != y.checked) return false;
+    }
+    return true;
+}
+
+// Whether RebuildIntFiles would rebuild `list`.
+bool wantsRebuild(const CategoryList& list, ChangeTechnique technique) {
+    bool changed = list.refreshed || list.techniqueAtRebuild != technique;
+    for (const Category& c : list.categories)
+        changed = changed || c.checked != c.checkedAtRebuild;
+    return changed;
+}
 
 } // namespace
 
@@ -38,6 +67,17 @@ void InternetSource::InternetNext(bool previous, std::function<void(ChangeResult
     if (m_busy) {
         result.status = ChangeResult::Status::Busy;
         return done(result);
+    }
+    // The cooldown and the address wait for a refresh or rebuild under way:
+    // until it ends there may be no list to take an address from.
+    if (rebuilding()) {
+        m_busy = true;
+        m_afterJobs.push_back([this, previous, done] {
+            m_busy = false;
+            if (m_client.ending()) return done(ChangeResult());
+            InternetNext(previous, done);
+        });
+        return;
     }
     SettingsStore& store = *m_app.platform.store;
     const double coolDown = m_app.settings.IntCoolDown;
@@ -68,14 +108,96 @@ void InternetSource::InternetNext(bool previous, std::function<void(ChangeResult
         FetchInternetPicture(got);
 }
 
-void InternetSource::RefreshAndRebuild(std::function<void(bool ok)> done) {
-    UpdateIntCatz(m_app, m_client, [this, done](CategoryList list) {
-        m_categories = std::move(list);
-        const bool any = !m_categories.categories.isEmpty();
-        RebuildIntFiles(m_app, m_categories, m_client, m_cache, [done, any](bool) {
-            if (done) done(any);
+void InternetSource::RefreshCategories(QObject* receiver, RefreshDone done) {
+    const QString address = CatalogueAddress(m_app.settings.internet());
+    RefreshDone call = forReceiver(receiver, std::move(done));
+    // The same catalogue asked for again: the answer of the one under way.
+    if (m_running && !m_running->finished && m_running->refresh && m_running->address == address)
+        return m_running->refreshed.push_back(std::move(call));
+    for (Job& job : m_jobs)
+        if (job.refresh && job.address == address) return job.refreshed.push_back(std::move(call));
+    Job job;
+    job.refresh = true;
+    job.address = address;
+    job.refreshed.push_back(std::move(call));
+    enqueue(std::move(job));
+}
+
+void InternetSource::RebuildFiles(CategoryList list, QObject* receiver, RebuildDone done) {
+    RebuildDone call = forReceiver(receiver, std::move(done));
+    // A waiting rebuild of the same choices does this one's work too; it
+    // rebuilds whenever either would.
+    for (Job& job : m_jobs)
+        if (!job.refresh && sameChoices(job.list, list)) {
+            if (wantsRebuild(list, m_app.settings.TechniqueTimer)) job.list.refreshed = true;
+            return job.rebuilt.push_back(std::move(call));
+        }
+    Job job;
+    job.list = std::move(list);
+    job.rebuilt.push_back(std::move(call));
+    enqueue(std::move(job));
+}
+
+void InternetSource::RefreshAndRebuild(QObject* receiver, std::function<void(bool ok)> done) {
+    std::function<void(bool)> call = forReceiver(receiver, std::move(done));
+    RefreshCategories(this, [this, call](CategoryList list, DownloadStatus status) {
+        if (status == DownloadStatus::Abandoned) return call(false);
+        const bool any = !list.categories.isEmpty();
+        // There is no list yet: it is built from the new catalogue or, when
+        // the download failed, from the one kept.
+        list.refreshed = true;
+        RebuildFiles(std::move(list), this, [call, any](RebuildOutcome outcome, CategoryList) {
+            call(any && outcome == RebuildOutcome::Written);
         });
     });
+}
+
+void InternetSource::enqueue(Job job) {
+    m_jobs.push_back(std::move(job));
+    if (!m_running) startJob();
+}
+
+void InternetSource::startJob() {
+    if (m_running || m_jobs.empty()) return;
+    m_running = std::make_shared<Job>(std::move(m_jobs.front()));
+    m_jobs.pop_front();
+    const std::shared_ptr<Job> job = m_running;
+    // Once the program is ending, waiting work does not start.
+    if (m_client.ending())
+        return finishJob(job->refresh ? LoadIntCatz(m_app) : job->list, DownloadStatus::Abandoned,
+                         RebuildOutcome::NotWritten);
+    if (job->refresh) {
+        UpdateIntCatz(m_app, m_client, [this](CategoryList list, DownloadStatus status) {
+            finishJob(list, status, RebuildOutcome::NotWritten);
+        });
+    } else {
+        RebuildIntFiles(m_app, job->list, m_client, m_cache,
+                        [this](RebuildOutcome outcome, CategoryList list) {
+                            finishJob(list, DownloadStatus::Answered, outcome);
+                        });
+    }
+}
+
+void InternetSource::finishJob(const CategoryList& list, DownloadStatus status,
+                               RebuildOutcome outcome) {
+    const std::shared_ptr<Job> job = m_running;
+    // The job stays the running one while its callbacks run, so that work
+    // they ask for queues behind it and a waiting change keeps waiting.
+    job->finished = true;
+    for (const RefreshDone& done : job->refreshed)
+        done(list, status);
+    for (const RebuildDone& done : job->rebuilt)
+        done(outcome, list);
+    m_running = nullptr;
+    if (!m_jobs.empty()) {
+        // The next one starts from the event loop, not inside this one's end.
+        QTimer::singleShot(0, this, &InternetSource::startJob);
+        return;
+    }
+    std::vector<std::function<void()>> waiting;
+    waiting.swap(m_afterJobs);
+    for (const std::function<void()>& change : waiting)
+        change();
 }
 
 void InternetSource::FetchInternetPicture(std::function<void(std::optional<QByteArray>)> got) {

@@ -6,7 +6,11 @@
 #include "internet/DownloadClient.h"
 
 #include <QObject>
+#include <QPointer>
+#include <deque>
 #include <functional>
+#include <memory>
+#include <vector>
 
 class AppContext;
 
@@ -16,26 +20,59 @@ class AppContext;
 // IntCoolDown milliseconds since the last internet change ("IntCL" of section
 // "Options", on the program's clock) refuses changes asked for too soon, and
 // only one runs at a time.
+//
+// It is also the one owner of the catalogue refreshes and rebuilds of the
+// internet file list, whoever asks for them (start-up, the settings window):
+// they run one at a time, in the order asked; a request for what runs or
+// waits already (a refresh of the same catalogue address, a waiting rebuild
+// of the same choices) joins it. A callback is given with a receiver and is
+// not called when the receiver was destroyed meanwhile (without one, always).
+// Once the program is ending, waiting work does not start: its callbacks get
+// Abandoned or NotWritten.
 class InternetSource : public QObject {
     Q_OBJECT
 public:
     explicit InternetSource(AppContext& app, QObject* parent = nullptr);
 
+    using RefreshDone = std::function<void(CategoryList list, DownloadStatus status)>;
+    using RebuildDone = std::function<void(RebuildOutcome outcome, CategoryList list)>;
+
     // One internet change, backward when `previous`. `done` (optional) gets
-    // how it went: Busy while one runs, NothingToShow when refused by the
-    // cooldown or with nothing to show.
+    // how it went: Busy while one runs or waits, NothingToShow when refused by
+    // the cooldown or with nothing to show. While a refresh or rebuild runs
+    // or waits, the change waits for it before it looks at the cooldown or
+    // the list.
     void InternetNext(bool previous, std::function<void(ChangeResult)> done = {});
 
+    // A catalogue refresh (UpdateIntCatz).
+    void RefreshCategories(QObject* receiver, RefreshDone done);
+    // A rebuild of the internet file list from `list` (RebuildIntFiles).
+    void RebuildFiles(CategoryList list, QObject* receiver, RebuildDone done);
     // Downloads the catalogue and rebuilds the internet file list from the
-    // stored category choices (what the settings window's OK does); used at
-    // start-up while there is no internet file list yet.
-    void RefreshAndRebuild(std::function<void(bool ok)> done = {});
+    // stored category choices (the local catalogue's when the download
+    // fails); used at start-up while there is no internet file list yet.
+    // `done` gets whether the list was written with some category.
+    void RefreshAndRebuild(QObject* receiver = nullptr, std::function<void(bool ok)> done = {});
 
+    // A refresh or rebuild runs or waits.
+    bool rebuilding() const { return m_running != nullptr || !m_jobs.empty(); }
     bool busy() const { return m_busy; }
     DownloadClient& client() { return m_client; }
     DownloadCache& cache() { return m_cache; }
 
 private:
+    struct Job {
+        bool refresh = false;
+        QString address;   // a refresh: the catalogue's address
+        CategoryList list; // a rebuild: the choices
+        bool finished = false;
+        std::vector<RefreshDone> refreshed;
+        std::vector<RebuildDone> rebuilt;
+    };
+    void enqueue(Job job);
+    void startJob();
+    void finishJob(const CategoryList& list, DownloadStatus status, RebuildOutcome outcome);
+
     void FetchInternetPicture(std::function<void(std::optional<QByteArray>)> got);
     void StepInternetBack(std::function<void(std::optional<QByteArray>)> got);
     double storedIntCL(qint64 fallback) const;
@@ -43,7 +80,10 @@ private:
     AppContext& m_app;
     DownloadClient m_client;
     DownloadCache m_cache;
-    CategoryList m_categories;
+    std::deque<Job> m_jobs;         // waiting, in order
+    std::shared_ptr<Job> m_running; // running, or calling its callbacks
+    // Changes waiting for the refreshes and rebuilds to end.
+    std::vector<std::function<void()>> m_afterJobs;
     bool m_busy = false;
 };
 

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -55,19 +54,16 @@ InternetCategoriesPane::InternetCategoriesPane(AppContext& app, const OptionsWin
         w->setEnabled(online);
 
     connect(cmdrefreshintcatz, &QPushButton::clicked, this, [this] {
-        QPointer<InternetCategoriesPane> self(this);
         window()->setEnabled(false);
-        whenIdle([self] {
-            if (!self) return;
-            self->status(QStringLiteral("Updating internet categories, please wait..."));
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-            UpdateIntCatz(self->m_app, self->m_parts.internet->client(), [self](CategoryList l) {
-                QApplication::restoreOverrideCursor();
-                if (!self) return;
-                self->m_working = false;
-                self->fill(std::move(l));
-                self->window()->setEnabled(true);
-            });
+        status(QStringLiteral("Updating internet categories, please wait..."));
+        waitCursor(true);
+        m_working = true;
+        // The internet source runs it after any refresh or rebuild under way.
+        m_parts.internet->RefreshCategories(this, [this](CategoryList l, DownloadStatus) {
+            waitCursor(false);
+            m_working = false;
+            fill(std::move(l));
+            window()->setEnabled(true);
         });
     });
     connect(cmdcatcode, &QPushButton::clicked, this, [this] {
@@ -87,13 +83,18 @@ void InternetCategoriesPane::status(const QString& text) {
     lblint->setVisible(!text.isEmpty());
 }
 
-void InternetCategoriesPane::whenIdle(std::function<void()> work) {
-    if (m_working || (m_parts.internet && m_parts.internet->busy())) {
-        QTimer::singleShot(200, this, [this, work] { whenIdle(work); });
-        return;
-    }
-    m_working = true;
-    work();
+InternetCategoriesPane::~InternetCategoriesPane() {
+    // A refresh still under way no longer reaches this pane.
+    waitCursor(false);
+}
+
+void InternetCategoriesPane::waitCursor(bool on) {
+    if (on == m_waitCursor) return;
+    m_waitCursor = on;
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 void InternetCategoriesPane::fill(CategoryList list) {
@@ -120,20 +121,16 @@ void InternetCategoriesPane::rebuild(std::function<void()> done) {
     if (!m_parts.internet) return done();
     for (qsizetype i = 0; i < chkcat.size() && i < m_list.categories.size(); ++i)
         m_list.categories[i].checked = chkcat[i]->isChecked();
-    QPointer<InternetCategoriesPane> self(this);
-    whenIdle([self, done] {
-        if (!self) return done();
-        self->status(QStringLiteral("Updating, please wait..."));
-        InternetSource& source = *self->m_parts.internet;
-        RebuildIntFiles(
-            self->m_app, self->m_list, source.client(), source.cache(), [self, done](bool) {
-                if (self) {
-                    self->m_working = false;
-                    self->status(self->chkcat.isEmpty() ? PleaseRefreshText() : QString());
-                }
-                done();
-            });
-    });
+    status(QStringLiteral("Updating, please wait..."));
+    m_working = true;
+    m_parts.internet->RebuildFiles(m_list, this,
+                                   [this, done](RebuildOutcome outcome, CategoryList list) {
+                                       if (outcome == RebuildOutcome::Written)
+                                           m_list = std::move(list);
+                                       m_working = false;
+                                       status(chkcat.isEmpty() ? PleaseRefreshText() : QString());
+                                       done();
+                                   });
 }
 
 void InternetCategoriesPane::step(bool previous) {

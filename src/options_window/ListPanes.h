@@ -20,11 +20,12 @@ class InternetCategoriesPane : public QGroupBox {
 public:
     InternetCategoriesPane(AppContext& app, const OptionsWindowParts& parts,
                            QWidget* parent = nullptr);
+    ~InternetCategoriesPane() override;
     // Fills the boxes from the local catalogue and the stored check states.
     void load();
     // Rebuilds the internet file list when the choice or the technique
-    // changed, then calls `done`. While a download or another rebuild runs,
-    // the rebuild waits for it rather than running inside it.
+    // changed, then calls `done`. The internet source runs it after any
+    // refresh or rebuild under way.
     void rebuild(std::function<void()> done);
 
     QList<QCheckBox*> chkcat;
@@ -37,8 +38,8 @@ public:
 private:
     void fill(CategoryList list);
     void status(const QString& text);
-    // Runs `work` once nothing else downloads for the internet source.
-    void whenIdle(std::function<void()> work);
+    // Shows (true) or takes back (false) the wait cursor of a refresh.
+    void waitCursor(bool on);
     void step(bool previous);
     AppContext& m_app;
     const OptionsWindowParts& m_parts;
@@ -46,4 +47,5 @@ private:
     QWidget* m_boxes;
     QVBoxLayout* m_boxesLayout;
     bool m_working = false;
+    bool m_waitCursor = false;
 };

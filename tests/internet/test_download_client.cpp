@@ -206,3 +206,35 @@ TEST_F(DownloadTest, FilesListsAndPagesAreWrittenAndDownloadsEndWithTheProgram) 
     EXPECT_FALSE(QFile::exists(t.path("hung.html")));
     EXPECT_FALSE(client.downloadIconShown());
 }
+
+TEST_F(DownloadTest, FetchTellsAFailureFromAnAbandonedRequest) {
+    LocalHttpServer server;
+    ASSERT_TRUE(server.ok());
+    DownloadClient client(app);
+    QStringList ends;
+    const auto fetch = [&](const QString& path) {
+        client.Fetch(server.url(path), [&ends, path](DownloadResult r) {
+            const char* how = r.status == DownloadStatus::Answered ? "answered"
+                              : r.status == DownloadStatus::Failed ? "failed"
+                                                                   : "abandoned";
+            ends << path + " " + how + (r.body.isEmpty() ? "" : " body");
+        });
+    };
+    fetch("/page.html");
+    fetch("/404");
+    ASSERT_TRUE(waitUntil([&] { return ends.size() == 2; }));
+    // Abandoned: the running request and the one waiting behind it, then
+    // every request once the program is ending.
+    fetch("/hang");
+    fetch("/page.html");
+    ASSERT_TRUE(waitUntil([&] { return server.count("/hang") == 1; }));
+    client.abandon();
+    fetch("/hang");
+    ASSERT_TRUE(waitUntil([&] { return server.count("/hang") == 2; }));
+    emit app.events.ending();
+    fetch("/page.html");
+    ASSERT_TRUE(waitUntil([&] { return ends.size() == 6; }, 3000));
+    EXPECT_EQ(ends,
+              (QStringList{"/page.html answered body", "/404 failed", "/hang abandoned",
+                           "/page.html abandoned", "/hang abandoned", "/page.html abandoned"}));
+}

@@ -37,11 +37,22 @@ struct InternetTest : ::testing::Test {
         InvertBytes(bytes);
         writeFile(app.paths.CataloguePath, bytes);
     }
-    void rebuild(CategoryList& list, DownloadClient& client, DownloadCache& cache, bool expect) {
-        std::optional<bool> rebuilt;
-        RebuildIntFiles(app, list, client, cache, [&](bool r) { rebuilt = r; });
-        ASSERT_TRUE(waitUntil([&] { return rebuilt.has_value(); }));
-        EXPECT_EQ(*rebuilt, expect);
+    void rebuild(CategoryList& list, DownloadClient& client, DownloadCache& cache,
+                 RebuildOutcome expect) {
+        std::optional<RebuildOutcome> outcome;
+        RebuildIntFiles(app, list, client, cache, [&](RebuildOutcome o, CategoryList l) {
+            outcome = o;
+            list = std::move(l);
+        });
+        ASSERT_TRUE(waitUntil([&] { return outcome.has_value(); }));
+        EXPECT_EQ(*outcome, expect);
+    }
+    // One catalogue refresh to its end: the category list and how it ended.
+    std::pair<CategoryList, DownloadStatus> refresh(DownloadClient& client) {
+        std::optional<std::pair<CategoryList, DownloadStatus>> r;
+        UpdateIntCatz(app, client, [&](CategoryList l, DownloadStatus s) { r.emplace(l, s); });
+        EXPECT_TRUE(waitUntil([&] { return r.has_value(); }));
+        return r.value_or(std::pair{CategoryList(), DownloadStatus::Failed});
     }
 };
 
@@ -89,12 +100,10 @@ TEST_F(InternetTest, RebuildsOnlyOnChangeAndFetchesEachPageOnce) {
     app.settings.IntCatCode = server.url("/files/cat.tar");
     DownloadClient client(app);
     DownloadCache cache(app);
-    std::optional<CategoryList> list;
-    UpdateIntCatz(app, client, [&](CategoryList l) { list = std::move(l); });
-    ASSERT_TRUE(waitUntil([&] { return list.has_value(); }));
+    std::optional<CategoryList> list = refresh(client).first;
     ASSERT_EQ(list->categories.size(), 2);
     list->categories[0].checked = list->categories[1].checked = true;
-    rebuild(*list, client, cache, true);
+    rebuild(*list, client, cache, RebuildOutcome::Written);
     const QString a = server.url("/files/a"), b = server.url("/files/b");
     // Category B reaches page a too: its pictures come twice.
     const QStringList inOrder{a + "1.jpg", a + "2.jpg", a + "3.jpg", b + "1.jpg",
@@ -105,11 +114,11 @@ TEST_F(InternetTest, RebuildsOnlyOnChangeAndFetchesEachPageOnce) {
 
     // Nothing changed: no request, the file byte for byte as it was.
     const QByteArray before = readFile(app.paths.InternetListPath);
-    rebuild(*list, client, cache, false);
+    rebuild(*list, client, cache, RebuildOutcome::Unchanged);
     EXPECT_EQ(readFile(app.paths.InternetListPath), before);
     // Only the technique changed: rebuilt and shuffled, pages from the cache.
     app.settings.TechniqueTimer = ChangeTechnique::Random;
-    rebuild(*list, client, cache, true);
+    rebuild(*list, client, cache, RebuildOutcome::Written);
     QStringList shuffled = ReadInternetFileList(app);
     EXPECT_NE(shuffled, inOrder);
     shuffled.sort();
@@ -119,17 +128,22 @@ TEST_F(InternetTest, RebuildsOnlyOnChangeAndFetchesEachPageOnce) {
     EXPECT_EQ(server.count("/files/a.html") + server.count("/files/b.html"), 2);
     // No category checked: an empty list.
     list->categories[0].checked = list->categories[1].checked = false;
-    rebuild(*list, client, cache, true);
+    rebuild(*list, client, cache, RebuildOutcome::Written);
     EXPECT_TRUE(readFile(app.paths.InternetListPath).isEmpty());
 
-    // A failed refresh: no categories, and the next rebuild empties the list.
+    // A failed refresh keeps the catalogue the user had, byte for byte, and
+    // asks for no rebuild.
     list->categories[0].checked = true;
-    rebuild(*list, client, cache, true);
+    rebuild(*list, client, cache, RebuildOutcome::Written);
+    const QByteArray catalogue = readFile(app.paths.CataloguePath);
     app.settings.IntCatCode = server.url("/404");
-    UpdateIntCatz(app, client, [&](CategoryList l) { list = std::move(l); });
-    ASSERT_TRUE(waitUntil([&] { return list->categories.isEmpty(); }));
-    rebuild(*list, client, cache, true);
-    EXPECT_TRUE(ReadInternetFileList(app).isEmpty());
+    auto [kept, status] = refresh(client);
+    EXPECT_EQ(status, DownloadStatus::Failed);
+    EXPECT_EQ(readFile(app.paths.CataloguePath), catalogue);
+    EXPECT_EQ(kept.categories.size(), 2);
+    EXPECT_FALSE(kept.refreshed);
+    rebuild(kept, client, cache, RebuildOutcome::Unchanged);
+    EXPECT_EQ(ReadInternetFileList(app).size(), 3);
 }
 
 TEST_F(InternetTest, SteppingUnderTheCooldown) {
@@ -197,4 +211,135 @@ TEST_F(InternetTest, SteppingUnderTheCooldown) {
     EXPECT_EQ(step(), "-");
     EXPECT_EQ(readFile(app.paths.WallpaperBitmapPath), shown);
     EXPECT_FALSE(source.cache().CacheLookup(server.url("/404")));
+}
+
+TEST_F(InternetTest, AnEndedRebuildOrRefreshKeepsTheOldFiles) {
+    LocalHttpServer server(false, site);
+    ASSERT_TRUE(server.ok());
+    serve("a.html", R"(<a href="a1.jpg">1</a>)");
+    // Category 2 fails on its own account; category 3 answers slowly and
+    // then not at all.
+    localCatalogue(("[cat1]\nname=A\nurl1=" + server.url("/files/a.html") +
+                    "\n[cat2]\nname=B\nurl1=" + server.url("/404") + "\n[cat3]\nname=C\nurl1=" +
+                    server.url("/slow-page") + "\nurl2=" + server.url("/hang") + "\n")
+                       .toUtf8());
+    const QByteArray catalogue = readFile(app.paths.CataloguePath);
+    CategoryList chosen = LoadIntCatz(app);
+    ASSERT_EQ(chosen.categories.size(), 3);
+    for (Category& c : chosen.categories)
+        c.checked = true;
+    DownloadCache cache(app);
+    // Ends the rebuild once it waits for the page that never answers.
+    const auto cutShort = [&](DownloadClient& client, const std::function<void()>& end) {
+        std::optional<RebuildOutcome> outcome;
+        CategoryList back;
+        const int hung = server.count("/hang");
+        RebuildIntFiles(app, chosen, client, cache, [&](RebuildOutcome o, CategoryList l) {
+            outcome = o;
+            back = std::move(l);
+        });
+        EXPECT_TRUE(waitUntil([&] { return server.count("/hang") == hung + 1; }));
+        end();
+        EXPECT_TRUE(waitUntil([&] { return outcome.has_value(); }, 3000));
+        EXPECT_EQ(outcome, RebuildOutcome::NotWritten);
+        return back;
+    };
+
+    // The program ends: no list is written where there was none, and no
+    // choice is stored, so the next start rebuilds.
+    {
+        DownloadClient client(app);
+        cutShort(client, [&] { emit app.events.ending(); });
+    }
+    EXPECT_FALSE(QFile::exists(app.paths.InternetListPath));
+    EXPECT_FALSE(t.services.store->value("Internet", "1").has_value());
+
+    // Cancelled: an old list stays byte for byte, and the choices still ask
+    // for a rebuild.
+    QByteArray old = "http://old.example/1.jpg\r\n";
+    InvertBytes(old);
+    writeFile(app.paths.InternetListPath, old);
+    DownloadClient client(app);
+    const CategoryList back = cutShort(client, [&] { client.abandon(); });
+    EXPECT_EQ(readFile(app.paths.InternetListPath), old);
+    EXPECT_TRUE(back.categories[0].checked && !back.categories[0].checkedAtRebuild);
+
+    // A catalogue refresh: while it downloads the local copy still lists the
+    // old categories; abandoned, it keeps them byte for byte.
+    app.settings.IntCatCode = server.url("/hang");
+    std::optional<DownloadStatus> status;
+    UpdateIntCatz(app, client, [&](CategoryList, DownloadStatus s) { status = s; });
+    EXPECT_TRUE(waitUntil([&] { return server.count("/hang") == 3; }));
+    EXPECT_EQ(LoadIntCatz(app).categories.size(), 3);
+    emit app.events.ending();
+    ASSERT_TRUE(waitUntil([&] { return status.has_value(); }, 3000));
+    EXPECT_EQ(status, DownloadStatus::Abandoned);
+    EXPECT_EQ(readFile(app.paths.CataloguePath), catalogue);
+}
+
+TEST_F(InternetTest, OneRefreshOrRebuildAtATimeAndChangesWaitForThem) {
+    LocalHttpServer server(false, site);
+    ASSERT_TRUE(server.ok());
+    picture("a1.jpg", Qt::red);
+    serve("a.html", R"(<a href="a1.jpg">1</a>)");
+    serve("b.html", R"(<a href="b1.jpg">1</a>)");
+    // Category A's second page answers after 1.5 s, with no links.
+    serve("cat.tar", ("[cat1]\nname=A\nurl1=" + server.url("/files/a.html") +
+                      "\nurl2=" + server.url("/slow-page") + "\n[cat2]\nname=B\nurl1=" +
+                      server.url("/files/b.html") + "\n[info]\ntime=900000\n")
+                         .toUtf8());
+    app.settings.IntCatCode = server.url("/files/cat.tar");
+    app.settings.WaterMarkVisible = false;
+    app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
+    t.services.store->setValue("Internet", "1", "1");
+    t.services.store->setValue("Internet", "2", "1");
+    InternetSource source(app);
+
+    // At start-up there is no list yet: a change asked for meanwhile waits
+    // for the rebuild, then shows its first picture under no cooldown.
+    std::optional<bool> startedUp;
+    source.RefreshAndRebuild(nullptr, [&](bool ok) { startedUp = ok; });
+    std::optional<ChangeResult> change;
+    source.InternetNext(false, [&](ChangeResult r) { change = r; });
+    EXPECT_TRUE(source.rebuilding());
+    bool coolDownEarly = false;
+    ASSERT_TRUE(waitUntil([&] {
+        coolDownEarly = coolDownEarly || (source.rebuilding() &&
+                                          t.services.store->value("Options", "IntCL").has_value());
+        return change.has_value();
+    }));
+    EXPECT_FALSE(coolDownEarly);
+    EXPECT_EQ(startedUp, true);
+    EXPECT_TRUE(change->changed());
+    EXPECT_EQ(QImage(app.paths.WallpaperBitmapPath).pixelColor(10, 10).red() > 150, true);
+    EXPECT_EQ(app.settings.IntCoolDown, 900000);
+
+    // Rebuilds asked for at once run in turn, each writing its own list; the
+    // same choices asked for twice join; a gone receiver is not called.
+    const QString a1 = server.url("/files/a1.jpg"), b1 = server.url("/files/b1.jpg");
+    CategoryList onlyA = LoadIntCatz(app), onlyB = onlyA;
+    ASSERT_EQ(onlyA.categories.size(), 2);
+    onlyA.categories[0].checked = true;
+    onlyA.categories[1].checked = false;
+    onlyB.categories[0].checked = false;
+    onlyB.categories[1].checked = true;
+    QStringList seen;
+    const auto record = [&](const QString& name) {
+        return [&seen, name, this](RebuildOutcome o, CategoryList) {
+            seen << name + (o == RebuildOutcome::Written ? " " : " not written ") +
+                        ReadInternetFileList(app).join(',');
+        };
+    };
+    auto* gone = new QObject;
+    source.RebuildFiles(onlyA, nullptr, record("A"));
+    source.RebuildFiles(onlyB, nullptr, record("B"));
+    source.RebuildFiles(onlyB, nullptr, record("B again"));
+    source.RebuildFiles(onlyA, gone, record("gone"));
+    delete gone;
+    ASSERT_TRUE(waitUntil([&] { return !source.rebuilding(); }));
+    EXPECT_EQ(seen.join('|').toStdString(),
+              QStringList({"A " + a1, "B " + b1, "B again " + b1}).join('|').toStdString());
+    // The last one ran all the same.
+    EXPECT_EQ(ReadInternetFileList(app).join('|').toStdString(), a1.toStdString());
+    EXPECT_EQ(t.services.store->value("Internet", "2"), "0");
 }
