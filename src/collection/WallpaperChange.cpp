@@ -51,7 +51,8 @@ QImage ComposePictures(const QStringList& paths, const DesktopJob& job, QImage r
     for (const QString& path : paths) {
         if (cancelled()) return QImage();
         SourcePicture source;
-        if (!LoadPictureFor(path, job.common.position, job.decodeFor, source, &result.error)) {
+        if (!LoadPictureFor(path, job.common.position, job.decodeFor, source, &result.error,
+                            cancel)) {
             if (cancelled()) return QImage();
             result.status = ChangeResult::Status::LoadFailed;
             result.picture = path;
@@ -92,7 +93,8 @@ ChangeOutcome RunChangeWork(ChangeWork work) {
             // Bytes that do not make a picture (an error page, a cut-off
             // file) leave the wallpaper as it is.
             if (!LoadPictureFromBytes(work.bytes, QStringLiteral("Internet file"), source,
-                                      &result.error)) {
+                                      &result.error, QSize(), cancel)) {
+                if (cancelled()) break;
                 result.status = ChangeResult::Status::LoadFailed;
                 break;
             }

@@ -94,8 +94,10 @@ void InternetSource::InternetNext(bool previous, std::function<void(ChangeResult
     m_busy = true;
     const auto got = [this, done](std::optional<QByteArray> bytes) {
         // The download is over: the cooldown counts from here, and the
-        // picture is shown as a change of its own.
+        // picture is shown as a change of its own. A download ended by the
+        // end of the program was no download: no cooldown follows it.
         m_busy = false;
+        if (m_client.ending()) return done(ChangeResult());
         m_app.platform.store->setValue(kOptions, QStringLiteral("IntCL"),
                                        QString::number(m_app.platform.clock->nowMs()));
         m_app.platform.store->sync();

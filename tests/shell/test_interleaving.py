@@ -1,0 +1,201 @@
+#!/usr/bin/env python3
+"""Requests that overlap the work they start: seeded random sequences of
+--next, --clear, --toggle-timer and monitor layout changes (xrandr), sent to
+the running program on a private desktop while big pictures are being
+changed, each sequence ended by --quit and a new start. After each sequence
+the desktop must show what the last of the nexts and clears asked for, the
+program must still answer and end at once, and no data file may be torn.
+
+  test_interleaving.py [SEQUENCES] [SEED] [--results FILE]
+"""
+import os
+import random
+import struct
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
+from tessaly_session import CONFIG, DATA, ERRORS, PICTURES, TESSALY, stored, wait_for  # noqa: E402
+
+BITMAP = os.path.join(DATA, "Orvane Wallpaper.bmp")
+# Big pictures, so that a change takes long enough to be overtaken.
+COLOURS = {"red": (255, 0, 0), "lime": (0, 255, 0), "blue": (0, 0, 255)}
+failures = []
+
+
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+        print("FAILED:", what, flush=True)
+
+
+def setup():
+    subprocess.run(["rm", "-rf", os.path.dirname(CONFIG), DATA])
+    os.makedirs(os.path.dirname(CONFIG))
+    os.makedirs(DATA)
+    os.makedirs(PICTURES, exist_ok=True)
+    lines = ""
+    for name in COLOURS:
+        path = os.path.join(PICTURES, name + ".jpg")
+        if not os.path.exists(path):
+            subprocess.run(["convert", "-size", "6000x4000", "xc:" + name, "-quality", "90", path],
+                           check=True)
+        lines += PICTURES + "/\r\n" + name + ".jpg\r\n"
+    with open(os.path.join(DATA, "WallPapersList.tsy"), "w", encoding="utf-8", newline="") as f:
+        f.write(lines + "\x01\r\n")
+    with open(CONFIG, "w", encoding="utf-8") as f:
+        f.write("[Options]\n1strun=False\nWallpaperStartup=False\nWallpaperTimer=False\n"
+                "PrepareNextWallpaper=False\nWallPaperPosition=Stretch\nWaterMarkVisible=False\n"
+                "BubbleFileName=False\n")
+
+
+def root_pixel():
+    """The root window's colour near the middle of the screen, as (r, g, b)."""
+    out = subprocess.run(["import", "-window", "root", "-crop", "1x1+600+500", "-depth", "8",
+                          "txt:-"], capture_output=True, text=True).stdout
+    for line in out.splitlines():
+        if line.startswith("0,0:"):
+            values = line.split("(", 1)[1].split(")", 1)[0].split(",")
+            return tuple(int(float(v)) for v in values[:3])
+    return None
+
+
+def near(a, b):
+    return a is not None and all(abs(x - y) <= 40 for x, y in zip(a, b))
+
+
+def bitmap_whole():
+    """A complete 24-bit bitmap: its header's sizes agree with the file's."""
+    try:
+        with open(BITMAP, "rb") as f:
+            data = f.read()
+    except FileNotFoundError:
+        return True
+    if len(data) < 54 or data[:2] != b"BM":
+        return False
+    size, = struct.unpack_from("<I", data, 2)
+    width, height = struct.unpack_from("<ii", data, 18)
+    row = (abs(width) * 3 + 3) // 4 * 4
+    return size == len(data) and len(data) >= 54 + row * abs(height)
+
+
+def send(option):
+    return subprocess.run([TESSALY, option], capture_output=True, text=True, timeout=20)
+
+
+def monitors(split):
+    """Two monitors side by side, or the screen as one."""
+    if split:
+        subprocess.run(["xrandr", "--setmonitor", "left", "640/339x1024/271+0+0", "screen"],
+                       capture_output=True)
+        subprocess.run(["xrandr", "--setmonitor", "right", "640/339x1024/271+640+0", "none"],
+                       capture_output=True)
+    else:
+        for name in ("left", "right"):
+            subprocess.run(["xrandr", "--delmonitor", name], capture_output=True)
+
+
+def settled():
+    """Waits until the root window has kept one colour for a second."""
+    last, since = None, time.time()
+    end = time.time() + 30
+    while time.time() < end:
+        now = root_pixel()
+        if now != last:
+            last, since = now, time.time()
+        elif time.time() - since > 1.0:
+            return now
+        time.sleep(0.1)
+    return last
+
+
+def sequence(rng, number):
+    err = open(ERRORS, "a")
+    program = subprocess.Popen([TESSALY, "/y"], stderr=err)
+    check(wait_for(lambda: send("--toggle-timer").returncode == 0 and
+                   send("--toggle-timer").returncode == 0, 20), "the program answers at start")
+    # Something is shown first, so that a clear is seen to clear.
+    send("--next")
+    settled()
+    last = None
+    split = False
+    for _ in range(rng.randint(3, 9)):
+        op = rng.choice(["next", "next", "next", "clear", "clear", "toggle", "layout"])
+        if op == "next":
+            r = send("--next")
+            last = "next"
+        elif op == "clear":
+            r = send("--clear")
+            last = "clear"
+        elif op == "toggle":
+            r = send("--toggle-timer")
+        else:
+            split = not split
+            monitors(split)
+            r = None
+        if r is not None:
+            check(r.returncode == 0, "sequence %d: --%s answered (%s)" % (number, op, r.stderr))
+        time.sleep(rng.choice([0, 0.02, 0.08, 0.15, 0.3]))
+    shown = settled()
+    if last == "clear":
+        check(not any(near(shown, c) for c in COLOURS.values()),
+              "sequence %d: the desktop is cleared after the last --clear (%s)" % (number, shown))
+    elif last == "next":
+        check(any(near(shown, c) for c in COLOURS.values()),
+              "sequence %d: a picture shows after the last --next (%s)" % (number, shown))
+    check(send("--next").returncode == 0, "sequence %d: the program still answers" % number)
+    started = time.time()
+    check(send("--quit").returncode == 0, "sequence %d: --quit delivered" % number)
+    try:
+        program.wait(10)
+    except subprocess.TimeoutExpired:
+        program.kill()
+        check(False, "sequence %d: the program ended after --quit" % number)
+    quit_seconds = time.time() - started
+    check(bitmap_whole(), "sequence %d: the wallpaper bitmap is whole" % number)
+    try:
+        check(stored().get("Options/1strun") == "False", "sequence %d: settings whole" % number)
+    except Exception as e:  # noqa: BLE001
+        check(False, "sequence %d: settings readable (%s)" % (number, e))
+    monitors(False)
+    return last, quit_seconds
+
+
+def main():
+    args = sys.argv[1:]
+    results = None
+    if "--results" in args:
+        i = args.index("--results")
+        results = args[i + 1]
+        del args[i:i + 2]
+    count = int(args[0]) if args else 4
+    seed = int(args[1]) if len(args) > 1 else 2026
+    setup()
+    rng = random.Random(seed)
+    lasts = {"next": 0, "clear": 0, None: 0}
+    slowest_quit = 0.0
+    started = time.time()
+    for n in range(count):
+        last, quit_seconds = sequence(rng, n)
+        lasts[last] += 1
+        slowest_quit = max(slowest_quit, quit_seconds)
+    summary = ("%d sequences (seed %d) in %.0f s: last request next %d, clear %d, neither %d; "
+               "%d failures; slowest --quit %.2f s"
+               % (count, seed, time.time() - started, lasts["next"], lasts["clear"], lasts[None],
+                  len(failures), slowest_quit))
+    print(summary)
+    if results:
+        with open(results, "w", encoding="utf-8") as f:
+            f.write("# make stress: overlapping requests to the running program\n")
+            f.write("# %s, %d cores\n\n%s\n" % (time.strftime("%Y-%m-%d %H:%M UTC", time.gmtime()),
+                                               os.cpu_count(), summary))
+            for what in failures:
+                f.write("FAILED: %s\n" % what)
+    print("%d passed, %d failed" % (count - len({f.split(":")[0] for f in failures}),
+                                    len({f.split(":")[0] for f in failures})))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
