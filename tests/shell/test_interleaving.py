@@ -47,7 +47,7 @@ def setup():
     with open(CONFIG, "w", encoding="utf-8") as f:
         f.write("[Options]\n1strun=False\nWallpaperStartup=False\nWallpaperTimer=False\n"
                 "PrepareNextWallpaper=False\nWallPaperPosition=Stretch\nWaterMarkVisible=False\n"
-                "BubbleFileName=False\n")
+                "BubbleFileName=False\nAutoStart=True\n")
 
 
 def root_pixel():
@@ -113,8 +113,11 @@ def settled():
 def sequence(rng, number):
     err = open(ERRORS, "a")
     program = subprocess.Popen([TESSALY, "/y"], stderr=err)
-    check(wait_for(lambda: send("--toggle-timer").returncode == 0 and
-                   send("--toggle-timer").returncode == 0, 20), "the program answers at start")
+    # Listening once the socket is there; a start before that would be an
+    # instance of its own.
+    runtime = os.environ["XDG_RUNTIME_DIR"]
+    check(wait_for(lambda: os.path.exists(os.path.join(runtime, "tessaly.sock")), 20),
+          "the program listens at start")
     # Something is shown first, so that a clear is seen to clear.
     send("--next")
     settled()
