@@ -1,5 +1,5 @@
 # Tessaly: make deps | build | run | test | bench | demo | package | format | format-check
-#          | test-sanitize | fuzz | stress | stress-smoke
+#          | test-sanitize | test-tsan | fuzz | stress | stress-smoke
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # WERROR=ON turns compiler warnings into errors (CI does).
@@ -41,6 +41,9 @@ ASAN_DIR ?= build-asan
 ASAN_CONFIGURE = cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DBUILD_TESTING=ON \
   -DTESSALY_SANITIZE=ON -DTESSALY_FUZZ=ON
+TSAN_DIR ?= build-tsan
+TSAN_CONFIGURE = cmake -S . -B $(TSAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DBUILD_TESTING=ON -DTESSALY_TSAN=ON
 # Seconds each fuzz target runs in `make fuzz`.
 FUZZ_SECONDS ?= 60
 # Trials of the kill -9 torture, changes of the soak run (`make stress`).
@@ -48,7 +51,7 @@ STRESS_TRIALS ?= 1000
 SOAK_CHANGES ?= 10000
 
 .PHONY: deps test-deps sanitize-deps build build-tests run demo test bench package format format-check clean \
-  test-sanitize fuzz fuzz-smoke stress stress-smoke
+  test-sanitize test-tsan fuzz fuzz-smoke stress stress-smoke
 
 deps:
 	@./scripts/install-packages.sh $(DEPS)
@@ -90,6 +93,15 @@ test-sanitize: sanitize-deps
 	ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan-suppressions.txt:print_suppressions=0 \
 	  ./scripts/run-tests.sh $(ASAN_DIR)
+
+# The whole suite under ThreadSanitizer, in its own build folder ($(TSAN_DIR));
+# the first race stops the test that met it. The suppressions name code inside
+# Qt and other libraries only.
+test-tsan: sanitize-deps
+	$(TSAN_CONFIGURE)
+	cmake --build $(TSAN_DIR) -j $(JOBS)
+	TSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/tsan-suppressions.txt:halt_on_error=1:second_deadlock_stack=1:report_signal_unsafe=0 \
+	  ./scripts/run-tests.sh $(TSAN_DIR)
 
 # Every fuzz target for FUZZ_SECONDS each; executions and findings per target,
 # the figures also in bench/fuzz-results.txt.

@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
         QElapsedTimer t;
         t.start();
         QEventLoop loop;
-        app.setChangeTimer = [&loop](bool) { loop.quit(); };
+        QObject::connect(&app.events, &AppEvents::changeTimerWanted, &loop, &QEventLoop::quit);
         RefreshSettings(app, true);
         loop.exec();
         return double(t.nsecsElapsed()) / 1e6;

@@ -36,7 +36,7 @@ ScanOutcome ScanPictureList(const ScanInputs& in) {
 
 void RefreshSettings(AppContext& app, bool reloadList) {
     const auto armTimer = [&app] {
-        if (app.setChangeTimer) app.setChangeTimer(app.settings.WallpaperTimer);
+        emit app.events.changeTimerWanted(app.settings.WallpaperTimer);
     };
     if (!reloadList) return armTimer();
     // The timer is armed once the list is there; not when it could not be

@@ -248,10 +248,10 @@ void RecomposeWallpaper(AppContext& app, QObject* context, ChangeDone done) {
 
 void NextWallpaper(AppContext& app, QObject* context, ChangeDone done) {
     if (app.settings.WPSource == WallpaperSource::Internet) {
-        if (app.internetNext) app.internetNext();
+        emit app.events.internetNextWanted();
         ChangeResult handedOn;
         handedOn.status = ChangeResult::Status::HandedOn;
-        if (done && (!context || QPointer<QObject>(context))) done(handedOn);
+        if (done) done(handedOn);
         return;
     }
     JobsOf(app).next(reportTo(context, std::move(done)));

@@ -118,6 +118,7 @@ void WallpaperJobs::clear() {
     m_app.shownInternetPicture.clear();
     for (const Request& r : dropped)
         r.report(cancelled);
+    emit m_app.events.wallpaperCleared();
 }
 
 void WallpaperJobs::startOver() {

@@ -30,12 +30,24 @@ Q_DECLARE_FLAGS(SettingsParts, SettingsPart)
 Q_DECLARE_OPERATORS_FOR_FLAGS(SettingsParts)
 
 // What the parts of the program follow: changes of the in-memory settings,
-// and the end of the program (downloads and other work in flight stop).
+// the end of the program (downloads and other work in flight stop), and what
+// lower layers ask of the application shell without depending on it.
 class AppEvents : public QObject {
     Q_OBJECT
 signals:
     void changed(SettingsParts parts);
     void ending();
+    // The change timer runs from now on, or stops (the picture list it
+    // changes from is ready).
+    void changeTimerWanted(bool enabled);
+    // The global hot key of row `id` was pressed.
+    void hotKeyPressed(int id);
+    // The settings window is asked for (a hot key).
+    void settingsWindowWanted();
+    // A change with the internet source: its step to its next picture.
+    void internetNextWanted();
+    // The wallpaper was cleared: a picture still on its way is not shown.
+    void wallpaperCleared();
 };
 
 // The process-wide state of one running program and the platform services it
@@ -82,15 +94,6 @@ public:
     // Tells the followers of the settings that `parts` changed.
     void settingsChanged(SettingsParts parts) { emit events.changed(parts); }
     AppEvents events;
-
-    // Hooks filled in by the application shell so that lower layers reach its
-    // parts without depending on them. Unset hooks do nothing.
-    std::function<void(bool enabled)> setChangeTimer;
-    std::function<void()> showSettingsWindow;
-    // What a pressed global hot key does, by its row number.
-    std::function<void(int id)> hotKeyAction;
-    // The internet source's step to its next picture (unset until it exists).
-    std::function<void()> internetNext;
 
     // The generator behind the random technique and list shuffles; seeded
     // once per run, tests seed it themselves.

@@ -28,8 +28,8 @@ constexpr std::array<Modifier, 7> kModifiers = {{
 
 const QString kDispatcherName = QStringLiteral("tessaly-hotkey-dispatcher");
 
-// Carries the hot-key notifications of the platform service to the action
-// hook of one AppContext. It is a child of the service, so the
+// Carries the hot-key notifications of the platform service to the events
+// of one AppContext. It is a child of the service, so the
 // connection ends with it.
 class Dispatcher : public QObject {
 public:
@@ -37,10 +37,7 @@ public:
         setObjectName(kDispatcherName);
         connect(
             service, &GlobalHotKeys::activated, this,
-            [this](int id) {
-                if (m_app->hotKeyAction) m_app->hotKeyAction(id);
-            },
-            Qt::QueuedConnection);
+            [this](int id) { emit m_app->events.hotKeyPressed(id); }, Qt::QueuedConnection);
     }
     AppContext* app() const { return m_app; }
 

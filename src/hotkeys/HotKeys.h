@@ -10,13 +10,13 @@ class AppContext;
 // `Registered`/`Failed`. Nothing is shown to the user. A record that is still
 // registered is released first, so calling this again applies changed rows.
 // The first call also routes the system's hot-key notifications to
-// app.hotKeyAction (queued, so an action never runs inside the native event
-// handling).
+// app.events.hotKeyPressed (queued, so an action never runs inside the
+// native event handling).
 void RegisterHotKeys(AppContext& app);
 
 // Releases every binding that is registered and clears `Registered`;
 // `Failed` keeps the last registration's answer. After this call no
-// notification reaches app.hotKeyAction until RegisterHotKeys runs again.
+// notification reaches app.events.hotKeyPressed until RegisterHotKeys runs again.
 void UnregisterHotKeys(AppContext& app);
 
 // The system flags (Alt = 1, Control = 2, Shift = 4) of a modifier code

@@ -53,7 +53,9 @@ QString CooldownRefusalText(double coolDownMs) {
 }
 
 InternetSource::InternetSource(AppContext& app, QObject* parent)
-    : QObject(parent), m_app(app), m_client(app), m_cache(app) {}
+    : QObject(parent), m_app(app), m_client(app), m_cache(app) {
+    connect(&app.events, &AppEvents::wallpaperCleared, this, [this] { ++m_clears; });
+}
 
 double InternetSource::storedIntCL(qint64 fallback) const {
     const std::optional<QString> text =
@@ -92,7 +94,7 @@ void InternetSource::InternetNext(bool previous, std::function<void(ChangeResult
         return done(result);
     }
     m_busy = true;
-    const auto got = [this, done](std::optional<QByteArray> bytes) {
+    const auto got = [this, done, clears = m_clears](std::optional<QByteArray> bytes) {
         // The download is over: the cooldown counts from here, and the
         // picture is shown as a change of its own. A download ended by the
         // end of the program was no download: no cooldown follows it.
@@ -102,6 +104,13 @@ void InternetSource::InternetNext(bool previous, std::function<void(ChangeResult
                                        QString::number(m_app.platform.clock->nowMs()));
         m_app.platform.store->sync();
         if (!bytes) return done(ChangeResult());
+        // The user cleared the wallpaper while it downloaded: the Clear is
+        // the last request (the picture stays in the cache).
+        if (clears != m_clears) {
+            ChangeResult overtaken;
+            overtaken.status = ChangeResult::Status::Cancelled;
+            return done(overtaken);
+        }
         ShowInternetPictureAsWallpaper(m_app, std::move(*bytes), std::nullopt, this, done);
     };
     if (previous)

@@ -85,6 +85,8 @@ private:
     // Changes waiting for the refreshes and rebuilds to end.
     std::vector<std::function<void()>> m_afterJobs;
     bool m_busy = false;
+    // Counts the Clears: a download that a Clear overtook is not shown.
+    quint64 m_clears = 0;
 };
 
 // The refusal while the cooldown runs: the minutes in the locale's form.

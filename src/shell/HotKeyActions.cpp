@@ -28,7 +28,7 @@ void HotKeyAction(AppContext& app, int id) {
         ToggleAutomaticChanging(app);
         break;
     case 3:
-        if (app.showSettingsWindow) app.showSettingsWindow();
+        emit app.events.settingsWindowWanted();
         break;
     default:
         break;

@@ -54,9 +54,10 @@ void tell(AppContext& app, const QString& text) {
 Program::Program(AppContext& app, CommandLine commandLine, QObject* parent)
     : QObject(parent), m_app(app), m_commandLine(std::move(commandLine)),
       m_tray(std::make_unique<TrayIcon>(app)) {
-    m_app.setChangeTimer = [this](bool on) { m_tray->setChangeTimer(on); };
-    m_app.showSettingsWindow = [this] { showSettingsWindow(); };
-    m_app.hotKeyAction = [this](int id) { HotKeyAction(m_app, id); };
+    connect(&m_app.events, &AppEvents::changeTimerWanted, m_tray.get(), &TrayIcon::setChangeTimer);
+    connect(&m_app.events, &AppEvents::settingsWindowWanted, this, &Program::showSettingsWindow);
+    connect(&m_app.events, &AppEvents::hotKeyPressed, this,
+            [this](int id) { HotKeyAction(m_app, id); });
     // Every monitor gets its wallpaper; a new monitor layout (a laptop docked)
     // is composed again within a moment, without moving to the next picture.
     m_app.screens = &CurrentScreenLayout;
@@ -83,7 +84,8 @@ Program::Program(AppContext& app, CommandLine commandLine, QObject* parent)
     }
     // The internet source's changes go through its cooldown and its queue.
     m_internet = std::make_unique<InternetSource>(m_app);
-    m_app.internetNext = [this] { m_internet->InternetNext(false); };
+    connect(&m_app.events, &AppEvents::internetNextWanted, m_internet.get(),
+            [this] { m_internet->InternetNext(false); });
     if (m_app.IsNT) {
         m_widgets = std::make_unique<DesktopWidgets>(m_app);
         m_app.widgetWindows = true;
@@ -112,10 +114,6 @@ Program::~Program() {
     delete m_about;
     delete m_settingsWindow;
     m_tray->setWidgets(nullptr);
-    m_app.setChangeTimer = nullptr;
-    m_app.showSettingsWindow = nullptr;
-    m_app.hotKeyAction = nullptr;
-    m_app.internetNext = nullptr;
 }
 
 void Program::Main() {

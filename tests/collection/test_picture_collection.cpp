@@ -35,7 +35,8 @@ struct CollectionTest : ::testing::Test {
     std::vector<bool> timerCalls;
 
     void SetUp() override {
-        app.setChangeTimer = [this](bool on) { timerCalls.push_back(on); };
+        QObject::connect(&app.events, &AppEvents::changeTimerWanted,
+                         [this](bool on) { timerCalls.push_back(on); });
     }
     // Writes a file (and its folders) in the test folder; returns its path.
     QString write(const QString& name, const QByteArray& bytes = {}) {

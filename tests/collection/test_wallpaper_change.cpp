@@ -113,6 +113,15 @@ TEST_F(WallpaperChangeTest, TheLastRequestWinsWhileAChangeRuns) {
     ASSERT_TRUE(await::idle(app));
     EXPECT_EQ(QImage(app.paths.WallpaperBitmapPath).pixelColor(80, 60), QColor(Qt::cyan));
     EXPECT_EQ(t.desktop->calls.back().position, "Stretch");
+
+    // An internet picture recomposed for a new layout while a Clear forgets
+    // it: the recomposition works on its own copy, and the Clear wins.
+    ASSERT_TRUE(await::ShowInternet(app, readFile(app.PictureList[0])).changed());
+    RecomposeWallpaper(app, nullptr, report);
+    ClearWallpaper(app);
+    ASSERT_TRUE(await::idle(app));
+    EXPECT_EQ(reports.back(), ChangeResult::Status::Cancelled);
+    EXPECT_EQ(t.desktop->calls.back().position, "Clear");
 }
 
 TEST_F(WallpaperChangeTest, SetSelectedPictureUsesTheWindowChoicesAndLeavesTheStoredOnes) {
@@ -316,15 +325,17 @@ TEST_F(PreparedWallpaperTest, AStalePreparedWallpaperIsNeverShown) {
     EXPECT_EQ(bitmap().size(), QSize(200, 100));
 
     // Nothing is prepared on battery power, nor when the setting is off.
+    // (A preparation given up when the change took over may still be winding
+    // down.)
     t.probes->battery = true;
     ASSERT_TRUE(await::Next(app).changed());
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(app.prepared->ready() || app.prepared->busy());
+    EXPECT_TRUE(waitUntil([&] { return !app.prepared->busy(); }));
+    EXPECT_FALSE(app.prepared->ready());
     t.probes->battery = false;
     app.settings.PrepareNextWallpaper = false;
     ASSERT_TRUE(await::Next(app).changed());
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(app.prepared->ready() || app.prepared->busy());
+    EXPECT_TRUE(waitUntil([&] { return !app.prepared->busy(); }));
+    EXPECT_FALSE(app.prepared->ready());
 }
 
 // The random pick is drawn ahead when the next wallpaper is prepared: it

@@ -211,6 +211,18 @@ TEST_F(InternetTest, SteppingUnderTheCooldown) {
     EXPECT_EQ(step(), "-");
     EXPECT_EQ(readFile(app.paths.WallpaperBitmapPath), shown);
     EXPECT_FALSE(source.cache().CacheLookup(server.url("/404")));
+
+    // A Clear while the picture downloads is the last request: the picture
+    // arrives and is not shown.
+    list = (server.url("/slow/p1.jpg") + "\r\n").toUtf8();
+    InvertBytes(list);
+    writeFile(app.paths.InternetListPath, list);
+    std::optional<ChangeResult> overtaken;
+    source.InternetNext(false, [&](ChangeResult c) { overtaken = c; });
+    ClearWallpaper(app);
+    ASSERT_TRUE(waitUntil([&] { return overtaken.has_value(); }));
+    EXPECT_EQ(overtaken->status, ChangeResult::Status::Cancelled);
+    EXPECT_EQ(t.desktop->calls.back().position, "Clear");
 }
 
 TEST_F(InternetTest, AnEndedRebuildOrRefreshKeepsTheOldFiles) {

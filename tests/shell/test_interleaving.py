@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Requests that overlap the work they start: seeded random sequences of
---next, --clear, --toggle-timer and monitor layout changes (xrandr), sent to
+--next, --clear, --toggle-timer, a settings apply (colours inverted, switching
+the wallpaper, through the settings window as a screen reader drives it) and
+monitor layout changes (xrandr), sent to
 the running program on a private desktop while big pictures are being
 changed, each sequence ended by --quit and a new start. After each sequence
 the desktop must show what the last of the nexts and clears asked for, the
@@ -16,12 +18,16 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
+import atspi_driver as atspi  # noqa: E402 (starts the accessibility bus)
 from tessaly_session import CONFIG, DATA, ERRORS, PICTURES, TESSALY, stored, wait_for  # noqa: E402
 
 BITMAP = os.path.join(DATA, "Orvane Wallpaper.bmp")
 # Big pictures, so that a change takes long enough to be overtaken.
 COLOURS = {"red": (255, 0, 0), "lime": (0, 255, 0), "blue": (0, 0, 255)}
+INVERTED = [tuple(255 - c for c in rgb) for rgb in COLOURS.values()]
 failures = []
+# Whether the colours are inverted by the settings last applied.
+inverted = False
 
 
 def check(ok, what):
@@ -96,6 +102,23 @@ def monitors(split):
             subprocess.run(["xrandr", "--delmonitor", name], capture_output=True)
 
 
+def apply_inverted():
+    """Opens the settings window, inverts the colours (or stops inverting)
+    and applies with "Switch wallpaper when I click apply."."""
+    global inverted
+    send("--settings")
+    win = atspi.window()
+    if win is None:
+        return False
+    atspi.show_page(win, "Colors")
+    atspi.press(atspi.control(win, "Invert colors"))
+    atspi.press(atspi.control(win, "Switch wallpaper when I click apply."))
+    atspi.press(atspi.control(win, "Apply and close window"))
+    inverted = not inverted
+    wait_for(lambda: not atspi.windows(), 10)
+    return True
+
+
 def settled():
     """Waits until the root window has kept one colour for a second."""
     last, since = None, time.time()
@@ -124,7 +147,7 @@ def sequence(rng, number):
     last = None
     split = False
     for _ in range(rng.randint(3, 9)):
-        op = rng.choice(["next", "next", "next", "clear", "clear", "toggle", "layout"])
+        op = rng.choice(["next", "next", "next", "clear", "clear", "toggle", "layout", "apply"])
         if op == "next":
             r = send("--next")
             last = "next"
@@ -133,6 +156,10 @@ def sequence(rng, number):
             last = "clear"
         elif op == "toggle":
             r = send("--toggle-timer")
+        elif op == "apply":
+            check(apply_inverted(), "sequence %d: the settings window opens" % number)
+            r = None
+            last = "next"
         else:
             split = not split
             monitors(split)
@@ -142,11 +169,14 @@ def sequence(rng, number):
         time.sleep(rng.choice([0, 0.02, 0.08, 0.15, 0.3]))
     shown = settled()
     if last == "clear":
-        check(not any(near(shown, c) for c in COLOURS.values()),
+        check(not any(near(shown, c) for c in list(COLOURS.values()) + INVERTED),
               "sequence %d: the desktop is cleared after the last --clear (%s)" % (number, shown))
     elif last == "next":
-        check(any(near(shown, c) for c in COLOURS.values()),
-              "sequence %d: a picture shows after the last --next (%s)" % (number, shown))
+        wanted = INVERTED if inverted else list(COLOURS.values())
+        check(any(near(shown, c) for c in wanted),
+              "sequence %d: a picture%s shows after the last --next (%s)"
+              % (number, " inverted" if inverted else "", shown))
+    # Still answering; ended in the middle of a big picture's decode.
     check(send("--next").returncode == 0, "sequence %d: the program still answers" % number)
     started = time.time()
     check(send("--quit").returncode == 0, "sequence %d: --quit delivered" % number)
@@ -183,6 +213,10 @@ def main():
         last, quit_seconds = sequence(rng, n)
         lasts[last] += 1
         slowest_quit = max(slowest_quit, quit_seconds)
+    # A start right after --quit never met the old program still holding on.
+    with open(ERRORS, encoding="utf-8", errors="replace") as err:
+        said = err.read()
+    check("not responding" not in said, "no start found the previous program not responding")
     summary = ("%d sequences (seed %d) in %.0f s: last request next %d, clear %d, neither %d; "
                "%d failures; slowest --quit %.2f s"
                % (count, seed, time.time() - started, lasts["next"], lasts["clear"], lasts[None],

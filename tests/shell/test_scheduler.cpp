@@ -18,10 +18,10 @@ struct SchedulerTest : ::testing::Test {
 
     void SetUp() override {
         t.app->settings.WPSource = WallpaperSource::Internet; // the default interval: ten minutes
-        t.app->internetNext = [this] {
+        QObject::connect(&t.app->events, &AppEvents::internetNextWanted, [this] {
             changedAt.push_back(t.clock->now);
             t.clock->now += 7'000;
-        };
+        });
     }
     Tick tickAfter(qint64 ms) {
         t.clock->now += ms;

@@ -9,6 +9,7 @@ the process that started it goes away, or after --lifetime seconds.
 Paths (on both servers):
   /page.html       a small fixed HTML page
   /slow-page       the same page after 1.5 s
+  /slow/NAME       the file NAME from --root after 1.5 s
   /files/NAME      the file NAME from --root, with ETag and Last-Modified;
                    a request whose If-None-Match (or, without it,
                    If-Modified-Since) still matches the file is answered
@@ -139,6 +140,11 @@ class Handler(BaseHTTPRequestHandler):
         elif path == "/slow-page":
             if wait_a_while(1.5):
                 self.send_body(200, PAGE, "text/html; charset=utf-8")
+            else:
+                self.close_connection = True
+        elif path.startswith("/slow/"):
+            if wait_a_while(1.5):
+                self.serve_file(urllib.parse.unquote(path[len("/slow/"):]))
             else:
                 self.close_connection = True
         elif path.startswith("/files/"):
