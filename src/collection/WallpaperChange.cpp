@@ -208,8 +208,8 @@ CompositionInputs CompositionInputsFor(AppContext& app, const CompositionChoices
 
 namespace {
 
-WallpaperJobs::Report reportTo(QObject* context, ChangeDone done) {
-    WallpaperJobs::Report report;
+ChangeReport reportTo(QObject* context, ChangeDone done) {
+    ChangeReport report;
     report.context = context;
     report.hasContext = context != nullptr;
     report.done = std::move(done);

@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <utility>
 
-void WallpaperJobs::Report::operator()(const ChangeResult& result) const {
+void ChangeReport::operator()(const ChangeResult& result) const {
     if (!done || (hasContext && !context)) return;
     done(result);
 }

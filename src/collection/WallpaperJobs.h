@@ -15,6 +15,47 @@
 
 class AppContext;
 
+// How a request reports how it went: delivered to `context` (not at all
+// once `context` is gone; always, without one).
+struct ChangeReport {
+    QPointer<QObject> context;
+    bool hasContext = false;
+    ChangeDone done;
+    void operator()(const ChangeResult& result) const;
+};
+
+// The parts of WallpaperJobs' bookkeeping (outside the class, so that the
+// standard library sees them complete).
+struct ChangeRequest {
+    enum class Kind { Next, Files, Internet, Source, Recompose };
+    Kind kind = Kind::Next;
+    QStringList paths;
+    // Unset: the stored position and filters as they are when it runs.
+    std::optional<CompositionChoices> choices;
+    QByteArray bytes;
+    SourcePicture source;
+    WatermarkFields fields;
+    // A next: the file-name bubble afterwards.
+    bool bubble = false;
+    ChangeReport report;
+};
+struct RunningChange {
+    // What runs, with the pictures chosen and the choices fixed.
+    ChangeRequest request;
+    CompositionChoices choices;
+    CancelFlag cancel;
+    // Cancelled to start over for new settings or a new monitor layout.
+    bool again = false;
+    QFuture<ChangeOutcome> future;
+};
+struct ListScan {
+    CancelFlag cancel;
+    // Asked for again while it ran: starts over when it has stopped.
+    bool again = false;
+    std::vector<std::function<void(bool)>> then;
+    QFuture<ScanOutcome> future;
+};
+
 // What runs and what waits among the wallpaper changes and the rebuilds of
 // the picture list. One change runs at a time, on a job thread; the user's
 // last request wins:
@@ -39,14 +80,8 @@ public:
     // stops at its next check).
     ~WallpaperJobs() override;
 
-    // The requests, each with an optional report of how it went, delivered
-    // to `context` (not at all once `context` is gone; always, without one).
-    struct Report {
-        QPointer<QObject> context;
-        bool hasContext = false;
-        ChangeDone done;
-        void operator()(const ChangeResult& result) const;
-    };
+    // The requests, each with an optional report of how it went.
+    using Report = ChangeReport;
     void next(Report report);
     void show(QStringList paths, std::optional<CompositionChoices> choices, Report report);
     void showInternet(QByteArray bytes, std::optional<CompositionChoices> choices, Report report);
@@ -73,35 +108,9 @@ signals:
     void listRebuilt();
 
 private:
-    struct Request {
-        enum class Kind { Next, Files, Internet, Source, Recompose };
-        Kind kind = Kind::Next;
-        QStringList paths;
-        // Unset: the stored position and filters as they are when it runs.
-        std::optional<CompositionChoices> choices;
-        QByteArray bytes;
-        SourcePicture source;
-        WatermarkFields fields;
-        // A next: the file-name bubble afterwards.
-        bool bubble = false;
-        Report report;
-    };
-    struct Running {
-        // What runs, with the pictures chosen and the choices fixed.
-        Request request;
-        CompositionChoices choices;
-        CancelFlag cancel;
-        // Cancelled to start over for new settings or a new monitor layout.
-        bool again = false;
-        QFuture<ChangeOutcome> future;
-    };
-    struct Scan {
-        CancelFlag cancel;
-        // Asked for again while it ran: starts over when it has stopped.
-        bool again = false;
-        std::vector<std::function<void(bool)>> then;
-        QFuture<ScanOutcome> future;
-    };
+    using Request = ChangeRequest;
+    using Running = RunningChange;
+    using Scan = ListScan;
     void ask(Request request);
     void startNext();
     // False when it finished at once (nothing to show).
