@@ -1,6 +1,7 @@
 #include "feeds/FeedUpdater.h"
 
 #include "context/AppContext.h"
+#include "context/Jobs.h"
 #include "internet/DownloadClient.h"
 #include "platform/AtomicFile.h"
 
@@ -83,19 +84,38 @@ void FeedUpdater::answered(int index, const std::optional<HttpAnswer>& answer) {
     } else if (answer->status == 304) {
         m_answeredOnce = true;
     } else {
-        FeedDocument document = ReadFeed(answer->body);
-        if (!document.usable()) {
-            m_errors << QStringLiteral("%1: %2").arg(name, document.error);
-        } else {
-            m_answeredOnce = true;
-            QString error;
-            QDir().mkpath(m_app.paths.FeedsFolder);
-            if (!WriteFileAtomically(FeedFilePath(m_app.paths.FeedsFolder, n.feed.title),
-                                     answer->body, &error))
-                m_errors << QStringLiteral("%1: %2").arg(name, error);
-            n.document = std::move(document);
-            m_validators.insert(n.feed.url, {answer->etag, answer->lastModified});
-        }
+        // A document of up to 10 MB is read and stored by a job; the round
+        // goes on when it is back.
+        const QString folder = m_app.paths.FeedsFolder;
+        const QString path = FeedFilePath(folder, n.feed.title);
+        RunJob(
+            this,
+            [body = answer->body, folder, path] {
+                StoredFeed stored;
+                stored.document = ReadFeed(body);
+                if (stored.document.usable()) {
+                    QDir().mkpath(folder);
+                    stored.written = WriteFileAtomically(path, body, &stored.error);
+                }
+                return stored;
+            },
+            [this, index, validators = Validators{answer->etag, answer->lastModified}](
+                StoredFeed stored) { read(index, std::move(stored), validators); });
+        return;
+    }
+    if (--m_waiting == 0) finishRound();
+}
+
+void FeedUpdater::read(int index, StoredFeed stored, const Validators& validators) {
+    FeedNews& n = m_news[index];
+    const QString name = n.feed.title;
+    if (!stored.document.usable()) {
+        m_errors << QStringLiteral("%1: %2").arg(name, stored.document.error);
+    } else {
+        m_answeredOnce = true;
+        if (!stored.written) m_errors << QStringLiteral("%1: %2").arg(name, stored.error);
+        n.document = std::move(stored.document);
+        m_validators.insert(n.feed.url, validators);
     }
     if (--m_waiting == 0) finishRound();
 }

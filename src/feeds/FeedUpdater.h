@@ -56,9 +56,16 @@ private:
     struct Validators {
         QByteArray etag, lastModified;
     };
+    // A new document as a job read and stored it.
+    struct StoredFeed {
+        FeedDocument document;
+        bool written = false;
+        QString error;
+    };
     // The news of `feeds`, each with what is known of it already.
     QList<FeedNews> known(const QList<FeedEntry>& feeds) const;
     void answered(int index, const std::optional<HttpAnswer>& answer);
+    void read(int index, StoredFeed stored, const Validators& validators);
     void finishRound();
 
     AppContext& m_app;
