@@ -1,5 +1,6 @@
 #include "collection/PreparedWallpaper.h"
 
+#include "context/Jobs.h"
 #include "platform/Memory.h"
 
 #include <QFileInfo>
@@ -61,6 +62,7 @@ PreparedWallpaper::~PreparedWallpaper() {
     if (m_thread) {
         m_job->giveUp = true;
         m_thread->wait();
+        TakeOver(m_job.get());
         delete m_thread;
     }
 }
@@ -92,9 +94,12 @@ void PreparedWallpaper::startJob(std::shared_ptr<Job> job) {
     // A canvas that is no longer right is composed into again.
     job->reuse = !m_canvas.isNull() ? std::exchange(m_canvas, QImage()) : spare();
     m_job = job;
+    HandOver(job.get());
     m_thread = QThread::create([job] {
+        TakeOver(job.get());
         QImage canvas = job->compose(std::exchange(job->reuse, QImage()), job->giveUp);
         job->canvas = std::move(canvas);
+        HandOver(job.get());
         // The pictures decoded for it are gone now.
         ReturnFreedMemory();
     });
@@ -107,6 +112,7 @@ void PreparedWallpaper::startJob(std::shared_ptr<Job> job) {
 
 void PreparedWallpaper::finished() {
     m_thread->wait();
+    TakeOver(m_job.get());
     delete m_thread;
     m_thread = nullptr;
     const std::shared_ptr<Job> job = std::exchange(m_job, nullptr);

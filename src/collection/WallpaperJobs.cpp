@@ -320,9 +320,11 @@ void WallpaperJobs::startScan() {
     // Each folder's name shows while it is searched. (This object waits for
     // the scan before it goes, so the scan may post to it.)
     in.searching = [this](const QString& folder) {
+        HandOver(this);
         QMetaObject::invokeMethod(
             this,
             [this, folder] {
+                TakeOver(this);
                 if (m_scan && !m_scan->cancel->load())
                     m_app.platform.notifier->showBubble(QStringLiteral("Looking for pictures in ") +
                                                             folder,
