@@ -57,7 +57,8 @@ struct CompositionChoices {
 
 // Changes the wallpaper once. For the local sources: moves CurWallPaper over
 // PictureList by the chosen technique and shows that picture (the one
-// prepared ahead, when it is still right); then, with BubbleFileName, shows
+// prepared ahead, when it is still right; a rebuild of the list under way is
+// waited for); then, with BubbleFileName, shows
 // the chosen path for five seconds (why it could not be shown when it failed
 // to load; an empty bubble when there is no picture). For the internet
 // source: hands over to the internet step. A picture that cannot be loaded

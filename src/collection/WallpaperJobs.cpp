@@ -149,9 +149,9 @@ void WallpaperJobs::ask(Request request) {
 void WallpaperJobs::startNext() {
     if (m_running || m_ending) return;
     while (!m_waiting.empty()) {
-        // A next waits while the list it picks from is first being built.
-        if (m_waiting.front().kind == Request::Kind::Next && m_scan && m_app.PictureList.isEmpty())
-            return;
+        // A next waits while the list it picks from is being built: the list
+        // just applied (or first read) is the one it picks from.
+        if (m_waiting.front().kind == Request::Kind::Next && m_scan) return;
         Request request = std::move(m_waiting.front());
         m_waiting.pop_front();
         if (start(std::move(request))) return;

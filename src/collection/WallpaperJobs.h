@@ -66,8 +66,7 @@ struct ListScan {
 //   the desktop at once;
 // - a new monitor layout, or new position, filter or watermark settings,
 //   while a change runs: it starts over for the new ones;
-// - a next asked while the list is being built for the first time (empty)
-//   waits for the list.
+// - a next asked while the list is being rebuilt waits for the new list.
 // A rebuild of the list asked for while one runs cancels it and starts again
 // from the list file as it is then. The end of the program cancels all.
 class WallpaperJobs : public QObject {

@@ -171,11 +171,12 @@ TEST_F(CollectionTest, SourcesReadOrSkipTheRightSectionsAndAMissingListFileKeeps
 }
 
 // A rebuild asked for while one runs makes it start over from the list file
-// as it is then; a next asked while the list is first built waits for it.
+// as it is then; a next asked meanwhile waits for the new list.
 TEST_F(CollectionTest, ARebuildDuringAScanStartsItOverAndANextWaitsForTheList) {
     for (int i = 0; i < 64; ++i)
         write(QString("set/p%1.jpg").arg(i));
     const QString later = write("later/only.png", encoded(5, "PNG"));
+    app.PictureList = {write("before.png", encoded(6, "PNG"))};
     app.settings.WPSource = WallpaperSource::LocalFolders;
     writeList({t.path("set")});
     RefreshSettings(app, true);
