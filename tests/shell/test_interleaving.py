@@ -22,7 +22,8 @@ import atspi_driver as atspi  # noqa: E402 (starts the accessibility bus)
 from tessaly_session import CONFIG, DATA, ERRORS, PICTURES, TESSALY, stored, wait_for  # noqa: E402
 
 BITMAP = os.path.join(DATA, "Orvane Wallpaper.bmp")
-# Big pictures, so that a change takes long enough to be overtaken.
+# Big pictures, so that a change takes long enough to be overtaken (their
+# mean colours; the grain stays within `near`).
 COLOURS = {"red": (255, 0, 0), "lime": (0, 255, 0), "blue": (0, 0, 255)}
 INVERTED = [tuple(255 - c for c in rgb) for rgb in COLOURS.values()]
 failures = []
@@ -45,21 +46,26 @@ def setup():
     for name in COLOURS:
         path = os.path.join(PICTURES, name + ".jpg")
         if not os.path.exists(path):
-            subprocess.run(["convert", "-size", "6000x4000", "xc:" + name, "-quality", "90", path],
+            # Grainy like a photograph, progressive, and shown at its own
+            # size (centred): every change decodes all of it, most of a second.
+            subprocess.run(["convert", "-size", "6000x4000", "xc:" + name, "-attenuate", "2",
+                            "+noise", "Gaussian", "-quality", "90", "-interlace", "Plane", path],
                            check=True)
         lines += PICTURES + "/\r\n" + name + ".jpg\r\n"
     with open(os.path.join(DATA, "WallPapersList.tsy"), "w", encoding="utf-8", newline="") as f:
         f.write(lines + "\x01\r\n")
     with open(CONFIG, "w", encoding="utf-8") as f:
         f.write("[Options]\n1strun=False\nWallpaperStartup=False\nWallpaperTimer=False\n"
-                "PrepareNextWallpaper=False\nWallPaperPosition=Stretch\nWaterMarkVisible=False\n"
+                "PrepareNextWallpaper=False\nWallPaperPosition=Center\nWaterMarkVisible=False\n"
                 "BubbleFileName=False\nAutoStart=True\n")
 
 
 def root_pixel():
-    """The root window's colour near the middle of the screen, as (r, g, b)."""
-    out = subprocess.run(["import", "-window", "root", "-crop", "1x1+600+500", "-depth", "8",
-                          "txt:-"], capture_output=True, text=True).stdout
+    """The root window's mean colour near the middle of the screen, as (r, g, b)."""
+    shot = subprocess.run(["import", "-window", "root", "-crop", "32x32+600+500", "png:-"],
+                          capture_output=True).stdout
+    out = subprocess.run(["convert", "png:-", "-scale", "1x1!", "-depth", "8", "txt:-"],
+                         input=shot, capture_output=True).stdout.decode()
     for line in out.splitlines():
         if line.startswith("0,0:"):
             values = line.split("(", 1)[1].split(")", 1)[0].split(",")
