@@ -125,18 +125,36 @@ def apply_inverted():
     return True
 
 
+# How long the root window must keep one colour to count as settled: a
+# second, or one and a half times one change here (slower machines,
+# sanitizer builds): longer than any change that may still follow.
+quiet_seconds = 1.0
+
+
 def settled():
-    """Waits until the root window has kept one colour for a second."""
+    """Waits until the root window has kept one colour for quiet_seconds."""
     last, since = None, time.time()
-    end = time.time() + 30
+    end = time.time() + 60
     while time.time() < end:
         now = root_pixel()
         if now != last:
             last, since = now, time.time()
-        elif time.time() - since > 1.0:
+        elif time.time() - since > quiet_seconds:
             return now
         time.sleep(0.1)
     return last
+
+
+def measure_change():
+    """Times one change from a cleared desktop to its picture."""
+    global quiet_seconds
+    send("--clear")
+    settled()
+    started = time.time()
+    send("--next")
+    if wait_for(lambda: any(near(root_pixel(), c) for c in list(COLOURS.values()) + INVERTED),
+                60):
+        quiet_seconds = max(1.0, 1.5 * (time.time() - started))
 
 
 def sequence(rng, number):
@@ -148,6 +166,8 @@ def sequence(rng, number):
     check(wait_for(lambda: os.path.exists(os.path.join(runtime, "tessaly.sock")), 20),
           "the program listens at start")
     # Something is shown first, so that a clear is seen to clear.
+    if number == 0:
+        measure_change()
     send("--next")
     settled()
     last = None
@@ -224,9 +244,9 @@ def main():
         said = err.read()
     check("not responding" not in said, "no start found the previous program not responding")
     summary = ("%d sequences (seed %d) in %.0f s: last request next %d, clear %d, neither %d; "
-               "%d failures; slowest --quit %.2f s"
+               "%d failures; slowest --quit %.2f s; settled after %.1f s quiet"
                % (count, seed, time.time() - started, lasts["next"], lasts["clear"], lasts[None],
-                  len(failures), slowest_quit))
+                  len(failures), slowest_quit, quiet_seconds))
     print(summary)
     if results:
         with open(results, "w", encoding="utf-8") as f:
