@@ -73,14 +73,19 @@ void IniSettingsStore::load() {
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
     bool damaged = bytes.isEmpty() || bytes.contains('\0');
-    // Read from a copy without serialised variants when the file has any.
-    QTemporaryFile filtered;
+    // Read from a copy of its own, without serialised variants: QSettings
+    // keeps what it parsed per file name and takes it again while the size
+    // and the time (to the millisecond) are the same, which a file rewritten
+    // within one millisecond to a value of the same length still has.
+    // Without room for the copy, a file with no variants is read as it is.
+    QTemporaryFile copy;
     QString readFrom = m_path;
-    if (!damaged && bytes.contains("@Variant(")) {
-        const QByteArray kept = withoutVariantValues(bytes);
-        if (filtered.open() && filtered.write(kept) == kept.size() && filtered.flush())
-            readFrom = filtered.fileName();
-        else
+    if (!damaged) {
+        const bool variants = bytes.contains("@Variant(");
+        const QByteArray kept = variants ? withoutVariantValues(bytes) : bytes;
+        if (copy.open() && copy.write(kept) == kept.size() && copy.flush())
+            readFrom = copy.fileName();
+        else if (variants)
             damaged = true;
     }
     if (!damaged) {

@@ -132,6 +132,19 @@ TEST(SettingsStore, SerialisedVariantsInAHandEditedFileAreSkippedAndTheRestIsKep
     EXPECT_FALSE(store.value("Options", "EGamma"));
     EXPECT_FALSE(store.value("Options", "WaterMarkText"));
     EXPECT_FALSE(QFileInfo::exists(path + ".damaged")) << "the file is not set aside";
+
+    // Rewritten with a value of the same length and the same time to the
+    // millisecond (two saves in quick succession): read anew, not as parsed
+    // before.
+    writeFile(path, "[Options]\nIntervalTimer=34\n");
+    EXPECT_EQ(IniSettingsStore(path).value("Options", "IntervalTimer"), QString("34"));
+    const QDateTime stamp = QFileInfo(path).lastModified();
+    writeFile(path, "[Options]\nIntervalTimer=56\n");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(stamp, QFileDevice::FileModificationTime));
+    file.close();
+    EXPECT_EQ(IniSettingsStore(path).value("Options", "IntervalTimer"), QString("56"));
 }
 
 TEST(SettingsStore, WithoutWidgetsNoWidgetKeyIsReadOrWritten) {
