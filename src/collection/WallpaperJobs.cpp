@@ -48,42 +48,32 @@ void WallpaperJobs::next(Report report) {
         report(busy);
         return;
     }
-    Request request;
-    request.kind = Request::Kind::Next;
-    request.bubble = true;
-    request.report = std::move(report);
-    ask(std::move(request));
+    ask({.kind = Request::Kind::Next, .bubble = true, .report = std::move(report)});
 }
 
 void WallpaperJobs::show(QStringList paths, std::optional<CompositionChoices> choices,
                          Report report) {
-    Request request;
-    request.kind = Request::Kind::Files;
-    request.paths = std::move(paths);
-    request.choices = std::move(choices);
-    request.report = std::move(report);
-    ask(std::move(request));
+    ask({.kind = Request::Kind::Files,
+         .paths = std::move(paths),
+         .choices = std::move(choices),
+         .report = std::move(report)});
 }
 
 void WallpaperJobs::showInternet(QByteArray bytes, std::optional<CompositionChoices> choices,
                                  Report report) {
-    Request request;
-    request.kind = Request::Kind::Internet;
-    request.bytes = std::move(bytes);
-    request.choices = std::move(choices);
-    request.report = std::move(report);
-    ask(std::move(request));
+    ask({.kind = Request::Kind::Internet,
+         .choices = std::move(choices),
+         .bytes = std::move(bytes),
+         .report = std::move(report)});
 }
 
 void WallpaperJobs::showSource(SourcePicture source, CompositionChoices choices,
                                WatermarkFields fields, Report report) {
-    Request request;
-    request.kind = Request::Kind::Source;
-    request.source = std::move(source);
-    request.choices = std::move(choices);
-    request.fields = std::move(fields);
-    request.report = std::move(report);
-    ask(std::move(request));
+    ask({.kind = Request::Kind::Source,
+         .choices = std::move(choices),
+         .source = std::move(source),
+         .fields = std::move(fields),
+         .report = std::move(report)});
 }
 
 void WallpaperJobs::recompose(Report report) {
@@ -97,10 +87,7 @@ void WallpaperJobs::recompose(Report report) {
         report(merged);
         return;
     }
-    Request request;
-    request.kind = Request::Kind::Recompose;
-    request.report = std::move(report);
-    ask(std::move(request));
+    ask({.kind = Request::Kind::Recompose, .report = std::move(report)});
 }
 
 void WallpaperJobs::clear() {

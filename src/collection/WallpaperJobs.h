@@ -29,15 +29,15 @@ struct ChangeReport {
 struct ChangeRequest {
     enum class Kind { Next, Files, Internet, Source, Recompose };
     Kind kind = Kind::Next;
-    QStringList paths;
+    QStringList paths{};
     // Unset: the stored position and filters as they are when it runs.
-    std::optional<CompositionChoices> choices;
-    QByteArray bytes;
-    SourcePicture source;
-    WatermarkFields fields;
+    std::optional<CompositionChoices> choices{};
+    QByteArray bytes{};
+    SourcePicture source{};
+    WatermarkFields fields{};
     // A next: the file-name bubble afterwards.
     bool bubble = false;
-    ChangeReport report;
+    ChangeReport report{};
 };
 struct RunningChange {
     // What runs, with the pictures chosen and the choices fixed.
