@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
+#include <QNetworkProxyFactory>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSystemTrayIcon>
@@ -46,6 +47,15 @@ enum OwnError {
 constexpr qint64 kLeastTotalTimeMs = 15LL * 60 * 1000;
 // With a longer IntTimeOut, this many silences.
 constexpr qint64 kSilencesPerAnswer = 10;
+
+// The proxy the system is set up with for each address (Qt's system
+// configuration: the proxy variables and the desktop's settings), or none.
+class SystemProxies : public QNetworkProxyFactory {
+public:
+    QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery& query) override {
+        return systemProxyForQuery(query);
+    }
+};
 
 // "host:port" or "http://host:port" as a proxy; nothing when the text is no
 // such address.
@@ -216,7 +226,6 @@ void DownloadClient::send() {
     const InternetSettings& s = m_app.settings.internet();
     m_body.clear();
 
-    QNetworkProxy proxy(QNetworkProxy::NoProxy);
     if (s.IntUseProxy) {
         const std::optional<QNetworkProxy> parsed = parseProxy(s.IntProxy);
         if (!parsed)
@@ -224,9 +233,13 @@ void DownloadClient::send() {
                                                   "of the form host:port")
                                        .arg(ErrorBadProxy)
                                        .arg(s.IntProxy));
-        proxy = *parsed;
+        m_network->setProxy(*parsed);
+    } else {
+        // Asked for each address, so that no_proxy and the desktop's
+        // exceptions apply. (The manager owns the factory, and drops the
+        // previous one; none is in use between requests.)
+        m_network->setProxyFactory(new SystemProxies);
     }
-    m_network->setProxy(proxy);
 
     const QUrl url(m_current->url);
     const QString scheme = url.scheme().toLower();

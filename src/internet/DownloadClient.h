@@ -43,7 +43,11 @@ struct DownloadResult {
 };
 
 // The one way the program fetches anything over HTTP or HTTPS: the category
-// catalogue and pages, the pictures and the news feeds.
+// catalogue and pages, the pictures and the news feeds. With IntUseProxy on,
+// every request goes through IntProxy; with it off, through the proxy the
+// system is set up with for that address (Qt's system configuration: the
+// http_proxy, https_proxy and no_proxy variables, the desktop's proxy
+// settings), or straight to the server when there is none.
 //
 // Every operation is asynchronous: it returns at once and calls `done` once,
 // with the body (or true) on success and nothing (or false) otherwise; Fetch

@@ -209,6 +209,45 @@ TEST_F(DownloadTest, ProxiesAreUsedAndUnusableProxyTextsAreFailures) {
     }
 }
 
+// With "Use a proxy" off the system's proxy settings apply: here the proxy
+// variables, which Qt's system configuration reads along with the desktop's
+// settings.
+TEST_F(DownloadTest, WithoutAProxyOfItsOwnTheSystemsProxyIsFollowed) {
+    LocalHttpServer server;
+    LocalProxy proxy;
+    ASSERT_TRUE(server.ok() && proxy.ok());
+    struct Variables {
+        ~Variables() {
+            for (const char* name : {"http_proxy", "https_proxy", "no_proxy"})
+                qunsetenv(name);
+        }
+    } restore;
+    qputenv("http_proxy", ("http://" + proxy.address()).toUtf8());
+    app.settings.IntUseProxy = false;
+    EXPECT_TRUE(get(server.url("/count/via-system-proxy")).has_value()) << lastError.toStdString();
+    EXPECT_TRUE(waitUntil([&] { return proxy.log().contains("/count/via-system-proxy"); }, 3000))
+        << proxy.log().toStdString();
+
+    // no_proxy names the server: straight there.
+    qputenv("no_proxy", "example.invalid,127.0.0.1");
+    EXPECT_TRUE(get(server.url("/count/straight")).has_value()) << lastError.toStdString();
+    EXPECT_EQ(server.count("straight"), 1);
+    EXPECT_FALSE(proxy.log().contains("/count/straight"));
+    qunsetenv("no_proxy");
+
+    // The system's proxy is really the way: one that refuses fails the request.
+    const quint16 closed = local_servers_detail::freePort();
+    qputenv("http_proxy", QByteArray("http://127.0.0.1:") + QByteArray::number(closed));
+    EXPECT_FALSE(get(server.url("/count/refused")).has_value());
+    EXPECT_EQ(server.count("refused"), 0);
+
+    // A proxy of its own wins over the system's.
+    app.settings.IntUseProxy = true;
+    app.settings.IntProxy = proxy.address();
+    EXPECT_TRUE(get(server.url("/count/own-proxy")).has_value()) << lastError.toStdString();
+    EXPECT_TRUE(waitUntil([&] { return proxy.log().contains("/count/own-proxy"); }, 3000));
+}
+
 TEST_F(DownloadTest, FilesListsAndPagesAreWrittenAndDownloadsEndWithTheProgram) {
     LocalHttpServer server(false, t.path("site"));
     QDir().mkpath(t.path("site"));
