@@ -26,6 +26,34 @@ std::optional<qint64> tagNumber(const QByteArray& line, const QByteArray& tag) {
     return n;
 }
 
+// Takes the whole records of `key` out of the index text; every other line
+// stays as it was, damaged ones included. Whether any was taken out.
+bool withoutRecordsOf(QByteArray& text, const QByteArray& key) {
+    const QByteArray head = '<' + key + '>', tail = "</" + key + '>';
+    QList<QByteArray> lines;
+    for (qsizetype at = 0; at < text.size();) {
+        qsizetype eol = text.indexOf("\r\n", at);
+        if (eol < 0) eol = text.size();
+        lines.append(text.mid(at, eol - at));
+        at = eol + 2;
+    }
+    const bool endsWithLine = text.endsWith("\r\n");
+    QByteArray kept;
+    bool removed = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i] == head && i + 3 < lines.size() && lines[i + 3] == tail &&
+            tagNumber(lines[i + 1], "pos") && tagNumber(lines[i + 2], "len")) {
+            removed = true;
+            i += 3;
+            continue;
+        }
+        kept += lines[i];
+        if (i + 1 < lines.size() || endsWithLine) kept += "\r\n";
+    }
+    if (removed) text = kept;
+    return removed;
+}
+
 } // namespace
 
 DownloadCache::DownloadCache(AppContext& app) : m_app(app) {}
@@ -144,6 +172,26 @@ bool DownloadCache::CacheStoreFile(const QString& key, const QString& file) {
     const QByteArray bytes = readWhole(file);
     if (bytes.size() < 3) return true;
     return CacheStore(key, bytes);
+}
+
+bool DownloadCache::CacheForget(const QString& key) {
+    if (!enabled()) return true;
+    QByteArray text = index();
+    // Again until none is left: lines that close up where a record went may
+    // make another record of the key. (The text decides, not the records kept
+    // in memory: a store after a damaged last line may have completed one.)
+    if (!withoutRecordsOf(text, key.toUtf8())) return true;
+    while (withoutRecordsOf(text, key.toUtf8())) {
+    }
+    QByteArray encoded = text;
+    InvertBytes(encoded);
+    if (!WriteFileAtomically(m_app.paths.CacheIndexPath, encoded)) return false;
+    m_index = text;
+    const QFileInfo info(m_app.paths.CacheIndexPath);
+    m_indexSize = info.size();
+    m_indexTime = info.lastModified();
+    parse();
+    return true;
 }
 
 void DownloadCache::clear() {

@@ -36,6 +36,10 @@ public:
     bool CacheLoadToFile(const QString& key, const QString& file);
     // Stores the content of `file` under `key` when it holds 3 bytes or more.
     bool CacheStoreFile(const QString& key, const QString& file);
+    // Takes every record of `key` out of the index (its bytes stay in the
+    // data file, unused), so that the next lookup misses. False when caching
+    // is on and the index could not be written.
+    bool CacheForget(const QString& key);
 
     // Deletes both cache files.
     void clear();

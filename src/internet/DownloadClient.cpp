@@ -7,10 +7,14 @@
 #include <QMessageBox>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
+#include <QNetworkProxyFactory>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSystemTrayIcon>
 #include <QUrl>
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -35,6 +39,22 @@ enum OwnError {
     ErrorTooLarge = 1003,
     ErrorTimedOut = 1004,
     ErrorEnding = 1005,
+    ErrorTooSlow = 1006,
+};
+
+// The whole answer may take this long, whatever IntTimeOut says: the largest
+// picture accepted (100 MB) over a 1 Mbit/s link takes some 14 minutes.
+constexpr qint64 kLeastTotalTimeMs = 15LL * 60 * 1000;
+// With a longer IntTimeOut, this many silences.
+constexpr qint64 kSilencesPerAnswer = 10;
+
+// The proxy the system is set up with for each address (Qt's system
+// configuration: the proxy variables and the desktop's settings), or none.
+class SystemProxies : public QNetworkProxyFactory {
+public:
+    QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery& query) override {
+        return systemProxyForQuery(query);
+    }
 };
 
 // "host:port" or "http://host:port" as a proxy; nothing when the text is no
@@ -57,21 +77,16 @@ std::optional<QNetworkProxy> parseProxy(QString text) {
 
 } // namespace
 
+qint64 DownloadClient::TotalTimeLimitMs(int timeOutSeconds) {
+    return std::max(kLeastTotalTimeMs, kSilencesPerAnswer * std::max(1, timeOutSeconds) * 1000);
+}
+
 DownloadClient::DownloadClient(AppContext& app, QObject* parent)
     : QObject(parent), m_app(app), m_network(new QNetworkAccessManager(this)) {
+    m_silence.setSingleShot(true);
     m_deadline.setSingleShot(true);
-    connect(&m_deadline, &QTimer::timeout, this, [this] {
-        if (!m_reply) return;
-        QNetworkReply* reply = m_reply;
-        m_reply = nullptr;
-        reply->disconnect(this);
-        reply->abort();
-        reply->deleteLater();
-        fail(StepTimeOut, QStringLiteral("Error %1: the server did not complete the answer within "
-                                         "%2 seconds")
-                              .arg(ErrorTimedOut)
-                              .arg(m_app.settings.IntTimeOut));
-    });
+    connect(&m_silence, &QTimer::timeout, this, [this] { onTimedOut(true); });
+    connect(&m_deadline, &QTimer::timeout, this, [this] { onTimedOut(false); });
     connect(&m_app.events, &AppEvents::ending, this, [this] {
         m_ending = true;
         abandon();
@@ -211,7 +226,6 @@ void DownloadClient::send() {
     const InternetSettings& s = m_app.settings.internet();
     m_body.clear();
 
-    QNetworkProxy proxy(QNetworkProxy::NoProxy);
     if (s.IntUseProxy) {
         const std::optional<QNetworkProxy> parsed = parseProxy(s.IntProxy);
         if (!parsed)
@@ -219,9 +233,13 @@ void DownloadClient::send() {
                                                   "of the form host:port")
                                        .arg(ErrorBadProxy)
                                        .arg(s.IntProxy));
-        proxy = *parsed;
+        m_network->setProxy(*parsed);
+    } else {
+        // Asked for each address, so that no_proxy and the desktop's
+        // exceptions apply. (The manager owns the factory, and drops the
+        // previous one; none is in use between requests.)
+        m_network->setProxyFactory(new SystemProxies);
     }
-    m_network->setProxy(proxy);
 
     const QUrl url(m_current->url);
     const QString scheme = url.scheme().toLower();
@@ -246,13 +264,24 @@ void DownloadClient::send() {
     m_reply->setReadBufferSize(kReadBufferBytes);
     connect(m_reply, &QNetworkReply::readyRead, this, &DownloadClient::onReadyRead);
     connect(m_reply, &QNetworkReply::finished, this, &DownloadClient::onFinished);
-    // The whole answer must arrive within the time-out: a server that sends
-    // one byte now and then cannot hold the request open for ever.
-    m_deadline.start(std::max(1, int(s.IntTimeOut)) * 1000);
+    // The time-out is for silence: every part of the answer (its headers, a
+    // redirect, each piece of the body) starts it again, so a large picture
+    // on a slow link gets through. The whole answer has a limit of its own,
+    // so that a server sending a byte now and then cannot hold the request
+    // (and every request waiting behind it) for ever.
+    const auto heard = [this] {
+        if (m_reply) m_silence.start();
+    };
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, heard);
+    connect(m_reply, &QNetworkReply::redirected, this, heard);
+    m_silence.start(std::max(1, int(s.IntTimeOut)) * 1000);
+    const qint64 total = m_totalLimitMs > 0 ? m_totalLimitMs : TotalTimeLimitMs(s.IntTimeOut);
+    m_deadline.start(int(std::min<qint64>(total, std::numeric_limits<int>::max())));
 }
 
 void DownloadClient::onReadyRead() {
     if (!m_reply || !m_current) return;
+    m_silence.start();
     // Room for the whole announced body at once, within the limit.
     const qint64 length = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
     if (m_body.isEmpty() && length > 0 && length <= m_current->maxBytes) m_body.reserve(length);
@@ -278,6 +307,7 @@ void DownloadClient::onFinished() {
     if (!m_reply) return;
     QNetworkReply* reply = m_reply;
     m_reply = nullptr;
+    m_silence.stop();
     m_deadline.stop();
     reply->deleteLater();
     if (reply->error() != QNetworkReply::NoError) {
@@ -296,7 +326,29 @@ void DownloadClient::onFinished() {
     finish(DownloadStatus::Answered, std::move(answer));
 }
 
+void DownloadClient::onTimedOut(bool silent) {
+    if (!m_reply) return;
+    QNetworkReply* reply = m_reply;
+    m_reply = nullptr;
+    reply->disconnect(this);
+    reply->abort();
+    reply->deleteLater();
+    const qint64 received = m_body.size();
+    m_body.clear();
+    if (silent)
+        return fail(StepTimeOut, QStringLiteral("Error %1: the server went silent: nothing came "
+                                                "within %2 seconds")
+                                     .arg(ErrorTimedOut)
+                                     .arg(m_silence.interval() / 1000));
+    fail(StepTimeOut, QStringLiteral("Error %1: the answer did not complete within %2 seconds "
+                                     "(%3 bytes came)")
+                          .arg(ErrorTooSlow)
+                          .arg(m_deadline.interval() / 1000)
+                          .arg(received));
+}
+
 void DownloadClient::fail(int step, const QString& why) {
+    m_silence.stop();
     m_deadline.stop();
     m_lastError = why + QStringLiteral(" at line: %1").arg(step);
     if (m_ending) return finish(DownloadStatus::Abandoned, std::nullopt);
@@ -319,6 +371,7 @@ void DownloadClient::fail(int step, const QString& why) {
 }
 
 void DownloadClient::finish(DownloadStatus status, std::optional<HttpAnswer> answer) {
+    m_silence.stop();
     m_deadline.stop();
     PlaceIntTray(false);
     std::optional<Request> done = std::move(m_current);

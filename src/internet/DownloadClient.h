@@ -43,7 +43,11 @@ struct DownloadResult {
 };
 
 // The one way the program fetches anything over HTTP or HTTPS: the category
-// catalogue and pages, the pictures and the news feeds.
+// catalogue and pages, the pictures and the news feeds. With IntUseProxy on,
+// every request goes through IntProxy; with it off, through the proxy the
+// system is set up with for that address (Qt's system configuration: the
+// http_proxy, https_proxy and no_proxy variables, the desktop's proxy
+// settings), or straight to the server when there is none.
 //
 // Every operation is asynchronous: it returns at once and calls `done` once,
 // with the body (or true) on success and nothing (or false) otherwise; Fetch
@@ -53,12 +57,15 @@ struct DownloadResult {
 // settings (proxy, time-out, error prompt, download icon) are read from the
 // application object at each request.
 //
-// A request fails when it has not completed within IntTimeOut seconds, when
-// the body grows past its size limit, on a redirect loop or a redirect from
-// HTTPS to plain HTTP and on any certificate error. With IntIgnore off, a
-// failure asks "Orvane Downloader Error" with Retry and Cancel first; Retry
-// repeats the request. When the program ends (AppEvents::ending), the running
-// and waiting requests are abandoned at once, and so is every later one.
+// A request fails when the server stays silent (no byte of the answer) for
+// IntTimeOut seconds, when the whole answer has not come within
+// TotalTimeLimitMs (a slow but steady answer is given that long, a trickle
+// that never ends is not), when the body grows past its size limit, on a
+// redirect loop or a redirect from HTTPS to plain HTTP and on any certificate
+// error. With IntIgnore off, a failure asks "Orvane Downloader Error" with
+// Retry and Cancel first; Retry repeats the request. When the program ends
+// (AppEvents::ending), the running and waiting requests are abandoned at
+// once, and so is every later one.
 class DownloadClient : public QObject {
     Q_OBJECT
 public:
@@ -70,6 +77,11 @@ public:
     // Size limits of a body: pictures, and pages and feeds.
     static constexpr qint64 PictureLimit = 100LL * 1024 * 1024;
     static constexpr qint64 PageLimit = 10LL * 1024 * 1024;
+
+    // The longest a whole answer may take with IntTimeOut `timeOutSeconds`:
+    // 15 minutes, in which the largest picture accepted (PictureLimit) comes
+    // over a 1 Mbit/s link, or ten silences, whichever is longer.
+    static qint64 TotalTimeLimitMs(int timeOutSeconds);
 
     explicit DownloadClient(AppContext& app, QObject* parent = nullptr);
     ~DownloadClient() override;
@@ -103,6 +115,9 @@ public:
     void abandon();
     // Why the last request failed; empty after a success.
     QString lastError() const { return m_lastError; }
+    // Replaces TotalTimeLimitMs for the requests sent from now on (0: back to
+    // it); for tests, which cannot wait a quarter of an hour.
+    void setTotalTimeLimitMs(qint64 ms) { m_totalLimitMs = ms; }
 
 private:
     using Finished = std::function<void(DownloadStatus status, std::optional<HttpAnswer> answer)>;
@@ -117,6 +132,7 @@ private:
     void send();
     void onReadyRead();
     void onFinished();
+    void onTimedOut(bool silent);
     void fail(int step, const QString& why);
     void enqueue(Request request);
     void finish(DownloadStatus status, std::optional<HttpAnswer> answer);
@@ -127,7 +143,9 @@ private:
     std::optional<Request> m_current;
     QPointer<QNetworkReply> m_reply;
     QByteArray m_body;
-    QTimer m_deadline;
+    QTimer m_silence;  // restarted by every byte of the answer
+    QTimer m_deadline; // the whole answer
+    qint64 m_totalLimitMs = 0;
     QPointer<QMessageBox> m_box;
     QSystemTrayIcon* m_icon = nullptr;
     QString m_lastError;

@@ -13,9 +13,6 @@ namespace {
 const QString kInternet = QStringLiteral("Internet");
 const QString kOptions = QStringLiteral("Options");
 
-// Answers this small are error pages, never pictures worth keeping.
-constexpr qsizetype kSmallestCachedAnswer = 1002;
-
 // `done` as called for `receiver`: not at all once the receiver is gone.
 template <typename... Args>
 std::function<void(Args...)> forReceiver(QObject* receiver, std::function<void(Args...)> done) {
@@ -94,7 +91,7 @@ void InternetSource::InternetNext(bool previous, std::function<void(ChangeResult
         return done(result);
     }
     m_busy = true;
-    const auto got = [this, done, clears = m_clears](std::optional<QByteArray> bytes) {
+    const auto got = [this, done, clears = m_clears](Fetched fetched) {
         // The download is over: the cooldown counts from here, and the
         // picture is shown as a change of its own. A download ended by the
         // end of the program was no download: no cooldown follows it.
@@ -103,15 +100,23 @@ void InternetSource::InternetNext(bool previous, std::function<void(ChangeResult
         m_app.platform.store->setValue(kOptions, QStringLiteral("IntCL"),
                                        QString::number(m_app.platform.clock->nowMs()));
         m_app.platform.store->sync();
-        if (!bytes) return done(ChangeResult());
+        if (!fetched.bytes) return done(ChangeResult());
         // The user cleared the wallpaper while it downloaded: the Clear is
-        // the last request (the picture stays in the cache).
+        // the last request. (Never decoded, the download is not cached.)
         if (clears != m_clears) {
             ChangeResult overtaken;
             overtaken.status = ChangeResult::Status::Cancelled;
             return done(overtaken);
         }
-        ShowInternetPictureAsWallpaper(m_app, std::move(*bytes), std::nullopt, this, done);
+        // Only the change decodes the bytes: what goes into the cache waits
+        // for its word.
+        const QByteArray bytes = *fetched.bytes;
+        ShowInternetPictureAsWallpaper(
+            m_app, bytes, std::nullopt, this,
+            [this, fetched = std::move(fetched), done](const ChangeResult& result) {
+                keepOrForget(fetched, result);
+                done(result);
+            });
     };
     if (previous)
         StepInternetBack(got);
@@ -211,7 +216,20 @@ void InternetSource::finishJob(const CategoryList& list, DownloadStatus status,
         change();
 }
 
-void InternetSource::FetchInternetPicture(std::function<void(std::optional<QByteArray>)> got) {
+void InternetSource::keepOrForget(const Fetched& fetched, const ChangeResult& result) {
+    using Status = ChangeResult::Status;
+    // Changed, or failed after the picture was decoded.
+    const bool decoded = result.status == Status::Changed ||
+                         result.status == Status::ComposeFailed ||
+                         result.status == Status::WriteFailed;
+    if (decoded && !fetched.cached) m_cache.CacheStore(fetched.address, *fetched.bytes);
+    // A login or error page an earlier version kept: the next visit of this
+    // position downloads again.
+    else if (result.status == Status::LoadFailed && fetched.cached)
+        m_cache.CacheForget(fetched.address);
+}
+
+void InternetSource::FetchInternetPicture(std::function<void(Fetched)> got) {
     SettingsStore& store = *m_app.platform.store;
     // A hand-edited position that is no whole number from 1 counts as 1.
     double seq =
@@ -219,24 +237,25 @@ void InternetSource::FetchInternetPicture(std::function<void(std::optional<QByte
             .value_or(1);
     if (!std::isfinite(seq) || seq < 1 || seq != std::floor(seq)) seq = 1;
     const QStringList addresses = ReadInternetFileList(m_app);
-    if (addresses.isEmpty()) return got(std::nullopt);
+    if (addresses.isEmpty()) return got({});
     // A position past the end of a shorter list starts again from 1.
     if (seq > double(addresses.size())) seq = 1;
     const QString address = addresses.at(qsizetype(seq) - 1);
     store.setValue(kInternet, QStringLiteral("Seq"), QString::number(qint64(seq) + 1));
     if (std::optional<QByteArray> cached = m_cache.CacheLookup(address))
-        return got(std::move(cached));
+        return got({address, std::move(cached), true});
+    // Stored only once the change has decoded it (keepOrForget): a login or
+    // error page answered with status 200 must not stand in for the picture
+    // for good.
     m_client.GetPageB(
         address,
-        [this, address, got](std::optional<QByteArray> bytes) {
-            if (bytes && bytes->size() >= kSmallestCachedAnswer)
-                m_cache.CacheStore(address, *bytes);
-            got(std::move(bytes));
+        [address, got](std::optional<QByteArray> bytes) {
+            got({address, std::move(bytes), false});
         },
         DownloadClient::PictureLimit);
 }
 
-void InternetSource::StepInternetBack(std::function<void(std::optional<QByteArray>)> got) {
+void InternetSource::StepInternetBack(std::function<void(Fetched)> got) {
     SettingsStore& store = *m_app.platform.store;
     const double s =
         StoredText::toDouble(store.value(kInternet, QStringLiteral("Seq")).value_or(QString()))

@@ -73,8 +73,20 @@ private:
     void startJob();
     void finishJob(const CategoryList& list, DownloadStatus status, RebuildOutcome outcome);
 
-    void FetchInternetPicture(std::function<void(std::optional<QByteArray>)> got);
-    void StepInternetBack(std::function<void(std::optional<QByteArray>)> got);
+    // The picture at the next position of the internet file list: its
+    // address and bytes (none when it could not be had), and whether they
+    // came from the download cache.
+    struct Fetched {
+        QString address;
+        std::optional<QByteArray> bytes;
+        bool cached = false;
+    };
+    void FetchInternetPicture(std::function<void(Fetched)> got);
+    void StepInternetBack(std::function<void(Fetched)> got);
+    // After the change that showed (or failed to show) `fetched`: a download
+    // that decoded as a picture is stored in the cache; a cached item that
+    // did not decode is taken out of it.
+    void keepOrForget(const Fetched& fetched, const ChangeResult& result);
     double storedIntCL(qint64 fallback) const;
 
     AppContext& m_app;

@@ -2,6 +2,7 @@
 
 #include "collection/Collection.h"
 #include "context/AppContext.h"
+#include "platform/SystemProbes.h"
 #include "shell/SystemAway.h"
 
 #include <utility>
@@ -29,8 +30,13 @@ ChangeScheduler::TickResult ChangeScheduler::Timer1_Timer(AppContext& app) {
     if (!IsDue(LastChangeTick, app.settings.IntervalTimer, now)) return result;
 
     if (app.settings.IsCPULimit) {
-        // A meter that cannot be read (-1) counts as not busy.
+        // The use now, over the second since the previous tick: not the
+        // average since the previous change, which would hide a load that
+        // began a minute ago. After a pause in the questions the meter takes
+        // its first reading now, and the next tick knows.
         const int usage = app.platform.probes->cpuUsage();
+        if (usage == SystemProbes::CpuMeasuring) return TickResult::CpuMeasuring;
+        // A meter that cannot be read counts as not busy.
         if (usage >= 0 && usage >= app.settings.CPULimit) return TickResult::CpuBusy;
     }
     if (app.settings.IsDelayWhenLocked && (IsScreenSaverRunning(app) || IsDesktopLocked(app)))

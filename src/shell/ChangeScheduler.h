@@ -14,8 +14,9 @@ public:
     enum class TickResult {
         Started, // the first tick: the countdown starts now
         NotDue,
-        CpuBusy,  // due, held back by the processor limit
-        UserAway, // due, held back by the screen saver or the locked desktop
+        CpuBusy,      // due, held back by the processor limit
+        CpuMeasuring, // due, held back a tick: the processor use now is known at the next
+        UserAway,     // due, held back by the screen saver or the locked desktop
         Changed,
         Skipped, // a tick that arrived while a change ran; the next tick tries again
     };

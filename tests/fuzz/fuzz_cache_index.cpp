@@ -1,6 +1,6 @@
 // The download cache's two files, damaged in any way: lookups must never read
-// outside the data file or fail, and an item stored afterwards must be found
-// again, by this cache and by the next start's.
+// outside the data file or fail, an item stored afterwards must be found
+// again, by this cache and by the next start's, and a key forgotten must not.
 #include "FuzzTarget.h"
 #include "context/AppContext.h"
 #include "internet/DownloadCache.h"
@@ -46,6 +46,16 @@ TESSALY_FUZZ_TARGET(cache_index) {
         if (cache.CacheLookup(key) != item) abort();
         DownloadCache nextStart(a);
         if (nextStart.CacheLookup(key) != item) abort();
+    }
+    // A key of the index forgotten: a miss from then on, for this cache and
+    // the next start's.
+    auto keys = keyLine.globalMatch(QString::fromUtf8(indexText));
+    if (keys.hasNext()) {
+        const QString forgotten = keys.next().captured(1);
+        if (forgotten != key) {
+            if (!cache.CacheForget(forgotten)) abort();
+            if (cache.CacheLookup(forgotten) || DownloadCache(a).CacheLookup(forgotten)) abort();
+        }
     }
     ClearFuzzFolder();
     return 0;

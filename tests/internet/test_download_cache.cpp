@@ -83,6 +83,35 @@ TEST(DownloadCache, CachingOffTouchesNothingAndBadRecordsAreMisses) {
     EXPECT_FALSE(DownloadCache(*t.app).CacheLookup("k"));
 }
 
+TEST(DownloadCache, AForgottenKeyMissesAndEverythingElseStays) {
+    TestApp t;
+    DownloadCache cache(*t.app);
+    ASSERT_TRUE(cache.CacheStore("http://a/1.jpg", "first copy"));
+    ASSERT_TRUE(cache.CacheStore("http://a/2.jpg", "second item"));
+    ASSERT_TRUE(cache.CacheStore("http://a/1.jpg", "a later copy"));
+    // A damaged line (a torn record of an old version) stays as it was.
+    QByteArray text = decodedIndex(*t.app) + "<pos>7</pos>\r\n";
+    InvertBytes(text);
+    writeFile(t.app->paths.CacheIndexPath, text);
+    const QByteArray data = bytesOf(t.app->paths.CacheFilePath);
+    EXPECT_TRUE(cache.CacheForget("http://a/1.jpg"));
+    EXPECT_FALSE(cache.CacheLookup("http://a/1.jpg"));
+    EXPECT_EQ(cache.CacheLookup("http://a/2.jpg"), "second item");
+    EXPECT_EQ(decodedIndex(*t.app), "<http://a/2.jpg>\r\n<pos>11</pos>\r\n<len>11</len>\r\n"
+                                    "</http://a/2.jpg>\r\n<pos>7</pos>\r\n");
+    EXPECT_EQ(bytesOf(t.app->paths.CacheFilePath), data); // the bytes stay, unused
+    EXPECT_FALSE(DownloadCache(*t.app).CacheLookup("http://a/1.jpg"));
+    // Stored again, it is found again; an unknown key changes nothing.
+    ASSERT_TRUE(cache.CacheStore("http://a/1.jpg", "third copy"));
+    EXPECT_EQ(DownloadCache(*t.app).CacheLookup("http://a/1.jpg"), "third copy");
+    const QByteArray index = bytesOf(t.app->paths.CacheIndexPath);
+    EXPECT_TRUE(cache.CacheForget("http://a/none.jpg"));
+    EXPECT_EQ(bytesOf(t.app->paths.CacheIndexPath), index);
+    t.app->settings.IntEnableCaching = false;
+    EXPECT_TRUE(cache.CacheForget("http://a/2.jpg"));
+    EXPECT_EQ(bytesOf(t.app->paths.CacheIndexPath), index);
+}
+
 TEST(DownloadCache, SizeTextAndClearing) {
     TestApp t;
     const QLocale saved;

@@ -21,9 +21,12 @@ struct DownloadTest : ::testing::Test {
         app.settings.IntTimeOut = 2;
         app.settings.IntIgnore = true;
     }
-    // One GetPageB to its end: the body, or nothing.
-    std::optional<QByteArray> get(const QString& url, qint64 limit = DownloadClient::PageLimit) {
+    // One GetPageB to its end: the body, or nothing. `totalMs`: the limit of
+    // the whole answer in place of the usual one.
+    std::optional<QByteArray> get(const QString& url, qint64 limit = DownloadClient::PageLimit,
+                                  qint64 totalMs = 0) {
         DownloadClient client(app);
+        client.setTotalTimeLimitMs(totalMs);
         bool done = false;
         std::optional<QByteArray> body;
         client.GetPageB(
@@ -96,7 +99,7 @@ TEST_F(DownloadTest, EveryFailureIsAnEmptyResultWithinTheTimeOut) {
         {server.url("/404"), DownloadClient::PageLimit},
         {server.url("/reset"), DownloadClient::PageLimit},
         {server.url("/hang"), DownloadClient::PageLimit},
-        {server.url("/drip"), DownloadClient::PageLimit},
+        {server.url("/stall/20000"), DownloadClient::PageLimit},
         {server.url("/loop"), DownloadClient::PageLimit},
         {server.url("/huge"), DownloadClient::PageLimit},
         {server.url("/nolength-huge"), DownloadClient::PictureLimit},
@@ -115,6 +118,45 @@ TEST_F(DownloadTest, EveryFailureIsAnEmptyResultWithinTheTimeOut) {
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr); // no box with IntIgnore on
     }
     QSslConfiguration::setDefaultConfiguration(QSslConfiguration());
+}
+
+// IntTimeOut is how long the server may stay silent, not how long the whole
+// answer may take: a large picture on a slow link keeps coming and gets
+// through; an answer that stops coming fails. A trickle that never ends
+// fails at the limit of the whole answer.
+TEST_F(DownloadTest, TheTimeOutIsForSilenceAndTheWholeAnswerHasAGenerousLimit) {
+    LocalHttpServer server;
+    ASSERT_TRUE(server.ok());
+    app.settings.IntTimeOut = 1;
+    QElapsedTimer clock;
+    // 24 bytes, 100 ms apart: 2.4 s, over twice the time-out.
+    clock.start();
+    EXPECT_EQ(get(server.url("/trickle/24/100")), pattern(24)) << lastError.toStdString();
+    EXPECT_GE(clock.elapsed(), 2000);
+    EXPECT_TRUE(lastError.isEmpty());
+    // Silent after part of the body: it fails once the silence lasts the
+    // time-out, not when the answer would have been whole.
+    clock.restart();
+    EXPECT_FALSE(get(server.url("/stall/50000")).has_value());
+    EXPECT_GE(clock.elapsed(), 900);
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_TRUE(lastError.contains("nothing came within 1 seconds")) << lastError.toStdString();
+    // Silence before the answer begins counts the same.
+    EXPECT_FALSE(get(server.url("/slow-page")).has_value());
+    app.settings.IntTimeOut = 2;
+    EXPECT_TRUE(get(server.url("/slow-page")).has_value()) << lastError.toStdString();
+
+    // A byte a second is never silent for 2 s; the whole answer's limit ends it.
+    clock.restart();
+    EXPECT_FALSE(get(server.url("/drip"), DownloadClient::PageLimit, 3000).has_value());
+    EXPECT_GE(clock.elapsed(), 2900);
+    EXPECT_LT(clock.elapsed(), 4000);
+    EXPECT_TRUE(lastError.contains("did not complete within 3 seconds")) << lastError.toStdString();
+    // That limit by default: a quarter of an hour, in which the largest
+    // picture accepted comes over 1 Mbit/s, or ten silences.
+    EXPECT_EQ(DownloadClient::TotalTimeLimitMs(60), 15 * 60 * 1000);
+    EXPECT_GT(DownloadClient::TotalTimeLimitMs(1), DownloadClient::PictureLimit * 8 / 1000);
+    EXPECT_EQ(DownloadClient::TotalTimeLimitMs(600), 6000 * 1000);
 }
 
 TEST_F(DownloadTest, TheErrorBoxRetriesTheRequestAndCancelGivesUp) {
@@ -165,6 +207,45 @@ TEST_F(DownloadTest, ProxiesAreUsedAndUnusableProxyTextsAreFailures) {
         EXPECT_FALSE(get(server.url("/page.html")).has_value());
         EXPECT_TRUE(lastError.contains("proxy")) << lastError.toStdString();
     }
+}
+
+// With "Use a proxy" off the system's proxy settings apply: here the proxy
+// variables, which Qt's system configuration reads along with the desktop's
+// settings.
+TEST_F(DownloadTest, WithoutAProxyOfItsOwnTheSystemsProxyIsFollowed) {
+    LocalHttpServer server;
+    LocalProxy proxy;
+    ASSERT_TRUE(server.ok() && proxy.ok());
+    struct Variables {
+        ~Variables() {
+            for (const char* name : {"http_proxy", "https_proxy", "no_proxy"})
+                qunsetenv(name);
+        }
+    } restore;
+    qputenv("http_proxy", ("http://" + proxy.address()).toUtf8());
+    app.settings.IntUseProxy = false;
+    EXPECT_TRUE(get(server.url("/count/via-system-proxy")).has_value()) << lastError.toStdString();
+    EXPECT_TRUE(waitUntil([&] { return proxy.log().contains("/count/via-system-proxy"); }, 3000))
+        << proxy.log().toStdString();
+
+    // no_proxy names the server: straight there.
+    qputenv("no_proxy", "example.invalid,127.0.0.1");
+    EXPECT_TRUE(get(server.url("/count/straight")).has_value()) << lastError.toStdString();
+    EXPECT_EQ(server.count("straight"), 1);
+    EXPECT_FALSE(proxy.log().contains("/count/straight"));
+    qunsetenv("no_proxy");
+
+    // The system's proxy is really the way: one that refuses fails the request.
+    const quint16 closed = local_servers_detail::freePort();
+    qputenv("http_proxy", QByteArray("http://127.0.0.1:") + QByteArray::number(closed));
+    EXPECT_FALSE(get(server.url("/count/refused")).has_value());
+    EXPECT_EQ(server.count("refused"), 0);
+
+    // A proxy of its own wins over the system's.
+    app.settings.IntUseProxy = true;
+    app.settings.IntProxy = proxy.address();
+    EXPECT_TRUE(get(server.url("/count/own-proxy")).has_value()) << lastError.toStdString();
+    EXPECT_TRUE(waitUntil([&] { return proxy.log().contains("/count/own-proxy"); }, 3000));
 }
 
 TEST_F(DownloadTest, FilesListsAndPagesAreWrittenAndDownloadsEndWithTheProgram) {

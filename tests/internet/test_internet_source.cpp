@@ -225,6 +225,62 @@ TEST_F(InternetTest, SteppingUnderTheCooldown) {
     EXPECT_EQ(t.desktop->calls.back().position, "Clear");
 }
 
+// A status-200 answer that is no picture (a login or error page) is not
+// kept: once the server gives the picture, that position shows it. An item
+// that an earlier version kept and that does not decode is dropped.
+TEST_F(InternetTest, OnlyAnswersThatDecodedAsPicturesAreCached) {
+    LocalHttpServer server(false, site);
+    ASSERT_TRUE(server.ok());
+    app.settings.WaterMarkVisible = false;
+    app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
+    app.settings.IntCoolDown = 0;
+    InternetSource source(app);
+    const auto listOf = [&](const QString& address) {
+        QByteArray list = (address + "\r\n").toUtf8();
+        InvertBytes(list);
+        writeFile(app.paths.InternetListPath, list);
+    };
+    const auto step = [&] {
+        std::optional<ChangeResult> r;
+        source.InternetNext(false, [&](ChangeResult c) { r = c; });
+        EXPECT_TRUE(waitUntil([&] { return r.has_value(); }));
+        return r.value_or(ChangeResult());
+    };
+    const QByteArray loginPage =
+        "<!DOCTYPE html><html><head><title>Sign in</title></head><body><form>" +
+        QByteArray(4000, ' ') + "</form></body></html>\n";
+    const QString address = server.url("/files/p.jpg");
+    serve("p.jpg", loginPage);
+    listOf(address);
+    ChangeResult r = step();
+    EXPECT_EQ(r.status, ChangeResult::Status::LoadFailed);
+    EXPECT_FALSE(source.cache().CacheLookup(address));
+    // The server gives the picture now: shown, and kept.
+    picture("p.jpg", Qt::red);
+    r = step();
+    ASSERT_TRUE(r.changed()) << r.error.toStdString();
+    EXPECT_GT(QImage(app.paths.WallpaperBitmapPath).pixelColor(10, 10).red(), 150);
+    EXPECT_EQ(server.count("/files/p.jpg"), 2);
+    EXPECT_EQ(source.cache().CacheLookup(address), readFile(site + "/p.jpg"));
+    EXPECT_TRUE(step().changed());
+    EXPECT_EQ(server.count("/files/p.jpg"), 2); // from the cache
+
+    // A login page kept by an earlier version: it fails once, is dropped,
+    // and the next visit downloads the picture.
+    const QString kept = server.url("/files/q.jpg");
+    ASSERT_TRUE(source.cache().CacheStore(kept, loginPage));
+    picture("q.jpg", Qt::blue);
+    listOf(kept);
+    EXPECT_EQ(step().status, ChangeResult::Status::LoadFailed);
+    EXPECT_EQ(server.count("/files/q.jpg"), 0);
+    EXPECT_FALSE(source.cache().CacheLookup(kept));
+    EXPECT_TRUE(step().changed());
+    EXPECT_GT(QImage(app.paths.WallpaperBitmapPath).pixelColor(10, 10).blue(), 150);
+    EXPECT_EQ(server.count("/files/q.jpg"), 1);
+    EXPECT_EQ(source.cache().CacheLookup(kept), readFile(site + "/q.jpg"));
+    EXPECT_EQ(source.cache().CacheLookup(address), readFile(site + "/p.jpg"));
+}
+
 TEST_F(InternetTest, AnEndedRebuildOrRefreshKeepsTheOldFiles) {
     LocalHttpServer server(false, site);
     ASSERT_TRUE(server.ok());

@@ -165,7 +165,7 @@ TEST_F(NewsBarPageTest, UnusableAndHostileFeedsAddNothingAndSayWhy) {
     const std::vector<std::pair<QString, QString>> rows = {
         {url("laughs.xml"), "declares entities"},
         {url("huge-title.xml"), "larger than 10 MB"},
-        {server->url("/drip"), "within 1 seconds"},
+        {server->url("/stall/1000"), "within 1 seconds"},
         {url("page.html"), "not an RSS or Atom feed"},
         {url("no-title.xml"), "has no title"},
         {server->url("/404"), "Nothing was added"},

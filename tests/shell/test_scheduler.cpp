@@ -1,8 +1,10 @@
 // The change scheduler's tick against a fake clock and fake probes.
 #include "AwaitChange.h"
 #include "FakePlatform.h"
+#include "platform/CpuMeter.h"
 #include "shell/ChangeScheduler.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -66,6 +68,56 @@ TEST_F(SchedulerTest, CpuAtTheLimitOrAnAwayUserDelaysAndTheFirstTickAfterwardsCh
     EXPECT_EQ(tickAfter(1000), Tick::UserAway);
     t.probes->locked = false;
     EXPECT_EQ(tickAfter(1000), Tick::Changed);
+}
+
+// The meter had no reading of the last seconds: the change waits a tick for
+// the use now.
+TEST_F(SchedulerTest, ADueChangeWaitsATickWhileTheProcessorMeterTakesItsFirstReading) {
+    t.app->settings.IsCPULimit = true;
+    t.app->settings.CPULimit = 90;
+    t.probes->cpu = SystemProbes::CpuMeasuring;
+    tickAfter(0);
+    EXPECT_EQ(tickAfter(600'000), Tick::CpuMeasuring);
+    EXPECT_EQ(tickAfter(1000), Tick::CpuMeasuring);
+    EXPECT_TRUE(changedAt.empty());
+    t.probes->cpu = 20;
+    EXPECT_EQ(tickAfter(1000), Tick::Changed);
+}
+
+// The processor meter on counters that follow the test's clock: two
+// processors, fully busy from a minute before the change is due until 5 s
+// after. The change waits for the load to end, and happens at the first tick
+// after it.
+TEST_F(SchedulerTest, ALoadThatBeganAMinuteBeforeTheChangeHoldsItBackUntilItEnds) {
+    constexpr qint64 start = 1000, due = start + 600'000;
+    constexpr qint64 loadFrom = due - 60'000, loadUntil = due + 5000;
+    struct MeterProbes : FakeProbes {
+        CpuMeter meter;
+        explicit MeterProbes(CpuMeter m) : meter(std::move(m)) {}
+        int cpuUsage() override { return meter.usage(); }
+    };
+    // In the kernel's hundredths of a second: 200 a second on two processors.
+    const auto counters = [&]() -> std::optional<CpuMeter::Counters> {
+        const qint64 now = t.clock->now;
+        const qint64 loaded = std::clamp(now, loadFrom, loadUntil) - loadFrom;
+        return CpuMeter::Counters{quint64(loaded / 5), quint64(now / 5)};
+    };
+    t.services.probes =
+        std::make_unique<MeterProbes>(CpuMeter(counters, [&] { return t.clock->now; }));
+    t.app->settings.IsCPULimit = true;
+    t.app->settings.CPULimit = 90;
+    t.clock->now = start;
+    EXPECT_EQ(tickAfter(0), Tick::Started);
+    std::vector<std::pair<qint64, Tick>> held;
+    while (changedAt.empty() && t.clock->now < due + 60'000) {
+        const Tick tick = tickAfter(1000);
+        if (tick != Tick::NotDue) held.emplace_back(t.clock->now, tick);
+    }
+    EXPECT_EQ(changedAt, std::vector<qint64>{loadUntil + 1000});
+    ASSERT_EQ(held.size(), 7u);
+    EXPECT_EQ(held[0], std::pair(due, Tick::CpuMeasuring));
+    for (qint64 at = due + 1000; at <= loadUntil; at += 1000)
+        EXPECT_EQ(held[std::size_t((at - due) / 1000)], std::pair(at, Tick::CpuBusy));
 }
 
 // A change by hand still running when the interval is up: the tick waits

@@ -657,7 +657,7 @@ def faults(args):
             ("refused connection", "http://127.0.0.1:%d/x.jpg" % closed_port, {}),
             ("reset mid-body", server.url("/reset"), {}),
             ("never answering", server.url("/hang"), {}),
-            ("a byte a second", server.url("/drip"), {}),
+            ("silent mid-body", server.url("/stall/100000"), {}),
             ("1 GB body", server.url("/huge"), {}),
             ("1 GB, no length", server.url("/nolength-huge"), {}),
             ("redirect loop", server.url("/loop"), {}),

@@ -19,6 +19,10 @@ Paths (on both servers):
   /reset           no answer: the connection is reset (SO_LINGER 0, close)
   /hang            no answer: waits until the server stops or 120 s pass
   /drip            200, Content-Length 100000, then one byte a second
+  /trickle/N/MS    200, Content-Length N, then the N bytes of /bytes/N one
+                   at a time, MS milliseconds apart: slow, never silent long
+  /stall/N         200, Content-Length 2N, the first N bytes of /bytes/2N,
+                   then silence until the server stops or 120 s pass
   /loop, /loop2    302 to each other
   /to-http         302 to the plain HTTP server's /page.html
   /huge            200, Content-Length 1 GiB, streamed in 64 KiB chunks
@@ -160,6 +164,10 @@ class Handler(BaseHTTPRequestHandler):
             self.close_connection = True
         elif path == "/drip":
             self.drip()
+        elif path.startswith("/trickle/"):
+            self.trickle(path[len("/trickle/"):])
+        elif path.startswith("/stall/"):
+            self.stall(path[len("/stall/"):])
         elif path == "/loop":
             self.redirect("/loop2")
         elif path == "/loop2":
@@ -291,6 +299,50 @@ class Handler(BaseHTTPRequestHandler):
                     break
         except (BrokenPipeError, ConnectionError, ssl.SSLError, OSError):
             pass
+        self.close_connection = True
+
+
+    def trickle(self, text):
+        try:
+            n, ms = (int(x) for x in text.split("/"))
+        except ValueError:
+            n = ms = -1
+        if n < 0 or n > 1024 * 1024 or ms < 0 or ms > 60000:
+            self.send_body(400, b"bad trickle\n")
+            return
+        self.send_response(200)
+        self.send_header("Content-Type", "application/octet-stream")
+        self.send_header("Content-Length", str(n))
+        self.end_headers()
+        try:
+            self.wfile.flush()
+            for i in range(n):
+                if not wait_a_while(ms / 1000.0):
+                    break
+                self.wfile.write(bytes(((i * 7) % 256,)))
+                self.wfile.flush()
+        except (BrokenPipeError, ConnectionError, ssl.SSLError, OSError):
+            pass
+        self.close_connection = True
+
+    def stall(self, text):
+        try:
+            n = int(text)
+        except ValueError:
+            n = -1
+        if n < 0 or n > 64 * 1024 * 1024:
+            self.send_body(400, b"bad length\n")
+            return
+        self.send_response(200)
+        self.send_header("Content-Type", "application/octet-stream")
+        self.send_header("Content-Length", str(2 * n))
+        self.end_headers()
+        self.stream(pattern(n))
+        try:
+            self.wfile.flush()
+        except (BrokenPipeError, ConnectionError, ssl.SSLError, OSError):
+            pass
+        wait_a_while(MAX_WAIT_SECONDS)
         self.close_connection = True
 
 

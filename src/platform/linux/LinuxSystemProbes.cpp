@@ -7,8 +7,6 @@
 #include <QDBusVariant>
 #include <QFile>
 #include <QGuiApplication>
-#include <QThread>
-#include <cmath>
 #include <unistd.h>
 
 #if QT_CONFIG(xcb)
@@ -21,16 +19,13 @@ namespace {
 constexpr int kCallTimeoutMs = 500;
 } // namespace
 
-CpuMeter::CpuMeter(QString statPath, int firstSampleMs)
-    : m_path(std::move(statPath)), m_firstSampleMs(firstSampleMs) {}
-
-std::optional<CpuMeter::Counters> CpuMeter::parse(const QByteArray& statText) {
+std::optional<CpuMeter::Counters> ParseProcStat(const QByteArray& statText) {
     for (const QByteArray& line : statText.split('\n')) {
         if (!line.startsWith("cpu ")) continue;
         const QByteArrayList fields = line.simplified().split(' ');
         // cpu user nice system idle [iowait irq softirq steal guest guest_nice]
         if (fields.size() < 5) return std::nullopt;
-        Counters c;
+        CpuMeter::Counters c;
         // Guest time is already part of user time, so only the first eight count.
         for (qsizetype i = 1; i < fields.size() && i <= 8; ++i) {
             bool ok = false;
@@ -45,33 +40,17 @@ std::optional<CpuMeter::Counters> CpuMeter::parse(const QByteArray& statText) {
     return std::nullopt;
 }
 
-std::optional<CpuMeter::Counters> CpuMeter::read() const {
-    QFile f(m_path);
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    // /proc files report size 0: read until the end.
-    return parse(f.readAll());
+CpuMeter::Reader ProcStatReader(QString statPath) {
+    return [path = std::move(statPath)]() -> std::optional<CpuMeter::Counters> {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+        // /proc files report size 0: read until the end.
+        return ParseProcStat(f.readAll());
+    };
 }
 
-int CpuMeter::usage() {
-    if (!m_previous) {
-        m_previous = read();
-        if (!m_previous) return -1;
-        QThread::msleep(static_cast<unsigned long>(m_firstSampleMs));
-    }
-    const std::optional<Counters> now = read();
-    if (!now) return -1;
-    if (now->total > m_previous->total && now->busy >= m_previous->busy) {
-        const double busy = static_cast<double>(now->busy - m_previous->busy);
-        const double total = static_cast<double>(now->total - m_previous->total);
-        m_lastUsage = static_cast<int>(std::lround(qBound(0.0, 100.0 * busy / total, 100.0)));
-        m_previous = now;
-    } else if (now->total < m_previous->total) {
-        // The counters went back (another file, a restart): start over from here.
-        m_previous = now;
-    }
-    // No time has passed since the previous reading: the last answer stands.
-    return m_lastUsage;
-}
+static_assert(CpuMeter::Measuring == SystemProbes::CpuMeasuring &&
+              CpuMeter::Unreadable == SystemProbes::CpuUnreadable);
 
 int LinuxSystemProbes::cpuUsage() {
     return m_cpu.usage();

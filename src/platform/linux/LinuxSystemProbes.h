@@ -1,36 +1,18 @@
 #pragma once
 
+#include "platform/CpuMeter.h"
 #include "platform/SystemProbes.h"
 
 #include <QString>
 #include <QtGlobal>
 #include <optional>
 
-// Machine-wide processor usage from the kernel's counters in /proc/stat: the
-// share of non-idle time over the interval since the previous reading.
-class CpuMeter {
-public:
-    explicit CpuMeter(QString statPath = QStringLiteral("/proc/stat"), int firstSampleMs = 100);
-    // Whole percent 0 … 100, or -1 when the counters cannot be read. The first
-    // reading samples over a short interval of its own.
-    int usage();
-
-    struct Counters {
-        quint64 busy = 0;
-        quint64 total = 0;
-    };
-    // The aggregate "cpu" line of a /proc/stat text; nothing when it is missing
-    // or malformed.
-    static std::optional<Counters> parse(const QByteArray& statText);
-
-private:
-    std::optional<Counters> read() const;
-
-    QString m_path;
-    int m_firstSampleMs;
-    std::optional<Counters> m_previous;
-    int m_lastUsage = 0;
-};
+// The kernel's processor counters: the aggregate "cpu" line of a /proc/stat
+// text (busy: all but idle and iowait); nothing when it is missing or
+// malformed.
+std::optional<CpuMeter::Counters> ParseProcStat(const QByteArray& statText);
+// Reads the counters from `statPath` (a /proc/stat-format file) each time.
+CpuMeter::Reader ProcStatReader(QString statPath = QStringLiteral("/proc/stat"));
 
 // The scheduler's questions on a Linux desktop. Every probe that cannot get an
 // answer says "not busy" / "present", so automatic changes never stall on a
@@ -53,6 +35,6 @@ public:
     std::optional<bool> logindLockedHint();
 
 private:
-    CpuMeter m_cpu;
+    CpuMeter m_cpu{ProcStatReader()};
     QString m_sessionPath;
 };

@@ -1,4 +1,5 @@
 // The platform services on Windows. Built only there.
+#include "platform/CpuMeter.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/PlatformServices.h"
 #include "platform/windows/WindowsDesktopService.h"
@@ -34,17 +35,7 @@ private:
 
 class WindowsSystemProbes : public SystemProbes {
 public:
-    WindowsSystemProbes() { sample(m_idle, m_total); }
-
-    int cpuUsage() override {
-        quint64 idle = 0, total = 0;
-        if (!sample(idle, total)) return -1;
-        const quint64 dTotal = total - m_total, dIdle = idle - m_idle;
-        m_idle = idle;
-        m_total = total;
-        if (dTotal == 0) return 0;
-        return int((100 * (dTotal - dIdle)) / dTotal);
-    }
+    int cpuUsage() override { return m_cpu.usage(); }
 
     bool isScreenSaverRunning() override {
         BOOL running = FALSE;
@@ -62,17 +53,18 @@ public:
     }
 
 private:
-    static bool sample(quint64& idle, quint64& total) {
+    static std::optional<CpuMeter::Counters> sample() {
         FILETIME i, k, u;
-        if (!GetSystemTimes(&i, &k, &u)) return false;
+        if (!GetSystemTimes(&i, &k, &u)) return std::nullopt;
         auto v = [](const FILETIME& f) {
             return (quint64(f.dwHighDateTime) << 32) | f.dwLowDateTime;
         };
-        idle = v(i);
-        total = v(k) + v(u); // kernel time includes idle time
-        return true;
+        CpuMeter::Counters c;
+        c.total = v(k) + v(u); // kernel time includes idle time
+        c.busy = c.total - v(i);
+        return c;
     }
-    quint64 m_idle = 0, m_total = 0;
+    CpuMeter m_cpu{&WindowsSystemProbes::sample};
 };
 
 class WindowsShellActions : public ShellActions {
