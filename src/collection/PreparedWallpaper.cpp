@@ -4,6 +4,7 @@
 #include "platform/Memory.h"
 
 #include <QFileInfo>
+#include <QRunnable>
 #include <QSemaphore>
 #include <QThread>
 #include <QThreadPool>
@@ -33,11 +34,15 @@ void startImageThreadsHere() {
     pool->setExpiryTimeout(-1);
     const int n = pool->maxThreadCount();
     const auto running = std::make_shared<QSemaphore>(), go = std::make_shared<QSemaphore>();
-    for (int i = 0; i < n; ++i)
-        pool->start([running, go] {
+    for (int i = 0; i < n; ++i) {
+        QRunnable* wait = QRunnable::create([running, go] {
+            TakeOver(&started);
             running->release();
             go->acquire();
         });
+        HandOver(&started);
+        pool->start(wait);
+    }
     // Each waits until all are running, so that each has a thread of its own.
     running->tryAcquire(n, 2000);
     go->release(n);

@@ -33,8 +33,8 @@ WallpaperJobs::WallpaperJobs(AppContext& app) : m_app(app) {
 WallpaperJobs::~WallpaperJobs() {
     cancelAll();
     // Each stops at its next check; none of them is handed over any more.
-    if (m_running) m_running->future.waitForFinished();
-    if (m_scan) m_scan->future.waitForFinished();
+    if (m_running) m_running->job.wait();
+    if (m_scan) m_scan->job.wait();
 }
 
 void WallpaperJobs::next(Report report) {
@@ -221,7 +221,7 @@ bool WallpaperJobs::start(Request request) {
     }
     run.request = std::move(request);
     m_running = std::move(run);
-    m_running->future = RunJob(
+    m_running->job = RunJob(
         this, [work = std::move(work)]() mutable { return RunChangeWork(std::move(work)); },
         [this](ChangeOutcome outcome) { finished(std::move(outcome)); });
     return true;
@@ -304,22 +304,15 @@ void WallpaperJobs::startScan() {
     in.source = m_app.settings.WPSource;
     in.subFolders = m_app.settings.SubFols;
     in.cancel = m_scan->cancel;
-    // Each folder's name shows while it is searched. (This object waits for
-    // the scan before it goes, so the scan may post to it.)
-    in.searching = [this](const QString& folder) {
-        HandOver(this);
-        QMetaObject::invokeMethod(
-            this,
-            [this, folder] {
-                TakeOver(this);
-                if (m_scan && !m_scan->cancel->load())
-                    m_app.platform.notifier->showBubble(QStringLiteral("Looking for pictures in ") +
-                                                            folder,
-                                                        0, BubbleKind::Progress);
-            },
-            Qt::QueuedConnection);
+    // Each folder's name shows while it is searched.
+    in.searching = [this, post = PostTo(this)](const QString& folder) {
+        post([this, folder] {
+            if (m_scan && !m_scan->cancel->load())
+                m_app.platform.notifier->showBubble(
+                    QStringLiteral("Looking for pictures in ") + folder, 0, BubbleKind::Progress);
+        });
     };
-    m_scan->future = RunJob(
+    m_scan->job = RunJob(
         this, [in = std::move(in)] { return ScanPictureList(in); },
         [this](ScanOutcome outcome) { scanned(std::move(outcome)); });
 }

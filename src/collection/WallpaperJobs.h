@@ -5,7 +5,6 @@
 #include "collection/WallpaperChange.h"
 #include "context/Jobs.h"
 
-#include <QFuture>
 #include <QObject>
 #include <QPointer>
 #include <deque>
@@ -46,14 +45,14 @@ struct RunningChange {
     CancelFlag cancel;
     // Cancelled to start over for new settings or a new monitor layout.
     bool again = false;
-    QFuture<ChangeOutcome> future;
+    JobHandle job;
 };
 struct ListScan {
     CancelFlag cancel;
     // Asked for again while it ran: starts over when it has stopped.
     bool again = false;
     std::vector<std::function<void(bool)>> then;
-    QFuture<ScanOutcome> future;
+    JobHandle job;
 };
 
 // What runs and what waits among the wallpaper changes and the rebuilds of

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QFutureWatcher>
 #include <QObject>
 #include <QPointer>
-#include <QtConcurrent/QtConcurrentRun>
 #include <atomic>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <type_traits>
 #include <utility>
 
@@ -25,10 +25,10 @@ extern "C" void __tsan_release(void* address);
 #endif
 #endif
 
-// A hand-over from one thread to another through Qt's event queue or thread
-// pool: what the first did before HandOver(key) happens before what the
-// second does after TakeOver(key). Qt's own locks do the work; these only
-// tell ThreadSanitizer, which cannot see inside Qt's libraries as Debian
+// A hand-over from one thread to another through Qt's thread pool or a
+// thread Qt starts: what the first did before HandOver(key) happens before
+// what the second does after TakeOver(key). Qt's own locks do the work; these
+// only tell ThreadSanitizer, which cannot see inside Qt's libraries as Debian
 // builds them (`make test-tsan`), and are nothing otherwise.
 inline void HandOver([[maybe_unused]] const void* key) {
 #ifdef TESSALY_THREAD_SANITIZER
@@ -50,31 +50,59 @@ inline CancelFlag NewCancelFlag() {
 
 // The threads jobs run on: a pool of their own, so that Qt's image routines,
 // which share large scalings among the threads of the global pool, still can
-// from inside a job.
+// from inside a job. Owned by the application object, which waits for the
+// jobs still running when it goes.
 QThreadPool& JobThreads();
+
+// A way back from a job thread to the thread of `receiver`: made there, used
+// from anywhere. Each call is run on the receiver's thread, in order, unless
+// the receiver has been destroyed by then. What is handed back travels
+// through a queue with a lock of its own rather than through Qt's event
+// queue, so that the thread checker sees the hand-over.
+class PostTo {
+public:
+    explicit PostTo(QObject* receiver);
+    void operator()(std::function<void()> call) const;
+
+private:
+    std::shared_ptr<const QPointer<QObject>> m_receiver;
+    QObject* m_host;
+};
+
+// A job started by RunJob: whether it still runs, and a wait for its end.
+class JobHandle {
+public:
+    struct State;
+    JobHandle() = default;
+    explicit JobHandle(std::shared_ptr<State> state) : m_state(std::move(state)) {}
+    bool running() const;
+    // Blocks until the job's work has returned (not until its result has
+    // been handed back). For destructors of the job's owner only.
+    void wait() const;
+
+private:
+    std::shared_ptr<State> m_state;
+};
+
+// Runs `body` on a job thread.
+JobHandle StartJob(std::function<void()> body);
 
 // Runs `work()` on a job thread and calls `done(result)` on `receiver`'s
 // thread once it has finished. The hand-over belongs to `receiver`: when it
 // is destroyed first, `done` is never called (the work still runs to its end
-// or its next cancel check). Returns the future, which tells whether the work
-// is still running.
-template <typename Work, typename Done> auto RunJob(QObject* receiver, Work work, Done done) {
-    using Result = std::invoke_result_t<Work>;
-    auto* watcher = new QFutureWatcher<Result>(receiver);
-    QObject::connect(watcher, &QFutureWatcherBase::finished, receiver,
-                     [watcher, done = std::move(done)]() mutable {
-                         TakeOver(watcher);
-                         watcher->deleteLater();
-                         done(watcher->future().takeResult());
-                     });
-    HandOver(watcher);
-    QFuture<Result> future =
-        QtConcurrent::run(&JobThreads(), [watcher, work = std::move(work)]() mutable {
-            TakeOver(watcher);
-            Result result = work();
-            HandOver(watcher);
-            return result;
-        });
-    watcher->setFuture(future);
-    return future;
+// or its next cancel check).
+template <typename Work, typename Done> JobHandle RunJob(QObject* receiver, Work work, Done done) {
+    using Result = std::invoke_result_t<Work&>;
+    // Shared, so that the job and its hand-back can be std::functions
+    // whatever the work and the receiver's callback hold.
+    struct Parts {
+        Work work;
+        Done done;
+        std::optional<Result> result;
+    };
+    auto parts = std::make_shared<Parts>(Parts{std::move(work), std::move(done), std::nullopt});
+    return StartJob([parts, post = PostTo(receiver)] {
+        parts->result.emplace(parts->work());
+        post([parts] { parts->done(std::move(*parts->result)); });
+    });
 }
