@@ -350,7 +350,8 @@ void WallpaperJobs::scanned(ScanOutcome outcome) {
     m_app.PictureList = outcome.read ? std::move(outcome.list) : QStringList();
     if (outcome.skippedNames > 0) {
         const QString text =
-            QStringLiteral("%1 file names could not be read and were left out of the pictures.")
+            QStringLiteral("%1 file names could not be read (not valid text, or holding a line "
+                           "break) and were left out of the pictures.")
                 .arg(outcome.skippedNames);
         // Standard error has it from the notifier when no bubble can show it.
         m_app.platform.notifier->showBubble(text, 5000, BubbleKind::Message);
