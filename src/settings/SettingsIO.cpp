@@ -4,7 +4,6 @@
 #include "settings/Settings.h"
 #include "settings/StoredText.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -128,22 +127,11 @@ std::optional<qint16> convert(const QString& t, qint16*) {
 std::optional<qint32> convert(const QString& t, qint32*) {
     return StoredText::toInt32(t);
 }
-// A fraction stored with a comma and without quotes ("IntervalTimer=2,5",
-// as a German locale writes it and as files are edited by hand) comes out of
-// an INI store as a list of two items, which the store hands on as "2, 5":
-// its two parts are one number, read with "," and "." alike whatever the
-// locale the program now runs under.
-QString fractionText(const QString& t) {
-    static const QRegularExpression listed(QStringLiteral(R"(^\s*([+-]?\d*)\s*,\s*(\d+)\s*$)"));
-    const QRegularExpressionMatch m = listed.match(t);
-    if (!m.hasMatch()) return t;
-    return m.captured(1) + QLatin1Char(',') + m.captured(2);
-}
 std::optional<float> convert(const QString& t, float*) {
-    return StoredText::toFloat(fractionText(t));
+    return StoredText::toFloat(t);
 }
 std::optional<double> convert(const QString& t, double*) {
-    return StoredText::toDouble(fractionText(t));
+    return StoredText::toDouble(t);
 }
 std::optional<QString> convert(const QString& t, QString*) {
     return t;

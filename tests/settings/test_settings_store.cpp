@@ -201,7 +201,9 @@ TEST(StoredText, FractionsAreShortestAndReadBackUnderAnyLocale) {
     EXPECT_EQ(StoredText::toDouble("0,5"), 0.5);
     EXPECT_EQ(StoredText::toDouble("0.5"), 0.5); // written under another locale
     QLocale::setDefault(QLocale::c());
-    EXPECT_EQ(StoredText::toDouble("2,5"), 2.5); // written under German, read under C
+    EXPECT_EQ(StoredText::toDouble("2,5"), 2.5);    // written under German, read under C
+    EXPECT_EQ(StoredText::toDouble("-2, 5"), -2.5); // unquoted: an INI store's list
+    EXPECT_FALSE(StoredText::toDouble("2, 5, 1"));
     EXPECT_EQ(StoredText::toFloat("0,75"), 0.75f);
     QLocale::setDefault(saved);
 
