@@ -3,12 +3,15 @@
 # a private desktop (tests/support/desktop-session.sh: Xvfb, a tray host, a
 # session bus with a notification service) with HOME in a temporary folder,
 # and writes a screenshot of the whole screen after each step to demo/.
+# Nothing is really opened: the desktop's opener (xdg-open) is the tests'
+# stand-in, which records in demo/opened.txt what would have opened (the help,
+# at the first start), so no browser or editor of this machine shows up.
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 out="$top/demo"
 mkdir -p "$out"
-rm -f "$out"/step-*.png
+rm -f "$out"/step-*.png "$out"/opened.txt
 
 home=$(mktemp -d "${TMPDIR:-/tmp}/tessaly-demo.XXXXXX")
 trap 'rm -rf "$home"' EXIT
@@ -17,6 +20,7 @@ chmod 700 "$home/runtime"
 export HOME="$home/home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
   XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/runtime"
 export TESSALY="$build/tessaly" DEMO_OUT="$out" CATALOGUE="$top/scripts/tessaly-catalogue"
+export PATH="$top/tests/support/stand-ins:$PATH" TESSALY_OPENED_LOG="$out/opened.txt"
 
 "$top/tests/support/desktop-session.sh" bash -euo pipefail -c '
   shot() { import -window root "$DEMO_OUT/step-$1.png"; echo "$DEMO_OUT/step-$1.png"; }
@@ -29,11 +33,16 @@ export TESSALY="$build/tessaly" DEMO_OUT="$out" CATALOGUE="$top/scripts/tessaly-
   }
   stop() { "$TESSALY" --quit >/dev/null; wait "$1" 2>/dev/null || true; }
 
-  echo "1. First start: the sample picture becomes the wallpaper." >&2
+  echo "1. First start: the sample picture becomes the wallpaper (and the help would open)." >&2
   "$TESSALY" 2>/dev/null & pid=$!
   wait_icon; sleep 2
   shot 1-first-start
   stop "$pid"
+  if [ -s "$TESSALY_OPENED_LOG" ]; then
+    sed "s/^/   would have opened: /" "$TESSALY_OPENED_LOG" >&2
+  else
+    echo "demo: the first start did not ask to open the help" >&2
+  fi
 
   echo "2. A folder of pictures as the source, changed in sequence." >&2
   pics="$HOME/Pictures/demo"; mkdir -p "$pics"

@@ -2,6 +2,7 @@
 
 #include "platform/FolderReader.h"
 #include "settings/FileNames.h"
+#include "settings/PictureListFile.h"
 
 #include <vector>
 
@@ -36,6 +37,11 @@ void FolderWalk::walk(const QString& folder, bool recurse) {
         FolderReader::Kind kind;
         while (reader.next(name, kind)) {
             if (stopped()) break;
+            if (HasLineBreak(name)) {
+                ++m_skippedNames;
+                m_lineBreakPaths << folderPart + name;
+                continue;
+            }
             if (kind == FolderReader::Kind::Other)
                 m_sink(folderPart, name);
             else if (recurse)

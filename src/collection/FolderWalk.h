@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 // Walks a folder tree in pre-order and hands every file to a sink: the files
@@ -25,9 +26,12 @@ public:
     // several folders.
     void run(const QString& folder, bool recurse);
 
-    // Names left out because they cannot be opened again from their text,
-    // over every run of this object.
+    // Names left out, over every run of this object: those that cannot be
+    // opened again from their text, and those that hold a line break, which
+    // the picture list file cannot keep (a folder with its content).
     int skippedNames() const { return m_skippedNames; }
+    // The paths of the names left out for a line break, over every run.
+    const QStringList& lineBreakPaths() const { return m_lineBreakPaths; }
 
 private:
     void walk(const QString& folder, bool recurse);
@@ -36,6 +40,7 @@ private:
     Sink m_sink;
     std::function<bool()> m_cancelled;
     int m_skippedNames = 0;
+    QStringList m_lineBreakPaths;
     bool m_stop = false;
     // Identities of the folders walked so far in this run.
     QSet<QByteArray> m_visited;

@@ -57,7 +57,8 @@ ScanResult ScanFolder(const QString& folder, bool recurse, std::function<bool()>
     return result;
 }
 
-ScanResult DirDiverPictures(const QString& folder, std::function<bool()> cancelled) {
+ScanResult DirDiverPictures(const QString& folder, std::function<bool()> cancelled,
+                            QStringList* lineBreakPaths) {
     ScanResult result;
     FolderWalk walk(
         [&result](const QString& dir, const QString& name) {
@@ -65,6 +66,7 @@ ScanResult DirDiverPictures(const QString& folder, std::function<bool()> cancell
         },
         std::move(cancelled));
     walk.run(folder, true);
+    if (lineBreakPaths) *lineBreakPaths += walk.lineBreakPaths();
     return result;
 }
 

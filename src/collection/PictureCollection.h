@@ -58,8 +58,10 @@ ScanResult ScanFolder(const QString& folder, bool recurse, std::function<bool()>
 // The pictures of a whole folder tree (sub-folders always included), in scan
 // order: what the settings window appends to its files list when a folder is
 // dropped on it. The walk ends early, with what it found so far, once
-// `cancelled` returns true.
-ScanResult DirDiverPictures(const QString& folder, std::function<bool()> cancelled = {});
+// `cancelled` returns true. Names with a line break are left out, their paths
+// appended to `lineBreakPaths` when given; so are names that are not text.
+ScanResult DirDiverPictures(const QString& folder, std::function<bool()> cancelled = {},
+                            QStringList* lineBreakPaths = nullptr);
 
 // Whether the file name counts as a picture: its last four characters,
 // lower-cased, are one of the endings of the picture-format table

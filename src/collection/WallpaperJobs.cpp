@@ -7,7 +7,6 @@
 
 #include <QMetaObject>
 #include <algorithm>
-#include <cstdio>
 #include <utility>
 
 void ChangeReport::operator()(const ChangeResult& result) const {
@@ -331,10 +330,11 @@ void WallpaperJobs::scanned(ScanOutcome outcome) {
     m_app.PictureList = outcome.read ? std::move(outcome.list) : QStringList();
     if (outcome.skippedNames > 0) {
         const QString text =
-            QStringLiteral("%1 file names could not be read and were left out of the pictures.")
+            QStringLiteral("%1 file names could not be read (not valid text, or holding a line "
+                           "break) and were left out of the pictures.")
                 .arg(outcome.skippedNames);
+        // Standard error has it from the notifier when no bubble can show it.
         m_app.platform.notifier->showBubble(text, 5000, BubbleKind::Message);
-        std::fprintf(stderr, "Tessaly: %s\n", qPrintable(text));
     }
     const std::vector<std::function<void(bool)>> then = std::move(m_scan->then);
     m_scan.reset();

@@ -2,9 +2,10 @@
 
 #include "platform/AtomicFile.h"
 #include "settings/FileNames.h"
-#include "settings/ProfileText.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace {
@@ -42,8 +43,9 @@ void LoadFeeds(const QString& path, QList<FeedEntry>& feeds) {
 
 QString SafeFeedName(const QString& title) {
     // No name of more than 200 bytes has more than 200 characters (plus
-    // room for the blanks that go).
-    QString name = title.left(4 * kMaxNameBytes);
+    // room for the blanks that go). A lone surrogate becomes the replacement
+    // character, as it would in the list file and in the file's name.
+    QString name = QString::fromUtf8(title.left(4 * kMaxNameBytes).toUtf8());
     MakeSafeFileName(name);
     for (QChar& c : name)
         if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = QLatin1Char(' ');
@@ -51,9 +53,11 @@ QString SafeFeedName(const QString& title) {
     const auto trimmable = [](QChar c) { return c == QLatin1Char('.') || c == QLatin1Char(' '); };
     while (!name.isEmpty() && trimmable(name.front()))
         name.remove(0, 1);
+    // The feed list keeps this name as the feed's title and reads back 127
+    // characters of it: the file is named from what comes back.
+    if (name.size() > ProfileText::kMaxValue) name.truncate(ProfileText::kMaxValue);
     while (!name.isEmpty() && trimmable(name.back()))
         name.chop(1);
-    if (name.size() > kMaxNameBytes) name.truncate(kMaxNameBytes);
     while (name.toUtf8().size() > kMaxNameBytes ||
            (!name.isEmpty() && name.back().isHighSurrogate())) {
         // Whole characters only: a surrogate pair goes together.
@@ -67,6 +71,21 @@ QString SafeFeedName(const QString& title) {
 
 QString FeedFilePath(const QString& folder, const QString& title) {
     return AddBackslash(folder) + SafeFeedName(title) + QStringLiteral(".xml");
+}
+
+bool AdoptLongerFeedFile(const QString& folder, const QString& title) {
+    const QString path = FeedFilePath(folder, title);
+    if (QFileInfo::exists(path)) return true;
+    const QString name = SafeFeedName(title);
+    // Names of at most 127 characters were read back whole: only a longer
+    // one can have been cut, and it is this feed's when it cuts to its name.
+    for (const QString& file : QDir(folder).entryList({QStringLiteral("*.xml")}, QDir::Files)) {
+        const QString old = file.chopped(4);
+        if (old.size() > ProfileText::kMaxValue && old.startsWith(name) &&
+            SafeFeedName(old) == name)
+            return QFile::rename(AddBackslash(folder) + file, path);
+    }
+    return false;
 }
 
 QString FeedLinkAddress(const QString& link, const QString& feedUrl) {

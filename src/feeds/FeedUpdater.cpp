@@ -26,6 +26,9 @@ QList<FeedNews> FeedUpdater::known(const QList<FeedEntry>& feeds) const {
         if (same != m_news.end()) {
             n.document = same->document;
         } else {
+            // A file an earlier version named from more of a long title
+            // than the list kept is taken over under the name it has now.
+            AdoptLongerFeedFile(m_app.paths.FeedsFolder, feed.title);
             QFile file(FeedFilePath(m_app.paths.FeedsFolder, feed.title));
             n.document = file.open(QIODevice::ReadOnly) && file.size() <= kMaxFeedBytes
                              ? ReadFeed(file.readAll())

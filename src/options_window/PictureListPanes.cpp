@@ -4,6 +4,7 @@
 #include "compose/Compose.h"
 #include "compose/PictureFormats.h"
 #include "settings/FileNames.h"
+#include "settings/PictureListFile.h"
 #include "widgets/WidgetGeometry.h"
 
 #include <QApplication>
@@ -35,6 +36,23 @@ QAction* MenuItem(QMenu* menu, const QString& name, const QString& caption,
     action->setObjectName(name);
     if (button) QObject::connect(action, &QAction::triggered, button, &QToolButton::click);
     return action;
+}
+
+// Tells which files or folders were not added because their paths hold a
+// line break, which a line of the list file cannot keep; the break is shown
+// as its symbol, so the name reads as it is.
+void TellLineBreaks(QWidget* window, const QStringList& paths, const QString& what) {
+    if (paths.isEmpty()) return;
+    QStringList shown;
+    for (QString path : paths)
+        shown << path.replace(QLatin1Char('\n'), QChar(0x240A))
+                     .replace(QLatin1Char('\r'), QChar(0x240D));
+    OpenMessageBox(window, QMessageBox::Warning,
+                   QStringLiteral("These %1 were not added: their names hold a line break, which "
+                                  "the picture list cannot keep.\n")
+                           .arg(what) +
+                       shown.join(QLatin1Char('\n')),
+                   QMessageBox::Ok, QStringLiteral("lineBreakNames"));
 }
 
 // Where the file dialog starts: the pictures folder, or home without one.
@@ -292,12 +310,18 @@ void FilesPane::cmdadd_Click() {
     dialog->setNameFilters(PicturesFileDialogFilter().split(QStringLiteral(";;")));
     connect(dialog, &QFileDialog::filesSelected, this, [this](const QStringList& files) {
         QList<FilesListModel::Entry> added;
+        QStringList refused;
         for (const QString& f : files) {
             const QFileInfo file(f);
-            if (file.isFile()) added.append({AddBackslash(file.absolutePath()), file.fileName()});
+            if (!file.isFile()) continue;
+            if (HasLineBreak(file.absoluteFilePath()))
+                refused << file.absoluteFilePath();
+            else
+                added.append({AddBackslash(file.absolutePath()), file.fileName()});
         }
         model->append(added);
         changed = true;
+        TellLineBreaks(window(), refused, QStringLiteral("files"));
     });
     dialog->open();
 }
@@ -312,27 +336,36 @@ void FilesPane::addPaths(const QStringList& paths) {
     window()->setEnabled(false);
     if (m_search) m_search->store(true);
     m_search = NewCancelFlag();
+    struct Found {
+        QList<FilesListModel::Entry> entries;
+        QStringList lineBreaks; // refused: the list file cannot keep them
+    };
     RunJob(
         this,
         [paths, cancel = m_search] {
             const auto stop = [&cancel] { return cancel->load(); };
-            QList<FilesListModel::Entry> found;
+            Found found;
             for (const QString& path : paths) {
                 const QFileInfo item(path);
-                if (item.isDir()) {
-                    for (const ScanEntry& e : DirDiverPictures(path, stop))
-                        found.append({e.folder, e.name});
-                } else if (item.isFile() && IsPictureFile(item.fileName())) {
-                    found.append({AddBackslash(item.absolutePath()), item.fileName()});
+                const bool folder = item.isDir();
+                if (!folder && !(item.isFile() && IsPictureFile(item.fileName()))) continue;
+                if (HasLineBreak(item.absoluteFilePath())) {
+                    found.lineBreaks << item.absoluteFilePath();
+                } else if (folder) {
+                    for (const ScanEntry& e : DirDiverPictures(path, stop, &found.lineBreaks))
+                        found.entries.append({e.folder, e.name});
+                } else {
+                    found.entries.append({AddBackslash(item.absolutePath()), item.fileName()});
                 }
                 if (stop()) break;
             }
             return found;
         },
-        [this](QList<FilesListModel::Entry> found) {
+        [this](Found found) {
             window()->setEnabled(true);
-            model->append(found);
+            model->append(found.entries);
             changed = true;
+            TellLineBreaks(window(), found.lineBreaks, QStringLiteral("files and folders"));
             emit pathsAdded();
         });
 }
@@ -538,6 +571,8 @@ void FoldersPane::cmdaddfolder_Click() {
     dialog->setOption(QFileDialog::ShowDirsOnly);
     connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& folder) {
         if (folder.isEmpty()) return;
+        if (HasLineBreak(folder))
+            return TellLineBreaks(window(), {folder}, QStringLiteral("folders"));
         const int row = model->rowCount();
         model->insertRows(row, 1);
         model->setData(model->index(row), folder);
@@ -571,8 +606,15 @@ void FoldersPane::mnufoldersproperties_Click() {
 
 void FoldersPane::addPaths(const QStringList& paths) {
     QStringList added;
-    for (const QString& path : paths)
-        if (QFileInfo(path).isDir()) added << AddBackslash(path);
+    QStringList refused;
+    for (const QString& path : paths) {
+        if (!QFileInfo(path).isDir()) continue;
+        if (HasLineBreak(path))
+            refused << path;
+        else
+            added << AddBackslash(path);
+    }
+    TellLineBreaks(window(), refused, QStringLiteral("folders"));
     if (!added.isEmpty()) {
         const int row = model->rowCount();
         model->insertRows(row, int(added.size()));

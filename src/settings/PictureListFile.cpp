@@ -41,8 +41,22 @@ std::optional<PictureListData> ReadPictureListFile(const QString& path) {
     return data;
 }
 
+bool HasLineBreak(const QString& text) {
+    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+}
+
 bool WritePictureListFile(const QString& path, const PictureListData& data, bool withFoldersSection,
                           QString* error) {
+    const auto refuse = [error](const QString& what) {
+        if (error)
+            *error = QStringLiteral("%1 holds a line break, which the list cannot keep").arg(what);
+        return false;
+    };
+    for (const auto& e : data.files)
+        if (HasLineBreak(e.folder) || HasLineBreak(e.name)) return refuse(e.folder + e.name);
+    if (withFoldersSection)
+        for (const QString& f : data.folders)
+            if (HasLineBreak(f)) return refuse(f);
     QByteArray out;
     auto line = [&out](const QString& text) { out += text.toUtf8() + "\r\n"; };
     for (const auto& e : data.files) {

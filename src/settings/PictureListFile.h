@@ -36,6 +36,11 @@ inline const QString& PictureListSeparator() {
     return sep;
 }
 
+// Whether the text holds a line feed or a carriage return (legal in a file
+// name on Linux): a line of the list file cannot hold it, so such a file or
+// folder cannot be listed.
+bool HasLineBreak(const QString& text);
+
 // Reads the list file. Files entries are read in pairs until a folder line is
 // the separator (so in a files section with an odd number of lines the
 // separator is taken as a file name and the folders that follow as further
@@ -45,7 +50,8 @@ std::optional<PictureListData> ReadPictureListFile(const QString& path);
 
 // Writes the list file with CR LF line ends through a temporary file and a
 // rename, so a failed write leaves the previous list and puts the reason in
-// `error`. `withFoldersSection` false leaves out the separator and the folders
-// (the first-run list).
+// `error`. A folder or name with a line break is refused the same way: it
+// would split into wrong entries when read. `withFoldersSection` false leaves out the separator and
+// the folders (the first-run list).
 bool WritePictureListFile(const QString& path, const PictureListData& data,
                           bool withFoldersSection = true, QString* error = nullptr);

@@ -19,7 +19,8 @@ ProfileText ProfileText::parse(const QByteArray& text) {
         const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (!inSection || eq <= 0) continue;
         const QString key = section + QLatin1Char('\n') + line.left(eq).trimmed().toLower();
-        if (!p.m_values.contains(key)) p.m_values.insert(key, line.mid(eq + 1).trimmed().left(127));
+        if (!p.m_values.contains(key))
+            p.m_values.insert(key, line.mid(eq + 1).trimmed().left(kMaxValue));
     }
     return p;
 }

@@ -11,6 +11,9 @@
 // missing; the first occurrence of a key in a section wins.
 class ProfileText {
 public:
+    // The most characters (UTF-16 code units) of a value that are read back.
+    static constexpr qsizetype kMaxValue = 127;
+
     static ProfileText parse(const QByteArray& text);
     std::optional<QString> value(const QString& section, const QString& key) const;
 

@@ -1,6 +1,7 @@
 #include "settings/StoredText.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -41,6 +42,17 @@ std::optional<double> parseNumber(const QString& raw) {
     return v;
 }
 
+// A fraction stored with a comma and without quotes ("IntervalTimer=2,5", as
+// a German locale writes it and as files are edited by hand) comes out of an
+// INI store as a list of two items, which the store hands on as "2, 5": its
+// two parts are one number.
+QString fractionText(const QString& text) {
+    static const QRegularExpression listed(QStringLiteral(R"(^\s*([+-]?\d*)\s*,\s*(\d+)\s*$)"));
+    const QRegularExpressionMatch m = listed.match(text);
+    if (!m.hasMatch()) return text;
+    return m.captured(1) + QLatin1Char(',') + m.captured(2);
+}
+
 template <typename T> std::optional<T> toWhole(const QString& text) {
     const auto v = parseNumber(text);
     if (!v) return std::nullopt;
@@ -79,11 +91,11 @@ std::optional<qint32> toInt32(const QString& text) {
     return toWhole<qint32>(text);
 }
 std::optional<double> toDouble(const QString& text) {
-    return parseNumber(text);
+    return parseNumber(fractionText(text));
 }
 
 std::optional<float> toFloat(const QString& text) {
-    const auto v = parseNumber(text);
+    const auto v = parseNumber(fractionText(text));
     if (!v || std::abs(*v) > std::numeric_limits<float>::max()) return std::nullopt;
     return static_cast<float>(*v);
 }

@@ -6,33 +6,35 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     CommandLine cl;
     cl.raw = arguments.join(QLatin1Char(' '));
     cl.logOn = cl.raw.toLower() == QLatin1String("/y");
-    if (arguments.size() == 1) {
-        const QString& a = arguments.constFirst();
-        if (a == QLatin1String("--next"))
-            cl.remote = Remote::Next;
-        else if (a == QLatin1String("--clear"))
-            cl.remote = Remote::Clear;
-        else if (a == QLatin1String("--toggle-timer"))
-            cl.remote = Remote::ToggleTimer;
-        else if (a == QLatin1String("--settings"))
-            cl.remote = Remote::Settings;
-        else if (a == QLatin1String("--quit"))
-            cl.remote = Remote::Quit;
-        else if (a == QLatin1String("--help") || a == QLatin1String("-h"))
-            cl.help = true;
-        else if (a == QLatin1String("--version"))
-            cl.version = true;
-    }
-    if (cl.logOn || cl.remote != Remote::None || cl.help || cl.version) return cl;
-    // Anything else must be the log-on switch spelt with blanks around it
-    // (which counts as a manual start); an option the program does not know
-    // is refused rather than taken for a plain start.
-    for (const QString& a : arguments) {
-        if (a.trimmed().compare(QLatin1String("/y"), Qt::CaseInsensitive) != 0) {
-            cl.unknown = a;
-            break;
-        }
-    }
+    if (cl.logOn) return cl;
+    // Only what starts with "-" is an option. Anything else (a file name an
+    // old launcher or log-on entry passes, the log-on switch with blanks or
+    // beside other words) is a manual start, as if nothing were given.
+    QStringList options;
+    for (const QString& a : arguments)
+        if (a.startsWith(QLatin1Char('-'))) options << a;
+    if (options.isEmpty()) return cl;
+    // One option at a time; an option the program does not know is refused
+    // rather than taken for a plain start.
+    const QString& a = options.constFirst();
+    if (options.size() > 1)
+        cl.unknown = a;
+    else if (a == QLatin1String("--next"))
+        cl.remote = Remote::Next;
+    else if (a == QLatin1String("--clear"))
+        cl.remote = Remote::Clear;
+    else if (a == QLatin1String("--toggle-timer"))
+        cl.remote = Remote::ToggleTimer;
+    else if (a == QLatin1String("--settings"))
+        cl.remote = Remote::Settings;
+    else if (a == QLatin1String("--quit"))
+        cl.remote = Remote::Quit;
+    else if (a == QLatin1String("--help") || a == QLatin1String("-h"))
+        cl.help = true;
+    else if (a == QLatin1String("--version"))
+        cl.version = true;
+    else
+        cl.unknown = a;
     return cl;
 }
 
@@ -69,5 +71,6 @@ QString CommandLineUsage() {
         "  --version       show the version\n"
         "\n"
         "With Tessaly already running, the option is handed to it. Without an\n"
-        "option, Tessaly starts and opens its settings window.\n");
+        "option, Tessaly starts and opens its settings window; arguments that are\n"
+        "not options (not starting with \"-\") are ignored.\n");
 }

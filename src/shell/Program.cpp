@@ -42,11 +42,11 @@ void FirstRunWidgetColours(Settings& s) {
     s.Hour = 0x800000;
 }
 
-// A problem the user must hear of: in a bubble, and on standard error for
-// a session without notifications.
+// A problem the user must hear of: in a bubble, which the notifier itself
+// puts on standard error in a session without notifications (and without
+// the tray icon's own message), so it is said once there.
 void tell(AppContext& app, const QString& text) {
     app.platform.notifier->showBubble(text, 10000, BubbleKind::Message);
-    std::fprintf(stderr, "Tessaly: %s\n", qPrintable(text));
 }
 
 } // namespace

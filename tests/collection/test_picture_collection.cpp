@@ -93,10 +93,14 @@ TEST_F(CollectionTest, FolderExampleMissingAndOverlappingFolders) {
     EXPECT_EQ(app.PictureList, rootPictures + sub.first(1));
 }
 
-// Names that are not valid UTF-8 cannot be opened again from their text:
-// they are left out (a folder with its content), and the user hears how many.
-TEST_F(CollectionTest, NamesThatAreNotValidTextAreLeftOutAndCounted) {
+// Names that are not valid UTF-8 cannot be opened again from their text, and
+// names with a line break cannot be lines of the list file: they are left
+// out (a folder with its content), and the user hears how many.
+TEST_F(CollectionTest, NamesThatAreNotValidTextOrHoldALineBreakAreLeftOutAndCounted) {
     write("odd/good.jpg");
+    write("odd/line\nfeed.jpg");
+    write("odd/carriage\rreturn.jpg");
+    write("odd/sub\nfolder/inside.jpg");
     const QByteArray odd = QFile::encodeName(t.path("odd"));
     ASSERT_EQ(::mkdir((odd + "/dir\xfe").constData(), 0700), 0);
     for (const char* name : {"/bad\xff.jpg", "/dir\xfe/inside.jpg"})
@@ -104,7 +108,17 @@ TEST_F(CollectionTest, NamesThatAreNotValidTextAreLeftOutAndCounted) {
     scan({t.path("odd")});
     EXPECT_EQ(app.PictureList, QStringList{t.path("odd/good.jpg")});
     ASSERT_FALSE(t.notifier->shown.empty());
-    EXPECT_TRUE(t.notifier->shown.back().text.startsWith("2 file names could not be read"));
+    EXPECT_TRUE(t.notifier->shown.back().text.startsWith("5 file names could not be read"));
+
+    // A folder dropped on the settings window: the names with a line break
+    // come back by their paths, to be named to the user.
+    QStringList lineBreaks;
+    const ScanResult dropped = DirDiverPictures(t.path("odd"), {}, &lineBreaks);
+    ASSERT_EQ(dropped.size(), 1);
+    EXPECT_EQ(dropped[0].name, "good.jpg");
+    lineBreaks.sort();
+    EXPECT_EQ(lineBreaks, (QStringList{t.path("odd/carriage\rreturn.jpg"),
+                                       t.path("odd/line\nfeed.jpg"), t.path("odd/sub\nfolder")}));
 }
 
 // The TIMEOUT in CMakeLists.txt makes a walk that never ends (a link loop

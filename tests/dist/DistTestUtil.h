@@ -62,6 +62,7 @@ inline QStringList expectedIntegrationFiles() {
                       "share/applications/" + kAppId + ".desktop",
                       "share/metainfo/" + kAppId + ".metainfo.xml",
                       "share/man/man1/tessaly.1.gz",
+                      "share/man/man1/tessaly-catalogue.1.gz",
                       "share/icons/hicolor/scalable/apps/" + kAppId + ".svg",
                       "share/doc/tessaly/README.md",
                       "share/doc/tessaly/copyright",

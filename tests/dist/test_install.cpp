@@ -1,5 +1,5 @@
 // The installed tree (cmake --install into a temporary prefix): the menu
-// entry, the icons, the AppStream metadata and the manual page are there, and
+// entry, the icons, the AppStream metadata and the manual pages are there, and
 // the desktop's own validators accept them.
 #include <QFile>
 #include <QImage>
@@ -77,8 +77,8 @@ TEST_F(Installed, AppStreamMetadataValidatesAndItsScreenshotIsInTheSources) {
 }
 
 // The options a text lists: words that start with "-" or are "/y", in the
-// option column of `tessaly --help`, or on the .B/.BR lines of the manual
-// page's OPTIONS section.
+// option column of a program's --help, or on the .B/.BR/.BI lines of a
+// manual page's OPTIONS section.
 QSet<QString> optionsOf(const QStringList& lines) {
     QSet<QString> options;
     for (const QString& line : lines)
@@ -87,39 +87,57 @@ QSet<QString> optionsOf(const QStringList& lines) {
     return options;
 }
 
-TEST_F(Installed, ManualPageIsWellFormedAndListsTheOptionsOfHelp) {
-    const Ran page = runTool("gzip", {"-dc", prefix + "/share/man/man1/tessaly.1.gz"});
-    ASSERT_EQ(page.code, 0) << page.out.toStdString();
-    const QStringList pageLines = page.out.split('\n');
+QSet<QString> pageOptions(const QString& page) {
+    const QStringList pageLines = page.split('\n');
     QStringList optionLines;
     bool inOptions = false;
     for (int i = 0; i < pageLines.size(); ++i) {
         if (pageLines[i].startsWith(".SH")) inOptions = pageLines[i] == ".SH OPTIONS";
         if (inOptions && i > 0 && pageLines[i - 1] == ".TP")
-            optionLines
-                << QString(pageLines[i]).remove(QRegularExpression("^\\.BR? ")).replace("\\-", "-");
+            optionLines << QString(pageLines[i])
+                               .remove(QRegularExpression("^\\.B[IR]? "))
+                               .replace("\\-", "-");
     }
-    QString help;
-    {
-        QProcess p;
-        p.start(qEnvironmentVariable("TESSALY_BINARY"), {"--help"});
-        ASSERT_TRUE(p.waitForFinished(10000));
-        help = QString::fromLocal8Bit(p.readAllStandardOutput());
-    }
+    return optionsOf(optionLines);
+}
+
+QSet<QString> helpOptions(const QString& program) {
+    QProcess p;
+    p.start(program, {"--help"});
+    EXPECT_TRUE(p.waitForFinished(10000)) << program.toStdString();
     QStringList helpLines;
-    for (const QString& line : help.split('\n'))
+    for (const QString& line : QString::fromLocal8Bit(p.readAllStandardOutput()).split('\n'))
         if (line.startsWith("  -") || line.startsWith("  /")) helpLines << line.left(18);
-    EXPECT_FALSE(optionsOf(helpLines).isEmpty());
-    EXPECT_EQ(optionsOf(optionLines), optionsOf(helpLines));
-    // Every file the page names under FILES exists as the program names it.
-    EXPECT_TRUE(page.out.contains("autostart/" + kAppId + ".desktop"));
-    EXPECT_TRUE(page.out.contains("tessaly.conf"));
-    EXPECT_TRUE(page.out.contains("WallPapersList.tsy"));
-    REQUIRE_TOOL("groff");
-    const Ran check = runTool("sh", {"-c", "gzip -dc \"$0\" | groff -man -ww -z -Tutf8",
-                                     prefix + "/share/man/man1/tessaly.1.gz"});
-    EXPECT_EQ(check.code, 0);
-    EXPECT_EQ(check.out.trimmed(), "") << check.out.toStdString();
+    return optionsOf(helpLines);
+}
+
+// Each program in bin/ has its manual page (lintian warns of one without),
+// well formed, with the options its --help lists.
+TEST_F(Installed, ManualPagesAreWellFormedAndListTheOptionsOfHelp) {
+    const QStringList programs = QDir(prefix + "/bin").entryList(QDir::Files);
+    EXPECT_EQ(programs, (QStringList{"tessaly", "tessaly-catalogue"}));
+    for (const QString& program : programs) {
+        SCOPED_TRACE(program.toStdString());
+        const QString gz = prefix + "/share/man/man1/" + program + ".1.gz";
+        const Ran page = runTool("gzip", {"-dc", gz});
+        ASSERT_EQ(page.code, 0) << page.out.toStdString();
+        EXPECT_TRUE(page.out.contains(".TH " + program.toUpper() + " 1 "));
+        const QSet<QString> help =
+            helpOptions(program == "tessaly" ? qEnvironmentVariable("TESSALY_BINARY")
+                                             : prefix + "/bin/" + program);
+        EXPECT_FALSE(help.isEmpty());
+        EXPECT_EQ(pageOptions(page.out), help);
+        if (program == "tessaly") {
+            // Every file the page names under FILES exists as the program names it.
+            EXPECT_TRUE(page.out.contains("autostart/" + kAppId + ".desktop"));
+            EXPECT_TRUE(page.out.contains("tessaly.conf"));
+            EXPECT_TRUE(page.out.contains("WallPapersList.tsy"));
+        }
+        if (!haveTool("groff")) continue;
+        const Ran check = runTool("sh", {"-c", "gzip -dc \"$0\" | groff -man -ww -z -Tutf8", gz});
+        EXPECT_EQ(check.code, 0);
+        EXPECT_EQ(check.out.trimmed(), "") << check.out.toStdString();
+    }
 }
 
 } // namespace

@@ -39,6 +39,29 @@ TEST(FeedList, SaveThenLoadAppendsAndStopsAtTheFirstGap) {
     EXPECT_TRUE(loaded.isEmpty());
 }
 
+// A feed's name is its title in the list and the name of its file: the list
+// reads 127 characters of it back, so the file is named from what comes back
+// and a restart finds it.
+TEST(FeedList, LongTitlesNameTheSameFileWhenTheListIsReadBack) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("FeedsCache");
+    const QString list = dir.filePath("FeedsList.tsy");
+    const QString emoji = QString::fromUcs4(U"\U0001F600");
+    for (const QString& title :
+         {QString(200, 'T'), QString(126, 'a') + " .b" + QString(50, 'c'),
+          QString(126, 'x') + emoji + "tail", QString(300, QChar(0x00E9)), emoji.repeated(100)}) {
+        const QString name = SafeFeedName(title);
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_LE(name.size(), 127);
+        ASSERT_TRUE(SaveFeeds(list, {{name, "u"}}));
+        QList<FeedEntry> loaded;
+        LoadFeeds(list, loaded);
+        ASSERT_EQ(loaded.size(), 1);
+        EXPECT_EQ(loaded[0].title, name);
+        EXPECT_EQ(FeedFilePath(folder, loaded[0].title), FeedFilePath(folder, title));
+    }
+}
+
 TEST(FeedList, FeedNamesStayInTheFolderAndFitTheFileSystem) {
     QTemporaryDir dir;
     const QString folder = dir.filePath("FeedsCache");
@@ -174,15 +197,23 @@ TEST(FeedUpdater, ConditionalRoundsKeepTheFolderAndTheHeadlinesUpToDate) {
     EXPECT_TRUE(updater.lastErrors()[0].contains("not well-formed"));
     EXPECT_TRUE(QFileInfo::exists(t.app->paths.FeedsFolder + "Atom Log & more.xml"));
 
-    // A new updater (a restart) shows the stored files before any download.
+    // A new updater (a restart) shows the stored files before any download,
+    // and takes over a file an earlier version named from 150 characters of
+    // a title the list kept 127 of.
+    const QString longName = QString(150, 'L');
+    writeFile(t.app->paths.FeedsFolder + longName + ".xml", Rss2(longName.toUtf8(), "Long one"));
     FeedUpdater later(*t.app);
     int shown = 0;
     QObject::connect(&later, &FeedUpdater::updated, [&] { ++shown; });
-    later.showStored(feeds + QList<FeedEntry>{{"Never fetched", server.url("/404")}});
+    later.showStored(feeds + QList<FeedEntry>{{"Never fetched", server.url("/404")},
+                                              {longName.left(127), server.url("/long")}});
     ASSERT_TRUE(waitUntil([&] { return shown == 1; }));
-    ASSERT_EQ(later.news().size(), 3);
+    ASSERT_EQ(later.news().size(), 4);
     EXPECT_EQ(later.news()[0].document.headlines.value(0).title, "Alpha second");
     EXPECT_FALSE(later.news()[2].document.usable());
+    EXPECT_EQ(later.news()[3].document.headlines.value(0).title, "Long one");
+    EXPECT_TRUE(QFileInfo::exists(t.app->paths.FeedsFolder + longName.left(127) + ".xml"));
+    EXPECT_FALSE(QFileInfo::exists(t.app->paths.FeedsFolder + longName + ".xml"));
 }
 
 } // namespace

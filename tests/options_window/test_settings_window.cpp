@@ -290,6 +290,15 @@ TEST_F(SettingsWindowTest, DroppedAndEditedListsReachTheListFileOnApply) {
     const QString loop = t.path("loop");
     ASSERT_TRUE(QFile::link(loop, loop));
     const QString text = writeFile(t.path("readme.txt"), "x");
+    // Names with a line break, which a line of the list file cannot hold: a
+    // picture in the dropped folder, a dropped picture, a dropped folder.
+    writeFile(drop + "/line\nbreak.png", "x");
+    const QString twoLines = writeFile(t.path("two\nlines.jpg"), "x");
+    const QString folderLines = t.path("folder\rname");
+    QDir().mkpath(folderLines);
+    const auto shown = [](QString path) {
+        return path.replace('\n', QChar(0x240A)).replace('\r', QChar(0x240D));
+    };
 
     SettingsParts announced;
     QObject::connect(&app.events, &AppEvents::changed, [&](SettingsParts p) { announced |= p; });
@@ -297,10 +306,19 @@ TEST_F(SettingsWindowTest, DroppedAndEditedListsReachTheListFileOnApply) {
     w->chkcloseapply->setChecked(false);
     bool added = false;
     QObject::connect(w->filesPane, &FilesPane::pathsAdded, [&] { added = true; });
-    w->filesPane->addPaths({drop, text, loop});
+    w->filesPane->addPaths({drop, text, loop, twoLines});
     ASSERT_TRUE(waitUntil([&] { return added; }));
     EXPECT_TRUE(w->isEnabled());
-    w->foldersPane->addPaths({drop, text, loop});
+    QMessageBox* refused = box(w, "lineBreakNames");
+    ASSERT_NE(refused, nullptr);
+    EXPECT_TRUE(refused->text().contains(shown(twoLines))) << refused->text().toStdString();
+    EXPECT_TRUE(refused->text().contains(shown(drop + "/line\nbreak.png")));
+    delete refused;
+    w->foldersPane->addPaths({drop, text, loop, folderLines});
+    refused = box(w, "lineBreakNames");
+    ASSERT_NE(refused, nullptr);
+    EXPECT_TRUE(refused->text().contains(shown(folderLines))) << refused->text().toStdString();
+    delete refused;
     w->cmdok_Click();
     QFile::setPermissions(drop + "/locked", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 

@@ -60,6 +60,14 @@ TEST(PictureListFile, WritesExactBytes) {
     ASSERT_TRUE(
         WritePictureListFile(path, {{{u"/pics"_s, u"a b.jpg"_s}}, {u"/home/me/Wall papers"_s}}));
     EXPECT_EQ(readFile(path), "/pics/\r\na b.jpg\r\n\x01\r\n/home/me/Wall papers\r\n");
+
+    // A line break in a name would split it into wrong entries: refused, and
+    // the list stays as it was.
+    QString why;
+    EXPECT_FALSE(WritePictureListFile(path, {{{u"/pics"_s, u"two\nlines.jpg"_s}}, {}}, true, &why));
+    EXPECT_TRUE(why.contains(u"two\nlines.jpg"_s)) << why.toStdString();
+    EXPECT_FALSE(WritePictureListFile(path, {{}, {u"/a\rb"_s}}));
+    EXPECT_EQ(readFile(path), "/pics/\r\na b.jpg\r\n\x01\r\n/home/me/Wall papers\r\n");
 }
 
 TEST(ByteInversion, KeepsLengthAndLastByteAndUndoesItself) {

@@ -118,6 +118,35 @@ TEST(SettingsStore, UnusableValuesAreMendedAndNamedOnce) {
         EXPECT_EQ(stored(t, "Options", row.key), row.loaded) << row.key << "=" << row.text;
 }
 
+// A fraction with a comma and no quotes (as a German locale and hand edits
+// leave it) comes out of the INI file as a list: every fractional key reads
+// it as its number under any locale, and nothing is reset.
+TEST(SettingsStore, CommaFractionsReadAsNumbersUnderEveryLocale) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tessaly.conf");
+    writeFile(path, "[Options]\nIntervalTimer=2,5\nEGamma=0,75\nIntCoolDown=1,5\nCalTop=12,5\n"
+                    "CurWallPaper=3\n[NewsBar]\nInterval=-0,5\nHeadlineSize=10,5\n"
+                    "[Ctitle]\nsize=9,5\n");
+    const QLocale saved;
+    for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::English, QLocale::UnitedStates),
+                                  QLocale(QLocale::German, QLocale::Germany)}) {
+        SCOPED_TRACE(locale.name().toStdString());
+        QLocale::setDefault(locale);
+        const IniSettingsStore store(path);
+        Settings s;
+        HotKeyTable keys{};
+        EXPECT_EQ(LoadSettings(store, s, keys, true), QStringList{"NewsBar/Interval"});
+        EXPECT_EQ(s.IntervalTimer, 2.5);
+        EXPECT_EQ(s.EGamma, 0.75);
+        EXPECT_EQ(s.IntCoolDown, 1.5);
+        EXPECT_EQ(s.CalTop, 12.5f);
+        EXPECT_EQ(s.CurWallPaper, 3);
+        EXPECT_EQ(s.NBHeadline.size, 10.5);
+        EXPECT_EQ(s.Ctitle.size, 9.5);
+    }
+    QLocale::setDefault(saved);
+}
+
 TEST(SettingsStore, SerialisedVariantsInAHandEditedFileAreSkippedAndTheRestIsKept) {
     // Qt's reader decodes "@Variant(" values as binary streams; a damaged one
     // must not reach it (the program never writes them).
@@ -172,7 +201,9 @@ TEST(StoredText, FractionsAreShortestAndReadBackUnderAnyLocale) {
     EXPECT_EQ(StoredText::toDouble("0,5"), 0.5);
     EXPECT_EQ(StoredText::toDouble("0.5"), 0.5); // written under another locale
     QLocale::setDefault(QLocale::c());
-    EXPECT_EQ(StoredText::toDouble("2,5"), 2.5); // written under German, read under C
+    EXPECT_EQ(StoredText::toDouble("2,5"), 2.5);    // written under German, read under C
+    EXPECT_EQ(StoredText::toDouble("-2, 5"), -2.5); // unquoted: an INI store's list
+    EXPECT_FALSE(StoredText::toDouble("2, 5, 1"));
     EXPECT_EQ(StoredText::toFloat("0,75"), 0.75f);
     QLocale::setDefault(saved);
 

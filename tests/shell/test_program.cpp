@@ -8,6 +8,7 @@
 #include "settings/PictureListFile.h"
 #include "shell/CommandLine.h"
 #include "shell/HotKeyActions.h"
+#include "shell/Messages.h"
 #include "shell/Program.h"
 #include "shell/TrayIcon.h"
 
@@ -245,6 +246,17 @@ TEST(CommandLine, LogOnSwitchKnownOptionsAndUnknownOnes) {
     EXPECT_FALSE(blank.logOn);
     EXPECT_TRUE(blank.unknown.isEmpty());
     EXPECT_EQ(CommandLine::parse({"--bogus"}).unknown, "--bogus");
+    EXPECT_EQ(CommandLine::parse({"-x", "file.jpg"}).unknown, "-x");
     EXPECT_EQ(CommandLine::parse({"--next", "--clear"}).unknown, "--next");
-    EXPECT_EQ(CommandLine::parse({"/y", "extra"}).unknown, "extra");
+    // Words that are not options (an old launcher's file argument) make a
+    // manual start, handed to a running instance as a restore; an option
+    // beside them still counts.
+    for (const QStringList& args : {QStringList{"foo"}, {"/y", "extra"}, {"%U", "a b.jpg"}}) {
+        const CommandLine manual = CommandLine::parse(args);
+        EXPECT_TRUE(manual.unknown.isEmpty()) << args.join(' ').toStdString();
+        EXPECT_FALSE(manual.logOn);
+        EXPECT_EQ(manual.remote, CommandLine::Remote::None);
+        EXPECT_EQ(manual.messageForRunningInstance(), Messages::Restore);
+    }
+    EXPECT_EQ(CommandLine::parse({"foo", "--next"}).remote, CommandLine::Remote::Next);
 }

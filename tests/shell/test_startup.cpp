@@ -57,8 +57,10 @@ TEST_F(Startup, CommandsAndAnAutoStartOffLogOnStartNothingAndALaterStartHandsOve
     TessalyProcess first({"/Y"});
     ASSERT_TRUE(waitFor([] { return QFileInfo::exists(kDataFolder); })); // started up
     // The window the later start asks for is seen through the accessibility
-    // interface in test_settings_window_atspi; here, the hand-over itself.
+    // interface in test_settings_window_atspi; here, the hand-over itself. A
+    // word that is not an option (an old launcher's) is such a start too.
     EXPECT_EQ(runTessaly({}), 0);
+    EXPECT_EQ(runTessaly({"foo"}), 0);
     EXPECT_EQ(first.process.state(), QProcess::Running);
     EXPECT_EQ(runTessaly({"--quit"}), 0);
     EXPECT_TRUE(first.process.waitForFinished(10000));
@@ -152,6 +154,30 @@ TEST_F(Startup, AutoStartKeepsTheLogOnEntryInStep) {
     }
     TessalyProcess p({"/y"});
     EXPECT_TRUE(waitFor([&] { return exec() == expected; })) << exec().toStdString();
+}
+
+// Started under the C locale (an autostart entry, a changed LANG), a fraction
+// stored with a comma keeps its value; a value that cannot be used is reset
+// and said once on standard error.
+TEST_F(Startup, ACommaFractionKeepsItsValueUnderTheCLocaleAndAResetIsSaidOnce) {
+    resetHome(kEarlierRun);
+    {
+        QFile conf(kConfigFile);
+        ASSERT_TRUE(conf.open(QIODevice::Append));
+        conf.write("IntervalTimer=2,5\nEBright=-1\n"); // under [Options], the only section
+    }
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LC_ALL", "C");
+    env.insert("LANG", "C");
+    TessalyProcess p({"/y"}, env);
+    EXPECT_TRUE(p.said("Some settings held values Tessaly cannot use and were reset: EBright.\n"))
+        << p.errors.toStdString();
+    EXPECT_EQ(runTessaly({"--quit"}), 0);
+    ASSERT_TRUE(p.process.waitForFinished(10000));
+    p.said("");
+    EXPECT_EQ(p.errors.count("were reset"), 1) << p.errors.toStdString();
+    EXPECT_EQ(stored("Options/IntervalTimer"), "2.5");
+    EXPECT_EQ(stored("Options/EBright"), "0");
 }
 
 // An instance that holds the socket but never takes a message (hung) is
