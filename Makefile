@@ -95,13 +95,19 @@ test-sanitize: sanitize-deps
 	  ./scripts/run-tests.sh $(ASAN_DIR)
 
 # The whole suite under ThreadSanitizer, in its own build folder ($(TSAN_DIR));
-# the first race stops the test that met it. The suppressions name code inside
-# Qt and other libraries only.
+# the first race stops the process that met it. Reports go to
+# $(TSAN_DIR)/tsan-reports, so that one in a program a test started (whose
+# end the test may not check) fails the run too. The suppressions name code
+# inside Qt and other libraries only.
 test-tsan: sanitize-deps
 	$(TSAN_CONFIGURE)
 	cmake --build $(TSAN_DIR) -j $(JOBS)
-	TSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/tsan-suppressions.txt:halt_on_error=1:second_deadlock_stack=1:report_signal_unsafe=0 \
-	  ./scripts/run-tests.sh $(TSAN_DIR)
+	rm -rf $(TSAN_DIR)/tsan-reports && mkdir -p $(TSAN_DIR)/tsan-reports
+	TSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/tsan-suppressions.txt:halt_on_error=1:second_deadlock_stack=1:report_signal_unsafe=0:log_path=$(CURDIR)/$(TSAN_DIR)/tsan-reports/report \
+	  ./scripts/run-tests.sh $(TSAN_DIR); status=$$?; \
+	  if grep -l ThreadSanitizer $(TSAN_DIR)/tsan-reports/* 2>/dev/null; then \
+	    cat $(TSAN_DIR)/tsan-reports/*; echo "ThreadSanitizer reported the races above."; exit 1; fi; \
+	  exit $$status
 
 # Every fuzz target for FUZZ_SECONDS each; executions and findings per target,
 # the figures also in bench/fuzz-results.txt.

@@ -30,16 +30,17 @@ public:
     ~JobHost() override {
         // They have been cancelled by now and stop at their next check.
         pool.waitForDone();
+        // The last post of each is over (seen through the lock).
+        const std::lock_guard lock(mutex);
     }
 
     void post(std::shared_ptr<const QPointer<QObject>> receiver, std::function<void()> call) {
-        bool first = false;
-        {
-            const std::lock_guard lock(mutex);
-            first = letters.empty();
-            letters.push_back({std::move(receiver), std::move(call)});
-        }
-        // One wake-up for a run of letters; it carries nothing itself.
+        const std::lock_guard lock(mutex);
+        const bool first = letters.empty();
+        letters.push_back({std::move(receiver), std::move(call)});
+        // One wake-up for a run of letters; it carries nothing itself. Sent
+        // under the lock, so that this object is not used after the lock the
+        // destructor takes.
         if (first) QMetaObject::invokeMethod(this, "deliver", Qt::QueuedConnection);
     }
 
