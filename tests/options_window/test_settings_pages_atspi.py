@@ -2,16 +2,21 @@
 """Pages of the settings window of the running program, through the
 accessibility interface (AT-SPI) on a private desktop session: each page's
 help picture opens the help at that page's section (the desktop's opener is
-the test's logging stand-in on PATH), the CPU spinner stays within 0 … 100,
-and a typed limit that is not a number keeps the stored one and says so."""
+the test's logging stand-in on PATH); on the Hot Keys page a row that is not
+enabled shows no status, and two rows that exchange their keys are both
+registered by one apply and run the exchanged actions; the CPU spinner stays
+within 0 … 100, and a typed limit that is not a number keeps the stored one
+and says so."""
 import os
 import stat
+import subprocess
 import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
-from atspi_driver import (EARLIER, check, control, finish, press, quit, reset, set_text,  # noqa
-                          show_page, start, stored, text_of, wait_for, walk, window, windows)
+from atspi_driver import (CONFIG, EARLIER, check, control, finish, key, press, quit,  # noqa
+                          reset, set_text, show_page, start, stored, text_of, wait_for, walk,
+                          window, windows)
 import pyatspi  # noqa: E402
 
 # The desktop's opener, logged instead of starting a browser.
@@ -33,8 +38,48 @@ def opened():
         return []
 
 
+CAPTIONS = ["Clear Wallpaper", "Switch wallpaper",
+            "Disable/Enable automatic wallpaper changing", "Open this window."]
+REGISTERED = ("registered", "registered")
+# Ctrl + Shift (modifier code 2) for every row; Clear on C and Switch on S are
+# enabled, the other two rows are not.
+ROWS = "".join("[HK%d]\nEnabled=%s\nShiftKey=2\nASCIIkey=%d\n" % (row, enabled, ord(letter))
+               for row, enabled, letter in ((0, "True", "C"), (1, "True", "S"),
+                                            (2, "False", "D"), (3, "False", "R")))
+
+
+def status(win, row):
+    """A hot-key row's status as a user meets it: the picture right of its key
+    box, as (name, tooltip); None when the row shows none."""
+    box = control(win, CAPTIONS[row] + " key", pyatspi.ROLE_TEXT).queryComponent().getExtents(
+        pyatspi.DESKTOP_COORDS)
+    middle = box.y + box.height // 2
+    for node in walk(win):
+        if node.getRole() not in (pyatspi.ROLE_IMAGE, pyatspi.ROLE_LABEL) or \
+                not node.getState().contains(pyatspi.STATE_SHOWING):
+            continue
+        e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        if box.x + box.width <= e.x < box.x + box.width + 40 and e.y <= middle < e.y + e.height:
+            shown = node.getRole() == pyatspi.ROLE_IMAGE or node.name or node.description
+            return (node.name, node.description) if shown else None
+    return None
+
+
+def statuses(win):
+    return [status(win, row) for row in range(4)]
+
+
+def middle_colour():
+    """The colour in the middle of the screen, where a centred picture shows."""
+    out = subprocess.run(["import", "-window", "root", "-crop", "1x1+640+512", "txt:-"],
+                         capture_output=True, text=True).stdout.strip()
+    return out.splitlines()[-1].split()[-1] if out else ""
+
+
 try:
     reset(EARLIER)
+    with open(CONFIG, "a", encoding="utf-8") as f:
+        f.write(ROWS)
     p = start("/y", env=env)
     os.system(os.environ["TESSALY_BINARY"] + " --settings")
     win = window()
@@ -52,6 +97,39 @@ try:
         want = "#context-%d" % context if context else "/help/index.html"
         check(wait_for(lambda: len(opened()) > count and opened()[-1].endswith(want)) is not None,
               "the %s page's help opens %s: %s" % (page, want, opened()[-1:]))
+
+    # Hot keys: the enabled rows show "registered", the others no status.
+    show_page(win, "Hot Keys")
+    check(wait_for(lambda: statuses(win) == [REGISTERED, REGISTERED, None, None]) is not None,
+          "the enabled rows show registered, the others no status: %s" % statuses(win))
+    # Clear and Switch exchange their keys (S and C); one apply registers both.
+    press(control(win, "Close this window after applying changes."))
+    for row, letter in ((0, "s"), (1, "c")):
+        control(win, CAPTIONS[row] + " key", pyatspi.ROLE_TEXT).queryComponent().grabFocus()
+        time.sleep(0.3)
+        key(letter)
+    press(control(win, "Apply and close window"))
+    # The apply is over once the settings file holds the new keys.
+    check(wait_for(lambda: stored().get("HK0/ASCIIkey") == "83") is not None, "the apply ends")
+    check(wait_for(lambda: statuses(win) == [REGISTERED, REGISTERED, None, None]) is not None,
+          "one apply registers both exchanged rows: %s" % statuses(win))
+    # The keys run the exchanged actions: Ctrl+Shift+C switches, Ctrl+Shift+S clears.
+    before = middle_colour()
+    subprocess.run(["xdotool", "key", "ctrl+shift+c"], check=True)
+    check(wait_for(lambda: middle_colour() != before) is not None,
+          "Ctrl+Shift+C switches the wallpaper: %s, then %s" % (before, middle_colour()))
+    time.sleep(1)
+    shown = middle_colour()
+    subprocess.run(["xdotool", "key", "ctrl+shift+s"], check=True)
+    check(wait_for(lambda: middle_colour() != shown) is not None,
+          "Ctrl+Shift+S clears it: %s, then %s" % (shown, middle_colour()))
+    # A row ticked gets its status with the apply; a row unticked loses it.
+    press(control(win, CAPTIONS[2]))
+    press(control(win, CAPTIONS[1]))
+    press(control(win, "Apply and close window"))
+    check(wait_for(lambda: stored().get("HK1/Enabled") == "False") is not None, "the apply ends")
+    check(wait_for(lambda: statuses(win) == [REGISTERED, None, REGISTERED, None]) is not None,
+          "ticked and unticked rows after apply: %s" % statuses(win))
 
     # The CPU spinner: up from 99 stops at 100, down from 1 stops at 0.
     show_page(win, "Advanced")
