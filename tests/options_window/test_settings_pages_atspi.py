@@ -4,7 +4,9 @@ accessibility interface (AT-SPI) on a private desktop session: each page's
 help picture opens the help at that page's section (the desktop's opener is
 the test's logging stand-in on PATH); on the Hot Keys page a row that is not
 enabled shows no status, and two rows that exchange their keys are both
-registered by one apply and run the exchanged actions; the CPU spinner stays
+registered by one apply and run the exchanged actions; the font picker's
+palette is used from the keyboard alone (Tab into it, arrow keys, Home, End,
+Space and Enter) and names each swatch after its colour; the CPU spinner stays
 within 0 … 100, and a typed limit that is not a number keeps the stored one
 and says so."""
 import os
@@ -130,6 +132,45 @@ try:
     check(wait_for(lambda: stored().get("HK1/Enabled") == "False") is not None, "the apply ends")
     check(wait_for(lambda: statuses(win) == [REGISTERED, None, REGISTERED, None]) is not None,
           "ticked and unticked rows after apply: %s" % statuses(win))
+
+    # The font picker's palette from the keyboard: Tab enters it at the
+    # chosen colour's swatch (the watermark's dark blue), the arrow keys move,
+    # Space picks; Home and End go to the ends, Enter picks.
+    show_page(win, "Watermark")
+    press(control(win, "Edit font/color"))
+    picker = window("Font")
+    swatches = [n for n in walk(picker) if n.getRole() == pyatspi.ROLE_RADIO_BUTTON]
+    names = [n.name for n in swatches]
+    check(len(names) == 48 and len(set(names)) == 48 and names[22] == "Blue"
+          and swatches[22].description == "#0000FF",
+          "48 swatches, each named after its colour: %s" % names)
+
+    def focused():
+        return [n.name for n in walk(picker) if n.getState().contains(pyatspi.STATE_FOCUSED)]
+
+    def chosen():
+        return [n.name for n in swatches if n.getState().contains(pyatspi.STATE_CHECKED)]
+
+    for _ in range(10):
+        if focused() and focused()[0] in names:
+            break
+        key("Tab", title="^Font$")
+        time.sleep(0.2)
+    check(focused() == ["Dark blue"] and chosen() == ["Dark blue"],
+          "Tab enters the palette at the chosen colour: %s, %s" % (focused(), chosen()))
+    key("Right", "Down", "space", title="^Font$")
+    check(wait_for(lambda: chosen() == ["Purple"] and focused() == ["Purple"]) is not None,
+          "arrows move, Space picks: %s, %s" % (focused(), chosen()))
+    key("Home", title="^Font$")
+    check(wait_for(lambda: focused() == ["White"]) is not None, "Home: %s" % focused())
+    key("End", "Return", title="^Font$")
+    check(wait_for(lambda: chosen() == ["Very dark purple"]) is not None,
+          "End, then Enter picks: %s" % chosen())
+    key("Tab", "space", title="^Font$")  # on to the accept button, which closes the picker
+    check(wait_for(lambda: not windows("Font")) is not None, "the picker closes")
+    press(control(win, "Apply and close window"))
+    check(wait_for(lambda: stored().get("Options/WaterMarkColor") == str(0x400040)) is not None,
+          "the picked colour is stored: %s" % stored().get("Options/WaterMarkColor"))
 
     # The CPU spinner: up from 99 stops at 100, down from 1 stops at 0.
     show_page(win, "Advanced")
