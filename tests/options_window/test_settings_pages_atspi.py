@@ -6,19 +6,26 @@ the test's logging stand-in on PATH); on the Hot Keys page a row that is not
 enabled shows no status, and two rows that exchange their keys are both
 registered by one apply and run the exchanged actions; the font picker's
 palette is used from the keyboard alone (Tab into it, arrow keys, Home, End,
-Space and Enter) and names each swatch after its colour; the CPU spinner stays
+Space and Enter) and names each swatch after its colour; the catalogue server
+is set on the Internet page (an ftp address is refused and said), a refresh
+that fails says why in the status line, one that succeeds shows the
+categories in two columns, and the cache size reads on one line before and
+after clearing; the CPU spinner stays
 within 0 … 100, and a typed limit that is not a number keeps the stored one
 and says so."""
+import functools
+import http.server
 import os
 import stat
 import subprocess
 import sys
+import threading
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
-from atspi_driver import (CONFIG, EARLIER, check, control, finish, key, press, quit,  # noqa
-                          reset, set_text, show_page, start, stored, text_of, wait_for, walk,
-                          window, windows)
+from atspi_driver import (CONFIG, DATA, EARLIER, check, control, finish, key, press,  # noqa
+                          quit, reset, set_text, show_page, start, stored, text_of, wait_for,
+                          walk, window, windows)
 import pyatspi  # noqa: E402
 
 # The desktop's opener, logged instead of starting a browser.
@@ -71,6 +78,12 @@ def statuses(win):
     return [status(win, row) for row in range(4)]
 
 
+def named(prefix):
+    """The names of the shown controls of the program's windows that start with `prefix`."""
+    return [n.name for w in windows() for n in walk(w)
+            if n.name.startswith(prefix) and n.getState().contains(pyatspi.STATE_SHOWING)]
+
+
 def middle_colour():
     """The colour in the middle of the screen, where a centred picture shows."""
     out = subprocess.run(["import", "-window", "root", "-crop", "1x1+640+512", "txt:-"],
@@ -78,10 +91,31 @@ def middle_colour():
     return out.splitlines()[-1].split()[-1] if out else ""
 
 
+# A catalogue server on this machine: five categories.
+served = os.path.join(os.environ["HOME"], "served")
+os.makedirs(os.path.join(served, "tessaly", "wpfiles"))
+with open(os.path.join(served, "tessaly", "wpfiles", "wpdlurls.tar"), "w", newline="") as f:
+    f.write("[info]\r\ntime=0\r\n" + "".join(
+        "[cat%d]\r\nname=Category %d\r\nurl1=http://127.0.0.1:9/%d.html\r\n" % (n, n, n)
+        for n in range(1, 6)))
+
+
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
+                                         functools.partial(Quiet, directory=served))
+threading.Thread(target=server.serve_forever, daemon=True).start()
+SERVER = "http://127.0.0.1:%d" % server.server_address[1]
+
 try:
     reset(EARLIER)
     with open(CONFIG, "a", encoding="utf-8") as f:
         f.write(ROWS)
+    with open(os.path.join(DATA, "IntCacheFile.dat"), "wb") as f:
+        f.write(b"x" * 1234)
     p = start("/y", env=env)
     os.system(os.environ["TESSALY_BINARY"] + " --settings")
     win = window()
@@ -171,6 +205,62 @@ try:
     press(control(win, "Apply and close window"))
     check(wait_for(lambda: stored().get("Options/WaterMarkColor") == str(0x400040)) is not None,
           "the picked colour is stored: %s" % stored().get("Options/WaterMarkColor"))
+
+    # The internet source shows the categories' pane.
+    show_page(win, "Wallpaper")
+    press(control(win, "Local Files list", pyatspi.ROLE_COMBO_BOX))
+    time.sleep(0.7)
+    subprocess.run(["xdotool", "key", "End", "Return"], check=True)
+    # The catalogue server on the Internet page, with a tooltip. A refresh
+    # from the default one, where nothing answers, says why it failed.
+    show_page(win, "Internet")
+    box = control(win, "Catalogue server :", pyatspi.ROLE_TEXT)
+
+    def server_text():
+        return box.queryText().getText(0, -1)
+
+    check(server_text() == "http://127.0.0.1:8642" and "http:// or https://" in box.description,
+          "the server and its tooltip: %s, %s" % (server_text(), box.description))
+    press(control(win, "Refresh internet categories"))
+    failed = "The internet categories could not be refreshed from " \
+             "http://127.0.0.1:8642/tessaly/wpfiles/wpdlurls.tar: Error "
+    check(wait_for(lambda: named(failed)) is not None,
+          "the status line says why the refresh failed: %s" % named("The internet categories"))
+    # An ftp address is refused and said; the stored server stays.
+    box.queryEditableText().setTextContents("ftp://127.0.0.1/")
+    press(control(win, "Apply and close window"))
+    refused = 'The catalogue server "ftp://127.0.0.1/" is not an http:// or https:// address'
+    check(wait_for(lambda: named(refused)) is not None, "a box says the address is refused")
+    for w in windows():
+        if any(n.name.startswith(refused) for n in walk(w)):
+            press(control(w, "OK", pyatspi.ROLE_PUSH_BUTTON))
+    check(stored().get("Options/IntServer") == "http://127.0.0.1:8642"
+          and server_text() == "http://127.0.0.1:8642",
+          "the server stays: %s" % stored().get("Options/IntServer"))
+    # The local server: its categories show in two columns, odd numbers on the left.
+    box.queryEditableText().setTextContents(SERVER)
+    press(control(win, "Apply and close window"))
+    check(wait_for(lambda: stored().get("Options/IntServer") == SERVER) is not None,
+          "the server is stored: %s" % stored().get("Options/IntServer"))
+    press(control(win, "Refresh internet categories"))
+    boxes = wait_for(lambda: [control(win, "Category %d" % n, pyatspi.ROLE_CHECK_BOX)
+                              for n in range(1, 6)])
+    places = [(e.x, e.y) for e in (b.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                                   for b in boxes or [])]
+    check(len(places) == 5 and places[0][0] == places[2][0] == places[4][0] < places[1][0]
+          == places[3][0] and places[0][1] == places[1][1] < places[2][1] == places[3][1]
+          < places[4][1], "two columns of categories: %s" % places)
+    check(not named("The internet categories could not"), "the status line is clear again")
+    # The cache size on one line, before and after clearing.
+    press(control(win, "Caching", pyatspi.ROLE_PAGE_TAB))
+    size = named("Cache file size:")
+    check(len(size) == 1 and size[0].startswith("Cache file size: 1") and
+          size[0].endswith(" bytes") and "\n" not in size[0], "the cache size: %r" % size)
+    press(control(win, "Clear cache"))
+    question = wait_for(lambda: windows("Clear cache")[0])
+    press(control(question, "Yes", pyatspi.ROLE_PUSH_BUTTON))
+    check(wait_for(lambda: named("Cache file size:") == ["Cache file size: 0 bytes"]) is not None,
+          "the cache size after clearing: %r" % named("Cache file size:"))
 
     # The CPU spinner: up from 99 stops at 100, down from 1 stops at 0.
     show_page(win, "Advanced")
