@@ -91,15 +91,23 @@ void RegisterHotKeys(AppContext& app) {
     GlobalHotKeys* service = app.platform.hotkeys.get();
     if (!service) return;
     ensureDispatcher(app);
+    // Every binding still held from an earlier registration is released
+    // before any row is registered again: rows that exchanged their keys
+    // would otherwise find the combination still held by the other row.
     for (int k = 0; k < int(app.HotKeys.size()); ++k) {
         HotKey& hk = app.HotKeys[k];
-        // A binding still held from an earlier registration is released
-        // first, so a changed or unticked row does not keep its old grab.
-        if (hk.Registered) {
-            service->unregisterHotKey(k);
-            hk.Registered = false;
+        if (!hk.Registered) continue;
+        service->unregisterHotKey(k);
+        hk.Registered = false;
+    }
+    for (int k = 0; k < int(app.HotKeys.size()); ++k) {
+        HotKey& hk = app.HotKeys[k];
+        // A row that is not enabled was not tried: it neither holds nor
+        // failed a binding.
+        if (!hk.Enabled) {
+            hk.Failed = false;
+            continue;
         }
-        if (!hk.Enabled) continue;
         // A stored modifier code outside the table is refused rather than
         // registered as a bare key.
         const int flags = HotKeyModifierFlags(hk.Modifiers);

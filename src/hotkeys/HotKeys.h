@@ -7,8 +7,10 @@ class AppContext;
 
 // Registers every enabled binding of app.HotKeys with the system, the
 // record's index being the identifier, and records the answer in
-// `Registered`/`Failed`. Nothing is shown to the user. A record that is still
-// registered is released first, so calling this again applies changed rows.
+// `Registered`/`Failed` (a row not enabled is neither). Nothing is shown to
+// the user. Every record that is still registered is released before any is
+// registered again, so calling this again applies changed rows, rows that
+// exchanged their keys among them.
 // The first call also routes the system's hot-key notifications to
 // app.events.hotKeyPressed (queued, so an action never runs inside the
 // native event handling).

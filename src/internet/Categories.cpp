@@ -21,9 +21,9 @@ QByteArray readDecoded(const QString& path) {
     return bytes;
 }
 
-bool writeEncoded(const QString& path, QByteArray bytes) {
+bool writeEncoded(const QString& path, QByteArray bytes, QString* error = nullptr) {
     InvertBytes(bytes);
-    return WriteFileAtomically(path, bytes);
+    return WriteFileAtomically(path, bytes, error);
 }
 
 QString internetSection() {
@@ -81,11 +81,16 @@ void UpdateIntCatz(AppContext& app, DownloadClient& client,
     // The new catalogue replaces the local copy only once it arrived whole:
     // meanwhile the settings window still lists the old categories, and a
     // download that fails or is abandoned keeps them.
-    const auto loaded = [&app, done](DownloadResult result) {
-        if (result.answered() && !writeEncoded(app.paths.CataloguePath, result.body))
+    const auto loaded = [&app, done](DownloadResult result, QString error) {
+        QString written;
+        if (result.answered() && !writeEncoded(app.paths.CataloguePath, result.body, &written)) {
             result.status = DownloadStatus::Failed;
+            error = QStringLiteral("the catalogue could not be written: %1").arg(written);
+        }
         CategoryList list = LoadIntCatz(app);
         list.refreshed = result.answered();
+        if (!result.answered())
+            list.refreshError = error.isEmpty() ? QStringLiteral("the download failed") : error;
         done(std::move(list), result.status);
     };
     if (address.startsWith(QLatin1String("file://"), Qt::CaseInsensitive)) {
@@ -95,9 +100,13 @@ void UpdateIntCatz(AppContext& app, DownloadClient& client,
             result.body = f.readAll();
             if (f.error() == QFileDevice::NoError) result.status = DownloadStatus::Answered;
         }
-        return loaded(std::move(result));
+        return loaded(std::move(result), f.errorString());
     }
-    client.Fetch(address, loaded);
+    // The client's error text is read while its answer is being handed over,
+    // before the next request can replace it.
+    client.Fetch(address, [&client, loaded](DownloadResult result) {
+        loaded(std::move(result), client.lastError());
+    });
 }
 
 void RebuildIntFiles(AppContext& app, CategoryList list, DownloadClient& client,

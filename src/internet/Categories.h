@@ -34,6 +34,9 @@ struct CategoryList {
     ChangeTechnique techniqueAtRebuild = ChangeTechnique::Sequence;
     // Set by a refresh of the catalogue; a rebuild follows whatever else.
     bool refreshed = false;
+    // Why the refresh that gave this list failed (the download's error text,
+    // or why the catalogue could not be read or written); empty otherwise.
+    QString refreshError;
 };
 
 // The catalogue's address: the server, "/tessaly/wpfiles/", "wpdlurls" or
@@ -51,12 +54,19 @@ inline QString PleaseRefreshText() {
     return QStringLiteral("Please refresh!");
 }
 
+// What the category page says after a refresh from `address` failed, with
+// the download's error text.
+inline QString RefreshFailedText(const QString& address, const QString& error) {
+    return QStringLiteral("The internet categories could not be refreshed from %1: %2")
+        .arg(address, error);
+}
+
 // Downloads the catalogue into memory and, once it arrived whole, replaces
 // the local copy with it (atomically); until then, and when the download
 // fails or is abandoned, the old copy stays as it was. `done` gets the
 // category list of the local copy (the new catalogue's, marked `refreshed`,
 // or the old one's) and how the download ended (Failed too when the new
-// copy could not be written).
+// copy could not be written), with the reason of a failure in `refreshError`.
 void UpdateIntCatz(AppContext& app, DownloadClient& client,
                    std::function<void(CategoryList list, DownloadStatus status)> done);
 

@@ -203,8 +203,8 @@ void DownloadCache::clear() {
 }
 
 QString DownloadCache::sizeText() const {
-    QString size = QStringLiteral("0");
     const QFileInfo info(m_app.paths.CacheFilePath);
-    if (info.exists()) size = info.size() == 0 ? QString() : QLocale().toString(info.size());
-    return QStringLiteral("Cache file size:\r\n") + size + QStringLiteral(" bytes");
+    const qint64 size = info.exists() ? info.size() : 0;
+    return QStringLiteral("Cache file size: ") + QLocale().toString(size) +
+           QStringLiteral(" bytes");
 }

@@ -43,7 +43,7 @@ public:
 
     // Deletes both cache files.
     void clear();
-    // "Cache file size:" CR LF, the data file's size with the locale's
+    // One line: "Cache file size: ", the data file's size with the locale's
     // thousands separator, " bytes" ("0 bytes" without a data file).
     QString sizeText() const;
 

@@ -2,19 +2,22 @@
 
 #include "widgets/FontSetStyle.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -27,6 +30,97 @@ template <typename T> T* named(T* w, const QString& name, const QString& accessi
 QString colorStyle(const QColor& c) {
     return QStringLiteral("background-color: %1; border: 1px solid #808080;").arg(c.name());
 }
+
+constexpr int kColumns = 8;
+constexpr int kSwatches = 48;
+
+// One swatch of the palette: a radio button drawn as its colour. The swatches
+// of a palette share one Tab stop, the last one that had the focus; the
+// arrow keys, Home and End move the focus among them, Space or Enter picks.
+class ColorSwatch : public QAbstractButton {
+public:
+    ColorSwatch(int index, const QColor& color, QWidget* parent)
+        : QAbstractButton(parent), m_index(index), m_color(color) {
+        setCheckable(true);
+        setAutoExclusive(true);
+        setFocusPolicy(Qt::ClickFocus);
+    }
+
+    // Makes this swatch the one Tab reaches; the others take the focus only
+    // from a click or an arrow key.
+    void becomeTabStop() {
+        for (ColorSwatch* s : swatches())
+            s->setFocusPolicy(s == this ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), m_color);
+        p.setPen(QColor(128, 128, 128));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        if (hasFocus()) {
+            // Black and white together show on every colour of the palette.
+            p.setPen(QPen(Qt::black, 2));
+            p.drawRect(rect().adjusted(1, 1, -1, -1));
+            p.setPen(QPen(Qt::white, 1, Qt::DotLine));
+            p.drawRect(rect().adjusted(2, 2, -3, -3));
+        }
+    }
+    void focusInEvent(QFocusEvent* event) override {
+        becomeTabStop();
+        raise(); // above the neighbours it overlaps, so that its frame shows whole
+        QAbstractButton::focusInEvent(event);
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        const QList<ColorSwatch*> all = swatches();
+        const int i = int(all.indexOf(this));
+        int next = -1;
+        switch (event->key()) {
+        case Qt::Key_Left:
+            next = i - 1;
+            break;
+        case Qt::Key_Right:
+            next = i + 1;
+            break;
+        case Qt::Key_Up:
+            next = i - kColumns;
+            break;
+        case Qt::Key_Down:
+            next = i + kColumns;
+            break;
+        case Qt::Key_Home:
+            next = 0;
+            break;
+        case Qt::Key_End:
+            next = int(all.size()) - 1;
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!event->isAutoRepeat()) click();
+            return;
+        default:
+            // Space picks as on any button; Tab and Shift+Tab leave the palette.
+            return QAbstractButton::keyPressEvent(event);
+        }
+        if (next >= 0 && next < all.size()) all[next]->setFocus(Qt::TabFocusReason);
+    }
+
+private:
+    // The palette's swatches in palette order, this one among them (the
+    // order of the children changes as a swatch is raised).
+    QList<ColorSwatch*> swatches() const {
+        QList<ColorSwatch*> all;
+        for (QObject* o : parent()->children())
+            if (auto* s = dynamic_cast<ColorSwatch*>(o)) all << s;
+        std::sort(all.begin(), all.end(), [](const ColorSwatch* a, const ColorSwatch* b) {
+            return a->m_index < b->m_index;
+        });
+        return all;
+    }
+    int m_index;
+    QColor m_color;
+};
 
 } // namespace
 
@@ -50,6 +144,27 @@ const std::array<QColor, 48>& FontPicker::paletteColors() {
         {0, 64, 64},           {0, 0, 64},      {64, 0, 64},
     };
     return colors;
+}
+
+QString FontPicker::paletteColorName(int i) {
+    // Row by row, as the palette shows them.
+    // clang-format off
+    static const char* const names[kSwatches] = {
+        "White",      "Pale red",      "Pale orange",  "Pale yellow",
+        "Pale green", "Pale cyan",     "Pale blue",    "Pale magenta",
+        "Light grey", "Light red",     "Light orange", "Light yellow",
+        "Light green", "Light cyan",   "Light blue",   "Light magenta",
+        "Silver",     "Red",           "Orange",       "Yellow",
+        "Green",      "Cyan",          "Blue",         "Magenta",
+        "Grey",       "Dark red",      "Dark orange",  "Dark yellow",
+        "Dark green", "Dark cyan",     "Dark blue",    "Dark magenta",
+        "Dark grey",  "Maroon",        "Brown",        "Olive",
+        "Deep green", "Teal",          "Navy",         "Purple",
+        "Black",      "Very dark red", "Rosy brown",   "Dark olive",
+        "Very dark green", "Very dark cyan", "Very dark blue", "Very dark purple",
+    };
+    // clang-format on
+    return i >= 0 && i < kSwatches ? QString::fromLatin1(names[i]) : QString();
 }
 
 FontPicker::FontPicker(QWidget* parent) : QDialog(parent) {
@@ -93,13 +208,18 @@ FontPicker::FontPicker(QWidget* parent) : QDialog(parent) {
     piccolor = named(new QWidget, QStringLiteral("piccolor"), QStringLiteral("Color"));
     const double dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
     const auto twips = [dpi](double t) { return qRound(t * dpi / 1440.0); };
-    for (int i = 0; i < 48; ++i) {
+    for (int i = 0; i < kSwatches; ++i) {
         const QColor& c = paletteColors()[i];
-        QLabel* cell = named(new QLabel(piccolor), QStringLiteral("lblcolor%1").arg(i),
-                             c.name(QColor::HexRgb));
-        cell->setGeometry(twips((i % 8) * 180), twips((i / 8) * 180), twips(195), twips(195));
-        cell->setStyleSheet(colorStyle(c));
-        cell->installEventFilter(this);
+        const QString hex = c.name(QColor::HexRgb).toUpper();
+        auto* cell = named(new ColorSwatch(i, c, piccolor), QStringLiteral("lblcolor%1").arg(i),
+                           paletteColorName(i));
+        cell->setAccessibleDescription(hex);
+        cell->setToolTip(paletteColorName(i) + QStringLiteral(" (") + hex + QLatin1Char(')'));
+        cell->setGeometry(twips((i % kColumns) * 180), twips((i / kColumns) * 180), twips(195),
+                          twips(195));
+        connect(cell, &QAbstractButton::clicked, this, [this, i] {
+            if (frmcolor->isEnabled()) setCurrentColor(paletteColors()[i]);
+        });
         lblcolor[i] = cell;
     }
     piccolor->setFixedSize(twips(7 * 180 + 195), twips(5 * 180 + 195));
@@ -154,18 +274,24 @@ FontPicker::FontPicker(QWidget* parent) : QDialog(parent) {
 void FontPicker::setCurrentColor(const QColor& color) {
     m_color = color;
     lblcurcolor->setStyleSheet(colorStyle(color));
-    Queek();
-}
-
-bool FontPicker::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
-        for (int i = 0; i < 48; ++i)
-            if (watched == lblcolor[i] && frmcolor->isEnabled()) {
-                setCurrentColor(paletteColors()[i]);
-                return true;
-            }
+    // The colour's swatch is checked and is where Tab enters the palette; a
+    // colour not in the palette leaves every swatch unchecked.
+    const auto& colors = paletteColors();
+    const auto found = std::find(colors.begin(), colors.end(), color.toRgb());
+    const int chosen = found == colors.end() ? -1 : int(found - colors.begin());
+    QString name = color.name(QColor::HexRgb).toUpper();
+    if (chosen >= 0) name = paletteColorName(chosen) + QStringLiteral(" (") + name + u')';
+    lblcurcolor->setAccessibleDescription(name);
+    lblcurcolor->setToolTip(name);
+    for (int i = 0; i < kSwatches; ++i) {
+        // The checked one of auto-exclusive buttons cannot be unchecked.
+        lblcolor[i]->setAutoExclusive(false);
+        lblcolor[i]->setChecked(i == chosen);
+        lblcolor[i]->setAutoExclusive(true);
     }
-    return QDialog::eventFilter(watched, event);
+    if (!piccolor->isAncestorOf(QApplication::focusWidget()))
+        static_cast<ColorSwatch*>(lblcolor[std::max(chosen, 0)])->becomeTabStop();
+    Queek();
 }
 
 void FontPicker::Queek() {

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <array>
 
+class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -15,6 +16,12 @@ class QToolButton;
 // The font picker: font name, size, bold, italic, underline and a colour
 // from a palette of 48, with a preview. Made for one call of
 // PickFontAndColor and thrown away after it.
+//
+// The palette works from the keyboard as well as with the mouse: Tab enters
+// it at the chosen colour's swatch (the first one when the colour is not in
+// the palette), the arrow keys, Home and End move between swatches, Space or
+// Enter picks the one with the focus. Each swatch is a radio button named
+// after its colour, checked while its colour is the chosen one.
 class FontPicker : public QDialog {
     Q_OBJECT
 public:
@@ -24,6 +31,8 @@ public:
     void Queek();
     // The palette's colours, row by row.
     static const std::array<QColor, 48>& paletteColors();
+    // The name of palette colour i ("Purple"), as the swatch is called.
+    static QString paletteColorName(int i);
     void setCurrentColor(const QColor& color);
     QColor currentColor() const { return m_color; }
 
@@ -34,16 +43,13 @@ public:
     QCheckBox* chkUnderline;
     QGroupBox* frmcolor;
     QWidget* piccolor;
-    std::array<QLabel*, 48> lblcolor{};
+    std::array<QAbstractButton*, 48> lblcolor{};
     QLabel* lblcurcolor;
     QLabel* lblpreview;
     QToolButton* cmdok;
     QToolButton* cmdcancel;
     // How the picker was closed: true unless by cmdok.
     bool cancelled = true;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QColor m_color;

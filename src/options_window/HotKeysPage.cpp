@@ -53,6 +53,11 @@ HotKeysPage::HotKeysPage(AppContext& app, QWidget* parent)
         txthotkey[i]->setMaximumWidth(90);
         txthotkey[i]->installEventFilter(this);
         imghotkey[i] = Named(new QLabel(this), QStringLiteral("imghotkey%1").arg(i), QString());
+        // The same room whether it shows a status or none.
+        imghotkey[i]->setFixedSize(16, 16);
+        QSizePolicy keepRoom = imghotkey[i]->sizePolicy();
+        keepRoom.setRetainSizeWhenHidden(true);
+        imghotkey[i]->setSizePolicy(keepRoom);
         grid->addWidget(chkhk[i], i, 0);
         grid->addWidget(cmbhotkey[i], i, 1);
         grid->addWidget(lblhk[i], i, 2);
@@ -83,9 +88,18 @@ bool HotKeysPage::eventFilter(QObject* watched, QEvent* event) {
 
 void HotKeysPage::showStatus() {
     for (int i = 0; i < 4; ++i) {
-        const bool failed = m_app.HotKeys[i].Failed;
-        imghotkey[i]->setPixmap(StatusPicture(failed));
-        const QString status = failed ? QStringLiteral("failed") : QStringLiteral("registered");
+        const HotKey& k = m_app.HotKeys[i];
+        // A row that is not enabled was not registered and did not fail:
+        // it shows no status at all.
+        QString status;
+        if (k.Enabled && k.Registered)
+            status = QStringLiteral("registered");
+        else if (k.Enabled && k.Failed)
+            status = QStringLiteral("failed");
+        // Hidden, it shows no picture, has no tooltip and says nothing to
+        // a screen reader.
+        imghotkey[i]->setVisible(!status.isEmpty());
+        imghotkey[i]->setPixmap(status.isEmpty() ? QPixmap() : StatusPicture(k.Failed));
         imghotkey[i]->setAccessibleName(status);
         imghotkey[i]->setToolTip(status);
     }

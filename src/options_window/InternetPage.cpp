@@ -11,7 +11,28 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QUrl>
 #include <QVBoxLayout>
+
+std::optional<QString> CatalogueServerFromText(const QString& typed) {
+    QString text = typed.trimmed();
+    if (text.isEmpty()) return std::nullopt;
+    if (!text.contains(QLatin1String("://"))) text.prepend(QStringLiteral("http://"));
+    const QUrl url(text, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) ||
+        url.host().isEmpty() || !url.userInfo().isEmpty() || url.hasQuery() || url.hasFragment() ||
+        url.port() == 0)
+        return std::nullopt;
+    // No path: the catalogue's own path follows the server.
+    for (const QChar c : url.path())
+        if (c != u'/') return std::nullopt;
+    QUrl server;
+    server.setScheme(scheme);
+    server.setHost(url.host());
+    server.setPort(url.port());
+    return server.toString();
+}
 
 InternetPage::InternetPage(AppContext& app, const OptionsWindowParts& parts, QWidget* parent)
     : OptionsPage(app, QStringLiteral("Internet settings"), 27, parent), m_parts(parts) {
@@ -23,6 +44,21 @@ InternetPage::InternetPage(AppContext& app, const OptionsWindowParts& parts, QWi
     auto* connection = new QWidget;
     connection->setObjectName(QStringLiteral("picintoptions0"));
     auto* c = new QVBoxLayout(connection);
+    auto* serverRow = new QHBoxLayout;
+    const QString serverCaption = QStringLiteral("Catalogue server :");
+    auto* serverLabel = new QLabel(serverCaption, connection);
+    txtintserver = Named(new QLineEdit(connection), QStringLiteral("txtintserver"), serverCaption);
+    txtintserver->setPlaceholderText(QStringLiteral("https://host:port"));
+    const QString serverTip = QStringLiteral(
+        "The server the internet categories are downloaded from: http:// or https://, a host "
+        "and an optional port, such as https://example.org:8080. A new server counts from "
+        "Apply; \"Refresh internet categories\" then downloads its catalogue.");
+    txtintserver->setToolTip(serverTip);
+    serverLabel->setToolTip(serverTip);
+    serverLabel->setBuddy(txtintserver);
+    serverRow->addWidget(serverLabel);
+    serverRow->addWidget(txtintserver, 1);
+    c->addLayout(serverRow);
     auto* proxy = new QGroupBox(QStringLiteral("Proxy settings"), connection);
     auto* proxyLayout = new QVBoxLayout(proxy);
     chkproxy = Named(new QCheckBox(QStringLiteral("Use a proxy"), proxy),
@@ -66,8 +102,7 @@ InternetPage::InternetPage(AppContext& app, const OptionsWindowParts& parts, QWi
         caching);
     note->setWordWrap(true);
     k->addWidget(note);
-    lblcacheinfo = Named(new QLabel(caching), QStringLiteral("lblcacheinfo"),
-                         QStringLiteral("Cache file size:"));
+    lblcacheinfo = Named(new QLabel(caching), QStringLiteral("lblcacheinfo"), QString());
     k->addWidget(lblcacheinfo);
     cmddeletecache = Named(new QPushButton(QStringLiteral("Clear cache"), caching),
                            QStringLiteral("cmddeletecache"), QStringLiteral("Clear cache"));
@@ -92,12 +127,15 @@ InternetPage::InternetPage(AppContext& app, const OptionsWindowParts& parts, QWi
 }
 
 void InternetPage::showCacheSize() {
-    lblcacheinfo->setText(m_parts.internet ? m_parts.internet->cache().sizeText()
-                                           : DownloadCache(m_app).sizeText());
+    const QString text =
+        m_parts.internet ? m_parts.internet->cache().sizeText() : DownloadCache(m_app).sizeText();
+    lblcacheinfo->setText(text);
+    lblcacheinfo->setAccessibleName(text);
 }
 
 void InternetPage::load() {
     const InternetSettings& s = m_app.settings.internet();
+    txtintserver->setText(s.IntServer);
     chkproxy->setChecked(s.IntUseProxy);
     txtproxy->setText(s.IntProxy);
     txttimeout->setText(QString::number(s.IntTimeOut));
@@ -110,6 +148,17 @@ void InternetPage::load() {
 void InternetPage::apply(ApplyReport& report) {
     InternetSettings& s = m_app.settings;
     const InternetSettings before = s;
+    // An address left as it was is kept as it is, even one edited by hand.
+    if (txtintserver->text() != s.IntServer) {
+        if (const auto server = CatalogueServerFromText(txtintserver->text()))
+            s.IntServer = *server;
+        else
+            report.errors << QStringLiteral("The catalogue server \"%1\" is not an http:// or "
+                                            "https:// address of a host with an optional port, "
+                                            "such as https://example.org:8080; it stays %2.")
+                                 .arg(txtintserver->text(), s.IntServer);
+    }
+    txtintserver->setText(s.IntServer);
     s.IntUseProxy = chkproxy->isChecked();
     s.IntProxy = txtproxy->text().trimmed();
     if (const auto t = WholeNumberIn(txttimeout->text(), 1, kMaxTimeOut))
@@ -126,6 +175,7 @@ void InternetPage::apply(ApplyReport& report) {
     s.IntEnableCaching = chkintcaching->isChecked();
     if (s.IntUseProxy != before.IntUseProxy || s.IntProxy != before.IntProxy ||
         s.IntTimeOut != before.IntTimeOut || s.IntIgnore != before.IntIgnore ||
-        s.IntTray != before.IntTray || s.IntEnableCaching != before.IntEnableCaching)
+        s.IntTray != before.IntTray || s.IntEnableCaching != before.IntEnableCaching ||
+        s.IntServer != before.IntServer)
         report.parts |= SettingsPart::Internet;
 }

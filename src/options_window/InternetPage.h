@@ -2,14 +2,23 @@
 
 #include "options_window/OptionsPage.h"
 
+#include <optional>
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
 
-// The "Internet" page: the connection (proxy, time-out, errors, the icon
-// while downloading) and the download cache.
+// The catalogue server typed on the Internet page as it is stored: an http or
+// https address of a host with an optional port, without path, query or user
+// ("example.org" stands for "http://example.org"); nothing for any other text.
+std::optional<QString> CatalogueServerFromText(const QString& text);
+
+// The "Internet" page: the connection (the catalogue server, proxy,
+// time-out, errors, the icon while downloading) and the download cache. A
+// catalogue server typed that is no such address keeps the stored one and is
+// reported.
 class InternetPage : public OptionsPage {
     Q_OBJECT
 public:
@@ -20,6 +29,7 @@ public:
     static constexpr int kMaxTimeOut = 3600;
 
     QTabWidget* lblintoptions;
+    QLineEdit* txtintserver;
     QCheckBox* chkproxy;
     QLineEdit* txtproxy;
     QLineEdit* txttimeout;

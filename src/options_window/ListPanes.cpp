@@ -21,8 +21,13 @@ InternetCategoriesPane::InternetCategoriesPane(AppContext& app, const OptionsWin
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     m_boxes = new QWidget;
-    m_boxesLayout = new QVBoxLayout(m_boxes);
-    m_boxesLayout->addStretch();
+    // Two columns of boxes from the top, as wide as each other.
+    auto* boxesColumn = new QVBoxLayout(m_boxes);
+    m_boxesLayout = new QGridLayout;
+    m_boxesLayout->setColumnStretch(0, 1);
+    m_boxesLayout->setColumnStretch(1, 1);
+    boxesColumn->addLayout(m_boxesLayout);
+    boxesColumn->addStretch();
     scroll->setWidget(m_boxes);
     layout->addWidget(scroll);
     lblint = Named(new QLabel(this), QStringLiteral("lblint"), QString());
@@ -58,13 +63,20 @@ InternetCategoriesPane::InternetCategoriesPane(AppContext& app, const OptionsWin
         status(QStringLiteral("Updating internet categories, please wait..."));
         waitCursor(true);
         m_working = true;
+        const QString address = CatalogueAddress(m_app.settings.internet());
         // The internet source runs it after any refresh or rebuild under way.
-        m_parts.internet->RefreshCategories(this, [this](CategoryList l, DownloadStatus) {
-            waitCursor(false);
-            m_working = false;
-            fill(std::move(l));
-            window()->setEnabled(true);
-        });
+        m_parts.internet->RefreshCategories(
+            this, [this, address](CategoryList l, DownloadStatus status) {
+                waitCursor(false);
+                m_working = false;
+                // Why it failed stays in the status line until a refresh succeeds,
+                // whether or not the download error was also asked about.
+                m_refreshError = status == DownloadStatus::Failed
+                                     ? RefreshFailedText(address, l.refreshError)
+                                     : QString();
+                fill(std::move(l));
+                window()->setEnabled(true);
+            });
     });
     connect(cmdcatcode, &QPushButton::clicked, this, [this] {
         bool ok = false;
@@ -75,6 +87,11 @@ InternetCategoriesPane::InternetCategoriesPane(AppContext& app, const OptionsWin
     });
     connect(cmdprevintwallpaper, &QToolButton::clicked, this, [this] { step(true); });
     connect(cmdnextintwallpaper, &QToolButton::clicked, this, [this] { step(false); });
+}
+
+QString InternetCategoriesPane::idleStatus() const {
+    if (!m_refreshError.isEmpty()) return m_refreshError;
+    return chkcat.isEmpty() ? PleaseRefreshText() : QString();
 }
 
 void InternetCategoriesPane::status(const QString& text) {
@@ -105,10 +122,14 @@ void InternetCategoriesPane::fill(CategoryList list) {
         auto* box =
             Named(new QCheckBox(c.name, m_boxes), QStringLiteral("chkcat%1").arg(c.number), c.name);
         box->setChecked(c.checked);
-        m_boxesLayout->insertWidget(m_boxesLayout->count() - 1, box);
+        // Box n's place in two columns, odd numbers on the left: with boxes
+        // one cell wide and high, the place less the first box's is its cell.
+        const int n = int(chkcat.size()) + 1;
+        const QPoint cell = CategoryBoxPlace(n, 1, 1) - CategoryBoxPlace(1, 1, 1);
+        m_boxesLayout->addWidget(box, cell.y(), cell.x());
         chkcat << box;
     }
-    status(chkcat.isEmpty() ? PleaseRefreshText() : QString());
+    status(idleStatus());
 }
 
 void InternetCategoriesPane::load() {
@@ -128,7 +149,7 @@ void InternetCategoriesPane::rebuild(std::function<void()> done) {
                                        if (outcome == RebuildOutcome::Written)
                                            m_list = std::move(list);
                                        m_working = false;
-                                       status(chkcat.isEmpty() ? PleaseRefreshText() : QString());
+                                       status(idleStatus());
                                        done();
                                    });
 }
@@ -144,6 +165,6 @@ void InternetCategoriesPane::step(bool previous) {
         QApplication::restoreOverrideCursor();
         if (!self) return;
         self->window()->setEnabled(true);
-        self->status(self->chkcat.isEmpty() ? PleaseRefreshText() : QString());
+        self->status(self->idleStatus());
     });
 }

@@ -8,13 +8,15 @@
 #include <QWidget>
 
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QPushButton;
 class QToolButton;
-class QVBoxLayout;
 
-// The "Internet categories" pane: one check box per catalogue category, the
-// catalogue refresh and code, and stepping through the internet pictures.
+// The "Internet categories" pane: one check box per catalogue category in two
+// columns, the catalogue refresh and code, and stepping through the internet
+// pictures. Its status line says what runs and, after a refresh that failed,
+// why it failed.
 class InternetCategoriesPane : public QGroupBox {
     Q_OBJECT
 public:
@@ -38,6 +40,8 @@ public:
 private:
     void fill(CategoryList list);
     void status(const QString& text);
+    // What the status line says while nothing runs.
+    QString idleStatus() const;
     // Shows (true) or takes back (false) the wait cursor of a refresh.
     void waitCursor(bool on);
     void step(bool previous);
@@ -45,7 +49,9 @@ private:
     const OptionsWindowParts& m_parts;
     CategoryList m_list;
     QWidget* m_boxes;
-    QVBoxLayout* m_boxesLayout;
+    QGridLayout* m_boxesLayout;
+    // Why the last refresh failed; empty after one that succeeded.
+    QString m_refreshError;
     bool m_working = false;
     bool m_waitCursor = false;
 };

@@ -131,7 +131,11 @@ SettingsWindow::SettingsWindow(AppContext& app, OptionsWindowParts parts, QWidge
     panes->addWidget(filesColumn);
     panes->addWidget(foldersPane);
     panes->addWidget(internetPane);
-    panes->setMinimumWidth(260);
+    // The local lists are at least this wide; the internet pane is as wide as
+    // its buttons and two columns of categories need, which a minimum width
+    // on the stack itself would override.
+    filesColumn->setMinimumWidth(260);
+    foldersPane->setMinimumWidth(260);
     body->addWidget(panes);
 
     // The countdown line.

@@ -41,7 +41,9 @@ struct OtherClient {
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
     ~OtherClient() { xcb_disconnect(c); }
     // Grabs Ctrl+Alt+key (no lock keys); false when another client holds it.
-    bool grabCtrlAlt(quint32 keysym) {
+    bool grabCtrlAlt(quint32 keysym) { return grab(XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1, keysym); }
+    // Grabs the X modifiers + key (no lock keys); false when another client holds it.
+    bool grab(quint16 modifiers, quint32 keysym) {
         xcb_key_symbols_t* syms = xcb_key_symbols_alloc(c);
         xcb_keycode_t* codes = xcb_key_symbols_get_keycode(syms, keysym);
         const xcb_keycode_t code = codes ? codes[0] : 0;
@@ -50,8 +52,7 @@ struct OtherClient {
         if (!code) return false;
         xcb_generic_error_t* e = xcb_request_check(
             c, xcb_grab_key_checked(c, 1, xcb_setup_roots_iterator(xcb_get_setup(c)).data->root,
-                                    XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1, code,
-                                    XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+                                    modifiers, code, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
         std::free(e);
         return !e;
     }
@@ -92,6 +93,36 @@ TEST(X11HotKeys, RowsHeldElsewhereComeBackFailed) {
     EXPECT_FALSE(other.grabCtrlAlt(kF5));
     UnregisterHotKeys(*t.app);
     EXPECT_TRUE(other.grabCtrlAlt(kF5));
+}
+
+// Rows that exchange their keys (Clear on Ctrl+Shift+C and Switch on
+// Ctrl+Shift+S, then the other way round) are both registered by the one
+// registration that follows: every row lets go before any row grabs again.
+// A row that is not enabled is neither registered nor failed.
+TEST(X11HotKeys, RowsThatExchangeTheirKeysAreRegisteredAtOnce) {
+    TestApp t;
+    t.services.hotkeys = std::make_unique<X11GlobalHotKeys>();
+    HotKeyTable& rows = t.app->HotKeys; // modifier code 2: Ctrl + Shift
+    rows[0] = {true, false, 'C', 2, false};
+    rows[1] = {true, false, 'S', 2, false};
+    rows[2] = {false, false, 'D', 2, true};
+    RegisterHotKeys(*t.app);
+    ASSERT_TRUE(rows[0].Registered && rows[1].Registered);
+    std::swap(rows[0].Key, rows[1].Key);
+    RegisterHotKeys(*t.app);
+    EXPECT_TRUE(rows[0].Registered);
+    EXPECT_FALSE(rows[0].Failed);
+    EXPECT_TRUE(rows[1].Registered);
+    EXPECT_FALSE(rows[1].Failed);
+    EXPECT_FALSE(rows[2].Registered);
+    EXPECT_FALSE(rows[2].Failed);
+    // What the program holds is the new table: another client can take
+    // neither combination.
+    OtherClient other;
+    for (char key : {'c', 's'})
+        EXPECT_FALSE(other.grab(XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_SHIFT, quint32(key)))
+            << "the program holds Ctrl+Shift+" << key;
+    UnregisterHotKeys(*t.app);
 }
 
 // The built program with bindings from its settings file: Ctrl+Alt+F5 switches

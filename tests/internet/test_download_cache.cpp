@@ -117,12 +117,13 @@ TEST(DownloadCache, SizeTextAndClearing) {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     DownloadCache cache(*t.app);
-    EXPECT_EQ(cache.sizeText(), "Cache file size:\r\n0 bytes");
+    EXPECT_EQ(cache.sizeText(), "Cache file size: 0 bytes");
     ASSERT_TRUE(cache.CacheStore("k", QByteArray(1234, 'x')));
-    EXPECT_EQ(cache.sizeText(), "Cache file size:\r\n1,234 bytes");
+    EXPECT_EQ(cache.sizeText(), "Cache file size: 1,234 bytes");
     QFile::resize(t.app->paths.CacheFilePath, 0);
-    EXPECT_EQ(cache.sizeText(), "Cache file size:\r\n bytes");
+    EXPECT_EQ(cache.sizeText(), "Cache file size: 0 bytes");
     cache.clear();
+    EXPECT_EQ(cache.sizeText(), "Cache file size: 0 bytes");
     EXPECT_FALSE(QFile::exists(t.app->paths.CacheFilePath) ||
                  QFile::exists(t.app->paths.CacheIndexPath));
     EXPECT_FALSE(cache.CacheLookup("k"));

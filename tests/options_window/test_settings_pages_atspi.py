@@ -2,15 +2,29 @@
 """Pages of the settings window of the running program, through the
 accessibility interface (AT-SPI) on a private desktop session: each page's
 help picture opens the help at that page's section (the desktop's opener is
-the test's logging stand-in on PATH), the CPU spinner stays within 0 … 100,
-and a typed limit that is not a number keeps the stored one and says so."""
+the test's logging stand-in on PATH); on the Hot Keys page a row that is not
+enabled shows no status, and two rows that exchange their keys are both
+registered by one apply and run the exchanged actions; the font picker's
+palette is used from the keyboard alone (Tab into it, arrow keys, Home, End,
+Space and Enter) and names each swatch after its colour; the catalogue server
+is set on the Internet page (an ftp address is refused and said), a refresh
+that fails says why in the status line, one that succeeds shows the
+categories in two columns, and the cache size reads on one line before and
+after clearing; the CPU spinner stays
+within 0 … 100, and a typed limit that is not a number keeps the stored one
+and says so."""
+import functools
+import http.server
 import os
+import subprocess
 import sys
+import threading
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
-from atspi_driver import (EARLIER, check, control, finish, press, quit, reset, set_text,  # noqa
-                          show_page, start, stored, text_of, wait_for, walk, window, windows)
+from atspi_driver import (CONFIG, DATA, EARLIER, check, control, finish, key, press,  # noqa
+                          quit, reset, set_text, show_page, start, stored, text_of, wait_for,
+                          walk, window, windows)
 import pyatspi  # noqa: E402
 
 # The desktop's opener: the stand-in that logs what it is asked to open
@@ -28,8 +42,75 @@ def opened():
         return []
 
 
+CAPTIONS = ["Clear Wallpaper", "Switch wallpaper",
+            "Disable/Enable automatic wallpaper changing", "Open this window."]
+REGISTERED = ("registered", "registered")
+# Ctrl + Shift (modifier code 2) for every row; Clear on C and Switch on S are
+# enabled, the other two rows are not.
+ROWS = "".join("[HK%d]\nEnabled=%s\nShiftKey=2\nASCIIkey=%d\n" % (row, enabled, ord(letter))
+               for row, enabled, letter in ((0, "True", "C"), (1, "True", "S"),
+                                            (2, "False", "D"), (3, "False", "R")))
+
+
+def status(win, row):
+    """A hot-key row's status as a user meets it: the picture right of its key
+    box, as (name, tooltip); None when the row shows none."""
+    box = control(win, CAPTIONS[row] + " key", pyatspi.ROLE_TEXT).queryComponent().getExtents(
+        pyatspi.DESKTOP_COORDS)
+    middle = box.y + box.height // 2
+    for node in walk(win):
+        if node.getRole() not in (pyatspi.ROLE_IMAGE, pyatspi.ROLE_LABEL) or \
+                not node.getState().contains(pyatspi.STATE_SHOWING):
+            continue
+        e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        if box.x + box.width <= e.x < box.x + box.width + 40 and e.y <= middle < e.y + e.height:
+            shown = node.getRole() == pyatspi.ROLE_IMAGE or node.name or node.description
+            return (node.name, node.description) if shown else None
+    return None
+
+
+def statuses(win):
+    return [status(win, row) for row in range(4)]
+
+
+def named(prefix):
+    """The names of the shown controls of the program's windows that start with `prefix`."""
+    return [n.name for w in windows() for n in walk(w)
+            if n.name.startswith(prefix) and n.getState().contains(pyatspi.STATE_SHOWING)]
+
+
+def middle_colour():
+    """The colour in the middle of the screen, where a centred picture shows."""
+    out = subprocess.run(["import", "-window", "root", "-crop", "1x1+640+512", "txt:-"],
+                         capture_output=True, text=True).stdout.strip()
+    return out.splitlines()[-1].split()[-1] if out else ""
+
+
+# A catalogue server on this machine: five categories.
+served = os.path.join(os.environ["HOME"], "served")
+os.makedirs(os.path.join(served, "tessaly", "wpfiles"))
+with open(os.path.join(served, "tessaly", "wpfiles", "wpdlurls.tar"), "w", newline="") as f:
+    f.write("[info]\r\ntime=0\r\n" + "".join(
+        "[cat%d]\r\nname=Category %d\r\nurl1=http://127.0.0.1:9/%d.html\r\n" % (n, n, n)
+        for n in range(1, 6)))
+
+
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
+                                         functools.partial(Quiet, directory=served))
+threading.Thread(target=server.serve_forever, daemon=True).start()
+SERVER = "http://127.0.0.1:%d" % server.server_address[1]
+
 try:
     reset(EARLIER)
+    with open(CONFIG, "a", encoding="utf-8") as f:
+        f.write(ROWS)
+    with open(os.path.join(DATA, "IntCacheFile.dat"), "wb") as f:
+        f.write(b"x" * 1234)
     p = start("/y", env=env)
     os.system(os.environ["TESSALY_BINARY"] + " --settings")
     win = window()
@@ -47,6 +128,134 @@ try:
         want = "#context-%d" % context if context else "/help/index.html"
         check(wait_for(lambda: len(opened()) > count and opened()[-1].endswith(want)) is not None,
               "the %s page's help opens %s: %s" % (page, want, opened()[-1:]))
+
+    # Hot keys: the enabled rows show "registered", the others no status.
+    show_page(win, "Hot Keys")
+    check(wait_for(lambda: statuses(win) == [REGISTERED, REGISTERED, None, None]) is not None,
+          "the enabled rows show registered, the others no status: %s" % statuses(win))
+    # Clear and Switch exchange their keys (S and C); one apply registers both.
+    press(control(win, "Close this window after applying changes."))
+    for row, letter in ((0, "s"), (1, "c")):
+        control(win, CAPTIONS[row] + " key", pyatspi.ROLE_TEXT).queryComponent().grabFocus()
+        time.sleep(0.3)
+        key(letter)
+    press(control(win, "Apply and close window"))
+    # The apply is over once the settings file holds the new keys.
+    check(wait_for(lambda: stored().get("HK0/ASCIIkey") == "83") is not None, "the apply ends")
+    check(wait_for(lambda: statuses(win) == [REGISTERED, REGISTERED, None, None]) is not None,
+          "one apply registers both exchanged rows: %s" % statuses(win))
+    # The keys run the exchanged actions: Ctrl+Shift+C switches, Ctrl+Shift+S clears.
+    before = middle_colour()
+    subprocess.run(["xdotool", "key", "ctrl+shift+c"], check=True)
+    check(wait_for(lambda: middle_colour() != before) is not None,
+          "Ctrl+Shift+C switches the wallpaper: %s, then %s" % (before, middle_colour()))
+    time.sleep(1)
+    shown = middle_colour()
+    subprocess.run(["xdotool", "key", "ctrl+shift+s"], check=True)
+    check(wait_for(lambda: middle_colour() != shown) is not None,
+          "Ctrl+Shift+S clears it: %s, then %s" % (shown, middle_colour()))
+    # A row ticked gets its status with the apply; a row unticked loses it.
+    press(control(win, CAPTIONS[2]))
+    press(control(win, CAPTIONS[1]))
+    press(control(win, "Apply and close window"))
+    check(wait_for(lambda: stored().get("HK1/Enabled") == "False") is not None, "the apply ends")
+    check(wait_for(lambda: statuses(win) == [REGISTERED, None, REGISTERED, None]) is not None,
+          "ticked and unticked rows after apply: %s" % statuses(win))
+
+    # The font picker's palette from the keyboard: Tab enters it at the
+    # chosen colour's swatch (the watermark's dark blue), the arrow keys move,
+    # Space picks; Home and End go to the ends, Enter picks.
+    show_page(win, "Watermark")
+    press(control(win, "Edit font/color"))
+    picker = window("Font")
+    swatches = [n for n in walk(picker) if n.getRole() == pyatspi.ROLE_RADIO_BUTTON]
+    names = [n.name for n in swatches]
+    check(len(names) == 48 and len(set(names)) == 48 and names[22] == "Blue"
+          and swatches[22].description == "#0000FF",
+          "48 swatches, each named after its colour: %s" % names)
+
+    def focused():
+        return [n.name for n in walk(picker) if n.getState().contains(pyatspi.STATE_FOCUSED)]
+
+    def chosen():
+        return [n.name for n in swatches if n.getState().contains(pyatspi.STATE_CHECKED)]
+
+    for _ in range(10):
+        if focused() and focused()[0] in names:
+            break
+        key("Tab", title="^Font$")
+        time.sleep(0.2)
+    check(focused() == ["Dark blue"] and chosen() == ["Dark blue"],
+          "Tab enters the palette at the chosen colour: %s, %s" % (focused(), chosen()))
+    key("Right", "Down", "space", title="^Font$")
+    check(wait_for(lambda: chosen() == ["Purple"] and focused() == ["Purple"]) is not None,
+          "arrows move, Space picks: %s, %s" % (focused(), chosen()))
+    key("Home", title="^Font$")
+    check(wait_for(lambda: focused() == ["White"]) is not None, "Home: %s" % focused())
+    key("End", "Return", title="^Font$")
+    check(wait_for(lambda: chosen() == ["Very dark purple"]) is not None,
+          "End, then Enter picks: %s" % chosen())
+    key("Tab", "space", title="^Font$")  # on to the accept button, which closes the picker
+    check(wait_for(lambda: not windows("Font")) is not None, "the picker closes")
+    press(control(win, "Apply and close window"))
+    check(wait_for(lambda: stored().get("Options/WaterMarkColor") == str(0x400040)) is not None,
+          "the picked colour is stored: %s" % stored().get("Options/WaterMarkColor"))
+
+    # The internet source shows the categories' pane.
+    show_page(win, "Wallpaper")
+    press(control(win, "Local Files list", pyatspi.ROLE_COMBO_BOX))
+    time.sleep(0.7)
+    subprocess.run(["xdotool", "key", "End", "Return"], check=True)
+    # The catalogue server on the Internet page, with a tooltip. A refresh
+    # from the default one, where nothing answers, says why it failed.
+    show_page(win, "Internet")
+    box = control(win, "Catalogue server :", pyatspi.ROLE_TEXT)
+
+    def server_text():
+        return box.queryText().getText(0, -1)
+
+    check(server_text() == "http://127.0.0.1:8642" and "http:// or https://" in box.description,
+          "the server and its tooltip: %s, %s" % (server_text(), box.description))
+    press(control(win, "Refresh internet categories"))
+    failed = "The internet categories could not be refreshed from " \
+             "http://127.0.0.1:8642/tessaly/wpfiles/wpdlurls.tar: Error "
+    check(wait_for(lambda: named(failed)) is not None,
+          "the status line says why the refresh failed: %s" % named("The internet categories"))
+    # An ftp address is refused and said; the stored server stays.
+    box.queryEditableText().setTextContents("ftp://127.0.0.1/")
+    press(control(win, "Apply and close window"))
+    refused = 'The catalogue server "ftp://127.0.0.1/" is not an http:// or https:// address'
+    check(wait_for(lambda: named(refused)) is not None, "a box says the address is refused")
+    for w in windows():
+        if any(n.name.startswith(refused) for n in walk(w)):
+            press(control(w, "OK", pyatspi.ROLE_PUSH_BUTTON))
+    check(stored().get("Options/IntServer") == "http://127.0.0.1:8642"
+          and server_text() == "http://127.0.0.1:8642",
+          "the server stays: %s" % stored().get("Options/IntServer"))
+    # The local server: its categories show in two columns, odd numbers on the left.
+    box.queryEditableText().setTextContents(SERVER)
+    press(control(win, "Apply and close window"))
+    check(wait_for(lambda: stored().get("Options/IntServer") == SERVER) is not None,
+          "the server is stored: %s" % stored().get("Options/IntServer"))
+    press(control(win, "Refresh internet categories"))
+    boxes = wait_for(lambda: [control(win, "Category %d" % n, pyatspi.ROLE_CHECK_BOX)
+                              for n in range(1, 6)])
+    places = [(e.x, e.y) for e in (b.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                                   for b in boxes or [])]
+    check(len(places) == 5 and places[0][0] == places[2][0] == places[4][0] < places[1][0]
+          == places[3][0] and places[0][1] == places[1][1] < places[2][1] == places[3][1]
+          < places[4][1], "two columns of categories: %s" % places)
+    check(not named("The internet categories could not"), "the status line is clear again")
+    # The cache size on one line, before and after clearing.
+    press(control(win, "Caching", pyatspi.ROLE_PAGE_TAB))
+    size = named("Cache file size:")
+    check(len(size) == 1 and size[0].startswith("Cache file size: 1") and
+          size[0].endswith(" bytes") and "\n" not in size[0], "the cache size: %r" % size)
+    press(control(win, "Clear cache"))
+    question = wait_for(lambda: windows("Clear cache")[0])
+    press(control(question, "Yes", pyatspi.ROLE_PUSH_BUTTON))
+    check(wait_for(lambda: named("Cache file size:") == ["Cache file size: 0 bytes"]) is not None,
+          "the cache size after clearing: %r" % named("Cache file size:"))
 
     # The CPU spinner: up from 99 stops at 100, down from 1 stops at 0.
     show_page(win, "Advanced")

@@ -99,6 +99,10 @@ TEST_F(SettingsWindowTest, EachPageAppliesItsControlsToTheSettingsAndTheStore) {
          "proxy:3128"},
         {"timeout", [](SettingsWindow& w) { w.internetPage->txttimeout->setText("20"); },
          [](const Settings& s) { return s.IntTimeOut == 20; }, "Options/IntTimeOut", "20"},
+        {"server",
+         [](SettingsWindow& w) { w.internetPage->txtintserver->setText(" Example.org:81/ "); },
+         [](const Settings& s) { return s.IntServer == "http://example.org:81"; },
+         "Options/IntServer", "http://example.org:81"},
         {"cpu", [](SettingsWindow& w) { w.advancedPage->txtCPUUsage->setText("55"); },
          [](const Settings& s) { return s.CPULimit == 55; }, "Options/CPULimit", "55"},
         {"clock", [](SettingsWindow& w) { w.clockPage->chkclockontop->setChecked(true); },
@@ -155,6 +159,28 @@ TEST_F(SettingsWindowTest, UnusableNumbersKeepThePreviousValueAndAreReported) {
         // The window stays and shows the value in force.
         EXPECT_TRUE(w->isVisible());
         EXPECT_EQ(row.box(*w)->text().toDouble(), row.before);
+        w->close();
+    }
+}
+
+TEST_F(SettingsWindowTest, CatalogueServersOtherThanHttpOrHttpsHostsAreRefusedAndReported) {
+    for (const QString typed :
+         {"ftp://example.org", "https://", "https://example.org/mirror", "http://example.org?x=1",
+          "http://me@example.org", "http://example.org:0", "http://example.org:99999", "a b", ""}) {
+        SCOPED_TRACE(typed.toStdString());
+        app.settings = Settings{};
+        app.settings.IntServer = "https://catalogue.example:8443";
+        SettingsWindow* w = open();
+        w->chkcloseapply->setChecked(false);
+        w->internetPage->txtintserver->setText(typed);
+        w->cmdok_Click();
+        EXPECT_EQ(app.settings.IntServer, "https://catalogue.example:8443");
+        ASSERT_EQ(w->lastApplyErrors().size(), 1);
+        EXPECT_TRUE(w->lastApplyErrors()[0].startsWith(
+            QStringLiteral("The catalogue server \"%1\" is not an http:// or https:// address")
+                .arg(typed)))
+            << w->lastApplyErrors()[0].toStdString();
+        EXPECT_EQ(w->internetPage->txtintserver->text(), "https://catalogue.example:8443");
         w->close();
     }
 }
