@@ -83,11 +83,21 @@ void DesktopWidgetWindow::applyMode() {
     m_blends = !support || support->blendsTranslucentWindows();
     setWindowOpacity(m_blends ? 1.0 : std::clamp<int>(m_app.settings.Transparency, 0, 255) / 255.0);
     // Click-through in normal mode; in move mode the window takes the mouse.
-    const bool through = !m_moveMode && !takesClicks();
-    if (QWindow* w = windowHandle())
-        w->setFlag(Qt::WindowTransparentForInput, through);
-    else
+    setTransparentForInput(!m_moveMode && !takesClicks());
+}
+
+void DesktopWidgetWindow::setTransparentForInput(bool through) {
+    QWindow* w = windowHandle();
+    if (!w) {
         setWindowFlag(Qt::WindowTransparentForInput, through);
+        return;
+    }
+    if (w->flags().testFlag(Qt::WindowTransparentForInput) == through) return;
+    w->setFlag(Qt::WindowTransparentForInput, through);
+    // Setting window flags tells the window manager the whole state they
+    // stand for: on X11 the above and below states go with them, since the
+    // layer is asked for beside Qt's flags. Ask for it again.
+    applyLayer();
 }
 
 void DesktopWidgetWindow::OMove(bool moveMode) {
@@ -100,8 +110,11 @@ void DesktopWidgetWindow::OMove(bool moveMode) {
             move(PullOntoScreen(QRectF(pos(), size()), QRectF(g.topLeft(), g.size())).toPoint());
         }
     }
+    const bool changed = m_moveMode != moveMode;
     m_moveMode = moveMode;
     SetWindowTransparency();
+    // The layer follows the mode (a widget kept below comes up while it moves).
+    if (changed) applyLayer();
     if (moveMode) raise();
 }
 
@@ -135,9 +148,11 @@ void DesktopWidgetWindow::applyLayer() {
     DesktopWidgetSupport* support = m_app.platform.widgetSupport.get();
     if (!support || !windowHandle()) return;
     using Layer = DesktopWidgetSupport::Layer;
-    const Layer layer = OnTop()                        ? Layer::Above
-                        : support->keepsWindowsBelow() ? Layer::Below
-                                                       : Layer::Normal;
+    // In move mode a widget kept below the other windows comes up among
+    // them, so that it can be grabbed; it goes back below afterwards.
+    const Layer layer = OnTop()                                       ? Layer::Above
+                        : !m_moveMode && support->keepsWindowsBelow() ? Layer::Below
+                                                                      : Layer::Normal;
     support->setWidgetState(*windowHandle(), layer);
 }
 
@@ -198,6 +213,7 @@ void DesktopWidgetWindow::paintEvent(QPaintEvent*) {
                 w->setFlag(Qt::WindowTransparentForInput, false);
                 w->setFlag(Qt::WindowTransparentForInput, true);
             }
+            // The flags just set drop the layer on X11.
             applyLayer();
         });
     }

@@ -49,7 +49,9 @@ public:
     // the primary one. Then shows or hides it as stored.
     void restorePlace(QPointF defaultTwips, bool stored);
     // The top-most state its OnTop flag asks for (below the normal windows
-    // otherwise, where the window manager can do that).
+    // otherwise, where the window manager can do that, except in move mode).
+    // Asked for again whenever the window's flags change, which on X11 would
+    // drop it.
     void applyLayer();
     // Takes up a changed Transparency and the compositing state.
     void SetWindowTransparency();
@@ -89,6 +91,8 @@ private:
     void render(QPainter& p) const;
     void updateShape();
     void applyMode();
+    // Click-through or not; the layer is asked for again after the change.
+    void setTransparentForInput(bool through);
     int alpha() const;
 
     Fields m_fields;

@@ -9,6 +9,7 @@
 #include "platform/linux/X11DesktopWidgetSupport.h"
 #include "platform/linux/X11RootPixmap.h"
 #include "shell/Program.h"
+#include "widgets/CalendarWidget.h"
 #include "widgets/ClockWidget.h"
 #include "widgets/DesktopWidgets.h"
 #include "widgets/NewsBar.h"
@@ -233,6 +234,59 @@ TEST_F(WidgetsOnX11, InMoveModeTheClockIsDarkRedAndDraggedAndItsPlaceIsSaved) {
     QSettings ini(kConfigFile, QSettings::IniFormat);
     EXPECT_NEAR(ini.value("Options/ClockLeft").toDouble(), kLeft + PixelsToTwips(150, dpi()), 20);
     EXPECT_NEAR(ini.value("Options/ClockTop").toDouble(), kTop + PixelsToTwips(100, dpi()), 20);
+}
+
+// The layer each widget's "Always on top." asks for outlasts move mode, whose
+// click-through change sets the window's flags again: the clock stays above
+// the other windows, the calendar goes back below them (it comes up among them
+// while it moves, so that it can be grabbed).
+TEST_F(WidgetsOnX11, MoveModeKeepsEachWidgetsLayer) {
+    QStringList settings = clockSettings(255, true);
+    settings << "Options/CalV=True"
+             << "Options/CalOnTop=False" << QString("Options/CalLeft=%1").arg(kLeft)
+             << QString("Options/CalTop=%1").arg(kTop + kClockHeight + 720);
+    resetHome(settings);
+    auto services = createPlatformServices();
+    AppContext app(*services);
+    Program program(app, CommandLine::parse({"/y"}));
+    program.Main();
+    ClockWidget& clock = program.widgets()->clock();
+    CalendarWidget& calendar = program.widgets()->calendar();
+    const auto state = [](QWidget& w) {
+        return run("xprop", {"-id", QString::number(w.winId()), "_NET_WM_STATE"});
+    };
+    ASSERT_TRUE(waitFor([&] {
+        return state(clock).contains("_NET_WM_STATE_ABOVE") &&
+               state(calendar).contains("_NET_WM_STATE_BELOW");
+    })) << state(clock).toStdString()
+        << state(calendar).toStdString();
+
+    struct Case {
+        DesktopWidgetWindow& widget;
+        const char* layer;
+        bool whileMoving;
+    } cases[] = {{clock, "_NET_WM_STATE_ABOVE", true}, {calendar, "_NET_WM_STATE_BELOW", false}};
+    for (const Case& c : cases) {
+        const QString name = c.widget.windowTitle();
+        c.widget.OMove(true);
+        waitFor([] { return false; }, 700); // the window manager's turn
+        EXPECT_EQ(state(c.widget).contains(c.layer), c.whileMoving)
+            << name.toStdString() << state(c.widget).toStdString();
+        const QPoint at = c.widget.pos() + QPoint(10, 10);
+        // A double click as a hand makes it: the window manager hears of the
+        // move each press asks for while the button is still down.
+        run("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y())});
+        for (const char* step : {"mousedown", "mouseup", "mousedown", "mouseup"}) {
+            run("xdotool", {step, "1"});
+            waitFor([] { return false; }, 60);
+        }
+        EXPECT_TRUE(waitFor([&] { return !c.widget.inMoveMode(); }, 3000)) << name.toStdString();
+        EXPECT_TRUE(waitFor([&] { return state(c.widget).contains(c.layer); }, 3000))
+            << name.toStdString() << state(c.widget).toStdString();
+    }
+    EXPECT_FALSE(state(clock).contains("_NET_WM_STATE_BELOW"));
+    EXPECT_FALSE(state(calendar).contains("_NET_WM_STATE_ABOVE"));
+    program.EndProgram();
 }
 
 // The news bar end to end: the program in this process with its real
