@@ -5,6 +5,7 @@
 #include "widgets/WidgetGeometry.h"
 
 #include <QBitmap>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,6 +19,11 @@ namespace {
 QScreen* primary() {
     return QGuiApplication::primaryScreen();
 }
+
+// What a fitted text keeps clear of each side of its cell: with the 2 twips
+// between neighbouring cells, texts of neighbours stay at least this twice
+// apart.
+constexpr double kFitMarginTwips = 25;
 
 } // namespace
 
@@ -171,12 +177,37 @@ void DesktopWidgetWindow::setElementPen(QPainter& p, const QColor& color, double
     p.setPen(pen);
 }
 
+QFont DesktopWidgetWindow::drawnFont(const FontSet& set) const {
+    QFont f = FontOf(set);
+    if (!m_blends) f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+QFont DesktopWidgetWindow::fittedFont(QPainter& p, const FontSet& set, const QRectF& cellTwips,
+                                      const QStringList& texts) const {
+    QFont f = drawnFont(set);
+    const double room = px(cellTwips.adjusted(kFitMarginTwips, 0, -kFitMarginTwips, 0)).width();
+    for (int attempt = 0; attempt < 4 && room > 0; ++attempt) {
+        const QFontMetricsF m(f, p.device());
+        double widest = 0;
+        for (const QString& text : texts)
+            widest = std::max({widest, m.horizontalAdvance(text), m.boundingRect(text).width()});
+        if (widest <= room || f.pointSizeF() <= 1) break;
+        // Glyph widths do not shrink exactly in step with the size: a little more.
+        f.setPointSizeF(std::max(1.0, f.pointSizeF() * room / widest * 0.97));
+    }
+    return f;
+}
+
 void DesktopWidgetWindow::drawText(QPainter& p, const QRectF& twips, const FontSet& font,
                                    const QString& text, Qt::Alignment align) const {
-    QFont f = FontOf(font);
-    if (!m_blends) f.setStyleStrategy(QFont::NoAntialias);
-    p.setFont(f);
-    setElementPen(p, ColorOf(font.color));
+    drawText(p, twips, drawnFont(font), font.color, text, align);
+}
+
+void DesktopWidgetWindow::drawText(QPainter& p, const QRectF& twips, const QFont& font,
+                                   qint32 color, const QString& text, Qt::Alignment align) const {
+    p.setFont(font);
+    setElementPen(p, ColorOf(color));
     p.drawText(px(twips), int(align), text);
 }
 
@@ -202,7 +233,16 @@ QImage DesktopWidgetWindow::renderImage() const {
 
 void DesktopWidgetWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    render(p);
+    if (!m_blends && !m_moveMode && devicePixelRatioF() != 1) {
+        // The shape is cut in whole pixels of the window's own coordinates.
+        // Drawn finer than that (on a scaled screen) the elements would lose
+        // what the cut leaves out and show black where it lets through what
+        // they leave empty: they are drawn as the shape was cut, enlarged.
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(rect(), renderImage());
+    } else {
+        render(p);
+    }
     // The first paint after a show comes once the window manager has taken
     // the window on: states asked for before that are lost, and a reparenting
     // manager copies the input shape onto its frame only when it changes.
