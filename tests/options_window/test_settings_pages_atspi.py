@@ -3,9 +3,12 @@
 accessibility interface (AT-SPI) on a private desktop session: each page's
 help picture opens the help at that page's section (the desktop's opener is
 the test's logging stand-in on PATH), the CPU spinner stays within 0 … 100,
-and a typed limit that is not a number keeps the stored one and says so."""
+the transparency slider moves towards the end clicked and says when no
+compositing manager runs, and a typed limit that is not a number keeps the
+stored one and says so."""
 import os
 import stat
+import subprocess
 import sys
 import time
 
@@ -70,6 +73,31 @@ try:
     check(text_of(win, "CPU usage limit in percent") == "0",
           "down stops at 0: %s" % text_of(win, "CPU usage limit in percent"))
 
+    # The transparency slider (stored alpha 150): a click on the arrow at
+    # "Transparent", then one in the trough before it, each towards that end.
+    # No compositing manager runs: a note beside it says the slider does
+    # nothing for now, until one starts.
+    note = ("No compositing manager is running, so the clock and calendar cannot be translucent: "
+            "they show opaque (at the right end, not at all) until one runs.")
+
+    def note_shown():
+        return any(n.name == note and n.getState().contains(pyatspi.STATE_SHOWING)
+                   for n in walk(win))
+
+    check(wait_for(note_shown) is not None, "a note says that no compositing manager runs")
+    bar = control(win, "Clock and calendar transparency :", pyatspi.ROLE_SCROLL_BAR)
+    e = bar.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    for x in (e.x + e.width - e.height // 2, e.x + e.width - 2 * e.height):
+        subprocess.run(["xdotool", "mousemove", str(x), str(e.y + e.height // 2), "click", "1"],
+                       check=True)
+        time.sleep(0.3)
+    compositor = subprocess.Popen(["picom", "--backend", "xrender", "--config", "/dev/null"],
+                                  stderr=subprocess.DEVNULL)
+    check(wait_for(lambda: not note_shown()) is not None,
+          "the note goes once a compositing manager runs")
+    compositor.terminate()
+    compositor.wait(5)
+
     # A typed limit that is not a number: the stored one stays, a box says so.
     set_text(win, "CPU usage limit in percent", "lots")
     press(control(win, "Apply and close window"))
@@ -79,6 +107,8 @@ try:
     quit(p)
     check(stored().get("Options/CPULimit") == "90",
           "the stored limit stays 90: %s" % stored().get("Options/CPULimit"))
+    check(stored().get("Options/Transparency") == "139",
+          "a step and a page towards transparent: %s" % stored().get("Options/Transparency"))
 finally:
     status = finish()
 sys.exit(status)
