@@ -2,7 +2,9 @@
 """Pages of the settings window of the running program, through the
 accessibility interface (AT-SPI) on a private desktop session: each page's
 help picture opens the help at that page's section (the desktop's opener is
-the test's logging stand-in on PATH), the CPU spinner stays within 0 … 100,
+the test's logging stand-in on PATH), each element of the clock preview
+edits itself (a hand its colour, the numbers their font) by mouse, keyboard
+and screen reader, the CPU spinner stays within 0 … 100,
 the transparency slider moves towards the end clicked and says when no
 compositing manager runs, and a typed limit that is not a number keeps the
 stored one and says so."""
@@ -13,8 +15,9 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
-from atspi_driver import (EARLIER, check, control, finish, press, quit, reset, set_text,  # noqa
-                          show_page, start, stored, text_of, wait_for, walk, window, windows)
+from atspi_driver import (CONFIG, EARLIER, check, control, finish, key, mouse, press, quit,  # noqa
+                          reset, set_text, show_page, start, stored, text_of, wait_for, walk,
+                          window, windows)
 import pyatspi  # noqa: E402
 
 # The desktop's opener, logged instead of starting a browser.
@@ -36,8 +39,52 @@ def opened():
         return []
 
 
+def pixels(e):
+    """The screen's pixels in the extents e: a function of (x, y) on the screen."""
+    ppm = subprocess.run(["import", "-window", "root", "-crop",
+                          "%dx%d+%d+%d" % (e.width, e.height, e.x, e.y), "-depth", "8", "ppm:-"],
+                         capture_output=True, check=True).stdout
+    # P6, width, height, maximum, then the samples.
+    fields, at = [], 0
+    while len(fields) < 4:
+        while ppm[at:at + 1].isspace():
+            at += 1
+        end = at
+        while not ppm[end:end + 1].isspace():
+            end += 1
+        fields.append(ppm[at:end])
+        at = end
+    data = ppm[at + 1:]
+    return lambda x, y: tuple(data[3 * ((y - e.y) * e.width + (x - e.x)):][:3])
+
+
+def spot(e, colour):
+    """A point of the extents e in this colour, halfway out among those from the middle."""
+    pixel = pixels(e)
+    found = [(x, y) for y in range(e.y, e.y + e.height) for x in range(e.x, e.x + e.width)
+             if all(abs(a - b) <= 24 for a, b in zip(pixel(x, y), colour))]
+    middle = (e.x + e.width / 2, e.y + e.height / 2)
+    found.sort(key=lambda p: (p[0] - middle[0]) ** 2 + (p[1] - middle[1]) ** 2)
+    return found[len(found) // 2] if found else None
+
+
+def picker_opens(title, do):
+    """Whether doing `do` opens the font picker with this title; it is closed again
+    with its cancel button."""
+    do()
+    picker = window(title)
+    if picker is not None:
+        press(control(picker, "discard and close window"))
+        wait_for(lambda: not windows(title))
+    return picker is not None
+
+
 try:
     reset(EARLIER)
+    # The clock's numbers white, its hands red, green and blue.
+    with open(CONFIG, "a", encoding="utf-8") as f:
+        f.write("[ClockDigit]\ncolor=16777215\n"
+                "[ClockPointers]\nHour=255\nMin=65280\nSec=16711680\n")
     p = start("/y", env=env)
     os.system(os.environ["TESSALY_BINARY"] + " --settings")
     win = window()
@@ -55,6 +102,37 @@ try:
         want = "#context-%d" % context if context else "/help/index.html"
         check(wait_for(lambda: len(opened()) > count and opened()[-1].endswith(want)) is not None,
               "the %s page's help opens %s: %s" % (page, want, opened()[-1:]))
+
+    # The clock preview: a click on the hour hand edits its colour (here to
+    # yellow), one on a number the numbers' font; each element is a button of
+    # its own for screen readers, and the keyboard goes from one to the next.
+    show_page(win, "Clock")
+    preview = control(win, "Clock preview")
+    names = [preview.getChildAtIndex(i).name for i in range(preview.childCount)]
+    check(names == ["Clock numbers", "Hour hand", "Minute hand", "Second hand"],
+          "the preview's elements: %s" % names)
+    e = preview.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    hour = spot(e, (255, 0, 0))
+    subprocess.run(["xdotool", "mousemove", str(hour[0]), str(hour[1]), "click", "1"], check=True)
+    picker = window("Select Color")
+    check(picker is not None, "a click on the hour hand opens the colour picker")
+    if picker is not None:
+        mouse(control(picker, "#ffff00"), "click", "1")
+        press(control(picker, "accept and close window"))
+        wait_for(lambda: not windows("Select Color"))
+    check(spot(e, (255, 255, 0)) is not None, "the hour hand shows its new colour")
+    number = spot(e, (255, 255, 255))
+    check(picker_opens("Font", lambda: subprocess.run(
+        ["xdotool", "mousemove", str(number[0]), str(number[1]), "click", "1"], check=True)),
+        "a click on a number opens the font picker")
+    # On the numbers now: two elements on, the minute hand.
+    preview.queryComponent().grabFocus()
+    check(picker_opens("Select Color", lambda: key("Right", "Right", "space")),
+          "the keyboard reaches the minute hand")
+    check(picker_opens("Select Color", lambda: press(control(win, "Second hand"))),
+          "the second hand is a button for screen readers")
+    # The page list takes the keyboard back (a click on its current entry).
+    mouse(control(win, "Clock", pyatspi.ROLE_LIST_ITEM), "click", "1")
 
     # The CPU spinner: up from 99 stops at 100, down from 1 stops at 0.
     show_page(win, "Advanced")
@@ -107,6 +185,8 @@ try:
     quit(p)
     check(stored().get("Options/CPULimit") == "90",
           "the stored limit stays 90: %s" % stored().get("Options/CPULimit"))
+    check(stored().get("ClockPointers/Hour") == str(0x00FFFF),
+          "the hour hand's new colour stored: %s" % stored().get("ClockPointers/Hour"))
     check(stored().get("Options/Transparency") == "139",
           "a step and a page towards transparent: %s" % stored().get("Options/Transparency"))
 finally:
