@@ -1,5 +1,6 @@
 #include "options_window/AdvancedPage.h"
 
+#include "platform/DesktopWidgetSupport.h"
 #include "widgets/CalendarWidget.h"
 #include "widgets/ClockWidget.h"
 #include "widgets/DesktopWidgets.h"
@@ -58,15 +59,16 @@ AdvancedPage::AdvancedPage(AppContext& app, const OptionsWindowParts& parts, QWi
     const QString heading = QStringLiteral("Clock and calendar transparency :");
     layout->addWidget(new QLabel(heading, this));
     auto* transparencyRow = new QHBoxLayout;
-    // The alpha itself, 255 at the left end ("Opaque"), 0 at the right.
+    // How transparent the widgets are, 0 at the left end ("Opaque") to 255 at
+    // the right ("Transparent"), so that the arrows, a click in the trough
+    // and the keys move towards the end they point at. The stored
+    // Transparency is the widgets' alpha: 255 minus this.
     hscrollTransparency =
         Named(new QScrollBar(Qt::Horizontal, this), QStringLiteral("hscrollTransparency"), heading);
     hscrollTransparency->setRange(0, 255);
-    hscrollTransparency->setInvertedAppearance(true);
-    hscrollTransparency->setInvertedControls(true);
     hscrollTransparency->setSingleStep(1);
     hscrollTransparency->setPageStep(10);
-    hscrollTransparency->setValue(255);
+    hscrollTransparency->setValue(0);
     hscrollTransparency->setFocusPolicy(Qt::StrongFocus);
     hscrollTransparency->setMinimumWidth(200);
     transparencyRow->addWidget(new QLabel(QStringLiteral("Opaque"), this));
@@ -74,6 +76,19 @@ AdvancedPage::AdvancedPage(AppContext& app, const OptionsWindowParts& parts, QWi
     transparencyRow->addWidget(new QLabel(QStringLiteral("Transparent"), this));
     transparencyRow->addStretch();
     layout->addLayout(transparencyRow);
+    const QString noCompositor =
+        QStringLiteral("No compositing manager is running, so the clock and calendar cannot be "
+                       "translucent: they show opaque (at the right end, not at all) until one "
+                       "runs.");
+    lblnocompositor =
+        Named(new QLabel(noCompositor, this), QStringLiteral("lblnocompositor"), noCompositor);
+    lblnocompositor->setWordWrap(true);
+    lblnocompositor->setIndent(20);
+    lblnocompositor->setVisible(false);
+    layout->addWidget(lblnocompositor);
+    // A compositing manager can start or stop while the page is shown.
+    m_compositorCheck.setInterval(1500);
+    connect(&m_compositorCheck, &QTimer::timeout, this, &AdvancedPage::showCompositing);
     layout->addStretch();
 
     connect(vscrollcpuusage, &QScrollBar::valueChanged, this,
@@ -101,16 +116,38 @@ void AdvancedPage::load() {
     chkcpuUsage->setChecked(s.IsCPULimit);
     chkpreparenext->setChecked(s.PrepareNextWallpaper);
     txtCPUUsage->setText(QString::number(s.CPULimit));
-    hscrollTransparency->setValue(s.Transparency);
+    hscrollTransparency->setValue(255 - std::clamp<int>(s.Transparency, 0, 255));
     hscrollTransparency->setEnabled(m_app.IsNT);
+    showCompositing();
+}
+
+void AdvancedPage::showCompositing() {
+    DesktopWidgetSupport* support = m_app.platform.widgetSupport.get();
+    const bool missing = m_app.IsNT && support && !support->blendsTranslucentWindows();
+    if (missing == lblnocompositor->isVisibleTo(this)) return;
+    lblnocompositor->setVisible(missing);
+    // Read out with the slider too.
+    hscrollTransparency->setAccessibleDescription(missing ? lblnocompositor->text() : QString());
+}
+
+void AdvancedPage::showEvent(QShowEvent* event) {
+    OptionsPage::showEvent(event);
+    showCompositing();
+    m_compositorCheck.start();
+}
+
+void AdvancedPage::hideEvent(QHideEvent* event) {
+    OptionsPage::hideEvent(event);
+    m_compositorCheck.stop();
 }
 
 void AdvancedPage::apply(ApplyReport& report) {
     Settings& s = m_app.settings;
     const Settings before = s;
     // Widgets first, as the window applies them before the other pages.
-    if (m_app.IsNT && hscrollTransparency->value() != s.Transparency) {
-        s.Transparency = qint16(hscrollTransparency->value());
+    const auto alpha = qint16(255 - hscrollTransparency->value());
+    if (m_app.IsNT && alpha != s.Transparency) {
+        s.Transparency = alpha;
         report.parts |= SettingsPart::Widgets;
         // A changed translucency ends any move mode, on both widgets.
         if (DesktopWidgets* w = m_parts.widgets) {

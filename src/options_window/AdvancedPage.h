@@ -2,7 +2,10 @@
 
 #include "options_window/OptionsPage.h"
 
+#include <QTimer>
+
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QScrollBar;
 
@@ -21,9 +24,19 @@ public:
     QLineEdit* txtCPUUsage;
     QScrollBar* vscrollcpuusage;
     QCheckBox* chkpreparenext;
+    // How transparent the clock and calendar are: 255 minus the stored
+    // Transparency (their alpha).
     QScrollBar* hscrollTransparency;
+    // Says that the slider has no effect while no compositing manager runs.
+    QLabel* lblnocompositor;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void vscrollcpuusage_Change(int value);
+    void showCompositing();
     const OptionsWindowParts& m_parts;
+    QTimer m_compositorCheck;
 };

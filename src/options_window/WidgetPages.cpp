@@ -6,15 +6,24 @@
 #include "widgets/DesktopWidgets.h"
 #include "widgets/FontSetStyle.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -48,41 +57,317 @@ QString WidgetsUnavailableText() {
     return QStringLiteral("this feature works only in windows XP/2000");
 }
 
-ClockPreview::ClockPreview(QWidget* parent) : QAbstractButton(parent) {
+namespace {
+
+// Ten past ten and thirty seconds, as clocks in pictures show: each hand's
+// turn, its length as a share of the dial's radius and its width in pixels.
+struct HandStyle {
+    double turn;
+    double length;
+    int width;
+};
+HandStyle StyleOf(ClockPreview::Part hand) {
+    switch (hand) {
+    case ClockPreview::Part::HourHand:
+        return {10.2 / 12, 0.5, 3};
+    case ClockPreview::Part::MinuteHand:
+        return {2.0 / 12, 0.7, 2};
+    default:
+        return {6.0 / 12, 0.8, 1};
+    }
+}
+
+double DistanceToSegment(QPointF p, const QLineF& l) {
+    const QPointF d = l.p2() - l.p1();
+    const double lengthSquared = QPointF::dotProduct(d, d);
+    const double t = lengthSquared > 0
+                         ? std::clamp(QPointF::dotProduct(p - l.p1(), d) / lengthSquared, 0.0, 1.0)
+                         : 0.0;
+    return QLineF(p, l.p1() + d * t).length();
+}
+
+// One element of the clock preview as screen readers see it: a button that
+// edits it.
+class ClockPartAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    ClockPartAccessible(ClockPreview* preview, ClockPreview::Part part)
+        : m_preview(preview), m_part(part) {}
+    bool isValid() const override { return m_preview; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override {
+        return m_preview ? m_preview->window()->windowHandle() : nullptr;
+    }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(m_preview.data());
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return ClockPreview::partName(m_part);
+        if (t == QAccessible::Description) return ClockPreview::partAction(m_part);
+        return {};
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!m_preview) return {};
+        const QRect r = m_preview->partRect(m_part).toAlignedRect();
+        return QRect(m_preview->mapToGlobal(r.topLeft()), r.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::Button; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.focusable = true;
+        if (!m_preview || !m_preview->isVisible()) {
+            s.invisible = true;
+            return s;
+        }
+        s.disabled = !m_preview->isEnabled();
+        s.focused = m_preview->hasFocus() && m_preview->currentPart() == m_part;
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                 : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override {
+        // After the call has been answered: editing opens a modal picker.
+        if (name == pressAction() && m_preview && m_preview->isEnabled())
+            QMetaObject::invokeMethod(
+                m_preview, [p = m_preview, part = m_part] { p->activate(part); },
+                Qt::QueuedConnection);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QPointer<ClockPreview> m_preview;
+    ClockPreview::Part m_part;
+};
+
+// The clock preview for screen readers: a group of its elements.
+class ClockPreviewAccessible : public QAccessibleWidget {
+public:
+    explicit ClockPreviewAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Grouping) {}
+    ~ClockPreviewAccessible() override {
+        for (QAccessible::Id id : m_parts)
+            if (id) QAccessible::deleteAccessibleInterface(id);
+    }
+    int childCount() const override { return ClockPreview::kParts; }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= ClockPreview::kParts) return nullptr;
+        if (!m_parts[index])
+            m_parts[index] = QAccessible::registerAccessibleInterface(
+                new ClockPartAccessible(preview(), ClockPreview::Part(index)));
+        return QAccessible::accessibleInterface(m_parts[index]);
+    }
+    int indexOfChild(const QAccessibleInterface* c) const override {
+        for (int i = 0; i < ClockPreview::kParts; ++i)
+            if (m_parts[i] && QAccessible::accessibleInterface(m_parts[i]) == c) return i;
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const auto part = preview()->partAt(preview()->mapFromGlobal(QPoint(x, y)));
+        return part ? child(int(*part)) : nullptr;
+    }
+    QAccessibleInterface* focusChild() const override {
+        return preview()->hasFocus() ? child(int(preview()->currentPart())) : nullptr;
+    }
+
+private:
+    ClockPreview* preview() const { return static_cast<ClockPreview*>(widget()); }
+    mutable std::array<QAccessible::Id, ClockPreview::kParts> m_parts{};
+};
+
+QAccessibleInterface* ClockPreviewAccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("ClockPreview") && object && object->isWidgetType())
+        return new ClockPreviewAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+ClockPreview::ClockPreview(QWidget* parent) : QWidget(parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(ClockPreviewAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setFocusPolicy(Qt::StrongFocus);
-    setCursor(Qt::PointingHandCursor);
+    setMouseTracking(true);
     setMinimumSize(200, 200);
+}
+
+QString ClockPreview::partName(Part part) {
+    switch (part) {
+    case Part::Numerals:
+        return QStringLiteral("Clock numbers");
+    case Part::HourHand:
+        return QStringLiteral("Hour hand");
+    case Part::MinuteHand:
+        return QStringLiteral("Minute hand");
+    default:
+        return QStringLiteral("Second hand");
+    }
+}
+
+QString ClockPreview::partAction(Part part) {
+    return part == Part::Numerals
+               ? QStringLiteral("Choose the font and colour of the numbers")
+               : QStringLiteral("Choose the colour of the %1").arg(partName(part).toLower());
+}
+
+QPointF ClockPreview::centre() const {
+    return QRectF(rect()).center();
+}
+
+double ClockPreview::radius() const {
+    return std::min(width(), height()) / 2.0 - 16;
+}
+
+QPointF ClockPreview::numeralPlace(int n) const {
+    const double angle = n * 5 * (M_PI / 30) - M_PI / 2;
+    return centre() + QPointF(std::cos(angle), std::sin(angle)) * radius();
+}
+
+QLineF ClockPreview::handLine(Part hand) const {
+    const HandStyle h = StyleOf(hand);
+    const double angle = h.turn * 2 * M_PI - M_PI / 2;
+    return {centre(), centre() + QPointF(std::cos(angle), std::sin(angle)) * radius() * h.length};
+}
+
+QRectF ClockPreview::partRect(Part part) const {
+    if (part == Part::Numerals) {
+        const QFontMetricsF m(FontOf(digits));
+        QRectF all;
+        for (int n = 1; n <= 12; ++n) {
+            QRectF r = m.boundingRect(QString::number(n));
+            r.moveCenter(numeralPlace(n));
+            all |= r | QRectF(numeralPlace(n) - QPointF(15, 10), QSizeF(30, 20));
+        }
+        return all;
+    }
+    const QLineF l = handLine(part);
+    const double margin = StyleOf(part).width / 2.0 + 3;
+    return QRectF(l.p1(), l.p2()).normalized().adjusted(-margin, -margin, margin, margin);
+}
+
+std::optional<ClockPreview::Part> ClockPreview::partAt(QPointF at) const {
+    // The second hand is drawn last, over the others.
+    for (Part hand : {Part::SecondHand, Part::MinuteHand, Part::HourHand})
+        if (DistanceToSegment(at, handLine(hand)) <= StyleOf(hand).width / 2.0 + 4) return hand;
+    const QFontMetricsF m(FontOf(digits));
+    for (int n = 1; n <= 12; ++n) {
+        QRectF r = m.boundingRect(QString::number(n));
+        r.moveCenter(numeralPlace(n));
+        if (r.adjusted(-4, -4, 4, 4).contains(at)) return Part::Numerals;
+    }
+    return std::nullopt;
+}
+
+void ClockPreview::activate(Part part) {
+    setCurrentPart(part);
+    emit partActivated(part);
+}
+
+void ClockPreview::setCurrentPart(Part part) {
+    if (part == m_current) return;
+    m_current = part;
+    update();
+    if (hasFocus()) {
+        QAccessibleEvent event(this, QAccessible::Focus);
+        event.setChild(int(part));
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void ClockPreview::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), kPreviewBackground);
-    const QPointF centre = QRectF(rect()).center();
-    const double radius = std::min(width(), height()) / 2.0 - 16;
     p.setFont(FontOf(digits));
     p.setPen(ColorOf(digits.color));
     for (int n = 1; n <= 12; ++n) {
-        const double angle = n * 5 * (M_PI / 30) - M_PI / 2;
-        const QPointF at = centre + QPointF(std::cos(angle), std::sin(angle)) * radius;
+        const QPointF at = numeralPlace(n);
         p.drawText(QRectF(at.x() - 15, at.y() - 10, 30, 20), Qt::AlignCenter, QString::number(n));
     }
-    // Ten past ten and thirty seconds, as clocks in pictures show.
-    const struct {
-        double turn;
-        double length;
-        int width;
-        qint32 color;
-    } hands[] = {{10.2 / 12, 0.5, 3, hour}, {2.0 / 12, 0.7, 2, minute}, {6.0 / 12, 0.8, 1, second}};
-    for (const auto& h : hands) {
-        const double angle = h.turn * 2 * M_PI - M_PI / 2;
-        p.setPen(QPen(ColorOf(h.color), h.width));
-        p.drawLine(centre, centre + QPointF(std::cos(angle), std::sin(angle)) * radius * h.length);
+    for (auto [hand, color] : {std::pair{Part::HourHand, hour}, std::pair{Part::MinuteHand, minute},
+                               std::pair{Part::SecondHand, second}}) {
+        p.setPen(QPen(ColorOf(color), StyleOf(hand).width));
+        p.drawLine(handLine(hand));
     }
     if (hasFocus()) {
+        // Around the element the keyboard is on.
+        p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(QPen(Qt::white, 1, Qt::DotLine));
-        p.drawRect(rect().adjusted(1, 1, -2, -2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(partRect(m_current).toAlignedRect().intersected(rect().adjusted(1, 1, -2, -2)));
     }
+}
+
+void ClockPreview::mousePressEvent(QMouseEvent* event) {
+    m_pressed = event->button() == Qt::LeftButton ? partAt(event->position()) : std::nullopt;
+    if (m_pressed) setCurrentPart(*m_pressed);
+    event->accept();
+}
+
+void ClockPreview::mouseReleaseEvent(QMouseEvent* event) {
+    // A click: pressed and released on the same element.
+    const std::optional<Part> pressed = std::exchange(m_pressed, std::nullopt);
+    if (event->button() == Qt::LeftButton && pressed && partAt(event->position()) == pressed)
+        activate(*pressed);
+    event->accept();
+}
+
+void ClockPreview::mouseMoveEvent(QMouseEvent* event) {
+    if (partAt(event->position()))
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+    QWidget::mouseMoveEvent(event);
+}
+
+void ClockPreview::keyPressEvent(QKeyEvent* event) {
+    const int current = int(m_current);
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        setCurrentPart(Part((current + kParts - 1) % kParts));
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        setCurrentPart(Part((current + 1) % kParts));
+        break;
+    case Qt::Key_Home:
+        setCurrentPart(Part::Numerals);
+        break;
+    case Qt::Key_End:
+        setCurrentPart(Part::SecondHand);
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        activate(m_current);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void ClockPreview::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(int(m_current));
+    QAccessible::updateAccessibility(&focus);
+}
+
+void ClockPreview::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 ClockPage::ClockPage(AppContext& app, const OptionsWindowParts& parts, QWidget* parent)
@@ -103,7 +388,7 @@ ClockPage::ClockPage(AppContext& app, const OptionsWindowParts& parts, QWidget* 
 
     auto* preview = new QHBoxLayout;
     lbldigprev = Named(new ClockPreview(this), QStringLiteral("lbldigprev"),
-                       QStringLiteral("Clock numbers"));
+                       QStringLiteral("Clock preview"));
     preview->addWidget(lbldigprev);
     auto* hands = new QVBoxLayout;
     lblhoursprev = StyleButton(this, QStringLiteral("lblhoursprev"), QStringLiteral("Hours"));
@@ -127,10 +412,6 @@ ClockPage::ClockPage(AppContext& app, const OptionsWindowParts& parts, QWidget* 
     layout->addWidget(Label4);
     layout->addStretch();
 
-    connect(lbldigprev, &QAbstractButton::clicked, this, [this] {
-        PickFontAndColor(lbldigprev->digits, true, false, true, this);
-        lbldigprev->update();
-    });
     const auto pickHand = [this](qint32& color) {
         FontSet set;
         set.color = color;
@@ -138,6 +419,23 @@ ClockPage::ClockPage(AppContext& app, const OptionsWindowParts& parts, QWidget* 
         color = set.color;
         showHands();
     };
+    connect(lbldigprev, &ClockPreview::partActivated, this, [=, this](ClockPreview::Part part) {
+        switch (part) {
+        case ClockPreview::Part::Numerals:
+            PickFontAndColor(lbldigprev->digits, true, false, true, this);
+            lbldigprev->update();
+            break;
+        case ClockPreview::Part::HourHand:
+            pickHand(lbldigprev->hour);
+            break;
+        case ClockPreview::Part::MinuteHand:
+            pickHand(lbldigprev->minute);
+            break;
+        case ClockPreview::Part::SecondHand:
+            pickHand(lbldigprev->second);
+            break;
+        }
+    });
     connect(lblhoursprev, &QPushButton::clicked, this, [=, this] { pickHand(lbldigprev->hour); });
     connect(lblminprev, &QPushButton::clicked, this, [=, this] { pickHand(lbldigprev->minute); });
     connect(lblsecprev, &QPushButton::clicked, this, [=, this] { pickHand(lbldigprev->second); });

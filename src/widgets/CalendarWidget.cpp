@@ -56,10 +56,22 @@ void CalendarWidget::DrawMonth() {
 
 void CalendarWidget::drawElements(QPainter& p) const {
     const Settings& s = m_app.settings;
-    drawText(p, CalendarTitleRect(), s.Ctitle, pnlMonth);
+    // Each kind of text in one size that fits its cells: the day names in
+    // their 400-twip cells would otherwise run together in a face wider than
+    // the one they were laid out for.
+    drawText(p, CalendarTitleRect(), fittedFont(p, s.Ctitle, CalendarTitleRect(), {pnlMonth}),
+             s.Ctitle.color, pnlMonth);
+    const QStringList names(pnlName.begin(), pnlName.end());
+    const QFont nameFont = fittedFont(p, s.CDnames, CalendarHeaderRect(0), names);
     for (int i = 0; i < 7; ++i)
-        drawText(p, CalendarHeaderRect(i), s.CDnames, pnlName[i]);
+        drawText(p, CalendarHeaderRect(i), nameFont, s.CDnames.color, pnlName[i]);
+    QStringList days;
+    for (const Cell& cell : lblDay)
+        if (cell.visible) days << cell.caption;
+    const QFont dayFont = fittedFont(p, s.CD, CalendarCellRect(0), days);
+    const QFont todayFont = fittedFont(p, s.CTD, CalendarCellRect(0), days);
     for (int i = 0; i < 42; ++i)
         if (lblDay[i].visible)
-            drawText(p, CalendarCellRect(i), lblDay[i].today ? s.CTD : s.CD, lblDay[i].caption);
+            drawText(p, CalendarCellRect(i), lblDay[i].today ? todayFont : dayFont,
+                     lblDay[i].today ? s.CTD.color : s.CD.color, lblDay[i].caption);
 }

@@ -5,6 +5,7 @@
 #include "widgets/WidgetGeometry.h"
 
 #include <QBitmap>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,6 +19,11 @@ namespace {
 QScreen* primary() {
     return QGuiApplication::primaryScreen();
 }
+
+// What a fitted text keeps clear of each side of its cell: with the 2 twips
+// between neighbouring cells, texts of neighbours stay at least this twice
+// apart.
+constexpr double kFitMarginTwips = 25;
 
 } // namespace
 
@@ -83,11 +89,21 @@ void DesktopWidgetWindow::applyMode() {
     m_blends = !support || support->blendsTranslucentWindows();
     setWindowOpacity(m_blends ? 1.0 : std::clamp<int>(m_app.settings.Transparency, 0, 255) / 255.0);
     // Click-through in normal mode; in move mode the window takes the mouse.
-    const bool through = !m_moveMode && !takesClicks();
-    if (QWindow* w = windowHandle())
-        w->setFlag(Qt::WindowTransparentForInput, through);
-    else
+    setTransparentForInput(!m_moveMode && !takesClicks());
+}
+
+void DesktopWidgetWindow::setTransparentForInput(bool through) {
+    QWindow* w = windowHandle();
+    if (!w) {
         setWindowFlag(Qt::WindowTransparentForInput, through);
+        return;
+    }
+    if (w->flags().testFlag(Qt::WindowTransparentForInput) == through) return;
+    w->setFlag(Qt::WindowTransparentForInput, through);
+    // Setting window flags tells the window manager the whole state they
+    // stand for: on X11 the above and below states go with them, since the
+    // layer is asked for beside Qt's flags. Ask for it again.
+    applyLayer();
 }
 
 void DesktopWidgetWindow::OMove(bool moveMode) {
@@ -100,8 +116,11 @@ void DesktopWidgetWindow::OMove(bool moveMode) {
             move(PullOntoScreen(QRectF(pos(), size()), QRectF(g.topLeft(), g.size())).toPoint());
         }
     }
+    const bool changed = m_moveMode != moveMode;
     m_moveMode = moveMode;
     SetWindowTransparency();
+    // The layer follows the mode (a widget kept below comes up while it moves).
+    if (changed) applyLayer();
     if (moveMode) raise();
 }
 
@@ -135,9 +154,11 @@ void DesktopWidgetWindow::applyLayer() {
     DesktopWidgetSupport* support = m_app.platform.widgetSupport.get();
     if (!support || !windowHandle()) return;
     using Layer = DesktopWidgetSupport::Layer;
-    const Layer layer = OnTop()                        ? Layer::Above
-                        : support->keepsWindowsBelow() ? Layer::Below
-                                                       : Layer::Normal;
+    // In move mode a widget kept below the other windows comes up among
+    // them, so that it can be grabbed; it goes back below afterwards.
+    const Layer layer = OnTop()                                       ? Layer::Above
+                        : !m_moveMode && support->keepsWindowsBelow() ? Layer::Below
+                                                                      : Layer::Normal;
     support->setWidgetState(*windowHandle(), layer);
 }
 
@@ -156,12 +177,37 @@ void DesktopWidgetWindow::setElementPen(QPainter& p, const QColor& color, double
     p.setPen(pen);
 }
 
+QFont DesktopWidgetWindow::drawnFont(const FontSet& set) const {
+    QFont f = FontOf(set);
+    if (!m_blends) f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+QFont DesktopWidgetWindow::fittedFont(QPainter& p, const FontSet& set, const QRectF& cellTwips,
+                                      const QStringList& texts) const {
+    QFont f = drawnFont(set);
+    const double room = px(cellTwips.adjusted(kFitMarginTwips, 0, -kFitMarginTwips, 0)).width();
+    for (int attempt = 0; attempt < 4 && room > 0; ++attempt) {
+        const QFontMetricsF m(f, p.device());
+        double widest = 0;
+        for (const QString& text : texts)
+            widest = std::max({widest, m.horizontalAdvance(text), m.boundingRect(text).width()});
+        if (widest <= room || f.pointSizeF() <= 1) break;
+        // Glyph widths do not shrink exactly in step with the size: a little more.
+        f.setPointSizeF(std::max(1.0, f.pointSizeF() * room / widest * 0.97));
+    }
+    return f;
+}
+
 void DesktopWidgetWindow::drawText(QPainter& p, const QRectF& twips, const FontSet& font,
                                    const QString& text, Qt::Alignment align) const {
-    QFont f = FontOf(font);
-    if (!m_blends) f.setStyleStrategy(QFont::NoAntialias);
-    p.setFont(f);
-    setElementPen(p, ColorOf(font.color));
+    drawText(p, twips, drawnFont(font), font.color, text, align);
+}
+
+void DesktopWidgetWindow::drawText(QPainter& p, const QRectF& twips, const QFont& font,
+                                   qint32 color, const QString& text, Qt::Alignment align) const {
+    p.setFont(font);
+    setElementPen(p, ColorOf(color));
     p.drawText(px(twips), int(align), text);
 }
 
@@ -187,7 +233,16 @@ QImage DesktopWidgetWindow::renderImage() const {
 
 void DesktopWidgetWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    render(p);
+    if (!m_blends && !m_moveMode && devicePixelRatioF() != 1) {
+        // The shape is cut in whole pixels of the window's own coordinates.
+        // Drawn finer than that (on a scaled screen) the elements would lose
+        // what the cut leaves out and show black where it lets through what
+        // they leave empty: they are drawn as the shape was cut, enlarged.
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(rect(), renderImage());
+    } else {
+        render(p);
+    }
     // The first paint after a show comes once the window manager has taken
     // the window on: states asked for before that are lost, and a reparenting
     // manager copies the input shape onto its frame only when it changes.
@@ -198,6 +253,7 @@ void DesktopWidgetWindow::paintEvent(QPaintEvent*) {
                 w->setFlag(Qt::WindowTransparentForInput, false);
                 w->setFlag(Qt::WindowTransparentForInput, true);
             }
+            // The flags just set drop the layer on X11.
             applyLayer();
         });
     }

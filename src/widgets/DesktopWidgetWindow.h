@@ -4,7 +4,9 @@
 #include "settings/Settings.h"
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
+#include <QStringList>
 #include <QVariant>
 #include <QWidget>
 
@@ -49,7 +51,9 @@ public:
     // the primary one. Then shows or hides it as stored.
     void restorePlace(QPointF defaultTwips, bool stored);
     // The top-most state its OnTop flag asks for (below the normal windows
-    // otherwise, where the window manager can do that).
+    // otherwise, where the window manager can do that, except in move mode).
+    // Asked for again whenever the window's flags change, which on X11 would
+    // drop it.
     void applyLayer();
     // Takes up a changed Transparency and the compositing state.
     void SetWindowTransparency();
@@ -68,6 +72,15 @@ protected:
     void setElementPen(QPainter& p, const QColor& color, double widthPx = 1) const;
     void drawText(QPainter& p, const QRectF& twips, const FontSet& font, const QString& text,
                   Qt::Alignment align = Qt::AlignCenter) const;
+    void drawText(QPainter& p, const QRectF& twips, const QFont& font, qint32 color,
+                  const QString& text, Qt::Alignment align = Qt::AlignCenter) const;
+    // The font of a font set as drawn.
+    QFont drawnFont(const FontSet& set) const;
+    // The same, made smaller where needed so that each of `texts` keeps clear
+    // of the sides of a cell of this size: texts in neighbouring cells never
+    // run together, whatever face stands in for the chosen one.
+    QFont fittedFont(QPainter& p, const FontSet& set, const QRectF& cellTwips,
+                     const QStringList& texts) const;
     // To be called after the drawn elements changed.
     void refresh();
     // Whether the window takes the mouse in normal mode too (a clickable
@@ -89,6 +102,8 @@ private:
     void render(QPainter& p) const;
     void updateShape();
     void applyMode();
+    // Click-through or not; the layer is asked for again after the change.
+    void setTransparentForInput(bool through);
     int alpha() const;
 
     Fields m_fields;

@@ -9,6 +9,7 @@
 #include "platform/linux/X11DesktopWidgetSupport.h"
 #include "platform/linux/X11RootPixmap.h"
 #include "shell/Program.h"
+#include "widgets/CalendarWidget.h"
 #include "widgets/ClockWidget.h"
 #include "widgets/DesktopWidgets.h"
 #include "widgets/NewsBar.h"
@@ -166,6 +167,75 @@ TEST_F(WidgetsOnX11, WithoutACompositorTheShapeShowsTheWallpaperAroundTheNumeral
     EXPECT_TRUE(near(shot.pixelColor(r.center() + QPoint(0, r.height() / 3)), kWallpaper, 0));
 }
 
+// The calendar's day names keep apart in their 400-twip cells whatever the
+// face: the stored "MS Sans Serif", not installed here, and a wide face that
+// is, at 96 and at 192 dots per inch (where Qt draws at twice the pixels and
+// the shape is cut at the program's own).
+TEST_F(WidgetsOnX11, TheCalendarsDayNamesKeepApart) {
+    for (const char* face : {"MS Sans Serif", "DejaVu Sans"}) {
+        for (const int scale : {1, 2}) {
+            const QString what = QString("%1 at %2 dpi").arg(face).arg(96 * scale);
+            QStringList settings = kEarlierRun;
+            settings << "Options/Transparency=255"
+                     << "Options/ClockV=False"
+                     << "Options/CalV=True" << QString("Options/CalLeft=%1").arg(kLeft)
+                     << QString("Options/CalTop=%1").arg(kTop)
+                     << QString("CDnames/name=%1").arg(face) << "CDnames/size=8"
+                     << "CDnames/bold=True"
+                     << "CDnames/color=255";
+            resetHome(settings);
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("QT_FONT_DPI", QString::number(96 * scale));
+            TessalyProcess tessaly({"/y"}, env);
+            ASSERT_TRUE(waitFor([] {
+                return !run("xdotool", {"search", "--onlyvisible", "--name", "^Calendar"})
+                            .isEmpty();
+            }));
+            QThread::msleep(500);
+            const QImage shot = screenshot();
+            keep(shot, QString("calendar-%1-%2").arg(face).arg(96 * scale).replace(' ', '-'));
+            // The program's pixels are `scale` of the screen's.
+            const auto screen = [&](QPointF twips) {
+                return (QPointF(TwipsToPixels(kLeft, 96), TwipsToPixels(kTop, 96)) +
+                        twips * 96 / 1440) *
+                       scale;
+            };
+            const QRectF first = CalendarHeaderRect(0);
+            const int top = screen(first.topLeft()).y(), bottom = screen(first.bottomLeft()).y();
+            const auto ink = [&](int x) {
+                for (int y = top; y <= bottom; ++y)
+                    if (!near(shot.pixelColor(x, y), kWallpaper, 40)) return true;
+                return false;
+            };
+            for (int i = 0; i < 7; ++i) {
+                const QRectF cell = CalendarHeaderRect(i);
+                int columns = 0;
+                for (int x = screen(cell.topLeft()).x(); x < screen(cell.topRight()).x(); ++x)
+                    columns += ink(x);
+                EXPECT_GT(columns, 4 * scale) << what.toStdString() << ": name " << i;
+            }
+            // Nothing but the elements and the wallpaper: no black the shape
+            // lets through where a finer drawing left pixels empty.
+            const QRect calendar =
+                QRectF(screen({0, 0}), screen({kCalendarWidth, kCalendarHeight})).toRect();
+            EXPECT_EQ(count(shot, calendar, Qt::black, 60), 0) << what.toStdString();
+            // Between two names a gap of blank columns, where their cells meet.
+            for (int i = 0; i < 6; ++i) {
+                // The middle of the 2 twips between the cells.
+                const int meet =
+                    qRound(screen(CalendarHeaderRect(i).topRight() + QPointF(1, 0)).x());
+                int left = meet, right = meet;
+                while (left > 0 && !ink(left - 1) && meet - left < 40)
+                    --left;
+                while (!ink(right) && right - meet < 40)
+                    ++right;
+                EXPECT_GE(right - left, 3 * scale)
+                    << what.toStdString() << ": between names " << i << " and " << i + 1;
+            }
+        }
+    }
+}
+
 // A window of this test process beneath the clock, counting the presses it gets.
 struct Beneath : QWidget {
     int presses = 0;
@@ -233,6 +303,59 @@ TEST_F(WidgetsOnX11, InMoveModeTheClockIsDarkRedAndDraggedAndItsPlaceIsSaved) {
     QSettings ini(kConfigFile, QSettings::IniFormat);
     EXPECT_NEAR(ini.value("Options/ClockLeft").toDouble(), kLeft + PixelsToTwips(150, dpi()), 20);
     EXPECT_NEAR(ini.value("Options/ClockTop").toDouble(), kTop + PixelsToTwips(100, dpi()), 20);
+}
+
+// The layer each widget's "Always on top." asks for outlasts move mode, whose
+// click-through change sets the window's flags again: the clock stays above
+// the other windows, the calendar goes back below them (it comes up among them
+// while it moves, so that it can be grabbed).
+TEST_F(WidgetsOnX11, MoveModeKeepsEachWidgetsLayer) {
+    QStringList settings = clockSettings(255, true);
+    settings << "Options/CalV=True"
+             << "Options/CalOnTop=False" << QString("Options/CalLeft=%1").arg(kLeft)
+             << QString("Options/CalTop=%1").arg(kTop + kClockHeight + 720);
+    resetHome(settings);
+    auto services = createPlatformServices();
+    AppContext app(*services);
+    Program program(app, CommandLine::parse({"/y"}));
+    program.Main();
+    ClockWidget& clock = program.widgets()->clock();
+    CalendarWidget& calendar = program.widgets()->calendar();
+    const auto state = [](QWidget& w) {
+        return run("xprop", {"-id", QString::number(w.winId()), "_NET_WM_STATE"});
+    };
+    ASSERT_TRUE(waitFor([&] {
+        return state(clock).contains("_NET_WM_STATE_ABOVE") &&
+               state(calendar).contains("_NET_WM_STATE_BELOW");
+    })) << state(clock).toStdString()
+        << state(calendar).toStdString();
+
+    struct Case {
+        DesktopWidgetWindow& widget;
+        const char* layer;
+        bool whileMoving;
+    } cases[] = {{clock, "_NET_WM_STATE_ABOVE", true}, {calendar, "_NET_WM_STATE_BELOW", false}};
+    for (const Case& c : cases) {
+        const QString name = c.widget.windowTitle();
+        c.widget.OMove(true);
+        waitFor([] { return false; }, 700); // the window manager's turn
+        EXPECT_EQ(state(c.widget).contains(c.layer), c.whileMoving)
+            << name.toStdString() << state(c.widget).toStdString();
+        const QPoint at = c.widget.pos() + QPoint(10, 10);
+        // A double click as a hand makes it: the window manager hears of the
+        // move each press asks for while the button is still down.
+        run("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y())});
+        for (const char* step : {"mousedown", "mouseup", "mousedown", "mouseup"}) {
+            run("xdotool", {step, "1"});
+            waitFor([] { return false; }, 60);
+        }
+        EXPECT_TRUE(waitFor([&] { return !c.widget.inMoveMode(); }, 3000)) << name.toStdString();
+        EXPECT_TRUE(waitFor([&] { return state(c.widget).contains(c.layer); }, 3000))
+            << name.toStdString() << state(c.widget).toStdString();
+    }
+    EXPECT_FALSE(state(clock).contains("_NET_WM_STATE_BELOW"));
+    EXPECT_FALSE(state(calendar).contains("_NET_WM_STATE_ABOVE"));
+    program.EndProgram();
 }
 
 // The news bar end to end: the program in this process with its real
