@@ -391,5 +391,5 @@ try:
     check(stored().get("Options/Transparency") == "139",
           "a step and a page towards transparent: %s" % stored().get("Options/Transparency"))
 finally:
-    status = finish()
-sys.exit(status)
+    outcome = finish()
+sys.exit(outcome)
