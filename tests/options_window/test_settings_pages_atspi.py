@@ -318,7 +318,7 @@ try:
     picker = window("Select Color")
     check(picker is not None, "a click on the hour hand opens the colour picker")
     if picker is not None:
-        mouse(control(picker, "#ffff00"), "click", "1")
+        mouse(control(picker, "Yellow", pyatspi.ROLE_RADIO_BUTTON), "click", "1")
         press(control(picker, "accept and close window"))
         wait_for(lambda: not windows("Select Color"))
     check(spot(e, (255, 255, 0)) is not None, "the hour hand shows its new colour")
