@@ -29,6 +29,9 @@ InternetCategoriesPane::InternetCategoriesPane(AppContext& app, const OptionsWin
     boxesColumn->addLayout(m_boxesLayout);
     boxesColumn->addStretch();
     scroll->setWidget(m_boxes);
+    // The boxes scroll within the width the other panes give the window
+    // rather than widen it past small screens with long category names.
+    scroll->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
     layout->addWidget(scroll);
     lblint = Named(new QLabel(this), QStringLiteral("lblint"), QString());
     lblint->setWordWrap(true);
@@ -44,8 +47,9 @@ InternetCategoriesPane::InternetCategoriesPane(AppContext& app, const OptionsWin
     cmdnextintwallpaper =
         PictureButton(this, QStringLiteral("cmdnextintwallpaper"),
                       QStringLiteral("Next Wallpaper."), QStyle::SP_MediaSeekForward);
+    // Two rows, so that the pane is no wider than the files list beside it.
+    layout->addWidget(cmdrefreshintcatz);
     auto* row = new QHBoxLayout;
-    row->addWidget(cmdrefreshintcatz);
     row->addWidget(cmdcatcode);
     row->addStretch();
     row->addWidget(cmdprevintwallpaper);
