@@ -1,5 +1,5 @@
 # Tessaly: make deps | build | run | test | bench | demo | package | format | format-check
-#          | test-sanitize | test-tsan | fuzz | stress | stress-smoke
+#          | test-sanitize | test-tsan | fuzz | stress | stress-interleaving | stress-smoke
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # WERROR=ON turns compiler warnings into errors (CI does).
@@ -51,7 +51,7 @@ STRESS_TRIALS ?= 1000
 SOAK_CHANGES ?= 10000
 
 .PHONY: deps test-deps sanitize-deps build build-tests run demo test bench package format format-check clean \
-  test-sanitize test-tsan fuzz fuzz-smoke stress stress-smoke
+  test-sanitize test-tsan fuzz fuzz-smoke stress stress-interleaving stress-smoke
 
 deps:
 	@./scripts/install-packages.sh $(DEPS)
@@ -131,6 +131,17 @@ stress: test-deps
 	$(STRESS_BUILD)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	./tests/stress/run-stress.sh $(BUILD_DIR) $(STRESS_TRIALS) $(SOAK_CHANGES) bench/stress-results.txt
+
+# SEQUENCES (default 100) overlapping-request sequences against the program,
+# added to bench/interleaving-results.txt from a seed no earlier run there
+# used: a long count made up of runs on several days.
+SEQUENCES ?= 100
+stress-interleaving: test-deps
+	$(STRESS_BUILD)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target tessaly
+	TESSALY_BINARY=$(CURDIR)/$(BUILD_DIR)/tessaly ./tests/support/with-temp-home.sh \
+	  ./tests/support/desktop-session.sh /usr/bin/python3 tests/shell/test_interleaving.py \
+	  $(SEQUENCES) --add-to $(CURDIR)/bench/interleaving-results.txt
 
 stress-smoke: test-deps
 	$(STRESS_BUILD)

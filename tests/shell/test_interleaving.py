@@ -8,8 +8,14 @@ changed, each sequence ended by --quit and a new start. After each sequence
 the desktop must show what the last of the nexts and clears asked for, the
 program must still answer and end at once, and no data file may be torn.
 
-  test_interleaving.py [SEQUENCES] [SEED] [--results FILE]
+  test_interleaving.py [SEQUENCES] [SEED] [--results FILE | --add-to FILE]
+
+--results writes the figures of this run to FILE; --add-to adds them to the
+runs FILE already holds (a seed none of them used, when SEED is not given)
+and sums them up at its top, so that a long count can be made up of runs
+on several days.
 """
+import re
 import os
 import random
 import struct
@@ -221,15 +227,49 @@ def sequence(rng, number):
     return last, quit_seconds
 
 
+RUN_LINE = re.compile(r"^(\d+) sequences \(seed (\d+)\).*; (\d+) failures;")
+
+
+def earlier_runs(path):
+    """The run lines of a figures file and the lines of their failures."""
+    try:
+        with open(path, encoding="utf-8") as f:
+            return [line.rstrip("\n") for line in f
+                    if RUN_LINE.match(line) or line.startswith("FAILED:")]
+    except FileNotFoundError:
+        return []
+
+
+def write_figures(path, lines, summed):
+    runs = [RUN_LINE.match(line) for line in lines if RUN_LINE.match(line)]
+    with open(path + ".new", "w", encoding="utf-8") as f:
+        f.write("# Overlapping requests to the running program (tests/shell/test_interleaving.py)\n")
+        if summed:
+            f.write("# In all: %d sequences in %d runs (seeds %s), %d failures\n"
+                    % (sum(int(r.group(1)) for r in runs), len(runs),
+                       ", ".join(r.group(2) for r in runs), sum(int(r.group(3)) for r in runs)))
+        f.write("\n" + "\n".join(lines) + "\n")
+    os.replace(path + ".new", path)
+
+
 def main():
     args = sys.argv[1:]
-    results = None
-    if "--results" in args:
-        i = args.index("--results")
-        results = args[i + 1]
-        del args[i:i + 2]
+    results = added_to = None
+    for option in ("--results", "--add-to"):
+        if option in args:
+            i = args.index(option)
+            if option == "--results":
+                results = args[i + 1]
+            else:
+                added_to = args[i + 1]
+            del args[i:i + 2]
     count = int(args[0]) if args else 4
-    seed = int(args[1]) if len(args) > 1 else 2026
+    earlier = earlier_runs(added_to) if added_to else []
+    used = {int(m.group(2)) for m in map(RUN_LINE.match, earlier) if m}
+    seed = int(args[1]) if len(args) > 1 else max(used | {2025}) + 1 if added_to else 2026
+    if seed in used:
+        print("seed %d was used by an earlier run in %s" % (seed, added_to))
+        return 2
     setup()
     rng = random.Random(seed)
     lasts = {"next": 0, "clear": 0, None: 0}
@@ -248,13 +288,13 @@ def main():
                % (count, seed, time.time() - started, lasts["next"], lasts["clear"], lasts[None],
                   len(failures), slowest_quit, quiet_seconds))
     print(summary)
+    summary += "; %s, %d cores" % (time.strftime("%Y-%m-%d %H:%M UTC", time.gmtime()),
+                                   os.cpu_count())
+    this_run = [summary] + ["FAILED: %s" % what for what in failures]
     if results:
-        with open(results, "w", encoding="utf-8") as f:
-            f.write("# make stress: overlapping requests to the running program\n")
-            f.write("# %s, %d cores\n\n%s\n" % (time.strftime("%Y-%m-%d %H:%M UTC", time.gmtime()),
-                                               os.cpu_count(), summary))
-            for what in failures:
-                f.write("FAILED: %s\n" % what)
+        write_figures(results, this_run, False)
+    if added_to:
+        write_figures(added_to, earlier + this_run, True)
     print("%d passed, %d failed" % (count - len({f.split(":")[0] for f in failures}),
                                     len({f.split(":")[0] for f in failures})))
     return 1 if failures else 0

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The long runs against the built program: kill -9 torture, soak (on a private
 # X server, for the X pixmap count), the network fault matrix and overlapping
-# requests (bench/interleaving-results.txt beside RESULTS_FILE).
+# requests (added to bench/interleaving-results.txt beside RESULTS_FILE).
 #   run-stress.sh BUILD_DIR TRIALS CHANGES [RESULTS_FILE]
 # The figures are printed and, with RESULTS_FILE, written there.
 set -uo pipefail
@@ -28,9 +28,11 @@ status=0
 "$here/../support/with-xvfb.sh" "$here/stress.py" soak --binary "$binary" --changes "$changes" "${out[@]}" || status=1
 "$here/stress.py" faults --binary "$binary" "${out[@]}" || status=1
 # Overlapping requests: as many seeded sequences as kill -9 trials.
-interleaving=()
-[ -n "$results" ] && interleaving=(--results "$(dirname "$results")/interleaving-results.txt")
+# With RESULTS_FILE, the run is added to the earlier ones, from a seed none
+# of them used.
+interleaving=(2026)
+[ -n "$results" ] && interleaving=(--add-to "$(dirname "$results")/interleaving-results.txt")
 TESSALY_BINARY="$binary" "$here/../support/with-temp-home.sh" "$here/../support/desktop-session.sh" \
-  /usr/bin/python3 "$here/../shell/test_interleaving.py" "$trials" 2026 "${interleaving[@]}" || status=1
+  /usr/bin/python3 "$here/../shell/test_interleaving.py" "$trials" "${interleaving[@]}" || status=1
 [ -n "$results" ] && mv "$results.new" "$results"
 exit $status
