@@ -149,6 +149,13 @@ bool DownloadCache::CacheStore(const QString& key, const QByteArray& bytes) {
     if (!text.isEmpty() && !text.endsWith("\r\n")) text += "\r\n";
     text += '<' + k + ">\r\n<pos>" + QByteArray::number(pos) + "</pos>\r\n<len>" +
             QByteArray::number(bytes.size()) + "</len>\r\n</" + k + ">\r\n";
+    if (!writeIndex(text)) return false;
+    const QString name = QString::fromUtf8(k);
+    if (!m_entries.contains(name)) m_entries.insert(name, {pos, qint64(bytes.size())});
+    return true;
+}
+
+bool DownloadCache::writeIndex(const QByteArray& text) {
     QByteArray encoded = text;
     InvertBytes(encoded);
     if (!WriteFileAtomically(m_app.paths.CacheIndexPath, encoded)) return false;
@@ -157,8 +164,6 @@ bool DownloadCache::CacheStore(const QString& key, const QByteArray& bytes) {
     const QFileInfo info(m_app.paths.CacheIndexPath);
     m_indexSize = info.size();
     m_indexTime = info.lastModified();
-    const QString name = QString::fromUtf8(k);
-    if (!m_entries.contains(name)) m_entries.insert(name, {pos, qint64(bytes.size())});
     return true;
 }
 
@@ -183,13 +188,7 @@ bool DownloadCache::CacheForget(const QString& key) {
     if (!withoutRecordsOf(text, key.toUtf8())) return true;
     while (withoutRecordsOf(text, key.toUtf8())) {
     }
-    QByteArray encoded = text;
-    InvertBytes(encoded);
-    if (!WriteFileAtomically(m_app.paths.CacheIndexPath, encoded)) return false;
-    m_index = text;
-    const QFileInfo info(m_app.paths.CacheIndexPath);
-    m_indexSize = info.size();
-    m_indexTime = info.lastModified();
+    if (!writeIndex(text)) return false;
     parse();
     return true;
 }

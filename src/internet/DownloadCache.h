@@ -48,6 +48,8 @@ public:
     QString sizeText() const;
 
 private:
+    // Writes the plain index text encoded and keeps it as the one in memory.
+    bool writeIndex(const QByteArray& text);
     struct Entry {
         qint64 pos;
         qint64 len;
