@@ -85,6 +85,10 @@ DownloadClient::DownloadClient(AppContext& app, QObject* parent)
     : QObject(parent), m_app(app), m_network(new QNetworkAccessManager(this)) {
     m_silence.setSingleShot(true);
     m_deadline.setSingleShot(true);
+    // A coarse timer may fire up to 5% early; the messages name the seconds
+    // waited, and a server is never cut off before its time is up.
+    m_silence.setTimerType(Qt::PreciseTimer);
+    m_deadline.setTimerType(Qt::PreciseTimer);
     connect(&m_silence, &QTimer::timeout, this, [this] { onTimedOut(true); });
     connect(&m_deadline, &QTimer::timeout, this, [this] { onTimedOut(false); });
     connect(&m_app.events, &AppEvents::ending, this, [this] {
