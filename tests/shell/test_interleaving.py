@@ -13,11 +13,13 @@ program must still answer and end at once, and no data file may be torn.
 --results writes the figures of this run to FILE; --add-to adds them to the
 runs FILE already holds (a seed none of them used, when SEED is not given)
 and sums them up at its top, so that a long count can be made up of runs
-on several days.
+on several days. SIGTERM ends a run after the sequence under way; the
+figures then count the sequences done.
 """
 import re
 import os
 import random
+import signal
 import struct
 import subprocess
 import sys
@@ -293,7 +295,14 @@ def main():
     lasts = {"next": 0, "clear": 0, None: 0}
     slowest_quit = 0.0
     started = time.time()
+    # SIGTERM ends a long run after the sequence under way, with the figures
+    # of the sequences done.
+    stopping = []
+    signal.signal(signal.SIGTERM, lambda *_: stopping.append(True))
     for n in range(count):
+        if stopping:
+            count = n
+            break
         last, quit_seconds = sequence(rng, n)
         lasts[last] += 1
         slowest_quit = max(slowest_quit, quit_seconds)
