@@ -2,6 +2,7 @@
 
 #include "context/AppContext.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <array>
 
@@ -75,13 +76,14 @@ QStringList HotKeyModifierTexts() {
 QString HotKeyCaption(int index) {
     switch (index) {
     case 0:
-        return QStringLiteral("Clear Wallpaper");
+        return QCoreApplication::translate("HotKeys", "Clear Wallpaper");
     case 1:
-        return QStringLiteral("Switch wallpaper");
+        return QCoreApplication::translate("HotKeys", "Switch wallpaper");
     case 2:
-        return QStringLiteral("Disable/Enable automatic wallpaper changing");
+        return QCoreApplication::translate("HotKeys",
+                                           "Disable/Enable automatic wallpaper changing");
     case 3:
-        return QStringLiteral("Open this window.");
+        return QCoreApplication::translate("HotKeys", "Open this window.");
     default:
         return {};
     }

@@ -22,6 +22,7 @@
 #include "widgets/DesktopWidgets.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QScreen>
@@ -121,18 +122,21 @@ void Program::Main() {
     const QStringList repaired = LoadSettings(m_app);
     const QString damaged = m_app.platform.store->damagedCopy();
     if (!damaged.isEmpty())
-        tell(m_app, QStringLiteral("Tessaly could not read its settings file and uses the default "
+        tell(m_app, QCoreApplication::translate(
+                        "Program", "Tessaly could not read its settings file and uses the default "
                                    "settings. The damaged file was kept as %1.")
                         .arg(damaged));
     // Mended values are saved as mended, so this is said once.
     else if (!repaired.isEmpty())
         tell(m_app,
-             QStringLiteral("Some settings held values Tessaly cannot use and were reset: %1.")
+             QCoreApplication::translate(
+                 "Program", "Some settings held values Tessaly cannot use and were reset: %1.")
                  .arg(repaired.join(QStringLiteral(", "))));
     // The log-on start follows AutoStart, and an entry left by this program
     // at another path (moved, or reinstalled elsewhere) now names this one.
     if (!KeepLogOnStartInStep(m_app))
-        tell(m_app, QStringLiteral("Tessaly could not set up its start at log-on: %1.")
+        tell(m_app, QCoreApplication::translate("Program",
+                                                "Tessaly could not set up its start at log-on: %1.")
                         .arg(m_app.platform.logOnStart->lastError()));
     const bool firstRun = StoredFirstRun(*m_app.platform.store);
     // The icon with its menu comes first, so that a long first folder scan
@@ -202,8 +206,9 @@ void Program::FirstRunSetup() {
     PictureListData list;
     list.files.append({AddBackslash(m_app.programFolder), QStringLiteral("sample.jpg")});
     if (!WritePictureListFile(m_app.paths.WallPapersListPath, list, false))
-        tell(m_app, QStringLiteral("Tessaly could not write its picture list %1.")
-                        .arg(m_app.paths.WallPapersListPath));
+        tell(m_app,
+             QCoreApplication::translate("Program", "Tessaly could not write its picture list %1.")
+                 .arg(m_app.paths.WallPapersListPath));
     RefreshSettings(m_app, true);
     m_app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::FitReduceEnlarge);
     ShowPictureAsWallpaper(m_app, AddBackslash(m_app.programFolder) + QStringLiteral("sample.jpg"),
@@ -231,7 +236,8 @@ void Program::EndProgram() {
     m_tray->removeTrayIcon();
     UnregisterHotKeys(m_app);
     if (!SaveSettings(m_app))
-        tell(m_app, QStringLiteral("Tessaly could not save its settings: %1. The previous settings "
+        tell(m_app, QCoreApplication::translate(
+                        "Program", "Tessaly could not save its settings: %1. The previous settings "
                                    "are kept.")
                         .arg(m_app.platform.store->lastError()));
     QCoreApplication::exit(0);

@@ -2,13 +2,15 @@
 
 #include "context/AppContext.h"
 
+#include <QCoreApplication>
+
 CalendarWidget::CalendarWidget(AppContext& app)
     : DesktopWidgetWindow(
           app, {&Settings::CalLeft, &Settings::CalTop, &Settings::CalV, &Settings::CalOnTop},
           {kCalendarWidth, kCalendarHeight}, 2) {
     setObjectName(QStringLiteral("frmcalender"));
-    setWindowTitle(QStringLiteral("Calendar"));
-    setAccessibleName(QStringLiteral("Calendar"));
+    setWindowTitle(QCoreApplication::translate("CalendarWidget", "Calendar"));
+    setAccessibleName(QCoreApplication::translate("CalendarWidget", "Calendar"));
     static const char* const names[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     for (int i = 0; i < 7; ++i)
         pnlName[i] = QLatin1String(names[i]);
