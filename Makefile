@@ -14,7 +14,8 @@ CONFIGURE = cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSA
 # package; the Linguist tools turn translations/*.ts into the program's
 # translations, and Qt's own translations name its standard buttons and dialogs.
 DEPS := build-essential cmake pkg-config \
-  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev qt6-image-formats-plugins libheif-dev libjxl-dev \
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
+  libgl-dev qt6-image-formats-plugins libheif-dev libjxl-dev \
   libjpeg62-turbo-dev libglib2.0-dev \
   libxcb1-dev libx11-dev libx11-xcb-dev libxcb-screensaver0-dev libxcb-keysyms1-dev \
   desktop-file-utils appstream lintian

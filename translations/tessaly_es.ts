@@ -108,7 +108,7 @@
 <context>
     <name>CalendarWidget</name>
     <message>
-        <location filename="../src/widgets/CalendarWidget.cpp" line="+12"/>
+        <location filename="../src/widgets/CalendarWidget.cpp" line="+14"/>
         <location line="+1"/>
         <source>Calendar</source>
         <translation type="unfinished"></translation>
@@ -131,7 +131,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Brightness</source>
         <translation type="unfinished"></translation>
     </message>
@@ -141,22 +141,22 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Green</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Blue</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Gamma</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <location line="+2"/>
         <source>Invert colors</source>
         <translation type="unfinished"></translation>
@@ -618,7 +618,7 @@ not options (not starting with &quot;-&quot;) are ignored.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Font</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1380,7 +1380,7 @@ please note that files will not be move to the recycle bin and will be deleted p
 <context>
     <name>Program</name>
     <message>
-        <location filename="../src/shell/Program.cpp" line="+125"/>
+        <location filename="../src/shell/Program.cpp" line="+126"/>
         <source>Tessaly could not read its settings file and uses the default settings. The damaged file was kept as %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1404,6 +1404,69 @@ please note that files will not be move to the recycle bin and will be deleted p
         <source>Tessaly could not save its settings: %1. The previous settings are kept.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location line="+69"/>
+        <source>tessaly: unknown option &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <location filename="../src/settings/Settings.cpp" line="+11"/>
+        <source>Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stretch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fit screen (Reduce)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fit screen (Enlarge)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fit (Reduce/Enlarge)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Same</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Different</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Span</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Primary</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SettingsWindow</name>
@@ -1413,7 +1476,7 @@ please note that files will not be move to the recycle bin and will be deleted p
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Watermark</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1423,7 +1486,7 @@ please note that files will not be move to the recycle bin and will be deleted p
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Clock</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1433,7 +1496,7 @@ please note that files will not be move to the recycle bin and will be deleted p
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Hot Keys</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1443,7 +1506,7 @@ please note that files will not be move to the recycle bin and will be deleted p
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Advanced</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1455,18 +1518,18 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location line="+11"/>
         <location line="+1"/>
-        <location line="+296"/>
+        <location line="+297"/>
         <source>Tessaly settings</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-286"/>
+        <location line="-287"/>
         <location line="+2"/>
         <source>Options :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+76"/>
         <source>Click to switch between the time left and the clock time</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1684,7 +1747,7 @@ please note that files will not be move to the recycle bin and will be deleted p
     </message>
     <message>
         <location line="+5"/>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Wallpaper position </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1712,7 +1775,7 @@ please note that files will not be move to the recycle bin and will be deleted p
     </message>
     <message>
         <location line="+5"/>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>Several monitors</source>
         <translation type="unfinished"></translation>
     </message>

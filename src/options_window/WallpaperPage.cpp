@@ -93,7 +93,9 @@ WallpaperPage::WallpaperPage(AppContext& app, QWidget* parent)
     cmbposition = Named(new QComboBox(this), QStringLiteral("cmbposition"),
                         QCoreApplication::translate("WallpaperPage", "Wallpaper position "));
     for (PositionMode m : kPositions)
-        cmbposition->addItem(PositionText(m));
+        cmbposition->addItem(
+            QCoreApplication::translate("Settings", PositionText(m).toLatin1().constData()),
+            PositionText(m));
     auto* positionLabel =
         new QLabel(QCoreApplication::translate("WallpaperPage", "Wallpaper position "), this);
     positionLabel->setBuddy(cmbposition);
@@ -109,7 +111,9 @@ WallpaperPage::WallpaperPage(AppContext& app, QWidget* parent)
     cmbmonitormode = Named(new QComboBox(this), QStringLiteral("cmbmonitormode"),
                            QCoreApplication::translate("WallpaperPage", "Several monitors"));
     for (MonitorSharing m : kMonitorModes)
-        cmbmonitormode->addItem(MonitorModeText(m));
+        cmbmonitormode->addItem(
+            QCoreApplication::translate("Settings", MonitorModeText(m).toLatin1().constData()),
+            MonitorModeText(m));
     cmbmonitormode->setToolTip(QCoreApplication::translate(
         "WallpaperPage", "Same: the picture on every monitor. Different: each monitor the next "
                          "picture. Span: one picture across all monitors. Primary: the main "
@@ -169,11 +173,11 @@ void WallpaperPage::load() {
     opttech[s.TechniqueTimer == ChangeTechnique::Random ? 0 : 1]->setChecked(true);
     chkautostart->setChecked(s.AutoStart);
     // A stored position outside the list shows no choice and is kept on apply.
-    cmbposition->setCurrentIndex(cmbposition->findText(s.WallPaperPosition.text));
+    cmbposition->setCurrentIndex(cmbposition->findData(s.WallPaperPosition.text));
     cmbwallpapersource->setCurrentIndex(int(s.WPSource));
     emit sourceChosen(int(s.WPSource));
     chkbubblefilename->setChecked(s.BubbleFileName);
-    cmbmonitormode->setCurrentIndex(cmbmonitormode->findText(MonitorModeText(s.MonitorMode)));
+    cmbmonitormode->setCurrentIndex(cmbmonitormode->findData(MonitorModeText(s.MonitorMode)));
     m_loading = false;
 }
 

@@ -9,6 +9,7 @@
 #include "options_window/AboutBox.h"
 #include "options_window/Help.h"
 #include "options_window/SettingsWindow.h"
+#include "platform/Language.h"
 #include "platform/Memory.h"
 #include "platform/SingleInstance.h"
 #include "settings/DataFolder.h"
@@ -297,14 +298,19 @@ int RunTessaly(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
     const CommandLine cl = CommandLine::parse(args);
-    if (!cl.unknown.isEmpty()) {
-        std::fprintf(stderr, "tessaly: unknown option '%s'\n\n%s", qPrintable(cl.unknown),
-                     qPrintable(CommandLineUsage()));
+    if (!cl.unknown.isEmpty() || cl.help) {
+        // The help speaks the desktop's language too; it needs no display.
+        QCoreApplication core(argc, argv);
+        InstallTranslations();
+        if (cl.help) {
+            std::fputs(qPrintable(CommandLineUsage()), stdout);
+            return 0;
+        }
+        std::fputs(qPrintable(QCoreApplication::translate("Program", "tessaly: unknown option '%1'")
+                                  .arg(cl.unknown) +
+                              QStringLiteral("\n\n") + CommandLineUsage()),
+                   stderr);
         return 2;
-    }
-    if (cl.help) {
-        std::fputs(qPrintable(CommandLineUsage()), stdout);
-        return 0;
     }
     if (cl.version) {
         std::printf("Tessaly %s\n", TESSALY_VERSION);
@@ -350,6 +356,7 @@ int RunTessaly(int argc, char** argv) {
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qapp(argc, argv);
+    InstallTranslations();
     QApplication::setApplicationName(QStringLiteral("tessaly"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tessaly"));
     // Ties the windows and the tray icon to the menu entry (Wayland, StatusNotifierItem).

@@ -1,8 +1,10 @@
 #include "widgets/CalendarWidget.h"
 
 #include "context/AppContext.h"
+#include "platform/Language.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 CalendarWidget::CalendarWidget(AppContext& app)
     : DesktopWidgetWindow(
@@ -13,7 +15,8 @@ CalendarWidget::CalendarWidget(AppContext& app)
     setAccessibleName(QCoreApplication::translate("CalendarWidget", "Calendar"));
     static const char* const names[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     for (int i = 0; i < 7; ++i)
-        pnlName[i] = QLatin1String(names[i]);
+        pnlName[i] = InterfaceTranslated() ? QLocale().dayName(i == 0 ? 7 : i, QLocale::ShortFormat)
+                                           : QLatin1String(names[i]);
     Timer1.setInterval(65535);
     connect(&Timer1, &QTimer::timeout, this, [this] {
         if (isVisible()) DoToday();
