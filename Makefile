@@ -1,4 +1,4 @@
-# Tessaly: make deps | build | run | test | bench | demo | package | format | format-check
+# Tessaly: make deps | build | run | lupdate | test | bench | demo | package | format | format-check
 #          | test-sanitize | test-tsan | fuzz | stress | stress-interleaving | stress-smoke
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -11,9 +11,11 @@ CONFIGURE = cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSA
 # HEIC and AVIF photos, libjxl JPEG XL, libjpeg-turbo JPEG photos through its
 # fast scaled paths; GIO writes the GNOME family's wallpaper settings; the
 # validators check the menu entry, the AppStream metadata and the Debian
-# package.
+# package; the Linguist tools turn translations/*.ts into the program's
+# translations, and Qt's own translations name its standard buttons and dialogs.
 DEPS := build-essential cmake pkg-config \
-  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-image-formats-plugins libheif-dev libjxl-dev \
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
+  libgl-dev qt6-image-formats-plugins libheif-dev libjxl-dev \
   libjpeg62-turbo-dev libglib2.0-dev \
   libxcb1-dev libx11-dev libx11-xcb-dev libxcb-screensaver0-dev libxcb-keysyms1-dev \
   desktop-file-utils appstream lintian
@@ -50,7 +52,10 @@ FUZZ_SECONDS ?= 60
 STRESS_TRIALS ?= 1000
 SOAK_CHANGES ?= 10000
 
-.PHONY: deps test-deps sanitize-deps build build-tests run demo test bench package format format-check clean \
+# The translations to refresh from the sources (`make lupdate`).
+TS_FILES := $(wildcard translations/tessaly_*.ts)
+
+.PHONY: lupdate deps test-deps sanitize-deps build build-tests run demo test bench package format format-check clean \
   test-sanitize test-tsan fuzz fuzz-smoke stress stress-interleaving stress-smoke
 
 deps:
@@ -71,6 +76,11 @@ build-tests: test-deps
 # The Debian package build/tessaly_<version>_<arch>.deb (CPack).
 package: build
 	cmake --build $(BUILD_DIR) --target package
+
+# Refreshes translations/*.ts from every text marked in src/: new texts come in
+# unfinished, texts no longer in the sources go.
+lupdate: deps
+	/usr/lib/qt6/bin/lupdate -no-obsolete -locations relative src -ts $(TS_FILES)
 
 run: build
 	./scripts/run.sh $(BUILD_DIR)

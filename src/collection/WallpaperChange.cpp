@@ -7,6 +7,7 @@
 #include "context/AppContext.h"
 #include "settings/FileNames.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTimer>
 #include <atomic>
@@ -92,8 +93,9 @@ ChangeOutcome RunChangeWork(ChangeWork work) {
             SourcePicture source;
             // Bytes that do not make a picture (an error page, a cut-off
             // file) leave the wallpaper as it is.
-            if (!LoadPictureFromBytes(work.bytes, QStringLiteral("Internet file"), source,
-                                      &result.error, QSize(), cancel)) {
+            if (!LoadPictureFromBytes(
+                    work.bytes, QCoreApplication::translate("WallpaperChange", "Internet file"),
+                    source, &result.error, QSize(), cancel)) {
                 if (cancelled()) break;
                 result.status = ChangeResult::Status::LoadFailed;
                 break;

@@ -5,6 +5,7 @@
 #include "context/AppContext.h"
 #include "platform/Memory.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <algorithm>
 #include <utility>
@@ -308,7 +309,9 @@ void WallpaperJobs::startScan() {
         post([this, folder] {
             if (m_scan && !m_scan->cancel->load())
                 m_app.platform.notifier->showBubble(
-                    QStringLiteral("Looking for pictures in ") + folder, 0, BubbleKind::Progress);
+                    QCoreApplication::translate("WallpaperJobs", "Looking for pictures in %1")
+                        .arg(folder),
+                    0, BubbleKind::Progress);
         });
     };
     m_scan->job = RunJob(
@@ -330,8 +333,10 @@ void WallpaperJobs::scanned(ScanOutcome outcome) {
     m_app.PictureList = outcome.read ? std::move(outcome.list) : QStringList();
     if (outcome.skippedNames > 0) {
         const QString text =
-            QStringLiteral("%1 file names could not be read (not valid text, or holding a line "
-                           "break) and were left out of the pictures.")
+            QCoreApplication::translate(
+                "WallpaperJobs",
+                "%1 file names could not be read (not valid text, or holding a line "
+                "break) and were left out of the pictures.")
                 .arg(outcome.skippedNames);
         // Standard error has it from the notifier when no bubble can show it.
         m_app.platform.notifier->showBubble(text, 5000, BubbleKind::Message);

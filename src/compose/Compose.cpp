@@ -10,6 +10,7 @@
 
 #include <QBuffer>
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -178,15 +179,19 @@ bool readPictureFile(const QString& path, QByteArray& bytes, QString* error) {
         return false;
     };
     QFile file(path);
-    if (!file.exists()) return fail(QStringLiteral("File not found: %1").arg(path));
+    if (!file.exists())
+        return fail(QCoreApplication::translate("Compose", "File not found: %1").arg(path));
     // Only regular files are pictures: opening a FIFO would block the program
     // and a device such as /dev/zero would be read without end.
     if (!QFileInfo(path).isFile())
-        return fail(QStringLiteral("%1 is not a regular file.").arg(path));
+        return fail(QCoreApplication::translate("Compose", "%1 is not a regular file.").arg(path));
     if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+        return fail(QCoreApplication::translate("Compose", "Cannot open %1: %2")
+                        .arg(path, file.errorString()));
     if (file.size() > kMaxFileBytes)
-        return fail(QStringLiteral("The file %1 is too large for a picture.").arg(path));
+        return fail(
+            QCoreApplication::translate("Compose", "The file %1 is too large for a picture.")
+                .arg(path));
     bytes = file.readAll();
     return true;
 }
@@ -226,11 +231,15 @@ bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePi
         return false;
     };
     const auto cancelled = [cancel] { return cancel && cancel->load(std::memory_order_relaxed); };
-    const auto failCancelled = [&] { return fail(QStringLiteral("Cancelled.")); };
+    const auto failCancelled = [&] {
+        return fail(QCoreApplication::translate("Compose", "Cancelled."));
+    };
     if (cancelled()) return failCancelled();
-    if (bytes.isEmpty()) return fail(QStringLiteral("The file %1 is empty.").arg(path));
+    if (bytes.isEmpty())
+        return fail(QCoreApplication::translate("Compose", "The file %1 is empty.").arg(path));
     auto tooLarge = [&](QSize size) {
-        return fail(QStringLiteral("The picture %1 is too large to show: %2 x %3 pixels, over the "
+        return fail(QCoreApplication::translate(
+                        "Compose", "The picture %1 is too large to show: %2 x %3 pixels, over the "
                                    "limit of 64 million pixels.")
                         .arg(path)
                         .arg(size.width())
@@ -246,24 +255,28 @@ bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePi
         const bool heif = IsHeifContent(bytes);
         if (!(heif ? DecodeHeif(bytes, kMaxDecodedPixels, image, why)
                    : DecodeJxl(bytes, kMaxDecodedPixels, image, why)))
-            return fail(QStringLiteral("Cannot load %1: %2").arg(path, why));
+            return fail(
+                QCoreApplication::translate("Compose", "Cannot load %1: %2").arg(path, why));
         native = image.size();
     } else if (IsMetafileContent(bytes)) {
         // A vector picture: drawn straight at the size it will be shown.
         if (!MetafileNativeSize(bytes, native, why))
-            return fail(QStringLiteral("Cannot load %1: %2").arg(path, why));
+            return fail(
+                QCoreApplication::translate("Compose", "Cannot load %1: %2").arg(path, why));
         const QSize drawn = drawSize.isValid() && !drawSize.isEmpty() ? drawSize : native;
         if (drawn.width() > kMaxSide || drawn.height() > kMaxSide ||
             qint64(drawn.width()) * drawn.height() > kMaxDecodedPixels)
             return tooLarge(drawn);
         if (!RenderMetafile(bytes, drawn, image, why, cancel))
-            return cancelled()
-                       ? failCancelled()
-                       : fail(QStringLiteral("The metafile %1 is damaged: %2").arg(path, why));
+            return cancelled() ? failCancelled()
+                               : fail(QCoreApplication::translate("Compose",
+                                                                  "The metafile %1 is damaged: %2")
+                                          .arg(path, why));
     } else if (IsTgaContent(bytes)) {
         // Decoded whole, by our own reader (see Targa.h for why not Qt's).
         if (!DecodeTga(bytes, kMaxDecodedPixels, image, why))
-            return fail(QStringLiteral("Cannot load %1: %2").arg(path, why));
+            return fail(
+                QCoreApplication::translate("Compose", "Cannot load %1: %2").arg(path, why));
         native = image.size();
     } else {
         QBuffer buffer;
@@ -276,12 +289,15 @@ bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePi
         reader.setAllocationLimit(kAllocationLimitMb);
         const QByteArray format = reader.format();
         if (format.isEmpty())
-            return fail(QStringLiteral("%1 is not a picture in a known format.").arg(path));
+            return fail(
+                QCoreApplication::translate("Compose", "%1 is not a picture in a known format.")
+                    .arg(path));
         const QSize stored = reader.size();
         if (stored.isValid()) {
             if (stored.width() > kMaxSide || stored.height() > kMaxSide ||
                 qint64(stored.width()) * stored.height() > kMaxPixels)
-                return fail(QStringLiteral("The picture %1 is too large (%2 x %3 pixels).")
+                return fail(QCoreApplication::translate(
+                                "Compose", "The picture %1 is too large (%2 x %3 pixels).")
                                 .arg(path)
                                 .arg(stored.width())
                                 .arg(stored.height()));
@@ -290,7 +306,9 @@ bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePi
         // half drawn.
         if ((format == "jpeg" && !jpegIsComplete(bytes)) ||
             (format == "bmp" && !bmpIsComplete(bytes)) || (format == "gif" && !bytes.endsWith(';')))
-            return fail(QStringLiteral("The picture %1 is damaged or incomplete.").arg(path));
+            return fail(
+                QCoreApplication::translate("Compose", "The picture %1 is damaged or incomplete.")
+                    .arg(path));
         // Qt's WebP reader leaves the orientation tag to its caller.
         const int webpOrientation = format == "webp" ? WebpExifOrientation(bytes) : 1;
         const bool quarterTurn =
@@ -299,7 +317,9 @@ bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePi
 
         const QSize drawStored = quarterTurn ? drawSize.transposed() : drawSize;
         const auto damagedFile = [&] {
-            return fail(QStringLiteral("The picture %1 is damaged or incomplete.").arg(path));
+            return fail(
+                QCoreApplication::translate("Compose", "The picture %1 is damaged or incomplete.")
+                    .arg(path));
         };
         // JPEG photographs, the usual case, go through libjpeg-turbo directly:
         // reduced inside the decoder when they will be drawn smaller, and
@@ -311,7 +331,8 @@ bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePi
             if (jpeg == JpegDecode::TooLarge) return tooLarge(stored);
             if (jpeg == JpegDecode::Damaged) return damagedFile();
             if (jpeg == JpegDecode::Failed)
-                return fail(QStringLiteral("Cannot load %1: %2").arg(path, why));
+                return fail(
+                    QCoreApplication::translate("Compose", "Cannot load %1: %2").arg(path, why));
             if (jpeg == JpegDecode::Done)
                 image = ApplyExifOrientation(image, ExifOrientationOf(reader.transformation()));
         }
@@ -338,14 +359,16 @@ bool LoadPictureFromBytes(const QByteArray& bytes, const QString& path, SourcePi
                 damaged = watch.sawDamage();
             }
             if (image.isNull())
-                return fail(QStringLiteral("Cannot load %1: %2").arg(path, reader.errorString()));
+                return fail(QCoreApplication::translate("Compose", "Cannot load %1: %2")
+                                .arg(path, reader.errorString()));
             if (damaged) return damagedFile();
         }
         if (webpOrientation != 1) image = ApplyExifOrientation(image, webpOrientation);
         native = stored.isValid() ? (quarterTurn ? stored.transposed() : stored) : image.size();
     }
     if (native.isEmpty() || qint64(native.width()) * native.height() > kMaxPixels)
-        return fail(QStringLiteral("The picture %1 has no usable size.").arg(path));
+        return fail(
+            QCoreApplication::translate("Compose", "The picture %1 has no usable size.").arg(path));
     // Decoded; the colour conversion of a large picture still takes a while.
     if (cancelled()) return failCancelled();
     // Everything after the loader works in sRGB: a picture with its own
@@ -587,7 +610,7 @@ bool writeBmp(const QImage& canvas, QIODevice& out) {
 
 bool WriteWallpaperBitmap(const QImage& canvas, const QString& path, QString* error) {
     if (canvas.isNull()) {
-        if (error) *error = QStringLiteral("There is no picture to write.");
+        if (error) *error = QCoreApplication::translate("Compose", "There is no picture to write.");
         return false;
     }
     // Not pushed to the disk: the next change writes it again, and readers

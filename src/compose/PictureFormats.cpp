@@ -1,5 +1,6 @@
 #include "compose/PictureFormats.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <array>
 
@@ -46,5 +47,6 @@ QString PicturesFileDialogFilter() {
         patterns << (f.ending.startsWith(QLatin1Char('.')) ? QLatin1String("*") + f.ending
                                                            : QLatin1String("*.") + f.ending);
     }
-    return QStringLiteral("Pictures (%1);;All Files (*)").arg(patterns.join(QLatin1Char(' ')));
+    return QCoreApplication::translate("PictureFormats", "Pictures (%1);;All Files (*)")
+        .arg(patterns.join(QLatin1Char(' ')));
 }

@@ -1,5 +1,6 @@
 #include "compose/Watermark.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <cmath>
@@ -122,7 +123,8 @@ WatermarkFields WatermarkFieldsForPicture(const QString& path, const QDateTime& 
 WatermarkFields WatermarkFieldsForInternet(const QDateTime& now) {
     WatermarkFields f;
     f.now = now;
-    f.fullPath = f.fileName = f.baseName = QStringLiteral("Internet file");
+    f.fullPath = f.fileName = f.baseName =
+        QCoreApplication::translate("Watermark", "Internet file");
     return f;
 }
 

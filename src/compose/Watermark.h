@@ -66,7 +66,7 @@ struct WatermarkFields {
     QString fileName; // "#fn": empty when the file no longer exists
     QString baseName; // "#fd"
     QDateTime now;
-    QLocale locale = QLocale::system();
+    QLocale locale; // the interface language's when translated, else the system's
 };
 
 // The fields for a picture file at the moment `now`; all empty for an empty

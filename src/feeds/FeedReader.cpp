@@ -1,5 +1,6 @@
 #include "feeds/FeedReader.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <optional>
@@ -79,8 +80,9 @@ FeedDocument ReadFeed(const QByteArray& bytes) {
         return doc;
     };
     if (bytes.size() > kMaxFeedBytes)
-        return refuse(QStringLiteral("The document is larger than %1 MB.")
-                          .arg(kMaxFeedBytes / (1024 * 1024)));
+        return refuse(
+            QCoreApplication::translate("FeedReader", "The document is larger than %1 MB.")
+                .arg(kMaxFeedBytes / (1024 * 1024)));
 
     QXmlStreamReader xml(bytes);
     // The local names of the open elements; elements of foreign name spaces
@@ -98,13 +100,15 @@ FeedDocument ReadFeed(const QByteArray& bytes) {
             // A feed needs no entities of its own; declared ones could
             // expand without end ("billion laughs") or reach out for files.
             if (!xml.entityDeclarations().isEmpty())
-                return refuse(QStringLiteral("The document declares entities, which a feed does "
-                                             "not need; it was not read."));
+                return refuse(QCoreApplication::translate(
+                    "FeedReader", "The document declares entities, which a feed does "
+                                  "not need; it was not read."));
             break;
         case QXmlStreamReader::StartElement: {
             if (path.size() >= kMaxFeedDepth)
-                return refuse(QStringLiteral("The document's elements are nested more than %1 "
-                                             "deep.")
+                return refuse(QCoreApplication::translate(
+                                  "FeedReader", "The document's elements are nested more than %1 "
+                                                "deep.")
                                   .arg(kMaxFeedDepth));
             const QStringView ns = xml.namespaceUri();
             if (path.isEmpty()) {
@@ -116,7 +120,8 @@ FeedDocument ReadFeed(const QByteArray& bytes) {
                 else if (root == QLatin1String("feed") && ns == kAtom)
                     kind = Kind::Atom;
                 else
-                    return refuse(QStringLiteral("The document is not an RSS or Atom feed."));
+                    return refuse(QCoreApplication::translate(
+                        "FeedReader", "The document is not an RSS or Atom feed."));
             }
             const bool own =
                 path.isEmpty() || ns.isEmpty() || ns == kRss1 || ns == kRss090 || ns == kAtom;
@@ -197,8 +202,9 @@ FeedDocument ReadFeed(const QByteArray& bytes) {
                 switch (capture.target) {
                 case Capture::FeedTitle:
                     if (tooLong)
-                        return refuse(QStringLiteral("The feed's title is longer than %1 "
-                                                     "characters; it was not read.")
+                        return refuse(QCoreApplication::translate(
+                                          "FeedReader", "The feed's title is longer than %1 "
+                                                        "characters; it was not read.")
                                           .arg(kMaxFeedText));
                     doc.title = text;
                     break;
@@ -234,9 +240,11 @@ FeedDocument ReadFeed(const QByteArray& bytes) {
         }
     }
     if (xml.hasError())
-        return refuse(QStringLiteral("The document is not well-formed XML: %1 (line %2).")
+        return refuse(QCoreApplication::translate(
+                          "FeedReader", "The document is not well-formed XML: %1 (line %2).")
                           .arg(xml.errorString())
                           .arg(xml.lineNumber()));
-    if (doc.title.isEmpty()) return refuse(QStringLiteral("The feed has no title."));
+    if (doc.title.isEmpty())
+        return refuse(QCoreApplication::translate("FeedReader", "The feed has no title."));
     return doc;
 }

@@ -5,6 +5,7 @@
 #include "internet/DownloadClient.h"
 #include "platform/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
@@ -32,7 +33,11 @@ QList<FeedNews> FeedUpdater::known(const QList<FeedEntry>& feeds) const {
             QFile file(FeedFilePath(m_app.paths.FeedsFolder, feed.title));
             n.document = file.open(QIODevice::ReadOnly) && file.size() <= kMaxFeedBytes
                              ? ReadFeed(file.readAll())
-                             : FeedDocument{{}, {}, {}, QStringLiteral("Not downloaded yet.")};
+                             : FeedDocument{{},
+                                            {},
+                                            {},
+                                            QCoreApplication::translate("FeedUpdater",
+                                                                        "Not downloaded yet.")};
         }
         news << n;
     }

@@ -2,6 +2,7 @@
 
 #include "context/AppContext.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <array>
 
@@ -17,13 +18,13 @@ struct Modifier {
 };
 
 constexpr std::array<Modifier, 7> kModifiers = {{
-    {"Ctrl + Alt", kControl | kAlt},
-    {"Ctrl + Alt + Shift", kControl | kAlt | kShift},
-    {"Ctrl + Shift", kControl | kShift},
-    {"Alt + Shift", kAlt | kShift},
-    {"Alt", kAlt},
-    {"Ctrl", kControl},
-    {"Shift", kShift},
+    {QT_TRANSLATE_NOOP("HotKeys", "Ctrl + Alt"), kControl | kAlt},
+    {QT_TRANSLATE_NOOP("HotKeys", "Ctrl + Alt + Shift"), kControl | kAlt | kShift},
+    {QT_TRANSLATE_NOOP("HotKeys", "Ctrl + Shift"), kControl | kShift},
+    {QT_TRANSLATE_NOOP("HotKeys", "Alt + Shift"), kAlt | kShift},
+    {QT_TRANSLATE_NOOP("HotKeys", "Alt"), kAlt},
+    {QT_TRANSLATE_NOOP("HotKeys", "Ctrl"), kControl},
+    {QT_TRANSLATE_NOOP("HotKeys", "Shift"), kShift},
 }};
 
 const QString kDispatcherName = QStringLiteral("tessaly-hotkey-dispatcher");
@@ -68,20 +69,21 @@ int HotKeyModifierFlags(int code) {
 QStringList HotKeyModifierTexts() {
     QStringList texts;
     for (const Modifier& m : kModifiers)
-        texts << QString::fromLatin1(m.text);
+        texts << QCoreApplication::translate("HotKeys", m.text);
     return texts;
 }
 
 QString HotKeyCaption(int index) {
     switch (index) {
     case 0:
-        return QStringLiteral("Clear Wallpaper");
+        return QCoreApplication::translate("HotKeys", "Clear Wallpaper");
     case 1:
-        return QStringLiteral("Switch wallpaper");
+        return QCoreApplication::translate("HotKeys", "Switch wallpaper");
     case 2:
-        return QStringLiteral("Disable/Enable automatic wallpaper changing");
+        return QCoreApplication::translate("HotKeys",
+                                           "Disable/Enable automatic wallpaper changing");
     case 3:
-        return QStringLiteral("Open this window.");
+        return QCoreApplication::translate("HotKeys", "Open this window.");
     default:
         return {};
     }

@@ -4,6 +4,7 @@
 #include "platform/AtomicFile.h"
 #include "settings/ByteInversion.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -204,6 +205,6 @@ void DownloadCache::clear() {
 QString DownloadCache::sizeText() const {
     const QFileInfo info(m_app.paths.CacheFilePath);
     const qint64 size = info.exists() ? info.size() : 0;
-    return QStringLiteral("Cache file size: ") + QLocale().toString(size) +
-           QStringLiteral(" bytes");
+    return QCoreApplication::translate("DownloadCache", "Cache file size: %1 bytes")
+        .arg(QLocale().toString(size));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHash>
 #include <QString>
@@ -68,8 +69,8 @@ private:
 
 // The confirmation before the cache is cleared.
 inline QString ClearCacheQuestion() {
-    return QStringLiteral("Are you sure?");
+    return QCoreApplication::translate("DownloadCache", "Are you sure?");
 }
 inline QString ClearCacheTitle() {
-    return QStringLiteral("Clear cache");
+    return QCoreApplication::translate("DownloadCache", "Clear cache");
 }

@@ -4,6 +4,7 @@
 #include "internet/Categories.h"
 #include "settings/StoredText.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QTimer>
 #include <cmath>
@@ -44,9 +45,9 @@ bool wantsRebuild(const CategoryList& list, ChangeTechnique technique) {
 } // namespace
 
 QString CooldownRefusalText(double coolDownMs) {
-    return QStringLiteral("you can download only one wallpaper every ") +
-           QLocale().toString(coolDownMs / 60000, 'g', QLocale::FloatingPointShortest) +
-           QStringLiteral(" Minutes");
+    return QCoreApplication::translate("InternetStepping",
+                                       "you can download only one wallpaper every %1 Minutes")
+        .arg(QLocale().toString(coolDownMs / 60000, 'g', QLocale::FloatingPointShortest));
 }
 
 InternetSource::InternetSource(AppContext& app, QObject* parent)

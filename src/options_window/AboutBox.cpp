@@ -5,6 +5,7 @@
 #include "settings/ByteInversion.h"
 #include "settings/ProfileText.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QGridLayout>
 #include <QIcon>
@@ -37,8 +38,8 @@ QString LicenceText() {
 
 AboutBox::AboutBox(AppContext& app, QWidget* parent) : QDialog(parent), m_app(app) {
     setObjectName(QStringLiteral("frmabout"));
-    setWindowTitle(QStringLiteral("About"));
-    setAccessibleName(QStringLiteral("About"));
+    setWindowTitle(QCoreApplication::translate("AboutBox", "About"));
+    setAccessibleName(QCoreApplication::translate("AboutBox", "About"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     for (int i = 0; i < int(lblabout.size()); ++i) {
@@ -47,16 +48,18 @@ AboutBox::AboutBox(AppContext& app, QWidget* parent) : QDialog(parent), m_app(ap
         lblabout[i]->setTextFormat(Qt::PlainText);
     }
     // 1. The version line, two blanks before "Version".
-    lblabout[0]->setText(QStringLiteral("Tessaly  Version ") + QStringLiteral(TESSALY_VERSION));
+    lblabout[0]->setText(QCoreApplication::translate("AboutBox", "Tessaly  Version ") +
+                         QStringLiteral(TESSALY_VERSION));
     QFont big = lblabout[0]->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.3);
     lblabout[0]->setFont(big);
-    lblabout[1]->setText(QStringLiteral("Written by:"));
-    lblabout[4]->setText(QStringLiteral("Homepage:"));
-    lblabout[5]->setText(QStringLiteral("Tessaly is free software: you may share and change it "
-                                        "under the GNU General Public License, version 3 or "
-                                        "later."));
+    lblabout[1]->setText(QCoreApplication::translate("AboutBox", "Written by:"));
+    lblabout[4]->setText(QCoreApplication::translate("AboutBox", "Homepage:"));
+    lblabout[5]->setText(QCoreApplication::translate(
+        "AboutBox", "Tessaly is free software: you may share and change it "
+                    "under the GNU General Public License, version 3 or "
+                    "later."));
     lblabout[5]->setWordWrap(true);
     // 2. The links, with the pointing hand as their pointer.
     showLink(2, kHomepage, kHomepage);
@@ -65,15 +68,16 @@ AboutBox::AboutBox(AppContext& app, QWidget* parent) : QDialog(parent), m_app(ap
     pictray = Named(new QLabel(this), QStringLiteral("pictray"), QStringLiteral("Tessaly"));
     pictray->setPixmap(
         QIcon(m_app.programFolder + QStringLiteral("/icons/tessaly.png")).pixmap(48, 48));
-    auto* licenceLabel = new QLabel(QStringLiteral("License agreement:"), this);
+    auto* licenceLabel =
+        new QLabel(QCoreApplication::translate("AboutBox", "License agreement:"), this);
     Text1 = Named(new QPlainTextEdit(this), QStringLiteral("Text1"),
-                  QStringLiteral("License agreement:"));
+                  QCoreApplication::translate("AboutBox", "License agreement:"));
     Text1->setReadOnly(true);
     Text1->setPlainText(LicenceText());
     Text1->setMinimumSize(520, 220);
     licenceLabel->setBuddy(Text1);
-    cmdclose = Named(new QPushButton(QStringLiteral("Close"), this), QStringLiteral("cmdclose"),
-                     QStringLiteral("Close"));
+    cmdclose = Named(new QPushButton(QCoreApplication::translate("AboutBox", "Close"), this),
+                     QStringLiteral("cmdclose"), QCoreApplication::translate("AboutBox", "Close"));
     cmdclose->setDefault(true);
     connect(cmdclose, &QPushButton::clicked, this, &QWidget::close);
 

@@ -6,6 +6,7 @@
 #include "widgets/DesktopWidgets.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,25 +14,28 @@
 #include <QVBoxLayout>
 
 AdvancedPage::AdvancedPage(AppContext& app, const OptionsWindowParts& parts, QWidget* parent)
-    : OptionsPage(app, QStringLiteral("Advanced"), 28, parent), m_parts(parts) {
+    : OptionsPage(app, QCoreApplication::translate("AdvancedPage", "Advanced"), 28, parent),
+      m_parts(parts) {
     auto* layout = new QVBoxLayout(this);
-    const QString locked = QStringLiteral("Delay automatic wallpaper changing if screen saver is "
-                                          "running or the computer is locked.");
+    const QString locked = QCoreApplication::translate(
+        "AdvancedPage", "Delay automatic wallpaper changing if screen saver is "
+                        "running or the computer is locked.");
     chkdelaywhenlocked =
         Named(new QCheckBox(locked, this), QStringLiteral("chkdelaywhenlocked"), locked);
     layout->addWidget(chkdelaywhenlocked);
 
-    const QString cpu =
-        QStringLiteral("Delay automatic wallpaper changing if the cpu usage is equal or above :");
+    const QString cpu = QCoreApplication::translate(
+        "AdvancedPage", "Delay automatic wallpaper changing if the cpu usage is equal or above :");
     chkcpuUsage = Named(new QCheckBox(cpu, this), QStringLiteral("chkcpuUsage"), cpu);
     layout->addWidget(chkcpuUsage);
     auto* cpuRow = new QHBoxLayout;
     txtCPUUsage = Named(new QLineEdit(QStringLiteral("100"), this), QStringLiteral("txtCPUUsage"),
-                        QStringLiteral("CPU usage limit in percent"));
+                        QCoreApplication::translate("AdvancedPage", "CPU usage limit in percent"));
     txtCPUUsage->setMaximumWidth(60);
     // A spin control that rests in the middle: up adds one, down takes one.
-    vscrollcpuusage = Named(new QScrollBar(Qt::Vertical, this), QStringLiteral("vscrollcpuusage"),
-                            QStringLiteral("Change the CPU usage limit by one"));
+    vscrollcpuusage =
+        Named(new QScrollBar(Qt::Vertical, this), QStringLiteral("vscrollcpuusage"),
+              QCoreApplication::translate("AdvancedPage", "Change the CPU usage limit by one"));
     vscrollcpuusage->setRange(0, 2);
     vscrollcpuusage->setValue(1);
     vscrollcpuusage->setFixedHeight(txtCPUUsage->sizeHint().height());
@@ -43,20 +47,24 @@ AdvancedPage::AdvancedPage(AppContext& app, const OptionsWindowParts& parts, QWi
     cpuRow->addStretch();
     layout->addLayout(cpuRow);
 
-    const QString prepare = QStringLiteral("Prepare the next wallpaper in advance");
+    const QString prepare =
+        QCoreApplication::translate("AdvancedPage", "Prepare the next wallpaper in advance");
     chkpreparenext = Named(new QCheckBox(prepare, this), QStringLiteral("chkpreparenext"), prepare);
     layout->addWidget(chkpreparenext);
-    auto* prepareHelp = new QLabel(
-        QStringLiteral("The next picture is made ready while the computer is idle, so that the "
+    auto* prepareHelp =
+        new QLabel(QCoreApplication::translate(
+                       "AdvancedPage",
+                       "The next picture is made ready while the computer is idle, so that the "
                        "change is almost instant. It holds memory for one screen-sized picture, "
                        "and waits while the computer runs on battery."),
-        this);
+                   this);
     prepareHelp->setWordWrap(true);
     prepareHelp->setIndent(20);
     layout->addWidget(prepareHelp);
 
     layout->addSpacing(12);
-    const QString heading = QStringLiteral("Clock and calendar transparency :");
+    const QString heading =
+        QCoreApplication::translate("AdvancedPage", "Clock and calendar transparency :");
     layout->addWidget(new QLabel(heading, this));
     auto* transparencyRow = new QHBoxLayout;
     // How transparent the widgets are, 0 at the left end ("Opaque") to 255 at
@@ -71,15 +79,17 @@ AdvancedPage::AdvancedPage(AppContext& app, const OptionsWindowParts& parts, QWi
     hscrollTransparency->setValue(0);
     hscrollTransparency->setFocusPolicy(Qt::StrongFocus);
     hscrollTransparency->setMinimumWidth(200);
-    transparencyRow->addWidget(new QLabel(QStringLiteral("Opaque"), this));
+    transparencyRow->addWidget(
+        new QLabel(QCoreApplication::translate("AdvancedPage", "Opaque"), this));
     transparencyRow->addWidget(hscrollTransparency);
-    transparencyRow->addWidget(new QLabel(QStringLiteral("Transparent"), this));
+    transparencyRow->addWidget(
+        new QLabel(QCoreApplication::translate("AdvancedPage", "Transparent"), this));
     transparencyRow->addStretch();
     layout->addLayout(transparencyRow);
-    const QString noCompositor =
-        QStringLiteral("No compositing manager is running, so the clock and calendar cannot be "
-                       "translucent: they show opaque (at the right end, not at all) until one "
-                       "runs.");
+    const QString noCompositor = QCoreApplication::translate(
+        "AdvancedPage", "No compositing manager is running, so the clock and calendar cannot be "
+                        "translucent: they show opaque (at the right end, not at all) until one "
+                        "runs.");
     lblnocompositor =
         Named(new QLabel(noCompositor, this), QStringLiteral("lblnocompositor"), noCompositor);
     lblnocompositor->setWordWrap(true);
@@ -160,8 +170,9 @@ void AdvancedPage::apply(ApplyReport& report) {
     if (const auto limit = WholeNumberIn(txtCPUUsage->text(), 0, 100))
         s.CPULimit = qint16(*limit);
     else
-        report.errors << QStringLiteral("The CPU limit \"%1\" is not a whole number from 0 to "
-                                        "100; it stays %2%.")
+        report.errors << QCoreApplication::translate(
+                             "AdvancedPage", "The CPU limit \"%1\" is not a whole number from 0 to "
+                                             "100; it stays %2%.")
                              .arg(txtCPUUsage->text())
                              .arg(s.CPULimit);
     txtCPUUsage->setText(QString::number(s.CPULimit));

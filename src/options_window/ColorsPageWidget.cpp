@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,7 +15,8 @@
 #include <QVBoxLayout>
 
 ColorsPage::ColorsPage(AppContext& app, QWidget* parent)
-    : OptionsPage(app, QStringLiteral("Wallpaper colors"), 16, parent) {
+    : OptionsPage(app, QCoreApplication::translate("ColorsPageWidget", "Wallpaper colors"), 16,
+                  parent) {
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     struct Bar {
@@ -25,15 +27,20 @@ ColorsPage::ColorsPage(AppContext& app, QWidget* parent)
         const char* caption;
         int low, high, small, initial;
     } bars[] = {
-        {HSBright, lblbrightness, "HSBright", "lblbrightness", "Brightness", 0, 200, 1, 100},
-        {HSRed, lblred, "HSRed", "lblred", "Red", -255, 255, 2, 0},
-        {HSGreen, lblgreen, "HSGreen", "lblgreen", "Green", -255, 255, 2, 0},
-        {HSBlue, lblblue, "HSBlue", "lblblue", "Blue", -255, 255, 2, 0},
-        {HSGamma, lblgamma, "HSGamma", "lblgamma", "Gamma", 1, 200, 1, 100},
+        {HSBright, lblbrightness, "HSBright", "lblbrightness",
+         QT_TRANSLATE_NOOP("ColorsPageWidget", "Brightness"), 0, 200, 1, 100},
+        {HSRed, lblred, "HSRed", "lblred", QT_TRANSLATE_NOOP("ColorsPageWidget", "Red"), -255, 255,
+         2, 0},
+        {HSGreen, lblgreen, "HSGreen", "lblgreen", QT_TRANSLATE_NOOP("ColorsPageWidget", "Green"),
+         -255, 255, 2, 0},
+        {HSBlue, lblblue, "HSBlue", "lblblue", QT_TRANSLATE_NOOP("ColorsPageWidget", "Blue"), -255,
+         255, 2, 0},
+        {HSGamma, lblgamma, "HSGamma", "lblgamma", QT_TRANSLATE_NOOP("ColorsPageWidget", "Gamma"),
+         1, 200, 1, 100},
     };
     int row = 0;
     for (Bar& b : bars) {
-        const QString caption = QString::fromLatin1(b.caption);
+        const QString caption = QCoreApplication::translate("ColorsPageWidget", b.caption);
         auto* label = new QLabel(caption, this);
         b.bar = Named(new QScrollBar(Qt::Horizontal, this), QString::fromLatin1(b.name), caption);
         b.bar->setRange(b.low, b.high);
@@ -54,30 +61,41 @@ ColorsPage::ColorsPage(AppContext& app, QWidget* parent)
     layout->addLayout(grid);
 
     auto* optionsRow = new QHBoxLayout;
-    chkinvertcolor = Named(new QCheckBox(QStringLiteral("Invert colors"), this),
-                           QStringLiteral("chkinvertcolor"), QStringLiteral("Invert colors"));
-    cmdreseteffects = Named(new QPushButton(QStringLiteral("Reset"), this),
-                            QStringLiteral("cmdreseteffects"), QStringLiteral("Reset"));
+    chkinvertcolor =
+        Named(new QCheckBox(QCoreApplication::translate("ColorsPageWidget", "Invert colors"), this),
+              QStringLiteral("chkinvertcolor"),
+              QCoreApplication::translate("ColorsPageWidget", "Invert colors"));
+    cmdreseteffects =
+        Named(new QPushButton(QCoreApplication::translate("ColorsPageWidget", "Reset",
+                                                          "button: undo the colour changes"),
+                              this),
+              QStringLiteral("cmdreseteffects"),
+              QCoreApplication::translate("ColorsPageWidget", "Reset",
+                                          "button: undo the colour changes"));
     optionsRow->addWidget(chkinvertcolor);
     optionsRow->addStretch();
     optionsRow->addWidget(cmdreseteffects);
     layout->addLayout(optionsRow);
 
-    auto* example = new QGroupBox(QStringLiteral("Example"), this);
+    auto* example =
+        new QGroupBox(QCoreApplication::translate("ColorsPageWidget", "Example",
+                                                  "preview pictures of the colour filters"),
+                      this);
     auto* exampleRow = new QHBoxLayout(example);
     picsamplebefore = Named(new QLabel(example), QStringLiteral("picsamplebefore"),
-                            QStringLiteral("Example before"));
+                            QCoreApplication::translate("ColorsPageWidget", "Example before"));
     picsampleafter = Named(new QLabel(example), QStringLiteral("picsampleafter"),
-                           QStringLiteral("Example after"));
+                           QCoreApplication::translate("ColorsPageWidget", "Example after"));
     exampleRow->addWidget(picsamplebefore);
     exampleRow->addWidget(picsampleafter);
     exampleRow->addStretch();
     layout->addWidget(example);
 
     auto* colorRow = new QHBoxLayout;
-    auto* colorLabel = new QLabel(QStringLiteral("Desktop color:"), this);
+    auto* colorLabel =
+        new QLabel(QCoreApplication::translate("ColorsPageWidget", "Desktop color:"), this);
     picdesktopcolor = Named(new QPushButton(this), QStringLiteral("picdesktopcolor"),
-                            QStringLiteral("Desktop color:"));
+                            QCoreApplication::translate("ColorsPageWidget", "Desktop color:"));
     picdesktopcolor->setFixedSize(48, 24);
     colorLabel->setBuddy(picdesktopcolor);
     colorRow->addWidget(colorLabel);

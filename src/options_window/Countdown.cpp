@@ -3,6 +3,7 @@
 #include "context/AppContext.h"
 #include "platform/Components.h"
 
+#include <QCoreApplication>
 #include <QTime>
 
 #include <cmath>
@@ -16,13 +17,13 @@ QString CountdownText(bool wallpaperTimer, double intervalMinutes, qint64 lastCh
         // The clock time of the change on a twelve-hour dial.
         const qint64 at = std::llround(remainingMs / 1000.0 + secondsSinceMidnight);
         const qint64 s = ((at % 43200) + 43200) % 43200;
-        return QStringLiteral("Next wallpaper change at: ") + TimeText(s) +
-               QStringLiteral(" O'Clock.");
+        return QCoreApplication::translate("Countdown", "Next wallpaper change at: %1 O'Clock.")
+            .arg(TimeText(s));
     }
     const double t = std::floor(remainingMs / 1000.0);
-    if (t < 1) return QStringLiteral("Changing wallpaper now!");
-    return QStringLiteral("Next wallpaper change is after: ") + TimeText(static_cast<qint64>(t)) +
-           QStringLiteral(".");
+    if (t < 1) return QCoreApplication::translate("Countdown", "Changing wallpaper now!");
+    return QCoreApplication::translate("Countdown", "Next wallpaper change is after: %1.")
+        .arg(TimeText(static_cast<qint64>(t)));
 }
 
 QString CountdownText(AppContext& app, qint64 lastChangeTick, int mode) {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -150,46 +151,63 @@ QString FontPicker::paletteColorName(int i) {
     // Row by row, as the palette shows them.
     // clang-format off
     static const char* const names[kSwatches] = {
-        "White",      "Pale red",      "Pale orange",  "Pale yellow",
-        "Pale green", "Pale cyan",     "Pale blue",    "Pale magenta",
-        "Light grey", "Light red",     "Light orange", "Light yellow",
-        "Light green", "Light cyan",   "Light blue",   "Light magenta",
-        "Silver",     "Red",           "Orange",       "Yellow",
-        "Green",      "Cyan",          "Blue",         "Magenta",
-        "Grey",       "Dark red",      "Dark orange",  "Dark yellow",
-        "Dark green", "Dark cyan",     "Dark blue",    "Dark magenta",
-        "Dark grey",  "Maroon",        "Brown",        "Olive",
-        "Deep green", "Teal",          "Navy",         "Purple",
-        "Black",      "Very dark red", "Rosy brown",   "Dark olive",
-        "Very dark green", "Very dark cyan", "Very dark blue", "Very dark purple",
+        QT_TRANSLATE_NOOP("FontPicker", "White"), QT_TRANSLATE_NOOP("FontPicker", "Pale red"),
+        QT_TRANSLATE_NOOP("FontPicker", "Pale orange"), QT_TRANSLATE_NOOP("FontPicker", "Pale yellow"),
+        QT_TRANSLATE_NOOP("FontPicker", "Pale green"), QT_TRANSLATE_NOOP("FontPicker", "Pale cyan"),
+        QT_TRANSLATE_NOOP("FontPicker", "Pale blue"), QT_TRANSLATE_NOOP("FontPicker", "Pale magenta"),
+        QT_TRANSLATE_NOOP("FontPicker", "Light grey"), QT_TRANSLATE_NOOP("FontPicker", "Light red"),
+        QT_TRANSLATE_NOOP("FontPicker", "Light orange"), QT_TRANSLATE_NOOP("FontPicker", "Light yellow"),
+        QT_TRANSLATE_NOOP("FontPicker", "Light green"), QT_TRANSLATE_NOOP("FontPicker", "Light cyan"),
+        QT_TRANSLATE_NOOP("FontPicker", "Light blue"), QT_TRANSLATE_NOOP("FontPicker", "Light magenta"),
+        QT_TRANSLATE_NOOP("FontPicker", "Silver"), QT_TRANSLATE_NOOP("FontPicker", "Red"),
+        QT_TRANSLATE_NOOP("FontPicker", "Orange"), QT_TRANSLATE_NOOP("FontPicker", "Yellow"),
+        QT_TRANSLATE_NOOP("FontPicker", "Green"), QT_TRANSLATE_NOOP("FontPicker", "Cyan"),
+        QT_TRANSLATE_NOOP("FontPicker", "Blue"), QT_TRANSLATE_NOOP("FontPicker", "Magenta"),
+        QT_TRANSLATE_NOOP("FontPicker", "Grey"), QT_TRANSLATE_NOOP("FontPicker", "Dark red"),
+        QT_TRANSLATE_NOOP("FontPicker", "Dark orange"), QT_TRANSLATE_NOOP("FontPicker", "Dark yellow"),
+        QT_TRANSLATE_NOOP("FontPicker", "Dark green"), QT_TRANSLATE_NOOP("FontPicker", "Dark cyan"),
+        QT_TRANSLATE_NOOP("FontPicker", "Dark blue"), QT_TRANSLATE_NOOP("FontPicker", "Dark magenta"),
+        QT_TRANSLATE_NOOP("FontPicker", "Dark grey"), QT_TRANSLATE_NOOP("FontPicker", "Maroon"),
+        QT_TRANSLATE_NOOP("FontPicker", "Brown"), QT_TRANSLATE_NOOP("FontPicker", "Olive"),
+        QT_TRANSLATE_NOOP("FontPicker", "Deep green"), QT_TRANSLATE_NOOP("FontPicker", "Teal"),
+        QT_TRANSLATE_NOOP("FontPicker", "Navy"), QT_TRANSLATE_NOOP("FontPicker", "Purple"),
+        QT_TRANSLATE_NOOP("FontPicker", "Black"), QT_TRANSLATE_NOOP("FontPicker", "Very dark red"),
+        QT_TRANSLATE_NOOP("FontPicker", "Rosy brown"), QT_TRANSLATE_NOOP("FontPicker", "Dark olive"),
+        QT_TRANSLATE_NOOP("FontPicker", "Very dark green"), QT_TRANSLATE_NOOP("FontPicker", "Very dark cyan"),
+        QT_TRANSLATE_NOOP("FontPicker", "Very dark blue"), QT_TRANSLATE_NOOP("FontPicker", "Very dark purple"),
     };
     // clang-format on
-    return i >= 0 && i < kSwatches ? QString::fromLatin1(names[i]) : QString();
+    return i >= 0 && i < kSwatches ? QCoreApplication::translate("FontPicker", names[i])
+                                   : QString();
 }
 
 FontPicker::FontPicker(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmfont"));
-    setWindowTitle(QStringLiteral("Font"));
+    setWindowTitle(QCoreApplication::translate("FontPicker", "Font"));
     setModal(true);
 
-    cmbfont = named(new QComboBox, QStringLiteral("cmbfont"), QStringLiteral("Font name :"));
+    cmbfont = named(new QComboBox, QStringLiteral("cmbfont"),
+                    QCoreApplication::translate("FontPicker", "Font name :"));
     // Every installed font, in the order the system lists them.
     cmbfont->addItems(QFontDatabase::families());
-    cmbsize = named(new QComboBox, QStringLiteral("cmbsize"), QStringLiteral("Size :"));
+    cmbsize = named(new QComboBox, QStringLiteral("cmbsize"),
+                    QCoreApplication::translate("FontPicker", "Size :"));
     cmbsize->setEditable(true);
     for (int size = 8; size <= 24; size += 2)
         cmbsize->addItem(QString::number(size));
-    chkbold = named(new QCheckBox(QStringLiteral("Bold")), QStringLiteral("chkbold"),
-                    QStringLiteral("Bold"));
-    chkItalic = named(new QCheckBox(QStringLiteral("Italic")), QStringLiteral("chkItalic"),
-                      QStringLiteral("Italic"));
-    chkUnderline = named(new QCheckBox(QStringLiteral("UnderLine")), QStringLiteral("chkUnderline"),
-                         QStringLiteral("UnderLine"));
+    chkbold = named(new QCheckBox(QCoreApplication::translate("FontPicker", "Bold")),
+                    QStringLiteral("chkbold"), QCoreApplication::translate("FontPicker", "Bold"));
+    chkItalic =
+        named(new QCheckBox(QCoreApplication::translate("FontPicker", "Italic")),
+              QStringLiteral("chkItalic"), QCoreApplication::translate("FontPicker", "Italic"));
+    chkUnderline = named(new QCheckBox(QCoreApplication::translate("FontPicker", "UnderLine")),
+                         QStringLiteral("chkUnderline"),
+                         QCoreApplication::translate("FontPicker", "UnderLine"));
 
     auto* fontRow = new QGridLayout;
-    auto* fontLabel = new QLabel(QStringLiteral("Font name :"));
+    auto* fontLabel = new QLabel(QCoreApplication::translate("FontPicker", "Font name :"));
     fontLabel->setBuddy(cmbfont);
-    auto* sizeLabel = new QLabel(QStringLiteral("Size :"));
+    auto* sizeLabel = new QLabel(QCoreApplication::translate("FontPicker", "Size :"));
     sizeLabel->setBuddy(cmbsize);
     fontRow->addWidget(fontLabel, 0, 0);
     fontRow->addWidget(cmbfont, 0, 1);
@@ -203,9 +221,14 @@ FontPicker::FontPicker(QWidget* parent) : QDialog(parent) {
 
     // The palette: 8 columns by 6 rows at 180-twip steps, each cell 195
     // twips wide, so neighbours overlap.
-    frmcolor = named(new QGroupBox(QStringLiteral("Color")), QStringLiteral("frmcolor"),
-                     QStringLiteral("Color"));
-    piccolor = named(new QWidget, QStringLiteral("piccolor"), QStringLiteral("Color"));
+    frmcolor =
+        named(new QGroupBox(QCoreApplication::translate("FontPicker", "Color",
+                                                        "button: choose the font colour")),
+              QStringLiteral("frmcolor"),
+              QCoreApplication::translate("FontPicker", "Color", "button: choose the font colour"));
+    piccolor =
+        named(new QWidget, QStringLiteral("piccolor"),
+              QCoreApplication::translate("FontPicker", "Color", "button: choose the font colour"));
     const double dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
     const auto twips = [dpi](double t) { return qRound(t * dpi / 1440.0); };
     for (int i = 0; i < kSwatches; ++i) {
@@ -223,28 +246,29 @@ FontPicker::FontPicker(QWidget* parent) : QDialog(parent) {
         lblcolor[i] = cell;
     }
     piccolor->setFixedSize(twips(7 * 180 + 195), twips(5 * 180 + 195));
-    lblcurcolor = named(new QLabel, QStringLiteral("lblcurcolor"), QStringLiteral("Current color"));
+    lblcurcolor = named(new QLabel, QStringLiteral("lblcurcolor"),
+                        QCoreApplication::translate("FontPicker", "Current color"));
     lblcurcolor->setFixedSize(twips(600), twips(375));
     auto* colorBox = new QHBoxLayout(frmcolor);
     colorBox->addWidget(piccolor);
     colorBox->addWidget(lblcurcolor, 0, Qt::AlignBottom);
 
-    auto* previewFrame = new QGroupBox(QStringLiteral("Preview :"));
-    previewFrame->setAccessibleName(QStringLiteral("Preview :"));
+    auto* previewFrame = new QGroupBox(QCoreApplication::translate("FontPicker", "Preview :"));
+    previewFrame->setAccessibleName(QCoreApplication::translate("FontPicker", "Preview :"));
     lblpreview = named(new QLabel(QStringLiteral("AaBbCcDd 12345")), QStringLiteral("lblpreview"),
                        QStringLiteral("AaBbCcDd 12345"));
     lblpreview->setAlignment(Qt::AlignCenter);
     lblpreview->setMinimumHeight(twips(700));
     (new QVBoxLayout(previewFrame))->addWidget(lblpreview);
 
-    cmdok =
-        named(new QToolButton, QStringLiteral("cmdok"), QStringLiteral("accept and close window"));
+    cmdok = named(new QToolButton, QStringLiteral("cmdok"),
+                  QCoreApplication::translate("FontPicker", "accept and close window"));
     cmdok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    cmdok->setToolTip(QStringLiteral("accept and close window"));
+    cmdok->setToolTip(QCoreApplication::translate("FontPicker", "accept and close window"));
     cmdcancel = named(new QToolButton, QStringLiteral("cmdcancel"),
-                      QStringLiteral("discard and close window"));
+                      QCoreApplication::translate("FontPicker", "discard and close window"));
     cmdcancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    cmdcancel->setToolTip(QStringLiteral("discard and close window"));
+    cmdcancel->setToolTip(QCoreApplication::translate("FontPicker", "discard and close window"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdok);
@@ -317,11 +341,11 @@ void PickFontAndColor(FontSet& target, bool allowFont, bool allowSize, bool allo
              std::initializer_list<QWidget*>{picker.cmbfont, picker.cmbsize, picker.chkbold,
                                              picker.chkItalic, picker.chkUnderline})
             w->setEnabled(false);
-        picker.setWindowTitle(QStringLiteral("Select Color"));
+        picker.setWindowTitle(QCoreApplication::translate("FontPicker", "Select Color"));
     }
     if (!allowColor) {
         picker.frmcolor->setEnabled(false);
-        picker.setWindowTitle(QStringLiteral("Select Font"));
+        picker.setWindowTitle(QCoreApplication::translate("FontPicker", "Select Font"));
     }
     // A font that is not installed stays the choice until another is picked.
     if (picker.cmbfont->findText(target.name) < 0) picker.cmbfont->insertItem(0, target.name);
@@ -343,7 +367,7 @@ void PickFontAndColor(FontSet& target, bool allowFont, bool allowSize, bool allo
     if (ok && size > 0)
         target.size = size;
     else
-        error = QStringLiteral("The font size \"%1\" is not a number.")
+        error = QCoreApplication::translate("FontPicker", "The font size \"%1\" is not a number.")
                     .arg(picker.cmbsize->currentText());
     target.bold = picker.chkbold->isChecked();
     target.Italic = picker.chkItalic->isChecked();

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -35,19 +36,19 @@ QPixmap StatusPicture(bool failed) {
 } // namespace
 
 HotKeysPage::HotKeysPage(AppContext& app, QWidget* parent)
-    : OptionsPage(app, QStringLiteral("Hot Keys"), 26, parent) {
+    : OptionsPage(app, QCoreApplication::translate("HotKeysPage", "Hot Keys"), 26, parent) {
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
         const QString caption = HotKeyCaption(i);
         chkhk[i] = Named(new QCheckBox(caption, this), QStringLiteral("chkhk%1").arg(i), caption);
         cmbhotkey[i] = Named(new QComboBox(this), QStringLiteral("cmbhotkey%1").arg(i),
-                             caption + QStringLiteral(" modifiers"));
+                             caption + QCoreApplication::translate("HotKeysPage", " modifiers"));
         cmbhotkey[i]->addItems(HotKeyModifierTexts());
         lblhk[i] = Named(new QLabel(QStringLiteral("+"), this), QStringLiteral("lblhk%1").arg(i),
                          QStringLiteral("+"));
         txthotkey[i] = Named(new QLineEdit(this), QStringLiteral("txthotkey%1").arg(i),
-                             caption + QStringLiteral(" key"));
+                             caption + QCoreApplication::translate("HotKeysPage", " key"));
         // The box takes no typing, only the key pressed in it.
         txthotkey[i]->setReadOnly(true);
         txthotkey[i]->setMaximumWidth(90);

@@ -4,6 +4,7 @@
 #include "internet/InternetStepping.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -35,17 +36,19 @@ std::optional<QString> CatalogueServerFromText(const QString& typed) {
 }
 
 InternetPage::InternetPage(AppContext& app, const OptionsWindowParts& parts, QWidget* parent)
-    : OptionsPage(app, QStringLiteral("Internet settings"), 27, parent), m_parts(parts) {
+    : OptionsPage(app, QCoreApplication::translate("InternetPage", "Internet settings"), 27,
+                  parent),
+      m_parts(parts) {
     auto* layout = new QVBoxLayout(this);
     lblintoptions = Named(new QTabWidget(this), QStringLiteral("lblintoptions"),
-                          QStringLiteral("Internet options"));
+                          QCoreApplication::translate("InternetPage", "Internet options"));
     layout->addWidget(lblintoptions);
 
     auto* connection = new QWidget;
     connection->setObjectName(QStringLiteral("picintoptions0"));
     auto* c = new QVBoxLayout(connection);
     auto* serverRow = new QHBoxLayout;
-    const QString serverCaption = QStringLiteral("Catalogue server :");
+    const QString serverCaption = QCoreApplication::translate("InternetPage", "Catalogue server :");
     auto* serverLabel = new QLabel(serverCaption, connection);
     txtintserver = Named(new QLineEdit(connection), QStringLiteral("txtintserver"), serverCaption);
     txtintserver->setPlaceholderText(QStringLiteral("https://host:port"));
@@ -59,34 +62,43 @@ InternetPage::InternetPage(AppContext& app, const OptionsWindowParts& parts, QWi
     serverRow->addWidget(serverLabel);
     serverRow->addWidget(txtintserver, 1);
     c->addLayout(serverRow);
-    auto* proxy = new QGroupBox(QStringLiteral("Proxy settings"), connection);
+    auto* proxy =
+        new QGroupBox(QCoreApplication::translate("InternetPage", "Proxy settings"), connection);
     auto* proxyLayout = new QVBoxLayout(proxy);
-    chkproxy = Named(new QCheckBox(QStringLiteral("Use a proxy"), proxy),
-                     QStringLiteral("chkproxy"), QStringLiteral("Use a proxy"));
-    txtproxy = Named(new QLineEdit(proxy), QStringLiteral("txtproxy"), QStringLiteral("Proxy"));
-    txtproxy->setPlaceholderText(QStringLiteral("host:port"));
+    chkproxy = Named(
+        new QCheckBox(QCoreApplication::translate("InternetPage", "Use a proxy"), proxy),
+        QStringLiteral("chkproxy"), QCoreApplication::translate("InternetPage", "Use a proxy"));
+    txtproxy = Named(new QLineEdit(proxy), QStringLiteral("txtproxy"),
+                     QCoreApplication::translate("InternetPage", "Proxy",
+                                                 "accessible name of the proxy address box"));
+    txtproxy->setPlaceholderText(QCoreApplication::translate("InternetPage", "host:port"));
     proxyLayout->addWidget(chkproxy);
     proxyLayout->addWidget(txtproxy);
     c->addWidget(proxy);
 
-    auto* errors = new QGroupBox(QStringLiteral("Error handling"), connection);
+    auto* errors =
+        new QGroupBox(QCoreApplication::translate("InternetPage", "Error handling"), connection);
     auto* errorsLayout = new QVBoxLayout(errors);
     auto* timeoutRow = new QHBoxLayout;
-    auto* timeoutLabel = new QLabel(QStringLiteral("Request timeout :"), errors);
+    auto* timeoutLabel =
+        new QLabel(QCoreApplication::translate("InternetPage", "Request timeout :"), errors);
     txttimeout = Named(new QLineEdit(errors), QStringLiteral("txttimeout"),
-                       QStringLiteral("Request timeout :"));
+                       QCoreApplication::translate("InternetPage", "Request timeout :"));
     txttimeout->setMaximumWidth(60);
     timeoutLabel->setBuddy(txttimeout);
     timeoutRow->addWidget(timeoutLabel);
     timeoutRow->addWidget(txttimeout);
-    timeoutRow->addWidget(new QLabel(QStringLiteral("Seconds."), errors));
+    timeoutRow->addWidget(
+        new QLabel(QCoreApplication::translate("InternetPage", "Seconds."), errors));
     timeoutRow->addStretch();
     errorsLayout->addLayout(timeoutRow);
-    const QString ignore = QStringLiteral("Don't prompt on error, just ignore it.");
+    const QString ignore =
+        QCoreApplication::translate("InternetPage", "Don't prompt on error, just ignore it.");
     chkignoreerror = Named(new QCheckBox(ignore, errors), QStringLiteral("chkignoreerror"), ignore);
     errorsLayout->addWidget(chkignoreerror);
     c->addWidget(errors);
-    const QString tray = QStringLiteral("Show icon in the notification area when downloading.");
+    const QString tray = QCoreApplication::translate(
+        "InternetPage", "Show icon in the notification area when downloading.");
     chkinttray = Named(new QCheckBox(tray, connection), QStringLiteral("chkinttray"), tray);
     c->addWidget(chkinttray);
     c->addStretch();
@@ -94,26 +106,32 @@ InternetPage::InternetPage(AppContext& app, const OptionsWindowParts& parts, QWi
     auto* caching = new QWidget;
     caching->setObjectName(QStringLiteral("picintoptions1"));
     auto* k = new QVBoxLayout(caching);
-    const QString enable = QStringLiteral("Enable caching (Recommended)");
+    const QString enable =
+        QCoreApplication::translate("InternetPage", "Enable caching (Recommended)");
     chkintcaching = Named(new QCheckBox(enable, caching), QStringLiteral("chkintcaching"), enable);
     k->addWidget(chkintcaching);
-    auto* note = new QLabel(
-        QStringLiteral("Files downloaded from the internet are stored for quick viewing later."),
-        caching);
+    auto* note =
+        new QLabel(QCoreApplication::translate(
+                       "InternetPage",
+                       "Files downloaded from the internet are stored for quick viewing later."),
+                   caching);
     note->setWordWrap(true);
     k->addWidget(note);
     lblcacheinfo = Named(new QLabel(caching), QStringLiteral("lblcacheinfo"), QString());
     k->addWidget(lblcacheinfo);
-    cmddeletecache = Named(new QPushButton(QStringLiteral("Clear cache"), caching),
-                           QStringLiteral("cmddeletecache"), QStringLiteral("Clear cache"));
+    cmddeletecache =
+        Named(new QPushButton(QCoreApplication::translate("InternetPage", "Clear cache"), caching),
+              QStringLiteral("cmddeletecache"),
+              QCoreApplication::translate("InternetPage", "Clear cache"));
     auto* clearRow = new QHBoxLayout;
     clearRow->addWidget(cmddeletecache);
     clearRow->addStretch();
     k->addLayout(clearRow);
     k->addStretch();
 
-    lblintoptions->addTab(connection, QStringLiteral("Connection"));
-    lblintoptions->addTab(caching, QStringLiteral("Caching"));
+    lblintoptions->addTab(connection,
+                          QCoreApplication::translate("InternetPage", "Connection", "tab"));
+    lblintoptions->addTab(caching, QCoreApplication::translate("InternetPage", "Caching", "tab"));
 
     cmddeletecache->setEnabled(m_parts.internet != nullptr);
     connect(cmddeletecache, &QPushButton::clicked, this, [this] {
@@ -164,8 +182,9 @@ void InternetPage::apply(ApplyReport& report) {
     if (const auto t = WholeNumberIn(txttimeout->text(), 1, kMaxTimeOut))
         s.IntTimeOut = qint16(*t);
     else
-        report.errors << QStringLiteral("The request timeout \"%1\" is not a whole number of "
-                                        "seconds from 1 to %2; it stays %3 seconds.")
+        report.errors << QCoreApplication::translate(
+                             "InternetPage", "The request timeout \"%1\" is not a whole number of "
+                                             "seconds from 1 to %2; it stays %3 seconds.")
                              .arg(txttimeout->text())
                              .arg(kMaxTimeOut)
                              .arg(s.IntTimeOut);

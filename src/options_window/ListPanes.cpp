@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QInputDialog>
@@ -16,7 +17,8 @@
 
 InternetCategoriesPane::InternetCategoriesPane(AppContext& app, const OptionsWindowParts& parts,
                                                QWidget* parent)
-    : QGroupBox(QStringLiteral("Internet categories"), parent), m_app(app), m_parts(parts) {
+    : QGroupBox(QCoreApplication::translate("ListPanes", "Internet categories"), parent),
+      m_app(app), m_parts(parts) {
     auto* layout = new QVBoxLayout(this);
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
@@ -37,16 +39,20 @@ InternetCategoriesPane::InternetCategoriesPane(AppContext& app, const OptionsWin
     lblint->setWordWrap(true);
     layout->addWidget(lblint);
     cmdrefreshintcatz =
-        Named(new QPushButton(QStringLiteral("Refresh internet categories"), this),
-              QStringLiteral("cmdrefreshintcatz"), QStringLiteral("Refresh internet categories"));
-    cmdcatcode = Named(new QPushButton(QStringLiteral("CatCode"), this),
-                       QStringLiteral("cmdcatcode"), QStringLiteral("CatCode"));
+        Named(new QPushButton(
+                  QCoreApplication::translate("ListPanes", "Refresh internet categories"), this),
+              QStringLiteral("cmdrefreshintcatz"),
+              QCoreApplication::translate("ListPanes", "Refresh internet categories"));
+    cmdcatcode =
+        Named(new QPushButton(QCoreApplication::translate("ListPanes", "CatCode"), this),
+              QStringLiteral("cmdcatcode"), QCoreApplication::translate("ListPanes", "CatCode"));
     cmdprevintwallpaper =
         PictureButton(this, QStringLiteral("cmdprevintwallpaper"),
-                      QStringLiteral("Previous Wallpaper."), QStyle::SP_MediaSeekBackward);
-    cmdnextintwallpaper =
-        PictureButton(this, QStringLiteral("cmdnextintwallpaper"),
-                      QStringLiteral("Next Wallpaper."), QStyle::SP_MediaSeekForward);
+                      QCoreApplication::translate("ListPanes", "Previous Wallpaper."),
+                      QStyle::SP_MediaSeekBackward);
+    cmdnextintwallpaper = PictureButton(this, QStringLiteral("cmdnextintwallpaper"),
+                                        QCoreApplication::translate("ListPanes", "Next Wallpaper."),
+                                        QStyle::SP_MediaSeekForward);
     // Two rows, so that the pane is no wider than the files list beside it.
     layout->addWidget(cmdrefreshintcatz);
     auto* row = new QHBoxLayout;
@@ -64,7 +70,8 @@ InternetCategoriesPane::InternetCategoriesPane(AppContext& app, const OptionsWin
 
     connect(cmdrefreshintcatz, &QPushButton::clicked, this, [this] {
         window()->setEnabled(false);
-        status(QStringLiteral("Updating internet categories, please wait..."));
+        status(QCoreApplication::translate("ListPanes",
+                                           "Updating internet categories, please wait..."));
         waitCursor(true);
         m_working = true;
         const QString address = CatalogueAddress(m_app.settings.internet());
@@ -146,7 +153,7 @@ void InternetCategoriesPane::rebuild(std::function<void()> done) {
     if (!m_parts.internet) return done();
     for (qsizetype i = 0; i < chkcat.size() && i < m_list.categories.size(); ++i)
         m_list.categories[i].checked = chkcat[i]->isChecked();
-    status(QStringLiteral("Updating, please wait..."));
+    status(QCoreApplication::translate("ListPanes", "Updating, please wait..."));
     m_working = true;
     m_parts.internet->RebuildFiles(m_list, this,
                                    [this, done](RebuildOutcome outcome, CategoryList list) {
@@ -161,8 +168,10 @@ void InternetCategoriesPane::rebuild(std::function<void()> done) {
 void InternetCategoriesPane::step(bool previous) {
     if (!m_parts.internet || m_working) return;
     QPointer<InternetCategoriesPane> self(this);
-    status(previous ? QStringLiteral("Downloading previous wallpaper, please wait...")
-                    : QStringLiteral("Downloading next wallpaper, please wait..."));
+    status(previous ? QCoreApplication::translate("ListPanes",
+                                                  "Downloading previous wallpaper, please wait...")
+                    : QCoreApplication::translate("ListPanes",
+                                                  "Downloading next wallpaper, please wait..."));
     window()->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_parts.internet->InternetNext(previous, [self](ChangeResult) {

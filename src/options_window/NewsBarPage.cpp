@@ -12,6 +12,7 @@
 #include "widgets/NewsBar.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -56,14 +57,15 @@ bool SameFont(const FontSet& a, const FontSet& b) {
 } // namespace
 
 NewsBarPage::NewsBarPage(AppContext& app, const OptionsWindowParts& parts, QWidget* parent)
-    : OptionsPage(app, QStringLiteral("News bar"), 0, parent), m_parts(parts) {
+    : OptionsPage(app, QCoreApplication::translate("NewsBarPage", "News bar"), 0, parent),
+      m_parts(parts) {
     auto* layout = new QVBoxLayout(this);
     lblnbnotice = Named(new QLabel(WidgetsUnavailableText(), this), QStringLiteral("lblnbnotice"),
                         WidgetsUnavailableText());
     lblnbnotice->hide();
     layout->addWidget(lblnbnotice);
     lblnboptions = Named(new QTabWidget(this), QStringLiteral("lblnboptions"),
-                         QStringLiteral("News bar options"));
+                         QCoreApplication::translate("NewsBarPage", "News bar options"));
     layout->addWidget(lblnboptions);
     const auto check = [](QWidget* parent, const char* name, const QString& caption) {
         return Named(new QCheckBox(caption, parent), QString::fromLatin1(name), caption);
@@ -79,12 +81,15 @@ NewsBarPage::NewsBarPage(AppContext& app, const OptionsWindowParts& parts, QWidg
     // The bar's options.
     auto* options = new QWidget;
     auto* o = new QVBoxLayout(options);
-    chknbenable = check(options, "chknbenable", QStringLiteral("Enable news bar"));
-    chknbclickable = check(options, "chknbclickable", QStringLiteral("Clickable"));
-    chknbontop = check(options, "chknbontop", QStringLiteral("Always on top."));
+    chknbenable = check(options, "chknbenable",
+                        QCoreApplication::translate("NewsBarPage", "Enable news bar"));
+    chknbclickable =
+        check(options, "chknbclickable", QCoreApplication::translate("NewsBarPage", "Clickable"));
+    chknbontop =
+        check(options, "chknbontop", QCoreApplication::translate("NewsBarPage", "Always on top."));
     cmdnbmove = Named(new QToolButton(options), QStringLiteral("cmdnbmove"),
-                      QStringLiteral("Move the news bar"));
-    cmdnbmove->setToolTip(QStringLiteral("Move the news bar"));
+                      QCoreApplication::translate("NewsBarPage", "Move the news bar"));
+    cmdnbmove->setToolTip(QCoreApplication::translate("NewsBarPage", "Move the news bar"));
     cmdnbmove->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
     auto* top = new QHBoxLayout;
     top->addWidget(chknbenable);
@@ -94,15 +99,15 @@ NewsBarPage::NewsBarPage(AppContext& app, const OptionsWindowParts& parts, QWidg
     o->addWidget(chknbclickable);
     o->addWidget(chknbontop);
     auto* update = new QHBoxLayout;
-    auto* every = new QLabel(QStringLiteral("Update every "), options);
+    auto* every = new QLabel(QCoreApplication::translate("NewsBarPage", "Update every "), options);
     txtNBUpdateinterval = Named(new QLineEdit(options), QStringLiteral("txtNBUpdateinterval"),
-                                QStringLiteral("Update every "));
+                                QCoreApplication::translate("NewsBarPage", "Update every "));
     txtNBUpdateinterval->setMaximumWidth(80);
     every->setBuddy(txtNBUpdateinterval);
     // A spin control that rests in the middle: up adds a minute, down takes
     // one while the interval stays above an hour.
     VScroll2 = Named(new QScrollBar(Qt::Vertical, options), QStringLiteral("VScroll2"),
-                     QStringLiteral("Change the update interval"));
+                     QCoreApplication::translate("NewsBarPage", "Change the update interval"));
     VScroll2->setRange(0, 2);
     VScroll2->setValue(1);
     VScroll2->setFixedHeight(txtNBUpdateinterval->sizeHint().height());
@@ -110,56 +115,69 @@ NewsBarPage::NewsBarPage(AppContext& app, const OptionsWindowParts& parts, QWidg
     update->addWidget(every);
     update->addWidget(txtNBUpdateinterval);
     update->addWidget(VScroll2);
-    update->addWidget(new QLabel(QStringLiteral("Minutes"), options));
+    update->addWidget(new QLabel(QCoreApplication::translate("NewsBarPage", "Minutes"), options));
     update->addStretch();
     o->addLayout(update);
     auto* speed = new QHBoxLayout;
-    speed->addWidget(new QLabel(QStringLiteral("Speed:"), options));
-    speed->addWidget(new QLabel(QStringLiteral("(Fast)"), options));
+    speed->addWidget(new QLabel(QCoreApplication::translate("NewsBarPage", "Speed:"), options));
+    speed->addWidget(new QLabel(QCoreApplication::translate("NewsBarPage", "(Fast)"), options));
     hsNBSpeed = Named(new QScrollBar(Qt::Horizontal, options), QStringLiteral("hsNBSpeed"),
-                      QStringLiteral("Speed:"));
+                      QCoreApplication::translate("NewsBarPage", "Speed:"));
     hsNBSpeed->setRange(1, 10);
     hsNBSpeed->setPageStep(1);
     hsNBSpeed->setFocusPolicy(Qt::StrongFocus);
     speed->addWidget(hsNBSpeed, 1);
-    speed->addWidget(new QLabel(QStringLiteral("(Slow)"), options));
+    speed->addWidget(new QLabel(QCoreApplication::translate("NewsBarPage", "(Slow)"), options));
     o->addLayout(speed);
     o->addStretch();
 
     // The feed list.
     auto* feeds = new QWidget;
     auto* f = new QVBoxLayout(feeds);
-    lstnewsfeeds =
-        Named(new QListWidget(feeds), QStringLiteral("lstnewsfeeds"), QStringLiteral("News feeds"));
+    lstnewsfeeds = Named(new QListWidget(feeds), QStringLiteral("lstnewsfeeds"),
+                         QCoreApplication::translate("NewsBarPage", "News feeds"));
     // An address dropped on the list is added at once.
     lstnewsfeeds->viewport()->setAcceptDrops(true);
     lstnewsfeeds->viewport()->installEventFilter(this);
     f->addWidget(lstnewsfeeds);
     lstnewsURLs = Named(new QListWidget(feeds), QStringLiteral("lstnewsURLs"),
-                        QStringLiteral("News feed addresses"));
+                        QCoreApplication::translate("NewsBarPage", "News feed addresses"));
     lstnewsURLs->hide();
     f->addWidget(lstnewsURLs);
     auto* buttons = new QHBoxLayout;
     cmdaddfeed =
-        button(feeds, "cmdaddfeed", QStringLiteral("Add"), QStringLiteral("Add an RSS Feed."));
-    cmdeditfeed =
-        button(feeds, "cmdeditfeed", QStringLiteral("Edit"), QStringLiteral("Edit selected feed."));
-    cmddelfeed = button(feeds, "cmddelfeed", QStringLiteral("Remove"),
-                        QStringLiteral("Remove selected Feeds."));
-    cmdupdatefeeds = button(feeds, "cmdupdatefeeds", QStringLiteral("Update now!"));
+        button(feeds, "cmdaddfeed",
+               QCoreApplication::translate("NewsBarPage", "Add", "button: add a news feed"),
+               QCoreApplication::translate("NewsBarPage", "Add an RSS Feed."));
+    cmdeditfeed = button(
+        feeds, "cmdeditfeed",
+        QCoreApplication::translate("NewsBarPage", "Edit", "button: edit the selected news feed"),
+        QCoreApplication::translate("NewsBarPage", "Edit selected feed."));
+    cmddelfeed = button(feeds, "cmddelfeed",
+                        QCoreApplication::translate("NewsBarPage", "Remove",
+                                                    "button: remove the selected news feeds"),
+                        QCoreApplication::translate("NewsBarPage", "Remove selected Feeds."));
+    cmdupdatefeeds =
+        button(feeds, "cmdupdatefeeds", QCoreApplication::translate("NewsBarPage", "Update now!"));
     for (QPushButton* b : {cmdaddfeed, cmdeditfeed, cmddelfeed, cmdupdatefeeds})
         buttons->addWidget(b);
     f->addLayout(buttons);
-    auto* info = new QGroupBox(QStringLiteral("Info"), feeds);
+    auto* info = new QGroupBox(
+        QCoreApplication::translate("NewsBarPage", "Info", "feed information"), feeds);
     auto* i = new QVBoxLayout(info);
-    lblnbinfo = Named(new QLabel(QStringLiteral("Click on an item to view its info"), info),
-                      QStringLiteral("lblnbinfo"), QStringLiteral("Info"));
+    lblnbinfo = Named(
+        new QLabel(QCoreApplication::translate("NewsBarPage", "Click on an item to view its info"),
+                   info),
+        QStringLiteral("lblnbinfo"),
+        QCoreApplication::translate("NewsBarPage", "Info", "feed information"));
     lblnbinfo->setWordWrap(true);
     lblnbinfo->setTextInteractionFlags(Qt::TextSelectableByMouse);
     i->addWidget(lblnbinfo);
     f->addWidget(info);
-    lblnblastupdate = Named(new QLabel(QStringLiteral("last update :"), feeds),
-                            QStringLiteral("lblnblastupdate"), QStringLiteral("last update :"));
+    lblnblastupdate =
+        Named(new QLabel(QCoreApplication::translate("NewsBarPage", "last update :"), feeds),
+              QStringLiteral("lblnblastupdate"),
+              QCoreApplication::translate("NewsBarPage", "last update :"));
     f->addWidget(lblnblastupdate);
 
     // The fonts of the bar: headlines and feed titles.
@@ -174,7 +192,8 @@ NewsBarPage::NewsBarPage(AppContext& app, const OptionsWindowParts& parts, QWidg
         pal.setColor(QPalette::Window, kSampleBackground);
         lblNBsample[k]->setPalette(pal);
         lblNBsample[k]->setContentsMargins(6, 4, 6, 4);
-        const QString edit = QStringLiteral("Edit font/color %1").arg(k + 1);
+        const QString edit =
+            QCoreApplication::translate("NewsBarPage", "Edit font/color %1").arg(k + 1);
         lbleditnb[k] =
             Named(new QPushButton(edit, appearance), QStringLiteral("lbleditnb%1").arg(k), edit);
         lbleditnb[k]->setFlat(true);
@@ -190,9 +209,11 @@ NewsBarPage::NewsBarPage(AppContext& app, const OptionsWindowParts& parts, QWidg
     }
     a->addStretch();
 
-    lblnboptions->addTab(options, QStringLiteral("Options"));
-    lblnboptions->addTab(feeds, QStringLiteral("Feeds"));
-    lblnboptions->addTab(appearance, QStringLiteral("Appearance"));
+    lblnboptions->addTab(
+        options, QCoreApplication::translate("NewsBarPage", "Options", "tab of the news bar page"));
+    lblnboptions->addTab(feeds, QCoreApplication::translate("NewsBarPage", "Feeds", "tab"));
+    lblnboptions->addTab(appearance,
+                         QCoreApplication::translate("NewsBarPage", "Appearance", "tab"));
 
     connect(cmdaddfeed, &QPushButton::clicked, this, &NewsBarPage::cmdaddfeed_Click);
     connect(cmdeditfeed, &QPushButton::clicked, this, &NewsBarPage::cmdeditfeed_Click);
@@ -241,7 +262,7 @@ void NewsBarPage::load() {
         if (last.isValid())
             showLastUpdate();
         else
-            lblnblastupdate->setText(QStringLiteral("last update :"));
+            lblnblastupdate->setText(QCoreApplication::translate("NewsBarPage", "last update :"));
     }
 }
 
@@ -255,8 +276,10 @@ void NewsBarPage::apply(ApplyReport& report) {
         if (const auto interval = TypedNewsInterval(txtNBUpdateinterval->text()))
             s.NBInterval = *interval;
         else
-            report.errors << QStringLiteral("The update interval \"%1\" is not a number of minutes "
-                                            "above 0 and up to %2; it stays %3 minutes.")
+            report.errors << QCoreApplication::translate(
+                                 "NewsBarPage",
+                                 "The update interval \"%1\" is not a number of minutes "
+                                 "above 0 and up to %2; it stays %3 minutes.")
                                  .arg(txtNBUpdateinterval->text(), IntervalText(kMaxNewsInterval),
                                       IntervalText(s.NBInterval));
         s.NBSpeed = qint16(hsNBSpeed->value());
@@ -275,7 +298,9 @@ void NewsBarPage::apply(ApplyReport& report) {
             m_feedsChanged = false;
             report.parts |= SettingsPart::NewsBar;
         } else {
-            report.errors << QStringLiteral("The feed list could not be saved: %1").arg(error);
+            report.errors << QCoreApplication::translate("NewsBarPage",
+                                                         "The feed list could not be saved: %1")
+                                 .arg(error);
         }
     }
 }
@@ -341,18 +366,20 @@ void NewsBarPage::ask(const QString& title, const QString& prompt, const QString
 
 void NewsBarPage::cmdaddfeed_Click() {
     if (m_busy) return;
-    ask(QStringLiteral("New Feed"),
-        QStringLiteral("Enter the URL of the xml RSS feed you want to add\r\n"
-                       "or copy it from you're browser and paste it here."),
+    ask(QCoreApplication::translate("NewsBarPage", "New Feed"),
+        QCoreApplication::translate("NewsBarPage",
+                                    "Enter the URL of the xml RSS feed you want to add\r\n"
+                                    "or copy it from you're browser and paste it here."),
         QString(), -1);
 }
 
 void NewsBarPage::cmdeditfeed_Click() {
     const int row = lstnewsfeeds->currentRow();
     if (m_busy || row < 0 || row >= lstnewsURLs->count()) return;
-    ask(QStringLiteral("Edit Feed"),
-        QStringLiteral("Enter the new URL of the xml RSS feed \r\n"
-                       "or copy it from you're browser and paste it here."),
+    ask(QCoreApplication::translate("NewsBarPage", "Edit Feed"),
+        QCoreApplication::translate("NewsBarPage",
+                                    "Enter the new URL of the xml RSS feed \r\n"
+                                    "or copy it from you're browser and paste it here."),
         lstnewsURLs->item(row)->text(), row);
 }
 
@@ -371,15 +398,18 @@ void NewsBarPage::addFeed(const QString& typed, int row) {
         if (!(address = line.trimmed()).isEmpty()) break;
     if (address.isEmpty() || m_busy) return;
     const QString refused =
-        row < 0 ? QStringLiteral("Nothing was added. ") : QStringLiteral("Nothing was changed. ");
+        row < 0 ? QCoreApplication::translate("NewsBarPage", "Nothing was added. ")
+                : QCoreApplication::translate("NewsBarPage", "Nothing was changed. ");
     // The list file keeps 127 characters of a value: a longer address would
     // come back cut off.
     if (address.size() > kMaxFeedAddress)
-        return status(refused + QStringLiteral("The address is longer than %1 characters, which "
-                                               "the feed list cannot keep.")
-                                    .arg(kMaxFeedAddress));
+        return status(refused +
+                      QCoreApplication::translate("NewsBarPage",
+                                                  "The address is longer than %1 characters, which "
+                                                  "the feed list cannot keep.")
+                          .arg(kMaxFeedAddress));
     setBusy(true);
-    status(QStringLiteral("Downloading %1 ...").arg(address));
+    status(QCoreApplication::translate("NewsBarPage", "Downloading %1 ...").arg(address));
     QPointer<NewsBarPage> self(this);
     client().GetPageB(address, [self, address, row](std::optional<QByteArray> body) {
         if (self) self->fetched(address, row, body);
@@ -390,7 +420,8 @@ void NewsBarPage::fetched(const QString& address, int row, const std::optional<Q
     setBusy(false);
     const bool replace = row >= 0 && row < lstnewsfeeds->count();
     const QString refused =
-        replace ? QStringLiteral("Nothing was changed. ") : QStringLiteral("Nothing was added. ");
+        replace ? QCoreApplication::translate("NewsBarPage", "Nothing was changed. ")
+                : QCoreApplication::translate("NewsBarPage", "Nothing was added. ");
     if (!body) return status(refused + client().lastError());
     const FeedDocument document = ReadFeed(*body);
     if (!document.usable()) return status(refused + document.error);
@@ -398,15 +429,17 @@ void NewsBarPage::fetched(const QString& address, int row, const std::optional<Q
     QString error;
     QDir().mkpath(m_app.paths.FeedsFolder);
     if (!WriteFileAtomically(FeedFilePath(m_app.paths.FeedsFolder, title), *body, &error))
-        return status(refused + QStringLiteral("The feed could not be stored: %1").arg(error));
+        return status(refused +
+                      QCoreApplication::translate("NewsBarPage", "The feed could not be stored: %1")
+                          .arg(error));
     if (replace) {
         lstnewsfeeds->item(row)->setText(title);
         lstnewsURLs->item(row)->setText(address);
-        status(QStringLiteral("Changed to \"%1\".").arg(title));
+        status(QCoreApplication::translate("NewsBarPage", "Changed to \"%1\".").arg(title));
     } else {
         lstnewsfeeds->addItem(title);
         lstnewsURLs->addItem(address);
-        status(QStringLiteral("Added \"%1\".").arg(title));
+        status(QCoreApplication::translate("NewsBarPage", "Added \"%1\".").arg(title));
     }
     m_feedsChanged = true;
 }
@@ -416,7 +449,7 @@ void NewsBarPage::cmdupdatefeeds_Click() {
     m_updating = true;
     setEnabled(false);
     setCursor(Qt::WaitCursor);
-    lblnblastupdate->setText(QStringLiteral("\r\nUpdating..."));
+    lblnblastupdate->setText(QCoreApplication::translate("NewsBarPage", "\r\nUpdating..."));
     updater().update(shownFeeds());
 }
 
@@ -428,7 +461,7 @@ void NewsBarPage::showLastUpdate() {
     }
     const QDateTime last = updater().lastSuccess();
     lblnblastupdate->setText(
-        QStringLiteral("Last update:\r\n") +
+        QCoreApplication::translate("NewsBarPage", "Last update:\r\n") +
         (last.isValid() ? QLocale().toString(last, QLocale::ShortFormat) : QString()));
 }
 

@@ -8,6 +8,7 @@
 #include "widgets/WidgetGeometry.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFile>
@@ -47,12 +48,14 @@ void TellLineBreaks(QWidget* window, const QStringList& paths, const QString& wh
     for (QString path : paths)
         shown << path.replace(QLatin1Char('\n'), QChar(0x240A))
                      .replace(QLatin1Char('\r'), QChar(0x240D));
-    OpenMessageBox(window, QMessageBox::Warning,
-                   QStringLiteral("These %1 were not added: their names hold a line break, which "
-                                  "the picture list cannot keep.\n")
-                           .arg(what) +
-                       shown.join(QLatin1Char('\n')),
-                   QMessageBox::Ok, QStringLiteral("lineBreakNames"));
+    OpenMessageBox(
+        window, QMessageBox::Warning,
+        QCoreApplication::translate("PictureListPanes",
+                                    "These %1 were not added: their names hold a line break, which "
+                                    "the picture list cannot keep.\n")
+                .arg(what) +
+            shown.join(QLatin1Char('\n')),
+        QMessageBox::Ok, QStringLiteral("lineBreakNames"));
 }
 
 // Where the file dialog starts: the pictures folder, or home without one.
@@ -139,11 +142,13 @@ QRect PreviewPlacement(QSize picture, QSize frame) {
     return {(frame.width() - w) / 2, (frame.height() - h) / 2 + 50, w, h};
 }
 
-PreviewFrame::PreviewFrame(QWidget* parent) : QGroupBox(QStringLiteral("Preview"), parent) {
+PreviewFrame::PreviewFrame(QWidget* parent)
+    : QGroupBox(QCoreApplication::translate("PictureListPanes", "Preview"), parent) {
     setObjectName(QStringLiteral("frmprev"));
-    setAccessibleName(QStringLiteral("Preview"));
+    setAccessibleName(QCoreApplication::translate("PictureListPanes", "Preview"));
     setFixedSize(twipsToPixels(kWidthTwips), twipsToPixels(kHeightTwips));
-    imgprev = Named(new QLabel(this), QStringLiteral("imgprev"), QStringLiteral("Preview picture"));
+    imgprev = Named(new QLabel(this), QStringLiteral("imgprev"),
+                    QCoreApplication::translate("PictureListPanes", "Preview picture"));
     imgprev->setScaledContents(true);
     imgprev->hide();
 }
@@ -181,36 +186,46 @@ void PreviewFrame::clearPicture() {
 }
 
 FilesPane::FilesPane(AppContext& app, QWidget* parent)
-    : QGroupBox(QStringLiteral("Files list"), parent), m_app(app) {
+    : QGroupBox(QCoreApplication::translate("PictureListPanes", "Files list"), parent), m_app(app) {
     auto* layout = new QVBoxLayout(this);
     model = new FilesListModel(this);
     lstfileslist = Named(new PictureListView(this), QStringLiteral("lstfileslist"),
-                         QStringLiteral("Files list"));
+                         QCoreApplication::translate("PictureListPanes", "Files list"));
     lstfileslist->setModel(model);
-    lstfileslist->setToolTip(
-        QStringLiteral("Drag files or folders from windows explorer to add files."));
+    lstfileslist->setToolTip(QCoreApplication::translate(
+        "PictureListPanes", "Drag files or folders from windows explorer to add files."));
     layout->addWidget(lstfileslist);
 
-    cmdadd = PictureButton(this, QStringLiteral("cmdadd"), QStringLiteral("Browse for pictures"),
+    cmdadd = PictureButton(this, QStringLiteral("cmdadd"),
+                           QCoreApplication::translate("PictureListPanes", "Browse for pictures"),
                            QStyle::SP_DialogOpenButton);
-    cmdsub = PictureButton(this, QStringLiteral("cmdsub"), QStringLiteral("Remove selected"),
+    cmdsub = PictureButton(this, QStringLiteral("cmdsub"),
+                           QCoreApplication::translate("PictureListPanes", "Remove selected"),
                            QStyle::SP_TrashIcon);
-    cmdclear = PictureButton(this, QStringLiteral("cmdclear"), QStringLiteral("Clear list"),
+    cmdclear = PictureButton(this, QStringLiteral("cmdclear"),
+                             QCoreApplication::translate("PictureListPanes", "Clear list"),
                              QStyle::SP_DialogResetButton);
     cmdmoveup = PictureButton(this, QStringLiteral("cmdmoveup"),
-                              QStringLiteral("Move selected up."), QStyle::SP_ArrowUp);
-    cmdmovedown = PictureButton(this, QStringLiteral("cmdmovedown"),
-                                QStringLiteral("Move selected down."), QStyle::SP_ArrowDown);
-    cmdshuffle = PictureButton(this, QStringLiteral("cmdshuffle"), QStringLiteral("Shuffle."),
+                              QCoreApplication::translate("PictureListPanes", "Move selected up."),
+                              QStyle::SP_ArrowUp);
+    cmdmovedown =
+        PictureButton(this, QStringLiteral("cmdmovedown"),
+                      QCoreApplication::translate("PictureListPanes", "Move selected down."),
+                      QStyle::SP_ArrowDown);
+    cmdshuffle = PictureButton(this, QStringLiteral("cmdshuffle"),
+                               QCoreApplication::translate("PictureListPanes", "Shuffle."),
                                QStyle::SP_BrowserReload);
-    cmdsort = PictureButton(this, QStringLiteral("cmdsort"), QStringLiteral("Sort."),
+    cmdsort = PictureButton(this, QStringLiteral("cmdsort"),
+                            QCoreApplication::translate("PictureListPanes", "Sort."),
                             QStyle::SP_FileDialogListView);
-    cmdsetaswallpaper =
-        PictureButton(this, QStringLiteral("cmdsetaswallpaper"),
-                      QStringLiteral("Set selected picture as wallpaper"), QStyle::SP_DesktopIcon);
+    cmdsetaswallpaper = PictureButton(
+        this, QStringLiteral("cmdsetaswallpaper"),
+        QCoreApplication::translate("PictureListPanes", "Set selected picture as wallpaper"),
+        QStyle::SP_DesktopIcon);
     cmdclearwall =
         PictureButton(this, QStringLiteral("cmdclearwall"),
-                      QStringLiteral("Clear desktop wallpaper."), QStyle::SP_DialogDiscardButton);
+                      QCoreApplication::translate("PictureListPanes", "Clear desktop wallpaper."),
+                      QStyle::SP_DialogDiscardButton);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(2);
     for (QToolButton* b : {cmdadd, cmdsub, cmdclear, cmdmoveup, cmdmovedown, cmdshuffle, cmdsort})
@@ -222,31 +237,39 @@ FilesPane::FilesPane(AppContext& app, QWidget* parent)
 
     mnufiles = new QMenu(this);
     mnufiles->setObjectName(QStringLiteral("mnufiles"));
-    mnufilesadd = MenuItem(mnufiles, QStringLiteral("mnufilesadd"), QStringLiteral("&Add"), cmdadd);
-    mnufilesdelete =
-        MenuItem(mnufiles, QStringLiteral("mnufilesdelete"), QStringLiteral("Dele&te"), cmdsub);
-    mnufilesclear = MenuItem(mnufiles, QStringLiteral("mnufilesclear"),
-                             QStringLiteral("&Clear list"), cmdclear);
+    mnufilesadd = MenuItem(mnufiles, QStringLiteral("mnufilesadd"),
+                           QCoreApplication::translate("PictureListPanes", "&Add"), cmdadd);
+    mnufilesdelete = MenuItem(mnufiles, QStringLiteral("mnufilesdelete"),
+                              QCoreApplication::translate("PictureListPanes", "Dele&te"), cmdsub);
+    mnufilesclear =
+        MenuItem(mnufiles, QStringLiteral("mnufilesclear"),
+                 QCoreApplication::translate("PictureListPanes", "&Clear list"), cmdclear);
     mnufiles->addSeparator();
-    mnufilesup =
-        MenuItem(mnufiles, QStringLiteral("mnufilesup"), QStringLiteral("Move &up"), cmdmoveup);
-    mnufilesdown = MenuItem(mnufiles, QStringLiteral("mnufilesdown"), QStringLiteral("Move &Down"),
-                            cmdmovedown);
-    mnufilesshuffle = MenuItem(mnufiles, QStringLiteral("mnufilesshuffle"),
-                               QStringLiteral("Shu&ffle"), cmdshuffle);
-    mnufilessort =
-        MenuItem(mnufiles, QStringLiteral("mnufilessort"), QStringLiteral("&Sort"), cmdsort);
+    mnufilesup = MenuItem(mnufiles, QStringLiteral("mnufilesup"),
+                          QCoreApplication::translate("PictureListPanes", "Move &up"), cmdmoveup);
+    mnufilesdown =
+        MenuItem(mnufiles, QStringLiteral("mnufilesdown"),
+                 QCoreApplication::translate("PictureListPanes", "Move &Down"), cmdmovedown);
+    mnufilesshuffle =
+        MenuItem(mnufiles, QStringLiteral("mnufilesshuffle"),
+                 QCoreApplication::translate("PictureListPanes", "Shu&ffle"), cmdshuffle);
+    mnufilessort = MenuItem(mnufiles, QStringLiteral("mnufilessort"),
+                            QCoreApplication::translate("PictureListPanes", "&Sort"), cmdsort);
     mnufiles->addSeparator();
-    mnufilesremovemissing = MenuItem(mnufiles, QStringLiteral("mnufilesremovemissing"),
-                                     QStringLiteral("Remove &missing file(s)"));
-    mnufilesremovephysically = MenuItem(mnufiles, QStringLiteral("mnufilesremovephysically"),
-                                        QStringLiteral("P&hysically remove selected file(s)"));
+    mnufilesremovemissing =
+        MenuItem(mnufiles, QStringLiteral("mnufilesremovemissing"),
+                 QCoreApplication::translate("PictureListPanes", "Remove &missing file(s)"));
+    mnufilesremovephysically = MenuItem(
+        mnufiles, QStringLiteral("mnufilesremovephysically"),
+        QCoreApplication::translate("PictureListPanes", "P&hysically remove selected file(s)"));
     mnufiles->addSeparator();
-    mnufilesopen = MenuItem(mnufiles, QStringLiteral("mnufilesopen"), QStringLiteral("&Open"));
-    mnufileopenfolder =
-        MenuItem(mnufiles, QStringLiteral("mnufileopenfolder"), QStringLiteral("Open folde&r"));
+    mnufilesopen = MenuItem(mnufiles, QStringLiteral("mnufilesopen"),
+                            QCoreApplication::translate("PictureListPanes", "&Open"));
+    mnufileopenfolder = MenuItem(mnufiles, QStringLiteral("mnufileopenfolder"),
+                                 QCoreApplication::translate("PictureListPanes", "Open folde&r"));
     mnufileproperties =
-        MenuItem(mnufiles, QStringLiteral("mnufileproperties"), QStringLiteral("File &Properties"));
+        MenuItem(mnufiles, QStringLiteral("mnufileproperties"),
+                 QCoreApplication::translate("PictureListPanes", "File &Properties"));
 
     connect(cmdadd, &QToolButton::clicked, this, &FilesPane::cmdadd_Click);
     connect(cmdsub, &QToolButton::clicked, this, &FilesPane::cmdsub_Click);
@@ -302,7 +325,8 @@ void FilesPane::showPreview() {
 }
 
 void FilesPane::cmdadd_Click() {
-    auto* dialog = new QFileDialog(window(), QStringLiteral("Open Pictures"), StartFolder());
+    auto* dialog = new QFileDialog(
+        window(), QCoreApplication::translate("PictureListPanes", "Open Pictures"), StartFolder());
     dialog->setObjectName(QStringLiteral("dlgopenpictures"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
@@ -365,7 +389,8 @@ void FilesPane::addPaths(const QStringList& paths) {
             window()->setEnabled(true);
             model->append(found.entries);
             changed = true;
-            TellLineBreaks(window(), found.lineBreaks, QStringLiteral("files and folders"));
+            TellLineBreaks(window(), found.lineBreaks,
+                           QCoreApplication::translate("PictureListPanes", "files and folders"));
             emit pathsAdded();
         });
 }
@@ -417,9 +442,11 @@ void FilesPane::mnufilesremovephysically_Click() {
     if (selected == 0) return;
     QMessageBox* box = OpenMessageBox(
         window(), QMessageBox::Question,
-        QStringLiteral("Are you sure you want to delete ") + QString::number(selected) +
-            QStringLiteral(" file(s) from your hard disk?\nplease note that files will not be "
-                           "move to the recycle bin and will be deleted permanently."),
+        QCoreApplication::translate("PictureListPanes",
+                                    "Are you sure you want to delete %1 file(s) from your hard "
+                                    "disk?\nplease note that files will not be move to the "
+                                    "recycle bin and will be deleted permanently.")
+            .arg(selected),
         QMessageBox::Yes | QMessageBox::No, QStringLiteral("deletequestion"));
     QPointer<QMessageBox> question(box);
     connect(box, &QMessageBox::finished, this, [this, question] {
@@ -445,10 +472,12 @@ void FilesPane::deleteFromDisk() {
     model->removeEntries(gone);
     changed = true;
     if (!failed.isEmpty())
-        OpenMessageBox(window(), QMessageBox::Critical,
-                       QStringLiteral("These files could not be deleted and stay in the list:\n") +
-                           failed.join(QLatin1Char('\n')),
-                       QMessageBox::Ok, QStringLiteral("deleteErrors"));
+        OpenMessageBox(
+            window(), QMessageBox::Critical,
+            QCoreApplication::translate(
+                "PictureListPanes", "These files could not be deleted and stay in the list:\n") +
+                failed.join(QLatin1Char('\n')),
+            QMessageBox::Ok, QStringLiteral("deleteErrors"));
 }
 
 void FilesPane::mnufilesopen_Click() {
@@ -483,19 +512,22 @@ void FilesPane::cmdsetaswallpaper_Click() {
             if (result == SetAsWallpaperResult::LoadFailed ||
                 result == SetAsWallpaperResult::ComposeFailed)
                 OpenMessageBox(win, QMessageBox::Critical,
-                               error.isEmpty() ? QStringLiteral("The picture could not be made "
-                                                                "the wallpaper.")
-                                               : error,
+                               error.isEmpty()
+                                   ? QCoreApplication::translate("PictureListPanes",
+                                                                 "The picture could not be made "
+                                                                 "the wallpaper.")
+                                   : error,
                                QMessageBox::Ok, QStringLiteral("setWallpaperError"));
         });
 }
 
 FoldersPane::FoldersPane(AppContext& app, QWidget* parent)
-    : QGroupBox(QStringLiteral("Folders list"), parent), m_app(app) {
+    : QGroupBox(QCoreApplication::translate("PictureListPanes", "Folders list"), parent),
+      m_app(app) {
     auto* layout = new QVBoxLayout(this);
     model = new QStringListModel(this);
     lstfolders = Named(new PictureListView(this), QStringLiteral("lstfolders"),
-                       QStringLiteral("Folders list"));
+                       QCoreApplication::translate("PictureListPanes", "Folders list"));
     lstfolders->setModel(model);
     layout->addWidget(lstfolders);
     lblfoldersinfo = Named(new QLabel(this), QStringLiteral("lblfoldersinfo"), QString());
@@ -503,12 +535,15 @@ FoldersPane::FoldersPane(AppContext& app, QWidget* parent)
     layout->addWidget(lblfoldersinfo);
 
     cmdaddfolder =
-        PictureButton(this, QStringLiteral("cmdaddfolder"), QStringLiteral("Browse for pictures"),
+        PictureButton(this, QStringLiteral("cmdaddfolder"),
+                      QCoreApplication::translate("PictureListPanes", "Browse for pictures"),
                       QStyle::SP_FileDialogNewFolder);
-    cmdremovefolder = PictureButton(this, QStringLiteral("cmdremovefolder"),
-                                    QStringLiteral("Remove selected"), QStyle::SP_TrashIcon);
+    cmdremovefolder = PictureButton(
+        this, QStringLiteral("cmdremovefolder"),
+        QCoreApplication::translate("PictureListPanes", "Remove selected"), QStyle::SP_TrashIcon);
     cmdclearfolders = PictureButton(this, QStringLiteral("cmdclearfolders"),
-                                    QStringLiteral("Clear list"), QStyle::SP_DialogResetButton);
+                                    QCoreApplication::translate("PictureListPanes", "Clear list"),
+                                    QStyle::SP_DialogResetButton);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(2);
     for (QToolButton* b : {cmdaddfolder, cmdremovefolder, cmdclearfolders})
@@ -518,17 +553,21 @@ FoldersPane::FoldersPane(AppContext& app, QWidget* parent)
 
     mnufolders = new QMenu(this);
     mnufolders->setObjectName(QStringLiteral("mnufolders"));
-    mnufolderadd = MenuItem(mnufolders, QStringLiteral("mnufolderadd"),
-                            QStringLiteral("&Add folder"), cmdaddfolder);
-    mnufoldersremove = MenuItem(mnufolders, QStringLiteral("mnufoldersremove"),
-                                QStringLiteral("&Remove selected folder(s)"), cmdremovefolder);
-    mnufoldersclear = MenuItem(mnufolders, QStringLiteral("mnufoldersclear"),
-                               QStringLiteral("&Clear list"), cmdclearfolders);
+    mnufolderadd =
+        MenuItem(mnufolders, QStringLiteral("mnufolderadd"),
+                 QCoreApplication::translate("PictureListPanes", "&Add folder"), cmdaddfolder);
+    mnufoldersremove =
+        MenuItem(mnufolders, QStringLiteral("mnufoldersremove"),
+                 QCoreApplication::translate("PictureListPanes", "&Remove selected folder(s)"),
+                 cmdremovefolder);
+    mnufoldersclear =
+        MenuItem(mnufolders, QStringLiteral("mnufoldersclear"),
+                 QCoreApplication::translate("PictureListPanes", "&Clear list"), cmdclearfolders);
     mnufolders->addSeparator();
-    mnufolderopen =
-        MenuItem(mnufolders, QStringLiteral("mnufolderopen"), QStringLiteral("&Open folder"));
-    mnufoldersproperties =
-        MenuItem(mnufolders, QStringLiteral("mnufoldersproperties"), QStringLiteral("&Properties"));
+    mnufolderopen = MenuItem(mnufolders, QStringLiteral("mnufolderopen"),
+                             QCoreApplication::translate("PictureListPanes", "&Open folder"));
+    mnufoldersproperties = MenuItem(mnufolders, QStringLiteral("mnufoldersproperties"),
+                                    QCoreApplication::translate("PictureListPanes", "&Properties"));
 
     connect(cmdaddfolder, &QToolButton::clicked, this, &FoldersPane::cmdaddfolder_Click);
     connect(cmdremovefolder, &QToolButton::clicked, this, &FoldersPane::cmdremovefolder_Click);
@@ -545,12 +584,13 @@ FoldersPane::FoldersPane(AppContext& app, QWidget* parent)
 void FoldersPane::load(const PictureListData& list) {
     if (!changed) model->setStringList(list.folders);
     showCount(QString::number(m_app.PictureList.size()) +
-              QStringLiteral(" Files found and ready to be used"));
+              QCoreApplication::translate("PictureListPanes", " Files found and ready to be used"));
 }
 
 void FoldersPane::showRebuiltCount() {
-    showCount(QString::number(m_app.PictureList.size()) +
-              QStringLiteral(" Pictures found and ready to be used!"));
+    showCount(
+        QString::number(m_app.PictureList.size()) +
+        QCoreApplication::translate("PictureListPanes", " Pictures found and ready to be used!"));
 }
 
 void FoldersPane::showCount(const QString& text) {
@@ -563,8 +603,9 @@ QStringList FoldersPane::folders() const {
 }
 
 void FoldersPane::cmdaddfolder_Click() {
-    auto* dialog =
-        new QFileDialog(window(), QStringLiteral("Please select a folder"), StartFolder());
+    auto* dialog = new QFileDialog(
+        window(), QCoreApplication::translate("PictureListPanes", "Please select a folder"),
+        StartFolder());
     dialog->setObjectName(QStringLiteral("dlgaddfolder"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFileMode(QFileDialog::Directory);
@@ -632,7 +673,8 @@ void ApplyPictureLists(AppContext& app, FilesPane& files, FoldersPane& folders,
     data.folders = folders.folders();
     QString why;
     if (!WritePictureListFile(app.paths.WallPapersListPath, data, true, &why)) {
-        report.errors << QStringLiteral("The picture list could not be saved to %1: %2")
+        report.errors << QCoreApplication::translate(
+                             "PictureListPanes", "The picture list could not be saved to %1: %2")
                              .arg(app.paths.WallPapersListPath, why);
         return;
     }

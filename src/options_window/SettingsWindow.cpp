@@ -22,6 +22,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -41,11 +42,15 @@ const struct {
     int page;
     const char* label;
 } kPageList[] = {
-    {SettingsWindow::Wallpaper, "Wallpaper"}, {SettingsWindow::Watermark, "Watermark"},
-    {SettingsWindow::Colors, "Colors"},       {SettingsWindow::Clock, "Clock"},
-    {SettingsWindow::Calendar, "Calendar"},   {SettingsWindow::HotKeys, "Hot Keys"},
-    {SettingsWindow::Internet, "Internet"},   {SettingsWindow::Advanced, "Advanced"},
-    {SettingsWindow::NewsBar, "News Bar"},
+    {SettingsWindow::Wallpaper, QT_TRANSLATE_NOOP("SettingsWindow", "Wallpaper")},
+    {SettingsWindow::Watermark, QT_TRANSLATE_NOOP("SettingsWindow", "Watermark")},
+    {SettingsWindow::Colors, QT_TRANSLATE_NOOP("SettingsWindow", "Colors")},
+    {SettingsWindow::Clock, QT_TRANSLATE_NOOP("SettingsWindow", "Clock")},
+    {SettingsWindow::Calendar, QT_TRANSLATE_NOOP("SettingsWindow", "Calendar")},
+    {SettingsWindow::HotKeys, QT_TRANSLATE_NOOP("SettingsWindow", "Hot Keys")},
+    {SettingsWindow::Internet, QT_TRANSLATE_NOOP("SettingsWindow", "Internet")},
+    {SettingsWindow::Advanced, QT_TRANSLATE_NOOP("SettingsWindow", "Advanced")},
+    {SettingsWindow::NewsBar, QT_TRANSLATE_NOOP("SettingsWindow", "News Bar")},
 };
 
 const QString kOptions = QStringLiteral("Options");
@@ -56,8 +61,8 @@ const QString kCloseApply = QStringLiteral("CloseApply");
 SettingsWindow::SettingsWindow(AppContext& app, OptionsWindowParts parts, QWidget* parent)
     : QWidget(parent, Qt::Window), m_app(app), m_parts(std::move(parts)) {
     setObjectName(QStringLiteral("frmmain"));
-    setWindowTitle(QStringLiteral("Tessaly settings"));
-    setAccessibleName(QStringLiteral("Tessaly settings"));
+    setWindowTitle(QCoreApplication::translate("SettingsWindow", "Tessaly settings"));
+    setAccessibleName(QCoreApplication::translate("SettingsWindow", "Tessaly settings"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* outer = new QVBoxLayout(this);
@@ -66,11 +71,14 @@ SettingsWindow::SettingsWindow(AppContext& app, OptionsWindowParts parts, QWidge
 
     // The page list.
     auto* listColumn = new QVBoxLayout;
-    auto* optionsLabel = new QLabel(QStringLiteral("Options :"), this);
-    lblopt = Named(new QListWidget(this), QStringLiteral("lblopt"), QStringLiteral("Options :"));
+    auto* optionsLabel =
+        new QLabel(QCoreApplication::translate("SettingsWindow", "Options :"), this);
+    lblopt = Named(new QListWidget(this), QStringLiteral("lblopt"),
+                   QCoreApplication::translate("SettingsWindow", "Options :"));
     optionsLabel->setBuddy(lblopt);
     for (const auto& entry : kPageList) {
-        auto* item = new QListWidgetItem(QString::fromLatin1(entry.label), lblopt);
+        auto* item =
+            new QListWidgetItem(QCoreApplication::translate("SettingsWindow", entry.label), lblopt);
         item->setData(Qt::UserRole, entry.page);
     }
     lblopt->setFixedWidth(lblopt->sizeHintForColumn(0) + 40);
@@ -142,15 +150,18 @@ SettingsWindow::SettingsWindow(AppContext& app, OptionsWindowParts parts, QWidge
     lblinfo = Named(new QPushButton(this), QStringLiteral("lblinfo"), QString());
     lblinfo->setFlat(true);
     lblinfo->setStyleSheet(QStringLiteral("text-align: left;"));
-    lblinfo->setToolTip(QStringLiteral("Click to switch between the time left and the clock time"));
+    lblinfo->setToolTip(QCoreApplication::translate(
+        "SettingsWindow", "Click to switch between the time left and the clock time"));
     outer->addWidget(lblinfo);
 
     // The window's own controls.
     auto* bottom = new QHBoxLayout;
-    const QString switchCaption = QStringLiteral("Switch wallpaper when I click apply.");
+    const QString switchCaption =
+        QCoreApplication::translate("SettingsWindow", "Switch wallpaper when I click apply.");
     chkswitchonok =
         Named(new QCheckBox(switchCaption, this), QStringLiteral("chkswitchonok"), switchCaption);
-    const QString closeCaption = QStringLiteral("Close this window after applying changes.");
+    const QString closeCaption =
+        QCoreApplication::translate("SettingsWindow", "Close this window after applying changes.");
     chkcloseapply =
         Named(new QCheckBox(closeCaption, this), QStringLiteral("chkcloseapply"), closeCaption);
     auto* checks = new QVBoxLayout;
@@ -158,25 +169,30 @@ SettingsWindow::SettingsWindow(AppContext& app, OptionsWindowParts parts, QWidge
     checks->addWidget(chkcloseapply);
     bottom->addLayout(checks);
     bottom->addStretch();
-    cmdhelp = PictureButton<QPushButton>(this, QStringLiteral("cmdhelp"), QStringLiteral("Help"),
-                                         QStyle::SP_DialogHelpButton, QStringLiteral("Help"));
+    cmdhelp = PictureButton<QPushButton>(
+        this, QStringLiteral("cmdhelp"), QCoreApplication::translate("SettingsWindow", "Help"),
+        QStyle::SP_DialogHelpButton, QCoreApplication::translate("SettingsWindow", "Help"));
     pichelp = Named(new QToolButton(this), QStringLiteral("pichelp"),
-                    QStringLiteral("Help on this page"));
-    pichelp->setToolTip(QStringLiteral("Help on this page"));
+                    QCoreApplication::translate("SettingsWindow", "Help on this page"));
+    pichelp->setToolTip(QCoreApplication::translate("SettingsWindow", "Help on this page"));
     pichelp->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     pichelp->setCursor(Qt::WhatsThisCursor);
-    cmdabout = PictureButton<QPushButton>(this, QStringLiteral("cmdabout"),
-                                          QStringLiteral("About Tessaly"),
-                                          QStyle::SP_MessageBoxInformation);
-    cmdshutdown =
-        PictureButton<QPushButton>(this, QStringLiteral("cmdshutdown"),
-                                   QStringLiteral("Shut down Tessaly."), QStyle::SP_BrowserStop);
-    cmdok = PictureButton<QPushButton>(this, QStringLiteral("cmdok"),
-                                       QStringLiteral("Apply and close window"),
-                                       QStyle::SP_DialogApplyButton);
-    cmdcancel = PictureButton<QPushButton>(this, QStringLiteral("cmdcancel"),
-                                           QStringLiteral("discard and close window"),
-                                           QStyle::SP_DialogCancelButton);
+    cmdabout =
+        PictureButton<QPushButton>(this, QStringLiteral("cmdabout"),
+                                   QCoreApplication::translate("SettingsWindow", "About Tessaly"),
+                                   QStyle::SP_MessageBoxInformation);
+    cmdshutdown = PictureButton<QPushButton>(
+        this, QStringLiteral("cmdshutdown"),
+        QCoreApplication::translate("SettingsWindow", "Shut down Tessaly."),
+        QStyle::SP_BrowserStop);
+    cmdok = PictureButton<QPushButton>(
+        this, QStringLiteral("cmdok"),
+        QCoreApplication::translate("SettingsWindow", "Apply and close window"),
+        QStyle::SP_DialogApplyButton);
+    cmdcancel = PictureButton<QPushButton>(
+        this, QStringLiteral("cmdcancel"),
+        QCoreApplication::translate("SettingsWindow", "discard and close window"),
+        QStyle::SP_DialogCancelButton);
     for (QWidget* w : {static_cast<QWidget*>(pichelp), static_cast<QWidget*>(cmdhelp),
                        static_cast<QWidget*>(cmdabout), static_cast<QWidget*>(cmdshutdown),
                        static_cast<QWidget*>(cmdok), static_cast<QWidget*>(cmdcancel)})
@@ -306,7 +322,8 @@ void SettingsWindow::finishApply(ApplyReport report) {
     hotKeysPage->afterApply();
 
     if (!SaveSettings(m_app))
-        report.errors << QStringLiteral("The settings could not be saved: %1")
+        report.errors << QCoreApplication::translate("SettingsWindow",
+                                                     "The settings could not be saved: %1")
                              .arg(m_app.platform.store->lastError());
     // The change runs after the one under way, if any, with the settings
     // just applied; the window may be closed by then, so a failure is told
@@ -341,9 +358,9 @@ void SettingsWindow::finishApply(ApplyReport report) {
             foldersPane->showRebuiltCount();
     }
     if (!report.errors.isEmpty()) {
-        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tessaly settings"),
-                                    report.errors.join(QLatin1Char('\n')), QMessageBox::Ok,
-                                    closing ? nullptr : this);
+        auto* box = new QMessageBox(
+            QMessageBox::Warning, QCoreApplication::translate("SettingsWindow", "Tessaly settings"),
+            report.errors.join(QLatin1Char('\n')), QMessageBox::Ok, closing ? nullptr : this);
         box->setObjectName(QStringLiteral("applyErrors"));
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->show();

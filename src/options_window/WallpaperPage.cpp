@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,23 +34,26 @@ std::optional<double> TypedInterval(const QString& text) {
 } // namespace
 
 WallpaperPage::WallpaperPage(AppContext& app, QWidget* parent)
-    : OptionsPage(app, QStringLiteral("Wallpaper"), 15, parent) {
+    : OptionsPage(app, QCoreApplication::translate("WallpaperPage", "Wallpaper"), 15, parent) {
     auto* layout = new QVBoxLayout(this);
 
     auto* timerRow = new QHBoxLayout;
-    chktimer = Named(new QCheckBox(QStringLiteral("Switch wallpaper every"), this),
-                     QStringLiteral("chktimer"), QStringLiteral("Switch wallpaper every"));
+    chktimer = Named(
+        new QCheckBox(QCoreApplication::translate("WallpaperPage", "Switch wallpaper every"), this),
+        QStringLiteral("chktimer"),
+        QCoreApplication::translate("WallpaperPage", "Switch wallpaper every"));
     txtinterval = Named(new QLineEdit(this), QStringLiteral("txtinterval"),
-                        QStringLiteral("Minutes between changes"));
+                        QCoreApplication::translate("WallpaperPage", "Minutes between changes"));
     txtinterval->setMaximumWidth(80);
     // A spin control that rests in the middle: up adds a minute, down takes one.
-    VScroll1 = Named(new QScrollBar(Qt::Vertical, this), QStringLiteral("VScroll1"),
-                     QStringLiteral("Change the interval by one minute"));
+    VScroll1 =
+        Named(new QScrollBar(Qt::Vertical, this), QStringLiteral("VScroll1"),
+              QCoreApplication::translate("WallpaperPage", "Change the interval by one minute"));
     VScroll1->setRange(0, 2);
     VScroll1->setValue(IntervalSpin::Rest);
     VScroll1->setFixedHeight(txtinterval->sizeHint().height());
     VScroll1->setFocusPolicy(Qt::StrongFocus);
-    auto* minutes = new QLabel(QStringLiteral("Minutes"), this);
+    auto* minutes = new QLabel(QCoreApplication::translate("WallpaperPage", "Minutes"), this);
     minutes->setBuddy(txtinterval);
     timerRow->addWidget(chktimer);
     timerRow->addWidget(txtinterval);
@@ -58,13 +62,18 @@ WallpaperPage::WallpaperPage(AppContext& app, QWidget* parent)
     timerRow->addStretch();
     layout->addLayout(timerRow);
 
-    chkstartup = Named(new QCheckBox(QStringLiteral("Switch wallpaper on startup"), this),
-                       QStringLiteral("chkstartup"), QStringLiteral("Switch wallpaper on startup"));
+    chkstartup = Named(
+        new QCheckBox(QCoreApplication::translate("WallpaperPage", "Switch wallpaper on startup"),
+                      this),
+        QStringLiteral("chkstartup"),
+        QCoreApplication::translate("WallpaperPage", "Switch wallpaper on startup"));
     layout->addWidget(chkstartup);
 
-    auto* tech = new QGroupBox(QStringLiteral("Wallpaper selecting technique"), this);
+    auto* tech = new QGroupBox(
+        QCoreApplication::translate("WallpaperPage", "Wallpaper selecting technique"), this);
     auto* techLayout = new QHBoxLayout(tech);
-    const QString techCaptions[2] = {QStringLiteral("Random "), QStringLiteral("Sequence")};
+    const QString techCaptions[2] = {QCoreApplication::translate("WallpaperPage", "Random "),
+                                     QCoreApplication::translate("WallpaperPage", "Sequence")};
     for (int i = 0; i < 2; ++i) {
         opttech[i] = Named(new QRadioButton(techCaptions[i], tech),
                            QStringLiteral("opttech%1").arg(i), techCaptions[i]);
@@ -73,33 +82,44 @@ WallpaperPage::WallpaperPage(AppContext& app, QWidget* parent)
     layout->addWidget(tech);
 
     chkautostart =
-        Named(new QCheckBox(QStringLiteral("Start Tessaly on windows start-up"), this),
-              QStringLiteral("chkautostart"), QStringLiteral("Start Tessaly on windows start-up"));
+        Named(new QCheckBox(
+                  QCoreApplication::translate("WallpaperPage", "Start Tessaly on windows start-up"),
+                  this),
+              QStringLiteral("chkautostart"),
+              QCoreApplication::translate("WallpaperPage", "Start Tessaly on windows start-up"));
     layout->addWidget(chkautostart);
 
     auto* grid = new QGridLayout;
     cmbposition = Named(new QComboBox(this), QStringLiteral("cmbposition"),
-                        QStringLiteral("Wallpaper position "));
+                        QCoreApplication::translate("WallpaperPage", "Wallpaper position "));
     for (PositionMode m : kPositions)
-        cmbposition->addItem(PositionText(m));
-    auto* positionLabel = new QLabel(QStringLiteral("Wallpaper position "), this);
+        cmbposition->addItem(
+            QCoreApplication::translate("Settings", PositionText(m).toLatin1().constData()),
+            PositionText(m));
+    auto* positionLabel =
+        new QLabel(QCoreApplication::translate("WallpaperPage", "Wallpaper position "), this);
     positionLabel->setBuddy(cmbposition);
     cmbwallpapersource = Named(new QComboBox(this), QStringLiteral("cmbwallpapersource"),
-                               QStringLiteral("Wallpaper source"));
-    cmbwallpapersource->addItems({QStringLiteral("Local Files list"),
-                                  QStringLiteral("Local Folders list"),
-                                  QStringLiteral("Internet")});
-    auto* sourceLabel = new QLabel(QStringLiteral("Wallpaper source"), this);
+                               QCoreApplication::translate("WallpaperPage", "Wallpaper source"));
+    cmbwallpapersource->addItems(
+        {QCoreApplication::translate("WallpaperPage", "Local Files list"),
+         QCoreApplication::translate("WallpaperPage", "Local Folders list"),
+         QCoreApplication::translate("WallpaperPage", "Internet", "wallpaper source")});
+    auto* sourceLabel =
+        new QLabel(QCoreApplication::translate("WallpaperPage", "Wallpaper source"), this);
     sourceLabel->setBuddy(cmbwallpapersource);
     cmbmonitormode = Named(new QComboBox(this), QStringLiteral("cmbmonitormode"),
-                           QStringLiteral("Several monitors"));
+                           QCoreApplication::translate("WallpaperPage", "Several monitors"));
     for (MonitorSharing m : kMonitorModes)
-        cmbmonitormode->addItem(MonitorModeText(m));
-    cmbmonitormode->setToolTip(
-        QStringLiteral("Same: the picture on every monitor. Different: each monitor the next "
-                       "picture. Span: one picture across all monitors. Primary: the main "
-                       "monitor's picture alone."));
-    auto* monitorsLabel = new QLabel(QStringLiteral("Several monitors"), this);
+        cmbmonitormode->addItem(
+            QCoreApplication::translate("Settings", MonitorModeText(m).toLatin1().constData()),
+            MonitorModeText(m));
+    cmbmonitormode->setToolTip(QCoreApplication::translate(
+        "WallpaperPage", "Same: the picture on every monitor. Different: each monitor the next "
+                         "picture. Span: one picture across all monitors. Primary: the main "
+                         "monitor's picture alone."));
+    auto* monitorsLabel =
+        new QLabel(QCoreApplication::translate("WallpaperPage", "Several monitors"), this);
     monitorsLabel->setBuddy(cmbmonitormode);
     grid->addWidget(positionLabel, 0, 0);
     grid->addWidget(cmbposition, 0, 1);
@@ -110,10 +130,12 @@ WallpaperPage::WallpaperPage(AppContext& app, QWidget* parent)
     grid->setColumnStretch(2, 1);
     layout->addLayout(grid);
 
-    chkbubblefilename =
-        Named(new QCheckBox(QStringLiteral("Show file name near tray icon for seconds"), this),
-              QStringLiteral("chkbubblefilename"),
-              QStringLiteral("Show file name near tray icon for seconds"));
+    chkbubblefilename = Named(
+        new QCheckBox(QCoreApplication::translate("WallpaperPage",
+                                                  "Show file name near tray icon for seconds"),
+                      this),
+        QStringLiteral("chkbubblefilename"),
+        QCoreApplication::translate("WallpaperPage", "Show file name near tray icon for seconds"));
     layout->addWidget(chkbubblefilename);
     layout->addStretch();
 
@@ -151,11 +173,11 @@ void WallpaperPage::load() {
     opttech[s.TechniqueTimer == ChangeTechnique::Random ? 0 : 1]->setChecked(true);
     chkautostart->setChecked(s.AutoStart);
     // A stored position outside the list shows no choice and is kept on apply.
-    cmbposition->setCurrentIndex(cmbposition->findText(s.WallPaperPosition.text));
+    cmbposition->setCurrentIndex(cmbposition->findData(s.WallPaperPosition.text));
     cmbwallpapersource->setCurrentIndex(int(s.WPSource));
     emit sourceChosen(int(s.WPSource));
     chkbubblefilename->setChecked(s.BubbleFileName);
-    cmbmonitormode->setCurrentIndex(cmbmonitormode->findText(MonitorModeText(s.MonitorMode)));
+    cmbmonitormode->setCurrentIndex(cmbmonitormode->findData(MonitorModeText(s.MonitorMode)));
     m_loading = false;
 }
 
@@ -166,8 +188,10 @@ void WallpaperPage::apply(ApplyReport& report) {
     if (const auto interval = TypedInterval(txtinterval->text()))
         s.IntervalTimer = *interval;
     else
-        report.errors << QStringLiteral("The interval \"%1\" is not a number of minutes above 0 "
-                                        "and up to %2; the interval stays %3 minutes.")
+        report.errors << QCoreApplication::translate(
+                             "WallpaperPage",
+                             "The interval \"%1\" is not a number of minutes above 0 "
+                             "and up to %2; the interval stays %3 minutes.")
                              .arg(txtinterval->text(), IntervalText(kMaxInterval),
                                   IntervalText(s.IntervalTimer));
     s.WallpaperStartup = chkstartup->isChecked();

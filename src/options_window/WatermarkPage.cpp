@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,22 +16,25 @@
 #include <QVBoxLayout>
 
 WatermarkPage::WatermarkPage(AppContext& app, QWidget* parent)
-    : OptionsPage(app, QStringLiteral("Watermark"), 17, parent) {
+    : OptionsPage(app, QCoreApplication::translate("WatermarkPage", "Watermark"), 17, parent) {
     auto* layout = new QVBoxLayout(this);
-    chkshowwatermark = Named(new QCheckBox(QStringLiteral("Show watermark"), this),
-                             QStringLiteral("chkshowwatermark"), QStringLiteral("Show watermark"));
+    chkshowwatermark =
+        Named(new QCheckBox(QCoreApplication::translate("WatermarkPage", "Show watermark"), this),
+              QStringLiteral("chkshowwatermark"),
+              QCoreApplication::translate("WatermarkPage", "Show watermark"));
     layout->addWidget(chkshowwatermark);
-    auto* textLabel = new QLabel(QStringLiteral("Watermark text:"), this);
+    auto* textLabel =
+        new QLabel(QCoreApplication::translate("WatermarkPage", "Watermark text:"), this);
     txtwatermark = Named(new QLineEdit(this), QStringLiteral("txtwatermark"),
-                         QStringLiteral("Watermark text:"));
+                         QCoreApplication::translate("WatermarkPage", "Watermark text:"));
     textLabel->setBuddy(txtwatermark);
     layout->addWidget(textLabel);
     layout->addWidget(txtwatermark);
 
-    layout->addWidget(new QLabel(QStringLiteral("Position :"), this));
+    layout->addWidget(new QLabel(QCoreApplication::translate("WatermarkPage", "Position :"), this));
     // A small screen with a button in each of the five spots.
-    picwatermarkpos =
-        Named(new QFrame(this), QStringLiteral("picwatermarkpos"), QStringLiteral("Position :"));
+    picwatermarkpos = Named(new QFrame(this), QStringLiteral("picwatermarkpos"),
+                            QCoreApplication::translate("WatermarkPage", "Position :"));
     picwatermarkpos->setFrameShape(QFrame::Box);
     picwatermarkpos->setLineWidth(3);
     picwatermarkpos->setFixedSize(180, 120);
@@ -38,9 +42,12 @@ WatermarkPage::WatermarkPage(AppContext& app, QWidget* parent)
         QStringLiteral("#picwatermarkpos { background: rgb(58, 110, 165); }"));
     auto* grid = new QGridLayout(picwatermarkpos);
     m_positions = new QButtonGroup(this);
-    const QString tips[5] = {QStringLiteral("Top left"), QStringLiteral("Top right"),
-                             QStringLiteral("Centre"), QStringLiteral("Bottom left"),
-                             QStringLiteral("Bottom right")};
+    const QString tips[5] = {
+        QCoreApplication::translate("WatermarkPage", "Top left"),
+        QCoreApplication::translate("WatermarkPage", "Top right"),
+        QCoreApplication::translate("WatermarkPage", "Centre", "watermark position"),
+        QCoreApplication::translate("WatermarkPage", "Bottom left"),
+        QCoreApplication::translate("WatermarkPage", "Bottom right")};
     const QPoint cells[5] = {{0, 0}, {0, 2}, {1, 1}, {2, 0}, {2, 2}};
     for (int i = 0; i < 5; ++i) {
         auto* b = Named(new QToolButton(picwatermarkpos),
@@ -58,9 +65,10 @@ WatermarkPage::WatermarkPage(AppContext& app, QWidget* parent)
     }
     layout->addWidget(picwatermarkpos);
 
-    lbleditfontwatermark =
-        Named(new QPushButton(QStringLiteral("Edit font/color"), this),
-              QStringLiteral("lbleditfontwatermark"), QStringLiteral("Edit font/color"));
+    lbleditfontwatermark = Named(
+        new QPushButton(QCoreApplication::translate("WatermarkPage", "Edit font/color"), this),
+        QStringLiteral("lbleditfontwatermark"),
+        QCoreApplication::translate("WatermarkPage", "Edit font/color"));
     lbleditfontwatermark->setFlat(true);
     lbleditfontwatermark->setCursor(Qt::PointingHandCursor);
     auto* fontRow = new QHBoxLayout;

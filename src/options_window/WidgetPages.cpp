@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -54,7 +55,7 @@ QToolButton* MoveButton(QWidget* parent, const QString& name, const QString& tip
 } // namespace
 
 QString WidgetsUnavailableText() {
-    return QStringLiteral("this feature works only in windows XP/2000");
+    return QCoreApplication::translate("WidgetPages", "this feature works only in windows XP/2000");
 }
 
 namespace {
@@ -202,20 +203,22 @@ ClockPreview::ClockPreview(QWidget* parent) : QWidget(parent) {
 QString ClockPreview::partName(Part part) {
     switch (part) {
     case Part::Numerals:
-        return QStringLiteral("Clock numbers");
+        return QCoreApplication::translate("WidgetPages", "Clock numbers");
     case Part::HourHand:
-        return QStringLiteral("Hour hand");
+        return QCoreApplication::translate("WidgetPages", "Hour hand");
     case Part::MinuteHand:
-        return QStringLiteral("Minute hand");
+        return QCoreApplication::translate("WidgetPages", "Minute hand");
     default:
-        return QStringLiteral("Second hand");
+        return QCoreApplication::translate("WidgetPages", "Second hand");
     }
 }
 
 QString ClockPreview::partAction(Part part) {
     return part == Part::Numerals
-               ? QStringLiteral("Choose the font and colour of the numbers")
-               : QStringLiteral("Choose the colour of the %1").arg(partName(part).toLower());
+               ? QCoreApplication::translate("WidgetPages",
+                                             "Choose the font and colour of the numbers")
+               : QCoreApplication::translate("WidgetPages", "Choose the colour of the %1")
+                     .arg(partName(part).toLower());
 }
 
 QPointF ClockPreview::centre() const {
@@ -371,15 +374,20 @@ void ClockPreview::focusOutEvent(QFocusEvent* event) {
 }
 
 ClockPage::ClockPage(AppContext& app, const OptionsWindowParts& parts, QWidget* parent)
-    : OptionsPage(app, QStringLiteral("Clock Settings"), 20, parent), m_parts(parts) {
+    : OptionsPage(app, QCoreApplication::translate("WidgetPages", "Clock Settings"), 20, parent),
+      m_parts(parts) {
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    chkshowclock = Named(new QCheckBox(QStringLiteral("Show the clock"), this),
-                         QStringLiteral("chkshowclock"), QStringLiteral("Show the clock"));
-    chkclockontop = Named(new QCheckBox(QStringLiteral("Always on top."), this),
-                          QStringLiteral("chkclockontop"), QStringLiteral("Always on top."));
-    cmdclockmove =
-        MoveButton(this, QStringLiteral("cmdclockmove"), QStringLiteral("Move the clock"));
+    chkshowclock =
+        Named(new QCheckBox(QCoreApplication::translate("WidgetPages", "Show the clock"), this),
+              QStringLiteral("chkshowclock"),
+              QCoreApplication::translate("WidgetPages", "Show the clock"));
+    chkclockontop =
+        Named(new QCheckBox(QCoreApplication::translate("WidgetPages", "Always on top."), this),
+              QStringLiteral("chkclockontop"),
+              QCoreApplication::translate("WidgetPages", "Always on top."));
+    cmdclockmove = MoveButton(this, QStringLiteral("cmdclockmove"),
+                              QCoreApplication::translate("WidgetPages", "Move the clock"));
     top->addWidget(chkshowclock);
     top->addWidget(chkclockontop);
     top->addStretch();
@@ -388,12 +396,18 @@ ClockPage::ClockPage(AppContext& app, const OptionsWindowParts& parts, QWidget* 
 
     auto* preview = new QHBoxLayout;
     lbldigprev = Named(new ClockPreview(this), QStringLiteral("lbldigprev"),
-                       QStringLiteral("Clock preview"));
+                       QCoreApplication::translate("WidgetPages", "Clock preview"));
     preview->addWidget(lbldigprev);
     auto* hands = new QVBoxLayout;
-    lblhoursprev = StyleButton(this, QStringLiteral("lblhoursprev"), QStringLiteral("Hours"));
-    lblminprev = StyleButton(this, QStringLiteral("lblminprev"), QStringLiteral("Minutes"));
-    lblsecprev = StyleButton(this, QStringLiteral("lblsecprev"), QStringLiteral("Seconds"));
+    lblhoursprev = StyleButton(
+        this, QStringLiteral("lblhoursprev"),
+        QCoreApplication::translate("WidgetPages", "Hours", "clock preview: hour digits"));
+    lblminprev = StyleButton(
+        this, QStringLiteral("lblminprev"),
+        QCoreApplication::translate("WidgetPages", "Minutes", "clock preview: minute digits"));
+    lblsecprev = StyleButton(
+        this, QStringLiteral("lblsecprev"),
+        QCoreApplication::translate("WidgetPages", "Seconds", "clock preview: second digits"));
     hands->addWidget(lblhoursprev);
     hands->addWidget(lblminprev);
     hands->addWidget(lblsecprev);
@@ -407,8 +421,11 @@ ClockPage::ClockPage(AppContext& app, const OptionsWindowParts& parts, QWidget* 
     preview->addWidget(handsBox);
     preview->addStretch();
     layout->addLayout(preview);
-    Label4 = Named(new QLabel(QStringLiteral("Click on an element to modify"), this),
-                   QStringLiteral("Label4"), QStringLiteral("Click on an element to modify"));
+    Label4 = Named(
+        new QLabel(QCoreApplication::translate("WidgetPages", "Click on an element to modify"),
+                   this),
+        QStringLiteral("Label4"),
+        QCoreApplication::translate("WidgetPages", "Click on an element to modify"));
     layout->addWidget(Label4);
     layout->addStretch();
 
@@ -488,16 +505,20 @@ void ClockPage::apply(ApplyReport& report) {
 }
 
 CalendarPage::CalendarPage(AppContext& app, const OptionsWindowParts& parts, QWidget* parent)
-    : OptionsPage(app, QStringLiteral("Calender settings"), 25, parent), m_parts(parts) {
+    : OptionsPage(app, QCoreApplication::translate("WidgetPages", "Calender settings"), 25, parent),
+      m_parts(parts) {
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    chkshowcalender = Named(new QCheckBox(QStringLiteral("Show the calendar"), this),
-                            QStringLiteral("chkshowcalender"), QStringLiteral("Show the calendar"));
+    chkshowcalender =
+        Named(new QCheckBox(QCoreApplication::translate("WidgetPages", "Show the calendar"), this),
+              QStringLiteral("chkshowcalender"),
+              QCoreApplication::translate("WidgetPages", "Show the calendar"));
     chkcalalwaysontop =
-        Named(new QCheckBox(QStringLiteral("Always on top."), this),
-              QStringLiteral("chkcalalwaysontop"), QStringLiteral("Always on top."));
-    cmdcalendermove =
-        MoveButton(this, QStringLiteral("cmdcalendermove"), QStringLiteral("Move the calendar"));
+        Named(new QCheckBox(QCoreApplication::translate("WidgetPages", "Always on top."), this),
+              QStringLiteral("chkcalalwaysontop"),
+              QCoreApplication::translate("WidgetPages", "Always on top."));
+    cmdcalendermove = MoveButton(this, QStringLiteral("cmdcalendermove"),
+                                 QCoreApplication::translate("WidgetPages", "Move the calendar"));
     top->addWidget(chkshowcalender);
     top->addWidget(chkcalalwaysontop);
     top->addStretch();
@@ -513,9 +534,14 @@ CalendarPage::CalendarPage(AppContext& app, const OptionsWindowParts& parts, QWi
     auto* preview = new QVBoxLayout(Picture1);
     preview->setSpacing(0);
     lblcalendertitle =
-        StyleButton(Picture1, QStringLiteral("lblcalendertitle"), QStringLiteral("July 2006"));
-    lblcalenderdaynames = StyleButton(Picture1, QStringLiteral("lblcalenderdaynames"),
-                                      QStringLiteral("Sun  Mon  Tue  Wed  Thu  Fri  Sat"));
+        StyleButton(Picture1, QStringLiteral("lblcalendertitle"),
+                    QCoreApplication::translate("WidgetPages", "July 2006",
+                                                "calendar preview: a month and year"));
+    lblcalenderdaynames =
+        StyleButton(Picture1, QStringLiteral("lblcalenderdaynames"),
+                    QCoreApplication::translate(
+                        "WidgetPages", "Sun  Mon  Tue  Wed  Thu  Fri  Sat",
+                        "calendar preview: the week's day names, in the calendar's column widths"));
     preview->addWidget(lblcalendertitle);
     preview->addWidget(lblcalenderdaynames);
     for (int r = 0; r < 4; ++r) {
@@ -526,15 +552,19 @@ CalendarPage::CalendarPage(AppContext& app, const OptionsWindowParts& parts, QWi
                                          numbers.join(QStringLiteral("    ")));
         preview->addWidget(lblcalenderdays[r]);
     }
-    lblcalendertoday =
-        StyleButton(Picture1, QStringLiteral("lblcalendertoday"), QStringLiteral("Today"));
+    lblcalendertoday = StyleButton(
+        Picture1, QStringLiteral("lblcalendertoday"),
+        QCoreApplication::translate("WidgetPages", "Today", "calendar preview: today's date"));
     preview->addWidget(lblcalendertoday);
     auto* row = new QHBoxLayout;
     row->addWidget(Picture1);
     row->addStretch();
     layout->addLayout(row);
-    Label12 = Named(new QLabel(QStringLiteral("Click on an element to modify"), this),
-                    QStringLiteral("Label12"), QStringLiteral("Click on an element to modify"));
+    Label12 = Named(
+        new QLabel(QCoreApplication::translate("WidgetPages", "Click on an element to modify"),
+                   this),
+        QStringLiteral("Label12"),
+        QCoreApplication::translate("WidgetPages", "Click on an element to modify"));
     layout->addWidget(Label12);
     layout->addStretch();
 

@@ -5,15 +5,19 @@
 
 namespace {
 
+// The texts are stored as they are; the settings window shows them translated.
 const std::array<std::pair<PositionMode, QLatin1String>, 7>& positionTexts() {
     static const std::array<std::pair<PositionMode, QLatin1String>, 7> table = {{
-        {PositionMode::Center, QLatin1String("Center")},
-        {PositionMode::Tile, QLatin1String("Tile")},
-        {PositionMode::Stretch, QLatin1String("Stretch")},
-        {PositionMode::FitReduce, QLatin1String("Fit screen (Reduce)")},
-        {PositionMode::FitEnlarge, QLatin1String("Fit screen (Enlarge)")},
-        {PositionMode::FitReduceEnlarge, QLatin1String("Fit (Reduce/Enlarge)")},
-        {PositionMode::Clear, QLatin1String("Clear")},
+        {PositionMode::Center, QLatin1String(QT_TRANSLATE_NOOP("Settings", "Center"))},
+        {PositionMode::Tile, QLatin1String(QT_TRANSLATE_NOOP("Settings", "Tile"))},
+        {PositionMode::Stretch, QLatin1String(QT_TRANSLATE_NOOP("Settings", "Stretch"))},
+        {PositionMode::FitReduce,
+         QLatin1String(QT_TRANSLATE_NOOP("Settings", "Fit screen (Reduce)"))},
+        {PositionMode::FitEnlarge,
+         QLatin1String(QT_TRANSLATE_NOOP("Settings", "Fit screen (Enlarge)"))},
+        {PositionMode::FitReduceEnlarge,
+         QLatin1String(QT_TRANSLATE_NOOP("Settings", "Fit (Reduce/Enlarge)"))},
+        {PositionMode::Clear, QLatin1String(QT_TRANSLATE_NOOP("Settings", "Clear"))},
     }};
     return table;
 }
@@ -40,13 +44,13 @@ WallpaperPosition WallpaperPosition::of(PositionMode mode) {
 QString MonitorModeText(MonitorSharing mode) {
     switch (mode) {
     case MonitorSharing::Same:
-        return QStringLiteral("Same");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Settings", "Same"));
     case MonitorSharing::Different:
-        return QStringLiteral("Different");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Settings", "Different"));
     case MonitorSharing::Span:
-        return QStringLiteral("Span");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Settings", "Span"));
     case MonitorSharing::Primary:
-        return QStringLiteral("Primary");
+        return QStringLiteral(QT_TRANSLATE_NOOP("Settings", "Primary"));
     }
     return {};
 }

@@ -2,6 +2,8 @@
 
 #include "shell/Messages.h"
 
+#include <QCoreApplication>
+
 CommandLine CommandLine::parse(const QStringList& arguments) {
     CommandLine cl;
     cl.raw = arguments.join(QLatin1Char(' '));
@@ -56,7 +58,8 @@ QString CommandLine::messageForRunningInstance() const {
 }
 
 QString CommandLineUsage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CommandLine",
         "Usage: tessaly [OPTION]\n"
         "Desktop wallpaper changer that lives in the notification area.\n"
         "\n"

@@ -3,6 +3,8 @@
 #include "collection/WallpaperChange.h"
 #include "context/AppContext.h"
 
+#include <QCoreApplication>
+
 void ToggleAutomaticChanging(AppContext& app) {
     const bool on = !app.settings.WallpaperTimer;
     app.settings.WallpaperTimer = on;
@@ -11,8 +13,10 @@ void ToggleAutomaticChanging(AppContext& app) {
     app.settingsChanged(on ? SettingsPart::Timer | SettingsPart::PictureLists
                            : SettingsParts(SettingsPart::Timer));
     app.platform.notifier->showBubble(
-        on ? QStringLiteral("Automatic wallpaper changing is now Enabled")
-           : QStringLiteral("Automatic wallpaper changing is now Disabled"),
+        on ? QCoreApplication::translate("HotKeyActions",
+                                         "Automatic wallpaper changing is now Enabled")
+           : QCoreApplication::translate("HotKeyActions",
+                                         "Automatic wallpaper changing is now Disabled"),
         5000, BubbleKind::Message);
 }
 

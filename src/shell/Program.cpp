@@ -9,6 +9,7 @@
 #include "options_window/AboutBox.h"
 #include "options_window/Help.h"
 #include "options_window/SettingsWindow.h"
+#include "platform/Language.h"
 #include "platform/Memory.h"
 #include "platform/SingleInstance.h"
 #include "settings/DataFolder.h"
@@ -22,6 +23,7 @@
 #include "widgets/DesktopWidgets.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QScreen>
@@ -121,18 +123,21 @@ void Program::Main() {
     const QStringList repaired = LoadSettings(m_app);
     const QString damaged = m_app.platform.store->damagedCopy();
     if (!damaged.isEmpty())
-        tell(m_app, QStringLiteral("Tessaly could not read its settings file and uses the default "
+        tell(m_app, QCoreApplication::translate(
+                        "Program", "Tessaly could not read its settings file and uses the default "
                                    "settings. The damaged file was kept as %1.")
                         .arg(damaged));
     // Mended values are saved as mended, so this is said once.
     else if (!repaired.isEmpty())
         tell(m_app,
-             QStringLiteral("Some settings held values Tessaly cannot use and were reset: %1.")
+             QCoreApplication::translate(
+                 "Program", "Some settings held values Tessaly cannot use and were reset: %1.")
                  .arg(repaired.join(QStringLiteral(", "))));
     // The log-on start follows AutoStart, and an entry left by this program
     // at another path (moved, or reinstalled elsewhere) now names this one.
     if (!KeepLogOnStartInStep(m_app))
-        tell(m_app, QStringLiteral("Tessaly could not set up its start at log-on: %1.")
+        tell(m_app, QCoreApplication::translate("Program",
+                                                "Tessaly could not set up its start at log-on: %1.")
                         .arg(m_app.platform.logOnStart->lastError()));
     const bool firstRun = StoredFirstRun(*m_app.platform.store);
     // The icon with its menu comes first, so that a long first folder scan
@@ -202,8 +207,9 @@ void Program::FirstRunSetup() {
     PictureListData list;
     list.files.append({AddBackslash(m_app.programFolder), QStringLiteral("sample.jpg")});
     if (!WritePictureListFile(m_app.paths.WallPapersListPath, list, false))
-        tell(m_app, QStringLiteral("Tessaly could not write its picture list %1.")
-                        .arg(m_app.paths.WallPapersListPath));
+        tell(m_app,
+             QCoreApplication::translate("Program", "Tessaly could not write its picture list %1.")
+                 .arg(m_app.paths.WallPapersListPath));
     RefreshSettings(m_app, true);
     m_app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::FitReduceEnlarge);
     ShowPictureAsWallpaper(m_app, AddBackslash(m_app.programFolder) + QStringLiteral("sample.jpg"),
@@ -231,7 +237,8 @@ void Program::EndProgram() {
     m_tray->removeTrayIcon();
     UnregisterHotKeys(m_app);
     if (!SaveSettings(m_app))
-        tell(m_app, QStringLiteral("Tessaly could not save its settings: %1. The previous settings "
+        tell(m_app, QCoreApplication::translate(
+                        "Program", "Tessaly could not save its settings: %1. The previous settings "
                                    "are kept.")
                         .arg(m_app.platform.store->lastError()));
     QCoreApplication::exit(0);
@@ -291,14 +298,19 @@ int RunTessaly(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
     const CommandLine cl = CommandLine::parse(args);
-    if (!cl.unknown.isEmpty()) {
-        std::fprintf(stderr, "tessaly: unknown option '%s'\n\n%s", qPrintable(cl.unknown),
-                     qPrintable(CommandLineUsage()));
+    if (!cl.unknown.isEmpty() || cl.help) {
+        // The help speaks the desktop's language too; it needs no display.
+        QCoreApplication core(argc, argv);
+        InstallTranslations();
+        if (cl.help) {
+            std::fputs(qPrintable(CommandLineUsage()), stdout);
+            return 0;
+        }
+        std::fputs(qPrintable(QCoreApplication::translate("Program", "tessaly: unknown option '%1'")
+                                  .arg(cl.unknown) +
+                              QStringLiteral("\n\n") + CommandLineUsage()),
+                   stderr);
         return 2;
-    }
-    if (cl.help) {
-        std::fputs(qPrintable(CommandLineUsage()), stdout);
-        return 0;
     }
     if (cl.version) {
         std::printf("Tessaly %s\n", TESSALY_VERSION);
@@ -344,6 +356,7 @@ int RunTessaly(int argc, char** argv) {
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qapp(argc, argv);
+    InstallTranslations();
     QApplication::setApplicationName(QStringLiteral("tessaly"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tessaly"));
     // Ties the windows and the tray icon to the menu entry (Wayland, StatusNotifierItem).

@@ -6,6 +6,7 @@
 #include "widgets/DesktopWidgets.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
@@ -68,43 +69,59 @@ void TrayIcon::buildMenu() {
     QMenu* top = m_mnuoptz.get();
     top->setObjectName(QStringLiteral("mnuoptz"));
 
-    mnusettings = named(top->addAction(QStringLiteral("&Settings")), "mnusettings");
-    mnunow = named(top->addAction(QStringLiteral("Switch &Wallpaper Now")), "mnunow");
+    mnusettings =
+        named(top->addAction(QCoreApplication::translate("TrayIcon", "&Settings")), "mnusettings");
+    mnunow = named(top->addAction(QCoreApplication::translate("TrayIcon", "Switch &Wallpaper Now")),
+                   "mnunow");
     space3 = separator(top, "space3");
 
-    QMenu* wallpaper = subMenu(top, QStringLiteral("Wallpaper"), "mnuwallpaper");
+    QMenu* wallpaper =
+        subMenu(top, QCoreApplication::translate("TrayIcon", "Wallpaper", "menu"), "mnuwallpaper");
     mnuwallpaper = wallpaper->menuAction();
     mnuwallpapernext =
-        named(wallpaper->addAction(QStringLiteral("Next wallpaper")), "mnuwallpapernext");
+        named(wallpaper->addAction(QCoreApplication::translate("TrayIcon", "Next wallpaper")),
+              "mnuwallpapernext");
     mnuwallpaperclear =
-        named(wallpaper->addAction(QStringLiteral("Clear wallpaper")), "mnuwallpaperclear");
+        named(wallpaper->addAction(QCoreApplication::translate("TrayIcon", "Clear wallpaper")),
+              "mnuwallpaperclear");
     QMenu* current =
-        subMenu(wallpaper, QStringLiteral("Current wallpaper"), "mnuwallpapercurrentwallpaper");
+        subMenu(wallpaper, QCoreApplication::translate("TrayIcon", "Current wallpaper"),
+                "mnuwallpapercurrentwallpaper");
     mnuwallpapercurrentwallpaper = current->menuAction();
     mnuwallpapercurrentfilename =
-        named(current->addAction(QStringLiteral("Filename")), "mnuwallpapercurrentfilename");
+        named(current->addAction(QCoreApplication::translate(
+                  "TrayIcon", "Filename", "menu: show the current wallpaper's file name")),
+              "mnuwallpapercurrentfilename");
     mnuwallpapercurrentopenfolder =
-        named(current->addAction(QStringLiteral("Open folder")), "mnuwallpapercurrentopenfolder");
+        named(current->addAction(QCoreApplication::translate("TrayIcon", "Open folder")),
+              "mnuwallpapercurrentopenfolder");
 
-    QMenu* clock = subMenu(top, QStringLiteral("Clock"), "mnuclock");
+    QMenu* clock =
+        subMenu(top, QCoreApplication::translate("TrayIcon", "Clock", "menu"), "mnuclock");
     mnuclock = clock->menuAction();
-    mnuclockshow = named(clock->addAction(QStringLiteral("Show the clock")), "mnuclockshow");
+    mnuclockshow =
+        named(clock->addAction(QCoreApplication::translate("TrayIcon", "Show the clock")),
+              "mnuclockshow");
     mnuclockalwaysontop =
-        named(clock->addAction(QStringLiteral("Always on top")), "mnuclockalwaysontop");
-    QMenu* calendar = subMenu(top, QStringLiteral("Calendar"), "mnucalendar");
+        named(clock->addAction(QCoreApplication::translate("TrayIcon", "Always on top")),
+              "mnuclockalwaysontop");
+    QMenu* calendar =
+        subMenu(top, QCoreApplication::translate("TrayIcon", "Calendar", "menu"), "mnucalendar");
     mnucalendar = calendar->menuAction();
     mnucalendarshow =
-        named(calendar->addAction(QStringLiteral("Show the calendar")), "mnucalendarshow");
+        named(calendar->addAction(QCoreApplication::translate("TrayIcon", "Show the calendar")),
+              "mnucalendarshow");
     mnucalendaralwaysontop =
-        named(calendar->addAction(QStringLiteral("Always on top")), "mnucalendaralwaysontop");
+        named(calendar->addAction(QCoreApplication::translate("TrayIcon", "Always on top")),
+              "mnucalendaralwaysontop");
     for (QAction* a : {mnuclockshow, mnuclockalwaysontop, mnucalendarshow, mnucalendaralwaysontop})
         a->setCheckable(true);
 
     space1 = separator(top, "space1");
-    mnuabout = named(top->addAction(QStringLiteral("&About")), "mnuabout");
-    mnuhelp = named(top->addAction(QStringLiteral("&Help")), "mnuhelp");
+    mnuabout = named(top->addAction(QCoreApplication::translate("TrayIcon", "&About")), "mnuabout");
+    mnuhelp = named(top->addAction(QCoreApplication::translate("TrayIcon", "&Help")), "mnuhelp");
     space = separator(top, "space");
-    mnuexit = named(top->addAction(QStringLiteral("E&xit")), "mnuexit");
+    mnuexit = named(top->addAction(QCoreApplication::translate("TrayIcon", "E&xit")), "mnuexit");
 
     connect(top, &QMenu::aboutToShow, this, &TrayIcon::prepareMenu);
     connect(mnusettings, &QAction::triggered, this, &TrayIcon::settingsRequested);

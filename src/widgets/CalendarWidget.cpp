@@ -1,17 +1,22 @@
 #include "widgets/CalendarWidget.h"
 
 #include "context/AppContext.h"
+#include "platform/Language.h"
+
+#include <QCoreApplication>
+#include <QLocale>
 
 CalendarWidget::CalendarWidget(AppContext& app)
     : DesktopWidgetWindow(
           app, {&Settings::CalLeft, &Settings::CalTop, &Settings::CalV, &Settings::CalOnTop},
           {kCalendarWidth, kCalendarHeight}, 2) {
     setObjectName(QStringLiteral("frmcalender"));
-    setWindowTitle(QStringLiteral("Calendar"));
-    setAccessibleName(QStringLiteral("Calendar"));
+    setWindowTitle(QCoreApplication::translate("CalendarWidget", "Calendar"));
+    setAccessibleName(QCoreApplication::translate("CalendarWidget", "Calendar"));
     static const char* const names[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     for (int i = 0; i < 7; ++i)
-        pnlName[i] = QLatin1String(names[i]);
+        pnlName[i] = InterfaceTranslated() ? QLocale().dayName(i == 0 ? 7 : i, QLocale::ShortFormat)
+                                           : QLatin1String(names[i]);
     Timer1.setInterval(65535);
     connect(&Timer1, &QTimer::timeout, this, [this] {
         if (isVisible()) DoToday();

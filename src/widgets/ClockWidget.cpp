@@ -3,6 +3,7 @@
 #include "context/AppContext.h"
 #include "widgets/FontSetStyle.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 void PlaceHandLine(ClockHand& hand, const HandLine& line) {
@@ -15,8 +16,8 @@ ClockWidget::ClockWidget(AppContext& app)
           {&Settings::ClockLeft, &Settings::ClockTop, &Settings::ClockV, &Settings::ClockOnTop},
           {kClockWidth, kClockHeight}, 1) {
     setObjectName(QStringLiteral("frmclock"));
-    setWindowTitle(QStringLiteral("Clock"));
-    setAccessibleName(QStringLiteral("Clock"));
+    setWindowTitle(QCoreApplication::translate("ClockWidget", "Clock"));
+    setAccessibleName(QCoreApplication::translate("ClockWidget", "Clock"));
     // Element 0 is the template the others copy; it is not shown.
     lbldigit[0].caption = QStringLiteral("0");
     lbldigit[0].visible = false;

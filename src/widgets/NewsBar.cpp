@@ -4,6 +4,7 @@
 #include "feeds/FeedUpdater.h"
 #include "widgets/FontSetStyle.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -28,8 +29,8 @@ NewsBar::NewsBar(AppContext& app, FeedUpdater& feeds)
           {14400, 360}, 3),
       m_feeds(feeds) {
     setObjectName(QStringLiteral("frmnewsbar"));
-    setWindowTitle(QStringLiteral("News bar"));
-    setAccessibleName(QStringLiteral("News bar"));
+    setWindowTitle(QCoreApplication::translate("NewsBar", "News bar"));
+    setAccessibleName(QCoreApplication::translate("NewsBar", "News bar"));
     m_frame.setTimerType(Qt::PreciseTimer);
     connect(&m_frame, &QTimer::timeout, this, &NewsBar::tick);
     m_refresh.setTimerType(Qt::VeryCoarseTimer);

@@ -1,6 +1,9 @@
 #include "widgets/WidgetGeometry.h"
 
+#include "platform/Language.h"
+
 #include <QDate>
+#include <QLocale>
 #include <cmath>
 
 float DialPi() {
@@ -43,7 +46,11 @@ MonthCells MonthLayout(int year, int month) {
     m.FirstCell = QDate(year, month, 1).dayOfWeek() % 7; // Sunday 0 … Saturday 6
     const int n = month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
     m.LastCell = m.FirstCell + n - 1;
-    m.title = QLatin1String(names[month - 1]) + QString::number(year);
+    // The interface language's month name when it is translated; the fixed
+    // English one otherwise, whatever the system's locale.
+    m.title = InterfaceTranslated()
+                  ? QLocale().standaloneMonthName(month) + QLatin1Char(' ') + QString::number(year)
+                  : QLatin1String(names[month - 1]) + QString::number(year);
     return m;
 }
 

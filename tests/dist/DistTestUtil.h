@@ -72,6 +72,8 @@ inline QStringList expectedIntegrationFiles() {
                       "share/tessaly/icons/tessaly.png"};
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
         files << QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId);
+    for (const char* language : {"de", "es", "fr"})
+        files << QStringLiteral("share/tessaly/translations/tessaly_%1.qm").arg(language);
     files.sort();
     return files;
 }

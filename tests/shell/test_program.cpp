@@ -5,6 +5,7 @@
 #include "FakePlatform.h"
 #include "options_window/AboutBox.h"
 #include "options_window/SettingsWindow.h"
+#include "platform/Language.h"
 #include "settings/PictureListFile.h"
 #include "shell/CommandLine.h"
 #include "shell/HotKeyActions.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -259,4 +261,25 @@ TEST(CommandLine, LogOnSwitchKnownOptionsAndUnknownOnes) {
         EXPECT_EQ(manual.messageForRunningInstance(), Messages::Restore);
     }
     EXPECT_EQ(CommandLine::parse({"foo", "--next"}).remote, CommandLine::Remote::Next);
+}
+
+// The desktop's language: LANGUAGE (a list, whose entries without a
+// translation give way) before LC_ALL before LC_MESSAGES before LANG, the
+// first set of those deciding; English for C, POSIX and what has no
+// translation.
+TEST(Language, ChosenInTheDesktopsOrderWithEnglishAsTheFallback) {
+    const auto choose = [](std::map<std::string, QString> env) {
+        return ChooseLanguage([&env](const char* name) { return env[name]; },
+                              TranslatedLanguages());
+    };
+    EXPECT_EQ(choose({}), "");
+    EXPECT_EQ(choose({{"LANG", "de_DE.UTF-8"}}), "de_DE");
+    EXPECT_EQ(choose({{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}}), "fr_FR");
+    EXPECT_EQ(choose({{"LC_MESSAGES", "fr_FR.UTF-8"}, {"LC_ALL", "es_ES.UTF-8"}}), "es_ES");
+    EXPECT_EQ(choose({{"LC_ALL", "es_ES@euro"}, {"LANGUAGE", "pt_BR:fr:de"}}), "fr");
+    EXPECT_EQ(choose({{"LANGUAGE", "en_GB:de"}, {"LANG", "de_DE.UTF-8"}}), "");
+    EXPECT_EQ(choose({{"LANGUAGE", "pt_BR"}, {"LANG", "de_DE.UTF-8"}}), "de_DE");
+    EXPECT_EQ(choose({{"LC_ALL", "C"}, {"LANG", "de_DE.UTF-8"}}), "");
+    EXPECT_EQ(choose({{"LC_ALL", "C.UTF-8"}, {"LANG", "de_DE.UTF-8"}}), "");
+    EXPECT_EQ(choose({{"LANG", "it_IT.UTF-8"}}), "");
 }

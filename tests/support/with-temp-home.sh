@@ -11,6 +11,10 @@
 # The machine's proxy variables go too: downloads follow the system's proxy
 # settings, and the tests' servers are on 127.0.0.1. A test of the proxy
 # settings sets its own.
+#
+# The program speaks English, whatever the machine's language: the tests find
+# controls and messages by their English texts. A test of a translation sets
+# its own language variables.
 set -u
 root=$(mktemp -d "${TMPDIR:-/tmp}/tessaly-test.XXXXXX")
 trap 'rm -rf "$root"' EXIT
@@ -22,4 +26,5 @@ export DBUS_SESSION_BUS_ADDRESS="unix:path=$root/no-session-bus" \
   DBUS_SYSTEM_BUS_ADDRESS="unix:path=$root/no-system-bus"
 unset http_proxy https_proxy ftp_proxy all_proxy no_proxy \
   HTTP_PROXY HTTPS_PROXY FTP_PROXY ALL_PROXY NO_PROXY
+export LANGUAGE=en
 "$@"
