@@ -26,13 +26,15 @@ DEPS := build-essential cmake pkg-config \
 # pictures are made at test time), a known font, gsettings, the formatter,
 # a local proxy, certificates and an HTTP client for the network tests, the
 # accessibility bus and its Python client that drive the windows, and the
-# peers the benchmarks measure against (feh, hsetroot, vipsthumbnail).
+# peers the benchmarks measure against (feh, hsetroot, vipsthumbnail); a
+# private Wayland desktop too: a headless sway with its background program,
+# and grim, which takes its screenshots.
 TEST_DEPS := libgtest-dev libgmock-dev \
   xvfb x11-xkb-utils x11-utils x11-xserver-utils xdotool trayer openbox picom dbus python3-dbus python3-gi \
   libglib2.0-bin gsettings-desktop-schemas \
   imagemagick libheif-examples libjxl-tools librsvg2-bin fonts-dejavu-core clang-format \
   tinyproxy openssl curl at-spi2-core python3-pyatspi xrestop \
-  feh hsetroot libvips-tools
+  feh hsetroot libvips-tools sway swaybg grim
 
 # The sanitizer and fuzzing build: clang with its sanitizer and libFuzzer
 # run-time libraries.
