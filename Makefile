@@ -9,12 +9,15 @@ CONFIGURE = cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSA
 # Debian packages for building, running and packaging Tessaly. The
 # image-formats plugins let Qt read WebP and TIFF pictures; libheif decodes
 # HEIC and AVIF photos, libjxl JPEG XL, libjpeg-turbo JPEG photos through its
-# fast scaled paths; GIO writes the GNOME family's wallpaper settings; the
+# fast scaled paths; GIO writes the GNOME family's wallpaper settings;
+# libwayland-client (and its wayland-scanner) talks to Wayland compositors
+# for Tessaly's own desktop surfaces, and Qt's Wayland platform plugin runs
+# the program on them without XWayland; the
 # validators check the menu entry, the AppStream metadata and the Debian
 # package.
 DEPS := build-essential cmake pkg-config \
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-image-formats-plugins libheif-dev libjxl-dev \
-  libjpeg62-turbo-dev libglib2.0-dev \
+  libjpeg62-turbo-dev libglib2.0-dev libwayland-dev qt6-wayland \
   libxcb1-dev libx11-dev libx11-xcb-dev libxcb-screensaver0-dev libxcb-keysyms1-dev \
   desktop-file-utils appstream lintian
 
