@@ -46,6 +46,8 @@ WaylandConnection::~WaylandConnection() {
     if (!m_display) return;
     for (auto& o : m_outputs)
         wl_output_destroy(o->output);
+    if (m_pointer) wl_pointer_destroy(m_pointer);
+    if (m_seat) wl_seat_destroy(m_seat);
     if (m_layerShell) zwlr_layer_shell_v1_destroy(m_layerShell);
     if (m_shm) wl_shm_destroy(m_shm);
     if (m_compositor) wl_compositor_destroy(m_compositor);
@@ -88,6 +90,11 @@ void WaylandConnection::onGlobal(void* data, wl_registry* registry, uint32_t nam
         c->m_layerShellVersion = int(std::min(version, 2u));
         c->m_layerShell = static_cast<zwlr_layer_shell_v1*>(wl_registry_bind(
             registry, name, &zwlr_layer_shell_v1_interface, uint32_t(c->m_layerShellVersion)));
+    } else if (is(wl_seat_interface) && !c->m_seat) {
+        c->m_seat = static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
+        static const wl_seat_listener listener = {
+            .capabilities = &WaylandConnection::onSeatCapabilities, .name = nullptr};
+        wl_seat_add_listener(c->m_seat, &listener, c);
     } else if (is(wl_output_interface)) {
         auto o = std::make_unique<WaylandOutput>();
         o->global = name;
@@ -147,6 +154,73 @@ void WaylandConnection::onOutputDone(void* data, wl_output* output) {
         }
 }
 
+void WaylandConnection::onSeatCapabilities(void* data, wl_seat* seat, uint32_t capabilities) {
+    auto* c = static_cast<WaylandConnection*>(data);
+    const bool pointer = capabilities & WL_SEAT_CAPABILITY_POINTER;
+    if (pointer && !c->m_pointer) {
+        c->m_pointer = wl_seat_get_pointer(seat);
+        // Version 1 of the seat: only the events below come.
+        static const wl_pointer_listener listener = {
+            .enter = &WaylandConnection::onPointerEnter,
+            .leave = &WaylandConnection::onPointerLeave,
+            .motion = &WaylandConnection::onPointerMotion,
+            .button = &WaylandConnection::onPointerButton,
+            .axis = [](void*, wl_pointer*, uint32_t, uint32_t, wl_fixed_t) {},
+            .frame = nullptr,
+            .axis_source = nullptr,
+            .axis_stop = nullptr,
+            .axis_discrete = nullptr,
+            .axis_value120 = nullptr,
+        };
+        wl_pointer_add_listener(c->m_pointer, &listener, c);
+    } else if (!pointer && c->m_pointer) {
+        wl_pointer_destroy(c->m_pointer);
+        c->m_pointer = nullptr;
+        c->m_pointerSurface = nullptr;
+    }
+}
+
+LayerSurface* WaylandConnection::surfaceOf(wl_surface* surface) const {
+    for (LayerSurface* s : m_surfaces)
+        if (surface && s->surface() == surface) return s;
+    return nullptr;
+}
+
+void WaylandConnection::removeSurface(LayerSurface* surface) {
+    if (m_pointerSurface == surface->surface()) m_pointerSurface = nullptr;
+    std::erase(m_surfaces, surface);
+}
+
+void WaylandConnection::onPointerEnter(void* data, wl_pointer*, uint32_t, wl_surface* surface,
+                                       int32_t x, int32_t y) {
+    auto* c = static_cast<WaylandConnection*>(data);
+    c->m_pointerSurface = surface;
+    c->m_pointerPos = QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y));
+    if (LayerSurface* s = c->surfaceOf(surface))
+        s->pointer(LayerSurface::PointerEvent::Motion, c->m_pointerPos, 0);
+}
+
+void WaylandConnection::onPointerLeave(void* data, wl_pointer*, uint32_t, wl_surface*) {
+    static_cast<WaylandConnection*>(data)->m_pointerSurface = nullptr;
+}
+
+void WaylandConnection::onPointerMotion(void* data, wl_pointer*, uint32_t time, int32_t x,
+                                        int32_t y) {
+    auto* c = static_cast<WaylandConnection*>(data);
+    c->m_pointerPos = QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y));
+    if (LayerSurface* s = c->surfaceOf(c->m_pointerSurface))
+        s->pointer(LayerSurface::PointerEvent::Motion, c->m_pointerPos, time);
+}
+
+void WaylandConnection::onPointerButton(void* data, wl_pointer*, uint32_t, uint32_t time, uint32_t,
+                                        uint32_t state) {
+    auto* c = static_cast<WaylandConnection*>(data);
+    if (LayerSurface* s = c->surfaceOf(c->m_pointerSurface))
+        s->pointer(state == WL_POINTER_BUTTON_STATE_PRESSED ? LayerSurface::PointerEvent::Press
+                                                            : LayerSurface::PointerEvent::Release,
+                   c->m_pointerPos, time);
+}
+
 wl_buffer* WaylandConnection::bufferOf(const QImage& image) {
     const bool opaque = !image.hasAlphaChannel();
     const QImage pixels =
@@ -182,8 +256,10 @@ wl_buffer* WaylandConnection::bufferOf(const QImage& image) {
 
 LayerSurface::LayerSurface(WaylandConnection& connection, WaylandOutput* output,
                            const Placement& placement, const char* purpose, Paint paint)
-    : m_connection(connection), m_output(output), m_paint(std::move(paint)) {
+    : m_connection(connection), m_output(output), m_paint(std::move(paint)),
+      m_placement(placement) {
     m_surface = wl_compositor_create_surface(connection.compositor());
+    connection.addSurface(this);
     m_layer = zwlr_layer_shell_v1_get_layer_surface(connection.layerShell(), m_surface,
                                                     output ? output->output : nullptr,
                                                     placement.layer, purpose);
@@ -198,21 +274,48 @@ LayerSurface::LayerSurface(WaylandConnection& connection, WaylandOutput* output,
     // The wallpaper lies under the panels too; nothing keeps room free.
     zwlr_layer_surface_v1_set_exclusive_zone(m_layer, placement.layer == Background ? -1 : 0);
     zwlr_layer_surface_v1_set_keyboard_interactivity(m_layer, 0);
-    if (!placement.takesPointer) {
-        // An empty input region: clicks go to whatever lies beneath.
-        wl_region* none = wl_compositor_create_region(connection.compositor());
-        wl_surface_set_input_region(m_surface, none);
-        wl_region_destroy(none);
-    }
+    setInput(placement.takesPointer);
     // The first commit, without a buffer, asks for the size (configure).
     wl_surface_commit(m_surface);
     connection.flush();
 }
 
 LayerSurface::~LayerSurface() {
+    m_connection.removeSurface(this);
     zwlr_layer_surface_v1_destroy(m_layer);
     wl_surface_destroy(m_surface);
     m_connection.flush();
+}
+
+void LayerSurface::setInput(bool takesPointer) {
+    if (takesPointer) {
+        // No region: the whole surface takes the pointer.
+        wl_surface_set_input_region(m_surface, nullptr);
+        return;
+    }
+    // An empty input region: clicks go to whatever lies beneath.
+    wl_region* none = wl_compositor_create_region(m_connection.compositor());
+    wl_surface_set_input_region(m_surface, none);
+    wl_region_destroy(none);
+}
+
+void LayerSurface::place(const Placement& p) {
+    if (p.size != m_placement.size)
+        zwlr_layer_surface_v1_set_size(m_layer, uint32_t(std::max(0, p.size.width())),
+                                       uint32_t(std::max(0, p.size.height())));
+    if (p.margin != m_placement.margin)
+        zwlr_layer_surface_v1_set_margin(m_layer, p.margin.top(), p.margin.right(),
+                                         p.margin.bottom(), p.margin.left());
+    if (p.layer != m_placement.layer && m_connection.layerShellVersion() >= 2)
+        zwlr_layer_surface_v1_set_layer(m_layer, p.layer);
+    if (p.takesPointer != m_placement.takesPointer) setInput(p.takesPointer);
+    m_placement = p;
+    if (!m_size.isEmpty() && !m_closed) {
+        repaint();
+    } else {
+        wl_surface_commit(m_surface);
+        m_connection.flush();
+    }
 }
 
 void LayerSurface::onConfigure(void* data, zwlr_layer_surface_v1* layer, uint32_t serial,

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QMargins>
 #include <QObject>
+#include <QPointF>
 #include <QSize>
 #include <QString>
 #include <cstdint>
@@ -15,12 +16,15 @@ struct wl_buffer;
 struct wl_compositor;
 struct wl_display;
 struct wl_output;
+struct wl_pointer;
 struct wl_registry;
+struct wl_seat;
 struct wl_shm;
 struct wl_surface;
 struct zwlr_layer_shell_v1;
 struct zwlr_layer_surface_v1;
 class QSocketNotifier;
+class LayerSurface;
 
 // An output as the compositor announces it.
 struct WaylandOutput {
@@ -56,6 +60,9 @@ public:
     // A buffer of shared memory holding `image` (premultiplied ARGB, or RGB
     // when opaque), freed when the compositor releases it.
     wl_buffer* bufferOf(const QImage& image);
+    // Layer surfaces hear of the pointer on them.
+    void addSurface(LayerSurface* surface) { m_surfaces.push_back(surface); }
+    void removeSurface(LayerSurface* surface);
 
 signals:
     // An output was announced completely, or will go away.
@@ -76,6 +83,14 @@ private:
     static void onOutputDone(void* data, wl_output*);
     static void onOutputScale(void* data, wl_output*, int32_t factor);
     static void onOutputName(void* data, wl_output*, const char* name);
+    static void onSeatCapabilities(void* data, wl_seat*, uint32_t capabilities);
+    static void onPointerEnter(void* data, wl_pointer*, uint32_t serial, wl_surface* surface,
+                               int32_t x, int32_t y);
+    static void onPointerLeave(void* data, wl_pointer*, uint32_t serial, wl_surface* surface);
+    static void onPointerMotion(void* data, wl_pointer*, uint32_t time, int32_t x, int32_t y);
+    static void onPointerButton(void* data, wl_pointer*, uint32_t serial, uint32_t time,
+                                uint32_t button, uint32_t state);
+    LayerSurface* surfaceOf(wl_surface* surface) const;
 
     wl_display* m_display = nullptr;
     wl_registry* m_registry = nullptr;
@@ -84,6 +99,12 @@ private:
     zwlr_layer_shell_v1* m_layerShell = nullptr;
     int m_layerShellVersion = 0;
     std::vector<std::unique_ptr<WaylandOutput>> m_outputs;
+    wl_seat* m_seat = nullptr;
+    wl_pointer* m_pointer = nullptr;
+    // The surface the pointer is on, and where on it.
+    wl_surface* m_pointerSurface = nullptr;
+    QPointF m_pointerPos;
+    std::vector<LayerSurface*> m_surfaces;
     QSocketNotifier* m_notifier = nullptr;
 };
 
@@ -101,6 +122,10 @@ public:
         bool takesPointer = false;
     };
     using Paint = std::function<QImage(QSize devicePixels)>;
+    enum class PointerEvent { Press, Release, Motion };
+    // The pointer on the surface while it takes it: where (surface
+    // coordinates) and when (milliseconds of the compositor's clock).
+    using Pointer = std::function<void(PointerEvent, QPointF pos, quint32 time)>;
 
     LayerSurface(WaylandConnection& connection, WaylandOutput* output, const Placement& placement,
                  const char* purpose, Paint paint);
@@ -109,17 +134,28 @@ public:
     LayerSurface& operator=(const LayerSurface&) = delete;
 
     WaylandOutput* output() const { return m_output; }
+    wl_surface* surface() const { return m_surface; }
     // Draws again, once the compositor has given the surface its size.
     void repaint();
+    // A new size, margin, layer or input; drawn again.
+    void place(const Placement& placement);
+    void setPointer(Pointer pointer) { m_pointerHandler = std::move(pointer); }
+    void pointer(PointerEvent e, QPointF pos, quint32 time) {
+        if (m_pointerHandler) m_pointerHandler(e, pos, time);
+    }
 
 private:
     static void onConfigure(void* data, zwlr_layer_surface_v1*, uint32_t serial, uint32_t w,
                             uint32_t h);
     static void onClosed(void* data, zwlr_layer_surface_v1*);
 
+    void setInput(bool takesPointer);
+
     WaylandConnection& m_connection;
     WaylandOutput* m_output;
     Paint m_paint;
+    Pointer m_pointerHandler;
+    Placement m_placement;
     wl_surface* m_surface = nullptr;
     zwlr_layer_surface_v1* m_layer = nullptr;
     QSize m_size;
