@@ -10,8 +10,9 @@ class QWindow;
 // What the pointer does on a widget's own surface (WidgetSurface) while it
 // takes the pointer.
 struct WidgetSurfaceInput {
-    // Dragged by `delta` logical pixels with a button held.
-    std::function<void(QPoint delta)> dragged;
+    // Dragged with a button held: the widget's new top-left corner in
+    // logical pixels of the desktop.
+    std::function<void(QPoint topLeft)> dragged;
     // The button let go after a drag.
     std::function<void()> dropped;
     std::function<void()> doubleClicked;

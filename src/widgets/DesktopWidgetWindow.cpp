@@ -41,8 +41,8 @@ DesktopWidgetWindow::DesktopWidgetWindow(AppContext& app, Fields fields, QSizeF 
     // them and takes the pointer in move mode.
     if (DesktopWidgetSupport* support = m_app.platform.widgetSupport.get()) {
         WidgetSurfaceInput input;
-        input.dragged = [this](QPoint delta) {
-            if (m_moveMode) move(pos() + delta);
+        input.dragged = [this](QPoint topLeft) {
+            if (m_moveMode) move(topLeft);
         };
         input.doubleClicked = [this] { OMove(false); };
         m_surface = support->createWidgetSurface(std::move(input));

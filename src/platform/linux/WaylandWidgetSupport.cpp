@@ -20,6 +20,7 @@ public:
     void show(const QImage& image, QPoint pos, DesktopWidgetSupport::Layer layer,
               bool takesPointer) override {
         m_image = image;
+        m_pos = pos;
         WaylandOutput* output = nullptr;
         QPoint origin;
         const auto outputs = m_connection.outputs();
@@ -63,33 +64,34 @@ public:
     void hide() override { m_surface.reset(); }
 
 private:
-    // A press starts a drag; motion with the button held moves the widget by
-    // how far the pointer is from where it took hold (the surface follows,
-    // bringing the pointer back there); two presses in quick succession are
-    // a double click.
+    // A press starts a drag; motion with the button held puts the widget
+    // where the pointer's way from the press takes it; two presses in quick
+    // succession are a double click. During the drag the pointer's place is
+    // taken relative to where the surface was at the press, as sway reports
+    // it while a button is held.
     void pointer(LayerSurface::PointerEvent e, QPointF at, quint32 time) {
         using E = LayerSurface::PointerEvent;
         if (e == E::Press) {
             const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
             const bool twice = m_pressed && time - m_lastPress <= quint32(interval) &&
                                (at - m_holdAt).manhattanLength() < 8;
-            m_pressed = true;
+            m_pressed = !twice;
             m_lastPress = time;
             m_holdAt = at;
+            m_startPos = m_pos;
             m_dragging = !twice;
             m_moved = false;
-            if (twice) {
-                m_pressed = false;
-                if (m_input.doubleClicked) m_input.doubleClicked();
-            }
+            if (twice && m_input.doubleClicked) m_input.doubleClicked();
         } else if (e == E::Motion && m_dragging) {
-            const QPoint delta = (at - m_holdAt).toPoint();
-            if (!delta.isNull() && m_input.dragged) {
+            const QPoint to = m_startPos + (at - m_holdAt).toPoint();
+            if (to != m_pos && m_input.dragged) {
                 m_moved = true;
-                m_input.dragged(delta);
+                m_input.dragged(to);
             }
         } else if (e == E::Release && m_dragging) {
             m_dragging = false;
+            // A drag is no first half of a double click.
+            if (m_moved) m_pressed = false;
             if (m_moved && m_input.dropped) m_input.dropped();
         }
     }
@@ -101,6 +103,7 @@ private:
     bool m_pressed = false, m_dragging = false, m_moved = false;
     quint32 m_lastPress = 0;
     QPointF m_holdAt;
+    QPoint m_pos, m_startPos;
 };
 
 } // namespace
