@@ -78,7 +78,8 @@ def shows_picture(output):
     o = outputs().get(output)
     if not o:
         return None
-    w, h = o["rect"]["width"], o["rect"]["height"]
+    # The screenshot has the output's pixels (its mode), whatever its scale.
+    w, h = o["current_mode"]["width"], o["current_mode"]["height"]
     seen = {pixel(output, x, y) for x, y in ((w // 2, h // 2), (3, 3), (w - 4, h - 4))}
     colour = [name for name, rgb in COLOURS.items() if seen == {rgb}]
     return colour[0] if colour else None
@@ -130,7 +131,12 @@ else:
     settings.update(ClockV="True", CalV="True", ClockOnTop="True", ClockLeft="1500",
                     ClockTop="1500", CalLeft="6000", CalTop="3000")
 reset(settings)
-second = add_output(800, 600) if mode == "surface" else None
+second = None
+if mode == "surface":
+    # At scale 2: 400 x 300 in the layout, 800 x 600 pixels.
+    second = add_output(800, 600)
+    swaymsg("output", second, "scale", "2")
+    wait_for(lambda: outputs()[second]["rect"]["width"] == 400, 10)
 p = start()
 # Without a panel for its tray icon the program opens its settings window,
 # which sway tiles over the whole output: closed as a user would.
@@ -186,7 +192,7 @@ if mode == "setter":
     probe.wait(10)
 else:
     check(shows_picture(second) == then,
-          "the 800x600 output shows the same picture, stretched to its size (%s)" %
+          "the output at scale 2 shows the same picture over all its pixels (%s)" %
           shows_picture(second))
     # The surfaces are no windows: sway's tree holds none of the program's.
     check("org.orvane.Tessaly" not in swaymsg("-t", "get_tree"),
