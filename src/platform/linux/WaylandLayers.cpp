@@ -121,6 +121,9 @@ void WaylandConnection::onGlobalRemove(void* data, wl_registry*, uint32_t name) 
                                  [&](const auto& o) { return o->global == name; });
     if (it == c->m_outputs.end()) return;
     if ((*it)->announced) emit c->outputRemoved(it->get());
+    // Surfaces still on it (the compositor closes them) keep no pointer to it.
+    for (LayerSurface* s : c->m_surfaces)
+        if (s->output() == it->get()) s->outputGone();
     wl_output_destroy((*it)->output);
     c->m_outputs.erase(it);
 }

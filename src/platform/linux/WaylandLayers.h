@@ -135,6 +135,13 @@ public:
 
     WaylandOutput* output() const { return m_output; }
     wl_surface* surface() const { return m_surface; }
+    // Whether the compositor will show it no more (its output went away).
+    bool closed() const { return m_closed; }
+    // Its output is going away: nothing more is drawn on it.
+    void outputGone() {
+        m_output = nullptr;
+        m_closed = true;
+    }
     // Draws again, once the compositor has given the surface its size.
     void repaint();
     // A new size, margin, layer or input; drawn again.

@@ -45,7 +45,8 @@ public:
         const QPoint at = pos - origin;
         p.margin = QMargins(at.x(), at.y(), 0, 0);
         p.takesPointer = takesPointer;
-        if (m_surface && m_surface->output() != output) m_surface.reset();
+        // On another output, or closed with its output: a new surface.
+        if (m_surface && (m_surface->output() != output || m_surface->closed())) m_surface.reset();
         if (!m_surface) {
             m_surface =
                 std::make_unique<LayerSurface>(m_connection, output, p, "widget", [this](QSize px) {
