@@ -9,14 +9,17 @@ CONFIGURE = cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSA
 # Debian packages for building, running and packaging Tessaly. The
 # image-formats plugins let Qt read WebP and TIFF pictures; libheif decodes
 # HEIC and AVIF photos, libjxl JPEG XL, libjpeg-turbo JPEG photos through its
-# fast scaled paths; GIO writes the GNOME family's wallpaper settings; the
+# fast scaled paths; GIO writes the GNOME family's wallpaper settings;
+# libwayland-client (and its wayland-scanner) talks to Wayland compositors
+# for Tessaly's own desktop surfaces, and Qt's Wayland platform plugin runs
+# the program on them without XWayland; the
 # validators check the menu entry, the AppStream metadata and the Debian
 # package; the Linguist tools turn translations/*.ts into the program's
 # translations, and Qt's own translations name its standard buttons and dialogs.
 DEPS := build-essential cmake pkg-config \
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
   libgl-dev qt6-image-formats-plugins libheif-dev libjxl-dev \
-  libjpeg62-turbo-dev libglib2.0-dev \
+  libjpeg62-turbo-dev libglib2.0-dev libwayland-dev qt6-wayland \
   libxcb1-dev libx11-dev libx11-xcb-dev libxcb-screensaver0-dev libxcb-keysyms1-dev \
   desktop-file-utils appstream lintian
 
@@ -28,13 +31,16 @@ DEPS := build-essential cmake pkg-config \
 # pictures are made at test time), a known font, gsettings, the formatter,
 # a local proxy, certificates and an HTTP client for the network tests, the
 # accessibility bus and its Python client that drive the windows, and the
-# peers the benchmarks measure against (feh, hsetroot, vipsthumbnail).
+# peers the benchmarks measure against (feh, hsetroot, vipsthumbnail); a
+# private Wayland desktop too: a headless sway with its background program,
+# grim, which takes its screenshots, and the window protocol the tests' own
+# Wayland client (a pointer and a window beneath the widgets) is built from.
 TEST_DEPS := libgtest-dev libgmock-dev \
   xvfb x11-xkb-utils x11-utils x11-xserver-utils xdotool trayer openbox picom dbus python3-dbus python3-gi \
   libglib2.0-bin gsettings-desktop-schemas \
   imagemagick libheif-examples libjxl-tools librsvg2-bin fonts-dejavu-core clang-format \
   tinyproxy openssl curl at-spi2-core python3-pyatspi xrestop \
-  feh hsetroot libvips-tools
+  feh hsetroot libvips-tools sway swaybg grim wayland-protocols
 
 # The sanitizer and fuzzing build: clang with its sanitizer and libFuzzer
 # run-time libraries.

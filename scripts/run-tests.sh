@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs every test through ctest. Tests labelled x11 start their own Xvfb.
+# Runs every test through ctest. Tests labelled x11 start their own Xvfb, those
+# labelled sway their own headless sway.
 set -euo pipefail
 build=${1:-build}
 cd "$build"

@@ -14,6 +14,10 @@ void DesktopWidgetSupport::setWidgetState(QWindow& window, Layer layer) {
     if (flags != window.flags()) window.setFlags(flags);
 }
 
+std::unique_ptr<WidgetSurface> DesktopWidgetSupport::createWidgetSurface(WidgetSurfaceInput) {
+    return nullptr;
+}
+
 std::unique_ptr<DesktopWidgetSupport> createPortableDesktopWidgetSupport() {
     return std::make_unique<DesktopWidgetSupport>();
 }

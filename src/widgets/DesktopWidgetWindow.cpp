@@ -36,6 +36,18 @@ DesktopWidgetWindow::DesktopWidgetWindow(AppContext& app, Fields fields, QSizeF 
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_NoSystemBackground);
     setFixedSize(TwipsToPixels(sizeTwips.width(), dpi()), TwipsToPixels(sizeTwips.height(), dpi()));
+    // Where the platform has surfaces of its own for widgets, the window is
+    // never mapped: it keeps its place, state and drawing, the surface shows
+    // them and takes the pointer in move mode.
+    if (DesktopWidgetSupport* support = m_app.platform.widgetSupport.get()) {
+        WidgetSurfaceInput input;
+        input.dragged = [this](QPoint topLeft) {
+            if (m_moveMode) move(topLeft);
+        };
+        input.doubleClicked = [this] { OMove(false); };
+        m_surface = support->createWidgetSurface(std::move(input));
+        if (m_surface) setAttribute(Qt::WA_DontShowOnScreen);
+    }
     // A widget starts in normal mode; the derived window draws itself once
     // its elements exist.
     applyMode();
@@ -150,16 +162,35 @@ void DesktopWidgetWindow::restorePlace(QPointF defaultTwips, bool stored) {
     setVisible(m_app.settings.*m_fields.visible);
 }
 
-void DesktopWidgetWindow::applyLayer() {
+DesktopWidgetSupport::Layer DesktopWidgetWindow::layer() const {
     DesktopWidgetSupport* support = m_app.platform.widgetSupport.get();
-    if (!support || !windowHandle()) return;
     using Layer = DesktopWidgetSupport::Layer;
     // In move mode a widget kept below the other windows comes up among
     // them, so that it can be grabbed; it goes back below afterwards.
-    const Layer layer = OnTop()                                       ? Layer::Above
-                        : !m_moveMode && support->keepsWindowsBelow() ? Layer::Below
-                                                                      : Layer::Normal;
-    support->setWidgetState(*windowHandle(), layer);
+    return OnTop()                                                  ? Layer::Above
+           : !m_moveMode && support && support->keepsWindowsBelow() ? Layer::Below
+                                                                    : Layer::Normal;
+}
+
+void DesktopWidgetWindow::applyLayer() {
+    if (m_surface) {
+        showOnSurface();
+        return;
+    }
+    DesktopWidgetSupport* support = m_app.platform.widgetSupport.get();
+    if (!support || !windowHandle()) return;
+    support->setWidgetState(*windowHandle(), layer());
+}
+
+void DesktopWidgetWindow::showOnSurface() {
+    if (!m_surface) return;
+    if (!isVisible()) {
+        m_surface->hide();
+        return;
+    }
+    // The surface hands on no clicks of its own (a clickable news bar's
+    // headlines): it takes the pointer in move mode only.
+    m_surface->show(renderImage(), pos(), layer(), m_moveMode);
 }
 
 void DesktopWidgetWindow::setElementPen(QPainter& p, const QColor& color, double widthPx) const {
@@ -276,7 +307,14 @@ void DesktopWidgetWindow::updateShape() {
 
 void DesktopWidgetWindow::refresh() {
     updateShape();
-    update();
+    redraw();
+}
+
+void DesktopWidgetWindow::redraw() {
+    if (m_surface)
+        showOnSurface();
+    else
+        update();
 }
 
 void DesktopWidgetWindow::mousePressEvent(QMouseEvent* event) {
@@ -297,6 +335,7 @@ void DesktopWidgetWindow::moveEvent(QMoveEvent* event) {
     const QPointF t = positionTwips();
     m_app.settings.*m_fields.left = float(t.x());
     m_app.settings.*m_fields.top = float(t.y());
+    showOnSurface();
 }
 
 void DesktopWidgetWindow::showEvent(QShowEvent* event) {
@@ -304,4 +343,9 @@ void DesktopWidgetWindow::showEvent(QShowEvent* event) {
     m_managePending = true;
     SetWindowTransparency();
     applyLayer();
+}
+
+void DesktopWidgetWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    showOnSurface();
 }

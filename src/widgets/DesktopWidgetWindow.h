@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QWidget>
+#include <memory>
 
 class AppContext;
 class QPainter;
@@ -83,6 +84,8 @@ protected:
                      const QStringList& texts) const;
     // To be called after the drawn elements changed.
     void refresh();
+    // The same when only the pixels changed, not the shape cut from them.
+    void redraw();
     // Whether the window takes the mouse in normal mode too (a clickable
     // news bar); otherwise clicks go through it.
     virtual bool takesClicks() const { return false; }
@@ -97,8 +100,13 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
+    // Where the platform shows widgets on surfaces of their own: what the
+    // window draws, at its place, in its layer.
+    void showOnSurface();
+    DesktopWidgetSupport::Layer layer() const;
     void render(QPainter& p) const;
     void updateShape();
     void applyMode();
@@ -112,4 +120,6 @@ private:
     bool m_moveMode = false;
     bool m_blends = true;
     bool m_managePending = false;
+    // The platform's surface that stands in for the window, if any.
+    std::unique_ptr<WidgetSurface> m_surface;
 };

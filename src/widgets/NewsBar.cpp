@@ -144,7 +144,7 @@ void NewsBar::tick() {
     m_drawnOffset = drawn;
     // The shape follows the text only without a compositing manager.
     if (blends())
-        update();
+        redraw();
     else
         refresh();
 }

@@ -5,6 +5,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/SettingsStore.h"
 #include "platform/linux/GioSettings.h"
+#include "platform/linux/WaylandLayers.h"
 #include "platform/linux/X11RootPixmap.h"
 
 #include <QAbstractEventDispatcher>
@@ -97,7 +98,35 @@ QString LinuxDesktopService::presentationCopy(const QString& bitmapPath) {
     return next;
 }
 
+WaylandBackground* LinuxDesktopService::waylandBackground() {
+    if (m_backgroundTried) return m_background.get();
+    m_backgroundTried = true;
+    const bool wayland =
+        !m_env.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty() ||
+        m_env.value(QStringLiteral("XDG_SESSION_TYPE")) == QLatin1String("wayland");
+    if (!wayland) return nullptr;
+    // A desktop with its own interface keeps it (its settings and lock screen
+    // then show the same picture), unless the user asks for the surface.
+    const bool own =
+        m_store.value(QStringLiteral("Options"), QStringLiteral("OwnWaylandBackground"))
+            .value_or(QString()) == QLatin1String("1");
+    if (m_desktop != LinuxDesktop::Other && !own) return nullptr;
+    m_background = WaylandBackground::create();
+    if (!m_background && m_desktop == LinuxDesktop::Other)
+        qWarning("Tessaly: this Wayland compositor offers no layer-shell interface and Tessaly "
+                 "knows no wallpaper interface of it; the wallpaper cannot be shown here.");
+    else if (!m_background)
+        qWarning("Tessaly: OwnWaylandBackground is set, but this compositor offers no "
+                 "layer-shell interface; the desktop's own wallpaper interface is used.");
+    return m_background.get();
+}
+
 bool LinuxDesktopService::showCanvas(const QImage& canvas) {
+    if (WaylandBackground* background = waylandBackground(); background && !canvas.isNull()) {
+        background->show(canvas);
+        m_canvasShown = true;
+        return true;
+    }
     m_canvasShown = m_rootPixmap && onX11() && !canvas.isNull() &&
                     SetX11RootPixmap(canvas, rootOrigin(canvas.size()), bgrToRgb(desktopColor()));
     return m_canvasShown;
@@ -143,6 +172,13 @@ void LinuxDesktopService::setWallpaper(const QString& bitmapPath, const QString&
     const bool clear = position == QLatin1String("Clear");
     const bool canvasShown = std::exchange(m_canvasShown, false);
     const quint32 color = desktopColor();
+    if (WaylandBackground* background = waylandBackground()) {
+        if (clear)
+            background->showColor(QColor(QRgb(bgrToRgb(color))));
+        else if (!canvasShown)
+            background->show(QImage(bitmapPath));
+        return;
+    }
     if (m_desktop != LinuxDesktop::Other) {
         QStringList monitors;
         for (QScreen* s : QGuiApplication::screens())

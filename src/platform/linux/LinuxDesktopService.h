@@ -10,9 +10,12 @@
 
 class GioSettings;
 class SettingsStore;
+class WaylandBackground;
 
 // Wallpaper and desktop colour on Linux desktops: the desktop's own interface
-// where there is one, and on X11 the root window's pixmap as well.
+// where there is one, on X11 the root window's pixmap as well, and on other
+// Wayland compositors (or when `[Options] OwnWaylandBackground=1` asks for it)
+// Tessaly's own background surface on every output.
 class LinuxDesktopService : public DesktopService {
 public:
     explicit LinuxDesktopService(
@@ -40,6 +43,9 @@ private:
     // where the desktop takes a file per monitor. Nothing otherwise, and
     // when a part could not be written.
     std::optional<QList<MonitorPictureFile>> monitorPictureFiles(const QString& file);
+    // The background surfaces when this session shows the wallpaper through
+    // them, connected at the first use; null otherwise.
+    WaylandBackground* waylandBackground();
 
     SettingsStore& m_store;
     std::unique_ptr<CommandRunner> m_runner;
@@ -54,4 +60,6 @@ private:
     bool m_rootPixmap = true;
     // The root window already shows the canvas of the change under way.
     bool m_canvasShown = false;
+    std::unique_ptr<WaylandBackground> m_background;
+    bool m_backgroundTried = false;
 };

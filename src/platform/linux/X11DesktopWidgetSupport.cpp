@@ -1,5 +1,7 @@
 #include "platform/linux/X11DesktopWidgetSupport.h"
 
+#include "platform/linux/WaylandWidgetSupport.h"
+
 #include <QGuiApplication>
 #include <QWindow>
 #include <cstdlib>
@@ -106,6 +108,9 @@ void X11DesktopWidgetSupport::setWidgetState(QWindow& window, Layer layer) {
 }
 
 std::unique_ptr<DesktopWidgetSupport> createDesktopWidgetSupport() {
+    // A Wayland session whose compositor has layer-shell: the widgets'
+    // own surfaces, whether Qt runs on Wayland or through XWayland.
+    if (auto wayland = WaylandWidgetSupport::create()) return wayland;
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
         return std::make_unique<X11DesktopWidgetSupport>();
     return createPortableDesktopWidgetSupport();

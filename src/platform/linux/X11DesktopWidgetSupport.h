@@ -12,7 +12,8 @@ public:
     void setWidgetState(QWindow& window, Layer layer) override;
 };
 
-// The support for the display the application runs on: X11's where Qt runs
-// on X11, the portable one elsewhere (Wayland, where widgets open where the
-// compositor puts them).
+// The support for the display the application runs on: layer-shell surfaces
+// on a Wayland compositor that has them, X11's where Qt runs on X11, the
+// portable one elsewhere (Wayland without layer-shell, where widgets open
+// where the compositor puts them).
 std::unique_ptr<DesktopWidgetSupport> createDesktopWidgetSupport();

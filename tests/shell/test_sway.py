@@ -1,0 +1,214 @@
+#!/usr/bin/python3
+"""The real program on a real headless sway (sway-session.sh), seen through
+screenshots (grim) and sway's own view of its outputs and windows (swaymsg).
+
+  test_sway.py setter   sway's own background: the wallpaper goes through
+                        swaymsg. The clock and calendar on their layer
+                        surfaces: at their places, no windows in sway's tree,
+                        the clock (always on top) over a window and letting a
+                        click through to it, and in move mode dragged to a new
+                        place that is stored. The pointer comes from
+                        wayland-probe, which also opens the window beneath.
+  test_sway.py surface  sway's background program switched off and
+                        OwnWaylandBackground=1: Tessaly's own background
+                        surface, on two outputs of different sizes and on an
+                        output plugged in while the program runs."""
+import json
+import os
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
+mode = sys.argv[1]
+if mode == "setter":
+    import atspi_driver as atspi  # noqa: E402 (starts the accessibility bus)
+    from atspi_driver import check, failures  # noqa: E402
+from tessaly_session import EARLIER, ERRORS, TESSALY, quit, reset, start, stored, wait_for  # noqa: E402,E501
+
+if mode != "setter":
+    failures = []
+
+    def check(condition, what):
+        print(("ok   " if condition else "FAIL ") + what, flush=True)
+        if not condition:
+            failures.append(what)
+
+
+COLOURS = {"red": (255, 0, 0), "lime": (0, 255, 0)}
+
+
+def swaymsg(*args):
+    out = subprocess.run(["swaymsg", *args], capture_output=True, text=True)
+    return out.stdout
+
+
+def outputs():
+    return {o["name"]: o for o in json.loads(swaymsg("-r", "-t", "get_outputs"))}
+
+
+def shot(output):
+    path = os.path.join(os.environ["HOME"], output + ".png")
+    ok = subprocess.run(["grim", "-o", output, path], capture_output=True).returncode == 0
+    return path if ok else None
+
+
+def colours_in(output, x, y, w, h):
+    """How many colours a rectangle of the output's screenshot holds."""
+    out = subprocess.run(["convert", shot(output), "-crop", "%dx%d+%d+%d" % (w, h, x, y),
+                          "-unique-colors", "txt:-"], capture_output=True, text=True).stdout
+    return len(out.strip().splitlines()) - 1
+
+
+def pixel(output, x, y):
+    """The colour at (x, y) of one output's screenshot, as an RGB tuple."""
+    path = shot(output)
+    if not path:
+        return None
+    out = subprocess.run(["convert", path, "-crop", "1x1+%d+%d" % (x, y), "-depth", "8",
+                          "txt:-"], capture_output=True, text=True).stdout
+    line = out.strip().splitlines()[-1]
+    values = line.split("(", 1)[1].split(")", 1)[0].split(",")
+    return tuple(int(float(v)) for v in values[:3])
+
+
+def shows_picture(output):
+    """The picture's colour (red or lime) over the whole of the output: its
+    middle and near each corner."""
+    o = outputs().get(output)
+    if not o:
+        return None
+    # The screenshot has the output's pixels (its mode), whatever its scale.
+    w, h = o["current_mode"]["width"], o["current_mode"]["height"]
+    seen = {pixel(output, x, y) for x, y in ((w // 2, h // 2), (3, 3), (w - 4, h - 4))}
+    colour = [name for name, rgb in COLOURS.items() if seen == {rgb}]
+    return colour[0] if colour else None
+
+
+def next_picture(output, before):
+    """`tessaly --next`, then the colour the output settles on."""
+    subprocess.run([TESSALY, "--next"], check=True, timeout=20)
+    return wait_for(lambda: (c := shows_picture(output)) and c != before and c, 15)
+
+
+def add_output(width, height):
+    names = set(outputs())
+    swaymsg("create_output")
+    name = wait_for(lambda: (set(outputs()) - names or {None}).pop(), 10)
+    x = max(o["rect"]["x"] + o["rect"]["width"] for o in outputs().values())
+    swaymsg("output", name, "mode", "%dx%d" % (width, height), "position", str(x), "0")
+    wait_for(lambda: outputs()[name]["rect"]["width"] == width, 10)
+    return name
+
+
+def cursor(*args):
+    swaymsg("seat", "seat0", "cursor", *args)
+    time.sleep(0.3)
+
+
+def mouse(probe, *steps):
+    for step in steps:
+        probe.stdin.write(step + "\n")
+        probe.stdin.flush()
+        time.sleep(0.3 if step.startswith("move") else 0.05)
+
+
+def click(x, y):
+    cursor("set", str(x), str(y))
+    cursor("press", "button1")
+    cursor("release", "button1")
+
+
+# Stretched: every pixel of every output is the picture's (the middle and
+# the corners stay clear of the widgets).
+settings = dict(EARLIER, WallpaperTimer="False", WallPaperPosition="Stretch",
+                WaterMarkVisible="False")
+if mode == "surface":
+    settings.update(OwnWaylandBackground="1", ClockV="False", CalV="False")
+else:
+    # 96 dots per inch: 15 twips a pixel. The clock at (100, 100), 213 x 170
+    # pixels, on top; the calendar at (400, 200) below the windows.
+    settings.update(ClockV="True", CalV="True", ClockOnTop="True", ClockLeft="1500",
+                    ClockTop="1500", CalLeft="6000", CalTop="3000")
+reset(settings)
+second = None
+if mode == "surface":
+    # At scale 2: 400 x 300 in the layout, 800 x 600 pixels.
+    second = add_output(800, 600)
+    swaymsg("output", second, "scale", "2")
+    wait_for(lambda: outputs()[second]["rect"]["width"] == 400, 10)
+p = start()
+# Without a panel for its tray icon the program opens its settings window,
+# which sway tiles over the whole output: closed as a user would.
+swaymsg("[app_id=org.orvane.Tessaly]", "kill")
+check(wait_for(lambda: "org.orvane.Tessaly" not in swaymsg("-t", "get_tree"), 10),
+      "the settings window closed")
+
+first = next_picture("HEADLESS-1", None)
+check(first is not None, "after --next HEADLESS-1 shows a picture (%s)" % first)
+then = next_picture("HEADLESS-1", first)
+check(then is not None and then != first, "the next --next shows the other one (%s)" % then)
+
+if mode == "setter":
+    # Drawn where they were stored, translucent over the wallpaper, the
+    # desktop beside them untouched; and no windows.
+    check(colours_in("HEADLESS-1", 100, 100, 213, 170) > 1, "the clock is drawn at its place")
+    check(colours_in("HEADLESS-1", 400, 200, 213, 166) > 1, "the calendar is drawn at its place")
+    check(colours_in("HEADLESS-1", 0, 100, 95, 300) == 1, "nothing is drawn beside them")
+    check("org.orvane.Tessaly" not in swaymsg("-t", "get_tree"),
+          "the widgets are not in sway's tree")
+    # A window over the desktop: the clock (on top) stays over it and lets
+    # clicks through to it.
+    probe = subprocess.Popen([os.environ["TESSALY_PROBE"]], stdin=subprocess.PIPE,
+                             stdout=subprocess.PIPE, text=True)
+    check(probe.stdout.readline().strip() == "ready", "the probe window opened")
+    wait_for(lambda: "tessaly-probe" in swaymsg("-t", "get_tree"), 10)
+    time.sleep(1)
+    check(colours_in("HEADLESS-1", 100, 100, 213, 170) > 1, "the clock shows over the window")
+    check(colours_in("HEADLESS-1", 400, 200, 213, 166) == 1,
+          "the calendar stays below the window")
+    click(206, 185)
+    check(probe.stdout.readline().strip() == "press 206 185",
+          "a click on the clock reaches the window beneath")
+    # Move mode from the Clock page: the clock takes the pointer, is dragged
+    # by 200 x 100 pixels, and a double click ends the mode.
+    subprocess.run([TESSALY, "--settings"], timeout=20)
+    win = atspi.window()
+    atspi.press(atspi.control(win, "Move the clock"))
+    time.sleep(1)
+    cursor("set", "206", "185")
+    # Moved as a mouse moves it: sway's own cursor commands send no motion
+    # while a button is held.
+    mouse(probe, "press", *["move 50 25"] * 4, "release")
+    mouse(probe, "press", "release", "press", "release")
+    swaymsg("[app_id=org.orvane.Tessaly]", "kill")
+    wait_for(lambda: "org.orvane.Tessaly" not in swaymsg("-t", "get_tree"), 10)
+    check(colours_in("HEADLESS-1", 300, 200, 213, 170) > 1, "the clock is at its new place")
+    click(406, 285)
+    probe.stdin.close()
+    said = probe.stdout.read().split("\n")
+    check(said[-2:] == ["press 406 285", ""] and "press 206 185" not in said,
+          "after move mode the clock lets clicks through again (%s)" % said)
+    probe.wait(10)
+else:
+    check(shows_picture(second) == then,
+          "the output at scale 2 shows the same picture over all its pixels (%s)" %
+          shows_picture(second))
+    # The surfaces are no windows: sway's tree holds none of the program's.
+    check("org.orvane.Tessaly" not in swaymsg("-t", "get_tree"),
+          "no window of the program in sway's tree")
+    plugged = add_output(1024, 768)
+    check(then is not None and wait_for(lambda: shows_picture(plugged) == then, 15),
+          "an output plugged in while the program runs gets the wallpaper (%s)" %
+          shows_picture(plugged))
+
+quit(p)
+if mode == "setter":
+    place = stored()
+    check(abs(float(place["Options/ClockLeft"]) - 4500) <= 30 and
+          abs(float(place["Options/ClockTop"]) - 3000) <= 30,
+          "the dragged place is stored (%s, %s)" %
+          (place["Options/ClockLeft"], place["Options/ClockTop"]))
+with open(ERRORS, encoding="utf-8") as err:
+    print(err.read())
+sys.exit((atspi.finish() if mode == "setter" else 0) or (1 if failures else 0))
