@@ -216,14 +216,14 @@ not options (not starting with &quot;-&quot;) are ignored.
 Changeur de fond d&apos;écran qui réside dans la zone de notification.
 
   /y              démarrer comme à l&apos;ouverture de session&#xa0;: sans fenêtre des
-                  paramètres&#x202f;; s&apos;arrête aussitôt si «&#x202f;Lancer Tessaly à&#x202f;»
-                  «&#x202f;l&apos;ouverture de la session&#x202f;» est décoché
+                  paramètres&#x202f;; s&apos;arrête aussitôt si «&#x202f;Lancer Tessaly à
+                  l&apos;ouverture de la session&#x202f;» est décoché
   --next          passer au fond d&apos;écran suivant
   --clear         effacer le fond d&apos;écran
   --toggle-timer  activer ou désactiver le changement automatique du fond
                   d&apos;écran
   --settings      ouvrir la fenêtre des paramètres
-  --quit          quitter le Tessaly en cours d&apos;exécution
+  --quit          arrêter l&apos;instance de Tessaly en cours d&apos;exécution
   -h, --help      afficher cette aide
   --version       afficher la version
 
