@@ -52,12 +52,12 @@
     <message>
         <location line="+3"/>
         <source>Delay automatic wallpaper changing if screen saver is running or the computer is locked.</source>
-        <translation>Retarder le changement automatique du fond d&apos;écran pendant l&apos;économiseur d&apos;écran ou lorsque l&apos;ordinateur est verrouillé.</translation>
+        <translation>Retarder le changement automatique pendant l&apos;économiseur d&apos;écran ou lorsque l&apos;ordinateur est verrouillé.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Delay automatic wallpaper changing if the cpu usage is equal or above :</source>
-        <translation>Retarder le changement automatique du fond d&apos;écran si l&apos;utilisation du processeur atteint ou dépasse&#xa0;:</translation>
+        <translation>Retarder le changement automatique si l&apos;utilisation du processeur atteint ou dépasse&#xa0;:</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1813,7 +1813,7 @@ Attention&#xa0;: les fichiers ne seront pas placés dans la corbeille, ils seron
         <location line="+17"/>
         <location line="+4"/>
         <source>Show file name near tray icon for seconds</source>
-        <translation>Afficher le nom du fichier près de l&apos;icône de notification pendant quelques secondes</translation>
+        <translation>Afficher brièvement le nom du fichier près de l&apos;icône de notification</translation>
     </message>
     <message>
         <location line="+53"/>
