@@ -115,6 +115,40 @@
     </message>
 </context>
 <context>
+    <name>Categories</name>
+    <message>
+        <location filename="../src/internet/Categories.cpp" line="+90"/>
+        <source>the catalogue could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the download failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/internet/Categories.h" line="+55"/>
+        <source>Please refresh!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The internet categories could not be refreshed from %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>CatCode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Please enter the new CatCode.<byte value="xd"/>
+Leave blank for default.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ClockWidget</name>
     <message>
         <location filename="../src/widgets/ClockWidget.cpp" line="+19"/>
@@ -326,6 +360,59 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location line="+3"/>
         <source>Clear cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DownloadClient</name>
+    <message>
+        <location filename="../src/internet/DownloadClient.cpp" line="+184"/>
+        <source>Downloading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Error %1: the download was abandoned at line: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Error %1: the proxy &quot;%2&quot; is not an address of the form host:port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Error %1: &quot;%2&quot; is not an http or https address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>Error %1: the answer is larger than %2 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Error %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Error %1: the server went silent: nothing came within %2 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Error %1: the answer did not complete within %2 seconds (%3 bytes came)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source> at line: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Orvane Downloader Error</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -715,7 +802,42 @@ not options (not starting with &quot;-&quot;) are ignored.
 <context>
     <name>HotKeys</name>
     <message>
-        <location filename="../src/hotkeys/HotKeys.cpp" line="+79"/>
+        <location filename="../src/hotkeys/HotKeys.cpp" line="+21"/>
+        <source>Ctrl + Alt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ctrl + Alt + Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ctrl + Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt + Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ctrl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+52"/>
         <source>Clear Wallpaper</source>
         <translation type="unfinished"></translation>
     </message>
@@ -750,6 +872,25 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location line="+5"/>
         <source> key</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IniSettingsStore</name>
+    <message>
+        <location filename="../src/platform/IniSettingsStore.cpp" line="+147"/>
+        <location line="+28"/>
+        <source>the settings could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-23"/>
+        <source>cannot create the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>the settings could not be written in full (is the disk full?)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -861,6 +1002,92 @@ not options (not starting with &quot;-&quot;) are ignored.
     </message>
 </context>
 <context>
+    <name>JpegDecoder</name>
+    <message>
+        <location filename="../src/compose/JpegDecoder.cpp" line="+136"/>
+        <source>not enough memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyCapture</name>
+    <message>
+        <location filename="../src/options_window/KeyCapture.cpp" line="+12"/>
+        <source>Page Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Page Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Execute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Print Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ListPanes</name>
     <message>
         <location filename="../src/options_window/ListPanes.cpp" line="+20"/>
@@ -907,6 +1134,60 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location line="+2"/>
         <source>Downloading next wallpaper, please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Metafile</name>
+    <message>
+        <location filename="../src/compose/Metafile.cpp" line="+747"/>
+        <source>not a Windows metafile header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+363"/>
+        <source>the metafile has no size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-299"/>
+        <location line="+406"/>
+        <source>the metafile ends early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-401"/>
+        <location line="+405"/>
+        <source>a record does not fit in the metafile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-194"/>
+        <location line="+410"/>
+        <location line="+93"/>
+        <source>a region does not fit in its record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-457"/>
+        <location line="+511"/>
+        <source>record %1 is too short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-491"/>
+        <source>not an enhanced metafile header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+530"/>
+        <source>nothing to draw on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>out of memory</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1157,10 +1438,70 @@ Updating...</source>
     </message>
 </context>
 <context>
+    <name>PhotoDecoders</name>
+    <message>
+        <location filename="../src/compose/PhotoDecoders.cpp" line="+96"/>
+        <location line="+57"/>
+        <location line="+30"/>
+        <source>out of memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-74"/>
+        <source>no picture size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+94"/>
+        <source>%1 x %2 pixels is over the limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-56"/>
+        <location line="+106"/>
+        <source>no picture data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-67"/>
+        <source>decoder set-up failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>unreadable header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>cannot hold the picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the file ends too early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>damaged data</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PictureFormats</name>
     <message>
         <location filename="../src/compose/PictureFormats.cpp" line="+50"/>
         <source>Pictures (%1);;All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PictureListFile</name>
+    <message>
+        <location filename="../src/settings/PictureListFile.cpp" line="+53"/>
+        <source>%1 holds a line break, which the list cannot keep</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1578,6 +1919,33 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location line="+131"/>
         <source>The settings could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Targa</name>
+    <message>
+        <location filename="../src/compose/Targa.cpp" line="+73"/>
+        <source>not a TGA picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 x %2 pixels is over the limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+37"/>
+        <location line="+8"/>
+        <location line="+5"/>
+        <location line="+8"/>
+        <source>the file is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-34"/>
+        <source>out of memory</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

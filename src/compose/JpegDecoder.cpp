@@ -1,6 +1,7 @@
 #include "compose/JpegDecoder.h"
 
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <algorithm>
 #include <atomic>
 #include <csetjmp>
@@ -132,7 +133,7 @@ JpegDecode DecodeJpeg(const QByteArray& bytes, QSize atLeast, qint64 maxPixels, 
     jpeg_start_decompress(info);
     d->image = QImage(int(info->output_width), int(info->output_height), QImage::Format_RGB32);
     if (d->image.isNull()) {
-        error = QStringLiteral("not enough memory");
+        error = QCoreApplication::translate("JpegDecoder", "not enough memory");
         return JpegDecode::Failed;
     }
     uchar* const bits = d->image.bits();

@@ -1,6 +1,7 @@
 #include "compose/Metafile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImageReader>
 #include <QPainter>
@@ -743,7 +744,8 @@ bool wmfLayout(const QByteArray& bytes, WmfLayout& l, QString& error) {
     }
     const int type = r.u16(l.start), headerWords = r.u16(l.start + 2);
     if (!r.ok() || (type != 1 && type != 2) || headerWords != 9)
-        return error = QStringLiteral("not a Windows metafile header"), false;
+        return error = QCoreApplication::translate("Metafile", "not a Windows metafile header"),
+               false;
     if (l.bounds.isEmpty()) {
         // No placeable header: the viewport the records set up is the
         // picture, or without one the window.
@@ -762,7 +764,9 @@ bool wmfLayout(const QByteArray& bytes, WmfLayout& l, QString& error) {
         }
         l.bounds = (vpExt.isEmpty() ? QRectF(org, ext) : QRectF(vpOrg, vpExt)).normalized();
         l.unitsPerInch = 96;
-        if (l.bounds.isEmpty()) return error = QStringLiteral("the metafile has no size"), false;
+        if (l.bounds.isEmpty())
+            return error = QCoreApplication::translate("Metafile", "the metafile has no size"),
+                   false;
     }
     return true;
 }
@@ -824,11 +828,15 @@ bool playWmf(const QByteArray& bytes, const WmfLayout& l, Player& pl, QString& e
     qsizetype at = l.start + 18;
     while (true) {
         if (pl.cancelled()) return error = QStringLiteral("cancelled"), false;
-        if (at + 6 > bytes.size()) return error = QStringLiteral("the metafile ends early"), false;
+        if (at + 6 > bytes.size())
+            return error = QCoreApplication::translate("Metafile", "the metafile ends early"),
+                   false;
         const qint64 words = file.u32(at);
         const int fn = file.u16(at + 4);
         if (words < 3 || at + words * 2 > bytes.size())
-            return error = QStringLiteral("a record does not fit in the metafile"), false;
+            return error = QCoreApplication::translate("Metafile",
+                                                       "a record does not fit in the metafile"),
+                   false;
         if (fn == 0) return true; // end of file
         Reader r(bytes.constData() + at + 6, qsizetype(words * 2 - 6));
         DcState& s = pl.s;
@@ -1037,7 +1045,9 @@ bool playWmf(const QByteArray& bytes, const WmfLayout& l, Player& pl, QString& e
         case 0x06FF: {
             QRegion region;
             if (!wmfRegion(r, region))
-                return error = QStringLiteral("a region does not fit in its record"), false;
+                return error = QCoreApplication::translate("Metafile",
+                                                           "a region does not fit in its record"),
+                       false;
             pl.addObject(region);
             break;
         }
@@ -1081,8 +1091,8 @@ bool playWmf(const QByteArray& bytes, const WmfLayout& l, Player& pl, QString& e
             break; // records without a visible effect here, or unknown
         }
         if (!r.ok())
-            return error =
-                       QStringLiteral("record %1 is too short").arg(fn, 4, 16, QLatin1Char('0')),
+            return error = QCoreApplication::translate("Metafile", "record %1 is too short")
+                               .arg(fn, 4, 16, QLatin1Char('0')),
                    false;
         at += qsizetype(words * 2);
     }
@@ -1101,7 +1111,8 @@ bool emfLayout(const QByteArray& bytes, EmfLayout& l, QString& error) {
     Reader r(bytes.constData(), bytes.size());
     if (r.u32(0) != 1 || r.u32(40) != kEmfSignature || r.u32(4) < 88 ||
         r.u32(4) > quint32(bytes.size()))
-        return error = QStringLiteral("not an enhanced metafile header"), false;
+        return error = QCoreApplication::translate("Metafile", "not an enhanced metafile header"),
+               false;
     const QRectF bounds(QPointF(r.i32(8), r.i32(12)), QPointF(r.i32(16) + 1.0, r.i32(20) + 1.0));
     const QRectF frame(QPointF(r.i32(24), r.i32(28)), QPointF(r.i32(32), r.i32(36)));
     l.handles = r.u16(56);
@@ -1117,7 +1128,7 @@ bool emfLayout(const QByteArray& bytes, EmfLayout& l, QString& error) {
         l.sizeMm = l.frameDevice.size() / l.devicePixelsPerMm;
     }
     if (!r.ok() || l.frameDevice.isEmpty())
-        return error = QStringLiteral("the metafile has no size"), false;
+        return error = QCoreApplication::translate("Metafile", "the metafile has no size"), false;
     return true;
 }
 
@@ -1223,10 +1234,14 @@ bool playEmf(const QByteArray& bytes, const EmfLayout& l, Player& pl, QString& e
     qsizetype at = 0;
     while (true) {
         if (pl.cancelled()) return error = QStringLiteral("cancelled"), false;
-        if (at + 8 > bytes.size()) return error = QStringLiteral("the metafile ends early"), false;
+        if (at + 8 > bytes.size())
+            return error = QCoreApplication::translate("Metafile", "the metafile ends early"),
+                   false;
         const quint32 type = file.u32(at), size = file.u32(at + 4);
         if (size < 8 || size % 4 != 0 || at + qint64(size) > bytes.size())
-            return error = QStringLiteral("a record does not fit in the metafile"), false;
+            return error = QCoreApplication::translate("Metafile",
+                                                       "a record does not fit in the metafile"),
+                   false;
         if (type == 14) return true; // end of file
         Reader r(bytes.constData() + at, qsizetype(size));
         DcState& s = pl.s;
@@ -1440,7 +1455,9 @@ bool playEmf(const QByteArray& bytes, const EmfLayout& l, Player& pl, QString& e
             const quint32 cb = r.u32(24);
             QRegion region;
             if (!emfRegion(r, type == 71 ? 32 : type == 72 ? 40 : 28, cb, region))
-                return error = QStringLiteral("a region does not fit in its record"), false;
+                return error = QCoreApplication::translate("Metafile",
+                                                           "a region does not fit in its record"),
+                       false;
             if (type == 71)
                 pl.fillRegion(region, pl.brushAt(r.u32(28)));
             else if (type == 72)
@@ -1531,7 +1548,9 @@ bool playEmf(const QByteArray& bytes, const EmfLayout& l, Player& pl, QString& e
             const quint32 cb = r.u32(8), mode = r.u32(12);
             QRegion region;
             if (cb != 0 && !emfRegion(r, 16, cb, region))
-                return error = QStringLiteral("a region does not fit in its record"), false;
+                return error = QCoreApplication::translate("Metafile",
+                                                           "a region does not fit in its record"),
+                       false;
             if (cb != 0 || mode == 5) pl.clipDeviceRegion(region, int(mode)); // none: only a reset
             break;
         }
@@ -1581,7 +1600,10 @@ bool playEmf(const QByteArray& bytes, const EmfLayout& l, Player& pl, QString& e
         default:
             break; // records without a visible effect here, or unknown
         }
-        if (!r.ok()) return error = QStringLiteral("record %1 is too short").arg(type), false;
+        if (!r.ok())
+            return error =
+                       QCoreApplication::translate("Metafile", "record %1 is too short").arg(type),
+                   false;
         at += qsizetype(size);
     }
 }
@@ -1618,9 +1640,11 @@ bool RenderMetafile(const QByteArray& bytes, QSize size, QImage& out, QString& e
                     const std::atomic<bool>* cancel) {
     if (cancel && cancel->load(std::memory_order_relaxed))
         return error = QStringLiteral("cancelled"), false;
-    if (size.isEmpty()) return error = QStringLiteral("nothing to draw on"), false;
+    if (size.isEmpty())
+        return error = QCoreApplication::translate("Metafile", "nothing to draw on"), false;
     QImage image(size, QImage::Format_RGB32);
-    if (image.isNull()) return error = QStringLiteral("out of memory"), false;
+    if (image.isNull())
+        return error = QCoreApplication::translate("Metafile", "out of memory"), false;
     image.fill(Qt::white);
     const QRectF target(QPointF(0, 0), QSizeF(size));
     auto mapping = [&](const QRectF& from) {

@@ -1,6 +1,7 @@
 #include "compose/PhotoDecoders.h"
 
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QTransform>
 #include <jxl/decode_cxx.h>
 #include <jxl/thread_parallel_runner_cxx.h>
@@ -92,7 +93,7 @@ bool IsHeifContent(const QByteArray& bytes) {
 bool DecodeHeif(const QByteArray& bytes, qint64 maxPixels, QImage& out, QString& error) {
     std::unique_ptr<heif_context, decltype(&heif_context_free)> ctx(heif_context_alloc(),
                                                                     &heif_context_free);
-    if (!ctx) return error = QStringLiteral("out of memory"), false;
+    if (!ctx) return error = QCoreApplication::translate("PhotoDecoders", "out of memory"), false;
     heif_context_set_maximum_image_size_limit(ctx.get(), 32767);
     heif_error e = heif_context_read_from_memory_without_copy(ctx.get(), bytes.constData(),
                                                               size_t(bytes.size()), nullptr);
@@ -104,9 +105,14 @@ bool DecodeHeif(const QByteArray& bytes, qint64 maxPixels, QImage& out, QString&
         rawHandle, &heif_image_handle_release);
     const int w = heif_image_handle_get_width(handle.get());
     const int h = heif_image_handle_get_height(handle.get());
-    if (w <= 0 || h <= 0) return error = QStringLiteral("no picture size"), false;
+    if (w <= 0 || h <= 0)
+        return error = QCoreApplication::translate("PhotoDecoders", "no picture size"), false;
     if (qint64(w) * h > maxPixels)
-        return error = QStringLiteral("%1 x %2 pixels is over the limit").arg(w).arg(h), false;
+        return error =
+                   QCoreApplication::translate("PhotoDecoders", "%1 x %2 pixels is over the limit")
+                       .arg(w)
+                       .arg(h),
+               false;
 
     const bool alpha = heif_image_handle_has_alpha_channel(handle.get()) != 0;
     // The decoder applies the file's rotation, mirroring and crop itself.
@@ -141,9 +147,10 @@ bool DecodeHeif(const QByteArray& bytes, qint64 maxPixels, QImage& out, QString&
     const int iw = heif_image_get_width(image.get(), heif_channel_interleaved);
     const int ih = heif_image_get_height(image.get(), heif_channel_interleaved);
     if (!plane || iw <= 0 || ih <= 0 || qint64(iw) * ih > maxPixels)
-        return error = QStringLiteral("no picture data"), false;
+        return error = QCoreApplication::translate("PhotoDecoders", "no picture data"), false;
     QImage result(iw, ih, alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
-    if (result.isNull()) return error = QStringLiteral("out of memory"), false;
+    if (result.isNull())
+        return error = QCoreApplication::translate("PhotoDecoders", "out of memory"), false;
     const int rowBytes = iw * (alpha ? 4 : 3);
     for (int y = 0; y < ih; ++y)
         std::memcpy(result.scanLine(y), plane + qint64(y) * stride, size_t(rowBytes));
@@ -173,13 +180,13 @@ bool IsJxlContent(const QByteArray& bytes) {
 
 bool DecodeJxl(const QByteArray& bytes, qint64 maxPixels, QImage& out, QString& error) {
     JxlDecoderPtr dec = JxlDecoderMake(nullptr);
-    if (!dec) return error = QStringLiteral("out of memory"), false;
+    if (!dec) return error = QCoreApplication::translate("PhotoDecoders", "out of memory"), false;
     const size_t threads = std::max(1u, std::min(4u, std::thread::hardware_concurrency()));
     JxlThreadParallelRunnerPtr runner = JxlThreadParallelRunnerMake(nullptr, threads);
     if (runner) JxlDecoderSetParallelRunner(dec.get(), JxlThreadParallelRunner, runner.get());
     if (JxlDecoderSubscribeEvents(dec.get(), JXL_DEC_BASIC_INFO | JXL_DEC_COLOR_ENCODING |
                                                  JXL_DEC_FULL_IMAGE) != JXL_DEC_SUCCESS)
-        return error = QStringLiteral("decoder set-up failed"), false;
+        return error = QCoreApplication::translate("PhotoDecoders", "decoder set-up failed"), false;
     JxlDecoderSetInput(dec.get(), reinterpret_cast<const uint8_t*>(bytes.constData()),
                        size_t(bytes.size()));
     JxlDecoderCloseInput(dec.get());
@@ -192,10 +199,12 @@ bool DecodeJxl(const QByteArray& bytes, qint64 maxPixels, QImage& out, QString& 
         switch (JxlDecoderProcessInput(dec.get())) {
         case JXL_DEC_BASIC_INFO: {
             if (JxlDecoderGetBasicInfo(dec.get(), &info) != JXL_DEC_SUCCESS)
-                return error = QStringLiteral("unreadable header"), false;
+                return error = QCoreApplication::translate("PhotoDecoders", "unreadable header"),
+                       false;
             if (info.xsize == 0 || info.ysize == 0 || info.xsize > 32767 || info.ysize > 32767 ||
                 qint64(info.xsize) * info.ysize > maxPixels)
-                return error = QStringLiteral("%1 x %2 pixels is over the limit")
+                return error = QCoreApplication::translate("PhotoDecoders",
+                                                           "%1 x %2 pixels is over the limit")
                                    .arg(info.xsize)
                                    .arg(info.ysize),
                        false;
@@ -227,7 +236,9 @@ bool DecodeJxl(const QByteArray& bytes, qint64 maxPixels, QImage& out, QString& 
                 need > size_t(result.sizeInBytes()) ||
                 JxlDecoderSetImageOutBuffer(dec.get(), &format, result.bits(),
                                             size_t(result.sizeInBytes())) != JXL_DEC_SUCCESS)
-                return error = QStringLiteral("cannot hold the picture"), false;
+                return error =
+                           QCoreApplication::translate("PhotoDecoders", "cannot hold the picture"),
+                       false;
             break;
         }
         case JXL_DEC_FULL_IMAGE:
@@ -235,12 +246,14 @@ bool DecodeJxl(const QByteArray& bytes, qint64 maxPixels, QImage& out, QString& 
             done = true;
             break;
         case JXL_DEC_NEED_MORE_INPUT:
-            return error = QStringLiteral("the file ends too early"), false;
+            return error = QCoreApplication::translate("PhotoDecoders", "the file ends too early"),
+                   false;
         default:
-            return error = QStringLiteral("damaged data"), false;
+            return error = QCoreApplication::translate("PhotoDecoders", "damaged data"), false;
         }
     }
-    if (result.isNull()) return error = QStringLiteral("no picture data"), false;
+    if (result.isNull())
+        return error = QCoreApplication::translate("PhotoDecoders", "no picture data"), false;
     if (!info.alpha_bits) result = result.convertToFormat(QImage::Format_RGB32);
     result.setColorSpace(colorSpace);
     out = std::move(result);

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include <QCoreApplication>
+
 namespace {
 
 // Header fields (18 bytes, little-endian).
@@ -67,11 +69,13 @@ bool IsTgaContent(const QByteArray& bytes) {
 
 bool DecodeTga(const QByteArray& d, qint64 maxPixels, QImage& out, QString& error) {
     TgaHeader h;
-    if (!readHeader(d, h)) return error = QStringLiteral("not a TGA picture"), false;
+    if (!readHeader(d, h))
+        return error = QCoreApplication::translate("Targa", "not a TGA picture"), false;
     const qint64 pixels = qint64(h.width) * h.height;
     if (pixels > maxPixels)
-        return error =
-                   QStringLiteral("%1 x %2 pixels is over the limit").arg(h.width).arg(h.height),
+        return error = QCoreApplication::translate("Targa", "%1 x %2 pixels is over the limit")
+                           .arg(h.width)
+                           .arg(h.height),
                false;
     const int base = h.imageType & ~8;
     const bool runLength = h.imageType & 8;
@@ -84,7 +88,8 @@ bool DecodeTga(const QByteArray& d, qint64 maxPixels, QImage& out, QString& erro
     if (h.mapType == 1) {
         const int entryBytes = (h.mapEntryBits + 7) / 8;
         const qsizetype mapBytes = qsizetype(h.mapLength) * entryBytes;
-        if (at + mapBytes > d.size()) return error = QStringLiteral("the file is cut short"), false;
+        if (at + mapBytes > d.size())
+            return error = QCoreApplication::translate("Targa", "the file is cut short"), false;
         palette.reserve(size_t(h.mapLength));
         const bool mapAlpha = alphaBits > 0 && (h.mapEntryBits == 32 || h.mapEntryBits == 16);
         for (int k = 0; k < h.mapLength; ++k)
@@ -108,7 +113,7 @@ bool DecodeTga(const QByteArray& d, qint64 maxPixels, QImage& out, QString& erro
     // The pixels in file order, then placed by the corner the descriptor
     // names (bit 4: right to left, bit 5: top to bottom).
     QImage image(h.width, h.height, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    if (image.isNull()) return error = QStringLiteral("out of memory"), false;
+    if (image.isNull()) return error = QCoreApplication::translate("Targa", "out of memory"), false;
     const bool rightToLeft = h.descriptor & 0x10, topDown = h.descriptor & 0x20;
     const uchar* data = reinterpret_cast<const uchar*>(d.constData());
     const qsizetype end = d.size();
@@ -121,26 +126,29 @@ bool DecodeTga(const QByteArray& d, qint64 maxPixels, QImage& out, QString& erro
     };
     if (!runLength) {
         if (at + pixels * bytesPerPixel > end)
-            return error = QStringLiteral("the file is cut short"), false;
+            return error = QCoreApplication::translate("Targa", "the file is cut short"), false;
         for (qint64 k = 0; k < pixels; ++k)
             put(colour(data + at + k * bytesPerPixel));
     } else {
         // Packets: a count byte (top bit set: one pixel repeated), then the
         // pixels. A packet may run over the end of a row.
         while (n < pixels) {
-            if (at >= end) return error = QStringLiteral("the file is cut short"), false;
+            if (at >= end)
+                return error = QCoreApplication::translate("Targa", "the file is cut short"), false;
             const int head = data[at++];
             const qint64 count = std::min<qint64>((head & 0x7F) + 1, pixels - n);
             if (head & 0x80) {
                 if (at + bytesPerPixel > end)
-                    return error = QStringLiteral("the file is cut short"), false;
+                    return error = QCoreApplication::translate("Targa", "the file is cut short"),
+                           false;
                 const QRgb c = colour(data + at);
                 at += bytesPerPixel;
                 for (qint64 k = 0; k < count; ++k)
                     put(c);
             } else {
                 if (at + count * bytesPerPixel > end)
-                    return error = QStringLiteral("the file is cut short"), false;
+                    return error = QCoreApplication::translate("Targa", "the file is cut short"),
+                           false;
                 for (qint64 k = 0; k < count; ++k, at += bytesPerPixel)
                     put(colour(data + at));
             }

@@ -18,13 +18,13 @@ struct Modifier {
 };
 
 constexpr std::array<Modifier, 7> kModifiers = {{
-    {"Ctrl + Alt", kControl | kAlt},
-    {"Ctrl + Alt + Shift", kControl | kAlt | kShift},
-    {"Ctrl + Shift", kControl | kShift},
-    {"Alt + Shift", kAlt | kShift},
-    {"Alt", kAlt},
-    {"Ctrl", kControl},
-    {"Shift", kShift},
+    {QT_TRANSLATE_NOOP("HotKeys", "Ctrl + Alt"), kControl | kAlt},
+    {QT_TRANSLATE_NOOP("HotKeys", "Ctrl + Alt + Shift"), kControl | kAlt | kShift},
+    {QT_TRANSLATE_NOOP("HotKeys", "Ctrl + Shift"), kControl | kShift},
+    {QT_TRANSLATE_NOOP("HotKeys", "Alt + Shift"), kAlt | kShift},
+    {QT_TRANSLATE_NOOP("HotKeys", "Alt"), kAlt},
+    {QT_TRANSLATE_NOOP("HotKeys", "Ctrl"), kControl},
+    {QT_TRANSLATE_NOOP("HotKeys", "Shift"), kShift},
 }};
 
 const QString kDispatcherName = QStringLiteral("tessaly-hotkey-dispatcher");
@@ -69,7 +69,7 @@ int HotKeyModifierFlags(int code) {
 QStringList HotKeyModifierTexts() {
     QStringList texts;
     for (const Modifier& m : kModifiers)
-        texts << QString::fromLatin1(m.text);
+        texts << QCoreApplication::translate("HotKeys", m.text);
     return texts;
 }
 

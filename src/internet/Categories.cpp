@@ -9,6 +9,7 @@
 #include "settings/ProfileText.h"
 #include "settings/StoredText.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <memory>
 
@@ -85,12 +86,16 @@ void UpdateIntCatz(AppContext& app, DownloadClient& client,
         QString written;
         if (result.answered() && !writeEncoded(app.paths.CataloguePath, result.body, &written)) {
             result.status = DownloadStatus::Failed;
-            error = QStringLiteral("the catalogue could not be written: %1").arg(written);
+            error =
+                QCoreApplication::translate("Categories", "the catalogue could not be written: %1")
+                    .arg(written);
         }
         CategoryList list = LoadIntCatz(app);
         list.refreshed = result.answered();
         if (!result.answered())
-            list.refreshError = error.isEmpty() ? QStringLiteral("the download failed") : error;
+            list.refreshError =
+                error.isEmpty() ? QCoreApplication::translate("Categories", "the download failed")
+                                : error;
         done(std::move(list), result.status);
     };
     if (address.startsWith(QLatin1String("file://"), Qt::CaseInsensitive)) {

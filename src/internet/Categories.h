@@ -3,6 +3,7 @@
 #include "internet/DownloadClient.h"
 #include "settings/Settings.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QPoint>
 #include <QString>
@@ -51,13 +52,14 @@ CategoryList LoadIntCatz(AppContext& app);
 
 // What the category page says when there is no category.
 inline QString PleaseRefreshText() {
-    return QStringLiteral("Please refresh!");
+    return QCoreApplication::translate("Categories", "Please refresh!");
 }
 
 // What the category page says after a refresh from `address` failed, with
 // the download's error text.
 inline QString RefreshFailedText(const QString& address, const QString& error) {
-    return QStringLiteral("The internet categories could not be refreshed from %1: %2")
+    return QCoreApplication::translate("Categories",
+                                       "The internet categories could not be refreshed from %1: %2")
         .arg(address, error);
 }
 
@@ -98,8 +100,9 @@ QPoint CategoryBoxPlace(int n, int width, int height);
 
 // The catalogue-code question.
 inline QString CatCodeTitle() {
-    return QStringLiteral("CatCode");
+    return QCoreApplication::translate("Categories", "CatCode");
 }
 inline QString CatCodePrompt() {
-    return QStringLiteral("Please enter the new CatCode.\r\nLeave blank for default.");
+    return QCoreApplication::translate("Categories",
+                                       "Please enter the new CatCode.\r\nLeave blank for default.");
 }

@@ -3,6 +3,7 @@
 #include "context/AppContext.h"
 #include "platform/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QMessageBox>
 #include <QNetworkAccessManager>
@@ -180,7 +181,7 @@ void DownloadClient::PlaceIntTray(bool show) {
     if (show && !m_icon) {
         m_icon = new QSystemTrayIcon(this);
         m_icon->setIcon(QIcon(m_app.programFolder + QStringLiteral("/icons/tessaly.png")));
-        m_icon->setToolTip(QStringLiteral("Downloading..."));
+        m_icon->setToolTip(QCoreApplication::translate("DownloadClient", "Downloading..."));
         m_icon->show();
     } else if (!show && m_icon) {
         m_icon->hide();
@@ -205,7 +206,8 @@ void DownloadClient::abandon() {
         reply->deleteLater();
     }
     if (m_current) {
-        m_lastError = QStringLiteral("Error %1: the download was abandoned at line: %2")
+        m_lastError = QCoreApplication::translate(
+                          "DownloadClient", "Error %1: the download was abandoned at line: %2")
                           .arg(ErrorEnding)
                           .arg(StepEnding);
         finish(DownloadStatus::Abandoned, std::nullopt);
@@ -233,10 +235,12 @@ void DownloadClient::send() {
     if (s.IntUseProxy) {
         const std::optional<QNetworkProxy> parsed = parseProxy(s.IntProxy);
         if (!parsed)
-            return fail(StepProxy, QStringLiteral("Error %1: the proxy \"%2\" is not an address "
-                                                  "of the form host:port")
-                                       .arg(ErrorBadProxy)
-                                       .arg(s.IntProxy));
+            return fail(StepProxy,
+                        QCoreApplication::translate("DownloadClient",
+                                                    "Error %1: the proxy \"%2\" is not an address "
+                                                    "of the form host:port")
+                            .arg(ErrorBadProxy)
+                            .arg(s.IntProxy));
         m_network->setProxy(*parsed);
     } else {
         // Asked for each address, so that no_proxy and the desktop's
@@ -249,9 +253,11 @@ void DownloadClient::send() {
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || url.host().isEmpty() ||
         (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
-        return fail(StepAddress, QStringLiteral("Error %1: \"%2\" is not an http or https address")
-                                     .arg(ErrorBadAddress)
-                                     .arg(m_current->url));
+        return fail(StepAddress,
+                    QCoreApplication::translate("DownloadClient",
+                                                "Error %1: \"%2\" is not an http or https address")
+                        .arg(ErrorBadAddress)
+                        .arg(m_current->url));
 
     QNetworkRequest request(url);
     for (const auto& [name, value] : m_current->headers)
@@ -302,9 +308,10 @@ void DownloadClient::onReadyRead() {
     reply->abort();
     reply->deleteLater();
     m_body.clear();
-    fail(StepSize, QStringLiteral("Error %1: the answer is larger than %2 MB")
-                       .arg(ErrorTooLarge)
-                       .arg(m_current->maxBytes / (1024 * 1024)));
+    fail(StepSize,
+         QCoreApplication::translate("DownloadClient", "Error %1: the answer is larger than %2 MB")
+             .arg(ErrorTooLarge)
+             .arg(m_current->maxBytes / (1024 * 1024)));
 }
 
 void DownloadClient::onFinished() {
@@ -316,9 +323,9 @@ void DownloadClient::onFinished() {
     reply->deleteLater();
     if (reply->error() != QNetworkReply::NoError) {
         m_body.clear();
-        return fail(
-            StepRequest,
-            QStringLiteral("Error %1: %2").arg(int(reply->error())).arg(reply->errorString()));
+        return fail(StepRequest, QCoreApplication::translate("DownloadClient", "Error %1: %2")
+                                     .arg(int(reply->error()))
+                                     .arg(reply->errorString()));
     }
     m_body += reply->readAll();
     HttpAnswer answer;
@@ -340,27 +347,33 @@ void DownloadClient::onTimedOut(bool silent) {
     const qint64 received = m_body.size();
     m_body.clear();
     if (silent)
-        return fail(StepTimeOut, QStringLiteral("Error %1: the server went silent: nothing came "
+        return fail(StepTimeOut,
+                    QCoreApplication::translate("DownloadClient",
+                                                "Error %1: the server went silent: nothing came "
                                                 "within %2 seconds")
-                                     .arg(ErrorTimedOut)
-                                     .arg(m_silence.interval() / 1000));
-    fail(StepTimeOut, QStringLiteral("Error %1: the answer did not complete within %2 seconds "
+                        .arg(ErrorTimedOut)
+                        .arg(m_silence.interval() / 1000));
+    fail(StepTimeOut,
+         QCoreApplication::translate("DownloadClient",
+                                     "Error %1: the answer did not complete within %2 seconds "
                                      "(%3 bytes came)")
-                          .arg(ErrorTooSlow)
-                          .arg(m_deadline.interval() / 1000)
-                          .arg(received));
+             .arg(ErrorTooSlow)
+             .arg(m_deadline.interval() / 1000)
+             .arg(received));
 }
 
 void DownloadClient::fail(int step, const QString& why) {
     m_silence.stop();
     m_deadline.stop();
-    m_lastError = why + QStringLiteral(" at line: %1").arg(step);
+    m_lastError = why + QCoreApplication::translate("DownloadClient", " at line: %1").arg(step);
     if (m_ending) return finish(DownloadStatus::Abandoned, std::nullopt);
     if (m_app.settings.IntIgnore || (m_current && m_current->quiet))
         return finish(DownloadStatus::Failed, std::nullopt);
     // Asked without blocking: the answer continues the request.
-    m_box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Orvane Downloader Error"),
-                            m_lastError, QMessageBox::Retry | QMessageBox::Cancel);
+    m_box =
+        new QMessageBox(QMessageBox::Critical,
+                        QCoreApplication::translate("DownloadClient", "Orvane Downloader Error"),
+                        m_lastError, QMessageBox::Retry | QMessageBox::Cancel);
     m_box->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_box, &QMessageBox::finished, this, [this](int answer) {
         m_box = nullptr;

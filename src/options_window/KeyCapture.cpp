@@ -1,5 +1,6 @@
 #include "options_window/KeyCapture.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 namespace {
@@ -8,35 +9,35 @@ namespace {
 const char* navigationKeyName(int vk) {
     switch (vk) {
     case 33:
-        return "Page Up";
+        return QT_TRANSLATE_NOOP("KeyCapture", "Page Up");
     case 34:
-        return "Page Down";
+        return QT_TRANSLATE_NOOP("KeyCapture", "Page Down");
     case 35:
-        return "End";
+        return QT_TRANSLATE_NOOP("KeyCapture", "End");
     case 36:
-        return "Home";
+        return QT_TRANSLATE_NOOP("KeyCapture", "Home");
     case 37:
-        return "Left";
+        return QT_TRANSLATE_NOOP("KeyCapture", "Left");
     case 38:
-        return "Up";
+        return QT_TRANSLATE_NOOP("KeyCapture", "Up");
     case 39:
-        return "Right";
+        return QT_TRANSLATE_NOOP("KeyCapture", "Right");
     case 40:
-        return "Down";
+        return QT_TRANSLATE_NOOP("KeyCapture", "Down");
     case 41:
-        return "Select";
+        return QT_TRANSLATE_NOOP("KeyCapture", "Select");
     case 42:
-        return "Print";
+        return QT_TRANSLATE_NOOP("KeyCapture", "Print");
     case 43:
-        return "Execute";
+        return QT_TRANSLATE_NOOP("KeyCapture", "Execute");
     case 44:
-        return "Print Screen";
+        return QT_TRANSLATE_NOOP("KeyCapture", "Print Screen");
     case 45:
-        return "Insert";
+        return QT_TRANSLATE_NOOP("KeyCapture", "Insert");
     case 46:
-        return "Delete";
+        return QT_TRANSLATE_NOOP("KeyCapture", "Delete");
     case 47:
-        return "Help";
+        return QT_TRANSLATE_NOOP("KeyCapture", "Help");
     default:
         return nullptr;
     }
@@ -49,7 +50,8 @@ std::optional<CapturedKey> CaptureVirtualKey(int vk) {
         return CapturedKey{QString::number(vk), QStringLiteral("F%1").arg(vk - 111)};
     if (vk >= 33 && vk <= 90) {
         if (const char* name = navigationKeyName(vk))
-            return CapturedKey{QString::number(vk), QString::fromLatin1(name)};
+            return CapturedKey{QString::number(vk),
+                               QCoreApplication::translate("KeyCapture", name)};
         return CapturedKey{QString::number(vk), QString(QChar(vk))};
     }
     return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "platform/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -142,12 +143,14 @@ bool IniSettingsStore::sync() {
     if (m_settings) {
         m_settings->sync();
         if (m_settings->status() == QSettings::NoError) return true;
-        m_error = QStringLiteral("the settings could not be written");
+        m_error =
+            QCoreApplication::translate("IniSettingsStore", "the settings could not be written");
         return false;
     }
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder)) {
-        m_error = QStringLiteral("cannot create the folder %1").arg(folder);
+        m_error = QCoreApplication::translate("IniSettingsStore", "cannot create the folder %1")
+                      .arg(folder);
         return false;
     }
     // The INI text comes from QSettings, written to a scratch file of its own;
@@ -169,7 +172,8 @@ bool IniSettingsStore::sync() {
                 ini.setValue(it.key(), it.value());
             ini.sync();
             if (ini.status() != QSettings::NoError) {
-                m_error = QStringLiteral("the settings could not be written");
+                m_error = QCoreApplication::translate("IniSettingsStore",
+                                                      "the settings could not be written");
                 return false;
             }
         }
@@ -178,7 +182,8 @@ bool IniSettingsStore::sync() {
         if (written.open(QIODevice::ReadOnly)) bytes = written.readAll();
     }
     if (bytes.size() < leastIniSize(m_values)) {
-        m_error = QStringLiteral("the settings could not be written in full (is the disk full?)");
+        m_error = QCoreApplication::translate(
+            "IniSettingsStore", "the settings could not be written in full (is the disk full?)");
         return false;
     }
     return WriteFileAtomically(m_path, bytes, &m_error);

@@ -3,6 +3,7 @@
 #include "platform/AtomicFile.h"
 #include "settings/FileNames.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -49,7 +50,9 @@ bool WritePictureListFile(const QString& path, const PictureListData& data, bool
                           QString* error) {
     const auto refuse = [error](const QString& what) {
         if (error)
-            *error = QStringLiteral("%1 holds a line break, which the list cannot keep").arg(what);
+            *error = QCoreApplication::translate(
+                         "PictureListFile", "%1 holds a line break, which the list cannot keep")
+                         .arg(what);
         return false;
     };
     for (const auto& e : data.files)
