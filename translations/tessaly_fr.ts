@@ -119,33 +119,34 @@
     <message>
         <location filename="../src/internet/Categories.cpp" line="+90"/>
         <source>the catalogue could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le catalogue n&apos;a pas pu être écrit&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>the download failed</source>
-        <translation type="unfinished"></translation>
+        <translation>le téléchargement a échoué</translation>
     </message>
     <message>
         <location filename="../src/internet/Categories.h" line="+55"/>
         <source>Please refresh!</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez actualiser&#x202f;!</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The internet categories could not be refreshed from %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les catégories Internet n&apos;ont pas pu être actualisées depuis %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>CatCode</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de catégorie</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please enter the new CatCode.<byte value="xd"/>
 Leave blank for default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le nouveau code de catégorie.<byte value="xd"/>
+Laissez vide pour utiliser le code par défaut.</translation>
     </message>
 </context>
 <context>
@@ -386,52 +387,52 @@ pas des options (qui ne commencent pas par «&#x202f;-&#x202f;») sont ignorés.
     <message>
         <location filename="../src/internet/DownloadClient.cpp" line="+184"/>
         <source>Downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement…</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Error %1: the download was abandoned at line: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur %1&#xa0;: le téléchargement a été abandonné à la ligne %2</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Error %1: the proxy &quot;%2&quot; is not an address of the form host:port</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur %1&#xa0;: le proxy «&#x202f;%2&#x202f;» n&apos;est pas une adresse de la forme hôte:port</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Error %1: &quot;%2&quot; is not an http or https address</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur %1&#xa0;: «&#x202f;%2&#x202f;» n&apos;est pas une adresse http ou https</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>Error %1: the answer is larger than %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur %1&#xa0;: la réponse dépasse %2&#xa0;Mo</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Error %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Error %1: the server went silent: nothing came within %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur %1&#xa0;: le serveur ne répond plus, rien n&apos;est arrivé en %2 secondes</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Error %1: the answer did not complete within %2 seconds (%3 bytes came)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur %1&#xa0;: la réponse n&apos;était pas complète au bout de %2 secondes (%3 octets reçus)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source> at line: %1</source>
-        <translation type="unfinished"></translation>
+        <translation> à la ligne %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Orvane Downloader Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur du téléchargeur Orvane</translation>
     </message>
 </context>
 <context>
@@ -822,37 +823,37 @@ pas des options (qui ne commencent pas par «&#x202f;-&#x202f;») sont ignorés.
     <message>
         <location filename="../src/hotkeys/HotKeys.cpp" line="+21"/>
         <source>Ctrl + Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl + Alt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl + Alt + Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl + Alt + Maj</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl + Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl + Maj</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alt + Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt + Maj</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Maj</translation>
     </message>
     <message>
         <location line="+52"/>
@@ -899,17 +900,17 @@ pas des options (qui ne commencent pas par «&#x202f;-&#x202f;») sont ignorés.
         <location filename="../src/platform/IniSettingsStore.cpp" line="+147"/>
         <location line="+28"/>
         <source>the settings could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>les paramètres n&apos;ont pas pu être écrits</translation>
     </message>
     <message>
         <location line="-23"/>
         <source>cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier %1</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>the settings could not be written in full (is the disk full?)</source>
-        <translation type="unfinished"></translation>
+        <translation>les paramètres n&apos;ont pas pu être écrits entièrement (le disque est-il plein&#x202f;?)</translation>
     </message>
 </context>
 <context>
@@ -1024,7 +1025,7 @@ pas des options (qui ne commencent pas par «&#x202f;-&#x202f;») sont ignorés.
     <message>
         <location filename="../src/compose/JpegDecoder.cpp" line="+136"/>
         <source>not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante</translation>
     </message>
 </context>
 <context>
@@ -1032,77 +1033,77 @@ pas des options (qui ne commencent pas par «&#x202f;-&#x202f;») sont ignorés.
     <message>
         <location filename="../src/options_window/KeyCapture.cpp" line="+12"/>
         <source>Page Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Pg préc</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Page Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Pg suiv</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Impr</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Print Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Impr écran</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Inser</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppr</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>
@@ -1160,53 +1161,53 @@ pas des options (qui ne commencent pas par «&#x202f;-&#x202f;») sont ignorés.
     <message>
         <location filename="../src/compose/Metafile.cpp" line="+747"/>
         <source>not a Windows metafile header</source>
-        <translation type="unfinished"></translation>
+        <translation>en-tête de métafichier Windows non reconnu</translation>
     </message>
     <message>
         <location line="+21"/>
         <location line="+363"/>
         <source>the metafile has no size</source>
-        <translation type="unfinished"></translation>
+        <translation>le métafichier n&apos;a pas de taille</translation>
     </message>
     <message>
         <location line="-299"/>
         <location line="+406"/>
         <source>the metafile ends early</source>
-        <translation type="unfinished"></translation>
+        <translation>le métafichier se termine trop tôt</translation>
     </message>
     <message>
         <location line="-401"/>
         <location line="+405"/>
         <source>a record does not fit in the metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>un enregistrement dépasse du métafichier</translation>
     </message>
     <message>
         <location line="-194"/>
         <location line="+410"/>
         <location line="+93"/>
         <source>a region does not fit in its record</source>
-        <translation type="unfinished"></translation>
+        <translation>une région dépasse de son enregistrement</translation>
     </message>
     <message>
         <location line="-457"/>
         <location line="+511"/>
         <source>record %1 is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;enregistrement %1 est trop court</translation>
     </message>
     <message>
         <location line="-491"/>
         <source>not an enhanced metafile header</source>
-        <translation type="unfinished"></translation>
+        <translation>en-tête de métafichier amélioré non reconnu</translation>
     </message>
     <message>
         <location line="+530"/>
         <source>nothing to draw on</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune surface où dessiner</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante</translation>
     </message>
 </context>
 <context>
@@ -1466,49 +1467,49 @@ Mise à jour…</translation>
         <location line="+57"/>
         <location line="+30"/>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante</translation>
     </message>
     <message>
         <location line="-74"/>
         <source>no picture size</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune taille d&apos;image</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+94"/>
         <source>%1 x %2 pixels is over the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;×&#xa0;%2 pixels dépassent la limite</translation>
     </message>
     <message>
         <location line="-56"/>
         <location line="+106"/>
         <source>no picture data</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune donnée d&apos;image</translation>
     </message>
     <message>
         <location line="-67"/>
         <source>decoder set-up failed</source>
-        <translation type="unfinished"></translation>
+        <translation>échec de l&apos;initialisation du décodeur</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>unreadable header</source>
-        <translation type="unfinished"></translation>
+        <translation>en-tête illisible</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>cannot hold the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de charger l&apos;image en mémoire</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>the file ends too early</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier se termine trop tôt</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>damaged data</source>
-        <translation type="unfinished"></translation>
+        <translation>données endommagées</translation>
     </message>
 </context>
 <context>
@@ -1524,7 +1525,7 @@ Mise à jour…</translation>
     <message>
         <location filename="../src/settings/PictureListFile.cpp" line="+53"/>
         <source>%1 holds a line break, which the list cannot keep</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient un saut de ligne, que la liste ne peut pas conserver</translation>
     </message>
 </context>
 <context>
@@ -1952,12 +1953,12 @@ Attention&#xa0;: les fichiers ne seront pas placés dans la corbeille, ils seron
     <message>
         <location filename="../src/compose/Targa.cpp" line="+73"/>
         <source>not a TGA picture</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas une image TGA</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 x %2 pixels is over the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;×&#xa0;%2 pixels dépassent la limite</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -1966,12 +1967,12 @@ Attention&#xa0;: les fichiers ne seront pas placés dans la corbeille, ils seron
         <location line="+5"/>
         <location line="+8"/>
         <source>the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est tronqué</translation>
     </message>
     <message>
         <location line="-34"/>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante</translation>
     </message>
 </context>
 <context>
