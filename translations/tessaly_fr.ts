@@ -7,39 +7,39 @@
         <location filename="../src/options_window/AboutBox.cpp" line="+41"/>
         <location line="+1"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Tessaly  Version </source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly  version </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Written by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit par&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Homepage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaly is free software: you may share and change it under the GNU General Public License, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly est un logiciel libre&#xa0;: vous pouvez le redistribuer et le modifier selon les termes de la licence publique générale GNU, version 3 ou ultérieure.</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+2"/>
         <source>License agreement:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat de licence&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+1"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -47,62 +47,62 @@
     <message>
         <location filename="../src/options_window/AdvancedPage.cpp" line="+17"/>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancé</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Delay automatic wallpaper changing if screen saver is running or the computer is locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retarder le changement automatique pendant l&apos;économiseur d&apos;écran ou lorsque l&apos;ordinateur est verrouillé.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Delay automatic wallpaper changing if the cpu usage is equal or above :</source>
-        <translation type="unfinished"></translation>
+        <translation>Retarder le changement automatique si l&apos;utilisation du processeur atteint ou dépasse&#xa0;:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>CPU usage limit in percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite d&apos;utilisation du processeur, en pourcentage</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Change the CPU usage limit by one</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la limite d&apos;utilisation du processeur d&apos;une unité</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Prepare the next wallpaper in advance</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparer le fond d&apos;écran suivant à l&apos;avance</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The next picture is made ready while the computer is idle, so that the change is almost instant. It holds memory for one screen-sized picture, and waits while the computer runs on battery.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image suivante est préparée pendant que l&apos;ordinateur est inactif, afin que le changement soit presque instantané. Elle occupe en mémoire la place d&apos;une image de la taille de l&apos;écran et attend tant que l&apos;ordinateur fonctionne sur batterie.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Clock and calendar transparency :</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparence de l&apos;horloge et du calendrier&#xa0;:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Opaque</source>
-        <translation type="unfinished"></translation>
+        <translation>Opaque</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Transparent</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparent</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No compositing manager is running, so the clock and calendar cannot be translucent: they show opaque (at the right end, not at all) until one runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun gestionnaire de composition n&apos;est lancé, l&apos;horloge et le calendrier ne peuvent donc pas être translucides&#x202f;: ils restent opaques (ou invisibles, curseur tout à droite) jusqu&apos;au lancement d&apos;un gestionnaire de composition.</translation>
     </message>
     <message>
         <location line="+84"/>
         <source>The CPU limit &quot;%1&quot; is not a whole number from 0 to 100; it stays %2%.</source>
-        <translation type="unfinished"></translation>
+        <translation>La limite du processeur «&#x202f;%1&#x202f;» n&apos;est pas un nombre entier de 0 à 100&#x202f;; elle reste à %2&#xa0;%.</translation>
     </message>
 </context>
 <context>
@@ -111,7 +111,7 @@
         <location filename="../src/widgets/CalendarWidget.cpp" line="+14"/>
         <location line="+1"/>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier</translation>
     </message>
 </context>
 <context>
@@ -119,33 +119,34 @@
     <message>
         <location filename="../src/internet/Categories.cpp" line="+90"/>
         <source>the catalogue could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le catalogue n&apos;a pas pu être écrit&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>the download failed</source>
-        <translation type="unfinished"></translation>
+        <translation>le téléchargement a échoué</translation>
     </message>
     <message>
         <location filename="../src/internet/Categories.h" line="+55"/>
         <source>Please refresh!</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez actualiser&#x202f;!</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The internet categories could not be refreshed from %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les catégories Internet n&apos;ont pas pu être actualisées depuis %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>CatCode</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de catégorie</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please enter the new CatCode.<byte value="xd"/>
 Leave blank for default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le nouveau code de catégorie.<byte value="xd"/>
+Laissez vide pour utiliser le code par défaut.</translation>
     </message>
 </context>
 <context>
@@ -154,7 +155,7 @@ Leave blank for default.</source>
         <location filename="../src/widgets/ClockWidget.cpp" line="+19"/>
         <location line="+1"/>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge</translation>
     </message>
 </context>
 <context>
@@ -162,67 +163,67 @@ Leave blank for default.</source>
     <message>
         <location filename="../src/options_window/ColorsPageWidget.cpp" line="+18"/>
         <source>Wallpaper colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs du fond d&apos;écran</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma</translation>
     </message>
     <message>
         <location line="+27"/>
         <location line="+2"/>
         <source>Invert colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverser les couleurs</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+4"/>
         <source>Reset</source>
         <comment>button: undo the colour changes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Example</source>
         <comment>preview pictures of the colour filters</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Example before</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Example after</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu après</translation>
     </message>
     <message>
         <location line="+8"/>
         <location line="+2"/>
         <source>Desktop color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du bureau&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -246,7 +247,25 @@ With Tessaly already running, the option is handed to it. Without an
 option, Tessaly starts and opens its settings window; arguments that are
 not options (not starting with &quot;-&quot;) are ignored.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: tessaly [OPTION]
+Changeur de fond d&apos;écran qui réside dans la zone de notification.
+
+  /y              démarrer comme à l&apos;ouverture de session&#xa0;: sans fenêtre des
+                  paramètres&#x202f;; s&apos;arrête aussitôt si «&#x202f;Lancer Tessaly à
+                  l&apos;ouverture de la session&#x202f;» est décoché
+  --next          passer au fond d&apos;écran suivant
+  --clear         effacer le fond d&apos;écran
+  --toggle-timer  activer ou désactiver le changement automatique du fond
+                  d&apos;écran
+  --settings      ouvrir la fenêtre des paramètres
+  --quit          arrêter l&apos;instance de Tessaly en cours d&apos;exécution
+  -h, --help      afficher cette aide
+  --version       afficher la version
+
+Si Tessaly est déjà lancé, l&apos;option lui est transmise. Sans option, Tessaly
+démarre et ouvre sa fenêtre des paramètres&#x202f;; les arguments qui ne sont
+pas des options (qui ne commencent pas par «&#x202f;-&#x202f;») sont ignorés.
+</translation>
     </message>
 </context>
 <context>
@@ -254,37 +273,37 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/compose/Compose.cpp" line="+183"/>
         <source>File not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The file %1 is too large for a picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 est trop volumineux pour une image.</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The file %1 is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 est vide.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The picture %1 is too large to show: %2 x %3 pixels, over the limit of 64 million pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image %1 est trop grande pour être affichée&#xa0;: %2&#xa0;×&#xa0;%3 pixels, au-delà de la limite de 64 millions de pixels.</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -293,38 +312,38 @@ not options (not starting with &quot;-&quot;) are ignored.
         <location line="+56"/>
         <location line="+27"/>
         <source>Cannot load %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="-90"/>
         <source>The metafile %1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le métafichier %1 est endommagé&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>%1 is not a picture in a known format.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une image dans un format reconnu.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The picture %1 is too large (%2 x %3 pixels).</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image %1 est trop grande (%2&#xa0;×&#xa0;%3 pixels).</translation>
     </message>
     <message>
         <location line="+11"/>
         <location line="+11"/>
         <source>The picture %1 is damaged or incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image %1 est endommagée ou incomplète.</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>The picture %1 has no usable size.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image %1 n&apos;a pas de taille utilisable.</translation>
     </message>
     <message>
         <location line="+242"/>
         <source>There is no picture to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucune image à écrire.</translation>
     </message>
 </context>
 <context>
@@ -332,17 +351,17 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/options_window/Countdown.cpp" line="+20"/>
         <source>Next wallpaper change at: %1 O&apos;Clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochain changement de fond d&apos;écran à %1.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Changing wallpaper now!</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement de fond d&apos;écran en cours&#x202f;!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next wallpaper change is after: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochain changement de fond d&apos;écran dans %1.</translation>
     </message>
 </context>
 <context>
@@ -350,17 +369,17 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/internet/DownloadCache.cpp" line="+208"/>
         <source>Cache file size: %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille des fichiers en cache&#xa0;: %1 octets</translation>
     </message>
     <message>
         <location filename="../src/internet/DownloadCache.h" line="+72"/>
         <source>Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment vider le cache&#x202f;?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Clear cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider le cache</translation>
     </message>
 </context>
 <context>
@@ -368,52 +387,52 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/internet/DownloadClient.cpp" line="+184"/>
         <source>Downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement…</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Error %1: the download was abandoned at line: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur %1&#xa0;: le téléchargement a été abandonné à la ligne %2</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Error %1: the proxy &quot;%2&quot; is not an address of the form host:port</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur %1&#xa0;: le proxy «&#x202f;%2&#x202f;» n&apos;est pas une adresse de la forme hôte:port</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Error %1: &quot;%2&quot; is not an http or https address</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur %1&#xa0;: «&#x202f;%2&#x202f;» n&apos;est pas une adresse http ou https</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>Error %1: the answer is larger than %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur %1&#xa0;: la réponse dépasse %2&#xa0;Mo</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Error %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Error %1: the server went silent: nothing came within %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur %1&#xa0;: le serveur ne répond plus, rien n&apos;est arrivé en %2 secondes</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Error %1: the answer did not complete within %2 seconds (%3 bytes came)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur %1&#xa0;: la réponse n&apos;était pas complète au bout de %2 secondes (%3 octets reçus)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source> at line: %1</source>
-        <translation type="unfinished"></translation>
+        <translation> à la ligne %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Orvane Downloader Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur du téléchargeur Orvane</translation>
     </message>
 </context>
 <context>
@@ -421,37 +440,37 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/feeds/FeedReader.cpp" line="+84"/>
         <source>The document is larger than %1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document dépasse %1&#xa0;Mo.</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>The document declares entities, which a feed does not need; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document déclare des entités, dont un flux n&apos;a pas besoin&#x202f;; il n&apos;a pas été lu.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The document&apos;s elements are nested more than %1 deep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les éléments du document sont imbriqués sur plus de %1 niveaux.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>The document is not an RSS or Atom feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document n&apos;est pas un flux RSS ou Atom.</translation>
     </message>
     <message>
         <location line="+82"/>
         <source>The feed&apos;s title is longer than %1 characters; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le titre du flux dépasse %1 caractères&#x202f;; il n&apos;a pas été lu.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>The document is not well-formed XML: %1 (line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document n&apos;est pas un XML bien formé&#xa0;: %1 (ligne %2).</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The feed has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le flux n&apos;a pas de titre.</translation>
     </message>
 </context>
 <context>
@@ -459,7 +478,7 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/feeds/FeedUpdater.cpp" line="+39"/>
         <source>Not downloaded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore téléchargé.</translation>
     </message>
 </context>
 <context>
@@ -467,277 +486,277 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/options_window/FontPicker.cpp" line="+154"/>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pale red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge pâle</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pale orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange pâle</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pale yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune pâle</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pale green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert pâle</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pale cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan pâle</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pale blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu pâle</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pale magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta pâle</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Light grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris clair</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Light red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge clair</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Light orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange clair</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Light yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune clair</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Light green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert clair</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Light cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan clair</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Light blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu clair</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Light magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta clair</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Argent</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dark red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge foncé</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dark orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange foncé</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dark yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune foncé</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dark green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert foncé</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dark cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan foncé</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dark blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu foncé</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dark magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta foncé</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dark grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris foncé</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordeaux</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brown</source>
-        <translation type="unfinished"></translation>
+        <translation>Marron</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Olive</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Deep green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert profond</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu sarcelle</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu marine</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Violet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Very dark red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge très foncé</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rosy brown</source>
-        <translation type="unfinished"></translation>
+        <translation>Vieux rose</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dark olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Olive foncé</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Very dark green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert très foncé</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Very dark cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan très foncé</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Very dark blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu très foncé</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Very dark purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Violet très foncé</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+18"/>
         <source>Font name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la police&#xa0;:</translation>
     </message>
     <message>
         <location line="-14"/>
         <location line="+16"/>
         <source>Size :</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille&#xa0;:</translation>
     </message>
     <message>
         <location line="-12"/>
         <location line="+1"/>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Gras</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+1"/>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Italique</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>UnderLine</source>
-        <translation type="unfinished"></translation>
+        <translation>Souligné</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -745,45 +764,45 @@ not options (not starting with &quot;-&quot;) are ignored.
         <location line="+3"/>
         <source>Color</source>
         <comment>button: choose the font colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Current color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur actuelle</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+1"/>
         <source>Preview :</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu&#xa0;:</translation>
     </message>
     <message>
         <location line="+8"/>
         <location line="+2"/>
         <source>accept and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider et fermer la fenêtre</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+2"/>
         <source>discard and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler et fermer la fenêtre</translation>
     </message>
     <message>
         <location line="+73"/>
         <source>Select Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une couleur</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Select Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une police</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>The font size &quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille de police «&#x202f;%1&#x202f;» n&apos;est pas un nombre.</translation>
     </message>
 </context>
 <context>
@@ -791,12 +810,12 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/shell/HotKeyActions.cpp" line="+16"/>
         <source>Automatic wallpaper changing is now Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Le changement automatique du fond d&apos;écran est maintenant activé</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Automatic wallpaper changing is now Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Le changement automatique du fond d&apos;écran est maintenant désactivé</translation>
     </message>
 </context>
 <context>
@@ -804,57 +823,57 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/hotkeys/HotKeys.cpp" line="+21"/>
         <source>Ctrl + Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl + Alt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl + Alt + Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl + Alt + Maj</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl + Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl + Maj</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alt + Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt + Maj</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Maj</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>Clear Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer le fond d&apos;écran</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Switch wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer de fond d&apos;écran</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Disable/Enable automatic wallpaper changing</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver/activer le changement automatique du fond d&apos;écran</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Open this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir cette fenêtre.</translation>
     </message>
 </context>
 <context>
@@ -862,17 +881,17 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/options_window/HotKeysPage.cpp" line="+39"/>
         <source>Hot Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis clavier</translation>
     </message>
     <message>
         <location line="+7"/>
         <source> modifiers</source>
-        <translation type="unfinished"></translation>
+        <translation> (modificateurs)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source> key</source>
-        <translation type="unfinished"></translation>
+        <translation> (touche)</translation>
     </message>
 </context>
 <context>
@@ -881,17 +900,17 @@ not options (not starting with &quot;-&quot;) are ignored.
         <location filename="../src/platform/IniSettingsStore.cpp" line="+147"/>
         <location line="+28"/>
         <source>the settings could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>les paramètres n&apos;ont pas pu être écrits</translation>
     </message>
     <message>
         <location line="-23"/>
         <source>cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier %1</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>the settings could not be written in full (is the disk full?)</source>
-        <translation type="unfinished"></translation>
+        <translation>les paramètres n&apos;ont pas pu être écrits entièrement (le disque est-il plein&#x202f;?)</translation>
     </message>
 </context>
 <context>
@@ -899,98 +918,98 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/options_window/InternetPage.cpp" line="+39"/>
         <source>Internet settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres Internet</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Internet options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options Internet</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Catalogue server :</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur de catalogue&#xa0;:</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Proxy settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du proxy</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+1"/>
         <source>Use a proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser un proxy</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Proxy</source>
         <comment>accessible name of the proxy address box</comment>
-        <translation type="unfinished"></translation>
+        <translation>Proxy</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>host:port</source>
-        <translation type="unfinished"></translation>
+        <translation>hôte:port</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Error handling</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des erreurs</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+2"/>
         <source>Request timeout :</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai d&apos;attente des requêtes&#xa0;:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Don&apos;t prompt on error, just ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne rien demander en cas d&apos;erreur, l&apos;ignorer simplement.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Show icon in the notification area when downloading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher une icône dans la zone de notification pendant les téléchargements.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Enable caching (Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer le cache (recommandé)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Files downloaded from the internet are stored for quick viewing later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers téléchargés depuis Internet sont conservés pour être affichés rapidement plus tard.</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+2"/>
         <source>Clear cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider le cache</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Connection</source>
         <comment>tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Connexion</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Caching</source>
         <comment>tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cache</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>The request timeout &quot;%1&quot; is not a whole number of seconds from 1 to %2; it stays %3 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le délai d&apos;attente «&#x202f;%1&#x202f;» n&apos;est pas un nombre entier de secondes de 1 à %2&#x202f;; il reste de %3 secondes.</translation>
     </message>
 </context>
 <context>
@@ -998,7 +1017,7 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/internet/InternetStepping.cpp" line="+48"/>
         <source>you can download only one wallpaper every %1 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne pouvez télécharger qu&apos;un seul fond d&apos;écran toutes les %1 minutes</translation>
     </message>
 </context>
 <context>
@@ -1006,7 +1025,7 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/compose/JpegDecoder.cpp" line="+136"/>
         <source>not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante</translation>
     </message>
 </context>
 <context>
@@ -1014,77 +1033,77 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/options_window/KeyCapture.cpp" line="+12"/>
         <source>Page Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Pg préc</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Page Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Pg suiv</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Impr</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Print Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Impr écran</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Inser</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppr</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>
@@ -1092,49 +1111,49 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/options_window/ListPanes.cpp" line="+20"/>
         <source>Internet categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories Internet</translation>
     </message>
     <message>
         <location line="+23"/>
         <location line="+2"/>
         <source>Refresh internet categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser les catégories Internet</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+1"/>
         <source>CatCode</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de catégorie</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Previous Wallpaper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond d&apos;écran précédent.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Next Wallpaper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond d&apos;écran suivant.</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Updating internet categories, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour des catégories Internet, veuillez patienter…</translation>
     </message>
     <message>
         <location line="+83"/>
         <source>Updating, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour, veuillez patienter…</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Downloading previous wallpaper, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement du fond d&apos;écran précédent, veuillez patienter…</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Downloading next wallpaper, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement du fond d&apos;écran suivant, veuillez patienter…</translation>
     </message>
 </context>
 <context>
@@ -1142,53 +1161,53 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/compose/Metafile.cpp" line="+747"/>
         <source>not a Windows metafile header</source>
-        <translation type="unfinished"></translation>
+        <translation>en-tête de métafichier Windows non reconnu</translation>
     </message>
     <message>
         <location line="+21"/>
         <location line="+363"/>
         <source>the metafile has no size</source>
-        <translation type="unfinished"></translation>
+        <translation>le métafichier n&apos;a pas de taille</translation>
     </message>
     <message>
         <location line="-299"/>
         <location line="+406"/>
         <source>the metafile ends early</source>
-        <translation type="unfinished"></translation>
+        <translation>le métafichier se termine trop tôt</translation>
     </message>
     <message>
         <location line="-401"/>
         <location line="+405"/>
         <source>a record does not fit in the metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>un enregistrement dépasse du métafichier</translation>
     </message>
     <message>
         <location line="-194"/>
         <location line="+410"/>
         <location line="+93"/>
         <source>a region does not fit in its record</source>
-        <translation type="unfinished"></translation>
+        <translation>une région dépasse de son enregistrement</translation>
     </message>
     <message>
         <location line="-457"/>
         <location line="+511"/>
         <source>record %1 is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;enregistrement %1 est trop court</translation>
     </message>
     <message>
         <location line="-491"/>
         <source>not an enhanced metafile header</source>
-        <translation type="unfinished"></translation>
+        <translation>en-tête de métafichier amélioré non reconnu</translation>
     </message>
     <message>
         <location line="+530"/>
         <source>nothing to draw on</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune surface où dessiner</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante</translation>
     </message>
 </context>
 <context>
@@ -1197,7 +1216,7 @@ not options (not starting with &quot;-&quot;) are ignored.
         <location filename="../src/widgets/NewsBar.cpp" line="+32"/>
         <location line="+1"/>
         <source>News bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;actualités</translation>
     </message>
 </context>
 <context>
@@ -1205,236 +1224,240 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/options_window/NewsBarPage.cpp" line="+60"/>
         <source>News bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;actualités</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>News bar options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de la barre d&apos;actualités</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Enable news bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer la barre d&apos;actualités</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Clickable</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquable</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Always on top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toujours au premier plan.</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+1"/>
         <source>Move the news bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer la barre d&apos;actualités</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+2"/>
         <source>Update every </source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour toutes les </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Change the update interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;intervalle de mise à jour</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutes</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+3"/>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse&#xa0;:</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>(Fast)</source>
-        <translation type="unfinished"></translation>
+        <translation>(rapide)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>(Slow)</source>
-        <translation type="unfinished"></translation>
+        <translation>(lente)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>News feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux d&apos;actualités</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>News feed addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresses des flux d&apos;actualités</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Add</source>
         <comment>button: add a news feed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add an RSS Feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un flux RSS.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Edit</source>
         <comment>button: edit the selected news feed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit selected feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le flux sélectionné.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Remove</source>
         <comment>button: remove the selected news feeds</comment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Remove selected Feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les flux sélectionnés.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Update now!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour maintenant&#x202f;!</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+6"/>
         <source>Info</source>
         <comment>feed information</comment>
-        <translation type="unfinished"></translation>
+        <translation>Informations</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Click on an item to view its info</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur un élément pour afficher ses informations</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+2"/>
         <location line="+85"/>
         <source>last update :</source>
-        <translation type="unfinished"></translation>
+        <translation>dernière mise à jour&#xa0;:</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>Edit font/color %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier police/couleur %1</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Options</source>
         <comment>tab of the news bar page</comment>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Feeds</source>
         <comment>tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Flux</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Appearance</source>
         <comment>tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Apparence</translation>
     </message>
     <message>
         <location line="+63"/>
         <source>The update interval &quot;%1&quot; is not a number of minutes above 0 and up to %2; it stays %3 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;intervalle de mise à jour «&#x202f;%1&#x202f;» n&apos;est pas un nombre de minutes supérieur à 0 et inférieur ou égal à %2&#x202f;; il reste de %3 minutes.</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>The feed list could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des flux n&apos;a pas pu être enregistrée&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+68"/>
         <source>New Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau flux</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the URL of the xml RSS feed you want to add<byte value="xd"/>
 or copy it from you&apos;re browser and paste it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l&apos;adresse du flux RSS (XML) à ajouter<byte value="xd"/>
+ou copiez-la depuis votre navigateur et collez-la ici.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Edit Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le flux</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the new URL of the xml RSS feed <byte value="xd"/>
 or copy it from you&apos;re browser and paste it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la nouvelle adresse du flux RSS (XML) <byte value="xd"/>
+ou copiez-la depuis votre navigateur et collez-la ici.</translation>
     </message>
     <message>
         <location line="+21"/>
         <location line="+23"/>
         <source>Nothing was added. </source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été ajouté. </translation>
     </message>
     <message>
         <location line="-22"/>
         <location line="+21"/>
         <source>Nothing was changed. </source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été modifié. </translation>
     </message>
     <message>
         <location line="-16"/>
         <source>The address is longer than %1 characters, which the feed list cannot keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse dépasse %1 caractères, ce que la liste des flux ne peut pas conserver.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Downloading %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement de %1…</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>The feed could not be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le flux n&apos;a pas pu être enregistré&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Changed to &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacé par «&#x202f;%1&#x202f;».</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Added &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#x202f;%1&#x202f;» ajouté.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source><byte value="xd"/>
 Updating...</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+Mise à jour…</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Last update:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière mise à jour&#xa0;:<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
@@ -1444,49 +1467,49 @@ Updating...</source>
         <location line="+57"/>
         <location line="+30"/>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante</translation>
     </message>
     <message>
         <location line="-74"/>
         <source>no picture size</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune taille d&apos;image</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+94"/>
         <source>%1 x %2 pixels is over the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;×&#xa0;%2 pixels dépassent la limite</translation>
     </message>
     <message>
         <location line="-56"/>
         <location line="+106"/>
         <source>no picture data</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune donnée d&apos;image</translation>
     </message>
     <message>
         <location line="-67"/>
         <source>decoder set-up failed</source>
-        <translation type="unfinished"></translation>
+        <translation>échec de l&apos;initialisation du décodeur</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>unreadable header</source>
-        <translation type="unfinished"></translation>
+        <translation>en-tête illisible</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>cannot hold the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de charger l&apos;image en mémoire</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>the file ends too early</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier se termine trop tôt</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>damaged data</source>
-        <translation type="unfinished"></translation>
+        <translation>données endommagées</translation>
     </message>
 </context>
 <context>
@@ -1494,7 +1517,7 @@ Updating...</source>
     <message>
         <location filename="../src/compose/PictureFormats.cpp" line="+50"/>
         <source>Pictures (%1);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (%1);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
@@ -1502,7 +1525,7 @@ Updating...</source>
     <message>
         <location filename="../src/settings/PictureListFile.cpp" line="+53"/>
         <source>%1 holds a line break, which the list cannot keep</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient un saut de ligne, que la liste ne peut pas conserver</translation>
     </message>
 </context>
 <context>
@@ -1511,211 +1534,214 @@ Updating...</source>
         <location filename="../src/options_window/PictureListPanes.cpp" line="+53"/>
         <source>These %1 were not added: their names hold a line break, which the picture list cannot keep.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ces %1 n&apos;ont pas été ajoutés&#xa0;: leur nom contient un saut de ligne, que la liste d&apos;images ne peut pas conserver.
+</translation>
     </message>
     <message>
         <location line="+93"/>
         <location line="+2"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Preview picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image d&apos;aperçu</translation>
     </message>
     <message>
         <location line="+38"/>
         <location line="+4"/>
         <source>Files list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de fichiers</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Drag files or folders from windows explorer to add files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser des fichiers ou des dossiers depuis le gestionnaire de fichiers pour les ajouter.</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+339"/>
         <source>Browse for pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir des images</translation>
     </message>
     <message>
         <location line="-336"/>
         <location line="+340"/>
         <source>Remove selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer la sélection</translation>
     </message>
     <message>
         <location line="-337"/>
         <location line="+339"/>
         <source>Clear list</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider la liste</translation>
     </message>
     <message>
         <location line="-336"/>
         <source>Move selected up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter la sélection.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Move selected down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre la sélection.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Shuffle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélanger.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sort.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Set selected picture as wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser l&apos;image sélectionnée comme fond d&apos;écran</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Clear desktop wallpaper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer le fond d&apos;écran du bureau.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dele&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer de la liste</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+319"/>
         <source>&amp;Clear list</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vider la liste</translation>
     </message>
     <message>
         <location line="-316"/>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monter</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descendre</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Shu&amp;ffle</source>
-        <translation type="unfinished"></translation>
+        <translation>Mé&amp;langer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trier</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Remove &amp;missing file(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer les fichiers &amp;introuvables</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>P&amp;hysically remove selected file(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer du disque les fichiers sélectionnés</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Open folde&amp;r</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;uvrir le dossier</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>File &amp;Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Propriétés du fichier</translation>
     </message>
     <message>
         <location line="+57"/>
         <source>Open Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir des images</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>files and folders</source>
-        <translation type="unfinished"></translation>
+        <translation>fichiers et dossiers</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>Are you sure you want to delete %1 file(s) from your hard disk?
 please note that files will not be move to the recycle bin and will be deleted permanently.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer %1 fichier(s) de votre disque dur&#x202f;?
+Attention&#xa0;: les fichiers ne seront pas placés dans la corbeille, ils seront supprimés définitivement.</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>These files could not be deleted and stay in the list:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ces fichiers n&apos;ont pas pu être supprimés et restent dans la liste&#xa0;:
+</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>The picture could not be made the wallpaper.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image n&apos;a pas pu être utilisée comme fond d&apos;écran.</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+5"/>
         <source>Folders list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de dossiers</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>&amp;Add folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter un dossier</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Remove selected folder(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer les dossiers sélectionnés</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Open folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir le dossier</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Propriétés</translation>
     </message>
     <message>
         <location line="+17"/>
         <source> Files found and ready to be used</source>
-        <translation type="unfinished"></translation>
+        <translation> fichiers trouvés et prêts à l&apos;emploi</translation>
     </message>
     <message>
         <location line="+6"/>
         <source> Pictures found and ready to be used!</source>
-        <translation type="unfinished"></translation>
+        <translation> images trouvées et prêtes à l&apos;emploi&#x202f;!</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Please select a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir un dossier</translation>
     </message>
     <message>
         <location line="+69"/>
         <source>The picture list could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste d&apos;images n&apos;a pas pu être enregistrée dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1723,32 +1749,32 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/shell/Program.cpp" line="+126"/>
         <source>Tessaly could not read its settings file and uses the default settings. The damaged file was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly n&apos;a pas pu lire son fichier de paramètres et utilise les paramètres par défaut. Le fichier endommagé a été conservé sous le nom %1.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Some settings held values Tessaly cannot use and were reset: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains paramètres contenaient des valeurs inutilisables par Tessaly et ont été réinitialisés&#xa0;: %1.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Tessaly could not set up its start at log-on: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly n&apos;a pas pu configurer son lancement à l&apos;ouverture de session&#xa0;: %1.</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>Tessaly could not write its picture list %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly n&apos;a pas pu écrire sa liste d&apos;images %1.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Tessaly could not save its settings: %1. The previous settings are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly n&apos;a pas pu enregistrer ses paramètres&#xa0;: %1. Les paramètres précédents sont conservés.</translation>
     </message>
     <message>
         <location line="+69"/>
         <source>tessaly: unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>tessaly&#xa0;: option inconnue «&#x202f;%1&#x202f;»</translation>
     </message>
 </context>
 <context>
@@ -1756,57 +1782,57 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/settings/Settings.cpp" line="+11"/>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centré</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosaïque</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Étiré</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Fit screen (Reduce)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajusté à l&apos;écran (réduire)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Fit screen (Enlarge)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajusté à l&apos;écran (agrandir)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Fit (Reduce/Enlarge)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajusté (réduire/agrandir)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Identique</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Different</source>
-        <translation type="unfinished"></translation>
+        <translation>Différent</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Span</source>
-        <translation type="unfinished"></translation>
+        <translation>Étendu</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Primary</source>
-        <translation type="unfinished"></translation>
+        <translation>Principal</translation>
     </message>
 </context>
 <context>
@@ -1814,112 +1840,112 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/options_window/SettingsWindow.cpp" line="+45"/>
         <source>Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond d&apos;écran</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrane</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hot Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis clavier</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancé</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>News Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;actualités</translation>
     </message>
     <message>
         <location line="+11"/>
         <location line="+1"/>
         <location line="+297"/>
         <source>Tessaly settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de Tessaly</translation>
     </message>
     <message>
         <location line="-287"/>
         <location line="+2"/>
         <source>Options :</source>
-        <translation type="unfinished"></translation>
+        <translation>Options&#xa0;:</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>Click to switch between the time left and the clock time</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour basculer entre le temps restant et l&apos;heure du prochain changement</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Switch wallpaper when I click apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer de fond d&apos;écran quand je clique sur Appliquer.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Close this window after applying changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer cette fenêtre après l&apos;application des modifications.</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+1"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+1"/>
         <source>Help on this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide sur cette page</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>About Tessaly</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Tessaly</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Shut down Tessaly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter Tessaly.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Apply and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer et fermer la fenêtre</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>discard and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler et fermer la fenêtre</translation>
     </message>
     <message>
         <location line="+131"/>
         <source>The settings could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres n&apos;ont pas pu être enregistrés&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1927,12 +1953,12 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/compose/Targa.cpp" line="+73"/>
         <source>not a TGA picture</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas une image TGA</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 x %2 pixels is over the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;×&#xa0;%2 pixels dépassent la limite</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -1941,12 +1967,12 @@ please note that files will not be move to the recycle bin and will be deleted p
         <location line="+5"/>
         <location line="+8"/>
         <source>the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est tronqué</translation>
     </message>
     <message>
         <location line="-34"/>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante</translation>
     </message>
 </context>
 <context>
@@ -1954,87 +1980,87 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/shell/TrayIcon.cpp" line="+73"/>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paramètres</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Switch &amp;Wallpaper Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Changer de fond d&apos;écran maintenant</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Wallpaper</source>
         <comment>menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fond d&apos;écran</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Next wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond d&apos;écran suivant</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Clear wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer le fond d&apos;écran</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Current wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond d&apos;écran actuel</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Filename</source>
         <comment>menu: show the current wallpaper&apos;s file name</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Open folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Clock</source>
         <comment>menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>Horloge</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Show the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;horloge</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+9"/>
         <source>Always on top</source>
-        <translation type="unfinished"></translation>
+        <translation>Toujours au premier plan</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>Calendar</source>
         <comment>menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Show the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le calendrier</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À pr&amp;opos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
 </context>
 <context>
@@ -2042,7 +2068,7 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/collection/WallpaperChange.cpp" line="+97"/>
         <source>Internet file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier Internet</translation>
     </message>
 </context>
 <context>
@@ -2050,12 +2076,12 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/collection/WallpaperJobs.cpp" line="+312"/>
         <source>Looking for pictures in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche d&apos;images dans %1</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>%1 file names could not be read (not valid text, or holding a line break) and were left out of the pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 noms de fichiers n&apos;ont pas pu être lus (texte non valide ou contenant un saut de ligne) et ont été exclus des images.</translation>
     </message>
 </context>
 <context>
@@ -2063,105 +2089,105 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/options_window/WallpaperPage.cpp" line="+37"/>
         <source>Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond d&apos;écran</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+2"/>
         <source>Switch wallpaper every</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer de fond d&apos;écran toutes les</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Minutes between changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes entre deux changements</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Change the interval by one minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;intervalle d&apos;une minute</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutes</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+3"/>
         <source>Switch wallpaper on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer de fond d&apos;écran au démarrage</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Wallpaper selecting technique</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de sélection des fonds d&apos;écran</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Random </source>
-        <translation type="unfinished"></translation>
+        <translation>Aléatoire </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans l&apos;ordre</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+3"/>
         <source>Start Tessaly on windows start-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer Tessaly à l&apos;ouverture de la session</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+6"/>
         <source>Wallpaper position </source>
-        <translation type="unfinished"></translation>
+        <translation>Position du fond d&apos;écran </translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+6"/>
         <source>Wallpaper source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source des fonds d&apos;écran</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>Local Files list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de fichiers locale</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Local Folders list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de dossiers locale</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internet</source>
         <comment>wallpaper source</comment>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+10"/>
         <source>Several monitors</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs écrans</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Same: the picture on every monitor. Different: each monitor the next picture. Span: one picture across all monitors. Primary: the main monitor&apos;s picture alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Identique&#xa0;: la même image sur chaque écran. Différent&#xa0;: l&apos;image suivante sur chaque écran. Étendu&#xa0;: une seule image sur l&apos;ensemble des écrans. Principal&#xa0;: une image sur l&apos;écran principal seulement.</translation>
     </message>
     <message>
         <location line="+17"/>
         <location line="+4"/>
         <source>Show file name near tray icon for seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher brièvement le nom du fichier près de l&apos;icône de notification</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>The interval &quot;%1&quot; is not a number of minutes above 0 and up to %2; the interval stays %3 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;intervalle «&#x202f;%1&#x202f;» n&apos;est pas un nombre de minutes supérieur à 0 et inférieur ou égal à %2&#x202f;; l&apos;intervalle reste de %3 minutes.</translation>
     </message>
 </context>
 <context>
@@ -2169,7 +2195,7 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/compose/Watermark.cpp" line="+127"/>
         <source>Internet file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier Internet</translation>
     </message>
 </context>
 <context>
@@ -2177,57 +2203,57 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/options_window/WatermarkPage.cpp" line="+19"/>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrane</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+2"/>
         <source>Show watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le filigrane</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+2"/>
         <source>Watermark text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte du filigrane&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+3"/>
         <source>Position :</source>
-        <translation type="unfinished"></translation>
+        <translation>Position&#xa0;:</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Top left</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à gauche</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Top right</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à droite</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Centre</source>
         <comment>watermark position</comment>
-        <translation type="unfinished"></translation>
+        <translation>Au centre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom left</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à gauche</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom right</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à droite</translation>
     </message>
     <message>
         <location line="+19"/>
         <location line="+2"/>
         <source>Edit font/color</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la police et la couleur</translation>
     </message>
 </context>
 <context>
@@ -2235,48 +2261,48 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/options_window/WidgetPages.cpp" line="+58"/>
         <source>this feature works only in windows XP/2000</source>
-        <translation type="unfinished"></translation>
+        <translation>cette fonction ne marche que sous Windows XP/2000</translation>
     </message>
     <message>
         <location line="+148"/>
         <source>Clock numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffres de l&apos;horloge</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hour hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiguille des heures</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Minute hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiguille des minutes</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Second hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiguille des secondes</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Choose the font and colour of the numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la police et la couleur des chiffres</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Choose the colour of the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la couleur de l&apos;%1</translation>
     </message>
     <message>
         <location line="+157"/>
         <source>Clock Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de l&apos;horloge</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+2"/>
         <source>Show the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;horloge</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2284,35 +2310,35 @@ please note that files will not be move to the recycle bin and will be deleted p
         <location line="+129"/>
         <location line="+2"/>
         <source>Always on top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toujours au premier plan.</translation>
     </message>
     <message>
         <location line="-129"/>
         <source>Move the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer l&apos;horloge</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Clock preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu de l&apos;horloge</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Hours</source>
         <comment>clock preview: hour digits</comment>
-        <translation type="unfinished"></translation>
+        <translation>Heures</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Minutes</source>
         <comment>clock preview: minute digits</comment>
-        <translation type="unfinished"></translation>
+        <translation>Minutes</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Seconds</source>
         <comment>clock preview: second digits</comment>
-        <translation type="unfinished"></translation>
+        <translation>Secondes</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -2320,41 +2346,41 @@ please note that files will not be move to the recycle bin and will be deleted p
         <location line="+136"/>
         <location line="+3"/>
         <source>Click on an element to modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur un élément pour le modifier</translation>
     </message>
     <message>
         <location line="-59"/>
         <source>Calender settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du calendrier</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+2"/>
         <source>Show the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le calendrier</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Move the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer le calendrier</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>July 2006</source>
         <comment>calendar preview: a month and year</comment>
-        <translation type="unfinished"></translation>
+        <translation>Juillet 2006</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Sun  Mon  Tue  Wed  Thu  Fri  Sat</source>
         <comment>calendar preview: the week&apos;s day names, in the calendar&apos;s column widths</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dim  Lun  Mar  Mer  Jeu  Ven  Sam</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Today</source>
         <comment>calendar preview: today&apos;s date</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd&apos;hui</translation>
     </message>
 </context>
 </TS>

@@ -128,7 +128,8 @@ SettingsWindow::SettingsWindow(AppContext& app, OptionsWindowParts parts, QWidge
         // The position and colour filters shown now, applied or not.
         CompositionChoices c = CompositionChoices::stored(m_app.settings);
         if (wallpaperPage->cmbposition->currentIndex() >= 0)
-            c.position = WallpaperPosition::fromText(wallpaperPage->cmbposition->currentText());
+            c.position =
+                WallpaperPosition::fromText(wallpaperPage->cmbposition->currentData().toString());
         c.filters = colorsPage->controls().filters();
         return c;
     };

@@ -3,6 +3,7 @@
 // Helpers of the tests of the installed tree and the Debian package.
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
@@ -72,8 +73,16 @@ inline QStringList expectedIntegrationFiles() {
                       "share/tessaly/icons/tessaly.png"};
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
         files << QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId);
-    for (const char* language : {"de", "es", "fr"})
+    for (const char* language : {"de", "es", "fr"}) {
         files << QStringLiteral("share/tessaly/translations/tessaly_%1.qm").arg(language);
+        // The help and the manual pages of a language, once it has them.
+        const QString source = QStringLiteral(TESSALY_SOURCE_DIR);
+        const QString help = QStringLiteral("/help/%1/index.html").arg(language);
+        if (QFileInfo::exists(source + "/data" + help)) files << "share/tessaly" + help;
+        for (const char* page : {"tessaly", "tessaly-catalogue"})
+            if (QFileInfo::exists(source + QStringLiteral("/dist/man/%1/%2.1").arg(language, page)))
+                files << QStringLiteral("share/man/%1/man1/%2.1.gz").arg(language, page);
+    }
     files.sort();
     return files;
 }

@@ -15,14 +15,16 @@ def faults(path):
     for context in ET.parse(path).getroot().iter("context"):
         name = context.findtext("name")
         for message in context.iter("message"):
-            source = message.findtext("source") or ""
+            # A text may hold <byte value="xd"/> (a carriage return) among
+            # its characters: the whole text counts, not what comes before it.
+            source = "".join(message.find("source").itertext())
             translation = message.find("translation")
             kind = translation.get("type") if translation is not None else "missing"
             if kind in ("obsolete", "vanished"):
                 continue
             where = f"{path}: {name}: {source[:60]!r}"
-            forms = [f.text or "" for f in translation.iter("numerusform")] if translation is not None else []
-            texts = forms or [translation.text or "" if translation is not None else ""]
+            forms = ["".join(f.itertext()) for f in translation.iter("numerusform")] if translation is not None else []
+            texts = forms or ["".join(translation.itertext()) if translation is not None else ""]
             if kind in ("unfinished", "missing") or any(not t.strip() for t in texts):
                 yield f"{where}: not translated"
                 continue
