@@ -97,7 +97,7 @@
     <message>
         <location line="+3"/>
         <source>No compositing manager is running, so the clock and calendar cannot be translucent: they show opaque (at the right end, not at all) until one runs.</source>
-        <translation>Es läuft kein Compositing-Manager, daher können Uhr und Kalender nicht durchscheinend sein: Sie werden deckend angezeigt (ganz rechts gar nicht), bis einer läuft.</translation>
+        <translation>Es läuft kein Compositing-Manager, daher können Uhr und Kalender nicht durchscheinend sein: sie werden deckend angezeigt (ganz rechts gar nicht), bis einer läuft.</translation>
     </message>
     <message>
         <location line="+84"/>
@@ -1191,7 +1191,7 @@ Wird aktualisiert …</translation>
         <location filename="../src/options_window/PictureListPanes.cpp" line="+53"/>
         <source>These %1 were not added: their names hold a line break, which the picture list cannot keep.
 </source>
-        <translation>Diese %1 wurden nicht hinzugefügt: Ihre Namen enthalten einen Zeilenumbruch, den die Bilderliste nicht speichern kann.
+        <translation>Diese %1 wurden nicht hinzugefügt: ihre Namen enthalten einen Zeilenumbruch, den die Bilderliste nicht speichern kann.
 </translation>
     </message>
     <message>
@@ -1560,7 +1560,7 @@ Bitte beachten Sie: Die Dateien werden nicht in den Papierkorb verschoben, sonde
     <message>
         <location line="+7"/>
         <source>Switch wallpaper when I click apply.</source>
-        <translation>Hintergrundbild beim Klick auf „Übernehmen“ wechseln.</translation>
+        <translation>Hintergrundbild beim Übernehmen wechseln.</translation>
     </message>
     <message>
         <location line="+4"/>
