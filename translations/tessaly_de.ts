@@ -52,12 +52,12 @@
     <message>
         <location line="+3"/>
         <source>Delay automatic wallpaper changing if screen saver is running or the computer is locked.</source>
-        <translation>Automatischen Wechsel des Hintergrundbilds verschieben, solange der Bildschirmschoner läuft oder der Rechner gesperrt ist.</translation>
+        <translation>Automatischen Wechsel verschieben, solange der Bildschirmschoner läuft oder der Rechner gesperrt ist.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Delay automatic wallpaper changing if the cpu usage is equal or above :</source>
-        <translation>Automatischen Wechsel des Hintergrundbilds verschieben bei einer CPU-Auslastung ab:</translation>
+        <translation>Automatischen Wechsel verschieben ab einer CPU-Auslastung von:</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1812,7 +1812,7 @@ Bitte beachten Sie: Die Dateien werden nicht in den Papierkorb verschoben, sonde
         <location line="+17"/>
         <location line="+4"/>
         <source>Show file name near tray icon for seconds</source>
-        <translation>Dateinamen einige Sekunden lang neben dem Symbol im Benachrichtigungsfeld anzeigen</translation>
+        <translation>Dateinamen kurz am Symbol im Benachrichtigungsfeld anzeigen</translation>
     </message>
     <message>
         <location line="+53"/>
