@@ -7,39 +7,39 @@
         <location filename="../src/options_window/AboutBox.cpp" line="+41"/>
         <location line="+1"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tessaly</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Tessaly  Version </source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly  Version </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Written by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschrieben von:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Homepage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Homepage:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaly is free software: you may share and change it under the GNU General Public License, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly ist freie Software: Sie dürfen sie unter den Bedingungen der GNU General Public License, Version 3 oder später, weitergeben und verändern.</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+2"/>
         <source>License agreement:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lizenzvereinbarung:</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+1"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -47,62 +47,62 @@
     <message>
         <location filename="../src/options_window/AdvancedPage.cpp" line="+17"/>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweitert</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Delay automatic wallpaper changing if screen saver is running or the computer is locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatischen Wechsel verschieben, solange der Bildschirmschoner läuft oder der Rechner gesperrt ist.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Delay automatic wallpaper changing if the cpu usage is equal or above :</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatischen Wechsel verschieben ab einer CPU-Auslastung von:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>CPU usage limit in percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenze der CPU-Auslastung in Prozent</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Change the CPU usage limit by one</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenze der CPU-Auslastung um eins ändern</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Prepare the next wallpaper in advance</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes Hintergrundbild im Voraus vorbereiten</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The next picture is made ready while the computer is idle, so that the change is almost instant. It holds memory for one screen-sized picture, and waits while the computer runs on battery.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das nächste Bild wird vorbereitet, während der Rechner nichts zu tun hat, sodass der Wechsel fast sofort geschieht. Dafür wird Speicher für ein bildschirmgroßes Bild belegt; im Akkubetrieb wird gewartet.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Clock and calendar transparency :</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparenz von Uhr und Kalender:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Opaque</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckend</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Transparent</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparent</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No compositing manager is running, so the clock and calendar cannot be translucent: they show opaque (at the right end, not at all) until one runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es läuft kein Compositing-Manager, daher können Uhr und Kalender nicht durchscheinend sein: sie werden deckend angezeigt (ganz rechts gar nicht), bis einer läuft.</translation>
     </message>
     <message>
         <location line="+84"/>
         <source>The CPU limit &quot;%1&quot; is not a whole number from 0 to 100; it stays %2%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die CPU-Grenze „%1“ ist keine ganze Zahl von 0 bis 100; sie bleibt bei %2 %.</translation>
     </message>
 </context>
 <context>
@@ -111,7 +111,7 @@
         <location filename="../src/widgets/CalendarWidget.cpp" line="+14"/>
         <location line="+1"/>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
 </context>
 <context>
@@ -154,7 +154,7 @@ Leave blank for default.</source>
         <location filename="../src/widgets/ClockWidget.cpp" line="+19"/>
         <location line="+1"/>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr</translation>
     </message>
 </context>
 <context>
@@ -162,67 +162,67 @@ Leave blank for default.</source>
     <message>
         <location filename="../src/options_window/ColorsPageWidget.cpp" line="+18"/>
         <source>Wallpaper colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben des Hintergrundbilds</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma</translation>
     </message>
     <message>
         <location line="+27"/>
         <location line="+2"/>
         <source>Invert colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben umkehren</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+4"/>
         <source>Reset</source>
         <comment>button: undo the colour changes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Example</source>
         <comment>preview pictures of the colour filters</comment>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Example before</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel vorher</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Example after</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel nachher</translation>
     </message>
     <message>
         <location line="+8"/>
         <location line="+2"/>
         <source>Desktop color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktopfarbe:</translation>
     </message>
 </context>
 <context>
@@ -246,7 +246,24 @@ With Tessaly already running, the option is handed to it. Without an
 option, Tessaly starts and opens its settings window; arguments that are
 not options (not starting with &quot;-&quot;) are ignored.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: tessaly [OPTION]
+Wechselt das Hintergrundbild des Desktops, vom Benachrichtigungsfeld aus.
+
+  /y              wie beim Anmelden starten: ohne Einstellungsfenster; endet
+                  sofort, wenn „Tessaly beim Anmelden starten“ aus ist
+  --next          zum nächsten Hintergrundbild wechseln
+  --clear         das Hintergrundbild entfernen
+  --toggle-timer  den automatischen Wechsel des Hintergrundbilds ein- oder
+                  ausschalten
+  --settings      das Einstellungsfenster öffnen
+  --quit          das laufende Tessaly beenden
+  -h, --help      diese Hilfe anzeigen
+  --version       die Version anzeigen
+
+Läuft Tessaly bereits, wird ihm die Option übergeben. Ohne Option startet
+Tessaly und öffnet sein Einstellungsfenster; Argumente, die keine Optionen
+sind (nicht mit „-“ beginnen), werden ignoriert.
+</translation>
     </message>
 </context>
 <context>
@@ -254,37 +271,37 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/compose/Compose.cpp" line="+183"/>
         <source>File not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine reguläre Datei.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The file %1 is too large for a picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist zu groß für ein Bild.</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The file %1 is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist leer.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The picture %1 is too large to show: %2 x %3 pixels, over the limit of 64 million pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild %1 ist zu groß zum Anzeigen: %2 × %3 Pixel, über der Grenze von 64 Millionen Pixeln.</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -293,38 +310,38 @@ not options (not starting with &quot;-&quot;) are ignored.
         <location line="+56"/>
         <location line="+27"/>
         <source>Cannot load %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geladen werden: %2</translation>
     </message>
     <message>
         <location line="-90"/>
         <source>The metafile %1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Metadatei %1 ist beschädigt: %2</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>%1 is not a picture in a known format.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Bild in einem bekannten Format.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The picture %1 is too large (%2 x %3 pixels).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild %1 ist zu groß (%2 × %3 Pixel).</translation>
     </message>
     <message>
         <location line="+11"/>
         <location line="+11"/>
         <source>The picture %1 is damaged or incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild %1 ist beschädigt oder unvollständig.</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>The picture %1 has no usable size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild %1 hat keine verwendbare Größe.</translation>
     </message>
     <message>
         <location line="+242"/>
         <source>There is no picture to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Bild zum Schreiben.</translation>
     </message>
 </context>
 <context>
@@ -337,12 +354,12 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location line="+4"/>
         <source>Changing wallpaper now!</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild wird jetzt gewechselt!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next wallpaper change is after: %1.</source>
-        <translation>Nächster Wechsel des Hintergrundbilds in: %1.</translation>
+        <translation>Nächster Wechsel des Hintergrundbilds in %1.</translation>
     </message>
 </context>
 <context>
@@ -350,17 +367,17 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/internet/DownloadCache.cpp" line="+208"/>
         <source>Cache file size: %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe der Cache-Datei: %1 Byte</translation>
     </message>
     <message>
         <location filename="../src/internet/DownloadCache.h" line="+72"/>
         <source>Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sind Sie sicher?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Clear cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache leeren</translation>
     </message>
 </context>
 <context>
@@ -421,37 +438,37 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/feeds/FeedReader.cpp" line="+84"/>
         <source>The document is larger than %1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument ist größer als %1 MB.</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>The document declares entities, which a feed does not need; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument deklariert Entitäten, die ein Feed nicht braucht; es wurde nicht gelesen.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The document&apos;s elements are nested more than %1 deep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Elemente des Dokuments sind mehr als %1 Ebenen tief verschachtelt.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>The document is not an RSS or Atom feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument ist kein RSS- oder Atom-Feed.</translation>
     </message>
     <message>
         <location line="+82"/>
         <source>The feed&apos;s title is longer than %1 characters; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Titel des Feeds ist länger als %1 Zeichen; er wurde nicht gelesen.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>The document is not well-formed XML: %1 (line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument ist kein wohlgeformtes XML: %1 (Zeile %2).</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The feed has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Feed hat keinen Titel.</translation>
     </message>
 </context>
 <context>
@@ -459,7 +476,7 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/feeds/FeedUpdater.cpp" line="+39"/>
         <source>Not downloaded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht heruntergeladen.</translation>
     </message>
 </context>
 <context>
@@ -467,277 +484,277 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/options_window/FontPicker.cpp" line="+154"/>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pale red</source>
-        <translation type="unfinished"></translation>
+        <translation>Blassrot</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pale orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Blassorange</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pale yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Blassgelb</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pale green</source>
-        <translation type="unfinished"></translation>
+        <translation>Blassgrün</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pale cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Blasscyan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pale blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blassblau</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pale magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Blassmagenta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Light grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellgrau</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Light red</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellrot</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Light orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellorange</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Light yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellgelb</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Light green</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellgrün</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Light cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellcyan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Light blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellblau</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Light magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellmagenta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Silber</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Grau</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dark red</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkelrot</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dark orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkelorange</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dark yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkelgelb</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dark green</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkelgrün</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dark cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkelcyan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dark blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkelblau</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dark magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkelmagenta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dark grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkelgrau</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Kastanienbraun</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brown</source>
-        <translation type="unfinished"></translation>
+        <translation>Braun</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Oliv</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Deep green</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefgrün</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Blaugrün</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Marineblau</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Lila</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Very dark red</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr dunkles Rot</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rosy brown</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosenholz</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dark olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkles Oliv</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Very dark green</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr dunkles Grün</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Very dark cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr dunkles Cyan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Very dark blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr dunkles Blau</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Very dark purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr dunkles Lila</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+18"/>
         <source>Font name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftart:</translation>
     </message>
     <message>
         <location line="-14"/>
         <location line="+16"/>
         <source>Size :</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe:</translation>
     </message>
     <message>
         <location line="-12"/>
         <location line="+1"/>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Fett</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+1"/>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursiv</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>UnderLine</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstrichen</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -745,45 +762,45 @@ not options (not starting with &quot;-&quot;) are ignored.
         <location line="+3"/>
         <source>Color</source>
         <comment>button: choose the font colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Current color</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Farbe</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+1"/>
         <source>Preview :</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau:</translation>
     </message>
     <message>
         <location line="+8"/>
         <location line="+2"/>
         <source>accept and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen und Fenster schließen</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+2"/>
         <source>discard and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwerfen und Fenster schließen</translation>
     </message>
     <message>
         <location line="+73"/>
         <source>Select Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe wählen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Select Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift wählen</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>The font size &quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schriftgröße „%1“ ist keine Zahl.</translation>
     </message>
 </context>
 <context>
@@ -791,12 +808,12 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/shell/HotKeyActions.cpp" line="+16"/>
         <source>Automatic wallpaper changing is now Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Der automatische Wechsel des Hintergrundbilds ist jetzt eingeschaltet</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Automatic wallpaper changing is now Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Der automatische Wechsel des Hintergrundbilds ist jetzt ausgeschaltet</translation>
     </message>
 </context>
 <context>
@@ -839,22 +856,22 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location line="+52"/>
         <source>Clear Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild entfernen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Switch wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild wechseln</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Disable/Enable automatic wallpaper changing</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatischen Wechsel des Hintergrundbilds aus-/einschalten</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Open this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Fenster öffnen.</translation>
     </message>
 </context>
 <context>
@@ -862,17 +879,17 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/options_window/HotKeysPage.cpp" line="+39"/>
         <source>Hot Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <location line="+7"/>
         <source> modifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>: Zusatztasten</translation>
     </message>
     <message>
         <location line="+5"/>
         <source> key</source>
-        <translation type="unfinished"></translation>
+        <translation>: Taste</translation>
     </message>
 </context>
 <context>
@@ -899,98 +916,98 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/options_window/InternetPage.cpp" line="+39"/>
         <source>Internet settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Interneteinstellungen</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Internet options</source>
-        <translation type="unfinished"></translation>
+        <translation>Internetoptionen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Catalogue server :</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalogserver:</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Proxy settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy-Einstellungen</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+1"/>
         <source>Use a proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy verwenden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Proxy</source>
         <comment>accessible name of the proxy address box</comment>
-        <translation type="unfinished"></translation>
+        <translation>Proxy</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>host:port</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechner:Port</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Error handling</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlerbehandlung</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+2"/>
         <source>Request timeout :</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlimit für Anfragen:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Don&apos;t prompt on error, just ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Fehlern nicht nachfragen, sondern sie übergehen.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Show icon in the notification area when downloading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Herunterladen ein Symbol im Benachrichtigungsfeld anzeigen.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Enable caching (Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache verwenden (empfohlen)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Files downloaded from the internet are stored for quick viewing later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Internet heruntergeladene Dateien werden gespeichert, damit sie später schnell angezeigt werden können.</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+2"/>
         <source>Clear cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache leeren</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Connection</source>
         <comment>tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Caching</source>
         <comment>tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cache</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>The request timeout &quot;%1&quot; is not a whole number of seconds from 1 to %2; it stays %3 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zeitlimit „%1“ ist keine ganze Zahl von Sekunden von 1 bis %2; es bleibt bei %3 Sekunden.</translation>
     </message>
 </context>
 <context>
@@ -998,7 +1015,7 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/internet/InternetStepping.cpp" line="+48"/>
         <source>you can download only one wallpaper every %1 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können nur alle %1 Minuten ein Hintergrundbild herunterladen</translation>
     </message>
 </context>
 <context>
@@ -1092,49 +1109,49 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/options_window/ListPanes.cpp" line="+20"/>
         <source>Internet categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Internetkategorien</translation>
     </message>
     <message>
         <location line="+23"/>
         <location line="+2"/>
         <source>Refresh internet categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Internetkategorien aktualisieren</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+1"/>
         <source>CatCode</source>
-        <translation type="unfinished"></translation>
+        <translation>CatCode</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Previous Wallpaper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriges Hintergrundbild.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Next Wallpaper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes Hintergrundbild.</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Updating internet categories, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Internetkategorien werden aktualisiert, bitte warten …</translation>
     </message>
     <message>
         <location line="+83"/>
         <source>Updating, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird aktualisiert, bitte warten …</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Downloading previous wallpaper, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriges Hintergrundbild wird heruntergeladen, bitte warten …</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Downloading next wallpaper, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes Hintergrundbild wird heruntergeladen, bitte warten …</translation>
     </message>
 </context>
 <context>
@@ -1197,7 +1214,7 @@ not options (not starting with &quot;-&quot;) are ignored.
         <location filename="../src/widgets/NewsBar.cpp" line="+32"/>
         <location line="+1"/>
         <source>News bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachrichtenleiste</translation>
     </message>
 </context>
 <context>
@@ -1205,236 +1222,240 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/options_window/NewsBarPage.cpp" line="+60"/>
         <source>News bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachrichtenleiste</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>News bar options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen der Nachrichtenleiste</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Enable news bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachrichtenleiste einschalten</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Clickable</source>
-        <translation type="unfinished"></translation>
+        <translation>Anklickbar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Always on top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer im Vordergrund.</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+1"/>
         <source>Move the news bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachrichtenleiste verschieben</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+2"/>
         <source>Update every </source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierung alle </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Change the update interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierungsabstand ändern</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+3"/>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit:</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>(Fast)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Schnell)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>(Slow)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Langsam)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>News feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachrichtenfeeds</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>News feed addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressen der Nachrichtenfeeds</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Add</source>
         <comment>button: add a news feed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add an RSS Feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen RSS-Feed hinzufügen.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Edit</source>
         <comment>button: edit the selected news feed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit selected feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählten Feed bearbeiten.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Remove</source>
         <comment>button: remove the selected news feeds</comment>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Remove selected Feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Feeds entfernen.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Update now!</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt aktualisieren!</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+6"/>
         <source>Info</source>
         <comment>feed information</comment>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Click on an item to view its info</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf einen Eintrag, um seine Informationen zu sehen</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+2"/>
         <location line="+85"/>
         <source>last update :</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Aktualisierung:</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>Edit font/color %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift/Farbe %1 bearbeiten</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Options</source>
         <comment>tab of the news bar page</comment>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Feeds</source>
         <comment>tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Feeds</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Appearance</source>
         <comment>tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Darstellung</translation>
     </message>
     <message>
         <location line="+63"/>
         <source>The update interval &quot;%1&quot; is not a number of minutes above 0 and up to %2; it stays %3 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Aktualisierungsabstand „%1“ ist keine Minutenzahl über 0 und bis %2; er bleibt bei %3 Minuten.</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>The feed list could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Feed-Liste konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <location line="+68"/>
         <source>New Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Feed</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the URL of the xml RSS feed you want to add<byte value="xd"/>
 or copy it from you&apos;re browser and paste it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Adresse des RSS-Feeds (XML) ein, den Sie hinzufügen möchten,<byte value="xd"/>
+oder kopieren Sie sie aus Ihrem Browser und fügen Sie sie hier ein.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Edit Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed bearbeiten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the new URL of the xml RSS feed <byte value="xd"/>
 or copy it from you&apos;re browser and paste it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die neue Adresse des RSS-Feeds (XML) ein<byte value="xd"/>
+oder kopieren Sie sie aus Ihrem Browser und fügen Sie sie hier ein.</translation>
     </message>
     <message>
         <location line="+21"/>
         <location line="+23"/>
         <source>Nothing was added. </source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts hinzugefügt. </translation>
     </message>
     <message>
         <location line="-22"/>
         <location line="+21"/>
         <source>Nothing was changed. </source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts geändert. </translation>
     </message>
     <message>
         <location line="-16"/>
         <source>The address is longer than %1 characters, which the feed list cannot keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse ist länger als %1 Zeichen; so lange Adressen kann die Feed-Liste nicht speichern.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Downloading %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird heruntergeladen …</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>The feed could not be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Feed konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Changed to &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert in „%1“.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Added &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ hinzugefügt.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source><byte value="xd"/>
 Updating...</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+Wird aktualisiert …</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Last update:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Aktualisierung:<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
@@ -1494,7 +1515,7 @@ Updating...</source>
     <message>
         <location filename="../src/compose/PictureFormats.cpp" line="+50"/>
         <source>Pictures (%1);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (%1);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -1511,211 +1532,214 @@ Updating...</source>
         <location filename="../src/options_window/PictureListPanes.cpp" line="+53"/>
         <source>These %1 were not added: their names hold a line break, which the picture list cannot keep.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Diese %1 wurden nicht hinzugefügt: ihre Namen enthalten einen Zeilenumbruch, den die Bilderliste nicht speichern kann.
+</translation>
     </message>
     <message>
         <location line="+93"/>
         <location line="+2"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Preview picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschaubild</translation>
     </message>
     <message>
         <location line="+38"/>
         <location line="+4"/>
         <source>Files list</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiliste</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Drag files or folders from windows explorer to add files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie Dateien oder Ordner aus der Dateiverwaltung hierher, um sie hinzuzufügen.</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+339"/>
         <source>Browse for pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder auswählen</translation>
     </message>
     <message>
         <location line="-336"/>
         <location line="+340"/>
         <source>Remove selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte entfernen</translation>
     </message>
     <message>
         <location line="-337"/>
         <location line="+339"/>
         <source>Clear list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste leeren</translation>
     </message>
     <message>
         <location line="-336"/>
         <source>Move selected up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte nach oben verschieben.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Move selected down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte nach unten verschieben.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Shuffle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischen.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sort.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortieren.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Set selected picture as wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewähltes Bild als Hintergrundbild verwenden</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Clear desktop wallpaper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild des Desktops entfernen.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dele&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>En&amp;tfernen</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+319"/>
         <source>&amp;Clear list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste &amp;leeren</translation>
     </message>
     <message>
         <location line="-316"/>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;oben</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;unten</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Shu&amp;ffle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mischen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sortieren</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Remove &amp;missing file(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fehlende Dateien entfernen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>P&amp;hysically remove selected file(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Dateien en&amp;dgültig löschen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Öffnen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Open folde&amp;r</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;rdner öffnen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>File &amp;Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei&amp;eigenschaften</translation>
     </message>
     <message>
         <location line="+57"/>
         <source>Open Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder öffnen</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>files and folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien und Ordner</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>Are you sure you want to delete %1 file(s) from your hard disk?
 please note that files will not be move to the recycle bin and will be deleted permanently.</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie wirklich %1 Datei(en) von der Festplatte löschen?
+Bitte beachten Sie: Die Dateien werden nicht in den Papierkorb verschoben, sondern endgültig gelöscht.</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>These files could not be deleted and stay in the list:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Dateien konnten nicht gelöscht werden und bleiben in der Liste:
+</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>The picture could not be made the wallpaper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht als Hintergrundbild eingerichtet werden.</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+5"/>
         <source>Folders list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordnerliste</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>&amp;Add folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner &amp;hinzufügen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Remove selected folder(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Ordner en&amp;tfernen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Open folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner &amp;öffnen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eigenschaften</translation>
     </message>
     <message>
         <location line="+17"/>
         <source> Files found and ready to be used</source>
-        <translation type="unfinished"></translation>
+        <translation> Dateien gefunden und bereit zur Verwendung</translation>
     </message>
     <message>
         <location line="+6"/>
         <source> Pictures found and ready to be used!</source>
-        <translation type="unfinished"></translation>
+        <translation> Bilder gefunden und bereit zur Verwendung!</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Please select a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Ordner aus</translation>
     </message>
     <message>
         <location line="+69"/>
         <source>The picture list could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bilderliste konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1723,32 +1747,32 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/shell/Program.cpp" line="+126"/>
         <source>Tessaly could not read its settings file and uses the default settings. The damaged file was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly konnte seine Einstellungsdatei nicht lesen und verwendet die Standardeinstellungen. Die beschädigte Datei wurde als %1 aufbewahrt.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Some settings held values Tessaly cannot use and were reset: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Einstellungen enthielten Werte, die Tessaly nicht verwenden kann, und wurden zurückgesetzt: %1.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Tessaly could not set up its start at log-on: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly konnte den Start beim Anmelden nicht einrichten: %1.</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>Tessaly could not write its picture list %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly konnte seine Bilderliste %1 nicht schreiben.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Tessaly could not save its settings: %1. The previous settings are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly konnte seine Einstellungen nicht speichern: %1. Die bisherigen Einstellungen bleiben erhalten.</translation>
     </message>
     <message>
         <location line="+69"/>
         <source>tessaly: unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>tessaly: unbekannte Option „%1“</translation>
     </message>
 </context>
 <context>
@@ -1756,57 +1780,57 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/settings/Settings.cpp" line="+11"/>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentriert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekachelt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestreckt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Fit screen (Reduce)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einpassen (verkleinern)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Fit screen (Enlarge)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einpassen (vergrößern)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Fit (Reduce/Enlarge)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einpassen (verkleinern/vergrößern)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Bild</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleich</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Different</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschieden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Span</source>
-        <translation type="unfinished"></translation>
+        <translation>Übergreifend</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Primary</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptmonitor</translation>
     </message>
 </context>
 <context>
@@ -1814,47 +1838,47 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/options_window/SettingsWindow.cpp" line="+45"/>
         <source>Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserzeichen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hot Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweitert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>News Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachrichtenleiste</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1872,54 +1896,54 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location line="+76"/>
         <source>Click to switch between the time left and the clock time</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um zwischen verbleibender Zeit und Uhrzeit umzuschalten</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Switch wallpaper when I click apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild beim Übernehmen wechseln.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Close this window after applying changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Fenster nach dem Übernehmen schließen.</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+1"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+1"/>
         <source>Help on this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zu dieser Seite</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>About Tessaly</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tessaly</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Shut down Tessaly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly beenden.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Apply and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen und Fenster schließen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>discard and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwerfen und Fenster schließen</translation>
     </message>
     <message>
         <location line="+131"/>
         <source>The settings could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1959,72 +1983,72 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location line="+1"/>
         <source>Switch &amp;Wallpaper Now</source>
-        <translation>&amp;Hintergrundbild jetzt wechseln</translation>
+        <translation>Hintergrundbild jetzt &amp;wechseln</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Wallpaper</source>
         <comment>menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Next wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes Hintergrundbild</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Clear wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild entfernen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Current wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Hintergrundbild</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Filename</source>
         <comment>menu: show the current wallpaper&apos;s file name</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Open folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner öffnen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Clock</source>
         <comment>menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>Uhr</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Show the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr anzeigen</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+9"/>
         <source>Always on top</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer im Vordergrund</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>Calendar</source>
         <comment>menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Show the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender anzeigen</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;About</source>
-        <translation>Ü&amp;ber</translation>
+        <translation>&amp;Über</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2042,7 +2066,7 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/collection/WallpaperChange.cpp" line="+97"/>
         <source>Internet file</source>
-        <translation type="unfinished"></translation>
+        <translation>Internetdatei</translation>
     </message>
 </context>
 <context>
@@ -2050,12 +2074,12 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/collection/WallpaperJobs.cpp" line="+312"/>
         <source>Looking for pictures in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder werden in %1 gesucht</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>%1 file names could not be read (not valid text, or holding a line break) and were left out of the pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Dateinamen konnten nicht gelesen werden (kein gültiger Text oder mit Zeilenumbruch) und wurden bei den Bildern ausgelassen.</translation>
     </message>
 </context>
 <context>
@@ -2063,105 +2087,105 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/options_window/WallpaperPage.cpp" line="+37"/>
         <source>Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+2"/>
         <source>Switch wallpaper every</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechsel des Hintergrundbilds alle</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Minutes between changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten zwischen den Wechseln</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Change the interval by one minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand um eine Minute ändern</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+3"/>
         <source>Switch wallpaper on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild beim Start wechseln</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Wallpaper selecting technique</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl der Hintergrundbilder</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Random </source>
-        <translation type="unfinished"></translation>
+        <translation>Zufällig </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Reihe nach</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+3"/>
         <source>Start Tessaly on windows start-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly beim Anmelden starten</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+6"/>
         <source>Wallpaper position </source>
-        <translation type="unfinished"></translation>
+        <translation>Position des Hintergrundbilds </translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+6"/>
         <source>Wallpaper source</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle der Hintergrundbilder</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>Local Files list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale Dateiliste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Local Folders list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale Ordnerliste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internet</source>
         <comment>wallpaper source</comment>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+10"/>
         <source>Several monitors</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Monitore</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Same: the picture on every monitor. Different: each monitor the next picture. Span: one picture across all monitors. Primary: the main monitor&apos;s picture alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleich: dasselbe Bild auf jedem Monitor. Verschieden: auf jedem Monitor das nächste Bild. Übergreifend: ein Bild über alle Monitore hinweg. Hauptmonitor: nur das Bild des Hauptmonitors.</translation>
     </message>
     <message>
         <location line="+17"/>
         <location line="+4"/>
         <source>Show file name near tray icon for seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateinamen kurz am Symbol im Benachrichtigungsfeld anzeigen</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>The interval &quot;%1&quot; is not a number of minutes above 0 and up to %2; the interval stays %3 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Abstand „%1“ ist keine Minutenzahl über 0 und bis %2; der Abstand bleibt bei %3 Minuten.</translation>
     </message>
 </context>
 <context>
@@ -2169,7 +2193,7 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/compose/Watermark.cpp" line="+127"/>
         <source>Internet file</source>
-        <translation type="unfinished"></translation>
+        <translation>Internetdatei</translation>
     </message>
 </context>
 <context>
@@ -2177,57 +2201,57 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/options_window/WatermarkPage.cpp" line="+19"/>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserzeichen</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+2"/>
         <source>Show watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserzeichen anzeigen</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+2"/>
         <source>Watermark text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Text des Wasserzeichens:</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+3"/>
         <source>Position :</source>
-        <translation type="unfinished"></translation>
+        <translation>Position:</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Top left</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben links</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Top right</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben rechts</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Centre</source>
         <comment>watermark position</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom left</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten links</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom right</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten rechts</translation>
     </message>
     <message>
         <location line="+19"/>
         <location line="+2"/>
         <source>Edit font/color</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift/Farbe bearbeiten</translation>
     </message>
 </context>
 <context>
@@ -2235,48 +2259,48 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/options_window/WidgetPages.cpp" line="+58"/>
         <source>this feature works only in windows XP/2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Funktion gibt es nur unter Windows XP/2000</translation>
     </message>
     <message>
         <location line="+148"/>
         <source>Clock numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziffern der Uhr</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hour hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Stundenzeiger</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Minute hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutenzeiger</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Second hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundenzeiger</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Choose the font and colour of the numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftart und Farbe der Ziffern wählen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Choose the colour of the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe wählen: %1</translation>
     </message>
     <message>
         <location line="+157"/>
         <source>Clock Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen der Uhr</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+2"/>
         <source>Show the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr anzeigen</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2284,35 +2308,35 @@ please note that files will not be move to the recycle bin and will be deleted p
         <location line="+129"/>
         <location line="+2"/>
         <source>Always on top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer im Vordergrund.</translation>
     </message>
     <message>
         <location line="-129"/>
         <source>Move the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr verschieben</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Clock preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau der Uhr</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Hours</source>
         <comment>clock preview: hour digits</comment>
-        <translation type="unfinished"></translation>
+        <translation>Stunden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Minutes</source>
         <comment>clock preview: minute digits</comment>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Seconds</source>
         <comment>clock preview: second digits</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -2320,41 +2344,41 @@ please note that files will not be move to the recycle bin and will be deleted p
         <location line="+136"/>
         <location line="+3"/>
         <source>Click on an element to modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf ein Element, um es zu ändern</translation>
     </message>
     <message>
         <location line="-59"/>
         <source>Calender settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen des Kalenders</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+2"/>
         <source>Show the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender anzeigen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Move the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender verschieben</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>July 2006</source>
         <comment>calendar preview: a month and year</comment>
-        <translation type="unfinished"></translation>
+        <translation>Juli 2006</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Sun  Mon  Tue  Wed  Thu  Fri  Sat</source>
         <comment>calendar preview: the week&apos;s day names, in the calendar&apos;s column widths</comment>
-        <translation type="unfinished"></translation>
+        <translation>So   Mo   Di   Mi   Do   Fr   Sa</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Today</source>
         <comment>calendar preview: today&apos;s date</comment>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
 </context>
 </TS>
