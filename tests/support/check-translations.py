@@ -11,18 +11,24 @@ PLACEHOLDER = re.compile(r"%L?\d+|%n")
 TAG = re.compile(r"</?([A-Za-z][A-Za-z0-9]*)[^>]*>")
 
 
+def text_of(element):
+    """The whole text of an element: a <byte value="xd"/> (a carriage return)
+    may stand anywhere in it, even first, so that .text alone may be empty."""
+    return "".join(element.itertext()) if element is not None else ""
+
+
 def faults(path):
     for context in ET.parse(path).getroot().iter("context"):
         name = context.findtext("name")
         for message in context.iter("message"):
-            source = message.findtext("source") or ""
+            source = text_of(message.find("source"))
             translation = message.find("translation")
             kind = translation.get("type") if translation is not None else "missing"
             if kind in ("obsolete", "vanished"):
                 continue
             where = f"{path}: {name}: {source[:60]!r}"
-            forms = [f.text or "" for f in translation.iter("numerusform")] if translation is not None else []
-            texts = forms or [translation.text or "" if translation is not None else ""]
+            forms = [text_of(f) for f in translation.iter("numerusform")] if translation is not None else []
+            texts = forms or [text_of(translation)]
             if kind in ("unfinished", "missing") or any(not t.strip() for t in texts):
                 yield f"{where}: not translated"
                 continue
