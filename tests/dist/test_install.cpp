@@ -138,6 +138,34 @@ TEST_F(Installed, ManualPagesAreWellFormedAndListTheOptionsOfHelp) {
         EXPECT_EQ(check.code, 0);
         EXPECT_EQ(check.out.trimmed(), "") << check.out.toStdString();
     }
+    // Each translated page (man/<language>/man1) is as well formed and names
+    // the same options as the English one, whatever its section headings say.
+    const auto anyOptions = [](const QString& page) {
+        QStringList lines;
+        const QStringList all = page.split('\n');
+        for (int i = 1; i < all.size(); ++i)
+            if (all[i - 1] == ".TP" && all[i].contains("\\-"))
+                lines << QString(all[i])
+                             .remove(QRegularExpression("^\\.B[IR]? "))
+                             .replace("\\-", "-");
+        return optionsOf(lines);
+    };
+    for (const QString& language :
+         QDir(prefix + "/share/man").entryList({"??"}, QDir::Dirs | QDir::NoDotAndDotDot))
+        for (const QString& program : programs) {
+            SCOPED_TRACE((language + "/" + program).toStdString());
+            const Ran english =
+                runTool("gzip", {"-dc", prefix + "/share/man/man1/" + program + ".1.gz"});
+            const QString gz = prefix + "/share/man/" + language + "/man1/" + program + ".1.gz";
+            const Ran page = runTool("gzip", {"-dc", gz});
+            ASSERT_EQ(page.code, 0) << page.out.toStdString();
+            EXPECT_TRUE(page.out.contains(".TH " + program.toUpper() + " 1 "));
+            EXPECT_EQ(anyOptions(page.out), anyOptions(english.out));
+            if (!haveTool("groff")) continue;
+            const Ran check =
+                runTool("sh", {"-c", "gzip -dc \"$0\" | groff -k -man -ww -z -Tutf8", gz});
+            EXPECT_EQ(check.out.trimmed(), "") << check.out.toStdString();
+        }
 }
 
 } // namespace
