@@ -74,6 +74,11 @@ inline QStringList expectedIntegrationFiles() {
         files << QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId);
     for (const char* language : {"de", "es", "fr"})
         files << QStringLiteral("share/tessaly/translations/tessaly_%1.qm").arg(language);
+    // The translated help and manual pages.
+    for (const char* language : {"es"})
+        files << QStringLiteral("share/tessaly/help/%1/index.html").arg(language)
+              << QStringLiteral("share/man/%1/man1/tessaly.1.gz").arg(language)
+              << QStringLiteral("share/man/%1/man1/tessaly-catalogue.1.gz").arg(language);
     files.sort();
     return files;
 }
