@@ -1066,7 +1066,7 @@ son opciones (que no empiezan por «-») se ignoran.
         <location line="+2"/>
         <location line="+85"/>
         <source>last update :</source>
-        <translation>última actualización:</translation>
+        <translation>Última actualización:</translation>
     </message>
     <message>
         <location line="-69"/>
