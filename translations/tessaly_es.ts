@@ -7,39 +7,39 @@
         <location filename="../src/options_window/AboutBox.cpp" line="+41"/>
         <location line="+1"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Tessaly  Version </source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly  versión </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Written by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito por:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Homepage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Página web:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaly is free software: you may share and change it under the GNU General Public License, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly es software libre: puede compartirlo y modificarlo según los términos de la Licencia Pública General de GNU, versión 3 o posterior.</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+2"/>
         <source>License agreement:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrato de licencia:</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+1"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -47,62 +47,62 @@
     <message>
         <location filename="../src/options_window/AdvancedPage.cpp" line="+17"/>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzado</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Delay automatic wallpaper changing if screen saver is running or the computer is locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplazar el cambio automático del fondo si el protector de pantalla está activo o el equipo está bloqueado.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Delay automatic wallpaper changing if the cpu usage is equal or above :</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplazar el cambio automático del fondo si el uso de la CPU es igual o superior a:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>CPU usage limit in percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite de uso de la CPU en porcentaje</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Change the CPU usage limit by one</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el límite de uso de la CPU en uno</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Prepare the next wallpaper in advance</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparar el siguiente fondo de antemano</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The next picture is made ready while the computer is idle, so that the change is almost instant. It holds memory for one screen-sized picture, and waits while the computer runs on battery.</source>
-        <translation type="unfinished"></translation>
+        <translation>La siguiente imagen se prepara mientras el equipo está inactivo, para que el cambio sea casi instantáneo. Ocupa la memoria de una imagen del tamaño de la pantalla y espera mientras el equipo funciona con batería.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Clock and calendar transparency :</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparencia del reloj y del calendario:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Opaque</source>
-        <translation type="unfinished"></translation>
+        <translation>Opaco</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Transparent</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparente</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No compositing manager is running, so the clock and calendar cannot be translucent: they show opaque (at the right end, not at all) until one runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún gestor de composición en ejecución, así que el reloj y el calendario no pueden ser translúcidos: se muestran opacos (en el extremo derecho, no se muestran) hasta que se inicie uno.</translation>
     </message>
     <message>
         <location line="+84"/>
         <source>The CPU limit &quot;%1&quot; is not a whole number from 0 to 100; it stays %2%.</source>
-        <translation type="unfinished"></translation>
+        <translation>El límite de CPU «%1» no es un número entero entre 0 y 100; se mantiene en %2 %.</translation>
     </message>
 </context>
 <context>
@@ -111,7 +111,7 @@
         <location filename="../src/widgets/CalendarWidget.cpp" line="+14"/>
         <location line="+1"/>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario</translation>
     </message>
 </context>
 <context>
@@ -154,7 +154,7 @@ Leave blank for default.</source>
         <location filename="../src/widgets/ClockWidget.cpp" line="+19"/>
         <location line="+1"/>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj</translation>
     </message>
 </context>
 <context>
@@ -162,67 +162,67 @@ Leave blank for default.</source>
     <message>
         <location filename="../src/options_window/ColorsPageWidget.cpp" line="+18"/>
         <source>Wallpaper colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores del fondo</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma</translation>
     </message>
     <message>
         <location line="+27"/>
         <location line="+2"/>
         <source>Invert colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Invertir colores</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+4"/>
         <source>Reset</source>
         <comment>button: undo the colour changes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Example</source>
         <comment>preview pictures of the colour filters</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplo</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Example before</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplo: antes</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Example after</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplo: después</translation>
     </message>
     <message>
         <location line="+8"/>
         <location line="+2"/>
         <source>Desktop color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del escritorio:</translation>
     </message>
 </context>
 <context>
@@ -246,7 +246,24 @@ With Tessaly already running, the option is handed to it. Without an
 option, Tessaly starts and opens its settings window; arguments that are
 not options (not starting with &quot;-&quot;) are ignored.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: tessaly [OPCIÓN]
+Cambia el fondo de escritorio desde el área de notificación.
+
+  /y              arrancar como al iniciar la sesión: sin ventana de
+                  configuración; termina enseguida si «Iniciar Tessaly con
+                  el sistema» está desactivado
+  --next          cambiar al siguiente fondo de pantalla
+  --clear         quitar el fondo de pantalla
+  --toggle-timer  activar o desactivar el cambio automático del fondo
+  --settings      abrir la ventana de configuración
+  --quit          cerrar el Tessaly que está en ejecución
+  -h, --help      mostrar esta ayuda
+  --version       mostrar la versión
+
+Si Tessaly ya está en ejecución, se le pasa la opción. Sin ninguna opción,
+Tessaly se inicia y abre su ventana de configuración; los argumentos que no
+son opciones (que no empiezan por «-») se ignoran.
+</translation>
     </message>
 </context>
 <context>
@@ -254,37 +271,37 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/compose/Compose.cpp" line="+183"/>
         <source>File not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo normal.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The file %1 is too large for a picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 es demasiado grande para ser una imagen.</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The file %1 is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 está vacío.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The picture %1 is too large to show: %2 x %3 pixels, over the limit of 64 million pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen %1 es demasiado grande para mostrarla: %2 x %3 píxeles, por encima del límite de 64 millones de píxeles.</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -293,38 +310,38 @@ not options (not starting with &quot;-&quot;) are ignored.
         <location line="+56"/>
         <location line="+27"/>
         <source>Cannot load %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cargar %1: %2</translation>
     </message>
     <message>
         <location line="-90"/>
         <source>The metafile %1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El metarchivo %1 está dañado: %2</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>%1 is not a picture in a known format.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una imagen en un formato conocido.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The picture %1 is too large (%2 x %3 pixels).</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen %1 es demasiado grande (%2 x %3 píxeles).</translation>
     </message>
     <message>
         <location line="+11"/>
         <location line="+11"/>
         <source>The picture %1 is damaged or incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen %1 está dañada o incompleta.</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>The picture %1 has no usable size.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen %1 no tiene un tamaño utilizable.</translation>
     </message>
     <message>
         <location line="+242"/>
         <source>There is no picture to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna imagen que guardar.</translation>
     </message>
 </context>
 <context>
@@ -332,17 +349,17 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/options_window/Countdown.cpp" line="+20"/>
         <source>Next wallpaper change at: %1 O&apos;Clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximo cambio de fondo a las %1.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Changing wallpaper now!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Cambiando el fondo ahora!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next wallpaper change is after: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximo cambio de fondo en %1.</translation>
     </message>
 </context>
 <context>
@@ -350,17 +367,17 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/internet/DownloadCache.cpp" line="+208"/>
         <source>Cache file size: %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del archivo de caché: %1 bytes</translation>
     </message>
     <message>
         <location filename="../src/internet/DownloadCache.h" line="+72"/>
         <source>Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Clear cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaciar la caché</translation>
     </message>
 </context>
 <context>
@@ -421,37 +438,37 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/feeds/FeedReader.cpp" line="+84"/>
         <source>The document is larger than %1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>El documento ocupa más de %1 MB.</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>The document declares entities, which a feed does not need; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El documento declara entidades, que un canal no necesita; no se ha leído.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The document&apos;s elements are nested more than %1 deep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los elementos del documento están anidados a más de %1 niveles de profundidad.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>The document is not an RSS or Atom feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El documento no es un canal RSS ni Atom.</translation>
     </message>
     <message>
         <location line="+82"/>
         <source>The feed&apos;s title is longer than %1 characters; it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El título del canal tiene más de %1 caracteres; no se ha leído.</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>The document is not well-formed XML: %1 (line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>El documento no es un XML bien formado: %1 (línea %2).</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The feed has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>El canal no tiene título.</translation>
     </message>
 </context>
 <context>
@@ -459,7 +476,7 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/feeds/FeedUpdater.cpp" line="+39"/>
         <source>Not downloaded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no se ha descargado.</translation>
     </message>
 </context>
 <context>
@@ -467,277 +484,277 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/options_window/FontPicker.cpp" line="+154"/>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanco</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pale red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo pálido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pale orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Naranja pálido</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pale yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillo pálido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pale green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde pálido</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pale cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cian pálido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pale blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul pálido</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pale magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta pálido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Light grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris claro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Light red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo claro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Light orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Naranja claro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Light yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillo claro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Light green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde claro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Light cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cian claro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Light blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul claro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Light magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta claro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Plateado</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Naranja</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cian</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dark red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo oscuro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dark orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Naranja oscuro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dark yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillo oscuro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dark green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde oscuro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dark cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cian oscuro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dark blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul oscuro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dark magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta oscuro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dark grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris oscuro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Granate</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brown</source>
-        <translation type="unfinished"></translation>
+        <translation>Marrón</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Oliva</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Deep green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde intenso</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde azulado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul marino</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Púrpura</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Negro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Very dark red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo muy oscuro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rosy brown</source>
-        <translation type="unfinished"></translation>
+        <translation>Marrón rosado</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Dark olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Oliva oscuro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Very dark green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde muy oscuro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Very dark cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cian muy oscuro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Very dark blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul muy oscuro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Very dark purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Púrpura muy oscuro</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+18"/>
         <source>Font name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la fuente:</translation>
     </message>
     <message>
         <location line="-14"/>
         <location line="+16"/>
         <source>Size :</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño:</translation>
     </message>
     <message>
         <location line="-12"/>
         <location line="+1"/>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Negrita</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+1"/>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursiva</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>UnderLine</source>
-        <translation type="unfinished"></translation>
+        <translation>Subrayado</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -745,45 +762,45 @@ not options (not starting with &quot;-&quot;) are ignored.
         <location line="+3"/>
         <source>Color</source>
         <comment>button: choose the font colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Current color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color actual</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+1"/>
         <source>Preview :</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa:</translation>
     </message>
     <message>
         <location line="+8"/>
         <location line="+2"/>
         <source>accept and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar y cerrar la ventana</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+2"/>
         <source>discard and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar y cerrar la ventana</translation>
     </message>
     <message>
         <location line="+73"/>
         <source>Select Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar color</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Select Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar fuente</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>The font size &quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tamaño de fuente «%1» no es un número.</translation>
     </message>
 </context>
 <context>
@@ -791,12 +808,12 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/shell/HotKeyActions.cpp" line="+16"/>
         <source>Automatic wallpaper changing is now Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>El cambio automático del fondo está ahora activado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Automatic wallpaper changing is now Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>El cambio automático del fondo está ahora desactivado</translation>
     </message>
 </context>
 <context>
@@ -839,22 +856,22 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location line="+52"/>
         <source>Clear Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar el fondo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Switch wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el fondo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Disable/Enable automatic wallpaper changing</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar/activar el cambio automático del fondo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Open this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir esta ventana.</translation>
     </message>
 </context>
 <context>
@@ -862,17 +879,17 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/options_window/HotKeysPage.cpp" line="+39"/>
         <source>Hot Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado</translation>
     </message>
     <message>
         <location line="+7"/>
         <source> modifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>: modificadores</translation>
     </message>
     <message>
         <location line="+5"/>
         <source> key</source>
-        <translation type="unfinished"></translation>
+        <translation>: tecla</translation>
     </message>
 </context>
 <context>
@@ -899,98 +916,98 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/options_window/InternetPage.cpp" line="+39"/>
         <source>Internet settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de Internet</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Internet options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de Internet</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Catalogue server :</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor del catálogo:</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Proxy settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del proxy</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+1"/>
         <source>Use a proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar un proxy</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Proxy</source>
         <comment>accessible name of the proxy address box</comment>
-        <translation type="unfinished"></translation>
+        <translation>Proxy</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>host:port</source>
-        <translation type="unfinished"></translation>
+        <translation>servidor:puerto</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Error handling</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión de errores</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+2"/>
         <source>Request timeout :</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de espera de la solicitud:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>segundos.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Don&apos;t prompt on error, just ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No preguntar ante un error, simplemente ignorarlo.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Show icon in the notification area when downloading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar un icono en el área de notificación durante las descargas.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Enable caching (Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar la caché (recomendado)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Files downloaded from the internet are stored for quick viewing later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos descargados de Internet se guardan para poder verlos rápidamente más tarde.</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+2"/>
         <source>Clear cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaciar la caché</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Connection</source>
         <comment>tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Conexión</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Caching</source>
         <comment>tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Caché</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>The request timeout &quot;%1&quot; is not a whole number of seconds from 1 to %2; it stays %3 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo de espera «%1» no es un número entero de segundos entre 1 y %2; se mantiene en %3 segundos.</translation>
     </message>
 </context>
 <context>
@@ -998,7 +1015,7 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/internet/InternetStepping.cpp" line="+48"/>
         <source>you can download only one wallpaper every %1 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo se puede descargar un fondo cada %1 minutos</translation>
     </message>
 </context>
 <context>
@@ -1092,49 +1109,49 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/options_window/ListPanes.cpp" line="+20"/>
         <source>Internet categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías de Internet</translation>
     </message>
     <message>
         <location line="+23"/>
         <location line="+2"/>
         <source>Refresh internet categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar las categorías de Internet</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+1"/>
         <source>CatCode</source>
-        <translation type="unfinished"></translation>
+        <translation>CatCode</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Previous Wallpaper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo anterior.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Next Wallpaper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo siguiente.</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Updating internet categories, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizando las categorías de Internet, espere…</translation>
     </message>
     <message>
         <location line="+83"/>
         <source>Updating, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizando, espere…</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Downloading previous wallpaper, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando el fondo anterior, espere…</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Downloading next wallpaper, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando el fondo siguiente, espere…</translation>
     </message>
 </context>
 <context>
@@ -1197,7 +1214,7 @@ not options (not starting with &quot;-&quot;) are ignored.
         <location filename="../src/widgets/NewsBar.cpp" line="+32"/>
         <location line="+1"/>
         <source>News bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de noticias</translation>
     </message>
 </context>
 <context>
@@ -1205,236 +1222,240 @@ not options (not starting with &quot;-&quot;) are ignored.
     <message>
         <location filename="../src/options_window/NewsBarPage.cpp" line="+60"/>
         <source>News bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de noticias</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>News bar options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de la barra de noticias</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Enable news bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar la barra de noticias</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Clickable</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir hacer clic</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Always on top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siempre en primer plano.</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+1"/>
         <source>Move the news bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover la barra de noticias</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+2"/>
         <source>Update every </source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar cada </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Change the update interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el intervalo de actualización</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutos</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+3"/>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad:</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>(Fast)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Rápida)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>(Slow)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Lenta)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>News feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales de noticias</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>News feed addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Direcciones de los canales de noticias</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Add</source>
         <comment>button: add a news feed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add an RSS Feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir un canal RSS.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Edit</source>
         <comment>button: edit the selected news feed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit selected feed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar el canal seleccionado.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Remove</source>
         <comment>button: remove the selected news feeds</comment>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Remove selected Feeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar los canales seleccionados.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Update now!</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar ahora</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+6"/>
         <source>Info</source>
         <comment>feed information</comment>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Click on an item to view its info</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en un elemento para ver su información</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+2"/>
         <location line="+85"/>
         <source>last update :</source>
-        <translation type="unfinished"></translation>
+        <translation>Última actualización:</translation>
     </message>
     <message>
         <location line="-69"/>
         <source>Edit font/color %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar fuente/color %1</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Options</source>
         <comment>tab of the news bar page</comment>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Feeds</source>
         <comment>tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Canales</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Appearance</source>
         <comment>tab</comment>
-        <translation type="unfinished"></translation>
+        <translation>Apariencia</translation>
     </message>
     <message>
         <location line="+63"/>
         <source>The update interval &quot;%1&quot; is not a number of minutes above 0 and up to %2; it stays %3 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>El intervalo de actualización «%1» no es un número de minutos mayor que 0 y no mayor que %2; se mantiene en %3 minutos.</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>The feed list could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la lista de canales: %1</translation>
     </message>
     <message>
         <location line="+68"/>
         <source>New Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo canal</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the URL of the xml RSS feed you want to add<byte value="xd"/>
 or copy it from you&apos;re browser and paste it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la URL del canal RSS (XML) que quiere añadir<byte value="xd"/>
+o cópiela del navegador y péguela aquí.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Edit Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar canal</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the new URL of the xml RSS feed <byte value="xd"/>
 or copy it from you&apos;re browser and paste it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la nueva URL del canal RSS (XML)<byte value="xd"/>
+o cópiela del navegador y péguela aquí.</translation>
     </message>
     <message>
         <location line="+21"/>
         <location line="+23"/>
         <source>Nothing was added. </source>
-        <translation type="unfinished"></translation>
+        <translation>No se añadió nada. </translation>
     </message>
     <message>
         <location line="-22"/>
         <location line="+21"/>
         <source>Nothing was changed. </source>
-        <translation type="unfinished"></translation>
+        <translation>No se cambió nada. </translation>
     </message>
     <message>
         <location line="-16"/>
         <source>The address is longer than %1 characters, which the feed list cannot keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección tiene más de %1 caracteres, más de los que admite la lista de canales.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Downloading %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando %1…</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>The feed could not be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el canal: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Changed to &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se cambió a «%1».</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Added &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se añadió «%1».</translation>
     </message>
     <message>
         <location line="+10"/>
         <source><byte value="xd"/>
 Updating...</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+Actualizando…</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Last update:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Última actualización:<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
@@ -1494,7 +1515,7 @@ Updating...</source>
     <message>
         <location filename="../src/compose/PictureFormats.cpp" line="+50"/>
         <source>Pictures (%1);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes (%1);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
@@ -1511,211 +1532,214 @@ Updating...</source>
         <location filename="../src/options_window/PictureListPanes.cpp" line="+53"/>
         <source>These %1 were not added: their names hold a line break, which the picture list cannot keep.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Estos elementos (%1) no se añadieron: su nombre contiene un salto de línea, que la lista de imágenes no puede guardar.
+</translation>
     </message>
     <message>
         <location line="+93"/>
         <location line="+2"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Preview picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de vista previa</translation>
     </message>
     <message>
         <location line="+38"/>
         <location line="+4"/>
         <source>Files list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de archivos</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Drag files or folders from windows explorer to add files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre archivos o carpetas desde el gestor de archivos para añadirlos.</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+339"/>
         <source>Browse for pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar imágenes</translation>
     </message>
     <message>
         <location line="-336"/>
         <location line="+340"/>
         <source>Remove selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar los seleccionados</translation>
     </message>
     <message>
         <location line="-337"/>
         <location line="+339"/>
         <source>Clear list</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaciar la lista</translation>
     </message>
     <message>
         <location line="-336"/>
         <source>Move selected up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir los seleccionados.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Move selected down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar los seleccionados.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Shuffle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezclar.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sort.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Set selected picture as wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar la imagen seleccionada como fondo</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Clear desktop wallpaper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar el fondo del escritorio.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Dele&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+319"/>
         <source>&amp;Clear list</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vaciar la lista</translation>
     </message>
     <message>
         <location line="-316"/>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Subir</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bajar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Shu&amp;ffle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mezclar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordenar</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Remove &amp;missing file(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar los archivos que &amp;faltan</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>P&amp;hysically remove selected file(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar del disco los archivos seleccionados</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;rir</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Open folde&amp;r</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;carpeta</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>File &amp;Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Propiedades del archivo</translation>
     </message>
     <message>
         <location line="+57"/>
         <source>Open Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir imágenes</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>files and folders</source>
-        <translation type="unfinished"></translation>
+        <translation>archivos y carpetas</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>Are you sure you want to delete %1 file(s) from your hard disk?
 please note that files will not be move to the recycle bin and will be deleted permanently.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar %1 archivo(s) del disco duro?
+Tenga en cuenta que los archivos no se moverán a la papelera y se eliminarán de forma permanente.</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>These files could not be deleted and stay in the list:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron eliminar estos archivos, que siguen en la lista:
+</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>The picture could not be made the wallpaper.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo poner la imagen como fondo.</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+5"/>
         <source>Folders list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de carpetas</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>&amp;Add folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir carpeta</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Remove selected folder(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar las carpetas seleccionadas</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Open folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;carpeta</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Propiedades</translation>
     </message>
     <message>
         <location line="+17"/>
         <source> Files found and ready to be used</source>
-        <translation type="unfinished"></translation>
+        <translation> archivos encontrados y listos para usar</translation>
     </message>
     <message>
         <location line="+6"/>
         <source> Pictures found and ready to be used!</source>
-        <translation type="unfinished"></translation>
+        <translation> imágenes encontradas y listas para usar.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Please select a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una carpeta</translation>
     </message>
     <message>
         <location line="+69"/>
         <source>The picture list could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la lista de imágenes en %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1723,32 +1747,32 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/shell/Program.cpp" line="+126"/>
         <source>Tessaly could not read its settings file and uses the default settings. The damaged file was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly no pudo leer su archivo de configuración y usa la configuración predeterminada. El archivo dañado se ha conservado como %1.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Some settings held values Tessaly cannot use and were reset: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunas opciones tenían valores que Tessaly no puede usar y se han restablecido: %1.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Tessaly could not set up its start at log-on: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly no pudo configurar su inicio al iniciar la sesión: %1.</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>Tessaly could not write its picture list %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly no pudo escribir su lista de imágenes %1.</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Tessaly could not save its settings: %1. The previous settings are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaly no pudo guardar su configuración: %1. Se mantiene la configuración anterior.</translation>
     </message>
     <message>
         <location line="+69"/>
         <source>tessaly: unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>tessaly: opción desconocida «%1»</translation>
     </message>
 </context>
 <context>
@@ -1756,57 +1780,57 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/settings/Settings.cpp" line="+11"/>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosaico</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Estirado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Fit screen (Reduce)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar a la pantalla (reducir)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Fit screen (Enlarge)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar a la pantalla (ampliar)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Fit (Reduce/Enlarge)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar (reducir/ampliar)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin fondo</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Same</source>
-        <translation type="unfinished"></translation>
+        <translation>Igual</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Different</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferente</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Span</source>
-        <translation type="unfinished"></translation>
+        <translation>Extendido</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Primary</source>
-        <translation type="unfinished"></translation>
+        <translation>Principal</translation>
     </message>
 </context>
 <context>
@@ -1814,112 +1838,112 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/options_window/SettingsWindow.cpp" line="+45"/>
         <source>Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo de pantalla</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca de agua</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hot Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>News Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de noticias</translation>
     </message>
     <message>
         <location line="+11"/>
         <location line="+1"/>
         <location line="+297"/>
         <source>Tessaly settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de Tessaly</translation>
     </message>
     <message>
         <location line="-287"/>
         <location line="+2"/>
         <source>Options :</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones:</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>Click to switch between the time left and the clock time</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para alternar entre el tiempo restante y la hora del cambio</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Switch wallpaper when I click apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el fondo al hacer clic en Aplicar.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Close this window after applying changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar esta ventana después de aplicar los cambios.</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+1"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+1"/>
         <source>Help on this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda sobre esta página</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>About Tessaly</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Tessaly</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Shut down Tessaly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar Tessaly.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Apply and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar y cerrar la ventana</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>discard and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar y cerrar la ventana</translation>
     </message>
     <message>
         <location line="+131"/>
         <source>The settings could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración: %1</translation>
     </message>
 </context>
 <context>
@@ -1954,87 +1978,87 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/shell/TrayIcon.cpp" line="+73"/>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configuración</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Switch &amp;Wallpaper Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el &amp;fondo ahora</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Wallpaper</source>
         <comment>menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fondo de pantalla</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Next wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo siguiente</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Clear wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar el fondo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Current wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo actual</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Filename</source>
         <comment>menu: show the current wallpaper&apos;s file name</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del archivo</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Open folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir carpeta</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Clock</source>
         <comment>menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reloj</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Show the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el reloj</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+9"/>
         <source>Always on top</source>
-        <translation type="unfinished"></translation>
+        <translation>Siempre en primer plano</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>Calendar</source>
         <comment>menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>Calendario</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Show the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el calendario</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
 </context>
 <context>
@@ -2042,7 +2066,7 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/collection/WallpaperChange.cpp" line="+97"/>
         <source>Internet file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de Internet</translation>
     </message>
 </context>
 <context>
@@ -2050,12 +2074,12 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/collection/WallpaperJobs.cpp" line="+312"/>
         <source>Looking for pictures in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando imágenes en %1</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>%1 file names could not be read (not valid text, or holding a line break) and were left out of the pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer %1 nombres de archivo (no son texto válido o contienen un salto de línea) y se han dejado fuera de las imágenes.</translation>
     </message>
 </context>
 <context>
@@ -2063,105 +2087,105 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/options_window/WallpaperPage.cpp" line="+37"/>
         <source>Wallpaper</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo de pantalla</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+2"/>
         <source>Switch wallpaper every</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el fondo cada</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Minutes between changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos entre cambios</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Change the interval by one minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el intervalo en un minuto</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutos</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+3"/>
         <source>Switch wallpaper on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el fondo al iniciar</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Wallpaper selecting technique</source>
-        <translation type="unfinished"></translation>
+        <translation>Método de selección del fondo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Random </source>
-        <translation type="unfinished"></translation>
+        <translation>Aleatorio </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>Secuencial</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+3"/>
         <source>Start Tessaly on windows start-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar Tessaly con el sistema</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+6"/>
         <source>Wallpaper position </source>
-        <translation type="unfinished"></translation>
+        <translation>Posición del fondo </translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+6"/>
         <source>Wallpaper source</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen del fondo</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>Local Files list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de archivos locales</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Local Folders list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de carpetas locales</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internet</source>
         <comment>wallpaper source</comment>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+10"/>
         <source>Several monitors</source>
-        <translation type="unfinished"></translation>
+        <translation>Varios monitores</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Same: the picture on every monitor. Different: each monitor the next picture. Span: one picture across all monitors. Primary: the main monitor&apos;s picture alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Igual: la misma imagen en todos los monitores. Diferente: cada monitor, la imagen siguiente. Extendido: una sola imagen a lo largo de todos los monitores. Principal: imagen solo en el monitor principal.</translation>
     </message>
     <message>
         <location line="+17"/>
         <location line="+4"/>
         <source>Show file name near tray icon for seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar unos segundos el nombre del archivo junto al icono del área de notificación</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>The interval &quot;%1&quot; is not a number of minutes above 0 and up to %2; the interval stays %3 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>El intervalo «%1» no es un número de minutos mayor que 0 y no mayor que %2; el intervalo se mantiene en %3 minutos.</translation>
     </message>
 </context>
 <context>
@@ -2169,7 +2193,7 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/compose/Watermark.cpp" line="+127"/>
         <source>Internet file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de Internet</translation>
     </message>
 </context>
 <context>
@@ -2177,57 +2201,57 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/options_window/WatermarkPage.cpp" line="+19"/>
         <source>Watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca de agua</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+2"/>
         <source>Show watermark</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la marca de agua</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+2"/>
         <source>Watermark text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de la marca de agua:</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+3"/>
         <source>Position :</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición:</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Top left</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba a la izquierda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Top right</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba a la derecha</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Centre</source>
         <comment>watermark position</comment>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom left</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo a la izquierda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom right</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo a la derecha</translation>
     </message>
     <message>
         <location line="+19"/>
         <location line="+2"/>
         <source>Edit font/color</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar fuente/color</translation>
     </message>
 </context>
 <context>
@@ -2235,48 +2259,48 @@ please note that files will not be move to the recycle bin and will be deleted p
     <message>
         <location filename="../src/options_window/WidgetPages.cpp" line="+58"/>
         <source>this feature works only in windows XP/2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta función solo está disponible en Windows XP/2000</translation>
     </message>
     <message>
         <location line="+148"/>
         <source>Clock numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números del reloj</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hour hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguja de las horas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Minute hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguja de los minutos</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Second hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguja de los segundos</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Choose the font and colour of the numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir la fuente y el color de los números</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Choose the colour of the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir el color de la %1</translation>
     </message>
     <message>
         <location line="+157"/>
         <source>Clock Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del reloj</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+2"/>
         <source>Show the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el reloj</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2284,35 +2308,35 @@ please note that files will not be move to the recycle bin and will be deleted p
         <location line="+129"/>
         <location line="+2"/>
         <source>Always on top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siempre en primer plano.</translation>
     </message>
     <message>
         <location line="-129"/>
         <source>Move the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover el reloj</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Clock preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa del reloj</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Hours</source>
         <comment>clock preview: hour digits</comment>
-        <translation type="unfinished"></translation>
+        <translation>Horas</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Minutes</source>
         <comment>clock preview: minute digits</comment>
-        <translation type="unfinished"></translation>
+        <translation>Minutos</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Seconds</source>
         <comment>clock preview: second digits</comment>
-        <translation type="unfinished"></translation>
+        <translation>Segundos</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -2320,41 +2344,41 @@ please note that files will not be move to the recycle bin and will be deleted p
         <location line="+136"/>
         <location line="+3"/>
         <source>Click on an element to modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en un elemento para modificarlo</translation>
     </message>
     <message>
         <location line="-59"/>
         <source>Calender settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del calendario</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+2"/>
         <source>Show the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el calendario</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Move the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover el calendario</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>July 2006</source>
         <comment>calendar preview: a month and year</comment>
-        <translation type="unfinished"></translation>
+        <translation>julio 2006</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Sun  Mon  Tue  Wed  Thu  Fri  Sat</source>
         <comment>calendar preview: the week&apos;s day names, in the calendar&apos;s column widths</comment>
-        <translation type="unfinished"></translation>
+        <translation>dom  lun  mar  mié  jue  vie  sáb</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Today</source>
         <comment>calendar preview: today&apos;s date</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hoy</translation>
     </message>
 </context>
 </TS>
