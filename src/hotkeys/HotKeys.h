@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/GlobalHotKeys.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +23,11 @@ void RegisterHotKeys(AppContext& app);
 // notification reaches app.events.hotKeyPressed until RegisterHotKeys runs again.
 void UnregisterHotKeys(AppContext& app);
 
+// At the end of the program: shortcuts handed to the desktop (which run
+// `tessaly --next` and so on) stay there when the program starts at log-on,
+// and are removed otherwise; then UnregisterHotKeys.
+void EndHotKeys(AppContext& app);
+
 // The system flags (Alt = 1, Control = 2, Shift = 4) of a modifier code
 // 0 … 6; 0 for any other code.
 int HotKeyModifierFlags(int modifierCode);
@@ -30,3 +37,15 @@ QStringList HotKeyModifierTexts();
 
 // The caption of hot-key row 0 … 3 on the settings page; empty otherwise.
 QString HotKeyCaption(int index);
+
+// The command-line option that runs row `index`'s action ("--clear",
+// "--next", "--toggle-timer", "--settings"); empty for a row without one.
+QString HotKeyCommandOption(int index);
+
+// The name of row `index`'s action in a desktop's list of shortcuts.
+QString HotKeyActionName(int index);
+
+// What a row's status says on the settings page ("in force", "refused:
+// taken by another program", "handed to the desktop; shown in …"); empty for
+// a row not asked for.
+QString HotKeyStatusText(const HotKeyStatus& status);
