@@ -113,6 +113,9 @@ bool KdeHotKeys::registerHotKey(int id, int flags, int vk) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     // The calls arrive in order: the action exists before its keys are set.
     bus.send(call(QStringLiteral("doRegister"), {actionId(id)}));
+    // The component exists now; its answer comes before the keys' answer,
+    // so the program listens for presses by the time a row is in force.
+    watchComponent();
     const QList<KeySequence> keys{KeySequence{{key}}};
     auto* w =
         new QDBusPendingCallWatcher(bus.asyncCall(call(QStringLiteral("setShortcutKeys"),
@@ -127,7 +130,7 @@ bool KdeHotKeys::registerHotKey(int id, int flags, int vk) {
                 if (reply.isError()) {
                     setStatus(id, {HotKeyStatus::State::Refused,
                                    QStringLiteral("KDE's shortcut service does not answer (%1)")
-                                       .arg(reply.error().message()),
+                                       .arg(reply.error().name()),
                                    {}});
                     return;
                 }
@@ -145,7 +148,6 @@ bool KdeHotKeys::registerHotKey(int id, int flags, int vk) {
                     return;
                 }
                 setStatus(id, {HotKeyStatus::State::InForce, {}, kWhere});
-                watchComponent();
             });
     return true;
 }
