@@ -14,6 +14,7 @@
 #include <cstdlib>
 
 #include "DesktopTestUtil.h"
+#include "ShortcutServicesStandIn.h"
 
 using namespace Qt::StringLiterals;
 
@@ -174,4 +175,44 @@ TEST(X11HotKeys, ProgramRunsItsStoredBindings) {
     xdotool({u"key"_s, u"ctrl+alt+F7"_s});
     QThread::msleep(500);
     EXPECT_EQ(picture(), before);
+}
+
+// The built program in a Wayland session of KDE Plasma and of a desktop with
+// only the portal, played by the stand-in services on the test's own bus (the
+// program itself stays on the test's X server, whose root window shows its
+// wallpaper): the desktop's press of "Switch wallpaper" switches it, and the
+// end of the program leaves the desktop's list as the user had it.
+TEST(HotKeysThroughStandInServices, ProgramRunsTheDesktopsPresses) {
+    if (!QDBusConnection::sessionBus().isConnected())
+        GTEST_SKIP() << "runs as test_hotkeys_x11_StandInServices, on a bus of its own";
+    ShortcutServicesStandIn services(qEnvironmentVariable("HOME") + u"/calls.log"_s);
+    for (const auto& [desktop, service, press, args] :
+         {std::tuple{u"KDE"_s, u"kde"_s, u"PressKde"_s, QVariantList{u"tessaly"_s, u"hotkey-1"_s}},
+          std::tuple{u"Hyprland"_s, u"portal"_s, u"PressPortal"_s, QVariantList{u"hotkey-1"_s}}}) {
+        SCOPED_TRACE(desktop.toStdString());
+        const std::string before = services.shortcuts(service);
+        QStringList settings = kEarlierRun;
+        settings << u"HK1/Enabled=True"_s << u"HK1/ShiftKey=0"_s << u"HK1/ASCIIkey=%1"_s.arg(vkF5);
+        resetHome(settings);
+        // One picture, not the one the desktop shows: the press must show it.
+        const QString shown = picture();
+        storePictures(qEnvironmentVariable("HOME"), {shown == u"red"_s ? u"blue"_s : u"red"_s});
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"XDG_SESSION_TYPE"_s, u"wayland"_s);
+        env.insert(u"XDG_CURRENT_DESKTOP"_s, desktop);
+        env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+        TessalyProcess program({u"/y"_s}, env);
+        ASSERT_TRUE(waitFor([&] { return services.shortcuts(service) != before; }))
+            << "the program never registered its row";
+        services.call(press, args);
+        EXPECT_TRUE(waitFor([&] { return !picture().isEmpty() && picture() != shown; }))
+            << "the desktop's press did not switch the wallpaper; calls:\n"
+            << readFile(services.log).toStdString() << (program.said(u"\n"_s, 1, 100), "program:\n")
+            << program.errors.toStdString() << "shown " << shown.toStdString() << " now "
+            << picture().toStdString();
+        QProcess::execute(kTessaly, {u"--quit"_s});
+        EXPECT_TRUE(program.process.waitForFinished(10000));
+        EXPECT_TRUE(waitFor([&] { return services.shortcuts(service) == before; }))
+            << services.shortcuts(service);
+    }
 }

@@ -7,6 +7,7 @@
 // are swapped, one is unticked and the program ends, and the desktop's list
 // must then be the user's own plus exactly the program's enabled rows.
 #include "FakePlatform.h"
+#include "ShortcutServicesStandIn.h"
 
 #include "hotkeys/HotKeys.h"
 #include "platform/linux/GnomeHotKeys.h"
@@ -284,41 +285,6 @@ TEST(HotKeyRoutesGnome, CustomShortcutsFollowTheTableAndLeaveTheUsersOwn) {
     EndHotKeys(app);
     EXPECT_EQ(lines(gnomeRows()), lines(QStringList({user})));
 }
-
-namespace {
-
-// The stand-in services on the test's bus, started for one test.
-struct ShortcutServicesStandIn {
-    QProcess process;
-    QString log;
-    explicit ShortcutServicesStandIn(const QString& logPath) : log(logPath) {
-        process.setProcessChannelMode(QProcess::ForwardedChannels);
-        process.start(u"/usr/bin/python3"_s, {QStringLiteral(TESSALY_SOURCE_DIR) +
-                                                  u"/tests/support/shortcut-services-standin.py"_s,
-                                              logPath});
-        EXPECT_TRUE(waitUntil([] {
-            return QDBusConnection::sessionBus().interface()->isServiceRegistered(
-                u"org.tessaly.StandIn"_s);
-        })) << "the stand-in services did not start";
-    }
-    ~ShortcutServicesStandIn() {
-        process.kill();
-        process.waitForFinished();
-    }
-    QDBusMessage call(const QString& method, const QVariantList& args = {}) {
-        QDBusInterface i(u"org.tessaly.StandIn"_s, u"/standin"_s, u"org.tessaly.StandIn"_s);
-        return i.callWithArgumentList(QDBus::Block, method, args);
-    }
-    // The shortcuts of the one service ("kde" or "portal"), one line each.
-    std::string shortcuts(const QString& service) {
-        const QStringList all = call(u"Shortcuts"_s).arguments().value(0).toString().split(u'\n');
-        return all.filter(QRegularExpression(u"^"_s + service + u" "_s))
-            .join(u" | "_s)
-            .toStdString();
-    }
-};
-
-} // namespace
 
 TEST(HotKeyRoutesOnBusStandIn, KGlobalAccelStandInHoldsExactlyTheEnabledRows) {
     TestApp t;

@@ -116,7 +116,9 @@ class GlobalShortcuts(dbus.service.Object):
             request.Response(dbus.UInt32(0), results)
             request.remove_from_connection()
             return False
-        GLib.idle_add(respond)
+        # Before any later call is handled, as the portal answers a request
+        # before it reports presses for it.
+        GLib.idle_add(respond, priority=GLib.PRIORITY_HIGH)
         return dbus.ObjectPath(path)
 
     @dbus.service.method("org.freedesktop.portal.GlobalShortcuts", in_signature="a{sv}",

@@ -56,6 +56,9 @@ public slots:
 Q_DECLARE_METATYPE(PortalShortcut)
 
 PortalHotKeys::PortalHotKeys(QObject* parent) : GlobalHotKeys(parent) {
+    // The Activated slot's parameter types are looked up by name, which
+    // finds QDBusObjectPath only once it has been registered.
+    qRegisterMetaType<QDBusObjectPath>();
     qDBusRegisterMetaType<PortalShortcut>();
     qDBusRegisterMetaType<QList<PortalShortcut>>();
 }
@@ -146,6 +149,10 @@ void PortalHotKeys::bind() {
         m_listening = QDBusConnection::sessionBus().connect(
             kService, kPath, kInterface, QStringLiteral("Activated"), this,
             SLOT(onActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
+        if (!m_listening) {
+            refuseAll(QStringLiteral("Tessaly cannot listen to the desktop's portal"));
+            return;
+        }
     }
     const QString token = QStringLiteral("tessaly%1").arg(round);
     const QVariantMap options{{QStringLiteral("handle_token"), token},
@@ -210,7 +217,7 @@ void PortalHotKeys::onActivated(const QDBusObjectPath& session, const QString& s
     if (session.path().isEmpty() || session != m_session) return;
     for (auto it = m_wanted.cbegin(); it != m_wanted.cend(); ++it)
         if (shortcut == shortcutId(it.key()) &&
-            status(it.key()).state == HotKeyStatus::State::Handed)
+            status(it.key()).state != HotKeyStatus::State::Refused)
             emit activated(it.key());
 }
 
