@@ -80,9 +80,15 @@ TEST(X11HotKeys, RowsHeldElsewhereComeBackFailed) {
     rows[1] = {true, false, vkF5, 0, false};
     rows[2] = {true, false, vkF5, 0, false};
     rows[3] = {true, false, 'K', 42, false};
+    // What the page says of each row.
+    const auto said = [&](int row) {
+        return HotKeyStatusText(t.services.hotkeys->status(row)).toStdString();
+    };
     useKeymap(true);
     RegisterHotKeys(*t.app);
     EXPECT_TRUE(rows[1].Failed);
+    EXPECT_EQ(said(1), "refused: not allowed by the desktop: the X server keeps it for switching "
+                       "consoles");
     useKeymap(false);
     OtherClient other;
     ASSERT_TRUE(other.grabCtrlAlt(kF7));
@@ -91,6 +97,9 @@ TEST(X11HotKeys, RowsHeldElsewhereComeBackFailed) {
     EXPECT_TRUE(rows[1].Registered);
     EXPECT_TRUE(rows[2].Failed);
     EXPECT_TRUE(rows[3].Failed);
+    EXPECT_EQ(said(0), "refused: taken by another program");
+    EXPECT_EQ(said(1), "in force");
+    EXPECT_EQ(said(2), "refused: taken by another Tessaly hot key");
     EXPECT_FALSE(other.grabCtrlAlt(kF5));
     UnregisterHotKeys(*t.app);
     EXPECT_TRUE(other.grabCtrlAlt(kF5));
