@@ -77,7 +77,9 @@ HotKeysPage::HotKeysPage(AppContext& app, QWidget* parent)
     // A desktop that answers later (KGlobalAccel, the portal, sway) changes
     // the rows' status while the page is open.
     if (GlobalHotKeys* service = m_app.platform.hotkeys.get())
-        connect(service, &GlobalHotKeys::statusChanged, this, [this] { showStatus(); });
+        connect(
+            service, &GlobalHotKeys::statusChanged, this, [this] { showStatus(); },
+            Qt::QueuedConnection);
 }
 
 bool HotKeysPage::eventFilter(QObject* watched, QEvent* event) {

@@ -349,10 +349,13 @@ TEST(HotKeyRoutesOnBusStandIn, PortalStandInHoldsExactlyTheEnabledRows) {
 
     std::swap(app.HotKeys[0].Key, app.HotKeys[1].Key);
     app.HotKeys[1].Enabled = false;
+    app.HotKeys[2].Enabled = false; // the refused row: not asked for again
     RegisterHotKeys(app);
     statuses(app);
     EXPECT_EQ(services.shortcuts(u"portal"_s),
               lines(QStringList({other, u"portal tessaly/hotkey-0 CTRL+SHIFT+s"_s})));
+    EXPECT_TRUE(readFile(services.log).trimmed().endsWith(" hotkey-0=CTRL+SHIFT+s"))
+        << readFile(services.log).toStdString();
     services.call(u"PressPortal"_s, {u"hotkey-0"_s});
     EXPECT_TRUE(waitUntil([&] { return pressed.ids == QList<int>{0, 0}; }));
     EndHotKeys(app);

@@ -111,8 +111,12 @@ void PortalHotKeys::closeSession() {
 }
 
 void PortalHotKeys::refuseAll(const QString& why) {
-    for (auto it = m_wanted.cbegin(); it != m_wanted.cend(); ++it)
-        setStatus(it.key(), {HotKeyStatus::State::Refused, why, {}});
+    // A refused row is not the program's any more: the next change of the
+    // rows does not ask for it again.
+    const QList<int> ids = m_wanted.keys();
+    m_wanted.clear();
+    for (int id : ids)
+        setStatus(id, {HotKeyStatus::State::Refused, why, {}});
 }
 
 void PortalHotKeys::request(const QString& method, const QVariantList& args, const QString& token,
@@ -192,21 +196,23 @@ void PortalHotKeys::bind() {
                         }
                         QList<PortalShortcut> bound;
                         results.value(QStringLiteral("shortcuts")).value<QDBusArgument>() >> bound;
-                        for (auto it = m_wanted.cbegin(); it != m_wanted.cend(); ++it) {
+                        const QList<int> ids = m_wanted.keys();
+                        for (int id : ids) {
                             QString trigger;
                             for (const PortalShortcut& s : std::as_const(bound))
-                                if (s.id == shortcutId(it.key()))
+                                if (s.id == shortcutId(id))
                                     trigger = s.options.value(QStringLiteral("trigger_description"))
                                                   .toString();
-                            if (trigger.isEmpty())
-                                setStatus(it.key(), {HotKeyStatus::State::Refused,
-                                                     QStringLiteral("not allowed by the desktop"),
-                                                     {}});
-                            else
-                                setStatus(it.key(),
-                                          {HotKeyStatus::State::Handed,
-                                           {},
-                                           kWhere + QStringLiteral(" (now %1)").arg(trigger)});
+                            if (trigger.isEmpty()) {
+                                m_wanted.remove(id);
+                                setStatus(id, {HotKeyStatus::State::Refused,
+                                               QStringLiteral("not allowed by the desktop"),
+                                               {}});
+                            } else {
+                                setStatus(id, {HotKeyStatus::State::Handed,
+                                               {},
+                                               kWhere + QStringLiteral(" (now %1)").arg(trigger)});
+                            }
                         }
                     });
         });

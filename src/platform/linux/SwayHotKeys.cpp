@@ -30,13 +30,14 @@ SwayHotKeys::SwayHotKeys(const QString& socketPath, const QString& program, QObj
     connect(m_socket, &QLocalSocket::errorOccurred, this, [this] {
         // Every row still waiting learns why.
         m_waiting.clear();
-        for (auto it = m_wanted.cbegin(); it != m_wanted.cend(); ++it)
-            if (status(it.key()).state == HotKeyStatus::State::Pending)
+        // A refused row is not the program's any more.
+        const QList<int> ids = m_wanted.keys();
+        for (int id : ids)
+            if (status(id).state == HotKeyStatus::State::Pending && m_wanted.remove(id))
                 setStatus(
-                    it.key(),
-                    {HotKeyStatus::State::Refused,
-                     QStringLiteral("sway cannot be reached (%1)").arg(m_socket->errorString()),
-                     {}});
+                    id, {HotKeyStatus::State::Refused,
+                         QStringLiteral("sway cannot be reached (%1)").arg(m_socket->errorString()),
+                         {}});
     });
     if (!socketPath.isEmpty()) m_socket->connectToServer(socketPath);
 }
@@ -152,8 +153,9 @@ bool SwayHotKeys::registerHotKey(int id, int flags, int vk) {
             m_userBound = boundCombinations(
                 QJsonDocument::fromJson(body).object().value(QStringLiteral("config")).toString());
             m_configKnown = true;
-            for (auto it = m_wanted.cbegin(); it != m_wanted.cend(); ++it)
-                if (status(it.key()).state == HotKeyStatus::State::Pending) tryBind(it.key());
+            const QList<int> ids = m_wanted.keys();
+            for (int id : ids)
+                if (status(id).state == HotKeyStatus::State::Pending) tryBind(id);
         });
     } else if (m_configKnown) {
         tryBind(id);
@@ -164,6 +166,7 @@ bool SwayHotKeys::registerHotKey(int id, int flags, int vk) {
 void SwayHotKeys::tryBind(int id) {
     const QString keys = m_wanted.value(id);
     if (m_userBound.contains(normalised(keys))) {
+        m_wanted.remove(id);
         setStatus(id, {HotKeyStatus::State::Refused,
                        QStringLiteral("taken by another program: sway's configuration binds it"),
                        {}});
@@ -180,6 +183,7 @@ void SwayHotKeys::tryBind(int id) {
                  setStatus(id, {HotKeyStatus::State::Handed, {}, kWhere});
              } else {
                  m_bound.remove(id);
+                 m_wanted.remove(id);
                  setStatus(id, {HotKeyStatus::State::Refused,
                                 QStringLiteral("not allowed by sway: %1")
                                     .arg(result.value(QStringLiteral("error")).toString()),
