@@ -15,7 +15,9 @@ class AppContext;
 // exchanged their keys among them.
 // The first call also routes the system's hot-key notifications to
 // app.events.hotKeyPressed (queued, so an action never runs inside the
-// native event handling).
+// native event handling), and the later answers of a desktop that answers
+// asynchronously (GlobalHotKeys::statusChanged) to the rows' flags: a row
+// waiting for its answer counts as registered until it is refused.
 void RegisterHotKeys(AppContext& app);
 
 // Releases every binding that is registered and clears `Registered`;

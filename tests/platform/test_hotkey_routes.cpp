@@ -288,11 +288,18 @@ TEST(HotKeyRoutesGnome, CustomShortcutsFollowTheTableAndLeaveTheUsersOwn) {
 
 TEST(HotKeyRoutesOnBusStandIn, KGlobalAccelStandInHoldsExactlyTheEnabledRows) {
     TestApp t;
-    ShortcutServicesStandIn services(t.path(u"calls.log"_s));
-    t.services.hotkeys = std::make_unique<KdeHotKeys>();
     AppContext& app = *t.app;
     Pressed pressed(app);
-    setRows(app, kCtrlAlt, 'T'); // Ctrl+Alt+T is konsole's
+    setRows(app, kCtrlAlt, 'T');
+    // With no service on the bus, every enabled row says so.
+    t.services.hotkeys = std::make_unique<KdeHotKeys>();
+    RegisterHotKeys(app);
+    const QString none =
+        u"refused: KDE's shortcut service does not answer (The name org.kde.kglobalaccel was not provided by any .service files)"_s;
+    EXPECT_EQ(statuses(app), lines({none, none, none, QString()}));
+    EXPECT_TRUE(app.HotKeys[0].Failed && !app.HotKeys[0].Registered);
+    ShortcutServicesStandIn services(t.path(u"calls.log"_s));
+    t.services.hotkeys = std::make_unique<KdeHotKeys>(); // Ctrl+Alt+T is konsole's
     RegisterHotKeys(app);
     const QString inForce = u"in force; shown in System Settings, Shortcuts, Tessaly"_s;
     EXPECT_EQ(
@@ -329,11 +336,18 @@ TEST(HotKeyRoutesOnBusStandIn, KGlobalAccelStandInHoldsExactlyTheEnabledRows) {
 
 TEST(HotKeyRoutesOnBusStandIn, PortalStandInHoldsExactlyTheEnabledRows) {
     TestApp t;
-    ShortcutServicesStandIn services(t.path(u"calls.log"_s));
-    t.services.hotkeys = std::make_unique<PortalHotKeys>();
     AppContext& app = *t.app;
     Pressed pressed(app);
-    setRows(app, kCtrlAlt, 'T'); // CTRL+ALT+t is another application's
+    setRows(app, kCtrlAlt, 'T');
+    // With no service on the bus, every enabled row says so.
+    t.services.hotkeys = std::make_unique<PortalHotKeys>();
+    RegisterHotKeys(app);
+    const QString none =
+        u"refused: the desktop offers no global shortcut portal (The name org.freedesktop.portal.Desktop was not provided by any .service files)"_s;
+    EXPECT_EQ(statuses(app), lines({none, none, none, QString()}));
+    EXPECT_TRUE(app.HotKeys[0].Failed && !app.HotKeys[0].Registered);
+    ShortcutServicesStandIn services(t.path(u"calls.log"_s));
+    t.services.hotkeys = std::make_unique<PortalHotKeys>(); // CTRL+ALT+t is another application's
     RegisterHotKeys(app);
     const QString where =
         u"handed to the desktop; shown in the desktop's shortcut settings (now "_s;

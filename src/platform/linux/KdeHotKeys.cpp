@@ -130,7 +130,7 @@ bool KdeHotKeys::registerHotKey(int id, int flags, int vk) {
                 if (reply.isError()) {
                     setStatus(id, {HotKeyStatus::State::Refused,
                                    QStringLiteral("KDE's shortcut service does not answer (%1)")
-                                       .arg(reply.error().name()),
+                                       .arg(reply.error().message()),
                                    {}});
                     return;
                 }
