@@ -175,6 +175,11 @@ void GnomeHotKeys::unregisterHotKey(int id) {
     if (m_wanted.remove(id) && m_batch == 0) write();
 }
 
+void GnomeHotKeys::keepHandedAfterEnd(bool keep) {
+    GlobalHotKeys::keepHandedAfterEnd(keep);
+    m_ending = true;
+}
+
 void GnomeHotKeys::commitChanges() {
     if (m_batch > 0 && --m_batch > 0) return;
     write();
@@ -224,4 +229,7 @@ void GnomeHotKeys::write() {
         g_settings_set_strv(list, kListKey, v.data());
     }
     g_object_unref(list);
+    // The settings back end (dconf) takes writes on its own time; the last
+    // one before the process ends must arrive.
+    if (m_ending) g_settings_sync();
 }

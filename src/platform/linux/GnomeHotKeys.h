@@ -20,6 +20,9 @@ public:
     void unregisterHotKey(int id) override;
     void beginChanges() override { ++m_batch; }
     void commitChanges() override;
+    // Called at the end of the program: the last write is then waited for,
+    // since the process ends right after it.
+    void keepHandedAfterEnd(bool keep) override;
 
     static QString rowPath(int id);
 
@@ -32,5 +35,6 @@ private:
 
     QString m_program;
     int m_batch = 0;
+    bool m_ending = false;
     QMap<int, QString> m_wanted; // id → accelerator
 };
