@@ -91,8 +91,15 @@ TEST(HotKeyRoutes, EachSessionGetsItsRouteAndEachDesktopItsKeySyntax) {
     // On Wayland the program's own X connection (XWayland) grabs nothing.
     EXPECT_EQ(route({{"XDG_SESSION_TYPE", "wayland"}, {"XDG_CURRENT_DESKTOP", "GNOME"}}, true),
               R::Gnome);
-    EXPECT_EQ(route({{"WAYLAND_DISPLAY", "wayland-1"}, {"XDG_CURRENT_DESKTOP", "KDE"}}, false),
-              R::Kde);
+    // KDE Plasma's own service where the bus has it (owned or activatable).
+    HotKeySession plasma;
+    plasma.env.insert(u"WAYLAND_DISPLAY"_s, u"wayland-1"_s);
+    plasma.env.insert(u"XDG_CURRENT_DESKTOP"_s, u"KDE"_s);
+    EXPECT_TRUE(HotKeyRouteAsksTheBus(plasma));
+    plasma.busNames = QStringList{u"org.freedesktop.portal.Desktop"_s, u"org.kde.kglobalaccel"_s};
+    EXPECT_EQ(ChooseHotKeyRoute(plasma), R::Kde);
+    plasma.busNames = QStringList{u"org.freedesktop.portal.Desktop"_s};
+    EXPECT_EQ(ChooseHotKeyRoute(plasma), R::Portal);
     EXPECT_EQ(route({{"XDG_SESSION_TYPE", "wayland"}, {"SWAYSOCK", "/run/sway.sock"}}, false),
               R::Sway);
     EXPECT_EQ(route({{"XDG_SESSION_TYPE", "wayland"}, {"XDG_CURRENT_DESKTOP", "Hyprland"}}, false),

@@ -7,6 +7,10 @@
 #include "platform/linux/X11GlobalHotKeys.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QGuiApplication>
 
 namespace {
@@ -53,6 +57,85 @@ private:
     QSet<int> m_handed;
 };
 
+const QString kKGlobalAccel = QStringLiteral("org.kde.kglobalaccel");
+
+// A route chosen once the session bus has said which services it has: until
+// then the rows wait (Pending) and are registered with the chosen route when
+// the answer comes. No call blocks.
+class BusChosenHotKeys : public GlobalHotKeys {
+public:
+    BusChosenHotKeys(HotKeySession session, const QString& program) : m_program(program) {
+        auto* owned = new QDBusPendingCallWatcher(
+            QDBusConnection::sessionBus().interface()->asyncCall(QStringLiteral("ListNames")),
+            this);
+        auto* activatable =
+            new QDBusPendingCallWatcher(QDBusConnection::sessionBus().interface()->asyncCall(
+                                            QStringLiteral("ListActivatableNames")),
+                                        this);
+        auto names = std::make_shared<QStringList>();
+        auto waiting = std::make_shared<int>(2);
+        const auto answered = [this, session, names, waiting](QDBusPendingCallWatcher* w) mutable {
+            w->deleteLater();
+            const QDBusPendingReply<QStringList> reply = *w;
+            if (!reply.isError()) *names += reply.value();
+            if (--*waiting > 0) return;
+            session.busNames = *names;
+            choose(ChooseHotKeyRoute(session));
+        };
+        connect(owned, &QDBusPendingCallWatcher::finished, this, answered);
+        connect(activatable, &QDBusPendingCallWatcher::finished, this, answered);
+    }
+    bool registerHotKey(int id, int flags, int vk) override {
+        if (m_route) {
+            const Action a = m_actions.value(id);
+            m_route->describeAction(id, a.name, a.option);
+            return m_route->registerHotKey(id, flags, vk);
+        }
+        m_rows.insert(id, {flags, vk});
+        setStatus(id, {HotKeyStatus::State::Pending, {}, {}});
+        return true;
+    }
+    void unregisterHotKey(int id) override {
+        if (m_route) return m_route->unregisterHotKey(id);
+        m_rows.remove(id);
+        clearStatus(id);
+    }
+    void beginChanges() override {
+        if (m_route) m_route->beginChanges();
+    }
+    void commitChanges() override {
+        if (m_route) m_route->commitChanges();
+    }
+    HotKeyStatus status(int id) const override {
+        return m_route ? m_route->status(id) : GlobalHotKeys::status(id);
+    }
+    void keepHandedAfterEnd(bool keep) override {
+        GlobalHotKeys::keepHandedAfterEnd(keep);
+        if (m_route) m_route->keepHandedAfterEnd(keep);
+    }
+
+private:
+    void choose(HotKeyRoute route) {
+        m_route = CreateHotKeyRoute(route, m_program);
+        connect(m_route.get(), &GlobalHotKeys::activated, this, &GlobalHotKeys::activated);
+        connect(m_route.get(), &GlobalHotKeys::statusChanged, this, &GlobalHotKeys::statusChanged);
+        m_route->keepHandedAfterEnd(m_keepHanded);
+        m_route->beginChanges();
+        for (auto it = m_rows.cbegin(); it != m_rows.cend(); ++it) {
+            const Action a = m_actions.value(it.key());
+            m_route->describeAction(it.key(), a.name, a.option);
+            // Its answer reaches the rows through statusChanged.
+            m_route->registerHotKey(it.key(), it->first, it->second);
+        }
+        m_rows.clear();
+        m_route->commitChanges();
+    }
+
+    QString m_program;
+    std::unique_ptr<GlobalHotKeys> m_route;
+    QMap<int, std::pair<int, int>> m_rows; // id → (flags, key) asked for meanwhile
+};
+
 bool isGnomeFamily(const QString& desktops) {
     for (const QString& raw : desktops.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
         const QString n = raw.trimmed().toLower();
@@ -86,8 +169,14 @@ HotKeyRoute ChooseHotKeyRoute(const HotKeySession& s) {
     if (!wayland && s.onX11Display) return gnome ? HotKeyRoute::X11ThenGnome : HotKeyRoute::X11;
     if (!env.value(QStringLiteral("SWAYSOCK")).isEmpty()) return HotKeyRoute::Sway;
     if (gnome) return HotKeyRoute::Gnome;
-    if (isKde(env)) return HotKeyRoute::Kde;
+    if (isKde(env) && (!s.busNames || s.busNames->contains(kKGlobalAccel))) return HotKeyRoute::Kde;
     return HotKeyRoute::Portal;
+}
+
+bool HotKeyRouteAsksTheBus(const HotKeySession& s) {
+    HotKeySession known = s;
+    known.busNames = QStringList();
+    return ChooseHotKeyRoute(s) != ChooseHotKeyRoute(known);
 }
 
 std::unique_ptr<GlobalHotKeys> CreateHotKeyRoute(HotKeyRoute route, const QString& program) {
@@ -112,7 +201,9 @@ std::unique_ptr<GlobalHotKeys> CreateSessionHotKeys() {
     HotKeySession session;
     session.env = QProcessEnvironment::systemEnvironment();
     session.onX11Display = QGuiApplication::platformName() == QLatin1String("xcb");
-    return CreateHotKeyRoute(ChooseHotKeyRoute(session), QCoreApplication::applicationFilePath());
+    const QString program = QCoreApplication::applicationFilePath();
+    if (HotKeyRouteAsksTheBus(session)) return std::make_unique<BusChosenHotKeys>(session, program);
+    return CreateHotKeyRoute(ChooseHotKeyRoute(session), program);
 }
 
 QString HotKeyKeysymName(int vk) {

@@ -4,7 +4,9 @@
 
 #include <QProcessEnvironment>
 #include <QString>
+#include <QStringList>
 #include <memory>
+#include <optional>
 
 // The ways a program can own a key combination on a Linux desktop.
 enum class HotKeyRoute {
@@ -21,13 +23,19 @@ enum class HotKeyRoute {
 struct HotKeySession {
     QProcessEnvironment env;
     bool onX11Display = false;
+    // The names on the session bus, owned or activatable; unknown until the
+    // bus has answered.
+    std::optional<QStringList> busNames;
 };
 
 // The route for the session: X11 wherever the program is on an X display of
 // an X11 session; on Wayland sway's IPC where SWAYSOCK is set, the GNOME
-// custom shortcuts on the GNOME family, KGlobalAccel on KDE Plasma and the
-// portal anywhere else.
+// custom shortcuts on the GNOME family, KGlobalAccel on KDE Plasma where it
+// answers on the bus (or while the bus has not said), and the portal
+// anywhere else.
 HotKeyRoute ChooseHotKeyRoute(const HotKeySession& session);
+// Whether the choice for the session depends on the bus's names.
+bool HotKeyRouteAsksTheBus(const HotKeySession& session);
 
 // The service of a route. `program` is the command the desktop runs for the
 // routes that hand the shortcut over (the program's own path).
