@@ -246,7 +246,9 @@ TEST(HotKeyRoutesGnome, CustomShortcutsFollowTheTableAndLeaveTheUsersOwn) {
     qputenv("GSETTINGS_BACKEND", "keyfile");
     // The user's own shortcut on Ctrl+Alt+T, as GNOME Settings writes it.
     const QString mine = kFolder + u"custom0/"_s;
-    gsettings({u"set"_s, kList, u"custom-keybindings"_s, u"['"_s + mine + u"']"_s});
+    // … and an entry no desktop can use, which stays as it is.
+    const QString usersList = u"['"_s + mine + u"', 'broken']"_s;
+    gsettings({u"set"_s, kList, u"custom-keybindings"_s, usersList});
     gsettings({u"set"_s, kRow + mine, u"name"_s, u"Terminal"_s});
     gsettings({u"set"_s, kRow + mine, u"binding"_s, u"<Primary><Alt>t"_s});
     gsettings({u"set"_s, kRow + mine, u"command"_s, u"foot"_s});
@@ -290,6 +292,7 @@ TEST(HotKeyRoutesGnome, CustomShortcutsFollowTheTableAndLeaveTheUsersOwn) {
     app.settings.AutoStart = false;
     RegisterHotKeys(app);
     EndHotKeys(app);
+    EXPECT_EQ(gsettings({u"get"_s, kList, u"custom-keybindings"_s}), usersList);
     EXPECT_EQ(lines(gnomeRows()), lines(QStringList({user})));
 }
 

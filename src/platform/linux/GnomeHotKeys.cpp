@@ -35,6 +35,11 @@ GSettingsSchema* lookup(const char* id) {
 // The settings object of an installed schema (at `path` when relocatable);
 // null when the schema is not installed, where g_settings_new would abort.
 GSettings* open(const char* id, const QString& path = {}) {
+    // GSettings aborts on a malformed path; a list entry someone wrote by
+    // hand may be one.
+    if (!path.isEmpty() && (!path.startsWith(QLatin1Char('/')) ||
+                            !path.endsWith(QLatin1Char('/')) || path.contains(QLatin1String("//"))))
+        return nullptr;
     GSettingsSchema* schema = lookup(id);
     if (!schema) return nullptr;
     GSettings* s =
