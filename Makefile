@@ -29,6 +29,7 @@ DEPS := build-essential cmake pkg-config \
 # X tools that drive it (xrandr defines several monitors on Xvfb; xrestop
 # counts X resources), ImageMagick and the HEIF and JPEG XL encoders (test
 # pictures are made at test time), a known font, gsettings, the formatter,
+# the GNOME custom-shortcut schema (the GNOME hot-key route's test),
 # a local proxy, certificates and an HTTP client for the network tests, the
 # accessibility bus and its Python client that drive the windows, and the
 # peers the benchmarks measure against (feh, hsetroot, vipsthumbnail); a
@@ -37,7 +38,7 @@ DEPS := build-essential cmake pkg-config \
 # Wayland client (a pointer and a window beneath the widgets) is built from.
 TEST_DEPS := libgtest-dev libgmock-dev \
   xvfb x11-xkb-utils x11-utils x11-xserver-utils xdotool trayer openbox picom dbus python3-dbus python3-gi \
-  libglib2.0-bin gsettings-desktop-schemas \
+  libglib2.0-bin gsettings-desktop-schemas gnome-settings-daemon-common \
   imagemagick libheif-examples libjxl-tools librsvg2-bin fonts-dejavu-core clang-format \
   tinyproxy openssl curl at-spi2-core python3-pyatspi xrestop \
   feh hsetroot libvips-tools sway swaybg grim wayland-protocols

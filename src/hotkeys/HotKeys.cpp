@@ -39,6 +39,17 @@ public:
         connect(
             service, &GlobalHotKeys::activated, this,
             [this](int id) { emit m_app->events.hotKeyPressed(id); }, Qt::QueuedConnection);
+        // A desktop that answers later (a refusal, or the key it gave) moves
+        // the row's flags along.
+        connect(service, &GlobalHotKeys::statusChanged, this, [this, service](int id) {
+            if (id < 0 || id >= int(m_app->HotKeys.size())) return;
+            HotKey& hk = m_app->HotKeys[id];
+            if (!hk.Enabled) return;
+            const HotKeyStatus::State state = service->status(id).state;
+            if (state == HotKeyStatus::State::None) return;
+            hk.Registered = state != HotKeyStatus::State::Refused;
+            hk.Failed = state == HotKeyStatus::State::Refused;
+        });
     }
     AppContext* app() const { return m_app; }
 
@@ -89,10 +100,59 @@ QString HotKeyCaption(int index) {
     }
 }
 
+QString HotKeyCommandOption(int index) {
+    switch (index) {
+    case 0:
+        return QStringLiteral("--clear");
+    case 1:
+        return QStringLiteral("--next");
+    case 2:
+        return QStringLiteral("--toggle-timer");
+    case 3:
+        return QStringLiteral("--settings");
+    default:
+        return {};
+    }
+}
+
+QString HotKeyActionName(int index) {
+    switch (index) {
+    case 0:
+        return QStringLiteral("Clear the wallpaper");
+    case 1:
+        return QStringLiteral("Next wallpaper");
+    case 2:
+        return QStringLiteral("Switch automatic wallpaper changing on or off");
+    case 3:
+        return QStringLiteral("Open the settings window");
+    default:
+        return {};
+    }
+}
+
+QString HotKeyStatusText(const HotKeyStatus& s) {
+    switch (s.state) {
+    case HotKeyStatus::State::None:
+        return {};
+    case HotKeyStatus::State::Pending:
+        return QStringLiteral("waiting for the desktop's answer");
+    case HotKeyStatus::State::InForce:
+        return s.where.isEmpty() ? QStringLiteral("in force")
+                                 : QStringLiteral("in force; shown in %1").arg(s.where);
+    case HotKeyStatus::State::Handed:
+        return QStringLiteral("handed to the desktop; shown in %1").arg(s.where);
+    case HotKeyStatus::State::Refused:
+        return s.why.isEmpty() ? QStringLiteral("refused")
+                               : QStringLiteral("refused: %1").arg(s.why);
+    }
+    return {};
+}
+
 void RegisterHotKeys(AppContext& app) {
     GlobalHotKeys* service = app.platform.hotkeys.get();
     if (!service) return;
     ensureDispatcher(app);
+    service->beginChanges();
     // Every binding still held from an earlier registration is released
     // before any row is registered again: rows that exchanged their keys
     // would otherwise find the combination still held by the other row.
@@ -113,20 +173,32 @@ void RegisterHotKeys(AppContext& app) {
         // A stored modifier code outside the table is refused rather than
         // registered as a bare key.
         const int flags = HotKeyModifierFlags(hk.Modifiers);
+        service->describeAction(k, HotKeyActionName(k), HotKeyCommandOption(k));
         const bool ok = flags != 0 && service->registerHotKey(k, flags, hk.Key);
         hk.Registered = ok;
         hk.Failed = !ok;
     }
+    // Services that take the whole set at once get it now; their answers
+    // come through statusChanged.
+    service->commitChanges();
 }
 
 void UnregisterHotKeys(AppContext& app) {
     GlobalHotKeys* service = app.platform.hotkeys.get();
     if (!service) return;
+    service->beginChanges();
     for (int k = 0; k < int(app.HotKeys.size()); ++k) {
         HotKey& hk = app.HotKeys[k];
         if (!hk.Registered) continue;
         service->unregisterHotKey(k);
         hk.Registered = false;
     }
+    service->commitChanges();
     delete findDispatcher(service);
+}
+
+void EndHotKeys(AppContext& app) {
+    if (GlobalHotKeys* service = app.platform.hotkeys.get())
+        service->keepHandedAfterEnd(app.settings.AutoStart);
+    UnregisterHotKeys(app);
 }

@@ -1,5 +1,6 @@
 #include "options_window/HotKeysPage.h"
 
+#include "context/AppContext.h"
 #include "hotkeys/HotKeys.h"
 #include "options_window/KeyCapture.h"
 
@@ -64,10 +65,22 @@ HotKeysPage::HotKeysPage(AppContext& app, QWidget* parent)
         grid->addWidget(lblhk[i], i, 2);
         grid->addWidget(txthotkey[i], i, 3);
         grid->addWidget(imghotkey[i], i, 4);
+        lblhkstatus[i] = Named(new QLabel(this), QStringLiteral("lblhkstatus%1").arg(i),
+                               caption + QStringLiteral(" status"));
+        lblhkstatus[i]->setWordWrap(true);
+        lblhkstatus[i]->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
+                                                Qt::TextSelectableByMouse);
+        grid->addWidget(lblhkstatus[i], i, 5);
     }
     grid->setColumnStretch(5, 1);
     layout->addLayout(grid);
     layout->addStretch();
+    // A desktop that answers later (KGlobalAccel, the portal, sway) changes
+    // the rows' status while the page is open.
+    if (GlobalHotKeys* service = m_app.platform.hotkeys.get())
+        connect(
+            service, &GlobalHotKeys::statusChanged, this, [this] { showStatus(); },
+            Qt::QueuedConnection);
 }
 
 bool HotKeysPage::eventFilter(QObject* watched, QEvent* event) {
@@ -97,6 +110,16 @@ void HotKeysPage::showStatus() {
             status = QStringLiteral("registered");
         else if (k.Enabled && k.Failed)
             status = QStringLiteral("failed");
+        QString words;
+        if (GlobalHotKeys* service = m_app.platform.hotkeys.get(); service && k.Enabled)
+            words = HotKeyStatusText(service->status(i));
+        // A service without words of its own (or none at all) still says
+        // what the flags say.
+        if (words.isEmpty() && !status.isEmpty())
+            words = k.Failed ? QStringLiteral("refused") : QStringLiteral("in force");
+        lblhkstatus[i]->setText(words);
+        lblhkstatus[i]->setAccessibleDescription(words);
+        lblhkstatus[i]->setVisible(!words.isEmpty());
         // Hidden, it shows no picture, has no tooltip and says nothing to
         // a screen reader.
         imghotkey[i]->setVisible(!status.isEmpty());

@@ -8,7 +8,8 @@ class QLabel;
 class QLineEdit;
 
 // The "Hot Keys" page: four rows, each a binding of one action to a key
-// combination, with the answer of its last registration.
+// combination, with the answer of its last registration (as a picture and in
+// words), kept up to date as the desktop answers.
 class HotKeysPage : public OptionsPage {
     Q_OBJECT
 public:
@@ -22,6 +23,9 @@ public:
     QLabel* lblhk[4];
     QLineEdit* txthotkey[4];
     QLabel* imghotkey[4];
+    // What became of the row's combination: in force, refused and why, or
+    // handed to the desktop and where it shows.
+    QLabel* lblhkstatus[4];
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

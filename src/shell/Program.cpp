@@ -235,7 +235,7 @@ void Program::EndProgram() {
     emit m_app.events.ending();
     if (m_app.prepared) m_app.prepared->drop();
     m_tray->removeTrayIcon();
-    UnregisterHotKeys(m_app);
+    EndHotKeys(m_app);
     if (!SaveSettings(m_app))
         tell(m_app, QCoreApplication::translate(
                         "Program", "Tessaly could not save its settings: %1. The previous settings "

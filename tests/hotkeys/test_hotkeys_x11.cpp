@@ -14,6 +14,7 @@
 #include <cstdlib>
 
 #include "DesktopTestUtil.h"
+#include "ShortcutServicesStandIn.h"
 
 using namespace Qt::StringLiterals;
 
@@ -79,9 +80,15 @@ TEST(X11HotKeys, RowsHeldElsewhereComeBackFailed) {
     rows[1] = {true, false, vkF5, 0, false};
     rows[2] = {true, false, vkF5, 0, false};
     rows[3] = {true, false, 'K', 42, false};
+    // What the page says of each row.
+    const auto said = [&](int row) {
+        return HotKeyStatusText(t.services.hotkeys->status(row)).toStdString();
+    };
     useKeymap(true);
     RegisterHotKeys(*t.app);
     EXPECT_TRUE(rows[1].Failed);
+    EXPECT_EQ(said(1), "refused: not allowed by the desktop: the X server keeps it for switching "
+                       "consoles");
     useKeymap(false);
     OtherClient other;
     ASSERT_TRUE(other.grabCtrlAlt(kF7));
@@ -90,6 +97,9 @@ TEST(X11HotKeys, RowsHeldElsewhereComeBackFailed) {
     EXPECT_TRUE(rows[1].Registered);
     EXPECT_TRUE(rows[2].Failed);
     EXPECT_TRUE(rows[3].Failed);
+    EXPECT_EQ(said(0), "refused: taken by another program");
+    EXPECT_EQ(said(1), "in force");
+    EXPECT_EQ(said(2), "refused: taken by another Tessaly hot key");
     EXPECT_FALSE(other.grabCtrlAlt(kF5));
     UnregisterHotKeys(*t.app);
     EXPECT_TRUE(other.grabCtrlAlt(kF5));
@@ -174,4 +184,47 @@ TEST(X11HotKeys, ProgramRunsItsStoredBindings) {
     xdotool({u"key"_s, u"ctrl+alt+F7"_s});
     QThread::msleep(500);
     EXPECT_EQ(picture(), before);
+}
+
+// The built program in a Wayland session of KDE Plasma and of a desktop with
+// only the portal, played by the stand-in services on the test's own bus (the
+// program itself stays on the test's X server, whose root window shows its
+// wallpaper): the desktop's press of "Switch wallpaper" switches it, and the
+// end of the program leaves the desktop's list as the user had it.
+TEST(HotKeysThroughStandInServices, ProgramRunsTheDesktopsPresses) {
+    if (!QDBusConnection::sessionBus().isConnected())
+        GTEST_SKIP() << "runs as test_hotkeys_x11_StandInServices, on a bus of its own";
+    ShortcutServicesStandIn services(qEnvironmentVariable("HOME") + u"/calls.log"_s);
+    for (const auto& [desktop, service, press, args] :
+         {std::tuple{u"KDE"_s, u"kde"_s, u"PressKde"_s, QVariantList{u"tessaly"_s, u"hotkey-1"_s}},
+          std::tuple{u"Hyprland"_s, u"portal"_s, u"PressPortal"_s, QVariantList{u"hotkey-1"_s}}}) {
+        SCOPED_TRACE(desktop.toStdString());
+        const std::string before = services.shortcuts(service);
+        QStringList settings = kEarlierRun;
+        settings << u"HK1/Enabled=True"_s << u"HK1/ShiftKey=0"_s << u"HK1/ASCIIkey=%1"_s.arg(vkF5);
+        resetHome(settings);
+        // One picture, not the one the desktop shows: the press must show it.
+        const QString shown = picture();
+        storePictures(qEnvironmentVariable("HOME"), {shown == u"red"_s ? u"blue"_s : u"red"_s});
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"XDG_SESSION_TYPE"_s, u"wayland"_s);
+        env.insert(u"XDG_CURRENT_DESKTOP"_s, desktop);
+        env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+        TessalyProcess program({u"/y"_s}, env);
+        ASSERT_TRUE(waitFor([&] { return services.shortcuts(service) != before; }))
+            << "the program never registered its row";
+        // The program listens once the desktop's answers are in: press until
+        // the picture shows (the list has only the one).
+        const auto switched = [&] { return !picture().isEmpty() && picture() != shown; };
+        for (int attempt = 0; attempt < 10 && !switched(); ++attempt) {
+            services.call(press, args);
+            waitFor(switched, 1500);
+        }
+        EXPECT_TRUE(switched()) << "the desktop's press did not switch the wallpaper; calls:\n"
+                                << readFile(services.log).toStdString();
+        QProcess::execute(kTessaly, {u"--quit"_s});
+        EXPECT_TRUE(program.process.waitForFinished(10000));
+        EXPECT_TRUE(waitFor([&] { return services.shortcuts(service) == before; }))
+            << services.shortcuts(service);
+    }
 }

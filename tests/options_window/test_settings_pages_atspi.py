@@ -180,6 +180,8 @@ try:
     show_page(win, "Hot Keys")
     check(wait_for(lambda: statuses(win) == [REGISTERED, REGISTERED, None, None]) is not None,
           "the enabled rows show registered, the others no status: %s" % statuses(win))
+    words = control(win, CAPTIONS[0] + " status").description
+    check(words == "in force", "the words beside a grabbed row: %r" % words)
     # Clear and Switch exchange their keys (S and C); one apply registers both.
     press(control(win, "Close this window after applying changes."))
     for row, letter in ((0, "s"), (1, "c")):

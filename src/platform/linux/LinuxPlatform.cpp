@@ -1,11 +1,11 @@
 #include "platform/IniSettingsStore.h"
 #include "platform/PlatformServices.h"
 #include "platform/linux/DBusNotifier.h"
+#include "platform/linux/HotKeyRoutes.h"
 #include "platform/linux/LinuxDesktopService.h"
 #include "platform/linux/LinuxShellActions.h"
 #include "platform/linux/LinuxSystemProbes.h"
 #include "platform/linux/X11DesktopWidgetSupport.h"
-#include "platform/linux/X11GlobalHotKeys.h"
 #include "platform/linux/XdgAutostart.h"
 
 std::unique_ptr<PlatformServices> createPlatformServices() {
@@ -14,7 +14,8 @@ std::unique_ptr<PlatformServices> createPlatformServices() {
     p->notifier = std::make_unique<DBusNotifier>();
     p->desktop = std::make_unique<LinuxDesktopService>(*p->store);
     p->probes = std::make_unique<LinuxSystemProbes>();
-    p->hotkeys = std::make_unique<X11GlobalHotKeys>();
+    // Key grabs on X11, the desktop's shortcut service on Wayland.
+    p->hotkeys = CreateSessionHotKeys();
     p->shell = std::make_unique<LinuxShellActions>();
     p->clock = std::make_unique<SteadyClock>();
     p->widgetSupport = createDesktopWidgetSupport();

@@ -162,14 +162,19 @@ void X11GlobalHotKeys::ungrab(const Grab& g) {
 
 bool X11GlobalHotKeys::registerHotKey(int id, int modifierFlags, int virtualKey) {
     unregisterHotKey(id);
+    const auto refuse = [&](const QString& why) {
+        setStatus(id, {HotKeyStatus::State::Refused, why, {}});
+        return false;
+    };
     const quint32 keysym = keysymForVirtualKey(virtualKey);
     // A binding needs a key this program knows and at least one modifier.
-    if (keysym == 0 || (modifierFlags & (kAlt | kControl | kShift)) == 0) return false;
-    if (!connectToDisplay()) return false;
+    if (keysym == 0 || (modifierFlags & (kAlt | kControl | kShift)) == 0)
+        return refuse(QStringLiteral("not a combination Tessaly can bind"));
+    if (!connectToDisplay()) return refuse(QStringLiteral("no X display to grab keys on"));
     readModifierMap();
 
     KeySymbols syms(xcb_key_symbols_alloc(m_connection));
-    if (!syms) return false;
+    if (!syms) return refuse(QStringLiteral("the X server's key map cannot be read"));
     QList<xcb_keycode_t> keycodes;
     for (quint32 sym :
          {keysym,
@@ -180,7 +185,7 @@ bool X11GlobalHotKeys::registerHotKey(int id, int modifierFlags, int virtualKey)
             if (!keycodes.contains(*k)) keycodes.append(*k);
         std::free(found);
     }
-    if (keycodes.isEmpty()) return false; // the keyboard has no such key
+    if (keycodes.isEmpty()) return refuse(QStringLiteral("the keyboard has no such key"));
     // Where the keymap gives Ctrl+Alt+F1 … F12 to the server for switching
     // virtual terminals, those presses never reach any client: a grab would
     // succeed yet the binding would never fire, so it is refused instead.
@@ -188,7 +193,9 @@ bool X11GlobalHotKeys::registerHotKey(int id, int modifierFlags, int virtualKey)
         for (xcb_keycode_t code : std::as_const(keycodes))
             for (int col = 0; col < 8; ++col) {
                 const xcb_keysym_t sym = xcb_key_symbols_get_keysym(syms.get(), code, col);
-                if (sym >= kSwitchVT1 && sym <= kSwitchVT12) return false;
+                if (sym >= kSwitchVT1 && sym <= kSwitchVT12)
+                    return refuse(QStringLiteral("not allowed by the desktop: the X server "
+                                                 "keeps it for switching consoles"));
             }
     }
 
@@ -197,7 +204,8 @@ bool X11GlobalHotKeys::registerHotKey(int id, int modifierFlags, int virtualKey)
     // this program's bindings holding it counts as taken.
     for (auto it = m_bindings.cbegin(); it != m_bindings.cend(); ++it)
         for (const Grab& g : it->grabs)
-            if (g.modifiers == mods && keycodes.contains(g.keycode)) return false;
+            if (g.modifiers == mods && keycodes.contains(g.keycode))
+                return refuse(QStringLiteral("taken by another Tessaly hot key"));
 
     Binding binding;
     bool refused = false;
@@ -223,9 +231,10 @@ bool X11GlobalHotKeys::registerHotKey(int id, int modifierFlags, int virtualKey)
         for (const Grab& g : std::as_const(binding.grabs))
             ungrab(g);
         xcb_flush(m_connection);
-        return false;
+        return refuse(QStringLiteral("taken by another program"));
     }
     m_bindings.insert(id, binding);
+    setStatus(id, {HotKeyStatus::State::InForce, {}, {}});
     if (!m_filterInstalled) {
         QCoreApplication::instance()->installNativeEventFilter(this);
         m_filterInstalled = true;
@@ -235,6 +244,7 @@ bool X11GlobalHotKeys::registerHotKey(int id, int modifierFlags, int virtualKey)
 }
 
 void X11GlobalHotKeys::unregisterHotKey(int id) {
+    clearStatus(id);
     const auto it = m_bindings.find(id);
     if (it == m_bindings.end()) return;
     for (const Grab& g : std::as_const(it->grabs)) {

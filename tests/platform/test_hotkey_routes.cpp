@@ -1,0 +1,388 @@
+// The hot-key routes of the Linux desktops, each against the desktop's own
+// store or a stand-in for its service: the route each session gets and its key
+// syntax; sway's IPC commands against a stand-in socket; GNOME's custom
+// shortcuts in GSettings on the keyfile back end; KGlobalAccel and the
+// GlobalShortcuts portal against stand-in services on the test's own bus
+// (tests/support/shortcut-services-standin.py). In every case the table's rows
+// are swapped, one is unticked and the program ends, and the desktop's list
+// must then be the user's own plus exactly the program's enabled rows.
+#include "FakePlatform.h"
+#include "ShortcutServicesStandIn.h"
+
+#include "hotkeys/HotKeys.h"
+#include "platform/linux/GnomeHotKeys.h"
+#include "platform/linux/HotKeyRoutes.h"
+#include "platform/linux/KdeHotKeys.h"
+#include "platform/linux/PortalHotKeys.h"
+#include "platform/linux/SwayHotKeys.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
+#include <QDBusReply>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kCtrlShift = 2, kCtrlAlt = 0, kAlt = 4; // modifier codes
+const QString kProgram = u"/opt/tessaly's/tessaly"_s;
+
+// Rows 0 … 3: Clear on Ctrl+Shift+C, Switch on Ctrl+Shift+S, Toggle on
+// `third` (a combination the user's desktop holds), Settings unticked.
+void setRows(AppContext& app, int thirdModifiers, int thirdKey) {
+    app.HotKeys[0] = {true, false, 'C', kCtrlShift, false};
+    app.HotKeys[1] = {true, false, 'S', kCtrlShift, false};
+    app.HotKeys[2] = {true, false, qint16(thirdKey), qint16(thirdModifiers), false};
+    app.HotKeys[3] = {false, false, 'R', kCtrlShift, false};
+}
+
+// The rows' statuses as the page says them, once none is waiting any more.
+std::string statuses(AppContext& app) {
+    GlobalHotKeys& s = *app.platform.hotkeys;
+    EXPECT_TRUE(waitUntil([&] {
+        for (int i = 0; i < 4; ++i)
+            if (s.status(i).state == HotKeyStatus::State::Pending) return false;
+        return true;
+    })) << "a row still waits for the desktop";
+    QStringList out;
+    for (int i = 0; i < 4; ++i)
+        out << HotKeyStatusText(s.status(i));
+    return out.join(u" | "_s).toStdString();
+}
+
+std::string lines(const QStringList& l) {
+    return l.join(u" | "_s).toStdString();
+}
+
+// The actions pressed through the service, in order.
+struct Pressed {
+    QList<int> ids;
+    explicit Pressed(AppContext& app) {
+        QObject::connect(&app.events, &AppEvents::hotKeyPressed, &app.events,
+                         [this](int id) { ids << id; });
+    }
+};
+
+} // namespace
+
+TEST(HotKeyRoutes, EachSessionGetsItsRouteAndEachDesktopItsKeySyntax) {
+    const auto route = [](std::initializer_list<std::pair<const char*, const char*>> vars,
+                          bool onX11) {
+        HotKeySession s;
+        for (const auto& [k, v] : vars)
+            s.env.insert(QString::fromUtf8(k), QString::fromUtf8(v));
+        s.onX11Display = onX11;
+        return ChooseHotKeyRoute(s);
+    };
+    using R = HotKeyRoute;
+    EXPECT_EQ(route({{"XDG_SESSION_TYPE", "x11"}, {"XDG_CURRENT_DESKTOP", "KDE"}}, true), R::X11);
+    EXPECT_EQ(route({{"XDG_SESSION_TYPE", "x11"}, {"XDG_CURRENT_DESKTOP", "ubuntu:GNOME"}}, true),
+              R::X11ThenGnome);
+    // On Wayland the program's own X connection (XWayland) grabs nothing.
+    EXPECT_EQ(route({{"XDG_SESSION_TYPE", "wayland"}, {"XDG_CURRENT_DESKTOP", "GNOME"}}, true),
+              R::Gnome);
+    // KDE Plasma's own service where the bus has it (owned or activatable).
+    HotKeySession plasma;
+    plasma.env.insert(u"WAYLAND_DISPLAY"_s, u"wayland-1"_s);
+    plasma.env.insert(u"XDG_CURRENT_DESKTOP"_s, u"KDE"_s);
+    EXPECT_TRUE(HotKeyRouteAsksTheBus(plasma));
+    plasma.busNames = QStringList{u"org.freedesktop.portal.Desktop"_s, u"org.kde.kglobalaccel"_s};
+    EXPECT_EQ(ChooseHotKeyRoute(plasma), R::Kde);
+    plasma.busNames = QStringList{u"org.freedesktop.portal.Desktop"_s};
+    EXPECT_EQ(ChooseHotKeyRoute(plasma), R::Portal);
+    EXPECT_EQ(route({{"XDG_SESSION_TYPE", "wayland"}, {"SWAYSOCK", "/run/sway.sock"}}, false),
+              R::Sway);
+    EXPECT_EQ(route({{"XDG_SESSION_TYPE", "wayland"}, {"XDG_CURRENT_DESKTOP", "Hyprland"}}, false),
+              R::Portal);
+    EXPECT_EQ(route({}, false), R::Portal);
+
+    // Ctrl+Shift+S, Ctrl+Alt+Shift+F5, Alt+Page Up; key 42 has no name.
+    EXPECT_EQ(GnomeAccelerator(6, 'S'), u"<Control><Shift>s"_s);
+    EXPECT_EQ(SwayCombination(7, 116), u"Ctrl+Alt+Shift+F5"_s);
+    EXPECT_EQ(PortalTrigger(1, 33), u"ALT+Page_Up"_s);
+    EXPECT_EQ(QtKeyCombination(6, 'S'), (Qt::CTRL | Qt::SHIFT | Qt::Key_S).toCombined());
+    EXPECT_EQ(QtKeyCombination(1, 46), (Qt::ALT | Qt::Key_Delete).toCombined());
+    for (int vk : {42, 0, 91})
+        EXPECT_TRUE(GnomeAccelerator(2, vk).isEmpty() && SwayCombination(2, vk).isEmpty() &&
+                    PortalTrigger(2, vk).isEmpty() && QtKeyCombination(2, vk) == 0)
+            << vk;
+    EXPECT_TRUE(SwayCombination(0, 'S').isEmpty()) << "a bare key is never bound";
+}
+
+// sway's IPC socket played by a local server that keeps the binding table as
+// sway would: the configuration's bindings, then what the commands change.
+struct SwayIpcStandIn {
+    QLocalServer server;
+    QString config = u"set $mod Mod4\nbindsym $mod+Return exec foot\n"
+                     "bindsym --release Ctrl+Alt+t exec foot\n"_s;
+    QStringList commands;
+    QStringList bindings{u"Mod4+Return"_s, u"Ctrl+Alt+t"_s};
+    QByteArray buffer;
+
+    explicit SwayIpcStandIn(const QString& path) {
+        QLocalServer::removeServer(path);
+        EXPECT_TRUE(server.listen(path));
+        QObject::connect(&server, &QLocalServer::newConnection, &server, [this] {
+            QLocalSocket* c = server.nextPendingConnection();
+            QObject::connect(c, &QLocalSocket::readyRead, c, [this, c] { serve(c); });
+        });
+    }
+    void serve(QLocalSocket* c) {
+        buffer += c->readAll();
+        while (buffer.size() >= 14) {
+            const quint32 length = qFromLittleEndian<quint32>(buffer.constData() + 6);
+            const quint32 type = qFromLittleEndian<quint32>(buffer.constData() + 10);
+            if (buffer.size() < 14 + qsizetype(length)) return;
+            const QString body = QString::fromUtf8(buffer.mid(14, length));
+            buffer.remove(0, 14 + length);
+            QByteArray reply = R"([{"success":true}])";
+            if (type == 9) {
+                reply = QJsonDocument(QJsonObject{{u"config"_s, config}}).toJson();
+            } else {
+                commands << body;
+                const QStringList w = body.split(u' ');
+                if (w.value(0) == u"bindsym"_s) bindings << w.value(2);
+                if (w.value(0) == u"unbindsym"_s && !bindings.removeOne(w.value(1)))
+                    reply = R"([{"success":false,"error":"no such binding"}])";
+            }
+            QByteArray header("i3-ipc");
+            quint32 h[2] = {qToLittleEndian(quint32(reply.size())), qToLittleEndian(type)};
+            header.append(reinterpret_cast<const char*>(h), 8);
+            c->write(header + reply);
+        }
+    }
+};
+
+TEST(HotKeyRoutesSwayIpcStandIn, BindsThroughIpcAndLeavesTheUsersBindings) {
+    TestApp t;
+    const QString socket = t.path(u"sway-ipc.sock"_s);
+    SwayIpcStandIn sway(socket);
+    t.services.hotkeys = std::make_unique<SwayHotKeys>(socket, kProgram);
+    AppContext& app = *t.app;
+    setRows(app, kCtrlAlt, 'T');
+    RegisterHotKeys(app);
+    EXPECT_EQ(
+        statuses(app),
+        lines(QStringList({u"handed to the desktop; shown in sway's bindings, while Tessaly runs"_s,
+                           u"handed to the desktop; shown in sway's bindings, while Tessaly runs"_s,
+                           u"refused: taken by another program: sway's configuration binds it"_s,
+                           QString()})));
+    EXPECT_TRUE(app.HotKeys[2].Failed);
+    EXPECT_TRUE(sway.commands.contains(
+        u"bindsym --no-repeat Ctrl+Shift+s exec '/opt/tessaly'\\''s/tessaly' --next"_s))
+        << sway.commands.join(u'\n').toStdString();
+
+    // Swapped keys, then a row unticked: the bindings follow the table.
+    std::swap(app.HotKeys[0].Key, app.HotKeys[1].Key);
+    RegisterHotKeys(app);
+    statuses(app);
+    EXPECT_TRUE(sway.commands.contains(
+        u"bindsym --no-repeat Ctrl+Shift+c exec '/opt/tessaly'\\''s/tessaly' --next"_s));
+    app.HotKeys[0].Enabled = false;
+    RegisterHotKeys(app);
+    statuses(app);
+    QStringList sorted = sway.bindings;
+    sorted.sort();
+    EXPECT_EQ(sorted, QStringList({u"Ctrl+Alt+t"_s, u"Ctrl+Shift+c"_s, u"Mod4+Return"_s}));
+    // The end of the program removes the rest.
+    EndHotKeys(app);
+    t.services.hotkeys.reset();
+    EXPECT_TRUE(waitUntil([&] { return sway.bindings.size() == 2; }));
+    EXPECT_EQ(sway.bindings, QStringList({u"Mod4+Return"_s, u"Ctrl+Alt+t"_s}));
+    EXPECT_FALSE(sway.commands.join(u'\n').contains(u"Mod4+Return"_s));
+
+    // Without sway to talk to, every row says so.
+    t.services.hotkeys = std::make_unique<SwayHotKeys>(t.path(u"nowhere.sock"_s), kProgram);
+    setRows(app, kCtrlAlt, 'T');
+    RegisterHotKeys(app);
+    for (const QString& s : QString::fromStdString(statuses(app)).split(u" | "_s).mid(0, 3))
+        EXPECT_TRUE(s.startsWith(u"refused: sway cannot be reached"_s)) << s.toStdString();
+}
+
+namespace {
+
+QString gsettings(const QStringList& args) {
+    QProcess p;
+    p.start(u"gsettings"_s, args);
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+const QString kList = u"org.gnome.settings-daemon.plugins.media-keys"_s;
+const QString kRow = u"org.gnome.settings-daemon.plugins.media-keys.custom-keybinding:"_s;
+const QString kFolder = u"/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/"_s;
+
+// The custom shortcuts as another program reads them: "binding command" per
+// listed row.
+QStringList gnomeRows() {
+    QStringList out;
+    const QString list = gsettings({u"get"_s, kList, u"custom-keybindings"_s});
+    for (QString path : list.split(u"'"_s)) {
+        if (!path.startsWith(u'/')) continue;
+        out << gsettings({u"get"_s, kRow + path, u"binding"_s}) + u' ' +
+                   gsettings({u"get"_s, kRow + path, u"command"_s});
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(HotKeyRoutesGnome, CustomShortcutsFollowTheTableAndLeaveTheUsersOwn) {
+    if (QStandardPaths::findExecutable(u"gsettings"_s).isEmpty() ||
+        !QFile::exists(u"/usr/share/glib-2.0/schemas/"
+                       "org.gnome.settings-daemon.plugins.media-keys.gschema.xml"_s))
+        GTEST_SKIP() << "gsettings or the GNOME shortcut schema is not installed";
+    ASSERT_NE(qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath() + u"/.config"_s);
+    qputenv("GSETTINGS_BACKEND", "keyfile");
+    // The user's own shortcut on Ctrl+Alt+T, as GNOME Settings writes it.
+    const QString mine = kFolder + u"custom0/"_s;
+    // … and an entry no desktop can use, which stays as it is.
+    const QString usersList = u"['"_s + mine + u"', 'broken']"_s;
+    gsettings({u"set"_s, kList, u"custom-keybindings"_s, usersList});
+    gsettings({u"set"_s, kRow + mine, u"name"_s, u"Terminal"_s});
+    gsettings({u"set"_s, kRow + mine, u"binding"_s, u"<Primary><Alt>t"_s});
+    gsettings({u"set"_s, kRow + mine, u"command"_s, u"foot"_s});
+    const QString user = u"'<Primary><Alt>t' 'foot'"_s;
+
+    TestApp t;
+    t.services.hotkeys = std::make_unique<GnomeHotKeys>(kProgram);
+    AppContext& app = *t.app;
+    app.settings.AutoStart = false;
+    setRows(app, kCtrlAlt, 'T');
+    app.HotKeys[3] = {true, false, 115, kAlt, false}; // Alt+F4 is the desktop's "close"
+    RegisterHotKeys(app);
+    const QString handed = u"handed to the desktop; shown in GNOME Settings, Keyboard, Custom "
+                           "Shortcuts"_s;
+    EXPECT_EQ(statuses(app),
+              lines(QStringList({handed, handed, u"refused: taken by Terminal"_s,
+                                 u"refused: taken by the desktop's shortcut \"close\""_s})));
+    const QString clear = u"'<Control><Shift>c' \"'/opt/tessaly'\\\\''s/tessaly' --clear\""_s;
+    const QString next = u"'<Control><Shift>s' \"'/opt/tessaly'\\\\''s/tessaly' --next\""_s;
+    EXPECT_EQ(lines(gnomeRows()), lines(QStringList({user, clear, next})));
+
+    std::swap(app.HotKeys[0].Key, app.HotKeys[1].Key);
+    app.HotKeys[3].Enabled = false;
+    RegisterHotKeys(app);
+    QStringList swapped = {user,
+                           u"'<Control><Shift>s' \"'/opt/tessaly'\\\\''s/tessaly' --clear\""_s,
+                           u"'<Control><Shift>c' \"'/opt/tessaly'\\\\''s/tessaly' --next\""_s};
+    EXPECT_EQ(lines(gnomeRows()), lines(swapped));
+    app.HotKeys[0].Enabled = false;
+    RegisterHotKeys(app);
+    EXPECT_EQ(lines(gnomeRows()), lines(QStringList({user, swapped[2]})));
+    // The unticked row's values are gone too, not only its place in the list.
+    EXPECT_EQ(gsettings({u"get"_s, kRow + GnomeHotKeys::rowPath(0), u"binding"_s}), u"''"_s);
+
+    // Starting at log-on, the rows stay for the next start (the desktop runs
+    // the program); otherwise the end of the program removes them.
+    app.settings.AutoStart = true;
+    EndHotKeys(app);
+    EXPECT_EQ(lines(gnomeRows()), lines(QStringList({user, swapped[2]})));
+    t.services.hotkeys = std::make_unique<GnomeHotKeys>(kProgram);
+    app.settings.AutoStart = false;
+    RegisterHotKeys(app);
+    EndHotKeys(app);
+    EXPECT_EQ(gsettings({u"get"_s, kList, u"custom-keybindings"_s}), usersList);
+    EXPECT_EQ(lines(gnomeRows()), lines(QStringList({user})));
+}
+
+TEST(HotKeyRoutesOnBusStandIn, KGlobalAccelStandInHoldsExactlyTheEnabledRows) {
+    TestApp t;
+    AppContext& app = *t.app;
+    Pressed pressed(app);
+    setRows(app, kCtrlAlt, 'T');
+    // With no service on the bus, every enabled row says so.
+    t.services.hotkeys = std::make_unique<KdeHotKeys>();
+    RegisterHotKeys(app);
+    const QString none =
+        u"refused: KDE's shortcut service does not answer (The name org.kde.kglobalaccel was not provided by any .service files)"_s;
+    EXPECT_EQ(statuses(app), lines({none, none, none, QString()}));
+    EXPECT_TRUE(app.HotKeys[0].Failed && !app.HotKeys[0].Registered);
+    ShortcutServicesStandIn services(t.path(u"calls.log"_s));
+    t.services.hotkeys = std::make_unique<KdeHotKeys>(); // Ctrl+Alt+T is konsole's
+    RegisterHotKeys(app);
+    const QString inForce = u"in force; shown in System Settings, Shortcuts, Tessaly"_s;
+    EXPECT_EQ(
+        statuses(app),
+        lines(QStringList({inForce, inForce, u"refused: taken by another program"_s, QString()})));
+    EXPECT_TRUE(app.HotKeys[2].Failed && !app.HotKeys[2].Registered);
+    const QString c = u"0x6000043"_s, s = u"0x6000053"_s; // Ctrl+Shift+C, Ctrl+Shift+S
+    const QString konsole = u"kde konsole/launch 0xc000054"_s;
+    EXPECT_EQ(services.shortcuts(u"kde"_s),
+              lines(QStringList(
+                  {konsole, u"kde tessaly/hotkey-0 "_s + c, u"kde tessaly/hotkey-1 "_s + s})));
+    EXPECT_TRUE(
+        readFile(services.log).contains("doRegister tessaly hotkey-1 Tessaly Next wallpaper"));
+    services.call(u"PressKde"_s, {u"tessaly"_s, u"hotkey-1"_s});
+    EXPECT_TRUE(waitUntil([&] { return pressed.ids == QList<int>{1}; }));
+
+    std::swap(app.HotKeys[0].Key, app.HotKeys[1].Key);
+    RegisterHotKeys(app);
+    statuses(app);
+    EXPECT_EQ(services.shortcuts(u"kde"_s),
+              lines(QStringList(
+                  {konsole, u"kde tessaly/hotkey-0 "_s + s, u"kde tessaly/hotkey-1 "_s + c})));
+    app.HotKeys[1].Enabled = false;
+    RegisterHotKeys(app);
+    statuses(app);
+    EXPECT_EQ(services.shortcuts(u"kde"_s),
+              lines(QStringList({konsole, u"kde tessaly/hotkey-0 "_s + s})));
+    services.call(u"PressKde"_s, {u"tessaly"_s, u"hotkey-0"_s});
+    EXPECT_TRUE(waitUntil([&] { return pressed.ids == QList<int>{1, 0}; }));
+    EndHotKeys(app);
+    EXPECT_TRUE(waitUntil([&] { return services.shortcuts(u"kde"_s) == lines({konsole}); }))
+        << services.shortcuts(u"kde"_s) << services.shortcuts(u"portal"_s);
+}
+
+TEST(HotKeyRoutesOnBusStandIn, PortalStandInHoldsExactlyTheEnabledRows) {
+    TestApp t;
+    AppContext& app = *t.app;
+    Pressed pressed(app);
+    setRows(app, kCtrlAlt, 'T');
+    // With no service on the bus, every enabled row says so.
+    t.services.hotkeys = std::make_unique<PortalHotKeys>();
+    RegisterHotKeys(app);
+    const QString none =
+        u"refused: the desktop offers no global shortcut portal (The name org.freedesktop.portal.Desktop was not provided by any .service files)"_s;
+    EXPECT_EQ(statuses(app), lines({none, none, none, QString()}));
+    EXPECT_TRUE(app.HotKeys[0].Failed && !app.HotKeys[0].Registered);
+    ShortcutServicesStandIn services(t.path(u"calls.log"_s));
+    t.services.hotkeys = std::make_unique<PortalHotKeys>(); // CTRL+ALT+t is another application's
+    RegisterHotKeys(app);
+    const QString where =
+        u"handed to the desktop; shown in the desktop's shortcut settings (now "_s;
+    EXPECT_EQ(statuses(app),
+              lines(QStringList({where + u"CTRL+SHIFT+c)"_s, where + u"CTRL+SHIFT+s)"_s,
+                                 u"refused: not allowed by the desktop"_s, QString()})));
+    const QString other = u"portal other-app/terminal CTRL+ALT+t"_s;
+    EXPECT_EQ(services.shortcuts(u"portal"_s),
+              lines(QStringList({other, u"portal tessaly/hotkey-0 CTRL+SHIFT+c"_s,
+                                 u"portal tessaly/hotkey-1 CTRL+SHIFT+s"_s})));
+    services.call(u"PressPortal"_s, {u"hotkey-0"_s});
+    EXPECT_TRUE(waitUntil([&] { return pressed.ids == QList<int>{0}; }));
+
+    std::swap(app.HotKeys[0].Key, app.HotKeys[1].Key);
+    app.HotKeys[1].Enabled = false;
+    app.HotKeys[2].Enabled = false; // the refused row: not asked for again
+    RegisterHotKeys(app);
+    statuses(app);
+    EXPECT_EQ(services.shortcuts(u"portal"_s),
+              lines(QStringList({other, u"portal tessaly/hotkey-0 CTRL+SHIFT+s"_s})));
+    EXPECT_TRUE(readFile(services.log).trimmed().endsWith(" hotkey-0=CTRL+SHIFT+s"))
+        << readFile(services.log).toStdString();
+    services.call(u"PressPortal"_s, {u"hotkey-0"_s});
+    EXPECT_TRUE(waitUntil([&] { return pressed.ids == QList<int>{0, 0}; }));
+    EndHotKeys(app);
+    EXPECT_TRUE(waitUntil([&] { return services.shortcuts(u"portal"_s) == lines({other}); }))
+        << services.shortcuts(u"kde"_s) << services.shortcuts(u"portal"_s);
+}
