@@ -34,14 +34,15 @@ DEPS := build-essential cmake pkg-config \
 # accessibility bus and its Python client that drive the windows, and the
 # peers the benchmarks measure against (feh, hsetroot, vipsthumbnail); a
 # private Wayland desktop too: a headless sway with its background program,
-# grim, which takes its screenshots, and the window protocol the tests' own
-# Wayland client (a pointer and a window beneath the widgets) is built from.
+# grim, which takes its screenshots, wtype, which types its keys, and the
+# window protocol the tests' own Wayland client (a pointer and a window beneath
+# the widgets) is built from.
 TEST_DEPS := libgtest-dev libgmock-dev \
   xvfb x11-xkb-utils x11-utils x11-xserver-utils xdotool trayer openbox picom dbus python3-dbus python3-gi \
   libglib2.0-bin gsettings-desktop-schemas gnome-settings-daemon-common \
   imagemagick libheif-examples libjxl-tools librsvg2-bin fonts-dejavu-core clang-format \
   tinyproxy openssl curl at-spi2-core python3-pyatspi xrestop \
-  feh hsetroot libvips-tools sway swaybg grim wayland-protocols
+  feh hsetroot libvips-tools sway swaybg grim wayland-protocols wtype
 
 # The sanitizer and fuzzing build: clang with its sanitizer and libFuzzer
 # run-time libraries.

@@ -12,7 +12,9 @@ screenshots (grim) and sway's own view of its outputs and windows (swaymsg).
   test_sway.py surface  sway's background program switched off and
                         OwnWaylandBackground=1: Tessaly's own background
                         surface, on two outputs of different sizes and on an
-                        output plugged in while the program runs."""
+                        output plugged in while the program runs; and a hot
+                        key handed to sway as a binding, typed with wtype,
+                        gone once the program ends."""
 import json
 import os
 import subprocess
@@ -24,7 +26,7 @@ mode = sys.argv[1]
 if mode == "setter":
     import atspi_driver as atspi  # noqa: E402 (starts the accessibility bus)
     from atspi_driver import check, failures  # noqa: E402
-from tessaly_session import EARLIER, ERRORS, TESSALY, quit, reset, start, stored, wait_for  # noqa: E402,E501
+from tessaly_session import CONFIG, EARLIER, ERRORS, TESSALY, quit, reset, start, stored, wait_for  # noqa: E402,E501
 
 if mode != "setter":
     failures = []
@@ -91,6 +93,16 @@ def next_picture(output, before):
     return wait_for(lambda: (c := shows_picture(output)) and c != before and c, 15)
 
 
+def ctrl_alt_f5():
+    return subprocess.run(["wtype", "-M", "ctrl", "-M", "alt", "-k", "F5", "-m", "alt", "-m",
+                           "ctrl"]).returncode == 0
+
+
+def next_shown(before):
+    """Whether HEADLESS-1 comes to show the other picture within 3 s."""
+    return wait_for(lambda: (c := shows_picture("HEADLESS-1")) and c != before, 3)
+
+
 def add_output(width, height):
     names = set(outputs())
     swaymsg("create_output")
@@ -131,6 +143,10 @@ else:
     settings.update(ClockV="True", CalV="True", ClockOnTop="True", ClockLeft="1500",
                     ClockTop="1500", CalLeft="6000", CalTop="3000")
 reset(settings)
+if mode == "surface":
+    # Ctrl+Alt+F5 switches the wallpaper.
+    with open(CONFIG, "a", encoding="utf-8") as f:
+        f.write("[HK1]\nEnabled=True\nShiftKey=0\nASCIIkey=116\n")
 second = None
 if mode == "surface":
     # At scale 2: 400 x 300 in the layout, 800 x 600 pixels.
@@ -201,8 +217,17 @@ else:
     check(then is not None and wait_for(lambda: shows_picture(plugged) == then, 15),
           "an output plugged in while the program runs gets the wallpaper (%s)" %
           shows_picture(plugged))
+    # The hot key is a binding of sway's: typed, it switches the wallpaper.
+    check(wait_for(lambda: ctrl_alt_f5() and next_shown(then), 15),
+          "Ctrl+Alt+F5 typed switches the wallpaper")
 
 quit(p)
+if mode == "surface":
+    # The program ended takes its binding along: the key starts nothing.
+    ctrl_alt_f5()
+    time.sleep(2)
+    check(subprocess.run(["pgrep", "-f", TESSALY]).returncode != 0,
+          "after --quit Ctrl+Alt+F5 is no binding of sway's")
 if mode == "setter":
     place = stored()
     check(abs(float(place["Options/ClockLeft"]) - 4500) <= 30 and
