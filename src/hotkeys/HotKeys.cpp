@@ -118,13 +118,14 @@ QString HotKeyCommandOption(int index) {
 QString HotKeyActionName(int index) {
     switch (index) {
     case 0:
-        return QStringLiteral("Clear the wallpaper");
+        return QCoreApplication::translate("HotKeys", "Clear the wallpaper");
     case 1:
-        return QStringLiteral("Next wallpaper");
+        return QCoreApplication::translate("HotKeys", "Next wallpaper");
     case 2:
-        return QStringLiteral("Switch automatic wallpaper changing on or off");
+        return QCoreApplication::translate("HotKeys",
+                                           "Switch automatic wallpaper changing on or off");
     case 3:
-        return QStringLiteral("Open the settings window");
+        return QCoreApplication::translate("HotKeys", "Open the settings window");
     default:
         return {};
     }
@@ -135,14 +136,16 @@ QString HotKeyStatusText(const HotKeyStatus& s) {
     case HotKeyStatus::State::None:
         return {};
     case HotKeyStatus::State::Pending:
-        return QStringLiteral("waiting for the desktop's answer");
+        return QCoreApplication::translate("HotKeys", "waiting for the desktop's answer");
     case HotKeyStatus::State::InForce:
-        return s.where.isEmpty() ? QStringLiteral("in force")
-                                 : QStringLiteral("in force; shown in %1").arg(s.where);
+        return s.where.isEmpty()
+                   ? QCoreApplication::translate("HotKeys", "in force")
+                   : QCoreApplication::translate("HotKeys", "in force; shown in %1").arg(s.where);
     case HotKeyStatus::State::Handed:
-        return QStringLiteral("handed to the desktop; shown in %1").arg(s.where);
+        return QCoreApplication::translate("HotKeys", "handed to the desktop; shown in %1")
+            .arg(s.where);
     case HotKeyStatus::State::Refused:
-        return s.why.isEmpty() ? QStringLiteral("refused")
+        return s.why.isEmpty() ? QCoreApplication::translate("HotKeys", "refused")
                                : QStringLiteral("refused: %1").arg(s.why);
     }
     return {};

@@ -66,7 +66,7 @@ HotKeysPage::HotKeysPage(AppContext& app, QWidget* parent)
         grid->addWidget(txthotkey[i], i, 3);
         grid->addWidget(imghotkey[i], i, 4);
         lblhkstatus[i] = Named(new QLabel(this), QStringLiteral("lblhkstatus%1").arg(i),
-                               caption + QStringLiteral(" status"));
+                               caption + QCoreApplication::translate("HotKeysPage", " status"));
         lblhkstatus[i]->setWordWrap(true);
         lblhkstatus[i]->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
                                                 Qt::TextSelectableByMouse);
@@ -116,7 +116,8 @@ void HotKeysPage::showStatus() {
         // A service without words of its own (or none at all) still says
         // what the flags say.
         if (words.isEmpty() && !status.isEmpty())
-            words = k.Failed ? QStringLiteral("refused") : QStringLiteral("in force");
+            words = k.Failed ? QCoreApplication::translate("HotKeys", "refused")
+                             : QCoreApplication::translate("HotKeys", "in force");
         lblhkstatus[i]->setText(words);
         lblhkstatus[i]->setAccessibleDescription(words);
         lblhkstatus[i]->setVisible(!words.isEmpty());

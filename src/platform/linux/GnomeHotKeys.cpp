@@ -2,6 +2,7 @@
 
 #include "platform/linux/HotKeyRoutes.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -19,7 +20,10 @@ const char* const kListKey = "custom-keybindings";
 const QString kRowsFolder =
     QStringLiteral("/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/");
 const QString kOwnRow = QStringLiteral("tessaly-");
-const QString kWhere = QStringLiteral("GNOME Settings, Keyboard, Custom Shortcuts");
+// Where the user sees the keys, in the interface's language.
+QString where() {
+    return QCoreApplication::translate("HotKeys", "GNOME Settings, Keyboard, Custom Shortcuts");
+}
 
 // The desktop's own shortcut keys that a custom shortcut must not repeat.
 const char* const kDesktopSchemas[] = {
@@ -113,7 +117,8 @@ QString GnomeHotKeys::holderOf(const QString& accelerator) const {
             g_object_unref(row);
             if (!binding.isEmpty() && normalised(binding) == wanted) {
                 g_object_unref(list);
-                return name.isEmpty() ? QStringLiteral("a custom shortcut") : name;
+                return name.isEmpty() ? QCoreApplication::translate("HotKeys", "a custom shortcut")
+                                      : name;
             }
         }
         g_object_unref(list);
@@ -139,7 +144,9 @@ QString GnomeHotKeys::holderOf(const QString& accelerator) const {
         g_strfreev(keys);
         g_object_unref(s);
         g_settings_schema_unref(schema);
-        if (!found.isEmpty()) return QStringLiteral("the desktop's shortcut \"%1\"").arg(found);
+        if (!found.isEmpty())
+            return QCoreApplication::translate("HotKeys", "the desktop's shortcut \"%1\"")
+                .arg(found);
     }
     return {};
 }
@@ -156,18 +163,23 @@ bool GnomeHotKeys::registerHotKey(int id, int flags, int vk) {
     if (rows) g_settings_schema_unref(rows);
     if (list) g_settings_schema_unref(list);
     if (!installed)
-        return refuse(QStringLiteral("the desktop's custom shortcut settings are not installed"));
+        return refuse(QCoreApplication::translate(
+            "HotKeys", "the desktop's custom shortcut settings are not installed"));
     const QString accelerator = GnomeAccelerator(flags, vk);
-    if (accelerator.isEmpty()) return refuse(QStringLiteral("not a combination Tessaly can bind"));
+    if (accelerator.isEmpty())
+        return refuse(QCoreApplication::translate("HotKeys", "not a combination Tessaly can bind"));
     if (m_actions.value(id).option.isEmpty())
-        return refuse(QStringLiteral("this row has no action the desktop can run"));
+        return refuse(
+            QCoreApplication::translate("HotKeys", "this row has no action the desktop can run"));
     for (auto it = m_wanted.cbegin(); it != m_wanted.cend(); ++it)
         if (normalised(*it) == normalised(accelerator))
-            return refuse(QStringLiteral("taken by another Tessaly hot key"));
+            return refuse(
+                QCoreApplication::translate("HotKeys", "taken by another Tessaly hot key"));
     const QString holder = holderOf(accelerator);
-    if (!holder.isEmpty()) return refuse(QStringLiteral("taken by %1").arg(holder));
+    if (!holder.isEmpty())
+        return refuse(QCoreApplication::translate("HotKeys", "taken by %1").arg(holder));
     m_wanted.insert(id, accelerator);
-    setStatus(id, {HotKeyStatus::State::Handed, {}, kWhere});
+    setStatus(id, {HotKeyStatus::State::Handed, {}, where()});
     if (m_batch == 0) write();
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/linux/HotKeyRoutes.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -17,7 +18,10 @@ const QString kPath = QStringLiteral("/kglobalaccel");
 const QString kInterface = QStringLiteral("org.kde.KGlobalAccel");
 const QString kComponentInterface = QStringLiteral("org.kde.kglobalaccel.Component");
 const QString kComponent = QStringLiteral("tessaly");
-const QString kWhere = QStringLiteral("System Settings, Shortcuts, Tessaly");
+// Where the user sees the keys, in the interface's language.
+QString where() {
+    return QCoreApplication::translate("HotKeys", "System Settings, Shortcuts, Tessaly");
+}
 // setShortcutKeys flags: the action is present, and the keys given win over
 // keys the daemon remembers.
 constexpr uint kSetPresent = 2;
@@ -103,7 +107,7 @@ bool KdeHotKeys::registerHotKey(int id, int flags, int vk) {
     const int key = QtKeyCombination(flags, vk);
     if (key == 0) {
         setStatus(id, {HotKeyStatus::State::Refused,
-                       QStringLiteral("not a combination Tessaly can bind"),
+                       QCoreApplication::translate("HotKeys", "not a combination Tessaly can bind"),
                        {}});
         return false;
     }
@@ -129,7 +133,8 @@ bool KdeHotKeys::registerHotKey(int id, int flags, int vk) {
                 const QDBusPendingReply<QList<KeySequence>> reply = *w;
                 if (reply.isError()) {
                     setStatus(id, {HotKeyStatus::State::Refused,
-                                   QStringLiteral("KDE's shortcut service does not answer (%1)")
+                                   QCoreApplication::translate(
+                                       "HotKeys", "KDE's shortcut service does not answer (%1)")
                                        .arg(reply.error().message()),
                                    {}});
                     return;
@@ -142,12 +147,13 @@ bool KdeHotKeys::registerHotKey(int id, int flags, int vk) {
                     m_generation.remove(id);
                     QDBusConnection::sessionBus().send(
                         call(QStringLiteral("unregister"), {kComponent, actionName(id)}));
-                    setStatus(id, {HotKeyStatus::State::Refused,
-                                   QStringLiteral("taken by another program"),
-                                   {}});
+                    setStatus(id,
+                              {HotKeyStatus::State::Refused,
+                               QCoreApplication::translate("HotKeys", "taken by another program"),
+                               {}});
                     return;
                 }
-                setStatus(id, {HotKeyStatus::State::InForce, {}, kWhere});
+                setStatus(id, {HotKeyStatus::State::InForce, {}, where()});
             });
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/linux/HotKeyRoutes.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -14,7 +15,10 @@ namespace {
 const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
-const QString kWhere = QStringLiteral("the desktop's shortcut settings");
+// Where the user sees the keys, in the interface's language.
+QString where() {
+    return QCoreApplication::translate("HotKeys", "the desktop's shortcut settings");
+}
 
 struct PortalShortcut {
     QString id;
@@ -72,15 +76,16 @@ bool PortalHotKeys::registerHotKey(int id, int flags, int vk) {
     const QString trigger = PortalTrigger(flags, vk);
     if (trigger.isEmpty()) {
         setStatus(id, {HotKeyStatus::State::Refused,
-                       QStringLiteral("not a combination Tessaly can bind"),
+                       QCoreApplication::translate("HotKeys", "not a combination Tessaly can bind"),
                        {}});
         return false;
     }
     for (auto it = m_wanted.cbegin(); it != m_wanted.cend(); ++it)
         if (*it == trigger) {
-            setStatus(id, {HotKeyStatus::State::Refused,
-                           QStringLiteral("taken by another Tessaly hot key"),
-                           {}});
+            setStatus(id,
+                      {HotKeyStatus::State::Refused,
+                       QCoreApplication::translate("HotKeys", "taken by another Tessaly hot key"),
+                       {}});
             return false;
         }
     m_wanted.insert(id, trigger);
@@ -154,7 +159,8 @@ void PortalHotKeys::bind() {
             kService, kPath, kInterface, QStringLiteral("Activated"), this,
             SLOT(onActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
         if (!m_listening) {
-            refuseAll(QStringLiteral("Tessaly cannot listen to the desktop's portal"));
+            refuseAll(QCoreApplication::translate("HotKeys",
+                                                  "Tessaly cannot listen to the desktop's portal"));
             return;
         }
     }
@@ -167,8 +173,9 @@ void PortalHotKeys::bind() {
             if (round != m_round) return;
             if (code != 0) {
                 refuseAll(error.isEmpty()
-                              ? QStringLiteral("not allowed by the desktop")
-                              : QStringLiteral("the desktop offers no global shortcut portal "
+                              ? QCoreApplication::translate("HotKeys", "not allowed by the desktop")
+                              : QCoreApplication::translate(
+                                    "HotKeys", "the desktop offers no global shortcut portal "
                                                "(%1)")
                                     .arg(error));
                 return;
@@ -190,7 +197,8 @@ void PortalHotKeys::bind() {
                     [this, round](uint code, const QVariantMap& results, const QString& error) {
                         if (round != m_round) return;
                         if (code != 0) {
-                            refuseAll(error.isEmpty() ? QStringLiteral("not allowed by the desktop")
+                            refuseAll(error.isEmpty() ? QCoreApplication::translate(
+                                                            "HotKeys", "not allowed by the desktop")
                                                       : error);
                             return;
                         }
@@ -206,12 +214,15 @@ void PortalHotKeys::bind() {
                             if (trigger.isEmpty()) {
                                 m_wanted.remove(id);
                                 setStatus(id, {HotKeyStatus::State::Refused,
-                                               QStringLiteral("not allowed by the desktop"),
+                                               QCoreApplication::translate(
+                                                   "HotKeys", "not allowed by the desktop"),
                                                {}});
                             } else {
                                 setStatus(id, {HotKeyStatus::State::Handed,
                                                {},
-                                               kWhere + QStringLiteral(" (now %1)").arg(trigger)});
+                                               where() + QCoreApplication::translate("HotKeys",
+                                                                                     " (now %1)")
+                                                             .arg(trigger)});
                             }
                         }
                     });

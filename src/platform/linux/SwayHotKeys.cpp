@@ -2,6 +2,7 @@
 
 #include "platform/linux/HotKeyRoutes.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,7 +15,10 @@ namespace {
 const QByteArray kMagic = QByteArrayLiteral("i3-ipc");
 constexpr quint32 kRunCommand = 0;
 constexpr quint32 kGetConfig = 9;
-const QString kWhere = QStringLiteral("sway's bindings, while Tessaly runs");
+// Where the user sees the keys, in the interface's language.
+QString where() {
+    return QCoreApplication::translate("HotKeys", "sway's bindings, while Tessaly runs");
+}
 
 QString shellQuoted(const QString& s) {
     QString q = s;
@@ -34,10 +38,10 @@ SwayHotKeys::SwayHotKeys(const QString& socketPath, const QString& program, QObj
         const QList<int> ids = m_wanted.keys();
         for (int id : ids)
             if (status(id).state == HotKeyStatus::State::Pending && m_wanted.remove(id))
-                setStatus(
-                    id, {HotKeyStatus::State::Refused,
-                         QStringLiteral("sway cannot be reached (%1)").arg(m_socket->errorString()),
-                         {}});
+                setStatus(id, {HotKeyStatus::State::Refused,
+                               QCoreApplication::translate("HotKeys", "sway cannot be reached (%1)")
+                                   .arg(m_socket->errorString()),
+                               {}});
     });
     if (!socketPath.isEmpty()) m_socket->connectToServer(socketPath);
 }
@@ -133,17 +137,20 @@ bool SwayHotKeys::registerHotKey(int id, int flags, int vk) {
         return false;
     };
     const QString keys = SwayCombination(flags, vk);
-    if (keys.isEmpty()) return refuse(QStringLiteral("not a combination Tessaly can bind"));
+    if (keys.isEmpty())
+        return refuse(QCoreApplication::translate("HotKeys", "not a combination Tessaly can bind"));
     if (m_actions.value(id).option.isEmpty())
-        return refuse(QStringLiteral("this row has no action sway can run"));
+        return refuse(
+            QCoreApplication::translate("HotKeys", "this row has no action sway can run"));
     if (m_socket->state() == QLocalSocket::UnconnectedState)
-        return refuse(QStringLiteral("sway cannot be reached (%1)")
+        return refuse(QCoreApplication::translate("HotKeys", "sway cannot be reached (%1)")
                           .arg(m_socket->errorString().isEmpty()
-                                   ? QStringLiteral("SWAYSOCK is not set")
+                                   ? QCoreApplication::translate("HotKeys", "SWAYSOCK is not set")
                                    : m_socket->errorString()));
     for (auto it = m_wanted.cbegin(); it != m_wanted.cend(); ++it)
         if (normalised(*it) == normalised(keys))
-            return refuse(QStringLiteral("taken by another Tessaly hot key"));
+            return refuse(
+                QCoreApplication::translate("HotKeys", "taken by another Tessaly hot key"));
     m_wanted.insert(id, keys);
     setStatus(id, {HotKeyStatus::State::Pending, {}, {}});
     if (!m_configRead) {
@@ -168,7 +175,8 @@ void SwayHotKeys::tryBind(int id) {
     if (m_userBound.contains(normalised(keys))) {
         m_wanted.remove(id);
         setStatus(id, {HotKeyStatus::State::Refused,
-                       QStringLiteral("taken by another program: sway's configuration binds it"),
+                       QCoreApplication::translate(
+                           "HotKeys", "taken by another program: sway's configuration binds it"),
                        {}});
         return;
     }
@@ -180,12 +188,12 @@ void SwayHotKeys::tryBind(int id) {
              if (m_wanted.value(id) != keys) return; // changed meanwhile
              const QJsonObject result = QJsonDocument::fromJson(body).array().at(0).toObject();
              if (result.value(QStringLiteral("success")).toBool()) {
-                 setStatus(id, {HotKeyStatus::State::Handed, {}, kWhere});
+                 setStatus(id, {HotKeyStatus::State::Handed, {}, where()});
              } else {
                  m_bound.remove(id);
                  m_wanted.remove(id);
                  setStatus(id, {HotKeyStatus::State::Refused,
-                                QStringLiteral("not allowed by sway: %1")
+                                QCoreApplication::translate("HotKeys", "not allowed by sway: %1")
                                     .arg(result.value(QStringLiteral("error")).toString()),
                                 {}});
              }

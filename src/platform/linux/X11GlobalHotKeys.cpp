@@ -1,5 +1,6 @@
 #include "platform/linux/X11GlobalHotKeys.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
 
@@ -169,12 +170,15 @@ bool X11GlobalHotKeys::registerHotKey(int id, int modifierFlags, int virtualKey)
     const quint32 keysym = keysymForVirtualKey(virtualKey);
     // A binding needs a key this program knows and at least one modifier.
     if (keysym == 0 || (modifierFlags & (kAlt | kControl | kShift)) == 0)
-        return refuse(QStringLiteral("not a combination Tessaly can bind"));
-    if (!connectToDisplay()) return refuse(QStringLiteral("no X display to grab keys on"));
+        return refuse(QCoreApplication::translate("HotKeys", "not a combination Tessaly can bind"));
+    if (!connectToDisplay())
+        return refuse(QCoreApplication::translate("HotKeys", "no X display to grab keys on"));
     readModifierMap();
 
     KeySymbols syms(xcb_key_symbols_alloc(m_connection));
-    if (!syms) return refuse(QStringLiteral("the X server's key map cannot be read"));
+    if (!syms)
+        return refuse(
+            QCoreApplication::translate("HotKeys", "the X server's key map cannot be read"));
     QList<xcb_keycode_t> keycodes;
     for (quint32 sym :
          {keysym,
@@ -185,7 +189,8 @@ bool X11GlobalHotKeys::registerHotKey(int id, int modifierFlags, int virtualKey)
             if (!keycodes.contains(*k)) keycodes.append(*k);
         std::free(found);
     }
-    if (keycodes.isEmpty()) return refuse(QStringLiteral("the keyboard has no such key"));
+    if (keycodes.isEmpty())
+        return refuse(QCoreApplication::translate("HotKeys", "the keyboard has no such key"));
     // Where the keymap gives Ctrl+Alt+F1 … F12 to the server for switching
     // virtual terminals, those presses never reach any client: a grab would
     // succeed yet the binding would never fire, so it is refused instead.
@@ -194,8 +199,9 @@ bool X11GlobalHotKeys::registerHotKey(int id, int modifierFlags, int virtualKey)
             for (int col = 0; col < 8; ++col) {
                 const xcb_keysym_t sym = xcb_key_symbols_get_keysym(syms.get(), code, col);
                 if (sym >= kSwitchVT1 && sym <= kSwitchVT12)
-                    return refuse(QStringLiteral("not allowed by the desktop: the X server "
-                                                 "keeps it for switching consoles"));
+                    return refuse(QCoreApplication::translate(
+                        "HotKeys", "not allowed by the desktop: the X server "
+                                   "keeps it for switching consoles"));
             }
     }
 
@@ -205,7 +211,8 @@ bool X11GlobalHotKeys::registerHotKey(int id, int modifierFlags, int virtualKey)
     for (auto it = m_bindings.cbegin(); it != m_bindings.cend(); ++it)
         for (const Grab& g : it->grabs)
             if (g.modifiers == mods && keycodes.contains(g.keycode))
-                return refuse(QStringLiteral("taken by another Tessaly hot key"));
+                return refuse(
+                    QCoreApplication::translate("HotKeys", "taken by another Tessaly hot key"));
 
     Binding binding;
     bool refused = false;
@@ -231,7 +238,7 @@ bool X11GlobalHotKeys::registerHotKey(int id, int modifierFlags, int virtualKey)
         for (const Grab& g : std::as_const(binding.grabs))
             ungrab(g);
         xcb_flush(m_connection);
-        return refuse(QStringLiteral("taken by another program"));
+        return refuse(QCoreApplication::translate("HotKeys", "taken by another program"));
     }
     m_bindings.insert(id, binding);
     setStatus(id, {HotKeyStatus::State::InForce, {}, {}});
