@@ -1545,7 +1545,7 @@ Wird aktualisiert …</translation>
 <context>
     <name>PictureListPanes</name>
     <message>
-        <location filename="../src/options_window/PictureListPanes.cpp" line="+52"/>
+        <location filename="../src/options_window/PictureListPanes.cpp" line="+49"/>
         <source>These files were not added: their names hold a line break, which the picture list cannot keep.</source>
         <translation>Diese Dateien wurden nicht hinzugefügt: ihre Namen enthalten einen Zeilenumbruch, den die Bilderliste nicht speichern kann.</translation>
     </message>
@@ -1560,7 +1560,7 @@ Wird aktualisiert …</translation>
         <translation>Diese Dateien und Ordner wurden nicht hinzugefügt: ihre Namen enthalten einen Zeilenumbruch, den die Bilderliste nicht speichern kann.</translation>
     </message>
     <message>
-        <location line="+102"/>
+        <location line="+105"/>
         <location line="+2"/>
         <source>Preview</source>
         <translation>Vorschau</translation>

@@ -1545,7 +1545,7 @@ Actualizando…</translation>
 <context>
     <name>PictureListPanes</name>
     <message>
-        <location filename="../src/options_window/PictureListPanes.cpp" line="+52"/>
+        <location filename="../src/options_window/PictureListPanes.cpp" line="+49"/>
         <source>These files were not added: their names hold a line break, which the picture list cannot keep.</source>
         <translation>Estos archivos no se añadieron: su nombre contiene un salto de línea, que la lista de imágenes no puede guardar.</translation>
     </message>
@@ -1560,7 +1560,7 @@ Actualizando…</translation>
         <translation>Estos archivos y carpetas no se añadieron: su nombre contiene un salto de línea, que la lista de imágenes no puede guardar.</translation>
     </message>
     <message>
-        <location line="+102"/>
+        <location line="+105"/>
         <location line="+2"/>
         <source>Preview</source>
         <translation>Vista previa</translation>

@@ -1546,7 +1546,7 @@ Mise à jour…</translation>
 <context>
     <name>PictureListPanes</name>
     <message>
-        <location filename="../src/options_window/PictureListPanes.cpp" line="+52"/>
+        <location filename="../src/options_window/PictureListPanes.cpp" line="+49"/>
         <source>These files were not added: their names hold a line break, which the picture list cannot keep.</source>
         <translation>Ces fichiers n&apos;ont pas été ajoutés&#xa0;: leur nom contient un saut de ligne, que la liste d&apos;images ne peut pas conserver.</translation>
     </message>
@@ -1561,7 +1561,7 @@ Mise à jour…</translation>
         <translation>Ces fichiers et dossiers n&apos;ont pas été ajoutés&#xa0;: leur nom contient un saut de ligne, que la liste d&apos;images ne peut pas conserver.</translation>
     </message>
     <message>
-        <location line="+102"/>
+        <location line="+105"/>
         <location line="+2"/>
         <source>Preview</source>
         <translation>Aperçu</translation>

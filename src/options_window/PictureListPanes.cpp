@@ -39,9 +39,6 @@ QAction* MenuItem(QMenu* menu, const QString& name, const QString& caption,
     return action;
 }
 
-// Tells which files or folders were not added because their paths hold a
-// line break, which a line of the list file cannot keep; the break is shown
-// as its symbol, so the name reads as it is.
 // What was refused for a line break in its name: one whole sentence per
 // case, so that each language can word it in its own grammar.
 enum class Refused { Files, Folders, FilesAndFolders };
@@ -63,6 +60,9 @@ QString LineBreakHeading(Refused what) {
     }
 }
 
+// Tells which files or folders were not added because their paths hold a
+// line break, which a line of the list file cannot keep; the break is shown
+// as its symbol, so the name reads as it is.
 void TellLineBreaks(QWidget* window, const QStringList& paths, Refused what) {
     if (paths.isEmpty()) return;
     QStringList shown;
