@@ -119,33 +119,34 @@
     <message>
         <location filename="../src/internet/Categories.cpp" line="+90"/>
         <source>the catalogue could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Katalog konnte nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>the download failed</source>
-        <translation type="unfinished"></translation>
+        <translation>das Herunterladen ist fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../src/internet/Categories.h" line="+55"/>
         <source>Please refresh!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte aktualisieren!</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The internet categories could not be refreshed from %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Internetkategorien konnten nicht von %1 aktualisiert werden: %2</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>CatCode</source>
-        <translation type="unfinished"></translation>
+        <translation>CatCode</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please enter the new CatCode.<byte value="xd"/>
 Leave blank for default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den neuen CatCode ein.<byte value="xd"/>
+Lassen Sie das Feld leer, um den Standardkatalog zu verwenden.</translation>
     </message>
 </context>
 <context>
@@ -155,6 +156,15 @@ Leave blank for default.</source>
         <location line="+1"/>
         <source>Clock</source>
         <translation>Uhr</translation>
+    </message>
+</context>
+<context>
+    <name>ColorsPage</name>
+    <message>
+        <location filename="../src/options_window/ColorsPage.cpp" line="+14"/>
+        <source>%1%</source>
+        <comment>a percentage, as in 100%</comment>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -385,52 +395,52 @@ sind (nicht mit „-“ beginnen), werden ignoriert.
     <message>
         <location filename="../src/internet/DownloadClient.cpp" line="+184"/>
         <source>Downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird heruntergeladen …</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Error %1: the download was abandoned at line: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler %1: Das Herunterladen wurde in Zeile %2 abgebrochen</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Error %1: the proxy &quot;%2&quot; is not an address of the form host:port</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler %1: Der Proxy „%2“ ist keine Adresse der Form Rechner:Port</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Error %1: &quot;%2&quot; is not an http or https address</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler %1: „%2“ ist keine HTTP- oder HTTPS-Adresse</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>Error %1: the answer is larger than %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler %1: Die Antwort ist größer als %2 MB</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Error %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler %1: %2</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Error %1: the server went silent: nothing came within %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler %1: Der Server antwortet nicht mehr; innerhalb von %2 Sekunden kam nichts an</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Error %1: the answer did not complete within %2 seconds (%3 bytes came)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler %1: Die Antwort war nach %2 Sekunden nicht vollständig (%3 Byte empfangen)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source> at line: %1</source>
-        <translation type="unfinished"></translation>
+        <translation> in Zeile %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Orvane Downloader Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler im Orvane-Downloader</translation>
     </message>
 </context>
 <context>
@@ -821,37 +831,37 @@ sind (nicht mit „-“ beginnen), werden ignoriert.
     <message>
         <location filename="../src/hotkeys/HotKeys.cpp" line="+21"/>
         <source>Ctrl + Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + Alt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl + Alt + Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + Alt + Umschalt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl + Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + Umschalt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alt + Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt + Umschalt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Umschalt</translation>
     </message>
     <message>
         <location line="+52"/>
@@ -898,17 +908,17 @@ sind (nicht mit „-“ beginnen), werden ignoriert.
         <location filename="../src/platform/IniSettingsStore.cpp" line="+147"/>
         <location line="+28"/>
         <source>the settings could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungen konnten nicht geschrieben werden</translation>
     </message>
     <message>
         <location line="-23"/>
         <source>cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>the settings could not be written in full (is the disk full?)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungen konnten nicht vollständig geschrieben werden (ist der Datenträger voll?)</translation>
     </message>
 </context>
 <context>
@@ -1023,7 +1033,7 @@ sind (nicht mit „-“ beginnen), werden ignoriert.
     <message>
         <location filename="../src/compose/JpegDecoder.cpp" line="+136"/>
         <source>not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht genug Arbeitsspeicher</translation>
     </message>
 </context>
 <context>
@@ -1031,77 +1041,77 @@ sind (nicht mit „-“ beginnen), werden ignoriert.
     <message>
         <location filename="../src/options_window/KeyCapture.cpp" line="+12"/>
         <source>Page Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild auf</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Page Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild ab</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausführen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Print Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfg</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Entf</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
@@ -1159,53 +1169,53 @@ sind (nicht mit „-“ beginnen), werden ignoriert.
     <message>
         <location filename="../src/compose/Metafile.cpp" line="+747"/>
         <source>not a Windows metafile header</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Dateikopf einer Windows-Metadatei</translation>
     </message>
     <message>
         <location line="+21"/>
         <location line="+363"/>
         <source>the metafile has no size</source>
-        <translation type="unfinished"></translation>
+        <translation>die Metadatei hat keine Größe</translation>
     </message>
     <message>
         <location line="-299"/>
         <location line="+406"/>
         <source>the metafile ends early</source>
-        <translation type="unfinished"></translation>
+        <translation>die Metadatei endet vorzeitig</translation>
     </message>
     <message>
         <location line="-401"/>
         <location line="+405"/>
         <source>a record does not fit in the metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Datensatz passt nicht in die Metadatei</translation>
     </message>
     <message>
         <location line="-194"/>
         <location line="+410"/>
         <location line="+93"/>
         <source>a region does not fit in its record</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Region passt nicht in ihren Datensatz</translation>
     </message>
     <message>
         <location line="-457"/>
         <location line="+511"/>
         <source>record %1 is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz %1 ist zu kurz</translation>
     </message>
     <message>
         <location line="-491"/>
         <source>not an enhanced metafile header</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Dateikopf einer erweiterten Metadatei</translation>
     </message>
     <message>
         <location line="+530"/>
         <source>nothing to draw on</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Zeichenfläche vorhanden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht genug Arbeitsspeicher</translation>
     </message>
 </context>
 <context>
@@ -1345,12 +1355,18 @@ sind (nicht mit „-“ beginnen), werden ignoriert.
     <message>
         <location line="+9"/>
         <location line="+2"/>
-        <location line="+85"/>
+        <location line="+88"/>
         <source>last update :</source>
         <translation>Letzte Aktualisierung:</translation>
     </message>
     <message>
-        <location line="-69"/>
+        <location line="-80"/>
+        <source>sample%1</source>
+        <comment>news bar appearance: sample text of font/color %1</comment>
+        <translation>Beispiel %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Edit font/color %1</source>
         <translation>Schrift/Farbe %1 bearbeiten</translation>
     </message>
@@ -1465,49 +1481,49 @@ Wird aktualisiert …</translation>
         <location line="+57"/>
         <location line="+30"/>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht genug Arbeitsspeicher</translation>
     </message>
     <message>
         <location line="-74"/>
         <source>no picture size</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Bildgröße</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+94"/>
         <source>%1 x %2 pixels is over the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;×&#xa0;%2 Pixel liegen über der Grenze</translation>
     </message>
     <message>
         <location line="-56"/>
         <location line="+106"/>
         <source>no picture data</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Bilddaten</translation>
     </message>
     <message>
         <location line="-67"/>
         <source>decoder set-up failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Einrichten des Decoders fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>unreadable header</source>
-        <translation type="unfinished"></translation>
+        <translation>unlesbarer Dateikopf</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>cannot hold the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild passt nicht in den Speicher</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>the file ends too early</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet zu früh</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>damaged data</source>
-        <translation type="unfinished"></translation>
+        <translation>beschädigte Daten</translation>
     </message>
 </context>
 <context>
@@ -1523,20 +1539,28 @@ Wird aktualisiert …</translation>
     <message>
         <location filename="../src/settings/PictureListFile.cpp" line="+53"/>
         <source>%1 holds a line break, which the list cannot keep</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält einen Zeilenumbruch, den die Liste nicht speichern kann</translation>
     </message>
 </context>
 <context>
     <name>PictureListPanes</name>
     <message>
-        <location filename="../src/options_window/PictureListPanes.cpp" line="+53"/>
-        <source>These %1 were not added: their names hold a line break, which the picture list cannot keep.
-</source>
-        <translation>Diese %1 wurden nicht hinzugefügt: ihre Namen enthalten einen Zeilenumbruch, den die Bilderliste nicht speichern kann.
-</translation>
+        <location filename="../src/options_window/PictureListPanes.cpp" line="+49"/>
+        <source>These files were not added: their names hold a line break, which the picture list cannot keep.</source>
+        <translation>Diese Dateien wurden nicht hinzugefügt: ihre Namen enthalten einen Zeilenumbruch, den die Bilderliste nicht speichern kann.</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+4"/>
+        <source>These folders were not added: their names hold a line break, which the picture list cannot keep.</source>
+        <translation>Diese Ordner wurden nicht hinzugefügt: ihre Namen enthalten einen Zeilenumbruch, den die Bilderliste nicht speichern kann.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>These files and folders were not added: their names hold a line break, which the picture list cannot keep.</source>
+        <translation>Diese Dateien und Ordner wurden nicht hinzugefügt: ihre Namen enthalten einen Zeilenumbruch, den die Bilderliste nicht speichern kann.</translation>
+    </message>
+    <message>
+        <location line="+105"/>
         <location line="+2"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
@@ -1559,24 +1583,24 @@ Wird aktualisiert …</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+339"/>
+        <location line="+338"/>
         <source>Browse for pictures</source>
         <translation>Bilder auswählen</translation>
     </message>
     <message>
-        <location line="-336"/>
-        <location line="+340"/>
+        <location line="-335"/>
+        <location line="+339"/>
         <source>Remove selected</source>
         <translation>Ausgewählte entfernen</translation>
     </message>
     <message>
-        <location line="-337"/>
-        <location line="+339"/>
+        <location line="-336"/>
+        <location line="+338"/>
         <source>Clear list</source>
         <translation>Liste leeren</translation>
     </message>
     <message>
-        <location line="-336"/>
+        <location line="-335"/>
         <source>Move selected up.</source>
         <translation>Ausgewählte nach oben verschieben.</translation>
     </message>
@@ -1617,12 +1641,12 @@ Wird aktualisiert …</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+319"/>
+        <location line="+318"/>
         <source>&amp;Clear list</source>
         <translation>Liste &amp;leeren</translation>
     </message>
     <message>
-        <location line="-316"/>
+        <location line="-315"/>
         <source>Move &amp;up</source>
         <translation>Nach &amp;oben</translation>
     </message>
@@ -1672,12 +1696,7 @@ Wird aktualisiert …</translation>
         <translation>Bilder öffnen</translation>
     </message>
     <message>
-        <location line="+64"/>
-        <source>files and folders</source>
-        <translation>Dateien und Ordner</translation>
-    </message>
-    <message>
-        <location line="+52"/>
+        <location line="+115"/>
         <source>Are you sure you want to delete %1 file(s) from your hard disk?
 please note that files will not be move to the recycle bin and will be deleted permanently.</source>
         <translation>Möchten Sie wirklich %1 Datei(en) von der Festplatte löschen?
@@ -1737,7 +1756,7 @@ Bitte beachten Sie: Die Dateien werden nicht in den Papierkorb verschoben, sonde
         <translation>Bitte wählen Sie einen Ordner aus</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+68"/>
         <source>The picture list could not be saved to %1: %2</source>
         <translation>Die Bilderliste konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
@@ -1883,18 +1902,18 @@ Bitte beachten Sie: Die Dateien werden nicht in den Papierkorb verschoben, sonde
     <message>
         <location line="+11"/>
         <location line="+1"/>
-        <location line="+297"/>
+        <location line="+298"/>
         <source>Tessaly settings</source>
         <translation>Tessaly-Einstellungen</translation>
     </message>
     <message>
-        <location line="-287"/>
+        <location line="-288"/>
         <location line="+2"/>
         <source>Options :</source>
         <translation>Optionen:</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+77"/>
         <source>Click to switch between the time left and the clock time</source>
         <translation>Klicken, um zwischen verbleibender Zeit und Uhrzeit umzuschalten</translation>
     </message>
@@ -1951,12 +1970,12 @@ Bitte beachten Sie: Die Dateien werden nicht in den Papierkorb verschoben, sonde
     <message>
         <location filename="../src/compose/Targa.cpp" line="+73"/>
         <source>not a TGA picture</source>
-        <translation type="unfinished"></translation>
+        <translation>kein TGA-Bild</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 x %2 pixels is over the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;×&#xa0;%2 Pixel liegen über der Grenze</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -1965,12 +1984,12 @@ Bitte beachten Sie: Die Dateien werden nicht in den Papierkorb verschoben, sonde
         <location line="+5"/>
         <location line="+8"/>
         <source>the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist abgeschnitten</translation>
     </message>
     <message>
         <location line="-34"/>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht genug Arbeitsspeicher</translation>
     </message>
 </context>
 <context>
@@ -2282,14 +2301,24 @@ Bitte beachten Sie: Die Dateien werden nicht in den Papierkorb verschoben, sonde
         <translation>Sekundenzeiger</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>Choose the font and colour of the numbers</source>
         <translation>Schriftart und Farbe der Ziffern wählen</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Choose the colour of the hour hand</source>
+        <translation>Farbe des Stundenzeigers wählen</translation>
+    </message>
+    <message>
         <location line="+2"/>
-        <source>Choose the colour of the %1</source>
-        <translation>Farbe wählen: %1</translation>
+        <source>Choose the colour of the minute hand</source>
+        <translation>Farbe des Minutenzeigers wählen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Choose the colour of the second hand</source>
+        <translation>Farbe des Sekundenzeigers wählen</translation>
     </message>
     <message>
         <location line="+157"/>
@@ -2379,6 +2408,24 @@ Bitte beachten Sie: Die Dateien werden nicht in den Papierkorb verschoben, sonde
         <source>Today</source>
         <comment>calendar preview: today&apos;s date</comment>
         <translation>Heute</translation>
+    </message>
+</context>
+<context>
+    <name>XdgAutostart</name>
+    <message>
+        <location filename="../src/platform/linux/XdgAutostart.cpp" line="+63"/>
+        <source>cannot remove %1</source>
+        <translation>%1 kann nicht entfernt werden</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>cannot create %1</source>
+        <translation>%1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 </TS>

@@ -119,33 +119,34 @@
     <message>
         <location filename="../src/internet/Categories.cpp" line="+90"/>
         <source>the catalogue could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir el catálogo: %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>the download failed</source>
-        <translation type="unfinished"></translation>
+        <translation>la descarga falló</translation>
     </message>
     <message>
         <location filename="../src/internet/Categories.h" line="+55"/>
         <source>Please refresh!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Actualice las categorías!</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The internet categories could not be refreshed from %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron actualizar las categorías de Internet desde %1: %2</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>CatCode</source>
-        <translation type="unfinished"></translation>
+        <translation>CatCode</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please enter the new CatCode.<byte value="xd"/>
 Leave blank for default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el nuevo CatCode.<byte value="xd"/>
+Déjelo en blanco para usar el catálogo predeterminado.</translation>
     </message>
 </context>
 <context>
@@ -155,6 +156,15 @@ Leave blank for default.</source>
         <location line="+1"/>
         <source>Clock</source>
         <translation>Reloj</translation>
+    </message>
+</context>
+<context>
+    <name>ColorsPage</name>
+    <message>
+        <location filename="../src/options_window/ColorsPage.cpp" line="+14"/>
+        <source>%1%</source>
+        <comment>a percentage, as in 100%</comment>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -385,52 +395,52 @@ son opciones (que no empiezan por «-») se ignoran.
     <message>
         <location filename="../src/internet/DownloadClient.cpp" line="+184"/>
         <source>Downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando…</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Error %1: the download was abandoned at line: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Error %1: la descarga se abandonó en la línea %2</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Error %1: the proxy &quot;%2&quot; is not an address of the form host:port</source>
-        <translation type="unfinished"></translation>
+        <translation>Error %1: el proxy «%2» no es una dirección de la forma servidor:puerto</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Error %1: &quot;%2&quot; is not an http or https address</source>
-        <translation type="unfinished"></translation>
+        <translation>Error %1: «%2» no es una dirección http ni https</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>Error %1: the answer is larger than %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Error %1: la respuesta ocupa más de %2 MB</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Error %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Error %1: %2</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Error %1: the server went silent: nothing came within %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Error %1: el servidor dejó de responder; no llegó nada en %2 segundos</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Error %1: the answer did not complete within %2 seconds (%3 bytes came)</source>
-        <translation type="unfinished"></translation>
+        <translation>Error %1: la respuesta no se completó en %2 segundos (llegaron %3 bytes)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source> at line: %1</source>
-        <translation type="unfinished"></translation>
+        <translation> en la línea %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Orvane Downloader Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error del descargador de Orvane</translation>
     </message>
 </context>
 <context>
@@ -821,37 +831,37 @@ son opciones (que no empiezan por «-») se ignoran.
     <message>
         <location filename="../src/hotkeys/HotKeys.cpp" line="+21"/>
         <source>Ctrl + Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl + Alt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl + Alt + Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl + Alt + Mayús</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl + Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl + Mayús</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alt + Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt + Mayús</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayús</translation>
     </message>
     <message>
         <location line="+52"/>
@@ -898,17 +908,17 @@ son opciones (que no empiezan por «-») se ignoran.
         <location filename="../src/platform/IniSettingsStore.cpp" line="+147"/>
         <location line="+28"/>
         <source>the settings could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir la configuración</translation>
     </message>
     <message>
         <location line="-23"/>
         <source>cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta %1</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>the settings could not be written in full (is the disk full?)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir la configuración completa (¿está lleno el disco?)</translation>
     </message>
 </context>
 <context>
@@ -1023,7 +1033,7 @@ son opciones (que no empiezan por «-») se ignoran.
     <message>
         <location filename="../src/compose/JpegDecoder.cpp" line="+136"/>
         <source>not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>memoria insuficiente</translation>
     </message>
 </context>
 <context>
@@ -1031,77 +1041,77 @@ son opciones (que no empiezan por «-») se ignoran.
     <message>
         <location filename="../src/options_window/KeyCapture.cpp" line="+12"/>
         <source>Page Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Re Pág</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Page Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Av Pág</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Print Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Impr Pant</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supr</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
 </context>
 <context>
@@ -1159,53 +1169,53 @@ son opciones (que no empiezan por «-») se ignoran.
     <message>
         <location filename="../src/compose/Metafile.cpp" line="+747"/>
         <source>not a Windows metafile header</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una cabecera de metarchivo de Windows</translation>
     </message>
     <message>
         <location line="+21"/>
         <location line="+363"/>
         <source>the metafile has no size</source>
-        <translation type="unfinished"></translation>
+        <translation>el metarchivo no tiene tamaño</translation>
     </message>
     <message>
         <location line="-299"/>
         <location line="+406"/>
         <source>the metafile ends early</source>
-        <translation type="unfinished"></translation>
+        <translation>el metarchivo termina antes de tiempo</translation>
     </message>
     <message>
         <location line="-401"/>
         <location line="+405"/>
         <source>a record does not fit in the metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>un registro no cabe en el metarchivo</translation>
     </message>
     <message>
         <location line="-194"/>
         <location line="+410"/>
         <location line="+93"/>
         <source>a region does not fit in its record</source>
-        <translation type="unfinished"></translation>
+        <translation>una región no cabe en su registro</translation>
     </message>
     <message>
         <location line="-457"/>
         <location line="+511"/>
         <source>record %1 is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>el registro %1 es demasiado corto</translation>
     </message>
     <message>
         <location line="-491"/>
         <source>not an enhanced metafile header</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una cabecera de metarchivo mejorado</translation>
     </message>
     <message>
         <location line="+530"/>
         <source>nothing to draw on</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna superficie en la que dibujar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>memoria insuficiente</translation>
     </message>
 </context>
 <context>
@@ -1345,12 +1355,18 @@ son opciones (que no empiezan por «-») se ignoran.
     <message>
         <location line="+9"/>
         <location line="+2"/>
-        <location line="+85"/>
+        <location line="+88"/>
         <source>last update :</source>
         <translation>Última actualización:</translation>
     </message>
     <message>
-        <location line="-69"/>
+        <location line="-80"/>
+        <source>sample%1</source>
+        <comment>news bar appearance: sample text of font/color %1</comment>
+        <translation>Ejemplo %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Edit font/color %1</source>
         <translation>Editar fuente/color %1</translation>
     </message>
@@ -1465,49 +1481,49 @@ Actualizando…</translation>
         <location line="+57"/>
         <location line="+30"/>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>memoria insuficiente</translation>
     </message>
     <message>
         <location line="-74"/>
         <source>no picture size</source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen no tiene tamaño</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+94"/>
         <source>%1 x %2 pixels is over the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2 píxeles superan el límite</translation>
     </message>
     <message>
         <location line="-56"/>
         <location line="+106"/>
         <source>no picture data</source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen no tiene datos</translation>
     </message>
     <message>
         <location line="-67"/>
         <source>decoder set-up failed</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo preparar el decodificador</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>unreadable header</source>
-        <translation type="unfinished"></translation>
+        <translation>cabecera ilegible</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>cannot hold the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede cargar la imagen en memoria</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>the file ends too early</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo termina antes de tiempo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>damaged data</source>
-        <translation type="unfinished"></translation>
+        <translation>datos dañados</translation>
     </message>
 </context>
 <context>
@@ -1523,20 +1539,28 @@ Actualizando…</translation>
     <message>
         <location filename="../src/settings/PictureListFile.cpp" line="+53"/>
         <source>%1 holds a line break, which the list cannot keep</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene un salto de línea, que la lista no puede guardar</translation>
     </message>
 </context>
 <context>
     <name>PictureListPanes</name>
     <message>
-        <location filename="../src/options_window/PictureListPanes.cpp" line="+53"/>
-        <source>These %1 were not added: their names hold a line break, which the picture list cannot keep.
-</source>
-        <translation>Estos elementos (%1) no se añadieron: su nombre contiene un salto de línea, que la lista de imágenes no puede guardar.
-</translation>
+        <location filename="../src/options_window/PictureListPanes.cpp" line="+49"/>
+        <source>These files were not added: their names hold a line break, which the picture list cannot keep.</source>
+        <translation>Estos archivos no se añadieron: su nombre contiene un salto de línea, que la lista de imágenes no puede guardar.</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+4"/>
+        <source>These folders were not added: their names hold a line break, which the picture list cannot keep.</source>
+        <translation>Estas carpetas no se añadieron: su nombre contiene un salto de línea, que la lista de imágenes no puede guardar.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>These files and folders were not added: their names hold a line break, which the picture list cannot keep.</source>
+        <translation>Estos archivos y carpetas no se añadieron: su nombre contiene un salto de línea, que la lista de imágenes no puede guardar.</translation>
+    </message>
+    <message>
+        <location line="+105"/>
         <location line="+2"/>
         <source>Preview</source>
         <translation>Vista previa</translation>
@@ -1559,24 +1583,24 @@ Actualizando…</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+339"/>
+        <location line="+338"/>
         <source>Browse for pictures</source>
         <translation>Buscar imágenes</translation>
     </message>
     <message>
-        <location line="-336"/>
-        <location line="+340"/>
+        <location line="-335"/>
+        <location line="+339"/>
         <source>Remove selected</source>
         <translation>Quitar los seleccionados</translation>
     </message>
     <message>
-        <location line="-337"/>
-        <location line="+339"/>
+        <location line="-336"/>
+        <location line="+338"/>
         <source>Clear list</source>
         <translation>Vaciar la lista</translation>
     </message>
     <message>
-        <location line="-336"/>
+        <location line="-335"/>
         <source>Move selected up.</source>
         <translation>Subir los seleccionados.</translation>
     </message>
@@ -1617,12 +1641,12 @@ Actualizando…</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+319"/>
+        <location line="+318"/>
         <source>&amp;Clear list</source>
         <translation>&amp;Vaciar la lista</translation>
     </message>
     <message>
-        <location line="-316"/>
+        <location line="-315"/>
         <source>Move &amp;up</source>
         <translation>&amp;Subir</translation>
     </message>
@@ -1672,12 +1696,7 @@ Actualizando…</translation>
         <translation>Abrir imágenes</translation>
     </message>
     <message>
-        <location line="+64"/>
-        <source>files and folders</source>
-        <translation>archivos y carpetas</translation>
-    </message>
-    <message>
-        <location line="+52"/>
+        <location line="+115"/>
         <source>Are you sure you want to delete %1 file(s) from your hard disk?
 please note that files will not be move to the recycle bin and will be deleted permanently.</source>
         <translation>¿Seguro que desea eliminar %1 archivo(s) del disco duro?
@@ -1737,7 +1756,7 @@ Tenga en cuenta que los archivos no se moverán a la papelera y se eliminarán d
         <translation>Seleccione una carpeta</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+68"/>
         <source>The picture list could not be saved to %1: %2</source>
         <translation>No se pudo guardar la lista de imágenes en %1: %2</translation>
     </message>
@@ -1883,18 +1902,18 @@ Tenga en cuenta que los archivos no se moverán a la papelera y se eliminarán d
     <message>
         <location line="+11"/>
         <location line="+1"/>
-        <location line="+297"/>
+        <location line="+298"/>
         <source>Tessaly settings</source>
         <translation>Configuración de Tessaly</translation>
     </message>
     <message>
-        <location line="-287"/>
+        <location line="-288"/>
         <location line="+2"/>
         <source>Options :</source>
         <translation>Opciones:</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+77"/>
         <source>Click to switch between the time left and the clock time</source>
         <translation>Haga clic para alternar entre el tiempo restante y la hora del cambio</translation>
     </message>
@@ -1951,12 +1970,12 @@ Tenga en cuenta que los archivos no se moverán a la papelera y se eliminarán d
     <message>
         <location filename="../src/compose/Targa.cpp" line="+73"/>
         <source>not a TGA picture</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una imagen TGA</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 x %2 pixels is over the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2 píxeles superan el límite</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -1965,12 +1984,12 @@ Tenga en cuenta que los archivos no se moverán a la papelera y se eliminarán d
         <location line="+5"/>
         <location line="+8"/>
         <source>the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está truncado</translation>
     </message>
     <message>
         <location line="-34"/>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>memoria insuficiente</translation>
     </message>
 </context>
 <context>
@@ -2282,14 +2301,24 @@ Tenga en cuenta que los archivos no se moverán a la papelera y se eliminarán d
         <translation>Aguja de los segundos</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>Choose the font and colour of the numbers</source>
         <translation>Elegir la fuente y el color de los números</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Choose the colour of the hour hand</source>
+        <translation>Elegir el color de la aguja de las horas</translation>
+    </message>
+    <message>
         <location line="+2"/>
-        <source>Choose the colour of the %1</source>
-        <translation>Elegir el color de la %1</translation>
+        <source>Choose the colour of the minute hand</source>
+        <translation>Elegir el color de la aguja de los minutos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Choose the colour of the second hand</source>
+        <translation>Elegir el color de la aguja de los segundos</translation>
     </message>
     <message>
         <location line="+157"/>
@@ -2379,6 +2408,24 @@ Tenga en cuenta que los archivos no se moverán a la papelera y se eliminarán d
         <source>Today</source>
         <comment>calendar preview: today&apos;s date</comment>
         <translation>Hoy</translation>
+    </message>
+</context>
+<context>
+    <name>XdgAutostart</name>
+    <message>
+        <location filename="../src/platform/linux/XdgAutostart.cpp" line="+63"/>
+        <source>cannot remove %1</source>
+        <translation>no se puede eliminar %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>cannot create %1</source>
+        <translation>no se puede crear %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -159,6 +159,15 @@ Laissez vide pour utiliser le code par défaut.</translation>
     </message>
 </context>
 <context>
+    <name>ColorsPage</name>
+    <message>
+        <location filename="../src/options_window/ColorsPage.cpp" line="+14"/>
+        <source>%1%</source>
+        <comment>a percentage, as in 100%</comment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
     <name>ColorsPageWidget</name>
     <message>
         <location filename="../src/options_window/ColorsPageWidget.cpp" line="+18"/>
@@ -1347,12 +1356,18 @@ pas des options (qui ne commencent pas par «&#x202f;-&#x202f;») sont ignorés.
     <message>
         <location line="+9"/>
         <location line="+2"/>
-        <location line="+85"/>
+        <location line="+88"/>
         <source>last update :</source>
         <translation>dernière mise à jour&#xa0;:</translation>
     </message>
     <message>
-        <location line="-69"/>
+        <location line="-80"/>
+        <source>sample%1</source>
+        <comment>news bar appearance: sample text of font/color %1</comment>
+        <translation>Exemple %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Edit font/color %1</source>
         <translation>Modifier police/couleur %1</translation>
     </message>
@@ -1531,14 +1546,22 @@ Mise à jour…</translation>
 <context>
     <name>PictureListPanes</name>
     <message>
-        <location filename="../src/options_window/PictureListPanes.cpp" line="+53"/>
-        <source>These %1 were not added: their names hold a line break, which the picture list cannot keep.
-</source>
-        <translation>Ces %1 n&apos;ont pas été ajoutés&#xa0;: leur nom contient un saut de ligne, que la liste d&apos;images ne peut pas conserver.
-</translation>
+        <location filename="../src/options_window/PictureListPanes.cpp" line="+49"/>
+        <source>These files were not added: their names hold a line break, which the picture list cannot keep.</source>
+        <translation>Ces fichiers n&apos;ont pas été ajoutés&#xa0;: leur nom contient un saut de ligne, que la liste d&apos;images ne peut pas conserver.</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+4"/>
+        <source>These folders were not added: their names hold a line break, which the picture list cannot keep.</source>
+        <translation>Ces dossiers n&apos;ont pas été ajoutés&#xa0;: leur nom contient un saut de ligne, que la liste d&apos;images ne peut pas conserver.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>These files and folders were not added: their names hold a line break, which the picture list cannot keep.</source>
+        <translation>Ces fichiers et dossiers n&apos;ont pas été ajoutés&#xa0;: leur nom contient un saut de ligne, que la liste d&apos;images ne peut pas conserver.</translation>
+    </message>
+    <message>
+        <location line="+105"/>
         <location line="+2"/>
         <source>Preview</source>
         <translation>Aperçu</translation>
@@ -1561,24 +1584,24 @@ Mise à jour…</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+339"/>
+        <location line="+338"/>
         <source>Browse for pictures</source>
         <translation>Choisir des images</translation>
     </message>
     <message>
-        <location line="-336"/>
-        <location line="+340"/>
+        <location line="-335"/>
+        <location line="+339"/>
         <source>Remove selected</source>
         <translation>Retirer la sélection</translation>
     </message>
     <message>
-        <location line="-337"/>
-        <location line="+339"/>
+        <location line="-336"/>
+        <location line="+338"/>
         <source>Clear list</source>
         <translation>Vider la liste</translation>
     </message>
     <message>
-        <location line="-336"/>
+        <location line="-335"/>
         <source>Move selected up.</source>
         <translation>Monter la sélection.</translation>
     </message>
@@ -1619,12 +1642,12 @@ Mise à jour…</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+319"/>
+        <location line="+318"/>
         <source>&amp;Clear list</source>
         <translation>&amp;Vider la liste</translation>
     </message>
     <message>
-        <location line="-316"/>
+        <location line="-315"/>
         <source>Move &amp;up</source>
         <translation>&amp;Monter</translation>
     </message>
@@ -1674,12 +1697,7 @@ Mise à jour…</translation>
         <translation>Ouvrir des images</translation>
     </message>
     <message>
-        <location line="+64"/>
-        <source>files and folders</source>
-        <translation>fichiers et dossiers</translation>
-    </message>
-    <message>
-        <location line="+52"/>
+        <location line="+115"/>
         <source>Are you sure you want to delete %1 file(s) from your hard disk?
 please note that files will not be move to the recycle bin and will be deleted permanently.</source>
         <translation>Voulez-vous vraiment supprimer %1 fichier(s) de votre disque dur&#x202f;?
@@ -1739,7 +1757,7 @@ Attention&#xa0;: les fichiers ne seront pas placés dans la corbeille, ils seron
         <translation>Veuillez choisir un dossier</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+68"/>
         <source>The picture list could not be saved to %1: %2</source>
         <translation>La liste d&apos;images n&apos;a pas pu être enregistrée dans %1&#xa0;: %2</translation>
     </message>
@@ -1885,18 +1903,18 @@ Attention&#xa0;: les fichiers ne seront pas placés dans la corbeille, ils seron
     <message>
         <location line="+11"/>
         <location line="+1"/>
-        <location line="+297"/>
+        <location line="+298"/>
         <source>Tessaly settings</source>
         <translation>Paramètres de Tessaly</translation>
     </message>
     <message>
-        <location line="-287"/>
+        <location line="-288"/>
         <location line="+2"/>
         <source>Options :</source>
         <translation>Options&#xa0;:</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+77"/>
         <source>Click to switch between the time left and the clock time</source>
         <translation>Cliquez pour basculer entre le temps restant et l&apos;heure du prochain changement</translation>
     </message>
@@ -2284,14 +2302,24 @@ Attention&#xa0;: les fichiers ne seront pas placés dans la corbeille, ils seron
         <translation>Aiguille des secondes</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>Choose the font and colour of the numbers</source>
         <translation>Choisir la police et la couleur des chiffres</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Choose the colour of the hour hand</source>
+        <translation>Choisir la couleur de l&apos;aiguille des heures</translation>
+    </message>
+    <message>
         <location line="+2"/>
-        <source>Choose the colour of the %1</source>
-        <translation>Choisir la couleur de l&apos;%1</translation>
+        <source>Choose the colour of the minute hand</source>
+        <translation>Choisir la couleur de l&apos;aiguille des minutes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Choose the colour of the second hand</source>
+        <translation>Choisir la couleur de l&apos;aiguille des secondes</translation>
     </message>
     <message>
         <location line="+157"/>
@@ -2381,6 +2409,24 @@ Attention&#xa0;: les fichiers ne seront pas placés dans la corbeille, ils seron
         <source>Today</source>
         <comment>calendar preview: today&apos;s date</comment>
         <translation>Aujourd&apos;hui</translation>
+    </message>
+</context>
+<context>
+    <name>XdgAutostart</name>
+    <message>
+        <location filename="../src/platform/linux/XdgAutostart.cpp" line="+63"/>
+        <source>cannot remove %1</source>
+        <translation>impossible de supprimer %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>cannot create %1</source>
+        <translation>impossible de créer %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 </TS>

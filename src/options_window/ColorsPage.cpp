@@ -2,16 +2,26 @@
 
 #include "compose/ColorFilters.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 
+namespace {
+
+// A whole percentage as the language writes it ("100%", "100 %").
+QString PercentText(qint64 value) {
+    return QCoreApplication::translate("ColorsPage", "%1%", "a percentage, as in 100%").arg(value);
+}
+
+} // namespace
+
 QString BrightnessLabelText(int hsBrightValue) {
-    return QString::number(hsBrightValue) + QLatin1Char('%');
+    return PercentText(hsBrightValue);
 }
 
 QString ColorOffsetLabelText(int barValue) {
-    return QString::number(qint64(std::nearbyint(barValue / 2.55))) + QLatin1Char('%');
+    return PercentText(qint64(std::nearbyint(barValue / 2.55)));
 }
 
 QString GammaLabelText(int hsGammaValue) {

@@ -184,7 +184,10 @@ NewsBarPage::NewsBarPage(AppContext& app, const OptionsWindowParts& parts, QWidg
     auto* appearance = new QWidget;
     auto* a = new QVBoxLayout(appearance);
     for (int k = 0; k < 2; ++k) {
-        const QString sample = QStringLiteral("sample%1").arg(k + 1);
+        const QString sample =
+            QCoreApplication::translate("NewsBarPage", "sample%1",
+                                        "news bar appearance: sample text of font/color %1")
+                .arg(k + 1);
         lblNBsample[k] =
             Named(new QLabel(sample, appearance), QStringLiteral("lblNBsample%1").arg(k), sample);
         lblNBsample[k]->setAutoFillBackground(true);

@@ -39,23 +39,39 @@ QAction* MenuItem(QMenu* menu, const QString& name, const QString& caption,
     return action;
 }
 
+// What was refused for a line break in its name: one whole sentence per
+// case, so that each language can word it in its own grammar.
+enum class Refused { Files, Folders, FilesAndFolders };
+
+QString LineBreakHeading(Refused what) {
+    switch (what) {
+    case Refused::Files:
+        return QCoreApplication::translate("PictureListPanes",
+                                           "These files were not added: their names hold a line "
+                                           "break, which the picture list cannot keep.");
+    case Refused::Folders:
+        return QCoreApplication::translate("PictureListPanes",
+                                           "These folders were not added: their names hold a line "
+                                           "break, which the picture list cannot keep.");
+    default:
+        return QCoreApplication::translate(
+            "PictureListPanes", "These files and folders were not added: their names hold a line "
+                                "break, which the picture list cannot keep.");
+    }
+}
+
 // Tells which files or folders were not added because their paths hold a
 // line break, which a line of the list file cannot keep; the break is shown
 // as its symbol, so the name reads as it is.
-void TellLineBreaks(QWidget* window, const QStringList& paths, const QString& what) {
+void TellLineBreaks(QWidget* window, const QStringList& paths, Refused what) {
     if (paths.isEmpty()) return;
     QStringList shown;
     for (QString path : paths)
         shown << path.replace(QLatin1Char('\n'), QChar(0x240A))
                      .replace(QLatin1Char('\r'), QChar(0x240D));
-    OpenMessageBox(
-        window, QMessageBox::Warning,
-        QCoreApplication::translate("PictureListPanes",
-                                    "These %1 were not added: their names hold a line break, which "
-                                    "the picture list cannot keep.\n")
-                .arg(what) +
-            shown.join(QLatin1Char('\n')),
-        QMessageBox::Ok, QStringLiteral("lineBreakNames"));
+    OpenMessageBox(window, QMessageBox::Warning,
+                   LineBreakHeading(what) + QLatin1Char('\n') + shown.join(QLatin1Char('\n')),
+                   QMessageBox::Ok, QStringLiteral("lineBreakNames"));
 }
 
 // Where the file dialog starts: the pictures folder, or home without one.
@@ -345,7 +361,7 @@ void FilesPane::cmdadd_Click() {
         }
         model->append(added);
         changed = true;
-        TellLineBreaks(window(), refused, QStringLiteral("files"));
+        TellLineBreaks(window(), refused, Refused::Files);
     });
     dialog->open();
 }
@@ -389,8 +405,7 @@ void FilesPane::addPaths(const QStringList& paths) {
             window()->setEnabled(true);
             model->append(found.entries);
             changed = true;
-            TellLineBreaks(window(), found.lineBreaks,
-                           QCoreApplication::translate("PictureListPanes", "files and folders"));
+            TellLineBreaks(window(), found.lineBreaks, Refused::FilesAndFolders);
             emit pathsAdded();
         });
 }
@@ -612,8 +627,7 @@ void FoldersPane::cmdaddfolder_Click() {
     dialog->setOption(QFileDialog::ShowDirsOnly);
     connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& folder) {
         if (folder.isEmpty()) return;
-        if (HasLineBreak(folder))
-            return TellLineBreaks(window(), {folder}, QStringLiteral("folders"));
+        if (HasLineBreak(folder)) return TellLineBreaks(window(), {folder}, Refused::Folders);
         const int row = model->rowCount();
         model->insertRows(row, 1);
         model->setData(model->index(row), folder);
@@ -655,7 +669,7 @@ void FoldersPane::addPaths(const QStringList& paths) {
         else
             added << AddBackslash(path);
     }
-    TellLineBreaks(window(), refused, QStringLiteral("folders"));
+    TellLineBreaks(window(), refused, Refused::Folders);
     if (!added.isEmpty()) {
         const int row = model->rowCount();
         model->insertRows(row, int(added.size()));

@@ -213,12 +213,20 @@ QString ClockPreview::partName(Part part) {
     }
 }
 
+// A whole sentence per part: a part's name inside a sentence changes form
+// (case, article) from one language to another.
 QString ClockPreview::partAction(Part part) {
-    return part == Part::Numerals
-               ? QCoreApplication::translate("WidgetPages",
-                                             "Choose the font and colour of the numbers")
-               : QCoreApplication::translate("WidgetPages", "Choose the colour of the %1")
-                     .arg(partName(part).toLower());
+    switch (part) {
+    case Part::Numerals:
+        return QCoreApplication::translate("WidgetPages",
+                                           "Choose the font and colour of the numbers");
+    case Part::HourHand:
+        return QCoreApplication::translate("WidgetPages", "Choose the colour of the hour hand");
+    case Part::MinuteHand:
+        return QCoreApplication::translate("WidgetPages", "Choose the colour of the minute hand");
+    default:
+        return QCoreApplication::translate("WidgetPages", "Choose the colour of the second hand");
+    }
 }
 
 QPointF ClockPreview::centre() const {

@@ -337,12 +337,14 @@ TEST_F(SettingsWindowTest, DroppedAndEditedListsReachTheListFileOnApply) {
     EXPECT_TRUE(w->isEnabled());
     QMessageBox* refused = box(w, "lineBreakNames");
     ASSERT_NE(refused, nullptr);
+    EXPECT_TRUE(refused->text().startsWith("These files and folders were not added: "));
     EXPECT_TRUE(refused->text().contains(shown(twoLines))) << refused->text().toStdString();
     EXPECT_TRUE(refused->text().contains(shown(drop + "/line\nbreak.png")));
     delete refused;
     w->foldersPane->addPaths({drop, text, loop, folderLines});
     refused = box(w, "lineBreakNames");
     ASSERT_NE(refused, nullptr);
+    EXPECT_TRUE(refused->text().startsWith("These folders were not added: "));
     EXPECT_TRUE(refused->text().contains(shown(folderLines))) << refused->text().toStdString();
     delete refused;
     w->cmdok_Click();

@@ -1,10 +1,10 @@
 #!/usr/bin/python3
 """The settings window of the running program, driven black-box through the
 accessibility interface screen readers use (AT-SPI), on a private desktop
-session (desktop-session.sh): opening it, the page list, apply, cancel, apply
-that keeps the window open and switches the wallpaper, and the files list
-(the file dialog, a real drag and drop, deleting from the disk) written to
-the list file on apply."""
+session (desktop-session.sh): opening it, the page list (in English and in
+German), apply, cancel, apply that keeps the window open and switches the
+wallpaper, and the files list (the file dialog, a real drag and drop,
+deleting from the disk) written to the list file on apply."""
 import os
 import subprocess
 import sys
@@ -49,6 +49,21 @@ try:
     check(s.get("Options/TechniqueTimer") == "0", "technique stored")
     check(s.get("Options/WallPaperPosition") == "Fit (Reduce/Enlarge)", "position stored")
     check(s.get("Options/WaterMarkPos") == "1", "watermark spot stored")
+
+    # In the desktop's language, German here: the window's title and captions.
+    german = {k: v for k, v in os.environ.items()
+              if k not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES")}
+    p = start("/y", env=dict(german, LANG="de_DE.UTF-8"))
+    subprocess.run([TESSALY, "--settings"], check=True)
+    win = window("Tessaly-Einstellungen")
+    check(win is not None, "the settings window speaks German")
+    pages = control(win, "Optionen:", pyatspi.ROLE_LIST)
+    labels = [pages.getChildAtIndex(i).name for i in range(pages.childCount)]
+    check(labels == ["Hintergrundbild", "Wasserzeichen", "Farben", "Uhr", "Kalender",
+                     "Tastenkürzel", "Internet", "Erweitert", "Nachrichtenleiste"],
+          "the German page list: %s" % labels)
+    press(control(win, "Verwerfen und Fenster schließen"))
+    quit(p)
 
     # Cancel after changes stores nothing.
     reset(EARLIER)

@@ -60,7 +60,7 @@ bool XdgAutostart::apply(bool enabled) {
     if (!enabled) {
         if (!QFileInfo::exists(m_entryPath) && !QFileInfo(m_entryPath).isSymLink()) return true;
         if (QFile::remove(m_entryPath)) return true;
-        m_error = QStringLiteral("cannot remove %1").arg(m_entryPath);
+        m_error = QCoreApplication::translate("XdgAutostart", "cannot remove %1").arg(m_entryPath);
         return false;
     }
     const QString program =
@@ -70,11 +70,13 @@ bool XdgAutostart::apply(bool enabled) {
     if (current.open(QIODevice::ReadOnly) && current.readAll() == text) return true;
     current.close();
     if (!QDir().mkpath(QFileInfo(m_entryPath).path())) {
-        m_error = QStringLiteral("cannot create %1").arg(QFileInfo(m_entryPath).path());
+        m_error = QCoreApplication::translate("XdgAutostart", "cannot create %1")
+                      .arg(QFileInfo(m_entryPath).path());
         return false;
     }
     QString error;
     if (WriteFileAtomically(m_entryPath, text, &error)) return true;
-    m_error = QStringLiteral("cannot write %1: %2").arg(m_entryPath, error);
+    m_error =
+        QCoreApplication::translate("XdgAutostart", "cannot write %1: %2").arg(m_entryPath, error);
     return false;
 }
