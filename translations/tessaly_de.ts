@@ -864,7 +864,7 @@ sind (nicht mit „-“ beginnen), werden ignoriert.
         <translation>Umschalt</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+63"/>
         <source>Clear Wallpaper</source>
         <translation>Hintergrundbild entfernen</translation>
     </message>
@@ -883,11 +883,199 @@ sind (nicht mit „-“ beginnen), werden ignoriert.
         <source>Open this window.</source>
         <translation>Dieses Fenster öffnen.</translation>
     </message>
+    <message>
+        <location line="+24"/>
+        <source>Clear the wallpaper</source>
+        <translation>Hintergrundbild entfernen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Next wallpaper</source>
+        <translation>Nächstes Hintergrundbild</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Switch automatic wallpaper changing on or off</source>
+        <translation>Automatischen Bildwechsel ein- oder ausschalten</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Open the settings window</source>
+        <translation>Einstellungsfenster öffnen</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>waiting for the desktop&apos;s answer</source>
+        <translation>wartet auf die Antwort des Desktops</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/options_window/HotKeysPage.cpp" line="+120"/>
+        <source>in force</source>
+        <translation>aktiv</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>in force; shown in %1</source>
+        <translation>aktiv; zu sehen in %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>handed to the desktop; shown in %1</source>
+        <translation>an den Desktop übergeben; zu sehen in %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/options_window/HotKeysPage.cpp" line="-1"/>
+        <source>refused</source>
+        <translation>abgelehnt</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/linux/GnomeHotKeys.cpp" line="+25"/>
+        <source>GNOME Settings, Keyboard, Custom Shortcuts</source>
+        <translation>GNOME-Einstellungen, Tastatur, Eigene Tastenkürzel</translation>
+    </message>
+    <message>
+        <location line="+95"/>
+        <source>a custom shortcut</source>
+        <translation>ein eigenes Tastenkürzel</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>the desktop&apos;s shortcut &quot;%1&quot;</source>
+        <translation>das Tastenkürzel „%1“ des Desktops</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the desktop&apos;s custom shortcut settings are not installed</source>
+        <translation>die Einstellungen für eigene Tastenkürzel des Desktops sind nicht installiert</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location filename="../src/platform/linux/KdeHotKeys.cpp" line="+110"/>
+        <location filename="../src/platform/linux/PortalHotKeys.cpp" line="+79"/>
+        <location filename="../src/platform/linux/SwayHotKeys.cpp" line="+141"/>
+        <location filename="../src/platform/linux/X11GlobalHotKeys.cpp" line="+173"/>
+        <source>not a combination Tessaly can bind</source>
+        <translation>keine Kombination, die Tessaly belegen kann</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>this row has no action the desktop can run</source>
+        <translation>diese Zeile hat keine Aktion, die der Desktop ausführen kann</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location filename="../src/platform/linux/PortalHotKeys.cpp" line="+8"/>
+        <location filename="../src/platform/linux/SwayHotKeys.cpp" line="+12"/>
+        <location filename="../src/platform/linux/X11GlobalHotKeys.cpp" line="+42"/>
+        <source>taken by another Tessaly hot key</source>
+        <translation>schon von einem anderen Tessaly-Tastenkürzel belegt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>taken by %1</source>
+        <translation>belegt von %1</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/linux/KdeHotKeys.cpp" line="-87"/>
+        <source>System Settings, Shortcuts, Tessaly</source>
+        <translation>Systemeinstellungen, Kurzbefehle, Tessaly</translation>
+    </message>
+    <message>
+        <location line="+113"/>
+        <source>KDE&apos;s shortcut service does not answer (%1)</source>
+        <translation>der Tastenkürzel-Dienst von KDE antwortet nicht (%1)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location filename="../src/platform/linux/X11GlobalHotKeys.cpp" line="+26"/>
+        <source>taken by another program</source>
+        <translation>schon von einem anderen Programm belegt</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/linux/PortalHotKeys.cpp" line="-67"/>
+        <source>the desktop&apos;s shortcut settings</source>
+        <translation>die Tastenkürzel-Einstellungen des Desktops</translation>
+    </message>
+    <message>
+        <location line="+142"/>
+        <source>Tessaly cannot listen to the desktop&apos;s portal</source>
+        <translation>Tessaly kann das Portal des Desktops nicht empfangen</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <location line="+24"/>
+        <location line="+17"/>
+        <source>not allowed by the desktop</source>
+        <translation>vom Desktop nicht erlaubt</translation>
+    </message>
+    <message>
+        <location line="-40"/>
+        <source>the desktop offers no global shortcut portal (%1)</source>
+        <translation>der Desktop bietet kein Portal für globale Tastenkürzel (%1)</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source> (now %1)</source>
+        <translation> (jetzt %1)</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/linux/SwayHotKeys.cpp" line="-133"/>
+        <source>sway&apos;s bindings, while Tessaly runs</source>
+        <translation>den Tastenbelegungen von sway, solange Tessaly läuft</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+104"/>
+        <source>sway cannot be reached (%1)</source>
+        <translation>sway ist nicht erreichbar (%1)</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>this row has no action sway can run</source>
+        <translation>diese Zeile hat keine Aktion, die sway ausführen kann</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>SWAYSOCK is not set</source>
+        <translation>SWAYSOCK ist nicht gesetzt</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>taken by another program: sway&apos;s configuration binds it</source>
+        <translation>schon belegt: die Konfiguration von sway verwendet es</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>not allowed by sway: %1</source>
+        <translation>von sway nicht erlaubt: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/linux/X11GlobalHotKeys.cpp" line="-66"/>
+        <source>no X display to grab keys on</source>
+        <translation>kein X-Display, auf dem Tasten belegt werden können</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the X server&apos;s key map cannot be read</source>
+        <translation>die Tastenbelegung des X-Servers kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the keyboard has no such key</source>
+        <translation>die Tastatur hat keine solche Taste</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>not allowed by the desktop: the X server keeps it for switching consoles</source>
+        <translation>vom Desktop nicht erlaubt: der X-Server braucht es zum Wechseln der Konsole</translation>
+    </message>
 </context>
 <context>
     <name>HotKeysPage</name>
     <message>
-        <location filename="../src/options_window/HotKeysPage.cpp" line="+39"/>
+        <location filename="../src/options_window/HotKeysPage.cpp" line="-79"/>
         <source>Hot Keys</source>
         <translation>Tastenkürzel</translation>
     </message>
@@ -900,6 +1088,11 @@ sind (nicht mit „-“ beginnen), werden ignoriert.
         <location line="+5"/>
         <source> key</source>
         <translation>: Taste</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source> status</source>
+        <translation>: Status</translation>
     </message>
 </context>
 <context>

@@ -864,7 +864,7 @@ son opciones (que no empiezan por «-») se ignoran.
         <translation>Mayús</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+63"/>
         <source>Clear Wallpaper</source>
         <translation>Quitar el fondo</translation>
     </message>
@@ -883,11 +883,199 @@ son opciones (que no empiezan por «-») se ignoran.
         <source>Open this window.</source>
         <translation>Abrir esta ventana.</translation>
     </message>
+    <message>
+        <location line="+24"/>
+        <source>Clear the wallpaper</source>
+        <translation>Quitar el fondo de pantalla</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Next wallpaper</source>
+        <translation>Fondo siguiente</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Switch automatic wallpaper changing on or off</source>
+        <translation>Activar o desactivar el cambio automático del fondo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Open the settings window</source>
+        <translation>Abrir la ventana de configuración</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>waiting for the desktop&apos;s answer</source>
+        <translation>esperando la respuesta del escritorio</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/options_window/HotKeysPage.cpp" line="+120"/>
+        <source>in force</source>
+        <translation>activo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>in force; shown in %1</source>
+        <translation>activo; se ve en %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>handed to the desktop; shown in %1</source>
+        <translation>entregado al escritorio; se ve en %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/options_window/HotKeysPage.cpp" line="-1"/>
+        <source>refused</source>
+        <translation>rechazado</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/linux/GnomeHotKeys.cpp" line="+25"/>
+        <source>GNOME Settings, Keyboard, Custom Shortcuts</source>
+        <translation>Configuración de GNOME, Teclado, Atajos personalizados</translation>
+    </message>
+    <message>
+        <location line="+95"/>
+        <source>a custom shortcut</source>
+        <translation>un atajo personalizado</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>the desktop&apos;s shortcut &quot;%1&quot;</source>
+        <translation>el atajo «%1» del escritorio</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the desktop&apos;s custom shortcut settings are not installed</source>
+        <translation>la configuración de atajos personalizados del escritorio no está instalada</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location filename="../src/platform/linux/KdeHotKeys.cpp" line="+110"/>
+        <location filename="../src/platform/linux/PortalHotKeys.cpp" line="+79"/>
+        <location filename="../src/platform/linux/SwayHotKeys.cpp" line="+141"/>
+        <location filename="../src/platform/linux/X11GlobalHotKeys.cpp" line="+173"/>
+        <source>not a combination Tessaly can bind</source>
+        <translation>no es una combinación que Tessaly pueda asignar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>this row has no action the desktop can run</source>
+        <translation>esta fila no tiene ninguna acción que el escritorio pueda ejecutar</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location filename="../src/platform/linux/PortalHotKeys.cpp" line="+8"/>
+        <location filename="../src/platform/linux/SwayHotKeys.cpp" line="+12"/>
+        <location filename="../src/platform/linux/X11GlobalHotKeys.cpp" line="+42"/>
+        <source>taken by another Tessaly hot key</source>
+        <translation>ya lo usa otro atajo de Tessaly</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>taken by %1</source>
+        <translation>ya lo usa %1</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/linux/KdeHotKeys.cpp" line="-87"/>
+        <source>System Settings, Shortcuts, Tessaly</source>
+        <translation>Preferencias del sistema, Accesos rápidos, Tessaly</translation>
+    </message>
+    <message>
+        <location line="+113"/>
+        <source>KDE&apos;s shortcut service does not answer (%1)</source>
+        <translation>el servicio de atajos de KDE no responde (%1)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location filename="../src/platform/linux/X11GlobalHotKeys.cpp" line="+26"/>
+        <source>taken by another program</source>
+        <translation>ya lo usa otro programa</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/linux/PortalHotKeys.cpp" line="-67"/>
+        <source>the desktop&apos;s shortcut settings</source>
+        <translation>la configuración de atajos del escritorio</translation>
+    </message>
+    <message>
+        <location line="+142"/>
+        <source>Tessaly cannot listen to the desktop&apos;s portal</source>
+        <translation>Tessaly no puede escuchar el portal del escritorio</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <location line="+24"/>
+        <location line="+17"/>
+        <source>not allowed by the desktop</source>
+        <translation>el escritorio no lo permite</translation>
+    </message>
+    <message>
+        <location line="-40"/>
+        <source>the desktop offers no global shortcut portal (%1)</source>
+        <translation>el escritorio no ofrece ningún portal de atajos globales (%1)</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source> (now %1)</source>
+        <translation> (ahora %1)</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/linux/SwayHotKeys.cpp" line="-133"/>
+        <source>sway&apos;s bindings, while Tessaly runs</source>
+        <translation>los atajos de sway, mientras Tessaly se ejecuta</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+104"/>
+        <source>sway cannot be reached (%1)</source>
+        <translation>no se puede contactar con sway (%1)</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>this row has no action sway can run</source>
+        <translation>esta fila no tiene ninguna acción que sway pueda ejecutar</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>SWAYSOCK is not set</source>
+        <translation>SWAYSOCK no está definido</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>taken by another program: sway&apos;s configuration binds it</source>
+        <translation>ya está en uso: la configuración de sway lo asigna</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>not allowed by sway: %1</source>
+        <translation>sway no lo permite: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/linux/X11GlobalHotKeys.cpp" line="-66"/>
+        <source>no X display to grab keys on</source>
+        <translation>no hay ninguna pantalla X en la que capturar teclas</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the X server&apos;s key map cannot be read</source>
+        <translation>no se puede leer el mapa de teclas del servidor X</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the keyboard has no such key</source>
+        <translation>el teclado no tiene esa tecla</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>not allowed by the desktop: the X server keeps it for switching consoles</source>
+        <translation>el escritorio no lo permite: el servidor X lo reserva para cambiar de consola</translation>
+    </message>
 </context>
 <context>
     <name>HotKeysPage</name>
     <message>
-        <location filename="../src/options_window/HotKeysPage.cpp" line="+39"/>
+        <location filename="../src/options_window/HotKeysPage.cpp" line="-79"/>
         <source>Hot Keys</source>
         <translation>Atajos de teclado</translation>
     </message>
@@ -900,6 +1088,11 @@ son opciones (que no empiezan por «-») se ignoran.
         <location line="+5"/>
         <source> key</source>
         <translation>: tecla</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source> status</source>
+        <translation>: estado</translation>
     </message>
 </context>
 <context>

@@ -865,7 +865,7 @@ pas des options (qui ne commencent pas par «&#x202f;-&#x202f;») sont ignorés.
         <translation>Maj</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+63"/>
         <source>Clear Wallpaper</source>
         <translation>Effacer le fond d&apos;écran</translation>
     </message>
@@ -884,11 +884,199 @@ pas des options (qui ne commencent pas par «&#x202f;-&#x202f;») sont ignorés.
         <source>Open this window.</source>
         <translation>Ouvrir cette fenêtre.</translation>
     </message>
+    <message>
+        <location line="+24"/>
+        <source>Clear the wallpaper</source>
+        <translation>Effacer le fond d&apos;écran</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Next wallpaper</source>
+        <translation>Fond d&apos;écran suivant</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Switch automatic wallpaper changing on or off</source>
+        <translation>Activer ou désactiver le changement automatique du fond d&apos;écran</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Open the settings window</source>
+        <translation>Ouvrir la fenêtre des paramètres</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>waiting for the desktop&apos;s answer</source>
+        <translation>en attente de la réponse du bureau</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/options_window/HotKeysPage.cpp" line="+120"/>
+        <source>in force</source>
+        <translation>actif</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>in force; shown in %1</source>
+        <translation>actif&#x202f;; visible dans %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>handed to the desktop; shown in %1</source>
+        <translation>confié au bureau&#x202f;; visible dans %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location filename="../src/options_window/HotKeysPage.cpp" line="-1"/>
+        <source>refused</source>
+        <translation>refusé</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/linux/GnomeHotKeys.cpp" line="+25"/>
+        <source>GNOME Settings, Keyboard, Custom Shortcuts</source>
+        <translation>Paramètres de GNOME, Clavier, Raccourcis personnalisés</translation>
+    </message>
+    <message>
+        <location line="+95"/>
+        <source>a custom shortcut</source>
+        <translation>un raccourci personnalisé</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>the desktop&apos;s shortcut &quot;%1&quot;</source>
+        <translation>le raccourci «&#x202f;%1&#x202f;» du bureau</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the desktop&apos;s custom shortcut settings are not installed</source>
+        <translation>les paramètres de raccourcis personnalisés du bureau ne sont pas installés</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location filename="../src/platform/linux/KdeHotKeys.cpp" line="+110"/>
+        <location filename="../src/platform/linux/PortalHotKeys.cpp" line="+79"/>
+        <location filename="../src/platform/linux/SwayHotKeys.cpp" line="+141"/>
+        <location filename="../src/platform/linux/X11GlobalHotKeys.cpp" line="+173"/>
+        <source>not a combination Tessaly can bind</source>
+        <translation>combinaison que Tessaly ne peut pas attribuer</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>this row has no action the desktop can run</source>
+        <translation>cette ligne n&apos;a pas d&apos;action que le bureau puisse lancer</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location filename="../src/platform/linux/PortalHotKeys.cpp" line="+8"/>
+        <location filename="../src/platform/linux/SwayHotKeys.cpp" line="+12"/>
+        <location filename="../src/platform/linux/X11GlobalHotKeys.cpp" line="+42"/>
+        <source>taken by another Tessaly hot key</source>
+        <translation>déjà pris par un autre raccourci de Tessaly</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>taken by %1</source>
+        <translation>déjà pris par %1</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/linux/KdeHotKeys.cpp" line="-87"/>
+        <source>System Settings, Shortcuts, Tessaly</source>
+        <translation>Configuration du système, Raccourcis, Tessaly</translation>
+    </message>
+    <message>
+        <location line="+113"/>
+        <source>KDE&apos;s shortcut service does not answer (%1)</source>
+        <translation>le service de raccourcis de KDE ne répond pas (%1)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location filename="../src/platform/linux/X11GlobalHotKeys.cpp" line="+26"/>
+        <source>taken by another program</source>
+        <translation>déjà pris par un autre programme</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/linux/PortalHotKeys.cpp" line="-67"/>
+        <source>the desktop&apos;s shortcut settings</source>
+        <translation>les paramètres de raccourcis du bureau</translation>
+    </message>
+    <message>
+        <location line="+142"/>
+        <source>Tessaly cannot listen to the desktop&apos;s portal</source>
+        <translation>Tessaly ne peut pas écouter le portail du bureau</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <location line="+24"/>
+        <location line="+17"/>
+        <source>not allowed by the desktop</source>
+        <translation>non autorisé par le bureau</translation>
+    </message>
+    <message>
+        <location line="-40"/>
+        <source>the desktop offers no global shortcut portal (%1)</source>
+        <translation>le bureau n&apos;offre pas de portail de raccourcis globaux (%1)</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source> (now %1)</source>
+        <translation> (maintenant %1)</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/linux/SwayHotKeys.cpp" line="-133"/>
+        <source>sway&apos;s bindings, while Tessaly runs</source>
+        <translation>les raccourcis de sway, tant que Tessaly tourne</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+104"/>
+        <source>sway cannot be reached (%1)</source>
+        <translation>sway est injoignable (%1)</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>this row has no action sway can run</source>
+        <translation>cette ligne n&apos;a pas d&apos;action que sway puisse lancer</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>SWAYSOCK is not set</source>
+        <translation>SWAYSOCK n&apos;est pas défini</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>taken by another program: sway&apos;s configuration binds it</source>
+        <translation>déjà pris&#xa0;: la configuration de sway l&apos;utilise</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>not allowed by sway: %1</source>
+        <translation>refusé par sway&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/linux/X11GlobalHotKeys.cpp" line="-66"/>
+        <source>no X display to grab keys on</source>
+        <translation>aucun affichage X pour capter les touches</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the X server&apos;s key map cannot be read</source>
+        <translation>impossible de lire la table des touches du serveur X</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the keyboard has no such key</source>
+        <translation>le clavier n&apos;a pas cette touche</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>not allowed by the desktop: the X server keeps it for switching consoles</source>
+        <translation>non autorisé par le bureau&#xa0;: le serveur X le réserve au changement de console</translation>
+    </message>
 </context>
 <context>
     <name>HotKeysPage</name>
     <message>
-        <location filename="../src/options_window/HotKeysPage.cpp" line="+39"/>
+        <location filename="../src/options_window/HotKeysPage.cpp" line="-79"/>
         <source>Hot Keys</source>
         <translation>Raccourcis clavier</translation>
     </message>
@@ -901,6 +1089,11 @@ pas des options (qui ne commencent pas par «&#x202f;-&#x202f;») sont ignorés.
         <location line="+5"/>
         <source> key</source>
         <translation> (touche)</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source> status</source>
+        <translation> (état)</translation>
     </message>
 </context>
 <context>
