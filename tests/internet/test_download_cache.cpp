@@ -5,6 +5,7 @@
 #include "settings/ByteInversion.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocale>
 #include <QProcess>
@@ -146,6 +147,7 @@ TEST(DownloadCache, KillNineLeavesNothingTorn) {
     TestApp t;
     const QString dir = t.path("killed");
     QDir().mkpath(dir);
+    const QString indexPath = MakeDataPaths(dir + '/').CacheIndexPath;
     for (int round = 0; round < 6; ++round) {
         QProcess writer;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -154,6 +156,13 @@ TEST(DownloadCache, KillNineLeavesNothingTorn) {
         writer.start(QCoreApplication::applicationFilePath(),
                      {"--gtest_filter=DownloadCacheWriter.*"});
         ASSERT_TRUE(writer.waitForStarted());
+        // Killed while it stores, not while it starts (slow under a
+        // sanitizer on a busy machine): once its first index is there.
+        QElapsedTimer started;
+        started.start();
+        while (!QFile::exists(indexPath) && started.elapsed() < 20000 &&
+               writer.state() == QProcess::Running)
+            QThread::msleep(5);
         QThread::msleep(QRandomGenerator::global()->bounded(20, 120));
         ::kill(pid_t(writer.processId()), SIGKILL);
         writer.waitForFinished();
