@@ -195,10 +195,13 @@ TEST(HotKeysThroughStandInServices, ProgramRunsTheDesktopsPresses) {
     if (!QDBusConnection::sessionBus().isConnected())
         GTEST_SKIP() << "runs as test_hotkeys_x11_StandInServices, on a bus of its own";
     ShortcutServicesStandIn services(qEnvironmentVariable("HOME") + u"/calls.log"_s);
-    for (const auto& [desktop, service, press, args] :
+    for (const auto& [desktop, name, press, args] :
          {std::tuple{u"KDE"_s, u"kde"_s, u"PressKde"_s, QVariantList{u"tessaly"_s, u"hotkey-1"_s}},
           std::tuple{u"Hyprland"_s, u"portal"_s, u"PressPortal"_s, QVariantList{u"hotkey-1"_s}}}) {
         SCOPED_TRACE(desktop.toStdString());
+        // A copy the lambdas below can capture (clang 14 cannot capture a
+        // structured binding).
+        const QString service = name;
         const std::string before = services.shortcuts(service);
         QStringList settings = kEarlierRun;
         settings << u"HK1/Enabled=True"_s << u"HK1/ShiftKey=0"_s << u"HK1/ASCIIkey=%1"_s.arg(vkF5);
