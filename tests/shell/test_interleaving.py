@@ -13,8 +13,9 @@ program must still answer and end at once, and no data file may be torn.
 --results writes the figures of this run to FILE; --add-to adds them to the
 runs FILE already holds (a seed none of them used, when SEED is not given)
 and sums them up at its top, so that a long count can be made up of runs
-on several days. SIGTERM ends a run after the sequence under way; the
-figures then count the sequences done.
+on several days. SIGTERM to this Python process ends a run after the
+sequence under way; the figures then count the sequences done. Signal it
+alone: the session wrappers around it end the X server on SIGTERM.
 """
 import re
 import os
