@@ -73,6 +73,9 @@ void TrayIcon::buildMenu() {
         named(top->addAction(QCoreApplication::translate("TrayIcon", "&Settings")), "mnusettings");
     mnunow = named(top->addAction(QCoreApplication::translate("TrayIcon", "Switch &Wallpaper Now")),
                    "mnunow");
+    mnuprevious = named(
+        top->addAction(QCoreApplication::translate("TrayIcon", "&Previous wallpaper")),
+        "mnuprevious");
     space3 = separator(top, "space3");
 
     QMenu* wallpaper =
@@ -127,6 +130,7 @@ void TrayIcon::buildMenu() {
     connect(mnusettings, &QAction::triggered, this, &TrayIcon::settingsRequested);
     connect(mnunow, &QAction::triggered, this, &TrayIcon::nextWallpaperRequested);
     connect(mnuwallpapernext, &QAction::triggered, this, &TrayIcon::nextWallpaperRequested);
+    connect(mnuprevious, &QAction::triggered, this, &TrayIcon::previousWallpaperRequested);
     connect(mnuwallpaperclear, &QAction::triggered, this, &TrayIcon::clearWallpaperRequested);
     connect(mnuabout, &QAction::triggered, this, &TrayIcon::aboutRequested);
     connect(mnuhelp, &QAction::triggered, this, &TrayIcon::helpRequested);
