@@ -10,8 +10,8 @@
 // "Different"), or the address of an internet picture, which the download
 // cache keeps under that address.
 struct HistoryEntry {
-    QStringList paths;
-    QString address;
+    QStringList paths{};
+    QString address{};
     bool internet() const { return !address.isEmpty(); }
     bool operator==(const HistoryEntry&) const = default;
 };

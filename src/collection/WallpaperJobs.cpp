@@ -358,10 +358,9 @@ void WallpaperJobs::finished(ChangeOutcome outcome) {
         QString shown = m_app.currentPicture();
         if (run.request.fromHistory)
             shown = run.request.kind == Request::Kind::Internet ? run.request.address
-                                                                 : run.request.paths.value(0);
+                                                                : run.request.paths.value(0);
         m_app.platform.notifier->showBubble(
-            result.status == Status::LoadFailed ? result.error : shown, 5000,
-            BubbleKind::FileName);
+            result.status == Status::LoadFailed ? result.error : shown, 5000, BubbleKind::FileName);
     }
     run.request.report(result);
     startNext();

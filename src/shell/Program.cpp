@@ -2,6 +2,7 @@
 
 #include "collection/Collection.h"
 #include "collection/PreparedWallpaper.h"
+#include "collection/WallpaperJobs.h"
 #include "compose/Compose.h"
 #include "context/AppContext.h"
 #include "hotkeys/HotKeys.h"

@@ -73,9 +73,9 @@ void TrayIcon::buildMenu() {
         named(top->addAction(QCoreApplication::translate("TrayIcon", "&Settings")), "mnusettings");
     mnunow = named(top->addAction(QCoreApplication::translate("TrayIcon", "Switch &Wallpaper Now")),
                    "mnunow");
-    mnuprevious = named(
-        top->addAction(QCoreApplication::translate("TrayIcon", "&Previous wallpaper")),
-        "mnuprevious");
+    mnuprevious =
+        named(top->addAction(QCoreApplication::translate("TrayIcon", "&Previous wallpaper")),
+              "mnuprevious");
     space3 = separator(top, "space3");
 
     QMenu* wallpaper =
