@@ -418,6 +418,8 @@ TEST(HotKeyRoutesOnBusStandIn, ThePreviousWallpaperRowTakesEveryRoute) {
         return readFile(services.log)
             .contains("doRegister tessaly hotkey-4 Tessaly Previous wallpaper");
     })) << readFile(services.log).toStdString();
+    EXPECT_TRUE(waitUntil(
+        [&] { return app.platform.hotkeys->status(4).state != HotKeyStatus::State::Pending; }));
     services.call(u"PressKde"_s, {u"tessaly"_s, u"hotkey-4"_s});
     EXPECT_TRUE(waitUntil([&] { return pressed.ids == QList<int>{4}; }));
     EndHotKeys(app);
@@ -428,6 +430,8 @@ TEST(HotKeyRoutesOnBusStandIn, ThePreviousWallpaperRowTakesEveryRoute) {
         return services.shortcuts(u"portal"_s).find("portal tessaly/hotkey-4 CTRL+SHIFT+p") !=
                std::string::npos;
     })) << services.shortcuts(u"portal"_s);
+    EXPECT_TRUE(waitUntil(
+        [&] { return app.platform.hotkeys->status(4).state != HotKeyStatus::State::Pending; }));
     services.call(u"PressPortal"_s, {u"hotkey-4"_s});
     EXPECT_TRUE(waitUntil([&] { return pressed.ids == QList<int>{4, 4}; }));
     EndHotKeys(app);
