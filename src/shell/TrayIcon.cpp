@@ -1,5 +1,6 @@
 #include "shell/TrayIcon.h"
 
+#include "collection/WallpaperJobs.h"
 #include "context/AppContext.h"
 #include "widgets/CalendarWidget.h"
 #include "widgets/ClockWidget.h"
@@ -171,6 +172,18 @@ void TrayIcon::buildMenu() {
 void TrayIcon::prepareMenu() {
     // "Current wallpaper" only while a local picture is the current one.
     m_shownPicture = m_app.currentPicture();
+    // Shown from the history (back, or forward again), the picture on the
+    // desktop is the history's, not the list's current one; an internet
+    // picture has no file to name.
+    if (m_app.jobs && !m_app.jobs->history().entries().isEmpty()) {
+        const WallpaperHistory& history = m_app.jobs->history();
+        const HistoryEntry& shown = history.entries().at(history.position());
+        if (!m_app.shownInternetPicture.isEmpty())
+            m_shownPicture.clear();
+        else if (!shown.internet() && shown.paths == m_app.settings.MonitorPictures &&
+                 !shown.paths.contains(m_shownPicture))
+            m_shownPicture = shown.paths.value(0);
+    }
     mnuwallpapercurrentwallpaper->setVisible(!m_shownPicture.isEmpty());
     if (!m_shownPicture.isEmpty())
         mnuwallpapercurrentfilename->setText(literalCaption(m_shownPicture));

@@ -211,6 +211,17 @@ TEST_F(ProgramTest, TrayHotKeyAndCommandLineActionsReachTheirTargets) {
         }
     }
     EXPECT_EQ(app.settings.CurWallPaper, 1);
+    // Forward to the unlisted picture: "Current wallpaper" names it, and
+    // the list's own again once the list has moved on.
+    HotKeyAction(app, 1);
+    ASSERT_TRUE(await::idle(app));
+    tray.prepareMenu();
+    tray.mnuwallpapercurrentfilename->trigger();
+    EXPECT_EQ(t.shell->opened, QStringList{other});
+    t.shell->opened.clear();
+    HotKeyAction(app, 1);
+    ASSERT_TRUE(await::idle(app));
+    tray.prepareMenu();
     tray.mnuwallpapercurrentfilename->trigger();
     EXPECT_EQ(t.shell->opened, QStringList{a});
     tray.mnuwallpapercurrentopenfolder->trigger();
