@@ -192,8 +192,13 @@ bool WallpaperJobs::start(Request request) {
     if (request.kind == Kind::Previous || (request.kind == Kind::Next && history().ahead())) {
         // The history's entry is shown as it was; the list's position and
         // the internet position stay where they are.
-        const auto available = [this](const HistoryEntry& e) {
-            return !e.internet() || (m_internetPictures && m_internetPictures(e.address));
+        // An internet entry is there when its cache item is; the bytes read
+        // to find out are the ones shown.
+        std::optional<QByteArray> cached;
+        const auto available = [this, &cached](const HistoryEntry& e) {
+            if (!e.internet()) return true;
+            cached = m_internetPictures ? m_internetPictures(e.address) : std::nullopt;
+            return cached.has_value();
         };
         const std::optional<HistoryEntry> entry = request.kind == Kind::Previous
                                                       ? history().stepBack(available)
@@ -203,7 +208,7 @@ bool WallpaperJobs::start(Request request) {
             if (entry->internet()) {
                 request.kind = Kind::Internet;
                 request.address = entry->address;
-                request.bytes = m_internetPictures(entry->address).value_or(QByteArray());
+                request.bytes = cached.value_or(QByteArray());
             } else {
                 request.kind = Kind::Files;
                 request.paths = entry->paths;
