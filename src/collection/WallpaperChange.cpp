@@ -239,9 +239,13 @@ void ShowSourceAsWallpaper(AppContext& app, SourcePicture source, const Composit
 
 void ShowInternetPictureAsWallpaper(AppContext& app, QByteArray bytes,
                                     std::optional<CompositionChoices> choices, QObject* context,
-                                    ChangeDone done) {
-    JobsOf(app).showInternet(std::move(bytes), std::move(choices),
+                                    ChangeDone done, QString address) {
+    JobsOf(app).showInternet(std::move(bytes), std::move(address), std::move(choices),
                              reportTo(context, std::move(done)));
+}
+
+void PreviousWallpaper(AppContext& app, QObject* context, ChangeDone done) {
+    JobsOf(app).previous(reportTo(context, std::move(done)));
 }
 
 void RecomposeWallpaper(AppContext& app, QObject* context, ChangeDone done) {
@@ -249,7 +253,9 @@ void RecomposeWallpaper(AppContext& app, QObject* context, ChangeDone done) {
 }
 
 void NextWallpaper(AppContext& app, QObject* context, ChangeDone done) {
-    if (app.settings.WPSource == WallpaperSource::Internet) {
+    // Stepped back through the history, a next goes forward through it first
+    // (the jobs hand it on to the internet source once it is done).
+    if (app.settings.WPSource == WallpaperSource::Internet && !JobsOf(app).historyAhead()) {
         emit app.events.internetNextWanted();
         ChangeResult handedOn;
         handedOn.status = ChangeResult::Status::HandedOn;

@@ -101,9 +101,20 @@ void RecomposeWallpaper(AppContext& app, QObject* context = nullptr, ChangeDone 
 
 // Makes a downloaded picture (its bytes as they came) the wallpaper; it is
 // kept for a new monitor layout. LoadFailed when the bytes are no picture.
+// With its `address` (the download cache's key) it is kept in the history.
 void ShowInternetPictureAsWallpaper(AppContext& app, QByteArray bytes,
                                     std::optional<CompositionChoices> choices,
-                                    QObject* context = nullptr, ChangeDone done = {});
+                                    QObject* context = nullptr, ChangeDone done = {},
+                                    QString address = {});
+
+// Goes one step back through the history of the wallpapers shown (History.tsy
+// in the data folder, the last 100, entries whose files are gone skipped): a
+// set of local pictures (one per monitor) is shown again from its files, an
+// internet picture from the download cache. The nexts that follow go forward
+// through the history again before the source continues. Neither moves
+// CurWallPaper nor the internet position. With BubbleFileName the picture's
+// path or address shows; with nothing earlier, a bubble says so.
+void PreviousWallpaper(AppContext& app, QObject* context = nullptr, ChangeDone done = {});
 
 // Makes an already decoded picture the wallpaper; a new monitor layout waits
 // for the next change.

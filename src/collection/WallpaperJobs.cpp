@@ -37,18 +37,51 @@ WallpaperJobs::~WallpaperJobs() {
     if (m_scan) m_scan->job.wait();
 }
 
+namespace {
+
+bool isStep(const ChangeRequest& r) {
+    return r.kind == ChangeRequest::Kind::Next || r.kind == ChangeRequest::Kind::Previous;
+}
+
+} // namespace
+
+WallpaperHistory& WallpaperJobs::history() {
+    if (!m_history) {
+        const QString folder = m_app.paths.DataFolder;
+        m_history = std::make_unique<WallpaperHistory>(
+            folder.isEmpty() ? QString() : folder + QStringLiteral("History.tsy"));
+    }
+    return *m_history;
+}
+
+bool WallpaperJobs::historyAhead() {
+    if (history().ahead()) return true;
+    // A previous still to run steps back, and a next after it comes forward.
+    if (m_running && m_running->request.fromHistory) return true;
+    return std::any_of(m_waiting.begin(), m_waiting.end(),
+                       [](const Request& r) { return r.kind == Request::Kind::Previous; });
+}
+
 void WallpaperJobs::next(Report report) {
     if (m_ending) return;
-    const auto waitingNexts =
-        std::count_if(m_waiting.begin(), m_waiting.end(),
-                      [](const Request& r) { return r.kind == Request::Kind::Next; });
-    if (waitingNexts >= MaxWaitingNexts) {
+    if (std::count_if(m_waiting.begin(), m_waiting.end(), isStep) >= MaxWaitingNexts) {
         ChangeResult busy;
         busy.status = ChangeResult::Status::Busy;
         report(busy);
         return;
     }
     ask({.kind = Request::Kind::Next, .bubble = true, .report = std::move(report)});
+}
+
+void WallpaperJobs::previous(Report report) {
+    if (m_ending) return;
+    if (std::count_if(m_waiting.begin(), m_waiting.end(), isStep) >= MaxWaitingNexts) {
+        ChangeResult busy;
+        busy.status = ChangeResult::Status::Busy;
+        report(busy);
+        return;
+    }
+    ask({.kind = Request::Kind::Previous, .bubble = true, .report = std::move(report)});
 }
 
 void WallpaperJobs::show(QStringList paths, std::optional<CompositionChoices> choices,
@@ -59,11 +92,12 @@ void WallpaperJobs::show(QStringList paths, std::optional<CompositionChoices> ch
          .report = std::move(report)});
 }
 
-void WallpaperJobs::showInternet(QByteArray bytes, std::optional<CompositionChoices> choices,
-                                 Report report) {
+void WallpaperJobs::showInternet(QByteArray bytes, QString address,
+                                 std::optional<CompositionChoices> choices, Report report) {
     ask({.kind = Request::Kind::Internet,
          .choices = std::move(choices),
          .bytes = std::move(bytes),
+         .address = std::move(address),
          .report = std::move(report)});
 }
 
@@ -155,6 +189,46 @@ bool WallpaperJobs::start(Request request) {
         request.report(result);
         return false;
     };
+    if (request.kind == Kind::Previous || (request.kind == Kind::Next && history().ahead())) {
+        // The history's entry is shown as it was; the list's position and
+        // the internet position stay where they are.
+        // An internet entry is there when its cache item is; the bytes read
+        // to find out are the ones shown.
+        std::optional<QByteArray> cached;
+        const auto available = [this, &cached](const HistoryEntry& e) {
+            if (!e.internet()) return true;
+            cached = m_internetPictures ? m_internetPictures(e.address) : std::nullopt;
+            return cached.has_value();
+        };
+        const std::optional<HistoryEntry> entry = request.kind == Kind::Previous
+                                                      ? history().stepBack(available)
+                                                      : history().stepForward(available);
+        if (entry) {
+            request.fromHistory = true;
+            if (entry->internet()) {
+                request.kind = Kind::Internet;
+                request.address = entry->address;
+                request.bytes = cached.value_or(QByteArray());
+            } else {
+                request.kind = Kind::Files;
+                request.paths = entry->paths;
+            }
+        } else if (request.kind == Kind::Previous) {
+            m_app.platform.notifier->showBubble(
+                QCoreApplication::translate("WallpaperJobs", "There is no earlier wallpaper."),
+                5000, BubbleKind::Message);
+            request.bubble = false;
+            return finishAtOnce({});
+        }
+    }
+    if (request.kind == Kind::Next && m_app.settings.WPSource == WallpaperSource::Internet) {
+        // Forward through the history is done: the internet source goes on.
+        emit m_app.events.internetNextWanted();
+        ChangeResult handedOn;
+        handedOn.status = ChangeResult::Status::HandedOn;
+        request.bubble = false;
+        return finishAtOnce(handedOn);
+    }
     if (request.kind == Kind::Next) {
         // An empty list changes nothing; the bubble is empty.
         if (m_app.PictureList.isEmpty()) return finishAtOnce({});
@@ -171,6 +245,8 @@ bool WallpaperJobs::start(Request request) {
             request.paths << m_app.PictureList.at(position - 1);
         request.kind = Kind::Files;
     } else if (request.kind == Kind::Recompose) {
+        // What is shown already is not recorded again.
+        request.fromHistory = true;
         if (!m_app.shownInternetPicture.isEmpty()) {
             request.kind = Kind::Internet;
             request.bytes = m_app.shownInternetPicture;
@@ -216,6 +292,7 @@ bool WallpaperJobs::start(Request request) {
         if (m_app.prepared) work.reuse = m_app.prepared->spare();
         break;
     case Kind::Next:
+    case Kind::Previous:
     case Kind::Recompose:
         break;
     }
@@ -271,13 +348,25 @@ void WallpaperJobs::finished(ChangeOutcome outcome) {
             m_app.shownInternetPicture.clear();
             break;
         }
+        // Local pictures and internet pictures with an address are kept in
+        // the history, so that the user can go back to them.
+        if (!run.request.fromHistory) {
+            if (run.request.kind == Request::Kind::Files)
+                history().record({.paths = run.request.paths});
+            else if (run.request.kind == Request::Kind::Internet && !run.request.address.isEmpty())
+                history().record({.address = run.request.address});
+        }
     }
     putAway();
     // The chosen path; for a picture that could not be shown, why not.
-    if (run.request.bubble && m_app.settings.BubbleFileName)
+    if (run.request.bubble && m_app.settings.BubbleFileName) {
+        QString shown = m_app.currentPicture();
+        if (run.request.fromHistory)
+            shown = run.request.kind == Request::Kind::Internet ? run.request.address
+                                                                : run.request.paths.value(0);
         m_app.platform.notifier->showBubble(
-            result.status == Status::LoadFailed ? result.error : m_app.currentPicture(), 5000,
-            BubbleKind::FileName);
+            result.status == Status::LoadFailed ? result.error : shown, 5000, BubbleKind::FileName);
+    }
     run.request.report(result);
     startNext();
 }

@@ -3,12 +3,14 @@
 #include "collection/ChangeSteps.h"
 #include "collection/PictureCollection.h"
 #include "collection/WallpaperChange.h"
+#include "collection/WallpaperHistory.h"
 #include "context/Jobs.h"
 
 #include <QObject>
 #include <QPointer>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -26,7 +28,7 @@ struct ChangeReport {
 // The parts of WallpaperJobs' bookkeeping (outside the class, so that the
 // standard library sees them complete).
 struct ChangeRequest {
-    enum class Kind { Next, Files, Internet, Source, Recompose };
+    enum class Kind { Next, Previous, Files, Internet, Source, Recompose };
     Kind kind = Kind::Next;
     QStringList paths{};
     // Unset: the stored position and filters as they are when it runs.
@@ -34,8 +36,12 @@ struct ChangeRequest {
     QByteArray bytes{};
     SourcePicture source{};
     WatermarkFields fields{};
-    // A next: the file-name bubble afterwards.
+    // An internet picture: its address (the download cache's key).
+    QString address{};
+    // A next or previous: the file-name bubble afterwards.
     bool bubble = false;
+    // Taken from the history: not recorded in it again.
+    bool fromHistory = false;
     ChangeReport report{};
 };
 struct RunningChange {
@@ -60,7 +66,12 @@ struct ListScan {
 // last request wins:
 // - a change asked for while another runs (a next, a picture shown from the
 //   settings window, a recomposition) waits and runs after it; repeated
-//   nexts wait as one step each, up to MaxWaitingNexts;
+//   nexts wait as one step each, up to MaxWaitingNexts (previous steps
+//   count among them);
+// - a previous steps back through the wallpaper history when it starts, and
+//   a next that starts while the history is stepped back steps forward
+//   through it before the list (or the internet source) is used again; both
+//   leave CurWallPaper and the internet position as they are;
 // - a Clear cancels the change under way and every waiting one, and clears
 //   the desktop at once;
 // - a new monitor layout, or new position, filter or watermark settings,
@@ -82,7 +93,9 @@ public:
     using Report = ChangeReport;
     void next(Report report);
     void show(QStringList paths, std::optional<CompositionChoices> choices, Report report);
-    void showInternet(QByteArray bytes, std::optional<CompositionChoices> choices, Report report);
+    void previous(Report report);
+    void showInternet(QByteArray bytes, QString address, std::optional<CompositionChoices> choices,
+                      Report report);
     void showSource(SourcePicture source, CompositionChoices choices, WatermarkFields fields,
                     Report report);
     void recompose(Report report);
@@ -91,6 +104,15 @@ public:
     // Rebuilds PictureList from the list file; `then(read)` runs on this
     // thread afterwards (read: the list file could be read).
     void rebuildList(std::function<void(bool read)> then);
+
+    // How an internet picture of the history is had again: its bytes from the
+    // download cache, or nothing (the entry is then skipped).
+    using InternetPictures = std::function<std::optional<QByteArray>(const QString& address)>;
+    void setInternetPictures(InternetPictures lookup) { m_internetPictures = std::move(lookup); }
+    WallpaperHistory& history();
+    // A next now would (or, once what waits has run, may) go forward through
+    // the history rather than to the next picture of the source.
+    bool historyAhead();
 
     // A change runs or waits.
     bool changing() const { return m_running.has_value() || !m_waiting.empty(); }
@@ -120,6 +142,8 @@ private:
     void cancelAll();
 
     AppContext& m_app;
+    std::unique_ptr<WallpaperHistory> m_history;
+    InternetPictures m_internetPictures;
     std::deque<Request> m_waiting;
     std::optional<Running> m_running;
     std::optional<Scan> m_scan;

@@ -95,6 +95,8 @@ QString HotKeyCaption(int index) {
                                            "Disable/Enable automatic wallpaper changing");
     case 3:
         return QCoreApplication::translate("HotKeys", "Open this window.");
+    case 4:
+        return QCoreApplication::translate("HotKeys", "Previous wallpaper");
     default:
         return {};
     }
@@ -110,6 +112,8 @@ QString HotKeyCommandOption(int index) {
         return QStringLiteral("--toggle-timer");
     case 3:
         return QStringLiteral("--settings");
+    case 4:
+        return QStringLiteral("--previous");
     default:
         return {};
     }
@@ -126,6 +130,8 @@ QString HotKeyActionName(int index) {
                                            "Switch automatic wallpaper changing on or off");
     case 3:
         return QCoreApplication::translate("HotKeys", "Open the settings window");
+    case 4:
+        return QCoreApplication::translate("HotKeys", "Previous wallpaper");
     default:
         return {};
     }

@@ -37,11 +37,12 @@ int HotKeyModifierFlags(int modifierCode);
 // The seven modifier texts in code order, as the settings page lists them.
 QStringList HotKeyModifierTexts();
 
-// The caption of hot-key row 0 … 3 on the settings page; empty otherwise.
+// The caption of hot-key row 0 … 4 on the settings page; empty otherwise.
 QString HotKeyCaption(int index);
 
 // The command-line option that runs row `index`'s action ("--clear",
-// "--next", "--toggle-timer", "--settings"); empty for a row without one.
+// "--next", "--toggle-timer", "--settings", "--previous"); empty for a row
+// without one.
 QString HotKeyCommandOption(int index);
 
 // The name of row `index`'s action in a desktop's list of shortcuts.

@@ -111,13 +111,16 @@ void InternetSource::InternetNext(bool previous, std::function<void(ChangeResult
         }
         // Only the change decodes the bytes: what goes into the cache waits
         // for its word.
+        // The address goes with it into the history of wallpapers shown.
         const QByteArray bytes = *fetched.bytes;
+        const QString address = fetched.address;
         ShowInternetPictureAsWallpaper(
             m_app, bytes, std::nullopt, this,
             [this, fetched = std::move(fetched), done](const ChangeResult& result) {
                 keepOrForget(fetched, result);
                 done(result);
-            });
+            },
+            address);
     };
     if (previous)
         StepInternetBack(got);

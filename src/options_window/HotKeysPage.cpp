@@ -40,7 +40,7 @@ HotKeysPage::HotKeysPage(AppContext& app, QWidget* parent)
     : OptionsPage(app, QCoreApplication::translate("HotKeysPage", "Hot Keys"), 26, parent) {
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < Rows; ++i) {
         const QString caption = HotKeyCaption(i);
         chkhk[i] = Named(new QCheckBox(caption, this), QStringLiteral("chkhk%1").arg(i), caption);
         cmbhotkey[i] = Named(new QComboBox(this), QStringLiteral("cmbhotkey%1").arg(i),
@@ -85,7 +85,7 @@ HotKeysPage::HotKeysPage(AppContext& app, QWidget* parent)
 
 bool HotKeysPage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return OptionsPage::eventFilter(watched, event);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < Rows; ++i) {
         if (watched != txthotkey[i]) continue;
         const auto* key = static_cast<QKeyEvent*>(event);
         // Tab and Shift+Tab still move the focus, so the page stays usable
@@ -101,7 +101,7 @@ bool HotKeysPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void HotKeysPage::showStatus() {
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < Rows; ++i) {
         const HotKey& k = m_app.HotKeys[i];
         // A row that is not enabled was not registered and did not fail:
         // it shows no status at all.
@@ -131,7 +131,7 @@ void HotKeysPage::showStatus() {
 }
 
 void HotKeysPage::load() {
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < Rows; ++i) {
         const HotKey& k = m_app.HotKeys[i];
         chkhk[i]->setChecked(k.Enabled);
         cmbhotkey[i]->setCurrentIndex(k.Modifiers >= 0 && k.Modifiers <= 6 ? k.Modifiers : 2);
@@ -148,7 +148,7 @@ void HotKeysPage::load() {
 void HotKeysPage::apply(ApplyReport& report) {
     // The bindings are released and registered again through the
     // announcement, whatever changed.
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < Rows; ++i) {
         HotKey& k = m_app.HotKeys[i];
         k.Enabled = chkhk[i]->isChecked();
         k.Modifiers = qint16(cmbhotkey[i]->currentIndex());

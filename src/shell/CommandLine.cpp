@@ -23,6 +23,8 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         cl.unknown = a;
     else if (a == QLatin1String("--next"))
         cl.remote = Remote::Next;
+    else if (a == QLatin1String("--previous"))
+        cl.remote = Remote::Previous;
     else if (a == QLatin1String("--clear"))
         cl.remote = Remote::Clear;
     else if (a == QLatin1String("--toggle-timer"))
@@ -44,6 +46,8 @@ QString CommandLine::messageForRunningInstance() const {
     switch (remote) {
     case Remote::Next:
         return Messages::Next;
+    case Remote::Previous:
+        return Messages::Previous;
     case Remote::Clear:
         return Messages::Clear;
     case Remote::ToggleTimer:
@@ -66,6 +70,7 @@ QString CommandLineUsage() {
         "  /y              start as at log-on: no settings window; ends at once when\n"
         "                  \"Start with the system\" is off\n"
         "  --next          switch to the next wallpaper\n"
+        "  --previous      go back to the wallpaper shown before\n"
         "  --clear         clear the wallpaper\n"
         "  --toggle-timer  switch automatic wallpaper changing on or off\n"
         "  --settings      open the settings window\n"

@@ -5,7 +5,7 @@
 
 // What the program was asked to do on its command line.
 struct CommandLine {
-    enum class Remote { None, Next, Clear, ToggleTimer, Settings, Quit };
+    enum class Remote { None, Next, Previous, Clear, ToggleTimer, Settings, Quit };
 
     QString raw;        // the arguments joined by blanks, as typed
     bool logOn = false; // the whole command line, lower-cased, is "/y"

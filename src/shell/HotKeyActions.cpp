@@ -34,6 +34,9 @@ void HotKeyAction(AppContext& app, int id) {
     case 3:
         emit app.events.settingsWindowWanted();
         break;
+    case 4:
+        PreviousWallpaper(app);
+        break;
     default:
         break;
     }

@@ -6,7 +6,7 @@ class AppContext;
 // on, the picture list) follow, and says which it is now in a bubble.
 void ToggleAutomaticChanging(AppContext& app);
 
-// The four actions of the global hot keys: 0 clear the wallpaper, 1 next
-// wallpaper, 2 toggle automatic changing, 3 open the settings window. Other
-// identifiers do nothing.
+// The five actions of the global hot keys: 0 clear the wallpaper, 1 next
+// wallpaper, 2 toggle automatic changing, 3 open the settings window, 4 the
+// previous wallpaper. Other identifiers do nothing.
 void HotKeyAction(AppContext& app, int id);

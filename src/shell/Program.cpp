@@ -2,6 +2,7 @@
 
 #include "collection/Collection.h"
 #include "collection/PreparedWallpaper.h"
+#include "collection/WallpaperJobs.h"
 #include "compose/Compose.h"
 #include "context/AppContext.h"
 #include "hotkeys/HotKeys.h"
@@ -26,6 +27,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <QScreen>
 #include <QSessionManager>
 #include <cstdio>
@@ -88,6 +90,11 @@ Program::Program(AppContext& app, CommandLine commandLine, QObject* parent)
     m_internet = std::make_unique<InternetSource>(m_app);
     connect(&m_app.events, &AppEvents::internetNextWanted, m_internet.get(),
             [this] { m_internet->InternetNext(false); });
+    // The history shows an internet picture again from the download cache.
+    JobsOf(m_app).setInternetPictures(
+        [internet = QPointer<InternetSource>(m_internet.get())](const QString& address) {
+            return internet ? internet->cache().CacheLookup(address) : std::nullopt;
+        });
     if (m_app.IsNT) {
         m_widgets = std::make_unique<DesktopWidgets>(m_app);
         m_app.widgetWindows = true;
@@ -104,6 +111,8 @@ Program::Program(AppContext& app, CommandLine commandLine, QObject* parent)
     connect(m_tray.get(), &TrayIcon::settingsRequested, this, &Program::showSettingsWindow);
     connect(m_tray.get(), &TrayIcon::nextWallpaperRequested, this,
             [this] { NextWallpaper(m_app); });
+    connect(m_tray.get(), &TrayIcon::previousWallpaperRequested, this,
+            [this] { PreviousWallpaper(m_app); });
     connect(m_tray.get(), &TrayIcon::clearWallpaperRequested, this,
             [this] { ClearWallpaper(m_app); });
     connect(m_tray.get(), &TrayIcon::aboutRequested, this, &Program::showAbout);
@@ -177,6 +186,9 @@ void Program::runRemote(CommandLine::Remote remote) {
     switch (remote) {
     case CommandLine::Remote::Next:
         NextWallpaper(m_app);
+        break;
+    case CommandLine::Remote::Previous:
+        PreviousWallpaper(m_app);
         break;
     case CommandLine::Remote::Clear:
         ClearWallpaper(m_app);
@@ -286,6 +298,8 @@ void Program::handleMessage(const QString& message) {
         runRemote(CommandLine::Remote::Quit);
     else if (message == Messages::Next)
         runRemote(CommandLine::Remote::Next);
+    else if (message == Messages::Previous)
+        runRemote(CommandLine::Remote::Previous);
     else if (message == Messages::Clear)
         runRemote(CommandLine::Remote::Clear);
     else if (message == Messages::ToggleTimer)

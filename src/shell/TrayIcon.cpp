@@ -1,5 +1,6 @@
 #include "shell/TrayIcon.h"
 
+#include "collection/WallpaperJobs.h"
 #include "context/AppContext.h"
 #include "widgets/CalendarWidget.h"
 #include "widgets/ClockWidget.h"
@@ -73,6 +74,9 @@ void TrayIcon::buildMenu() {
         named(top->addAction(QCoreApplication::translate("TrayIcon", "&Settings")), "mnusettings");
     mnunow = named(top->addAction(QCoreApplication::translate("TrayIcon", "Switch &Wallpaper Now")),
                    "mnunow");
+    mnuprevious =
+        named(top->addAction(QCoreApplication::translate("TrayIcon", "&Previous wallpaper")),
+              "mnuprevious");
     space3 = separator(top, "space3");
 
     QMenu* wallpaper =
@@ -127,6 +131,7 @@ void TrayIcon::buildMenu() {
     connect(mnusettings, &QAction::triggered, this, &TrayIcon::settingsRequested);
     connect(mnunow, &QAction::triggered, this, &TrayIcon::nextWallpaperRequested);
     connect(mnuwallpapernext, &QAction::triggered, this, &TrayIcon::nextWallpaperRequested);
+    connect(mnuprevious, &QAction::triggered, this, &TrayIcon::previousWallpaperRequested);
     connect(mnuwallpaperclear, &QAction::triggered, this, &TrayIcon::clearWallpaperRequested);
     connect(mnuabout, &QAction::triggered, this, &TrayIcon::aboutRequested);
     connect(mnuhelp, &QAction::triggered, this, &TrayIcon::helpRequested);
@@ -167,6 +172,18 @@ void TrayIcon::buildMenu() {
 void TrayIcon::prepareMenu() {
     // "Current wallpaper" only while a local picture is the current one.
     m_shownPicture = m_app.currentPicture();
+    // Shown from the history (back, or forward again), the picture on the
+    // desktop is the history's, not the list's current one; an internet
+    // picture has no file to name.
+    if (m_app.jobs && !m_app.jobs->history().entries().isEmpty()) {
+        const WallpaperHistory& history = m_app.jobs->history();
+        const HistoryEntry& shown = history.entries().at(history.position());
+        if (!m_app.shownInternetPicture.isEmpty())
+            m_shownPicture.clear();
+        else if (!shown.internet() && shown.paths == m_app.settings.MonitorPictures &&
+                 !shown.paths.contains(m_shownPicture))
+            m_shownPicture = shown.paths.value(0);
+    }
     mnuwallpapercurrentwallpaper->setVisible(!m_shownPicture.isEmpty());
     if (!m_shownPicture.isEmpty())
         mnuwallpapercurrentfilename->setText(literalCaption(m_shownPicture));

@@ -43,6 +43,7 @@ public:
     QMenu* mnuoptz() const { return m_mnuoptz.get(); }
     QAction* mnusettings = nullptr;
     QAction* mnunow = nullptr;
+    QAction* mnuprevious = nullptr;
     QAction* space3 = nullptr;
     QAction* mnuwallpaper = nullptr;
     QAction* mnuwallpapernext = nullptr;
@@ -65,6 +66,7 @@ public:
 signals:
     void settingsRequested();
     void nextWallpaperRequested();
+    void previousWallpaperRequested();
     void clearWallpaperRequested();
     void aboutRequested();
     void helpRequested();

@@ -4,10 +4,17 @@
 #include "FakePlatform.h"
 #include "collection/PreparedWallpaper.h"
 #include "collection/WallpaperChange.h"
+#include "collection/WallpaperHistory.h"
 
+#include <QFile>
 #include <QImageWriter>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <array>
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -365,4 +372,185 @@ TEST_F(PreparedWallpaperTest, RandomPicksDrawnAheadNeverRepeatAndStayUniform) {
     for (int n : count)
         chiSquare += (n - expected) * (n - expected) / expected;
     EXPECT_LT(chiSquare, 16.27) << "3 degrees of freedom, p = 0.001";
+}
+
+namespace {
+
+// The colour at the middle of the wallpaper bitmap.
+QColor shownColour(const AppContext& app) {
+    const QImage bmp(app.paths.WallpaperBitmapPath);
+    return bmp.pixelColor(bmp.width() / 2, bmp.height() / 2);
+}
+
+QString historyFile(const AppContext& app) {
+    return app.paths.DataFolder + "History.tsy";
+}
+
+} // namespace
+
+// Back and forward as a browser's buttons: "previous" goes back through local
+// and internet pictures (the internet one from its cache item, without the
+// list or the internet position moving), nexts come forward through them again
+// before the list continues where it was; a deleted file is skipped, and the
+// history survives a restart of the jobs in History.tsy.
+TEST_F(WallpaperChangeTest, PreviousGoesBackAndNextComesForwardBeforeTheListContinues) {
+    app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
+    app.settings.BubbleFileName = true;
+    const auto plain = [&](const char* name, Qt::GlobalColor colour) {
+        QImage img(8, 8, QImage::Format_RGB32);
+        img.fill(colour);
+        return save(name, img);
+    };
+    app.PictureList = {plain("red.png", Qt::red), plain("green.png", Qt::green),
+                       plain("blue.png", Qt::blue)};
+    QImage yellow(8, 8, QImage::Format_RGB32);
+    yellow.fill(Qt::yellow);
+    const QString address = "http://pictures.test/yellow.png";
+    const QByteArray yellowBytes = readFile(save("yellow.png", yellow));
+    int lookups = 0;
+    JobsOf(app).setInternetPictures([&](const QString& a) -> std::optional<QByteArray> {
+        ++lookups;
+        if (a == address) return yellowBytes;
+        return std::nullopt;
+    });
+
+    EXPECT_EQ(await::Previous(app).status, ChangeResult::Status::NothingToShow);
+    EXPECT_EQ(t.notifier->shown.back().text, "There is no earlier wallpaper.");
+    ASSERT_TRUE(await::Next(app).changed()); // red
+    ASSERT_TRUE(await::Next(app).changed()); // green
+    ASSERT_TRUE(await::ShowInternet(app, yellowBytes, address).changed());
+    ASSERT_TRUE(await::Next(app).changed()); // blue
+    ASSERT_EQ(app.settings.CurWallPaper, 3);
+    EXPECT_EQ(QString::fromUtf8(readFile(historyFile(app))),
+              QString("F\t%1\nI\t%2\nF\t%3\nF\t%4\n")
+                  .arg(app.PictureList[2], address, app.PictureList[1], app.PictureList[0]));
+
+    const std::vector<QColor> back{Qt::yellow, Qt::green, Qt::red};
+    for (const QColor& colour : back) {
+        ASSERT_TRUE(await::Previous(app).changed());
+        EXPECT_EQ(shownColour(app), colour);
+    }
+    EXPECT_EQ(t.notifier->shown.back().text, app.PictureList[0]);
+    EXPECT_EQ(await::Previous(app).status, ChangeResult::Status::NothingToShow);
+    EXPECT_EQ(shownColour(app), QColor(Qt::red));
+    EXPECT_EQ(app.settings.CurWallPaper, 3);
+    EXPECT_GT(lookups, 0);
+
+    // Forward again: green, yellow (from the cache item), blue; then the
+    // list goes on after blue with red.
+    const std::vector<QColor> forward{Qt::green, Qt::yellow, Qt::blue, Qt::red};
+    for (const QColor& colour : forward) {
+        ASSERT_TRUE(await::Next(app).changed());
+        EXPECT_EQ(shownColour(app), colour);
+    }
+    EXPECT_EQ(app.settings.CurWallPaper, 1);
+    EXPECT_EQ(t.notifier->shown.back().text, app.PictureList[0]);
+
+    // A detour, then a picture shown from elsewhere: what lay ahead is gone.
+    ASSERT_TRUE(await::Previous(app).changed()); // blue
+    ASSERT_TRUE(await::Show(app, app.PictureList[1]).changed());
+    // History now: green, blue, yellow, green, red. The older green is
+    // deleted: two steps back and the next one skips it to red.
+    QFile::remove(t.path("green.png"));
+    const QFileInfo before(historyFile(app));
+    for (const QColor& colour : {QColor(Qt::blue), QColor(Qt::yellow), QColor(Qt::red)}) {
+        ASSERT_TRUE(await::Previous(app).changed());
+        EXPECT_EQ(shownColour(app), colour);
+    }
+    // The skipped entry is left out for good (the newest, not yet stepped
+    // over, is left out when the file is read again).
+    EXPECT_EQ(readFile(historyFile(app)).count("green.png"), 1);
+    const WallpaperHistory reread(historyFile(app));
+    ASSERT_EQ(reread.entries().size(), 3);
+    EXPECT_EQ(reread.entries()[1].address, address);
+
+    // A Clear wins over a step back that waits behind a running change.
+    NextWallpaper(app);
+    PreviousWallpaper(app);
+    ClearWallpaper(app);
+    ASSERT_TRUE(await::idle(app));
+    EXPECT_EQ(t.desktop->calls.back().position, "Clear");
+}
+
+// With a picture per monitor, one step back brings back the whole set, and
+// the sequence position stays where the list left it.
+TEST_F(WallpaperChangeTest, PreviousRestoresTheSetOfPicturesOnSeveralMonitors) {
+    ScreenLayout two;
+    two.monitors = {{QRect(0, 0, 100, 80), QRect(0, 0, 100, 80), 96, true},
+                    {QRect(100, 0, 100, 80), QRect(100, 0, 100, 80), 96, false}};
+    app.screens = [&] { return two; };
+    app.settings.MonitorMode = MonitorSharing::Different;
+    app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
+    const std::array colours{Qt::red, Qt::green, Qt::blue, Qt::yellow};
+    for (size_t i = 0; i < colours.size(); ++i) {
+        QImage img(8, 8, QImage::Format_RGB32);
+        img.fill(colours[i]);
+        app.PictureList << save(QString("m%1.png").arg(i), img);
+    }
+    ASSERT_TRUE(await::Next(app).changed());
+    ASSERT_TRUE(await::Next(app).changed());
+    EXPECT_EQ(shownColour(app), QColor(Qt::yellow)); // the middle is the second monitor's left edge
+    ASSERT_TRUE(await::Previous(app).changed());
+    const QImage bmp(app.paths.WallpaperBitmapPath);
+    EXPECT_EQ(bmp.pixelColor(50, 40), QColor(Qt::red));
+    EXPECT_EQ(bmp.pixelColor(150, 40), QColor(Qt::green));
+    EXPECT_EQ(app.settings.MonitorPictures, app.PictureList.mid(0, 2));
+    EXPECT_EQ(app.settings.CurWallPaper, 4);
+}
+
+// The last 100 wallpapers, newest first, one line each; a file written while
+// the process is killed is the old one or the new one, never torn.
+TEST(WallpaperHistoryWriter, RecordsUntilKilled) {
+    const QString file = qEnvironmentVariable("TESSALY_HISTORY_FILE");
+    if (file.isEmpty()) GTEST_SKIP() << "run by KeepsTheLastHundredAndSurvivesKillNine";
+    WallpaperHistory history(file);
+    for (int k = 0; k < 100000; ++k)
+        history.record({.paths = {QString("/pictures/%1/%2.jpg").arg(QString(200, 'p')).arg(k)}});
+}
+
+TEST(WallpaperHistory, KeepsTheLastHundredAndSurvivesKillNine) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("History.tsy");
+    // Real files: entries whose files are gone are left out when read.
+    QStringList paths;
+    for (int k = 0; k < 120; ++k)
+        paths << writeFile(dir.filePath(QString("%1.png").arg(k)), "x");
+    {
+        WallpaperHistory history(file);
+        for (const QString& path : paths)
+            history.record({.paths = {path}});
+        history.record({.address = "http://pictures.test/a.jpg"});
+        EXPECT_TRUE(history.lastError().isEmpty());
+    }
+    QFile::remove(paths[119]);
+    const WallpaperHistory reread(file);
+    ASSERT_EQ(reread.entries().size(), 99); // 100 kept, one file gone since
+    EXPECT_EQ(reread.entries()[0].address, "http://pictures.test/a.jpg");
+    EXPECT_EQ(reread.entries()[1].paths, QStringList{paths[118]});
+    EXPECT_EQ(reread.entries().back().paths.value(0), paths[21]); // 121 recorded
+    EXPECT_EQ(readFile(file).count('\n'), 100);
+
+    const QString killed = dir.filePath("Killed.tsy");
+    for (int round = 0; round < 5; ++round) {
+        QProcess writer;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TESSALY_HISTORY_FILE", killed);
+        writer.setProcessEnvironment(env);
+        writer.start(QCoreApplication::applicationFilePath(),
+                     {"--gtest_filter=WallpaperHistoryWriter.*"});
+        ASSERT_TRUE(writer.waitForStarted());
+        // Killed some moment after its first write.
+        ASSERT_TRUE(await::until([&] { return QFile::exists(killed); }));
+        QThread::msleep(QRandomGenerator::global()->bounded(0, 100));
+        ::kill(pid_t(writer.processId()), SIGKILL);
+        writer.waitForFinished();
+        // Whole lines only, each a whole entry.
+        const QByteArray text = readFile(killed);
+        ASSERT_FALSE(text.isEmpty());
+        EXPECT_TRUE(text.endsWith('\n'));
+        const QList<HistoryEntry> entries = WallpaperHistory::parse(text);
+        EXPECT_EQ(entries.size(), text.count('\n'));
+        for (const HistoryEntry& e : entries)
+            EXPECT_TRUE(e.paths.value(0).endsWith(".jpg")) << e.paths.value(0).toStdString();
+    }
 }

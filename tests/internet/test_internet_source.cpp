@@ -1,5 +1,6 @@
 // The internet source against the real local server: the catalogue, the
 // rebuild of the internet file list, and stepping under the cooldown.
+#include "AwaitChange.h"
 #include "FakePlatform.h"
 #include "LocalHttpServer.h"
 #include "internet/Categories.h"
@@ -223,6 +224,81 @@ TEST_F(InternetTest, SteppingUnderTheCooldown) {
     ASSERT_TRUE(waitUntil([&] { return overtaken.has_value(); }));
     EXPECT_EQ(overtaken->status, ChangeResult::Status::Cancelled);
     EXPECT_EQ(t.desktop->calls.back().position, "Clear");
+}
+
+// Going back to an internet picture shows it again from the download cache,
+// without a download and without moving Seq; the nexts then come forward
+// through the history before the internet source steps on from where it was.
+TEST_F(InternetTest, PreviousShowsCachedPicturesAgainAndLeavesSeqAlone) {
+    LocalHttpServer server(false, site);
+    ASSERT_TRUE(server.ok());
+    const QColor colours[] = {Qt::red, Qt::green, Qt::blue};
+    QByteArray list;
+    for (int i = 0; i < 3; ++i) {
+        picture(QString("p%1.jpg").arg(i + 1), colours[i]);
+        list += server.url(QString("/files/p%1.jpg").arg(i + 1)).toUtf8() + "\r\n";
+    }
+    InvertBytes(list);
+    writeFile(app.paths.InternetListPath, list);
+    app.settings.WaterMarkVisible = false;
+    app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
+    app.settings.IntCoolDown = 0;
+    app.settings.WPSource = WallpaperSource::Internet;
+    InternetSource source(app);
+    // As the program wires them.
+    QObject::connect(&app.events, &AppEvents::internetNextWanted, &source,
+                     [&] { source.InternetNext(false); });
+    JobsOf(app).setInternetPictures(
+        [&](const QString& address) { return source.cache().CacheLookup(address); });
+    const auto shown = [&] {
+        const QColor c = QImage(app.paths.WallpaperBitmapPath).pixelColor(10, 10);
+        return std::string(c.red() > 150     ? "r"
+                           : c.green() > 150 ? "g"
+                           : c.blue() > 150  ? "b"
+                                             : "?");
+    };
+    const auto downloads = [&] {
+        return server.count("/files/p1.jpg") + server.count("/files/p2.jpg") +
+               server.count("/files/p3.jpg");
+    };
+    const auto seq = [&] { return t.services.store->value("Internet", "Seq").value_or("<none>"); };
+    for (const char* colour : {"r", "g"}) {
+        std::optional<ChangeResult> r;
+        source.InternetNext(false, [&](ChangeResult c) { r = c; });
+        ASSERT_TRUE(waitUntil([&] { return r.has_value(); }));
+        ASSERT_TRUE(r->changed());
+        EXPECT_EQ(shown(), colour);
+    }
+    ASSERT_EQ(downloads(), 2);
+    ASSERT_EQ(seq(), "3");
+
+    ASSERT_TRUE(await::Previous(app).changed());
+    EXPECT_EQ(shown(), "r");
+    EXPECT_EQ(await::Previous(app).status, ChangeResult::Status::NothingToShow);
+    const ChangeResult forward = await::Next(app);
+    EXPECT_EQ(forward.status, ChangeResult::Status::Changed) << "forward through the history";
+    EXPECT_EQ(shown(), "g");
+    EXPECT_EQ(downloads(), 2);
+    EXPECT_EQ(seq(), "3");
+
+    // At the newest again: the next is the internet source's, from Seq 3.
+    EXPECT_EQ(await::Next(app).status, ChangeResult::Status::HandedOn);
+    ASSERT_TRUE(waitUntil([&] { return shown() == "b"; }));
+    EXPECT_EQ(server.count("/files/p3.jpg"), 1);
+    EXPECT_EQ(seq(), "4");
+    // Recorded once the change is over (the bitmap is written before).
+    const QString history = "I\t" + server.url("/files/p3.jpg") + "\nI\t" +
+                            server.url("/files/p2.jpg") + "\nI\t" + server.url("/files/p1.jpg") +
+                            "\n";
+    EXPECT_TRUE(waitUntil([&] {
+        return QString::fromUtf8(readFile(app.paths.DataFolder + "History.tsy")) == history;
+    })) << readFile(app.paths.DataFolder + "History.tsy").toStdString();
+    ASSERT_TRUE(await::idle(app));
+
+    // A picture no longer in the cache is skipped.
+    source.cache().clear();
+    EXPECT_EQ(await::Previous(app).status, ChangeResult::Status::NothingToShow);
+    EXPECT_EQ(downloads(), 3);
 }
 
 // A status-200 answer that is no picture (a login or error page) is not

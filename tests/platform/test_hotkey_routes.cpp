@@ -386,3 +386,53 @@ TEST(HotKeyRoutesOnBusStandIn, PortalStandInHoldsExactlyTheEnabledRows) {
     EXPECT_TRUE(waitUntil([&] { return services.shortcuts(u"portal"_s) == lines({other}); }))
         << services.shortcuts(u"kde"_s) << services.shortcuts(u"portal"_s);
 }
+
+// The fifth row, "Previous wallpaper", goes every route the others go: a sway
+// binding that runs --previous, KDE's and the portal's shortcut under its own
+// name, each press reaching action 4.
+TEST(HotKeyRoutesOnBusStandIn, ThePreviousWallpaperRowTakesEveryRoute) {
+    TestApp t;
+    AppContext& app = *t.app;
+    Pressed pressed(app);
+    for (HotKey& k : app.HotKeys)
+        k.Enabled = false;
+    app.HotKeys[4] = {true, false, 'P', kCtrlShift, false};
+
+    const QString socket = t.path(u"sway-ipc.sock"_s);
+    {
+        SwayIpcStandIn sway(socket);
+        t.services.hotkeys = std::make_unique<SwayHotKeys>(socket, kProgram);
+        RegisterHotKeys(app);
+        EXPECT_TRUE(waitUntil([&] {
+            return sway.commands.contains(
+                u"bindsym --no-repeat Ctrl+Shift+p exec '/opt/tessaly'\\''s/tessaly' --previous"_s);
+        })) << sway.commands.join(u'\n').toStdString();
+        EndHotKeys(app);
+        t.services.hotkeys.reset();
+    }
+
+    ShortcutServicesStandIn services(t.path(u"calls.log"_s));
+    t.services.hotkeys = std::make_unique<KdeHotKeys>();
+    RegisterHotKeys(app);
+    EXPECT_TRUE(waitUntil([&] {
+        return readFile(services.log)
+            .contains("doRegister tessaly hotkey-4 Tessaly Previous wallpaper");
+    })) << readFile(services.log).toStdString();
+    EXPECT_TRUE(waitUntil(
+        [&] { return app.platform.hotkeys->status(4).state != HotKeyStatus::State::Pending; }));
+    services.call(u"PressKde"_s, {u"tessaly"_s, u"hotkey-4"_s});
+    EXPECT_TRUE(waitUntil([&] { return pressed.ids == QList<int>{4}; }));
+    EndHotKeys(app);
+
+    t.services.hotkeys = std::make_unique<PortalHotKeys>();
+    RegisterHotKeys(app);
+    EXPECT_TRUE(waitUntil([&] {
+        return services.shortcuts(u"portal"_s).find("portal tessaly/hotkey-4 CTRL+SHIFT+p") !=
+               std::string::npos;
+    })) << services.shortcuts(u"portal"_s);
+    EXPECT_TRUE(waitUntil(
+        [&] { return app.platform.hotkeys->status(4).state != HotKeyStatus::State::Pending; }));
+    services.call(u"PressPortal"_s, {u"hotkey-4"_s});
+    EXPECT_TRUE(waitUntil([&] { return pressed.ids == QList<int>{4, 4}; }));
+    EndHotKeys(app);
+}

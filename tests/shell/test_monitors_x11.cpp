@@ -102,3 +102,39 @@ TEST(MonitorsOnX, EachMonitorItsPictureAndANewLayoutComposedWithoutStepping) {
         return rootHas({{{400, 300}, kRed}, {{1000, 250}, kLime}, {{1000, 50}, kDesktopColour}});
     })) << again.errors.toStdString();
 }
+
+// Back and forward on two monitors through the command line: one step back
+// brings back the pair shown before, and after coming forward again the list
+// goes on where it was (the detour did not move the position).
+TEST(MonitorsOnX, PreviousBringsBackThePairAndTheListContinuesAfterIt) {
+    // Whatever monitors an earlier test defined go first.
+    for (const QString& line : run("xrandr", {"--listmonitors"}).split('\n'))
+        if (line.contains(':') && !line.startsWith("Monitors"))
+            QProcess::execute(
+                "xrandr",
+                {"--delmonitor",
+                 line.section(':', 1).trimmed().section(' ', 0, 0).remove('+').remove('*')});
+    setMonitor("PL", "800x600+0+0", "screen");
+    setMonitor("PR", "400x300+800+0");
+    resetHome(kEarlierRun +
+              QStringList{"Options/WallpaperStartup=True", "Options/MonitorMode=Different",
+                          "Options/WallPaperPosition=Stretch", "Options/TechniqueTimer=1",
+                          "Options/WaterMarkVisible=False"});
+    storePictures(QDir::homePath() + "/pictures", {"red", "lime", "blue"});
+    const auto pair = [](QRgb left, QRgb right) {
+        return waitFor([&] { return rootHas({{{400, 300}, left}, {{1000, 150}, right}}); });
+    };
+    TessalyProcess tessaly({"/y"});
+    ASSERT_TRUE(pair(kRed, kLime)) << tessaly.errors.toStdString();
+    ASSERT_EQ(QProcess::execute(kTessaly, {"--next"}), 0);
+    ASSERT_TRUE(pair(kBlue, kRed)); // three pictures: after blue comes red
+    ASSERT_EQ(QProcess::execute(kTessaly, {"--previous"}), 0);
+    EXPECT_TRUE(pair(kRed, kLime));
+    ASSERT_EQ(QProcess::execute(kTessaly, {"--next"}), 0);
+    EXPECT_TRUE(pair(kBlue, kRed)); // forward through the history
+    ASSERT_EQ(QProcess::execute(kTessaly, {"--next"}), 0);
+    EXPECT_TRUE(pair(kLime, kBlue)) << "the list goes on after red";
+    EXPECT_TRUE(QFile::exists(kDataFolder + "/History.tsy"));
+    // The monitors of this test go away for the next one.
+    QProcess::execute("xrandr", {"--delmonitor", "PR"});
+}

@@ -167,6 +167,7 @@ TEST_F(ProgramTest, ADamagedSettingsFileIsKeptAsideAndThePictureListSurvives) {
 // test_desktop's; the toggle hot key is test_hotkeys_x11's too.
 TEST_F(ProgramTest, TrayHotKeyAndCommandLineActionsReachTheirTargets) {
     const QString a = picture("a & b.png");
+    const QString other = picture("other.png", false);
     stored({{"Options/WallpaperStartup", "False"},
             {"Options/WallpaperTimer", "False"},
             {"Options/CurWallPaper", "1"}});
@@ -185,7 +186,15 @@ TEST_F(ProgramTest, TrayHotKeyAndCommandLineActionsReachTheirTargets) {
         {[&] { HotKeyAction(app, 3); }, "Center", true},
         {[&] { program.handleMessage("TessalyClear"); }, "Clear", false},
         {[&] { program.handleMessage("TessalyNext"); }, "Center", false},
+        // Back and forward between the listed picture and another one.
+        {[&] { ShowPictureAsWallpaper(app, other, std::nullopt); }, "Center", false},
+        {[&] { tray.mnuprevious->trigger(); }, "Center", false},
+        {[&] { HotKeyAction(app, 1); }, "Center", false},
+        {[&] { HotKeyAction(app, 4); }, "Center", false},
+        {[&] { program.handleMessage("TessalyNext"); }, "Center", false},
+        {[&] { program.handleMessage("TessalyPrevious"); }, "Center", false},
     };
+    const std::vector<QString> shownAfter{a, a, a, a, a, a, a, other, a, other, a, other, a};
     for (size_t i = 0; i < rows.size(); ++i) {
         SCOPED_TRACE(i);
         const auto& [act, position, settings] = rows[i];
@@ -197,7 +206,22 @@ TEST_F(ProgramTest, TrayHotKeyAndCommandLineActionsReachTheirTargets) {
         EXPECT_EQ(settingsWindows(), int(settings));
         ASSERT_EQ(t.desktop->calls.size(), calls + !settings);
         EXPECT_EQ(t.desktop->calls.back().position, position);
+        if (position != "Clear") {
+            EXPECT_EQ(app.settings.MonitorPictures, QStringList{shownAfter[i]});
+        }
     }
+    EXPECT_EQ(app.settings.CurWallPaper, 1);
+    // Forward to the unlisted picture: "Current wallpaper" names it, and
+    // the list's own again once the list has moved on.
+    HotKeyAction(app, 1);
+    ASSERT_TRUE(await::idle(app));
+    tray.prepareMenu();
+    tray.mnuwallpapercurrentfilename->trigger();
+    EXPECT_EQ(t.shell->opened, QStringList{other});
+    t.shell->opened.clear();
+    HotKeyAction(app, 1);
+    ASSERT_TRUE(await::idle(app));
+    tray.prepareMenu();
     tray.mnuwallpapercurrentfilename->trigger();
     EXPECT_EQ(t.shell->opened, QStringList{a});
     tray.mnuwallpapercurrentopenfolder->trigger();

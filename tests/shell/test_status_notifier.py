@@ -131,7 +131,8 @@ try:
     menu = dbus.Interface(bus.get_object(sender, props.Get(sni, "Menu")), "com.canonical.dbusmenu")
     menu.AboutToShow(0)
     shown = [(label, kind) for _, label, visible, kind in menu_items(menu) if visible]
-    check(shown == [("_Settings", ""), ("Switch _Wallpaper Now", ""), ("", "separator"),
+    check(shown == [("_Settings", ""), ("Switch _Wallpaper Now", ""),
+                    ("_Previous wallpaper", ""), ("", "separator"),
                     ("Wallpaper", ""), ("Clock", ""), ("Calendar", ""), ("", "separator"),
                     ("_About", ""), ("_Help", ""), ("", "separator"), ("E_xit", "")],
           "the menu reads %s" % shown)

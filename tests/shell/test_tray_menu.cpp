@@ -4,6 +4,7 @@
 #include "shell/TrayIcon.h"
 
 #include <QAction>
+#include <QMenu>
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,6 +43,25 @@ TEST_F(TrayMenuTest, CurrentWallpaperOnlyForAValidLocalEntryAndWidgetItemsOnlyWh
         EXPECT_EQ(tray.mnuclock->isVisible(), isNT && windows);
         EXPECT_EQ(tray.mnucalendar->isVisible(), isNT && windows);
     }
+}
+
+// "Previous wallpaper" follows "Switch Wallpaper Now", and no two items of
+// the menu share an access key.
+TEST_F(TrayMenuTest, PreviousFollowsSwitchAndAccessKeysAreUnique) {
+    const auto* menu = qobject_cast<QMenu*>(tray.mnuprevious->parent());
+    ASSERT_NE(menu, nullptr);
+    const QList<QAction*> items = menu->actions();
+    EXPECT_EQ(items.indexOf(tray.mnuprevious), items.indexOf(tray.mnunow) + 1);
+    EXPECT_EQ(tray.mnuprevious->objectName(), "mnuprevious");
+    QList<QChar> keys;
+    for (const QAction* item : items) {
+        const qsizetype amp = item->text().indexOf('&');
+        if (amp < 0 || amp + 1 >= item->text().size()) continue;
+        const QChar key = item->text().at(amp + 1).toLower();
+        EXPECT_FALSE(keys.contains(key)) << item->text().toStdString();
+        keys << key;
+    }
+    EXPECT_TRUE(keys.contains('p'));
 }
 
 } // namespace

@@ -50,10 +50,14 @@ inline ChangeResult Show(AppContext& app, const QString& path,
 inline ChangeResult Recompose(AppContext& app) {
     return change([&](QObject* c, ChangeDone d) { RecomposeWallpaper(app, c, std::move(d)); });
 }
-inline ChangeResult ShowInternet(AppContext& app, const QByteArray& bytes) {
+inline ChangeResult ShowInternet(AppContext& app, const QByteArray& bytes,
+                                 const QString& address = {}) {
     return change([&](QObject* c, ChangeDone d) {
-        ShowInternetPictureAsWallpaper(app, bytes, std::nullopt, c, std::move(d));
+        ShowInternetPictureAsWallpaper(app, bytes, std::nullopt, c, std::move(d), address);
     });
+}
+inline ChangeResult Previous(AppContext& app) {
+    return change([&](QObject* c, ChangeDone d) { PreviousWallpaper(app, c, std::move(d)); });
 }
 inline ChangeResult ShowSource(AppContext& app, const SourcePicture& source,
                                const CompositionChoices& choices, const WatermarkFields& fields) {
