@@ -293,17 +293,18 @@ void InternetSource::StepInternetBack(std::function<void(Fetched)> got) {
     FetchInternetPicture(std::move(got));
 }
 
-bool InternetSource::photoFeedsDue() const {
-    const double interval = PhotoFeedIntervalMs(m_app.settings.IntCoolDown);
+QList<PhotoFeed> InternetSource::dueFeeds() const {
+    QList<PhotoFeed> due;
     const qint64 now = m_app.platform.clock->nowMs();
-    for (const PhotoFeed& f : LoadPhotoFeeds(m_app)) {
-        if (!f.ticked) continue;
-        const auto last = m_feedTimes.constFind(f.feed.url);
-        // Never asked for, due, or a clock that started again.
-        if (last == m_feedTimes.constEnd() || double(now - *last) >= interval || *last > now)
-            return true;
-    }
-    return false;
+    for (const PhotoFeed& f : LoadPhotoFeeds(m_app))
+        if (f.ticked &&
+            PhotoFeedDue(m_app.paths.PhotoFeedsFolder, f.feed, now, m_app.settings.IntCoolDown))
+            due << f;
+    return due;
+}
+
+bool InternetSource::photoFeedsDue() const {
+    return !dueFeeds().isEmpty();
 }
 
 void InternetSource::RefreshPhotoFeeds(QObject* receiver, PhotoFeedsDone done) {
@@ -327,14 +328,7 @@ void InternetSource::runPhotoFeeds() {
         QStringList errors;
     };
     auto round = std::make_shared<Round>();
-    const double interval = PhotoFeedIntervalMs(m_app.settings.IntCoolDown);
-    const qint64 now = m_app.platform.clock->nowMs();
-    for (const PhotoFeed& f : LoadPhotoFeeds(m_app)) {
-        const auto last = m_feedTimes.constFind(f.feed.url);
-        if (f.ticked &&
-            (last == m_feedTimes.constEnd() || double(now - *last) >= interval || *last > now))
-            round->due << f;
-    }
+    round->due = dueFeeds();
     if (round->due.isEmpty()) return finishPhotoFeeds(PhotoFeedsOutcome::NothingDue, {});
 
     auto step = std::make_shared<std::function<void()>>();
@@ -353,23 +347,28 @@ void InternetSource::runPhotoFeeds() {
         const QString path = PhotoFeedFile(folder, feed.feed);
         RequestHeaders headers;
         // Validators only while the document they describe is kept.
-        const auto v = m_validators.constFind(url);
-        if (v != m_validators.constEnd() && QFileInfo::exists(path)) {
-            if (!v->etag.isEmpty()) headers.append({"If-None-Match", v->etag});
-            if (!v->lastModified.isEmpty()) headers.append({"If-Modified-Since", v->lastModified});
+        const PhotoFeedState state = LoadPhotoFeedState(folder, feed.feed);
+        if (QFileInfo::exists(path)) {
+            if (!state.etag.isEmpty()) headers.append({"If-None-Match", state.etag});
+            if (!state.lastModified.isEmpty())
+                headers.append({"If-Modified-Since", state.lastModified});
         }
         const auto failed = [round, feed](const QString& why) {
             round->errors << QStringLiteral("%1: %2").arg(feed.feed.title, why);
         };
         m_client.GetAnswer(
             url, headers,
-            [this, round, step, feed, url, folder, path, failed](std::optional<HttpAnswer> answer) {
+            [this, round, step, feed, url, folder, path, failed,
+             state](std::optional<HttpAnswer> answer) {
                 // Ending: what the round has is cut short, nothing is written.
                 if (m_client.ending()) {
                     *step = nullptr;
                     return finishPhotoFeeds(PhotoFeedsOutcome::NotWritten, round->errors);
                 }
-                m_feedTimes.insert(url, m_app.platform.clock->nowMs());
+                // Asked for, whatever the answer: not again before the interval.
+                PhotoFeedState asked = state;
+                asked.askedMs = m_app.platform.clock->nowMs();
+                if (!answer || answer->status == 304) SavePhotoFeedState(folder, feed.feed, asked);
                 if (!answer) {
                     failed(m_client.lastError());
                     return (*step)();
@@ -382,24 +381,25 @@ void InternetSource::runPhotoFeeds() {
                 };
                 RunJob(
                     this,
-                    [body = answer->body, url, folder, path] {
+                    [body = answer->body, url, folder, path, feed, asked,
+                     validators = std::pair{answer->etag, answer->lastModified}] {
                         Read read;
                         read.document = ReadPhotoFeed(body, url);
+                        PhotoFeedState state = asked;
                         if (read.document.usable()) {
                             QDir().mkpath(folder);
                             read.written = WriteFileAtomically(path, body, &read.error);
+                            // The validators describe the document now kept.
+                            if (read.written) std::tie(state.etag, state.lastModified) = validators;
                         }
+                        SavePhotoFeedState(folder, feed.feed, state);
                         return read;
                     },
-                    [this, round, step, url, failed,
-                     validators = Validators{answer->etag, answer->lastModified}](Read read) {
+                    [round, step, failed](Read read) {
                         if (!read.document.usable()) {
                             failed(read.document.error);
                         } else {
-                            if (!read.written)
-                                failed(read.error);
-                            else
-                                m_validators.insert(url, validators);
+                            if (!read.written) failed(read.error);
                             round->fresh << read.document.pictures;
                         }
                         (*step)();

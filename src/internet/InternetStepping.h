@@ -6,7 +6,6 @@
 #include "internet/DownloadClient.h"
 #include "internet/PhotoFeeds.h"
 
-#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <deque>
@@ -73,10 +72,6 @@ public:
     void RefreshPhotoFeeds(QObject* receiver = nullptr, PhotoFeedsDone done = {});
     // A ticked photo feed is due for a download.
     bool photoFeedsDue() const;
-    // Forgets when the photo feeds were downloaded (their validators stay):
-    // the next refresh asks each again. For the settings window after the
-    // feeds changed.
-    void photoFeedsChanged() { m_feedTimes.clear(); }
 
     // A refresh or rebuild runs or waits.
     bool rebuilding() const { return m_running != nullptr || !m_jobs.empty(); }
@@ -106,10 +101,8 @@ private:
     // The end of a round of the photo feeds: `fresh` (the pictures of the
     // new documents) merged into the internet file list.
     void addFeedPictures(const QStringList& fresh, QStringList errors);
-    // The validators of a photo feed's last usable answer, by address.
-    struct Validators {
-        QByteArray etag, lastModified;
-    };
+    // The ticked photo feeds due for a download now.
+    QList<PhotoFeed> dueFeeds() const;
 
     // The picture at the next position of the internet file list: its
     // address and bytes (none when it could not be had), and whether they
@@ -135,10 +128,6 @@ private:
     // Changes waiting for the refreshes and rebuilds to end.
     std::vector<std::function<void()>> m_afterJobs;
     bool m_busy = false;
-    QHash<QString, Validators> m_validators;
-    // When each photo feed was last asked for (answered or not), by address,
-    // on the program's clock.
-    QHash<QString, qint64> m_feedTimes;
     // Counts the Clears: a download that a Clear overtook is not shown.
     quint64 m_clears = 0;
 };

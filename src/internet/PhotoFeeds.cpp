@@ -2,7 +2,10 @@
 
 #include "context/AppContext.h"
 #include "feeds/FeedReader.h"
+#include "platform/AtomicFile.h"
+#include "settings/ProfileText.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSet>
 
@@ -40,6 +43,55 @@ bool SavePhotoFeeds(AppContext& app, const QList<PhotoFeed>& feeds, QString* err
 
 QString PhotoFeedFile(const QString& folder, const FeedEntry& feed) {
     return FeedFilePath(folder, feed.title);
+}
+
+namespace {
+
+QString StatePath(const QString& folder, const FeedEntry& feed) {
+    QString path = PhotoFeedFile(folder, feed);
+    path.chop(4); // ".xml"
+    return path + QStringLiteral(".state");
+}
+
+} // namespace
+
+PhotoFeedState LoadPhotoFeedState(const QString& folder, const FeedEntry& feed) {
+    QFile file(StatePath(folder, feed));
+    if (!file.open(QIODevice::ReadOnly) || file.size() > 64 * 1024) return {};
+    const ProfileText text = ProfileText::parse(file.readAll());
+    const QString section = QStringLiteral("Feed");
+    // The values are read back as at most 127 characters: a longer address
+    // cannot be in the list, a longer validator is not kept.
+    if (text.value(section, QStringLiteral("URL")) != feed.url) return {};
+    PhotoFeedState state;
+    state.etag = text.value(section, QStringLiteral("ETag")).value_or(QString()).toUtf8();
+    state.lastModified =
+        text.value(section, QStringLiteral("LastModified")).value_or(QString()).toUtf8();
+    bool ok = false;
+    const qint64 asked =
+        text.value(section, QStringLiteral("Asked")).value_or(QString()).toLongLong(&ok);
+    if (ok) state.askedMs = asked;
+    return state;
+}
+
+bool SavePhotoFeedState(const QString& folder, const FeedEntry& feed, const PhotoFeedState& state) {
+    // A validator that would not come back whole, or would break its line,
+    // is not kept: the next request is then unconditional.
+    const auto value = [](const QByteArray& v) {
+        return v.size() > ProfileText::kMaxValue || v.contains('\r') || v.contains('\n')
+                   ? QByteArray()
+                   : v;
+    };
+    QByteArray text = "[Feed]\r\nURL=" + feed.url.toUtf8() + "\r\nETag=" + value(state.etag) +
+                      "\r\nLastModified=" + value(state.lastModified) + "\r\n";
+    if (state.askedMs) text += "Asked=" + QByteArray::number(*state.askedMs) + "\r\n";
+    QDir().mkpath(folder);
+    return WriteFileAtomically(StatePath(folder, feed), text);
+}
+
+bool PhotoFeedDue(const QString& folder, const FeedEntry& feed, qint64 nowMs, double coolDownMs) {
+    const std::optional<qint64> asked = LoadPhotoFeedState(folder, feed).askedMs;
+    return !asked || *asked > nowMs || double(nowMs - *asked) >= PhotoFeedIntervalMs(coolDownMs);
 }
 
 QStringList StoredPhotoFeedPictures(const QString& folder, const QList<PhotoFeed>& feeds) {

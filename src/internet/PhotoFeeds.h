@@ -3,9 +3,11 @@
 #include "feeds/FeedList.h"
 #include "settings/Settings.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <random>
 
 class AppContext;
@@ -47,6 +49,25 @@ bool SavePhotoFeeds(AppContext& app, const QList<PhotoFeed>& feeds, QString* err
 
 // Where a feed's document is kept in `folder`.
 QString PhotoFeedFile(const QString& folder, const FeedEntry& feed);
+
+// What is known of a photo feed's downloads, kept beside its document (its
+// file name with ".state" for ".xml", a profile text) so that the program
+// asks no sooner and no less conditionally after a restart: the address it
+// belongs to, the validators of the last usable answer, and when the feed
+// was last asked for (on the program's clock).
+struct PhotoFeedState {
+    QByteArray etag, lastModified;
+    std::optional<qint64> askedMs;
+};
+// The state of `feed` in `folder`; empty when there is none or it belongs to
+// another address.
+PhotoFeedState LoadPhotoFeedState(const QString& folder, const FeedEntry& feed);
+// Writes it (atomically); false when it could not be written.
+bool SavePhotoFeedState(const QString& folder, const FeedEntry& feed, const PhotoFeedState& state);
+// Whether `feed` is due for a download at `nowMs` with the interval
+// PhotoFeedIntervalMs(coolDownMs): never asked for, asked for that long ago,
+// or asked for "later" than now (the clock started again).
+bool PhotoFeedDue(const QString& folder, const FeedEntry& feed, qint64 nowMs, double coolDownMs);
 
 // The pictures of the ticked feeds' kept documents, feed after feed, each
 // address once. Reads files: for a job.

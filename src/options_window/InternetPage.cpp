@@ -399,12 +399,9 @@ void InternetPage::apply(ApplyReport& report) {
                                  .arg(error);
         } else {
             m_savedPhotoFeeds = photoFeeds;
-            // The list follows the feeds now, and every feed is asked for
-            // its newest pictures at the next change.
-            if (m_parts.internet) {
-                m_parts.internet->photoFeedsChanged();
-                m_parts.internet->RebuildWithStoredChoices();
-            }
+            // The list follows the feeds now; a new feed (or address) is
+            // asked for its newest pictures at the next change.
+            if (m_parts.internet) m_parts.internet->RebuildWithStoredChoices();
         }
     }
 }

@@ -438,11 +438,11 @@ TEST_F(InternetTest, PhotoFeedsJoinTheListAndAreRefreshedConditionally) {
         feed("Forest Log", "atom.xml", false), feed("Soon Huge", "turns-huge.xml")};
     ASSERT_TRUE(SavePhotoFeeds(app, feeds));
     ASSERT_EQ(LoadPhotoFeeds(app), feeds);
-    InternetSource source(app);
+    auto source = std::make_unique<InternetSource>(app);
     const auto refreshFeeds = [&] {
         std::optional<std::pair<PhotoFeedsOutcome, QStringList>> r;
-        source.RefreshPhotoFeeds(nullptr,
-                                 [&](PhotoFeedsOutcome o, QStringList e) { r.emplace(o, e); });
+        source->RefreshPhotoFeeds(nullptr,
+                                  [&](PhotoFeedsOutcome o, QStringList e) { r.emplace(o, e); });
         EXPECT_TRUE(waitUntil([&] { return r.has_value(); }));
         return r.value_or(std::pair{PhotoFeedsOutcome::NotWritten, QStringList()});
     };
@@ -450,16 +450,16 @@ TEST_F(InternetTest, PhotoFeedsJoinTheListAndAreRefreshedConditionally) {
     const QStringList feedPictures{f + "mon.jpg", f + "boats-l.jpg", f + "crane.png"};
 
     // The first round: every ticked feed is new, its pictures end the list.
-    EXPECT_TRUE(source.photoFeedsDue());
+    EXPECT_TRUE(source->photoFeedsDue());
     EXPECT_EQ(refreshFeeds().first, PhotoFeedsOutcome::Written);
     EXPECT_EQ(ReadInternetFileList(app), feedPictures);
-    EXPECT_FALSE(source.photoFeedsDue());
+    EXPECT_FALSE(source->photoFeedsDue());
     EXPECT_EQ(server.count("/files/atom.xml"), 0); // not ticked
     // A rebuild puts the ticked categories' pictures first, then the feeds'.
     CategoryList list = LoadIntCatz(app);
     list.categories[0].checked = true;
     DownloadCache cache(app);
-    rebuild(list, source.client(), cache, RebuildOutcome::Written);
+    rebuild(list, source->client(), cache, RebuildOutcome::Written);
     EXPECT_EQ(ReadInternetFileList(app), QStringList{f + "a1.jpg"} + feedPictures);
     const QByteArray written = readFile(app.paths.InternetListPath);
 
@@ -474,7 +474,10 @@ TEST_F(InternetTest, PhotoFeedsJoinTheListAndAreRefreshedConditionally) {
     // A cooldown longer than an hour is the interval.
     app.settings.IntCoolDown = 2 * 3600000.0;
     t.clock->now += 3600000;
-    EXPECT_FALSE(source.photoFeedsDue());
+    EXPECT_FALSE(source->photoFeedsDue());
+    // A restart remembers when each feed was asked for and its validators.
+    source = std::make_unique<InternetSource>(app);
+    EXPECT_FALSE(source->photoFeedsDue());
 
     // A new picture in a feed goes to the end.
     t.clock->now += 3600000;
@@ -483,6 +486,7 @@ TEST_F(InternetTest, PhotoFeedsJoinTheListAndAreRefreshedConditionally) {
     EXPECT_EQ(refreshFeeds().first, PhotoFeedsOutcome::Written);
     EXPECT_EQ(ReadInternetFileList(app),
               QStringList{f + "a1.jpg"} + feedPictures + QStringList{f + "wed.jpg"});
+    EXPECT_EQ(server.count("304 /files/media.xml"), 2);
     const QByteArray grown = readFile(app.paths.InternetListPath);
     const QByteArray keptRss = readFile(PhotoFeedFile(app.paths.PhotoFeedsFolder, feeds[0].feed));
 
