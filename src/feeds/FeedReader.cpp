@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <QUrl>
 #include <QXmlStreamReader>
 #include <optional>
 
@@ -70,6 +71,45 @@ struct Capture {
     bool tooLong = false;
 };
 
+// The reasons a document is refused, shared by both readers.
+QString TooLargeText() {
+    return QCoreApplication::translate("FeedReader", "The document is larger than %1 MB.")
+        .arg(kMaxFeedBytes / (1024 * 1024));
+}
+QString EntitiesText() {
+    return QCoreApplication::translate("FeedReader",
+                                       "The document declares entities, which a feed does "
+                                       "not need; it was not read.");
+}
+QString TooDeepText() {
+    return QCoreApplication::translate("FeedReader",
+                                       "The document's elements are nested more than %1 "
+                                       "deep.")
+        .arg(kMaxFeedDepth);
+}
+QString NotAFeedText() {
+    return QCoreApplication::translate("FeedReader", "The document is not an RSS or Atom feed.");
+}
+QString NotWellFormedText(const QXmlStreamReader& xml) {
+    return QCoreApplication::translate("FeedReader",
+                                       "The document is not well-formed XML: %1 (line %2).")
+        .arg(xml.errorString())
+        .arg(xml.lineNumber());
+}
+QString NoTitleText() {
+    return QCoreApplication::translate("FeedReader", "The feed has no title.");
+}
+
+// The kind of feed whose root element this is, or none.
+std::optional<Kind> KindOfRoot(const QXmlStreamReader& xml) {
+    const QStringView root = xml.name();
+    const QStringView ns = xml.namespaceUri();
+    if (root == QLatin1String("rss") && ns.isEmpty()) return Kind::Rss;
+    if (root == QLatin1String("RDF")) return Kind::Rdf;
+    if (root == QLatin1String("feed") && ns == kAtom) return Kind::Atom;
+    return std::nullopt;
+}
+
 } // namespace
 
 FeedDocument ReadFeed(const QByteArray& bytes) {
@@ -79,10 +119,7 @@ FeedDocument ReadFeed(const QByteArray& bytes) {
         doc.error = why;
         return doc;
     };
-    if (bytes.size() > kMaxFeedBytes)
-        return refuse(
-            QCoreApplication::translate("FeedReader", "The document is larger than %1 MB.")
-                .arg(kMaxFeedBytes / (1024 * 1024)));
+    if (bytes.size() > kMaxFeedBytes) return refuse(TooLargeText());
 
     QXmlStreamReader xml(bytes);
     // The local names of the open elements; elements of foreign name spaces
@@ -99,29 +136,15 @@ FeedDocument ReadFeed(const QByteArray& bytes) {
         case QXmlStreamReader::DTD:
             // A feed needs no entities of its own; declared ones could
             // expand without end ("billion laughs") or reach out for files.
-            if (!xml.entityDeclarations().isEmpty())
-                return refuse(QCoreApplication::translate(
-                    "FeedReader", "The document declares entities, which a feed does "
-                                  "not need; it was not read."));
+            if (!xml.entityDeclarations().isEmpty()) return refuse(EntitiesText());
             break;
         case QXmlStreamReader::StartElement: {
-            if (path.size() >= kMaxFeedDepth)
-                return refuse(QCoreApplication::translate(
-                                  "FeedReader", "The document's elements are nested more than %1 "
-                                                "deep.")
-                                  .arg(kMaxFeedDepth));
+            if (path.size() >= kMaxFeedDepth) return refuse(TooDeepText());
             const QStringView ns = xml.namespaceUri();
             if (path.isEmpty()) {
-                const QStringView root = xml.name();
-                if (root == QLatin1String("rss") && ns.isEmpty())
-                    kind = Kind::Rss;
-                else if (root == QLatin1String("RDF"))
-                    kind = Kind::Rdf;
-                else if (root == QLatin1String("feed") && ns == kAtom)
-                    kind = Kind::Atom;
-                else
-                    return refuse(QCoreApplication::translate(
-                        "FeedReader", "The document is not an RSS or Atom feed."));
+                const std::optional<Kind> root = KindOfRoot(xml);
+                if (!root) return refuse(NotAFeedText());
+                kind = *root;
             }
             const bool own =
                 path.isEmpty() || ns.isEmpty() || ns == kRss1 || ns == kRss090 || ns == kAtom;
@@ -239,12 +262,169 @@ FeedDocument ReadFeed(const QByteArray& bytes) {
             break;
         }
     }
-    if (xml.hasError())
-        return refuse(QCoreApplication::translate(
-                          "FeedReader", "The document is not well-formed XML: %1 (line %2).")
-                          .arg(xml.errorString())
-                          .arg(xml.lineNumber()));
-    if (doc.title.isEmpty())
-        return refuse(QCoreApplication::translate("FeedReader", "The feed has no title."));
+    if (xml.hasError()) return refuse(NotWellFormedText(xml));
+    if (doc.title.isEmpty()) return refuse(NoTitleText());
+    return doc;
+}
+
+namespace {
+
+const QString kMediaRss = QStringLiteral("http://search.yahoo.com/mrss/");
+
+// A picture an item offers.
+struct Offer {
+    QString url;
+    bool isDefault = false;
+    qint64 width = 0;
+};
+
+// Whether an offer with this medium, type and address is a picture.
+bool IsPictureOffer(QStringView medium, QStringView type, const QString& url) {
+    if (!medium.isEmpty()) return medium == QLatin1String("image");
+    if (!type.isEmpty())
+        return type.trimmed().startsWith(QLatin1String("image/"), Qt::CaseInsensitive);
+    static const QRegularExpression extension(QStringLiteral("\\.(jpe?g|png|gif|webp|bmp|tiff?)$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    return extension.match(QUrl(url).path()).hasMatch();
+}
+
+} // namespace
+
+PhotoFeedDocument ReadPhotoFeed(const QByteArray& bytes, const QString& feedUrl) {
+    PhotoFeedDocument doc;
+    const auto refuse = [&doc](const QString& why) {
+        doc = PhotoFeedDocument{};
+        doc.error = why;
+        return doc;
+    };
+    if (bytes.size() > kMaxFeedBytes) return refuse(TooLargeText());
+
+    QXmlStreamReader xml(bytes);
+    const QUrl base(feedUrl);
+    // The local names of the open elements, as in ReadFeed: foreign ones are
+    // nameless (Media RSS's are recognised by their name space).
+    QStringList path;
+    Kind kind = Kind::Rss;
+    Capture capture;
+    bool inItem = false;
+    qsizetype itemDepth = 0;
+    QList<Offer> mediaOffers; // Media RSS, also inside "media:group"
+    QList<Offer> enclosures;  // RSS enclosures and Atom enclosure links
+
+    const auto take = [&](const QString& link) {
+        if (link.size() > kMaxFeedText || doc.pictures.size() >= kMaxFeedPictures) return;
+        const QUrl url = base.resolved(QUrl(link.trimmed()));
+        const QString scheme = url.scheme().toLower();
+        if (!url.isValid() || url.host().isEmpty() ||
+            (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+            return;
+        const QString address = url.toString(QUrl::FullyEncoded);
+        if (!doc.pictures.contains(address)) doc.pictures << address;
+    };
+
+    while (!xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::DTD:
+            if (!xml.entityDeclarations().isEmpty()) return refuse(EntitiesText());
+            break;
+        case QXmlStreamReader::StartElement: {
+            if (path.size() >= kMaxFeedDepth) return refuse(TooDeepText());
+            const QStringView ns = xml.namespaceUri();
+            if (path.isEmpty()) {
+                const std::optional<Kind> root = KindOfRoot(xml);
+                if (!root) return refuse(NotAFeedText());
+                kind = *root;
+            }
+            const bool own =
+                path.isEmpty() || ns.isEmpty() || ns == kRss1 || ns == kRss090 || ns == kAtom;
+            path << (own ? xml.name().toString() : QString());
+            if (capture.target != Capture::None) break;
+            const qsizetype d = path.size();
+            const QString& name = path.back();
+            const QXmlStreamAttributes attributes = xml.attributes();
+            const auto attribute = [&](const char* n) {
+                return attributes.value(QLatin1String(n));
+            };
+            const bool entersItem =
+                (kind == Kind::Rss && d == 3 && path[1] == QLatin1String("channel") &&
+                 name == QLatin1String("item")) ||
+                (kind == Kind::Rdf && d == 2 && name == QLatin1String("item")) ||
+                (kind == Kind::Atom && d == 2 && name == QLatin1String("entry"));
+            if (entersItem) {
+                inItem = true;
+                itemDepth = d;
+                mediaOffers.clear();
+                enclosures.clear();
+            } else if (inItem) {
+                if (ns == kMediaRss && xml.name() == QLatin1String("content")) {
+                    const QString url = attribute("url").toString();
+                    if (IsPictureOffer(attribute("medium"), attribute("type"), url))
+                        mediaOffers.append({url, attribute("isDefault") == QLatin1String("true"),
+                                            attribute("width").toLongLong()});
+                } else if (d == itemDepth + 1 && kind == Kind::Rss &&
+                           name == QLatin1String("enclosure")) {
+                    const QString url = attribute("url").toString();
+                    if (IsPictureOffer({}, attribute("type"), url)) enclosures.append({url});
+                } else if (d == itemDepth + 1 && kind == Kind::Atom &&
+                           name == QLatin1String("link") &&
+                           attribute("rel") == QLatin1String("enclosure")) {
+                    const QString url = attribute("href").toString();
+                    if (IsPictureOffer({}, attribute("type"), url)) enclosures.append({url});
+                }
+            } else if (((kind == Kind::Atom && d == 2) ||
+                        (kind != Kind::Atom && d == 3 && path[1] == QLatin1String("channel"))) &&
+                       name == QLatin1String("title") && doc.title.isEmpty()) {
+                capture = Capture{};
+                capture.target = Capture::FeedTitle;
+                capture.depth = d;
+                capture.html = kind == Kind::Atom && attribute("type") == QLatin1String("html");
+            }
+            break;
+        }
+        case QXmlStreamReader::Characters:
+            if (capture.target != Capture::None && !capture.tooLong) {
+                const QStringView text = xml.text();
+                const qsizetype room = 4 * kMaxFeedText - capture.text.size();
+                if (text.size() > room) capture.tooLong = true;
+                capture.text += text.left(room);
+            }
+            break;
+        case QXmlStreamReader::EndElement:
+            if (capture.target != Capture::None && path.size() == capture.depth) {
+                QString text = capture.html ? PlainTextOfHtml(capture.text) : capture.text;
+                text = text.simplified();
+                if (capture.tooLong || text.size() > kMaxFeedText)
+                    return refuse(QCoreApplication::translate("FeedReader",
+                                                              "The feed's title is longer than %1 "
+                                                              "characters; it was not read.")
+                                      .arg(kMaxFeedText));
+                doc.title = text;
+                capture = Capture{};
+            }
+            if (inItem && path.size() == itemDepth) {
+                // One picture per item: the sizes of a group are one picture.
+                if (!mediaOffers.isEmpty()) {
+                    const Offer* best = &mediaOffers.front();
+                    for (const Offer& o : mediaOffers) {
+                        if (o.isDefault) {
+                            best = &o;
+                            break;
+                        }
+                        if (o.width > best->width) best = &o;
+                    }
+                    take(best->url);
+                } else if (!enclosures.isEmpty()) {
+                    take(enclosures.front().url);
+                }
+                inItem = false;
+            }
+            path.removeLast();
+            break;
+        default:
+            break;
+        }
+    }
+    if (xml.hasError()) return refuse(NotWellFormedText(xml));
+    if (doc.title.isEmpty()) return refuse(NoTitleText());
     return doc;
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // One headline of a feed: its title as plain text and its link as the
 // document gives it (see FeedLinkAddress before opening it).
@@ -37,3 +38,28 @@ inline constexpr int kMaxFeedDepth = 256; // elements inside one another
 // cut, links beyond it dropped, headlines beyond kMaxHeadlines left out.
 // Atom texts of type "html" lose their mark-up; every text is made one line.
 FeedDocument ReadFeed(const QByteArray& document);
+
+// What a photo feed holds: its title and the addresses of its pictures.
+struct PhotoFeedDocument {
+    QString title;        // the feed's title, plain text on one line
+    QStringList pictures; // absolute http or https addresses, in the document's order, once each
+    // Why the document cannot be used; empty when it can (it then has a title).
+    QString error;
+    bool usable() const { return error.isEmpty(); }
+};
+
+// The most pictures ReadPhotoFeed takes from one document.
+inline constexpr int kMaxFeedPictures = 1000;
+
+// Reads the title and the pictures of a photo feed (picture-of-the-day and
+// photo-blog feeds) fetched from `feedUrl`, under the same bounds and
+// refusals as ReadFeed. Each item or entry gives at most one picture, the
+// first of: its Media RSS "media:content" marked isDefault, the widest one
+// (also inside "media:group"), the first one; an RSS 2.0 "enclosure"; an
+// Atom link rel="enclosure". Only image ones count: medium="image" or an
+// "image/" type, or, with neither, an address ending in a picture file's
+// extension. Addresses are resolved against `feedUrl`; those that are not
+// http or https, and those longer than kMaxFeedText, are left out, and so
+// are the pictures beyond kMaxFeedPictures. An item that only links to a
+// page is no picture.
+PhotoFeedDocument ReadPhotoFeed(const QByteArray& document, const QString& feedUrl);

@@ -2,8 +2,10 @@
 
 #include "collection/Selection.h"
 #include "context/AppContext.h"
+#include "context/Jobs.h"
 #include "internet/DownloadCache.h"
 #include "internet/DownloadClient.h"
+#include "internet/PhotoFeeds.h"
 #include "platform/AtomicFile.h"
 #include "settings/ByteInversion.h"
 #include "settings/ProfileText.h"
@@ -11,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QSet>
 #include <memory>
 
 namespace {
@@ -140,19 +143,20 @@ void RebuildIntFiles(AppContext& app, CategoryList list, DownloadClient& client,
     walk->list = std::move(list);
     walk->pages = pages;
     auto step = std::make_shared<std::function<void()>>();
-    *step = [&app, &client, &cache, walk, step, done] {
-        if (walk->abandoned || walk->next == walk->pages.size()) {
+    // The end: the pictures of the photo feeds (read from their kept
+    // documents by a job) join the pages' links, and the list is written.
+    const auto finish = [&app, &client, walk, done](bool abandoned) {
+        const auto write = [&app, walk, done, abandoned](const QStringList& feedPictures) {
             RebuildOutcome outcome = RebuildOutcome::NotWritten;
             // Links of only some of the pages are no list to keep.
-            if (!walk->abandoned) {
+            if (!abandoned) {
                 QList<QString> items = walk->addresses;
+                const QSet<QString> known(items.begin(), items.end());
+                for (const QString& p : feedPictures)
+                    if (!known.contains(p)) items << p;
                 if (app.settings.TechniqueTimer == ChangeTechnique::Random)
                     ShuffleCollection(items, app.random);
-                QByteArray text;
-                for (const QString& a : items)
-                    text += a.toUtf8() + "\r\n";
-                if (writeEncoded(app.paths.InternetListPath, text))
-                    outcome = RebuildOutcome::Written;
+                if (WriteInternetFileList(app, items)) outcome = RebuildOutcome::Written;
             }
             if (outcome == RebuildOutcome::Written) {
                 // The choices count as rebuilt only once the list matches them.
@@ -167,12 +171,25 @@ void RebuildIntFiles(AppContext& app, CategoryList list, DownloadClient& client,
                 }
                 app.platform.store->sync();
             }
+            done(outcome, std::move(walk->list));
+        };
+        if (abandoned) return write({});
+        // The client is the job's receiver: it lives as long as the source.
+        RunJob(
+            &client,
+            [folder = app.paths.PhotoFeedsFolder, feeds = LoadPhotoFeeds(app)] {
+                return StoredPhotoFeedPictures(folder, feeds);
+            },
+            write);
+    };
+    *step = [&cache, &client, walk, step, finish] {
+        if (walk->abandoned || walk->next == walk->pages.size()) {
             // Clearing the self-reference destroys this closure and its
             // captures: what follows uses copies.
-            const auto finished = done;
-            const std::shared_ptr<Walk> w = walk;
+            const auto finished = finish;
+            const bool abandoned = walk->abandoned;
             *step = nullptr;
-            return finished(outcome, std::move(w->list));
+            return finished(abandoned);
         }
         const QString page = walk->pages.at(walk->next++);
         const auto addLinks = [walk](const QByteArray& lines) {
@@ -199,6 +216,13 @@ void RebuildIntFiles(AppContext& app, CategoryList list, DownloadClient& client,
         });
     };
     (*step)();
+}
+
+bool WriteInternetFileList(const AppContext& app, const QStringList& addresses, QString* error) {
+    QByteArray text;
+    for (const QString& a : addresses)
+        text += a.toUtf8() + "\r\n";
+    return writeEncoded(app.paths.InternetListPath, text, error);
 }
 
 QStringList ReadInternetFileList(const AppContext& app) {

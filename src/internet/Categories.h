@@ -81,15 +81,21 @@ enum class RebuildOutcome {
 };
 
 // When a check state, the technique or the catalogue changed since the last
-// rebuild: fetches the link list of every page of every checked category
-// (from the cache when it has it), shuffles the addresses for the random
-// technique, writes the internet file list and stores the check states. A
+// rebuild (or `refreshed` says so, as after a change of the photo feeds):
+// fetches the link list of every page of every checked category (from the
+// cache when it has it), adds the pictures of the ticked photo feeds' kept
+// documents (see PhotoFeeds.h) that the pages did not give, shuffles the
+// addresses for the random technique, writes the internet file list and stores the check states. A
 // page that fails on its own account (a server error, a time-out) adds no
 // addresses; one abandoned unanswered leaves list and check states as they
 // were. `done` gets the outcome and the list, updated when Written.
 void RebuildIntFiles(AppContext& app, CategoryList list, DownloadClient& client,
                      DownloadCache& cache,
                      std::function<void(RebuildOutcome outcome, CategoryList list)> done);
+
+// Writes the internet file list (atomically); false with the reason in `error`.
+bool WriteInternetFileList(const AppContext& app, const QStringList& addresses,
+                           QString* error = nullptr);
 
 // The internet file list's addresses, in order.
 QStringList ReadInternetFileList(const AppContext& app);

@@ -1,10 +1,15 @@
 #include "internet/InternetStepping.h"
 
 #include "context/AppContext.h"
+#include "context/Jobs.h"
+#include "feeds/FeedReader.h"
 #include "internet/Categories.h"
+#include "platform/AtomicFile.h"
 #include "settings/StoredText.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTimer>
 #include <cmath>
@@ -68,6 +73,8 @@ void InternetSource::InternetNext(bool previous, std::function<void(ChangeResult
         result.status = ChangeResult::Status::Busy;
         return done(result);
     }
+    // New pictures of the photo feeds first: the change waits for them.
+    if (photoFeedsDue()) RefreshPhotoFeeds();
     // The cooldown and the address wait for a refresh or rebuild under way:
     // until it ends there may be no list to take an address from.
     if (rebuilding()) {
@@ -148,13 +155,20 @@ void InternetSource::RebuildFiles(CategoryList list, QObject* receiver, RebuildD
     // A waiting rebuild of the same choices does this one's work too; it
     // rebuilds whenever either would.
     for (Job& job : m_jobs)
-        if (!job.refresh && sameChoices(job.list, list)) {
+        if (!job.refresh && !job.photoFeeds && !job.storedChoices && sameChoices(job.list, list)) {
             if (wantsRebuild(list, m_app.settings.TechniqueTimer)) job.list.refreshed = true;
             return job.rebuilt.push_back(std::move(call));
         }
     Job job;
     job.list = std::move(list);
     job.rebuilt.push_back(std::move(call));
+    enqueue(std::move(job));
+}
+
+void InternetSource::RebuildWithStoredChoices(QObject* receiver, RebuildDone done) {
+    Job job;
+    job.storedChoices = true;
+    job.rebuilt.push_back(forReceiver(receiver, std::move(done)));
     enqueue(std::move(job));
 }
 
@@ -183,14 +197,22 @@ void InternetSource::startJob() {
     m_jobs.pop_front();
     const std::shared_ptr<Job> job = m_running;
     // Once the program is ending, waiting work does not start.
+    if (m_client.ending() && job->photoFeeds)
+        return finishPhotoFeeds(PhotoFeedsOutcome::NotWritten, {});
     if (m_client.ending())
         return finishJob(job->refresh ? LoadIntCatz(m_app) : job->list, DownloadStatus::Abandoned,
                          RebuildOutcome::NotWritten);
-    if (job->refresh) {
+    if (job->photoFeeds) {
+        runPhotoFeeds();
+    } else if (job->refresh) {
         UpdateIntCatz(m_app, m_client, [this](CategoryList list, DownloadStatus status) {
             finishJob(list, status, RebuildOutcome::NotWritten);
         });
     } else {
+        if (job->storedChoices) {
+            job->list = LoadIntCatz(m_app);
+            job->list.refreshed = true;
+        }
         RebuildIntFiles(m_app, job->list, m_client, m_cache,
                         [this](RebuildOutcome outcome, CategoryList list) {
                             finishJob(list, DownloadStatus::Answered, outcome);
@@ -209,6 +231,10 @@ void InternetSource::finishJob(const CategoryList& list, DownloadStatus status,
     for (const RebuildDone& done : job->rebuilt)
         done(outcome, list);
     m_running = nullptr;
+    endJob();
+}
+
+void InternetSource::endJob() {
     if (!m_jobs.empty()) {
         // The next one starts from the event loop, not inside this one's end.
         QTimer::singleShot(0, this, &InternetSource::startJob);
@@ -268,4 +294,153 @@ void InternetSource::StepInternetBack(std::function<void(Fetched)> got) {
                    s > 2 && std::isfinite(s) ? QString::number(qint64(std::floor(s)) - 2)
                                              : QStringLiteral("1"));
     FetchInternetPicture(std::move(got));
+}
+
+QList<PhotoFeed> InternetSource::dueFeeds() const {
+    QList<PhotoFeed> due;
+    const qint64 now = m_app.platform.clock->nowMs();
+    for (const PhotoFeed& f : LoadPhotoFeeds(m_app))
+        if (f.ticked &&
+            PhotoFeedDue(m_app.paths.PhotoFeedsFolder, f.feed, now, m_app.settings.IntCoolDown))
+            due << f;
+    return due;
+}
+
+bool InternetSource::photoFeedsDue() const {
+    return !dueFeeds().isEmpty();
+}
+
+void InternetSource::RefreshPhotoFeeds(QObject* receiver, PhotoFeedsDone done) {
+    PhotoFeedsDone call = forReceiver(receiver, std::move(done));
+    // A refresh of the photo feeds that has not begun yet does this one's work.
+    for (Job& job : m_jobs)
+        if (job.photoFeeds) return job.photoFeedsRefreshed.push_back(std::move(call));
+    Job job;
+    job.photoFeeds = true;
+    job.photoFeedsRefreshed.push_back(std::move(call));
+    enqueue(std::move(job));
+}
+
+void InternetSource::runPhotoFeeds() {
+    // The due feeds one after the other, each asked for a changed document;
+    // a usable new one is read and kept by a job.
+    struct Round {
+        QList<PhotoFeed> due;
+        qsizetype next = 0;
+        QStringList fresh; // the pictures of the new documents
+        QStringList errors;
+    };
+    auto round = std::make_shared<Round>();
+    round->due = dueFeeds();
+    if (round->due.isEmpty()) return finishPhotoFeeds(PhotoFeedsOutcome::NothingDue, {});
+
+    auto step = std::make_shared<std::function<void()>>();
+    *step = [this, round, step] {
+        if (round->next == round->due.size()) {
+            // Clearing the self-reference destroys this closure and its
+            // captures: what follows uses copies.
+            InternetSource* self = this;
+            const QStringList fresh = round->fresh, errors = round->errors;
+            *step = nullptr;
+            return self->addFeedPictures(fresh, errors);
+        }
+        const PhotoFeed feed = round->due.at(round->next++);
+        const QString url = feed.feed.url;
+        const QString folder = m_app.paths.PhotoFeedsFolder;
+        const QString path = PhotoFeedFile(folder, feed.feed);
+        RequestHeaders headers;
+        // Validators only while the document they describe is kept.
+        const PhotoFeedState state = LoadPhotoFeedState(folder, feed.feed);
+        if (QFileInfo::exists(path)) {
+            if (!state.etag.isEmpty()) headers.append({"If-None-Match", state.etag});
+            if (!state.lastModified.isEmpty())
+                headers.append({"If-Modified-Since", state.lastModified});
+        }
+        const auto failed = [round, feed](const QString& why) {
+            round->errors << QStringLiteral("%1: %2").arg(feed.feed.title, why);
+        };
+        m_client.GetAnswer(
+            url, headers,
+            [this, round, step, feed, url, folder, path, failed,
+             state](std::optional<HttpAnswer> answer) {
+                // Ending: what the round has is cut short, nothing is written.
+                if (m_client.ending()) {
+                    *step = nullptr;
+                    return finishPhotoFeeds(PhotoFeedsOutcome::NotWritten, round->errors);
+                }
+                // Asked for, whatever the answer: not again before the interval.
+                PhotoFeedState asked = state;
+                asked.askedMs = m_app.platform.clock->nowMs();
+                if (!answer || answer->status == 304) SavePhotoFeedState(folder, feed.feed, asked);
+                if (!answer) {
+                    failed(m_client.lastError());
+                    return (*step)();
+                }
+                if (answer->status == 304) return (*step)();
+                struct Read {
+                    PhotoFeedDocument document;
+                    bool written = false;
+                    QString error;
+                };
+                RunJob(
+                    this,
+                    [body = answer->body, url, folder, path, feed, asked,
+                     validators = std::pair{answer->etag, answer->lastModified}] {
+                        Read read;
+                        read.document = ReadPhotoFeed(body, url);
+                        PhotoFeedState state = asked;
+                        if (read.document.usable()) {
+                            QDir().mkpath(folder);
+                            read.written = WriteFileAtomically(path, body, &read.error);
+                            // The validators describe the document now kept.
+                            if (read.written) std::tie(state.etag, state.lastModified) = validators;
+                        }
+                        SavePhotoFeedState(folder, feed.feed, state);
+                        return read;
+                    },
+                    [round, step, failed](Read read) {
+                        if (!read.document.usable()) {
+                            failed(read.document.error);
+                        } else {
+                            if (!read.written) failed(read.error);
+                            round->fresh << read.document.pictures;
+                        }
+                        (*step)();
+                    });
+            },
+            DownloadClient::PageLimit, true);
+    };
+    (*step)();
+}
+
+void InternetSource::addFeedPictures(const QStringList& fresh, QStringList errors) {
+    if (fresh.isEmpty()) return finishPhotoFeeds(PhotoFeedsOutcome::Unchanged, errors);
+    const QStringList list = ReadInternetFileList(m_app);
+    const double seq =
+        StoredText::toDouble(
+            m_app.platform.store->value(kInternet, QStringLiteral("Seq")).value_or(QString()))
+            .value_or(1);
+    // The picture the next change shows, from 0 (a position beyond the end wraps).
+    const qsizetype next =
+        std::isfinite(seq) && seq >= 1 && seq <= double(list.size()) ? qsizetype(seq) - 1 : 0;
+    const QStringList merged =
+        MergeNewPictures(list, fresh, next, m_app.settings.TechniqueTimer, m_app.random);
+    if (merged.size() == list.size()) return finishPhotoFeeds(PhotoFeedsOutcome::Unchanged, errors);
+    QString error;
+    if (!WriteInternetFileList(m_app, merged, &error)) {
+        errors << QCoreApplication::translate("InternetStepping",
+                                              "The internet picture list could not be written: %1")
+                      .arg(error);
+        return finishPhotoFeeds(PhotoFeedsOutcome::NotWritten, errors);
+    }
+    finishPhotoFeeds(PhotoFeedsOutcome::Written, errors);
+}
+
+void InternetSource::finishPhotoFeeds(PhotoFeedsOutcome outcome, const QStringList& errors) {
+    const std::shared_ptr<Job> job = m_running;
+    job->finished = true;
+    for (const PhotoFeedsDone& done : job->photoFeedsRefreshed)
+        done(outcome, errors);
+    m_running = nullptr;
+    endJob();
 }

@@ -4,6 +4,7 @@
 #include "internet/Categories.h"
 #include "internet/DownloadCache.h"
 #include "internet/DownloadClient.h"
+#include "internet/PhotoFeeds.h"
 
 #include <QObject>
 #include <QPointer>
@@ -36,6 +37,7 @@ public:
 
     using RefreshDone = std::function<void(CategoryList list, DownloadStatus status)>;
     using RebuildDone = std::function<void(RebuildOutcome outcome, CategoryList list)>;
+    using PhotoFeedsDone = std::function<void(PhotoFeedsOutcome outcome, QStringList errors)>;
 
     // One internet change, backward when `previous`. `done` (optional) gets
     // how it went: Busy while one runs or waits, NothingToShow when refused by
@@ -48,11 +50,28 @@ public:
     void RefreshCategories(QObject* receiver, RefreshDone done);
     // A rebuild of the internet file list from `list` (RebuildIntFiles).
     void RebuildFiles(CategoryList list, QObject* receiver, RebuildDone done);
+    // A rebuild of the internet file list from the stored category choices,
+    // read when it starts (so after the rebuilds asked for before it), as
+    // after a change of the photo feeds.
+    void RebuildWithStoredChoices(QObject* receiver = nullptr, RebuildDone done = {});
     // Downloads the catalogue and rebuilds the internet file list from the
     // stored category choices (the local catalogue's when the download
     // fails); used at start-up while there is no internet file list yet.
     // `done` gets whether the list was written with some category.
     void RefreshAndRebuild(QObject* receiver = nullptr, std::function<void(bool ok)> done = {});
+
+    // A refresh of the photo feeds: each ticked feed not downloaded for
+    // PhotoFeedIntervalMs is asked for a changed document (with the ETag and
+    // Last-Modified of its last answer), a usable new one is kept in the
+    // photo feeds folder, and its pictures that the internet file list lacks
+    // are added to it (MergeNewPictures); the list is written once every due
+    // feed answered or failed on its own account. A feed that fails (or turns
+    // out to be no usable feed) leaves its kept document and the list as they
+    // were; `errors` says why, one line per feed. InternetNext asks for one
+    // when a feed is due.
+    void RefreshPhotoFeeds(QObject* receiver = nullptr, PhotoFeedsDone done = {});
+    // A ticked photo feed is due for a download.
+    bool photoFeedsDue() const;
 
     // A refresh or rebuild runs or waits.
     bool rebuilding() const { return m_running != nullptr || !m_jobs.empty(); }
@@ -63,15 +82,27 @@ public:
 private:
     struct Job {
         bool refresh = false;
-        QString address;   // a refresh: the catalogue's address
-        CategoryList list; // a rebuild: the choices
+        bool photoFeeds = false;
+        QString address;            // a refresh: the catalogue's address
+        CategoryList list;          // a rebuild: the choices
+        bool storedChoices = false; // a rebuild from the choices stored when it starts
         bool finished = false;
         std::vector<RefreshDone> refreshed;
         std::vector<RebuildDone> rebuilt;
+        std::vector<PhotoFeedsDone> photoFeedsRefreshed;
     };
     void enqueue(Job job);
     void startJob();
     void finishJob(const CategoryList& list, DownloadStatus status, RebuildOutcome outcome);
+    void finishPhotoFeeds(PhotoFeedsOutcome outcome, const QStringList& errors);
+    // After a job's callbacks: the next job, or the changes that waited.
+    void endJob();
+    void runPhotoFeeds();
+    // The end of a round of the photo feeds: `fresh` (the pictures of the
+    // new documents) merged into the internet file list.
+    void addFeedPictures(const QStringList& fresh, QStringList errors);
+    // The ticked photo feeds due for a download now.
+    QList<PhotoFeed> dueFeeds() const;
 
     // The picture at the next position of the internet file list: its
     // address and bytes (none when it could not be had), and whether they

@@ -1,15 +1,23 @@
 #include "options_window/InternetPage.h"
 
+#include "context/Jobs.h"
+#include "feeds/FeedReader.h"
 #include "internet/DownloadCache.h"
+#include "internet/DownloadClient.h"
 #include "internet/InternetStepping.h"
+#include "options_window/FeedEditing.h"
+#include "platform/AtomicFile.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QUrl>
@@ -129,9 +137,82 @@ InternetPage::InternetPage(AppContext& app, const OptionsWindowParts& parts, QWi
     k->addLayout(clearRow);
     k->addStretch();
 
+    // The photo feeds: a list of ticked feeds with add, edit and remove.
+    auto* photos = new QWidget;
+    photos->setObjectName(QStringLiteral("picintoptions2"));
+    auto* p = new QVBoxLayout(photos);
+    auto* photoNote =
+        new QLabel(QCoreApplication::translate(
+                       "InternetPage", "The pictures of the ticked photo feeds join those of the "
+                                       "ticked internet categories."),
+                   photos);
+    photoNote->setWordWrap(true);
+    p->addWidget(photoNote);
+    lstphotofeeds = Named(new QListWidget(photos), QStringLiteral("lstphotofeeds"),
+                          QCoreApplication::translate("InternetPage", "Photo feeds"));
+    p->addWidget(lstphotofeeds);
+    const auto button = [photos](const char* name, const QString& caption, const QString& tip) {
+        auto* b = Named(new QPushButton(caption, photos), QString::fromLatin1(name), tip);
+        b->setToolTip(tip);
+        return b;
+    };
+    cmdaddphotofeed =
+        button("cmdaddphotofeed",
+               QCoreApplication::translate("InternetPage", "Add", "button: add a photo feed"),
+               QCoreApplication::translate("InternetPage", "Add a photo feed."));
+    cmdeditphotofeed = button(
+        "cmdeditphotofeed",
+        QCoreApplication::translate("InternetPage", "Edit", "button: edit the selected photo feed"),
+        QCoreApplication::translate("InternetPage", "Edit the selected photo feed."));
+    cmddelphotofeed =
+        button("cmddelphotofeed",
+               QCoreApplication::translate("InternetPage", "Remove",
+                                           "button: remove the selected photo feed"),
+               QCoreApplication::translate("InternetPage", "Remove the selected photo feed."));
+    auto* photoButtons = new QHBoxLayout;
+    for (QPushButton* b : {cmdaddphotofeed, cmdeditphotofeed, cmddelphotofeed})
+        photoButtons->addWidget(b);
+    photoButtons->addStretch();
+    p->addLayout(photoButtons);
+    lblphotofeedinfo = Named(new QLabel(photos), QStringLiteral("lblphotofeedinfo"),
+                             QCoreApplication::translate("InternetPage", "Photo feed status"));
+    lblphotofeedinfo->setWordWrap(true);
+    lblphotofeedinfo->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    p->addWidget(lblphotofeedinfo);
+
     lblintoptions->addTab(connection,
                           QCoreApplication::translate("InternetPage", "Connection", "tab"));
     lblintoptions->addTab(caching, QCoreApplication::translate("InternetPage", "Caching", "tab"));
+    lblintoptions->addTab(photos,
+                          QCoreApplication::translate("InternetPage", "Photo feeds", "tab"));
+
+    const auto ask = [this](const QString& title, const QString& text, int row) {
+        AskFeedAddress(this, title,
+                       QCoreApplication::translate("InternetPage",
+                                                   "Enter the address of the photo feed (RSS or "
+                                                   "Atom) whose pictures you want to use."),
+                       text, [this, row](const QString& answer) { addPhotoFeed(answer, row); });
+    };
+    connect(cmdaddphotofeed, &QPushButton::clicked, this, [this, ask] {
+        if (!m_photoBusy)
+            ask(QCoreApplication::translate("InternetPage", "New Photo Feed"), QString(), -1);
+    });
+    connect(cmdeditphotofeed, &QPushButton::clicked, this, [this, ask] {
+        const int row = lstphotofeeds->currentRow();
+        if (m_photoBusy || row < 0) return;
+        ask(QCoreApplication::translate("InternetPage", "Edit Photo Feed"),
+            lstphotofeeds->item(row)->data(Qt::UserRole).toString(), row);
+    });
+    connect(cmddelphotofeed, &QPushButton::clicked, this, [this] {
+        const int row = lstphotofeeds->currentRow();
+        if (m_photoBusy || row < 0) return;
+        delete lstphotofeeds->takeItem(row);
+    });
+    connect(lstphotofeeds, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            photoStatus(lstphotofeeds->item(row)->text() + QLatin1Char('\n') +
+                        lstphotofeeds->item(row)->data(Qt::UserRole).toString());
+    });
 
     cmddeletecache->setEnabled(m_parts.internet != nullptr);
     connect(cmddeletecache, &QPushButton::clicked, this, [this] {
@@ -141,6 +222,109 @@ InternetPage::InternetPage(AppContext& app, const OptionsWindowParts& parts, QWi
             return;
         m_parts.internet->cache().clear();
         showCacheSize();
+    });
+}
+
+InternetPage::~InternetPage() = default;
+
+DownloadClient& InternetPage::client() {
+    if (!m_client) m_client = std::make_unique<DownloadClient>(m_app);
+    return *m_client;
+}
+
+void InternetPage::photoStatus(const QString& text) {
+    lblphotofeedinfo->setText(text);
+    lblphotofeedinfo->setAccessibleDescription(text);
+}
+
+void InternetPage::setPhotoBusy(bool busy) {
+    m_photoBusy = busy;
+    for (QWidget* w :
+         {static_cast<QWidget*>(lstphotofeeds), static_cast<QWidget*>(cmdaddphotofeed),
+          static_cast<QWidget*>(cmdeditphotofeed), static_cast<QWidget*>(cmddelphotofeed)})
+        w->setEnabled(!busy);
+    if (busy)
+        setCursor(Qt::BusyCursor);
+    else
+        unsetCursor();
+}
+
+QList<PhotoFeed> InternetPage::shownPhotoFeeds() const {
+    QList<PhotoFeed> feeds;
+    for (int i = 0; i < lstphotofeeds->count(); ++i) {
+        const QListWidgetItem* item = lstphotofeeds->item(i);
+        feeds.append({{item->text(), item->data(Qt::UserRole).toString()},
+                      item->checkState() == Qt::Checked});
+    }
+    return feeds;
+}
+
+void InternetPage::addPhotoFeed(const QString& typed, int row) {
+    const QString address = FeedAddressOfText(typed);
+    if (address.isEmpty() || m_photoBusy) return;
+    const QString refused =
+        row < 0 ? QCoreApplication::translate("InternetPage", "Nothing was added. ")
+                : QCoreApplication::translate("InternetPage", "Nothing was changed. ");
+    if (const std::optional<QString> problem = FeedAddressProblem(address))
+        return photoStatus(refused + *problem);
+    setPhotoBusy(true);
+    photoStatus(QCoreApplication::translate("InternetPage", "Downloading %1 ...").arg(address));
+    struct Checked {
+        PhotoFeedDocument document;
+        QString title; // as the list keeps it
+        QString error; // why it cannot be used
+    };
+    QPointer<InternetPage> self(this);
+    const QString folder = m_app.paths.PhotoFeedsFolder;
+    client().GetPageB(address, [self, address, row, refused,
+                                folder](std::optional<QByteArray> body) {
+        if (!self) return;
+        if (!body) {
+            self->setPhotoBusy(false);
+            return self->photoStatus(refused + self->client().lastError());
+        }
+        // Reading and keeping the document is a job: it may be 10 MB.
+        RunJob(
+            self,
+            [bytes = *body, address, folder] {
+                Checked c;
+                c.document = ReadPhotoFeed(bytes, address);
+                if (!c.document.usable()) {
+                    c.error = c.document.error;
+                } else if (c.document.pictures.isEmpty()) {
+                    c.error = QCoreApplication::translate(
+                        "InternetPage", "The feed holds no pictures (no image enclosures or "
+                                        "media contents).");
+                } else {
+                    c.title = SafeFeedName(c.document.title);
+                    QDir().mkpath(folder);
+                    QString error;
+                    if (!WriteFileAtomically(FeedFilePath(folder, c.title), bytes, &error))
+                        c.error = QCoreApplication::translate("InternetPage",
+                                                              "The feed could not be stored: %1")
+                                      .arg(error);
+                }
+                return c;
+            },
+            [self, address, row, refused](Checked c) {
+                if (!self) return;
+                self->setPhotoBusy(false);
+                if (!c.error.isEmpty()) return self->photoStatus(refused + c.error);
+                QListWidget* list = self->lstphotofeeds;
+                QListWidgetItem* item = row >= 0 && row < list->count() ? list->item(row) : nullptr;
+                if (!item) {
+                    item = new QListWidgetItem(list);
+                    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+                    item->setCheckState(Qt::Checked);
+                }
+                item->setText(c.title);
+                item->setData(Qt::UserRole, address);
+                list->setCurrentItem(item);
+                self->photoStatus(
+                    QCoreApplication::translate("InternetPage", "Pictures in \"%1\": %2.")
+                        .arg(c.title)
+                        .arg(c.document.pictures.size()));
+            });
     });
 }
 
@@ -161,6 +345,14 @@ void InternetPage::load() {
     chkinttray->setChecked(s.IntTray);
     chkintcaching->setChecked(s.IntEnableCaching);
     showCacheSize();
+    m_savedPhotoFeeds = LoadPhotoFeeds(m_app);
+    lstphotofeeds->clear();
+    for (const PhotoFeed& f : m_savedPhotoFeeds) {
+        auto* item = new QListWidgetItem(f.feed.title, lstphotofeeds);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(f.ticked ? Qt::Checked : Qt::Unchecked);
+        item->setData(Qt::UserRole, f.feed.url);
+    }
 }
 
 void InternetPage::apply(ApplyReport& report) {
@@ -197,4 +389,19 @@ void InternetPage::apply(ApplyReport& report) {
         s.IntTray != before.IntTray || s.IntEnableCaching != before.IntEnableCaching ||
         s.IntServer != before.IntServer)
         report.parts |= SettingsPart::Internet;
+
+    const QList<PhotoFeed> photoFeeds = shownPhotoFeeds();
+    if (photoFeeds != m_savedPhotoFeeds) {
+        QString error;
+        if (!SavePhotoFeeds(m_app, photoFeeds, &error)) {
+            report.errors << QCoreApplication::translate(
+                                 "InternetPage", "The photo feed list could not be saved: %1")
+                                 .arg(error);
+        } else {
+            m_savedPhotoFeeds = photoFeeds;
+            // The list follows the feeds now; a new feed (or address) is
+            // asked for its newest pictures at the next change.
+            if (m_parts.internet) m_parts.internet->RebuildWithStoredChoices();
+        }
+    }
 }

@@ -4,6 +4,7 @@
 #include "feeds/FeedUpdater.h"
 #include "internet/DownloadClient.h"
 #include "options_window/Countdown.h"
+#include "options_window/FeedEditing.h"
 #include "options_window/FontPicker.h"
 #include "options_window/WidgetPages.h"
 #include "platform/AtomicFile.h"
@@ -355,16 +356,8 @@ FeedUpdater& NewsBarPage::updater() {
 }
 
 void NewsBarPage::ask(const QString& title, const QString& prompt, const QString& text, int row) {
-    auto* dialog = new QInputDialog(this);
-    dialog->setObjectName(QStringLiteral("askFeed"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(title);
-    dialog->setLabelText(prompt);
-    dialog->setTextValue(text);
-    dialog->setAccessibleName(title);
-    connect(dialog, &QInputDialog::textValueSelected, this,
-            [this, row](const QString& answer) { addFeed(answer, row); });
-    dialog->open();
+    AskFeedAddress(this, title, prompt, text,
+                   [this, row](const QString& answer) { addFeed(answer, row); });
 }
 
 void NewsBarPage::cmdaddfeed_Click() {
@@ -396,21 +389,15 @@ void NewsBarPage::cmddelfeed_Click() {
 
 void NewsBarPage::addFeed(const QString& typed, int row) {
     // Of a text of several lines (a drop), its first line that holds anything.
-    QString address;
-    for (const QString& line : typed.split(QRegularExpression(QStringLiteral("[\r\n]"))))
-        if (!(address = line.trimmed()).isEmpty()) break;
+    const QString address = FeedAddressOfText(typed);
     if (address.isEmpty() || m_busy) return;
     const QString refused =
         row < 0 ? QCoreApplication::translate("NewsBarPage", "Nothing was added. ")
                 : QCoreApplication::translate("NewsBarPage", "Nothing was changed. ");
     // The list file keeps 127 characters of a value: a longer address would
     // come back cut off.
-    if (address.size() > kMaxFeedAddress)
-        return status(refused +
-                      QCoreApplication::translate("NewsBarPage",
-                                                  "The address is longer than %1 characters, which "
-                                                  "the feed list cannot keep.")
-                          .arg(kMaxFeedAddress));
+    if (const std::optional<QString> problem = FeedAddressProblem(address))
+        return status(refused + *problem);
     setBusy(true);
     status(QCoreApplication::translate("NewsBarPage", "Downloading %1 ...").arg(address));
     QPointer<NewsBarPage> self(this);

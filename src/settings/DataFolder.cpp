@@ -15,6 +15,8 @@ DataPaths MakeDataPaths(const QString& dataFolder) {
     p.InternetListPath = dataFolder + QStringLiteral("wpdlfiles.dat");
     p.FeedsListPath = dataFolder + QStringLiteral("FeedsList.tsy");
     p.FeedsFolder = AddBackslash(dataFolder + QStringLiteral("FeedsCache"));
+    p.PhotoFeedsListPath = dataFolder + QStringLiteral("PhotoFeeds.tsy");
+    p.PhotoFeedsFolder = AddBackslash(dataFolder + QStringLiteral("PhotoFeedsCache"));
     p.CacheFilePath = dataFolder + QStringLiteral("IntCacheFile.dat");
     p.CacheIndexPath = dataFolder + QStringLiteral("IntCacheIndexFile.dat");
     p.WallpaperBitmapPath = dataFolder + QStringLiteral("Orvane Wallpaper.bmp");

@@ -10,6 +10,8 @@ struct DataPaths {
     QString InternetListPath;    // "wpdlfiles.dat"
     QString FeedsListPath;       // "FeedsList.tsy"
     QString FeedsFolder;         // "FeedsCache/": the downloaded feeds
+    QString PhotoFeedsListPath;  // "PhotoFeeds.tsy"
+    QString PhotoFeedsFolder;    // "PhotoFeedsCache/": the downloaded photo feeds
     QString CacheFilePath;       // "IntCacheFile.dat"
     QString CacheIndexPath;      // "IntCacheIndexFile.dat"
     QString WallpaperBitmapPath; // "Orvane Wallpaper.bmp"

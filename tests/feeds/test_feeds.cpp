@@ -122,6 +122,40 @@ TEST(FeedReader, TitlesLinksAndHeadlinesOfRss2Rss1AndAtom) {
     EXPECT_EQ(manyDoc.headlines[0].title.size(), kMaxFeedText);
 }
 
+// The photo feeds of each public shape: one picture per item, only pictures,
+// only http and https, relative addresses resolved against the feed's.
+TEST(FeedReader, PhotoFeedsGiveThePicturesOfTheirItems) {
+    const QByteArray base = "https://img.example/p/";
+    const PhotoFeedDocument rss = ReadPhotoFeed(PhotoRss(base), "https://lake.example/rss");
+    ASSERT_TRUE(rss.usable()) << rss.error.toStdString();
+    EXPECT_EQ(rss.title, "Daily Lake Photo");
+    EXPECT_EQ(rss.pictures, QStringList{"https://img.example/p/mon.jpg"});
+
+    const PhotoFeedDocument media =
+        ReadPhotoFeed(PhotoMediaRss(base), "http://harbour.example/feeds/shots.xml");
+    ASSERT_TRUE(media.usable()) << media.error.toStdString();
+    EXPECT_EQ(media.pictures, (QStringList{"https://img.example/p/boats-l.jpg",
+                                           "http://harbour.example/feeds/crane.png"}));
+
+    const PhotoFeedDocument atom = ReadPhotoFeed(PhotoAtom(base), "https://forest.example/");
+    ASSERT_TRUE(atom.usable()) << atom.error.toStdString();
+    EXPECT_EQ(atom.title, "Forest Log");
+    EXPECT_EQ(atom.pictures,
+              (QStringList{"https://img.example/p/oak.jpg", "https://img.example/p/fern.JPEG"}));
+
+    // A news feed is a photo feed without pictures; isDefault outranks width;
+    // a picture given twice counts once; a script address is no picture.
+    EXPECT_TRUE(ReadPhotoFeed(Rss2("News", "x"), {}).pictures.isEmpty());
+    const QByteArray mixed =
+        "<rss xmlns:m=\"http://search.yahoo.com/mrss/\"><channel><title>T</title>"
+        "<item><m:content url=\"http://a.example/big.jpg\" medium=\"image\" width=\"9000\"/>"
+        "<m:content url=\"http://a.example/def.jpg\" medium=\"image\" isDefault=\"true\"/></item>"
+        "<item><enclosure url=\"http://a.example/def.jpg\" type=\"image/jpeg\"/></item>"
+        "<item><enclosure url=\"javascript:alert(1)//x.jpg\" type=\"image/jpeg\"/></item>"
+        "</channel></rss>";
+    EXPECT_EQ(ReadPhotoFeed(mixed, {}).pictures, QStringList{"http://a.example/def.jpg"});
+}
+
 TEST(FeedReader, HostileAndUnusableDocumentsAreRefusedWithTheReason) {
     QByteArray deep = "<rss>";
     for (int i = 0; i < 300; ++i)
@@ -147,6 +181,11 @@ TEST(FeedReader, HostileAndUnusableDocumentsAreRefusedWithTheReason) {
         EXPECT_FALSE(d.usable());
         EXPECT_TRUE(d.error.contains(why)) << d.error.toStdString();
         EXPECT_TRUE(d.title.isEmpty() && d.headlines.isEmpty());
+        // The photo feed reader refuses the same documents for the same reasons.
+        const PhotoFeedDocument p = ReadPhotoFeed(document, "https://photos.example/feed");
+        EXPECT_FALSE(p.usable());
+        EXPECT_TRUE(p.error.contains(why)) << p.error.toStdString();
+        EXPECT_TRUE(p.title.isEmpty() && p.pictures.isEmpty());
     }
 }
 

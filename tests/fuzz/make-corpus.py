@@ -219,6 +219,27 @@ def texts():
     put("watermark", "spaces", "\x02     \t  ")
 
 
+def photo_feeds():
+    """Photo feeds of the three public shapes, made up, and one cut short."""
+    media = ('<?xml version="1.0"?>\n<rss version="2.0" xmlns:media="http://search.yahoo.com/mrss/">'
+             '<channel><title>Harbour</title><item><title>Boats</title><media:group>'
+             '<media:content url="/p/s.jpg" medium="image" width="320"/>'
+             '<media:content url="http://127.0.0.1:8642/p/l.jpg" medium="image" width="1920"/>'
+             '</media:group></item><item><media:content url="c.png" type="image/png" '
+             'isDefault="true"/></item></channel></rss>\n')
+    put("photo_feeds", "media.xml", media)
+    put("photo_feeds", "rss2.xml",
+        '<rss version="2.0"><channel><title>Lake</title><item><title>Mon</title>'
+        '<enclosure url="http://127.0.0.1:8642/p/mon.jpg" type="image/jpeg" length="9"/></item>'
+        '<item><enclosure url="x.mp3" type="audio/mpeg"/></item>'
+        '<item><link>http://127.0.0.1:8642/p/tue.html</link></item></channel></rss>')
+    put("photo_feeds", "atom.xml",
+        '<feed xmlns="http://www.w3.org/2005/Atom"><title type="html">F &amp;lt;i&amp;gt;</title>'
+        '<entry><link rel="enclosure" type="image/jpeg" href="//127.0.0.1/o.jpg"/>'
+        '<link rel="enclosure" href="f.JPEG"/></entry><entry><link href="m.jpg"/></entry></feed>')
+    put("photo_feeds", "cut.xml", media[:150])
+
+
 def main():
     if os.path.isdir(CORPUS):
         shutil.rmtree(CORPUS)
@@ -226,6 +247,7 @@ def main():
         pictures(tmp)
     metafiles()
     texts()
+    photo_feeds()
     total = sum(os.path.getsize(os.path.join(d, f)) for d, _, fs in os.walk(CORPUS) for f in fs)
     print(f"corpus written: {total} bytes", file=sys.stderr)
 

@@ -1,15 +1,19 @@
 // The internet source against the real local server: the catalogue, the
-// rebuild of the internet file list, and stepping under the cooldown.
+// rebuild of the internet file list, stepping under the cooldown, and the
+// photo feeds.
+#include "../feeds/FeedDocuments.h"
 #include "AwaitChange.h"
 #include "FakePlatform.h"
 #include "LocalHttpServer.h"
 #include "internet/Categories.h"
 #include "internet/InternetStepping.h"
+#include "internet/PhotoFeeds.h"
 #include "settings/ByteInversion.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -486,4 +490,124 @@ TEST_F(InternetTest, OneRefreshOrRebuildAtATimeAndChangesWaitForThem) {
     // The last one ran all the same.
     EXPECT_EQ(ReadInternetFileList(app).join('|').toStdString(), a1.toStdString());
     EXPECT_EQ(t.services.store->value("Internet", "2"), "0");
+}
+
+// Photo feeds as a source of pictures: the three public shapes join the
+// category pictures, each feed is asked again only after an hour and then
+// conditionally (304), a new picture goes to the end, and a feed that turns
+// hostile leaves the list and its kept document as they were.
+TEST_F(InternetTest, PhotoFeedsJoinTheListAndAreRefreshedConditionally) {
+    LocalHttpServer server(false, site);
+    ASSERT_TRUE(server.ok());
+    const QByteArray base = server.url("/files/").toUtf8();
+    serve("a.html", R"(<a href="a1.jpg">1</a>)");
+    serve("rss.xml", PhotoRss(base));
+    serve("media.xml", PhotoMediaRss(base));
+    serve("atom.xml", PhotoAtom(base));
+    serve("turns-huge.xml", PhotoRss(base, "Soon Huge"));
+    localCatalogue("[cat1]\nname=A\nurl1=" + server.url("/files/a.html").toUtf8() + "\n");
+    const auto feed = [&](const QString& title, const QString& name, bool ticked = true) {
+        return PhotoFeed{{title, server.url("/files/" + name)}, ticked};
+    };
+    const QList<PhotoFeed> feeds = {
+        feed("Daily Lake Photo", "rss.xml"), feed("Harbour Shots", "media.xml"),
+        feed("Forest Log", "atom.xml", false), feed("Soon Huge", "turns-huge.xml")};
+    ASSERT_TRUE(SavePhotoFeeds(app, feeds));
+    ASSERT_EQ(LoadPhotoFeeds(app), feeds);
+    auto source = std::make_unique<InternetSource>(app);
+    const auto refreshFeeds = [&] {
+        std::optional<std::pair<PhotoFeedsOutcome, QStringList>> r;
+        source->RefreshPhotoFeeds(nullptr,
+                                  [&](PhotoFeedsOutcome o, QStringList e) { r.emplace(o, e); });
+        EXPECT_TRUE(waitUntil([&] { return r.has_value(); }));
+        return r.value_or(std::pair{PhotoFeedsOutcome::NotWritten, QStringList()});
+    };
+    const QString f = server.url("/files/");
+    const QStringList feedPictures{f + "mon.jpg", f + "boats-l.jpg", f + "crane.png"};
+
+    // The first round: every ticked feed is new, its pictures end the list.
+    EXPECT_TRUE(source->photoFeedsDue());
+    EXPECT_EQ(refreshFeeds().first, PhotoFeedsOutcome::Written);
+    EXPECT_EQ(ReadInternetFileList(app), feedPictures);
+    EXPECT_FALSE(source->photoFeedsDue());
+    EXPECT_EQ(server.count("/files/atom.xml"), 0); // not ticked
+    // A rebuild puts the ticked categories' pictures first, then the feeds'.
+    CategoryList list = LoadIntCatz(app);
+    list.categories[0].checked = true;
+    DownloadCache cache(app);
+    rebuild(list, source->client(), cache, RebuildOutcome::Written);
+    EXPECT_EQ(ReadInternetFileList(app), QStringList{f + "a1.jpg"} + feedPictures);
+    const QByteArray written = readFile(app.paths.InternetListPath);
+
+    // Within the hour nothing is asked; after it, each feed conditionally.
+    t.clock->now += 3599999;
+    EXPECT_EQ(refreshFeeds().first, PhotoFeedsOutcome::NothingDue);
+    t.clock->now += 1;
+    EXPECT_EQ(refreshFeeds().first, PhotoFeedsOutcome::Unchanged);
+    EXPECT_EQ(server.count("304 /files/rss.xml"), 1);
+    EXPECT_EQ(server.count("304 /files/media.xml"), 1);
+    EXPECT_EQ(readFile(app.paths.InternetListPath), written);
+    // A cooldown longer than an hour is the interval.
+    app.settings.IntCoolDown = 2 * 3600000.0;
+    t.clock->now += 3600000;
+    EXPECT_FALSE(source->photoFeedsDue());
+    // A restart remembers when each feed was asked for and its validators.
+    source = std::make_unique<InternetSource>(app);
+    EXPECT_FALSE(source->photoFeedsDue());
+
+    // A new picture in a feed goes to the end.
+    t.clock->now += 3600000;
+    QThread::msleep(20); // a new modification time
+    serve("rss.xml", PhotoRss(base).replace("mon.jpg", "wed.jpg"));
+    EXPECT_EQ(refreshFeeds().first, PhotoFeedsOutcome::Written);
+    EXPECT_EQ(ReadInternetFileList(app),
+              QStringList{f + "a1.jpg"} + feedPictures + QStringList{f + "wed.jpg"});
+    EXPECT_EQ(server.count("304 /files/media.xml"), 2);
+    const QByteArray grown = readFile(app.paths.InternetListPath);
+    const QByteArray keptRss = readFile(PhotoFeedFile(app.paths.PhotoFeedsFolder, feeds[0].feed));
+
+    // The feeds turn hostile: entities, 1 GB, not XML. Each fails on its own
+    // account; the list and the kept documents stay.
+    t.clock->now += 2 * 3600000;
+    QThread::msleep(20);
+    serve("rss.xml", BillionLaughs());
+    serve("media.xml", "this is not XML at all");
+    serve("turns-huge.xml", "#huge\n");
+    const auto [outcome, errors] = refreshFeeds();
+    EXPECT_EQ(outcome, PhotoFeedsOutcome::Unchanged);
+    EXPECT_EQ(errors.size(), 3) << errors.join('\n').toStdString();
+    EXPECT_TRUE(errors.join('\n').contains("declares entities"));
+    EXPECT_TRUE(errors.join('\n').contains("not well-formed"));
+    EXPECT_EQ(readFile(app.paths.InternetListPath), grown);
+    EXPECT_EQ(readFile(PhotoFeedFile(app.paths.PhotoFeedsFolder, feeds[0].feed)), keptRss);
+
+    // The random technique shuffles new pictures in among those not shown yet.
+    std::mt19937 random(3);
+    const QStringList shown{"s1", "s2"}, waiting{"w1", "w2", "w3"};
+    for (int i = 0; i < 20; ++i) {
+        const QStringList merged = MergeNewPictures(shown + waiting, {"n1", "w2", "n2"}, 2,
+                                                    ChangeTechnique::Random, random);
+        ASSERT_EQ(merged.size(), 7);
+        EXPECT_EQ(merged.mid(0, 2), shown);
+        EXPECT_TRUE(merged.contains("n1") && merged.contains("n2"));
+    }
+}
+
+// A change with only a photo feed: the feed is fetched first, and its
+// picture is shown.
+TEST_F(InternetTest, AChangeFetchesADuePhotoFeedFirst) {
+    LocalHttpServer server(false, site);
+    ASSERT_TRUE(server.ok());
+    picture("mon.jpg", Qt::red);
+    serve("rss.xml", PhotoRss(server.url("/files/").toUtf8()));
+    ASSERT_TRUE(SavePhotoFeeds(app, {{{"Daily Lake Photo", server.url("/files/rss.xml")}, true}}));
+    app.settings.WaterMarkVisible = false;
+    app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
+    InternetSource source(app);
+    std::optional<ChangeResult> change;
+    source.InternetNext(false, [&](ChangeResult r) { change = r; });
+    EXPECT_TRUE(source.rebuilding());
+    ASSERT_TRUE(waitUntil([&] { return change.has_value(); }));
+    EXPECT_TRUE(change->changed());
+    EXPECT_GT(QImage(app.paths.WallpaperBitmapPath).pixelColor(10, 10).red(), 150);
 }

@@ -2,11 +2,14 @@
 // (add, edit, delete, drop, the feeds folder, saving and loading), hostile
 // feeds, the interval spinner, "Update now!" and the bar's options. Feeds
 // come from the local HTTP server; files and the settings store are real.
+// Also the Internet page's photo feeds, which share the feed dialog.
 #include "../feeds/FeedDocuments.h"
 #include "FakePlatform.h"
 #include "LocalHttpServer.h"
 #include "feeds/FeedList.h"
+#include "internet/PhotoFeeds.h"
 #include "options_window/FontPicker.h"
+#include "options_window/InternetPage.h"
 #include "options_window/NewsBarPage.h"
 #include "options_window/SettingsWindow.h"
 
@@ -242,3 +245,56 @@ TEST_F(NewsBarPageTest, SpinnerUpdateNowAndTheBarsOptions) {
 }
 
 } // namespace
+
+// The Internet page's photo feeds use the same dialog: a feed with pictures
+// is added ticked under its title and kept in the photo feeds folder; a news
+// feed without pictures and a hostile one add nothing and say why; the list
+// and the ticks are written on apply.
+TEST_F(NewsBarPageTest, PhotoFeedsAreAddedCheckedAndSavedOnTheInternetPage) {
+    writeFile(served.filePath("photos.xml"), PhotoMediaRss(server->url("/files/").toUtf8()));
+    writeFile(served.filePath("laughs.xml"), BillionLaughs());
+    InternetPage* internet = window->internetPage;
+    const auto ask = [&](QPushButton* button, const QString& address) {
+        button->click();
+        auto* q = internet->findChild<QInputDialog*>("askFeed");
+        EXPECT_NE(q, nullptr);
+        if (!q) return QString();
+        const QString asked = q->windowTitle();
+        q->setTextValue(address);
+        q->accept();
+        EXPECT_TRUE(waitUntil([&] {
+            return !internet->photoFeedsBusy() && !internet->findChild<QInputDialog*>("askFeed");
+        }));
+        return asked;
+    };
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             internet->lstphotofeeds, internet->cmdaddphotofeed, internet->cmdeditphotofeed,
+             internet->cmddelphotofeed, internet->lblphotofeedinfo})
+        EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+
+    EXPECT_EQ(ask(internet->cmdaddphotofeed, url("photos.xml")), "New Photo Feed");
+    ASSERT_EQ(internet->lstphotofeeds->count(), 1);
+    EXPECT_EQ(internet->lstphotofeeds->item(0)->text(), "Harbour Shots");
+    EXPECT_EQ(internet->lstphotofeeds->item(0)->checkState(), Qt::Checked);
+    EXPECT_EQ(internet->lblphotofeedinfo->text(), "Pictures in \"Harbour Shots\": 2.");
+    EXPECT_TRUE(QFileInfo::exists(app.paths.PhotoFeedsFolder + "Harbour Shots.xml"));
+
+    ask(internet->cmdaddphotofeed, url("rss2.xml"));
+    EXPECT_TRUE(internet->lblphotofeedinfo->text().startsWith(
+        "Nothing was added. The feed holds no pictures"));
+    internet->lstphotofeeds->setCurrentRow(0);
+    EXPECT_EQ(ask(internet->cmdeditphotofeed, url("laughs.xml")), "Edit Photo Feed");
+    EXPECT_TRUE(internet->lblphotofeedinfo->text().contains("declares entities"));
+    ASSERT_EQ(internet->shownPhotoFeeds().size(), 1);
+    EXPECT_EQ(internet->shownPhotoFeeds()[0].feed.url, url("photos.xml"));
+
+    internet->lstphotofeeds->item(0)->setCheckState(Qt::Unchecked);
+    window->chkcloseapply->setChecked(false);
+    window->cmdok_Click();
+    const QList<PhotoFeed> saved = LoadPhotoFeeds(app);
+    ASSERT_EQ(saved.size(), 1);
+    EXPECT_EQ(saved[0], (PhotoFeed{{"Harbour Shots", url("photos.xml")}, false}));
+    EXPECT_EQ(t.services.store->value("PhotoFeeds", "0"), "0");
+    open();
+    EXPECT_EQ(window->internetPage->shownPhotoFeeds(), saved);
+}

@@ -9,8 +9,8 @@ palette is used from the keyboard alone (Tab into it, arrow keys, Home, End,
 Space and Enter) and names each swatch after its colour; the catalogue server
 is set on the Internet page (an ftp address is refused and said), a refresh
 that fails says why in the status line, one that succeeds shows the
-categories in two columns, and the cache size reads on one line before and
-after clearing; each element of the clock preview edits itself (a hand its
+categories in two columns, the cache size reads on one line before and
+after clearing, and a photo feed is added through its tab; each element of the clock preview edits itself (a hand its
 colour, the numbers their font) by mouse, keyboard and screen reader; the CPU
 spinner stays within 0 … 100, the transparency slider moves towards the end
 clicked and says when no compositing manager runs, and a typed limit that is
@@ -305,6 +305,25 @@ try:
     press(control(question, "Yes", pyatspi.ROLE_PUSH_BUTTON))
     check(wait_for(lambda: named("Cache file size:") == ["Cache file size: 0 bytes"]) is not None,
           "the cache size after clearing: %r" % named("Cache file size:"))
+    # A photo feed added from the screen reader's view: the tab, the button
+    # named by its tooltip, the address dialog, the new entry ticked.
+    with open(os.path.join(served, "photos.xml"), "w", encoding="utf-8") as f:
+        f.write('<rss version="2.0"><channel><title>Harbour Days</title><item><enclosure '
+                'url="boat.jpg" type="image/jpeg"/></item></channel></rss>')
+    press(control(win, "Photo feeds", pyatspi.ROLE_PAGE_TAB))
+    press(control(win, "Add a photo feed.", pyatspi.ROLE_PUSH_BUTTON))
+    ask = wait_for(lambda: windows("New Photo Feed")[0])
+    check(ask is not None, "Add asks for the address")
+    if ask is not None:
+        next(n for n in walk(ask) if n.getRole() == pyatspi.ROLE_TEXT).queryEditableText() \
+            .setTextContents(SERVER + "/photos.xml")
+        press(control(ask, "OK", pyatspi.ROLE_PUSH_BUTTON))
+    entry = wait_for(lambda: next(n for n in walk(win) if n.name == "Harbour Days"
+                                  and n.getRole() == pyatspi.ROLE_LIST_ITEM))
+    said = control(win, "Photo feed status").description
+    check(entry is not None and entry.getState().contains(pyatspi.STATE_CHECKED)
+          and said == 'Pictures in "Harbour Days": 1.',
+          "the feed is listed, ticked, and the status says so: %r" % said)
 
     # The clock preview: a click on the hour hand edits its colour (here to
     # yellow), one on a number the numbers' font; each element is a button of

@@ -1,13 +1,14 @@
 // End-to-end tests of the real program on a private desktop session (Xvfb,
 // trayer, a session bus with a notification service; see
 // tests/support/desktop-session.sh): the tray icon and its mouse actions, the
-// menu and command line, and the change timer.
+// menu and command line, the change timer, and the internet source.
 #include <QElapsedTimer>
 #include <QImage>
 #include <QTcpServer>
 #include <gtest/gtest.h>
 
 #include "DesktopTestUtil.h"
+#include "LocalHttpServer.h"
 
 namespace {
 
@@ -128,4 +129,37 @@ TEST(Desktop, InternetPicturesFromAServedCatalogue) {
     }));
     catalogue.terminate();
     catalogue.waitForFinished(5000);
+}
+
+// A ticked photo feed and no catalogue: the internet source shows the feed's
+// picture at the next change.
+TEST(Desktop, APhotoFeedsPictureWithoutACatalogue) {
+    prepare();
+    const QString served = kPictures + "/feed";
+    QDir().mkpath(served);
+    QImage green(64, 48, QImage::Format_RGB32);
+    green.fill(QColor("lime"));
+    ASSERT_TRUE(green.save(served + "/day.jpg", "JPEG"));
+    LocalHttpServer server(false, served);
+    ASSERT_TRUE(server.ok());
+    QFile feed(served + "/feed.xml");
+    ASSERT_TRUE(feed.open(QIODevice::WriteOnly));
+    feed.write("<rss version=\"2.0\"><channel><title>Green Days</title><item><title>Today"
+               "</title><enclosure url=\"day.jpg\" type=\"image/jpeg\"/></item></channel></rss>");
+    feed.close();
+    // No catalogue: its address answers 404.
+    resetHome(kEarlierRun + QStringList{"Options/WPSource=2", "Options/WaterMarkVisible=False",
+                                        "Options/WallPaperPosition=Stretch", "PhotoFeeds/0=1",
+                                        "Options/IntServer=" + server.url("/none")});
+    ASSERT_TRUE(QDir().mkpath(kDataFolder));
+    QFile list(kDataFolder + "/PhotoFeeds.tsy");
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("[F0]\r\nID=Green Days\r\nURL=" + server.url("/files/feed.xml").toUtf8() + "\r\n");
+    list.close();
+    TessalyProcess tessaly({"/y"});
+    ASSERT_TRUE(waitFor([] { return QFileInfo::exists(kDataFolder + "/wpdlfiles.dat"); }))
+        << tessaly.errors.toStdString();
+    EXPECT_EQ(QProcess::execute(kTessaly, {"--next"}), 0);
+    EXPECT_TRUE(waitFor([] { return rootShows(QColor("lime")); })) << tessaly.errors.toStdString();
+    EXPECT_GE(server.count("/files/feed.xml"), 1);
 }

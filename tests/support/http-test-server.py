@@ -13,7 +13,8 @@ Paths (on both servers):
   /files/NAME      the file NAME from --root, with ETag and Last-Modified;
                    a request whose If-None-Match (or, without it,
                    If-Modified-Since) still matches the file is answered
-                   304 and counted under "304 /files/NAME"
+                   304 and counted under "304 /files/NAME"; a file that holds
+                   just the line "#huge" answers as /huge does
   /bytes/N         N bytes, byte i = i*7 mod 256
   /404             status 404 (as is any unknown path)
   /reset           no answer: the connection is reset (SO_LINGER 0, close)
@@ -63,6 +64,9 @@ counts = {}
 counts_lock = threading.Lock()
 ports = {"http": 0, "https": 0}
 
+
+# The whole content of a served file that answers with 1 GiB instead.
+HUGE_MARK = b"#huge\n"
 
 def count(key):
     with counts_lock:
@@ -217,6 +221,15 @@ class Handler(BaseHTTPRequestHandler):
         with f:
             info = os.fstat(f.fileno())
             size = info.st_size
+            # A file that turned into a 1 GiB body, as /huge answers.
+            if size == len(HUGE_MARK) and f.read() == HUGE_MARK:
+                self.send_response(200)
+                self.send_header("Content-Type", "application/octet-stream")
+                self.send_header("Content-Length", str(GIB))
+                self.end_headers()
+                self.stream(pattern(GIB))
+                return
+            f.seek(0)
             etag = '"%x-%x"' % (info.st_mtime_ns, size)
             modified = email.utils.formatdate(int(info.st_mtime), usegmt=True)
             if self.unchanged(etag, int(info.st_mtime)):
