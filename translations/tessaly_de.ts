@@ -117,7 +117,7 @@
 <context>
     <name>Categories</name>
     <message>
-        <location filename="../src/internet/Categories.cpp" line="+90"/>
+        <location filename="../src/internet/Categories.cpp" line="+93"/>
         <source>the catalogue could not be written: %1</source>
         <translation>der Katalog konnte nicht geschrieben werden: %1</translation>
     </message>
@@ -137,7 +137,7 @@
         <translation>Die Internetkategorien konnten nicht von %1 aktualisiert werden: %2</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+48"/>
         <source>CatCode</source>
         <translation>CatCode</translation>
     </message>
@@ -238,13 +238,14 @@ Lassen Sie das Feld leer, um den Standardkatalog zu verwenden.</translation>
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/shell/CommandLine.cpp" line="+61"/>
+        <location filename="../src/shell/CommandLine.cpp" line="+65"/>
         <source>Usage: tessaly [OPTION]
 Desktop wallpaper changer that lives in the notification area.
 
   /y              start as at log-on: no settings window; ends at once when
                   &quot;Start with the system&quot; is off
   --next          switch to the next wallpaper
+  --previous      go back to the wallpaper shown before
   --clear         clear the wallpaper
   --toggle-timer  switch automatic wallpaper changing on or off
   --settings      open the settings window
@@ -262,6 +263,7 @@ Wechselt das Hintergrundbild des Desktops, vom Benachrichtigungsfeld aus.
   /y              wie beim Anmelden starten: ohne Einstellungsfenster; endet
                   sofort, wenn „Tessaly beim Anmelden starten“ aus ist
   --next          zum nächsten Hintergrundbild wechseln
+  --previous      zum vorherigen Hintergrundbild zurückgehen
   --clear         das Hintergrundbild entfernen
   --toggle-timer  den automatischen Wechsel des Hintergrundbilds ein- oder
                   ausschalten
@@ -446,37 +448,38 @@ sind (nicht mit „-“ beginnen), werden ignoriert.
 <context>
     <name>FeedReader</name>
     <message>
-        <location filename="../src/feeds/FeedReader.cpp" line="+84"/>
+        <location filename="../src/feeds/FeedReader.cpp" line="+76"/>
         <source>The document is larger than %1 MB.</source>
         <translation>Das Dokument ist größer als %1 MB.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+4"/>
         <source>The document declares entities, which a feed does not need; it was not read.</source>
         <translation>Das Dokument deklariert Entitäten, die ein Feed nicht braucht; es wurde nicht gelesen.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>The document&apos;s elements are nested more than %1 deep.</source>
         <translation>Die Elemente des Dokuments sind mehr als %1 Ebenen tief verschachtelt.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+6"/>
         <source>The document is not an RSS or Atom feed.</source>
         <translation>Das Dokument ist kein RSS- oder Atom-Feed.</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+137"/>
+        <location line="+169"/>
         <source>The feed&apos;s title is longer than %1 characters; it was not read.</source>
         <translation>Der Titel des Feeds ist länger als %1 Zeichen; er wurde nicht gelesen.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="-303"/>
         <source>The document is not well-formed XML: %1 (line %2).</source>
         <translation>Das Dokument ist kein wohlgeformtes XML: %1 (Zeile %2).</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>The feed has no title.</source>
         <translation>Der Feed hat keinen Titel.</translation>
     </message>
@@ -884,7 +887,13 @@ sind (nicht mit „-“ beginnen), werden ignoriert.
         <translation>Dieses Fenster öffnen.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+2"/>
+        <location line="+35"/>
+        <source>Previous wallpaper</source>
+        <translation>Vorheriges Hintergrundbild</translation>
+    </message>
+    <message>
+        <location line="-9"/>
         <source>Clear the wallpaper</source>
         <translation>Hintergrundbild entfernen</translation>
     </message>
@@ -904,7 +913,7 @@ sind (nicht mit „-“ beginnen), werden ignoriert.
         <translation>Einstellungsfenster öffnen</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>waiting for the desktop&apos;s answer</source>
         <translation>wartet auf die Antwort des Desktops</translation>
     </message>
@@ -1117,7 +1126,7 @@ sind (nicht mit „-“ beginnen), werden ignoriert.
 <context>
     <name>InternetPage</name>
     <message>
-        <location filename="../src/options_window/InternetPage.cpp" line="+39"/>
+        <location filename="../src/options_window/InternetPage.cpp" line="+47"/>
         <source>Internet settings</source>
         <translation>Interneteinstellungen</translation>
     </message>
@@ -1196,7 +1205,55 @@ sind (nicht mit „-“ beginnen), werden ignoriert.
         <translation>Cache leeren</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+12"/>
+        <source>The pictures of the ticked photo feeds join those of the ticked internet categories.</source>
+        <translation>Die Bilder der angekreuzten Foto-Feeds kommen zu denen der angekreuzten Internet-Kategorien hinzu.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Photo feeds</source>
+        <translation>Foto-Feeds</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Add</source>
+        <comment>button: add a photo feed</comment>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Add a photo feed.</source>
+        <translation>Einen Foto-Feed hinzufügen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Edit</source>
+        <comment>button: edit the selected photo feed</comment>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Edit the selected photo feed.</source>
+        <translation>Den ausgewählten Foto-Feed bearbeiten.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Remove</source>
+        <comment>button: remove the selected photo feed</comment>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Remove the selected photo feed.</source>
+        <translation>Den ausgewählten Foto-Feed entfernen.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Photo feed status</source>
+        <translation>Status der Foto-Feeds</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Connection</source>
         <comment>tab</comment>
         <translation>Verbindung</translation>
@@ -1208,17 +1265,78 @@ sind (nicht mit „-“ beginnen), werden ignoriert.
         <translation>Cache</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+2"/>
+        <source>Photo feeds</source>
+        <comment>tab</comment>
+        <translation>Foto-Feeds</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Enter the address of the photo feed (RSS or Atom) whose pictures you want to use.</source>
+        <translation>Geben Sie die Adresse des Foto-Feeds (RSS oder Atom) ein, dessen Bilder Sie verwenden möchten.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>New Photo Feed</source>
+        <translation>Neuer Foto-Feed</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Edit Photo Feed</source>
+        <translation>Foto-Feed bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>Nothing was added. </source>
+        <translation>Es wurde nichts hinzugefügt. </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nothing was changed. </source>
+        <translation>Es wurde nichts geändert. </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Downloading %1 ...</source>
+        <translation>%1 wird heruntergeladen …</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>The feed holds no pictures (no image enclosures or media contents).</source>
+        <translation>Der Feed enthält keine Bilder (keine Bild-Anhänge oder Medieninhalte).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The feed could not be stored: %1</source>
+        <translation>Der Feed konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Pictures in &quot;%1&quot;: %2.</source>
+        <translation>Bilder in „%1“: %2.</translation>
+    </message>
+    <message>
+        <location line="+53"/>
         <source>The request timeout &quot;%1&quot; is not a whole number of seconds from 1 to %2; it stays %3 seconds.</source>
         <translation>Das Zeitlimit „%1“ ist keine ganze Zahl von Sekunden von 1 bis %2; es bleibt bei %3 Sekunden.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The photo feed list could not be saved: %1</source>
+        <translation>Die Liste der Foto-Feeds konnte nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
     <name>InternetStepping</name>
     <message>
-        <location filename="../src/internet/InternetStepping.cpp" line="+48"/>
+        <location filename="../src/internet/InternetStepping.cpp" line="+53"/>
         <source>you can download only one wallpaper every %1 Minutes</source>
         <translation>Sie können nur alle %1 Minuten ein Hintergrundbild herunterladen</translation>
+    </message>
+    <message>
+        <location line="+378"/>
+        <source>The internet picture list could not be written: %1</source>
+        <translation>Die Liste der Internet-Bilder konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1423,7 +1541,7 @@ sind (nicht mit „-“ beginnen), werden ignoriert.
 <context>
     <name>NewsBarPage</name>
     <message>
-        <location filename="../src/options_window/NewsBarPage.cpp" line="+60"/>
+        <location filename="../src/options_window/NewsBarPage.cpp" line="+61"/>
         <source>News bar</source>
         <translation>Nachrichtenleiste</translation>
     </message>
@@ -1592,7 +1710,7 @@ sind (nicht mit „-“ beginnen), werden ignoriert.
         <translation>Die Feed-Liste konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+60"/>
         <source>New Feed</source>
         <translation>Neuer Feed</translation>
     </message>
@@ -1616,24 +1734,24 @@ or copy it from you&apos;re browser and paste it here.</source>
 oder kopieren Sie sie aus Ihrem Browser und fügen Sie sie hier ein.</translation>
     </message>
     <message>
-        <location line="+21"/>
-        <location line="+23"/>
+        <location line="+19"/>
+        <location line="+19"/>
         <source>Nothing was added. </source>
         <translation>Es wurde nichts hinzugefügt. </translation>
     </message>
     <message>
-        <location line="-22"/>
-        <location line="+21"/>
+        <location line="-18"/>
+        <location line="+17"/>
         <source>Nothing was changed. </source>
         <translation>Es wurde nichts geändert. </translation>
     </message>
     <message>
-        <location line="-16"/>
+        <location filename="../src/options_window/FeedEditing.cpp" line="+19"/>
         <source>The address is longer than %1 characters, which the feed list cannot keep.</source>
         <translation>Die Adresse ist länger als %1 Zeichen; so lange Adressen kann die Feed-Liste nicht speichern.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../src/options_window/NewsBarPage.cpp" line="-11"/>
         <source>Downloading %1 ...</source>
         <translation>%1 wird heruntergeladen …</translation>
     </message>
@@ -1957,7 +2075,7 @@ Bitte beachten Sie: Die Dateien werden nicht in den Papierkorb verschoben, sonde
 <context>
     <name>Program</name>
     <message>
-        <location filename="../src/shell/Program.cpp" line="+126"/>
+        <location filename="../src/shell/Program.cpp" line="+135"/>
         <source>Tessaly could not read its settings file and uses the default settings. The damaged file was kept as %1.</source>
         <translation>Tessaly konnte seine Einstellungsdatei nicht lesen und verwendet die Standardeinstellungen. Die beschädigte Datei wurde als %1 aufbewahrt.</translation>
     </message>
@@ -1972,7 +2090,7 @@ Bitte beachten Sie: Die Dateien werden nicht in den Papierkorb verschoben, sonde
         <translation>Tessaly konnte den Start beim Anmelden nicht einrichten: %1.</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+75"/>
         <source>Tessaly could not write its picture list %1.</source>
         <translation>Tessaly konnte seine Bilderliste %1 nicht schreiben.</translation>
     </message>
@@ -1982,7 +2100,7 @@ Bitte beachten Sie: Die Dateien werden nicht in den Papierkorb verschoben, sonde
         <translation>Tessaly konnte seine Einstellungen nicht speichern: %1. Die bisherigen Einstellungen bleiben erhalten.</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+71"/>
         <source>tessaly: unknown option &apos;%1&apos;</source>
         <translation>tessaly: unbekannte Option „%1“</translation>
     </message>
@@ -2188,7 +2306,7 @@ Bitte beachten Sie: Die Dateien werden nicht in den Papierkorb verschoben, sonde
 <context>
     <name>TrayIcon</name>
     <message>
-        <location filename="../src/shell/TrayIcon.cpp" line="+73"/>
+        <location filename="../src/shell/TrayIcon.cpp" line="+74"/>
         <source>&amp;Settings</source>
         <translation>&amp;Einstellungen</translation>
     </message>
@@ -2196,6 +2314,11 @@ Bitte beachten Sie: Die Dateien werden nicht in den Papierkorb verschoben, sonde
         <location line="+1"/>
         <source>Switch &amp;Wallpaper Now</source>
         <translation>Hintergrundbild jetzt &amp;wechseln</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Previous wallpaper</source>
+        <translation>&amp;Vorheriges Hintergrundbild</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2284,7 +2407,12 @@ Bitte beachten Sie: Die Dateien werden nicht in den Papierkorb verschoben, sonde
 <context>
     <name>WallpaperJobs</name>
     <message>
-        <location filename="../src/collection/WallpaperJobs.cpp" line="+312"/>
+        <location filename="../src/collection/WallpaperJobs.cpp" line="+218"/>
+        <source>There is no earlier wallpaper.</source>
+        <translation>Es gibt kein früheres Hintergrundbild.</translation>
+    </message>
+    <message>
+        <location line="+183"/>
         <source>Looking for pictures in %1</source>
         <translation>Bilder werden in %1 gesucht</translation>
     </message>

@@ -117,7 +117,7 @@
 <context>
     <name>Categories</name>
     <message>
-        <location filename="../src/internet/Categories.cpp" line="+90"/>
+        <location filename="../src/internet/Categories.cpp" line="+93"/>
         <source>the catalogue could not be written: %1</source>
         <translation>no se pudo escribir el catálogo: %1</translation>
     </message>
@@ -137,7 +137,7 @@
         <translation>No se pudieron actualizar las categorías de Internet desde %1: %2</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+48"/>
         <source>CatCode</source>
         <translation>CatCode</translation>
     </message>
@@ -238,13 +238,14 @@ Déjelo en blanco para usar el catálogo predeterminado.</translation>
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/shell/CommandLine.cpp" line="+61"/>
+        <location filename="../src/shell/CommandLine.cpp" line="+65"/>
         <source>Usage: tessaly [OPTION]
 Desktop wallpaper changer that lives in the notification area.
 
   /y              start as at log-on: no settings window; ends at once when
                   &quot;Start with the system&quot; is off
   --next          switch to the next wallpaper
+  --previous      go back to the wallpaper shown before
   --clear         clear the wallpaper
   --toggle-timer  switch automatic wallpaper changing on or off
   --settings      open the settings window
@@ -263,6 +264,7 @@ Cambia el fondo de escritorio desde el área de notificación.
                   configuración; termina enseguida si «Iniciar Tessaly con
                   el sistema» está desactivado
   --next          cambiar al siguiente fondo de pantalla
+  --previous      volver al fondo de pantalla anterior
   --clear         quitar el fondo de pantalla
   --toggle-timer  activar o desactivar el cambio automático del fondo
   --settings      abrir la ventana de configuración
@@ -446,37 +448,38 @@ son opciones (que no empiezan por «-») se ignoran.
 <context>
     <name>FeedReader</name>
     <message>
-        <location filename="../src/feeds/FeedReader.cpp" line="+84"/>
+        <location filename="../src/feeds/FeedReader.cpp" line="+76"/>
         <source>The document is larger than %1 MB.</source>
         <translation>El documento ocupa más de %1 MB.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+4"/>
         <source>The document declares entities, which a feed does not need; it was not read.</source>
         <translation>El documento declara entidades, que un canal no necesita; no se ha leído.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>The document&apos;s elements are nested more than %1 deep.</source>
         <translation>Los elementos del documento están anidados a más de %1 niveles de profundidad.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+6"/>
         <source>The document is not an RSS or Atom feed.</source>
         <translation>El documento no es un canal RSS ni Atom.</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+137"/>
+        <location line="+169"/>
         <source>The feed&apos;s title is longer than %1 characters; it was not read.</source>
         <translation>El título del canal tiene más de %1 caracteres; no se ha leído.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="-303"/>
         <source>The document is not well-formed XML: %1 (line %2).</source>
         <translation>El documento no es un XML bien formado: %1 (línea %2).</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>The feed has no title.</source>
         <translation>El canal no tiene título.</translation>
     </message>
@@ -884,7 +887,13 @@ son opciones (que no empiezan por «-») se ignoran.
         <translation>Abrir esta ventana.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+2"/>
+        <location line="+35"/>
+        <source>Previous wallpaper</source>
+        <translation>Fondo anterior</translation>
+    </message>
+    <message>
+        <location line="-9"/>
         <source>Clear the wallpaper</source>
         <translation>Quitar el fondo de pantalla</translation>
     </message>
@@ -904,7 +913,7 @@ son opciones (que no empiezan por «-») se ignoran.
         <translation>Abrir la ventana de configuración</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>waiting for the desktop&apos;s answer</source>
         <translation>esperando la respuesta del escritorio</translation>
     </message>
@@ -1117,7 +1126,7 @@ son opciones (que no empiezan por «-») se ignoran.
 <context>
     <name>InternetPage</name>
     <message>
-        <location filename="../src/options_window/InternetPage.cpp" line="+39"/>
+        <location filename="../src/options_window/InternetPage.cpp" line="+47"/>
         <source>Internet settings</source>
         <translation>Configuración de Internet</translation>
     </message>
@@ -1196,7 +1205,55 @@ son opciones (que no empiezan por «-») se ignoran.
         <translation>Vaciar la caché</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+12"/>
+        <source>The pictures of the ticked photo feeds join those of the ticked internet categories.</source>
+        <translation>Las imágenes de los canales de fotos marcados se suman a las de las categorías de Internet marcadas.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Photo feeds</source>
+        <translation>Canales de fotos</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Add</source>
+        <comment>button: add a photo feed</comment>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Add a photo feed.</source>
+        <translation>Añadir un canal de fotos.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Edit</source>
+        <comment>button: edit the selected photo feed</comment>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Edit the selected photo feed.</source>
+        <translation>Editar el canal de fotos seleccionado.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Remove</source>
+        <comment>button: remove the selected photo feed</comment>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Remove the selected photo feed.</source>
+        <translation>Quitar el canal de fotos seleccionado.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Photo feed status</source>
+        <translation>Estado de los canales de fotos</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Connection</source>
         <comment>tab</comment>
         <translation>Conexión</translation>
@@ -1208,17 +1265,78 @@ son opciones (que no empiezan por «-») se ignoran.
         <translation>Caché</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+2"/>
+        <source>Photo feeds</source>
+        <comment>tab</comment>
+        <translation>Canales de fotos</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Enter the address of the photo feed (RSS or Atom) whose pictures you want to use.</source>
+        <translation>Escriba la dirección del canal de fotos (RSS o Atom) cuyas imágenes quiere usar.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>New Photo Feed</source>
+        <translation>Nuevo canal de fotos</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Edit Photo Feed</source>
+        <translation>Editar canal de fotos</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>Nothing was added. </source>
+        <translation>No se añadió nada. </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nothing was changed. </source>
+        <translation>No se cambió nada. </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Downloading %1 ...</source>
+        <translation>Descargando %1…</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>The feed holds no pictures (no image enclosures or media contents).</source>
+        <translation>El canal no contiene imágenes (ni adjuntos ni contenidos multimedia de imagen).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The feed could not be stored: %1</source>
+        <translation>No se pudo guardar el canal: %1</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Pictures in &quot;%1&quot;: %2.</source>
+        <translation>Imágenes en «%1»: %2.</translation>
+    </message>
+    <message>
+        <location line="+53"/>
         <source>The request timeout &quot;%1&quot; is not a whole number of seconds from 1 to %2; it stays %3 seconds.</source>
         <translation>El tiempo de espera «%1» no es un número entero de segundos entre 1 y %2; se mantiene en %3 segundos.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The photo feed list could not be saved: %1</source>
+        <translation>No se pudo guardar la lista de canales de fotos: %1</translation>
     </message>
 </context>
 <context>
     <name>InternetStepping</name>
     <message>
-        <location filename="../src/internet/InternetStepping.cpp" line="+48"/>
+        <location filename="../src/internet/InternetStepping.cpp" line="+53"/>
         <source>you can download only one wallpaper every %1 Minutes</source>
         <translation>Solo se puede descargar un fondo cada %1 minutos</translation>
+    </message>
+    <message>
+        <location line="+378"/>
+        <source>The internet picture list could not be written: %1</source>
+        <translation>No se pudo escribir la lista de imágenes de Internet: %1</translation>
     </message>
 </context>
 <context>
@@ -1423,7 +1541,7 @@ son opciones (que no empiezan por «-») se ignoran.
 <context>
     <name>NewsBarPage</name>
     <message>
-        <location filename="../src/options_window/NewsBarPage.cpp" line="+60"/>
+        <location filename="../src/options_window/NewsBarPage.cpp" line="+61"/>
         <source>News bar</source>
         <translation>Barra de noticias</translation>
     </message>
@@ -1592,7 +1710,7 @@ son opciones (que no empiezan por «-») se ignoran.
         <translation>No se pudo guardar la lista de canales: %1</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+60"/>
         <source>New Feed</source>
         <translation>Nuevo canal</translation>
     </message>
@@ -1616,24 +1734,24 @@ or copy it from you&apos;re browser and paste it here.</source>
 o cópiela del navegador y péguela aquí.</translation>
     </message>
     <message>
-        <location line="+21"/>
-        <location line="+23"/>
+        <location line="+19"/>
+        <location line="+19"/>
         <source>Nothing was added. </source>
         <translation>No se añadió nada. </translation>
     </message>
     <message>
-        <location line="-22"/>
-        <location line="+21"/>
+        <location line="-18"/>
+        <location line="+17"/>
         <source>Nothing was changed. </source>
         <translation>No se cambió nada. </translation>
     </message>
     <message>
-        <location line="-16"/>
+        <location filename="../src/options_window/FeedEditing.cpp" line="+19"/>
         <source>The address is longer than %1 characters, which the feed list cannot keep.</source>
         <translation>La dirección tiene más de %1 caracteres, más de los que admite la lista de canales.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../src/options_window/NewsBarPage.cpp" line="-11"/>
         <source>Downloading %1 ...</source>
         <translation>Descargando %1…</translation>
     </message>
@@ -1957,7 +2075,7 @@ Tenga en cuenta que los archivos no se moverán a la papelera y se eliminarán d
 <context>
     <name>Program</name>
     <message>
-        <location filename="../src/shell/Program.cpp" line="+126"/>
+        <location filename="../src/shell/Program.cpp" line="+135"/>
         <source>Tessaly could not read its settings file and uses the default settings. The damaged file was kept as %1.</source>
         <translation>Tessaly no pudo leer su archivo de configuración y usa la configuración predeterminada. El archivo dañado se ha conservado como %1.</translation>
     </message>
@@ -1972,7 +2090,7 @@ Tenga en cuenta que los archivos no se moverán a la papelera y se eliminarán d
         <translation>Tessaly no pudo configurar su inicio al iniciar la sesión: %1.</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+75"/>
         <source>Tessaly could not write its picture list %1.</source>
         <translation>Tessaly no pudo escribir su lista de imágenes %1.</translation>
     </message>
@@ -1982,7 +2100,7 @@ Tenga en cuenta que los archivos no se moverán a la papelera y se eliminarán d
         <translation>Tessaly no pudo guardar su configuración: %1. Se mantiene la configuración anterior.</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+71"/>
         <source>tessaly: unknown option &apos;%1&apos;</source>
         <translation>tessaly: opción desconocida «%1»</translation>
     </message>
@@ -2188,7 +2306,7 @@ Tenga en cuenta que los archivos no se moverán a la papelera y se eliminarán d
 <context>
     <name>TrayIcon</name>
     <message>
-        <location filename="../src/shell/TrayIcon.cpp" line="+73"/>
+        <location filename="../src/shell/TrayIcon.cpp" line="+74"/>
         <source>&amp;Settings</source>
         <translation>&amp;Configuración</translation>
     </message>
@@ -2196,6 +2314,11 @@ Tenga en cuenta que los archivos no se moverán a la papelera y se eliminarán d
         <location line="+1"/>
         <source>Switch &amp;Wallpaper Now</source>
         <translation>Cambiar el &amp;fondo ahora</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Previous wallpaper</source>
+        <translation>Fondo a&amp;nterior</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2284,7 +2407,12 @@ Tenga en cuenta que los archivos no se moverán a la papelera y se eliminarán d
 <context>
     <name>WallpaperJobs</name>
     <message>
-        <location filename="../src/collection/WallpaperJobs.cpp" line="+312"/>
+        <location filename="../src/collection/WallpaperJobs.cpp" line="+218"/>
+        <source>There is no earlier wallpaper.</source>
+        <translation>No hay ningún fondo anterior.</translation>
+    </message>
+    <message>
+        <location line="+183"/>
         <source>Looking for pictures in %1</source>
         <translation>Buscando imágenes en %1</translation>
     </message>

@@ -117,7 +117,7 @@
 <context>
     <name>Categories</name>
     <message>
-        <location filename="../src/internet/Categories.cpp" line="+90"/>
+        <location filename="../src/internet/Categories.cpp" line="+93"/>
         <source>the catalogue could not be written: %1</source>
         <translation>le catalogue n&apos;a pas pu être écrit&#xa0;: %1</translation>
     </message>
@@ -137,7 +137,7 @@
         <translation>Les catégories Internet n&apos;ont pas pu être actualisées depuis %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+48"/>
         <source>CatCode</source>
         <translation>Code de catégorie</translation>
     </message>
@@ -238,13 +238,14 @@ Laissez vide pour utiliser le code par défaut.</translation>
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/shell/CommandLine.cpp" line="+61"/>
+        <location filename="../src/shell/CommandLine.cpp" line="+65"/>
         <source>Usage: tessaly [OPTION]
 Desktop wallpaper changer that lives in the notification area.
 
   /y              start as at log-on: no settings window; ends at once when
                   &quot;Start with the system&quot; is off
   --next          switch to the next wallpaper
+  --previous      go back to the wallpaper shown before
   --clear         clear the wallpaper
   --toggle-timer  switch automatic wallpaper changing on or off
   --settings      open the settings window
@@ -263,6 +264,7 @@ Changeur de fond d&apos;écran qui réside dans la zone de notification.
                   paramètres&#x202f;; s&apos;arrête aussitôt si «&#x202f;Lancer Tessaly à
                   l&apos;ouverture de la session&#x202f;» est décoché
   --next          passer au fond d&apos;écran suivant
+  --previous      revenir au fond d&apos;écran affiché avant
   --clear         effacer le fond d&apos;écran
   --toggle-timer  activer ou désactiver le changement automatique du fond
                   d&apos;écran
@@ -447,37 +449,38 @@ pas des options (qui ne commencent pas par «&#x202f;-&#x202f;») sont ignorés.
 <context>
     <name>FeedReader</name>
     <message>
-        <location filename="../src/feeds/FeedReader.cpp" line="+84"/>
+        <location filename="../src/feeds/FeedReader.cpp" line="+76"/>
         <source>The document is larger than %1 MB.</source>
         <translation>Le document dépasse %1&#xa0;Mo.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+4"/>
         <source>The document declares entities, which a feed does not need; it was not read.</source>
         <translation>Le document déclare des entités, dont un flux n&apos;a pas besoin&#x202f;; il n&apos;a pas été lu.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>The document&apos;s elements are nested more than %1 deep.</source>
         <translation>Les éléments du document sont imbriqués sur plus de %1 niveaux.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+6"/>
         <source>The document is not an RSS or Atom feed.</source>
         <translation>Le document n&apos;est pas un flux RSS ou Atom.</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+137"/>
+        <location line="+169"/>
         <source>The feed&apos;s title is longer than %1 characters; it was not read.</source>
         <translation>Le titre du flux dépasse %1 caractères&#x202f;; il n&apos;a pas été lu.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="-303"/>
         <source>The document is not well-formed XML: %1 (line %2).</source>
         <translation>Le document n&apos;est pas un XML bien formé&#xa0;: %1 (ligne %2).</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>The feed has no title.</source>
         <translation>Le flux n&apos;a pas de titre.</translation>
     </message>
@@ -885,7 +888,13 @@ pas des options (qui ne commencent pas par «&#x202f;-&#x202f;») sont ignorés.
         <translation>Ouvrir cette fenêtre.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+2"/>
+        <location line="+35"/>
+        <source>Previous wallpaper</source>
+        <translation>Fond d&apos;écran précédent</translation>
+    </message>
+    <message>
+        <location line="-9"/>
         <source>Clear the wallpaper</source>
         <translation>Effacer le fond d&apos;écran</translation>
     </message>
@@ -905,7 +914,7 @@ pas des options (qui ne commencent pas par «&#x202f;-&#x202f;») sont ignorés.
         <translation>Ouvrir la fenêtre des paramètres</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>waiting for the desktop&apos;s answer</source>
         <translation>en attente de la réponse du bureau</translation>
     </message>
@@ -1118,7 +1127,7 @@ pas des options (qui ne commencent pas par «&#x202f;-&#x202f;») sont ignorés.
 <context>
     <name>InternetPage</name>
     <message>
-        <location filename="../src/options_window/InternetPage.cpp" line="+39"/>
+        <location filename="../src/options_window/InternetPage.cpp" line="+47"/>
         <source>Internet settings</source>
         <translation>Paramètres Internet</translation>
     </message>
@@ -1197,7 +1206,55 @@ pas des options (qui ne commencent pas par «&#x202f;-&#x202f;») sont ignorés.
         <translation>Vider le cache</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+12"/>
+        <source>The pictures of the ticked photo feeds join those of the ticked internet categories.</source>
+        <translation>Les images des flux de photos cochés s&apos;ajoutent à celles des catégories Internet cochées.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Photo feeds</source>
+        <translation>Flux de photos</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Add</source>
+        <comment>button: add a photo feed</comment>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Add a photo feed.</source>
+        <translation>Ajouter un flux de photos.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Edit</source>
+        <comment>button: edit the selected photo feed</comment>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Edit the selected photo feed.</source>
+        <translation>Modifier le flux de photos sélectionné.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Remove</source>
+        <comment>button: remove the selected photo feed</comment>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Remove the selected photo feed.</source>
+        <translation>Supprimer le flux de photos sélectionné.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Photo feed status</source>
+        <translation>État des flux de photos</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Connection</source>
         <comment>tab</comment>
         <translation>Connexion</translation>
@@ -1209,17 +1266,78 @@ pas des options (qui ne commencent pas par «&#x202f;-&#x202f;») sont ignorés.
         <translation>Cache</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+2"/>
+        <source>Photo feeds</source>
+        <comment>tab</comment>
+        <translation>Flux de photos</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Enter the address of the photo feed (RSS or Atom) whose pictures you want to use.</source>
+        <translation>Saisissez l&apos;adresse du flux de photos (RSS ou Atom) dont vous voulez utiliser les images.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>New Photo Feed</source>
+        <translation>Nouveau flux de photos</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Edit Photo Feed</source>
+        <translation>Modifier le flux de photos</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>Nothing was added. </source>
+        <translation>Rien n&apos;a été ajouté. </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nothing was changed. </source>
+        <translation>Rien n&apos;a été modifié. </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Downloading %1 ...</source>
+        <translation>Téléchargement de %1…</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>The feed holds no pictures (no image enclosures or media contents).</source>
+        <translation>Le flux ne contient aucune image (ni pièce jointe ni contenu média de type image).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The feed could not be stored: %1</source>
+        <translation>Le flux n&apos;a pas pu être enregistré&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Pictures in &quot;%1&quot;: %2.</source>
+        <translation>Images dans «&#x202f;%1&#x202f;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="+53"/>
         <source>The request timeout &quot;%1&quot; is not a whole number of seconds from 1 to %2; it stays %3 seconds.</source>
         <translation>Le délai d&apos;attente «&#x202f;%1&#x202f;» n&apos;est pas un nombre entier de secondes de 1 à %2&#x202f;; il reste de %3 secondes.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The photo feed list could not be saved: %1</source>
+        <translation>La liste des flux de photos n&apos;a pas pu être enregistrée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>InternetStepping</name>
     <message>
-        <location filename="../src/internet/InternetStepping.cpp" line="+48"/>
+        <location filename="../src/internet/InternetStepping.cpp" line="+53"/>
         <source>you can download only one wallpaper every %1 Minutes</source>
         <translation>Vous ne pouvez télécharger qu&apos;un seul fond d&apos;écran toutes les %1 minutes</translation>
+    </message>
+    <message>
+        <location line="+378"/>
+        <source>The internet picture list could not be written: %1</source>
+        <translation>La liste des images Internet n&apos;a pas pu être écrite&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1424,7 +1542,7 @@ pas des options (qui ne commencent pas par «&#x202f;-&#x202f;») sont ignorés.
 <context>
     <name>NewsBarPage</name>
     <message>
-        <location filename="../src/options_window/NewsBarPage.cpp" line="+60"/>
+        <location filename="../src/options_window/NewsBarPage.cpp" line="+61"/>
         <source>News bar</source>
         <translation>Barre d&apos;actualités</translation>
     </message>
@@ -1593,7 +1711,7 @@ pas des options (qui ne commencent pas par «&#x202f;-&#x202f;») sont ignorés.
         <translation>La liste des flux n&apos;a pas pu être enregistrée&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+60"/>
         <source>New Feed</source>
         <translation>Nouveau flux</translation>
     </message>
@@ -1617,24 +1735,24 @@ or copy it from you&apos;re browser and paste it here.</source>
 ou copiez-la depuis votre navigateur et collez-la ici.</translation>
     </message>
     <message>
-        <location line="+21"/>
-        <location line="+23"/>
+        <location line="+19"/>
+        <location line="+19"/>
         <source>Nothing was added. </source>
         <translation>Rien n&apos;a été ajouté. </translation>
     </message>
     <message>
-        <location line="-22"/>
-        <location line="+21"/>
+        <location line="-18"/>
+        <location line="+17"/>
         <source>Nothing was changed. </source>
         <translation>Rien n&apos;a été modifié. </translation>
     </message>
     <message>
-        <location line="-16"/>
+        <location filename="../src/options_window/FeedEditing.cpp" line="+19"/>
         <source>The address is longer than %1 characters, which the feed list cannot keep.</source>
         <translation>L&apos;adresse dépasse %1 caractères, ce que la liste des flux ne peut pas conserver.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../src/options_window/NewsBarPage.cpp" line="-11"/>
         <source>Downloading %1 ...</source>
         <translation>Téléchargement de %1…</translation>
     </message>
@@ -1958,7 +2076,7 @@ Attention&#xa0;: les fichiers ne seront pas placés dans la corbeille, ils seron
 <context>
     <name>Program</name>
     <message>
-        <location filename="../src/shell/Program.cpp" line="+126"/>
+        <location filename="../src/shell/Program.cpp" line="+135"/>
         <source>Tessaly could not read its settings file and uses the default settings. The damaged file was kept as %1.</source>
         <translation>Tessaly n&apos;a pas pu lire son fichier de paramètres et utilise les paramètres par défaut. Le fichier endommagé a été conservé sous le nom %1.</translation>
     </message>
@@ -1973,7 +2091,7 @@ Attention&#xa0;: les fichiers ne seront pas placés dans la corbeille, ils seron
         <translation>Tessaly n&apos;a pas pu configurer son lancement à l&apos;ouverture de session&#xa0;: %1.</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+75"/>
         <source>Tessaly could not write its picture list %1.</source>
         <translation>Tessaly n&apos;a pas pu écrire sa liste d&apos;images %1.</translation>
     </message>
@@ -1983,7 +2101,7 @@ Attention&#xa0;: les fichiers ne seront pas placés dans la corbeille, ils seron
         <translation>Tessaly n&apos;a pas pu enregistrer ses paramètres&#xa0;: %1. Les paramètres précédents sont conservés.</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+71"/>
         <source>tessaly: unknown option &apos;%1&apos;</source>
         <translation>tessaly&#xa0;: option inconnue «&#x202f;%1&#x202f;»</translation>
     </message>
@@ -2189,7 +2307,7 @@ Attention&#xa0;: les fichiers ne seront pas placés dans la corbeille, ils seron
 <context>
     <name>TrayIcon</name>
     <message>
-        <location filename="../src/shell/TrayIcon.cpp" line="+73"/>
+        <location filename="../src/shell/TrayIcon.cpp" line="+74"/>
         <source>&amp;Settings</source>
         <translation>&amp;Paramètres</translation>
     </message>
@@ -2197,6 +2315,11 @@ Attention&#xa0;: les fichiers ne seront pas placés dans la corbeille, ils seron
         <location line="+1"/>
         <source>Switch &amp;Wallpaper Now</source>
         <translation>&amp;Changer de fond d&apos;écran maintenant</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Previous wallpaper</source>
+        <translation>&amp;Fond d&apos;écran précédent</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2285,7 +2408,12 @@ Attention&#xa0;: les fichiers ne seront pas placés dans la corbeille, ils seron
 <context>
     <name>WallpaperJobs</name>
     <message>
-        <location filename="../src/collection/WallpaperJobs.cpp" line="+312"/>
+        <location filename="../src/collection/WallpaperJobs.cpp" line="+218"/>
+        <source>There is no earlier wallpaper.</source>
+        <translation>Il n&apos;y a pas de fond d&apos;écran précédent.</translation>
+    </message>
+    <message>
+        <location line="+183"/>
         <source>Looking for pictures in %1</source>
         <translation>Recherche d&apos;images dans %1</translation>
     </message>
