@@ -260,7 +260,9 @@ void X11GlobalHotKeys::unregisterHotKey(int id) {
         m_releaseTime.remove(g.keycode);
     }
     m_bindings.erase(it);
-    xcb_flush(m_connection);
+    // A round trip: once this returns the server has let the keys go, so
+    // another program (or a row taking them over) can grab them at once.
+    std::free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
 }
 
 bool X11GlobalHotKeys::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
