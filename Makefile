@@ -47,10 +47,11 @@ TEST_DEPS := libgtest-dev libgmock-dev \
 # The programs that draw the desktops Tessaly hands its picture to, for the
 # real-desktop tests (ctest label desktops), without their recommendations:
 # xfdesktop with its settings service and xfconf-query (Xfce), pcmanfm (LXDE),
-# pcmanfm-qt (LXQt), caja (MATE), GNOME Shell, and Plasma's shell with its
-# desktop layout (KDE Plasma).
+# pcmanfm-qt (LXQt), caja (MATE), GNOME Shell, Plasma's shell with its
+# desktop layout (KDE Plasma), and dconf's service, through which MATE and
+# GNOME read the keys Tessaly writes.
 DESKTOP_TEST_DEPS := xfdesktop4 xfconf pcmanfm pcmanfm-qt caja gnome-shell \
-  plasma-workspace plasma-desktop
+  plasma-workspace plasma-desktop dconf-service
 
 # The sanitizer and fuzzing build: clang with its sanitizer and libFuzzer
 # run-time libraries.
