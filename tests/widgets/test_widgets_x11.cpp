@@ -120,6 +120,14 @@ struct WidgetsOnX11 : ::testing::Test {
     QProcess compositor;
 };
 
+// The program in this process with its real services, started as at log-on.
+struct InProcess {
+    std::unique_ptr<PlatformServices> services = createPlatformServices();
+    AppContext app{*services};
+    Program program{app, CommandLine::parse({"/y"})};
+    InProcess() { program.Main(); }
+};
+
 // The calendar's day names keep apart in their 400-twip cells whatever the
 // face: the stored "MS Sans Serif", not installed here, and a wide face that
 // is, at 96 and at 192 dots per inch (where Qt draws at twice the pixels and
@@ -259,10 +267,8 @@ TEST_F(WidgetsOnX11, TheClockIsShapedOrBlendedOverTheWallpaperAndClicksGoThrough
 TEST_F(WidgetsOnX11, InMoveModeTheClockIsDarkRedAndDraggedAndItsPlaceIsSaved) {
     startCompositor();
     resetHome(clockSettings(255));
-    auto services = createPlatformServices();
-    AppContext app(*services);
-    Program program(app, CommandLine::parse({"/y"}));
-    program.Main();
+    InProcess running;
+    Program& program = running.program;
     ClockWidget& clock = program.widgets()->clock();
     ASSERT_TRUE(waitFor([&] { return clock.windowHandle()->isExposed(); }));
     clock.OMove(true);
@@ -308,10 +314,8 @@ TEST_F(WidgetsOnX11, MoveModeKeepsEachWidgetsLayer) {
              << "Options/CalOnTop=False" << QString("Options/CalLeft=%1").arg(kLeft)
              << QString("Options/CalTop=%1").arg(kTop + kClockHeight + 720);
     resetHome(settings);
-    auto services = createPlatformServices();
-    AppContext app(*services);
-    Program program(app, CommandLine::parse({"/y"}));
-    program.Main();
+    InProcess running;
+    Program& program = running.program;
     ClockWidget& clock = program.widgets()->clock();
     CalendarWidget& calendar = program.widgets()->calendar();
     const auto state = [](QWidget& w) {
@@ -389,10 +393,8 @@ TEST_F(WidgetsOnX11, TheNewsBarScrollsLiveHeadlinesRefreshesThemAndOpensThemWhen
                           {{"Alpha News", server.url("/files/a.xml")},
                            {"Atom Log & more", server.url("/files/b.xml")}}));
 
-    auto services = createPlatformServices();
-    AppContext app(*services);
-    Program program(app, CommandLine::parse({"/y"}));
-    program.Main();
+    InProcess running;
+    Program& program = running.program;
     NewsBar& bar = program.widgets()->newsBar();
     ASSERT_TRUE(waitFor([&] {
         return bar.isVisible() && bar.windowHandle()->isExposed() &&
