@@ -8,12 +8,8 @@
 
 #include <QFile>
 #include <QImageWriter>
-#include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QThread>
 #include <array>
-#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -517,18 +513,9 @@ TEST(WallpaperHistory, KeepsTheLastHundredAndSurvivesKillNine) {
 
     const QString killed = dir.filePath("Killed.tsy");
     for (int round = 0; round < 5; ++round) {
-        QProcess writer;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("TESSALY_HISTORY_FILE", killed);
-        writer.setProcessEnvironment(env);
-        writer.start(QCoreApplication::applicationFilePath(),
-                     {"--gtest_filter=WallpaperHistoryWriter.*"});
-        ASSERT_TRUE(writer.waitForStarted());
         // Killed some moment after its first write.
-        ASSERT_TRUE(await::until([&] { return QFile::exists(killed); }));
-        QThread::msleep(QRandomGenerator::global()->bounded(0, 100));
-        ::kill(pid_t(writer.processId()), SIGKILL);
-        writer.waitForFinished();
+        KillRunWhileItWrites("WallpaperHistoryWriter.*", "TESSALY_HISTORY_FILE", killed, killed, 0,
+                             100);
         // Whole lines only, each a whole entry.
         const QByteArray text = readFile(killed);
         ASSERT_FALSE(text.isEmpty());
