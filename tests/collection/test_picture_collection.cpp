@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QThread>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <optional>

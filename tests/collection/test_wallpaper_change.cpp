@@ -8,13 +8,8 @@
 
 #include <QFile>
 #include <QImageWriter>
-#include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QThread>
-#include <QTimer>
 #include <array>
-#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,10 +35,17 @@ struct WallpaperChangeTest : ::testing::Test {
     TestApp t;
     AppContext& app = *t.app;
     void SetUp() override { app.settings.WaterMarkVisible = false; }
-    QString save(const QString& name, const QImage& img, const char* format = "png") {
-        QImageWriter writer(t.path(name), format);
-        EXPECT_TRUE(writer.write(img)) << format << ": " << writer.errorString().toStdString();
+    // Saved in the format its name ends in.
+    QString save(const QString& name, const QImage& img) {
+        QImageWriter writer(t.path(name));
+        EXPECT_TRUE(writer.write(img))
+            << name.toStdString() << ": " << writer.errorString().toStdString();
         return t.path(name);
+    }
+    QString solid(const QString& name, QColor colour, QSize size = QSize(40, 30)) {
+        QImage img(size, QImage::Format_RGB32);
+        img.fill(colour);
+        return save(name, img);
     }
     QString write(const QString& name, const QByteArray& bytes) {
         return writeFile(t.path(name), bytes);
@@ -58,7 +60,7 @@ TEST_F(WallpaperChangeTest, PngAndWebpComposeAndAFailedBitmapWriteKeepsTheOldOne
     const CompositionChoices stored = CompositionChoices::stored(app.settings);
     for (const char* format : {"png", "webp"}) {
         SCOPED_TRACE(format);
-        const QString path = save(QString("a.%1").arg(format), halves(40, 30), format);
+        const QString path = save(QString("a.%1").arg(format), halves(40, 30));
         const ChangeResult r = await::Show(app, path, stored);
         ASSERT_EQ(r.status, ChangeResult::Status::Changed) << r.error.toStdString();
         const QImage bmp = bitmap();
@@ -81,10 +83,7 @@ TEST_F(WallpaperChangeTest, PngAndWebpComposeAndAFailedBitmapWriteKeepsTheOldOne
 // most; settings applied during a change are what it shows.
 TEST_F(WallpaperChangeTest, TheLastRequestWinsWhileAChangeRuns) {
     app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
-    QImage red(4000, 3000, QImage::Format_RGB32), green(8, 8, QImage::Format_RGB32);
-    red.fill(Qt::red);
-    green.fill(Qt::green);
-    app.PictureList = {save("red.bmp", red, "bmp"), save("green.png", green)};
+    app.PictureList = {solid("red.bmp", Qt::red, QSize(4000, 3000)), solid("green.png", Qt::green)};
     std::vector<ChangeResult::Status> reports;
     const auto report = [&](const ChangeResult& r) { reports.push_back(r.status); };
 
@@ -198,7 +197,7 @@ TEST_F(WallpaperChangeTest, DifferentPicturesPerMonitorAndRecomposingForANewLayo
     app.screens = [&] { return three; };
     app.settings.MonitorMode = MonitorSharing::Different;
     for (int i = 0; i < 5; ++i)
-        app.PictureList << save(QString("p%1.png").arg(i), halves(20 + i, 10), "png");
+        app.PictureList << save(QString("p%1.png").arg(i), halves(20 + i, 10));
     for (const ChangeTechnique technique : {ChangeTechnique::Sequence, ChangeTechnique::Random}) {
         app.settings.TechniqueTimer = technique;
         for (int change = 0; change < 6; ++change) {
@@ -240,10 +239,7 @@ TEST_F(WallpaperChangeTest, ANewLayoutComposesWhatIsShownEvenAfterARestart) {
     app.screens = [&] { return layout; };
     app.settings.MonitorMode = MonitorSharing::Different;
     app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
-    QImage red(8, 8, QImage::Format_RGB32), green = red;
-    red.fill(Qt::red);
-    green.fill(Qt::green);
-    app.PictureList = {save("red.png", red), save("green.png", green)};
+    app.PictureList = {solid("red.png", Qt::red), solid("green.png", Qt::green)};
     ASSERT_TRUE(await::Next(app).changed());
     ASSERT_TRUE(SaveSettings(app));
 
@@ -273,14 +269,9 @@ TEST_F(WallpaperChangeTest, ANewLayoutComposesWhatIsShownEvenAfterARestart) {
 
 namespace {
 
-// Pictures of one colour each, as uncompressed bitmaps: two of the same size
-// have files of the same length.
+// Pictures of one colour each, as uncompressed bitmaps (".bmp"): two of the
+// same size have files of the same length.
 struct PreparedWallpaperTest : WallpaperChangeTest {
-    QString picture(const QString& name, QColor color, QSize size = QSize(40, 30)) {
-        QImage img(size, QImage::Format_RGB32);
-        img.fill(color);
-        return save(name, img, "bmp");
-    }
     QColor shown() const { return bitmap().pixelColor(80, 60); }
     // Lets the preparation after a change run to its end.
     bool prepared() {
@@ -294,8 +285,8 @@ struct PreparedWallpaperTest : WallpaperChangeTest {
 // was made from has changed since: then that change composes afresh.
 TEST_F(PreparedWallpaperTest, AStalePreparedWallpaperIsNeverShown) {
     app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
-    app.PictureList = {picture("a.bmp", Qt::red), picture("b.bmp", Qt::green),
-                       picture("c.bmp", Qt::blue), picture("d.bmp", Qt::white)};
+    app.PictureList = {solid("a.bmp", Qt::red), solid("b.bmp", Qt::green), solid("c.bmp", Qt::blue),
+                       solid("d.bmp", Qt::white)};
     ASSERT_TRUE(await::Next(app).changed());
     ASSERT_TRUE(prepared());
     ASSERT_TRUE(await::Next(app).changed()); // the prepared one, still right
@@ -305,7 +296,7 @@ TEST_F(PreparedWallpaperTest, AStalePreparedWallpaperIsNeverShown) {
     ASSERT_TRUE(prepared());
     const QDateTime modified = QFileInfo(t.path("c.bmp")).lastModified();
     QFile::remove(t.path("c.bmp"));
-    picture("c.bmp", Qt::yellow);
+    solid("c.bmp", Qt::yellow);
     QFile file(t.path("c.bmp"));
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
@@ -321,7 +312,7 @@ TEST_F(PreparedWallpaperTest, AStalePreparedWallpaperIsNeverShown) {
 
     // The list rebuilt: its first entry is another picture now.
     ASSERT_TRUE(prepared());
-    app.PictureList = {picture("e.bmp", Qt::cyan), app.PictureList[1]};
+    app.PictureList = {solid("e.bmp", Qt::cyan), app.PictureList[1]};
     ASSERT_TRUE(await::Next(app).changed());
     EXPECT_EQ(shown(), QColor(Qt::red)); // cyan, inverted
 
@@ -352,8 +343,8 @@ TEST_F(PreparedWallpaperTest, RandomPicksDrawnAheadNeverRepeatAndStayUniform) {
     app.settings.TechniqueTimer = ChangeTechnique::Random;
     app.random.seed(2024);
     for (int i = 0; i < kPictures; ++i)
-        app.PictureList << picture(QString("p%1.bmp").arg(i), QColor::fromHsv(i * 60, 255, 255),
-                                   QSize(4, 4));
+        app.PictureList << solid(QString("p%1.bmp").arg(i), QColor::fromHsv(i * 60, 255, 255),
+                                 QSize(4, 4));
     std::array<int, kPictures> count{};
     double previous = 0;
     for (int i = 0; i < kChanges; ++i) {
@@ -396,17 +387,10 @@ QString historyFile(const AppContext& app) {
 TEST_F(WallpaperChangeTest, PreviousGoesBackAndNextComesForwardBeforeTheListContinues) {
     app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
     app.settings.BubbleFileName = true;
-    const auto plain = [&](const char* name, Qt::GlobalColor colour) {
-        QImage img(8, 8, QImage::Format_RGB32);
-        img.fill(colour);
-        return save(name, img);
-    };
-    app.PictureList = {plain("red.png", Qt::red), plain("green.png", Qt::green),
-                       plain("blue.png", Qt::blue)};
-    QImage yellow(8, 8, QImage::Format_RGB32);
-    yellow.fill(Qt::yellow);
+    app.PictureList = {solid("red.png", Qt::red), solid("green.png", Qt::green),
+                       solid("blue.png", Qt::blue)};
     const QString address = "http://pictures.test/yellow.png";
-    const QByteArray yellowBytes = readFile(save("yellow.png", yellow));
+    const QByteArray yellowBytes = readFile(solid("yellow.png", Qt::yellow));
     int lookups = 0;
     JobsOf(app).setInternetPictures([&](const QString& a) -> std::optional<QByteArray> {
         ++lookups;
@@ -482,11 +466,8 @@ TEST_F(WallpaperChangeTest, PreviousRestoresTheSetOfPicturesOnSeveralMonitors) {
     app.settings.MonitorMode = MonitorSharing::Different;
     app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
     const std::array colours{Qt::red, Qt::green, Qt::blue, Qt::yellow};
-    for (size_t i = 0; i < colours.size(); ++i) {
-        QImage img(8, 8, QImage::Format_RGB32);
-        img.fill(colours[i]);
-        app.PictureList << save(QString("m%1.png").arg(i), img);
-    }
+    for (size_t i = 0; i < colours.size(); ++i)
+        app.PictureList << solid(QString("m%1.png").arg(i), colours[i]);
     ASSERT_TRUE(await::Next(app).changed());
     ASSERT_TRUE(await::Next(app).changed());
     EXPECT_EQ(shownColour(app), QColor(Qt::yellow)); // the middle is the second monitor's left edge
@@ -532,18 +513,9 @@ TEST(WallpaperHistory, KeepsTheLastHundredAndSurvivesKillNine) {
 
     const QString killed = dir.filePath("Killed.tsy");
     for (int round = 0; round < 5; ++round) {
-        QProcess writer;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("TESSALY_HISTORY_FILE", killed);
-        writer.setProcessEnvironment(env);
-        writer.start(QCoreApplication::applicationFilePath(),
-                     {"--gtest_filter=WallpaperHistoryWriter.*"});
-        ASSERT_TRUE(writer.waitForStarted());
         // Killed some moment after its first write.
-        ASSERT_TRUE(await::until([&] { return QFile::exists(killed); }));
-        QThread::msleep(QRandomGenerator::global()->bounded(0, 100));
-        ::kill(pid_t(writer.processId()), SIGKILL);
-        writer.waitForFinished();
+        KillRunWhileItWrites("WallpaperHistoryWriter.*", "TESSALY_HISTORY_FILE", killed, killed, 0,
+                             100);
         // Whole lines only, each a whole entry.
         const QByteArray text = readFile(killed);
         ASSERT_FALSE(text.isEmpty());

@@ -12,18 +12,12 @@
 namespace {
 
 struct Installed : ::testing::Test {
-    static inline QTemporaryDir* prefixDir = nullptr;
-    static inline QString prefix;
+    static inline QTemporaryDir prefixDir;
+    static inline QString prefix = prefixDir.path();
     static inline Ran install;
     static void SetUpTestSuite() {
-        prefixDir = new QTemporaryDir;
-        prefix = prefixDir->path();
         install = runTool(qEnvironmentVariable("TESSALY_CMAKE"),
                           {"--install", kBuildDir, "--prefix", prefix});
-    }
-    static void TearDownTestSuite() {
-        delete prefixDir;
-        prefixDir = nullptr;
     }
     void SetUp() override { ASSERT_EQ(install.code, 0) << install.out.toStdString(); }
     static QByteArray read(const QString& relative) {

@@ -15,20 +15,15 @@
 namespace {
 
 struct Package : ::testing::Test {
-    static inline QTemporaryDir* work = nullptr;
+    static inline QTemporaryDir work;
     static inline QString deb;
     static inline Ran build;
     static void SetUpTestSuite() {
-        work = new QTemporaryDir;
         if (!haveTool("dpkg-deb")) return;
         build = runTool(qEnvironmentVariable("TESSALY_CPACK"),
-                        {"--config", kBuildDir + "/CPackConfig.cmake", "-B", work->path()});
-        const QStringList debs = QDir(work->path()).entryList({"tessaly_*.deb"}, QDir::Files);
-        if (debs.size() == 1) deb = work->path() + "/" + debs.first();
-    }
-    static void TearDownTestSuite() {
-        delete work;
-        work = nullptr;
+                        {"--config", kBuildDir + "/CPackConfig.cmake", "-B", work.path()});
+        const QStringList debs = QDir(work.path()).entryList({"tessaly_*.deb"}, QDir::Files);
+        if (debs.size() == 1) deb = work.path() + "/" + debs.first();
     }
     void SetUp() override {
         REQUIRE_TOOL("dpkg-deb");
@@ -62,7 +57,7 @@ TEST_F(Package, IsNamedAndDescribedForDebianAndHoldsWhatAnInstallHolds) {
 }
 
 TEST_F(Package, UnpackedCopyRunsFromAnyFolderAndFindsItsOwnFiles) {
-    const QString root = work->path() + "/root";
+    const QString root = work.path() + "/root";
     ASSERT_EQ(runTool("dpkg-deb", {"-x", deb, root}).code, 0);
     const QString program = root + "/usr/bin/tessaly";
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

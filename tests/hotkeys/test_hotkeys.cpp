@@ -4,7 +4,6 @@
 #include "hotkeys/HotKeys.h"
 #include "settings/SettingsIO.h"
 
-#include <QKeyEvent>
 #include <QSettings>
 #include <gtest/gtest.h>
 

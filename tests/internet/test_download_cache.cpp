@@ -4,14 +4,8 @@
 #include "internet/DownloadCache.h"
 #include "settings/ByteInversion.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLocale>
-#include <QProcess>
-#include <QRandomGenerator>
-#include <QThread>
-#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -148,25 +142,9 @@ TEST(DownloadCache, KillNineLeavesNothingTorn) {
     const QString dir = t.path("killed");
     QDir().mkpath(dir);
     const QString indexPath = MakeDataPaths(dir + '/').CacheIndexPath;
-    for (int round = 0; round < 6; ++round) {
-        QProcess writer;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("TESSALY_CACHE_DIR", dir);
-        writer.setProcessEnvironment(env);
-        writer.start(QCoreApplication::applicationFilePath(),
-                     {"--gtest_filter=DownloadCacheWriter.*"});
-        ASSERT_TRUE(writer.waitForStarted());
-        // Killed while it stores, not while it starts (slow under a
-        // sanitizer on a busy machine): once its first index is there.
-        QElapsedTimer started;
-        started.start();
-        while (!QFile::exists(indexPath) && started.elapsed() < 20000 &&
-               writer.state() == QProcess::Running)
-            QThread::msleep(5);
-        QThread::msleep(QRandomGenerator::global()->bounded(20, 120));
-        ::kill(pid_t(writer.processId()), SIGKILL);
-        writer.waitForFinished();
-    }
+    // Killed while it stores: once its first index is there.
+    for (int round = 0; round < 6; ++round)
+        KillRunWhileItWrites("DownloadCacheWriter.*", "TESSALY_CACHE_DIR", dir, indexPath, 20, 120);
     t.app->paths = MakeDataPaths(dir + '/');
     const QByteArray index = decodedIndex(*t.app);
     ASSERT_FALSE(index.isEmpty());

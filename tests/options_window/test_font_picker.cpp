@@ -47,8 +47,11 @@ struct PickerDriver {
 
 const FontSet kTarget{QStringLiteral("DejaVu Sans"), 10, true, false, false, 0x0000FF};
 
-TEST(FontPicker, CancelLeavesTheTargetAsItWasAfterThePreviewChanged) {
-    FontSet target = kTarget;
+// Cancel leaves the target as it was after the preview changed; accept writes
+// the choices back, a typed size included; a size that is not a number is
+// reported after the picker closed, and the rest is still taken.
+TEST(FontPicker, CancelKeepsAcceptWritesBackAndANonNumericSizeIsReported) {
+    FontSet cancelled = kTarget, accepted = kTarget, big = kTarget;
     PickerDriver d;
     d.onPicker = [](FontPicker& f) {
         f.chkItalic->click();
@@ -57,17 +60,13 @@ TEST(FontPicker, CancelLeavesTheTargetAsItWasAfterThePreviewChanged) {
         EXPECT_EQ(f.currentColor(), QColor(0, 0, 255));
         f.cmdcancel->click();
     };
-    d.pick(target, true, true, true);
+    d.pick(cancelled, true, true, true);
     EXPECT_EQ(d.caption, "Font");
-    EXPECT_EQ(target.Italic, false);
-    EXPECT_EQ(target.color, 0x0000FF);
-    EXPECT_TRUE(d.message.isEmpty());
-}
+    EXPECT_EQ(cancelled.Italic, false);
+    EXPECT_EQ(cancelled.color, 0x0000FF);
 
-TEST(FontPicker, AcceptWritesTheChoicesBackTypedSizeIncluded) {
-    FontSet target = kTarget;
-    PickerDriver d;
-    d.onPicker = [](FontPicker& f) {
+    PickerDriver a;
+    a.onPicker = [](FontPicker& f) {
         f.cmbsize->setFocus();
         f.cmbsize->lineEdit()->selectAll();
         QTest::keyClicks(f.cmbsize, QStringLiteral("9"));
@@ -75,28 +74,25 @@ TEST(FontPicker, AcceptWritesTheChoicesBackTypedSizeIncluded) {
         QTest::mouseClick(f.lblcolor[33], Qt::LeftButton); // (128, 0, 0)
         f.cmdok->click();
     };
-    d.pick(target, true, true, true);
-    EXPECT_EQ(target.size, 9);
-    EXPECT_TRUE(target.Underline);
-    EXPECT_TRUE(target.bold);
-    EXPECT_EQ(target.name, "DejaVu Sans");
-    EXPECT_EQ(target.color, 0x000080);
-    EXPECT_TRUE(d.message.isEmpty());
-}
+    a.pick(accepted, true, true, true);
+    EXPECT_EQ(accepted.size, 9);
+    EXPECT_TRUE(accepted.Underline);
+    EXPECT_TRUE(accepted.bold);
+    EXPECT_EQ(accepted.name, "DejaVu Sans");
+    EXPECT_EQ(accepted.color, 0x000080);
+    EXPECT_TRUE(d.message.isEmpty() && a.message.isEmpty());
 
-TEST(FontPicker, NonNumericSizeIsReportedAfterThePickerClosed) {
-    FontSet target = kTarget;
-    PickerDriver d;
-    d.onPicker = [](FontPicker& f) {
+    PickerDriver b;
+    b.onPicker = [](FontPicker& f) {
         f.cmbsize->lineEdit()->selectAll();
         QTest::keyClicks(f.cmbsize, QStringLiteral("big"));
         f.chkItalic->click();
         f.cmdok->click();
     };
-    d.pick(target, true, true, true);
-    EXPECT_TRUE(d.message.contains("big")) << d.message.toStdString();
-    EXPECT_EQ(target.size, 10);
-    EXPECT_TRUE(target.Italic);
+    b.pick(big, true, true, true);
+    EXPECT_TRUE(b.message.contains("big")) << b.message.toStdString();
+    EXPECT_EQ(big.size, 10);
+    EXPECT_TRUE(big.Italic);
 }
 
 TEST(FontPicker, DisabledPartsComeBackUnchangedUnderTheirCaption) {

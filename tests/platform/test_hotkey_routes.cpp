@@ -16,16 +16,11 @@
 #include "platform/linux/PortalHotKeys.h"
 #include "platform/linux/SwayHotKeys.h"
 
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QDBusInterface>
-#include <QDBusReply>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -38,19 +33,21 @@ constexpr int kCtrlShift = 2, kCtrlAlt = 0, kAlt = 4; // modifier codes
 const QString kProgram = u"/opt/tessaly's/tessaly"_s;
 
 // Rows 0 … 3: Clear on Ctrl+Shift+C, Switch on Ctrl+Shift+S, Toggle on
-// `third` (a combination the user's desktop holds), Settings unticked.
-void setRows(AppContext& app, int thirdModifiers, int thirdKey) {
+// `third` (a combination the user's desktop holds), Settings unticked; with
+// `previous`, row 4, Previous on Ctrl+Shift+P.
+void setRows(AppContext& app, int thirdModifiers, int thirdKey, bool previous = false) {
     app.HotKeys[0] = {true, false, 'C', kCtrlShift, false};
     app.HotKeys[1] = {true, false, 'S', kCtrlShift, false};
     app.HotKeys[2] = {true, false, qint16(thirdKey), qint16(thirdModifiers), false};
     app.HotKeys[3] = {false, false, 'R', kCtrlShift, false};
+    app.HotKeys[4] = {previous, false, 'P', kCtrlShift, false};
 }
 
-// The rows' statuses as the page says them, once none is waiting any more.
+// Rows 0 … 3's statuses as the page says them, once no row is waiting any more.
 std::string statuses(AppContext& app) {
     GlobalHotKeys& s = *app.platform.hotkeys;
     EXPECT_TRUE(waitUntil([&] {
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < int(app.HotKeys.size()); ++i)
             if (s.status(i).state == HotKeyStatus::State::Pending) return false;
         return true;
     })) << "a row still waits for the desktop";
@@ -169,7 +166,7 @@ TEST(HotKeyRoutesSwayIpcStandIn, BindsThroughIpcAndLeavesTheUsersBindings) {
     SwayIpcStandIn sway(socket);
     t.services.hotkeys = std::make_unique<SwayHotKeys>(socket, kProgram);
     AppContext& app = *t.app;
-    setRows(app, kCtrlAlt, 'T');
+    setRows(app, kCtrlAlt, 'T', true);
     RegisterHotKeys(app);
     EXPECT_EQ(
         statuses(app),
@@ -178,9 +175,10 @@ TEST(HotKeyRoutesSwayIpcStandIn, BindsThroughIpcAndLeavesTheUsersBindings) {
                            u"refused: taken by another program: sway's configuration binds it"_s,
                            QString()})));
     EXPECT_TRUE(app.HotKeys[2].Failed);
-    EXPECT_TRUE(sway.commands.contains(
-        u"bindsym --no-repeat Ctrl+Shift+s exec '/opt/tessaly'\\''s/tessaly' --next"_s))
-        << sway.commands.join(u'\n').toStdString();
+    for (const QString& action : {u"+s exec '/opt/tessaly'\\''s/tessaly' --next"_s,
+                                  u"+p exec '/opt/tessaly'\\''s/tessaly' --previous"_s})
+        EXPECT_TRUE(sway.commands.contains(u"bindsym --no-repeat Ctrl+Shift"_s + action))
+            << sway.commands.join(u'\n').toStdString();
 
     // Swapped keys, then a row unticked: the bindings follow the table.
     std::swap(app.HotKeys[0].Key, app.HotKeys[1].Key);
@@ -193,7 +191,8 @@ TEST(HotKeyRoutesSwayIpcStandIn, BindsThroughIpcAndLeavesTheUsersBindings) {
     statuses(app);
     QStringList sorted = sway.bindings;
     sorted.sort();
-    EXPECT_EQ(sorted, QStringList({u"Ctrl+Alt+t"_s, u"Ctrl+Shift+c"_s, u"Mod4+Return"_s}));
+    EXPECT_EQ(sorted, QStringList({u"Ctrl+Alt+t"_s, u"Ctrl+Shift+c"_s, u"Ctrl+Shift+p"_s,
+                                   u"Mod4+Return"_s}));
     // The end of the program removes the rest.
     EndHotKeys(app);
     t.services.hotkeys.reset();
@@ -300,7 +299,7 @@ TEST(HotKeyRoutesOnBusStandIn, KGlobalAccelStandInHoldsExactlyTheEnabledRows) {
     TestApp t;
     AppContext& app = *t.app;
     Pressed pressed(app);
-    setRows(app, kCtrlAlt, 'T');
+    setRows(app, kCtrlAlt, 'T', true);
     // With no service on the bus, every enabled row says so.
     t.services.hotkeys = std::make_unique<KdeHotKeys>();
     RegisterHotKeys(app);
@@ -316,29 +315,32 @@ TEST(HotKeyRoutesOnBusStandIn, KGlobalAccelStandInHoldsExactlyTheEnabledRows) {
         statuses(app),
         lines(QStringList({inForce, inForce, u"refused: taken by another program"_s, QString()})));
     EXPECT_TRUE(app.HotKeys[2].Failed && !app.HotKeys[2].Registered);
-    const QString c = u"0x6000043"_s, s = u"0x6000053"_s; // Ctrl+Shift+C, Ctrl+Shift+S
+    // Ctrl+Shift+C, Ctrl+Shift+S, Ctrl+Shift+P
+    const QString c = u"0x6000043"_s, s = u"0x6000053"_s, p = u"kde tessaly/hotkey-4 0x6000050"_s;
     const QString konsole = u"kde konsole/launch 0xc000054"_s;
     EXPECT_EQ(services.shortcuts(u"kde"_s),
               lines(QStringList(
-                  {konsole, u"kde tessaly/hotkey-0 "_s + c, u"kde tessaly/hotkey-1 "_s + s})));
-    EXPECT_TRUE(
-        readFile(services.log).contains("doRegister tessaly hotkey-1 Tessaly Next wallpaper"));
-    services.call(u"PressKde"_s, {u"tessaly"_s, u"hotkey-1"_s});
-    EXPECT_TRUE(waitUntil([&] { return pressed.ids == QList<int>{1}; }));
+                  {konsole, u"kde tessaly/hotkey-0 "_s + c, u"kde tessaly/hotkey-1 "_s + s, p})));
+    for (const char* named :
+         {"hotkey-1 Tessaly Next wallpaper", "hotkey-4 Tessaly Previous wallpaper"})
+        EXPECT_TRUE(readFile(services.log).contains(QByteArray("doRegister tessaly ") + named));
+    for (const char* row : {"hotkey-1", "hotkey-4"})
+        services.call(u"PressKde"_s, {u"tessaly"_s, QString::fromLatin1(row)});
+    EXPECT_TRUE(waitUntil([&] { return pressed.ids == QList<int>{1, 4}; }));
 
     std::swap(app.HotKeys[0].Key, app.HotKeys[1].Key);
     RegisterHotKeys(app);
     statuses(app);
     EXPECT_EQ(services.shortcuts(u"kde"_s),
               lines(QStringList(
-                  {konsole, u"kde tessaly/hotkey-0 "_s + s, u"kde tessaly/hotkey-1 "_s + c})));
+                  {konsole, u"kde tessaly/hotkey-0 "_s + s, u"kde tessaly/hotkey-1 "_s + c, p})));
     app.HotKeys[1].Enabled = false;
     RegisterHotKeys(app);
     statuses(app);
     EXPECT_EQ(services.shortcuts(u"kde"_s),
-              lines(QStringList({konsole, u"kde tessaly/hotkey-0 "_s + s})));
+              lines(QStringList({konsole, u"kde tessaly/hotkey-0 "_s + s, p})));
     services.call(u"PressKde"_s, {u"tessaly"_s, u"hotkey-0"_s});
-    EXPECT_TRUE(waitUntil([&] { return pressed.ids == QList<int>{1, 0}; }));
+    EXPECT_TRUE(waitUntil([&] { return pressed.ids == QList<int>{1, 4, 0}; }));
     EndHotKeys(app);
     EXPECT_TRUE(waitUntil([&] { return services.shortcuts(u"kde"_s) == lines({konsole}); }))
         << services.shortcuts(u"kde"_s) << services.shortcuts(u"portal"_s);
@@ -348,7 +350,7 @@ TEST(HotKeyRoutesOnBusStandIn, PortalStandInHoldsExactlyTheEnabledRows) {
     TestApp t;
     AppContext& app = *t.app;
     Pressed pressed(app);
-    setRows(app, kCtrlAlt, 'T');
+    setRows(app, kCtrlAlt, 'T', true);
     // With no service on the bus, every enabled row says so.
     t.services.hotkeys = std::make_unique<PortalHotKeys>();
     RegisterHotKeys(app);
@@ -364,12 +366,14 @@ TEST(HotKeyRoutesOnBusStandIn, PortalStandInHoldsExactlyTheEnabledRows) {
     EXPECT_EQ(statuses(app),
               lines(QStringList({where + u"CTRL+SHIFT+c)"_s, where + u"CTRL+SHIFT+s)"_s,
                                  u"refused: not allowed by the desktop"_s, QString()})));
-    const QString other = u"portal other-app/terminal CTRL+ALT+t"_s;
+    const QString other = u"portal other-app/terminal CTRL+ALT+t"_s,
+                  p = u"portal tessaly/hotkey-4 CTRL+SHIFT+p"_s;
     EXPECT_EQ(services.shortcuts(u"portal"_s),
               lines(QStringList({other, u"portal tessaly/hotkey-0 CTRL+SHIFT+c"_s,
-                                 u"portal tessaly/hotkey-1 CTRL+SHIFT+s"_s})));
-    services.call(u"PressPortal"_s, {u"hotkey-0"_s});
-    EXPECT_TRUE(waitUntil([&] { return pressed.ids == QList<int>{0}; }));
+                                 u"portal tessaly/hotkey-1 CTRL+SHIFT+s"_s, p})));
+    for (const char* row : {"hotkey-0", "hotkey-4"})
+        services.call(u"PressPortal"_s, {QString::fromLatin1(row)});
+    EXPECT_TRUE(waitUntil([&] { return pressed.ids == QList<int>{0, 4}; }));
 
     std::swap(app.HotKeys[0].Key, app.HotKeys[1].Key);
     app.HotKeys[1].Enabled = false;
@@ -377,62 +381,13 @@ TEST(HotKeyRoutesOnBusStandIn, PortalStandInHoldsExactlyTheEnabledRows) {
     RegisterHotKeys(app);
     statuses(app);
     EXPECT_EQ(services.shortcuts(u"portal"_s),
-              lines(QStringList({other, u"portal tessaly/hotkey-0 CTRL+SHIFT+s"_s})));
-    EXPECT_TRUE(readFile(services.log).trimmed().endsWith(" hotkey-0=CTRL+SHIFT+s"))
+              lines(QStringList({other, u"portal tessaly/hotkey-0 CTRL+SHIFT+s"_s, p})));
+    EXPECT_TRUE(
+        readFile(services.log).trimmed().endsWith(" hotkey-0=CTRL+SHIFT+s hotkey-4=CTRL+SHIFT+p"))
         << readFile(services.log).toStdString();
     services.call(u"PressPortal"_s, {u"hotkey-0"_s});
-    EXPECT_TRUE(waitUntil([&] { return pressed.ids == QList<int>{0, 0}; }));
+    EXPECT_TRUE(waitUntil([&] { return pressed.ids == QList<int>{0, 4, 0}; }));
     EndHotKeys(app);
     EXPECT_TRUE(waitUntil([&] { return services.shortcuts(u"portal"_s) == lines({other}); }))
         << services.shortcuts(u"kde"_s) << services.shortcuts(u"portal"_s);
-}
-
-// The fifth row, "Previous wallpaper", goes every route the others go: a sway
-// binding that runs --previous, KDE's and the portal's shortcut under its own
-// name, each press reaching action 4.
-TEST(HotKeyRoutesOnBusStandIn, ThePreviousWallpaperRowTakesEveryRoute) {
-    TestApp t;
-    AppContext& app = *t.app;
-    Pressed pressed(app);
-    for (HotKey& k : app.HotKeys)
-        k.Enabled = false;
-    app.HotKeys[4] = {true, false, 'P', kCtrlShift, false};
-
-    const QString socket = t.path(u"sway-ipc.sock"_s);
-    {
-        SwayIpcStandIn sway(socket);
-        t.services.hotkeys = std::make_unique<SwayHotKeys>(socket, kProgram);
-        RegisterHotKeys(app);
-        EXPECT_TRUE(waitUntil([&] {
-            return sway.commands.contains(
-                u"bindsym --no-repeat Ctrl+Shift+p exec '/opt/tessaly'\\''s/tessaly' --previous"_s);
-        })) << sway.commands.join(u'\n').toStdString();
-        EndHotKeys(app);
-        t.services.hotkeys.reset();
-    }
-
-    ShortcutServicesStandIn services(t.path(u"calls.log"_s));
-    t.services.hotkeys = std::make_unique<KdeHotKeys>();
-    RegisterHotKeys(app);
-    EXPECT_TRUE(waitUntil([&] {
-        return readFile(services.log)
-            .contains("doRegister tessaly hotkey-4 Tessaly Previous wallpaper");
-    })) << readFile(services.log).toStdString();
-    EXPECT_TRUE(waitUntil(
-        [&] { return app.platform.hotkeys->status(4).state != HotKeyStatus::State::Pending; }));
-    services.call(u"PressKde"_s, {u"tessaly"_s, u"hotkey-4"_s});
-    EXPECT_TRUE(waitUntil([&] { return pressed.ids == QList<int>{4}; }));
-    EndHotKeys(app);
-
-    t.services.hotkeys = std::make_unique<PortalHotKeys>();
-    RegisterHotKeys(app);
-    EXPECT_TRUE(waitUntil([&] {
-        return services.shortcuts(u"portal"_s).find("portal tessaly/hotkey-4 CTRL+SHIFT+p") !=
-               std::string::npos;
-    })) << services.shortcuts(u"portal"_s);
-    EXPECT_TRUE(waitUntil(
-        [&] { return app.platform.hotkeys->status(4).state != HotKeyStatus::State::Pending; }));
-    services.call(u"PressPortal"_s, {u"hotkey-4"_s});
-    EXPECT_TRUE(waitUntil([&] { return pressed.ids == QList<int>{4, 4}; }));
-    EndHotKeys(app);
 }

@@ -1,6 +1,5 @@
 // The XDG autostart entry behind the log-on start, on real files: its Exec line
 // for awkward program paths, and writing, keeping and removing it.
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -2,13 +2,11 @@
 
 // Waiting in a test for the wallpaper jobs, which run and report on their own.
 
+#include "FakePlatform.h"
 #include "collection/Collection.h"
 #include "collection/WallpaperJobs.h"
 #include "context/AppContext.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
@@ -19,13 +17,7 @@ namespace await {
 // processed by hand: a program ended in the same test has asked every event
 // loop of this thread to quit.
 template <typename F> bool until(F condition) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > 60'000) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
+    return waitUntil(condition, 60'000);
 }
 
 // Starts a change with a report and waits until it has reported.

@@ -9,8 +9,12 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QThread>
+#include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -32,6 +36,24 @@ template <typename F> bool waitUntil(F condition, int ms = 15000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     return true;
+}
+
+// Runs this test program again, only the tests `filter`, with `variable` set
+// to `value`, and kills it (SIGKILL) `fromMs` to `toMs` after `file` appears:
+// a writer killed while it writes, not while it starts (slow under a
+// sanitizer on a busy machine).
+inline void KillRunWhileItWrites(const QString& filter, const QString& variable,
+                                 const QString& value, const QString& file, int fromMs, int toMs) {
+    QProcess writer;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(variable, value);
+    writer.setProcessEnvironment(env);
+    writer.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=" + filter});
+    ASSERT_TRUE(writer.waitForStarted());
+    EXPECT_TRUE(waitUntil([&] { return QFile::exists(file); }, 60'000)) << file.toStdString();
+    QThread::msleep(QRandomGenerator::global()->bounded(fromMs, toMs));
+    ::kill(pid_t(writer.processId()), SIGKILL);
+    writer.waitForFinished();
 }
 
 // Writes a file, and the folders it needs; its path.

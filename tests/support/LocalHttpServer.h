@@ -32,7 +32,6 @@
 
 #include <csignal>
 #include <sys/prctl.h>
-#include <utility>
 
 namespace local_servers_detail {
 
@@ -46,10 +45,23 @@ inline void stopProcess(QProcess& process, int graceMs = 5000) {
     }
 }
 
-// Makes the kernel send SIGTERM to the child when the thread that started it
-// ends, so that a crashed test leaves nothing behind.
-inline void stopWithParent(QProcess& process) {
+// Starts a child that the kernel stops (SIGTERM) when the thread that started
+// it ends, so that a crashed test leaves nothing behind, and waits until
+// `ready` holds: empty, or why it did not come up.
+template <typename Ready>
+QString startChild(QProcess& process, const QString& program, const QStringList& args,
+                   Ready ready) {
+    process.setProcessChannelMode(QProcess::MergedChannels);
     process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    process.start(program, args);
+    if (!process.waitForStarted(10000))
+        return "cannot start " + program + ": " + process.errorString();
+    for (const QDeadlineTimer deadline(10000); !ready();) {
+        if (process.waitForFinished(20))
+            return program + " stopped at once: " + QString::fromLocal8Bit(process.readAll());
+        if (deadline.hasExpired()) return program + " did not get ready within 10 s";
+    }
+    return {};
 }
 
 // True once something accepts connections on 127.0.0.1:port.
@@ -85,61 +97,9 @@ public:
     explicit LocalHttpServer(bool https = false, const QString& rootDir = {}, QString certDir = {},
                              Certificate served = Certificate::Trusted)
         : m_certDir(std::move(certDir)) {
-        if (!m_temp.isValid()) {
-            fail(QStringLiteral("cannot make a temporary folder"));
-            return;
-        }
-        if (https && m_certDir.isEmpty()) {
-            m_certDir = m_temp.filePath(QStringLiteral("certs"));
-            if (!makeCertificates(m_certDir)) return;
-        }
-
-        const QString ready = m_temp.filePath(QStringLiteral("ready"));
-        QStringList args{QStringLiteral(TESSALY_SOURCE_DIR "/tests/support/http-test-server.py"),
-                         QStringLiteral("--ready"), ready};
-        if (https) {
-            const QString name = served == Certificate::Trusted ? QStringLiteral("trusted")
-                                                                : QStringLiteral("untrusted");
-            args << QStringLiteral("--cert") << certificate(name) << QStringLiteral("--key")
-                 << m_certDir + QLatin1Char('/') + name + QStringLiteral(".key");
-        }
-        if (!rootDir.isEmpty()) args << QStringLiteral("--root") << rootDir;
-
-        m_process.setProcessChannelMode(QProcess::MergedChannels);
-        local_servers_detail::stopWithParent(m_process);
-        m_process.start(QStringLiteral("/usr/bin/python3"), args);
-        if (!m_process.waitForStarted(10000)) {
-            fail(QStringLiteral("cannot start /usr/bin/python3: ") + m_process.errorString());
-            return;
-        }
-
-        const QDeadlineTimer deadline(10000);
-        while (!QFile::exists(ready)) {
-            if (m_process.waitForFinished(20)) {
-                fail(QStringLiteral("the test server stopped at once: ") +
-                     QString::fromLocal8Bit(m_process.readAll()));
-                return;
-            }
-            if (deadline.hasExpired()) {
-                fail(QStringLiteral("the test server did not get ready within 10 s"));
-                return;
-            }
-        }
-        QFile file(ready);
-        if (!file.open(QIODevice::ReadOnly)) {
-            fail(QStringLiteral("cannot read ") + ready);
-            return;
-        }
-        const QList<QByteArray> ports = file.readAll().trimmed().split(' ');
-        if (ports.size() == 2) {
-            m_httpPort = ports[0].toInt();
-            m_httpsPort = ports[1].toInt();
-        }
-        if (m_httpPort <= 0 || (https && m_httpsPort <= 0)) {
-            fail(QStringLiteral("the test server wrote no usable ports"));
-            return;
-        }
-        m_ok = true;
+        const QString error = start(https, rootDir, served);
+        m_ok = error.isEmpty();
+        if (!m_ok) ADD_FAILURE() << "LocalHttpServer: " << error.toStdString();
     }
 
     ~LocalHttpServer() { local_servers_detail::stopProcess(m_process); }
@@ -148,27 +108,21 @@ public:
     LocalHttpServer& operator=(const LocalHttpServer&) = delete;
 
     bool ok() const { return m_ok; }
-    QString error() const { return m_error; }
-    int httpPort() const { return m_httpPort; }
-    int httpsPort() const { return m_httpsPort; }
 
     // http://127.0.0.1:PORT + path; path starts with '/'.
     QString url(const QString& path) const {
-        return QStringLiteral("http://127.0.0.1:%1").arg(m_httpPort) + path;
+        return QString("http://127.0.0.1:%1").arg(m_httpPort) + path;
     }
     // https://127.0.0.1:PORT + path (the HTTPS server; empty without one).
     QString httpsUrl(const QString& path) const {
-        if (m_httpsPort <= 0) return {};
-        return QStringLiteral("https://127.0.0.1:%1").arg(m_httpsPort) + path;
+        return m_httpsPort > 0 ? QString("https://127.0.0.1:%1").arg(m_httpsPort) + path
+                               : QString();
     }
 
-    // The certificate file "trusted" or "untrusted" (".pem" may be given);
-    // empty without HTTPS and without a certDir.
+    // The certificate file "trusted" or "untrusted"; empty without HTTPS and
+    // without a certDir.
     QString certificate(const QString& which) const {
-        if (m_certDir.isEmpty()) return {};
-        QString name = which;
-        if (name.endsWith(QStringLiteral(".pem"))) name.chop(4);
-        return m_certDir + QLatin1Char('/') + name + QStringLiteral(".pem");
+        return m_certDir.isEmpty() ? QString() : m_certDir + "/" + which + ".pem";
     }
     QString certificateDir() const { return m_certDir; }
 
@@ -195,44 +149,51 @@ public:
         if (!socket.waitForConnected(5000)) return {};
         socket.write("GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n");
         QByteArray response;
-        const QDeadlineTimer deadline(5000);
-        while (!deadline.hasExpired()) {
-            if (socket.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime()))))
-                response += socket.readAll();
-            if (socket.state() != QAbstractSocket::ConnectedState) {
-                response += socket.readAll();
-                break;
-            }
+        for (const QDeadlineTimer deadline(5000); !deadline.hasExpired();) {
+            socket.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
+            response += socket.readAll();
+            if (socket.state() != QAbstractSocket::ConnectedState) break;
         }
         const int end = response.indexOf("\r\n\r\n");
         if (!response.startsWith("HTTP/1.") || end < 0) return {};
         QByteArray body = response.mid(end + 4);
-        if (body.isNull()) body = QByteArray("");
-        return body;
+        return body.isNull() ? QByteArray("") : body;
     }
 
 private:
-    void fail(const QString& message) {
-        m_error = message;
-        ADD_FAILURE() << "LocalHttpServer: " << message.toStdString();
-    }
-
-    bool makeCertificates(const QString& dir) {
-        QProcess make;
-        make.setProcessChannelMode(QProcess::MergedChannels);
-        make.start(QStringLiteral("/bin/bash"),
-                   {QStringLiteral(TESSALY_SOURCE_DIR "/tests/support/make-test-certs.sh"), dir});
-        if (!make.waitForFinished(10000)) {
+    // Empty once the server is up, else why it is not.
+    QString start(bool https, const QString& rootDir, Certificate served) {
+        if (https && m_certDir.isEmpty()) {
+            m_certDir = m_temp.filePath("certs");
+            QProcess make;
+            make.setProcessChannelMode(QProcess::MergedChannels);
+            make.start("/bin/bash",
+                       {TESSALY_SOURCE_DIR "/tests/support/make-test-certs.sh", m_certDir});
+            const bool made = make.waitForFinished(10000) &&
+                              make.exitStatus() == QProcess::NormalExit && make.exitCode() == 0;
             local_servers_detail::stopProcess(make, 1000);
-            fail(QStringLiteral("make-test-certs.sh did not finish within 10 s"));
-            return false;
+            if (!made)
+                return "make-test-certs.sh failed: " + QString::fromLocal8Bit(make.readAll());
         }
-        if (make.exitStatus() != QProcess::NormalExit || make.exitCode() != 0) {
-            fail(QStringLiteral("make-test-certs.sh failed: ") +
-                 QString::fromLocal8Bit(make.readAll()));
-            return false;
+        const QString ready = m_temp.filePath("ready");
+        QStringList args{TESSALY_SOURCE_DIR "/tests/support/http-test-server.py", "--ready", ready};
+        if (https) {
+            const QString name = served == Certificate::Trusted ? "trusted" : "untrusted";
+            args << "--cert" << certificate(name) << "--key" << m_certDir + "/" + name + ".key";
         }
-        return true;
+        if (!rootDir.isEmpty()) args << "--root" << rootDir;
+        const QString error = local_servers_detail::startChild(
+            m_process, "/usr/bin/python3", args, [&] { return QFile::exists(ready); });
+        if (!error.isEmpty()) return error;
+        QFile file(ready);
+        const QList<QByteArray> ports = file.open(QIODevice::ReadOnly)
+                                            ? file.readAll().trimmed().split(' ')
+                                            : QList<QByteArray>();
+        m_httpPort = ports.value(0).toInt();
+        m_httpsPort = ports.value(1).toInt();
+        if (ports.size() != 2 || m_httpPort <= 0 || (https && m_httpsPort <= 0))
+            return "the test server wrote no usable ports";
+        return {};
     }
 
     QTemporaryDir m_temp;
@@ -241,23 +202,17 @@ private:
     int m_httpPort = 0;
     int m_httpsPort = 0;
     bool m_ok = false;
-    QString m_error;
 };
 
 class LocalProxy {
 public:
     LocalProxy() {
-        const QString program = QStandardPaths::findExecutable(QStringLiteral("tinyproxy"));
-        if (!m_temp.isValid()) {
-            fail(QStringLiteral("cannot make a temporary folder"));
-        } else if (program.isEmpty()) {
-            fail(QStringLiteral("tinyproxy is not installed (make test-deps installs it)"));
-        } else {
-            // The port is picked before tinyproxy takes it, so another program
-            // may take it first: try a few times.
-            for (int attempt = 0; attempt < 3 && !m_ok; ++attempt)
-                m_ok = start(program);
-        }
+        const QString program = QStandardPaths::findExecutable("tinyproxy");
+        if (program.isEmpty()) m_error = "tinyproxy is not installed (make test-deps installs it)";
+        // The port is picked before tinyproxy takes it, so another program
+        // may take it first: try a few times.
+        for (int attempt = 0; attempt < 3 && !program.isEmpty() && !m_ok; ++attempt)
+            m_ok = start(program);
         if (!m_ok) ADD_FAILURE() << "LocalProxy: " << m_error.toStdString();
     }
 
@@ -267,76 +222,44 @@ public:
     LocalProxy& operator=(const LocalProxy&) = delete;
 
     bool ok() const { return m_ok; }
-    QString error() const { return m_error; }
-    int port() const { return m_port; }
 
     // "127.0.0.1:PORT", as curl's -x or a proxy setting takes it.
-    QString address() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
+    QString address() const { return QString("127.0.0.1:%1").arg(m_port); }
 
     // The text of tinyproxy's log so far.
     QString log() const {
-        QFile file(m_temp.filePath(QStringLiteral("tinyproxy.log")));
-        if (!file.open(QIODevice::ReadOnly)) return {};
-        return QString::fromUtf8(file.readAll());
+        QFile file(m_temp.filePath("tinyproxy.log"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
 
 private:
     bool start(const QString& program) {
         local_servers_detail::stopProcess(m_process, 1000);
         m_port = local_servers_detail::freePort();
-        if (m_port == 0) {
-            fail(QStringLiteral("no free port on 127.0.0.1"));
-            return false;
-        }
         // Running as root, tinyproxy only warns that no User is set and goes
         // on as root, so no User/Group lines are needed. No ConnectPort line:
         // CONNECT (HTTPS through the proxy) is allowed to any port.
-        const QString conf = m_temp.filePath(QStringLiteral("tinyproxy.conf"));
+        const QString conf = m_temp.filePath("tinyproxy.conf");
         QFile file(conf);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            fail(QStringLiteral("cannot write ") + conf);
+        if (m_port == 0 || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            m_error = "no free port on 127.0.0.1, or cannot write " + conf;
             return false;
         }
-        file.write(QStringLiteral("Port %1\n"
-                                  "Listen 127.0.0.1\n"
-                                  "Allow 127.0.0.1\n"
-                                  "Timeout 150\n"
-                                  "MaxClients 50\n"
-                                  "LogFile \"%2\"\n"
-                                  "LogLevel Info\n")
+        file.write(QString("Port %1\nListen 127.0.0.1\nAllow 127.0.0.1\nTimeout 150\n"
+                           "MaxClients 50\nLogFile \"%2\"\nLogLevel Info\n")
                        .arg(m_port)
-                       .arg(m_temp.filePath(QStringLiteral("tinyproxy.log")))
+                       .arg(m_temp.filePath("tinyproxy.log"))
                        .toUtf8());
         file.close();
-
-        m_process.setProcessChannelMode(QProcess::MergedChannels);
-        local_servers_detail::stopWithParent(m_process);
-        m_process.start(program, {QStringLiteral("-d"), QStringLiteral("-c"), conf});
-        if (!m_process.waitForStarted(10000)) {
-            fail(QStringLiteral("cannot start tinyproxy: ") + m_process.errorString());
-            return false;
-        }
-        const QDeadlineTimer deadline(10000);
-        while (!local_servers_detail::accepts(quint16(m_port))) {
-            if (m_process.waitForFinished(50)) {
-                fail(QStringLiteral("tinyproxy stopped at once: ") +
-                     QString::fromLocal8Bit(m_process.readAll()) + log());
-                return false;
-            }
-            if (deadline.hasExpired()) {
-                fail(QStringLiteral("tinyproxy did not listen within 10 s"));
-                return false;
-            }
-        }
-        m_error.clear();
-        return true;
+        m_error = local_servers_detail::startChild(m_process, program, {"-d", "-c", conf}, [&] {
+            return local_servers_detail::accepts(m_port);
+        });
+        return m_error.isEmpty();
     }
-
-    void fail(const QString& message) { m_error = message; }
 
     QTemporaryDir m_temp;
     QProcess m_process;
-    int m_port = 0;
+    quint16 m_port = 0;
     bool m_ok = false;
     QString m_error;
 };

@@ -120,52 +120,13 @@ struct WidgetsOnX11 : ::testing::Test {
     QProcess compositor;
 };
 
-TEST_F(WidgetsOnX11, WithACompositorTheClockBlendsOverTheWallpaper) {
-    startCompositor();
-    struct Case {
-        int transparency;
-        QColor numeral;
-    } cases[] = {
-        {255, kRed},
-        // 150/255 of red over the wallpaper.
-        {150, QColor((255 * 150 + 40 * 105) / 255, 160 * 105 / 255, 60 * 105 / 255)},
-        {0, kWallpaper},
-    };
-    for (const Case& c : cases) {
-        resetHome(clockSettings(c.transparency));
-        TessalyProcess tessaly({"/y"});
-        ASSERT_TRUE(waitFor(clockShown));
-        QThread::msleep(700); // the compositor's next frame
-        const QImage shot = screenshot();
-        keep(shot, QString("widgets-compositor-%1").arg(c.transparency));
-        const QRect r = clockRect();
-        const QRect three = numeralThree(r.topLeft());
-        // The numeral's full pixels in their colour, the corners the wallpaper.
-        if (c.transparency > 0) {
-            EXPECT_GT(count(shot, three, c.numeral), 10) << c.transparency;
-            if (c.transparency < 255) {
-                EXPECT_EQ(count(shot, three, kRed, 2), 0);
-            }
-        } else {
-            EXPECT_EQ(count(shot, r, kWallpaper, 2), r.width() * r.height());
-        }
-        EXPECT_TRUE(near(shot.pixelColor(r.topLeft() + QPoint(2, 2)), kWallpaper, 2));
-        EXPECT_TRUE(near(shot.pixelColor(r.bottomRight() - QPoint(2, 2)), kWallpaper, 2));
-    }
-}
-
-TEST_F(WidgetsOnX11, WithoutACompositorTheShapeShowsTheWallpaperAroundTheNumerals) {
-    resetHome(clockSettings(255));
-    TessalyProcess tessaly({"/y"});
-    ASSERT_TRUE(waitFor(clockShown));
-    QThread::msleep(300);
-    const QImage shot = screenshot();
-    keep(shot, "widgets-no-compositor");
-    const QRect r = clockRect();
-    EXPECT_GT(count(shot, numeralThree(r.topLeft()), kRed, 0), 10);
-    EXPECT_TRUE(near(shot.pixelColor(r.topLeft() + QPoint(2, 2)), kWallpaper, 0));
-    EXPECT_TRUE(near(shot.pixelColor(r.center() + QPoint(0, r.height() / 3)), kWallpaper, 0));
-}
+// The program in this process with its real services, started as at log-on.
+struct InProcess {
+    std::unique_ptr<PlatformServices> services = createPlatformServices();
+    AppContext app{*services};
+    Program program{app, CommandLine::parse({"/y"})};
+    InProcess() { program.Main(); }
+};
 
 // The calendar's day names keep apart in their 400-twip cells whatever the
 // face: the stored "MS Sans Serif", not installed here, and a wide face that
@@ -242,23 +203,63 @@ struct Beneath : QWidget {
     void mousePressEvent(QMouseEvent*) override { ++presses; }
 };
 
-TEST_F(WidgetsOnX11, ClicksGoThroughTheClockToTheWindowBeneath) {
-    startCompositor();
-    resetHome(clockSettings(255, true));
-    Beneath beneath;
-    beneath.setGeometry(clockRect().adjusted(-20, -20, 20, 20));
-    beneath.show();
-    ASSERT_TRUE(
-        waitFor([&] { return beneath.isVisible() && beneath.windowHandle()->isExposed(); }));
-    QThread::msleep(300);
-    TessalyProcess tessaly({"/y"});
-    ASSERT_TRUE(waitFor(clockShown));
-    QThread::msleep(500);
-    // On a numeral of the clock, which is above the window.
-    const QPoint at = numeralThree(clockRect().topLeft()).center();
-    run("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
-    EXPECT_TRUE(waitFor([&] { return beneath.presses == 1; }, 3000))
-        << run("xdotool", {"getmouselocation", "--shell"}).toStdString();
+// Without a compositing manager the clock's shape shows the wallpaper around
+// its numerals; with one the clock blends over the wallpaper at its
+// transparency, and a click on a numeral goes through to the window beneath.
+TEST_F(WidgetsOnX11, TheClockIsShapedOrBlendedOverTheWallpaperAndClicksGoThrough) {
+    struct Case {
+        int transparency;
+        QColor numeral;
+    } cases[] = {
+        {255, kRed},
+        // 150/255 of red over the wallpaper.
+        {150, QColor((255 * 150 + 40 * 105) / 255, 160 * 105 / 255, 60 * 105 / 255)},
+        {0, kWallpaper},
+    };
+    for (const Case& c : cases) {
+        resetHome(clockSettings(c.transparency, true));
+        TessalyProcess tessaly({"/y"});
+        ASSERT_TRUE(waitFor(clockShown));
+        const QRect r = clockRect();
+        const QRect three = numeralThree(r.topLeft());
+        if (c.transparency == 255) { // no compositing manager yet
+            QThread::msleep(300);
+            const QImage shot = screenshot();
+            keep(shot, "widgets-no-compositor");
+            EXPECT_GT(count(shot, three, kRed, 0), 10);
+            EXPECT_TRUE(near(shot.pixelColor(r.topLeft() + QPoint(2, 2)), kWallpaper, 0));
+            EXPECT_TRUE(
+                near(shot.pixelColor(r.center() + QPoint(0, r.height() / 3)), kWallpaper, 0));
+            startCompositor();
+        }
+        QThread::msleep(700); // the compositor's next frame
+        const QImage shot = screenshot();
+        keep(shot, QString("widgets-compositor-%1").arg(c.transparency));
+        // The numeral's full pixels in their colour, the corners the wallpaper.
+        if (c.transparency > 0) {
+            EXPECT_GT(count(shot, three, c.numeral), 10) << c.transparency;
+            if (c.transparency < 255) {
+                EXPECT_EQ(count(shot, three, kRed, 2), 0);
+            }
+        } else {
+            EXPECT_EQ(count(shot, r, kWallpaper, 2), r.width() * r.height());
+        }
+        EXPECT_TRUE(near(shot.pixelColor(r.topLeft() + QPoint(2, 2)), kWallpaper, 2));
+        EXPECT_TRUE(near(shot.pixelColor(r.bottomRight() - QPoint(2, 2)), kWallpaper, 2));
+        if (c.transparency < 255) continue;
+        // A window beneath the clock, which is on top.
+        Beneath beneath;
+        beneath.setGeometry(r.adjusted(-20, -20, 20, 20));
+        beneath.show();
+        ASSERT_TRUE(
+            waitFor([&] { return beneath.isVisible() && beneath.windowHandle()->isExposed(); }));
+        QThread::msleep(500);
+        const QPoint at = three.center();
+        run("xdotool",
+            {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+        EXPECT_TRUE(waitFor([&] { return beneath.presses == 1; }, 3000))
+            << run("xdotool", {"getmouselocation", "--shell"}).toStdString();
+    }
 }
 
 // Move mode is entered from the settings window; here the program runs in
@@ -266,10 +267,8 @@ TEST_F(WidgetsOnX11, ClicksGoThroughTheClockToTheWindowBeneath) {
 TEST_F(WidgetsOnX11, InMoveModeTheClockIsDarkRedAndDraggedAndItsPlaceIsSaved) {
     startCompositor();
     resetHome(clockSettings(255));
-    auto services = createPlatformServices();
-    AppContext app(*services);
-    Program program(app, CommandLine::parse({"/y"}));
-    program.Main();
+    InProcess running;
+    Program& program = running.program;
     ClockWidget& clock = program.widgets()->clock();
     ASSERT_TRUE(waitFor([&] { return clock.windowHandle()->isExposed(); }));
     clock.OMove(true);
@@ -315,10 +314,8 @@ TEST_F(WidgetsOnX11, MoveModeKeepsEachWidgetsLayer) {
              << "Options/CalOnTop=False" << QString("Options/CalLeft=%1").arg(kLeft)
              << QString("Options/CalTop=%1").arg(kTop + kClockHeight + 720);
     resetHome(settings);
-    auto services = createPlatformServices();
-    AppContext app(*services);
-    Program program(app, CommandLine::parse({"/y"}));
-    program.Main();
+    InProcess running;
+    Program& program = running.program;
     ClockWidget& clock = program.widgets()->clock();
     CalendarWidget& calendar = program.widgets()->calendar();
     const auto state = [](QWidget& w) {
@@ -396,10 +393,8 @@ TEST_F(WidgetsOnX11, TheNewsBarScrollsLiveHeadlinesRefreshesThemAndOpensThemWhen
                           {{"Alpha News", server.url("/files/a.xml")},
                            {"Atom Log & more", server.url("/files/b.xml")}}));
 
-    auto services = createPlatformServices();
-    AppContext app(*services);
-    Program program(app, CommandLine::parse({"/y"}));
-    program.Main();
+    InProcess running;
+    Program& program = running.program;
     NewsBar& bar = program.widgets()->newsBar();
     ASSERT_TRUE(waitFor([&] {
         return bar.isVisible() && bar.windowHandle()->isExposed() &&
