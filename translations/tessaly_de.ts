@@ -1316,7 +1316,12 @@ sind (nicht mit „-“ beginnen), werden ignoriert.
         <translation>Bilder in „%1“: %2.</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+42"/>
+        <source>The catalogue server &quot;%1&quot; is not an http:// or https:// address of a host with an optional port, such as https://example.org:8080; it stays %2.</source>
+        <translation>Der Katalogserver „%1“ ist keine http://- oder https://-Adresse eines Rechners mit optionalem Port wie https://example.org:8080; er bleibt %2.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>The request timeout &quot;%1&quot; is not a whole number of seconds from 1 to %2; it stays %3 seconds.</source>
         <translation>Das Zeitlimit „%1“ ist keine ganze Zahl von Sekunden von 1 bis %2; es bleibt bei %3 Sekunden.</translation>
     </message>

@@ -1316,7 +1316,12 @@ son opciones (que no empiezan por «-») se ignoran.
         <translation>Imágenes en «%1»: %2.</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+42"/>
+        <source>The catalogue server &quot;%1&quot; is not an http:// or https:// address of a host with an optional port, such as https://example.org:8080; it stays %2.</source>
+        <translation>El servidor de catálogo «%1» no es una dirección http:// o https:// de un host con un puerto opcional, como https://example.org:8080; sigue siendo %2.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>The request timeout &quot;%1&quot; is not a whole number of seconds from 1 to %2; it stays %3 seconds.</source>
         <translation>El tiempo de espera «%1» no es un número entero de segundos entre 1 y %2; se mantiene en %3 segundos.</translation>
     </message>

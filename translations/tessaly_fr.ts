@@ -1317,7 +1317,12 @@ pas des options (qui ne commencent pas par «&#x202f;-&#x202f;») sont ignorés.
         <translation>Images dans «&#x202f;%1&#x202f;»&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+42"/>
+        <source>The catalogue server &quot;%1&quot; is not an http:// or https:// address of a host with an optional port, such as https://example.org:8080; it stays %2.</source>
+        <translation>Le serveur de catalogue «&#x202f;%1&#x202f;» n&apos;est pas une adresse http:// ou https:// d&apos;un hôte avec un port facultatif, comme https://example.org:8080&#xa0;; il reste %2.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>The request timeout &quot;%1&quot; is not a whole number of seconds from 1 to %2; it stays %3 seconds.</source>
         <translation>Le délai d&apos;attente «&#x202f;%1&#x202f;» n&apos;est pas un nombre entier de secondes de 1 à %2&#x202f;; il reste de %3 secondes.</translation>
     </message>
@@ -1338,7 +1343,7 @@ pas des options (qui ne commencent pas par «&#x202f;-&#x202f;») sont ignorés.
         <location line="+29"/>
         <source>Photo feeds that could not be refreshed:
 %1</source>
-        <translation>Flux de photos qui n’ont pas pu être actualisés :
+        <translation>Flux de photos qui n&apos;ont pas pu être actualisés&#xa0;:
 %1</translation>
     </message>
     <message>

@@ -363,9 +363,11 @@ void InternetPage::apply(ApplyReport& report) {
         if (const auto server = CatalogueServerFromText(txtintserver->text()))
             s.IntServer = *server;
         else
-            report.errors << QStringLiteral("The catalogue server \"%1\" is not an http:// or "
-                                            "https:// address of a host with an optional port, "
-                                            "such as https://example.org:8080; it stays %2.")
+            report.errors << QCoreApplication::translate(
+                                 "InternetPage",
+                                 "The catalogue server \"%1\" is not an http:// or https:// "
+                                 "address of a host with an optional port, such as "
+                                 "https://example.org:8080; it stays %2.")
                                  .arg(txtintserver->text(), s.IntServer);
     }
     txtintserver->setText(s.IntServer);
