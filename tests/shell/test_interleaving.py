@@ -17,18 +17,19 @@ on several days. SIGTERM to this Python process ends a run after the
 sequence under way; the figures then count the sequences done. Signal it
 alone: the session wrappers around it end the X server on SIGTERM.
 """
-import re
+import argparse
 import os
 import random
+import re
 import signal
-import struct
 import subprocess
 import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
 import atspi_driver as atspi  # noqa: E402 (starts the accessibility bus)
-from tessaly_session import CONFIG, DATA, ERRORS, PICTURES, TESSALY, stored, wait_for  # noqa: E402
+from tessaly_session import (CONFIG, DATA, ERRORS, PICTURES, TESSALY, bitmap_whole,  # noqa: E402
+                             stored, wait_for)
 
 BITMAP = os.path.join(DATA, "Orvane Wallpaper.bmp")
 # Big pictures, so that a change takes long enough to be overtaken (their
@@ -84,21 +85,6 @@ def root_pixel():
 
 def near(a, b):
     return a is not None and all(abs(x - y) <= 40 for x, y in zip(a, b))
-
-
-def bitmap_whole():
-    """A complete 24-bit bitmap: its header's sizes agree with the file's."""
-    try:
-        with open(BITMAP, "rb") as f:
-            data = f.read()
-    except FileNotFoundError:
-        return True
-    if len(data) < 54 or data[:2] != b"BM":
-        return False
-    size, = struct.unpack_from("<I", data, 2)
-    width, height = struct.unpack_from("<ii", data, 18)
-    row = (abs(width) * 3 + 3) // 4 * 4
-    return size == len(data) and len(data) >= 54 + row * abs(height)
 
 
 def send(option):
@@ -239,7 +225,9 @@ def sequence(rng, number):
         program.kill()
         check(False, "sequence %d: the program ended after --quit" % number)
     quit_seconds = time.time() - started
-    check(bitmap_whole(), "sequence %d: the wallpaper bitmap is whole" % number)
+    if os.path.exists(BITMAP):
+        with open(BITMAP, "rb") as f:
+            check(bitmap_whole(f.read()), "sequence %d: the wallpaper bitmap is whole" % number)
     try:
         check(stored().get("Options/1strun") == "False", "sequence %d: settings whole" % number)
     except Exception as e:  # noqa: BLE001
@@ -274,20 +262,16 @@ def write_figures(path, lines, summed):
 
 
 def main():
-    args = sys.argv[1:]
-    results = added_to = None
-    for option in ("--results", "--add-to"):
-        if option in args:
-            i = args.index(option)
-            if option == "--results":
-                results = args[i + 1]
-            else:
-                added_to = args[i + 1]
-            del args[i:i + 2]
-    count = int(args[0]) if args else 4
+    parser = argparse.ArgumentParser()
+    parser.add_argument("count", type=int, nargs="?", default=4)
+    parser.add_argument("seed", type=int, nargs="?")
+    parser.add_argument("--results")
+    parser.add_argument("--add-to", dest="added_to")
+    args = parser.parse_args()
+    count, results, added_to = args.count, args.results, args.added_to
     earlier = earlier_runs(added_to) if added_to else []
     used = {int(m.group(2)) for m in map(RUN_LINE.match, earlier) if m}
-    seed = int(args[1]) if len(args) > 1 else max(used | {2025}) + 1 if added_to else 2026
+    seed = args.seed if args.seed is not None else max(used | {2025}) + 1 if added_to else 2026
     if seed in used:
         print("seed %d was used by an earlier run in %s" % (seed, added_to))
         return 2

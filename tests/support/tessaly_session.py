@@ -1,7 +1,9 @@
 """The running program on a private desktop session (desktop-session.sh), as
 the end-to-end tests meet it: its folders, a fresh configuration with a files
-list of two plain pictures, the root window's colour, starting and ending it."""
+list of two plain pictures, the root window's colour, starting and ending it;
+and the checks' verdicts."""
 import os
+import struct
 import subprocess
 import time
 
@@ -12,7 +14,16 @@ PICTURES = os.path.join(os.environ["HOME"], "pictures")
 ERRORS = os.path.join(os.environ["HOME"], "err.txt")
 
 
-def wait_for(condition, seconds=10):
+failures = []
+
+
+def check(condition, what):
+    print(("ok   " if condition else "FAIL ") + what, flush=True)
+    if not condition:
+        failures.append(what)
+
+
+def wait_for(condition, seconds=10, step=0.2):
     end = time.time() + seconds
     while time.time() < end:
         try:
@@ -21,8 +32,25 @@ def wait_for(condition, seconds=10):
                 return value
         except Exception:
             pass
-        time.sleep(0.2)
+        time.sleep(step)
     return None
+
+
+def invert(content):
+    """The program's byte inversion: every byte but the last becomes 255 minus it."""
+    return bytes(255 - b for b in content[:-1]) + content[-1:] if content else content
+
+
+def bitmap_whole(content):
+    """A whole Windows bitmap: its header's file size and pixel rows all there."""
+    if not content or len(content) < 54 or content[:2] != b"BM":
+        return False
+    size, = struct.unpack_from("<I", content, 2)
+    offset, = struct.unpack_from("<I", content, 10)
+    w, h = struct.unpack_from("<ii", content, 18)
+    bpp, = struct.unpack_from("<H", content, 28)
+    rows = ((abs(w) * bpp + 31) // 32) * 4 * abs(h)
+    return size == len(content) and offset + rows <= len(content) and w > 0
 
 
 def stored():
