@@ -28,7 +28,7 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
 import atspi_driver as atspi  # noqa: E402 (starts the accessibility bus)
-from tessaly_session import (CONFIG, DATA, ERRORS, PICTURES, TESSALY, bitmap_whole,  # noqa: E402
+from tessaly_session import (DATA, ERRORS, PICTURES, TESSALY, bitmap_whole, reset,  # noqa: E402
                              stored, wait_for)
 
 BITMAP = os.path.join(DATA, "Orvane Wallpaper.bmp")
@@ -47,27 +47,15 @@ def check(ok, what):
         print("FAILED:", what, flush=True)
 
 
-def setup():
-    subprocess.run(["rm", "-rf", os.path.dirname(CONFIG), DATA])
-    os.makedirs(os.path.dirname(CONFIG))
-    os.makedirs(DATA)
-    os.makedirs(PICTURES, exist_ok=True)
-    lines = ""
-    for name in COLOURS:
-        path = os.path.join(PICTURES, name + ".jpg")
-        if not os.path.exists(path):
-            # Grainy like a photograph, progressive, and shown at its own
-            # size (centred): every change decodes all of it, most of a second.
-            subprocess.run(["convert", "-size", "6000x4000", "xc:" + name, "-attenuate", "2",
-                            "+noise", "Gaussian", "-quality", "90", "-interlace", "Plane", path],
-                           check=True)
-        lines += PICTURES + "/\r\n" + name + ".jpg\r\n"
-    with open(os.path.join(DATA, "WallPapersList.tsy"), "w", encoding="utf-8", newline="") as f:
-        f.write(lines + "\x01\r\n")
-    with open(CONFIG, "w", encoding="utf-8") as f:
-        f.write("[Options]\n1strun=False\nWallpaperStartup=False\nWallpaperTimer=False\n"
-                "PrepareNextWallpaper=False\nWallPaperPosition=Center\nWaterMarkVisible=False\n"
-                "BubbleFileName=False\nAutoStart=True\n")
+def big_picture(colour):
+    """Grainy like a photograph, progressive, and shown at its own size
+    (centred): every change decodes all of it, most of a second."""
+    path = os.path.join(PICTURES, colour + ".jpg")
+    if not os.path.exists(path):
+        subprocess.run(["convert", "-size", "6000x4000", "xc:" + colour, "-attenuate", "2",
+                        "+noise", "Gaussian", "-quality", "90", "-interlace", "Plane", path],
+                       check=True)
+    return path
 
 
 def root_pixel():
@@ -275,7 +263,10 @@ def main():
     if seed in used:
         print("seed %d was used by an earlier run in %s" % (seed, added_to))
         return 2
-    setup()
+    reset({"1strun": "False", "WallpaperStartup": "False", "WallpaperTimer": "False",
+           "PrepareNextWallpaper": "False", "WallPaperPosition": "Center",
+           "WaterMarkVisible": "False", "BubbleFileName": "False", "AutoStart": "True"},
+          COLOURS, big_picture)
     rng = random.Random(seed)
     lasts = {"next": 0, "clear": 0, None: 0}
     slowest_quit = 0.0

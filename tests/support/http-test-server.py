@@ -47,11 +47,8 @@ import time
 import urllib.parse
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
-PAGE = (
-    b"<!DOCTYPE html>\n"
-    b"<html><head><title>Tessaly test page</title></head>\n"
-    b"<body><p>Hello from the Tessaly test server.</p></body></html>\n"
-)
+PAGE = (b"<!DOCTYPE html>\n<html><head><title>Tessaly test page</title></head>\n"
+        b"<body><p>Hello from the Tessaly test server.</p></body></html>\n")
 
 CHUNK = 64 * 1024
 # 64 KiB is a multiple of 256, so repeating this chunk continues the pattern.
@@ -324,9 +321,7 @@ def main():
     parser.add_argument("--cert", help="certificate (PEM) for the HTTPS server")
     parser.add_argument("--key", help="private key (PEM) for the HTTPS server")
     parser.add_argument("--root", help="folder whose files are served under /files/")
-    parser.add_argument(
-        "--lifetime", type=float, default=3600.0, help="stop after this many seconds"
-    )
+    parser.add_argument("--lifetime", type=float, default=3600.0, help="stop after this many seconds")
     args = parser.parse_args()
     if bool(args.cert) != bool(args.key):
         parser.error("--cert and --key go together")
@@ -340,17 +335,10 @@ def main():
         servers.append(Server(context, args.root))
         ports["https"] = servers[1].server_address[1]
 
-    def stop(signum, frame):
-        stopping.set()
-
-    signal.signal(signal.SIGTERM, stop)
-    signal.signal(signal.SIGINT, stop)
-
-    threads = []
+    for signum in (signal.SIGTERM, signal.SIGINT):
+        signal.signal(signum, lambda *_: stopping.set())
     for server in servers:
-        t = threading.Thread(target=server.serve_forever, args=(0.2,), daemon=True)
-        t.start()
-        threads.append(t)
+        threading.Thread(target=server.serve_forever, args=(0.2,), daemon=True).start()
 
     tmp = args.ready + ".tmp"
     with open(tmp, "w", encoding="ascii") as f:
@@ -358,11 +346,9 @@ def main():
     os.replace(tmp, args.ready)
 
     deadline = time.monotonic() + args.lifetime
-    while not stopping.is_set():
+    while not stopping.wait(0.5):
         if os.getppid() != parent or time.monotonic() > deadline:
             stopping.set()
-            break
-        stopping.wait(0.5)
 
     for server in servers:
         server.shutdown()

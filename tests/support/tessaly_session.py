@@ -67,19 +67,24 @@ def stored():
     return values
 
 
-def reset(settings):
+def reset(settings, colours=("red", "lime"), picture=None):
+    """A fresh configuration with `settings` under [Options], and a files list
+    of a picture a colour: `picture(colour)` makes it and gives its path
+    (plain 64 x 48 PNGs by default)."""
     subprocess.run(["rm", "-rf", os.path.dirname(CONFIG), DATA])
     os.makedirs(os.path.dirname(CONFIG))
     os.makedirs(DATA)
     os.makedirs(PICTURES, exist_ok=True)
     with open(CONFIG, "w", encoding="utf-8") as f:
         f.write("[Options]\n" + "".join(k + "=" + v + "\n" for k, v in settings.items()))
-    # Two plain pictures as the files list.
     lines = ""
-    for colour in ("red", "lime"):
+    for colour in colours:
         path = os.path.join(PICTURES, colour + ".png")
-        subprocess.run(["convert", "-size", "64x48", "xc:" + colour, path], check=True)
-        lines += PICTURES + "/\r\n" + colour + ".png\r\n"
+        if picture:
+            path = picture(colour)
+        else:
+            subprocess.run(["convert", "-size", "64x48", "xc:" + colour, path], check=True)
+        lines += os.path.dirname(path) + "/\r\n" + os.path.basename(path) + "\r\n"
     with open(os.path.join(DATA, "WallPapersList.tsy"), "w", encoding="utf-8", newline="") as f:
         f.write(lines + "\x01\r\n")
 
