@@ -1,6 +1,7 @@
 // The running program in-process: start-up order, the log-on change, the tray
-// menu's preparation and commands, the hot-key actions and the command line, with the fake
-// desktop, shell and notifier and the real settings store and list files.
+// menu's preparation and commands, the hot-key actions and the command line,
+// with the fake desktop, shell and notifier and the real settings store and
+// list files.
 #include "AwaitChange.h"
 #include "FakePlatform.h"
 #include "options_window/AboutBox.h"
