@@ -44,6 +44,15 @@ TEST_DEPS := libgtest-dev libgmock-dev \
   tinyproxy openssl curl at-spi2-core python3-pyatspi xrestop \
   feh hsetroot libvips-tools sway swaybg grim wayland-protocols wtype
 
+# The programs that draw the desktops Tessaly hands its picture to, for the
+# real-desktop tests (ctest label desktops), without their recommendations:
+# xfdesktop with its settings service and xfconf-query (Xfce), pcmanfm (LXDE),
+# pcmanfm-qt (LXQt), caja (MATE), GNOME Shell, Plasma's shell with its
+# desktop layout (KDE Plasma), and dconf's service, through which MATE and
+# GNOME read the keys Tessaly writes.
+DESKTOP_TEST_DEPS := xfdesktop4 xfconf pcmanfm pcmanfm-qt caja gnome-shell \
+  plasma-workspace plasma-desktop dconf-service
+
 # The sanitizer and fuzzing build: clang with its sanitizer and libFuzzer
 # run-time libraries.
 SANITIZE_DEPS := clang libclang-rt-14-dev
@@ -71,6 +80,7 @@ deps:
 
 test-deps: deps
 	@./scripts/install-packages.sh $(TEST_DEPS)
+	@./scripts/install-packages.sh --no-install-recommends $(DESKTOP_TEST_DEPS)
 
 # The program alone: no GoogleTest needed.
 build: deps
@@ -121,13 +131,14 @@ test-sanitize: sanitize-deps
 # Mesa share a display lock that they take and release in each other's code,
 # which a sanitizer that sees only some of them reports as misuse. Tessaly's
 # own Wayland code runs on the interface thread alone; the sway tests run in
-# the other builds.
+# the other builds. So are the real desktops' tests: they add no threads of
+# Tessaly's that the other X11 tests do not run.
 test-tsan: sanitize-deps
 	$(TSAN_CONFIGURE)
 	cmake --build $(TSAN_DIR) -j $(JOBS)
 	rm -rf $(TSAN_DIR)/tsan-reports && mkdir -p $(TSAN_DIR)/tsan-reports
 	TSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/tsan-suppressions.txt:halt_on_error=1:second_deadlock_stack=1:report_signal_unsafe=0:log_path=$(CURDIR)/$(TSAN_DIR)/tsan-reports/report \
-	  ./scripts/run-tests.sh $(TSAN_DIR) -LE sway; status=$$?; \
+	  ./scripts/run-tests.sh $(TSAN_DIR) -LE "sway|desktops"; status=$$?; \
 	  if grep -l ThreadSanitizer $(TSAN_DIR)/tsan-reports/* 2>/dev/null; then \
 	    cat $(TSAN_DIR)/tsan-reports/*; echo "ThreadSanitizer reported the races above."; exit 1; fi; \
 	  exit $$status

@@ -2,8 +2,14 @@
 # Installs the Debian packages named on the command line that are not installed
 # yet: with apt-get as root, through sudo otherwise. Without root and without
 # sudo it lists the missing packages and fails, since nothing can be built
-# without them.
+# without them. With --no-install-recommends first, the packages they merely
+# recommend are left out.
 set -euo pipefail
+apt_options=()
+if [ "${1:-}" = --no-install-recommends ]; then
+  apt_options=("$1")
+  shift
+fi
 
 if ! command -v dpkg-query >/dev/null 2>&1; then
   echo "install-packages: this is not a Debian system; make sure these (or their" >&2
@@ -33,7 +39,7 @@ else
 fi
 
 echo "Installing: ${missing[*]}"
-if ! { "${as_root[@]}" apt-get update -q && "${as_root[@]}" apt-get install -y -q "${missing[@]}"; }; then
+if ! { "${as_root[@]}" apt-get update -q && "${as_root[@]}" apt-get install -y -q "${apt_options[@]}" "${missing[@]}"; }; then
   echo "install-packages: could not install: ${missing[*]}" >&2
   exit 1
 fi

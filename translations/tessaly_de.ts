@@ -1334,7 +1334,14 @@ sind (nicht mit „-“ beginnen), werden ignoriert.
         <translation>Sie können nur alle %1 Minuten ein Hintergrundbild herunterladen</translation>
     </message>
     <message>
-        <location line="+378"/>
+        <location line="+29"/>
+        <source>Photo feeds that could not be refreshed:
+%1</source>
+        <translation>Foto-Feeds, die nicht aktualisiert werden konnten:
+%1</translation>
+    </message>
+    <message>
+        <location line="+358"/>
         <source>The internet picture list could not be written: %1</source>
         <translation>Die Liste der Internet-Bilder konnte nicht geschrieben werden: %1</translation>
     </message>

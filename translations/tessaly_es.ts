@@ -1334,7 +1334,14 @@ son opciones (que no empiezan por «-») se ignoran.
         <translation>Solo se puede descargar un fondo cada %1 minutos</translation>
     </message>
     <message>
-        <location line="+378"/>
+        <location line="+29"/>
+        <source>Photo feeds that could not be refreshed:
+%1</source>
+        <translation>Canales de fotos que no se pudieron actualizar:
+%1</translation>
+    </message>
+    <message>
+        <location line="+358"/>
         <source>The internet picture list could not be written: %1</source>
         <translation>No se pudo escribir la lista de imágenes de Internet: %1</translation>
     </message>

@@ -1335,7 +1335,14 @@ pas des options (qui ne commencent pas par «&#x202f;-&#x202f;») sont ignorés.
         <translation>Vous ne pouvez télécharger qu&apos;un seul fond d&apos;écran toutes les %1 minutes</translation>
     </message>
     <message>
-        <location line="+378"/>
+        <location line="+29"/>
+        <source>Photo feeds that could not be refreshed:
+%1</source>
+        <translation>Flux de photos qui n’ont pas pu être actualisés :
+%1</translation>
+    </message>
+    <message>
+        <location line="+358"/>
         <source>The internet picture list could not be written: %1</source>
         <translation>La liste des images Internet n&apos;a pas pu être écrite&#xa0;: %1</translation>
     </message>

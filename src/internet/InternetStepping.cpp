@@ -73,8 +73,17 @@ void InternetSource::InternetNext(bool previous, std::function<void(ChangeResult
         result.status = ChangeResult::Status::Busy;
         return done(result);
     }
-    // New pictures of the photo feeds first: the change waits for them.
-    if (photoFeedsDue()) RefreshPhotoFeeds();
+    // New pictures of the photo feeds first: the change waits for them. A
+    // feed that failed is named in a bubble; the change goes on without it.
+    if (photoFeedsDue())
+        RefreshPhotoFeeds(this, [this](PhotoFeedsOutcome, const QStringList& errors) {
+            if (errors.isEmpty()) return;
+            m_app.platform.notifier->showBubble(
+                QCoreApplication::translate("InternetStepping",
+                                            "Photo feeds that could not be refreshed:\n%1")
+                    .arg(errors.join(QLatin1Char('\n'))),
+                10000, BubbleKind::Message);
+        });
     // The cooldown and the address wait for a refresh or rebuild under way:
     // until it ends there may be no list to take an address from.
     if (rebuilding()) {

@@ -593,14 +593,16 @@ TEST_F(InternetTest, PhotoFeedsJoinTheListAndAreRefreshedConditionally) {
     }
 }
 
-// A change with only a photo feed: the feed is fetched first, and its
-// picture is shown.
+// A change with only photo feeds: they are fetched first, and a good feed's
+// picture is shown; a feed that fails is named to the user.
 TEST_F(InternetTest, AChangeFetchesADuePhotoFeedFirst) {
     LocalHttpServer server(false, site);
     ASSERT_TRUE(server.ok());
     picture("mon.jpg", Qt::red);
     serve("rss.xml", PhotoRss(server.url("/files/").toUtf8()));
-    ASSERT_TRUE(SavePhotoFeeds(app, {{{"Daily Lake Photo", server.url("/files/rss.xml")}, true}}));
+    serve("broken.xml", "this is not XML at all");
+    ASSERT_TRUE(SavePhotoFeeds(app, {{{"Daily Lake Photo", server.url("/files/rss.xml")}, true},
+                                     {{"Broken Feed", server.url("/files/broken.xml")}, true}}));
     app.settings.WaterMarkVisible = false;
     app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
     InternetSource source(app);
@@ -610,4 +612,10 @@ TEST_F(InternetTest, AChangeFetchesADuePhotoFeedFirst) {
     ASSERT_TRUE(waitUntil([&] { return change.has_value(); }));
     EXPECT_TRUE(change->changed());
     EXPECT_GT(QImage(app.paths.WallpaperBitmapPath).pixelColor(10, 10).red(), 150);
+    const auto named = [&] {
+        for (const auto& b : t.notifier->shown)
+            if (b.text.contains("Broken Feed") && !b.text.contains("Daily Lake")) return true;
+        return false;
+    };
+    EXPECT_TRUE(named());
 }

@@ -224,6 +224,11 @@ else:
     check(wait_for(lambda: ctrl_alt_f5() and next_shown(then), 15),
           "Ctrl+Alt+F5 typed switches the wallpaper")
 
+if mode == "setter":
+    # Cleared: sway shows Tessaly's desktop colour instead.
+    subprocess.run([TESSALY, "--clear"], timeout=20)
+    check(wait_for(lambda: pixel("HEADLESS-1", 640, 600) == (0, 78, 152), 15),
+          "after --clear HEADLESS-1 shows the desktop colour")
 quit(p)
 if mode == "surface":
     # The program ended takes its binding along: the key starts nothing.

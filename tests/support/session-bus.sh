@@ -1,6 +1,7 @@
-# Sourced by the session scripts (desktop-session.sh, with-session-bus.sh,
-# with-xvfb.sh, sway-session.sh): a work folder and helper processes that go
-# away when the script exits, a private X server and the private D-Bus bus.
+# Sourced by the session scripts (desktop-session.sh, desktop-program.sh,
+# with-session-bus.sh, with-xvfb.sh, sway-session.sh): a work folder and helper
+# processes that go away when the script exits, a private X server and the
+# private D-Bus buses.
 # The sourcing script sets `me` (its name in messages) first.
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/tessaly-$me.XXXXXX")
@@ -36,23 +37,30 @@ start_xvfb() {
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 }
 
-# start_session_bus [--no-notification-server]: a bus that serves as session
-# and system bus, so a test never reaches the machine's own services. Its
-# configuration names no service folders: nothing installed on the machine is
-# started on demand. Unless told otherwise, notification-server.py (the
-# notification, screen-saver and logind service) runs on it and logs every
-# notification to $TESSALY_NOTIFY_LOG.
-start_session_bus() {
-  cat >"$work/bus.conf" <<CONF
-<busconfig><type>session</type><listen>unix:dir=$work</listen><auth>EXTERNAL</auth>
+# start_bus <folder>: a private bus listening in <folder>, its address in
+# <folder>/address. Its configuration names no service folders: nothing
+# installed on the machine is started on demand.
+start_bus() {
+  mkdir -p "$1"
+  cat >"$1/bus.conf" <<CONF
+<busconfig><type>session</type><listen>unix:dir=$1</listen><auth>EXTERNAL</auth>
 <policy context="default"><allow send_destination="*"/><allow receive_sender="*"/>
 <allow own="*"/></policy></busconfig>
 CONF
-  dbus-daemon --config-file="$work/bus.conf" --nofork --nopidfile --print-address=3 \
-    3>"$work/bus" 2>/dev/null &
+  dbus-daemon --config-file="$1/bus.conf" --nofork --nopidfile --print-address=3 \
+    3>"$1/address" 2>/dev/null &
   pids+=($!)
-  wait_for 10 test -s "$work/bus" || fail "the session bus did not start"
-  export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
+  wait_for 10 test -s "$1/address" || fail "a private bus did not start"
+}
+
+# start_session_bus [--no-notification-server]: a bus that serves as session
+# and system bus, so a test never reaches the machine's own services. Unless
+# told otherwise, notification-server.py (the notification, screen-saver and
+# logind service) runs on it and logs every notification to
+# $TESSALY_NOTIFY_LOG.
+start_session_bus() {
+  start_bus "$work"
+  export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/address")
   export DBUS_SYSTEM_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS
   if [ "${1:-}" = --no-notification-server ]; then
     unset TESSALY_NOTIFY_LOG

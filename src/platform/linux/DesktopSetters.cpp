@@ -50,6 +50,10 @@ QString gnomeOption(Mode m) {
 
 bool setGnomeFamily(GSettingsWriter& r, LinuxDesktop d, const QString& file, Mode m) {
     const QString schema = schemaOf(d);
+    // MATE's picture options have no "none": its desktop without a picture
+    // is one without a file.
+    if (m == Mode::Clear && d == LinuxDesktop::Mate)
+        return gset(r, schema, QStringLiteral("picture-filename"), GVariantString(QString()));
     bool ok = true;
     if (m != Mode::Clear) {
         if (d == LinuxDesktop::Mate) {

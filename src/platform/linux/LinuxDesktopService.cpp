@@ -98,6 +98,24 @@ QString LinuxDesktopService::presentationCopy(const QString& bitmapPath) {
     return next;
 }
 
+QString LinuxDesktopService::colorPicture(const QString& bitmapPath, quint32 color) {
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(QColor(QRgb(bgrToRgb(color))));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const QString path = QFileInfo(bitmapPath).path() + QStringLiteral("/Orvane Desktop Color.bmp");
+    QString error;
+    if (!picture.save(&buffer, "BMP") || !WriteFileAtomically(path, bytes, &error)) {
+        qWarning("Tessaly: the desktop colour could not be written to %s (%s); the desktop "
+                 "keeps its picture.",
+                 qPrintable(path), qPrintable(error));
+        return QString();
+    }
+    // A new name each time, as for the pictures.
+    return presentationCopy(path);
+}
+
 WaylandBackground* LinuxDesktopService::waylandBackground() {
     if (m_backgroundTried) return m_background.get();
     m_backgroundTried = true;
@@ -183,12 +201,19 @@ void LinuxDesktopService::setWallpaper(const QString& bitmapPath, const QString&
         QStringList monitors;
         for (QScreen* s : QGuiApplication::screens())
             monitors << s->name();
-        const QString file = clear ? QString() : presentationCopy(bitmapPath);
+        QString file = clear ? QString() : presentationCopy(bitmapPath);
+        QString shownAs = position;
+        // pcmanfm-qt goes on showing its picture when told to show its colour
+        // alone: LXQt is cleared with a picture of the desktop colour.
+        if (clear && m_desktop == LinuxDesktop::Lxqt) {
+            file = colorPicture(bitmapPath, color);
+            if (!file.isEmpty()) shownAs = QStringLiteral("Stretch");
+        }
         const std::optional<QList<MonitorPictureFile>> parts =
             clear ? std::nullopt : monitorPictureFiles(file);
-        if ((parts ? SetDesktopPictures(*m_runner, m_desktop, file, *parts, position,
+        if ((parts ? SetDesktopPictures(*m_runner, m_desktop, file, *parts, shownAs,
                                         m_gsettings.get())
-                   : SetDesktopPicture(*m_runner, m_desktop, file, position, hexColor(color),
+                   : SetDesktopPicture(*m_runner, m_desktop, file, shownAs, hexColor(color),
                                        monitors, m_gsettings.get())) &&
             !clear)
             m_shownPath = file;

@@ -37,6 +37,9 @@ public:
 
 private:
     QString presentationCopy(const QString& bitmapPath);
+    // A picture of `color` beside the bitmap, for a desktop that cannot be
+    // told to show its colour alone; empty when it could not be written.
+    QString colorPicture(const QString& bitmapPath, quint32 color);
     std::optional<quint32> readDesktopColor();
     // With several monitors and `file` a canvas of the box around them all:
     // each monitor, with its own part of the canvas written beside `file`

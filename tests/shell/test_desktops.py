@@ -1,0 +1,84 @@
+#!/usr/bin/python3
+"""The real program on the real program that draws a desktop
+(desktop-program.sh starts it on its own X server), seen as the user sees it
+in screenshots: a picture after `tessaly --next`, the other one after a
+second --next, the desktop's colour after --clear.
+
+  test_desktops.py DESKTOP   xfce, lxde, lxqt, mate, gnome or kde
+
+The composed bitmap lies in a folder whose name has a space, an apostrophe
+and double quotes, so that each desktop's quoting of the file is met too."""
+import os
+import subprocess
+import sys
+
+os.environ["XDG_DATA_HOME"] = os.path.join(os.environ["HOME"], "Sam's \"data\"")
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
+from tessaly_session import EARLIER, ERRORS, TESSALY, quit, reset, start, wait_for  # noqa: E402
+
+desktop = sys.argv[1]
+PICTURES = {"red": (255, 0, 0), "lime": (0, 255, 0)}
+# The middle of the screen after --clear: xfdesktop's and pcmanfm's own
+# colours, Tessaly's desktop colour on LXQt (pcmanfm-qt cannot be told to
+# drop its picture), MATE's own gradient, GNOME's background colour (which
+# Tessaly follows) and Plasma's colour wallpaper.
+CLEARED = {"xfce": (21, 34, 51), "lxde": (0, 0, 0), "lxqt": (0, 78, 152),
+           "mate": (74, 144, 112), "gnome": (2, 60, 136), "kde": (29, 153, 243)}
+failures = []
+
+
+def check(condition, what):
+    print(("ok   " if condition else "FAIL ") + what, flush=True)
+    if not condition:
+        failures.append(what)
+
+
+def near(a, b):
+    return all(abs(x - y) <= 8 for x, y in zip(a, b))
+
+
+def shown(*points):
+    """The picture's name, or else the colour, at these points (fractions of
+    the screen's size) of a screenshot; None where they differ."""
+    ppm = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"],
+                         capture_output=True).stdout
+    _, width, height, _, data = ppm.split(maxsplit=4)
+    width, height = int(width), int(height)
+    seen = set()
+    for fx, fy in points:
+        at = (int(fy * height) * width + int(fx * width)) * 3
+        rgb = tuple(data[at:at + 3])
+        seen.add(next((name for name, c in PICTURES.items() if near(rgb, c)), rgb))
+    return seen.pop() if len(seen) == 1 else None
+
+
+# Away from panels and desktop icons.
+MIDDLE = ((0.5, 0.5), (0.3, 0.6), (0.7, 0.4))
+
+
+def settles(before, points=MIDDLE):
+    """The picture the points come to show: one of the two, and not the one
+    shown before."""
+    return wait_for(lambda: (c := shown(*points)) in PICTURES and c != before and c, 30)
+
+
+def send(option):
+    subprocess.run([TESSALY, option], timeout=30)
+
+
+reset(dict(EARLIER, WallpaperTimer="False", WallPaperPosition="Stretch",
+           WaterMarkVisible="False", ClockV="False", CalV="False"))
+p = start("--next")
+first = settles(None)
+check(first is not None, "after --next the desktop shows a picture (%s)" % first)
+send("--next")
+second = settles(first)
+check(second is not None, "the next --next shows the other one (%s)" % second)
+send("--clear")
+check(wait_for(lambda: (c := shown((0.5, 0.5))) not in PICTURES and near(c, CLEARED[desktop]), 30),
+      "after --clear the desktop shows %s (%s)" % (CLEARED[desktop], shown((0.5, 0.5))))
+
+quit(p)
+with open(ERRORS, encoding="utf-8") as err:
+    print(err.read())
+sys.exit(1 if failures else 0)
