@@ -5,6 +5,9 @@
 // ordinary build the same code is registered by name, so that the test
 // test_fuzz_regressions replays every kept input through it.
 
+#include "context/AppContext.h"
+#include "platform/IniSettingsStore.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -75,4 +78,19 @@ inline void EnsureGuiApplication() {
     static char* argv[] = {name, nullptr};
     static QGuiApplication* app = new QGuiApplication(argc, argv);
     static_cast<void>(app);
+}
+
+// The application object of the targets that read the data folder: its files
+// in the fuzz folder, its settings as new for every input, its store a file
+// there that never exists.
+inline AppContext& FuzzApp() {
+    static PlatformServices services = [] {
+        PlatformServices s;
+        s.store = std::make_unique<IniSettingsStore>(FuzzFolder() + QStringLiteral("/none.conf"));
+        return s;
+    }();
+    static AppContext context(services);
+    context.paths = MakeDataPaths(FuzzFolder() + QLatin1Char('/'));
+    context.settings = Settings{};
+    return context;
 }

@@ -2,23 +2,10 @@
 // outside the data file or fail, an item stored afterwards must be found
 // again, by this cache and by the next start's, and a key forgotten must not.
 #include "FuzzTarget.h"
-#include "context/AppContext.h"
 #include "internet/DownloadCache.h"
 #include "settings/ByteInversion.h"
 
 #include <QRegularExpression>
-
-namespace {
-
-AppContext& app() {
-    static PlatformServices services;
-    static AppContext context(services);
-    context.paths = MakeDataPaths(FuzzFolder() + QLatin1Char('/'));
-    context.settings.IntEnableCaching = true;
-    return context;
-}
-
-} // namespace
 
 TESSALY_FUZZ_TARGET(cache_index) {
     // The first byte says where the index text ends and the data file begins.
@@ -28,7 +15,8 @@ TESSALY_FUZZ_TARGET(cache_index) {
     const QByteArray indexText = rest.left(split);
     QByteArray encoded = indexText;
     InvertBytes(encoded);
-    AppContext& a = app();
+    AppContext& a = FuzzApp();
+    a.settings.IntEnableCaching = true;
     FuzzFile(QStringLiteral("IntCacheIndexFile.dat"), encoded);
     FuzzFile(QStringLiteral("IntCacheFile.dat"), rest.mid(split));
 

@@ -1,26 +1,9 @@
 // Profile texts from the catalogue server: the category catalogue and the
 // internet file list, read as the program reads its local copies of them.
 #include "FuzzTarget.h"
-#include "context/AppContext.h"
 #include "internet/Categories.h"
-#include "platform/IniSettingsStore.h"
 #include "settings/ByteInversion.h"
 #include "settings/ProfileText.h"
-
-namespace {
-
-AppContext& app() {
-    static PlatformServices services = [] {
-        PlatformServices s;
-        s.store = std::make_unique<IniSettingsStore>(FuzzFolder() + QStringLiteral("/none.conf"));
-        return s;
-    }();
-    static AppContext context(services);
-    context.paths = MakeDataPaths(FuzzFolder() + QLatin1Char('/'));
-    return context;
-}
-
-} // namespace
 
 TESSALY_FUZZ_TARGET(profile) {
     QByteArray bytes = FuzzBytes(data, size);
@@ -32,7 +15,7 @@ TESSALY_FUZZ_TARGET(profile) {
                 if (v->isEmpty() || v->size() > 127) abort();
 
     // The local copies, byte-inverted on disk as the program keeps them.
-    AppContext& a = app();
+    AppContext& a = FuzzApp();
     InvertBytes(bytes);
     FuzzFile(QStringLiteral("wpdlurls.tar"), bytes);
     FuzzFile(QStringLiteral("wpdlfiles.dat"), bytes);

@@ -17,18 +17,19 @@ on several days. SIGTERM to this Python process ends a run after the
 sequence under way; the figures then count the sequences done. Signal it
 alone: the session wrappers around it end the X server on SIGTERM.
 """
-import re
+import argparse
 import os
 import random
+import re
 import signal
-import struct
 import subprocess
 import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
 import atspi_driver as atspi  # noqa: E402 (starts the accessibility bus)
-from tessaly_session import CONFIG, DATA, ERRORS, PICTURES, TESSALY, stored, wait_for  # noqa: E402
+from tessaly_session import (DATA, ERRORS, PICTURES, TESSALY, bitmap_whole, reset,  # noqa: E402
+                             stored, wait_for)
 
 BITMAP = os.path.join(DATA, "Orvane Wallpaper.bmp")
 # Big pictures, so that a change takes long enough to be overtaken (their
@@ -46,27 +47,15 @@ def check(ok, what):
         print("FAILED:", what, flush=True)
 
 
-def setup():
-    subprocess.run(["rm", "-rf", os.path.dirname(CONFIG), DATA])
-    os.makedirs(os.path.dirname(CONFIG))
-    os.makedirs(DATA)
-    os.makedirs(PICTURES, exist_ok=True)
-    lines = ""
-    for name in COLOURS:
-        path = os.path.join(PICTURES, name + ".jpg")
-        if not os.path.exists(path):
-            # Grainy like a photograph, progressive, and shown at its own
-            # size (centred): every change decodes all of it, most of a second.
-            subprocess.run(["convert", "-size", "6000x4000", "xc:" + name, "-attenuate", "2",
-                            "+noise", "Gaussian", "-quality", "90", "-interlace", "Plane", path],
-                           check=True)
-        lines += PICTURES + "/\r\n" + name + ".jpg\r\n"
-    with open(os.path.join(DATA, "WallPapersList.tsy"), "w", encoding="utf-8", newline="") as f:
-        f.write(lines + "\x01\r\n")
-    with open(CONFIG, "w", encoding="utf-8") as f:
-        f.write("[Options]\n1strun=False\nWallpaperStartup=False\nWallpaperTimer=False\n"
-                "PrepareNextWallpaper=False\nWallPaperPosition=Center\nWaterMarkVisible=False\n"
-                "BubbleFileName=False\nAutoStart=True\n")
+def big_picture(colour):
+    """Grainy like a photograph, progressive, and shown at its own size
+    (centred): every change decodes all of it, most of a second."""
+    path = os.path.join(PICTURES, colour + ".jpg")
+    if not os.path.exists(path):
+        subprocess.run(["convert", "-size", "6000x4000", "xc:" + colour, "-attenuate", "2",
+                        "+noise", "Gaussian", "-quality", "90", "-interlace", "Plane", path],
+                       check=True)
+    return path
 
 
 def root_pixel():
@@ -84,21 +73,6 @@ def root_pixel():
 
 def near(a, b):
     return a is not None and all(abs(x - y) <= 40 for x, y in zip(a, b))
-
-
-def bitmap_whole():
-    """A complete 24-bit bitmap: its header's sizes agree with the file's."""
-    try:
-        with open(BITMAP, "rb") as f:
-            data = f.read()
-    except FileNotFoundError:
-        return True
-    if len(data) < 54 or data[:2] != b"BM":
-        return False
-    size, = struct.unpack_from("<I", data, 2)
-    width, height = struct.unpack_from("<ii", data, 18)
-    row = (abs(width) * 3 + 3) // 4 * 4
-    return size == len(data) and len(data) >= 54 + row * abs(height)
 
 
 def send(option):
@@ -239,7 +213,9 @@ def sequence(rng, number):
         program.kill()
         check(False, "sequence %d: the program ended after --quit" % number)
     quit_seconds = time.time() - started
-    check(bitmap_whole(), "sequence %d: the wallpaper bitmap is whole" % number)
+    if os.path.exists(BITMAP):
+        with open(BITMAP, "rb") as f:
+            check(bitmap_whole(f.read()), "sequence %d: the wallpaper bitmap is whole" % number)
     try:
         check(stored().get("Options/1strun") == "False", "sequence %d: settings whole" % number)
     except Exception as e:  # noqa: BLE001
@@ -274,24 +250,23 @@ def write_figures(path, lines, summed):
 
 
 def main():
-    args = sys.argv[1:]
-    results = added_to = None
-    for option in ("--results", "--add-to"):
-        if option in args:
-            i = args.index(option)
-            if option == "--results":
-                results = args[i + 1]
-            else:
-                added_to = args[i + 1]
-            del args[i:i + 2]
-    count = int(args[0]) if args else 4
+    parser = argparse.ArgumentParser()
+    parser.add_argument("count", type=int, nargs="?", default=4)
+    parser.add_argument("seed", type=int, nargs="?")
+    parser.add_argument("--results")
+    parser.add_argument("--add-to", dest="added_to")
+    args = parser.parse_args()
+    count, results, added_to = args.count, args.results, args.added_to
     earlier = earlier_runs(added_to) if added_to else []
     used = {int(m.group(2)) for m in map(RUN_LINE.match, earlier) if m}
-    seed = int(args[1]) if len(args) > 1 else max(used | {2025}) + 1 if added_to else 2026
+    seed = args.seed if args.seed is not None else max(used | {2025}) + 1 if added_to else 2026
     if seed in used:
         print("seed %d was used by an earlier run in %s" % (seed, added_to))
         return 2
-    setup()
+    reset({"1strun": "False", "WallpaperStartup": "False", "WallpaperTimer": "False",
+           "PrepareNextWallpaper": "False", "WallPaperPosition": "Center",
+           "WaterMarkVisible": "False", "BubbleFileName": "False", "AutoStart": "True"},
+          COLOURS, big_picture)
     rng = random.Random(seed)
     lasts = {"next": 0, "clear": 0, None: 0}
     slowest_quit = 0.0

@@ -1,7 +1,7 @@
 // The built program on a real X server with two monitors (RandR monitors
 // defined on Xvfb with xrandr): the root window's picture per monitor, a
-// re-arrangement composed again without stepping, and the same pictures
-// after a restart.
+// re-arrangement composed again without stepping, back and forward through
+// the pairs shown, and the same pictures after a restart.
 #include "platform/linux/X11RootPixmap.h"
 
 #include <QDirIterator>
@@ -57,7 +57,7 @@ QImage monitorFile(int n) {
 
 } // namespace
 
-TEST(MonitorsOnX, EachMonitorItsPictureAndANewLayoutComposedWithoutStepping) {
+TEST(MonitorsOnX, EachMonitorItsPictureANewLayoutWithoutSteppingAndBackAndForward) {
     // Left 800 x 600 (primary), right 400 x 300 lower down: below and above
     // the right one the desktop colour.
     setMonitor("L", "800x600+0+0", "screen");
@@ -69,6 +69,9 @@ TEST(MonitorsOnX, EachMonitorItsPictureAndANewLayoutComposedWithoutStepping) {
     storePictures(QDir::homePath() + "/pictures", {"red", "lime", "blue"});
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CURRENT_DESKTOP", "KDE"); // a picture file per monitor
+    const auto pair = [](QRgb left, QRgb right) {
+        return waitFor([&] { return rootHas({{{400, 300}, left}, {{1000, 150}, right}}); });
+    };
     {
         TessalyProcess tessaly({"/y"}, env);
         ASSERT_TRUE(waitFor([] {
@@ -77,9 +80,13 @@ TEST(MonitorsOnX, EachMonitorItsPictureAndANewLayoutComposedWithoutStepping) {
                             {{1000, 50}, kDesktopColour},
                             {{1000, 500}, kDesktopColour}});
         })) << tessaly.errors.toStdString();
-        EXPECT_EQ(monitorFile(1).size(), QSize(800, 600));
+        // The files per monitor follow the root window's picture, shown from
+        // memory first.
+        EXPECT_TRUE(waitFor([] {
+            return monitorFile(1).size() == QSize(800, 600) &&
+                   monitorFile(2).size() == QSize(400, 300);
+        }));
         EXPECT_EQ(monitorFile(1).pixel(799, 599), kRed);
-        EXPECT_EQ(monitorFile(2).size(), QSize(400, 300));
         EXPECT_EQ(monitorFile(2).pixel(0, 0), kLime);
 
         // The right monitor moved up and made larger: composed again, each
@@ -90,6 +97,19 @@ TEST(MonitorsOnX, EachMonitorItsPictureAndANewLayoutComposedWithoutStepping) {
                 {{{400, 300}, kRed}, {{1100, 350}, kLime}, {{1000, 500}, kDesktopColour}});
         }));
         EXPECT_FALSE(rootHas({{{400, 300}, kBlue}}));
+
+        // Back and forward through the command line: one step back brings
+        // back the pair shown before, and after coming forward again the list
+        // goes on where it was (the detour did not move the position).
+        ASSERT_EQ(QProcess::execute(kTessaly, {"--next"}), 0);
+        ASSERT_TRUE(pair(kBlue, kRed)); // three pictures: after blue comes red
+        ASSERT_EQ(QProcess::execute(kTessaly, {"--previous"}), 0);
+        EXPECT_TRUE(pair(kRed, kLime));
+        ASSERT_EQ(QProcess::execute(kTessaly, {"--next"}), 0);
+        EXPECT_TRUE(pair(kBlue, kRed)); // forward through the history
+        ASSERT_EQ(QProcess::execute(kTessaly, {"--next"}), 0);
+        EXPECT_TRUE(pair(kLime, kBlue)) << "the list goes on after red";
+        EXPECT_TRUE(QFile::exists(kDataFolder + "/History.tsy"));
     }
     // Started again (no change at start), after the root picture was lost:
     // the next layout change shows the same two pictures.
@@ -99,42 +119,6 @@ TEST(MonitorsOnX, EachMonitorItsPictureAndANewLayoutComposedWithoutStepping) {
     ASSERT_TRUE(again.said("Tessaly: no notification area"));
     setMonitor("R3", "400x300+800+100", "none", "R2");
     EXPECT_TRUE(waitFor([] {
-        return rootHas({{{400, 300}, kRed}, {{1000, 250}, kLime}, {{1000, 50}, kDesktopColour}});
+        return rootHas({{{400, 300}, kLime}, {{1000, 250}, kBlue}, {{1000, 50}, kDesktopColour}});
     })) << again.errors.toStdString();
-}
-
-// Back and forward on two monitors through the command line: one step back
-// brings back the pair shown before, and after coming forward again the list
-// goes on where it was (the detour did not move the position).
-TEST(MonitorsOnX, PreviousBringsBackThePairAndTheListContinuesAfterIt) {
-    // Whatever monitors an earlier test defined go first.
-    for (const QString& line : run("xrandr", {"--listmonitors"}).split('\n'))
-        if (line.contains(':') && !line.startsWith("Monitors"))
-            QProcess::execute(
-                "xrandr",
-                {"--delmonitor",
-                 line.section(':', 1).trimmed().section(' ', 0, 0).remove('+').remove('*')});
-    setMonitor("PL", "800x600+0+0", "screen");
-    setMonitor("PR", "400x300+800+0");
-    resetHome(kEarlierRun +
-              QStringList{"Options/WallpaperStartup=True", "Options/MonitorMode=Different",
-                          "Options/WallPaperPosition=Stretch", "Options/TechniqueTimer=1",
-                          "Options/WaterMarkVisible=False"});
-    storePictures(QDir::homePath() + "/pictures", {"red", "lime", "blue"});
-    const auto pair = [](QRgb left, QRgb right) {
-        return waitFor([&] { return rootHas({{{400, 300}, left}, {{1000, 150}, right}}); });
-    };
-    TessalyProcess tessaly({"/y"});
-    ASSERT_TRUE(pair(kRed, kLime)) << tessaly.errors.toStdString();
-    ASSERT_EQ(QProcess::execute(kTessaly, {"--next"}), 0);
-    ASSERT_TRUE(pair(kBlue, kRed)); // three pictures: after blue comes red
-    ASSERT_EQ(QProcess::execute(kTessaly, {"--previous"}), 0);
-    EXPECT_TRUE(pair(kRed, kLime));
-    ASSERT_EQ(QProcess::execute(kTessaly, {"--next"}), 0);
-    EXPECT_TRUE(pair(kBlue, kRed)); // forward through the history
-    ASSERT_EQ(QProcess::execute(kTessaly, {"--next"}), 0);
-    EXPECT_TRUE(pair(kLime, kBlue)) << "the list goes on after red";
-    EXPECT_TRUE(QFile::exists(kDataFolder + "/History.tsy"));
-    // The monitors of this test go away for the next one.
-    QProcess::execute("xrandr", {"--delmonitor", "PR"});
 }

@@ -1,6 +1,7 @@
 // The running program in-process: start-up order, the log-on change, the tray
-// menu's commands, the hot-key actions and the command line, with the fake
-// desktop, shell and notifier and the real settings store and list files.
+// menu's preparation and commands, the hot-key actions and the command line,
+// with the fake desktop, shell and notifier and the real settings store and
+// list files.
 #include "AwaitChange.h"
 #include "FakePlatform.h"
 #include "options_window/AboutBox.h"
@@ -59,12 +60,11 @@ struct ProgramTest : ::testing::Test {
         return t.services.store->value(key.section('/', 0, 0), key.section('/', 1))
             .value_or("<missing>");
     }
-    // The settings windows on screen.
-    static int settingsWindows() {
+    // The windows with this title on screen.
+    static int windowsShown(const QString& title = "Tessaly settings") {
         const QWidgetList all = QApplication::topLevelWidgets();
-        return int(std::ranges::count_if(all, [](QWidget* w) {
-            return w->isVisible() && w->windowTitle() == "Tessaly settings";
-        }));
+        return int(std::ranges::count_if(
+            all, [&](QWidget* w) { return w->isVisible() && w->windowTitle() == title; }));
     }
 };
 
@@ -74,7 +74,7 @@ TEST_F(ProgramTest, OnlyTheFirstManualStartOpensTheHelpContents) {
     {
         Program first(app, CommandLine::parse({}));
         first.Main();
-        EXPECT_EQ(settingsWindows(), 1);
+        EXPECT_EQ(windowsShown(), 1);
         EXPECT_EQ(t.shell->urls.size(), 1);
         EXPECT_TRUE(t.shell->urls.value(0).endsWith("/help/index.html"));
         first.EndProgram();
@@ -82,7 +82,7 @@ TEST_F(ProgramTest, OnlyTheFirstManualStartOpensTheHelpContents) {
     t.reopenStore();
     Program next(app, CommandLine::parse({}));
     next.Main();
-    EXPECT_EQ(settingsWindows(), 1);    // the first program's window went with it
+    EXPECT_EQ(windowsShown(), 1);       // the first program's window went with it
     EXPECT_EQ(t.shell->urls.size(), 1); // no help this time
 }
 
@@ -97,7 +97,7 @@ TEST_F(ProgramTest, LogOnStartChangesOnceWhenAskedAndOtherwiseNotAtAll) {
         program.Main();
         ASSERT_TRUE(await::idle(app));
         EXPECT_FALSE(program.ended());
-        EXPECT_EQ(settingsWindows(), 0); // a log-on start opens no window
+        EXPECT_EQ(windowsShown(), 0); // a log-on start opens no window
         EXPECT_EQ(t.desktop->calls.size(), startup ? 1u : 0u);
         EXPECT_EQ(app.settings.CurWallPaper, startup ? 1 : 0);
         program.EndProgram();
@@ -165,7 +165,7 @@ TEST_F(ProgramTest, ADamagedSettingsFileIsKeptAsideAndThePictureListSurvives) {
 
 // Restore and End, as a second start sends them, are test_startup's; Next is
 // test_desktop's; the toggle hot key is test_hotkeys_x11's too.
-TEST_F(ProgramTest, TrayHotKeyAndCommandLineActionsReachTheirTargets) {
+TEST_F(ProgramTest, TrayHotKeyAndCommandLineActionsReachTheirTargetsAndOneAboutBoxOpens) {
     const QString a = picture("a & b.png");
     const QString other = picture("other.png", false);
     stored({{"Options/WallpaperStartup", "False"},
@@ -203,7 +203,7 @@ TEST_F(ProgramTest, TrayHotKeyAndCommandLineActionsReachTheirTargets) {
             if (w->windowTitle() == "Tessaly settings") w->close();
         act();
         ASSERT_TRUE(await::idle(app));
-        EXPECT_EQ(settingsWindows(), int(settings));
+        EXPECT_EQ(windowsShown(), int(settings));
         ASSERT_EQ(t.desktop->calls.size(), calls + !settings);
         EXPECT_EQ(t.desktop->calls.back().position, position);
         if (position != "Clear") {
@@ -238,32 +238,56 @@ TEST_F(ProgramTest, TrayHotKeyAndCommandLineActionsReachTheirTargets) {
     EXPECT_FALSE(program.tray().Timer1.isActive());
     EXPECT_EQ(t.notifier->shown.back().text, "Automatic wallpaper changing is now Disabled");
 
+    // The tray and the settings window open one modal about box.
+    tray.mnuabout->trigger();
+    ASSERT_NE(program.aboutBox(), nullptr);
+    EXPECT_EQ(program.aboutBox()->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(windowsShown("About"), 1);
+    program.aboutBox()->cmdclose->click();
+    EXPECT_EQ(windowsShown("About"), 0);
+    program.showSettingsWindow();
+    program.settingsWindow()->cmdabout->click();
+    program.settingsWindow()->cmdabout->click();
+    EXPECT_EQ(windowsShown("About"), 1);
+
     tray.mnuexit->trigger();
     EXPECT_TRUE(program.ended());
     EXPECT_EQ(tray.trayIcon(), nullptr);
     EXPECT_EQ(storedValue("Options/1strun"), "False");
 }
 
-TEST_F(ProgramTest, TheTrayAndTheSettingsWindowOpenOneModalAboutBox) {
-    stored({{"Options/WallpaperStartup", "False"}, {"Options/WallpaperTimer", "False"}});
-    Program program(app, CommandLine::parse({"/y"}));
-    program.Main();
-    const auto aboutBoxes = [] {
-        const QWidgetList all = QApplication::topLevelWidgets();
-        return int(std::ranges::count_if(
-            all, [](QWidget* w) { return w->isVisible() && w->windowTitle() == "About"; }));
+// The tray menu's preparation before each popup. Its order and access keys
+// are test_status_notifier's, which reads the menu as a panel does.
+TEST_F(ProgramTest, TrayMenuCurrentWallpaperOnlyForAValidLocalEntryWidgetItemsOnlyWhenIsNT) {
+    Program program(app, CommandLine{});
+    TrayIcon& tray = program.tray();
+    const QStringList list = {"/pics/a.jpg", "/pics/Tom & Jerry/b.png", "/pics/c.jpg"};
+    const auto shown = [&](qsizetype listSize, double cur, int source) {
+        app.PictureList = list.mid(0, listSize);
+        app.settings.CurWallPaper = cur;
+        app.settings.WPSource = WallpaperSource(source);
+        tray.prepareMenu();
+        return tray.mnuwallpapercurrentwallpaper->isVisible();
     };
-    program.tray().mnuabout->trigger();
-    ASSERT_NE(program.aboutBox(), nullptr);
-    EXPECT_EQ(program.aboutBox()->windowModality(), Qt::ApplicationModal);
-    EXPECT_EQ(aboutBoxes(), 1);
-    program.aboutBox()->cmdclose->click();
-    EXPECT_EQ(aboutBoxes(), 0);
-    program.showSettingsWindow();
-    program.settingsWindow()->cmdabout->click();
-    program.settingsWindow()->cmdabout->click();
-    EXPECT_EQ(aboutBoxes(), 1);
-    program.EndProgram();
+    EXPECT_TRUE(shown(3, 3, 1));
+    EXPECT_TRUE(shown(3, 1, 0));
+    EXPECT_FALSE(shown(3, 2, 2));   // the internet source
+    EXPECT_FALSE(shown(2, 3, 0));   // the list shrank below the current position
+    EXPECT_FALSE(shown(3, 0, 0));   // no current picture yet
+    EXPECT_FALSE(shown(3, 1.5, 0)); // a stored position that names no entry
+    EXPECT_TRUE(shown(3, 2, 0));
+    // The full path, its ampersand shown as text rather than a mnemonic.
+    EXPECT_EQ(tray.mnuwallpapercurrentfilename->text(), "/pics/Tom && Jerry/b.png");
+
+    // The widget items need widgets on the platform and their windows in the
+    // program (their check marks: tests/widgets).
+    for (const auto& [isNT, windows] : {std::pair{true, false}, {false, true}, {true, true}}) {
+        app.IsNT = isNT;
+        app.widgetWindows = windows;
+        tray.prepareMenu();
+        EXPECT_EQ(tray.mnuclock->isVisible(), isNT && windows);
+        EXPECT_EQ(tray.mnucalendar->isVisible(), isNT && windows);
+    }
 }
 
 TEST(CommandLine, LogOnSwitchKnownOptionsAndUnknownOnes) {

@@ -1,6 +1,7 @@
 // Start-up, single instance and shutdown, tested on the real program started
 // as separate processes (offscreen; the session bus address leads nowhere, so
 // bubbles go to standard error).
+#include <QImage>
 #include <QLocalServer>
 #include <QTemporaryDir>
 #include <csignal>
@@ -67,10 +68,28 @@ TEST_F(Startup, CommandsAndAnAutoStartOffLogOnStartNothingAndALaterStartHandsOve
     EXPECT_EQ(stored("Options/1strun"), "False");
 }
 
-TEST_F(Startup, FirstRunSetsUpTheSamplePictureAndShutdownSavesEverything) {
-    TessalyProcess p({"/y"});
+// The first start, on a desktop of two monitors of different sizes (Qt's
+// offscreen platform given a screen list).
+TEST_F(Startup, FirstRunSetsUpTheSamplePictureOnEveryMonitorAndShutdownSavesEverything) {
+    QTemporaryDir dir;
+    QFile screens(dir.filePath("screens.json"));
+    ASSERT_TRUE(screens.open(QIODevice::WriteOnly));
+    screens.write(R"({"screens": [
+                  {"name": "left", "x": 0, "y": 0, "width": 640, "height": 480,
+                   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
+                  {"name": "right", "x": 640, "y": 0, "width": 320, "height": 240,
+                   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    screens.close();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + dir.filePath("screens.json"));
+    TessalyProcess p({"/y"}, env);
     const QString bmp = kDataFolder + "/Orvane Wallpaper.bmp";
-    ASSERT_TRUE(waitFor([&] { return QFileInfo(bmp).size() > 0; }));
+    // Composed for both monitors; below the smaller one the desktop colour.
+    ASSERT_TRUE(waitFor([&] { return QImage(bmp).size() == QSize(960, 480); }))
+        << QImage(bmp).width() << "x" << QImage(bmp).height();
+    const QImage canvas(bmp);
+    EXPECT_EQ(canvas.pixel(900, 400), canvas.pixel(959, 479));
+    EXPECT_NE(canvas.pixel(800, 120), canvas.pixel(900, 400));
     QFile list(kDataFolder + "/WallPapersList.tsy");
     ASSERT_TRUE(list.open(QIODevice::ReadOnly));
     const QByteArray bytes = list.readAll();
@@ -89,23 +108,27 @@ TEST_F(Startup, FirstRunSetsUpTheSamplePictureAndShutdownSavesEverything) {
 
 // The desktop's log-on start follows AutoStart whenever the settings are
 // saved (here by --quit), and an entry left by a program that has moved is
-// mended at the next start.
-TEST_F(Startup, AutoStartKeepsTheLogOnEntryInStep) {
+// mended at the next start. Started under the C locale (an autostart entry, a
+// changed LANG), a fraction stored with a comma keeps its value; a value that
+// cannot be used is reset and said once on standard error.
+TEST_F(Startup, AutoStartKeepsTheLogOnEntryInStepAndTheCLocaleKeepsCommaFractions) {
     const QString entry = qEnvironmentVariable("XDG_CONFIG_HOME") + "/autostart/" +
                           QString::fromLatin1(TESSALY_APP_ID) + ".desktop";
     const auto exec = [&] {
         return QSettings(entry, QSettings::IniFormat).value("Desktop Entry/Exec").toString();
     };
-    const QString expected = QFileInfo(kTessaly).canonicalFilePath() + " /y";
-    QFile::remove(entry);
-
-    // Switched off: a stale entry is removed at the save.
-    QDir().mkpath(QFileInfo(entry).path());
-    {
+    // The program moved: the entry names a path that is gone.
+    const auto writeStale = [&] {
+        QFile::remove(entry);
+        QDir().mkpath(QFileInfo(entry).path());
         QFile stale(entry);
         ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
         stale.write("[Desktop Entry]\nType=Application\nName=Tessaly\nExec=/opt/old/tessaly /y\n");
-    }
+    };
+    const QString expected = QFileInfo(kTessaly).canonicalFilePath() + " /y";
+
+    // Switched off: a stale entry is removed at the save.
+    writeStale();
     resetHome(kEarlierRun + QStringList{"Options/AutoStart=False"});
     {
         TessalyProcess p({"/y"});
@@ -126,19 +149,29 @@ TEST_F(Startup, AutoStartKeepsTheLogOnEntryInStep) {
     // entry, and it stays after the save.
     resetHome(kEarlierRun + QStringList{"Options/AutoStart=True"});
     {
-        TessalyProcess p({"/y"});
+        QFile conf(kConfigFile);
+        ASSERT_TRUE(conf.open(QIODevice::Append));
+        conf.write("IntervalTimer=2,5\nEBright=-1\n"); // under [Options], the only section
+    }
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LC_ALL", "C");
+    env.insert("LANG", "C");
+    {
+        TessalyProcess p({"/y"}, env);
+        EXPECT_TRUE(
+            p.said("Some settings held values Tessaly cannot use and were reset: EBright.\n"))
+            << p.errors.toStdString();
         ASSERT_TRUE(waitFor([&] { return QFileInfo::exists(entry); }));
         EXPECT_EQ(exec(), expected);
-        // The program moved: the entry names a path that is gone.
-        QFile::remove(entry);
-        QFile stale(entry);
-        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-        stale.write("[Desktop Entry]\nType=Application\nName=Tessaly\nExec=/opt/old/tessaly /y\n");
-        stale.close();
+        writeStale();
         EXPECT_EQ(runTessaly({"--quit"}), 0);
         ASSERT_TRUE(p.process.waitForFinished(10000));
+        p.said("");
+        EXPECT_EQ(p.errors.count("were reset"), 1) << p.errors.toStdString();
     }
     EXPECT_EQ(stored("Options/AutoStart"), "True");
+    EXPECT_EQ(stored("Options/IntervalTimer"), "2.5");
+    EXPECT_EQ(stored("Options/EBright"), "0");
     EXPECT_EQ(exec(), expected); // mended at the save
     QFile f(entry);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -147,37 +180,9 @@ TEST_F(Startup, AutoStartKeepsTheLogOnEntryInStep) {
     EXPECT_TRUE(text.contains("\nIcon=" + QString::fromLatin1(TESSALY_APP_ID) + "\n"));
 
     // And at a start, before any save, an entry of a moved program is mended.
-    {
-        QFile stale(entry);
-        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-        stale.write("[Desktop Entry]\nType=Application\nName=Tessaly\nExec=/opt/old/tessaly /y\n");
-    }
+    writeStale();
     TessalyProcess p({"/y"});
     EXPECT_TRUE(waitFor([&] { return exec() == expected; })) << exec().toStdString();
-}
-
-// Started under the C locale (an autostart entry, a changed LANG), a fraction
-// stored with a comma keeps its value; a value that cannot be used is reset
-// and said once on standard error.
-TEST_F(Startup, ACommaFractionKeepsItsValueUnderTheCLocaleAndAResetIsSaidOnce) {
-    resetHome(kEarlierRun);
-    {
-        QFile conf(kConfigFile);
-        ASSERT_TRUE(conf.open(QIODevice::Append));
-        conf.write("IntervalTimer=2,5\nEBright=-1\n"); // under [Options], the only section
-    }
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("LC_ALL", "C");
-    env.insert("LANG", "C");
-    TessalyProcess p({"/y"}, env);
-    EXPECT_TRUE(p.said("Some settings held values Tessaly cannot use and were reset: EBright.\n"))
-        << p.errors.toStdString();
-    EXPECT_EQ(runTessaly({"--quit"}), 0);
-    ASSERT_TRUE(p.process.waitForFinished(10000));
-    p.said("");
-    EXPECT_EQ(p.errors.count("were reset"), 1) << p.errors.toStdString();
-    EXPECT_EQ(stored("Options/IntervalTimer"), "2.5");
-    EXPECT_EQ(stored("Options/EBright"), "0");
 }
 
 // An instance that holds the socket but never takes a message (hung) is

@@ -17,20 +17,13 @@ from dbus.mainloop.glib import DBusGMainLoop
 from gi.repository import GLib
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
-from tessaly_session import EARLIER, ERRORS, TESSALY, reset, root_colour  # noqa: E402
+from tessaly_session import EARLIER, ERRORS, TESSALY, check, failures, reset, root_colour  # noqa: E402,E501
 
 WATCHER = "org.kde.StatusNotifierWatcher"
 
 DBusGMainLoop(set_as_default=True)
 bus = dbus.SessionBus()
 loop = GLib.MainLoop()
-failures = []
-
-
-def check(condition, what):
-    print(("ok   " if condition else "FAIL ") + what, flush=True)
-    if not condition:
-        failures.append(what)
 
 
 def spin_until(condition, seconds=10):

@@ -25,16 +25,8 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
 mode = sys.argv[1]
 if mode == "setter":
     import atspi_driver as atspi  # noqa: E402 (starts the accessibility bus)
-    from atspi_driver import check, failures  # noqa: E402
-from tessaly_session import CONFIG, EARLIER, ERRORS, TESSALY, quit, reset, start, stored, wait_for  # noqa: E402,E501
-
-if mode != "setter":
-    failures = []
-
-    def check(condition, what):
-        print(("ok   " if condition else "FAIL ") + what, flush=True)
-        if not condition:
-            failures.append(what)
+from tessaly_session import (CONFIG, EARLIER, ERRORS, TESSALY, check, failures, quit,  # noqa: E402
+                             reset, start, stored, wait_for)
 
 
 COLOURS = {"red": (255, 0, 0), "lime": (0, 255, 0)}
@@ -49,29 +41,25 @@ def outputs():
     return {o["name"]: o for o in json.loads(swaymsg("-r", "-t", "get_outputs"))}
 
 
-def shot(output):
+def convert(output, *args):
+    """ImageMagick's text rows for the output's screenshot, after `args`."""
     path = os.path.join(os.environ["HOME"], output + ".png")
-    ok = subprocess.run(["grim", "-o", output, path], capture_output=True).returncode == 0
-    return path if ok else None
+    if subprocess.run(["grim", "-o", output, path], capture_output=True).returncode != 0:
+        return []
+    return subprocess.run(["convert", path, *args, "txt:-"], capture_output=True,
+                          text=True).stdout.strip().splitlines()
 
 
 def colours_in(output, x, y, w, h):
     """How many colours a rectangle of the output's screenshot holds."""
-    out = subprocess.run(["convert", shot(output), "-crop", "%dx%d+%d+%d" % (w, h, x, y),
-                          "-unique-colors", "txt:-"], capture_output=True, text=True).stdout
-    return len(out.strip().splitlines()) - 1
+    return len(convert(output, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "-unique-colors")) - 1
 
 
 def pixel(output, x, y):
     """The colour at (x, y) of one output's screenshot, as an RGB tuple."""
-    path = shot(output)
-    if not path:
-        return None
-    out = subprocess.run(["convert", path, "-crop", "1x1+%d+%d" % (x, y), "-depth", "8",
-                          "txt:-"], capture_output=True, text=True).stdout
-    line = out.strip().splitlines()[-1]
-    values = line.split("(", 1)[1].split(")", 1)[0].split(",")
-    return tuple(int(float(v)) for v in values[:3])
+    rows = convert(output, "-crop", "1x1+%d+%d" % (x, y), "-depth", "8")
+    values = rows[-1].split("(", 1)[1].split(")", 1)[0].split(",") if rows else []
+    return tuple(int(float(v)) for v in values[:3]) or None
 
 
 def shows_picture(output):

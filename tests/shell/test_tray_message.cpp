@@ -43,7 +43,7 @@ const QStringList kShowFileName = kEarlierRun + QStringList{"Options/BubbleFileN
 
 // On the session's bus (no owner for the notification name) and on a bus
 // address that leads nowhere alike.
-TEST(TrayMessageWithoutNotificationServer, ShowsNextToTheIconForTheBubblesDuration) {
+TEST(TrayMessageWithoutNotificationServer, ShowsNextToTheIconForTheBubblesDurationElseOnStderr) {
     ASSERT_TRUE(qEnvironmentVariableIsEmpty("TESSALY_NOTIFY_LOG")) << "needs a bus without server";
     for (const QString& bus : {qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"),
                                "unix:path=" + QDir::homePath() + "/no-bus"}) {
@@ -72,10 +72,9 @@ TEST(TrayMessageWithoutNotificationServer, ShowsNextToTheIconForTheBubblesDurati
         EXPECT_TRUE(waitFor([] { return trayMessages().isEmpty(); }, 5000)) << "stayed too long";
         EXPECT_FALSE(tessaly.said(kBubble, 1, 0));
     }
-}
 
-// Stops the session's tray host, so it runs last.
-TEST(TrayMessageWithoutNotificationServer, WithoutANotificationAreaGoesToStandardError) {
+    // Without a notification area either (the session's tray host stopped):
+    // standard error.
     ::kill(qEnvironmentVariableIntValue("TESSALY_TRAYER_PID"), SIGTERM);
     ASSERT_TRUE(waitFor([] { return run("xdotool", {"search", "--class", "trayer"}).isEmpty(); }));
     resetHome(kShowFileName);

@@ -12,6 +12,7 @@ results=${4:-}
 here=$(cd "$(dirname "$0")" && pwd)
 binary="$build/tessaly"
 [ -x "$binary" ] || binary=$(find "$build" -name tessaly -type f -perm -u+x | head -1)
+export TESSALY_BINARY=$(realpath "$binary")
 shim=$(find "$build" -name 'libtessaly_full_disk_shim.so' | head -1)
 out=()
 if [ -n "$results" ]; then
@@ -24,15 +25,17 @@ if [ -n "$results" ]; then
   } >>"$results.new"
 fi
 status=0
-"$here/stress.py" torture --binary "$binary" --trials "$trials" --shim "$shim" "${out[@]}" || status=1
-"$here/../support/with-xvfb.sh" "$here/stress.py" soak --binary "$binary" --changes "$changes" "${out[@]}" || status=1
-"$here/stress.py" faults --binary "$binary" "${out[@]}" || status=1
+# Each run in a temporary home folder of its own; the soak on a private X
+# server, for the X pixmap count.
+home="$here/../support/with-temp-home.sh"
+"$home" "$here/stress.py" torture --trials "$trials" --shim "$shim" "${out[@]}" || status=1
+"$home" "$here/../support/with-xvfb.sh" "$here/stress.py" soak --changes "$changes" "${out[@]}" || status=1
+"$home" "$here/stress.py" faults "${out[@]}" || status=1
 # Overlapping requests: as many seeded sequences as kill -9 trials.
 # With RESULTS_FILE, the run is added to the earlier ones, from a seed none
 # of them used.
 interleaving=(2026)
 [ -n "$results" ] && interleaving=(--add-to "$(dirname "$results")/interleaving-results.txt")
-TESSALY_BINARY="$binary" "$here/../support/with-temp-home.sh" "$here/../support/desktop-session.sh" \
-  /usr/bin/python3 "$here/../shell/test_interleaving.py" "$trials" "${interleaving[@]}" || status=1
+"$home" "$here/../support/desktop-session.sh" /usr/bin/python3 "$here/../shell/test_interleaving.py" "$trials" "${interleaving[@]}" || status=1
 [ -n "$results" ] && mv "$results.new" "$results"
 exit $status

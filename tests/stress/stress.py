@@ -1,15 +1,15 @@
 #!/usr/bin/python3
 """Long runs against the real program: kill -9 torture, soak, network faults.
 
-  stress.py torture --binary B --trials N [--seed S] [--shim SO]
-  stress.py soak    --binary B --changes N
-  stress.py faults  --binary B
+  stress.py torture --trials N [--seed S] [--shim SO]
+  stress.py soak    --changes N
+  stress.py faults  [--timeout S]
 
-Each run works in a temporary home folder of its own (HOME, XDG folders, a
-D-Bus address that leads nowhere, so the program's messages go to its
-standard error) and serves pictures, pages and the catalogue from
-tests/support/http-test-server.py on 127.0.0.1. The figures are printed and,
-with --results FILE, appended to FILE.
+run-stress.sh runs each inside tests/support/with-temp-home.sh (a home folder
+of its own, a D-Bus address that leads nowhere, so the program's messages go
+to its standard error) on the program TESSALY_BINARY names, and serves
+pictures, pages and the catalogue from tests/support/http-test-server.py on
+127.0.0.1. The figures are printed and, with --results FILE, appended to FILE.
 """
 import argparse
 import os
@@ -17,21 +17,30 @@ import random
 import shutil
 import signal
 import socket
-import struct
 import subprocess
 import sys
 import tempfile
 import time
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-SUPPORT = os.path.join(HERE, "..", "support")
+SUPPORT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support")
+sys.path.insert(0, SUPPORT)
+from tessaly_session import CONFIG, DATA, TESSALY, bitmap_whole, invert, wait_for  # noqa: E402
+
+# The temporary folder with-temp-home.sh made; the served files go there too.
+ROOT = os.path.dirname(os.environ["HOME"])
+SERVED = os.path.join(ROOT, "served")
+SOCKET = os.path.join(os.environ["XDG_RUNTIME_DIR"], "tessaly.sock")
+ENV = dict(os.environ) if "DISPLAY" in os.environ else dict(os.environ, QT_QPA_PLATFORM="offscreen")
+# Settings as after an earlier run: nothing changes by itself, no cooldown.
+OPTIONS = {"1strun": "False", "AutoStart": "True", "WallpaperStartup": "False",
+           "WallpaperTimer": "False", "TechniqueTimer": "1", "IntIgnore": "True",
+           "IntTimeOut": "10", "IntEnableCaching": "True", "IntCoolDown": "0"}
 
 
 # --- the program's files -------------------------------------------------------
 
-def invert(data):
-    """The program's byte inversion: every byte but the last becomes 255 minus it."""
-    return bytes(255 - b for b in data[:-1]) + data[-1:] if data else data
+def data(name):
+    return os.path.join(DATA, name)
 
 
 def read(path):
@@ -42,83 +51,58 @@ def read(path):
         return None
 
 
-def write(path, data):
+def write(path, content):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "wb") as f:
-        f.write(data.encode("utf-8") if isinstance(data, str) else data)
+        f.write(content.encode("utf-8") if isinstance(content, str) else content)
+
+
+def lines(addresses):
+    return "".join(a + "\r\n" for a in addresses).encode()
 
 
 def ini_text(sections):
-    out = []
-    for name, keys in sections.items():
-        out.append("[%s]" % name)
-        out += ["%s=%s" % kv for kv in keys.items()]
-        out.append("")
-    return "\n".join(out)
+    return "".join("[%s]\n%s\n" % (name, "".join("%s=%s\n" % kv for kv in keys.items()))
+                   for name, keys in sections.items())
 
 
-def set_options(path, values, fresh):
-    """Sets keys of the [Options] section of a settings file; a file that is
+def set_options(values, fresh):
+    """Sets keys of the settings file's [Options] section; a file that is
     missing or not whole is replaced by `fresh`."""
-    data = read(path)
-    if not settings_complete(data):
-        write(path, ini_text({"Options": dict(fresh, **values), "Internet": {"1": "1"}}))
+    content = read(CONFIG)
+    if not settings_complete(content):
+        write(CONFIG, ini_text({"Options": dict(fresh, **values), "Internet": {"1": "1"}}))
         return
-    lines = data.decode("utf-8").split("\n")
-    section = None
-    seen = set()
-    for i, line in enumerate(lines):
-        if line.startswith("["):
-            if section == "[Options]":
-                break
-            section = line
-            continue
-        key = line.split("=", 1)[0]
-        if section == "[Options]" and key in values:
-            lines[i] = "%s=%s" % (key, values[key])
-            seen.add(key)
-    at = lines.index("[Options]") + 1
-    for key in values:
-        if key not in seen:
-            lines.insert(at, "%s=%s" % (key, values[key]))
-    write(path, "\n".join(lines))
+    head, section, rest = content.decode("utf-8").partition("[Options]\n")
+    options, next_section, tail = rest.partition("\n[")
+    kept = [line for line in options.split("\n") if line.split("=", 1)[0] not in values]
+    write(CONFIG, head + section + "\n".join(["%s=%s" % kv for kv in values.items()] + kept) +
+          next_section + tail)
 
 
-def settings_complete(data):
+def settings_complete(content):
     """A settings file as the program writes it whole: every line a section or
     a key, the hot-key sections through the last one, a line end at the end."""
-    if not data or not data.endswith(b"\n"):
+    if not content or not content.endswith(b"\n"):
         return False
-    text = data.decode("utf-8", "replace")
+    text = content.decode("utf-8", "replace")
     for line in text.splitlines():
         if line and not (line.startswith("[") and line.endswith("]")) and "=" not in line:
             return False
     return "[HK5]" in text and "[Options]" in text and "IntervalTimer=" in text
 
 
-def bitmap_complete(data):
-    """A whole Windows bitmap: its header's file size and pixel rows all there."""
-    if not data or len(data) < 54 or data[:2] != b"BM":
-        return False
-    size, = struct.unpack_from("<I", data, 2)
-    off, = struct.unpack_from("<I", data, 10)
-    w, h = struct.unpack_from("<ii", data, 18)
-    bpp, = struct.unpack_from("<H", data, 28)
-    rows = ((abs(w) * bpp + 31) // 32) * 4 * abs(h)
-    return size == len(data) and off + rows <= len(data) and w > 0
-
-
 def cache_records(index_bytes):
     """The records of a decoded cache index, or None when it is not whole."""
     text = invert(index_bytes).decode("utf-8", "replace")
     records = []
-    lines = text.split("\r\n")
-    if lines and lines[-1] == "":
-        lines.pop()
-    if len(lines) % 4:
+    rows = text.split("\r\n")
+    if rows and rows[-1] == "":
+        rows.pop()
+    if len(rows) % 4:
         return None
-    for i in range(0, len(lines), 4):
-        key, pos, length, close = lines[i:i + 4]
+    for i in range(0, len(rows), 4):
+        key, pos, length, close = rows[i:i + 4]
         if not (key.startswith("<") and key.endswith(">") and close == "</" + key[1:]
                 and pos.startswith("<pos>") and length.startswith("<len>")):
             return None
@@ -126,23 +110,20 @@ def cache_records(index_bytes):
     return records
 
 
-def cache_whole(data_folder, expected_item):
+def cache_whole(expected_item):
     """Whether every record of the cache index points at a whole item in the
     data file that decodes to what was served under its key."""
-    index = read(os.path.join(data_folder, "IntCacheIndexFile.dat"))
+    index = read(data("IntCacheIndexFile.dat"))
     if index is None:
         return True
     records = cache_records(index)
     if records is None:
         return False
-    data = read(os.path.join(data_folder, "IntCacheFile.dat")) or b""
+    content = read(data("IntCacheFile.dat")) or b""
     for key, pos, length in records:
-        start = pos - 1 if pos > 0 else 0
-        item = data[start:start + length]
-        if len(item) != length:
-            return False
+        item = content[max(pos - 1, 0):max(pos - 1, 0) + length]
         want = expected_item(key)
-        if want is not None and invert(item) != want:
+        if len(item) != length or (want is not None and invert(item) != want):
             return False
     return True
 
@@ -150,19 +131,15 @@ def cache_whole(data_folder, expected_item):
 # --- the local server and the program -------------------------------------------
 
 class Server:
-    def __init__(self, root, certs=None):
-        self.ready = os.path.join(root, "server-ready")
-        args = [sys.executable if False else "/usr/bin/python3",
-                os.path.join(SUPPORT, "http-test-server.py"), "--ready", self.ready,
-                "--root", os.path.join(root, "served"), "--lifetime", "7200"]
+    def __init__(self, certs=None):
+        ready = os.path.join(ROOT, "server-ready")
+        args = ["/usr/bin/python3", os.path.join(SUPPORT, "http-test-server.py"), "--ready", ready,
+                "--root", SERVED, "--lifetime", "7200"]
         if certs:
             args += ["--cert", certs[0], "--key", certs[1]]
         self.process = subprocess.Popen(args, stdin=subprocess.DEVNULL)
-        for _ in range(200):
-            if os.path.exists(self.ready):
-                break
-            time.sleep(0.05)
-        self.http, self.https = (int(p) for p in open(self.ready).read().split())
+        wait_for(lambda: os.path.exists(ready))
+        self.http, self.https = (int(p) for p in open(ready).read().split())
 
     def url(self, path, https=False):
         return "%s://127.0.0.1:%d%s" % ("https" if https else "http",
@@ -173,80 +150,40 @@ class Server:
         self.process.wait(10)
 
 
-class Home:
-    """A home folder of the program's own, as tests/support/with-temp-home.sh makes it."""
-
-    def __init__(self):
-        self.root = tempfile.mkdtemp(prefix="tessaly-stress.")
-        for d in ("home", "config", "data", "cache", "runtime", "served"):
-            os.makedirs(os.path.join(self.root, d))
-        os.chmod(os.path.join(self.root, "runtime"), 0o700)
-        self.config = os.path.join(self.root, "config", "tessaly", "tessaly.conf")
-        self.data = os.path.join(self.root, "data", "Orvane Tessaly")
-        self.served = os.path.join(self.root, "served")
-        self.socket = os.path.join(self.root, "runtime", "tessaly.sock")
-        self.env = dict(os.environ)
-        self.env.update(HOME=os.path.join(self.root, "home"),
-                        XDG_CONFIG_HOME=os.path.join(self.root, "config"),
-                        XDG_DATA_HOME=os.path.join(self.root, "data"),
-                        XDG_CACHE_HOME=os.path.join(self.root, "cache"),
-                        XDG_RUNTIME_DIR=os.path.join(self.root, "runtime"),
-                        DBUS_SESSION_BUS_ADDRESS="unix:path=%s/no-bus" % self.root,
-                        DBUS_SYSTEM_BUS_ADDRESS="unix:path=%s/no-bus" % self.root)
-        self.env.pop("http_proxy", None)
-        self.env.pop("https_proxy", None)
-        if "DISPLAY" not in self.env:
-            self.env["QT_QPA_PLATFORM"] = "offscreen"
-
-    def path(self, name):
-        return os.path.join(self.data, name)
-
-    def remove(self):
-        shutil.rmtree(self.root, ignore_errors=True)
-
-
 class Program:
-    def __init__(self, binary, home, args=("/y",), extra_env=None):
-        self.home = home
-        self.errors = os.path.join(home.root, "stderr-%d.txt" % time.monotonic_ns())
-        env = dict(home.env)
-        env.update(extra_env or {})
+    def __init__(self, extra_env=None):
+        self.errors = os.path.join(ROOT, "stderr-%d.txt" % time.monotonic_ns())
         with open(self.errors, "wb") as err:
-            self.process = subprocess.Popen([binary] + list(args), env=env,
+            self.process = subprocess.Popen([TESSALY, "/y"], env=dict(ENV, **(extra_env or {})),
                                             stdin=subprocess.DEVNULL,
                                             stdout=subprocess.DEVNULL, stderr=err)
 
     def wait_listening(self, seconds=20):
         """True once the program takes messages on its socket."""
         deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:
-            if self.process.poll() is not None:
-                return False
-            s = socket.socket(socket.AF_UNIX)
-            try:
-                s.connect(self.home.socket)
-                return True
-            except OSError:
-                time.sleep(0.01)
-            finally:
-                s.close()
+        while time.monotonic() < deadline and self.process.poll() is None:
+            with socket.socket(socket.AF_UNIX) as s:
+                try:
+                    s.connect(SOCKET)
+                    return True
+                except OSError:
+                    time.sleep(0.01)
         return False
 
     def send(self, message, seconds=10):
         """Hands a message over the program's socket, as a second start does."""
-        s = socket.socket(socket.AF_UNIX)
-        s.settimeout(seconds)
-        try:
-            s.connect(self.home.socket)
-            s.sendall(message.encode() + b"\n")
-            return s.recv(16).startswith(b"OK")
-        except OSError:
-            return False
-        finally:
-            s.close()
+        with socket.socket(socket.AF_UNIX) as s:
+            s.settimeout(seconds)
+            try:
+                s.connect(SOCKET)
+                s.sendall(message.encode() + b"\n")
+                return s.recv(16).startswith(b"OK")
+            except OSError:
+                return False
 
     def said(self):
-        return open(self.errors, encoding="utf-8", errors="replace").read()
+        with open(self.errors, encoding="utf-8", errors="replace") as f:
+            return f.read()
 
     def kill(self):
         if self.process.poll() is None:
@@ -277,6 +214,7 @@ class Program:
 
 
 def make_picture(path, size, colour):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
     subprocess.run(["convert", "-size", size, "xc:" + colour, "-fill", "white",
                     "-draw", "circle 20,20 30,30", path], check=True)
 
@@ -285,56 +223,50 @@ def make_picture(path, size, colour):
 
 CATALOGUE = ("[info]\r\ntime=0\r\n[cat1]\r\nname=Stress\r\nurl1=%s\r\nurl2=%s\r\n"
              "[cat2]\r\nname=Other\r\nurl1=%s\r\n")
+SERVED_PICTURES = ("red.jpg", "blue.png")
+
+
+def link(page, k):
+    """The k-th picture link on category page `page`."""
+    return "/files/%s?p%d-%d.jpg" % (SERVED_PICTURES[k % 2], page, k)
 
 
 def torture(args):
     rng = random.Random(args.seed)
-    home = Home()
-    server = None
+    pictures_folder = os.path.join(os.environ["HOME"], "Pictures")
+    for name, colour in zip(SERVED_PICTURES, ("red", "blue")):
+        make_picture(os.path.join(SERVED, name), "320x240", colour)
+        make_picture(os.path.join(pictures_folder, name), "320x240", colour)
+    served = {n: read(os.path.join(SERVED, n)) for n in SERVED_PICTURES}
+    server = Server()
     try:
-        for name, colour in (("red.jpg", "red"), ("blue.png", "blue")):
-            make_picture(os.path.join(home.served, name), "320x240", colour)
-        pictures_folder = os.path.join(home.root, "home", "Pictures")
-        os.makedirs(pictures_folder)
-        for name in ("red.jpg", "blue.png"):
-            shutil.copy(os.path.join(home.served, name), pictures_folder)
-        server = Server(home.root)
-        served = {n: read(os.path.join(home.served, n)) for n in ("red.jpg", "blue.png")}
+        def page_links(page):
+            return lines(server.url(link(page, k)) for k in range(6))
+
         pages = []
         for i in (1, 2):
-            links = "".join('<A HREF="/files/%s?p%d-%d.jpg">x</A>\n' % (("red.jpg", "blue.png")[k % 2], i, k)
-                            for k in range(6))
-            write(os.path.join(home.served, "page%d.html" % i), "<html>%s</html>" % links)
+            write(os.path.join(SERVED, "page%d.html" % i),
+                  "<html>%s</html>" % "".join('<A HREF="%s">x</A>\n' % link(i, k) for k in range(6)))
             pages.append(server.url("/files/page%d.html" % i))
         catalogue = CATALOGUE % (pages[0], pages[1], pages[0])
-        write(os.path.join(home.served, "catalogue.ini"), catalogue)
-        expected_links = []
-        for i in (1, 2):
-            expected_links += [server.url("/files/%s?p%d-%d.jpg" % (("red.jpg", "blue.png")[k % 2], i, k))
-                               for k in range(6)]
-        expected_list = ("".join(a + "\r\n" for a in expected_links)).encode()
+        write(os.path.join(SERVED, "catalogue.ini"), catalogue)
+        expected_list = page_links(1) + page_links(2)
 
         def expected_item(key):
             if "/files/page" in key:
-                i = int(key.split("page")[1][0])
-                return ("".join(server.url("/files/%s?p%d-%d.jpg" % (("red.jpg", "blue.png")[k % 2], i, k))
-                                + "\r\n" for k in range(6))).encode()
-            for name, data in served.items():
+                return page_links(int(key.split("page")[1][0]))
+            for name, content in served.items():
                 if "/files/" + name in key:
-                    return data
+                    return content
             return None
 
-        addresses = [server.url("/files/%s?n=%d" % (("red.jpg", "blue.png")[n % 2], n))
+        addresses = [server.url("/files/%s?n=%d" % (SERVED_PICTURES[n % 2], n))
                      for n in range(args.trials + 10)]
 
         def settings_for(kind):
-            options = {"1strun": "False", "AutoStart": "True", "WallpaperStartup": "False",
-                       "WallpaperTimer": "False", "TechniqueTimer": "1", "IntIgnore": "True",
-                       "IntTimeOut": "10", "IntEnableCaching": "True",
-                       "WallPaperPosition": "Center", "IntCatCode": server.url("/files/catalogue.ini"),
-                       "IntCoolDown": "0"}
-            options["WPSource"] = "2" if kind in ("cache", "catalogue") else "0"
-            return options
+            return dict(OPTIONS, WallPaperPosition="Center",
+                        IntCatCode=server.url("/files/catalogue.ini"),
+                        WPSource="2" if kind in ("cache", "catalogue") else "0")
 
         # What each kind of trial does once the program listens, and a first
         # guess of how long that takes: the kill falls at a fraction, drawn
@@ -347,16 +279,17 @@ def torture(args):
         notes = []
         window = {"settings": 0.03, "bitmap": 0.2, "cache": 0.3, "catalogue": 0.15, "list": 0.1}
 
-        list_path = home.path("WallPapersList.tsy")
-        files_list = ("%s/\r\nred.jpg\r\n%s/\r\nblue.png\r\n\x01\r\n" % (pictures_folder, pictures_folder)).encode()
+        list_path = data("WallPapersList.tsy")
+        files_list = ("%s/\r\nred.jpg\r\n%s/\r\nblue.png\r\n\x01\r\n" %
+                      (pictures_folder, pictures_folder)).encode()
 
         # The files every trial checks, with their old contents.
         def snapshot():
-            return {n: read(home.path(n)) for n in
+            return {n: read(data(n)) for n in
                     ("WallPapersList.tsy", "Orvane Wallpaper.bmp", "wpdlurls.tar", "wpdlfiles.dat")} | \
-                   {"conf": read(home.config)}
+                   {"conf": read(CONFIG)}
 
-        write(home.config, ini_text({"Options": settings_for("settings"), "Internet": {"1": "1"}}))
+        write(CONFIG, ini_text({"Options": settings_for("settings"), "Internet": {"1": "1"}}))
         write(list_path, files_list)
 
         started = time.monotonic()
@@ -367,9 +300,8 @@ def torture(args):
             opts = settings_for(kind)
             if kind == "list":
                 opts["1strun"] = "True"
-            set_options(home.config, {k: opts[k] for k in ("WPSource", "AutoStart", "1strun", "IntCatCode",
-                                                            "IntCoolDown")},
-                        settings_for(kind))
+            set_options({k: opts[k] for k in ("WPSource", "AutoStart", "1strun", "IntCatCode",
+                                              "IntCoolDown")}, settings_for(kind))
             if kind == "list":
                 # A first run: no list yet, the program writes its own.
                 if os.path.exists(list_path):
@@ -378,13 +310,13 @@ def torture(args):
                 write(list_path, files_list)
             if kind == "catalogue":
                 for n in ("wpdlfiles.dat", "wpdlurls.tar"):
-                    if os.path.exists(home.path(n)):
-                        os.remove(home.path(n))
+                    if os.path.exists(data(n)):
+                        os.remove(data(n))
             elif kind == "cache":
-                write(home.path("wpdlfiles.dat"), invert(("".join(a + "\r\n" for a in addresses)).encode()))
+                write(data("wpdlfiles.dat"), invert(lines(addresses)))
             before = snapshot()
 
-            program = Program(args.binary, home)
+            program = Program()
             if kind in ("catalogue", "list"):
                 # The write happens while the program starts.
                 time.sleep(rng.random() * window[kind])
@@ -395,9 +327,7 @@ def torture(args):
                 program.kill()
                 continue
             else:
-                message = {"settings": "TessalyToggleTimer", "bitmap": "TessalyNext",
-                           "cache": "TessalyNext"}[kind]
-                program.send(message)
+                program.send("TessalyToggleTimer" if kind == "settings" else "TessalyNext")
                 if kind == "settings":
                     program.send("TessalyEnd", 2)
                 time.sleep(rng.random() * window[kind])
@@ -408,12 +338,12 @@ def torture(args):
             if after["conf"] != before["conf"] and not settings_complete(after["conf"]):
                 bad.append("settings")
             bmp = after["Orvane Wallpaper.bmp"]
-            if bmp != before["Orvane Wallpaper.bmp"] and not bitmap_complete(bmp):
+            if bmp != before["Orvane Wallpaper.bmp"] and not bitmap_whole(bmp):
                 bad.append("bitmap")
             lst = after["WallPapersList.tsy"]
             if lst != before["WallPapersList.tsy"]:
-                lines = (lst or b"").split(b"\r\n")
-                if lst is None or not (lst.endswith(b"\r\n") and len(lines) == 3 and lines[1] == b"sample.jpg"):
+                rows = (lst or b"").split(b"\r\n")
+                if lst is None or not (lst.endswith(b"\r\n") and len(rows) == 3 and rows[1] == b"sample.jpg"):
                     bad.append("list")
             cat = after["wpdlurls.tar"]
             if cat is not None and cat != before["wpdlurls.tar"] and invert(cat) != catalogue.encode():
@@ -421,14 +351,14 @@ def torture(args):
             files = after["wpdlfiles.dat"]
             if files is not None and files != before["wpdlfiles.dat"] and invert(files) != expected_list:
                 bad.append("internet list")
-            if not cache_whole(home.data, expected_item):
+            if not cache_whole(expected_item):
                 bad.append("cache")
             if bad:
                 torn[kind] += 1
                 notes.append("trial %d (%s): not whole: %s" % (trial, kind, ", ".join(bad)))
             changed = {"settings": after["conf"] != before["conf"],
                        "bitmap": bmp != before["Orvane Wallpaper.bmp"],
-                       "cache": read(home.path("IntCacheIndexFile.dat")) is not None and
+                       "cache": read(data("IntCacheIndexFile.dat")) is not None and
                        after["conf"] != before["conf"],
                        "catalogue": files is not None,
                        "list": lst is not None}[kind]
@@ -440,20 +370,19 @@ def torture(args):
                 print("trial %d %s %s" % (trial, kind, "late" if changed else "mid"), file=sys.stderr)
 
         # The last trial's files must let the program start.
-        program = Program(args.binary, home)
+        program = Program()
         final_start = program.wait_listening()
         program.end()
         elapsed = time.monotonic() - started
 
-        full_disk = full_disk_run(args, home,
-                                  invert(("".join(a + "\r\n" for a in addresses)).encode()))
+        full_disk = full_disk_run(args, invert(lines(addresses)))
 
+        row = "%-10s %7s %13s %13s %6s"
         rows = ["kill -9 torture: %d trials, seed %d, %.0f s" % (args.trials, args.seed, elapsed),
-                "%-10s %7s %13s %13s %6s" % ("operation", "trials", "killed before", "done before", "torn")]
-        rows.append("%-10s %7s %13s %13s %6s" % ("", "", "it finished", "the kill", ""))
-        for k in kinds:
-            rows.append("%-10s %7d %13d %13d %6d" % (k, counts[k], counts[k] - late[k], late[k], torn[k]))
-        rows.append("%-10s %7d %13s %13s %6d" % ("all", args.trials, "", "", sum(torn.values())))
+                row % ("operation", "trials", "killed before", "done before", "torn"),
+                row % ("", "", "it finished", "the kill", "")]
+        rows += [row % (k, counts[k], counts[k] - late[k], late[k], torn[k]) for k in kinds]
+        rows.append(row % ("all", args.trials, "", "", sum(torn.values())))
         rows.append("torn files: %d of %d trials; starts that failed: %d; start after the last trial: %s"
                     % (sum(torn.values()), args.trials, no_start, "yes" if final_start else "NO"))
         rows.append("full disk (%s): %s" % full_disk)
@@ -462,28 +391,24 @@ def torture(args):
         return 0 if not sum(torn.values()) and not no_start and final_start and \
             full_disk[1].startswith("old files whole") else 1
     finally:
-        if server:
-            server.stop()
-        home.remove()
+        server.stop()
 
 
-def full_disk_run(args, home, internet_list):
+def full_disk_run(args, internet_list):
     """An internet change (a cache store and a bitmap write) and a settings save on a
     full disk: the old files stay whole and the user is told."""
     # An internet list in place, so the start rebuilds nothing and the change
     # stores what it fetches.
-    write(home.path("wpdlfiles.dat"), internet_list)
-    set_options(home.config, {"WPSource": "2", "1strun": "False"}, {})
-    folders = [home.data, os.path.dirname(home.config)]
+    write(data("wpdlfiles.dat"), internet_list)
+    set_options({"WPSource": "2", "1strun": "False"}, {})
+    folders = [DATA, os.path.dirname(CONFIG)]
     mounted = []
     how = "tmpfs"
-    saved = {}
-    for folder in folders:
-        for name in os.listdir(folder):
-            saved[os.path.join(folder, name)] = read(os.path.join(folder, name))
+    saved = {os.path.join(folder, name): read(os.path.join(folder, name))
+             for folder in folders for name in os.listdir(folder)}
     try:
         for folder in folders:
-            keep = tempfile.mkdtemp(dir=home.root)
+            keep = tempfile.mkdtemp(dir=ROOT)
             for name in os.listdir(folder):
                 shutil.move(os.path.join(folder, name), keep)
             need = sum(os.path.getsize(os.path.join(keep, n)) for n in os.listdir(keep))
@@ -510,31 +435,29 @@ def full_disk_run(args, home, internet_list):
             mounted = []
             if not args.shim:
                 return (how, "not run: no shim given")
-            extra = {"LD_PRELOAD": args.shim, "TESSALY_TEST_FULL_DISK": home.root}
-        text = (read(home.config) or b"").decode()
-        program = Program(args.binary, home, extra_env=extra)
+            extra = {"LD_PRELOAD": args.shim, "TESSALY_TEST_FULL_DISK": ROOT}
+        program = Program(extra)
         if not program.wait_listening():
             return (how, "the program did not start: " + program.said()[-200:])
         program.send("TessalyToggleTimer")
         program.send("TessalyNext")
         time.sleep(1.5)
         program.end()
-        said = program.said()
-        def whole(path, data):
+
+        def whole(path, content):
             now = read(path)
             # The cache's data file only grows: an item written before its
             # index record failed is unused bytes, which the design allows.
             if path.endswith("IntCacheFile.dat"):
-                return now is not None and now.startswith(data)
-            return now == data
+                return now is not None and now.startswith(content)
+            return now == content
 
-        changed = ["%s (%d -> %s bytes)" % (os.path.basename(p), len(data),
+        changed = ["%s (%d -> %s bytes)" % (os.path.basename(p), len(content),
                                            len(read(p)) if read(p) is not None else "no")
-                   for p, data in saved.items() if not whole(p, data)]
-        told = "could not" in said
+                   for p, content in saved.items() if not whole(p, content)]
         return (how, "%s; user told: %s" % ("old files whole" if not changed else
                                             "OLD FILES CHANGED: " + ", ".join(changed),
-                                            "yes" if told else "NO"))
+                                            "yes" if "could not" in program.said() else "NO"))
     finally:
         for folder in mounted:
             subprocess.run(["umount", folder])
@@ -546,112 +469,91 @@ def x_pixmaps():
     """The X pixmaps and their bytes held by the program's X clients (xrestop
     names them after the program; the server does not know their process)."""
     out = subprocess.run(["xrestop", "-b", "-m", "1"], capture_output=True, text=True).stdout
-    pixmaps = pixmap_bytes = 0
+    held = {"pixmaps": 0, "pixmap bytes": 0}
     ours = False
     for line in out.splitlines():
         if not line.startswith("\t"):
             ours = "tessaly" in line.lower()
             continue
         key, _, value = line.strip().partition(":")
-        if ours and key.strip() == "pixmaps":
-            pixmaps += int(value)
-        elif ours and key.strip() == "pixmap bytes":
-            pixmap_bytes += int(value)
-    return (pixmaps, pixmap_bytes)
+        if ours and key.strip() in held:
+            held[key.strip()] += int(value)
+    return (held["pixmaps"], held["pixmap bytes"])
 
 
 def soak(args):
-    home = Home()
-    server = None
+    folder = os.path.join(os.environ["HOME"], "Pictures")
+    kinds = [("a.jpg", "640x480", "red"), ("b.png", "800x600", "green"), ("c.gif", "300x200", "blue"),
+             ("d.bmp", "500x400", "orange"), ("e.webp", "1024x768", "purple"),
+             ("f.tif", "400x300", "yellow"), ("g.jpg", "2000x1500", "gray")]
+    for name, size, colour in kinds:
+        make_picture(os.path.join(folder, name), size, colour)
+        make_picture(os.path.join(SERVED, name), size, colour)
+    subprocess.run(["heif-enc", "-q", "40", "-o", os.path.join(folder, "h.heic"),
+                    os.path.join(folder, "b.png")], check=True, capture_output=True)
+    server = Server()
     rows = []
     try:
-        folder = os.path.join(home.root, "home", "Pictures")
-        os.makedirs(folder)
-        kinds = [("a.jpg", "640x480", "red"), ("b.png", "800x600", "green"), ("c.gif", "300x200", "blue"),
-                 ("d.bmp", "500x400", "orange"), ("e.webp", "1024x768", "purple"),
-                 ("f.tif", "400x300", "yellow"), ("g.jpg", "2000x1500", "gray")]
-        for name, size, colour in kinds:
-            make_picture(os.path.join(folder, name), size, colour)
-            shutil.copy(os.path.join(folder, name), home.served)
-        subprocess.run(["heif-enc", "-q", "40", "-o", os.path.join(folder, "h.heic"),
-                        os.path.join(folder, "b.png")], check=True, capture_output=True)
-        server = Server(home.root)
         addresses = [server.url("/files/%s?n=%d" % (kinds[n % len(kinds)][0], n)) for n in range(200)]
-        base = {"1strun": "False", "AutoStart": "True", "WallpaperStartup": "False", "WallpaperTimer": "False",
-                "TechniqueTimer": "1", "IntIgnore": "True", "IntTimeOut": "10", "IntEnableCaching": "True",
-                "WallPaperPosition": "Fit (Reduce/Enlarge)", "WaterMarkVisible": "True", "IntCoolDown": "0"}
-        write(home.path("WallPapersList.tsy"), "\x01\r\n" + folder + "\r\n")
-        write(home.path("wpdlfiles.dat"), invert(("".join(a + "\r\n" for a in addresses)).encode()))
-        cli = os.path.abspath(args.binary)
+        write(data("WallPapersList.tsy"), "\x01\r\n" + folder + "\r\n")
+        write(data("wpdlfiles.dat"), invert(lines(addresses)))
+        bitmap = data("Orvane Wallpaper.bmp")
+
+        def stamp():
+            return os.stat(bitmap).st_mtime_ns if os.path.exists(bitmap) else 0
+
+        def change():
+            before = stamp()
+            subprocess.run([TESSALY, "--next"], env=ENV, stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL, check=False)
+            return wait_for(lambda: stamp() != before, 30, 0.002) is not None
+
         half = args.changes // 2
         for label, source, count in (("local pictures", "1", args.changes - half),
                                      ("internet pictures", "2", half)):
-            write(home.config, ini_text({"Options": dict(base, WPSource=source)}))
-            program = Program(args.binary, home)
+            write(CONFIG, ini_text({"Options": dict(OPTIONS, WPSource=source, WaterMarkVisible="True",
+                                                    WallPaperPosition="Fit (Reduce/Enlarge)")}))
+            program = Program()
             if not program.wait_listening():
                 rows.append("%s: the program did not start" % label)
                 continue
-            bitmap = home.path("Orvane Wallpaper.bmp")
-
-            def change():
-                stamp = os.stat(bitmap).st_mtime_ns if os.path.exists(bitmap) else 0
-                subprocess.run([cli, "--next"], env=home.env, stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL, check=False)
-                deadline = time.monotonic() + 30
-                while time.monotonic() < deadline:
-                    if os.path.exists(bitmap) and os.stat(bitmap).st_mtime_ns != stamp:
-                        return True
-                    time.sleep(0.002)
-                return False
-
             # Warm up (caches, fonts, plugins), then measure.
             for _ in range(min(20, count)):
                 change()
             time.sleep(0.5)
-            first = (program.rss_kb(), program.fds(), x_pixmaps(), program.children())
+            first = (program.rss_kb(), program.fds(), *x_pixmaps(), program.children())
             started = time.monotonic()
-            missed = 0
-            for _ in range(count):
-                missed += not change()
+            missed = sum(not change() for _ in range(count))
             elapsed = time.monotonic() - started
             time.sleep(0.5)
-            last = (program.rss_kb(), program.fds(), x_pixmaps(), program.children())
+            last = (program.rss_kb(), program.fds(), *x_pixmaps(), program.children())
             program.end()
             rows.append("%s: %d changes through `tessaly --next` in %.0f s (%.0f ms each), %d not seen"
                         % (label, count, elapsed, 1000 * elapsed / max(count, 1), missed))
             rows.append("  %-22s %12s %12s %10s" % ("", "before", "after", "growth"))
-            rows.append("  %-22s %12d %12d %10d" % ("RSS (kB)", first[0], last[0], last[0] - first[0]))
-            rows.append("  %-22s %12d %12d %10d" % ("open fds", first[1], last[1], last[1] - first[1]))
-            rows.append("  %-22s %12d %12d %10d" % ("X pixmaps", first[2][0], last[2][0], last[2][0] - first[2][0]))
-            rows.append("  %-22s %12d %12d %10d" % ("X pixmap bytes", first[2][1], last[2][1],
-                                                    last[2][1] - first[2][1]))
-            rows.append("  %-22s %12d %12d %10d" % ("child processes", first[3], last[3], last[3] - first[3]))
+            for i, what in enumerate(("RSS (kB)", "open fds", "X pixmaps", "X pixmap bytes",
+                                      "child processes")):
+                rows.append("  %-22s %12d %12d %10d" % (what, first[i], last[i], last[i] - first[i]))
         report(args, ["soak: %d changes" % args.changes] + rows)
         return 0
     finally:
-        if server:
-            server.stop()
-        home.remove()
+        server.stop()
 
 
 # --- network faults --------------------------------------------------------------
 
 def faults(args):
-    home = Home()
-    server = None
+    certs = os.path.join(ROOT, "certs")
+    subprocess.run([os.path.join(SUPPORT, "make-test-certs.sh"), certs], check=True,
+                   capture_output=True)
+    make_picture(os.path.join(SERVED, "good.jpg"), "320x240", "green")
+    server = Server((os.path.join(certs, "untrusted.pem"), os.path.join(certs, "untrusted.key")))
     rows = []
     failed = False
     try:
-        certs = os.path.join(home.root, "certs")
-        os.makedirs(certs)
-        subprocess.run([os.path.join(SUPPORT, "make-test-certs.sh"), certs], check=True,
-                       capture_output=True)
-        make_picture(os.path.join(home.served, "good.jpg"), "320x240", "green")
-        server = Server(home.root, (os.path.join(certs, "untrusted.pem"), os.path.join(certs, "untrusted.key")))
-        closed = socket.socket()
-        closed.bind(("127.0.0.1", 0))
-        closed_port = closed.getsockname()[1]
-        closed.close()
+        with socket.socket() as closed:
+            closed.bind(("127.0.0.1", 0))
+            closed_port = closed.getsockname()[1]
         timeout = args.timeout
         matrix = [
             ("refused connection", "http://127.0.0.1:%d/x.jpg" % closed_port, {}),
@@ -665,56 +567,47 @@ def faults(args):
             ("refusing proxy", server.url("/files/good.jpg?proxy"),
              {"IntUseProxy": "True", "IntProxy": "127.0.0.1:%d" % closed_port}),
         ]
+        row = "%-20s %9s %9s %8s %9s %12s"
         rows.append("network faults: IntTimeOut %d s; each is one `--next` on an internet list of that "
                     "address alone" % timeout)
-        rows.append("%-20s %9s %9s %8s %9s %12s" % ("fault", "gave up", "limit", "peak RSS", "cached",
-                                                    "next change"))
-        rows.append("%-20s %9s %9s %8s %9s %12s" % ("", "", "", "MB", "", ""))
+        rows.append(row % ("fault", "gave up", "limit", "peak RSS", "cached", "next change"))
+        rows.append(row % ("", "", "", "MB", "", ""))
+        bitmap = data("Orvane Wallpaper.bmp")
         for label, address, extra in matrix:
-            options = {"1strun": "False", "AutoStart": "True", "WallpaperStartup": "False",
-                       "WallpaperTimer": "True", "IntervalTimer": "60", "TechniqueTimer": "1",
-                       "IntIgnore": "True", "IntTimeOut": str(timeout), "IntEnableCaching": "True",
-                       "WPSource": "2", "IntUseProxy": "False", "IntCoolDown": "0"}
-            options.update(extra)
-            write(home.config, ini_text({"Options": options, "Internet": {"Seq": "1"}}))
+            options = dict(OPTIONS, WallpaperTimer="True", IntervalTimer="60", IntTimeOut=str(timeout),
+                           WPSource="2", IntUseProxy="False")
+            write(CONFIG, ini_text({"Options": dict(options, **extra), "Internet": {"Seq": "1"}}))
             for n in ("IntCacheIndexFile.dat", "IntCacheFile.dat"):
-                if os.path.exists(home.path(n)):
-                    os.remove(home.path(n))
-            good = server.url("/files/good.jpg?after")
-            write(home.path("wpdlfiles.dat"), invert((address + "\r\n" + good + "\r\n").encode()))
-            program = Program(args.binary, home)
+                if os.path.exists(data(n)):
+                    os.remove(data(n))
+            write(data("wpdlfiles.dat"), invert(lines([address, server.url("/files/good.jpg?after")])))
+            program = Program()
             if not program.wait_listening():
                 rows.append("%-20s the program did not start" % label)
                 failed = True
                 continue
-            def stamp():
-                return os.stat(home.config).st_mtime_ns
             # The step ends by storing the time of the attempt (IntCL).
-            before = stamp()
+            before = os.stat(CONFIG).st_mtime_ns
             sent = time.monotonic()
             program.send("TessalyNext")
             peak = 0
             gave_up = None
             while time.monotonic() - sent < timeout + 30:
                 peak = max(peak, program.rss_kb())
-                if stamp() != before:
+                if os.stat(CONFIG).st_mtime_ns != before:
                     gave_up = time.monotonic() - sent
                     break
                 time.sleep(0.02)
-            index = read(home.path("IntCacheIndexFile.dat"))
+            index = read(data("IntCacheIndexFile.dat"))
             records = cache_records(index) if index else []
             cached = records is None or any(r[0] == address for r in records)
             # The program still works: the next address is a good picture
             # (through the same refusing proxy it can only answer).
-            bitmap = home.path("Orvane Wallpaper.bmp")
             old = os.stat(bitmap).st_mtime_ns if os.path.exists(bitmap) else 0
             changed = program.send("TessalyNext")
-            deadline = time.monotonic() + timeout + 5
-            while not extra and time.monotonic() < deadline:
-                changed = os.path.exists(bitmap) and os.stat(bitmap).st_mtime_ns != old
-                if changed:
-                    break
-                time.sleep(0.02)
+            if not extra:
+                changed = wait_for(lambda: os.path.exists(bitmap) and
+                                   os.stat(bitmap).st_mtime_ns != old, timeout + 5, 0.02) is not None
             alive = program.process.poll() is None
             program.end()
             ok = gave_up is not None and gave_up <= timeout + 1 and not cached and changed and alive
@@ -726,9 +619,7 @@ def faults(args):
         report(args, rows)
         return 1 if failed else 0
     finally:
-        if server:
-            server.stop()
-        home.remove()
+        server.stop()
 
 
 def report(args, rows):
@@ -744,7 +635,6 @@ def main():
     sub = parser.add_subparsers(dest="run", required=True)
     for name in ("torture", "soak", "faults"):
         p = sub.add_parser(name)
-        p.add_argument("--binary", required=True)
         p.add_argument("--results")
         p.add_argument("--verbose", action="store_true")
         if name == "torture":

@@ -9,21 +9,12 @@ import time
 
 os.environ["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
 os.environ["NO_AT_BRIDGE"] = "0"
-from tessaly_session import *  # noqa: F401,F403 (folders, reset, start, quit, …)
+from tessaly_session import *  # noqa: F401,F403 (folders, reset, start, quit, check, …)
 
 launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                             stderr=subprocess.DEVNULL)
 time.sleep(1)
 import pyatspi  # noqa: E402 (needs the bus above)
-
-failures = []
-
-
-def check(condition, what):
-    print(("ok   " if condition else "FAIL ") + what, flush=True)
-    if not condition:
-        failures.append(what)
-
 
 def walk(node, depth=0):
     if node is None or depth > 30:

@@ -22,14 +22,7 @@ if [ "${1:-}" = --no-notification-server ]; then
 fi
 me=desktop-session
 source "$(dirname "${BASH_SOURCE[0]}")/session-bus.sh"
-screen=${TESSALY_TEST_SCREEN:-1280x1024x24}
-
-Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-pids+=($!)
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-
+start_xvfb
 start_session_bus $bus_option
 
 export TESSALY_TRAYER_COMMAND="trayer --edge top --align right --widthtype request --height 32 --SetDockType false --transparent false --tint 0x303030"

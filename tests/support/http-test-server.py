@@ -47,11 +47,8 @@ import time
 import urllib.parse
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
-PAGE = (
-    b"<!DOCTYPE html>\n"
-    b"<html><head><title>Tessaly test page</title></head>\n"
-    b"<body><p>Hello from the Tessaly test server.</p></body></html>\n"
-)
+PAGE = (b"<!DOCTYPE html>\n<html><head><title>Tessaly test page</title></head>\n"
+        b"<body><p>Hello from the Tessaly test server.</p></body></html>\n")
 
 CHUNK = 64 * 1024
 # 64 KiB is a multiple of 256, so repeating this chunk continues the pattern.
@@ -67,6 +64,7 @@ ports = {"http": 0, "https": 0}
 
 # The whole content of a served file that answers with 1 GiB instead.
 HUGE_MARK = b"#huge\n"
+
 
 def count(key):
     with counts_lock:
@@ -95,28 +93,25 @@ class Handler(BaseHTTPRequestHandler):
     protocol_version = "HTTP/1.1"
     server_version = "TessalyTestServer/1.0"
 
-    def log_message(self, format, *args):  # quiet
-        pass
-
-    def log_error(self, format, *args):  # quiet
+    def log_message(self, format, *args):  # quiet (log_error comes here too)
         pass
 
     # -- helpers -----------------------------------------------------------
 
-    def send_body(self, status, body, content_type="text/plain; charset=utf-8"):
+    def begin(self, status, length=None, content_type="application/octet-stream", **headers):
+        """The status line and headers; Content-Length unless `length` is None,
+        further headers with "_" for "-" in their names."""
         self.send_response(status)
-        self.send_header("Content-Type", content_type)
-        self.send_header("Content-Length", str(len(body)))
+        if content_type:
+            self.send_header("Content-Type", content_type)
+        if length is not None:
+            self.send_header("Content-Length", str(length))
+        for name, value in headers.items():
+            self.send_header(name.replace("_", "-"), value)
         self.end_headers()
-        self.wfile.write(body)
 
-    def redirect(self, location):
-        body = b"redirect\n"
-        self.send_response(302)
-        self.send_header("Location", location)
-        self.send_header("Content-Type", "text/plain; charset=utf-8")
-        self.send_header("Content-Length", str(len(body)))
-        self.end_headers()
+    def send_body(self, status, body, content_type="text/plain; charset=utf-8", **headers):
+        self.begin(status, len(body), content_type, **headers)
         self.wfile.write(body)
 
     def stream(self, chunks):
@@ -133,6 +128,15 @@ class Handler(BaseHTTPRequestHandler):
         except (BrokenPipeError, ConnectionError, ssl.SSLError, OSError):
             self.close_connection = True
 
+    def huge(self, length=True):
+        """1 GiB of the pattern, with its length or (Connection: close) without."""
+        if length:
+            self.begin(200, GIB)
+        else:
+            self.begin(200, Connection="close")
+        self.stream(pattern(GIB))
+        self.close_connection |= not length
+
     def not_found(self):
         self.send_body(404, b"not found\n")
 
@@ -142,57 +146,50 @@ class Handler(BaseHTTPRequestHandler):
         path = urllib.parse.urlsplit(self.path).path
         if path != "/counts":
             count(path)
+        rest = path.split("/", 2)[2] if path.count("/") > 1 else ""
 
         if path == "/page.html":
             self.send_body(200, PAGE, "text/html; charset=utf-8")
-        elif path == "/slow-page":
-            if wait_a_while(1.5):
+        elif path in ("/slow-page", "/slow/" + rest):
+            if not wait_a_while(1.5):
+                self.close_connection = True
+            elif path == "/slow-page":
                 self.send_body(200, PAGE, "text/html; charset=utf-8")
             else:
-                self.close_connection = True
-        elif path.startswith("/slow/"):
-            if wait_a_while(1.5):
-                self.serve_file(urllib.parse.unquote(path[len("/slow/"):]))
-            else:
-                self.close_connection = True
+                self.serve_file(urllib.parse.unquote(rest))
         elif path.startswith("/files/"):
-            self.serve_file(urllib.parse.unquote(path[len("/files/"):]))
+            self.serve_file(urllib.parse.unquote(rest))
         elif path.startswith("/bytes/"):
-            self.serve_bytes(path[len("/bytes/"):])
-        elif path == "/404":
-            self.not_found()
+            n = int(rest) if rest.isdigit() else -1
+            if 0 <= n <= 4 * GIB:
+                self.begin(200, n)
+                self.stream(pattern(n))
+            else:
+                self.send_body(400, b"bad length\n")
         elif path == "/reset":
             self.reset()
         elif path == "/hang":
             wait_a_while(MAX_WAIT_SECONDS)
             self.close_connection = True
         elif path == "/drip":
-            self.drip()
+            self.trickle(100000, 1000, first_at_once=True)
         elif path.startswith("/trickle/"):
-            self.trickle(path[len("/trickle/"):])
+            n, _, ms = rest.partition("/")
+            if n.isdigit() and ms.isdigit() and int(n) <= 1024 * 1024 and int(ms) <= 60000:
+                self.trickle(int(n), int(ms))
+            else:
+                self.send_body(400, b"bad trickle\n")
         elif path.startswith("/stall/"):
-            self.stall(path[len("/stall/"):])
-        elif path == "/loop":
-            self.redirect("/loop2")
-        elif path == "/loop2":
-            self.redirect("/loop")
+            self.stall(rest)
+        elif path in ("/loop", "/loop2"):
+            self.send_body(302, b"redirect\n", Location="/loop2" if path == "/loop" else "/loop")
         elif path == "/to-http":
-            self.redirect("http://127.0.0.1:%d/page.html" % ports["http"])
-        elif path == "/huge":
-            self.send_response(200)
-            self.send_header("Content-Type", "application/octet-stream")
-            self.send_header("Content-Length", str(GIB))
-            self.end_headers()
-            self.stream(pattern(GIB))
-        elif path == "/nolength-huge":
-            self.send_response(200)
-            self.send_header("Content-Type", "application/octet-stream")
-            self.send_header("Connection", "close")
-            self.end_headers()
-            self.stream(pattern(GIB))
-            self.close_connection = True
+            self.send_body(302, b"redirect\n",
+                           Location="http://127.0.0.1:%d/page.html" % ports["http"])
+        elif path in ("/huge", "/nolength-huge"):
+            self.huge(length=path == "/huge")
         elif path.startswith("/count/"):
-            count(urllib.parse.unquote(path[len("/count/"):]))
+            count(urllib.parse.unquote(rest))
             self.send_body(200, b"ok")
         elif path == "/counts":
             with counts_lock:
@@ -203,18 +200,11 @@ class Handler(BaseHTTPRequestHandler):
 
     def serve_file(self, name):
         root = self.server.root
-        if (
-            not root
-            or not name
-            or "/" in name
-            or "\\" in name
-            or name in (".", "..")
-        ):
+        if not root or not name or "/" in name or "\\" in name or name in (".", ".."):
             self.not_found()
             return
-        file_path = os.path.join(root, name)
         try:
-            f = open(file_path, "rb")
+            f = open(os.path.join(root, name), "rb")
         except OSError:
             self.not_found()
             return
@@ -223,29 +213,17 @@ class Handler(BaseHTTPRequestHandler):
             size = info.st_size
             # A file that turned into a 1 GiB body, as /huge answers.
             if size == len(HUGE_MARK) and f.read() == HUGE_MARK:
-                self.send_response(200)
-                self.send_header("Content-Type", "application/octet-stream")
-                self.send_header("Content-Length", str(GIB))
-                self.end_headers()
-                self.stream(pattern(GIB))
+                self.huge()
                 return
             f.seek(0)
-            etag = '"%x-%x"' % (info.st_mtime_ns, size)
-            modified = email.utils.formatdate(int(info.st_mtime), usegmt=True)
-            if self.unchanged(etag, int(info.st_mtime)):
+            validators = {"ETag": '"%x-%x"' % (info.st_mtime_ns, size),
+                          "Last_Modified": email.utils.formatdate(int(info.st_mtime), usegmt=True)}
+            if self.unchanged(validators["ETag"], int(info.st_mtime)):
                 count("304 /files/" + name)
-                self.send_response(304)
-                self.send_header("ETag", etag)
-                self.send_header("Last-Modified", modified)
-                self.end_headers()
+                self.begin(304, content_type=None, **validators)
                 return
-            content_type = mimetypes.guess_type(name)[0] or "application/octet-stream"
-            self.send_response(200)
-            self.send_header("Content-Type", content_type)
-            self.send_header("Content-Length", str(size))
-            self.send_header("ETag", etag)
-            self.send_header("Last-Modified", modified)
-            self.end_headers()
+            self.begin(200, size, mimetypes.guess_type(name)[0] or "application/octet-stream",
+                       **validators)
             self.stream(iter(lambda: f.read(CHUNK), b""))
 
     def unchanged(self, etag, mtime):
@@ -261,20 +239,6 @@ class Handler(BaseHTTPRequestHandler):
         except (TypeError, ValueError):
             return False
 
-    def serve_bytes(self, text):
-        try:
-            n = int(text)
-        except ValueError:
-            n = -1
-        if n < 0 or n > 4 * GIB:
-            self.send_body(400, b"bad length\n")
-            return
-        self.send_response(200)
-        self.send_header("Content-Type", "application/octet-stream")
-        self.send_header("Content-Length", str(n))
-        self.end_headers()
-        self.stream(pattern(n))
-
     def reset(self):
         """Closes the connection with a TCP reset, without any answer."""
         sock = self.connection
@@ -284,53 +248,20 @@ class Handler(BaseHTTPRequestHandler):
             pass
         # The socket is only really closed once the file objects made from it
         # are closed too.
-        for f in (self.rfile, self.wfile):
+        for f in (self.rfile, self.wfile, sock):
             try:
                 f.close()
             except OSError:
                 pass
-        try:
-            sock.close()
-        except OSError:
-            pass
         self.close_connection = True
 
-    def drip(self):
-        self.send_response(200)
-        self.send_header("Content-Type", "application/octet-stream")
-        self.send_header("Content-Length", "100000")
-        self.end_headers()
-        started = time.monotonic()
-        try:
-            self.wfile.flush()
-            i = 0
-            while time.monotonic() - started < MAX_WAIT_SECONDS:
-                self.wfile.write(bytes(((i * 7) % 256,)))
-                self.wfile.flush()
-                i += 1
-                if not wait_a_while(1.0):
-                    break
-        except (BrokenPipeError, ConnectionError, ssl.SSLError, OSError):
-            pass
-        self.close_connection = True
-
-
-    def trickle(self, text):
-        try:
-            n, ms = (int(x) for x in text.split("/"))
-        except ValueError:
-            n = ms = -1
-        if n < 0 or n > 1024 * 1024 or ms < 0 or ms > 60000:
-            self.send_body(400, b"bad trickle\n")
-            return
-        self.send_response(200)
-        self.send_header("Content-Type", "application/octet-stream")
-        self.send_header("Content-Length", str(n))
-        self.end_headers()
+    def trickle(self, n, ms, first_at_once=False):
+        """n bytes of the pattern one at a time, ms milliseconds apart."""
+        self.begin(200, n)
         try:
             self.wfile.flush()
             for i in range(n):
-                if not wait_a_while(ms / 1000.0):
+                if (i or not first_at_once) and not wait_a_while(ms / 1000.0):
                     break
                 self.wfile.write(bytes(((i * 7) % 256,)))
                 self.wfile.flush()
@@ -339,17 +270,11 @@ class Handler(BaseHTTPRequestHandler):
         self.close_connection = True
 
     def stall(self, text):
-        try:
-            n = int(text)
-        except ValueError:
-            n = -1
-        if n < 0 or n > 64 * 1024 * 1024:
+        n = int(text) if text.isdigit() else -1
+        if not 0 <= n <= 64 * 1024 * 1024:
             self.send_body(400, b"bad length\n")
             return
-        self.send_response(200)
-        self.send_header("Content-Type", "application/octet-stream")
-        self.send_header("Content-Length", str(2 * n))
-        self.end_headers()
+        self.begin(200, 2 * n)
         self.stream(pattern(n))
         try:
             self.wfile.flush()
@@ -396,9 +321,7 @@ def main():
     parser.add_argument("--cert", help="certificate (PEM) for the HTTPS server")
     parser.add_argument("--key", help="private key (PEM) for the HTTPS server")
     parser.add_argument("--root", help="folder whose files are served under /files/")
-    parser.add_argument(
-        "--lifetime", type=float, default=3600.0, help="stop after this many seconds"
-    )
+    parser.add_argument("--lifetime", type=float, default=3600.0, help="stop after this many seconds")
     args = parser.parse_args()
     if bool(args.cert) != bool(args.key):
         parser.error("--cert and --key go together")
@@ -412,17 +335,10 @@ def main():
         servers.append(Server(context, args.root))
         ports["https"] = servers[1].server_address[1]
 
-    def stop(signum, frame):
-        stopping.set()
-
-    signal.signal(signal.SIGTERM, stop)
-    signal.signal(signal.SIGINT, stop)
-
-    threads = []
+    for signum in (signal.SIGTERM, signal.SIGINT):
+        signal.signal(signum, lambda *_: stopping.set())
     for server in servers:
-        t = threading.Thread(target=server.serve_forever, args=(0.2,), daemon=True)
-        t.start()
-        threads.append(t)
+        threading.Thread(target=server.serve_forever, args=(0.2,), daemon=True).start()
 
     tmp = args.ready + ".tmp"
     with open(tmp, "w", encoding="ascii") as f:
@@ -430,11 +346,9 @@ def main():
     os.replace(tmp, args.ready)
 
     deadline = time.monotonic() + args.lifetime
-    while not stopping.is_set():
+    while not stopping.wait(0.5):
         if os.getppid() != parent or time.monotonic() > deadline:
             stopping.set()
-            break
-        stopping.wait(0.5)
 
     for server in servers:
         server.shutdown()

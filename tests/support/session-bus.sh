@@ -1,5 +1,7 @@
-# Sourced by desktop-session.sh and with-session-bus.sh: a work folder and
-# helper processes that go away when the script exits, and the private D-Bus bus.
+# Sourced by the session scripts (desktop-session.sh, desktop-program.sh,
+# with-session-bus.sh, with-xvfb.sh, sway-session.sh): a work folder and helper
+# processes that go away when the script exits, a private X server and the
+# private D-Bus buses.
 # The sourcing script sets `me` (its name in messages) first.
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/tessaly-$me.XXXXXX")
@@ -22,6 +24,17 @@ wait_for() { # wait_for <seconds> <command...>
     [ "$SECONDS" -ge "$deadline" ] && return 1
     sleep 0.05
   done
+}
+
+# start_xvfb: a private X server on a display number it picks itself; exports
+# DISPLAY. Screen size: TESSALY_TEST_SCREEN (default 1280x1024x24).
+start_xvfb() {
+  Xvfb -displayfd 3 -screen 0 "${TESSALY_TEST_SCREEN:-1280x1024x24}" -nolisten tcp -noreset \
+    3>"$work/display" 2>/dev/null &
+  pids+=($!)
+  wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
+  export DISPLAY=":$(head -n1 "$work/display")"
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 }
 
 # start_bus <folder>: a private bus listening in <folder>, its address in

@@ -1,7 +1,9 @@
 """The running program on a private desktop session (desktop-session.sh), as
 the end-to-end tests meet it: its folders, a fresh configuration with a files
-list of two plain pictures, the root window's colour, starting and ending it."""
+list of two plain pictures, the root window's colour, starting and ending it;
+and the checks' verdicts."""
 import os
+import struct
 import subprocess
 import time
 
@@ -12,7 +14,16 @@ PICTURES = os.path.join(os.environ["HOME"], "pictures")
 ERRORS = os.path.join(os.environ["HOME"], "err.txt")
 
 
-def wait_for(condition, seconds=10):
+failures = []
+
+
+def check(condition, what):
+    print(("ok   " if condition else "FAIL ") + what, flush=True)
+    if not condition:
+        failures.append(what)
+
+
+def wait_for(condition, seconds=10, step=0.2):
     end = time.time() + seconds
     while time.time() < end:
         try:
@@ -21,8 +32,25 @@ def wait_for(condition, seconds=10):
                 return value
         except Exception:
             pass
-        time.sleep(0.2)
+        time.sleep(step)
     return None
+
+
+def invert(content):
+    """The program's byte inversion: every byte but the last becomes 255 minus it."""
+    return bytes(255 - b for b in content[:-1]) + content[-1:] if content else content
+
+
+def bitmap_whole(content):
+    """A whole Windows bitmap: its header's file size and pixel rows all there."""
+    if not content or len(content) < 54 or content[:2] != b"BM":
+        return False
+    size, = struct.unpack_from("<I", content, 2)
+    offset, = struct.unpack_from("<I", content, 10)
+    w, h = struct.unpack_from("<ii", content, 18)
+    bpp, = struct.unpack_from("<H", content, 28)
+    rows = ((abs(w) * bpp + 31) // 32) * 4 * abs(h)
+    return size == len(content) and offset + rows <= len(content) and w > 0
 
 
 def stored():
@@ -39,19 +67,24 @@ def stored():
     return values
 
 
-def reset(settings):
+def reset(settings, colours=("red", "lime"), picture=None):
+    """A fresh configuration with `settings` under [Options], and a files list
+    of a picture a colour: `picture(colour)` makes it and gives its path
+    (plain 64 x 48 PNGs by default)."""
     subprocess.run(["rm", "-rf", os.path.dirname(CONFIG), DATA])
     os.makedirs(os.path.dirname(CONFIG))
     os.makedirs(DATA)
     os.makedirs(PICTURES, exist_ok=True)
     with open(CONFIG, "w", encoding="utf-8") as f:
         f.write("[Options]\n" + "".join(k + "=" + v + "\n" for k, v in settings.items()))
-    # Two plain pictures as the files list.
     lines = ""
-    for colour in ("red", "lime"):
+    for colour in colours:
         path = os.path.join(PICTURES, colour + ".png")
-        subprocess.run(["convert", "-size", "64x48", "xc:" + colour, path], check=True)
-        lines += PICTURES + "/\r\n" + colour + ".png\r\n"
+        if picture:
+            path = picture(colour)
+        else:
+            subprocess.run(["convert", "-size", "64x48", "xc:" + colour, path], check=True)
+        lines += os.path.dirname(path) + "/\r\n" + os.path.basename(path) + "\r\n"
     with open(os.path.join(DATA, "WallPapersList.tsy"), "w", encoding="utf-8", newline="") as f:
         f.write(lines + "\x01\r\n")
 
