@@ -395,7 +395,9 @@ class Runner:
 def configure(tree, build, runner, log):
     if (build / "CMakeCache.txt").exists():
         return
-    command = ["cmake", "-S", str(tree), "-B", str(build), "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
+    # Makefiles: the link lines (link.txt) tell which tests link which library.
+    command = ["cmake", "-G", "Unix Makefiles", "-S", str(tree), "-B", str(build),
+               "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
                "-DTESSALY_WERROR=ON", "-DBUILD_TESTING=ON"]
     if shutil.which("ccache"):
         command += ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DCMAKE_C_COMPILER_LAUNCHER=ccache"]
@@ -584,7 +586,7 @@ def measure(order, files, commit, work):
     jobs = ["-j", str(ARGS.jobs)]
     quiet_env = dict(os.environ, CCACHE_DISABLE="1")
     try:
-        print(f"mutants: copying {commit[:12]} to {tree}", flush=True)
+        print(f"mutants: copying {commit.split()[0]} to {tree}", flush=True)
         sync_tree(files, tree)
         configure(tree, build, runner, logs / "configure.log")
         print("mutants: building the unmutated tree", flush=True)
@@ -620,9 +622,10 @@ def measure(order, files, commit, work):
             restore[source] = original
             source.write_text("\n".join(lines))
             started = time.time()
-            label = f"[{len(state['results']) + 1}/{ARGS.mutants}] {path}:{number} {site[3]}"
+            count = len(state["results"]) + 1
+            label = f"[{count}/{ARGS.mutants}] {path}:{number} {site[3]}"
             try:
-                build_log = logs / "mutant-build.log"
+                build_log = logs / f"mutant-{count:02}-build.log"
                 if runner.run(["cmake", "--build", str(build), *jobs], build_log,
                               env=quiet_env) != 0:
                     if Path(path).name not in build_log.read_text(errors="replace"):
@@ -638,10 +641,10 @@ def measure(order, files, commit, work):
                 first = sorted(n for n in tests if linked[n] & targets)
                 rest = sorted(n for n in tests if n not in first)
                 killed_by = None
-                for group in (first, rest):
+                for phase, group in enumerate((first, rest), 1):
                     if group and not killed_by:
-                        ok, failed, _ = run_ctest(group, ctest_dir, runner,
-                                                  logs / "mutant-tests.log", times, True)
+                        test_log = logs / f"mutant-{count:02}-tests-{phase}.log"
+                        ok, failed, _ = run_ctest(group, ctest_dir, runner, test_log, times, True)
                         if not ok:
                             killed_by = ", ".join(f"{n} ({why})" for n, why in failed)
             finally:
@@ -650,8 +653,9 @@ def measure(order, files, commit, work):
                                      "where": f"{path}:{number}", "kind": site[3],
                                      "description": description})
             verdict = f"killed by {killed_by}" if killed_by else "SURVIVED"
+            average = (time.time() - state["start"] - state["baseline"]) / count
             print(f"{label}: {verdict} ({time.time() - started:.0f} s, {len(first)} tests "
-                  f"linking it first)", flush=True)
+                  f"linking it first; {average / 60:.1f} min a mutant so far)", flush=True)
     except Stop as stop:
         signal.signal(signal.SIGTERM, signal.SIG_IGN)
         signal.signal(signal.SIGINT, signal.SIG_IGN)
