@@ -554,6 +554,8 @@ def results_block(state):
         f"{state['baseline'] / 60:.1f} min; "
         + (f"{(elapsed - state['baseline']) / max(len(measured), 1) / 60:.1f} min a mutant"
            if measured else "no mutant") + ")",
+        f"tests:    {state['tests']}" + (f" (left out: {', '.join(state['left_out'])})"
+                                         if state["left_out"] else ""),
         f"discarded: {state['broken']} that did not compile, "
         f"{state['same']} that compiled to the same code",
     ]
@@ -584,7 +586,8 @@ def measure(order, files, commit, work):
     runner = Runner()
     state = {"date": datetime.datetime.now(datetime.timezone.utc).strftime("%Y-%m-%d %H:%M UTC"),
              "commit": commit, "wanted": ARGS.mutants, "results": [], "broken": 0, "same": 0,
-             "stopped": False, "start": time.time(), "baseline": 0.0}
+             "stopped": False, "start": time.time(), "baseline": 0.0, "left_out": [],
+             "tests": 0}
     restore = {}
 
     def on_signal(number, _frame):
@@ -604,6 +607,10 @@ def measure(order, files, commit, work):
         objects = objects_by_source(build, tree)
         original_objects = {src: [digest(o) for _, o in objs] for src, objs in objects.items()}
         tests = list_tests(build)
+        if ARGS.exclude:
+            state["left_out"] = sorted(n for n in tests if re.fullmatch(ARGS.exclude, n))
+            tests = {n: t for n, t in tests.items() if n not in state["left_out"]}
+        state["tests"] = len(tests)
         linked = linked_targets(build, tests)
         write_ctest_dir(ctest_dir, build, tests, {})
         print(f"mutants: running the {len(tests)} tests on the unmutated tree", flush=True)
@@ -689,6 +696,8 @@ def main():
                         help="only print the mutants the seed picks, building nothing")
     parser.add_argument("--add-to", help="add the figures to this file as a new block")
     parser.add_argument("--note", help="a line for the figures (what this run is before or after)")
+    parser.add_argument("--exclude", help="leave out the tests whose names match this regular "
+                        "expression (one that fails on the unmutated tree); the figures say so")
     parser.add_argument("--jobs", type=int, default=2, help="parallel builds and tests (2)")
     parser.add_argument("--work", default=str(REPO / "build-mutants"),
                         help="the copy of the tree and its build (build-mutants/)")
