@@ -513,8 +513,8 @@ in a row (a failing test runs once more, as some X11 tests miss a beat on a load
 survived when every test passes. The tests that link the changed library run first, then the
 others; the first failure ends a mutant's run, so "killed" names the test that failed first
 (two run at a time). Before the mutants, the whole suite must pass on the unmutated tree.
-Mutants that do not
-compile, or compile to the same code, are replaced by the next site the seed draws. The same
+Mutants that do not compile, or compile to the same code, are replaced by the next site the
+seed draws. The same
 seed on the same src/ gives the same mutants (`scripts/mutants.py --list --seed S`), so runs
 of one seed before and after a change to the tests compare. A survivor is a fault no test
 noticed: a gap in the tests, or a change that makes no difference a user could see.
