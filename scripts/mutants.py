@@ -507,17 +507,16 @@ HEADER = """\
 Mutation testing: how many small faults planted in src/ the test suite catches (`make mutants`,
 scripts/mutants.py). Each mutant is one change to one line of the program's logic (a flipped
 comparison, an off-by-one, a dropped negation, a changed constant, an early return), built and
-run against the ctest suite of the same commit, built in a copy of it: killed when a test
-fails or runs out of its time (four times its run on the unmutated tree, at least 30 s) twice
-in a row (a failing test runs once more, as some X11 tests miss a beat on a loaded machine),
-survived when every test passes. The tests that link the changed library run first, then the
-others; the first failure ends a mutant's run, so "killed" names the test that failed first
-(two run at a time). Before the mutants, the whole suite must pass on the unmutated tree.
-Mutants that do not compile, or compile to the same code, are replaced by the next site the
-seed draws. The same
-seed on the same src/ gives the same mutants (`scripts/mutants.py --list --seed S`), so runs
-of one seed before and after a change to the tests compare. A survivor is a fault no test
-noticed: a gap in the tests, or a change that makes no difference a user could see.
+run against the ctest suite of the same commit, built in a copy of it: killed when a test fails
+or runs out of its time (four times its run on the unmutated tree, at least 30 s) twice in a row
+(a failing test runs once more, as some X11 tests miss a beat on a loaded machine), survived
+when every test passes. The tests that link the changed library run first, then the others; the
+first failure ends a mutant's run, so "killed" names the test that failed first (two run at a
+time). Before the mutants, the whole suite must pass on the unmutated tree. Mutants that do not
+compile, or compile to the same code, are replaced by the next site the seed draws. The same
+seed on the same src/ gives the same mutants (`scripts/mutants.py --list --seed S`), so runs of
+one seed before and after a change to the tests compare. A survivor is a fault no test noticed:
+a gap in the tests, or a change that makes no difference a user could see.
 """
 
 
