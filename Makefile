@@ -1,5 +1,6 @@
 # Tessaly: make deps | build | run | lupdate | test | bench | demo | package | format | format-check
 #          | test-sanitize | test-tsan | fuzz | stress | stress-interleaving | stress-smoke
+#          | mutants | mutants-list
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # WERROR=ON turns compiler warnings into errors (CI does).
@@ -73,7 +74,8 @@ SOAK_CHANGES ?= 10000
 TS_FILES := $(wildcard translations/tessaly_*.ts)
 
 .PHONY: lupdate deps test-deps sanitize-deps build build-tests run demo test bench package format format-check clean \
-  test-sanitize test-tsan fuzz fuzz-smoke stress stress-interleaving stress-smoke
+  test-sanitize test-tsan fuzz fuzz-smoke stress stress-interleaving stress-smoke \
+  mutants mutants-list
 
 deps:
 	@./scripts/install-packages.sh $(DEPS)
@@ -181,6 +183,25 @@ stress-smoke: test-deps
 	$(STRESS_BUILD)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	./tests/stress/run-stress.sh $(BUILD_DIR) 40 200
+
+# Mutation testing: MUTANTS small faults planted one at a time in src/ (drawn
+# from SEED, so that runs before and after a change to the tests meet the same
+# ones), each built in build-mutants/ and run against the suite; the share the
+# tests catch and every fault they miss go to bench/mutants-results.txt.
+# MUTANTS_NOTE names the run there; MUTANTS_EXCLUDE (a regular expression)
+# leaves out tests that fail on the unmutated tree. `make mutants-list` only
+# shows the mutants.
+MUTANTS ?= 40
+SEED ?= 1
+MUTANTS_NOTE ?=
+MUTANTS_EXCLUDE ?=
+mutants: test-deps
+	nice -n 19 /usr/bin/python3 scripts/mutants.py --mutants $(MUTANTS) --seed $(SEED) \
+	  --add-to bench/mutants-results.txt $(if $(MUTANTS_NOTE),--note "$(MUTANTS_NOTE)") \
+	  $(if $(MUTANTS_EXCLUDE),--exclude '$(MUTANTS_EXCLUDE)')
+
+mutants-list:
+	/usr/bin/python3 scripts/mutants.py --list --mutants $(MUTANTS) --seed $(SEED)
 
 bench: test-deps build
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
