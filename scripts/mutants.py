@@ -5,8 +5,9 @@ From a fixed seed this picks small changes to the program's logic, one at a time
 (a flipped comparison, an off-by-one, a dropped negation, a changed constant, an
 early return), builds the program with each in a private copy of the committed
 tree and runs the tests: a mutant is killed when a test fails or runs out of
-time, it survives when every test passes. The same seed on the same src/ gives
-the same mutants, so runs before and after a change to the tests compare.
+time, it survives when every test passes. One seed gives the same mutants
+wherever their lines are unchanged, so runs before and after a change to the
+tests compare.
 
 The checkout it is run from is never written to: the committed tree (HEAD) is
 copied to build-mutants/tree/, built in build-mutants/tree/build/ (kept between
@@ -22,7 +23,6 @@ import fcntl
 import hashlib
 import json
 import os
-import random
 import re
 import shutil
 import signal
@@ -324,15 +324,23 @@ def sites_in(path, source):
 
 def draw_order(files, seed):
     """Every candidate mutation in the order a run tries them: the kinds take
-    turns, each kind's sites shuffled by the seed."""
+    turns, each kind's sites in the order of a hash of the seed, the file, the
+    line's text and the change. A site's place does not depend on line numbers
+    or on other sites, so an edit elsewhere in src/ leaves the draw as it was:
+    runs of one seed before and after a change compare."""
     by_kind = {kind: [] for kind in KINDS}
     for path in built_sources(files):
+        lines = files[path][1].decode().split("\n")
+        seen = {}
         for site in sites_in(path, files[path][1].decode()):
-            by_kind[site[3]].append(site)
-    rng = random.Random(seed)
+            text = lines[site[1] - 1]
+            stripped = text.lstrip()
+            what = (stripped, site[2] - (len(text) - len(stripped)), site[4], site[5])
+            seen[what] = seen.get(what, 0) + 1  # the same line twice in one file
+            key = "\0".join([str(seed), path, *map(str, what), str(seen[what])])
+            by_kind[site[3]].append((hashlib.sha256(key.encode()).hexdigest(), site))
     for kind in KINDS:
-        by_kind[kind].sort(key=lambda s: (s[0], s[1], s[2], s[5]))
-        rng.shuffle(by_kind[kind])
+        by_kind[kind] = [site for _, site in sorted(by_kind[kind])]
     order, used = [], set()
     for turn in range(max(len(v) for v in by_kind.values())):
         for kind in KINDS:
@@ -513,9 +521,10 @@ or runs out of its time (four times its run on the unmutated tree, at least 30 s
 when every test passes. The tests that link the changed library run first, then the others; the
 first failure ends a mutant's run, so "killed" names the test that failed first (two run at a
 time). Before the mutants, the whole suite must pass on the unmutated tree. Mutants that do not
-compile, or compile to the same code, are replaced by the next site the seed draws. The same
-seed on the same src/ gives the same mutants (`scripts/mutants.py --list --seed S`), so runs of
-one seed before and after a change to the tests compare. A survivor is a fault no test noticed:
+compile, or compile to the same code, are replaced by the next site the seed draws. A site's
+place in the draw comes from a hash of the seed, its file, its line's text and the change, so one
+seed gives the same mutants wherever those lines are unchanged (`scripts/mutants.py --list --seed
+S`), and runs of one seed before and after a change to the tests compare. A survivor is a fault no test noticed:
 a gap in the tests, or a change that makes no difference a user could see.
 """
 
