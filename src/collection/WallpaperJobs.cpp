@@ -63,17 +63,14 @@ bool WallpaperJobs::historyAhead() {
 }
 
 void WallpaperJobs::next(Report report) {
-    if (m_ending) return;
-    if (std::count_if(m_waiting.begin(), m_waiting.end(), isStep) >= MaxWaitingNexts) {
-        ChangeResult busy;
-        busy.status = ChangeResult::Status::Busy;
-        report(busy);
-        return;
-    }
-    ask({.kind = Request::Kind::Next, .bubble = true, .report = std::move(report)});
+    step(Request::Kind::Next, std::move(report));
 }
 
 void WallpaperJobs::previous(Report report) {
+    step(Request::Kind::Previous, std::move(report));
+}
+
+void WallpaperJobs::step(Request::Kind kind, Report report) {
     if (m_ending) return;
     if (std::count_if(m_waiting.begin(), m_waiting.end(), isStep) >= MaxWaitingNexts) {
         ChangeResult busy;
@@ -81,7 +78,7 @@ void WallpaperJobs::previous(Report report) {
         report(busy);
         return;
     }
-    ask({.kind = Request::Kind::Previous, .bubble = true, .report = std::move(report)});
+    ask({.kind = kind, .bubble = true, .report = std::move(report)});
 }
 
 void WallpaperJobs::show(QStringList paths, std::optional<CompositionChoices> choices,

@@ -131,6 +131,8 @@ private:
     using Request = ChangeRequest;
     using Running = RunningChange;
     using Scan = ListScan;
+    // A next or a previous: refused as Busy while three steps wait.
+    void step(Request::Kind kind, Report report);
     void ask(Request request);
     void startNext();
     // False when it finished at once (nothing to show).
