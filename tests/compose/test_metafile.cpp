@@ -290,7 +290,11 @@ TEST_F(MetafileTest, WindowsMetafileRecordFamilies) {
     w.rec(0x0538,
           s16({2, 4, 4, 150, 60, 160, 60, 160, 70, 150, 70, 170, 60, 180, 60, 180, 70, 170, 70}));
     w.rec(0x0B41, le(0xCC0020, 4) + s16({1, 2, 0, 0, 20, 40, 60, 10}) + dibHeader() + dibBits());
-    w.rec(0x7777, s16({1, 2})); // unknown: skipped
+    w.rec(0x02FA, s16({0, 4, 0}) + le(kGreen, 4)); // solid pen, 4 wide → slot 2
+    w.rec(0x012D, s16({2}));
+    w.rec(0x0214, s16({60, 120})); // move to (120, 60): y, then x
+    w.rec(0x0213, s16({90, 120})); // line to (120, 90)
+    w.rec(0x7777, s16({1, 2}));    // unknown: skipped
     const QByteArray wmf = w.bytes();
     ASSERT_TRUE(load("clipart.wmf", wmf));
     EXPECT_EQ(picture.nativeSize, QSize(192, 96));
@@ -300,7 +304,9 @@ TEST_F(MetafileTest, WindowsMetafileRecordFamilies) {
                   {{155, 65}, qRgb(0, 0, 255)},
                   {{165, 65}, qRgb(255, 255, 255)},
                   {{20, 70}, qRgb(255, 0, 0)},
-                  {{45, 70}, qRgb(0, 0, 255)}});
+                  {{45, 70}, qRgb(0, 0, 255)},
+                  {{120, 75}, qRgb(0, 255, 0)},
+                  {{120, 55}, qRgb(255, 255, 255)}});
     // Without the placeable header the window the records set is the picture.
     ASSERT_TRUE(load("plain.wmf", wmf.mid(22)));
     EXPECT_EQ(picture.nativeSize, QSize(192, 96));
