@@ -34,6 +34,7 @@ Paths (on both servers):
                    not counted
 """
 import argparse
+import collections
 import email.utils
 import mimetypes
 import os
@@ -49,44 +50,34 @@ from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
 PAGE = (b"<!DOCTYPE html>\n<html><head><title>Tessaly test page</title></head>\n"
         b"<body><p>Hello from the Tessaly test server.</p></body></html>\n")
-
 CHUNK = 64 * 1024
 # 64 KiB is a multiple of 256, so repeating this chunk continues the pattern.
 PATTERN_CHUNK = bytes((i * 7) % 256 for i in range(CHUNK))
 GIB = 1024 * 1024 * 1024
 MAX_WAIT_SECONDS = 120.0
+HUGE_MARK = b"#huge\n"  # the whole content of a served file that answers with 1 GiB instead
+GONE = (BrokenPipeError, ConnectionError, ssl.SSLError, OSError)  # the client went away
 
 stopping = threading.Event()
-counts = {}
+counts = collections.Counter()
 counts_lock = threading.Lock()
 ports = {"http": 0, "https": 0}
 
 
-# The whole content of a served file that answers with 1 GiB instead.
-HUGE_MARK = b"#huge\n"
-
-
 def count(key):
     with counts_lock:
-        counts[key] = counts.get(key, 0) + 1
+        counts[key] += 1
 
 
 def wait_a_while(seconds):
-    """Sleeps in small steps; returns False if the server began to stop."""
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if stopping.wait(min(0.1, max(0.0, deadline - time.monotonic()))):
-            return False
-    return True
+    """Waits; False if the server began to stop."""
+    return not stopping.wait(seconds)
 
 
 def pattern(n):
     """Yields n bytes of the pattern in chunks of at most 64 KiB."""
-    left = n
-    while left > 0:
-        take = min(left, CHUNK)
-        yield PATTERN_CHUNK if take == CHUNK else PATTERN_CHUNK[:take]
-        left -= take
+    for at in range(0, n, CHUNK):
+        yield PATTERN_CHUNK[:n - at]
 
 
 class Handler(BaseHTTPRequestHandler):
@@ -95,8 +86,6 @@ class Handler(BaseHTTPRequestHandler):
 
     def log_message(self, format, *args):  # quiet (log_error comes here too)
         pass
-
-    # -- helpers -----------------------------------------------------------
 
     def begin(self, status, length=None, content_type="application/octet-stream", **headers):
         """The status line and headers; Content-Length unless `length` is None,
@@ -115,38 +104,29 @@ class Handler(BaseHTTPRequestHandler):
         self.wfile.write(body)
 
     def stream(self, chunks):
-        """Writes chunks until they end, the client goes away or we stop.
-
-        Whenever not all was written the connection is closed afterwards.
-        """
+        """Writes chunks until they end, the client goes away or we stop;
+        whenever not all was written the connection is closed afterwards."""
         try:
             for chunk in chunks:
                 if stopping.is_set():
                     self.close_connection = True
                     return
                 self.wfile.write(chunk)
-        except (BrokenPipeError, ConnectionError, ssl.SSLError, OSError):
+        except GONE:
             self.close_connection = True
 
     def huge(self, length=True):
         """1 GiB of the pattern, with its length or (Connection: close) without."""
-        if length:
-            self.begin(200, GIB)
-        else:
-            self.begin(200, Connection="close")
+        self.begin(200, GIB) if length else self.begin(200, Connection="close")
         self.stream(pattern(GIB))
         self.close_connection |= not length
-
-    def not_found(self):
-        self.send_body(404, b"not found\n")
-
-    # -- paths -------------------------------------------------------------
 
     def do_GET(self):
         path = urllib.parse.urlsplit(self.path).path
         if path != "/counts":
             count(path)
         rest = path.split("/", 2)[2] if path.count("/") > 1 else ""
+        number = int(rest) if rest.isdigit() else -1
 
         if path == "/page.html":
             self.send_body(200, PAGE, "text/html; charset=utf-8")
@@ -159,13 +139,9 @@ class Handler(BaseHTTPRequestHandler):
                 self.serve_file(urllib.parse.unquote(rest))
         elif path.startswith("/files/"):
             self.serve_file(urllib.parse.unquote(rest))
-        elif path.startswith("/bytes/"):
-            n = int(rest) if rest.isdigit() else -1
-            if 0 <= n <= 4 * GIB:
-                self.begin(200, n)
-                self.stream(pattern(n))
-            else:
-                self.send_body(400, b"bad length\n")
+        elif path.startswith("/bytes/") and 0 <= number <= 4 * GIB:
+            self.begin(200, number)
+            self.stream(pattern(number))
         elif path == "/reset":
             self.reset()
         elif path == "/hang":
@@ -179,8 +155,17 @@ class Handler(BaseHTTPRequestHandler):
                 self.trickle(int(n), int(ms))
             else:
                 self.send_body(400, b"bad trickle\n")
-        elif path.startswith("/stall/"):
-            self.stall(rest)
+        elif path.startswith("/stall/") and 0 <= number <= 64 * 1024 * 1024:
+            self.begin(200, 2 * number)
+            self.stream(pattern(number))
+            try:
+                self.wfile.flush()
+            except GONE:
+                pass
+            wait_a_while(MAX_WAIT_SECONDS)
+            self.close_connection = True
+        elif path.startswith(("/bytes/", "/stall/")):
+            self.send_body(400, b"bad length\n")
         elif path in ("/loop", "/loop2"):
             self.send_body(302, b"redirect\n", Location="/loop2" if path == "/loop" else "/loop")
         elif path == "/to-http":
@@ -196,33 +181,31 @@ class Handler(BaseHTTPRequestHandler):
                 text = "".join("%s %d\n" % kv for kv in sorted(counts.items()))
             self.send_body(200, text.encode("utf-8"))
         else:
-            self.not_found()
+            self.send_body(404, b"not found\n")
 
     def serve_file(self, name):
         root = self.server.root
-        if not root or not name or "/" in name or "\\" in name or name in (".", ".."):
-            self.not_found()
-            return
         try:
+            if not root or not name or "/" in name or "\\" in name or name in (".", ".."):
+                raise OSError
             f = open(os.path.join(root, name), "rb")
         except OSError:
-            self.not_found()
+            self.send_body(404, b"not found\n")
             return
         with f:
             info = os.fstat(f.fileno())
-            size = info.st_size
             # A file that turned into a 1 GiB body, as /huge answers.
-            if size == len(HUGE_MARK) and f.read() == HUGE_MARK:
+            if info.st_size == len(HUGE_MARK) and f.read() == HUGE_MARK:
                 self.huge()
                 return
             f.seek(0)
-            validators = {"ETag": '"%x-%x"' % (info.st_mtime_ns, size),
+            validators = {"ETag": '"%x-%x"' % (info.st_mtime_ns, info.st_size),
                           "Last_Modified": email.utils.formatdate(int(info.st_mtime), usegmt=True)}
             if self.unchanged(validators["ETag"], int(info.st_mtime)):
                 count("304 /files/" + name)
                 self.begin(304, content_type=None, **validators)
                 return
-            self.begin(200, size, mimetypes.guess_type(name)[0] or "application/octet-stream",
+            self.begin(200, info.st_size, mimetypes.guess_type(name)[0] or "application/octet-stream",
                        **validators)
             self.stream(iter(lambda: f.read(CHUNK), b""))
 
@@ -231,12 +214,10 @@ class Handler(BaseHTTPRequestHandler):
         tags = self.headers.get("If-None-Match")
         if tags is not None:
             return etag in [t.strip() for t in tags.split(",")] or tags.strip() == "*"
-        since = self.headers.get("If-Modified-Since")
-        if since is None:
-            return False
         try:
-            return mtime <= email.utils.parsedate_to_datetime(since).timestamp()
-        except (TypeError, ValueError):
+            return mtime <= email.utils.parsedate_to_datetime(
+                self.headers["If-Modified-Since"]).timestamp()
+        except (TypeError, ValueError):  # none, or not a date
             return False
 
     def reset(self):
@@ -265,22 +246,8 @@ class Handler(BaseHTTPRequestHandler):
                     break
                 self.wfile.write(bytes(((i * 7) % 256,)))
                 self.wfile.flush()
-        except (BrokenPipeError, ConnectionError, ssl.SSLError, OSError):
+        except GONE:
             pass
-        self.close_connection = True
-
-    def stall(self, text):
-        n = int(text) if text.isdigit() else -1
-        if not 0 <= n <= 64 * 1024 * 1024:
-            self.send_body(400, b"bad length\n")
-            return
-        self.begin(200, 2 * n)
-        self.stream(pattern(n))
-        try:
-            self.wfile.flush()
-        except (BrokenPipeError, ConnectionError, ssl.SSLError, OSError):
-            pass
-        wait_a_while(MAX_WAIT_SECONDS)
         self.close_connection = True
 
 
@@ -323,37 +290,27 @@ def main():
     parser.add_argument("--root", help="folder whose files are served under /files/")
     parser.add_argument("--lifetime", type=float, default=3600.0, help="stop after this many seconds")
     args = parser.parse_args()
-    if bool(args.cert) != bool(args.key):
-        parser.error("--cert and --key go together")
-
     parent = os.getppid()
     servers = [Server(None, args.root)]
-    ports["http"] = servers[0].server_address[1]
     if args.cert:
         context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
         context.load_cert_chain(args.cert, args.key)
         servers.append(Server(context, args.root))
-        ports["https"] = servers[1].server_address[1]
-
+    ports.update(zip(("http", "https"), (s.server_address[1] for s in servers)))
     for signum in (signal.SIGTERM, signal.SIGINT):
         signal.signal(signum, lambda *_: stopping.set())
     for server in servers:
         threading.Thread(target=server.serve_forever, args=(0.2,), daemon=True).start()
-
-    tmp = args.ready + ".tmp"
-    with open(tmp, "w", encoding="ascii") as f:
+    with open(args.ready + ".tmp", "w", encoding="ascii") as f:
         f.write("%d %d\n" % (ports["http"], ports["https"]))
-    os.replace(tmp, args.ready)
-
+    os.replace(args.ready + ".tmp", args.ready)
     deadline = time.monotonic() + args.lifetime
     while not stopping.wait(0.5):
         if os.getppid() != parent or time.monotonic() > deadline:
             stopping.set()
-
     for server in servers:
         server.shutdown()
         server.server_close()
-    return 0
 
 
 if __name__ == "__main__":
