@@ -17,7 +17,6 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
 from atspi_driver import *  # noqa: F401,F403 (the driver's vocabulary)
-from atspi_driver import finish
 
 CAPTIONS = ["Clear Wallpaper", "Switch wallpaper",
             "Disable/Enable automatic wallpaper changing", "Open this window."]
@@ -50,6 +49,10 @@ def statuses(win):
     return [status(win, row) for row in range(4)]
 
 
+def shown_named(win, name):
+    return any(n.name == name and n.getState().contains(pyatspi.STATE_SHOWING) for n in walk(win))
+
+
 def named(prefix):
     """The names of the shown controls of the program's windows that start with `prefix`."""
     return [n.name for w in windows() for n in walk(w)
@@ -65,10 +68,7 @@ def pixels(e):
 
 
 def middle_colour():
-    """The colour in the middle of the screen, where a centred picture shows."""
-    out = subprocess.run(["import", "-window", "root", "-crop", "1x1+640+512", "txt:-"],
-                         capture_output=True, text=True).stdout.strip()
-    return out.splitlines()[-1].split()[-1] if out else ""
+    return root_colour("640+512")  # where a centred picture shows
 
 
 def spot(e, colour):
@@ -118,8 +118,7 @@ try:
     with open(CONFIG, "a", encoding="utf-8") as f:
         f.write(ROWS + "[ClockDigit]\ncolor=16777215\n"
                 "[ClockPointers]\nHour=255\nMin=65280\nSec=16711680\n")
-    with open(os.path.join(DATA, "IntCacheFile.dat"), "wb") as f:
-        f.write(b"x" * 1234)
+    open(os.path.join(DATA, "IntCacheFile.dat"), "wb").write(b"x" * 1234)
     for colour in ("blue", "yellow", "white"):
         picture(os.path.join(PICTURES, colour + ".png"), colour)
     dropped = os.path.join(os.environ["HOME"], "dropped")
@@ -326,9 +325,8 @@ try:
     # its own for screen readers, and the keyboard goes from one to the next.
     show_page(win, "Clock")
     preview = control(win, "Clock preview")
-    names = [preview.getChildAtIndex(i).name for i in range(preview.childCount)]
-    check(names == ["Clock numbers", "Hour hand", "Minute hand", "Second hand"],
-          "the preview's elements: %s" % names)
+    check(items(preview) == ["Clock numbers", "Hour hand", "Minute hand", "Second hand"],
+          "the preview's elements: %s" % items(preview))
     e = preview.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     hour = spot(e, (255, 0, 0))
     subprocess.run(["xdotool", "mousemove", str(hour[0]), str(hour[1]), "click", "1"], check=True)
@@ -359,12 +357,7 @@ try:
     show_page(win, "Advanced")
     note = ("No compositing manager is running, so the clock and calendar cannot be translucent: "
             "they show opaque (at the right end, not at all) until one runs.")
-
-    def note_shown():
-        return any(n.name == note and n.getState().contains(pyatspi.STATE_SHOWING)
-                   for n in walk(win))
-
-    check(wait_for(note_shown) is not None, "a note says that no compositing manager runs")
+    check(wait_for(lambda: shown_named(win, note)) is not None, "a note says that no compositing manager runs")
     bar = control(win, "Clock and calendar transparency :", pyatspi.ROLE_SCROLL_BAR)
     e = bar.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     for x in (e.x + e.width - e.height // 2, e.x + e.width - 2 * e.height):
@@ -373,7 +366,7 @@ try:
         time.sleep(0.3)
     compositor = subprocess.Popen(["picom", "--backend", "xrender", "--config", "/dev/null"],
                                   stderr=subprocess.DEVNULL)
-    check(wait_for(lambda: not note_shown()) is not None,
+    check(wait_for(lambda: not shown_named(win, note)) is not None,
           "the note goes once a compositing manager runs")
     compositor.terminate()
     compositor.wait(5)
@@ -400,8 +393,7 @@ try:
     subprocess.run([TESSALY, "--settings"], check=True)
     win = window("Tessaly-Einstellungen")
     check(win is not None, "the settings window speaks German")
-    pages = control(win, "Optionen:", pyatspi.ROLE_LIST)
-    labels = [pages.getChildAtIndex(i).name for i in range(pages.childCount)]
+    labels = items(control(win, "Optionen:", pyatspi.ROLE_LIST))
     check(labels == ["Hintergrundbild", "Wasserzeichen", "Farben", "Uhr", "Kalender",
                      "Tastenkürzel", "Internet", "Erweitert", "Nachrichtenleiste"],
           "the German page list: %s" % labels)

@@ -87,21 +87,11 @@ class Watcher(dbus.service.Object):
         bus._bus_names.pop(WATCHER, None)
 
 
-def settings_windows():
-    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Tessaly settings$"],
-                         capture_output=True, text=True).stdout
-    return out.split()
-
-
 def menu_items(menu):
-    """(id, label, visible) of the menu's top level, in order."""
-    _, (_, _, children) = menu.GetLayout(0, 1, dbus.Array([], "s"))
-    items = []
-    for child in children:
-        ident, props, _ = child
-        items.append((int(ident), str(props.get("label", "")),
-                      bool(props.get("visible", True)), str(props.get("type", ""))))
-    return items
+    """(id, label, visible, type) of the menu's top level, in order."""
+    return [(int(ident), str(props.get("label", "")), bool(props.get("visible", True)),
+             str(props.get("type", ""))) for ident, props, _ in
+            menu.GetLayout(0, 1, dbus.Array([], "s"))[1][2]]
 
 
 watcher = Watcher()
@@ -132,7 +122,9 @@ try:
 
     # Activation (a panel's left click) opens the settings window, once.
     dbus.Interface(item, sni).Activate(0, 0)
-    check(spin_until(lambda: len(settings_windows()) == 1) is not None, "Activate opens settings")
+    check(spin_until(lambda: len(subprocess.run(
+        ["xdotool", "search", "--onlyvisible", "--name", "^Tessaly settings$"],
+        capture_output=True, text=True).stdout.split()) == 1) is not None, "Activate opens settings")
     subprocess.run(["xdotool", "search", "--name", "^Tessaly settings$", "windowmove", "700",
                     "600"])
 
