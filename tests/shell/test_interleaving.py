@@ -8,10 +8,9 @@ changed, each sequence ended by --quit and a new start. After each sequence
 the desktop must show what the last of the nexts and clears asked for, the
 program must still answer and end at once, and no data file may be torn.
 
-  test_interleaving.py [SEQUENCES] [SEED] [--results FILE | --add-to FILE]
+  test_interleaving.py [SEQUENCES] [SEED] [--add-to FILE]
 
---results writes the figures of this run to FILE; --add-to adds them to the
-runs FILE already holds (a seed none of them used, when SEED is not given)
+--add-to adds the figures of this run to the runs FILE already holds (a seed none of them used, when SEED is not given)
 and sums them up at its top, so that a long count can be made up of runs
 on several days. SIGTERM to this Python process ends a run after the
 sequence under way; the figures then count the sequences done. Signal it
@@ -164,31 +163,24 @@ def sequence(rng, number):
     split = False
     for _ in range(rng.randint(3, 9)):
         op = rng.choice(["next", "next", "next", "clear", "clear", "toggle", "layout", "apply"])
-        if op == "next":
-            r = send("--next")
-            last = "next"
-        elif op == "clear":
-            r = send("--clear")
-            last = "clear"
-        elif op == "toggle":
-            r = send("--toggle-timer")
+        if op in ("next", "clear", "toggle"):
+            r = send("--toggle-timer" if op == "toggle" else "--" + op)
+            check(r.returncode == 0, "sequence %d: --%s answered (%s)" % (number, op, r.stderr))
+            last = last if op == "toggle" else op
         elif op == "apply":
             check(apply_inverted(), "sequence %d: the settings window opens" % number)
-            r = None
             last = "next"
         else:
             split = not split
             monitors(split)
-            r = None
-        if r is not None:
-            check(r.returncode == 0, "sequence %d: --%s answered (%s)" % (number, op, r.stderr))
         time.sleep(rng.choice([0, 0.02, 0.08, 0.15, 0.3]))
-    pictures = list(COLOURS.values()) + INVERTED
-    wanted = INVERTED if inverted else list(COLOURS.values())
-    if last == "clear":
-        def right(shown): return not any(near(shown, c) for c in pictures)
-    else:
-        def right(shown): return last is None or any(near(shown, c) for c in wanted)
+
+    def right(shown):
+        if last == "clear":
+            return not any(near(shown, c) for c in list(COLOURS.values()) + INVERTED)
+        return last is None or any(near(shown, c)
+                                   for c in (INVERTED if inverted else COLOURS.values()))
+
     shown = settled()
     if not right(shown):
         shown = settled(max(6.0, 4 * quiet_seconds))
@@ -196,13 +188,10 @@ def sequence(rng, number):
             late.append(number)
             print("late: sequence %d: the last request showed after a long quiet" % number,
                   flush=True)
-    if last == "clear":
-        check(right(shown),
-              "sequence %d: the desktop is cleared after the last --clear (%s)" % (number, shown))
-    elif last == "next":
-        check(right(shown),
-              "sequence %d: a picture%s shows after the last --next (%s)"
-              % (number, " inverted" if inverted else "", shown))
+    if last:
+        check(right(shown), "sequence %d: %s (%s)" % (number, (
+            "the desktop is cleared after the last --clear" if last == "clear" else
+            "a picture%s shows after the last --next" % (" inverted" if inverted else "")), shown))
     # Still answering; ended in the middle of a big picture's decode.
     check(send("--next").returncode == 0, "sequence %d: the program still answers" % number)
     started = time.time()
@@ -237,15 +226,14 @@ def earlier_runs(path):
         return []
 
 
-def write_figures(path, lines, summed):
+def write_figures(path, lines):
     runs = [RUN_LINE.match(line) for line in lines if RUN_LINE.match(line)]
     with open(path + ".new", "w", encoding="utf-8") as f:
-        f.write("# Overlapping requests to the running program (tests/shell/test_interleaving.py)\n")
-        if summed:
-            f.write("# In all: %d sequences in %d runs (seeds %s), %d failures\n"
-                    % (sum(int(r.group(1)) for r in runs), len(runs),
-                       ", ".join(r.group(2) for r in runs), sum(int(r.group(3)) for r in runs)))
-        f.write("\n" + "\n".join(lines) + "\n")
+        f.write("# Overlapping requests to the running program (tests/shell/test_interleaving.py)\n"
+                "# In all: %d sequences in %d runs (seeds %s), %d failures\n\n"
+                % (sum(int(r.group(1)) for r in runs), len(runs),
+                   ", ".join(r.group(2) for r in runs), sum(int(r.group(3)) for r in runs)))
+        f.write("\n".join(lines) + "\n")
     os.replace(path + ".new", path)
 
 
@@ -253,10 +241,9 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("count", type=int, nargs="?", default=4)
     parser.add_argument("seed", type=int, nargs="?")
-    parser.add_argument("--results")
     parser.add_argument("--add-to", dest="added_to")
     args = parser.parse_args()
-    count, results, added_to = args.count, args.results, args.added_to
+    count, added_to = args.count, args.added_to
     earlier = earlier_runs(added_to) if added_to else []
     used = {int(m.group(2)) for m in map(RUN_LINE.match, earlier) if m}
     seed = args.seed if args.seed is not None else max(used | {2025}) + 1 if added_to else 2026
@@ -293,13 +280,10 @@ def main():
     print(summary)
     summary += "; %s, %d cores" % (time.strftime("%Y-%m-%d %H:%M UTC", time.gmtime()),
                                    os.cpu_count())
-    this_run = [summary] + ["FAILED: %s" % what for what in failures]
-    if results:
-        write_figures(results, this_run, False)
     if added_to:
-        write_figures(added_to, earlier + this_run, True)
-    print("%d passed, %d failed" % (count - len({f.split(":")[0] for f in failures}),
-                                    len({f.split(":")[0] for f in failures})))
+        write_figures(added_to, earlier + [summary] + ["FAILED: %s" % what for what in failures])
+    failed = len({f.split(":")[0] for f in failures})
+    print("%d passed, %d failed" % (count - failed, failed))
     return 1 if failures else 0
 
 
