@@ -34,6 +34,11 @@ def log(*fields):
         f.write(" ".join(str(x) for x in fields) + "\n")
 
 
+def handle(kind, sender, token):
+    """The portal's object path of a request or session for the caller."""
+    return "/org/freedesktop/portal/desktop/%s/%s/%s" % (kind, sender[1:].replace(".", "_"), token)
+
+
 class Component(dbus.service.Object):
     @dbus.service.signal("org.kde.kglobalaccel.Component", signature="ssx")
     def globalShortcutPressed(self, component, action, timestamp):
@@ -69,8 +74,8 @@ class KGlobalAccel(dbus.service.Object):
 
     @dbus.service.method("org.kde.KGlobalAccel", in_signature="ss", out_signature="b")
     def unregister(self, component, action):
-        log("unregister", component + "/" + action)
         name = (str(component), str(action))
+        log("unregister", "/".join(name))
         self.registered.discard(name)
         return self.keys.pop(name, None) is not None
 
@@ -108,8 +113,7 @@ class GlobalShortcuts(dbus.service.Object):
         self.sessions = {"/other/session": ("other-app", {"terminal": "CTRL+ALT+t"})}
 
     def answer(self, sender, token, results):
-        path = "/org/freedesktop/portal/desktop/request/%s/%s" % (
-            sender[1:].replace(".", "_"), token)
+        path = handle("request", sender, token)
         request = Request(self.bus, path)
 
         def respond():
@@ -125,8 +129,7 @@ class GlobalShortcuts(dbus.service.Object):
                          out_signature="o", sender_keyword="sender")
     def CreateSession(self, options, sender):
         token = str(options["session_handle_token"])
-        path = "/org/freedesktop/portal/desktop/session/%s/%s" % (
-            sender[1:].replace(".", "_"), token)
+        path = handle("session", sender, token)
         log("CreateSession", token)
         Session(self.bus, path, self)
         self.sessions[path] = ("tessaly", {})
@@ -183,13 +186,10 @@ class StandIn(dbus.service.Object):
 def main():
     DBusGMainLoop(set_as_default=True)
     bus = dbus.SessionBus()
-    kde = KGlobalAccel(bus)
-    portal = GlobalShortcuts(bus)
-    StandIn(bus, kde, portal)
-    names = [dbus.service.BusName(n, bus) for n in
+    StandIn(bus, KGlobalAccel(bus), GlobalShortcuts(bus))
+    names = [dbus.service.BusName(n, bus) for n in  # noqa: F841 (held while the loop runs)
              ("org.kde.kglobalaccel", "org.freedesktop.portal.Desktop", "org.tessaly.StandIn")]
     GLib.MainLoop().run()
-    del names
 
 
 if __name__ == "__main__":
