@@ -7,12 +7,9 @@
 # picker's palette from the keyboard, the Internet page, the clock preview, the
 # transparency slider and a refused limit; then the window in German. What each
 # page applies, cancel, the help links and the spinners: test_settings_window.
-import functools
-import http.server
 import os
 import subprocess
 import sys
-import threading
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
@@ -101,15 +98,9 @@ with open(os.path.join(served, "tessaly", "wpfiles", "wpdlurls.tar"), "w", newli
         for n in range(1, 6)))
 
 
-class Quiet(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
-server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
-                                         functools.partial(Quiet, directory=served))
-threading.Thread(target=server.serve_forever, daemon=True).start()
-SERVER = "http://127.0.0.1:%d" % server.server_address[1]
+server = subprocess.Popen(["/usr/bin/python3", "-u", "-m", "http.server", "-b", "127.0.0.1", "-d",
+                           served, "0"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+SERVER = "http://127.0.0.1:" + server.stdout.readline().split()[5]  # "Serving HTTP on ADDRESS port N …"
 
 try:
     reset(EARLIER)
@@ -400,5 +391,6 @@ try:
     press(control(win, "Verwerfen und Fenster schließen"))
     quit(p)
 finally:
+    server.terminate()
     outcome = finish()
 sys.exit(outcome)

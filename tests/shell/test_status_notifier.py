@@ -9,7 +9,6 @@
 import os
 import subprocess
 import sys
-import time
 
 import dbus
 import dbus.service
@@ -17,7 +16,7 @@ from dbus.mainloop.glib import DBusGMainLoop
 from gi.repository import GLib
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
-from tessaly_session import EARLIER, ERRORS, TESSALY, check, failures, reset, root_colour  # noqa: E402,E501
+from tessaly_session import EARLIER, ERRORS, TESSALY, check, failures, reset, root_colour, wait_for  # noqa: E402,E501
 
 WATCHER = "org.kde.StatusNotifierWatcher"
 
@@ -28,16 +27,11 @@ loop = GLib.MainLoop()
 
 def spin_until(condition, seconds=10):
     """Runs the main loop (so the watcher answers) until `condition` holds."""
-    end = time.time() + seconds
-    ctx = loop.get_context()
-    while time.time() < end:
-        while ctx.pending():
-            ctx.iteration(False)
-        value = condition()
-        if value:
-            return value
-        time.sleep(0.05)
-    return None
+    def spun():
+        while loop.get_context().pending():
+            loop.get_context().iteration(False)
+        return condition()
+    return wait_for(spun, seconds, 0.05)
 
 
 class Watcher(dbus.service.Object):

@@ -12,7 +12,6 @@ import argparse
 import os
 import random
 import shutil
-import signal
 import socket
 import subprocess
 import sys
@@ -43,11 +42,7 @@ def data(name):
 
 
 def read(path):
-    try:
-        with open(path, "rb") as f:
-            return f.read()
-    except FileNotFoundError:
-        return None
+    return open(path, "rb").read() if os.path.exists(path) else None
 
 
 def write(path, content):
@@ -132,9 +127,8 @@ class Server:
         wait_for(lambda: os.path.exists(ready))
         self.http, self.https = (int(p) for p in open(ready).read().split())
 
-    def url(self, path, https=False):
-        return "%s://127.0.0.1:%d%s" % ("https" if https else "http",
-                                        self.https if https else self.http, path)
+    def url(self, path):
+        return "http://127.0.0.1:%d%s" % (self.http, path)
 
 
 class Program:
@@ -169,17 +163,15 @@ class Program:
             return f.read()
 
     def kill(self):
-        if self.process.poll() is None:
-            self.process.send_signal(signal.SIGKILL)
+        self.process.kill()  # SIGKILL
         self.process.wait()
 
-    def end(self, seconds=20):
+    def end(self):
         self.send("TessalyEnd")
         try:
-            return self.process.wait(seconds) == 0
+            self.process.wait(20)
         except subprocess.TimeoutExpired:
             self.kill()
-            return False
 
     def rss_kb(self):
         with open("/proc/%d/status" % self.process.pid) as f:
@@ -486,7 +478,7 @@ def faults(args, server):
         ("1 GB body", server.url("/huge"), {}),
         ("1 GB, no length", server.url("/nolength-huge"), {}),
         ("redirect loop", server.url("/loop"), {}),
-        ("bad certificate", server.url("/files/good.jpg", https=True), {}),
+        ("bad certificate", "https://127.0.0.1:%d/files/good.jpg" % server.https, {}),
         ("refusing proxy", server.url("/files/good.jpg?proxy"),
          {"IntUseProxy": "True", "IntProxy": "127.0.0.1:%d" % closed_port}),
     ]

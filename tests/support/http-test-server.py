@@ -34,6 +34,7 @@
 #                    not counted
 import argparse
 import collections
+import contextlib
 import email.utils
 import mimetypes
 import os
@@ -55,7 +56,6 @@ PATTERN_CHUNK = bytes((i * 7) % 256 for i in range(CHUNK))
 GIB = 1024 * 1024 * 1024
 MAX_WAIT_SECONDS = 120.0
 HUGE_MARK = b"#huge\n"  # the whole content of a served file that answers with 1 GiB instead
-GONE = (BrokenPipeError, ConnectionError, ssl.SSLError, OSError)  # the client went away
 
 stopping = threading.Event()
 counts = collections.Counter()
@@ -111,7 +111,7 @@ class Handler(BaseHTTPRequestHandler):
                     self.close_connection = True
                     return
                 self.wfile.write(chunk)
-        except GONE:
+        except OSError:  # the client went away
             self.close_connection = True
 
     def huge(self, length=True):
@@ -157,10 +157,8 @@ class Handler(BaseHTTPRequestHandler):
         elif path.startswith("/stall/") and 0 <= number <= 64 * 1024 * 1024:
             self.begin(200, 2 * number)
             self.stream(pattern(number))
-            try:
+            with contextlib.suppress(OSError):
                 self.wfile.flush()
-            except GONE:
-                pass
             wait_a_while(MAX_WAIT_SECONDS)
             self.close_connection = True
         elif path.startswith(("/bytes/", "/stall/")):
@@ -221,32 +219,25 @@ class Handler(BaseHTTPRequestHandler):
 
     def reset(self):
         """Closes the connection with a TCP reset, without any answer."""
-        sock = self.connection
-        try:
-            sock.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
-        except OSError:
-            pass
+        with contextlib.suppress(OSError):
+            self.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
         # The socket is only really closed once the file objects made from it
         # are closed too.
-        for f in (self.rfile, self.wfile, sock):
-            try:
+        for f in (self.rfile, self.wfile, self.connection):
+            with contextlib.suppress(OSError):
                 f.close()
-            except OSError:
-                pass
         self.close_connection = True
 
     def trickle(self, n, ms, first_at_once=False):
         """n bytes of the pattern one at a time, ms milliseconds apart."""
         self.begin(200, n)
-        try:
+        with contextlib.suppress(OSError):
             self.wfile.flush()
             for i in range(n):
                 if (i or not first_at_once) and not wait_a_while(ms / 1000.0):
                     break
                 self.wfile.write(bytes(((i * 7) % 256,)))
                 self.wfile.flush()
-        except GONE:
-            pass
         self.close_connection = True
 
 
@@ -266,16 +257,14 @@ class Server(ThreadingHTTPServer):
             request.settimeout(30)
             try:
                 request = self.tls_context.wrap_socket(request, server_side=True)
-            except (ssl.SSLError, OSError):
+            except OSError:  # an SSLError is one too
                 return
             request.settimeout(None)
         super().finish_request(request, client_address)
 
     def shutdown_request(self, request):
-        try:
+        with contextlib.suppress(OSError):  # an SSLError is one too
             super().shutdown_request(request)
-        except (ssl.SSLError, OSError):
-            pass
 
     def handle_error(self, request, client_address):  # quiet
         pass
