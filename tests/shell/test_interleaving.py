@@ -58,15 +58,10 @@ def big_picture(colour):
 
 def root_pixel():
     """The root window's mean colour near the middle of the screen, as (r, g, b)."""
-    shot = subprocess.run(["import", "-window", "root", "-crop", "32x32+600+500", "png:-"],
-                          capture_output=True).stdout
-    out = subprocess.run(["convert", "png:-", "-scale", "1x1!", "-depth", "8", "txt:-"],
-                         input=shot, capture_output=True).stdout.decode()
-    for line in out.splitlines():
-        if line.startswith("0,0:"):
-            values = line.split("(", 1)[1].split(")", 1)[0].split(",")
-            return tuple(int(float(v)) for v in values[:3])
-    return None
+    out = subprocess.run(["convert", "x:root", "-crop", "32x32+600+500", "-scale", "1x1!", "-depth",
+                          "8", "txt:-"], capture_output=True, text=True).stdout
+    found = re.search(r"^0,0: \(([\d.]+),([\d.]+),([\d.]+)", out, re.M)
+    return tuple(int(float(v)) for v in found.groups()) if found else None
 
 
 def near(a, b):
@@ -269,9 +264,8 @@ def main():
         lasts[last] += 1
         slowest_quit = max(slowest_quit, quit_seconds)
     # A start right after --quit never met the old program still holding on.
-    with open(ERRORS, encoding="utf-8", errors="replace") as err:
-        said = err.read()
-    check("not responding" not in said, "no start found the previous program not responding")
+    check("not responding" not in open(ERRORS, encoding="utf-8", errors="replace").read(),
+          "no start found the previous program not responding")
     summary = ("%d sequences (seed %d) in %.0f s: last request next %d, clear %d, neither %d; "
                "%d failures; slowest --quit %.2f s; settled after %.1f s quiet (%d late)"
                % (count, seed, time.time() - started, lasts["next"], lasts["clear"], lasts[None],

@@ -47,7 +47,6 @@ class Component(dbus.service.Object):
 class KGlobalAccel(dbus.service.Object):
     def __init__(self, bus):
         super().__init__(bus, "/kglobalaccel")
-        self.bus = bus
         self.keys = {("konsole", "launch"): CTRL | ALT | KEY_T}
         self.registered = set(self.keys)
         self.components = {}
@@ -62,9 +61,8 @@ class KGlobalAccel(dbus.service.Object):
         name = (str(action_id[0]), str(action_id[1]))
         key = int(keys[0][0][0]) if keys and keys[0][0] else 0
         log("setShortcutKeys", "/".join(name), hex(key), int(flags))
-        if name not in self.registered:
-            return dbus.Array([], signature="(ai)")
-        if any(k == key and n != name for n, k in self.keys.items()):
+        # (A name not registered has no keys.)
+        if name not in self.registered or any(k == key and n != name for n, k in self.keys.items()):
             self.keys.pop(name, None)
             return dbus.Array([], signature="(ai)")
         self.keys[name] = key
@@ -82,7 +80,7 @@ class KGlobalAccel(dbus.service.Object):
     def getComponent(self, component):
         path = "/component/" + component
         if component not in self.components:
-            self.components[component] = Component(self.bus, path)
+            self.components[component] = Component(self.connection, path)
         return dbus.ObjectPath(path)
 
 
@@ -107,13 +105,12 @@ class Session(dbus.service.Object):
 class GlobalShortcuts(dbus.service.Object):
     def __init__(self, bus):
         super().__init__(bus, "/org/freedesktop/portal/desktop")
-        self.bus = bus
         # session path -> (application, {id: trigger})
         self.sessions = {"/other/session": ("other-app", {"terminal": "CTRL+ALT+t"})}
 
     def answer(self, sender, token, results):
         path = handle("request", sender, token)
-        request = Request(self.bus, path)
+        request = Request(self.connection, path)
 
         def respond():
             request.Response(dbus.UInt32(0), results)
@@ -130,7 +127,7 @@ class GlobalShortcuts(dbus.service.Object):
         token = str(options["session_handle_token"])
         path = handle("session", sender, token)
         log("CreateSession", token)
-        Session(self.bus, path, self)
+        Session(self.connection, path, self)
         self.sessions[path] = ("tessaly", {})
         return self.answer(sender, str(options["handle_token"]),
                            {"session_handle": dbus.String(path)})
