@@ -46,22 +46,10 @@ def statuses(win):
     return [status(win, row) for row in range(4)]
 
 
-def shown_named(win, name):
-    return any(n.name == name and n.getState().contains(pyatspi.STATE_SHOWING) for n in walk(win))
-
-
 def named(prefix):
     """The names of the shown controls of the program's windows that start with `prefix`."""
     return [n.name for w in windows() for n in walk(w)
             if n.name.startswith(prefix) and n.getState().contains(pyatspi.STATE_SHOWING)]
-
-
-def pixels(e):
-    """The screen's pixels in the extents e: a function of (x, y) on the screen."""
-    data = subprocess.run(["import", "-window", "root", "-crop",
-                           "%dx%d+%d+%d" % (e.width, e.height, e.x, e.y), "-depth", "8", "rgb:-"],
-                          capture_output=True, check=True).stdout
-    return lambda x, y: tuple(data[3 * ((y - e.y) * e.width + (x - e.x)):][:3])
 
 
 def middle_colour():
@@ -69,12 +57,14 @@ def middle_colour():
 
 
 def spot(e, colour):
-    """A point of the extents e in this colour, halfway out among those from the middle."""
-    pixel = pixels(e)
-    found = [(x, y) for y in range(e.y, e.y + e.height) for x in range(e.x, e.x + e.width)
-             if all(abs(a - b) <= 24 for a, b in zip(pixel(x, y), colour))]
-    middle = (e.x + e.width / 2, e.y + e.height / 2)
-    found.sort(key=lambda p: (p[0] - middle[0]) ** 2 + (p[1] - middle[1]) ** 2)
+    """A point of the extents e on the screen in this colour, halfway out among
+    those from the middle."""
+    data = subprocess.run(["import", "-window", "root", "-crop",
+                           "%dx%d+%d+%d" % (e.width, e.height, e.x, e.y), "-depth", "8", "rgb:-"],
+                          capture_output=True, check=True).stdout
+    found = [(e.x + x, e.y + y) for y in range(e.height) for x in range(e.width)
+             if all(abs(a - b) <= 24 for a, b in zip(data[3 * (y * e.width + x):][:3], colour))]
+    found.sort(key=lambda p: (p[0] - e.x - e.width / 2) ** 2 + (p[1] - e.y - e.height / 2) ** 2)
     return found[len(found) // 2] if found else None
 
 
@@ -348,7 +338,7 @@ try:
     show_page(win, "Advanced")
     note = ("No compositing manager is running, so the clock and calendar cannot be translucent: "
             "they show opaque (at the right end, not at all) until one runs.")
-    check(wait_for(lambda: shown_named(win, note)) is not None, "a note says that no compositing manager runs")
+    check(wait_for(lambda: note in named(note)) is not None, "a note says that no compositing manager runs")
     bar = control(win, "Clock and calendar transparency :", pyatspi.ROLE_SCROLL_BAR)
     e = bar.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     for x in (e.x + e.width - e.height // 2, e.x + e.width - 2 * e.height):
@@ -357,7 +347,7 @@ try:
         time.sleep(0.3)
     compositor = subprocess.Popen(["picom", "--backend", "xrender", "--config", "/dev/null"],
                                   stderr=subprocess.DEVNULL)
-    check(wait_for(lambda: not shown_named(win, note)) is not None,
+    check(wait_for(lambda: note not in named(note)) is not None,
           "the note goes once a compositing manager runs")
     compositor.terminate()
     compositor.wait(5)

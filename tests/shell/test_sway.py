@@ -33,8 +33,7 @@ COLOURS = {"red": (255, 0, 0), "lime": (0, 255, 0)}
 
 
 def swaymsg(*args):
-    out = subprocess.run(["swaymsg", *args], capture_output=True, text=True)
-    return out.stdout
+    return subprocess.run(["swaymsg", *args], capture_output=True, text=True).stdout
 
 
 def outputs():

@@ -90,12 +90,14 @@ def items(node):
     return [node.getChildAtIndex(i).name for i in range(node.childCount)]
 
 
+def centre(node):
+    e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return e.x + e.width // 2, e.y + e.height // 2
+
+
 def mouse(node, *actions):
     """Moves the mouse to the middle of the control, then clicks, presses, …"""
-    e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    subprocess.run(["xdotool", "mousemove", str(e.x + e.width // 2), str(e.y + e.height // 2),
-                    *actions], check=True)
-    return e.x + e.width // 2, e.y + e.height // 2
+    subprocess.run(["xdotool", "mousemove", *map(str, centre(node)), *actions], check=True)
 
 
 def drag_onto(node, paths, done):
@@ -108,8 +110,7 @@ def drag_onto(node, paths, done):
     source.stdout.readline()  # "ready"
     time.sleep(1)
     subprocess.run(["xdotool", "mousemove", "80", "60", "mousedown", "1"], check=True)
-    e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    x, y = e.x + e.width // 2, e.y + e.height // 2
+    x, y = centre(node)
     for i in range(1, 11):
         time.sleep(0.1)
         subprocess.run(["xdotool", "mousemove", str(80 + (x - 80) * i // 10),

@@ -57,7 +57,7 @@ GIB = 1024 * 1024 * 1024
 MAX_WAIT_SECONDS = 120.0
 HUGE_MARK = b"#huge\n"  # the whole content of a served file that answers with 1 GiB instead
 
-stopping = threading.Event()
+stopping = threading.Event()  # waits on it end early when the server stops
 counts = collections.Counter()
 counts_lock = threading.Lock()
 ports = {"http": 0, "https": 0}
@@ -66,11 +66,6 @@ ports = {"http": 0, "https": 0}
 def count(key):
     with counts_lock:
         counts[key] += 1
-
-
-def wait_a_while(seconds):
-    """Waits; False if the server began to stop."""
-    return not stopping.wait(seconds)
 
 
 def pattern(n):
@@ -130,7 +125,7 @@ class Handler(BaseHTTPRequestHandler):
         if path == "/page.html":
             self.send_body(200, PAGE, "text/html; charset=utf-8")
         elif path in ("/slow-page", "/slow/" + rest):
-            if not wait_a_while(1.5):
+            if stopping.wait(1.5):
                 self.close_connection = True
             elif path == "/slow-page":
                 self.send_body(200, PAGE, "text/html; charset=utf-8")
@@ -144,7 +139,7 @@ class Handler(BaseHTTPRequestHandler):
         elif path == "/reset":
             self.reset()
         elif path == "/hang":
-            wait_a_while(MAX_WAIT_SECONDS)
+            stopping.wait(MAX_WAIT_SECONDS)
             self.close_connection = True
         elif path == "/drip":
             self.trickle(100000, 1000, first_at_once=True)
@@ -159,7 +154,7 @@ class Handler(BaseHTTPRequestHandler):
             self.stream(pattern(number))
             with contextlib.suppress(OSError):
                 self.wfile.flush()
-            wait_a_while(MAX_WAIT_SECONDS)
+            stopping.wait(MAX_WAIT_SECONDS)
             self.close_connection = True
         elif path.startswith(("/bytes/", "/stall/")):
             self.send_body(400, b"bad length\n")
@@ -234,7 +229,7 @@ class Handler(BaseHTTPRequestHandler):
         with contextlib.suppress(OSError):
             self.wfile.flush()
             for i in range(n):
-                if (i or not first_at_once) and not wait_a_while(ms / 1000.0):
+                if (i or not first_at_once) and stopping.wait(ms / 1000.0):
                     break
                 self.wfile.write(bytes(((i * 7) % 256,)))
                 self.wfile.flush()

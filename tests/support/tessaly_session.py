@@ -45,10 +45,7 @@ def bitmap_whole(content):
     """A whole Windows bitmap: its header's file size and pixel rows all there."""
     if not content or len(content) < 54 or content[:2] != b"BM":
         return False
-    size, = struct.unpack_from("<I", content, 2)
-    offset, = struct.unpack_from("<I", content, 10)
-    w, h = struct.unpack_from("<ii", content, 18)
-    bpp, = struct.unpack_from("<H", content, 28)
+    size, offset, w, h, _, bpp = struct.unpack_from("<2xI4xI4xiiHH", content)
     rows = ((abs(w) * bpp + 31) // 32) * 4 * abs(h)
     return size == len(content) and offset + rows <= len(content) and w > 0
 
@@ -96,10 +93,7 @@ def root_colour(where="300+1000"):
 
 
 def start(*args, env=None):
-    err = open(ERRORS, "a")
-    p = subprocess.Popen([TESSALY, *args], stderr=err, env=env)
-    wait_for(lambda: os.path.exists(os.path.join(DATA, "Orvane Wallpaper.bmp")) or
-             os.path.isdir(DATA), 10)
+    p = subprocess.Popen([TESSALY, *args], stderr=open(ERRORS, "a"), env=env)
     time.sleep(1)
     return p
 
