@@ -212,12 +212,8 @@ RUN_LINE = re.compile(r"^(\d+) sequences \(seed (\d+)\).*; (\d+) failures;")
 
 def earlier_runs(path):
     """The run lines of a figures file and the lines of their failures."""
-    try:
-        with open(path, encoding="utf-8") as f:
-            return [line.rstrip("\n") for line in f
-                    if RUN_LINE.match(line) or line.startswith("FAILED:")]
-    except FileNotFoundError:
-        return []
+    lines = open(path, encoding="utf-8").read().splitlines() if os.path.exists(path) else []
+    return [line for line in lines if RUN_LINE.match(line) or line.startswith("FAILED:")]
 
 
 def write_figures(path, lines):
