@@ -183,15 +183,13 @@ try:
     check(wait_for(lambda: statuses(win) == [REGISTERED, REGISTERED, None, None]) is not None,
           "one apply registers both exchanged rows: %s" % statuses(win))
     # The keys run the exchanged actions: Ctrl+Shift+C switches, Ctrl+Shift+S clears.
-    before = middle_colour()
-    subprocess.run(["xdotool", "key", "ctrl+shift+c"], check=True)
-    check(wait_for(lambda: middle_colour() != before) is not None,
-          "Ctrl+Shift+C switches the wallpaper: %s, then %s" % (before, middle_colour()))
-    time.sleep(1)
-    shown = middle_colour()
-    subprocess.run(["xdotool", "key", "ctrl+shift+s"], check=True)
-    check(wait_for(lambda: middle_colour() != shown) is not None,
-          "Ctrl+Shift+S clears it: %s, then %s" % (shown, middle_colour()))
+    for keys, what in (("ctrl+shift+c", "Ctrl+Shift+C switches the wallpaper"),
+                       ("ctrl+shift+s", "Ctrl+Shift+S clears it")):
+        before = middle_colour()
+        subprocess.run(["xdotool", "key", keys], check=True)
+        check(wait_for(lambda: middle_colour() != before) is not None,
+              "%s: %s, then %s" % (what, before, middle_colour()))
+        time.sleep(1)
     # A row ticked gets its status with the apply; a row unticked loses it.
     press(control(win, CAPTIONS[2]))
     press(control(win, CAPTIONS[1]))
@@ -265,12 +263,9 @@ try:
     # from the default one, where nothing answers, says why it failed.
     show_page(win, "Internet")
     box = control(win, "Catalogue server :", pyatspi.ROLE_TEXT)
-
-    def server_text():
-        return box.queryText().getText(0, -1)
-
-    check(server_text() == "http://127.0.0.1:8642" and "http:// or https://" in box.description,
-          "the server and its tooltip: %s, %s" % (server_text(), box.description))
+    shown = box.queryText().getText(0, -1)
+    check(shown == "http://127.0.0.1:8642" and "http:// or https://" in box.description,
+          "the server and its tooltip: %s, %s" % (shown, box.description))
     press(control(win, "Refresh internet categories"))
     failed = "The internet categories could not be refreshed from " \
              "http://127.0.0.1:8642/tessaly/wpfiles/wpdlurls.tar: Error "
