@@ -74,14 +74,9 @@ def send(option):
 
 def monitors(split):
     """Two monitors side by side, or the screen as one."""
-    if split:
-        subprocess.run(["xrandr", "--setmonitor", "left", "640/339x1024/271+0+0", "screen"],
-                       capture_output=True)
-        subprocess.run(["xrandr", "--setmonitor", "right", "640/339x1024/271+640+0", "none"],
-                       capture_output=True)
-    else:
-        for name in ("left", "right"):
-            subprocess.run(["xrandr", "--delmonitor", name], capture_output=True)
+    for name, place, output in (("left", "+0+0", "screen"), ("right", "+640+0", "none")):
+        subprocess.run(["xrandr", "--setmonitor", name, "640/339x1024/271" + place, output] if split
+                       else ["xrandr", "--delmonitor", name], capture_output=True)
 
 
 def apply_inverted():
@@ -141,8 +136,7 @@ def measure_change():
 
 
 def sequence(rng, number):
-    err = open(ERRORS, "a")
-    program = subprocess.Popen([TESSALY, "/y"], stderr=err)
+    program = subprocess.Popen([TESSALY, "/y"], stderr=open(ERRORS, "a"))
     # Listening once the socket is there; a start before that would be an
     # instance of its own.
     runtime = os.environ["XDG_RUNTIME_DIR"]
@@ -197,8 +191,8 @@ def sequence(rng, number):
         check(False, "sequence %d: the program ended after --quit" % number)
     quit_seconds = time.time() - started
     if os.path.exists(BITMAP):
-        with open(BITMAP, "rb") as f:
-            check(bitmap_whole(f.read()), "sequence %d: the wallpaper bitmap is whole" % number)
+        check(bitmap_whole(open(BITMAP, "rb").read()), "sequence %d: the wallpaper bitmap is whole"
+              % number)
     try:
         check(stored().get("Options/1strun") == "False", "sequence %d: settings whole" % number)
     except Exception as e:  # noqa: BLE001
