@@ -76,21 +76,18 @@ def pattern(n):
 
 class Handler(BaseHTTPRequestHandler):
     protocol_version = "HTTP/1.1"
-    server_version = "TessalyTestServer/1.0"
 
     def log_message(self, format, *args):  # quiet (log_error comes here too)
         pass
 
     def begin(self, status, length=None, content_type="application/octet-stream", **headers):
-        """The status line and headers; Content-Length unless `length` is None,
-        further headers with "_" for "-" in their names."""
+        """The status line and headers, but those given as None; further headers
+        with "_" for "-" in their names."""
         self.send_response(status)
-        if content_type:
-            self.send_header("Content-Type", content_type)
-        if length is not None:
-            self.send_header("Content-Length", str(length))
-        for name, value in headers.items():
-            self.send_header(name.replace("_", "-"), value)
+        for name, value in dict({"Content-Type": content_type, "Content-Length": length},
+                                **headers).items():
+            if value is not None:
+                self.send_header(name.replace("_", "-"), str(value))
         self.end_headers()
 
     def send_body(self, status, body, content_type="text/plain; charset=utf-8", **headers):
