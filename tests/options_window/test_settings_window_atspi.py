@@ -1,23 +1,19 @@
 #!/usr/bin/python3
-"""The settings window of the running program, driven black-box through the
-accessibility interface screen readers use (AT-SPI), on a private desktop
-session (desktop-session.sh), in one run: opening it, the files list (file
-dialog, a real drag and drop, deleting from the disk), the Hot Keys page's
-statuses and exchanged keys, an apply that keeps the window open, the font
-picker's palette from the keyboard, the Internet page, the clock preview, the
-transparency slider and a refused limit; then the window in German. What each
-page applies, cancel, the help links and the spinners: test_settings_window."""
-import functools
-import http.server
+# The settings window of the running program, driven black-box through the
+# accessibility interface screen readers use (AT-SPI), on a private desktop
+# session (desktop-session.sh), in one run: opening it, the files list (file
+# dialog, a real drag and drop, deleting from the disk), the Hot Keys page's
+# statuses and exchanged keys, an apply that keeps the window open, the font
+# picker's palette from the keyboard, the Internet page, the clock preview, the
+# transparency slider and a refused limit; then the window in German. What each
+# page applies, cancel, the help links and the spinners: test_settings_window.
 import os
 import subprocess
 import sys
-import threading
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
 from atspi_driver import *  # noqa: F401,F403 (the driver's vocabulary)
-from atspi_driver import finish
 
 CAPTIONS = ["Clear Wallpaper", "Switch wallpaper",
             "Disable/Enable automatic wallpaper changing", "Open this window."]
@@ -56,28 +52,19 @@ def named(prefix):
             if n.name.startswith(prefix) and n.getState().contains(pyatspi.STATE_SHOWING)]
 
 
-def pixels(e):
-    """The screen's pixels in the extents e: a function of (x, y) on the screen."""
-    data = subprocess.run(["import", "-window", "root", "-crop",
-                           "%dx%d+%d+%d" % (e.width, e.height, e.x, e.y), "-depth", "8", "rgb:-"],
-                          capture_output=True, check=True).stdout
-    return lambda x, y: tuple(data[3 * ((y - e.y) * e.width + (x - e.x)):][:3])
-
-
 def middle_colour():
-    """The colour in the middle of the screen, where a centred picture shows."""
-    out = subprocess.run(["import", "-window", "root", "-crop", "1x1+640+512", "txt:-"],
-                         capture_output=True, text=True).stdout.strip()
-    return out.splitlines()[-1].split()[-1] if out else ""
+    return root_colour("640+512")  # where a centred picture shows
 
 
 def spot(e, colour):
-    """A point of the extents e in this colour, halfway out among those from the middle."""
-    pixel = pixels(e)
-    found = [(x, y) for y in range(e.y, e.y + e.height) for x in range(e.x, e.x + e.width)
-             if all(abs(a - b) <= 24 for a, b in zip(pixel(x, y), colour))]
-    middle = (e.x + e.width / 2, e.y + e.height / 2)
-    found.sort(key=lambda p: (p[0] - middle[0]) ** 2 + (p[1] - middle[1]) ** 2)
+    """A point of the extents e on the screen in this colour, halfway out among
+    those from the middle."""
+    data = subprocess.run(["import", "-window", "root", "-crop",
+                           "%dx%d+%d+%d" % (e.width, e.height, e.x, e.y), "-depth", "8", "rgb:-"],
+                          capture_output=True, check=True).stdout
+    found = [(e.x + x, e.y + y) for y in range(e.height) for x in range(e.width)
+             if all(abs(a - b) <= 24 for a, b in zip(data[3 * (y * e.width + x):][:3], colour))]
+    found.sort(key=lambda p: (p[0] - e.x - e.width / 2) ** 2 + (p[1] - e.y - e.height / 2) ** 2)
     return found[len(found) // 2] if found else None
 
 
@@ -101,15 +88,9 @@ with open(os.path.join(served, "tessaly", "wpfiles", "wpdlurls.tar"), "w", newli
         for n in range(1, 6)))
 
 
-class Quiet(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
-server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
-                                         functools.partial(Quiet, directory=served))
-threading.Thread(target=server.serve_forever, daemon=True).start()
-SERVER = "http://127.0.0.1:%d" % server.server_address[1]
+server = subprocess.Popen(["/usr/bin/python3", "-u", "-m", "http.server", "-b", "127.0.0.1", "-d",
+                           served, "0"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+SERVER = "http://127.0.0.1:" + server.stdout.readline().split()[5]  # "Serving HTTP on ADDRESS port N …"
 
 try:
     reset(EARLIER)
@@ -118,8 +99,7 @@ try:
     with open(CONFIG, "a", encoding="utf-8") as f:
         f.write(ROWS + "[ClockDigit]\ncolor=16777215\n"
                 "[ClockPointers]\nHour=255\nMin=65280\nSec=16711680\n")
-    with open(os.path.join(DATA, "IntCacheFile.dat"), "wb") as f:
-        f.write(b"x" * 1234)
+    open(os.path.join(DATA, "IntCacheFile.dat"), "wb").write(b"x" * 1234)
     for colour in ("blue", "yellow", "white"):
         picture(os.path.join(PICTURES, colour + ".png"), colour)
     dropped = os.path.join(os.environ["HOME"], "dropped")
@@ -203,15 +183,13 @@ try:
     check(wait_for(lambda: statuses(win) == [REGISTERED, REGISTERED, None, None]) is not None,
           "one apply registers both exchanged rows: %s" % statuses(win))
     # The keys run the exchanged actions: Ctrl+Shift+C switches, Ctrl+Shift+S clears.
-    before = middle_colour()
-    subprocess.run(["xdotool", "key", "ctrl+shift+c"], check=True)
-    check(wait_for(lambda: middle_colour() != before) is not None,
-          "Ctrl+Shift+C switches the wallpaper: %s, then %s" % (before, middle_colour()))
-    time.sleep(1)
-    shown = middle_colour()
-    subprocess.run(["xdotool", "key", "ctrl+shift+s"], check=True)
-    check(wait_for(lambda: middle_colour() != shown) is not None,
-          "Ctrl+Shift+S clears it: %s, then %s" % (shown, middle_colour()))
+    for keys, what in (("ctrl+shift+c", "Ctrl+Shift+C switches the wallpaper"),
+                       ("ctrl+shift+s", "Ctrl+Shift+S clears it")):
+        before = middle_colour()
+        subprocess.run(["xdotool", "key", keys], check=True)
+        check(wait_for(lambda: middle_colour() != before) is not None,
+              "%s: %s, then %s" % (what, before, middle_colour()))
+        time.sleep(1)
     # A row ticked gets its status with the apply; a row unticked loses it.
     press(control(win, CAPTIONS[2]))
     press(control(win, CAPTIONS[1]))
@@ -285,12 +263,9 @@ try:
     # from the default one, where nothing answers, says why it failed.
     show_page(win, "Internet")
     box = control(win, "Catalogue server :", pyatspi.ROLE_TEXT)
-
-    def server_text():
-        return box.queryText().getText(0, -1)
-
-    check(server_text() == "http://127.0.0.1:8642" and "http:// or https://" in box.description,
-          "the server and its tooltip: %s, %s" % (server_text(), box.description))
+    shown = box.queryText().getText(0, -1)
+    check(shown == "http://127.0.0.1:8642" and "http:// or https://" in box.description,
+          "the server and its tooltip: %s, %s" % (shown, box.description))
     press(control(win, "Refresh internet categories"))
     failed = "The internet categories could not be refreshed from " \
              "http://127.0.0.1:8642/tessaly/wpfiles/wpdlurls.tar: Error "
@@ -326,9 +301,8 @@ try:
     # its own for screen readers, and the keyboard goes from one to the next.
     show_page(win, "Clock")
     preview = control(win, "Clock preview")
-    names = [preview.getChildAtIndex(i).name for i in range(preview.childCount)]
-    check(names == ["Clock numbers", "Hour hand", "Minute hand", "Second hand"],
-          "the preview's elements: %s" % names)
+    check(items(preview) == ["Clock numbers", "Hour hand", "Minute hand", "Second hand"],
+          "the preview's elements: %s" % items(preview))
     e = preview.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     hour = spot(e, (255, 0, 0))
     subprocess.run(["xdotool", "mousemove", str(hour[0]), str(hour[1]), "click", "1"], check=True)
@@ -359,12 +333,7 @@ try:
     show_page(win, "Advanced")
     note = ("No compositing manager is running, so the clock and calendar cannot be translucent: "
             "they show opaque (at the right end, not at all) until one runs.")
-
-    def note_shown():
-        return any(n.name == note and n.getState().contains(pyatspi.STATE_SHOWING)
-                   for n in walk(win))
-
-    check(wait_for(note_shown) is not None, "a note says that no compositing manager runs")
+    check(wait_for(lambda: note in named(note)) is not None, "a note says that no compositing manager runs")
     bar = control(win, "Clock and calendar transparency :", pyatspi.ROLE_SCROLL_BAR)
     e = bar.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     for x in (e.x + e.width - e.height // 2, e.x + e.width - 2 * e.height):
@@ -373,7 +342,7 @@ try:
         time.sleep(0.3)
     compositor = subprocess.Popen(["picom", "--backend", "xrender", "--config", "/dev/null"],
                                   stderr=subprocess.DEVNULL)
-    check(wait_for(lambda: not note_shown()) is not None,
+    check(wait_for(lambda: note not in named(note)) is not None,
           "the note goes once a compositing manager runs")
     compositor.terminate()
     compositor.wait(5)
@@ -400,13 +369,13 @@ try:
     subprocess.run([TESSALY, "--settings"], check=True)
     win = window("Tessaly-Einstellungen")
     check(win is not None, "the settings window speaks German")
-    pages = control(win, "Optionen:", pyatspi.ROLE_LIST)
-    labels = [pages.getChildAtIndex(i).name for i in range(pages.childCount)]
+    labels = items(control(win, "Optionen:", pyatspi.ROLE_LIST))
     check(labels == ["Hintergrundbild", "Wasserzeichen", "Farben", "Uhr", "Kalender",
                      "Tastenkürzel", "Internet", "Erweitert", "Nachrichtenleiste"],
           "the German page list: %s" % labels)
     press(control(win, "Verwerfen und Fenster schließen"))
     quit(p)
 finally:
+    server.terminate()
     outcome = finish()
 sys.exit(outcome)

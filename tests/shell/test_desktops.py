@@ -1,20 +1,20 @@
 #!/usr/bin/python3
-"""The real program on the real program that draws a desktop
-(desktop-program.sh starts it on its own X server), seen as the user sees it
-in screenshots: a picture after `tessaly --next`, the other one after a
-second --next, the desktop's colour after --clear.
-
-  test_desktops.py DESKTOP   xfce, lxde, lxqt, mate, gnome or kde
-
-The composed bitmap lies in a folder whose name has a space, an apostrophe
-and double quotes, so that each desktop's quoting of the file is met too."""
+# The real program on the real program that draws a desktop
+# (desktop-program.sh starts it on its own X server), seen as the user sees it
+# in screenshots: a picture after `tessaly --next`, the other one after a
+# second --next, the desktop's colour after --clear.
+#
+#   test_desktops.py DESKTOP   xfce, lxde, lxqt, mate, gnome or kde
+#
+# The composed bitmap lies in a folder whose name has a space, an apostrophe
+# and double quotes, so that each desktop's quoting of the file is met too.
 import os
 import subprocess
 import sys
 
 os.environ["XDG_DATA_HOME"] = os.path.join(os.environ["HOME"], "Sam's \"data\"")
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
-from tessaly_session import EARLIER, ERRORS, TESSALY, quit, reset, start, wait_for  # noqa: E402
+from tessaly_session import EARLIER, ERRORS, TESSALY, check, failures, quit, reset, start, wait_for  # noqa: E402,E501
 
 desktop = sys.argv[1]
 PICTURES = {"red": (255, 0, 0), "lime": (0, 255, 0)}
@@ -24,15 +24,6 @@ PICTURES = {"red": (255, 0, 0), "lime": (0, 255, 0)}
 # Tessaly follows) and Plasma's colour wallpaper.
 CLEARED = {"xfce": (21, 34, 51), "lxde": (0, 0, 0), "lxqt": (0, 78, 152),
            "mate": (74, 144, 112), "gnome": (2, 60, 136), "kde": (29, 153, 243)}
-failures = []
-
-
-def check(condition, what):
-    print(("ok   " if condition else "FAIL ") + what, flush=True)
-    if not condition:
-        failures.append(what)
-
-
 def near(a, b):
     return all(abs(x - y) <= 8 for x, y in zip(a, b))
 
@@ -62,19 +53,15 @@ def settles(before, points=MIDDLE):
     return wait_for(lambda: (c := shown(*points)) in PICTURES and c != before and c, 30)
 
 
-def send(option):
-    subprocess.run([TESSALY, option], timeout=30)
-
-
 reset(dict(EARLIER, WallpaperTimer="False", WallPaperPosition="Stretch",
            WaterMarkVisible="False", ClockV="False", CalV="False"))
 p = start("--next")
 first = settles(None)
 check(first is not None, "after --next the desktop shows a picture (%s)" % first)
-send("--next")
+subprocess.run([TESSALY, "--next"], timeout=30)
 second = settles(first)
 check(second is not None, "the next --next shows the other one (%s)" % second)
-send("--clear")
+subprocess.run([TESSALY, "--clear"], timeout=30)
 check(wait_for(lambda: (c := shown((0.5, 0.5))) not in PICTURES and near(c, CLEARED[desktop]), 30),
       "after --clear the desktop shows %s (%s)" % (CLEARED[desktop], shown((0.5, 0.5))))
 

@@ -1,22 +1,20 @@
 #!/usr/bin/env python3
-"""Requests that overlap the work they start: seeded random sequences of
---next, --clear, --toggle-timer, a settings apply (colours inverted, switching
-the wallpaper, through the settings window as a screen reader drives it) and
-monitor layout changes (xrandr), sent to
-the running program on a private desktop while big pictures are being
-changed, each sequence ended by --quit and a new start. After each sequence
-the desktop must show what the last of the nexts and clears asked for, the
-program must still answer and end at once, and no data file may be torn.
-
-  test_interleaving.py [SEQUENCES] [SEED] [--results FILE | --add-to FILE]
-
---results writes the figures of this run to FILE; --add-to adds them to the
-runs FILE already holds (a seed none of them used, when SEED is not given)
-and sums them up at its top, so that a long count can be made up of runs
-on several days. SIGTERM to this Python process ends a run after the
-sequence under way; the figures then count the sequences done. Signal it
-alone: the session wrappers around it end the X server on SIGTERM.
-"""
+# Requests that overlap the work they start: seeded random sequences of
+# --next, --clear, --toggle-timer, a settings apply (colours inverted, switching
+# the wallpaper, through the settings window as a screen reader drives it) and
+# monitor layout changes (xrandr), sent to
+# the running program on a private desktop while big pictures are being
+# changed, each sequence ended by --quit and a new start. After each sequence
+# the desktop must show what the last of the nexts and clears asked for, the
+# program must still answer and end at once, and no data file may be torn.
+#
+#   test_interleaving.py [SEQUENCES] [SEED] [--add-to FILE]
+#
+# --add-to adds the figures of this run to the runs FILE already holds (a seed none of them used, when SEED is not given)
+# and sums them up at its top, so that a long count can be made up of runs
+# on several days. SIGTERM to this Python process ends a run after the
+# sequence under way; the figures then count the sequences done. Signal it
+# alone: the session wrappers around it end the X server on SIGTERM.
 import argparse
 import os
 import random
@@ -60,15 +58,10 @@ def big_picture(colour):
 
 def root_pixel():
     """The root window's mean colour near the middle of the screen, as (r, g, b)."""
-    shot = subprocess.run(["import", "-window", "root", "-crop", "32x32+600+500", "png:-"],
-                          capture_output=True).stdout
-    out = subprocess.run(["convert", "png:-", "-scale", "1x1!", "-depth", "8", "txt:-"],
-                         input=shot, capture_output=True).stdout.decode()
-    for line in out.splitlines():
-        if line.startswith("0,0:"):
-            values = line.split("(", 1)[1].split(")", 1)[0].split(",")
-            return tuple(int(float(v)) for v in values[:3])
-    return None
+    out = subprocess.run(["convert", "x:root", "-crop", "32x32+600+500", "-scale", "1x1!", "-depth",
+                          "8", "txt:-"], capture_output=True, text=True).stdout
+    found = re.search(r"^0,0: \(([\d.]+),([\d.]+),([\d.]+)", out, re.M)
+    return tuple(int(float(v)) for v in found.groups()) if found else None
 
 
 def near(a, b):
@@ -81,14 +74,9 @@ def send(option):
 
 def monitors(split):
     """Two monitors side by side, or the screen as one."""
-    if split:
-        subprocess.run(["xrandr", "--setmonitor", "left", "640/339x1024/271+0+0", "screen"],
-                       capture_output=True)
-        subprocess.run(["xrandr", "--setmonitor", "right", "640/339x1024/271+640+0", "none"],
-                       capture_output=True)
-    else:
-        for name in ("left", "right"):
-            subprocess.run(["xrandr", "--delmonitor", name], capture_output=True)
+    for name, place, output in (("left", "+0+0", "screen"), ("right", "+640+0", "none")):
+        subprocess.run(["xrandr", "--setmonitor", name, "640/339x1024/271" + place, output] if split
+                       else ["xrandr", "--delmonitor", name], capture_output=True)
 
 
 def apply_inverted():
@@ -148,8 +136,7 @@ def measure_change():
 
 
 def sequence(rng, number):
-    err = open(ERRORS, "a")
-    program = subprocess.Popen([TESSALY, "/y"], stderr=err)
+    program = subprocess.Popen([TESSALY, "/y"], stderr=open(ERRORS, "a"))
     # Listening once the socket is there; a start before that would be an
     # instance of its own.
     runtime = os.environ["XDG_RUNTIME_DIR"]
@@ -164,31 +151,24 @@ def sequence(rng, number):
     split = False
     for _ in range(rng.randint(3, 9)):
         op = rng.choice(["next", "next", "next", "clear", "clear", "toggle", "layout", "apply"])
-        if op == "next":
-            r = send("--next")
-            last = "next"
-        elif op == "clear":
-            r = send("--clear")
-            last = "clear"
-        elif op == "toggle":
-            r = send("--toggle-timer")
+        if op in ("next", "clear", "toggle"):
+            r = send("--toggle-timer" if op == "toggle" else "--" + op)
+            check(r.returncode == 0, "sequence %d: --%s answered (%s)" % (number, op, r.stderr))
+            last = last if op == "toggle" else op
         elif op == "apply":
             check(apply_inverted(), "sequence %d: the settings window opens" % number)
-            r = None
             last = "next"
         else:
             split = not split
             monitors(split)
-            r = None
-        if r is not None:
-            check(r.returncode == 0, "sequence %d: --%s answered (%s)" % (number, op, r.stderr))
         time.sleep(rng.choice([0, 0.02, 0.08, 0.15, 0.3]))
-    pictures = list(COLOURS.values()) + INVERTED
-    wanted = INVERTED if inverted else list(COLOURS.values())
-    if last == "clear":
-        def right(shown): return not any(near(shown, c) for c in pictures)
-    else:
-        def right(shown): return last is None or any(near(shown, c) for c in wanted)
+
+    def right(shown):
+        if last == "clear":
+            return not any(near(shown, c) for c in list(COLOURS.values()) + INVERTED)
+        return last is None or any(near(shown, c)
+                                   for c in (INVERTED if inverted else COLOURS.values()))
+
     shown = settled()
     if not right(shown):
         shown = settled(max(6.0, 4 * quiet_seconds))
@@ -196,13 +176,10 @@ def sequence(rng, number):
             late.append(number)
             print("late: sequence %d: the last request showed after a long quiet" % number,
                   flush=True)
-    if last == "clear":
-        check(right(shown),
-              "sequence %d: the desktop is cleared after the last --clear (%s)" % (number, shown))
-    elif last == "next":
-        check(right(shown),
-              "sequence %d: a picture%s shows after the last --next (%s)"
-              % (number, " inverted" if inverted else "", shown))
+    if last:
+        check(right(shown), "sequence %d: %s (%s)" % (number, (
+            "the desktop is cleared after the last --clear" if last == "clear" else
+            "a picture%s shows after the last --next" % (" inverted" if inverted else "")), shown))
     # Still answering; ended in the middle of a big picture's decode.
     check(send("--next").returncode == 0, "sequence %d: the program still answers" % number)
     started = time.time()
@@ -214,8 +191,8 @@ def sequence(rng, number):
         check(False, "sequence %d: the program ended after --quit" % number)
     quit_seconds = time.time() - started
     if os.path.exists(BITMAP):
-        with open(BITMAP, "rb") as f:
-            check(bitmap_whole(f.read()), "sequence %d: the wallpaper bitmap is whole" % number)
+        check(bitmap_whole(open(BITMAP, "rb").read()), "sequence %d: the wallpaper bitmap is whole"
+              % number)
     try:
         check(stored().get("Options/1strun") == "False", "sequence %d: settings whole" % number)
     except Exception as e:  # noqa: BLE001
@@ -229,23 +206,18 @@ RUN_LINE = re.compile(r"^(\d+) sequences \(seed (\d+)\).*; (\d+) failures;")
 
 def earlier_runs(path):
     """The run lines of a figures file and the lines of their failures."""
-    try:
-        with open(path, encoding="utf-8") as f:
-            return [line.rstrip("\n") for line in f
-                    if RUN_LINE.match(line) or line.startswith("FAILED:")]
-    except FileNotFoundError:
-        return []
+    lines = open(path, encoding="utf-8").read().splitlines() if os.path.exists(path) else []
+    return [line for line in lines if RUN_LINE.match(line) or line.startswith("FAILED:")]
 
 
-def write_figures(path, lines, summed):
+def write_figures(path, lines):
     runs = [RUN_LINE.match(line) for line in lines if RUN_LINE.match(line)]
     with open(path + ".new", "w", encoding="utf-8") as f:
-        f.write("# Overlapping requests to the running program (tests/shell/test_interleaving.py)\n")
-        if summed:
-            f.write("# In all: %d sequences in %d runs (seeds %s), %d failures\n"
-                    % (sum(int(r.group(1)) for r in runs), len(runs),
-                       ", ".join(r.group(2) for r in runs), sum(int(r.group(3)) for r in runs)))
-        f.write("\n" + "\n".join(lines) + "\n")
+        f.write("# Overlapping requests to the running program (tests/shell/test_interleaving.py)\n"
+                "# In all: %d sequences in %d runs (seeds %s), %d failures\n\n"
+                % (sum(int(r.group(1)) for r in runs), len(runs),
+                   ", ".join(r.group(2) for r in runs), sum(int(r.group(3)) for r in runs)))
+        f.write("\n".join(lines) + "\n")
     os.replace(path + ".new", path)
 
 
@@ -253,10 +225,9 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("count", type=int, nargs="?", default=4)
     parser.add_argument("seed", type=int, nargs="?")
-    parser.add_argument("--results")
     parser.add_argument("--add-to", dest="added_to")
     args = parser.parse_args()
-    count, results, added_to = args.count, args.results, args.added_to
+    count, added_to = args.count, args.added_to
     earlier = earlier_runs(added_to) if added_to else []
     used = {int(m.group(2)) for m in map(RUN_LINE.match, earlier) if m}
     seed = args.seed if args.seed is not None else max(used | {2025}) + 1 if added_to else 2026
@@ -283,9 +254,8 @@ def main():
         lasts[last] += 1
         slowest_quit = max(slowest_quit, quit_seconds)
     # A start right after --quit never met the old program still holding on.
-    with open(ERRORS, encoding="utf-8", errors="replace") as err:
-        said = err.read()
-    check("not responding" not in said, "no start found the previous program not responding")
+    check("not responding" not in open(ERRORS, encoding="utf-8", errors="replace").read(),
+          "no start found the previous program not responding")
     summary = ("%d sequences (seed %d) in %.0f s: last request next %d, clear %d, neither %d; "
                "%d failures; slowest --quit %.2f s; settled after %.1f s quiet (%d late)"
                % (count, seed, time.time() - started, lasts["next"], lasts["clear"], lasts[None],
@@ -293,13 +263,10 @@ def main():
     print(summary)
     summary += "; %s, %d cores" % (time.strftime("%Y-%m-%d %H:%M UTC", time.gmtime()),
                                    os.cpu_count())
-    this_run = [summary] + ["FAILED: %s" % what for what in failures]
-    if results:
-        write_figures(results, this_run, False)
     if added_to:
-        write_figures(added_to, earlier + this_run, True)
-    print("%d passed, %d failed" % (count - len({f.split(":")[0] for f in failures}),
-                                    len({f.split(":")[0] for f in failures})))
+        write_figures(added_to, earlier + [summary] + ["FAILED: %s" % what for what in failures])
+    failed = len({f.split(":")[0] for f in failures})
+    print("%d passed, %d failed" % (count - failed, failed))
     return 1 if failures else 0
 
 

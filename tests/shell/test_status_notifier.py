@@ -1,15 +1,14 @@
 #!/usr/bin/python3
-"""The tray icon on a StatusNotifierItem panel, with the real program on a
-private desktop session (desktop-session.sh). The test is the panel: it owns
-org.kde.StatusNotifierWatcher on the session bus, takes the item the program
-announces, reads its title, tooltip and menu (com.canonical.dbusmenu),
-activates it (the settings window opens), clicks "Switch &Wallpaper Now"
-through the menu (the root window's picture changes), and restarts itself as
-a panel does (the item announces itself again)."""
+# The tray icon on a StatusNotifierItem panel, with the real program on a
+# private desktop session (desktop-session.sh). The test is the panel: it owns
+# org.kde.StatusNotifierWatcher on the session bus, takes the item the program
+# announces, reads its title, tooltip and menu (com.canonical.dbusmenu),
+# activates it (the settings window opens), clicks "Switch &Wallpaper Now"
+# through the menu (the root window's picture changes), and restarts itself as
+# a panel does (the item announces itself again).
 import os
 import subprocess
 import sys
-import time
 
 import dbus
 import dbus.service
@@ -17,7 +16,7 @@ from dbus.mainloop.glib import DBusGMainLoop
 from gi.repository import GLib
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
-from tessaly_session import EARLIER, ERRORS, TESSALY, check, failures, reset, root_colour  # noqa: E402,E501
+from tessaly_session import EARLIER, ERRORS, TESSALY, check, failures, reset, root_colour, wait_for  # noqa: E402,E501
 
 WATCHER = "org.kde.StatusNotifierWatcher"
 
@@ -28,16 +27,11 @@ loop = GLib.MainLoop()
 
 def spin_until(condition, seconds=10):
     """Runs the main loop (so the watcher answers) until `condition` holds."""
-    end = time.time() + seconds
-    ctx = loop.get_context()
-    while time.time() < end:
-        while ctx.pending():
-            ctx.iteration(False)
-        value = condition()
-        if value:
-            return value
-        time.sleep(0.05)
-    return None
+    def spun():
+        while loop.get_context().pending():
+            loop.get_context().iteration(False)
+        return condition()
+    return wait_for(spun, seconds, 0.05)
 
 
 class Watcher(dbus.service.Object):
@@ -87,21 +81,11 @@ class Watcher(dbus.service.Object):
         bus._bus_names.pop(WATCHER, None)
 
 
-def settings_windows():
-    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Tessaly settings$"],
-                         capture_output=True, text=True).stdout
-    return out.split()
-
-
 def menu_items(menu):
-    """(id, label, visible) of the menu's top level, in order."""
-    _, (_, _, children) = menu.GetLayout(0, 1, dbus.Array([], "s"))
-    items = []
-    for child in children:
-        ident, props, _ = child
-        items.append((int(ident), str(props.get("label", "")),
-                      bool(props.get("visible", True)), str(props.get("type", ""))))
-    return items
+    """(id, label, visible, type) of the menu's top level, in order."""
+    return [(int(ident), str(props.get("label", "")), bool(props.get("visible", True)),
+             str(props.get("type", ""))) for ident, props, _ in
+            menu.GetLayout(0, 1, dbus.Array([], "s"))[1][2]]
 
 
 watcher = Watcher()
@@ -132,7 +116,9 @@ try:
 
     # Activation (a panel's left click) opens the settings window, once.
     dbus.Interface(item, sni).Activate(0, 0)
-    check(spin_until(lambda: len(settings_windows()) == 1) is not None, "Activate opens settings")
+    check(spin_until(lambda: len(subprocess.run(
+        ["xdotool", "search", "--onlyvisible", "--name", "^Tessaly settings$"],
+        capture_output=True, text=True).stdout.split()) == 1) is not None, "Activate opens settings")
     subprocess.run(["xdotool", "search", "--name", "^Tessaly settings$", "windowmove", "700",
                     "600"])
 

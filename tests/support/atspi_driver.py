@@ -1,8 +1,8 @@
-"""Driving the running program's windows black-box through the accessibility
-interface screen readers use (AT-SPI), on a private desktop session
-(desktop-session.sh). Importing this module starts the accessibility bus on the
-session's bus (which has no service folders); the program's folders, start
-and end come from tessaly_session."""
+# Driving the running program's windows black-box through the accessibility
+# interface screen readers use (AT-SPI), on a private desktop session
+# (desktop-session.sh). Importing this module starts the accessibility bus on the
+# session's bus (which has no service folders); the program's folders, start
+# and end come from tessaly_session.
 import os
 import subprocess
 import time
@@ -29,17 +29,11 @@ def walk(node, depth=0):
 
 def windows(title="Tessaly settings"):
     """The program's shown windows with this title."""
-    found = []
     desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is None or app.name != "tessaly":
-            continue
-        for j in range(app.childCount):
-            w = app.getChildAtIndex(j)
-            if w is not None and w.name == title and w.getState().contains(pyatspi.STATE_SHOWING):
-                found.append(w)
-    return found
+    return [w for app in map(desktop.getChildAtIndex, range(desktop.childCount))
+            if app is not None and app.name == "tessaly"
+            for w in map(app.getChildAtIndex, range(app.childCount))
+            if w is not None and w.name == title and w.getState().contains(pyatspi.STATE_SHOWING)]
 
 
 def window(title="Tessaly settings"):
@@ -72,11 +66,6 @@ def set_text(win, name, text):
     control(win, name).queryEditableText().setTextContents(text)
 
 
-def text_of(win, name):
-    t = control(win, name).queryText()
-    return t.getText(0, t.characterCount)
-
-
 def key(*keys, title="^Tessaly settings$"):
     # The session has no window manager: the window gets the keyboard focus here.
     subprocess.run(["xdotool", "search", "--name", title, "windowfocus"])
@@ -96,16 +85,19 @@ def show_page(win, label):
     raise LookupError(label)
 
 
-def items(lst):
-    return [lst.getChildAtIndex(i).name for i in range(lst.childCount)]
+def items(node):
+    """The names of the node's children."""
+    return [node.getChildAtIndex(i).name for i in range(node.childCount)]
+
+
+def centre(node):
+    e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return e.x + e.width // 2, e.y + e.height // 2
 
 
 def mouse(node, *actions):
     """Moves the mouse to the middle of the control, then clicks, presses, …"""
-    e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    subprocess.run(["xdotool", "mousemove", str(e.x + e.width // 2), str(e.y + e.height // 2),
-                    *actions], check=True)
-    return e.x + e.width // 2, e.y + e.height // 2
+    subprocess.run(["xdotool", "mousemove", *map(str, centre(node)), *actions], check=True)
 
 
 def drag_onto(node, paths, done):
@@ -118,8 +110,7 @@ def drag_onto(node, paths, done):
     source.stdout.readline()  # "ready"
     time.sleep(1)
     subprocess.run(["xdotool", "mousemove", "80", "60", "mousedown", "1"], check=True)
-    e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    x, y = e.x + e.width // 2, e.y + e.height // 2
+    x, y = centre(node)
     for i in range(1, 11):
         time.sleep(0.1)
         subprocess.run(["xdotool", "mousemove", str(80 + (x - 80) * i // 10),
@@ -131,11 +122,6 @@ def drag_onto(node, paths, done):
     source.terminate()
     source.wait(5)
     return taken and finished
-
-
-def picture(path, colour="blue"):
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    subprocess.run(["convert", "-size", "64x48", "xc:" + colour, path], check=True)
 
 
 def finish():

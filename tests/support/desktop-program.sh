@@ -38,12 +38,8 @@ fi
 me=desktop-program
 source "$(dirname "${BASH_SOURCE[0]}")/session-bus.sh"
 
-Xvfb -displayfd 3 -screen 0 "${TESSALY_TEST_SCREEN:-1024x768x24}" -nolisten tcp -noreset \
-  3>"$work/display" 2>/dev/null &
-pids+=($!)
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")" XDG_CURRENT_DESKTOP=$current
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+TESSALY_TEST_SCREEN=${TESSALY_TEST_SCREEN:-1024x768x24} start_xvfb
+export XDG_CURRENT_DESKTOP=$current
 start_session_bus --no-notification-server
 
 # Started in the background, stopped with the rest; its output in the log.
@@ -70,13 +66,9 @@ xfce)
   background xfdesktop --disable-wm-check
   ready 30 xdotool search --classname xfdesktop
   ;;
-lxde)
-  background pcmanfm --desktop
-  ready 30 xdotool search --classname pcmanfm
-  ;;
-lxqt)
-  background pcmanfm-qt --desktop
-  ready 30 xdotool search --classname pcmanfm-qt
+lxde | lxqt)
+  background $program --desktop
+  ready 30 xdotool search --classname $program
   ;;
 mate)
   background /usr/libexec/dconf-service

@@ -15,15 +15,11 @@
 # notification / screen-saver service out: the bus then has no owner for
 # org.freedesktop.Notifications, and TESSALY_NOTIFY_LOG is not set.
 set -u
-bus_option=
-if [ "${1:-}" = --no-notification-server ]; then
-  bus_option=$1
-  shift
-fi
 me=desktop-session
 source "$(dirname "${BASH_SOURCE[0]}")/session-bus.sh"
 start_xvfb
-start_session_bus $bus_option
+start_session_bus "${1:-}"
+[ "${1:-}" = --no-notification-server ] && shift
 
 export TESSALY_TRAYER_COMMAND="trayer --edge top --align right --widthtype request --height 32 --SetDockType false --transparent false --tint 0x303030"
 $TESSALY_TRAYER_COMMAND 2>/dev/null &

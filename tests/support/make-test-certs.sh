@@ -6,16 +6,9 @@
 # Each is its own CA (basicConstraints CA:TRUE) with CN 127.0.0.1 and
 # subjectAltName IP:127.0.0.1, valid for a few days, on a prime256v1 EC key.
 set -euo pipefail
-
-if [ $# -ne 1 ]; then
-  echo "usage: $0 DIR" >&2
-  exit 2
-fi
-dir=$1
+dir=${1:?usage: make-test-certs.sh DIR}
 mkdir -p "$dir"
-
-make_one() {
-  local name=$1
+for name in trusted untrusted; do
   openssl req -x509 -new -nodes -sha256 -days 3 \
     -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 \
     -keyout "$dir/$name.key" -out "$dir/$name.pem" \
@@ -26,7 +19,4 @@ make_one() {
     -addext "extendedKeyUsage=serverAuth" \
     2>/dev/null
   chmod 600 "$dir/$name.key"
-}
-
-make_one trusted
-make_one untrusted
+done

@@ -54,8 +54,8 @@ CONF
 }
 
 # start_session_bus [--no-notification-server]: a bus that serves as session
-# and system bus, so a test never reaches the machine's own services. Unless
-# told otherwise, notification-server.py (the notification, screen-saver and
+# and system bus, so a test never reaches the machine's own services (any
+# other argument is passed over). Unless told otherwise, notification-server.py (the notification, screen-saver and
 # logind service) runs on it and logs every notification to
 # $TESSALY_NOTIFY_LOG.
 start_session_bus() {

@@ -1,23 +1,22 @@
 #!/usr/bin/python3
-"""Stand-ins for the desktops' global-shortcut services, which cannot run here:
-KDE's KGlobalAccel (org.kde.kglobalaccel) and the desktop portal's
-GlobalShortcuts interface (org.freedesktop.portal.Desktop), on the session bus
-the test started.
-
-Each keeps the shortcut list as the desktop would: the user's own shortcut
-(KGlobalAccel: "konsole"/"launch" on Ctrl+Alt+T; the portal: another
-application's session on CTRL+ALT+t) and whatever the program sets. A key
-another action holds is refused as the real services do (KGlobalAccel hands
-back no keys; the portal binds the shortcut without a trigger).
-
-The test drives them through org.tessaly.StandIn on /standin:
-  Shortcuts() -> lines "kde <component>/<action> <key>" and
-                 "portal <application>/<id> <trigger>", sorted
-  PressKde(component, action)   emits globalShortcutPressed
-  PressPortal(id)               emits Activated for the program's live session
-Every call the program makes is appended to the log file named on the
-command line, one line each.
-"""
+# Stand-ins for the desktops' global-shortcut services, which cannot run here:
+# KDE's KGlobalAccel (org.kde.kglobalaccel) and the desktop portal's
+# GlobalShortcuts interface (org.freedesktop.portal.Desktop), on the session bus
+# the test started.
+#
+# Each keeps the shortcut list as the desktop would: the user's own shortcut
+# (KGlobalAccel: "konsole"/"launch" on Ctrl+Alt+T; the portal: another
+# application's session on CTRL+ALT+t) and whatever the program sets. A key
+# another action holds is refused as the real services do (KGlobalAccel hands
+# back no keys; the portal binds the shortcut without a trigger).
+#
+# The test drives them through org.tessaly.StandIn on /standin:
+#   Shortcuts() -> lines "kde <component>/<action> <key>" and
+#                  "portal <application>/<id> <trigger>", sorted
+#   PressKde(component, action)   emits globalShortcutPressed
+#   PressPortal(id)               emits Activated for the program's live session
+# Every call the program makes is appended to the log file named on the
+# command line, one line each.
 import sys
 
 import dbus
@@ -34,6 +33,11 @@ def log(*fields):
         f.write(" ".join(str(x) for x in fields) + "\n")
 
 
+def handle(kind, sender, token):
+    """The portal's object path of a request or session for the caller."""
+    return "/org/freedesktop/portal/desktop/%s/%s/%s" % (kind, sender[1:].replace(".", "_"), token)
+
+
 class Component(dbus.service.Object):
     @dbus.service.signal("org.kde.kglobalaccel.Component", signature="ssx")
     def globalShortcutPressed(self, component, action, timestamp):
@@ -43,7 +47,6 @@ class Component(dbus.service.Object):
 class KGlobalAccel(dbus.service.Object):
     def __init__(self, bus):
         super().__init__(bus, "/kglobalaccel")
-        self.bus = bus
         self.keys = {("konsole", "launch"): CTRL | ALT | KEY_T}
         self.registered = set(self.keys)
         self.components = {}
@@ -58,9 +61,8 @@ class KGlobalAccel(dbus.service.Object):
         name = (str(action_id[0]), str(action_id[1]))
         key = int(keys[0][0][0]) if keys and keys[0][0] else 0
         log("setShortcutKeys", "/".join(name), hex(key), int(flags))
-        if name not in self.registered:
-            return dbus.Array([], signature="(ai)")
-        if any(k == key and n != name for n, k in self.keys.items()):
+        # (A name not registered has no keys.)
+        if name not in self.registered or any(k == key and n != name for n, k in self.keys.items()):
             self.keys.pop(name, None)
             return dbus.Array([], signature="(ai)")
         self.keys[name] = key
@@ -69,8 +71,8 @@ class KGlobalAccel(dbus.service.Object):
 
     @dbus.service.method("org.kde.KGlobalAccel", in_signature="ss", out_signature="b")
     def unregister(self, component, action):
-        log("unregister", component + "/" + action)
         name = (str(component), str(action))
+        log("unregister", "/".join(name))
         self.registered.discard(name)
         return self.keys.pop(name, None) is not None
 
@@ -78,7 +80,7 @@ class KGlobalAccel(dbus.service.Object):
     def getComponent(self, component):
         path = "/component/" + component
         if component not in self.components:
-            self.components[component] = Component(self.bus, path)
+            self.components[component] = Component(self.connection, path)
         return dbus.ObjectPath(path)
 
 
@@ -103,14 +105,12 @@ class Session(dbus.service.Object):
 class GlobalShortcuts(dbus.service.Object):
     def __init__(self, bus):
         super().__init__(bus, "/org/freedesktop/portal/desktop")
-        self.bus = bus
         # session path -> (application, {id: trigger})
         self.sessions = {"/other/session": ("other-app", {"terminal": "CTRL+ALT+t"})}
 
     def answer(self, sender, token, results):
-        path = "/org/freedesktop/portal/desktop/request/%s/%s" % (
-            sender[1:].replace(".", "_"), token)
-        request = Request(self.bus, path)
+        path = handle("request", sender, token)
+        request = Request(self.connection, path)
 
         def respond():
             request.Response(dbus.UInt32(0), results)
@@ -125,10 +125,9 @@ class GlobalShortcuts(dbus.service.Object):
                          out_signature="o", sender_keyword="sender")
     def CreateSession(self, options, sender):
         token = str(options["session_handle_token"])
-        path = "/org/freedesktop/portal/desktop/session/%s/%s" % (
-            sender[1:].replace(".", "_"), token)
+        path = handle("session", sender, token)
         log("CreateSession", token)
-        Session(self.bus, path, self)
+        Session(self.connection, path, self)
         self.sessions[path] = ("tessaly", {})
         return self.answer(sender, str(options["handle_token"]),
                            {"session_handle": dbus.String(path)})
@@ -183,13 +182,10 @@ class StandIn(dbus.service.Object):
 def main():
     DBusGMainLoop(set_as_default=True)
     bus = dbus.SessionBus()
-    kde = KGlobalAccel(bus)
-    portal = GlobalShortcuts(bus)
-    StandIn(bus, kde, portal)
-    names = [dbus.service.BusName(n, bus) for n in
+    StandIn(bus, KGlobalAccel(bus), GlobalShortcuts(bus))
+    names = [dbus.service.BusName(n, bus) for n in  # noqa: F841 (held while the loop runs)
              ("org.kde.kglobalaccel", "org.freedesktop.portal.Desktop", "org.tessaly.StandIn")]
     GLib.MainLoop().run()
-    del names
 
 
 if __name__ == "__main__":

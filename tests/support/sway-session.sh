@@ -24,11 +24,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/session-bus.sh"
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 size=${TESSALY_TEST_OUTPUT:-1280x720}
-if [ "${TESSALY_SWAY_BACKGROUND:-on}" = off ]; then
-  background="swaybg_command -"
-else
-  background="output * bg #203040 solid_color"
-fi
+background="output * bg #203040 solid_color"
+[ "${TESSALY_SWAY_BACKGROUND:-on}" = off ] && background="swaybg_command -"
 cat >"$work/sway.conf" <<CONF
 xwayland disable
 default_border none

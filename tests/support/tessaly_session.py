@@ -1,7 +1,7 @@
-"""The running program on a private desktop session (desktop-session.sh), as
-the end-to-end tests meet it: its folders, a fresh configuration with a files
-list of two plain pictures, the root window's colour, starting and ending it;
-and the checks' verdicts."""
+# The running program on a private desktop session (desktop-session.sh), as
+# the end-to-end tests meet it: its folders, a fresh configuration with a files
+# list of two plain pictures, the root window's colour, starting and ending it;
+# and the checks' verdicts.
 import os
 import struct
 import subprocess
@@ -45,61 +45,55 @@ def bitmap_whole(content):
     """A whole Windows bitmap: its header's file size and pixel rows all there."""
     if not content or len(content) < 54 or content[:2] != b"BM":
         return False
-    size, = struct.unpack_from("<I", content, 2)
-    offset, = struct.unpack_from("<I", content, 10)
-    w, h = struct.unpack_from("<ii", content, 18)
-    bpp, = struct.unpack_from("<H", content, 28)
+    size, offset, w, h, _, bpp = struct.unpack_from("<2xI4xI4xiiHH", content)
     rows = ((abs(w) * bpp + 31) // 32) * 4 * abs(h)
     return size == len(content) and offset + rows <= len(content) and w > 0
 
 
 def stored():
-    values = {}
-    section = ""
+    values, section = {}, ""
     with open(CONFIG, encoding="utf-8") as f:
-        for line in f:
-            line = line.strip()
+        for line in map(str.strip, f):
             if line.startswith("["):
                 section = line[1:-1]
             elif "=" in line:
-                k, v = line.split("=", 1)
-                values[section + "/" + k] = v
+                values[section + "/" + line.split("=", 1)[0]] = line.split("=", 1)[1]
     return values
 
 
-def reset(settings, colours=("red", "lime"), picture=None):
+def picture(path, colour="blue"):
+    """A plain 64 x 48 picture of the colour; its path."""
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    subprocess.run(["convert", "-size", "64x48", "xc:" + colour, path], check=True)
+    return path
+
+
+def reset(settings, colours=("red", "lime"), make=None):
     """A fresh configuration with `settings` under [Options], and a files list
-    of a picture a colour: `picture(colour)` makes it and gives its path
-    (plain 64 x 48 PNGs by default)."""
+    of a picture a colour: `make(colour)` makes it and gives its path
+    (plain pictures in PICTURES by default)."""
     subprocess.run(["rm", "-rf", os.path.dirname(CONFIG), DATA])
     os.makedirs(os.path.dirname(CONFIG))
     os.makedirs(DATA)
     os.makedirs(PICTURES, exist_ok=True)
     with open(CONFIG, "w", encoding="utf-8") as f:
         f.write("[Options]\n" + "".join(k + "=" + v + "\n" for k, v in settings.items()))
-    lines = ""
-    for colour in colours:
-        path = os.path.join(PICTURES, colour + ".png")
-        if picture:
-            path = picture(colour)
-        else:
-            subprocess.run(["convert", "-size", "64x48", "xc:" + colour, path], check=True)
-        lines += os.path.dirname(path) + "/\r\n" + os.path.basename(path) + "\r\n"
+    paths = [(make or (lambda c: picture(os.path.join(PICTURES, c + ".png"), c)))(colour)
+             for colour in colours]
     with open(os.path.join(DATA, "WallPapersList.tsy"), "w", encoding="utf-8", newline="") as f:
-        f.write(lines + "\x01\r\n")
+        f.write("".join(os.path.dirname(p) + "/\r\n" + os.path.basename(p) + "\r\n" for p in paths)
+                + "\x01\r\n")
 
 
-def root_colour():
-    out = subprocess.run(["import", "-window", "root", "-crop", "1x1+300+1000", "txt:-"],
+def root_colour(where="300+1000"):
+    """The root window's pixel at `where` ("X+Y") as ImageMagick writes it."""
+    out = subprocess.run(["import", "-window", "root", "-crop", "1x1+" + where, "txt:-"],
                          capture_output=True, text=True).stdout
     return out.strip().splitlines()[-1] if out.strip() else ""
 
 
 def start(*args, env=None):
-    err = open(ERRORS, "a")
-    p = subprocess.Popen([TESSALY, *args], stderr=err, env=env)
-    wait_for(lambda: os.path.exists(os.path.join(DATA, "Orvane Wallpaper.bmp")) or
-             os.path.isdir(DATA), 10)
+    p = subprocess.Popen([TESSALY, *args], stderr=open(ERRORS, "a"), env=env)
     time.sleep(1)
     return p
 

@@ -10,10 +10,6 @@
 set -u
 me=with-session-bus
 source "$(dirname "${BASH_SOURCE[0]}")/session-bus.sh"
-bus_option=
-if [ "${1:-}" = --no-notification-server ]; then
-  bus_option=$1
-  shift
-fi
-start_session_bus $bus_option
+start_session_bus "${1:-}"
+[ "${1:-}" = --no-notification-server ] && shift
 run_command "$@"
