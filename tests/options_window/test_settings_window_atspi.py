@@ -1,12 +1,12 @@
 #!/usr/bin/python3
-# The settings window of the running program, driven black-box through the
-# accessibility interface screen readers use (AT-SPI), on a private desktop
-# session (desktop-session.sh), in one run: opening it, the files list (file
-# dialog, a real drag and drop, deleting from the disk), the Hot Keys page's
-# statuses and exchanged keys, an apply that keeps the window open, the font
-# picker's palette from the keyboard, the Internet page, the clock preview, the
-# transparency slider and a refused limit; then the window in German. What each
-# page applies, cancel, the help links and the spinners: test_settings_window.
+"""The settings window of the running program, driven black-box through the
+accessibility interface screen readers use (AT-SPI), on a private desktop
+session (desktop-session.sh), in one run: opening it, the files list (file
+dialog, a real drag and drop, deleting from the disk), the Hot Keys page's
+statuses and exchanged keys, an apply that keeps the window open, the font
+picker's palette from the keyboard, the Internet page, the clock preview, the
+transparency slider and a refused limit; then the window in German. What each
+page applies, cancel, the help links and the spinners: test_settings_window."""
 import os
 import subprocess
 import sys

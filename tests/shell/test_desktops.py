@@ -1,13 +1,13 @@
 #!/usr/bin/python3
-# The real program on the real program that draws a desktop
-# (desktop-program.sh starts it on its own X server), seen as the user sees it
-# in screenshots: a picture after `tessaly --next`, the other one after a
-# second --next, the desktop's colour after --clear.
-#
-#   test_desktops.py DESKTOP   xfce, lxde, lxqt, mate, gnome or kde
-#
-# The composed bitmap lies in a folder whose name has a space, an apostrophe
-# and double quotes, so that each desktop's quoting of the file is met too.
+"""The real program on the real program that draws a desktop
+(desktop-program.sh starts it on its own X server), seen as the user sees it
+in screenshots: a picture after `tessaly --next`, the other one after a
+second --next, the desktop's colour after --clear.
+
+  test_desktops.py DESKTOP   xfce, lxde, lxqt, mate, gnome or kde
+
+The composed bitmap lies in a folder whose name has a space, an apostrophe
+and double quotes, so that each desktop's quoting of the file is met too."""
 import os
 import subprocess
 import sys

@@ -1,20 +1,21 @@
 #!/usr/bin/env python3
-# Requests that overlap the work they start: seeded random sequences of
-# --next, --clear, --toggle-timer, a settings apply (colours inverted, switching
-# the wallpaper, through the settings window as a screen reader drives it) and
-# monitor layout changes (xrandr), sent to
-# the running program on a private desktop while big pictures are being
-# changed, each sequence ended by --quit and a new start. After each sequence
-# the desktop must show what the last of the nexts and clears asked for, the
-# program must still answer and end at once, and no data file may be torn.
-#
-#   test_interleaving.py [SEQUENCES] [SEED] [--add-to FILE]
-#
-# --add-to adds the figures of this run to the runs FILE already holds (a seed none of them used, when SEED is not given)
-# and sums them up at its top, so that a long count can be made up of runs
-# on several days. SIGTERM to this Python process ends a run after the
-# sequence under way; the figures then count the sequences done. Signal it
-# alone: the session wrappers around it end the X server on SIGTERM.
+"""Requests that overlap the work they start: seeded random sequences of
+--next, --clear, --toggle-timer, a settings apply (colours inverted, switching
+the wallpaper, through the settings window as a screen reader drives it) and
+monitor layout changes (xrandr), sent to
+the running program on a private desktop while big pictures are being
+changed, each sequence ended by --quit and a new start. After each sequence
+the desktop must show what the last of the nexts and clears asked for, the
+program must still answer and end at once, and no data file may be torn.
+
+  test_interleaving.py [SEQUENCES] [SEED] [--add-to FILE]
+
+--add-to adds the figures of this run to the runs FILE already holds (a seed none of them used, when SEED is not given)
+and sums them up at its top, so that a long count can be made up of runs
+on several days. SIGTERM to this Python process ends a run after the
+sequence under way; the figures then count the sequences done. Signal it
+alone: the session wrappers around it end the X server on SIGTERM.
+"""
 import argparse
 import os
 import random

@@ -1,11 +1,11 @@
 #!/usr/bin/python3
-# The tray icon on a StatusNotifierItem panel, with the real program on a
-# private desktop session (desktop-session.sh). The test is the panel: it owns
-# org.kde.StatusNotifierWatcher on the session bus, takes the item the program
-# announces, reads its title, tooltip and menu (com.canonical.dbusmenu),
-# activates it (the settings window opens), clicks "Switch &Wallpaper Now"
-# through the menu (the root window's picture changes), and restarts itself as
-# a panel does (the item announces itself again).
+"""The tray icon on a StatusNotifierItem panel, with the real program on a
+private desktop session (desktop-session.sh). The test is the panel: it owns
+org.kde.StatusNotifierWatcher on the session bus, takes the item the program
+announces, reads its title, tooltip and menu (com.canonical.dbusmenu),
+activates it (the settings window opens), clicks "Switch &Wallpaper Now"
+through the menu (the root window's picture changes), and restarts itself as
+a panel does (the item announces itself again)."""
 import os
 import subprocess
 import sys

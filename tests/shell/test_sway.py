@@ -1,20 +1,20 @@
 #!/usr/bin/python3
-# The real program on a real headless sway (sway-session.sh), seen through
-# screenshots (grim) and sway's own view of its outputs and windows (swaymsg).
-#
-#   test_sway.py setter   sway's own background: the wallpaper goes through
-#                         swaymsg. The clock and calendar on their layer
-#                         surfaces: at their places, no windows in sway's tree,
-#                         the clock (always on top) over a window and letting a
-#                         click through to it, and in move mode dragged to a new
-#                         place that is stored. The pointer comes from
-#                         wayland-probe, which also opens the window beneath.
-#   test_sway.py surface  sway's background program switched off and
-#                         OwnWaylandBackground=1: Tessaly's own background
-#                         surface, on two outputs of different sizes and on an
-#                         output plugged in while the program runs; and a hot
-#                         key handed to sway as a binding, typed with wtype,
-#                         gone once the program ends.
+"""The real program on a real headless sway (sway-session.sh), seen through
+screenshots (grim) and sway's own view of its outputs and windows (swaymsg).
+
+  test_sway.py setter   sway's own background: the wallpaper goes through
+                        swaymsg. The clock and calendar on their layer
+                        surfaces: at their places, no windows in sway's tree,
+                        the clock (always on top) over a window and letting a
+                        click through to it, and in move mode dragged to a new
+                        place that is stored. The pointer comes from
+                        wayland-probe, which also opens the window beneath.
+  test_sway.py surface  sway's background program switched off and
+                        OwnWaylandBackground=1: Tessaly's own background
+                        surface, on two outputs of different sizes and on an
+                        output plugged in while the program runs; and a hot
+                        key handed to sway as a binding, typed with wtype,
+                        gone once the program ends."""
 import json
 import os
 import subprocess

@@ -1,13 +1,14 @@
 #!/usr/bin/python3
-# Long runs against the real program: kill -9 torture, soak, network faults.
-#
-#   stress.py torture --trials N --shim SO | soak --changes N | faults   [--results FILE]
-#
-# run-stress.sh runs each inside tests/support/with-temp-home.sh (a home folder
-# of its own, a D-Bus address that leads nowhere, so the program's messages go
-# to its standard error) on the program TESSALY_BINARY names, and serves
-# pictures, pages and the catalogue from tests/support/http-test-server.py on
-# 127.0.0.1. The figures are printed and, with --results FILE, appended to FILE.
+"""Long runs against the real program: kill -9 torture, soak, network faults.
+
+  stress.py torture --trials N --shim SO | soak --changes N | faults   [--results FILE]
+
+run-stress.sh runs each inside tests/support/with-temp-home.sh (a home folder
+of its own, a D-Bus address that leads nowhere, so the program's messages go
+to its standard error) on the program TESSALY_BINARY names, and serves
+pictures, pages and the catalogue from tests/support/http-test-server.py on
+127.0.0.1. The figures are printed and, with --results FILE, appended to FILE.
+"""
 import argparse
 import os
 import random
@@ -540,7 +541,7 @@ def report(args, rows):
 
 
 def main():
-    parser = argparse.ArgumentParser()
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("run", choices=("torture", "soak", "faults"))
     parser.add_argument("--results")
     parser.add_argument("--trials", type=int, default=1000)

@@ -1,8 +1,8 @@
-# Driving the running program's windows black-box through the accessibility
-# interface screen readers use (AT-SPI), on a private desktop session
-# (desktop-session.sh). Importing this module starts the accessibility bus on the
-# session's bus (which has no service folders); the program's folders, start
-# and end come from tessaly_session.
+"""Driving the running program's windows black-box through the accessibility
+interface screen readers use (AT-SPI), on a private desktop session
+(desktop-session.sh). Importing this module starts the accessibility bus on the
+session's bus (which has no service folders); the program's folders, start
+and end come from tessaly_session."""
 import os
 import subprocess
 import time

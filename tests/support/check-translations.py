@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-# Checks translation catalogues (.ts files): every message has a finished,
-# non-empty translation, and each translation keeps its source's placeholders
-# (%1, %L2, %n) and markup tags, so that nothing the program fills in or draws
-# is lost in another language. Prints each fault; exits 1 when there is one.
+"""Checks translation catalogues (.ts files): every message has a finished,
+non-empty translation, and each translation keeps its source's placeholders
+(%1, %L2, %n) and markup tags, so that nothing the program fills in or draws
+is lost in another language. Prints each fault; exits 1 when there is one."""
 import re
 import sys
 import xml.etree.ElementTree as ET

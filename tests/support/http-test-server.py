@@ -1,37 +1,38 @@
 #!/usr/bin/python3
-# A small HTTP (and optionally HTTPS) server on 127.0.0.1 for network tests.
-#
-# Standard library only. Both servers listen on ports the system picks; once
-# they listen, "HTTP_PORT HTTPS_PORT\n" is written to the --ready file
-# (HTTPS_PORT is 0 without --cert/--key). It stops on SIGTERM or SIGINT, when
-# the process that started it goes away, or after --lifetime seconds.
-#
-# Paths (on both servers):
-#   /page.html       a small fixed HTML page
-#   /slow-page       the same page after 1.5 s
-#   /slow/NAME       the file NAME from --root after 1.5 s
-#   /files/NAME      the file NAME from --root, with ETag and Last-Modified;
-#                    a request whose If-None-Match (or, without it,
-#                    If-Modified-Since) still matches the file is answered
-#                    304 and counted under "304 /files/NAME"; a file that holds
-#                    just the line "#huge" answers as /huge does
-#   /bytes/N         N bytes, byte i = i*7 mod 256
-#   /404             status 404 (as is any unknown path)
-#   /reset           no answer: the connection is reset (SO_LINGER 0, close)
-#   /hang            no answer: waits until the server stops or 120 s pass
-#   /drip            200, Content-Length 100000, then one byte a second
-#   /trickle/N/MS    200, Content-Length N, then the N bytes of /bytes/N one
-#                    at a time, MS milliseconds apart: slow, never silent long
-#   /stall/N         200, Content-Length 2N, the first N bytes of /bytes/2N,
-#                    then silence until the server stops or 120 s pass
-#   /loop, /loop2    302 to each other
-#   /to-http         302 to the plain HTTP server's /page.html
-#   /huge            200, Content-Length 1 GiB, streamed in 64 KiB chunks
-#   /nolength-huge   200 without Content-Length (Connection: close), up to 1 GiB
-#   /count/NAME      "ok"; counted under NAME
-#   /counts          one line "KEY N" per key: how many GETs each path (and
-#                    each /count/NAME under NAME) has had; /counts itself is
-#                    not counted
+"""A small HTTP (and optionally HTTPS) server on 127.0.0.1 for network tests.
+
+Standard library only. Both servers listen on ports the system picks; once
+they listen, "HTTP_PORT HTTPS_PORT\\n" is written to the --ready file
+(HTTPS_PORT is 0 without --cert/--key). It stops on SIGTERM or SIGINT, when
+the process that started it goes away, or after --lifetime seconds.
+
+Paths (on both servers):
+  /page.html       a small fixed HTML page
+  /slow-page       the same page after 1.5 s
+  /slow/NAME       the file NAME from --root after 1.5 s
+  /files/NAME      the file NAME from --root, with ETag and Last-Modified;
+                   a request whose If-None-Match (or, without it,
+                   If-Modified-Since) still matches the file is answered
+                   304 and counted under "304 /files/NAME"; a file that holds
+                   just the line "#huge" answers as /huge does
+  /bytes/N         N bytes, byte i = i*7 mod 256
+  /404             status 404 (as is any unknown path)
+  /reset           no answer: the connection is reset (SO_LINGER 0, close)
+  /hang            no answer: waits until the server stops or 120 s pass
+  /drip            200, Content-Length 100000, then one byte a second
+  /trickle/N/MS    200, Content-Length N, then the N bytes of /bytes/N one
+                   at a time, MS milliseconds apart: slow, never silent long
+  /stall/N         200, Content-Length 2N, the first N bytes of /bytes/2N,
+                   then silence until the server stops or 120 s pass
+  /loop, /loop2    302 to each other
+  /to-http         302 to the plain HTTP server's /page.html
+  /huge            200, Content-Length 1 GiB, streamed in 64 KiB chunks
+  /nolength-huge   200 without Content-Length (Connection: close), up to 1 GiB
+  /count/NAME      "ok"; counted under NAME
+  /counts          one line "KEY N" per key: how many GETs each path (and
+                   each /count/NAME under NAME) has had; /counts itself is
+                   not counted
+"""
 import argparse
 import collections
 import contextlib
@@ -263,7 +264,7 @@ class Server(ThreadingHTTPServer):
 
 
 def main():
-    parser = argparse.ArgumentParser()
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--ready", required=True, help="file to write the ports to")
     parser.add_argument("--cert", help="certificate (PEM) for the HTTPS server")
     parser.add_argument("--key", help="private key (PEM) for the HTTPS server")

@@ -1,21 +1,22 @@
 #!/usr/bin/python3
-# A small desktop-notification and screen-saver service for the test desktop.
-#
-# Owns org.freedesktop.Notifications and org.freedesktop.ScreenSaver on the
-# session bus. Every Notify and CloseNotification is appended to the log file as
-# one tab-separated line:
-#
-#     Notify <id> <app name> <summary> <body> <expire timeout> <replaces id>
-#     CloseNotification <id>
-#
-# The screen saver's state is set with SetActive and read with GetActive, so
-# tests can play an away user.
-#
-# It also plays a small part of logind (org.freedesktop.login1: the session of
-# a process and its LockedHint) for tests that point the system bus at this
-# bus; SetLockedHint sets the hint and SetPresent(False) gives up the name, as
-# on a system without logind. Likewise UPower's OnBattery, set with
-# SetOnBattery.
+"""A small desktop-notification and screen-saver service for the test desktop.
+
+Owns org.freedesktop.Notifications and org.freedesktop.ScreenSaver on the
+session bus. Every Notify and CloseNotification is appended to the log file as
+one tab-separated line:
+
+    Notify <id> <app name> <summary> <body> <expire timeout> <replaces id>
+    CloseNotification <id>
+
+The screen saver's state is set with SetActive and read with GetActive, so
+tests can play an away user.
+
+It also plays a small part of logind (org.freedesktop.login1: the session of
+a process and its LockedHint) for tests that point the system bus at this
+bus; SetLockedHint sets the hint and SetPresent(False) gives up the name, as
+on a system without logind. Likewise UPower's OnBattery, set with
+SetOnBattery.
+"""
 import argparse
 import os
 

@@ -1,22 +1,23 @@
 #!/usr/bin/python3
-# Stand-ins for the desktops' global-shortcut services, which cannot run here:
-# KDE's KGlobalAccel (org.kde.kglobalaccel) and the desktop portal's
-# GlobalShortcuts interface (org.freedesktop.portal.Desktop), on the session bus
-# the test started.
-#
-# Each keeps the shortcut list as the desktop would: the user's own shortcut
-# (KGlobalAccel: "konsole"/"launch" on Ctrl+Alt+T; the portal: another
-# application's session on CTRL+ALT+t) and whatever the program sets. A key
-# another action holds is refused as the real services do (KGlobalAccel hands
-# back no keys; the portal binds the shortcut without a trigger).
-#
-# The test drives them through org.tessaly.StandIn on /standin:
-#   Shortcuts() -> lines "kde <component>/<action> <key>" and
-#                  "portal <application>/<id> <trigger>", sorted
-#   PressKde(component, action)   emits globalShortcutPressed
-#   PressPortal(id)               emits Activated for the program's live session
-# Every call the program makes is appended to the log file named on the
-# command line, one line each.
+"""Stand-ins for the desktops' global-shortcut services, which cannot run here:
+KDE's KGlobalAccel (org.kde.kglobalaccel) and the desktop portal's
+GlobalShortcuts interface (org.freedesktop.portal.Desktop), on the session bus
+the test started.
+
+Each keeps the shortcut list as the desktop would: the user's own shortcut
+(KGlobalAccel: "konsole"/"launch" on Ctrl+Alt+T; the portal: another
+application's session on CTRL+ALT+t) and whatever the program sets. A key
+another action holds is refused as the real services do (KGlobalAccel hands
+back no keys; the portal binds the shortcut without a trigger).
+
+The test drives them through org.tessaly.StandIn on /standin:
+  Shortcuts() -> lines "kde <component>/<action> <key>" and
+                 "portal <application>/<id> <trigger>", sorted
+  PressKde(component, action)   emits globalShortcutPressed
+  PressPortal(id)               emits Activated for the program's live session
+Every call the program makes is appended to the log file named on the
+command line, one line each.
+"""
 import sys
 
 import dbus

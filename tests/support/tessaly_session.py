@@ -1,7 +1,7 @@
-# The running program on a private desktop session (desktop-session.sh), as
-# the end-to-end tests meet it: its folders, a fresh configuration with a files
-# list of two plain pictures, the root window's colour, starting and ending it;
-# and the checks' verdicts.
+"""The running program on a private desktop session (desktop-session.sh), as
+the end-to-end tests meet it: its folders, a fresh configuration with a files
+list of two plain pictures, the root window's colour, starting and ending it;
+and the checks' verdicts."""
 import os
 import struct
 import subprocess
