@@ -216,6 +216,9 @@ TEST_F(MetafileTest, EnhancedMetafileRecordFamilies) {
     e.rec(81, ints({0, 0, 0, 0, 150, 60, 0, 0, 2, 1, 80, bmi.size(), 80 + bmi.size(), bits.size(),
                     0, 0xCC0020, 40, 20}) +
                   bmi + bits);
+    // StretchBlt of the same bitmap onto (165, 24)–(185, 34).
+    e.rec(77, ints({0, 0, 0, 0, 165, 24, 20, 10, 0xCC0020}) + QByteArray(40, '\0') +
+                  ints({108, bmi.size(), 108 + bmi.size(), bits.size(), 2, 1}) + bmi + bits);
     e.rec(9999, ints({1, 2, 3})); // unknown: skipped
     // Text in a font 20 pixels high.
     QByteArray font = ints({10, -20, 0, 0, 0, 700, 0, 0});
@@ -229,25 +232,17 @@ TEST_F(MetafileTest, EnhancedMetafileRecordFamilies) {
     const QByteArray emf = e.bytes();
     ASSERT_TRUE(load("drawing.emf", emf));
     EXPECT_EQ(picture.nativeSize, QSize(192, 96));
-    expectProbes({{{25, 25}, qRgb(255, 0, 0)},
-                  {{70, 30}, qRgb(0, 0, 255)},
-                  {{52, 12}, qRgb(255, 255, 255)},
-                  {{105, 15}, qRgb(0, 255, 0)},
-                  {{136, 46}, qRgb(255, 255, 255)},
-                  {{155, 15}, qRgb(255, 255, 0)},
-                  {{175, 15}, qRgb(255, 255, 0)},
-                  {{165, 15}, qRgb(255, 255, 255)},
-                  {{38, 62}, qRgb(255, 0, 255)},
-                  {{20, 80}, qRgb(255, 255, 255)},
-                  {{80, 60}, qRgb(0, 0, 0)},
-                  {{65, 75}, qRgb(0, 255, 255)},
-                  {{85, 85}, qRgb(255, 255, 255)},
-                  {{115, 65}, qRgb(0, 0, 255)},
-                  {{130, 80}, qRgb(255, 255, 255)},
-                  {{155, 45}, qRgb(0, 255, 0)},
-                  {{165, 45}, qRgb(255, 255, 255)},
-                  {{160, 70}, qRgb(255, 0, 0)},
-                  {{180, 70}, qRgb(0, 0, 255)}});
+    expectProbes({{{25, 25}, qRgb(255, 0, 0)},      {{70, 30}, qRgb(0, 0, 255)},
+                  {{52, 12}, qRgb(255, 255, 255)},  {{105, 15}, qRgb(0, 255, 0)},
+                  {{136, 46}, qRgb(255, 255, 255)}, {{155, 15}, qRgb(255, 255, 0)},
+                  {{175, 15}, qRgb(255, 255, 0)},   {{165, 15}, qRgb(255, 255, 255)},
+                  {{38, 62}, qRgb(255, 0, 255)},    {{20, 80}, qRgb(255, 255, 255)},
+                  {{80, 60}, qRgb(0, 0, 0)},        {{65, 75}, qRgb(0, 255, 255)},
+                  {{85, 85}, qRgb(255, 255, 255)},  {{115, 65}, qRgb(0, 0, 255)},
+                  {{130, 80}, qRgb(255, 255, 255)}, {{155, 45}, qRgb(0, 255, 0)},
+                  {{165, 45}, qRgb(255, 255, 255)}, {{160, 70}, qRgb(255, 0, 0)},
+                  {{180, 70}, qRgb(0, 0, 255)},     {{168, 28}, qRgb(255, 0, 0)},
+                  {{182, 28}, qRgb(0, 0, 255)}});
     int ink = 0; // the text's strokes below and right of (150, 80)
     for (int y = 80; y < 96; ++y)
         for (int x = 150; x < 180; ++x)
