@@ -3,16 +3,10 @@
 // photo feeds.
 #include "../feeds/FeedDocuments.h"
 #include "AwaitChange.h"
-#include "FakePlatform.h"
 #include "LocalHttpServer.h"
 #include "internet/Categories.h"
 #include "internet/InternetStepping.h"
 #include "internet/PhotoFeeds.h"
-#include "settings/ByteInversion.h"
-
-#include <QImage>
-#include <QThread>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -33,16 +27,10 @@ struct InternetTest : ::testing::Test {
     void serve(const QString& name, const QByteArray& bytes) {
         writeFile(site + "/" + name, bytes);
     }
-    void picture(const QString& name, QColor colour) {
-        QImage img(64, 48, QImage::Format_RGB32);
-        img.fill(colour);
-        ASSERT_TRUE(img.save(site + "/" + name, "JPEG"));
-    }
+    void picture(const QString& name, QColor colour) { savePicture(site + "/" + name, colour); }
     // The internet file list as the program keeps it (inverted).
     void listOf(const QStringList& addresses) {
-        QByteArray list = (addresses.join("\r\n") + "\r\n").toUtf8();
-        InvertBytes(list);
-        writeFile(app.paths.InternetListPath, list);
+        writeInverted(app.paths.InternetListPath, (addresses.join("\r\n") + "\r\n").toUtf8());
     }
     // Red, green and blue pictures on the server, listed in that order.
     void threePictures() {
@@ -70,11 +58,7 @@ struct InternetTest : ::testing::Test {
         return r.value_or(ChangeResult());
     }
     // The catalogue as the local copy holds it (inverted).
-    void localCatalogue(const QByteArray& text) {
-        QByteArray bytes = text;
-        InvertBytes(bytes);
-        writeFile(app.paths.CataloguePath, bytes);
-    }
+    void localCatalogue(const QByteArray& text) { writeInverted(app.paths.CataloguePath, text); }
     void rebuild(CategoryList& list, DownloadClient& client, DownloadCache& cache,
                  RebuildOutcome expect) {
         std::optional<RebuildOutcome> outcome;
@@ -372,9 +356,8 @@ TEST_F(InternetTest, AnEndedRebuildOrRefreshKeepsTheOldFiles) {
 
     // Cancelled: an old list stays byte for byte, and the choices still ask
     // for a rebuild.
-    QByteArray old = "http://old.example/1.jpg\r\n";
-    InvertBytes(old);
-    writeFile(app.paths.InternetListPath, old);
+    const QByteArray old =
+        writeInverted(app.paths.InternetListPath, "http://old.example/1.jpg\r\n");
     DownloadClient client(app);
     const CategoryList back = cutShort(client, [&] { client.abandon(); });
     EXPECT_EQ(readFile(app.paths.InternetListPath), old);
