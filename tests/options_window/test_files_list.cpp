@@ -7,10 +7,7 @@
 #include "options_window/FilesListModel.h"
 #include "options_window/PictureListPanes.h"
 
-#include <QImage>
 #include <QLabel>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <map>
 
 namespace {
@@ -141,10 +138,8 @@ TEST(PreviewFrame, ShowsTheLongerSideAt1200TwipsAndReportsWhatCannotLoad) {
     const auto px = [&frame](int twips) { return frame.twipsToPixels(twips); };
     for (const auto& [size, place] : std::vector<std::pair<QSize, QRect>>{
              {{4000, 1000}, {150, 700, 1200, 300}}, {{1000, 4000}, {600, 250, 300, 1200}}}) {
-        QImage picture(size, QImage::Format_RGB32);
-        picture.fill(Qt::darkCyan);
-        const QString path = dir.filePath(QStringLiteral("p%1.jpg").arg(size.width()));
-        ASSERT_TRUE(picture.save(path));
+        const QString path = savePicture(dir.filePath(QStringLiteral("p%1.jpg").arg(size.width())),
+                                         Qt::darkCyan, size);
         QString error;
         ASSERT_TRUE(frame.showPicture(path, &error)) << error.toStdString();
         EXPECT_EQ(frame.imgprev->geometry(),
