@@ -4,14 +4,11 @@
 #include "compose/Compose.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageWriter>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <atomic>
 #include <chrono>
 #include <future>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <thread>
 
