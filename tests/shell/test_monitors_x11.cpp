@@ -6,7 +6,6 @@
 
 #include <QDirIterator>
 #include <QRegularExpression>
-#include <gtest/gtest.h>
 
 #include "DesktopTestUtil.h"
 
@@ -26,11 +25,8 @@ void setMonitor(const QString& name, const QString& geometry, const QString& out
     const QStringList g = geometry.split(QRegularExpression("[x+]"));
     // xrandr wants the size in millimetres too: 4 pixels a millimetre.
     const QString monitor = QString("%1/%2x%3/%4+%5+%6")
-                                .arg(g[0])
-                                .arg(g[0].toInt() / 4)
-                                .arg(g[1])
-                                .arg(g[1].toInt() / 4)
-                                .arg(g[2], g[3]);
+                                .arg(g[0], QString::number(g[0].toInt() / 4), g[1],
+                                     QString::number(g[1].toInt() / 4), g[2], g[3]);
     ASSERT_EQ(QProcess::execute("xrandr", {"--setmonitor", name, monitor, output}), 0);
 }
 

@@ -2,21 +2,14 @@
 // processor meter it asks, on /proc/stat-format files against a test clock
 // and on the machine's own /proc/stat under a load the test makes.
 #include "AwaitChange.h"
-#include "FakePlatform.h"
 #include "platform/CpuMeter.h"
 #include "platform/linux/LinuxSystemProbes.h"
 #include "shell/ChangeScheduler.h"
 
-#include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QThread>
 #include <algorithm>
 #include <atomic>
-#include <gtest/gtest.h>
 #include <sched.h>
 #include <thread>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -64,13 +57,18 @@ TEST_F(SchedulerTest, FirstChangeOneIntervalAfterFirstTickAndNextFromEndOfChange
     }
 }
 
-TEST_F(SchedulerTest, CpuAtTheLimitOrAnAwayUserDelaysAndTheFirstTickAfterwardsChangesAtOnce) {
+// A meter with no reading of the last seconds yet, the processor at the limit
+// or an away user delay a due change; the first tick afterwards changes.
+TEST_F(SchedulerTest, AFirstReadingCpuAtTheLimitOrAnAwayUserDelayAndTheTickAfterChanges) {
     t.app->settings.IsCPULimit = true;
     t.app->settings.CPULimit = 90;
     t.app->settings.IsDelayWhenLocked = true;
-    t.probes->cpu = 90;
+    t.probes->cpu = SystemProbes::CpuMeasuring;
     tickAfter(0);
-    EXPECT_EQ(tickAfter(600'000), Tick::CpuBusy);
+    EXPECT_EQ(tickAfter(600'000), Tick::CpuMeasuring);
+    EXPECT_EQ(tickAfter(1000), Tick::CpuMeasuring);
+    t.probes->cpu = 90;
+    EXPECT_EQ(tickAfter(1000), Tick::CpuBusy);
     // 89 passes the limit; the processor is asked before the away probes.
     t.probes->cpu = 89;
     t.probes->screenSaver = true;
@@ -80,20 +78,6 @@ TEST_F(SchedulerTest, CpuAtTheLimitOrAnAwayUserDelaysAndTheFirstTickAfterwardsCh
     t.probes->locked = true;
     EXPECT_EQ(tickAfter(1000), Tick::UserAway);
     t.probes->locked = false;
-    EXPECT_EQ(tickAfter(1000), Tick::Changed);
-}
-
-// The meter had no reading of the last seconds: the change waits a tick for
-// the use now.
-TEST_F(SchedulerTest, ADueChangeWaitsATickWhileTheProcessorMeterTakesItsFirstReading) {
-    t.app->settings.IsCPULimit = true;
-    t.app->settings.CPULimit = 90;
-    t.probes->cpu = SystemProbes::CpuMeasuring;
-    tickAfter(0);
-    EXPECT_EQ(tickAfter(600'000), Tick::CpuMeasuring);
-    EXPECT_EQ(tickAfter(1000), Tick::CpuMeasuring);
-    EXPECT_TRUE(changedAt.empty());
-    t.probes->cpu = 20;
     EXPECT_EQ(tickAfter(1000), Tick::Changed);
 }
 
@@ -137,11 +121,8 @@ TEST_F(SchedulerTest, ALoadThatBeganAMinuteBeforeTheChangeHoldsItBackUntilItEnds
 // for it and the first tick after it changes, instead of a whole interval
 // later.
 TEST_F(SchedulerTest, ATickDuringAChangeByHandChangesAtTheTickAfterIt) {
-    QImage big(3000, 2000, QImage::Format_RGB32);
-    big.fill(Qt::red);
-    ASSERT_TRUE(big.save(t.path("big.bmp")));
     t.app->settings.WPSource = WallpaperSource::LocalFiles;
-    t.app->PictureList = {t.path("big.bmp")};
+    t.app->PictureList = {savePicture(t.path("big.bmp"), Qt::red, {3000, 2000})};
     tickAfter(0);
     NextWallpaper(*t.app);
     EXPECT_EQ(tickAfter(600'000), Tick::Skipped);
@@ -160,10 +141,7 @@ struct MeterOnFile {
     // The file holds `text` at `ms`: the meter's answer then.
     int at(qint64 ms, const char* text) {
         now = ms;
-        QFile stat(path);
-        EXPECT_TRUE(stat.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        stat.write(text);
-        stat.close();
+        writeFile(path, text);
         return meter.usage();
     }
 };

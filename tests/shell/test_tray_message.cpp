@@ -4,8 +4,6 @@
 // message, a small window of the program next to the icon, and go to standard
 // error only when there is no notification area either.
 #include <QRect>
-#include <csignal>
-#include <gtest/gtest.h>
 
 #include "DesktopTestUtil.h"
 
