@@ -55,22 +55,6 @@ struct ProgramTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(ProgramTest, OnlyTheFirstManualStartOpensTheHelpContents) {
-    {
-        Program first(app, CommandLine::parse({}));
-        first.Main();
-        EXPECT_EQ(windowsShown(), 1);
-        EXPECT_EQ(t.shell->urls.size(), 1);
-        EXPECT_TRUE(t.shell->urls.value(0).endsWith("/help/index.html"));
-        first.EndProgram();
-    }
-    t.reopenStore();
-    Program next(app, CommandLine::parse({}));
-    next.Main();
-    EXPECT_EQ(windowsShown(), 1);       // the first program's window went with it
-    EXPECT_EQ(t.shell->urls.size(), 1); // no help this time
-}
-
 TEST_F(ProgramTest, LogOnStartChangesOnceWhenAskedAndOtherwiseNotAtAll) {
     picture("a.png");
     for (const bool startup : {true, false}) {
@@ -119,11 +103,14 @@ TEST_F(ProgramTest, EndingDuringTheStartUpScanCancelsItAndTheChangeWaitingForIt)
     EXPECT_EQ(t.stored("Options/1strun"), "False");
 }
 
-TEST_F(ProgramTest, ADamagedSettingsFileIsKeptAsideAndThePictureListSurvives) {
+// A first manual start, also on a settings file that is damaged or lacks
+// "1strun", opens the settings window and the help contents; the next does not.
+TEST_F(ProgramTest, ADamagedSettingsFileIsKeptAsideAndOnlyTheFirstStartOpensTheHelp) {
     picture("a.png");
     const QByteArray list = readFile(app.paths.WallPapersListPath);
     const QString aside = t.iniPath() + ".damaged";
     const std::pair<QByteArray, bool> files[] = {
+        {"<missing>", false},                                    // none yet
         {QByteArray(), true},                                    // empty
         {QByteArray("[Options]\nAutoStart=Tr\0ue\n", 24), true}, // a NUL byte
         {QByteArray("[Options]\n1STRUN=False\n"), false},        // readable, no "1strun"
@@ -131,12 +118,19 @@ TEST_F(ProgramTest, ADamagedSettingsFileIsKeptAsideAndThePictureListSurvives) {
     for (const auto& [content, damaged] : files) {
         SCOPED_TRACE(content.toHex().toStdString());
         QFile::remove(aside);
-        writeFile(t.iniPath(), content);
+        if (content == "<missing>")
+            QFile::remove(t.iniPath());
+        else
+            writeFile(t.iniPath(), content);
         t.reopenStore();
         t.notifier->shown.clear();
+        t.shell->urls.clear();
         Program program(app, CommandLine::parse({}));
         program.Main();
         ASSERT_TRUE(await::idle(app));
+        EXPECT_EQ(windowsShown(), 1); // the window of the start before went with it
+        EXPECT_EQ(t.shell->urls.size(), 1);
+        EXPECT_TRUE(t.shell->urls.value(0).endsWith("/help/index.html"));
         // The first-run set-up keeps the list it finds, and the wallpaper.
         EXPECT_EQ(readFile(app.paths.WallPapersListPath), list);
         EXPECT_EQ(app.PictureList, QStringList{t.path("pics/a.png")});
@@ -146,6 +140,11 @@ TEST_F(ProgramTest, ADamagedSettingsFileIsKeptAsideAndThePictureListSurvives) {
         program.EndProgram();
         EXPECT_EQ(t.stored("Options/1strun"), "False");
     }
+    t.shell->urls.clear();
+    Program next(app, CommandLine::parse({}));
+    next.Main();
+    EXPECT_EQ(windowsShown(), 1);
+    EXPECT_TRUE(t.shell->urls.isEmpty()); // no help this time
 }
 
 // Restore and End, as a second start sends them, are test_startup's; Next is

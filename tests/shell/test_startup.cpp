@@ -118,10 +118,7 @@ TEST_F(Startup, AutoStartKeepsTheLogOnEntryInStepAndTheCLocaleKeepsCommaFraction
     // Switched off: a stale entry is removed at the save.
     writeStale();
     resetHome(kEarlierRun + QStringList{"Options/AutoStart=False"});
-    {
-        TessalyProcess p({"/y"});
-        ASSERT_TRUE(p.process.waitForFinished(10000)); // a log-on start with AutoStart off
-    }
+    EXPECT_EQ(runTessaly({"/y"}), 0);         // a log-on start with AutoStart off
     EXPECT_EQ(exec(), "/opt/old/tessaly /y"); // ended before anything: left alone
     {
         TessalyProcess p({});
@@ -136,11 +133,8 @@ TEST_F(Startup, AutoStartKeepsTheLogOnEntryInStepAndTheCLocaleKeepsCommaFraction
     // Switched on by hand in the settings file: the next start writes the
     // entry, and it stays after the save.
     resetHome(kEarlierRun + QStringList{"Options/AutoStart=True"});
-    {
-        QFile conf(kConfigFile);
-        ASSERT_TRUE(conf.open(QIODevice::Append));
-        conf.write("IntervalTimer=2,5\nEBright=-1\n"); // under [Options], the only section
-    }
+    // Under [Options], the only section.
+    writeFile(kConfigFile, readFile(kConfigFile) + "IntervalTimer=2,5\nEBright=-1\n");
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("LC_ALL", "C");
     env.insert("LANG", "C");
