@@ -55,6 +55,7 @@ struct PictureFormatsTest : ::testing::Test {
             << file.toStdString() << ": " << error.toStdString();
         if (!expectOk) {
             EXPECT_EQ(picture.nativeSize, QSize(3, 3)) << "a failure kept the picture";
+            EXPECT_FALSE(error.isEmpty()) << "a failure says why";
         }
         return picture;
     }

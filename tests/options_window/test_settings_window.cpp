@@ -159,7 +159,13 @@ TEST_F(SettingsWindowTest, UnusableNumbersAndServersKeepThePreviousValueAndAreRe
     }
 }
 
-TEST_F(SettingsWindowTest, CancelKeepsEverythingAndEveryOpeningStartsFromTheSettings) {
+// Cancel keeps everything, and every opening starts from the settings; an
+// apply can switch the wallpaper and keep the window open.
+TEST_F(SettingsWindowTest, CancelKeepsEverythingAndApplyCanSwitchTheWallpaperAndStayOpen) {
+    InitDataFolder(app);
+    ASSERT_TRUE(WritePictureListFile(app.paths.WallPapersListPath,
+                                     {{{app.programFolder + "/", "sample.jpg"}}, {}}));
+    await::Refresh(app, true);
     app.settings.IntervalTimer = 7;
     SettingsWindow* w = open();
     EXPECT_EQ(w->wallpaperPage->txtinterval->text(), "7");
@@ -180,6 +186,18 @@ TEST_F(SettingsWindowTest, CancelKeepsEverythingAndEveryOpeningStartsFromTheSett
     EXPECT_EQ(w->wallpaperPage->txtinterval->text(), "7");
     EXPECT_FALSE(w->chkswitchonok->isChecked());
     EXPECT_TRUE(w->chkcloseapply->isChecked());
+
+    w->chkswitchonok->setChecked(true);
+    w->chkcloseapply->setChecked(false);
+    w->wallpaperPage->txtinterval->setText("4");
+    w->cmdok_Click();
+    ASSERT_TRUE(await::idle(app));
+    EXPECT_EQ(t.desktop->calls.size(), 1u);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->wallpaperPage->txtinterval->text(), "4");
+    EXPECT_FALSE(w->chkswitchonok->isChecked()) << "starts unchecked again";
+    EXPECT_FALSE(w->chkcloseapply->isChecked());
+    EXPECT_EQ(t.stored("Options/CloseApply"), "0");
     w->close();
 }
 
@@ -242,27 +260,6 @@ TEST_F(SettingsWindowTest, WithoutWidgetsTheClockAndCalendarPagesAreOffAndApplyL
     EXPECT_FALSE(app.settings.ClockV);
     EXPECT_TRUE(app.settings.CalOnTop);
     EXPECT_EQ(app.settings.Transparency, 100);
-}
-
-TEST_F(SettingsWindowTest, ApplyCanSwitchTheWallpaperAndKeepTheWindowOpen) {
-    InitDataFolder(app);
-    PictureListData list;
-    list.files.append({app.programFolder + "/", "sample.jpg"});
-    ASSERT_TRUE(WritePictureListFile(app.paths.WallPapersListPath, list));
-    await::Refresh(app, true);
-    SettingsWindow* w = open();
-    w->chkswitchonok->setChecked(true);
-    w->chkcloseapply->setChecked(false);
-    w->wallpaperPage->txtinterval->setText("4");
-    w->cmdok_Click();
-    ASSERT_TRUE(await::idle(app));
-    EXPECT_EQ(t.desktop->calls.size(), 1u);
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(w->wallpaperPage->txtinterval->text(), "4");
-    EXPECT_FALSE(w->chkswitchonok->isChecked()) << "starts unchecked again";
-    EXPECT_FALSE(w->chkcloseapply->isChecked());
-    EXPECT_EQ(t.stored("Options/CloseApply"), "0");
-    w->close();
 }
 
 // The open message box of `w` with this object name.
