@@ -166,7 +166,7 @@ TEST_F(InternetTest, RebuildsOnlyOnChangeAndFetchesEachPageOnce) {
     EXPECT_EQ(ReadInternetFileList(app).size(), 3);
 }
 
-TEST_F(InternetTest, SteppingUnderTheCooldown) {
+TEST_F(InternetTest, SteppingUnderTheCooldownAndOnlyAnswersThatDecodeAreCached) {
     threePictures();
     app.settings.IntCoolDown = 900000;
     InternetSource source(app);
@@ -219,6 +219,43 @@ TEST_F(InternetTest, SteppingUnderTheCooldown) {
     ASSERT_TRUE(waitUntil([&] { return overtaken.has_value(); }));
     EXPECT_EQ(overtaken->status, ChangeResult::Status::Cancelled);
     EXPECT_EQ(t.desktop->calls.back().position, "Clear");
+
+    // A status-200 answer that is no picture (a login or error page) is not
+    // kept: once the server gives the picture, that position shows it. An item
+    // that an earlier version kept and that does not decode is dropped.
+    const QByteArray loginPage =
+        "<!DOCTYPE html><html><head><title>Sign in</title></head><body><form>" +
+        QByteArray(4000, ' ') + "</form></body></html>\n";
+    const QString address = server.url("/files/p.jpg");
+    serve("p.jpg", loginPage);
+    listOf({address});
+    ChangeResult r = step(source);
+    EXPECT_EQ(r.status, ChangeResult::Status::LoadFailed);
+    EXPECT_FALSE(source.cache().CacheLookup(address));
+    // The server gives the picture now: shown, and kept.
+    picture("p.jpg", Qt::red);
+    r = step(source);
+    ASSERT_TRUE(r.changed()) << r.error.toStdString();
+    EXPECT_EQ(shown(), "r");
+    EXPECT_EQ(server.count("/files/p.jpg"), 2);
+    EXPECT_EQ(source.cache().CacheLookup(address), readFile(site + "/p.jpg"));
+    EXPECT_TRUE(step(source).changed());
+    EXPECT_EQ(server.count("/files/p.jpg"), 2); // from the cache
+
+    // A login page kept by an earlier version: it fails once, is dropped,
+    // and the next visit downloads the picture.
+    const QString kept = server.url("/files/q.jpg");
+    ASSERT_TRUE(source.cache().CacheStore(kept, loginPage));
+    picture("q.jpg", Qt::blue);
+    listOf({kept});
+    EXPECT_EQ(step(source).status, ChangeResult::Status::LoadFailed);
+    EXPECT_EQ(server.count("/files/q.jpg"), 0);
+    EXPECT_FALSE(source.cache().CacheLookup(kept));
+    EXPECT_TRUE(step(source).changed());
+    EXPECT_EQ(shown(), "b");
+    EXPECT_EQ(server.count("/files/q.jpg"), 1);
+    EXPECT_EQ(source.cache().CacheLookup(kept), readFile(site + "/q.jpg"));
+    EXPECT_EQ(source.cache().CacheLookup(address), readFile(site + "/p.jpg"));
 }
 
 // Going back to an internet picture shows it again from the download cache,
@@ -272,47 +309,6 @@ TEST_F(InternetTest, PreviousShowsCachedPicturesAgainAndLeavesSeqAlone) {
     source.cache().clear();
     EXPECT_EQ(await::Previous(app).status, ChangeResult::Status::NothingToShow);
     EXPECT_EQ(downloads(), 3);
-}
-
-// A status-200 answer that is no picture (a login or error page) is not
-// kept: once the server gives the picture, that position shows it. An item
-// that an earlier version kept and that does not decode is dropped.
-TEST_F(InternetTest, OnlyAnswersThatDecodedAsPicturesAreCached) {
-    app.settings.IntCoolDown = 0;
-    InternetSource source(app);
-    const QByteArray loginPage =
-        "<!DOCTYPE html><html><head><title>Sign in</title></head><body><form>" +
-        QByteArray(4000, ' ') + "</form></body></html>\n";
-    const QString address = server.url("/files/p.jpg");
-    serve("p.jpg", loginPage);
-    listOf({address});
-    ChangeResult r = step(source);
-    EXPECT_EQ(r.status, ChangeResult::Status::LoadFailed);
-    EXPECT_FALSE(source.cache().CacheLookup(address));
-    // The server gives the picture now: shown, and kept.
-    picture("p.jpg", Qt::red);
-    r = step(source);
-    ASSERT_TRUE(r.changed()) << r.error.toStdString();
-    EXPECT_EQ(shown(), "r");
-    EXPECT_EQ(server.count("/files/p.jpg"), 2);
-    EXPECT_EQ(source.cache().CacheLookup(address), readFile(site + "/p.jpg"));
-    EXPECT_TRUE(step(source).changed());
-    EXPECT_EQ(server.count("/files/p.jpg"), 2); // from the cache
-
-    // A login page kept by an earlier version: it fails once, is dropped,
-    // and the next visit downloads the picture.
-    const QString kept = server.url("/files/q.jpg");
-    ASSERT_TRUE(source.cache().CacheStore(kept, loginPage));
-    picture("q.jpg", Qt::blue);
-    listOf({kept});
-    EXPECT_EQ(step(source).status, ChangeResult::Status::LoadFailed);
-    EXPECT_EQ(server.count("/files/q.jpg"), 0);
-    EXPECT_FALSE(source.cache().CacheLookup(kept));
-    EXPECT_TRUE(step(source).changed());
-    EXPECT_EQ(shown(), "b");
-    EXPECT_EQ(server.count("/files/q.jpg"), 1);
-    EXPECT_EQ(source.cache().CacheLookup(kept), readFile(site + "/q.jpg"));
-    EXPECT_EQ(source.cache().CacheLookup(address), readFile(site + "/p.jpg"));
 }
 
 TEST_F(InternetTest, AnEndedRebuildOrRefreshKeepsTheOldFiles) {
