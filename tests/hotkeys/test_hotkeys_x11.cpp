@@ -197,11 +197,9 @@ TEST(HotKeysThroughStandInServices, ProgramRunsTheDesktopsPresses) {
         // One picture, not the one the desktop shows: the press must show it.
         const QString shown = picture();
         storePictures(qEnvironmentVariable("HOME"), {shown == u"red"_s ? u"blue"_s : u"red"_s});
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"XDG_SESSION_TYPE"_s, u"wayland"_s);
-        env.insert(u"XDG_CURRENT_DESKTOP"_s, desktop);
-        env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
-        TessalyProcess program({u"/y"_s}, env);
+        TessalyProcess program({u"/y"_s}, {{u"XDG_SESSION_TYPE"_s, u"wayland"_s},
+                                           {u"XDG_CURRENT_DESKTOP"_s, desktop},
+                                           {u"QT_QPA_PLATFORM"_s, u"xcb"_s}});
         ASSERT_TRUE(waitFor([&] { return services.shortcuts(service) != before; }))
             << "the program never registered its row";
         // The program listens once the desktop's answers are in: press until

@@ -63,13 +63,11 @@ TEST(MonitorsOnX, EachMonitorItsPictureANewLayoutWithoutSteppingAndBackAndForwar
                           "Options/WallPaperPosition=Stretch", "Options/TechniqueTimer=1",
                           "Options/WaterMarkVisible=False"});
     storePictures(QDir::homePath() + "/pictures", {"red", "lime", "blue"});
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_CURRENT_DESKTOP", "KDE"); // a picture file per monitor
     const auto pair = [](QRgb left, QRgb right) {
         return waitFor([&] { return rootHas({{{400, 300}, left}, {{1000, 150}, right}}); });
     };
     {
-        TessalyProcess tessaly({"/y"}, env);
+        TessalyProcess tessaly({"/y"}, {{"XDG_CURRENT_DESKTOP", "KDE"}}); // a file per monitor
         ASSERT_TRUE(waitFor([] {
             return rootHas({{{400, 300}, kRed},
                             {{1000, 250}, kLime},
@@ -111,7 +109,7 @@ TEST(MonitorsOnX, EachMonitorItsPictureANewLayoutWithoutSteppingAndBackAndForwar
     // the next layout change shows the same two pictures.
     QSettings(kConfigFile, QSettings::IniFormat).setValue("Options/WallpaperStartup", false);
     ASSERT_TRUE(ClearX11RootPixmap(0));
-    TessalyProcess again({"/y"}, env);
+    TessalyProcess again({"/y"}, {{"XDG_CURRENT_DESKTOP", "KDE"}});
     ASSERT_TRUE(again.said("Tessaly: no notification area"));
     setMonitor("R3", "400x300+800+100", "none", "R2");
     EXPECT_TRUE(waitFor([] {

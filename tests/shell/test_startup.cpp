@@ -73,9 +73,8 @@ TEST_F(Startup, FirstRunSetsUpTheSamplePictureOnEveryMonitorAndShutdownSavesEver
                    "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
                   {"name": "right", "x": 640, "y": 0, "width": 320, "height": 240,
                    "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + dir.filePath("screens.json"));
-    TessalyProcess p({"/y"}, env);
+    TessalyProcess p({"/y"},
+                     {{"QT_QPA_PLATFORM", "offscreen:configfile=" + dir.filePath("screens.json")}});
     const QString bmp = kDataFolder + "/Orvane Wallpaper.bmp";
     // Composed for both monitors; below the smaller one the desktop colour.
     ASSERT_TRUE(waitFor([&] { return QImage(bmp).size() == QSize(960, 480); }))
@@ -135,11 +134,8 @@ TEST_F(Startup, AutoStartKeepsTheLogOnEntryInStepAndTheCLocaleKeepsCommaFraction
     resetHome(kEarlierRun + QStringList{"Options/AutoStart=True"});
     // Under [Options], the only section.
     writeFile(kConfigFile, readFile(kConfigFile) + "IntervalTimer=2,5\nEBright=-1\n");
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("LC_ALL", "C");
-    env.insert("LANG", "C");
     {
-        TessalyProcess p({"/y"}, env);
+        TessalyProcess p({"/y"}, {{"LC_ALL", "C"}, {"LANG", "C"}});
         EXPECT_TRUE(
             p.said("Some settings held values Tessaly cannot use and were reset: EBright.\n"))
             << p.errors.toStdString();

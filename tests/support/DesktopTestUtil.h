@@ -88,8 +88,12 @@ inline QString embeddedIconWindow() {
 struct TessalyProcess {
     QProcess process;
     QString errors;
-    explicit TessalyProcess(const QStringList& args, const QProcessEnvironment& env =
-                                                         QProcessEnvironment::systemEnvironment()) {
+    // `vars` ({name, value} each) set over the test's own environment.
+    explicit TessalyProcess(const QStringList& args,
+                            std::initializer_list<std::pair<QString, QString>> vars = {}) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const auto& [name, value] : vars)
+            env.insert(name, value);
         process.setProcessEnvironment(env);
         process.start(kTessaly, args);
         EXPECT_TRUE(process.waitForStarted(5000));

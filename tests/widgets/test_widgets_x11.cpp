@@ -135,9 +135,7 @@ TEST_F(WidgetsOnX11, TheCalendarsDayNamesKeepApart) {
                           .arg(QString::number(kLeft), QString::number(kTop))
                           .split(' ') +
                       QStringList{QString("CDnames/name=%1").arg(face)});
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert("QT_FONT_DPI", QString::number(96 * scale));
-            TessalyProcess tessaly({"/y"}, env);
+            TessalyProcess tessaly({"/y"}, {{"QT_FONT_DPI", QString::number(96 * scale)}});
             ASSERT_TRUE(waitFor([] {
                 return !run("xdotool", {"search", "--onlyvisible", "--name", "^Calendar"})
                             .isEmpty();
