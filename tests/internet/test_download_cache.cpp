@@ -15,11 +15,15 @@ QByteArray itemFor(int k) {
     return b;
 }
 
+// A cache on the data folder of a test application of its own.
+struct CacheTest : ::testing::Test {
+    TestApp t;
+    DownloadCache cache{*t.app};
+};
+
 } // namespace
 
-TEST(DownloadCache, RecordsPositionsAndTheFirstCopyWins) {
-    TestApp t;
-    DownloadCache cache(*t.app);
+TEST_F(CacheTest, RecordsPositionsAndTheFirstCopyWins) {
     EXPECT_FALSE(cache.CacheLookup("http://a/1.jpg"));
     ASSERT_TRUE(cache.CacheStore("http://a/1.jpg", QByteArray::fromHex("001020")));
     // The data file holds the item inverted but for its last byte.
@@ -45,9 +49,7 @@ TEST(DownloadCache, RecordsPositionsAndTheFirstCopyWins) {
     EXPECT_EQ(readFile(t.path("out")), "second item");
 }
 
-TEST(DownloadCache, CachingOffTouchesNothingAndBadRecordsAreMisses) {
-    TestApp t;
-    DownloadCache cache(*t.app);
+TEST_F(CacheTest, CachingOffTouchesNothingAndBadRecordsAreMisses) {
     ASSERT_TRUE(cache.CacheStore("k", "stored bytes"));
     const QByteArray data = readFile(t.app->paths.CacheFilePath);
     const QByteArray index = readFile(t.app->paths.CacheIndexPath);
@@ -62,9 +64,7 @@ TEST(DownloadCache, CachingOffTouchesNothingAndBadRecordsAreMisses) {
     EXPECT_FALSE(DownloadCache(*t.app).CacheLookup("k"));
 }
 
-TEST(DownloadCache, AForgottenKeyMissesAndEverythingElseStays) {
-    TestApp t;
-    DownloadCache cache(*t.app);
+TEST_F(CacheTest, AForgottenKeyMissesAndEverythingElseStays) {
     ASSERT_TRUE(cache.CacheStore("http://a/1.jpg", "first copy"));
     ASSERT_TRUE(cache.CacheStore("http://a/2.jpg", "second item"));
     ASSERT_TRUE(cache.CacheStore("http://a/1.jpg", "a later copy"));
@@ -91,11 +91,9 @@ TEST(DownloadCache, AForgottenKeyMissesAndEverythingElseStays) {
     EXPECT_EQ(readFile(t.app->paths.CacheIndexPath), index);
 }
 
-TEST(DownloadCache, SizeTextAndClearing) {
-    TestApp t;
+TEST_F(CacheTest, SizeTextAndClearing) {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    DownloadCache cache(*t.app);
     EXPECT_EQ(cache.sizeText(), "Cache file size: 0 bytes");
     ASSERT_TRUE(cache.CacheStore("k", QByteArray(1234, 'x')));
     EXPECT_EQ(cache.sizeText(), "Cache file size: 1,234 bytes");
