@@ -24,9 +24,7 @@ struct InternetTest : ::testing::Test {
         app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
         app.random.seed(7);
     }
-    void serve(const QString& name, const QByteArray& bytes) {
-        writeFile(site + "/" + name, bytes);
-    }
+    void serve(const QString& name, const QByteArray& body) { writeFile(site + "/" + name, body); }
     void picture(const QString& name, QColor colour) { savePicture(site + "/" + name, colour); }
     // The internet file list as the program keeps it (inverted).
     void listOf(const QStringList& addresses) {
@@ -34,13 +32,11 @@ struct InternetTest : ::testing::Test {
     }
     // Red, green and blue pictures on the server, listed in that order.
     void threePictures() {
-        const QColor colours[] = {Qt::red, Qt::green, Qt::blue};
-        QStringList list;
-        for (int i = 0; i < 3; ++i) {
-            picture(QString("p%1.jpg").arg(i + 1), colours[i]);
-            list << server.url(QString("/files/p%1.jpg").arg(i + 1));
-        }
-        listOf(list);
+        picture("p1.jpg", Qt::red);
+        picture("p2.jpg", Qt::green);
+        picture("p3.jpg", Qt::blue);
+        listOf({server.url("/files/p1.jpg"), server.url("/files/p2.jpg"),
+                server.url("/files/p3.jpg")});
     }
     // The wallpaper's colour: "r", "g", "b" or "?".
     std::string shown() const {
