@@ -189,10 +189,8 @@ TEST(CpuMeter, ALoadThatBeganAMinuteAgoReadsFullNotAsAnAverageOverTheInterval) {
 // every one of them busy; 0 otherwise (a container with fewer of them, a
 // quota).
 int processorsToFill() {
-    QFile stat(u"/proc/stat"_s);
-    if (!stat.open(QIODevice::ReadOnly)) return 0;
-    int counted = 0;
-    for (const QByteArray& line : stat.readAll().split('\n'))
+    int counted = 0; // none when /proc/stat cannot be read
+    for (const QByteArray& line : readFile(u"/proc/stat"_s).split('\n'))
         if (line.startsWith("cpu") && line.size() > 3 && line[3] >= '0' && line[3] <= '9')
             ++counted;
     cpu_set_t set;
@@ -200,11 +198,9 @@ int processorsToFill() {
     if (sched_getaffinity(0, sizeof(set), &set) != 0 || CPU_COUNT(&set) < counted) return 0;
     for (const char* quotaFile :
          {"/sys/fs/cgroup/cpu.max", "/sys/fs/cgroup/cpu/cpu.cfs_quota_us"}) {
-        QFile quota(QString::fromLatin1(quotaFile));
-        if (quota.open(QIODevice::ReadOnly)) {
-            const QByteArray first = quota.readAll().trimmed().split(' ').value(0);
-            if (!first.isEmpty() && first != "max" && first != "-1") return 0;
-        }
+        const QByteArray first =
+            readFile(QString::fromLatin1(quotaFile)).trimmed().split(' ').value(0);
+        if (!first.isEmpty() && first != "<missing>" && first != "max" && first != "-1") return 0;
     }
     return counted;
 }
