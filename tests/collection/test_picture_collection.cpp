@@ -1,18 +1,12 @@
 // Building PictureList from the list file and walking real folder trees, and
 // the next-wallpaper selection over real picture files.
 #include "AwaitChange.h"
-#include "FakePlatform.h"
 
 #include "collection/Collection.h"
 #include "settings/PictureListFile.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
-#include <QImage>
 #include <fcntl.h>
-#include <gtest/gtest.h>
-#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,11 +14,9 @@ namespace {
 
 // A picture `width` pixels wide (the width tells which entry was loaded).
 QByteArray encoded(int width, const char* format) {
-    QImage image(width, 7, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
+    solidImage({width, 7}, Qt::darkCyan).save(&buffer, format);
     return buffer.data();
 }
 
@@ -96,10 +88,9 @@ TEST_F(CollectionTest, FolderExampleMissingAndOverlappingFolders) {
 // names with a line break cannot be lines of the list file: they are left
 // out (a folder with its content), and the user hears how many.
 TEST_F(CollectionTest, NamesThatAreNotValidTextOrHoldALineBreakAreLeftOutAndCounted) {
-    write("odd/good.jpg");
-    write("odd/line\nfeed.jpg");
-    write("odd/carriage\rreturn.jpg");
-    write("odd/sub\nfolder/inside.jpg");
+    for (const char* name :
+         {"good.jpg", "line\nfeed.jpg", "carriage\rreturn.jpg", "sub\nfolder/inside.jpg"})
+        write(QString("odd/") + name);
     const QByteArray odd = QFile::encodeName(t.path("odd"));
     ASSERT_EQ(::mkdir((odd + "/dir\xfe").constData(), 0700), 0);
     for (const char* name : {"/bad\xff.jpg", "/dir\xfe/inside.jpg"})

@@ -1,16 +1,12 @@
 // The one wallpaper change: load, compose, write, set, and what each failure
 // leaves behind; the settings window's "Set selected picture as wallpaper".
 #include "AwaitChange.h"
-#include "FakePlatform.h"
 #include "collection/PreparedWallpaper.h"
 #include "collection/WallpaperChange.h"
 #include "collection/WallpaperHistory.h"
 
-#include <QFile>
 #include <QImageWriter>
-#include <QTemporaryDir>
 #include <array>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -43,14 +39,36 @@ struct WallpaperChangeTest : ::testing::Test {
         return t.path(name);
     }
     QString solid(const QString& name, QColor colour, QSize size = QSize(40, 30)) {
-        QImage img(size, QImage::Format_RGB32);
-        img.fill(colour);
-        return save(name, img);
+        return savePicture(t.path(name), colour, size);
     }
     QString write(const QString& name, const QByteArray& bytes) {
         return writeFile(t.path(name), bytes);
     }
     QImage bitmap() const { return QImage(app.paths.WallpaperBitmapPath, "BMP"); }
+    // The colour at the middle of the wallpaper bitmap.
+    QColor shownColour() const {
+        const QImage bmp = bitmap();
+        return bmp.pixelColor(bmp.width() / 2, bmp.height() / 2);
+    }
+    QString historyFile() const { return app.paths.DataFolder + "History.tsy"; }
+    // Monitors of these geometries (the first one primary), a picture each.
+    ScreenLayout layout;
+    void monitors(const QList<QRect>& geometries) {
+        for (const QRect& g : geometries)
+            layout.monitors.append({g, g, 96, layout.monitors.isEmpty()});
+        app.screens = [this] { return layout; };
+        app.settings.MonitorMode = MonitorSharing::Different;
+    }
+};
+
+// Pictures of one colour each, as uncompressed bitmaps (".bmp"): two of the
+// same size have files of the same length.
+struct PreparedWallpaperTest : WallpaperChangeTest {
+    QColor shown() const { return bitmap().pixelColor(80, 60); }
+    // Lets the preparation after a change run to its end.
+    bool prepared() {
+        return waitUntil([&] { return app.prepared && app.prepared->ready(); });
+    }
 };
 
 } // namespace
@@ -117,7 +135,7 @@ TEST_F(WallpaperChangeTest, TheLastRequestWinsWhileAChangeRuns) {
     app.settings.EInvert = true;
     app.settingsChanged(SettingsPart::Composition);
     ASSERT_TRUE(await::idle(app));
-    EXPECT_EQ(QImage(app.paths.WallpaperBitmapPath).pixelColor(80, 60), QColor(Qt::cyan));
+    EXPECT_EQ(bitmap().pixelColor(80, 60), QColor(Qt::cyan));
     EXPECT_EQ(t.desktop->calls.back().position, "Stretch");
 
     // An internet picture recomposed for a new layout while a Clear forgets
@@ -191,11 +209,7 @@ TEST_F(WallpaperChangeTest, PicturesOverTheMemoryBudgetAreRefusedUndecoded) {
 // has enough, and a new monitor layout is composed again without stepping;
 // a monitor added gets a picture of its own.
 TEST_F(WallpaperChangeTest, DifferentPicturesPerMonitorAndRecomposingForANewLayout) {
-    ScreenLayout three;
-    for (int i = 0; i < 3; ++i)
-        three.monitors.append({QRect(i * 100, 0, 100, 80), QRect(i * 100, 0, 100, 80), 96, i == 0});
-    app.screens = [&] { return three; };
-    app.settings.MonitorMode = MonitorSharing::Different;
+    monitors({QRect(0, 0, 100, 80), QRect(100, 0, 100, 80), QRect(200, 0, 100, 80)});
     for (int i = 0; i < 5; ++i)
         app.PictureList << save(QString("p%1.png").arg(i), halves(20 + i, 10));
     for (const ChangeTechnique technique : {ChangeTechnique::Sequence, ChangeTechnique::Random}) {
@@ -211,18 +225,17 @@ TEST_F(WallpaperChangeTest, DifferentPicturesPerMonitorAndRecomposingForANewLayo
                       app.settings.MonitorPictures.last());
         }
     }
-    EXPECT_EQ(QImage(app.paths.WallpaperBitmapPath).size(), QSize(300, 80));
+    EXPECT_EQ(bitmap().size(), QSize(300, 80));
     // Undocked: two monitors now; the same pictures composed again.
     const double position = app.settings.CurWallPaper;
     const QStringList before = app.settings.MonitorPictures;
-    three.monitors.removeLast();
+    layout.monitors.removeLast();
     ASSERT_TRUE(await::Recompose(app).changed());
-    EXPECT_EQ(QImage(app.paths.WallpaperBitmapPath).size(), QSize(200, 80));
+    EXPECT_EQ(bitmap().size(), QSize(200, 80));
     EXPECT_EQ(app.settings.CurWallPaper, position);
     EXPECT_EQ(app.settings.MonitorPictures, before);
     // Docked to four: the first three keep theirs, the fourth gets another.
-    for (int i = 2; i < 4; ++i)
-        three.monitors.append({QRect(i * 100, 0, 100, 80), QRect(i * 100, 0, 100, 80), 96, false});
+    monitors({QRect(200, 0, 100, 80), QRect(300, 0, 100, 80)});
     ASSERT_TRUE(await::Recompose(app).changed());
     ASSERT_EQ(app.settings.MonitorPictures.size(), 4);
     EXPECT_EQ(app.settings.MonitorPictures.mid(0, 3), before);
@@ -233,11 +246,7 @@ TEST_F(WallpaperChangeTest, DifferentPicturesPerMonitorAndRecomposingForANewLayo
 // restart (one deleted since is left out), an internet picture, and nothing
 // once the wallpaper is cleared.
 TEST_F(WallpaperChangeTest, ANewLayoutComposesWhatIsShownEvenAfterARestart) {
-    ScreenLayout layout;
-    layout.monitors = {{QRect(0, 0, 100, 80), QRect(0, 0, 100, 80), 96, true},
-                       {QRect(100, 0, 60, 40), QRect(100, 0, 60, 40), 96, false}};
-    app.screens = [&] { return layout; };
-    app.settings.MonitorMode = MonitorSharing::Different;
+    monitors({QRect(0, 0, 100, 80), QRect(100, 0, 60, 40)});
     app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
     app.PictureList = {solid("red.png", Qt::red), solid("green.png", Qt::green)};
     ASSERT_TRUE(await::Next(app).changed());
@@ -266,20 +275,6 @@ TEST_F(WallpaperChangeTest, ANewLayoutComposesWhatIsShownEvenAfterARestart) {
     EXPECT_EQ(await::Recompose(app).status, ChangeResult::Status::NothingToShow);
     EXPECT_EQ(t.desktop->calls.size(), calls);
 }
-
-namespace {
-
-// Pictures of one colour each, as uncompressed bitmaps (".bmp"): two of the
-// same size have files of the same length.
-struct PreparedWallpaperTest : WallpaperChangeTest {
-    QColor shown() const { return bitmap().pixelColor(80, 60); }
-    // Lets the preparation after a change run to its end.
-    bool prepared() {
-        return waitUntil([&] { return app.prepared && app.prepared->ready(); });
-    }
-};
-
-} // namespace
 
 // The prepared wallpaper is what the next change shows, unless anything it
 // was made from has changed since: then that change composes afresh.
@@ -365,20 +360,6 @@ TEST_F(PreparedWallpaperTest, RandomPicksDrawnAheadNeverRepeatAndStayUniform) {
     EXPECT_LT(chiSquare, 16.27) << "3 degrees of freedom, p = 0.001";
 }
 
-namespace {
-
-// The colour at the middle of the wallpaper bitmap.
-QColor shownColour(const AppContext& app) {
-    const QImage bmp(app.paths.WallpaperBitmapPath);
-    return bmp.pixelColor(bmp.width() / 2, bmp.height() / 2);
-}
-
-QString historyFile(const AppContext& app) {
-    return app.paths.DataFolder + "History.tsy";
-}
-
-} // namespace
-
 // Back and forward as a browser's buttons: "previous" goes back through local
 // and internet pictures (the internet one from its cache item, without the
 // list or the internet position moving), nexts come forward through them again
@@ -405,18 +386,18 @@ TEST_F(WallpaperChangeTest, PreviousGoesBackAndNextComesForwardBeforeTheListCont
     ASSERT_TRUE(await::ShowInternet(app, yellowBytes, address).changed());
     ASSERT_TRUE(await::Next(app).changed()); // blue
     ASSERT_EQ(app.settings.CurWallPaper, 3);
-    EXPECT_EQ(QString::fromUtf8(readFile(historyFile(app))),
+    EXPECT_EQ(QString::fromUtf8(readFile(historyFile())),
               QString("F\t%1\nI\t%2\nF\t%3\nF\t%4\n")
                   .arg(app.PictureList[2], address, app.PictureList[1], app.PictureList[0]));
 
     const std::vector<QColor> back{Qt::yellow, Qt::green, Qt::red};
     for (const QColor& colour : back) {
         ASSERT_TRUE(await::Previous(app).changed());
-        EXPECT_EQ(shownColour(app), colour);
+        EXPECT_EQ(shownColour(), colour);
     }
     EXPECT_EQ(t.notifier->shown.back().text, app.PictureList[0]);
     EXPECT_EQ(await::Previous(app).status, ChangeResult::Status::NothingToShow);
-    EXPECT_EQ(shownColour(app), QColor(Qt::red));
+    EXPECT_EQ(shownColour(), QColor(Qt::red));
     EXPECT_EQ(app.settings.CurWallPaper, 3);
     EXPECT_GT(lookups, 0);
 
@@ -425,7 +406,7 @@ TEST_F(WallpaperChangeTest, PreviousGoesBackAndNextComesForwardBeforeTheListCont
     const std::vector<QColor> forward{Qt::green, Qt::yellow, Qt::blue, Qt::red};
     for (const QColor& colour : forward) {
         ASSERT_TRUE(await::Next(app).changed());
-        EXPECT_EQ(shownColour(app), colour);
+        EXPECT_EQ(shownColour(), colour);
     }
     EXPECT_EQ(app.settings.CurWallPaper, 1);
     EXPECT_EQ(t.notifier->shown.back().text, app.PictureList[0]);
@@ -436,15 +417,15 @@ TEST_F(WallpaperChangeTest, PreviousGoesBackAndNextComesForwardBeforeTheListCont
     // History now: green, blue, yellow, green, red. The older green is
     // deleted: two steps back and the next one skips it to red.
     QFile::remove(t.path("green.png"));
-    const QFileInfo before(historyFile(app));
+    const QFileInfo before(historyFile());
     for (const QColor& colour : {QColor(Qt::blue), QColor(Qt::yellow), QColor(Qt::red)}) {
         ASSERT_TRUE(await::Previous(app).changed());
-        EXPECT_EQ(shownColour(app), colour);
+        EXPECT_EQ(shownColour(), colour);
     }
     // The skipped entry is left out for good (the newest, not yet stepped
     // over, is left out when the file is read again).
-    EXPECT_EQ(readFile(historyFile(app)).count("green.png"), 1);
-    const WallpaperHistory reread(historyFile(app));
+    EXPECT_EQ(readFile(historyFile()).count("green.png"), 1);
+    const WallpaperHistory reread(historyFile());
     ASSERT_EQ(reread.entries().size(), 3);
     EXPECT_EQ(reread.entries()[1].address, address);
 
@@ -459,20 +440,16 @@ TEST_F(WallpaperChangeTest, PreviousGoesBackAndNextComesForwardBeforeTheListCont
 // With a picture per monitor, one step back brings back the whole set, and
 // the sequence position stays where the list left it.
 TEST_F(WallpaperChangeTest, PreviousRestoresTheSetOfPicturesOnSeveralMonitors) {
-    ScreenLayout two;
-    two.monitors = {{QRect(0, 0, 100, 80), QRect(0, 0, 100, 80), 96, true},
-                    {QRect(100, 0, 100, 80), QRect(100, 0, 100, 80), 96, false}};
-    app.screens = [&] { return two; };
-    app.settings.MonitorMode = MonitorSharing::Different;
+    monitors({QRect(0, 0, 100, 80), QRect(100, 0, 100, 80)});
     app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
     const std::array colours{Qt::red, Qt::green, Qt::blue, Qt::yellow};
     for (size_t i = 0; i < colours.size(); ++i)
         app.PictureList << solid(QString("m%1.png").arg(i), colours[i]);
     ASSERT_TRUE(await::Next(app).changed());
     ASSERT_TRUE(await::Next(app).changed());
-    EXPECT_EQ(shownColour(app), QColor(Qt::yellow)); // the middle is the second monitor's left edge
+    EXPECT_EQ(shownColour(), QColor(Qt::yellow)); // the middle is the second monitor's left edge
     ASSERT_TRUE(await::Previous(app).changed());
-    const QImage bmp(app.paths.WallpaperBitmapPath);
+    const QImage bmp = bitmap();
     EXPECT_EQ(bmp.pixelColor(50, 40), QColor(Qt::red));
     EXPECT_EQ(bmp.pixelColor(150, 40), QColor(Qt::green));
     EXPECT_EQ(app.settings.MonitorPictures, app.PictureList.mid(0, 2));

@@ -1,7 +1,6 @@
 // The colour filter pass.
 #include "compose/ColorFilters.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
 
 // All six filters neutral unless given: {.EBright, .EBlue, .EGreen, .ERed, .EInvert, .EGamma}.

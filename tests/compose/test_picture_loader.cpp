@@ -4,14 +4,11 @@
 #include "compose/Compose.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageWriter>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <atomic>
 #include <chrono>
 #include <future>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <thread>
 
@@ -40,20 +37,15 @@ TEST_F(PictureLoader, BadFilesAreFailuresNotCrashes) {
     expectFails(path(QStringLiteral("missing.jpg")));
     expectFails(write(QStringLiteral("empty.jpg"), {}));
     expectFails(write(QStringLiteral("noise.jpg"), QByteArray(5000, '\x5A')));
-    // Each format cut in half; whole, it loads.
-    for (const char* fmt : {"JPEG", "PNG", "BMP"}) {
+    // Damage inside the data, the file's length intact (files cut short and
+    // garbled after their header are test_picture_formats' cases).
+    for (const char* fmt : {"JPEG", "PNG"}) {
         QByteArray bytes;
         QBuffer buffer(&bytes);
         ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) &&
                     QuadrantPicture(300, 200).save(&buffer, fmt));
-        expectFails(write(QStringLiteral("cut.%1").arg(fmt), bytes.left(bytes.size() / 2)));
-        if (qstrcmp(fmt, "BMP") != 0) { // damage inside the data, the file's length intact
-            QByteArray scrambled = bytes;
-            scrambled.replace(bytes.size() * 2 / 3, 40, QByteArray(40, '\x37'));
-            expectFails(write(QStringLiteral("scrambled.%1").arg(fmt), scrambled));
-        }
-        EXPECT_TRUE(load(write(QStringLiteral("whole.%1").arg(fmt), bytes))) << fmt;
-        picture = {QuadrantPicture(3, 3), QSize(3, 3)};
+        bytes.replace(bytes.size() * 2 / 3, 40, QByteArray(40, '\x37'));
+        expectFails(write(QStringLiteral("scrambled.%1").arg(fmt), bytes));
     }
 }
 

@@ -1,18 +1,14 @@
 // The watermark: fields, spots, word wrap and style marks, on real fonts.
 #include "ComposeTestUtil.h"
+#include "FakePlatform.h"
 #include "compose/Compose.h"
 #include "compose/Watermark.h"
-
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 // `tmpl` drawn in black 12-point DejaVu Sans on a white 300 x 200 canvas, at
 // `spot` of `area`.
 static QImage Draw(const QString& tmpl, int spot, bool bold = false,
                    QRect area = QRect(0, 0, 300, 200)) {
-    QImage image(300, 200, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = solidImage({300, 200}, Qt::white);
     WatermarkSurface surface(image, 96);
     surface.setFont(QStringLiteral("DejaVu Sans"), 12, bold, false, false);
     DrawWatermark(tmpl, surface, spot, area, {});
@@ -25,8 +21,7 @@ TEST(Watermark, DefaultTemplateOnAPictureAtBottomRightOfWorkArea) {
     const QString picture = dir.filePath(QStringLiteral("sunset.jpg"));
     ASSERT_TRUE(QFile(picture).open(QIODevice::WriteOnly)); // it exists
     // A white picture over the whole screen; the work area leaves a 40-pixel panel.
-    QImage white(8, 8, QImage::Format_RGB32);
-    white.fill(Qt::white);
+    QImage white = solidImage({8, 8}, Qt::white);
     CompositionInputs in;
     in.position = PositionMode::Stretch;
     in.screen = ScreenInfo{QSize(640, 480), QRect(0, 0, 640, 440), 96};

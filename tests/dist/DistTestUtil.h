@@ -1,14 +1,10 @@
 #pragma once
 
 // Helpers of the tests of the installed tree and the Debian package.
-#include <QDir>
+#include "FakePlatform.h"
+
 #include <QDirIterator>
-#include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
-#include <QString>
-#include <QStringList>
-#include <gtest/gtest.h>
 
 inline const QString kBuildDir = qEnvironmentVariable("TESSALY_BUILD_DIR");
 inline const QString kAppId = qEnvironmentVariable("TESSALY_APP_ID");
@@ -20,22 +16,16 @@ struct Ran {
     QString out;
 };
 
-inline Ran runTool(const QString& program, const QStringList& args, int ms = 300000,
-                   const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+inline Ran runTool(const QString& program, const QStringList& args) {
     QProcess p;
-    p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(program, args);
-    Ran r;
-    if (!p.waitForStarted(10000) || !p.waitForFinished(ms)) {
-        p.kill();
-        p.waitForFinished();
-        r.out = QString::fromLocal8Bit(p.readAll()) + p.errorString();
-        return r;
-    }
-    r.out = QString::fromLocal8Bit(p.readAll());
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    return r;
+    if (p.waitForStarted(10000) && p.waitForFinished(300000))
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                QString::fromLocal8Bit(p.readAll())};
+    p.kill();
+    p.waitForFinished();
+    return {-1, QString::fromLocal8Bit(p.readAll()) + p.errorString()};
 }
 
 // Whether a validator is installed; `make deps` installs them.

@@ -3,12 +3,9 @@
 // run: --version, and a first start without a display that finds its sample
 // picture and help in its own share/. lintian must find no error and no
 // warning.
-#include <QFile>
-#include <QFileInfo>
+
 #include <QRegularExpression>
 #include <QSettings>
-#include <QTemporaryDir>
-#include <QThread>
 
 #include "DistTestUtil.h"
 
@@ -80,13 +77,10 @@ TEST_F(Package, UnpackedCopyRunsFromAnyFolderAndFindsItsOwnFiles) {
     first.setWorkingDirectory(QDir::tempPath());
     first.start(program, {"/y"});
     ASSERT_TRUE(first.waitForStarted(5000));
-    bool composed = false;
-    for (int i = 0; i < 200 && !composed; ++i, QThread::msleep(50))
-        composed = QFileInfo(data + "/Orvane Wallpaper.bmp").size() > 0;
-    EXPECT_TRUE(composed);
-    QFile list(data + "/WallPapersList.tsy");
-    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(list.readAll().endsWith((root + "/usr/share/tessaly/\r\nsample.jpg\r\n").toUtf8()));
+    EXPECT_TRUE(
+        waitUntil([&] { return QFileInfo(data + "/Orvane Wallpaper.bmp").size() > 0; }, 10000));
+    EXPECT_TRUE(readFile(data + "/WallPapersList.tsy")
+                    .endsWith((root + "/usr/share/tessaly/\r\nsample.jpg\r\n").toUtf8()));
     EXPECT_TRUE(QFileInfo::exists(root + "/usr/share/tessaly/help/index.html"));
     QProcess::execute(program, {"--quit"});
     EXPECT_TRUE(first.waitForFinished(10000));
@@ -105,7 +99,6 @@ TEST_F(Package, LintianFindsNoErrorAndNoWarning) {
     EXPECT_FALSE(
         QRegularExpression("^[EW]: ", QRegularExpression::MultilineOption).match(l.out).hasMatch())
         << l.out.toStdString();
-    std::printf("lintian says:\n%s\n", qPrintable(l.out));
 }
 
 } // namespace

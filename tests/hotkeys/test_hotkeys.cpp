@@ -5,7 +5,6 @@
 #include "settings/SettingsIO.h"
 
 #include <QSettings>
-#include <gtest/gtest.h>
 
 // Each row as "key modifiers enabled".
 static std::string rows(const AppContext& app) {

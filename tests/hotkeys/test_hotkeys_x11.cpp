@@ -1,12 +1,9 @@
 // Global hot keys on a real X server (the test's own Xvfb): grabs of the X11
 // service, and the built program run with bindings from its settings file, the
 // keys pressed with xdotool while a second X client holds a combination.
-#include "FakePlatform.h"
 
 #include "hotkeys/HotKeys.h"
 #include "platform/linux/X11GlobalHotKeys.h"
-
-#include <gtest/gtest.h>
 
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
@@ -72,7 +69,7 @@ QString picture() {
 // client or an earlier row holds, or whose modifier code is damaged, comes back
 // Failed; so does Ctrl+Alt+F5 where the server keeps it for switching terminals
 // (the grab would never fire).
-TEST(X11HotKeys, RowsHeldElsewhereComeBackFailed) {
+TEST(X11HotKeys, RowsHeldElsewhereComeBackFailedAndExchangedKeysAreRegisteredAtOnce) {
     TestApp t;
     t.services.hotkeys = std::make_unique<X11GlobalHotKeys>();
     HotKeyTable& rows = t.app->HotKeys; // modifier code 0: Ctrl + Alt
@@ -103,32 +100,24 @@ TEST(X11HotKeys, RowsHeldElsewhereComeBackFailed) {
     EXPECT_FALSE(other.grabCtrlAlt(kF5));
     UnregisterHotKeys(*t.app);
     EXPECT_TRUE(other.grabCtrlAlt(kF5));
-}
 
-// Rows that exchange their keys (Clear on Ctrl+Shift+C and Switch on
-// Ctrl+Shift+S, then the other way round) are both registered by the one
-// registration that follows: every row lets go before any row grabs again.
-// A row that is not enabled is neither registered nor failed.
-TEST(X11HotKeys, RowsThatExchangeTheirKeysAreRegisteredAtOnce) {
-    TestApp t;
-    t.services.hotkeys = std::make_unique<X11GlobalHotKeys>();
-    HotKeyTable& rows = t.app->HotKeys; // modifier code 2: Ctrl + Shift
-    rows[0] = {true, false, 'C', 2, false};
+    // Rows that exchange their keys (Clear on Ctrl+Shift+C and Switch on
+    // Ctrl+Shift+S, then the other way round) are both registered by the one
+    // registration that follows: every row lets go before any row grabs again.
+    // A row that is not enabled is neither registered nor failed.
+    rows[0] = {true, false, 'C', 2, false}; // modifier code 2: Ctrl + Shift
     rows[1] = {true, false, 'S', 2, false};
     rows[2] = {false, false, 'D', 2, true};
+    rows[3] = {};
     RegisterHotKeys(*t.app);
     ASSERT_TRUE(rows[0].Registered && rows[1].Registered);
     std::swap(rows[0].Key, rows[1].Key);
     RegisterHotKeys(*t.app);
-    EXPECT_TRUE(rows[0].Registered);
-    EXPECT_FALSE(rows[0].Failed);
-    EXPECT_TRUE(rows[1].Registered);
-    EXPECT_FALSE(rows[1].Failed);
-    EXPECT_FALSE(rows[2].Registered);
-    EXPECT_FALSE(rows[2].Failed);
+    for (int row : {0, 1})
+        EXPECT_TRUE(rows[row].Registered && !rows[row].Failed) << row;
+    EXPECT_FALSE(rows[2].Registered || rows[2].Failed);
     // What the program holds is the new table: another client can take
     // neither combination.
-    OtherClient other;
     for (char key : {'c', 's'})
         EXPECT_FALSE(other.grab(XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_SHIFT, quint32(key)))
             << "the program holds Ctrl+Shift+" << key;
@@ -203,17 +192,14 @@ TEST(HotKeysThroughStandInServices, ProgramRunsTheDesktopsPresses) {
         // structured binding).
         const QString service = name;
         const std::string before = services.shortcuts(service);
-        QStringList settings = kEarlierRun;
-        settings << u"HK1/Enabled=True"_s << u"HK1/ShiftKey=0"_s << u"HK1/ASCIIkey=%1"_s.arg(vkF5);
-        resetHome(settings);
+        resetHome(kEarlierRun + QStringList{u"HK1/Enabled=True"_s, u"HK1/ShiftKey=0"_s,
+                                            u"HK1/ASCIIkey=%1"_s.arg(vkF5)});
         // One picture, not the one the desktop shows: the press must show it.
         const QString shown = picture();
         storePictures(qEnvironmentVariable("HOME"), {shown == u"red"_s ? u"blue"_s : u"red"_s});
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"XDG_SESSION_TYPE"_s, u"wayland"_s);
-        env.insert(u"XDG_CURRENT_DESKTOP"_s, desktop);
-        env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
-        TessalyProcess program({u"/y"_s}, env);
+        TessalyProcess program({u"/y"_s}, {{u"XDG_SESSION_TYPE"_s, u"wayland"_s},
+                                           {u"XDG_CURRENT_DESKTOP"_s, desktop},
+                                           {u"QT_QPA_PLATFORM"_s, u"xcb"_s}});
         ASSERT_TRUE(waitFor([&] { return services.shortcuts(service) != before; }))
             << "the program never registered its row";
         // The program listens once the desktop's answers are in: press until

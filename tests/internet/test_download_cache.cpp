@@ -2,24 +2,10 @@
 // damaged records, and kill -9 in the middle of stores.
 #include "FakePlatform.h"
 #include "internet/DownloadCache.h"
-#include "settings/ByteInversion.h"
 
-#include <QFile>
 #include <QLocale>
-#include <gtest/gtest.h>
 
 namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QByteArray decodedIndex(const AppContext& app) {
-    QByteArray text = bytesOf(app.paths.CacheIndexPath);
-    InvertBytes(text);
-    return text;
-}
 
 // The item the writer below stores under key number k.
 QByteArray itemFor(int k) {
@@ -29,89 +15,85 @@ QByteArray itemFor(int k) {
     return b;
 }
 
+// A cache on the data folder of a test application of its own.
+struct CacheTest : ::testing::Test {
+    TestApp t;
+    DownloadCache cache{*t.app};
+};
+
 } // namespace
 
-TEST(DownloadCache, RecordsPositionsAndTheFirstCopyWins) {
-    TestApp t;
-    DownloadCache cache(*t.app);
+TEST_F(CacheTest, RecordsPositionsAndTheFirstCopyWins) {
     EXPECT_FALSE(cache.CacheLookup("http://a/1.jpg"));
     ASSERT_TRUE(cache.CacheStore("http://a/1.jpg", QByteArray::fromHex("001020")));
     // The data file holds the item inverted but for its last byte.
-    EXPECT_EQ(bytesOf(t.app->paths.CacheFilePath), QByteArray::fromHex("ffef20"));
+    EXPECT_EQ(readFile(t.app->paths.CacheFilePath), QByteArray::fromHex("ffef20"));
     ASSERT_TRUE(cache.CacheStore("http://a/2.jpg", "second item"));
     ASSERT_TRUE(cache.CacheStore("http://a/1.jpg", "a later copy"));
-    EXPECT_EQ(decodedIndex(*t.app), "<http://a/1.jpg>\r\n<pos>0</pos>\r\n<len>3</len>\r\n"
-                                    "</http://a/1.jpg>\r\n"
-                                    "<http://a/2.jpg>\r\n<pos>4</pos>\r\n<len>11</len>\r\n"
-                                    "</http://a/2.jpg>\r\n"
-                                    "<http://a/1.jpg>\r\n<pos>15</pos>\r\n<len>12</len>\r\n"
-                                    "</http://a/1.jpg>\r\n");
+    EXPECT_EQ(readInverted(t.app->paths.CacheIndexPath),
+              "<http://a/1.jpg>\r\n<pos>0</pos>\r\n<len>3</len>\r\n"
+              "</http://a/1.jpg>\r\n"
+              "<http://a/2.jpg>\r\n<pos>4</pos>\r\n<len>11</len>\r\n"
+              "</http://a/2.jpg>\r\n"
+              "<http://a/1.jpg>\r\n<pos>15</pos>\r\n<len>12</len>\r\n"
+              "</http://a/1.jpg>\r\n");
     // A fresh cache object (as after a restart) reads the same.
     DownloadCache again(*t.app);
     EXPECT_EQ(again.CacheLookup("http://a/1.jpg"), QByteArray::fromHex("001020"));
     EXPECT_EQ(again.CacheLookup("http://a/2.jpg"), "second item");
     // Too small to store: an item of 1 byte, a file of 2.
     EXPECT_TRUE(cache.CacheStore("one", "x"));
-    QFile two(t.path("two"));
-    ASSERT_TRUE(two.open(QIODevice::WriteOnly) && two.write("xy") == 2);
-    two.close();
-    EXPECT_TRUE(cache.CacheStoreFile("two", two.fileName()));
+    EXPECT_TRUE(cache.CacheStoreFile("two", writeFile(t.path("two"), "xy")));
     EXPECT_FALSE(again.CacheLookup("one") || again.CacheLookup("two"));
     EXPECT_TRUE(cache.CacheLoadToFile("http://a/2.jpg", t.path("out")));
-    EXPECT_EQ(bytesOf(t.path("out")), "second item");
+    EXPECT_EQ(readFile(t.path("out")), "second item");
 }
 
-TEST(DownloadCache, CachingOffTouchesNothingAndBadRecordsAreMisses) {
-    TestApp t;
-    DownloadCache cache(*t.app);
+TEST_F(CacheTest, CachingOffTouchesNothingAndBadRecordsAreMisses) {
     ASSERT_TRUE(cache.CacheStore("k", "stored bytes"));
-    const QByteArray data = bytesOf(t.app->paths.CacheFilePath);
-    const QByteArray index = bytesOf(t.app->paths.CacheIndexPath);
+    const QByteArray data = readFile(t.app->paths.CacheFilePath);
+    const QByteArray index = readFile(t.app->paths.CacheIndexPath);
     t.app->settings.IntEnableCaching = false;
     EXPECT_FALSE(cache.CacheLookup("k"));
     EXPECT_TRUE(cache.CacheStore("k2", "more bytes"));
-    EXPECT_EQ(bytesOf(t.app->paths.CacheFilePath), data);
-    EXPECT_EQ(bytesOf(t.app->paths.CacheIndexPath), index);
+    EXPECT_EQ(readFile(t.app->paths.CacheFilePath), data);
+    EXPECT_EQ(readFile(t.app->paths.CacheIndexPath), index);
     t.app->settings.IntEnableCaching = true;
     // A data file cut short: the record points past it, so a miss.
     QFile::resize(t.app->paths.CacheFilePath, 5);
     EXPECT_FALSE(DownloadCache(*t.app).CacheLookup("k"));
 }
 
-TEST(DownloadCache, AForgottenKeyMissesAndEverythingElseStays) {
-    TestApp t;
-    DownloadCache cache(*t.app);
+TEST_F(CacheTest, AForgottenKeyMissesAndEverythingElseStays) {
     ASSERT_TRUE(cache.CacheStore("http://a/1.jpg", "first copy"));
     ASSERT_TRUE(cache.CacheStore("http://a/2.jpg", "second item"));
     ASSERT_TRUE(cache.CacheStore("http://a/1.jpg", "a later copy"));
     // A damaged line (a torn record of an old version) stays as it was.
-    QByteArray text = decodedIndex(*t.app) + "<pos>7</pos>\r\n";
-    InvertBytes(text);
-    writeFile(t.app->paths.CacheIndexPath, text);
-    const QByteArray data = bytesOf(t.app->paths.CacheFilePath);
+    writeInverted(t.app->paths.CacheIndexPath,
+                  readInverted(t.app->paths.CacheIndexPath) + "<pos>7</pos>\r\n");
+    const QByteArray data = readFile(t.app->paths.CacheFilePath);
     EXPECT_TRUE(cache.CacheForget("http://a/1.jpg"));
     EXPECT_FALSE(cache.CacheLookup("http://a/1.jpg"));
     EXPECT_EQ(cache.CacheLookup("http://a/2.jpg"), "second item");
-    EXPECT_EQ(decodedIndex(*t.app), "<http://a/2.jpg>\r\n<pos>11</pos>\r\n<len>11</len>\r\n"
-                                    "</http://a/2.jpg>\r\n<pos>7</pos>\r\n");
-    EXPECT_EQ(bytesOf(t.app->paths.CacheFilePath), data); // the bytes stay, unused
+    EXPECT_EQ(readInverted(t.app->paths.CacheIndexPath),
+              "<http://a/2.jpg>\r\n<pos>11</pos>\r\n<len>11</len>\r\n"
+              "</http://a/2.jpg>\r\n<pos>7</pos>\r\n");
+    EXPECT_EQ(readFile(t.app->paths.CacheFilePath), data); // the bytes stay, unused
     EXPECT_FALSE(DownloadCache(*t.app).CacheLookup("http://a/1.jpg"));
     // Stored again, it is found again; an unknown key changes nothing.
     ASSERT_TRUE(cache.CacheStore("http://a/1.jpg", "third copy"));
     EXPECT_EQ(DownloadCache(*t.app).CacheLookup("http://a/1.jpg"), "third copy");
-    const QByteArray index = bytesOf(t.app->paths.CacheIndexPath);
+    const QByteArray index = readFile(t.app->paths.CacheIndexPath);
     EXPECT_TRUE(cache.CacheForget("http://a/none.jpg"));
-    EXPECT_EQ(bytesOf(t.app->paths.CacheIndexPath), index);
+    EXPECT_EQ(readFile(t.app->paths.CacheIndexPath), index);
     t.app->settings.IntEnableCaching = false;
     EXPECT_TRUE(cache.CacheForget("http://a/2.jpg"));
-    EXPECT_EQ(bytesOf(t.app->paths.CacheIndexPath), index);
+    EXPECT_EQ(readFile(t.app->paths.CacheIndexPath), index);
 }
 
-TEST(DownloadCache, SizeTextAndClearing) {
-    TestApp t;
+TEST_F(CacheTest, SizeTextAndClearing) {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    DownloadCache cache(*t.app);
     EXPECT_EQ(cache.sizeText(), "Cache file size: 0 bytes");
     ASSERT_TRUE(cache.CacheStore("k", QByteArray(1234, 'x')));
     EXPECT_EQ(cache.sizeText(), "Cache file size: 1,234 bytes");
@@ -141,13 +123,13 @@ TEST(DownloadCache, KillNineLeavesNothingTorn) {
     TestApp t;
     const QString dir = t.path("killed");
     QDir().mkpath(dir);
-    const QString indexPath = MakeDataPaths(dir + '/').CacheIndexPath;
     // Killed while it stores: once its first index is there.
     for (int round = 0; round < 6; ++round)
-        KillRunWhileItWrites("DownloadCacheWriter.*", "TESSALY_CACHE_DIR", dir, indexPath, 20, 120);
+        KillRunWhileItWrites("DownloadCacheWriter.*", "TESSALY_CACHE_DIR", dir,
+                             MakeDataPaths(dir + '/').CacheIndexPath, 20, 120);
     t.app->paths = MakeDataPaths(dir + '/');
-    const QByteArray index = decodedIndex(*t.app);
-    ASSERT_FALSE(index.isEmpty());
+    const QByteArray index = readInverted(t.app->paths.CacheIndexPath);
+    ASSERT_TRUE(index.contains("<pos>"));
     // Every record whole and inside the data file; every lookup right or a miss.
     const qint64 dataSize = QFileInfo(t.app->paths.CacheFilePath).size();
     EXPECT_EQ(index.count("<pos>"), index.count("</pos>\r\n<len>"));

@@ -5,19 +5,18 @@
 #include "internet/DownloadClient.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSslConfiguration>
-#include <gtest/gtest.h>
 
 namespace {
 
 struct DownloadTest : ::testing::Test {
     TestApp t;
     AppContext& app = *t.app;
+    LocalHttpServer server{false, t.path("site")}; // serves site/ under /files/
     void SetUp() override {
+        ASSERT_TRUE(server.ok());
         app.settings.IntTimeOut = 2;
         app.settings.IntIgnore = true;
     }
@@ -27,18 +26,12 @@ struct DownloadTest : ::testing::Test {
                                   qint64 totalMs = 0) {
         DownloadClient client(app);
         client.setTotalTimeLimitMs(totalMs);
-        bool done = false;
-        std::optional<QByteArray> body;
+        std::optional<std::optional<QByteArray>> body; // set once it ended
         client.GetPageB(
-            url,
-            [&](std::optional<QByteArray> b) {
-                body = std::move(b);
-                done = true;
-            },
-            limit);
-        EXPECT_TRUE(waitUntil([&] { return done; })) << url.toStdString();
+            url, [&](std::optional<QByteArray> b) { body.emplace(std::move(b)); }, limit);
+        EXPECT_TRUE(waitUntil([&] { return body.has_value(); })) << url.toStdString();
         lastError = client.lastError();
-        return body;
+        return body.value_or(std::nullopt);
     }
     QString lastError;
 };
@@ -53,8 +46,6 @@ QByteArray pattern(int n) {
 } // namespace
 
 TEST_F(DownloadTest, BodiesArriveWholeAndTheIconShowsOnlyWhileARequestRuns) {
-    LocalHttpServer server;
-    ASSERT_TRUE(server.ok());
     EXPECT_EQ(get(server.url("/bytes/300000")), pattern(300000));
 
     DownloadClient client(app);
@@ -81,38 +72,29 @@ TEST_F(DownloadTest, BodiesArriveWholeAndTheIconShowsOnlyWhileARequestRuns) {
 }
 
 TEST_F(DownloadTest, EveryFailureIsAnEmptyResultWithinTheTimeOut) {
-    LocalHttpServer server(true);
-    ASSERT_TRUE(server.ok());
-    LocalHttpServer untrusted(true, {}, server.certificateDir(),
+    LocalHttpServer secure(true);
+    LocalHttpServer untrusted(true, {}, secure.certificateDir(),
                               LocalHttpServer::Certificate::Untrusted);
-    ASSERT_TRUE(untrusted.ok());
+    ASSERT_TRUE(secure.ok() && untrusted.ok());
     // The test trusts its own certificate, as a user's system would.
     QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
-    ssl.addCaCertificates(server.certificate("trusted"));
+    ssl.addCaCertificates(secure.certificate("trusted"));
     QSslConfiguration::setDefaultConfiguration(ssl);
 
-    EXPECT_TRUE(get(server.httpsUrl("/page.html")).has_value()) << lastError.toStdString();
-    const struct {
-        QString url;
-        qint64 limit;
-    } failures[] = {
-        {server.url("/404"), DownloadClient::PageLimit},
-        {server.url("/reset"), DownloadClient::PageLimit},
-        {server.url("/hang"), DownloadClient::PageLimit},
-        {server.url("/stall/20000"), DownloadClient::PageLimit},
-        {server.url("/loop"), DownloadClient::PageLimit},
-        {server.url("/huge"), DownloadClient::PageLimit},
-        {server.url("/nolength-huge"), DownloadClient::PictureLimit},
-        {server.httpsUrl("/to-http"), DownloadClient::PageLimit},
-        {untrusted.httpsUrl("/page.html"), DownloadClient::PageLimit},
-        {"http://127.0.0.1:1/page.html", DownloadClient::PageLimit},
-        {"ftp://127.0.0.1/x.jpg", DownloadClient::PageLimit},
-    };
-    for (const auto& f : failures) {
-        SCOPED_TRACE(f.url.toStdString());
+    EXPECT_TRUE(get(secure.httpsUrl("/page.html")).has_value()) << lastError.toStdString();
+    QStringList failures{secure.httpsUrl("/to-http"), untrusted.httpsUrl("/page.html"),
+                         "http://127.0.0.1:1/page.html", "ftp://127.0.0.1/x.jpg"};
+    for (const char* path :
+         {"/404", "/reset", "/hang", "/stall/20000", "/loop", "/huge", "/nolength-huge"})
+        failures << server.url(path);
+    for (const QString& url : failures) {
+        SCOPED_TRACE(url.toStdString());
         QElapsedTimer clock;
         clock.start();
-        EXPECT_FALSE(get(f.url, f.limit).has_value());
+        // A huge answer of no stated length over the larger limit, for pictures.
+        EXPECT_FALSE(get(url, url.endsWith("/nolength-huge") ? DownloadClient::PictureLimit
+                                                             : DownloadClient::PageLimit)
+                         .has_value());
         EXPECT_LT(clock.elapsed(), (app.settings.IntTimeOut + 1) * 1000);
         EXPECT_FALSE(lastError.isEmpty());
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr); // no box with IntIgnore on
@@ -125,8 +107,6 @@ TEST_F(DownloadTest, EveryFailureIsAnEmptyResultWithinTheTimeOut) {
 // through; an answer that stops coming fails. A trickle that never ends
 // fails at the limit of the whole answer.
 TEST_F(DownloadTest, TheTimeOutIsForSilenceAndTheWholeAnswerHasAGenerousLimit) {
-    LocalHttpServer server;
-    ASSERT_TRUE(server.ok());
     app.settings.IntTimeOut = 1;
     QElapsedTimer clock;
     // 24 bytes, 100 ms apart: 2.4 s, over twice the time-out.
@@ -160,16 +140,10 @@ TEST_F(DownloadTest, TheTimeOutIsForSilenceAndTheWholeAnswerHasAGenerousLimit) {
 }
 
 TEST_F(DownloadTest, TheErrorBoxRetriesTheRequestAndCancelGivesUp) {
-    LocalHttpServer server;
-    ASSERT_TRUE(server.ok());
     app.settings.IntIgnore = false;
     DownloadClient client(app);
-    bool done = false;
-    std::optional<QByteArray> body = QByteArray("untouched");
-    client.GetPageB(server.url("/404"), [&](std::optional<QByteArray> b) {
-        body = std::move(b);
-        done = true;
-    });
+    std::optional<std::optional<QByteArray>> body; // set once it ended
+    client.GetPageB(server.url("/404"), [&](std::optional<QByteArray> b) { body.emplace(b); });
     QStringList answered;
     for (const QMessageBox::StandardButton answer : {QMessageBox::Retry, QMessageBox::Cancel}) {
         QMessageBox* box = nullptr;
@@ -182,40 +156,21 @@ TEST_F(DownloadTest, TheErrorBoxRetriesTheRequestAndCancelGivesUp) {
         }));
         answered << box->text();
         box->button(answer)->click();
-        box = nullptr;
         QCoreApplication::processEvents();
     }
-    ASSERT_TRUE(waitUntil([&] { return done; }));
-    EXPECT_FALSE(body.has_value());
+    ASSERT_TRUE(waitUntil([&] { return body.has_value(); }));
+    EXPECT_FALSE(body->has_value());
     EXPECT_EQ(server.count("/404"), 2); // Retry really asked again
     EXPECT_TRUE(answered[0].startsWith("Error ")) << answered[0].toStdString();
     EXPECT_TRUE(answered[0].contains(" at line: 3"));
 }
 
-TEST_F(DownloadTest, ProxiesAreUsedAndUnusableProxyTextsAreFailures) {
-    LocalHttpServer server;
-    LocalProxy proxy;
-    ASSERT_TRUE(server.ok() && proxy.ok());
-    app.settings.IntUseProxy = true;
-    for (const QString& text : {proxy.address(), "http://" + proxy.address() + "/"}) {
-        app.settings.IntProxy = text;
-        EXPECT_TRUE(get(server.url("/page.html")).has_value()) << lastError.toStdString();
-    }
-    EXPECT_TRUE(waitUntil([&] { return proxy.log().contains("/page.html"); }, 3000));
-    for (const QString& text : {QString(), QString("no port"), QString("host:99999")}) {
-        app.settings.IntProxy = text;
-        EXPECT_FALSE(get(server.url("/page.html")).has_value());
-        EXPECT_TRUE(lastError.contains("proxy")) << lastError.toStdString();
-    }
-}
-
 // With "Use a proxy" off the system's proxy settings apply: here the proxy
 // variables, which Qt's system configuration reads along with the desktop's
-// settings.
-TEST_F(DownloadTest, WithoutAProxyOfItsOwnTheSystemsProxyIsFollowed) {
-    LocalHttpServer server;
+// settings. A proxy of its own wins; unusable proxy texts are failures.
+TEST_F(DownloadTest, TheSystemsProxyOrOneOfItsOwnIsUsed) {
     LocalProxy proxy;
-    ASSERT_TRUE(server.ok() && proxy.ok());
+    ASSERT_TRUE(proxy.ok());
     struct Variables {
         ~Variables() {
             for (const char* name : {"http_proxy", "https_proxy", "no_proxy"})
@@ -243,32 +198,31 @@ TEST_F(DownloadTest, WithoutAProxyOfItsOwnTheSystemsProxyIsFollowed) {
 
     // A proxy of its own wins over the system's.
     app.settings.IntUseProxy = true;
-    app.settings.IntProxy = proxy.address();
-    EXPECT_TRUE(get(server.url("/count/own-proxy")).has_value()) << lastError.toStdString();
+    for (const QString& text : {proxy.address(), "http://" + proxy.address() + "/"}) {
+        app.settings.IntProxy = text;
+        EXPECT_TRUE(get(server.url("/count/own-proxy")).has_value()) << lastError.toStdString();
+    }
     EXPECT_TRUE(waitUntil([&] { return proxy.log().contains("/count/own-proxy"); }, 3000));
+    qunsetenv("http_proxy");
+    for (const QString& text : {QString(), QString("no port"), QString("host:99999")}) {
+        app.settings.IntProxy = text;
+        EXPECT_FALSE(get(server.url("/page.html")).has_value());
+        EXPECT_TRUE(lastError.contains("proxy")) << lastError.toStdString();
+    }
 }
 
 TEST_F(DownloadTest, FilesListsAndPagesAreWrittenAndDownloadsEndWithTheProgram) {
-    LocalHttpServer server(false, t.path("site"));
-    QDir().mkpath(t.path("site"));
-    QFile page(t.path("site/cats.html"));
-    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-    page.write(R"(<a href="a.jpg">a</a> <A HREF="/b.JPG">b</A> <a href="c.png">c</a>)");
-    page.close();
-    ASSERT_TRUE(server.ok());
+    writeFile(t.path("site/cats.html"),
+              R"(<a href="a.jpg">a</a> <A HREF="/b.JPG">b</A> <a href="c.png">c</a>)");
     DownloadClient client(app);
     int ok = 0;
     client.GetFilesList(server.url("/files/cats.html"), t.path("list.dat"),
                         [&](bool r) { ok += r; });
     client.GetPage(server.url("/bytes/5000"), t.path("page.bin"), [&](bool r) { ok += r; });
     ASSERT_TRUE(waitUntil([&] { return ok == 2; }));
-    QFile list(t.path("list.dat"));
-    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
-    EXPECT_EQ(list.readAll(),
+    EXPECT_EQ(readFile(t.path("list.dat")),
               (server.url("/files/a.jpg") + "\r\n" + server.url("/b.JPG") + "\r\n").toUtf8());
-    QFile bin(t.path("page.bin"));
-    ASSERT_TRUE(bin.open(QIODevice::ReadOnly));
-    EXPECT_EQ(bin.readAll(), pattern(5000));
+    EXPECT_EQ(readFile(t.path("page.bin")), pattern(5000));
 
     // A request that would wait for its whole time-out ends at once when the
     // program ends; a failed page leaves no file.
@@ -289,8 +243,6 @@ TEST_F(DownloadTest, FilesListsAndPagesAreWrittenAndDownloadsEndWithTheProgram) 
 }
 
 TEST_F(DownloadTest, FetchTellsAFailureFromAnAbandonedRequest) {
-    LocalHttpServer server;
-    ASSERT_TRUE(server.ok());
     DownloadClient client(app);
     QStringList ends;
     const auto fetch = [&](const QString& path) {

@@ -3,16 +3,10 @@
 // photo feeds.
 #include "../feeds/FeedDocuments.h"
 #include "AwaitChange.h"
-#include "FakePlatform.h"
 #include "LocalHttpServer.h"
 #include "internet/Categories.h"
 #include "internet/InternetStepping.h"
 #include "internet/PhotoFeeds.h"
-#include "settings/ByteInversion.h"
-
-#include <QImage>
-#include <QThread>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -30,29 +24,19 @@ struct InternetTest : ::testing::Test {
         app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
         app.random.seed(7);
     }
-    void serve(const QString& name, const QByteArray& bytes) {
-        writeFile(site + "/" + name, bytes);
-    }
-    void picture(const QString& name, QColor colour) {
-        QImage img(64, 48, QImage::Format_RGB32);
-        img.fill(colour);
-        ASSERT_TRUE(img.save(site + "/" + name, "JPEG"));
-    }
+    void serve(const QString& name, const QByteArray& body) { writeFile(site + "/" + name, body); }
+    void picture(const QString& name, QColor colour) { savePicture(site + "/" + name, colour); }
     // The internet file list as the program keeps it (inverted).
     void listOf(const QStringList& addresses) {
-        QByteArray list = (addresses.join("\r\n") + "\r\n").toUtf8();
-        InvertBytes(list);
-        writeFile(app.paths.InternetListPath, list);
+        writeInverted(app.paths.InternetListPath, (addresses.join("\r\n") + "\r\n").toUtf8());
     }
     // Red, green and blue pictures on the server, listed in that order.
     void threePictures() {
-        const QColor colours[] = {Qt::red, Qt::green, Qt::blue};
-        QStringList list;
-        for (int i = 0; i < 3; ++i) {
-            picture(QString("p%1.jpg").arg(i + 1), colours[i]);
-            list << server.url(QString("/files/p%1.jpg").arg(i + 1));
-        }
-        listOf(list);
+        picture("p1.jpg", Qt::red);
+        picture("p2.jpg", Qt::green);
+        picture("p3.jpg", Qt::blue);
+        listOf({server.url("/files/p1.jpg"), server.url("/files/p2.jpg"),
+                server.url("/files/p3.jpg")});
     }
     // The wallpaper's colour: "r", "g", "b" or "?".
     std::string shown() const {
@@ -70,11 +54,7 @@ struct InternetTest : ::testing::Test {
         return r.value_or(ChangeResult());
     }
     // The catalogue as the local copy holds it (inverted).
-    void localCatalogue(const QByteArray& text) {
-        QByteArray bytes = text;
-        InvertBytes(bytes);
-        writeFile(app.paths.CataloguePath, bytes);
-    }
+    void localCatalogue(const QByteArray& text) { writeInverted(app.paths.CataloguePath, text); }
     void rebuild(CategoryList& list, DownloadClient& client, DownloadCache& cache,
                  RebuildOutcome expect) {
         std::optional<RebuildOutcome> outcome;
@@ -182,7 +162,7 @@ TEST_F(InternetTest, RebuildsOnlyOnChangeAndFetchesEachPageOnce) {
     EXPECT_EQ(ReadInternetFileList(app).size(), 3);
 }
 
-TEST_F(InternetTest, SteppingUnderTheCooldown) {
+TEST_F(InternetTest, SteppingUnderTheCooldownAndOnlyAnswersThatDecodeAreCached) {
     threePictures();
     app.settings.IntCoolDown = 900000;
     InternetSource source(app);
@@ -235,6 +215,43 @@ TEST_F(InternetTest, SteppingUnderTheCooldown) {
     ASSERT_TRUE(waitUntil([&] { return overtaken.has_value(); }));
     EXPECT_EQ(overtaken->status, ChangeResult::Status::Cancelled);
     EXPECT_EQ(t.desktop->calls.back().position, "Clear");
+
+    // A status-200 answer that is no picture (a login or error page) is not
+    // kept: once the server gives the picture, that position shows it. An item
+    // that an earlier version kept and that does not decode is dropped.
+    const QByteArray loginPage =
+        "<!DOCTYPE html><html><head><title>Sign in</title></head><body><form>" +
+        QByteArray(4000, ' ') + "</form></body></html>\n";
+    const QString address = server.url("/files/p.jpg");
+    serve("p.jpg", loginPage);
+    listOf({address});
+    ChangeResult r = step(source);
+    EXPECT_EQ(r.status, ChangeResult::Status::LoadFailed);
+    EXPECT_FALSE(source.cache().CacheLookup(address));
+    // The server gives the picture now: shown, and kept.
+    picture("p.jpg", Qt::red);
+    r = step(source);
+    ASSERT_TRUE(r.changed()) << r.error.toStdString();
+    EXPECT_EQ(shown(), "r");
+    EXPECT_EQ(server.count("/files/p.jpg"), 2);
+    EXPECT_EQ(source.cache().CacheLookup(address), readFile(site + "/p.jpg"));
+    EXPECT_TRUE(step(source).changed());
+    EXPECT_EQ(server.count("/files/p.jpg"), 2); // from the cache
+
+    // A login page kept by an earlier version: it fails once, is dropped,
+    // and the next visit downloads the picture.
+    const QString kept = server.url("/files/q.jpg");
+    ASSERT_TRUE(source.cache().CacheStore(kept, loginPage));
+    picture("q.jpg", Qt::blue);
+    listOf({kept});
+    EXPECT_EQ(step(source).status, ChangeResult::Status::LoadFailed);
+    EXPECT_EQ(server.count("/files/q.jpg"), 0);
+    EXPECT_FALSE(source.cache().CacheLookup(kept));
+    EXPECT_TRUE(step(source).changed());
+    EXPECT_EQ(shown(), "b");
+    EXPECT_EQ(server.count("/files/q.jpg"), 1);
+    EXPECT_EQ(source.cache().CacheLookup(kept), readFile(site + "/q.jpg"));
+    EXPECT_EQ(source.cache().CacheLookup(address), readFile(site + "/p.jpg"));
 }
 
 // Going back to an internet picture shows it again from the download cache,
@@ -290,47 +307,6 @@ TEST_F(InternetTest, PreviousShowsCachedPicturesAgainAndLeavesSeqAlone) {
     EXPECT_EQ(downloads(), 3);
 }
 
-// A status-200 answer that is no picture (a login or error page) is not
-// kept: once the server gives the picture, that position shows it. An item
-// that an earlier version kept and that does not decode is dropped.
-TEST_F(InternetTest, OnlyAnswersThatDecodedAsPicturesAreCached) {
-    app.settings.IntCoolDown = 0;
-    InternetSource source(app);
-    const QByteArray loginPage =
-        "<!DOCTYPE html><html><head><title>Sign in</title></head><body><form>" +
-        QByteArray(4000, ' ') + "</form></body></html>\n";
-    const QString address = server.url("/files/p.jpg");
-    serve("p.jpg", loginPage);
-    listOf({address});
-    ChangeResult r = step(source);
-    EXPECT_EQ(r.status, ChangeResult::Status::LoadFailed);
-    EXPECT_FALSE(source.cache().CacheLookup(address));
-    // The server gives the picture now: shown, and kept.
-    picture("p.jpg", Qt::red);
-    r = step(source);
-    ASSERT_TRUE(r.changed()) << r.error.toStdString();
-    EXPECT_EQ(shown(), "r");
-    EXPECT_EQ(server.count("/files/p.jpg"), 2);
-    EXPECT_EQ(source.cache().CacheLookup(address), readFile(site + "/p.jpg"));
-    EXPECT_TRUE(step(source).changed());
-    EXPECT_EQ(server.count("/files/p.jpg"), 2); // from the cache
-
-    // A login page kept by an earlier version: it fails once, is dropped,
-    // and the next visit downloads the picture.
-    const QString kept = server.url("/files/q.jpg");
-    ASSERT_TRUE(source.cache().CacheStore(kept, loginPage));
-    picture("q.jpg", Qt::blue);
-    listOf({kept});
-    EXPECT_EQ(step(source).status, ChangeResult::Status::LoadFailed);
-    EXPECT_EQ(server.count("/files/q.jpg"), 0);
-    EXPECT_FALSE(source.cache().CacheLookup(kept));
-    EXPECT_TRUE(step(source).changed());
-    EXPECT_EQ(shown(), "b");
-    EXPECT_EQ(server.count("/files/q.jpg"), 1);
-    EXPECT_EQ(source.cache().CacheLookup(kept), readFile(site + "/q.jpg"));
-    EXPECT_EQ(source.cache().CacheLookup(address), readFile(site + "/p.jpg"));
-}
-
 TEST_F(InternetTest, AnEndedRebuildOrRefreshKeepsTheOldFiles) {
     serve("a.html", R"(<a href="a1.jpg">1</a>)");
     // Category 2 fails on its own account; category 3 answers slowly and
@@ -372,9 +348,8 @@ TEST_F(InternetTest, AnEndedRebuildOrRefreshKeepsTheOldFiles) {
 
     // Cancelled: an old list stays byte for byte, and the choices still ask
     // for a rebuild.
-    QByteArray old = "http://old.example/1.jpg\r\n";
-    InvertBytes(old);
-    writeFile(app.paths.InternetListPath, old);
+    const QByteArray old =
+        writeInverted(app.paths.InternetListPath, "http://old.example/1.jpg\r\n");
     DownloadClient client(app);
     const CategoryList back = cutShort(client, [&] { client.abandon(); });
     EXPECT_EQ(readFile(app.paths.InternetListPath), old);

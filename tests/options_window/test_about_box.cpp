@@ -3,25 +3,17 @@
 // section, which is read without changing the stored catalogue.
 #include "FakePlatform.h"
 #include "options_window/AboutBox.h"
-#include "settings/ByteInversion.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <gtest/gtest.h>
 
 namespace {
 
 TEST(AboutBox, VersionLicenceLinksAndTheAnnouncementOfTheCatalogue) {
     TestApp t;
-    const auto storeCatalogue = [&](const QByteArray& text) {
-        QByteArray stored = text;
-        InvertBytes(stored);
-        return writeFile(t.app->paths.CataloguePath, stored), stored;
-    };
-
     {
         AboutBox box(*t.app);
         EXPECT_EQ(box.windowTitle(), "About");
@@ -38,51 +30,41 @@ TEST(AboutBox, VersionLicenceLinksAndTheAnnouncementOfTheCatalogue) {
                   QStringList({"https://orvane.org/tessaly", "mailto:tessaly@orvane.org"}));
     }
 
-    struct Row {
-        const char* what;
-        QByteArray catalogue;
-        bool shown;
-        QString text;
-        QString link; // empty: plain text
+    // The catalogue, the announcement's text (none: no announcement) and its
+    // link (none: plain text).
+    const std::tuple<QByteArray, QString, QString> rows[] = {
+        // No info section, or one without text.
+        {"[cat1]\r\nname=Garden\r\nurl1=http://x/g.html\r\n", {}, {}},
+        {"[info]\r\ntime=60000\r\nurl=http://x/\r\n", {}, {}},
+        // Text without a url, or with one that is no web address.
+        {"[info]\r\ntext=  New pictures every week  \r\n", "New pictures every week", {}},
+        {"[info]\r\ntext=Run me\r\nurl=file:///bin/sh\r\n", "Run me", {}},
+        {"[INFO]\r\nText=Holiday <b>pictures</b>\r\nurl=https://x.example/new\r\n",
+         "Holiday <b>pictures</b>", "https://x.example/new"},
     };
-    const std::vector<Row> rows = {
-        {"no info section", "[cat1]\r\nname=Garden\r\nurl1=http://x/g.html\r\n", false, {}, {}},
-        {"info without text", "[info]\r\ntime=60000\r\nurl=http://x/\r\n", false, {}, {}},
-        {"text without url",
-         "[info]\r\ntext=  New pictures every week  \r\n",
-         true,
-         "New pictures every week",
-         {}},
-        {"text and url", "[INFO]\r\nText=Holiday <b>pictures</b>\r\nurl=https://x.example/new\r\n",
-         true, "Holiday <b>pictures</b>", "https://x.example/new"},
-        {"url that is no web address",
-         "[info]\r\ntext=Run me\r\nurl=file:///bin/sh\r\n",
-         true,
-         "Run me",
-         {}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        const QByteArray stored = storeCatalogue(row.catalogue);
+    for (const auto& [catalogue, text, link] : rows) {
+        SCOPED_TRACE(catalogue.constData());
+        const bool shown = !text.isEmpty();
+        const QByteArray stored = writeInverted(t.app->paths.CataloguePath, catalogue);
         t.shell->urls.clear();
         QPointer<AboutBox> box = new AboutBox(*t.app);
         box->show();
         QLabel* announcement = box->lblabout[6];
-        EXPECT_EQ(announcement->isVisible(), row.shown);
-        if (row.shown && row.link.isEmpty()) {
-            EXPECT_EQ(announcement->text(), row.text);
+        EXPECT_EQ(announcement->isVisible(), shown);
+        if (shown && link.isEmpty()) {
+            EXPECT_EQ(announcement->text(), text);
             EXPECT_EQ(announcement->textFormat(), Qt::PlainText);
             EXPECT_EQ(announcement->palette().color(QPalette::WindowText),
                       announcement->palette().color(QPalette::ButtonText));
             EXPECT_EQ(announcement->cursor().shape(), Qt::ArrowCursor);
             EXPECT_TRUE(box->tags[6].isEmpty());
-        } else if (row.shown) {
-            EXPECT_EQ(announcement->accessibleName(), row.text);
-            EXPECT_TRUE(announcement->text().contains(row.text.toHtmlEscaped()))
+        } else if (shown) {
+            EXPECT_EQ(announcement->accessibleName(), text);
+            EXPECT_TRUE(announcement->text().contains(text.toHtmlEscaped()))
                 << "the catalogue's text is not mark-up";
             EXPECT_EQ(announcement->cursor().shape(), Qt::PointingHandCursor);
             emit announcement->linkActivated(box->tags[6]);
-            EXPECT_EQ(t.shell->urls, QStringList{row.link});
+            EXPECT_EQ(t.shell->urls, QStringList{link});
         }
         // The stored catalogue is as it was, byte for byte.
         EXPECT_EQ(readFile(t.app->paths.CataloguePath), stored);

@@ -7,10 +7,7 @@
 #include "options_window/FilesListModel.h"
 #include "options_window/PictureListPanes.h"
 
-#include <QImage>
 #include <QLabel>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <map>
 
 namespace {
@@ -33,7 +30,7 @@ QList<Entry> numbered(int n) {
     return list;
 }
 
-TEST(FilesListModel, MovesSwapNeighboursAndStopAtTheEnds) {
+TEST(FilesListModel, MovesStopAtTheEndsAndRemovesTakeExactlyTheChosenAndMissingEntries) {
     FilesListModel m;
     m.setEntries(numbered(5));
     const QStringList before = paths(m);
@@ -46,6 +43,28 @@ TEST(FilesListModel, MovesSwapNeighboursAndStopAtTheEnds) {
               QStringList({"/d0/f0.jpg", "/d1/f1.jpg", "/d3/f3.jpg", "/d2/f2.jpg", "/d4/f4.jpg"}));
     EXPECT_EQ(m.moveDown(2), 3);
     EXPECT_EQ(paths(m), before);
+
+    // Removing takes exactly the chosen entries, and the missing ones.
+    m.removeEntries({4, 1, 2, 2});
+    EXPECT_EQ(paths(m), QStringList({"/d0/f0.jpg", "/d3/f3.jpg"}));
+    m.removeEntries({0, 1});
+    EXPECT_EQ(m.rowCount(), 0);
+
+    // Two listed files deleted outside the program; a hidden file and a
+    // folder count as missing too.
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/";
+    QList<Entry> listed{{folder, "folder.jpg"}};
+    QDir(dir.path()).mkdir("folder.jpg");
+    for (const char* name : {"keep1.jpg", "gone1.jpg", "keep2.jpg", "gone2.jpg", ".hidden.jpg"}) {
+        writeFile(folder + name, "x");
+        listed.append({folder, name});
+    }
+    m.setEntries(listed);
+    ASSERT_TRUE(QFile::remove(folder + "gone1.jpg") && QFile::remove(folder + "gone2.jpg"));
+    EXPECT_EQ(m.removeMissing(), 4);
+    EXPECT_EQ(paths(m), QStringList({folder + "keep1.jpg", folder + "keep2.jpg"}));
+    EXPECT_EQ(m.removeMissing(), 0);
 }
 
 TEST(FilesListModel, ShuffleKeepsEveryNameWithItsFolderAndIsUniform) {
@@ -108,43 +127,14 @@ TEST(FilesListModel, SortOrdersNamesByCharacterCodesAndCarriesTheFolders) {
     }
 }
 
-TEST(FilesListModel, RemovesExactlyTheChosenAndTheMissingEntries) {
-    FilesListModel m;
-    m.setEntries(numbered(5));
-    m.removeEntries({4, 1, 2, 2});
-    EXPECT_EQ(paths(m), QStringList({"/d0/f0.jpg", "/d3/f3.jpg"}));
-    m.removeEntries({0, 1});
-    EXPECT_EQ(m.rowCount(), 0);
-
-    // Two listed files deleted outside the program; a hidden file and a
-    // folder count as missing too.
-    QTemporaryDir dir;
-    const QString folder = dir.path() + "/";
-    for (const char* name : {"keep1.jpg", "gone1.jpg", "keep2.jpg", "gone2.jpg", ".hidden.jpg"})
-        writeFile(folder + name, "x");
-    QDir(dir.path()).mkdir("folder.jpg");
-    m.setEntries({{folder, "keep1.jpg"},
-                  {folder, "gone1.jpg"},
-                  {folder, "keep2.jpg"},
-                  {folder, "gone2.jpg"},
-                  {folder, ".hidden.jpg"},
-                  {folder, "folder.jpg"}});
-    ASSERT_TRUE(QFile::remove(folder + "gone1.jpg") && QFile::remove(folder + "gone2.jpg"));
-    EXPECT_EQ(m.removeMissing(), 4);
-    EXPECT_EQ(paths(m), QStringList({folder + "keep1.jpg", folder + "keep2.jpg"}));
-    EXPECT_EQ(m.removeMissing(), 0);
-}
-
 TEST(PreviewFrame, ShowsTheLongerSideAt1200TwipsAndReportsWhatCannotLoad) {
     QTemporaryDir dir;
     PreviewFrame frame;
     const auto px = [&frame](int twips) { return frame.twipsToPixels(twips); };
     for (const auto& [size, place] : std::vector<std::pair<QSize, QRect>>{
              {{4000, 1000}, {150, 700, 1200, 300}}, {{1000, 4000}, {600, 250, 300, 1200}}}) {
-        QImage picture(size, QImage::Format_RGB32);
-        picture.fill(Qt::darkCyan);
-        const QString path = dir.filePath(QStringLiteral("p%1.jpg").arg(size.width()));
-        ASSERT_TRUE(picture.save(path));
+        const QString path = savePicture(dir.filePath(QStringLiteral("p%1.jpg").arg(size.width())),
+                                         Qt::darkCyan, size);
         QString error;
         ASSERT_TRUE(frame.showPicture(path, &error)) << error.toStdString();
         EXPECT_EQ(frame.imgprev->geometry(),

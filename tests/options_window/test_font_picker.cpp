@@ -22,8 +22,7 @@ namespace {
 // that follows, keeping its text.
 struct PickerDriver {
     std::function<void(FontPicker&)> onPicker;
-    QString message;
-    QString caption;
+    QString message, caption;
 
     void pick(FontSet& target, bool font, bool size, bool color) {
         bool done = false;

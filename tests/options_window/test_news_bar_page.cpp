@@ -15,7 +15,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QDropEvent>
 #include <QInputDialog>
 #include <QLabel>
@@ -26,7 +25,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -56,16 +54,12 @@ struct NewsBarPageTest : ::testing::Test {
         page = window->newsBarPage;
     }
     QString url(const QString& name) const { return server->url("/files/" + name); }
-    QStringList titles() const {
+    // The feeds' titles, or with `urls` their addresses, as the page lists them.
+    QStringList titles(bool urls = false) const {
+        QListWidget* list = urls ? page->lstnewsURLs : page->lstnewsfeeds;
         QStringList l;
-        for (int i = 0; i < page->lstnewsfeeds->count(); ++i)
-            l << page->lstnewsfeeds->item(i)->text();
-        return l;
-    }
-    QStringList urls() const {
-        QStringList l;
-        for (int i = 0; i < page->lstnewsURLs->count(); ++i)
-            l << page->lstnewsURLs->item(i)->text();
+        for (int i = 0; i < list->count(); ++i)
+            l << list->item(i)->text();
         return l;
     }
     // The feed dialog of the News Bar page or the Internet page's photo feeds.
@@ -107,7 +101,7 @@ TEST_F(NewsBarPageTest, FeedsAreAddedEditedRemovedAndKeptInTheFolderAndTheListFi
     answer(page->cmdaddfeed, url("rss2.xml"));
     drop(url("atom.xml") + "\r\nand a second line");
     EXPECT_EQ(titles(), QStringList({"World & Weather", "World & Weather", "Atom Log & more"}));
-    EXPECT_EQ(urls(), QStringList({url("rss2.xml"), url("rss2.xml"), url("atom.xml")}));
+    EXPECT_EQ(titles(true), QStringList({url("rss2.xml"), url("rss2.xml"), url("atom.xml")}));
     EXPECT_EQ(readFile(app.paths.FeedsFolder + "World & Weather.xml"),
               Rss2("World &amp; Weather", "Rain"));
     EXPECT_TRUE(QFileInfo::exists(app.paths.FeedsFolder + "Atom Log & more.xml"));
@@ -127,7 +121,7 @@ TEST_F(NewsBarPageTest, FeedsAreAddedEditedRemovedAndKeptInTheFolderAndTheListFi
     EXPECT_TRUE(asked.startsWith("Edit Feed|Enter the new URL of the xml RSS feed \r\n"));
     EXPECT_EQ(shown, url("rss2.xml"));
     EXPECT_EQ(titles(), QStringList({"World & Weather", "RDF News", "Atom Log & more"}));
-    EXPECT_EQ(urls()[1], url("rss1.xml"));
+    EXPECT_EQ(titles(true)[1], url("rss1.xml"));
 
     // Titles that differ only in replaced characters share one file; the
     // later download replaces the earlier.
@@ -141,7 +135,7 @@ TEST_F(NewsBarPageTest, FeedsAreAddedEditedRemovedAndKeptInTheFolderAndTheListFi
     page->lstnewsfeeds->setCurrentRow(0);
     page->cmddelfeed->click();
     EXPECT_EQ(titles().first(), "RDF News");
-    EXPECT_EQ(urls().first(), url("rss1.xml"));
+    EXPECT_EQ(titles(true).first(), url("rss1.xml"));
     EXPECT_TRUE(QFileInfo::exists(app.paths.FeedsFolder + "World & Weather.xml"));
 
     // Apply writes the list; the next opening loads it (once).
@@ -193,14 +187,10 @@ TEST_F(NewsBarPageTest, SpinnerUpdateNowAndTheBarsOptions) {
     // The spinner stops at 60 minutes; a typed value stays as typed.
     QLineEdit* interval = page->txtNBUpdateinterval;
     EXPECT_EQ(interval->text(), "60");
-    for (const auto& [typed, step, after] :
-         std::vector<std::tuple<QString, int, QString>>{{"62", 2, "61"},
-                                                        {"61", 2, "60"},
-                                                        {"60", 2, "60"},
-                                                        {"60", 0, "61"},
-                                                        {"5", 2, "5"},
-                                                        {"5", 0, "6"},
-                                                        {"soon", 0, "1"}}) {
+    const std::tuple<QString, int, QString> steps[] = {
+        {"62", 2, "61"}, {"61", 2, "60"}, {"60", 2, "60"}, {"60", 0, "61"},
+        {"5", 2, "5"},   {"5", 0, "6"},   {"soon", 0, "1"}};
+    for (const auto& [typed, step, after] : steps) {
         interval->setText(typed);
         page->VScroll2->setValue(step);
         EXPECT_EQ(interval->text(), after) << typed.toStdString();
@@ -242,9 +232,8 @@ TEST_F(NewsBarPageTest, SpinnerUpdateNowAndTheBarsOptions) {
     EXPECT_EQ(app.settings.NBInterval, 5);
     EXPECT_EQ(app.settings.NBSpeed, 8);
     EXPECT_EQ(app.settings.NBHeadline.color, 255);
-    t.reopenStore();
-    EXPECT_EQ(t.services.store->value("NewsBar", "Interval"), "5");
-    EXPECT_EQ(t.services.store->value("NewsBar", "HeadlineColor"), "255");
+    EXPECT_EQ(t.stored("NewsBar/Interval"), "5");
+    EXPECT_EQ(t.stored("NewsBar/HeadlineColor"), "255");
 }
 
 } // namespace

@@ -4,10 +4,6 @@
 // fallback at once.
 #include "platform/linux/DBusNotifier.h"
 
-#include <QElapsedTimer>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 #include "DesktopTestUtil.h"
 
 // Failures show texts as text.

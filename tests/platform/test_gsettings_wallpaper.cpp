@@ -7,14 +7,8 @@
 #include "platform/linux/GioSettings.h"
 #include "platform/linux/LinuxDesktopService.h"
 
-#include <QDir>
-#include <QFile>
-#include <QImage>
-#include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QUrl>
-#include <gtest/gtest.h>
 
 static QString Get(const char* key) {
     return GioSettings()
@@ -40,10 +34,8 @@ TEST(GsettingsWallpaper, KeysReadBackAsTheFileUriAndTheColourIsFollowed) {
     const FakeCommandRunner* commands = runner.get();
     LinuxDesktopService service(store, std::move(runner), env);
     service.setRootPixmapEnabled(false);
-    const QString bmp = dir.filePath(QStringLiteral("Orvane Wallpaper.bmp"));
-    QImage img(16, 9, QImage::Format_RGB32);
-    img.fill(Qt::red);
-    ASSERT_TRUE(img.save(bmp, "BMP"));
+    const QString bmp =
+        savePicture(dir.filePath(QStringLiteral("Orvane Wallpaper.bmp")), Qt::red, {16, 9});
     service.setWallpaper(bmp, QStringLiteral("Stretch"));
 
     const QString uri = QStringLiteral("'%1'").arg(

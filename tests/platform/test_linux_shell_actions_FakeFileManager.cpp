@@ -9,7 +9,6 @@
 #include <QDBusConnection>
 #include <QObject>
 #include <QUrl>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,17 +1,12 @@
 // The per-user socket: in a folder of this user's own, never one another user
 // could have made, entered or pointed elsewhere, and never a socket another
 // user left; messages are short lines.
+#include "FakePlatform.h"
 #include "platform/SingleInstance.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QLocalSocket>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -57,10 +52,8 @@ TEST(SingleInstance, WithoutARuntimeFolderTheSocketLivesInAPrivateFolderOnly) {
     // A socket there that another user owns is refused, not replaced (only
     // root can play the other user).
     if (::getuid() == 0) {
-        QFile other(runtime + "/tessaly.sock");
-        ASSERT_TRUE(other.open(QIODevice::WriteOnly));
-        other.close();
-        ASSERT_EQ(::chown(QFile::encodeName(other.fileName()).constData(), 65534, 65534), 0);
+        const QString other = writeFile(runtime + "/tessaly.sock");
+        ASSERT_EQ(::chown(QFile::encodeName(other).constData(), 65534, 65534), 0);
         EXPECT_TRUE(SingleInstance::defaultServerName(&error).isEmpty());
         EXPECT_TRUE(error.contains("another user"));
     }
@@ -99,9 +92,7 @@ TEST(SingleInstance, AnOverlongMessageIsCutOffAndMessagesOutliveTheirConnection)
     EXPECT_NE(flood.state(), QLocalSocket::ConnectedState);
     for (const char* message : {"first", "second"}) {
         std::thread sender([&] { SingleInstance::send(name, QString::fromLatin1(message)); });
-        clock.restart();
-        while (received.size() < (qstrcmp(message, "first") == 0 ? 1 : 2) && clock.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        waitUntil([&] { return received.contains(QString::fromLatin1(message)); }, 5000);
         sender.join();
     }
     EXPECT_EQ(received, (QStringList{"first", "second"}));

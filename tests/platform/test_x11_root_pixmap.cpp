@@ -1,14 +1,12 @@
 // The root window's pixmap on a real X server (the private Xvfb of the test).
 #include "AwaitChange.h"
 #include "FakeCommandRunner.h"
-#include "FakePlatform.h"
 #include "collection/PreparedWallpaper.h"
 #include "collection/WallpaperChange.h"
 #include "platform/linux/LinuxDesktopService.h"
 #include "platform/linux/X11RootPixmap.h"
 
 #include <QGuiApplication>
-#include <gtest/gtest.h>
 
 TEST(X11RootPixmap, RootShowsEachComposedBitmapPreparedOrNotUntilCleared) {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) GTEST_SKIP() << "needs X";

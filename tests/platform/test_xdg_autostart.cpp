@@ -1,9 +1,6 @@
 // The XDG autostart entry behind the log-on start, on real files: its Exec line
 // for awkward program paths, and writing, keeping and removing it.
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
+#include "FakePlatform.h"
 #include "platform/linux/XdgAutostart.h"
 
 namespace {
@@ -28,26 +25,19 @@ TEST(XdgAutostart, WritesTheEntryWhileEnabledRewritesAStaleOneAndRemovesItWhenDi
     const QString entry = dir.path() + "/autostart/org.example.Test.desktop";
     XdgAutostart start(entry, "/usr/bin/tessaly");
     ASSERT_TRUE(start.apply(true)) << start.lastError().toStdString();
-    QFile f(entry);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), XdgAutostart::entryText("/usr/bin/tessaly"));
-    f.close();
+    EXPECT_EQ(readFile(entry), XdgAutostart::entryText("/usr/bin/tessaly"));
 
     XdgAutostart moved(entry, "/opt/tessaly/bin/tessaly");
     ASSERT_TRUE(moved.apply(true));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(execLine(f.readAll()), "/opt/tessaly/bin/tessaly /y");
-    f.close();
+    EXPECT_EQ(execLine(readFile(entry)), "/opt/tessaly/bin/tessaly /y");
 
     EXPECT_TRUE(moved.apply(false));
     EXPECT_FALSE(QFile::exists(entry));
     EXPECT_TRUE(moved.apply(false)); // nothing to remove is fine
 
     // An autostart "folder" that is a file: said, not pretended.
-    QFile blocker(dir.path() + "/blocked");
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    XdgAutostart blocked(dir.path() + "/blocked/org.example.Test.desktop", "/usr/bin/tessaly");
+    XdgAutostart blocked(writeFile(dir.path() + "/blocked") + "/org.example.Test.desktop",
+                         "/usr/bin/tessaly");
     EXPECT_FALSE(blocked.apply(true));
     EXPECT_FALSE(blocked.lastError().isEmpty());
 }

@@ -8,12 +8,6 @@
 #include "settings/ByteInversion.h"
 #include "settings/PictureListFile.h"
 
-#include <QDir>
-#include <QFile>
-#include <QImage>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 namespace {
 
 struct FullDisk : ::testing::Test {
@@ -56,8 +50,7 @@ TEST_F(FullDisk, ListsInvertedFilesAndTheWallpaperBitmapKeepTheirPreviousContent
     const QString data = path("wpdlfiles.dat");
     ASSERT_TRUE(WriteFileAtomically(data, "catalogue bytes"));
     const QString bitmap = path("Orvane Wallpaper.bmp");
-    QImage canvas(8, 8, QImage::Format_RGB32);
-    canvas.fill(Qt::red);
+    QImage canvas = solidImage({8, 8}, Qt::red);
     ASSERT_TRUE(WriteWallpaperBitmap(canvas, bitmap));
     const QByteArray listBefore = readFile(list), bitmapBefore = readFile(bitmap);
 

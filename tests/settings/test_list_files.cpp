@@ -3,10 +3,6 @@
 #include "settings/FileNames.h"
 #include "settings/PictureListFile.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 using namespace Qt::StringLiterals;
 
 TEST(PictureListFile, ReadsSectionsAndTheirOddShapes) {

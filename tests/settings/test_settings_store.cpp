@@ -5,15 +5,6 @@
 
 #include <QLocale>
 #include <QSettings>
-#include <gtest/gtest.h>
-
-namespace {
-
-QString stored(TestApp& t, const QString& section, const QString& key) {
-    return t.services.store->value(section, key).value_or(QStringLiteral("<missing>"));
-}
-
-} // namespace
 
 TEST(SettingsStore, EmptyStoreGivesDefaultsAndFirstSaveWritesEveryKey) {
     TestApp t;
@@ -28,12 +19,12 @@ TEST(SettingsStore, EmptyStoreGivesDefaultsAndFirstSaveWritesEveryKey) {
     // bar's 7 options and 2 font sets of 6 keys.
     EXPECT_EQ(QSettings(t.iniPath(), QSettings::IniFormat).allKeys().size(),
               40 + 1 + 9 + 30 + 3 + 18 + 7 + 12);
-    EXPECT_EQ(stored(t, "NewsBar", "Interval"), "60");
-    EXPECT_EQ(stored(t, "NewsBar", "SourceBold"), "True");
-    EXPECT_EQ(stored(t, "Options", "WallpaperTimer"), "True");
-    EXPECT_EQ(stored(t, "Options", "IntCoolDown"), "900000");
-    EXPECT_EQ(stored(t, "Options", "WaterMarkColor"), "12582912");
-    EXPECT_EQ(stored(t, "Ctitle", "name"), "MS Sans Serif");
+    EXPECT_EQ(t.stored("NewsBar/Interval"), "60");
+    EXPECT_EQ(t.stored("NewsBar/SourceBold"), "True");
+    EXPECT_EQ(t.stored("Options/WallpaperTimer"), "True");
+    EXPECT_EQ(t.stored("Options/IntCoolDown"), "900000");
+    EXPECT_EQ(t.stored("Options/WaterMarkColor"), "12582912");
+    EXPECT_EQ(t.stored("Ctitle/name"), "MS Sans Serif");
     EXPECT_FALSE(StoredFirstRun(*t.services.store));
 }
 
@@ -78,12 +69,8 @@ TEST(SettingsStore, RoundTripKeepsEveryValueAndType) {
 // default or the nearest allowed value; the rest still loads, each key mended
 // is named once, and saved mended they load without a word the next time.
 TEST(SettingsStore, UnusableValuesAreMendedAndNamedOnce) {
-    const struct {
-        const char* key;
-        const char* text;
-        const char* loaded; // as saved again
-        bool named;
-    } rows[] = {
+    // The key, the text stored, the value as saved again, whether it is named.
+    const std::tuple<const char*, const char*, const char*, bool> rows[] = {
         {"TechniqueTimer", "-1", "1", true}, // no known technique: Sequence, not a no-op
         {"WPSource", "7", "0", true},        // no known source: the files list
         {"WaterMarkColor", "abc", "12582912", true},
@@ -103,9 +90,9 @@ TEST(SettingsStore, UnusableValuesAreMendedAndNamedOnce) {
     };
     TestApp t;
     QStringList named;
-    for (const auto& row : rows) {
-        t.services.store->setValue("Options", row.key, row.text);
-        if (row.named) named << row.key;
+    for (const auto& [key, text, loaded, mended] : rows) {
+        t.services.store->setValue("Options", key, text);
+        if (mended) named << key;
     }
     QStringList repaired = LoadSettings(*t.app);
     repaired.sort();
@@ -114,8 +101,8 @@ TEST(SettingsStore, UnusableValuesAreMendedAndNamedOnce) {
     ASSERT_TRUE(SaveSettings(*t.app));
     t.reopenStore();
     EXPECT_TRUE(LoadSettings(*t.app).isEmpty());
-    for (const auto& row : rows)
-        EXPECT_EQ(stored(t, "Options", row.key), row.loaded) << row.key << "=" << row.text;
+    for (const auto& [key, text, loaded, mended] : rows)
+        EXPECT_EQ(t.stored(QStringLiteral("Options/") + key), loaded) << key << "=" << text;
 }
 
 // A fraction with a comma and no quotes (as a German locale and hand edits
@@ -184,7 +171,7 @@ TEST(SettingsStore, WithoutWidgetsNoWidgetKeyIsReadOrWritten) {
     EXPECT_EQ(t.app->settings.Transparency, 150);
     t.app->settings.Transparency = 200;
     ASSERT_TRUE(SaveSettings(*t.app));
-    EXPECT_EQ(stored(t, "Options", "Transparency"), "42");
+    EXPECT_EQ(t.stored("Options/Transparency"), "42");
     for (const QString& k : QSettings(t.iniPath(), QSettings::IniFormat).allKeys())
         EXPECT_FALSE(k.startsWith("Ctitle/") || k.startsWith("ClockPointers/") ||
                      k == "Options/CalTop")

@@ -2,9 +2,6 @@
 // trayer, a session bus with a notification service; see
 // tests/support/desktop-session.sh): the tray icon and its mouse actions, the
 // menu, command line and change timer, and the internet source.
-#include <QImage>
-#include <QTcpServer>
-#include <gtest/gtest.h>
 
 #include "DesktopTestUtil.h"
 #include "LocalHttpServer.h"
@@ -90,23 +87,15 @@ TEST(Desktop, IconMouseActionsMenuCommandLineAndTimer) {
 // change.
 TEST(Desktop, InternetPicturesFromAServedCatalogueAndFromAPhotoFeed) {
     prepare();
-    const auto jpeg = [](const QString& path, const char* colour) {
-        QDir().mkpath(QFileInfo(path).path());
-        QImage image(64, 48, QImage::Format_RGB32);
-        image.fill(QColor(colour));
-        return image.save(path, "JPEG");
-    };
     const QStringList internet =
         kEarlierRun + QStringList{"Options/WPSource=2", "Options/WaterMarkVisible=False",
                                   "Options/WallPaperPosition=Stretch"};
     const auto listBuilt = [] {
         return waitFor([] { return QFileInfo::exists(kDataFolder + "/wpdlfiles.dat"); });
     };
-    ASSERT_TRUE(jpeg(kPictures + "/catalogue/Reds/red.jpg", "red"));
-    QTcpServer probe; // a free port for the catalogue server
-    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
-    const quint16 port = probe.serverPort();
-    probe.close();
+    savePicture(kPictures + "/catalogue/Reds/red.jpg", Qt::red);
+    const quint16 port = local_servers_detail::freePort(); // for the catalogue server
+    ASSERT_NE(port, 0);
     QProcess catalogue;
     catalogue.start("/usr/bin/python3",
                     {QStringLiteral(TESSALY_SOURCE_DIR "/scripts/tessaly-catalogue"),
@@ -129,21 +118,16 @@ TEST(Desktop, InternetPicturesFromAServedCatalogueAndFromAPhotoFeed) {
     catalogue.waitForFinished(5000);
 
     const QString served = kPictures + "/feed";
-    ASSERT_TRUE(jpeg(served + "/day.jpg", "lime"));
+    savePicture(served + "/day.jpg", QColor("lime"));
     LocalHttpServer server(false, served);
     ASSERT_TRUE(server.ok());
-    QFile feed(served + "/feed.xml");
-    ASSERT_TRUE(feed.open(QIODevice::WriteOnly));
-    feed.write("<rss version=\"2.0\"><channel><title>Green Days</title><item><title>Today"
-               "</title><enclosure url=\"day.jpg\" type=\"image/jpeg\"/></item></channel></rss>");
-    feed.close();
+    writeFile(served + "/feed.xml",
+              "<rss version=\"2.0\"><channel><title>Green Days</title><item><title>Today</title>"
+              "<enclosure url=\"day.jpg\" type=\"image/jpeg\"/></item></channel></rss>");
     // No catalogue: its address answers 404.
     resetHome(internet + QStringList{"PhotoFeeds/0=1", "Options/IntServer=" + server.url("/none")});
-    ASSERT_TRUE(QDir().mkpath(kDataFolder));
-    QFile list(kDataFolder + "/PhotoFeeds.tsy");
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    list.write("[F0]\r\nID=Green Days\r\nURL=" + server.url("/files/feed.xml").toUtf8() + "\r\n");
-    list.close();
+    writeFile(kDataFolder + "/PhotoFeeds.tsy",
+              "[F0]\r\nID=Green Days\r\nURL=" + server.url("/files/feed.xml").toUtf8() + "\r\n");
     TessalyProcess tessaly({"/y"});
     ASSERT_TRUE(listBuilt()) << tessaly.errors.toStdString();
     EXPECT_EQ(QProcess::execute(kTessaly, {"--next"}), 0);

@@ -6,7 +6,6 @@
 
 #include <QDirIterator>
 #include <QRegularExpression>
-#include <gtest/gtest.h>
 
 #include "DesktopTestUtil.h"
 
@@ -26,11 +25,8 @@ void setMonitor(const QString& name, const QString& geometry, const QString& out
     const QStringList g = geometry.split(QRegularExpression("[x+]"));
     // xrandr wants the size in millimetres too: 4 pixels a millimetre.
     const QString monitor = QString("%1/%2x%3/%4+%5+%6")
-                                .arg(g[0])
-                                .arg(g[0].toInt() / 4)
-                                .arg(g[1])
-                                .arg(g[1].toInt() / 4)
-                                .arg(g[2], g[3]);
+                                .arg(g[0], QString::number(g[0].toInt() / 4), g[1],
+                                     QString::number(g[1].toInt() / 4), g[2], g[3]);
     ASSERT_EQ(QProcess::execute("xrandr", {"--setmonitor", name, monitor, output}), 0);
 }
 
@@ -67,13 +63,11 @@ TEST(MonitorsOnX, EachMonitorItsPictureANewLayoutWithoutSteppingAndBackAndForwar
                           "Options/WallPaperPosition=Stretch", "Options/TechniqueTimer=1",
                           "Options/WaterMarkVisible=False"});
     storePictures(QDir::homePath() + "/pictures", {"red", "lime", "blue"});
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_CURRENT_DESKTOP", "KDE"); // a picture file per monitor
     const auto pair = [](QRgb left, QRgb right) {
         return waitFor([&] { return rootHas({{{400, 300}, left}, {{1000, 150}, right}}); });
     };
     {
-        TessalyProcess tessaly({"/y"}, env);
+        TessalyProcess tessaly({"/y"}, {{"XDG_CURRENT_DESKTOP", "KDE"}}); // a file per monitor
         ASSERT_TRUE(waitFor([] {
             return rootHas({{{400, 300}, kRed},
                             {{1000, 250}, kLime},
@@ -115,7 +109,7 @@ TEST(MonitorsOnX, EachMonitorItsPictureANewLayoutWithoutSteppingAndBackAndForwar
     // the next layout change shows the same two pictures.
     QSettings(kConfigFile, QSettings::IniFormat).setValue("Options/WallpaperStartup", false);
     ASSERT_TRUE(ClearX11RootPixmap(0));
-    TessalyProcess again({"/y"}, env);
+    TessalyProcess again({"/y"}, {{"XDG_CURRENT_DESKTOP", "KDE"}});
     ASSERT_TRUE(again.said("Tessaly: no notification area"));
     setMonitor("R3", "400x300+800+100", "none", "R2");
     EXPECT_TRUE(waitFor([] {

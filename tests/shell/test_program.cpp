@@ -3,7 +3,6 @@
 // with the fake desktop, shell and notifier and the real settings store and
 // list files.
 #include "AwaitChange.h"
-#include "FakePlatform.h"
 #include "options_window/AboutBox.h"
 #include "options_window/SettingsWindow.h"
 #include "platform/Language.h"
@@ -14,14 +13,9 @@
 #include "shell/Program.h"
 #include "shell/TrayIcon.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QImage>
 #include <QPushButton>
 #include <QWidget>
-#include <gtest/gtest.h>
 #include <map>
 
 namespace {
@@ -40,12 +34,8 @@ struct ProgramTest : ::testing::Test {
     }
     // A picture in pics/; `listed`, it is the whole files list.
     QString picture(const QString& name, bool listed = true) {
-        QDir().mkpath(QFileInfo(t.path("pics/" + name)).absolutePath());
-        QImage img(11, 10, QImage::Format_RGB32);
-        img.fill(Qt::darkGreen);
-        EXPECT_TRUE(img.save(t.path("pics/" + name), "PNG"));
         if (listed) writeList({{{t.path("pics/"), name}}, {}});
-        return t.path("pics/" + name);
+        return savePicture(t.path("pics/" + name), Qt::darkGreen, {11, 10});
     }
     // Settings as a previous run left them ("Group/Key" each), read anew.
     void stored(const std::vector<std::pair<QString, QString>>& values) {
@@ -54,11 +44,6 @@ struct ProgramTest : ::testing::Test {
             t.services.store->setValue(key.section('/', 0, 0), key.section('/', 1), value);
         t.services.store->sync();
         t.reopenStore();
-    }
-    QString storedValue(const QString& key) {
-        t.reopenStore();
-        return t.services.store->value(key.section('/', 0, 0), key.section('/', 1))
-            .value_or("<missing>");
     }
     // The windows with this title on screen.
     static int windowsShown(const QString& title = "Tessaly settings") {
@@ -69,22 +54,6 @@ struct ProgramTest : ::testing::Test {
 };
 
 } // namespace
-
-TEST_F(ProgramTest, OnlyTheFirstManualStartOpensTheHelpContents) {
-    {
-        Program first(app, CommandLine::parse({}));
-        first.Main();
-        EXPECT_EQ(windowsShown(), 1);
-        EXPECT_EQ(t.shell->urls.size(), 1);
-        EXPECT_TRUE(t.shell->urls.value(0).endsWith("/help/index.html"));
-        first.EndProgram();
-    }
-    t.reopenStore();
-    Program next(app, CommandLine::parse({}));
-    next.Main();
-    EXPECT_EQ(windowsShown(), 1);       // the first program's window went with it
-    EXPECT_EQ(t.shell->urls.size(), 1); // no help this time
-}
 
 TEST_F(ProgramTest, LogOnStartChangesOnceWhenAskedAndOtherwiseNotAtAll) {
     picture("a.png");
@@ -130,15 +99,18 @@ TEST_F(ProgramTest, EndingDuringTheStartUpScanCancelsItAndTheChangeWaitingForIt)
     EXPECT_TRUE(t.desktop->calls.empty());
     EXPECT_TRUE(app.PictureList.isEmpty()); // the cut-short list was not taken
     EXPECT_FALSE(program.tray().Timer1.isActive());
-    EXPECT_EQ(storedValue("Options/CurWallPaper"), "3");
-    EXPECT_EQ(storedValue("Options/1strun"), "False");
+    EXPECT_EQ(t.stored("Options/CurWallPaper"), "3");
+    EXPECT_EQ(t.stored("Options/1strun"), "False");
 }
 
-TEST_F(ProgramTest, ADamagedSettingsFileIsKeptAsideAndThePictureListSurvives) {
+// A first manual start, also on a settings file that is damaged or lacks
+// "1strun", opens the settings window and the help contents; the next does not.
+TEST_F(ProgramTest, ADamagedSettingsFileIsKeptAsideAndOnlyTheFirstStartOpensTheHelp) {
     picture("a.png");
     const QByteArray list = readFile(app.paths.WallPapersListPath);
     const QString aside = t.iniPath() + ".damaged";
     const std::pair<QByteArray, bool> files[] = {
+        {"<missing>", false},                                    // none yet
         {QByteArray(), true},                                    // empty
         {QByteArray("[Options]\nAutoStart=Tr\0ue\n", 24), true}, // a NUL byte
         {QByteArray("[Options]\n1STRUN=False\n"), false},        // readable, no "1strun"
@@ -146,12 +118,19 @@ TEST_F(ProgramTest, ADamagedSettingsFileIsKeptAsideAndThePictureListSurvives) {
     for (const auto& [content, damaged] : files) {
         SCOPED_TRACE(content.toHex().toStdString());
         QFile::remove(aside);
-        writeFile(t.iniPath(), content);
+        if (content == "<missing>")
+            QFile::remove(t.iniPath());
+        else
+            writeFile(t.iniPath(), content);
         t.reopenStore();
         t.notifier->shown.clear();
+        t.shell->urls.clear();
         Program program(app, CommandLine::parse({}));
         program.Main();
         ASSERT_TRUE(await::idle(app));
+        EXPECT_EQ(windowsShown(), 1); // the window of the start before went with it
+        EXPECT_EQ(t.shell->urls.size(), 1);
+        EXPECT_TRUE(t.shell->urls.value(0).endsWith("/help/index.html"));
         // The first-run set-up keeps the list it finds, and the wallpaper.
         EXPECT_EQ(readFile(app.paths.WallPapersListPath), list);
         EXPECT_EQ(app.PictureList, QStringList{t.path("pics/a.png")});
@@ -159,8 +138,13 @@ TEST_F(ProgramTest, ADamagedSettingsFileIsKeptAsideAndThePictureListSurvives) {
         EXPECT_EQ(readFile(aside), damaged ? content : "<missing>");
         EXPECT_TRUE(!damaged || t.notifier->shown.front().text.contains(aside));
         program.EndProgram();
-        EXPECT_EQ(storedValue("Options/1strun"), "False");
+        EXPECT_EQ(t.stored("Options/1strun"), "False");
     }
+    t.shell->urls.clear();
+    Program next(app, CommandLine::parse({}));
+    next.Main();
+    EXPECT_EQ(windowsShown(), 1);
+    EXPECT_TRUE(t.shell->urls.isEmpty()); // no help this time
 }
 
 // Restore and End, as a second start sends them, are test_startup's; Next is
@@ -213,17 +197,14 @@ TEST_F(ProgramTest, TrayHotKeyAndCommandLineActionsReachTheirTargetsAndOneAboutB
     EXPECT_EQ(app.settings.CurWallPaper, 1);
     // Forward to the unlisted picture: "Current wallpaper" names it, and
     // the list's own again once the list has moved on.
-    HotKeyAction(app, 1);
-    ASSERT_TRUE(await::idle(app));
-    tray.prepareMenu();
-    tray.mnuwallpapercurrentfilename->trigger();
-    EXPECT_EQ(t.shell->opened, QStringList{other});
-    t.shell->opened.clear();
-    HotKeyAction(app, 1);
-    ASSERT_TRUE(await::idle(app));
-    tray.prepareMenu();
-    tray.mnuwallpapercurrentfilename->trigger();
-    EXPECT_EQ(t.shell->opened, QStringList{a});
+    for (const QString& next : {other, a}) {
+        HotKeyAction(app, 1);
+        ASSERT_TRUE(await::idle(app));
+        tray.prepareMenu();
+        tray.mnuwallpapercurrentfilename->trigger();
+        EXPECT_EQ(t.shell->opened.takeLast(), next);
+        EXPECT_TRUE(t.shell->opened.isEmpty());
+    }
     tray.mnuwallpapercurrentopenfolder->trigger();
     EXPECT_EQ(t.shell->shown, QStringList{a});
     tray.mnuhelp->trigger();
@@ -253,7 +234,7 @@ TEST_F(ProgramTest, TrayHotKeyAndCommandLineActionsReachTheirTargetsAndOneAboutB
     tray.mnuexit->trigger();
     EXPECT_TRUE(program.ended());
     EXPECT_EQ(tray.trayIcon(), nullptr);
-    EXPECT_EQ(storedValue("Options/1strun"), "False");
+    EXPECT_EQ(t.stored("Options/1strun"), "False");
 }
 
 // The tray menu's preparation before each popup. Its order and access keys

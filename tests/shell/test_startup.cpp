@@ -1,11 +1,7 @@
 // Start-up, single instance and shutdown, tested on the real program started
 // as separate processes (offscreen; the session bus address leads nowhere, so
 // bubbles go to standard error).
-#include <QImage>
 #include <QLocalServer>
-#include <QTemporaryDir>
-#include <csignal>
-#include <gtest/gtest.h>
 
 #include "DesktopTestUtil.h"
 
@@ -72,17 +68,13 @@ TEST_F(Startup, CommandsAndAnAutoStartOffLogOnStartNothingAndALaterStartHandsOve
 // offscreen platform given a screen list).
 TEST_F(Startup, FirstRunSetsUpTheSamplePictureOnEveryMonitorAndShutdownSavesEverything) {
     QTemporaryDir dir;
-    QFile screens(dir.filePath("screens.json"));
-    ASSERT_TRUE(screens.open(QIODevice::WriteOnly));
-    screens.write(R"({"screens": [
+    writeFile(dir.filePath("screens.json"), R"({"screens": [
                   {"name": "left", "x": 0, "y": 0, "width": 640, "height": 480,
                    "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
                   {"name": "right", "x": 640, "y": 0, "width": 320, "height": 240,
                    "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    screens.close();
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + dir.filePath("screens.json"));
-    TessalyProcess p({"/y"}, env);
+    TessalyProcess p({"/y"},
+                     {{"QT_QPA_PLATFORM", "offscreen:configfile=" + dir.filePath("screens.json")}});
     const QString bmp = kDataFolder + "/Orvane Wallpaper.bmp";
     // Composed for both monitors; below the smaller one the desktop colour.
     ASSERT_TRUE(waitFor([&] { return QImage(bmp).size() == QSize(960, 480); }))
@@ -90,9 +82,7 @@ TEST_F(Startup, FirstRunSetsUpTheSamplePictureOnEveryMonitorAndShutdownSavesEver
     const QImage canvas(bmp);
     EXPECT_EQ(canvas.pixel(900, 400), canvas.pixel(959, 479));
     EXPECT_NE(canvas.pixel(800, 120), canvas.pixel(900, 400));
-    QFile list(kDataFolder + "/WallPapersList.tsy");
-    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
-    const QByteArray bytes = list.readAll();
+    const QByteArray bytes = readFile(kDataFolder + "/WallPapersList.tsy");
     EXPECT_TRUE(bytes.endsWith("/share/tessaly/\r\nsample.jpg\r\n")) << bytes.toStdString();
     // Killed before any save: still the first run.
     EXPECT_EQ(stored("Options/1strun"), "<missing>");
@@ -119,21 +109,15 @@ TEST_F(Startup, AutoStartKeepsTheLogOnEntryInStepAndTheCLocaleKeepsCommaFraction
     };
     // The program moved: the entry names a path that is gone.
     const auto writeStale = [&] {
-        QFile::remove(entry);
-        QDir().mkpath(QFileInfo(entry).path());
-        QFile stale(entry);
-        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-        stale.write("[Desktop Entry]\nType=Application\nName=Tessaly\nExec=/opt/old/tessaly /y\n");
+        writeFile(entry,
+                  "[Desktop Entry]\nType=Application\nName=Tessaly\nExec=/opt/old/tessaly /y\n");
     };
     const QString expected = QFileInfo(kTessaly).canonicalFilePath() + " /y";
 
     // Switched off: a stale entry is removed at the save.
     writeStale();
     resetHome(kEarlierRun + QStringList{"Options/AutoStart=False"});
-    {
-        TessalyProcess p({"/y"});
-        ASSERT_TRUE(p.process.waitForFinished(10000)); // a log-on start with AutoStart off
-    }
+    EXPECT_EQ(runTessaly({"/y"}), 0);         // a log-on start with AutoStart off
     EXPECT_EQ(exec(), "/opt/old/tessaly /y"); // ended before anything: left alone
     {
         TessalyProcess p({});
@@ -148,16 +132,10 @@ TEST_F(Startup, AutoStartKeepsTheLogOnEntryInStepAndTheCLocaleKeepsCommaFraction
     // Switched on by hand in the settings file: the next start writes the
     // entry, and it stays after the save.
     resetHome(kEarlierRun + QStringList{"Options/AutoStart=True"});
+    // Under [Options], the only section.
+    writeFile(kConfigFile, readFile(kConfigFile) + "IntervalTimer=2,5\nEBright=-1\n");
     {
-        QFile conf(kConfigFile);
-        ASSERT_TRUE(conf.open(QIODevice::Append));
-        conf.write("IntervalTimer=2,5\nEBright=-1\n"); // under [Options], the only section
-    }
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("LC_ALL", "C");
-    env.insert("LANG", "C");
-    {
-        TessalyProcess p({"/y"}, env);
+        TessalyProcess p({"/y"}, {{"LC_ALL", "C"}, {"LANG", "C"}});
         EXPECT_TRUE(
             p.said("Some settings held values Tessaly cannot use and were reset: EBright.\n"))
             << p.errors.toStdString();
@@ -173,9 +151,7 @@ TEST_F(Startup, AutoStartKeepsTheLogOnEntryInStepAndTheCLocaleKeepsCommaFraction
     EXPECT_EQ(stored("Options/IntervalTimer"), "2.5");
     EXPECT_EQ(stored("Options/EBright"), "0");
     EXPECT_EQ(exec(), expected); // mended at the save
-    QFile f(entry);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(f.readAll());
+    const QString text = QString::fromUtf8(readFile(entry));
     EXPECT_TRUE(text.startsWith("[Desktop Entry]\nType=Application\n")) << text.toStdString();
     EXPECT_TRUE(text.contains("\nIcon=" + QString::fromLatin1(TESSALY_APP_ID) + "\n"));
 
@@ -213,11 +189,7 @@ TEST_F(Startup, SavingOnANearlyFullDiskNeverLeavesACutOffSettingsFile) {
         ~Unmount() { QProcess::execute("umount", {folder}); }
     } unmount{folder};
     resetHome(kEarlierRun + QStringList{"Options/IntervalTimer=25"});
-    const auto settingsBytes = [] {
-        QFile f(kConfigFile);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    };
-    const QByteArray before = settingsBytes();
+    const QByteArray before = readFile(kConfigFile);
     {
         QFile fill(folder + "/fill");
         ASSERT_TRUE(fill.open(QIODevice::WriteOnly));
@@ -230,7 +202,7 @@ TEST_F(Startup, SavingOnANearlyFullDiskNeverLeavesACutOffSettingsFile) {
     ASSERT_TRUE(waitFor([] { return QFileInfo::exists(kDataFolder); })); // started up
     EXPECT_EQ(runTessaly({"--quit"}), 0);
     ASSERT_TRUE(p.process.waitForFinished(10000));
-    const QByteArray after = settingsBytes();
+    const QByteArray after = readFile(kConfigFile);
     if (after != before)
         EXPECT_TRUE(after.contains("IntervalTimer=25") && after.contains("[HK5]"))
             << after.toStdString();

@@ -4,8 +4,6 @@
 // message, a small window of the program next to the icon, and go to standard
 // error only when there is no notification area either.
 #include <QRect>
-#include <csignal>
-#include <gtest/gtest.h>
 
 #include "DesktopTestUtil.h"
 
@@ -50,9 +48,7 @@ TEST(TrayMessageWithoutNotificationServer, ShowsNextToTheIconForTheBubblesDurati
         SCOPED_TRACE(bus.toStdString());
         resetHome(kShowFileName);
         storePictures(kPictures, {"red", "green"});
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DBUS_SESSION_BUS_ADDRESS", bus);
-        TessalyProcess tessaly({"/y"}, env);
+        TessalyProcess tessaly({"/y"}, {{"DBUS_SESSION_BUS_ADDRESS", bus}});
         QRect icon;
         // A start under the thread checker on a busy machine takes a while.
         ASSERT_TRUE(waitFor([&] { return !(icon = shownGeometry(embeddedIconWindow())).isEmpty(); },

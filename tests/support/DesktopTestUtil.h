@@ -2,23 +2,14 @@
 
 // Helpers of the end-to-end tests that drive the built program, the X server
 // and the test session's notification service from outside.
+#include "FakePlatform.h"
 #include "settings/PictureListFile.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QImage>
 #include <QPixmap>
-#include <QProcess>
 #include <QScreen>
 #include <QSettings>
-#include <QString>
-#include <QStringList>
-#include <QThread>
-#include <gtest/gtest.h>
 
 // The built program, its settings file and its data folder.
 inline const QString kTessaly = qEnvironmentVariable("TESSALY_BINARY");
@@ -47,9 +38,7 @@ inline void storePictures(const QString& folder, const QStringList& colours) {
     PictureListData list;
     ASSERT_TRUE(QDir().mkpath(folder) && QDir().mkpath(kDataFolder));
     for (const QString& colour : colours) {
-        QImage img(64, 48, QImage::Format_RGB32);
-        img.fill(QColor(colour));
-        ASSERT_TRUE(img.save(folder + "/" + colour + ".png"));
+        savePicture(folder + "/" + colour + ".png", QColor(colour));
         list.files.append({folder + "/", colour + ".png"});
     }
     ASSERT_TRUE(WritePictureListFile(kDataFolder + "/WallPapersList.tsy", list));
@@ -61,14 +50,6 @@ inline bool rootShows(const QColor& c) {
     const QColor r = shot.pixelColor(shot.width() / 2, shot.height() / 2);
     return std::abs(r.red() - c.red()) < 40 && std::abs(r.green() - c.green()) < 40 &&
            std::abs(r.blue() - c.blue()) < 40;
-}
-
-// Runs a helper program to its end; its standard output.
-inline QString run(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(10000);
-    return QString::fromLocal8Bit(p.readAllStandardOutput());
 }
 
 // Waits until the condition holds, keeping this process's events flowing.
@@ -94,8 +75,8 @@ inline QList<QStringList> notificationCalls() {
 
 // The window of Tessaly's icon inside the tray host, or empty.
 inline QString embeddedIconWindow() {
-    const QString hosts = run("xdotool", {"search", "--class", "trayer"});
-    for (const QString& host : hosts.split('\n', Qt::SkipEmptyParts))
+    for (const QString& host :
+         run("xdotool", {"search", "--class", "trayer"}).split('\n', Qt::SkipEmptyParts))
         for (const QString& line : run("xwininfo", {"-tree", "-id", host}).split('\n'))
             if (line.contains("(\"tessaly\" \"tessaly\")"))
                 return line.trimmed().section(' ', 0, 0);
@@ -107,8 +88,12 @@ inline QString embeddedIconWindow() {
 struct TessalyProcess {
     QProcess process;
     QString errors;
-    explicit TessalyProcess(const QStringList& args, const QProcessEnvironment& env =
-                                                         QProcessEnvironment::systemEnvironment()) {
+    // `vars` ({name, value} each) set over the test's own environment.
+    explicit TessalyProcess(const QStringList& args,
+                            std::initializer_list<std::pair<QString, QString>> vars = {}) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const auto& [name, value] : vars)
+            env.insert(name, value);
         process.setProcessEnvironment(env);
         process.start(kTessaly, args);
         EXPECT_TRUE(process.waitForStarted(5000));

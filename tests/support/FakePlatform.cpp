@@ -2,8 +2,6 @@
 
 #include "settings/DataFolder.h"
 
-#include <QDir>
-
 namespace {
 
 // Puts a new T into `slot` and returns it.

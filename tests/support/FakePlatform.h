@@ -3,12 +3,14 @@
 #include "context/AppContext.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/PlatformServices.h"
+#include "settings/ByteInversion.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStringList>
@@ -38,6 +40,14 @@ template <typename F> bool waitUntil(F condition, int ms = 15000) {
     return true;
 }
 
+// Runs a helper program to its end; its standard output.
+inline QString run(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(10000);
+    return QString::fromLocal8Bit(p.readAllStandardOutput());
+}
+
 // Runs this test program again, only the tests `filter`, with `variable` set
 // to `value`, and kills it (SIGKILL) `fromMs` to `toMs` after `file` appears:
 // a writer killed while it writes, not while it starts (slow under a
@@ -63,6 +73,32 @@ inline QString writeFile(const QString& path, const QByteArray& bytes = {}) {
     EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size())
         << path.toStdString();
     return path;
+}
+
+// A picture of one colour; saved (in the format its name ends in, folders
+// made), returning its path.
+inline QImage solidImage(QSize size, const QColor& colour) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+inline QString savePicture(const QString& path, const QColor& colour, QSize size = {64, 48}) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    EXPECT_TRUE(solidImage(size, colour).save(path)) << path.toStdString();
+    return path;
+}
+
+// A data file as the program keeps it, byte-inverted: written from plain
+// bytes (returning the bytes on disk), or read back as plain bytes.
+inline QByteArray writeInverted(const QString& path, QByteArray bytes) {
+    InvertBytes(bytes);
+    writeFile(path, bytes);
+    return bytes;
+}
+inline QByteArray readInverted(const QString& path) {
+    QByteArray bytes = readFile(path);
+    InvertBytes(bytes);
+    return bytes;
 }
 
 // Fakes for the services that cannot run in a unit test. The settings store is
@@ -136,6 +172,12 @@ struct TestApp {
     QString iniPath() const { return path(QStringLiteral("tessaly.conf")); }
     // A fresh store object on the same INI file (as after a restart).
     void reopenStore() { services.store = std::make_unique<IniSettingsStore>(iniPath()); }
+    // A value ("Group/Key") as a fresh store reads it from the file, or "<missing>".
+    QString stored(const QString& key) {
+        reopenStore();
+        return services.store->value(key.section('/', 0, 0), key.section('/', 1))
+            .value_or(QStringLiteral("<missing>"));
+    }
 
     QTemporaryDir dir;
     PlatformServices services;

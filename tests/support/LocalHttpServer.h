@@ -15,22 +15,14 @@
 // server notices that its parent went away, and tinyproxy gets SIGTERM from
 // the kernel (PR_SET_PDEATHSIG).
 
-#include <QByteArray>
+#include "FakePlatform.h"
+
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QHostAddress>
 #include <QNetworkProxy>
-#include <QProcess>
 #include <QStandardPaths>
-#include <QString>
-#include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-#include <csignal>
 #include <sys/prctl.h>
 
 namespace local_servers_detail {
@@ -103,9 +95,6 @@ public:
     }
 
     ~LocalHttpServer() { local_servers_detail::stopProcess(m_process); }
-
-    LocalHttpServer(const LocalHttpServer&) = delete;
-    LocalHttpServer& operator=(const LocalHttpServer&) = delete;
 
     bool ok() const { return m_ok; }
 
@@ -185,10 +174,7 @@ private:
         const QString error = local_servers_detail::startChild(
             m_process, "/usr/bin/python3", args, [&] { return QFile::exists(ready); });
         if (!error.isEmpty()) return error;
-        QFile file(ready);
-        const QList<QByteArray> ports = file.open(QIODevice::ReadOnly)
-                                            ? file.readAll().trimmed().split(' ')
-                                            : QList<QByteArray>();
+        const QList<QByteArray> ports = readFile(ready).trimmed().split(' ');
         m_httpPort = ports.value(0).toInt();
         m_httpsPort = ports.value(1).toInt();
         if (ports.size() != 2 || m_httpPort <= 0 || (https && m_httpsPort <= 0))
@@ -218,19 +204,13 @@ public:
 
     ~LocalProxy() { local_servers_detail::stopProcess(m_process); }
 
-    LocalProxy(const LocalProxy&) = delete;
-    LocalProxy& operator=(const LocalProxy&) = delete;
-
     bool ok() const { return m_ok; }
 
     // "127.0.0.1:PORT", as curl's -x or a proxy setting takes it.
     QString address() const { return QString("127.0.0.1:%1").arg(m_port); }
 
     // The text of tinyproxy's log so far.
-    QString log() const {
-        QFile file(m_temp.filePath("tinyproxy.log"));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
+    QString log() const { return QString::fromUtf8(readFile(m_temp.filePath("tinyproxy.log"))); }
 
 private:
     bool start(const QString& program) {
@@ -240,17 +220,15 @@ private:
         // on as root, so no User/Group lines are needed. No ConnectPort line:
         // CONNECT (HTTPS through the proxy) is allowed to any port.
         const QString conf = m_temp.filePath("tinyproxy.conf");
-        QFile file(conf);
-        if (m_port == 0 || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            m_error = "no free port on 127.0.0.1, or cannot write " + conf;
+        if (m_port == 0) {
+            m_error = "no free port on 127.0.0.1";
             return false;
         }
-        file.write(QString("Port %1\nListen 127.0.0.1\nAllow 127.0.0.1\nTimeout 150\n"
-                           "MaxClients 50\nLogFile \"%2\"\nLogLevel Info\n")
-                       .arg(m_port)
-                       .arg(m_temp.filePath("tinyproxy.log"))
-                       .toUtf8());
-        file.close();
+        writeFile(conf, QString("Port %1\nListen 127.0.0.1\nAllow 127.0.0.1\nTimeout 150\n"
+                                "MaxClients 50\nLogFile \"%2\"\nLogLevel Info\n")
+                            .arg(m_port)
+                            .arg(m_temp.filePath("tinyproxy.log"))
+                            .toUtf8());
         m_error = local_servers_detail::startChild(m_process, program, {"-d", "-c", conf}, [&] {
             return local_servers_detail::accepts(m_port);
         });

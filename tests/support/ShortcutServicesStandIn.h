@@ -10,7 +10,6 @@
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
 #include <QDBusMessage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <string>
 

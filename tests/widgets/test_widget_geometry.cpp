@@ -3,7 +3,6 @@
 #include "widgets/WidgetGeometry.h"
 
 #include <QDate>
-#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,26 +19,21 @@ double length(const HandLine& h) {
 
 TEST(ClockFace, HandsPointWhereTheTimeSays) {
     const double up = -M_PI / 2, right = 0;
-    struct Case {
-        const char* what;
-        qint16 kind;
-        double value;
-        double direction;
-        double length;
-    } cases[] = {
+    // What, the kind of hand and its value, its direction and length.
+    const std::tuple<const char*, qint16, double, double, double> cases[] = {
         {"00:00:00 seconds", 1, 0, up, 875},
         {"00:00:00 minutes", 2, 0, up, 750},
         {"00:00:00 hours", 3, HoursHandValue(0, 0), up, 500},
         {"03:00:00 hours", 3, HoursHandValue(3, 0), right, 500},
         {"03:00:00 minutes", 2, 0, up, 750},
     };
-    for (const Case& c : cases) {
-        const HandLine h = ClockHandGeometry(c.kind, c.value);
-        EXPECT_DOUBLE_EQ(h.X1, kCx) << c.what;
-        EXPECT_DOUBLE_EQ(h.Y1, kCy) << c.what;
+    for (const auto& [what, kind, value, towards, tip] : cases) {
+        const HandLine h = ClockHandGeometry(kind, value);
+        EXPECT_DOUBLE_EQ(h.X1, kCx) << what;
+        EXPECT_DOUBLE_EQ(h.Y1, kCy) << what;
         // 22/7 is a little more than π: the directions are off by under 0.003.
-        EXPECT_NEAR(direction(h), c.direction, 0.003) << c.what;
-        EXPECT_NEAR(length(h), c.length, 1e-9) << c.what;
+        EXPECT_NEAR(direction(h), towards, 0.003) << what;
+        EXPECT_NEAR(length(h), tip, 1e-9) << what;
     }
     // Another kind of hand collapses onto the centre.
     EXPECT_DOUBLE_EQ(length(ClockHandGeometry(4, 10)), 0);
@@ -60,27 +54,21 @@ TEST(ClockFace, AfternoonHoursGoOnAFullTurnOfTheDialsPi) {
 }
 
 TEST(ClockFace, NumeralsSitOnTheCircleAHundredTwipsLow) {
-    struct Case {
-        int index;
-        double left, top;
-    } cases[] = {
+    const std::tuple<int, double, double> cases[] = {
+        // numeral, left, top
         {12, kCx - 240, kCy - 1000 - 187.5 + 100}, {0, kCx - 240, kCy - 1000 - 187.5 + 100},
         {3, kCx + 1000 - 240, kCy - 187.5 + 100},  {6, kCx - 240, kCy + 1000 - 187.5 + 100},
         {9, kCx - 1000 - 240, kCy - 187.5 + 100},
     };
-    for (const Case& c : cases) {
-        const QPointF p = NumeralPlace(c.index);
-        EXPECT_NEAR(p.x(), c.left, 2) << c.index;
-        EXPECT_NEAR(p.y(), c.top, 2) << c.index;
+    for (const auto& [index, left, top] : cases) {
+        EXPECT_NEAR(NumeralPlace(index).x(), left, 2) << index;
+        EXPECT_NEAR(NumeralPlace(index).y(), top, 2) << index;
     }
 }
 
 TEST(CalendarGrid, MonthsFillTheirCells) {
-    struct Case {
-        int year, month;
-        int first, last;
-        const char* title;
-    } cases[] = {
+    // Year, month, first and last cells, title.
+    const std::tuple<int, int, int, int, const char*> cases[] = {
         {2024, 9, 0, 29, "September 2024"}, // starts on a Sunday
         {2025, 3, 6, 36, "March 2025"},     // 31 days from a Saturday: the sixth row
         {2000, 2, 2, 30, "February 2000"},  // 29 days: divisible by 400
@@ -89,22 +77,19 @@ TEST(CalendarGrid, MonthsFillTheirCells) {
         {2100, 2, 1, 28, "February 2100"},  // 28 days
         {2015, 2, 0, 27, "February 2015"},  // 28 days from a Sunday: four rows
     };
-    for (const Case& c : cases) {
-        const MonthCells m = MonthLayout(c.year, c.month);
-        EXPECT_EQ(m.FirstCell, c.first) << c.title;
-        EXPECT_EQ(m.LastCell, c.last) << c.title;
-        EXPECT_EQ(m.title, QLatin1String(c.title));
-        EXPECT_EQ(m.FirstCell, QDate(c.year, c.month, 1).dayOfWeek() % 7) << c.title;
+    for (const auto& [year, month, first, last, title] : cases) {
+        const MonthCells m = MonthLayout(year, month);
+        EXPECT_EQ(m.FirstCell, first) << title;
+        EXPECT_EQ(m.LastCell, last) << title;
+        EXPECT_EQ(m.title, QLatin1String(title));
+        EXPECT_EQ(m.FirstCell, QDate(year, month, 1).dayOfWeek() % 7) << title;
     }
 }
 
 TEST(WidgetPlace, PulledBackOntoTheScreen) {
     const QRectF screen(0, 0, 1000, 800), second(1000, 0, 600, 400);
-    struct Case {
-        const char* what;
-        QRectF window, screen;
-        QPointF expected;
-    } cases[] = {
+    // What, the window, its screen and where it goes.
+    const std::tuple<const char*, QRectF, QRectF, QPointF> cases[] = {
         {"inside", {100, 100, 200, 150}, screen, {100, 100}},
         {"past the right edge", {950, 100, 200, 150}, screen, {800, 100}},
         {"wholly off the right", {5000, 100, 200, 150}, screen, {800, 100}},
@@ -113,8 +98,8 @@ TEST(WidgetPlace, PulledBackOntoTheScreen) {
         {"taller than the screen", {100, 10, 200, 900}, screen, {100, 0}},
         {"left of a second screen", {900, 100, 200, 150}, second, {1000, 100}},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(PullOntoScreen(c.window, c.screen), c.expected) << c.what;
+    for (const auto& [what, window, onto, expected] : cases)
+        EXPECT_EQ(PullOntoScreen(window, onto), expected) << what;
     EXPECT_EQ(TwipsToPixels(1440, 96), 96);
     EXPECT_EQ(TwipsToPixels(3195, 120), 266);
     EXPECT_DOUBLE_EQ(PixelsToTwips(96, 96), 1440);

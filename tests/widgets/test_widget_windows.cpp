@@ -7,11 +7,9 @@
 #include "widgets/ClockWidget.h"
 #include "widgets/DesktopWidgets.h"
 
-#include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -27,10 +25,9 @@ TEST_F(WidgetWindowsTest, ClockDrawsWithTheWidgetAlphaAndKeysOutTheKeyColour) {
     ClockWidget& clock = widgets.clock();
     const auto hourHandPixel = [&] {
         clock.showTime(QTime(3, 0));
-        const QImage image = clock.renderImage();
         // Halfway along the hours hand (pointing right from the centre).
         const QPointF mid = QPointF(1597.5 + 250, 1275) * (clock.dpi() / 1440.0);
-        return image.pixelColor(mid.toPoint());
+        return clock.renderImage().pixelColor(mid.toPoint());
     };
     t.app->settings.Hour = 0x0000FF; // red
     for (const auto& [stored, alpha] : {std::pair{150, 150}, {255, 255}, {999, 255}, {-5, 0}}) {

@@ -3,7 +3,6 @@
 // screenshots and used with real pointer events (xdotool).
 #include "../feeds/FeedDocuments.h"
 #include "DesktopTestUtil.h"
-#include "FakePlatform.h"
 #include "LocalHttpServer.h"
 #include "feeds/FeedList.h"
 #include "platform/linux/X11DesktopWidgetSupport.h"
@@ -40,12 +39,6 @@ QRect numeralThree(QPoint clockAt) {
                  QSize(TwipsToPixels(kNumeralWidth, dpi()), TwipsToPixels(kNumeralHeight, dpi())));
 }
 
-// Keeps a screenshot for people to look at when TESSALY_SCREENSHOTS names a folder.
-void keep(const QImage& shot, const QString& name) {
-    const QString folder = qEnvironmentVariable("TESSALY_SCREENSHOTS");
-    if (!folder.isEmpty()) shot.save(folder + "/" + name + ".png");
-}
-
 QImage screenshot() {
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(
         QImage::Format_RGB32);
@@ -54,6 +47,10 @@ bool near(const QColor& a, const QColor& b, int tolerance = 4) {
     return std::abs(a.red() - b.red()) <= tolerance &&
            std::abs(a.green() - b.green()) <= tolerance &&
            std::abs(a.blue() - b.blue()) <= tolerance;
+}
+// Points the mouse at `p` on the screen, then does `more` (xdotool's words).
+void pointAt(QPoint p, const QStringList& more = {}) {
+    run("xdotool", QStringList{"mousemove", QString::number(p.x()), QString::number(p.y())} + more);
 }
 int count(const QImage& shot, const QRect& r, const QColor& c, int tolerance = 4) {
     int n = 0;
@@ -71,9 +68,8 @@ struct WidgetsOnX11 : ::testing::Test {
         ASSERT_TRUE(waitFor([] {
             return !run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("not found");
         }));
-        QImage wallpaper(64, 64, QImage::Format_RGB32);
-        wallpaper.fill(kWallpaper);
-        ASSERT_TRUE(SetX11RootPixmap(wallpaper, {0, 0}, kWallpaper.rgb() & 0xFFFFFF));
+        ASSERT_TRUE(SetX11RootPixmap(solidImage({64, 64}, kWallpaper), {0, 0},
+                                     kWallpaper.rgb() & 0xFFFFFF));
     }
     static void TearDownTestSuite() {
         if (!openbox) return;
@@ -98,19 +94,15 @@ struct WidgetsOnX11 : ::testing::Test {
     }
     // Stored settings for a clock in red at the known place, the calendar hidden.
     static QStringList clockSettings(int transparency, bool onTop = false) {
-        QStringList s = kEarlierRun;
-        s << QString("Options/Transparency=%1").arg(transparency)
-          << QString("Options/ClockLeft=%1").arg(kLeft) << QString("Options/ClockTop=%1").arg(kTop)
-          << "Options/ClockV=True"
-          << "Options/CalV=False" << QString("Options/ClockOnTop=%1").arg(onTop ? "True" : "False")
-          << "ClockDigit/name=DejaVu Sans"
-          << "ClockDigit/size=16"
-          << "ClockDigit/bold=True"
-          << "ClockDigit/color=255"
-          << "ClockPointers/Sec=255"
-          << "ClockPointers/Min=255"
-          << "ClockPointers/Hour=255";
-        return s;
+        return kEarlierRun +
+               QString("Options/Transparency=%1 Options/ClockLeft=%2 Options/ClockTop=%3 "
+                       "Options/ClockV=True Options/CalV=False Options/ClockOnTop=%4 "
+                       "ClockDigit/size=16 ClockDigit/bold=True ClockDigit/color=255 "
+                       "ClockPointers/Sec=255 ClockPointers/Min=255 ClockPointers/Hour=255")
+                   .arg(QString::number(transparency), QString::number(kLeft),
+                        QString::number(kTop), onTop ? "True" : "False")
+                   .split(' ') +
+               QStringList{"ClockDigit/name=DejaVu Sans"};
     }
     static bool clockShown() {
         return !run("xdotool", {"search", "--onlyvisible", "--name", "^Clock"}).isEmpty();
@@ -136,25 +128,20 @@ TEST_F(WidgetsOnX11, TheCalendarsDayNamesKeepApart) {
     for (const char* face : {"MS Sans Serif", "DejaVu Sans"}) {
         for (const int scale : {1, 2}) {
             const QString what = QString("%1 at %2 dpi").arg(face).arg(96 * scale);
-            QStringList settings = kEarlierRun;
-            settings << "Options/Transparency=255"
-                     << "Options/ClockV=False"
-                     << "Options/CalV=True" << QString("Options/CalLeft=%1").arg(kLeft)
-                     << QString("Options/CalTop=%1").arg(kTop)
-                     << QString("CDnames/name=%1").arg(face) << "CDnames/size=8"
-                     << "CDnames/bold=True"
-                     << "CDnames/color=255";
-            resetHome(settings);
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert("QT_FONT_DPI", QString::number(96 * scale));
-            TessalyProcess tessaly({"/y"}, env);
+            resetHome(kEarlierRun +
+                      QString("Options/Transparency=255 Options/ClockV=False Options/CalV=True "
+                              "Options/CalLeft=%1 Options/CalTop=%2 CDnames/size=8 "
+                              "CDnames/bold=True CDnames/color=255")
+                          .arg(QString::number(kLeft), QString::number(kTop))
+                          .split(' ') +
+                      QStringList{QString("CDnames/name=%1").arg(face)});
+            TessalyProcess tessaly({"/y"}, {{"QT_FONT_DPI", QString::number(96 * scale)}});
             ASSERT_TRUE(waitFor([] {
                 return !run("xdotool", {"search", "--onlyvisible", "--name", "^Calendar"})
                             .isEmpty();
             }));
             QThread::msleep(500);
             const QImage shot = screenshot();
-            keep(shot, QString("calendar-%1-%2").arg(face).arg(96 * scale).replace(' ', '-'));
             // The program's pixels are `scale` of the screen's.
             const auto screen = [&](QPointF twips) {
                 return (QPointF(TwipsToPixels(kLeft, 96), TwipsToPixels(kTop, 96)) +
@@ -207,25 +194,21 @@ struct Beneath : QWidget {
 // its numerals; with one the clock blends over the wallpaper at its
 // transparency, and a click on a numeral goes through to the window beneath.
 TEST_F(WidgetsOnX11, TheClockIsShapedOrBlendedOverTheWallpaperAndClicksGoThrough) {
-    struct Case {
-        int transparency;
-        QColor numeral;
-    } cases[] = {
+    // The transparency and the numeral's colour: at 150, 150/255 of red over
+    // the wallpaper.
+    const std::pair<int, QColor> cases[] = {
         {255, kRed},
-        // 150/255 of red over the wallpaper.
         {150, QColor((255 * 150 + 40 * 105) / 255, 160 * 105 / 255, 60 * 105 / 255)},
-        {0, kWallpaper},
-    };
-    for (const Case& c : cases) {
-        resetHome(clockSettings(c.transparency, true));
+        {0, kWallpaper}};
+    for (const auto& [transparency, numeral] : cases) {
+        resetHome(clockSettings(transparency, true));
         TessalyProcess tessaly({"/y"});
         ASSERT_TRUE(waitFor(clockShown));
         const QRect r = clockRect();
         const QRect three = numeralThree(r.topLeft());
-        if (c.transparency == 255) { // no compositing manager yet
+        if (transparency == 255) { // no compositing manager yet
             QThread::msleep(300);
             const QImage shot = screenshot();
-            keep(shot, "widgets-no-compositor");
             EXPECT_GT(count(shot, three, kRed, 0), 10);
             EXPECT_TRUE(near(shot.pixelColor(r.topLeft() + QPoint(2, 2)), kWallpaper, 0));
             EXPECT_TRUE(
@@ -234,11 +217,10 @@ TEST_F(WidgetsOnX11, TheClockIsShapedOrBlendedOverTheWallpaperAndClicksGoThrough
         }
         QThread::msleep(700); // the compositor's next frame
         const QImage shot = screenshot();
-        keep(shot, QString("widgets-compositor-%1").arg(c.transparency));
         // The numeral's full pixels in their colour, the corners the wallpaper.
-        if (c.transparency > 0) {
-            EXPECT_GT(count(shot, three, c.numeral), 10) << c.transparency;
-            if (c.transparency < 255) {
+        if (transparency > 0) {
+            EXPECT_GT(count(shot, three, numeral), 10) << transparency;
+            if (transparency < 255) {
                 EXPECT_EQ(count(shot, three, kRed, 2), 0);
             }
         } else {
@@ -246,7 +228,7 @@ TEST_F(WidgetsOnX11, TheClockIsShapedOrBlendedOverTheWallpaperAndClicksGoThrough
         }
         EXPECT_TRUE(near(shot.pixelColor(r.topLeft() + QPoint(2, 2)), kWallpaper, 2));
         EXPECT_TRUE(near(shot.pixelColor(r.bottomRight() - QPoint(2, 2)), kWallpaper, 2));
-        if (c.transparency < 255) continue;
+        if (transparency < 255) continue;
         // A window beneath the clock, which is on top.
         Beneath beneath;
         beneath.setGeometry(r.adjusted(-20, -20, 20, 20));
@@ -254,9 +236,7 @@ TEST_F(WidgetsOnX11, TheClockIsShapedOrBlendedOverTheWallpaperAndClicksGoThrough
         ASSERT_TRUE(
             waitFor([&] { return beneath.isVisible() && beneath.windowHandle()->isExposed(); }));
         QThread::msleep(500);
-        const QPoint at = three.center();
-        run("xdotool",
-            {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+        pointAt(three.center(), {"click", "1"});
         EXPECT_TRUE(waitFor([&] { return beneath.presses == 1; }, 3000))
             << run("xdotool", {"getmouselocation", "--shell"}).toStdString();
     }
@@ -276,16 +256,13 @@ TEST_F(WidgetsOnX11, InMoveModeTheClockIsDarkRedAndDraggedAndItsPlaceIsSaved) {
     ASSERT_TRUE(waitFor([&] {
         return near(screenshot().pixelColor(r.topLeft() + QPoint(2, 2)), QColor(128, 0, 0), 2);
     }));
-    keep(screenshot(), "widgets-move-mode");
 
     const QPoint from = r.topLeft() + QPoint(10, 10);
     const QPoint to = from + QPoint(150, 100);
-    run("xdotool",
-        {"mousemove", QString::number(from.x()), QString::number(from.y()), "mousedown", "1"});
+    pointAt(from, {"mousedown", "1"});
     waitFor([] { return false; }, 300);
     for (int step = 1; step <= 5; ++step) {
-        const QPoint p = from + (to - from) * step / 5;
-        run("xdotool", {"mousemove", QString::number(p.x()), QString::number(p.y())});
+        pointAt(from + (to - from) * step / 5);
         waitFor([] { return false; }, 100);
     }
     run("xdotool", {"mouseup", "1"});
@@ -293,9 +270,7 @@ TEST_F(WidgetsOnX11, InMoveModeTheClockIsDarkRedAndDraggedAndItsPlaceIsSaved) {
         << clock.x() << "," << clock.y();
 
     // A double click leaves move mode: the window shows the wallpaper again.
-    const QPoint moved = clock.pos() + QPoint(10, 10);
-    run("xdotool", {"mousemove", QString::number(moved.x()), QString::number(moved.y()), "click",
-                    "--repeat", "2", "--delay", "80", "1"});
+    pointAt(clock.pos() + QPoint(10, 10), {"click", "--repeat", "2", "--delay", "80", "1"});
     EXPECT_TRUE(waitFor([&] { return !clock.inMoveMode(); }, 3000));
 
     program.EndProgram();
@@ -309,11 +284,10 @@ TEST_F(WidgetsOnX11, InMoveModeTheClockIsDarkRedAndDraggedAndItsPlaceIsSaved) {
 // the other windows, the calendar goes back below them (it comes up among them
 // while it moves, so that it can be grabbed).
 TEST_F(WidgetsOnX11, MoveModeKeepsEachWidgetsLayer) {
-    QStringList settings = clockSettings(255, true);
-    settings << "Options/CalV=True"
-             << "Options/CalOnTop=False" << QString("Options/CalLeft=%1").arg(kLeft)
-             << QString("Options/CalTop=%1").arg(kTop + kClockHeight + 720);
-    resetHome(settings);
+    resetHome(clockSettings(255, true) +
+              QStringList{"Options/CalV=True", "Options/CalOnTop=False",
+                          QString("Options/CalLeft=%1").arg(kLeft),
+                          QString("Options/CalTop=%1").arg(kTop + kClockHeight + 720)});
     InProcess running;
     Program& program = running.program;
     ClockWidget& clock = program.widgets()->clock();
@@ -338,10 +312,9 @@ TEST_F(WidgetsOnX11, MoveModeKeepsEachWidgetsLayer) {
         waitFor([] { return false; }, 700); // the window manager's turn
         EXPECT_EQ(state(c.widget).contains(c.layer), c.whileMoving)
             << name.toStdString() << state(c.widget).toStdString();
-        const QPoint at = c.widget.pos() + QPoint(10, 10);
         // A double click as a hand makes it: the window manager hears of the
         // move each press asks for while the button is still down.
-        run("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y())});
+        pointAt(c.widget.pos() + QPoint(10, 10));
         for (const char* step : {"mousedown", "mouseup", "mousedown", "mouseup"}) {
             run("xdotool", {step, "1"});
             waitFor([] { return false; }, 60);
@@ -371,23 +344,16 @@ TEST_F(WidgetsOnX11, TheNewsBarScrollsLiveHeadlinesRefreshesThemAndOpensThemWhen
     QFile::setPermissions(bin.filePath("xdg-open"), QFile::ReadOwner | QFile::ExeOwner);
     qputenv("PATH", bin.path().toUtf8() + ":" + qgetenv("PATH"));
 
-    QStringList settings = kEarlierRun;
-    settings << "Options/ClockV=False"
-             << "Options/CalV=False"
-             << "Options/Transparency=255"
-             << "NewsBar/Enabled=True"
-             << "NewsBar/Clickable=True"
-             << "NewsBar/Interval=0.05" // three seconds
-             << "NewsBar/Speed=4"
-             << "NewsBar/Left=0" << QString("NewsBar/Top=%1").arg(kTop * 3)
-             << "NewsBar/HeadlineName=DejaVu Sans"
-             << "NewsBar/HeadlineSize=14"
-             << "NewsBar/HeadlineColor=255" // red
-             << "NewsBar/SourceName=DejaVu Sans"
-             << "NewsBar/SourceSize=14"
-             << "NewsBar/SourceBold=True"
-             << "NewsBar/SourceColor=16711680"; // blue
-    resetHome(settings);
+    // Headlines red, feed titles blue, every three seconds (0.05 minutes).
+    resetHome(kEarlierRun +
+              QString("Options/ClockV=False Options/CalV=False Options/Transparency=255 "
+                      "NewsBar/Enabled=True NewsBar/Clickable=True NewsBar/Interval=0.05 "
+                      "NewsBar/Speed=4 NewsBar/Left=0 NewsBar/Top=%1 NewsBar/HeadlineSize=14 "
+                      "NewsBar/HeadlineColor=255 NewsBar/SourceSize=14 NewsBar/SourceBold=True "
+                      "NewsBar/SourceColor=16711680")
+                  .arg(kTop * 3)
+                  .split(' ') +
+              QStringList{"NewsBar/HeadlineName=DejaVu Sans", "NewsBar/SourceName=DejaVu Sans"});
     ASSERT_TRUE(QDir().mkpath(kDataFolder));
     ASSERT_TRUE(SaveFeeds(kDataFolder + "/FeedsList.tsy",
                           {{"Alpha News", server.url("/files/a.xml")},
@@ -431,17 +397,11 @@ TEST_F(WidgetsOnX11, TheNewsBarScrollsLiveHeadlinesRefreshesThemAndOpensThemWhen
             return at && at->left() > 50 && at->right() < bar.width() - 200;
         },
         30000));
-    const auto point = [&](const QPoint& p) {
-        const QPoint g = bar.mapToGlobal(p);
-        run("xdotool", {"mousemove", QString::number(g.x()), QString::number(g.y())});
-    };
-    point(bar.placeOf("Alpha second")->center());
+    pointAt(bar.mapToGlobal(bar.placeOf("Alpha second")->center()));
     waitFor([] { return false; }, 300);
     const auto at = bar.placeOf("Alpha second");
     ASSERT_TRUE(at.has_value());
-    keep(screenshot(), "news-bar");
-    point(at->center());
-    run("xdotool", {"click", "1"});
+    pointAt(bar.mapToGlobal(at->center()), {"click", "1"});
     EXPECT_TRUE(waitFor([&] { return readFile(opened) == "http://alpha.example/second\n"; }))
         << readFile(opened).toStdString();
 
