@@ -123,7 +123,7 @@ TEST(FontPicker, DisabledPartsComeBackUnchangedUnderTheirCaption) {
     }
 }
 
-TEST(FontPicker, PaletteCellsHaveTheirColoursAndOverlap) {
+TEST(FontPicker, PaletteCellsHaveTheirColoursOverlapAndNameTheCurrentOne) {
     FontPicker f;
     EXPECT_EQ(FontPicker::paletteColors()[0], QColor(255, 255, 255));
     EXPECT_EQ(FontPicker::paletteColors()[18], QColor(255, 128, 0));
@@ -136,6 +136,15 @@ TEST(FontPicker, PaletteCellsHaveTheirColoursAndOverlap) {
     EXPECT_EQ(f.cmbsize->count(), 9);
     EXPECT_EQ(f.cmbsize->itemText(8), "24");
     EXPECT_EQ(f.lblpreview->text(), "AaBbCcDd 12345");
+    // The current colour's swatch is checked and named; one not in the palette
+    // checks none and is named by its value alone.
+    f.setCurrentColor(QColor(255, 128, 0));
+    EXPECT_TRUE(f.lblcolor[18]->isChecked());
+    EXPECT_TRUE(f.lblcurcolor->accessibleDescription().endsWith(" (#FF8000)"));
+    f.setCurrentColor(QColor(1, 2, 3));
+    EXPECT_EQ(f.lblcurcolor->accessibleDescription(), "#010203");
+    for (QAbstractButton* swatch : f.lblcolor)
+        EXPECT_FALSE(swatch->isChecked());
 }
 
 } // namespace

@@ -76,6 +76,8 @@ TEST_F(SettingsWindowTest, EachPageAppliesItsControlsToTheSettingsAndTheStore) {
          [](S s) { return s.MonitorMode == MonitorSharing::Span; }, "Options/MonitorMode", "Span"},
         {[](W w) { w.watermarkPage->cmdwatermarkpos[0]->click(); },
          [](S s) { return s.WaterMarkPos == 1; }, "Options/WaterMarkPos", "1"},
+        {[](W w) { w.watermarkPage->chkshowwatermark->setChecked(false); },
+         [](S s) { return !s.WaterMarkVisible; }, "Options/WaterMarkVisible", "False"},
         {[](W w) { w.watermarkPage->txtwatermark->setText("Hi #fn"); },
          [](S s) { return s.WaterMarkText == "Hi #fn"; }, "Options/WaterMarkText", "Hi #fn"},
         {[](W w) { w.colorsPage->HSGamma->setValue(150); }, [](S s) { return s.EGamma == 0.5; },
@@ -98,9 +100,12 @@ TEST_F(SettingsWindowTest, EachPageAppliesItsControlsToTheSettingsAndTheStore) {
         {[](W w) { w.calendarPage->chkshowcalender->setChecked(false); },
          [](S s) { return !s.CalV; }, "Options/CalV", "False"},
     };
+    SettingsParts parts;
+    QObject::connect(&app.events, &AppEvents::changed, [&](SettingsParts p) { parts |= p; });
     for (const Row& row : rows) {
         SCOPED_TRACE(row.storedKey);
         app.settings = Settings{};
+        parts = {};
         QPointer<SettingsWindow> w = open();
         row.edit(*w);
         w->cmdok_Click();
@@ -108,6 +113,12 @@ TEST_F(SettingsWindowTest, EachPageAppliesItsControlsToTheSettingsAndTheStore) {
         EXPECT_TRUE(row.check(app.settings));
         EXPECT_EQ(t.stored(row.storedKey), row.storedValue);
         EXPECT_EQ(t.stored("Options/CloseApply"), "1");
+        // What the wallpaper is drawn with changed: it is drawn again.
+        const QByteArray key(row.storedKey);
+        if (key.startsWith("Options/WaterMark") || key.startsWith("Options/E") ||
+            key == "Options/WallPaperPosition" || key == "Options/MonitorMode") {
+            EXPECT_TRUE(parts & SettingsPart::Composition);
+        }
     }
 }
 
