@@ -192,6 +192,11 @@ TEST_F(MetafileTest, EnhancedMetafileRecordFamilies) {
     e.rec(37, ints({6}));
     e.rec(27, ints({60, 60}));
     e.rec(54, ints({100, 60})); // line
+    // A line in a green extended pen 3 wide.
+    e.rec(95, ints({12, 0, 0, 0, 0, 0, 3, 0, kGreen, 0, 0}));
+    e.rec(37, ints({12}));
+    e.rec(27, ints({100, 93}));
+    e.rec(54, ints({140, 93}));
     e.rec(37, ints({0x80000008}));
     brush(7, kCyan);
     e.rec(59, {}); // path: a triangle filled
@@ -242,7 +247,7 @@ TEST_F(MetafileTest, EnhancedMetafileRecordFamilies) {
                   {{130, 80}, qRgb(255, 255, 255)}, {{155, 45}, qRgb(0, 255, 0)},
                   {{165, 45}, qRgb(255, 255, 255)}, {{160, 70}, qRgb(255, 0, 0)},
                   {{180, 70}, qRgb(0, 0, 255)},     {{168, 28}, qRgb(255, 0, 0)},
-                  {{182, 28}, qRgb(0, 0, 255)}});
+                  {{182, 28}, qRgb(0, 0, 255)},     {{120, 93}, qRgb(0, 255, 0)}});
     int ink = 0; // the text's strokes below and right of (150, 80)
     for (int y = 80; y < 96; ++y)
         for (int x = 150; x < 180; ++x)
