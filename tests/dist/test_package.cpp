@@ -49,8 +49,8 @@ TEST_F(Package, IsNamedAndDescribedForDebianAndHoldsWhatAnInstallHolds) {
     for (const QString& line : list.out.split('\n', Qt::SkipEmptyParts))
         if (!line.startsWith('d'))
             files << line.section(' ', -1).remove(QRegularExpression("^\\./usr/"));
-    files.sort();
-    EXPECT_EQ(files.join('\n').toStdString(), expectedIntegrationFiles().join('\n').toStdString());
+    EXPECT_EQ(sorted(files).join('\n').toStdString(),
+              expectedIntegrationFiles().join('\n').toStdString());
 }
 
 TEST_F(Package, UnpackedCopyRunsFromAnyFolderAndFindsItsOwnFiles) {

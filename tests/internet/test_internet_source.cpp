@@ -135,12 +135,9 @@ TEST_F(InternetTest, RebuildsOnlyOnChangeAndFetchesEachPageOnce) {
     // Only the technique changed: rebuilt and shuffled, pages from the cache.
     app.settings.TechniqueTimer = ChangeTechnique::Random;
     rebuild(*list, client, cache, RebuildOutcome::Written);
-    QStringList shuffled = ReadInternetFileList(app);
+    const QStringList shuffled = ReadInternetFileList(app);
     EXPECT_NE(shuffled, inOrder);
-    shuffled.sort();
-    QStringList sorted = inOrder;
-    sorted.sort();
-    EXPECT_EQ(shuffled, sorted);
+    EXPECT_EQ(sorted(shuffled), sorted(inOrder));
     EXPECT_EQ(server.count("/files/a.html") + server.count("/files/b.html"), 2);
     // No category checked: an empty list.
     list->categories[0].checked = list->categories[1].checked = false;

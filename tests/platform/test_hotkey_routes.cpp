@@ -187,10 +187,8 @@ TEST(HotKeyRoutesSwayIpcStandIn, BindsThroughIpcAndLeavesTheUsersBindings) {
     app.HotKeys[0].Enabled = false;
     RegisterHotKeys(app);
     statuses(app);
-    QStringList sorted = sway.bindings;
-    sorted.sort();
-    EXPECT_EQ(sorted, QStringList({u"Ctrl+Alt+t"_s, u"Ctrl+Shift+c"_s, u"Ctrl+Shift+p"_s,
-                                   u"Mod4+Return"_s}));
+    EXPECT_EQ(sorted(sway.bindings), QStringList({u"Ctrl+Alt+t"_s, u"Ctrl+Shift+c"_s,
+                                                  u"Ctrl+Shift+p"_s, u"Mod4+Return"_s}));
     // The end of the program removes the rest.
     EndHotKeys(app);
     t.services.hotkeys.reset();

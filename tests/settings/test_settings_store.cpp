@@ -94,10 +94,7 @@ TEST(SettingsStore, UnusableValuesAreMendedAndNamedOnce) {
         t.services.store->setValue("Options", key, text);
         if (mended) named << key;
     }
-    QStringList repaired = LoadSettings(*t.app);
-    repaired.sort();
-    named.sort();
-    EXPECT_EQ(repaired, named);
+    EXPECT_EQ(sorted(LoadSettings(*t.app)), sorted(named));
     ASSERT_TRUE(SaveSettings(*t.app));
     t.reopenStore();
     EXPECT_TRUE(LoadSettings(*t.app).isEmpty());

@@ -66,6 +66,12 @@ inline void KillRunWhileItWrites(const QString& filter, const QString& variable,
     writer.waitForFinished();
 }
 
+// The list in sorted order, for lists whose order is not what is checked.
+inline QStringList sorted(QStringList list) {
+    list.sort();
+    return list;
+}
+
 // Writes a file, and the folders it needs; its path.
 inline QString writeFile(const QString& path, const QByteArray& bytes = {}) {
     QDir().mkpath(QFileInfo(path).absolutePath());
