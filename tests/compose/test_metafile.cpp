@@ -1,5 +1,6 @@
 // Windows metafiles written record by record by the test, drawn and compared
 // with what each record family must put on the pixels; damaged files fail.
+#include "ComposeTestUtil.h"
 #include "FakePlatform.h"
 #include "compose/Compose.h"
 #include "compose/Metafile.h"
@@ -127,10 +128,7 @@ void expectLooksLike(const QImage& got, const QImage& want, double share = 0.01)
     QPoint first(-1, -1);
     for (int y = 0; y < got.height(); ++y)
         for (int x = 0; x < got.width(); ++x) {
-            const QRgb a = got.pixel(x, y), b = want.pixel(x, y);
-            if (std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-                    std::abs(qBlue(a) - qBlue(b)) >
-                60) {
+            if (ColourDistance(got.pixel(x, y), want.pixel(x, y)) > 60) {
                 if (!bad) first = QPoint(x, y);
                 ++bad;
             }
@@ -141,22 +139,6 @@ void expectLooksLike(const QImage& got, const QImage& want, double share = 0.01)
         << QColor(want.pixel(first)).name().toStdString();
 }
 
-struct Probe {
-    QPoint at;
-    QRgb color;
-};
-
-void expectProbes(const QImage& image, const std::vector<Probe>& probes) {
-    for (const Probe& p : probes) {
-        const QColor c = image.pixelColor(p.at), want(p.color);
-        EXPECT_LE(std::abs(c.red() - want.red()) + std::abs(c.green() - want.green()) +
-                      std::abs(c.blue() - want.blue()),
-                  30)
-            << "at " << p.at.x() << "," << p.at.y() << ": " << c.name().toStdString()
-            << " instead of " << want.name().toStdString();
-    }
-}
-
 struct MetafileTest : ::testing::Test {
     QTemporaryDir dir;
     SourcePicture picture{QImage(3, 3, QImage::Format_RGB32), QSize(3, 3)};
@@ -164,7 +146,7 @@ struct MetafileTest : ::testing::Test {
         return LoadPictureFor(writeFile(dir.filePath(name), bytes), PositionMode::Center,
                               QSize(400, 300), picture);
     }
-    void expectProbes(const std::vector<Probe>& probes) { ::expectProbes(picture.image, probes); }
+    void expectProbes(const std::vector<Probe>& probes) { ExpectProbes(picture.image, probes); }
 };
 
 } // namespace
@@ -343,7 +325,7 @@ TEST(MetafileDrawing, GradientFillAndAlphaBlend) {
     const QByteArray emf = e.bytes();
     const QImage got = render(emf);
     // The triangle: each corner its colour, the centre nearly the mean.
-    expectProbes(got, {{{132, 12}, qRgb(234, 11, 11)},
+    ExpectProbes(got, {{{132, 12}, qRgb(234, 11, 11)},
                        {{186, 11}, qRgb(8, 240, 6)},
                        {{131, 66}, qRgb(8, 6, 240)},
                        {{150, 30}, qRgb(81, 87, 87)},

@@ -65,17 +65,12 @@ struct PictureFormatsTest : ::testing::Test {
         in.screen.size = kScreen;
         const QImage canvas = ComposeWallpaper(picture, in);
         ASSERT_FALSE(canvas.isNull());
-        const std::pair<QPoint, QColor> probes[] = {{{100, 75}, Qt::red},
-                                                    {{300, 75}, Qt::green},
-                                                    {{100, 225}, Qt::blue},
-                                                    {{300, 225}, Qt::yellow}};
-        for (const auto& [at, colour] : probes) {
-            const QColor c = canvas.pixelColor(at);
-            EXPECT_LE(std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
-                          std::abs(c.blue() - colour.blue()),
-                      tolerance)
-                << "at " << at.x() << "," << at.y() << ": " << c.name().toStdString();
-        }
+        ExpectProbes(canvas,
+                     {{{100, 75}, qRgb(255, 0, 0)},
+                      {{300, 75}, qRgb(0, 255, 0)},
+                      {{100, 225}, qRgb(0, 0, 255)},
+                      {{300, 225}, qRgb(255, 255, 0)}},
+                     tolerance);
     }
 };
 
