@@ -286,10 +286,7 @@ TEST_F(PreparedWallpaperTest, AStalePreparedWallpaperIsNeverShown) {
     const QDateTime modified = QFileInfo(t.path("c.bmp")).lastModified();
     QFile::remove(t.path("c.bmp"));
     solid("c.bmp", Qt::yellow);
-    QFile file(t.path("c.bmp"));
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
-    file.close();
+    setModified(t.path("c.bmp"), modified);
     ASSERT_TRUE(await::Next(app).changed());
     EXPECT_EQ(shown(), QColor(Qt::yellow));
 

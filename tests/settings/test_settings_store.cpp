@@ -153,10 +153,7 @@ TEST(SettingsStore, SerialisedVariantsInAHandEditedFileAreSkippedAndTheRestIsKep
     EXPECT_EQ(IniSettingsStore(path).value("Options", "IntervalTimer"), QString("34"));
     const QDateTime stamp = QFileInfo(path).lastModified();
     writeFile(path, "[Options]\nIntervalTimer=56\n");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(stamp, QFileDevice::FileModificationTime));
-    file.close();
+    setModified(path, stamp);
     EXPECT_EQ(IniSettingsStore(path).value("Options", "IntervalTimer"), QString("56"));
 }
 

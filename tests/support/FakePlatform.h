@@ -81,6 +81,13 @@ inline QString writeFile(const QString& path, const QByteArray& bytes = {}) {
     return path;
 }
 
+// Sets a file's modification time, as a rewrite within the same instant leaves it.
+inline void setModified(const QString& path, const QDateTime& time) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadWrite) &&
+                f.setFileTime(time, QFileDevice::FileModificationTime));
+}
+
 // A picture of one colour; saved (in the format its name ends in, folders
 // made), returning its path.
 inline QImage solidImage(QSize size, const QColor& colour) {
