@@ -29,6 +29,14 @@ inline QRect InkBounds(const QImage& img, QRgb background) {
     return r;
 }
 
+// `v` in `bytes` bytes, least significant first, as the picture formats store it.
+inline QByteArray le(qint64 v, int bytes) {
+    QByteArray b;
+    for (int k = 0; k < bytes; ++k)
+        b += char((v >> (8 * k)) & 0xFF);
+    return b;
+}
+
 // The channels' differences added.
 inline int ColourDistance(QColor a, QColor b) {
     return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +

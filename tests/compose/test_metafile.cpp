@@ -12,12 +12,6 @@
 
 namespace {
 
-QByteArray le(qint64 v, int bytes) {
-    QByteArray b;
-    for (int k = 0; k < bytes; ++k)
-        b += char((v >> (8 * k)) & 0xFF);
-    return b;
-}
 QByteArray ints(std::initializer_list<qint64> values, int bytes = 4) {
     QByteArray b;
     for (qint64 v : values)

@@ -178,16 +178,10 @@ TEST_F(PictureFormatsTest, OrientationTagTurnsThePictureUpright) {
     QByteArray plain;
     QBuffer buffer(&plain);
     ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && QImage(stored).save(&buffer, "WEBP", 100));
-    auto le32 = [](quint32 v) {
-        QByteArray b;
-        for (int k = 0; k < 4; ++k)
-            b += char((v >> (8 * k)) & 0xFF);
-        return b;
-    };
-    QByteArray vp8x("VP8X");
-    vp8x += le32(10) + QByteArray("\x08\0\0\0", 4) + le32(299).left(3) + le32(199).left(3);
-    QByteArray chunks = vp8x + plain.mid(12) + "EXIF" + le32(quint32(exif.size())) + exif;
-    const QByteArray webp = "RIFF" + le32(quint32(chunks.size() + 4)) + "WEBP" + chunks;
+    const QByteArray vp8x =
+        "VP8X" + le(10, 4) + QByteArray("\x08\0\0\0", 4) + le(299, 3) + le(199, 3);
+    const QByteArray chunks = vp8x + plain.mid(12) + "EXIF" + le(exif.size(), 4) + exif;
+    const QByteArray webp = "RIFF" + le(chunks.size() + 4, 4) + "WEBP" + chunks;
     expectUprightQuadrants(load(writeFile(path("turned.webp"), webp)), QSize(200, 300));
 }
 
