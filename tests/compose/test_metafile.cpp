@@ -5,10 +5,7 @@
 #include "compose/Compose.h"
 #include "compose/Metafile.h"
 
-#include <QPainter>
 #include <QPainterPath>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 

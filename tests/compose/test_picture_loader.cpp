@@ -5,7 +5,6 @@
 
 #include <QBuffer>
 #include <QImageWriter>
-#include <QPainter>
 #include <atomic>
 #include <chrono>
 #include <future>

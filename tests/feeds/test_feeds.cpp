@@ -1,19 +1,11 @@
 // The feed list file, feed names, the feed reader on good and hostile
 // documents, and the updater against the local HTTP server: real files in a
 // temporary folder, a real server on 127.0.0.1.
-#include "FakePlatform.h"
 #include "FeedDocuments.h"
 #include "LocalHttpServer.h"
 #include "feeds/FeedList.h"
 #include "feeds/FeedReader.h"
 #include "feeds/FeedUpdater.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QThread>
-#include <gtest/gtest.h>
-
-namespace {
 
 TEST(FeedList, SaveThenLoadAppendsAndStopsAtTheFirstGap) {
     QTemporaryDir dir;
@@ -245,5 +237,3 @@ TEST(FeedUpdater, ConditionalRoundsKeepTheFolderAndTheHeadlinesUpToDate) {
     EXPECT_TRUE(QFileInfo::exists(t.app->paths.FeedsFolder + longName.left(127) + ".xml"));
     EXPECT_FALSE(QFileInfo::exists(t.app->paths.FeedsFolder + longName + ".xml"));
 }
-
-} // namespace

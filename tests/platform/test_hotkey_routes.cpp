@@ -6,7 +6,6 @@
 // (tests/support/shortcut-services-standin.py). In every case the table's rows
 // are swapped, one is unticked and the program ends, and the desktop's list
 // must then be the user's own plus exactly the program's enabled rows.
-#include "FakePlatform.h"
 #include "ShortcutServicesStandIn.h"
 
 #include "hotkeys/HotKeys.h"

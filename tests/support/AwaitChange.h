@@ -5,10 +5,7 @@
 #include "FakePlatform.h"
 #include "collection/Collection.h"
 #include "collection/WallpaperJobs.h"
-#include "context/AppContext.h"
 
-#include <functional>
-#include <gtest/gtest.h>
 #include <optional>
 
 namespace await {
