@@ -201,9 +201,7 @@ TEST_F(MetafileTest, EnhancedMetafileRecordFamilies) {
                   ints({108, bmi.size(), 108 + bmi.size(), bits.size(), 2, 1}) + bmi + bits);
     e.rec(9999, ints({1, 2, 3})); // unknown: skipped
     // Text in a font 20 pixels high.
-    QByteArray font = ints({10, -20, 0, 0, 0, 700, 0, 0});
-    font += QByteArray(64, '\0');
-    e.rec(82, font);
+    e.rec(82, ints({10, -20, 0, 0, 0, 700, 0, 0}) + QByteArray(64, '\0'));
     e.rec(37, ints({10}));
     e.rec(18, ints({1}));
     const QString text = QStringLiteral("HH");
@@ -339,8 +337,7 @@ TEST(MetafileDrawing, GradientFillAndAlphaBlend) {
                         // The bitmaps scaled as the player scales them.
                         p.setRenderHint(QPainter::SmoothPixmapTransform);
                         p.fillRect(QRect(10, 50, 50, 40), Qt::blue);
-                        QImage redBlue(2, 1, QImage::Format_RGB32);
-                        redBlue.setPixel(0, 0, qRgb(255, 0, 0));
+                        QImage redBlue = solidImage({2, 1}, Qt::red);
                         redBlue.setPixel(1, 0, qRgb(0, 0, 255));
                         p.setOpacity(128 / 255.0);
                         p.drawImage(QRect(10, 50, 50, 40), redBlue);

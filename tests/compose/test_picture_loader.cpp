@@ -11,10 +11,7 @@
 #include <sys/stat.h>
 #include <thread>
 
-class PictureLoader : public ::testing::Test {
-protected:
-    // A marker picture in `picture`, to see that failures leave it alone.
-    PictureLoader() { picture = {QuadrantPicture(3, 3), QSize(3, 3)}; }
+struct PictureLoader : ::testing::Test {
     QString path(const QString& name) const { return dir.filePath(name); }
     QString write(const QString& name, const QByteArray& bytes) {
         return writeFile(path(name), bytes);
@@ -29,7 +26,8 @@ protected:
         EXPECT_EQ(picture.nativeSize, QSize(3, 3));
     }
     QTemporaryDir dir;
-    SourcePicture picture;
+    // A marker picture, to see that failures leave it alone.
+    SourcePicture picture{QuadrantPicture(3, 3), QSize(3, 3)};
 };
 
 TEST_F(PictureLoader, BadFilesAreFailuresNotCrashes) {
