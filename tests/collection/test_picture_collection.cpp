@@ -2,7 +2,6 @@
 // the next-wallpaper selection over real picture files.
 #include "AwaitChange.h"
 
-#include "collection/Collection.h"
 #include "settings/PictureListFile.h"
 
 #include <QBuffer>

@@ -4,7 +4,6 @@
 // follows the visible page. The real settings store and list files, the fake
 // desktop and shell.
 #include "AwaitChange.h"
-#include "collection/Collection.h"
 #include "options_window/AdvancedPage.h"
 #include "options_window/ColorsPageWidget.h"
 #include "options_window/HotKeysPage.h"

@@ -4,8 +4,6 @@
 #include "FakePlatform.h"
 #include "collection/WallpaperChange.h"
 #include "platform/AtomicFile.h"
-#include "platform/IniSettingsStore.h"
-#include "settings/ByteInversion.h"
 #include "settings/PictureListFile.h"
 
 namespace {

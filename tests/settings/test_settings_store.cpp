@@ -1,5 +1,4 @@
 #include "FakePlatform.h"
-#include "platform/IniSettingsStore.h"
 #include "settings/SettingsIO.h"
 #include "settings/StoredText.h"
 
