@@ -2,8 +2,6 @@
 // the next-wallpaper selection over real picture files.
 #include "AwaitChange.h"
 
-#include "settings/PictureListFile.h"
-
 #include <QBuffer>
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -218,11 +218,10 @@ const QString kFolder = u"/org/gnome/settings-daemon/plugins/media-keys/custom-k
 QStringList gnomeRows() {
     QStringList out;
     const QString list = gsettings({u"get"_s, kList, u"custom-keybindings"_s});
-    for (QString path : list.split(u"'"_s)) {
-        if (!path.startsWith(u'/')) continue;
-        out << gsettings({u"get"_s, kRow + path, u"binding"_s}) + u' ' +
-                   gsettings({u"get"_s, kRow + path, u"command"_s});
-    }
+    for (const QString& path : list.split(u"'"_s))
+        if (path.startsWith(u'/'))
+            out << gsettings({u"get"_s, kRow + path, u"binding"_s}) + u' ' +
+                       gsettings({u"get"_s, kRow + path, u"command"_s});
     return out;
 }
 

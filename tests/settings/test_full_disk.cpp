@@ -4,7 +4,6 @@
 #include "FakePlatform.h"
 #include "collection/WallpaperChange.h"
 #include "platform/AtomicFile.h"
-#include "settings/PictureListFile.h"
 
 namespace {
 

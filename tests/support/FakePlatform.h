@@ -4,6 +4,7 @@
 #include "platform/IniSettingsStore.h"
 #include "platform/PlatformServices.h"
 #include "settings/ByteInversion.h"
+#include "settings/PictureListFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -183,6 +184,8 @@ struct TestApp {
     TestApp();
     QString path(const QString& rel) const { return dir.filePath(rel); }
     QString iniPath() const { return path(QStringLiteral("tessaly.conf")); }
+    // The data folder set up and `list` written as its picture list file.
+    void writeList(const PictureListData& list);
     // A fresh store object on the same INI file (as after a restart).
     void reopenStore() { services.store = std::make_unique<IniSettingsStore>(iniPath()); }
     // A value ("Group/Key") as a fresh store reads it from the file, or "<missing>".
