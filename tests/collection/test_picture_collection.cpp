@@ -2,7 +2,6 @@
 // the next-wallpaper selection over real picture files.
 #include "AwaitChange.h"
 
-#include <QBuffer>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,10 +10,7 @@ namespace {
 
 // A picture `width` pixels wide (the width tells which entry was loaded).
 QByteArray encoded(int width, const char* format) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    solidImage({width, 7}, Qt::darkCyan).save(&buffer, format);
-    return buffer.data();
+    return ::encoded(solidImage({width, 7}, Qt::darkCyan), format);
 }
 
 struct CollectionTest : ::testing::Test {

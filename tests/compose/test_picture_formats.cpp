@@ -7,7 +7,6 @@
 #include "compose/Compose.h"
 #include "compose/PictureFormats.h"
 
-#include <QBuffer>
 #include <QColorSpace>
 #include <atomic>
 #include <latch>
@@ -175,9 +174,7 @@ TEST_F(PictureFormatsTest, OrientationTagTurnsThePictureUpright) {
     expectUprightQuadrants(load(make("heic", jpeg, "turned.heic")), QSize(200, 300));
 
     // WebP keeps the tag in an EXIF chunk of the extended layout.
-    QByteArray plain;
-    QBuffer buffer(&plain);
-    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && QImage(stored).save(&buffer, "WEBP", 100));
+    const QByteArray plain = encoded(QImage(stored), "WEBP", 100);
     const QByteArray vp8x =
         "VP8X" + le(10, 4) + QByteArray("\x08\0\0\0", 4) + le(299, 3) + le(199, 3);
     const QByteArray chunks = vp8x + plain.mid(12) + "EXIF" + le(exif.size(), 4) + exif;

@@ -6,6 +6,7 @@
 #include "settings/ByteInversion.h"
 #include "settings/PictureListFile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -95,6 +96,13 @@ inline QImage solidImage(QSize size, const QColor& colour) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
     return image;
+}
+// `image` as the bytes of a file in `format`.
+inline QByteArray encoded(const QImage& image, const char* format, int quality = -1) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    EXPECT_TRUE(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, format, quality));
+    return bytes;
 }
 inline QString savePicture(const QString& path, const QColor& colour, QSize size = {64, 48}) {
     QDir().mkpath(QFileInfo(path).absolutePath());
