@@ -33,9 +33,8 @@ struct Package : ::testing::Test {
 };
 
 TEST_F(Package, IsNamedAndDescribedForDebianAndHoldsWhatAnInstallHolds) {
-    const QString version = field("Version");
-    const QString arch = field("Architecture");
-    EXPECT_EQ(QFileInfo(deb).fileName(), "tessaly_" + version + "_" + arch + ".deb");
+    EXPECT_EQ(QFileInfo(deb).fileName(),
+              "tessaly_" + field("Version") + "_" + field("Architecture") + ".deb");
     EXPECT_EQ(field("Package"), "tessaly");
     const QString depends = field("Depends");
     // Computed from the binary, plus the plugins and tools it needs at run time.
