@@ -55,12 +55,13 @@ struct Wmf {
         maxRecord = std::max(maxRecord, size);
     }
     static QByteArray s16(std::initializer_list<qint64> v) { return ints(v, 2); }
-    // A solid brush made, selected and let go (the selection keeps it).
-    void brush(qint64 color) {
-        rec(0x02FC, s16({0}) + le(color, 4) + s16({0}));
+    // An object made by `fn`, selected and let go (the selection keeps it).
+    void use(int fn, const QByteArray& params) {
+        rec(fn, params);
         rec(0x012D, s16({0}));
         rec(0x01F0, s16({0}));
     }
+    void brush(qint64 color) { use(0x02FC, s16({0}) + le(color, 4) + s16({0})); }
     QByteArray bytes(bool placeable = true) {
         rec(0, {});
         const QByteArray header =
@@ -441,16 +442,14 @@ TEST(MetafileDrawing, WindowsMetafileWindowAndViewport) {
         w.brush(color);
         w.rec(0x041B, s16({bottom, right, top, left}));
     };
-    w.rec(0x02FA, s16({5, 0, 0}) + le(0, 4));
-    w.rec(0x012D, s16({0}));
-    w.rec(0x01F0, s16({0}));
-    w.rec(0x0103, s16({8}));         // anisotropic
-    w.rec(0x020B, s16({0, 0}));      // window origin (y, x)
-    w.rec(0x020C, s16({960, 1920})); // window extent: ten units a pixel
-    rect(kRed, 100, 100, 400, 400);  // (10, 10)-(40, 40)
-    w.rec(0x001E, {});               // save
-    w.rec(0x020D, s16({10, 50}));    // viewport origin
-    w.rec(0x020E, s16({30, 30}));    // viewport extent
+    w.use(0x02FA, s16({5, 0, 0}) + le(0, 4)); // the empty pen
+    w.rec(0x0103, s16({8}));                  // anisotropic
+    w.rec(0x020B, s16({0, 0}));               // window origin (y, x)
+    w.rec(0x020C, s16({960, 1920}));          // window extent: ten units a pixel
+    rect(kRed, 100, 100, 400, 400);           // (10, 10)-(40, 40)
+    w.rec(0x001E, {});                        // save
+    w.rec(0x020D, s16({10, 50}));             // viewport origin
+    w.rec(0x020E, s16({30, 30}));             // viewport extent
     w.rec(0x020C, s16({300, 300}));
     rect(kBlue, 0, 0, 300, 300);           // (50, 10)-(80, 40)
     w.rec(0x0211, s16({0, 40}));           // viewport origin moved right 40
@@ -486,9 +485,7 @@ TEST(MetafileDrawing, WindowsMetafileWindowAndViewport) {
     plain.rec(0x0103, s16({8}));
     plain.rec(0x020C, s16({500, 1000}));
     plain.rec(0x020E, s16({96, 192}));
-    plain.rec(0x02FA, s16({5, 0, 0}) + le(0, 4));
-    plain.rec(0x012D, s16({0}));
-    plain.rec(0x01F0, s16({0}));
+    plain.use(0x02FA, s16({5, 0, 0}) + le(0, 4));
     plain.brush(kRed);
     plain.rec(0x041B, s16({250, 500, 0, 0}));
     QSize native;
