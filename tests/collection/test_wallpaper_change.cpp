@@ -28,7 +28,10 @@ qint64 peakMemoryKb() {
 struct WallpaperChangeTest : ::testing::Test {
     TestApp t;
     AppContext& app = *t.app;
-    void SetUp() override { app.settings.WaterMarkVisible = false; }
+    void SetUp() override {
+        app.settings.WaterMarkVisible = false;
+        app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
+    }
     // Saved in the format its name ends in.
     QString save(const QString& name, const QImage& img) {
         QImageWriter writer(t.path(name));
