@@ -5,7 +5,6 @@
 #include "collection/WallpaperChange.h"
 #include "collection/WallpaperHistory.h"
 
-#include <QImageWriter>
 #include <QPainter>
 #include <array>
 
@@ -34,9 +33,7 @@ struct WallpaperChangeTest : ::testing::Test {
     }
     // Saved in the format its name ends in.
     QString save(const QString& name, const QImage& img) {
-        QImageWriter writer(t.path(name));
-        EXPECT_TRUE(writer.write(img))
-            << name.toStdString() << ": " << writer.errorString().toStdString();
+        EXPECT_TRUE(img.save(t.path(name))) << name.toStdString();
         return t.path(name);
     }
     QString solid(const QString& name, QColor colour, QSize size = QSize(40, 30)) {
