@@ -2,10 +2,6 @@
 // the next-wallpaper selection over real picture files.
 #include "AwaitChange.h"
 
-#include "collection/Collection.h"
-#include "settings/PictureListFile.h"
-
-#include <QBuffer>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,10 +10,7 @@ namespace {
 
 // A picture `width` pixels wide (the width tells which entry was loaded).
 QByteArray encoded(int width, const char* format) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    solidImage({width, 7}, Qt::darkCyan).save(&buffer, format);
-    return buffer.data();
+    return ::encoded(solidImage({width, 7}, Qt::darkCyan), format);
 }
 
 struct CollectionTest : ::testing::Test {
@@ -106,9 +99,9 @@ TEST_F(CollectionTest, NamesThatAreNotValidTextOrHoldALineBreakAreLeftOutAndCoun
     const ScanResult dropped = DirDiverPictures(t.path("odd"), {}, &lineBreaks);
     ASSERT_EQ(dropped.size(), 1);
     EXPECT_EQ(dropped[0].name, "good.jpg");
-    lineBreaks.sort();
-    EXPECT_EQ(lineBreaks, (QStringList{t.path("odd/carriage\rreturn.jpg"),
-                                       t.path("odd/line\nfeed.jpg"), t.path("odd/sub\nfolder")}));
+    EXPECT_EQ(sorted(lineBreaks),
+              (QStringList{t.path("odd/carriage\rreturn.jpg"), t.path("odd/line\nfeed.jpg"),
+                           t.path("odd/sub\nfolder")}));
 }
 
 // The TIMEOUT in CMakeLists.txt makes a walk that never ends (a link loop

@@ -5,18 +5,15 @@
 #include "collection/WallpaperChange.h"
 #include "collection/WallpaperHistory.h"
 
-#include <QImageWriter>
+#include <QPainter>
 #include <array>
 
 namespace {
 
 // A picture with a red left half and a blue right half.
 QImage halves(int w, int h) {
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(Qt::blue);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w / 2; ++x)
-            img.setPixel(x, y, qRgb(255, 0, 0));
+    QImage img = solidImage({w, h}, Qt::blue);
+    QPainter(&img).fillRect(0, 0, w / 2, h, Qt::red);
     return img;
 }
 
@@ -30,12 +27,13 @@ qint64 peakMemoryKb() {
 struct WallpaperChangeTest : ::testing::Test {
     TestApp t;
     AppContext& app = *t.app;
-    void SetUp() override { app.settings.WaterMarkVisible = false; }
+    void SetUp() override {
+        app.settings.WaterMarkVisible = false;
+        app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
+    }
     // Saved in the format its name ends in.
     QString save(const QString& name, const QImage& img) {
-        QImageWriter writer(t.path(name));
-        EXPECT_TRUE(writer.write(img))
-            << name.toStdString() << ": " << writer.errorString().toStdString();
+        EXPECT_TRUE(img.save(t.path(name))) << name.toStdString();
         return t.path(name);
     }
     QString solid(const QString& name, QColor colour, QSize size = QSize(40, 30)) {
@@ -46,7 +44,7 @@ struct WallpaperChangeTest : ::testing::Test {
     }
     QImage bitmap() const { return QImage(app.paths.WallpaperBitmapPath, "BMP"); }
     // The colour at the middle of the wallpaper bitmap.
-    QColor shownColour() const {
+    QColor shown() const {
         const QImage bmp = bitmap();
         return bmp.pixelColor(bmp.width() / 2, bmp.height() / 2);
     }
@@ -64,7 +62,6 @@ struct WallpaperChangeTest : ::testing::Test {
 // Pictures of one colour each, as uncompressed bitmaps (".bmp"): two of the
 // same size have files of the same length.
 struct PreparedWallpaperTest : WallpaperChangeTest {
-    QColor shown() const { return bitmap().pixelColor(80, 60); }
     // Lets the preparation after a change run to its end.
     bool prepared() {
         return waitUntil([&] { return app.prepared && app.prepared->ready(); });
@@ -74,7 +71,6 @@ struct PreparedWallpaperTest : WallpaperChangeTest {
 } // namespace
 
 TEST_F(WallpaperChangeTest, PngAndWebpComposeAndAFailedBitmapWriteKeepsTheOldOneAndTheDesktop) {
-    app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
     const CompositionChoices stored = CompositionChoices::stored(app.settings);
     for (const char* format : {"png", "webp"}) {
         SCOPED_TRACE(format);
@@ -100,7 +96,6 @@ TEST_F(WallpaperChangeTest, PngAndWebpComposeAndAFailedBitmapWriteKeepsTheOldOne
 // change under way and what waits; nexts asked during a change wait, a few at
 // most; settings applied during a change are what it shows.
 TEST_F(WallpaperChangeTest, TheLastRequestWinsWhileAChangeRuns) {
-    app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
     app.PictureList = {solid("red.bmp", Qt::red, QSize(4000, 3000)), solid("green.png", Qt::green)};
     std::vector<ChangeResult::Status> reports;
     const auto report = [&](const ChangeResult& r) { reports.push_back(r.status); };
@@ -135,7 +130,7 @@ TEST_F(WallpaperChangeTest, TheLastRequestWinsWhileAChangeRuns) {
     app.settings.EInvert = true;
     app.settingsChanged(SettingsPart::Composition);
     ASSERT_TRUE(await::idle(app));
-    EXPECT_EQ(bitmap().pixelColor(80, 60), QColor(Qt::cyan));
+    EXPECT_EQ(shown(), QColor(Qt::cyan));
     EXPECT_EQ(t.desktop->calls.back().position, "Stretch");
 
     // An internet picture recomposed for a new layout while a Clear forgets
@@ -151,6 +146,7 @@ TEST_F(WallpaperChangeTest, TheLastRequestWinsWhileAChangeRuns) {
 TEST_F(WallpaperChangeTest, SetSelectedPictureUsesTheWindowChoicesAndLeavesTheStoredOnes) {
     save("a.png", halves(40, 20));
     Settings& s = app.settings;
+    s.WallPaperPosition = WallpaperPosition::of(PositionMode::Center);
     s.WaterMarkVisible = true;
     s.WaterMarkText = "#fn";
     s.WaterMarkFont = "DejaVu Sans";
@@ -247,7 +243,6 @@ TEST_F(WallpaperChangeTest, DifferentPicturesPerMonitorAndRecomposingForANewLayo
 // once the wallpaper is cleared.
 TEST_F(WallpaperChangeTest, ANewLayoutComposesWhatIsShownEvenAfterARestart) {
     monitors({QRect(0, 0, 100, 80), QRect(100, 0, 60, 40)});
-    app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
     app.PictureList = {solid("red.png", Qt::red), solid("green.png", Qt::green)};
     ASSERT_TRUE(await::Next(app).changed());
     ASSERT_TRUE(SaveSettings(app));
@@ -279,7 +274,6 @@ TEST_F(WallpaperChangeTest, ANewLayoutComposesWhatIsShownEvenAfterARestart) {
 // The prepared wallpaper is what the next change shows, unless anything it
 // was made from has changed since: then that change composes afresh.
 TEST_F(PreparedWallpaperTest, AStalePreparedWallpaperIsNeverShown) {
-    app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
     app.PictureList = {solid("a.bmp", Qt::red), solid("b.bmp", Qt::green), solid("c.bmp", Qt::blue),
                        solid("d.bmp", Qt::white)};
     ASSERT_TRUE(await::Next(app).changed());
@@ -292,10 +286,7 @@ TEST_F(PreparedWallpaperTest, AStalePreparedWallpaperIsNeverShown) {
     const QDateTime modified = QFileInfo(t.path("c.bmp")).lastModified();
     QFile::remove(t.path("c.bmp"));
     solid("c.bmp", Qt::yellow);
-    QFile file(t.path("c.bmp"));
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
-    file.close();
+    setModified(t.path("c.bmp"), modified);
     ASSERT_TRUE(await::Next(app).changed());
     EXPECT_EQ(shown(), QColor(Qt::yellow));
 
@@ -366,7 +357,6 @@ TEST_F(PreparedWallpaperTest, RandomPicksDrawnAheadNeverRepeatAndStayUniform) {
 // before the list continues where it was; a deleted file is skipped, and the
 // history survives a restart of the jobs in History.tsy.
 TEST_F(WallpaperChangeTest, PreviousGoesBackAndNextComesForwardBeforeTheListContinues) {
-    app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
     app.settings.BubbleFileName = true;
     app.PictureList = {solid("red.png", Qt::red), solid("green.png", Qt::green),
                        solid("blue.png", Qt::blue)};
@@ -375,8 +365,7 @@ TEST_F(WallpaperChangeTest, PreviousGoesBackAndNextComesForwardBeforeTheListCont
     int lookups = 0;
     JobsOf(app).setInternetPictures([&](const QString& a) -> std::optional<QByteArray> {
         ++lookups;
-        if (a == address) return yellowBytes;
-        return std::nullopt;
+        return a == address ? std::optional(yellowBytes) : std::nullopt;
     });
 
     EXPECT_EQ(await::Previous(app).status, ChangeResult::Status::NothingToShow);
@@ -390,24 +379,23 @@ TEST_F(WallpaperChangeTest, PreviousGoesBackAndNextComesForwardBeforeTheListCont
               QString("F\t%1\nI\t%2\nF\t%3\nF\t%4\n")
                   .arg(app.PictureList[2], address, app.PictureList[1], app.PictureList[0]));
 
-    const std::vector<QColor> back{Qt::yellow, Qt::green, Qt::red};
-    for (const QColor& colour : back) {
-        ASSERT_TRUE(await::Previous(app).changed());
-        EXPECT_EQ(shownColour(), colour);
-    }
+    // Steps back or forward, each showing the next of `colours`.
+    const auto walk = [&](bool back, std::initializer_list<QColor> colours) {
+        for (const QColor& colour : colours) {
+            ASSERT_TRUE((back ? await::Previous(app) : await::Next(app)).changed());
+            EXPECT_EQ(shown(), colour);
+        }
+    };
+    walk(true, {Qt::yellow, Qt::green, Qt::red});
     EXPECT_EQ(t.notifier->shown.back().text, app.PictureList[0]);
     EXPECT_EQ(await::Previous(app).status, ChangeResult::Status::NothingToShow);
-    EXPECT_EQ(shownColour(), QColor(Qt::red));
+    EXPECT_EQ(shown(), QColor(Qt::red));
     EXPECT_EQ(app.settings.CurWallPaper, 3);
     EXPECT_GT(lookups, 0);
 
     // Forward again: green, yellow (from the cache item), blue; then the
     // list goes on after blue with red.
-    const std::vector<QColor> forward{Qt::green, Qt::yellow, Qt::blue, Qt::red};
-    for (const QColor& colour : forward) {
-        ASSERT_TRUE(await::Next(app).changed());
-        EXPECT_EQ(shownColour(), colour);
-    }
+    walk(false, {Qt::green, Qt::yellow, Qt::blue, Qt::red});
     EXPECT_EQ(app.settings.CurWallPaper, 1);
     EXPECT_EQ(t.notifier->shown.back().text, app.PictureList[0]);
 
@@ -418,10 +406,7 @@ TEST_F(WallpaperChangeTest, PreviousGoesBackAndNextComesForwardBeforeTheListCont
     // deleted: two steps back and the next one skips it to red.
     QFile::remove(t.path("green.png"));
     const QFileInfo before(historyFile());
-    for (const QColor& colour : {QColor(Qt::blue), QColor(Qt::yellow), QColor(Qt::red)}) {
-        ASSERT_TRUE(await::Previous(app).changed());
-        EXPECT_EQ(shownColour(), colour);
-    }
+    walk(true, {Qt::blue, Qt::yellow, Qt::red});
     // The skipped entry is left out for good (the newest, not yet stepped
     // over, is left out when the file is read again).
     EXPECT_EQ(readFile(historyFile()).count("green.png"), 1);
@@ -441,13 +426,12 @@ TEST_F(WallpaperChangeTest, PreviousGoesBackAndNextComesForwardBeforeTheListCont
 // the sequence position stays where the list left it.
 TEST_F(WallpaperChangeTest, PreviousRestoresTheSetOfPicturesOnSeveralMonitors) {
     monitors({QRect(0, 0, 100, 80), QRect(100, 0, 100, 80)});
-    app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
     const std::array colours{Qt::red, Qt::green, Qt::blue, Qt::yellow};
     for (size_t i = 0; i < colours.size(); ++i)
         app.PictureList << solid(QString("m%1.png").arg(i), colours[i]);
     ASSERT_TRUE(await::Next(app).changed());
     ASSERT_TRUE(await::Next(app).changed());
-    EXPECT_EQ(shownColour(), QColor(Qt::yellow)); // the middle is the second monitor's left edge
+    EXPECT_EQ(shown(), QColor(Qt::yellow)); // the middle is the second monitor's left edge
     ASSERT_TRUE(await::Previous(app).changed());
     const QImage bmp = bitmap();
     EXPECT_EQ(bmp.pixelColor(50, 40), QColor(Qt::red));

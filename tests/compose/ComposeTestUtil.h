@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QPainter>
+#include <gtest/gtest.h>
+#include <vector>
 
 // A picture with four coloured quadrants (red, green / blue, yellow), so that
 // position, scale and orientation all show in the pixels.
@@ -25,4 +27,33 @@ inline QRect InkBounds(const QImage& img, QRgb background) {
         for (int x = 0; x < img.width(); ++x)
             if (Rgb(img, x, y) != (background & 0xFFFFFF)) r |= QRect(x, y, 1, 1);
     return r;
+}
+
+// `v` in `bytes` bytes, least significant first, as the picture formats store it.
+inline QByteArray le(qint64 v, int bytes) {
+    QByteArray b;
+    for (int k = 0; k < bytes; ++k)
+        b += char((v >> (8 * k)) & 0xFF);
+    return b;
+}
+
+// The channels' differences added.
+inline int ColourDistance(QColor a, QColor b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+           std::abs(a.blue() - b.blue());
+}
+
+struct Probe {
+    QPoint at;
+    QRgb color;
+};
+
+// Fails the test where a probed pixel is further than `tolerance` from its colour.
+inline void ExpectProbes(const QImage& image, const std::vector<Probe>& probes,
+                         int tolerance = 30) {
+    for (const Probe& p : probes)
+        EXPECT_LE(ColourDistance(image.pixelColor(p.at), p.color), tolerance)
+            << "at " << p.at.x() << "," << p.at.y() << ": "
+            << image.pixelColor(p.at).name().toStdString() << " instead of "
+            << QColor(p.color).name().toStdString();
 }

@@ -2,8 +2,6 @@
 #include "ComposeTestUtil.h"
 #include "compose/Compose.h"
 
-#include <gtest/gtest.h>
-
 // The quadrants' colours, and the desktop colour the fake desktop reports.
 constexpr QRgb R = 0xFF0000, G = 0x00FF00, B = 0x0000FF, Y = 0xFFFF00, D = 0x112233;
 const ScreenInfo kScreen{QSize(200, 100), QRect(0, 0, 200, 100), 96};

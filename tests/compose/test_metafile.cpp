@@ -1,22 +1,14 @@
 // Windows metafiles written record by record by the test, drawn and compared
 // with what each record family must put on the pixels; damaged files fail.
+#include "ComposeTestUtil.h"
 #include "FakePlatform.h"
 #include "compose/Compose.h"
 #include "compose/Metafile.h"
 
-#include <QPainter>
 #include <QPainterPath>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
-QByteArray le(qint64 v, int bytes) {
-    QByteArray b;
-    for (int k = 0; k < bytes; ++k)
-        b += char((v >> (8 * k)) & 0xFF);
-    return b;
-}
 QByteArray ints(std::initializer_list<qint64> values, int bytes = 4) {
     QByteArray b;
     for (qint64 v : values)
@@ -63,12 +55,13 @@ struct Wmf {
         maxRecord = std::max(maxRecord, size);
     }
     static QByteArray s16(std::initializer_list<qint64> v) { return ints(v, 2); }
-    // A solid brush made, selected and let go (the selection keeps it).
-    void brush(qint64 color) {
-        rec(0x02FC, s16({0}) + le(color, 4) + s16({0}));
+    // An object made by `fn`, selected and let go (the selection keeps it).
+    void use(int fn, const QByteArray& params) {
+        rec(fn, params);
         rec(0x012D, s16({0}));
         rec(0x01F0, s16({0}));
     }
+    void brush(qint64 color) { use(0x02FC, s16({0}) + le(color, 4) + s16({0})); }
     QByteArray bytes(bool placeable = true) {
         rec(0, {});
         const QByteArray header =
@@ -107,6 +100,13 @@ QImage render(const QByteArray& bytes, QSize size = QSize(192, 96)) {
     return out;
 }
 
+// Whether the player refuses `bytes`.
+bool refused(const QByteArray& bytes) {
+    QImage out;
+    QString error;
+    return !RenderMetafile(bytes, QSize(192, 96), out, error);
+}
+
 // A white picture of the same size drawn by `paint` through QPainter.
 template <typename Paint> QImage reference(Paint paint, QSize size = QSize(192, 96)) {
     QImage img(size, QImage::Format_RGB32);
@@ -127,10 +127,7 @@ void expectLooksLike(const QImage& got, const QImage& want, double share = 0.01)
     QPoint first(-1, -1);
     for (int y = 0; y < got.height(); ++y)
         for (int x = 0; x < got.width(); ++x) {
-            const QRgb a = got.pixel(x, y), b = want.pixel(x, y);
-            if (std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-                    std::abs(qBlue(a) - qBlue(b)) >
-                60) {
+            if (ColourDistance(got.pixel(x, y), want.pixel(x, y)) > 60) {
                 if (!bad) first = QPoint(x, y);
                 ++bad;
             }
@@ -141,22 +138,6 @@ void expectLooksLike(const QImage& got, const QImage& want, double share = 0.01)
         << QColor(want.pixel(first)).name().toStdString();
 }
 
-struct Probe {
-    QPoint at;
-    QRgb color;
-};
-
-void expectProbes(const QImage& image, const std::vector<Probe>& probes) {
-    for (const Probe& p : probes) {
-        const QColor c = image.pixelColor(p.at), want(p.color);
-        EXPECT_LE(std::abs(c.red() - want.red()) + std::abs(c.green() - want.green()) +
-                      std::abs(c.blue() - want.blue()),
-                  30)
-            << "at " << p.at.x() << "," << p.at.y() << ": " << c.name().toStdString()
-            << " instead of " << want.name().toStdString();
-    }
-}
-
 struct MetafileTest : ::testing::Test {
     QTemporaryDir dir;
     SourcePicture picture{QImage(3, 3, QImage::Format_RGB32), QSize(3, 3)};
@@ -164,7 +145,7 @@ struct MetafileTest : ::testing::Test {
         return LoadPictureFor(writeFile(dir.filePath(name), bytes), PositionMode::Center,
                               QSize(400, 300), picture);
     }
-    void expectProbes(const std::vector<Probe>& probes) { ::expectProbes(picture.image, probes); }
+    void expectProbes(const std::vector<Probe>& probes) { ExpectProbes(picture.image, probes); }
 };
 
 } // namespace
@@ -226,9 +207,7 @@ TEST_F(MetafileTest, EnhancedMetafileRecordFamilies) {
                   ints({108, bmi.size(), 108 + bmi.size(), bits.size(), 2, 1}) + bmi + bits);
     e.rec(9999, ints({1, 2, 3})); // unknown: skipped
     // Text in a font 20 pixels high.
-    QByteArray font = ints({10, -20, 0, 0, 0, 700, 0, 0});
-    font += QByteArray(64, '\0');
-    e.rec(82, font);
+    e.rec(82, ints({10, -20, 0, 0, 0, 700, 0, 0}) + QByteArray(64, '\0'));
     e.rec(37, ints({10}));
     e.rec(18, ints({1}));
     const QString text = QStringLiteral("HH");
@@ -348,7 +327,7 @@ TEST(MetafileDrawing, GradientFillAndAlphaBlend) {
     const QByteArray emf = e.bytes();
     const QImage got = render(emf);
     // The triangle: each corner its colour, the centre nearly the mean.
-    expectProbes(got, {{{132, 12}, qRgb(234, 11, 11)},
+    ExpectProbes(got, {{{132, 12}, qRgb(234, 11, 11)},
                        {{186, 11}, qRgb(8, 240, 6)},
                        {{131, 66}, qRgb(8, 6, 240)},
                        {{150, 30}, qRgb(81, 87, 87)},
@@ -364,8 +343,7 @@ TEST(MetafileDrawing, GradientFillAndAlphaBlend) {
                         // The bitmaps scaled as the player scales them.
                         p.setRenderHint(QPainter::SmoothPixmapTransform);
                         p.fillRect(QRect(10, 50, 50, 40), Qt::blue);
-                        QImage redBlue(2, 1, QImage::Format_RGB32);
-                        redBlue.setPixel(0, 0, qRgb(255, 0, 0));
+                        QImage redBlue = solidImage({2, 1}, Qt::red);
                         redBlue.setPixel(1, 0, qRgb(0, 0, 255));
                         p.setOpacity(128 / 255.0);
                         p.drawImage(QRect(10, 50, 50, 40), redBlue);
@@ -377,12 +355,8 @@ TEST(MetafileDrawing, GradientFillAndAlphaBlend) {
                     }));
 
     // Counts beyond the record: refused.
-    QImage out;
-    QString error;
-    for (const QByteArray& bad :
-         {emf.left(88) + ints({118, 36, 0, 0, 0, 0, 1000, 1, 0}) + emf.mid(88),
-          emf.left(88) + ints({118, 36, 0, 0, 0, 0, 0, 1, 7}) + emf.mid(88)})
-        EXPECT_FALSE(RenderMetafile(bad, QSize(192, 96), out, error));
+    EXPECT_TRUE(refused(emf.left(88) + ints({118, 36, 0, 0, 0, 0, 1000, 1, 0}) + emf.mid(88)));
+    EXPECT_TRUE(refused(emf.left(88) + ints({118, 36, 0, 0, 0, 0, 0, 1, 7}) + emf.mid(88)));
 }
 
 // Regions in both formats, the same picture: filled with a brush, framed,
@@ -402,10 +376,8 @@ TEST(MetafileDrawing, RegionsInBothFormats) {
     });
 
     Emf e;
-    e.rec(39, ints({1, 0, kRed, 0}));
-    e.rec(39, ints({2, 0, kBlue, 0}));
-    e.rec(39, ints({3, 0, kGreen, 0}));
-    e.rec(39, ints({4, 0, kYellow, 0}));
+    for (const qint64 slot : {1, 2, 3, 4}) // brushes of red, blue, green and yellow
+        e.rec(39, ints({slot, 0, std::array{kRed, kBlue, kGreen, kYellow}[slot - 1], 0}));
     e.rec(37, ints({0x80000008}));
     auto regionRecord = [&](quint32 type, const QByteArray& data, const QByteArray& extra) {
         e.rec(type, ints({0, 0, 0, 0, data.size()}) + extra + data);
@@ -455,17 +427,14 @@ TEST(MetafileDrawing, RegionsInBothFormats) {
     expectLooksLike(render(wmf), want, 0.002);
 
     // A region whose rectangles or scans run past the record: refused.
-    QImage out;
-    QString error;
     const QByteArray emfRegionCut = ints({71, 8 + 24 + 48, 0, 0, 0, 0, 48, 1}) +
                                     ints({32, 1, 5, 80, 0, 0, 0, 0}) + ints({1, 1, 2, 2});
-    EXPECT_FALSE(
-        RenderMetafile(emf.left(88) + emfRegionCut + emf.mid(88), QSize(192, 96), out, error));
+    EXPECT_TRUE(refused(emf.left(88) + emfRegionCut + emf.mid(88)));
     Wmf cut;
     QByteArray scans = wmfRegion({QRect(1, 1, 5, 5)});
     scans[22] = 40; // a scan of 40 coordinates
     cut.rec(0x06FF, scans);
-    EXPECT_FALSE(RenderMetafile(cut.bytes(), QSize(192, 96), out, error));
+    EXPECT_TRUE(refused(cut.bytes()));
 }
 
 // The window and viewport of a WMF: a window alone is stretched over the
@@ -478,16 +447,14 @@ TEST(MetafileDrawing, WindowsMetafileWindowAndViewport) {
         w.brush(color);
         w.rec(0x041B, s16({bottom, right, top, left}));
     };
-    w.rec(0x02FA, s16({5, 0, 0}) + le(0, 4));
-    w.rec(0x012D, s16({0}));
-    w.rec(0x01F0, s16({0}));
-    w.rec(0x0103, s16({8}));         // anisotropic
-    w.rec(0x020B, s16({0, 0}));      // window origin (y, x)
-    w.rec(0x020C, s16({960, 1920})); // window extent: ten units a pixel
-    rect(kRed, 100, 100, 400, 400);  // (10, 10)-(40, 40)
-    w.rec(0x001E, {});               // save
-    w.rec(0x020D, s16({10, 50}));    // viewport origin
-    w.rec(0x020E, s16({30, 30}));    // viewport extent
+    w.use(0x02FA, s16({5, 0, 0}) + le(0, 4)); // the empty pen
+    w.rec(0x0103, s16({8}));                  // anisotropic
+    w.rec(0x020B, s16({0, 0}));               // window origin (y, x)
+    w.rec(0x020C, s16({960, 1920}));          // window extent: ten units a pixel
+    rect(kRed, 100, 100, 400, 400);           // (10, 10)-(40, 40)
+    w.rec(0x001E, {});                        // save
+    w.rec(0x020D, s16({10, 50}));             // viewport origin
+    w.rec(0x020E, s16({30, 30}));             // viewport extent
     w.rec(0x020C, s16({300, 300}));
     rect(kBlue, 0, 0, 300, 300);           // (50, 10)-(80, 40)
     w.rec(0x0211, s16({0, 40}));           // viewport origin moved right 40
@@ -523,9 +490,7 @@ TEST(MetafileDrawing, WindowsMetafileWindowAndViewport) {
     plain.rec(0x0103, s16({8}));
     plain.rec(0x020C, s16({500, 1000}));
     plain.rec(0x020E, s16({96, 192}));
-    plain.rec(0x02FA, s16({5, 0, 0}) + le(0, 4));
-    plain.rec(0x012D, s16({0}));
-    plain.rec(0x01F0, s16({0}));
+    plain.use(0x02FA, s16({5, 0, 0}) + le(0, 4));
     plain.brush(kRed);
     plain.rec(0x041B, s16({250, 500, 0, 0}));
     QSize native;

@@ -7,7 +7,6 @@
 #include "compose/Compose.h"
 #include "compose/PictureFormats.h"
 
-#include <QBuffer>
 #include <QColorSpace>
 #include <atomic>
 #include <latch>
@@ -65,17 +64,12 @@ struct PictureFormatsTest : ::testing::Test {
         in.screen.size = kScreen;
         const QImage canvas = ComposeWallpaper(picture, in);
         ASSERT_FALSE(canvas.isNull());
-        const std::pair<QPoint, QColor> probes[] = {{{100, 75}, Qt::red},
-                                                    {{300, 75}, Qt::green},
-                                                    {{100, 225}, Qt::blue},
-                                                    {{300, 225}, Qt::yellow}};
-        for (const auto& [at, colour] : probes) {
-            const QColor c = canvas.pixelColor(at);
-            EXPECT_LE(std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
-                          std::abs(c.blue() - colour.blue()),
-                      tolerance)
-                << "at " << at.x() << "," << at.y() << ": " << c.name().toStdString();
-        }
+        ExpectProbes(canvas,
+                     {{{100, 75}, qRgb(255, 0, 0)},
+                      {{300, 75}, qRgb(0, 255, 0)},
+                      {{100, 225}, qRgb(0, 0, 255)},
+                      {{300, 225}, qRgb(255, 255, 0)}},
+                     tolerance);
     }
 };
 
@@ -180,19 +174,11 @@ TEST_F(PictureFormatsTest, OrientationTagTurnsThePictureUpright) {
     expectUprightQuadrants(load(make("heic", jpeg, "turned.heic")), QSize(200, 300));
 
     // WebP keeps the tag in an EXIF chunk of the extended layout.
-    QByteArray plain;
-    QBuffer buffer(&plain);
-    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && QImage(stored).save(&buffer, "WEBP", 100));
-    auto le32 = [](quint32 v) {
-        QByteArray b;
-        for (int k = 0; k < 4; ++k)
-            b += char((v >> (8 * k)) & 0xFF);
-        return b;
-    };
-    QByteArray vp8x("VP8X");
-    vp8x += le32(10) + QByteArray("\x08\0\0\0", 4) + le32(299).left(3) + le32(199).left(3);
-    QByteArray chunks = vp8x + plain.mid(12) + "EXIF" + le32(quint32(exif.size())) + exif;
-    const QByteArray webp = "RIFF" + le32(quint32(chunks.size() + 4)) + "WEBP" + chunks;
+    const QByteArray plain = encoded(QImage(stored), "WEBP", 100);
+    const QByteArray vp8x =
+        "VP8X" + le(10, 4) + QByteArray("\x08\0\0\0", 4) + le(299, 3) + le(199, 3);
+    const QByteArray chunks = vp8x + plain.mid(12) + "EXIF" + le(exif.size(), 4) + exif;
+    const QByteArray webp = "RIFF" + le(chunks.size() + 4, 4) + "WEBP" + chunks;
     expectUprightQuadrants(load(writeFile(path("turned.webp"), webp)), QSize(200, 300));
 }
 

@@ -3,19 +3,14 @@
 #include "FakePlatform.h"
 #include "compose/Compose.h"
 
-#include <QBuffer>
 #include <QImageWriter>
-#include <QPainter>
 #include <atomic>
 #include <chrono>
 #include <future>
 #include <sys/stat.h>
 #include <thread>
 
-class PictureLoader : public ::testing::Test {
-protected:
-    // A marker picture in `picture`, to see that failures leave it alone.
-    PictureLoader() { picture = {QuadrantPicture(3, 3), QSize(3, 3)}; }
+struct PictureLoader : ::testing::Test {
     QString path(const QString& name) const { return dir.filePath(name); }
     QString write(const QString& name, const QByteArray& bytes) {
         return writeFile(path(name), bytes);
@@ -30,7 +25,8 @@ protected:
         EXPECT_EQ(picture.nativeSize, QSize(3, 3));
     }
     QTemporaryDir dir;
-    SourcePicture picture;
+    // A marker picture, to see that failures leave it alone.
+    SourcePicture picture{QuadrantPicture(3, 3), QSize(3, 3)};
 };
 
 TEST_F(PictureLoader, BadFilesAreFailuresNotCrashes) {
@@ -40,10 +36,7 @@ TEST_F(PictureLoader, BadFilesAreFailuresNotCrashes) {
     // Damage inside the data, the file's length intact (files cut short and
     // garbled after their header are test_picture_formats' cases).
     for (const char* fmt : {"JPEG", "PNG"}) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) &&
-                    QuadrantPicture(300, 200).save(&buffer, fmt));
+        QByteArray bytes = encoded(QuadrantPicture(300, 200), fmt);
         bytes.replace(bytes.size() * 2 / 3, 40, QByteArray(40, '\x37'));
         expectFails(write(QStringLiteral("scrambled.%1").arg(fmt), bytes));
     }

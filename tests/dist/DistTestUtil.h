@@ -42,8 +42,7 @@ inline QStringList filesUnder(const QString& root) {
     QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext())
         files << QDir(root).relativeFilePath(it.next());
-    files.sort();
-    return files;
+    return sorted(files);
 }
 
 // What the installed tree must hold beside share/tessaly/ (relative to the prefix).
@@ -73,6 +72,5 @@ inline QStringList expectedIntegrationFiles() {
             if (QFileInfo::exists(source + QStringLiteral("/dist/man/%1/%2.1").arg(language, page)))
                 files << QStringLiteral("share/man/%1/man1/%2.1.gz").arg(language, page);
     }
-    files.sort();
-    return files;
+    return sorted(files);
 }

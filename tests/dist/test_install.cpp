@@ -99,50 +99,47 @@ QSet<QString> helpOptions(const QString& program) {
 }
 
 // Each program in bin/ has its manual page (lintian warns of one without),
-// well formed, with the options its --help lists.
+// well formed, with the options its --help lists. Each translated page
+// (man/<language>/man1) is as well formed and names the same options as the
+// English one, whatever its section headings say.
 TEST_F(Installed, ManualPagesAreWellFormedAndListTheOptionsOfHelp) {
+    // The page of `program` in man/`folder`, checked to be well formed.
+    const auto manPage = [&](const QString& folder, const QString& program) {
+        const QString gz = prefix + "/share/man/" + folder + "/" + program + ".1.gz";
+        const Ran page = runTool("gzip", {"-dc", gz});
+        EXPECT_EQ(page.code, 0) << page.out.toStdString();
+        EXPECT_TRUE(page.out.contains(".TH " + program.toUpper() + " 1 "));
+        if (haveTool("groff")) {
+            const Ran check =
+                runTool("sh", {"-c", "gzip -dc \"$0\" | groff -k -man -ww -z -Tutf8", gz});
+            EXPECT_EQ(check.code, 0);
+            EXPECT_EQ(check.out.trimmed(), "") << check.out.toStdString();
+        }
+        return page.out;
+    };
     const QStringList programs = QDir(prefix + "/bin").entryList(QDir::Files);
     EXPECT_EQ(programs, (QStringList{"tessaly", "tessaly-catalogue"}));
     for (const QString& program : programs) {
         SCOPED_TRACE(program.toStdString());
-        const QString gz = prefix + "/share/man/man1/" + program + ".1.gz";
-        const Ran page = runTool("gzip", {"-dc", gz});
-        ASSERT_EQ(page.code, 0) << page.out.toStdString();
-        EXPECT_TRUE(page.out.contains(".TH " + program.toUpper() + " 1 "));
+        const QString page = manPage("man1", program);
         const QSet<QString> help =
             helpOptions(program == "tessaly" ? qEnvironmentVariable("TESSALY_BINARY")
                                              : prefix + "/bin/" + program);
         EXPECT_FALSE(help.isEmpty());
-        EXPECT_EQ(pageOptions(page.out), help);
+        EXPECT_EQ(pageOptions(page), help);
         if (program == "tessaly") {
             // Every file the page names under FILES exists as the program names it.
-            EXPECT_TRUE(page.out.contains("autostart/" + kAppId + ".desktop"));
-            EXPECT_TRUE(page.out.contains("tessaly.conf"));
-            EXPECT_TRUE(page.out.contains("WallPapersList.tsy"));
+            EXPECT_TRUE(page.contains("autostart/" + kAppId + ".desktop"));
+            EXPECT_TRUE(page.contains("tessaly.conf"));
+            EXPECT_TRUE(page.contains("WallPapersList.tsy"));
         }
-        if (!haveTool("groff")) continue;
-        const Ran check = runTool("sh", {"-c", "gzip -dc \"$0\" | groff -man -ww -z -Tutf8", gz});
-        EXPECT_EQ(check.code, 0);
-        EXPECT_EQ(check.out.trimmed(), "") << check.out.toStdString();
+        for (const QString& language :
+             QDir(prefix + "/share/man").entryList({"??"}, QDir::Dirs | QDir::NoDotAndDotDot)) {
+            SCOPED_TRACE(language.toStdString());
+            EXPECT_EQ(pageOptions(manPage(language + "/man1", program), true),
+                      pageOptions(page, true));
+        }
     }
-    // Each translated page (man/<language>/man1) is as well formed and names
-    // the same options as the English one, whatever its section headings say.
-    for (const QString& language :
-         QDir(prefix + "/share/man").entryList({"??"}, QDir::Dirs | QDir::NoDotAndDotDot))
-        for (const QString& program : programs) {
-            SCOPED_TRACE((language + "/" + program).toStdString());
-            const Ran english =
-                runTool("gzip", {"-dc", prefix + "/share/man/man1/" + program + ".1.gz"});
-            const QString gz = prefix + "/share/man/" + language + "/man1/" + program + ".1.gz";
-            const Ran page = runTool("gzip", {"-dc", gz});
-            ASSERT_EQ(page.code, 0) << page.out.toStdString();
-            EXPECT_TRUE(page.out.contains(".TH " + program.toUpper() + " 1 "));
-            EXPECT_EQ(pageOptions(page.out, true), pageOptions(english.out, true));
-            if (!haveTool("groff")) continue;
-            const Ran check =
-                runTool("sh", {"-c", "gzip -dc \"$0\" | groff -k -man -ww -z -Tutf8", gz});
-            EXPECT_EQ(check.out.trimmed(), "") << check.out.toStdString();
-        }
 }
 
 } // namespace

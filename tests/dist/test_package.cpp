@@ -33,9 +33,8 @@ struct Package : ::testing::Test {
 };
 
 TEST_F(Package, IsNamedAndDescribedForDebianAndHoldsWhatAnInstallHolds) {
-    const QString version = field("Version");
-    const QString arch = field("Architecture");
-    EXPECT_EQ(QFileInfo(deb).fileName(), "tessaly_" + version + "_" + arch + ".deb");
+    EXPECT_EQ(QFileInfo(deb).fileName(),
+              "tessaly_" + field("Version") + "_" + field("Architecture") + ".deb");
     EXPECT_EQ(field("Package"), "tessaly");
     const QString depends = field("Depends");
     // Computed from the binary, plus the plugins and tools it needs at run time.
@@ -49,8 +48,8 @@ TEST_F(Package, IsNamedAndDescribedForDebianAndHoldsWhatAnInstallHolds) {
     for (const QString& line : list.out.split('\n', Qt::SkipEmptyParts))
         if (!line.startsWith('d'))
             files << line.section(' ', -1).remove(QRegularExpression("^\\./usr/"));
-    files.sort();
-    EXPECT_EQ(files.join('\n').toStdString(), expectedIntegrationFiles().join('\n').toStdString());
+    EXPECT_EQ(sorted(files).join('\n').toStdString(),
+              expectedIntegrationFiles().join('\n').toStdString());
 }
 
 TEST_F(Package, UnpackedCopyRunsFromAnyFolderAndFindsItsOwnFiles) {

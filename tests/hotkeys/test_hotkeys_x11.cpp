@@ -27,9 +27,8 @@ void xdotool(const QStringList& args) {
 // With `serverKeys` Ctrl+Alt+F1 … F12 switch virtual terminals inside the
 // server (the usual keymap); without, they are keys that clients receive.
 void useKeymap(bool serverKeys) {
-    const QString option = serverKeys ? u""_s : u"srvrkeys:none"_s;
-    ASSERT_EQ(QProcess::execute(u"setxkbmap"_s,
-                                {u"-layout"_s, u"us"_s, u"-option"_s, u"-option"_s, option}),
+    ASSERT_EQ(QProcess::execute(u"setxkbmap"_s, {u"-layout"_s, u"us"_s, u"-option"_s, u"-option"_s,
+                                                 serverKeys ? u""_s : u"srvrkeys:none"_s}),
               0);
 }
 

@@ -1,6 +1,5 @@
 // The download client against a real HTTP/HTTPS server and a real proxy on
 // 127.0.0.1 (tests/support/http-test-server.py, tinyproxy).
-#include "FakePlatform.h"
 #include "LocalHttpServer.h"
 #include "internet/DownloadClient.h"
 

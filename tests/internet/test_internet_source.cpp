@@ -135,12 +135,9 @@ TEST_F(InternetTest, RebuildsOnlyOnChangeAndFetchesEachPageOnce) {
     // Only the technique changed: rebuilt and shuffled, pages from the cache.
     app.settings.TechniqueTimer = ChangeTechnique::Random;
     rebuild(*list, client, cache, RebuildOutcome::Written);
-    QStringList shuffled = ReadInternetFileList(app);
+    const QStringList shuffled = ReadInternetFileList(app);
     EXPECT_NE(shuffled, inOrder);
-    shuffled.sort();
-    QStringList sorted = inOrder;
-    sorted.sort();
-    EXPECT_EQ(shuffled, sorted);
+    EXPECT_EQ(sorted(shuffled), sorted(inOrder));
     EXPECT_EQ(server.count("/files/a.html") + server.count("/files/b.html"), 2);
     // No category checked: an empty list.
     list->categories[0].checked = list->categories[1].checked = false;
@@ -281,8 +278,7 @@ TEST_F(InternetTest, PreviousShowsCachedPicturesAgainAndLeavesSeqAlone) {
     ASSERT_TRUE(await::Previous(app).changed());
     EXPECT_EQ(shown(), "r");
     EXPECT_EQ(await::Previous(app).status, ChangeResult::Status::NothingToShow);
-    const ChangeResult forward = await::Next(app);
-    EXPECT_EQ(forward.status, ChangeResult::Status::Changed) << "forward through the history";
+    EXPECT_EQ(await::Next(app).status, ChangeResult::Status::Changed) << "forward, the history";
     EXPECT_EQ(shown(), "g");
     EXPECT_EQ(downloads(), 2);
     EXPECT_EQ(seq(), "3");
@@ -406,10 +402,8 @@ TEST_F(InternetTest, OneRefreshOrRebuildAtATimeAndChangesWaitForThem) {
     const QString a1 = server.url("/files/a1.jpg"), b1 = server.url("/files/b1.jpg");
     CategoryList onlyA = LoadIntCatz(app), onlyB = onlyA;
     ASSERT_EQ(onlyA.categories.size(), 2);
-    onlyA.categories[0].checked = true;
-    onlyA.categories[1].checked = false;
-    onlyB.categories[0].checked = false;
-    onlyB.categories[1].checked = true;
+    onlyA.categories[0].checked = onlyB.categories[1].checked = true;
+    onlyA.categories[1].checked = onlyB.categories[0].checked = false;
     QStringList seen;
     const auto record = [&](const QString& name) {
         return [&seen, name, this](RebuildOutcome o, CategoryList) {
@@ -545,10 +539,7 @@ TEST_F(InternetTest, AChangeFetchesADuePhotoFeedFirst) {
     ASSERT_TRUE(waitUntil([&] { return change.has_value(); }));
     EXPECT_TRUE(change->changed());
     EXPECT_EQ(shown(), "r");
-    const auto named = [&] {
-        for (const auto& b : t.notifier->shown)
-            if (b.text.contains("Broken Feed") && !b.text.contains("Daily Lake")) return true;
-        return false;
-    };
-    EXPECT_TRUE(named());
+    EXPECT_TRUE(std::any_of(t.notifier->shown.begin(), t.notifier->shown.end(), [](const auto& b) {
+        return b.text.contains("Broken Feed") && !b.text.contains("Daily Lake");
+    }));
 }

@@ -10,8 +10,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
-namespace {
-
 TEST(AboutBox, VersionLicenceLinksAndTheAnnouncementOfTheCatalogue) {
     TestApp t;
     {
@@ -72,5 +70,3 @@ TEST(AboutBox, VersionLicenceLinksAndTheAnnouncementOfTheCatalogue) {
         EXPECT_TRUE(waitUntil([&] { return box.isNull(); }));
     }
 }
-
-} // namespace

@@ -21,10 +21,10 @@ namespace {
 // Runs `onPicker` on the picker once it is open, and closes any message box
 // that follows, keeping its text.
 struct PickerDriver {
-    std::function<void(FontPicker&)> onPicker;
     QString message, caption;
 
-    void pick(FontSet& target, bool font, bool size, bool color) {
+    void pick(FontSet& target, bool font, bool size, bool color,
+              const std::function<void(FontPicker&)>& onPicker) {
         bool done = false;
         QTimer poll;
         poll.setInterval(10);
@@ -52,28 +52,26 @@ const FontSet kTarget{QStringLiteral("DejaVu Sans"), 10, true, false, false, 0x0
 TEST(FontPicker, CancelKeepsAcceptWritesBackAndANonNumericSizeIsReported) {
     FontSet cancelled = kTarget, accepted = kTarget, big = kTarget;
     PickerDriver d;
-    d.onPicker = [](FontPicker& f) {
+    d.pick(cancelled, true, true, true, [](FontPicker& f) {
         f.chkItalic->click();
         QTest::mouseClick(f.lblcolor[22], Qt::LeftButton); // blue
         EXPECT_TRUE(f.lblpreview->font().italic());
         EXPECT_EQ(f.currentColor(), QColor(0, 0, 255));
         f.cmdcancel->click();
-    };
-    d.pick(cancelled, true, true, true);
+    });
     EXPECT_EQ(d.caption, "Font");
     EXPECT_EQ(cancelled.Italic, false);
     EXPECT_EQ(cancelled.color, 0x0000FF);
 
     PickerDriver a;
-    a.onPicker = [](FontPicker& f) {
+    a.pick(accepted, true, true, true, [](FontPicker& f) {
         f.cmbsize->setFocus();
         f.cmbsize->lineEdit()->selectAll();
         QTest::keyClicks(f.cmbsize, QStringLiteral("9"));
         f.chkUnderline->click();
         QTest::mouseClick(f.lblcolor[33], Qt::LeftButton); // (128, 0, 0)
         f.cmdok->click();
-    };
-    a.pick(accepted, true, true, true);
+    });
     EXPECT_EQ(accepted.size, 9);
     EXPECT_TRUE(accepted.Underline);
     EXPECT_TRUE(accepted.bold);
@@ -82,13 +80,12 @@ TEST(FontPicker, CancelKeepsAcceptWritesBackAndANonNumericSizeIsReported) {
     EXPECT_TRUE(d.message.isEmpty() && a.message.isEmpty());
 
     PickerDriver b;
-    b.onPicker = [](FontPicker& f) {
+    b.pick(big, true, true, true, [](FontPicker& f) {
         f.cmbsize->lineEdit()->selectAll();
         QTest::keyClicks(f.cmbsize, QStringLiteral("big"));
         f.chkItalic->click();
         f.cmdok->click();
-    };
-    b.pick(big, true, true, true);
+    });
     EXPECT_TRUE(b.message.contains("big")) << b.message.toStdString();
     EXPECT_EQ(big.size, 10);
     EXPECT_TRUE(big.Italic);
@@ -107,15 +104,14 @@ TEST(FontPicker, DisabledPartsComeBackUnchangedUnderTheirCaption) {
     for (const Case& c : cases) {
         FontSet target = kTarget;
         PickerDriver d;
-        d.onPicker = [&](FontPicker& f) {
+        d.pick(target, c.font, c.size, c.color, [&](FontPicker& f) {
             EXPECT_EQ(f.cmbfont->isEnabled(), c.font);
             EXPECT_EQ(f.cmbsize->isEnabled(), c.font && c.size);
             EXPECT_EQ(f.chkbold->isEnabled(), c.font);
             EXPECT_EQ(f.frmcolor->isEnabled(), c.color);
             QTest::mouseClick(f.lblcolor[40], Qt::LeftButton); // black, if allowed
             f.cmdok->click();
-        };
-        d.pick(target, c.font, c.size, c.color);
+        });
         EXPECT_EQ(d.caption, QLatin1String(c.caption));
         EXPECT_EQ(target.color, c.color ? 0 : 0x0000FF) << c.caption;
         EXPECT_EQ(target.size, 10);

@@ -4,7 +4,6 @@
 // come from the local HTTP server; files and the settings store are real.
 // Also the Internet page's photo feeds, which share the feed dialog.
 #include "../feeds/FeedDocuments.h"
-#include "FakePlatform.h"
 #include "LocalHttpServer.h"
 #include "feeds/FeedList.h"
 #include "internet/PhotoFeeds.h"

@@ -4,7 +4,6 @@
 // follows the visible page. The real settings store and list files, the fake
 // desktop and shell.
 #include "AwaitChange.h"
-#include "collection/Collection.h"
 #include "options_window/AdvancedPage.h"
 #include "options_window/ColorsPageWidget.h"
 #include "options_window/HotKeysPage.h"
@@ -14,7 +13,6 @@
 #include "options_window/WallpaperPage.h"
 #include "options_window/WatermarkPage.h"
 #include "options_window/WidgetPages.h"
-#include "settings/PictureListFile.h"
 #include "settings/SettingsIO.h"
 
 #include <QApplication>
@@ -173,9 +171,7 @@ TEST_F(SettingsWindowTest, UnusableNumbersAndServersKeepThePreviousValueAndAreRe
 // Cancel keeps everything, and every opening starts from the settings; an
 // apply can switch the wallpaper and keep the window open.
 TEST_F(SettingsWindowTest, CancelKeepsEverythingAndApplyCanSwitchTheWallpaperAndStayOpen) {
-    InitDataFolder(app);
-    ASSERT_TRUE(WritePictureListFile(app.paths.WallPapersListPath,
-                                     {{{app.programFolder + "/", "sample.jpg"}}, {}}));
+    t.writeList({{{app.programFolder + "/", "sample.jpg"}}, {}});
     await::Refresh(app, true);
     app.settings.IntervalTimer = 7;
     SettingsWindow* w = open();
@@ -282,8 +278,7 @@ QMessageBox* box(SettingsWindow* w, const char* name) {
 }
 
 TEST_F(SettingsWindowTest, DroppedAndEditedListsReachTheListFileOnApply) {
-    InitDataFolder(app);
-    ASSERT_TRUE(WritePictureListFile(app.paths.WallPapersListPath, {{{"/old/", "old.jpg"}}, {}}));
+    t.writeList({{{"/old/", "old.jpg"}}, {}});
     // A dropped folder with a picture, a sub-folder, a link back up to
     // itself and an unreadable folder; a text file and a link to itself.
     const QString drop = t.path("drop");
@@ -346,14 +341,11 @@ TEST_F(SettingsWindowTest, DroppedAndEditedListsReachTheListFileOnApply) {
 }
 
 TEST_F(SettingsWindowTest, DeletingFromDiskAsksAndKeepsWhatCannotBeDeleted) {
-    InitDataFolder(app);
     const QString folder = t.path("pictures") + "/";
     writeFile(folder + "a.jpg", "x");
     writeFile(folder + "b.jpg", "x");
     QDir().mkpath(folder + "c.jpg"); // a folder: no one may delete it as a file
-    ASSERT_TRUE(
-        WritePictureListFile(app.paths.WallPapersListPath,
-                             {{{folder, "a.jpg"}, {folder, "b.jpg"}, {folder, "c.jpg"}}, {}}));
+    t.writeList({{{folder, "a.jpg"}, {folder, "b.jpg"}, {folder, "c.jpg"}}, {}});
     SettingsWindow* w = open();
     FilesPane* pane = w->filesPane;
     pane->lstfileslist->selectAll();
@@ -378,10 +370,8 @@ TEST_F(SettingsWindowTest, DeletingFromDiskAsksAndKeepsWhatCannotBeDeleted) {
 }
 
 TEST_F(SettingsWindowTest, SetAsWallpaperUsesTheUnsavedChoicesAndMovesTheCurrentPicture) {
-    InitDataFolder(app);
     const QString folder = app.programFolder + "/";
-    ASSERT_TRUE(WritePictureListFile(app.paths.WallPapersListPath,
-                                     {{{folder, "sample.jpg"}, {folder, "sample.jpg"}}, {}}));
+    t.writeList({{{folder, "sample.jpg"}, {folder, "sample.jpg"}}, {}});
     SettingsWindow* w = open();
     w->filesPane->cmdsetaswallpaper->click();
     EXPECT_TRUE(t.desktop->calls.empty()) << "nothing selected";

@@ -3,7 +3,6 @@
 // found in the keyfile, and no process started for them.
 #include "FakeCommandRunner.h"
 #include "FakePlatform.h"
-#include "platform/IniSettingsStore.h"
 #include "platform/linux/GioSettings.h"
 #include "platform/linux/LinuxDesktopService.h"
 

@@ -6,7 +6,6 @@
 // (tests/support/shortcut-services-standin.py). In every case the table's rows
 // are swapped, one is unticked and the program ends, and the desktop's list
 // must then be the user's own plus exactly the program's enabled rows.
-#include "FakePlatform.h"
 #include "ShortcutServicesStandIn.h"
 
 #include "hotkeys/HotKeys.h"
@@ -187,10 +186,8 @@ TEST(HotKeyRoutesSwayIpcStandIn, BindsThroughIpcAndLeavesTheUsersBindings) {
     app.HotKeys[0].Enabled = false;
     RegisterHotKeys(app);
     statuses(app);
-    QStringList sorted = sway.bindings;
-    sorted.sort();
-    EXPECT_EQ(sorted, QStringList({u"Ctrl+Alt+t"_s, u"Ctrl+Shift+c"_s, u"Ctrl+Shift+p"_s,
-                                   u"Mod4+Return"_s}));
+    EXPECT_EQ(sorted(sway.bindings), QStringList({u"Ctrl+Alt+t"_s, u"Ctrl+Shift+c"_s,
+                                                  u"Ctrl+Shift+p"_s, u"Mod4+Return"_s}));
     // The end of the program removes the rest.
     EndHotKeys(app);
     t.services.hotkeys.reset();
@@ -221,11 +218,10 @@ const QString kFolder = u"/org/gnome/settings-daemon/plugins/media-keys/custom-k
 QStringList gnomeRows() {
     QStringList out;
     const QString list = gsettings({u"get"_s, kList, u"custom-keybindings"_s});
-    for (QString path : list.split(u"'"_s)) {
-        if (!path.startsWith(u'/')) continue;
-        out << gsettings({u"get"_s, kRow + path, u"binding"_s}) + u' ' +
-                   gsettings({u"get"_s, kRow + path, u"command"_s});
-    }
+    for (const QString& path : list.split(u"'"_s))
+        if (path.startsWith(u'/'))
+            out << gsettings({u"get"_s, kRow + path, u"binding"_s}) + u' ' +
+                       gsettings({u"get"_s, kRow + path, u"command"_s});
     return out;
 }
 

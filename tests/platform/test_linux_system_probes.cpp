@@ -21,15 +21,13 @@ void setState(const QString& method, bool value) {
     const QString service =
         bus.interface()->serviceOwner(u"org.freedesktop.Notifications"_s).value();
     ASSERT_FALSE(service.isEmpty()) << "the test service is not on the bus";
-    const bool saver = method == u"SetActive"_s, power = method == u"SetOnBattery"_s;
-    QDBusMessage call = QDBusMessage::createMethodCall(service,
-                                                       saver   ? u"/org/freedesktop/ScreenSaver"_s
-                                                       : power ? u"/org/freedesktop/UPower"_s
-                                                               : u"/org/freedesktop/login1"_s,
-                                                       saver   ? u"org.freedesktop.ScreenSaver"_s
-                                                       : power ? u"org.freedesktop.UPower.Test"_s
-                                                               : u"org.freedesktop.login1.Test"_s,
-                                                       method);
+    const auto [path, interface] =
+        method == u"SetActive"_s
+            ? std::pair(u"/org/freedesktop/ScreenSaver"_s, u"org.freedesktop.ScreenSaver"_s)
+        : method == u"SetOnBattery"_s
+            ? std::pair(u"/org/freedesktop/UPower"_s, u"org.freedesktop.UPower.Test"_s)
+            : std::pair(u"/org/freedesktop/login1"_s, u"org.freedesktop.login1.Test"_s);
+    QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, method);
     call.setArguments({value});
     const QDBusMessage reply = bus.call(call, QDBus::Block, 5000);
     ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();

@@ -4,9 +4,6 @@
 #include "FakePlatform.h"
 #include "collection/WallpaperChange.h"
 #include "platform/AtomicFile.h"
-#include "platform/IniSettingsStore.h"
-#include "settings/ByteInversion.h"
-#include "settings/PictureListFile.h"
 
 namespace {
 
@@ -25,13 +22,8 @@ struct FullDisk : ::testing::Test {
 } // namespace
 
 TEST_F(FullDisk, TheSettingsFileKeepsItsPreviousContent) {
-    const QString conf = path("tessaly.conf");
-    {
-        IniSettingsStore store(conf);
-        store.setValue("Options", "IntervalTimer", "10");
-        ASSERT_TRUE(store.sync());
-    }
-    const QByteArray before = readFile(conf);
+    const QByteArray before = "[Options]\nIntervalTimer=10\n";
+    const QString conf = writeFile(path("tessaly.conf"), before);
     IniSettingsStore store(conf);
     store.setValue("Options", "IntervalTimer", "25");
     fill();

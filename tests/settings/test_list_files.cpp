@@ -1,5 +1,4 @@
 #include "FakePlatform.h"
-#include "settings/ByteInversion.h"
 #include "settings/FileNames.h"
 #include "settings/PictureListFile.h"
 

@@ -1,5 +1,4 @@
 #include "FakePlatform.h"
-#include "platform/IniSettingsStore.h"
 #include "settings/SettingsIO.h"
 #include "settings/StoredText.h"
 
@@ -94,10 +93,7 @@ TEST(SettingsStore, UnusableValuesAreMendedAndNamedOnce) {
         t.services.store->setValue("Options", key, text);
         if (mended) named << key;
     }
-    QStringList repaired = LoadSettings(*t.app);
-    repaired.sort();
-    named.sort();
-    EXPECT_EQ(repaired, named);
+    EXPECT_EQ(sorted(LoadSettings(*t.app)), sorted(named));
     ASSERT_TRUE(SaveSettings(*t.app));
     t.reopenStore();
     EXPECT_TRUE(LoadSettings(*t.app).isEmpty());
@@ -156,10 +152,7 @@ TEST(SettingsStore, SerialisedVariantsInAHandEditedFileAreSkippedAndTheRestIsKep
     EXPECT_EQ(IniSettingsStore(path).value("Options", "IntervalTimer"), QString("34"));
     const QDateTime stamp = QFileInfo(path).lastModified();
     writeFile(path, "[Options]\nIntervalTimer=56\n");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(stamp, QFileDevice::FileModificationTime));
-    file.close();
+    setModified(path, stamp);
     EXPECT_EQ(IniSettingsStore(path).value("Options", "IntervalTimer"), QString("56"));
 }
 

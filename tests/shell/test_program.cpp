@@ -6,7 +6,6 @@
 #include "options_window/AboutBox.h"
 #include "options_window/SettingsWindow.h"
 #include "platform/Language.h"
-#include "settings/PictureListFile.h"
 #include "shell/CommandLine.h"
 #include "shell/HotKeyActions.h"
 #include "shell/Messages.h"
@@ -28,13 +27,9 @@ struct ProgramTest : ::testing::Test {
         // Main fixes the data folder itself: keep it inside the test folder.
         qputenv("XDG_DATA_HOME", t.path("xdg").toUtf8());
     }
-    void writeList(const PictureListData& list) {
-        InitDataFolder(app);
-        ASSERT_TRUE(WritePictureListFile(app.paths.WallPapersListPath, list));
-    }
     // A picture in pics/; `listed`, it is the whole files list.
     QString picture(const QString& name, bool listed = true) {
-        if (listed) writeList({{{t.path("pics/"), name}}, {}});
+        if (listed) t.writeList({{{t.path("pics/"), name}}, {}});
         return savePicture(t.path("pics/" + name), Qt::darkGreen, {11, 10});
     }
     // Settings as a previous run left them ("Group/Key" each), read anew.
@@ -78,7 +73,7 @@ TEST_F(ProgramTest, LogOnStartChangesOnceWhenAskedAndOtherwiseNotAtAll) {
 TEST_F(ProgramTest, EndingDuringTheStartUpScanCancelsItAndTheChangeWaitingForIt) {
     picture("one/a.png", false);
     picture("two/b.png", false);
-    writeList({{}, {t.path("pics/one"), t.path("pics/two")}});
+    t.writeList({{}, {t.path("pics/one"), t.path("pics/two")}});
     stored({{"Options/WPSource", "1"}, {"Options/CurWallPaper", "3"}, {"HK1/Enabled", "True"}});
     Program program(app, CommandLine::parse({"/y"}));
     bool iconDuringScan = false;

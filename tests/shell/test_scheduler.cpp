@@ -7,7 +7,6 @@
 #include "shell/ChangeScheduler.h"
 
 #include <algorithm>
-#include <atomic>
 #include <sched.h>
 #include <thread>
 
@@ -215,21 +214,18 @@ TEST(CpuMeter, OnTheMachinesCountersALoadOfASecondShowsAndNothingWaits) {
     // reading is waited for on the caller's (the interface's) thread.
     EXPECT_EQ(meter.usage(), CpuMeter::Measuring);
     EXPECT_LT(clock.elapsed(), 500);
-    std::atomic<bool> stop{false};
-    std::vector<std::thread> spinners;
+    std::vector<std::jthread> spinners;
     for (int i = 0; i < processors; ++i)
-        spinners.emplace_back([&stop] {
+        spinners.emplace_back([](std::stop_token stop) {
             volatile quint64 n = 0;
-            while (!stop.load(std::memory_order_relaxed))
+            while (!stop.stop_requested())
                 n = n + 1;
         });
     QThread::msleep(1100);
     clock.restart();
     const int loaded = meter.usage();
     EXPECT_LT(clock.elapsed(), 500);
-    stop = true;
-    for (std::thread& t : spinners)
-        t.join();
+    spinners.clear(); // each asked to stop, and joined
     // Every processor was busy over the last second, whatever else ran.
     EXPECT_GE(loaded, 90);
     EXPECT_LE(loaded, 100);

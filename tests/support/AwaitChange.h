@@ -5,27 +5,21 @@
 #include "FakePlatform.h"
 #include "collection/Collection.h"
 #include "collection/WallpaperJobs.h"
-#include "context/AppContext.h"
 
-#include <functional>
-#include <gtest/gtest.h>
 #include <optional>
 
 namespace await {
 
-// Handles events until `condition` holds (at most a minute). Events are
-// processed by hand: a program ended in the same test has asked every event
-// loop of this thread to quit.
-template <typename F> bool until(F condition) {
-    return waitUntil(condition, 60'000);
-}
+// Each wait handles events (by hand: a program ended in the same test has
+// asked every event loop of this thread to quit) for at most a minute.
+constexpr int kMaxWaitMs = 60'000;
 
 // Starts a change with a report and waits until it has reported.
 inline ChangeResult change(const std::function<void(QObject*, ChangeDone)>& start) {
     QObject context;
     std::optional<ChangeResult> result;
     start(&context, [&](const ChangeResult& r) { result = r; });
-    until([&] { return result.has_value(); });
+    waitUntil([&] { return result.has_value(); }, kMaxWaitMs);
     EXPECT_TRUE(result.has_value()) << "the change never reported";
     return result.value_or(ChangeResult{});
 }
@@ -67,7 +61,7 @@ inline SetAsWallpaperResult SetSelected(AppContext& app, const QString& folder, 
                                       result = r;
                                       if (error) *error = why;
                                   });
-    until([&] { return result.has_value(); });
+    waitUntil([&] { return result.has_value(); }, kMaxWaitMs);
     EXPECT_TRUE(result.has_value());
     return result.value_or(SetAsWallpaperResult::NothingSelected);
 }
@@ -75,8 +69,9 @@ inline SetAsWallpaperResult SetSelected(AppContext& app, const QString& folder, 
 // Handles events until no change runs or waits and no list is being built
 // (at most a minute); false when they never ended.
 inline bool idle(AppContext& app) {
-    return until(
-        [&] { return !app.jobs || (!app.jobs->changing() && !app.jobs->rebuildingList()); });
+    return waitUntil(
+        [&] { return !app.jobs || (!app.jobs->changing() && !app.jobs->rebuildingList()); },
+        kMaxWaitMs);
 }
 
 // RefreshSettings, and waiting for the list it rebuilds.

@@ -3,7 +3,6 @@
 // Helpers of the end-to-end tests that drive the built program, the X server
 // and the test session's notification service from outside.
 #include "FakePlatform.h"
-#include "settings/PictureListFile.h"
 
 #include <QDeadlineTimer>
 #include <QGuiApplication>

@@ -28,3 +28,8 @@ TestApp::TestApp()
     // A small screen of its own: compositions are quick and the same anywhere.
     app->screen = [] { return ScreenInfo{QSize(160, 120), QRect(0, 0, 160, 120), 96}; };
 }
+
+void TestApp::writeList(const PictureListData& list) {
+    InitDataFolder(*app);
+    ASSERT_TRUE(WritePictureListFile(app->paths.WallPapersListPath, list));
+}

@@ -4,7 +4,9 @@
 #include "platform/IniSettingsStore.h"
 #include "platform/PlatformServices.h"
 #include "settings/ByteInversion.h"
+#include "settings/PictureListFile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -66,6 +68,12 @@ inline void KillRunWhileItWrites(const QString& filter, const QString& variable,
     writer.waitForFinished();
 }
 
+// The list in sorted order, for lists whose order is not what is checked.
+inline QStringList sorted(QStringList list) {
+    list.sort();
+    return list;
+}
+
 // Writes a file, and the folders it needs; its path.
 inline QString writeFile(const QString& path, const QByteArray& bytes = {}) {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -75,12 +83,26 @@ inline QString writeFile(const QString& path, const QByteArray& bytes = {}) {
     return path;
 }
 
+// Sets a file's modification time, as a rewrite within the same instant leaves it.
+inline void setModified(const QString& path, const QDateTime& time) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadWrite) &&
+                f.setFileTime(time, QFileDevice::FileModificationTime));
+}
+
 // A picture of one colour; saved (in the format its name ends in, folders
 // made), returning its path.
 inline QImage solidImage(QSize size, const QColor& colour) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
     return image;
+}
+// `image` as the bytes of a file in `format`.
+inline QByteArray encoded(const QImage& image, const char* format, int quality = -1) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    EXPECT_TRUE(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, format, quality));
+    return bytes;
 }
 inline QString savePicture(const QString& path, const QColor& colour, QSize size = {64, 48}) {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -170,6 +192,8 @@ struct TestApp {
     TestApp();
     QString path(const QString& rel) const { return dir.filePath(rel); }
     QString iniPath() const { return path(QStringLiteral("tessaly.conf")); }
+    // The data folder set up and `list` written as its picture list file.
+    void writeList(const PictureListData& list);
     // A fresh store object on the same INI file (as after a restart).
     void reopenStore() { services.store = std::make_unique<IniSettingsStore>(iniPath()); }
     // A value ("Group/Key") as a fresh store reads it from the file, or "<missing>".

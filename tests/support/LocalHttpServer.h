@@ -117,26 +117,13 @@ public:
 
     // How many GET requests the server (both sides together) has seen for
     // the key: a path such as "/404", or NAME for /count/NAME. -1 when the
-    // server cannot be asked.
+    // server cannot be asked (within 5 s).
     int count(const QString& key) const {
-        const QByteArray counts = get("/counts");
-        if (counts.isNull()) return -1;
-        for (const QByteArray& line : counts.split('\n')) {
-            const int space = line.lastIndexOf(' ');
-            if (space > 0 && QString::fromUtf8(line.left(space)) == key)
-                return line.mid(space + 1).toInt();
-        }
-        return 0;
-    }
-
-    // The body of a short GET on the plain server (null on failure); blocks
-    // for at most 5 s.
-    QByteArray get(const QByteArray& path) const {
         QTcpSocket socket;
         socket.setProxy(QNetworkProxy::NoProxy);
         socket.connectToHost(QHostAddress::LocalHost, quint16(m_httpPort));
-        if (!socket.waitForConnected(5000)) return {};
-        socket.write("GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n");
+        if (!socket.waitForConnected(5000)) return -1;
+        socket.write("GET /counts HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n");
         QByteArray response;
         for (const QDeadlineTimer deadline(5000); !deadline.hasExpired();) {
             socket.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
@@ -144,9 +131,13 @@ public:
             if (socket.state() != QAbstractSocket::ConnectedState) break;
         }
         const int end = response.indexOf("\r\n\r\n");
-        if (!response.startsWith("HTTP/1.") || end < 0) return {};
-        QByteArray body = response.mid(end + 4);
-        return body.isNull() ? QByteArray("") : body;
+        if (!response.startsWith("HTTP/1.") || end < 0) return -1;
+        for (const QByteArray& line : response.mid(end + 4).split('\n')) {
+            const int space = line.lastIndexOf(' ');
+            if (space > 0 && QString::fromUtf8(line.left(space)) == key)
+                return line.mid(space + 1).toInt();
+        }
+        return 0;
     }
 
 private:

@@ -10,33 +10,24 @@
 #include <cstdio>
 
 class DragSource : public QWidget {
-public:
-    explicit DragSource(QList<QUrl> urls) : m_urls(std::move(urls)) {
-        setWindowTitle(QStringLiteral("drag source"));
-        setGeometry(0, 0, 160, 120);
-    }
-
-protected:
     void mousePressEvent(QMouseEvent*) override {
-        auto* drag = new QDrag(this);
+        QList<QUrl> urls;
+        for (const QString& path : QApplication::arguments().mid(1))
+            urls << QUrl::fromLocalFile(path);
         auto* data = new QMimeData;
-        data->setUrls(m_urls);
+        data->setUrls(urls);
+        auto* drag = new QDrag(this);
         drag->setMimeData(data);
-        const Qt::DropAction done = drag->exec(Qt::CopyAction);
-        std::printf(done == Qt::IgnoreAction ? "not dropped\n" : "dropped\n");
+        std::printf(drag->exec(Qt::CopyAction) == Qt::IgnoreAction ? "not dropped\n" : "dropped\n");
         std::fflush(stdout);
     }
-
-private:
-    QList<QUrl> m_urls;
 };
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QList<QUrl> urls;
-    for (const QString& path : app.arguments().mid(1))
-        urls << QUrl::fromLocalFile(path);
-    DragSource source(urls);
+    DragSource source;
+    source.setWindowTitle(QStringLiteral("drag source"));
+    source.setGeometry(0, 0, 160, 120);
     source.show();
     std::printf("ready\n");
     std::fflush(stdout);

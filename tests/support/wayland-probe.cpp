@@ -117,24 +117,22 @@ const xdg_toplevel_listener kToplevel = {
     .wm_capabilities = nullptr,
 };
 
+// Binds the global `name` into `slot` when it is the interface `i` and the slot is empty.
+template <typename T>
+void bindGlobal(T*& slot, wl_registry* r, uint32_t name, const char* iface, const wl_interface& i) {
+    if (!slot && std::strcmp(iface, i.name) == 0)
+        slot = static_cast<T*>(wl_registry_bind(r, name, &i, 1));
+}
+
 const wl_registry_listener kRegistry = {
     .global =
         [](void* d, wl_registry* r, uint32_t name, const char* iface, uint32_t) {
             auto* p = static_cast<Probe*>(d);
-            const auto is = [&](const wl_interface& i) { return std::strcmp(iface, i.name) == 0; };
-            if (is(wl_compositor_interface))
-                p->compositor = static_cast<wl_compositor*>(
-                    wl_registry_bind(r, name, &wl_compositor_interface, 1));
-            else if (is(wl_shm_interface))
-                p->shm = static_cast<wl_shm*>(wl_registry_bind(r, name, &wl_shm_interface, 1));
-            else if (is(wl_seat_interface) && !p->seat)
-                p->seat = static_cast<wl_seat*>(wl_registry_bind(r, name, &wl_seat_interface, 1));
-            else if (is(xdg_wm_base_interface))
-                p->shell =
-                    static_cast<xdg_wm_base*>(wl_registry_bind(r, name, &xdg_wm_base_interface, 1));
-            else if (is(zwlr_virtual_pointer_manager_v1_interface))
-                p->pointers = static_cast<zwlr_virtual_pointer_manager_v1*>(
-                    wl_registry_bind(r, name, &zwlr_virtual_pointer_manager_v1_interface, 1));
+            bindGlobal(p->compositor, r, name, iface, wl_compositor_interface);
+            bindGlobal(p->shm, r, name, iface, wl_shm_interface);
+            bindGlobal(p->seat, r, name, iface, wl_seat_interface);
+            bindGlobal(p->shell, r, name, iface, xdg_wm_base_interface);
+            bindGlobal(p->pointers, r, name, iface, zwlr_virtual_pointer_manager_v1_interface);
         },
     .global_remove = [](void*, wl_registry*, uint32_t) {},
 };
