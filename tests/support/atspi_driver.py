@@ -58,10 +58,6 @@ def press(node):
     raise LookupError("no action on " + node.name)
 
 
-def checked(node):
-    return node.getState().contains(pyatspi.STATE_CHECKED)
-
-
 def set_text(win, name, text):
     control(win, name).queryEditableText().setTextContents(text)
 
