@@ -226,6 +226,5 @@ else:
     ctrl_alt_f5()
     time.sleep(2)
     check(not started_by_this_sway(), "after --quit Ctrl+Alt+F5 is no binding of sway's")
-with open(ERRORS, encoding="utf-8") as err:
-    print(err.read())
+print(open(ERRORS, encoding="utf-8").read())
 sys.exit((atspi.finish() if mode == "setter" else 0) or (1 if failures else 0))
