@@ -13,6 +13,7 @@ import argparse
 import contextlib
 import os
 import random
+import re
 import socket
 import subprocess
 import sys
@@ -88,20 +89,16 @@ def settings_complete(content):
                                          line.endswith("]") for line in text.splitlines())
 
 
+# A record of the cache index: "<key>", "<pos>P</pos>", "<len>L</len>", "</key>", CR LF each.
+RECORD = r"<([^\r\n]*)>\r\n<pos>(\d+)</pos>\r\n<len>(\d+)</len>\r\n</\1>(?:\r\n|$)"
+
+
 def cache_records(index_bytes):
     """The records of a decoded cache index, or None when it is not whole."""
-    rows = invert(index_bytes).decode("utf-8", "replace").split("\r\n")
-    if rows[-1] == "":
-        rows.pop()
-    if len(rows) % 4:
+    text = invert(index_bytes).decode("utf-8", "replace")
+    if re.sub(RECORD, "", text):
         return None
-    records = []
-    for key, pos, length, close in zip(*[iter(rows)] * 4):
-        if not (key.startswith("<") and key.endswith(">") and close == "</" + key[1:]
-                and pos.startswith("<pos>") and length.startswith("<len>")):
-            return None
-        records.append((key[1:-1], int(pos[5:-6]), int(length[5:-6])))
-    return records
+    return [(key, int(pos), int(length)) for key, pos, length in re.findall(RECORD, text)]
 
 
 def cache_whole(expected_item):
