@@ -150,8 +150,6 @@ class Handler(BaseHTTPRequestHandler):
         elif path.startswith("/stall/") and 0 <= number <= 64 * 1024 * 1024:
             self.begin(200, 2 * number)
             self.stream(pattern(number))
-            with contextlib.suppress(OSError):
-                self.wfile.flush()
             stopping.wait(MAX_WAIT_SECONDS)
             self.close_connection = True
         elif path.startswith(("/bytes/", "/stall/")):
@@ -222,15 +220,14 @@ class Handler(BaseHTTPRequestHandler):
         self.close_connection = True
 
     def trickle(self, n, ms, first_at_once=False):
-        """n bytes of the pattern one at a time, ms milliseconds apart."""
+        """n bytes of the pattern one at a time, ms milliseconds apart (the
+        handler's writes are unbuffered: each byte goes out at once)."""
         self.begin(200, n)
         with contextlib.suppress(OSError):
-            self.wfile.flush()
             for i in range(n):
                 if (i or not first_at_once) and stopping.wait(ms / 1000.0):
                     break
                 self.wfile.write(bytes(((i * 7) % 256,)))
-                self.wfile.flush()
         self.close_connection = True
 
 
