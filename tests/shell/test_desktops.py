@@ -66,6 +66,5 @@ check(wait_for(lambda: (c := shown((0.5, 0.5))) not in PICTURES and near(c, CLEA
       "after --clear the desktop shows %s (%s)" % (CLEARED[desktop], shown((0.5, 0.5))))
 
 quit(p)
-with open(ERRORS, encoding="utf-8") as err:
-    print(err.read())
+print(open(ERRORS, encoding="utf-8").read())
 sys.exit(1 if failures else 0)

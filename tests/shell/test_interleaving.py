@@ -148,8 +148,7 @@ def sequence(rng, number):
         measure_change()
     send("--next")
     settled()
-    last = None
-    split = False
+    last, split = None, False
     for _ in range(rng.randint(3, 9)):
         op = rng.choice(["next", "next", "next", "clear", "clear", "toggle", "layout", "apply"])
         if op in ("next", "clear", "toggle"):
@@ -194,21 +193,13 @@ def sequence(rng, number):
     if os.path.exists(BITMAP):
         check(bitmap_whole(open(BITMAP, "rb").read()), "sequence %d: the wallpaper bitmap is whole"
               % number)
-    try:
-        check(stored().get("Options/1strun") == "False", "sequence %d: settings whole" % number)
-    except Exception as e:  # noqa: BLE001
-        check(False, "sequence %d: settings readable (%s)" % (number, e))
+    check(wait_for(lambda: stored()["Options/1strun"] == "False", 1),  # an unreadable file fails too
+          "sequence %d: settings readable and whole" % number)
     monitors(False)
     return last, quit_seconds
 
 
 RUN_LINE = re.compile(r"^(\d+) sequences \(seed (\d+)\).*; (\d+) failures;")
-
-
-def earlier_runs(path):
-    """The run lines of a figures file and the lines of their failures."""
-    lines = open(path, encoding="utf-8").read().splitlines() if os.path.exists(path) else []
-    return [line for line in lines if RUN_LINE.match(line) or line.startswith("FAILED:")]
 
 
 def write_figures(path, lines):
@@ -226,10 +217,13 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("count", type=int, nargs="?", default=4)
     parser.add_argument("seed", type=int, nargs="?")
-    parser.add_argument("--add-to", dest="added_to")
+    parser.add_argument("--add-to")
     args = parser.parse_args()
-    count, added_to = args.count, args.added_to
-    earlier = earlier_runs(added_to) if added_to else []
+    count, added_to = args.count, args.add_to
+    # The run lines of the figures file and the lines of their failures.
+    earlier = [line for line in (open(added_to, encoding="utf-8").read().splitlines()
+                                 if added_to and os.path.exists(added_to) else [])
+               if RUN_LINE.match(line) or line.startswith("FAILED:")]
     used = {int(m.group(2)) for m in map(RUN_LINE.match, earlier) if m}
     seed = args.seed if args.seed is not None else max(used | {2025}) + 1 if added_to else 2026
     if seed in used:

@@ -16,7 +16,7 @@ from dbus.mainloop.glib import DBusGMainLoop
 from gi.repository import GLib
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
-from tessaly_session import EARLIER, ERRORS, TESSALY, check, failures, reset, root_colour, wait_for  # noqa: E402,E501
+from tessaly_session import EARLIER, ERRORS, TESSALY, check, failures, reset, root_colour, start, wait_for  # noqa: E402,E501
 
 WATCHER = "org.kde.StatusNotifierWatcher"
 
@@ -91,8 +91,7 @@ def menu_items(menu):
 watcher = Watcher()
 reset(dict(EARLIER, WallpaperTimer="False", WallPaperPosition="Stretch",
            WaterMarkVisible="False"))
-err = open(ERRORS, "w")
-program = subprocess.Popen([TESSALY, "/y"], stderr=err)
+program = start("/y")
 try:
     check(spin_until(lambda: watcher.items, 15) is not None, "the program announces its item")
     sender, path = watcher.items[-1]

@@ -70,8 +70,7 @@ def shows_picture(output):
     # The screenshot has the output's pixels (its mode), whatever its scale.
     w, h = o["current_mode"]["width"], o["current_mode"]["height"]
     seen = {pixel(output, x, y) for x, y in ((w // 2, h // 2), (3, 3), (w - 4, h - 4))}
-    colour = [name for name, rgb in COLOURS.items() if seen == {rgb}]
-    return colour[0] if colour else None
+    return next((name for name, rgb in COLOURS.items() if seen == {rgb}), None)
 
 
 def next_picture(output, before):
@@ -226,6 +225,5 @@ else:
     ctrl_alt_f5()
     time.sleep(2)
     check(not started_by_this_sway(), "after --quit Ctrl+Alt+F5 is no binding of sway's")
-with open(ERRORS, encoding="utf-8") as err:
-    print(err.read())
+print(open(ERRORS, encoding="utf-8").read())
 sys.exit((atspi.finish() if mode == "setter" else 0) or (1 if failures else 0))

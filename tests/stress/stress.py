@@ -10,18 +10,18 @@ pictures, pages and the catalogue from tests/support/http-test-server.py on
 127.0.0.1. The figures are printed and, with --results FILE, appended to FILE.
 """
 import argparse
+import contextlib
 import os
 import random
-import shutil
+import re
 import socket
 import subprocess
 import sys
-import tempfile
 import time
 
 SUPPORT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support")
 sys.path.insert(0, SUPPORT)
-from tessaly_session import CONFIG, DATA, TESSALY, bitmap_whole, invert, wait_for  # noqa: E402
+from tessaly_session import CONFIG, DATA, PICTURES, TESSALY, bitmap_whole, invert, wait_for  # noqa: E402
 
 # The temporary folder with-temp-home.sh made; the served files go there too.
 ROOT = os.path.dirname(os.environ["HOME"])
@@ -89,20 +89,16 @@ def settings_complete(content):
                                          line.endswith("]") for line in text.splitlines())
 
 
+# A record of the cache index: "<key>", "<pos>P</pos>", "<len>L</len>", "</key>", CR LF each.
+RECORD = r"<([^\r\n]*)>\r\n<pos>(\d+)</pos>\r\n<len>(\d+)</len>\r\n</\1>(?:\r\n|$)"
+
+
 def cache_records(index_bytes):
     """The records of a decoded cache index, or None when it is not whole."""
-    rows = invert(index_bytes).decode("utf-8", "replace").split("\r\n")
-    if rows[-1] == "":
-        rows.pop()
-    if len(rows) % 4:
+    text = invert(index_bytes).decode("utf-8", "replace")
+    if re.sub(RECORD, "", text):
         return None
-    records = []
-    for key, pos, length, close in zip(*[iter(rows)] * 4):
-        if not (key.startswith("<") and key.endswith(">") and close == "</" + key[1:]
-                and pos.startswith("<pos>") and length.startswith("<len>")):
-            return None
-        records.append((key[1:-1], int(pos[5:-6]), int(length[5:-6])))
-    return records
+    return [(key, int(pos), int(length)) for key, pos, length in re.findall(RECORD, text)]
 
 
 def cache_whole(expected_item):
@@ -160,8 +156,7 @@ class Program:
                 return False
 
     def said(self):
-        with open(self.errors, encoding="utf-8", errors="replace") as f:
-            return f.read()
+        return open(self.errors, encoding="utf-8", errors="replace").read()
 
     def kill(self):
         self.process.kill()  # SIGKILL
@@ -179,10 +174,16 @@ class Program:
             return int((f.read().partition("VmRSS:")[2].split() or [0])[0])
 
 
-def make_picture(path, size, colour):
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    subprocess.run(["convert", "-size", size, "xc:" + colour, "-fill", "white",
-                    "-draw", "circle 20,20 30,30", path], check=True)
+def stamp():
+    """The wallpaper bitmap's modification time, 0 while there is none."""
+    return os.stat(data(BITMAP)).st_mtime_ns if os.path.exists(data(BITMAP)) else 0
+
+
+def make_picture(name, size, colour, folders=(SERVED, PICTURES)):
+    for folder in folders:
+        os.makedirs(folder, exist_ok=True)
+        subprocess.run(["convert", "-size", size, "xc:" + colour, "-fill", "white",
+                        "-draw", "circle 20,20 30,30", os.path.join(folder, name)], check=True)
 
 
 # --- kill -9 torture -------------------------------------------------------------
@@ -199,10 +200,8 @@ def link(page, k):
 
 def torture(args, server):
     rng = random.Random(SEED)
-    pictures_folder = os.path.join(os.environ["HOME"], "Pictures")
     for name, colour in zip(SERVED_PICTURES, ("red", "blue")):
-        make_picture(os.path.join(SERVED, name), "320x240", colour)
-        make_picture(os.path.join(pictures_folder, name), "320x240", colour)
+        make_picture(name, "320x240", colour)
     served = {n: read(os.path.join(SERVED, n)) for n in SERVED_PICTURES}
 
     def page_links(page):
@@ -234,11 +233,9 @@ def torture(args, server):
     # from the seed, of this window.
     kinds = ["settings", "bitmap", "cache", "catalogue", "list"]
     counts, torn, late = ({k: 0 for k in kinds} for _ in range(3))  # late: finished before the kill
-    no_start = 0
-    notes = []
+    no_start, notes = 0, []
     window = {"settings": 0.03, "bitmap": 0.2, "cache": 0.3, "catalogue": 0.15, "list": 0.1}
-    files_list = ("%s/\r\nred.jpg\r\n%s/\r\nblue.png\r\n\x01\r\n" %
-                  (pictures_folder, pictures_folder)).encode()
+    files_list = ("%s/\r\nred.jpg\r\n%s/\r\nblue.png\r\n\x01\r\n" % (PICTURES, PICTURES)).encode()
     write(CONFIG, ini_text({"Options": settings_for("settings"), "Internet": {"1": "1"}}))
     write(data(LIST), files_list)
     names = (LIST, BITMAP, "wpdlurls.tar", "wpdlfiles.dat")  # the files every trial checks
@@ -333,26 +330,20 @@ def full_disk_run(args, internet_list):
     saved = {os.path.join(folder, name): read(os.path.join(folder, name))
              for folder in folders for name in os.listdir(folder)}
     try:
+        # A small file system over each folder (which hides its files until it
+        # is unmounted), the saved files copied in, the rest filled up.
         for folder in folders:
-            keep = tempfile.mkdtemp(dir=ROOT)
-            for name in os.listdir(folder):
-                shutil.move(os.path.join(folder, name), keep)
-            size = "size=%dk" % (sum(os.path.getsize(os.path.join(keep, n))
-                                     for n in os.listdir(keep)) // 1024 + 1024)
+            size = "size=%dk" % (sum(map(len, saved.values())) // 1024 + 1024)
             if subprocess.run(["mount", "-t", "tmpfs", "-o", size, "tmpfs", folder],
                               stderr=subprocess.DEVNULL).returncode != 0:
-                for name in os.listdir(keep):
-                    shutil.move(os.path.join(keep, name), folder)
                 break
             mounted.append(folder)
-            for name in os.listdir(keep):
-                shutil.copy(os.path.join(keep, name), folder)
-            try:
-                with open(os.path.join(folder, "fill"), "wb", buffering=0) as fill:
-                    while True:
-                        fill.write(b"x" * 4096)
-            except OSError:
-                pass
+            for path in filter(lambda p: os.path.dirname(p) == folder, saved):
+                write(path, saved[path])
+            with contextlib.suppress(OSError), open(os.path.join(folder, "fill"), "wb",
+                                                    buffering=0) as fill:
+                while True:
+                    fill.write(b"x" * 4096)
         how, extra = "tmpfs", {}
         if len(mounted) < len(folders):
             how = "LD_PRELOAD shim"
@@ -404,29 +395,23 @@ def x_pixmaps():
 
 def usage(program):
     """RSS (kB), open files, X pixmaps and their bytes, child processes."""
-    pid = program.process.pid
-    children = subprocess.run(["ps", "-o", "pid=", "--ppid", str(pid)], capture_output=True,
-                              text=True).stdout.split()
-    return (program.rss_kb(), len(os.listdir("/proc/%d/fd" % pid)), *x_pixmaps(), len(children))
+    pid = str(program.process.pid)
+    return (program.rss_kb(), len(os.listdir("/proc/%s/fd" % pid)), *x_pixmaps(), len(subprocess.run(
+        ["ps", "-o", "pid=", "--ppid", pid], capture_output=True, text=True).stdout.split()))
 
 
 def soak(args, server):
-    folder = os.path.join(os.environ["HOME"], "Pictures")
     kinds = [("a.jpg", "640x480", "red"), ("b.png", "800x600", "green"), ("c.gif", "300x200", "blue"),
              ("d.bmp", "500x400", "orange"), ("e.webp", "1024x768", "purple"),
              ("f.tif", "400x300", "yellow"), ("g.jpg", "2000x1500", "gray")]
     for name, size, colour in kinds:
-        make_picture(os.path.join(folder, name), size, colour)
-        make_picture(os.path.join(SERVED, name), size, colour)
-    subprocess.run(["heif-enc", "-q", "40", "-o", os.path.join(folder, "h.heic"),
-                    os.path.join(folder, "b.png")], check=True, capture_output=True)
+        make_picture(name, size, colour)
+    subprocess.run(["heif-enc", "-q", "40", "-o", os.path.join(PICTURES, "h.heic"),
+                    os.path.join(PICTURES, "b.png")], check=True, capture_output=True)
     rows = []
     addresses = [server.url("/files/%s?n=%d" % (kinds[n % len(kinds)][0], n)) for n in range(200)]
-    write(data(LIST), "\x01\r\n" + folder + "\r\n")
+    write(data(LIST), "\x01\r\n" + PICTURES + "\r\n")
     write(data("wpdlfiles.dat"), invert(lines(addresses)))
-
-    def stamp():
-        return os.stat(data(BITMAP)).st_mtime_ns if os.path.exists(data(BITMAP)) else 0
 
     def change():
         before = stamp()
@@ -466,7 +451,7 @@ def soak(args, server):
 # --- network faults --------------------------------------------------------------
 
 def faults(args, server):
-    make_picture(os.path.join(SERVED, "good.jpg"), "320x240", "green")
+    make_picture("good.jpg", "320x240", "green", [SERVED])
     failed = False
     with socket.socket() as closed:
         closed.bind(("127.0.0.1", 0))
@@ -502,8 +487,7 @@ def faults(args, server):
         before = os.stat(CONFIG).st_mtime_ns
         sent = time.monotonic()
         program.send("TessalyNext")
-        peak = 0
-        gave_up = None
+        peak, gave_up = 0, None
         while time.monotonic() - sent < TIMEOUT + 30:
             peak = max(peak, program.rss_kb())
             if os.stat(CONFIG).st_mtime_ns != before:
@@ -515,12 +499,10 @@ def faults(args, server):
         cached = records is None or any(r[0] == address for r in records)
         # The program still works: the next address is a good picture
         # (through the same refusing proxy it can only answer).
-        bitmap = data(BITMAP)
-        old = os.stat(bitmap).st_mtime_ns if os.path.exists(bitmap) else 0
+        old = stamp()
         changed = program.send("TessalyNext")
         if not extra:
-            changed = wait_for(lambda: os.path.exists(bitmap) and
-                               os.stat(bitmap).st_mtime_ns != old, TIMEOUT + 5, 0.02) is not None
+            changed = wait_for(lambda: stamp() != old, TIMEOUT + 5, 0.02) is not None
         alive = program.process.poll() is None
         program.end()
         failed |= not (gave_up is not None and gave_up <= TIMEOUT + 1 and not cached and changed and

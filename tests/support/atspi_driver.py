@@ -58,10 +58,6 @@ def press(node):
     raise LookupError("no action on " + node.name)
 
 
-def checked(node):
-    return node.getState().contains(pyatspi.STATE_CHECKED)
-
-
 def set_text(win, name, text):
     control(win, name).queryEditableText().setTextContents(text)
 
@@ -75,14 +71,11 @@ def key(*keys, title="^Tessaly settings$"):
 def show_page(win, label):
     pages = control(win, "Options :", pyatspi.ROLE_LIST)
     # As a keyboard user does: into the list, to its top, down to the page.
-    for i in range(pages.childCount):
-        if pages.getChildAtIndex(i).name == label:
-            pages.queryComponent().grabFocus()
-            time.sleep(0.3)
-            key("Home", *(["Down"] * i))
-            time.sleep(0.3)
-            return
-    raise LookupError(label)
+    down = items(pages).index(label)
+    pages.queryComponent().grabFocus()
+    time.sleep(0.3)
+    key("Home", *(["Down"] * down))
+    time.sleep(0.3)
 
 
 def items(node):

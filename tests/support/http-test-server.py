@@ -120,23 +120,21 @@ class Handler(BaseHTTPRequestHandler):
         rest = path.split("/", 2)[2] if path.count("/") > 1 else ""
         number = int(rest) if rest.isdigit() else -1
 
-        if path == "/page.html":
+        if (path == "/slow-page" or path.startswith("/slow/")) and stopping.wait(1.5):
+            self.close_connection = True
+        elif path in ("/page.html", "/slow-page"):
             self.send_body(200, PAGE, "text/html; charset=utf-8")
-        elif path in ("/slow-page", "/slow/" + rest):
-            if stopping.wait(1.5):
-                self.close_connection = True
-            elif path == "/slow-page":
-                self.send_body(200, PAGE, "text/html; charset=utf-8")
-            else:
-                self.serve_file(urllib.parse.unquote(rest))
-        elif path.startswith("/files/"):
+        elif path.startswith(("/files/", "/slow/")):
             self.serve_file(urllib.parse.unquote(rest))
         elif path.startswith("/bytes/") and 0 <= number <= 4 * GIB:
             self.begin(200, number)
             self.stream(pattern(number))
         elif path == "/reset":
             self.reset()
-        elif path == "/hang":
+        elif path == "/hang" or path.startswith("/stall/") and 0 <= number <= 64 * 1024 * 1024:
+            if path != "/hang":
+                self.begin(200, 2 * number)
+                self.stream(pattern(number))
             stopping.wait(MAX_WAIT_SECONDS)
             self.close_connection = True
         elif path == "/drip":
@@ -147,20 +145,11 @@ class Handler(BaseHTTPRequestHandler):
                 self.trickle(int(n), int(ms))
             else:
                 self.send_body(400, b"bad trickle\n")
-        elif path.startswith("/stall/") and 0 <= number <= 64 * 1024 * 1024:
-            self.begin(200, 2 * number)
-            self.stream(pattern(number))
-            with contextlib.suppress(OSError):
-                self.wfile.flush()
-            stopping.wait(MAX_WAIT_SECONDS)
-            self.close_connection = True
         elif path.startswith(("/bytes/", "/stall/")):
             self.send_body(400, b"bad length\n")
-        elif path in ("/loop", "/loop2"):
-            self.send_body(302, b"redirect\n", Location="/loop2" if path == "/loop" else "/loop")
-        elif path == "/to-http":
-            self.send_body(302, b"redirect\n",
-                           Location="http://127.0.0.1:%d/page.html" % ports["http"])
+        elif path in ("/loop", "/loop2", "/to-http"):
+            self.send_body(302, b"redirect\n", Location={"/loop": "/loop2", "/loop2": "/loop"}.get(
+                path, "http://127.0.0.1:%d/page.html" % ports["http"]))
         elif path in ("/huge", "/nolength-huge"):
             self.huge(length=path == "/huge")
         elif path.startswith("/count/"):
@@ -222,15 +211,14 @@ class Handler(BaseHTTPRequestHandler):
         self.close_connection = True
 
     def trickle(self, n, ms, first_at_once=False):
-        """n bytes of the pattern one at a time, ms milliseconds apart."""
+        """n bytes of the pattern one at a time, ms milliseconds apart (the
+        handler's writes are unbuffered: each byte goes out at once)."""
         self.begin(200, n)
         with contextlib.suppress(OSError):
-            self.wfile.flush()
             for i in range(n):
                 if (i or not first_at_once) and stopping.wait(ms / 1000.0):
                     break
                 self.wfile.write(bytes(((i * 7) % 256,)))
-                self.wfile.flush()
         self.close_connection = True
 
 

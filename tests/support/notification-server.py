@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""A small desktop-notification and screen-saver service for the test desktop.
+"""A small desktop-notification and screen-saver service for the test desktop:
+  notification-server.py LOG READY
 
 Owns org.freedesktop.Notifications and org.freedesktop.ScreenSaver on the
 session bus. Every Notify and CloseNotification is appended to the log file as
@@ -17,8 +18,8 @@ bus; SetLockedHint sets the hint and SetPresent(False) gives up the name, as
 on a system without logind. Likewise UPower's OnBattery, set with
 SetOnBattery.
 """
-import argparse
 import os
+import sys
 
 import dbus
 import dbus.service
@@ -32,13 +33,10 @@ names = {}  # the bus names held
 
 
 class Notifications(dbus.service.Object):
-    def __init__(self, bus, log_path):
-        super().__init__(bus, "/org/freedesktop/Notifications")
-        self.log_path = log_path
-        self.next_id = 1
+    next_id = 1
 
     def log(self, *fields):
-        with open(self.log_path, "a", encoding="utf-8") as f:
+        with open(sys.argv[1], "a", encoding="utf-8") as f:
             f.write("\t".join(str(x).replace("\t", " ").replace("\n", " ") for x in fields) + "\n")
 
     @method("org.freedesktop.Notifications", in_signature="susssasa{sv}i", out_signature="u")
@@ -95,23 +93,18 @@ class States(dbus.service.Object):
                                             name="org.freedesktop.DBus.Error.InvalidArgs")
 
 
-
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--log", required=True)
-    parser.add_argument("--ready", required=True)
-    args = parser.parse_args()
+    log, ready = sys.argv[1:3]
     DBusGMainLoop(set_as_default=True)
     bus = dbus.SessionBus()
     for name in ("Notifications", "ScreenSaver", "UPower"):
         names[name] = dbus.service.BusName("org.freedesktop." + name, bus, do_not_queue=True)
-    objects = [Notifications(bus, args.log)] + [States(bus, path) for path in (
-        "/org/freedesktop/ScreenSaver", "/ScreenSaver", "/org/freedesktop/login1", SESSION_PATH,
-        "/org/freedesktop/UPower")]
+    objects = [Notifications(bus, "/org/freedesktop/Notifications")] + [
+        States(bus, path) for path in ("/org/freedesktop/ScreenSaver", "/ScreenSaver",
+                                       "/org/freedesktop/login1", SESSION_PATH, "/org/freedesktop/UPower")]
     objects[-1].SetPresent(True)
-    open(args.log, "a").close()
-    with open(args.ready, "w") as f:
-        f.write("ready\n")
+    open(log, "a").close()
+    open(ready, "w").write("ready\n")
     # Stopped by SIGTERM: leave at once, the bus may already be gone.
     GLib.unix_signal_add(GLib.PRIORITY_DEFAULT, 15, lambda: os._exit(0))
     GLib.MainLoop().run()

@@ -67,7 +67,7 @@ start_session_bus() {
     return
   fi
   export TESSALY_NOTIFY_LOG=${TESSALY_NOTIFY_LOG:-$work/notifications.log}
-  /usr/bin/python3 "$here/notification-server.py" --log "$TESSALY_NOTIFY_LOG" --ready "$work/notify-ready" &
+  /usr/bin/python3 "$here/notification-server.py" "$TESSALY_NOTIFY_LOG" "$work/notify-ready" &
   pids+=($!)
   wait_for 10 test -s "$work/notify-ready" || fail "the notification service did not start"
 }

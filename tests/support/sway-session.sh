@@ -44,7 +44,6 @@ sway_ready() {
     export SWAYSOCK=$sock
 }
 wait_for 20 sway_ready || { cat "$work/sway.log" >&2; fail "sway did not start"; }
-sway_ready
 export WAYLAND_DISPLAY=$(cd "$XDG_RUNTIME_DIR" && ls wayland-* | grep -v lock | head -n1)
 export XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=sway QT_QPA_PLATFORM=wayland
 
