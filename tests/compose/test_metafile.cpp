@@ -146,6 +146,14 @@ struct MetafileTest : ::testing::Test {
                               QSize(400, 300), picture);
     }
     void expectProbes(const std::vector<Probe>& probes) { ExpectProbes(picture.image, probes); }
+    // How many dark pixels `area` of the picture has: text drawn there.
+    int inkIn(const QRect& area) const {
+        int ink = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                ink += qGray(picture.image.pixel(x, y)) < 100;
+        return ink;
+    }
 };
 
 } // namespace
@@ -227,11 +235,7 @@ TEST_F(MetafileTest, EnhancedMetafileRecordFamilies) {
                   {{165, 45}, qRgb(255, 255, 255)}, {{160, 70}, qRgb(255, 0, 0)},
                   {{180, 70}, qRgb(0, 0, 255)},     {{168, 28}, qRgb(255, 0, 0)},
                   {{182, 28}, qRgb(0, 0, 255)},     {{120, 93}, qRgb(0, 255, 0)}});
-    int ink = 0; // the text's strokes below and right of (150, 80)
-    for (int y = 80; y < 96; ++y)
-        for (int x = 150; x < 180; ++x)
-            ink += qGray(picture.image.pixel(x, y)) < 100;
-    EXPECT_GT(ink, 20);
+    EXPECT_GT(inkIn(QRect(150, 80, 30, 16)), 20); // the text's strokes
 
     // Drawn at the size the layout asks: twice the native size, still sharp.
     SourcePicture big;
@@ -273,7 +277,11 @@ TEST_F(MetafileTest, WindowsMetafileRecordFamilies) {
     w.rec(0x012D, s16({2}));
     w.rec(0x0214, s16({60, 120})); // move to (120, 60): y, then x
     w.rec(0x0213, s16({90, 120})); // line to (120, 90)
-    w.rec(0x7777, s16({1, 2}));    // unknown: skipped
+    // "HH" at (150, 20), y then x, in a bold font 20 high (slot 3).
+    w.rec(0x02FB, s16({-20, 0, 0, 0, 700}) + QByteArray(8, '\0'));
+    w.rec(0x012D, s16({3}));
+    w.rec(0x0A32, s16({20, 150, 2, 0}) + "HH");
+    w.rec(0x7777, s16({1, 2})); // unknown: skipped
     const QByteArray wmf = w.bytes();
     ASSERT_TRUE(load("clipart.wmf", wmf));
     EXPECT_EQ(picture.nativeSize, QSize(192, 96));
@@ -286,6 +294,7 @@ TEST_F(MetafileTest, WindowsMetafileRecordFamilies) {
                   {{45, 70}, qRgb(0, 0, 255)},
                   {{120, 75}, qRgb(0, 255, 0)},
                   {{120, 55}, qRgb(255, 255, 255)}});
+    EXPECT_GT(inkIn(QRect(150, 20, 30, 25)), 20);
     // Without the placeable header the window the records set is the picture.
     ASSERT_TRUE(load("plain.wmf", wmf.mid(22)));
     EXPECT_EQ(picture.nativeSize, QSize(192, 96));
