@@ -100,11 +100,10 @@ TEST(HotKeyRoutes, EachSessionGetsItsRouteAndEachDesktopItsKeySyntax) {
               R::Portal);
     EXPECT_EQ(route({}, false), R::Portal);
 
-    // Ctrl+Shift+S, Ctrl+Alt+Shift+F5, Alt+Page Up; key 42 has no name.
-    EXPECT_EQ(GnomeAccelerator(6, 'S'), u"<Control><Shift>s"_s);
+    // Ctrl+Alt+Shift+F5, Alt+Page Up, Alt+Delete; key 42 has no name. Each
+    // route's Ctrl+Shift+letter is in its case below.
     EXPECT_EQ(SwayCombination(7, 116), u"Ctrl+Alt+Shift+F5"_s);
     EXPECT_EQ(PortalTrigger(1, 33), u"ALT+Page_Up"_s);
-    EXPECT_EQ(QtKeyCombination(6, 'S'), (Qt::CTRL | Qt::SHIFT | Qt::Key_S).toCombined());
     EXPECT_EQ(QtKeyCombination(1, 46), (Qt::ALT | Qt::Key_Delete).toCombined());
     for (int vk : {42, 0, 91})
         EXPECT_TRUE(GnomeAccelerator(2, vk).isEmpty() && SwayCombination(2, vk).isEmpty() &&
