@@ -31,10 +31,8 @@ TEST_F(Startup, CommandsEndAtOnceAndALaterStartHandsOver) {
     QString out;
     EXPECT_EQ(runTessaly({"--quit"}, &out), 0);
     EXPECT_EQ(out.trimmed(), "Tessaly is not running");
-    EXPECT_EQ(runTessaly({"--help"}, &out), 0);
-    EXPECT_TRUE(out.contains("--next"));
-    EXPECT_EQ(runTessaly({"--version"}, &out), 0);
-    EXPECT_TRUE(out.startsWith("Tessaly "));
+    // --help and --version: test_install (the options of --help are those of
+    // the manual page) and test_package (the version is the package's).
     // An option the program does not know is refused with the usage.
     TessalyProcess bogus({"--bogus"});
     ASSERT_TRUE(bogus.process.waitForFinished(10000));
@@ -76,8 +74,8 @@ TEST_F(Startup, FirstRunSetsUpTheSamplePictureOnEveryMonitorAndShutdownSavesEver
     const QImage canvas(bmp);
     EXPECT_EQ(canvas.pixel(900, 400), canvas.pixel(959, 479));
     EXPECT_NE(canvas.pixel(800, 120), canvas.pixel(900, 400));
-    const QByteArray bytes = readFile(kDataFolder + "/WallPapersList.tsy");
-    EXPECT_TRUE(bytes.endsWith("/share/tessaly/\r\nsample.jpg\r\n")) << bytes.toStdString();
+    // That the list names the sample picture, test_package checks on the
+    // unpacked copy, whose folder it knows.
     // Killed before any save: still the first run.
     EXPECT_EQ(stored("Options/1strun"), "<missing>");
 
