@@ -45,12 +45,6 @@ inline ChangeResult ShowInternet(AppContext& app, const QByteArray& bytes,
 inline ChangeResult Previous(AppContext& app) {
     return change([&](QObject* c, ChangeDone d) { PreviousWallpaper(app, c, std::move(d)); });
 }
-inline ChangeResult ShowSource(AppContext& app, const SourcePicture& source,
-                               const CompositionChoices& choices, const WatermarkFields& fields) {
-    return change([&](QObject* c, ChangeDone d) {
-        ShowSourceAsWallpaper(app, source, choices, fields, c, std::move(d));
-    });
-}
 inline SetAsWallpaperResult SetSelected(AppContext& app, const QString& folder, const QString& name,
                                         int index, const CompositionChoices& choices,
                                         QString* error = nullptr) {
