@@ -77,15 +77,15 @@ struct InternetTest : ::testing::Test {
 } // namespace
 
 TEST_F(InternetTest, TheCatalogueIsReadWithTheProfileRules) {
-    localCatalogue(
-        "[CAT1]\r\nName=Cats\r\nurl1=http://a/1.html\r\n[cat2]\r\nname=" + QByteArray(200, 'x') +
-        "\r\n[cat4]\r\nname=Never read\r\n[info]\r\ntime=150000\r\n");
+    // Values cut at 127 characters, as every profile text is: test_feeds
+    // (FeedList) and fuzz_profile.
+    localCatalogue("[CAT1]\r\nName=Cats\r\nurl1=http://a/1.html\r\n[cat2]\r\nname=Dogs\r\n"
+                   "[cat4]\r\nname=Never read\r\n[info]\r\ntime=150000\r\n");
     t.services.store->setValue("Internet", "2", "1");
     CategoryList list = LoadIntCatz(app);
     ASSERT_EQ(list.categories.size(), 2);
     EXPECT_EQ(list.categories[0].name, "Cats");
     EXPECT_FALSE(list.categories[0].checked);
-    EXPECT_EQ(list.categories[1].name.size(), 127);
     EXPECT_TRUE(list.categories[1].checked);
     EXPECT_EQ(app.settings.IntCoolDown, 150000);
     // An empty name ends the list; without "time" the cooldown is 0.
