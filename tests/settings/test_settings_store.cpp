@@ -22,7 +22,6 @@ TEST(SettingsStore, EmptyStoreGivesDefaultsAndFirstSaveWritesEveryKey) {
     EXPECT_EQ(t.stored("NewsBar/SourceBold"), "True");
     EXPECT_EQ(t.stored("Options/WallpaperTimer"), "True");
     EXPECT_EQ(t.stored("Options/IntCoolDown"), "900000");
-    EXPECT_EQ(t.stored("Options/WaterMarkColor"), "12582912");
     EXPECT_EQ(t.stored("Ctitle/name"), "MS Sans Serif");
     EXPECT_FALSE(StoredFirstRun(*t.services.store));
 }
