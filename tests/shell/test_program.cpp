@@ -229,7 +229,6 @@ TEST_F(ProgramTest, TrayHotKeyAndCommandLineActionsReachTheirTargetsAndOneAboutB
     tray.mnuexit->trigger();
     EXPECT_TRUE(program.ended());
     EXPECT_EQ(tray.trayIcon(), nullptr);
-    EXPECT_EQ(t.stored("Options/1strun"), "False");
 }
 
 // The tray menu's preparation before each popup. Its order and access keys

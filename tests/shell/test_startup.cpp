@@ -85,7 +85,6 @@ TEST_F(Startup, FirstRunSetsUpTheSamplePictureOnEveryMonitorAndShutdownSavesEver
     EXPECT_EQ(stored("Options/1strun"), "False");
     EXPECT_EQ(stored("Options/WallPaperPosition"), "Fit (Reduce/Enlarge)");
     EXPECT_EQ(stored("Options/CurWallPaper"), "1");
-    EXPECT_EQ(stored("HK2/ASCIIkey"), "68");
 }
 
 // The desktop's log-on start follows AutoStart whenever the settings are
