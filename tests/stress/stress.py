@@ -21,12 +21,12 @@ import time
 
 SUPPORT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support")
 sys.path.insert(0, SUPPORT)
-from tessaly_session import CONFIG, DATA, PICTURES, TESSALY, bitmap_whole, invert, wait_for  # noqa: E402
+from tessaly_session import (CONFIG, DATA, PICTURES, SOCKET, TESSALY, bitmap_whole, invert,  # noqa: E402
+                             picture, wait_for, write)
 
 # The temporary folder with-temp-home.sh made; the served files go there too.
 ROOT = os.path.dirname(os.environ["HOME"])
 SERVED = os.path.join(ROOT, "served")
-SOCKET = os.path.join(os.environ["XDG_RUNTIME_DIR"], "tessaly.sock")
 ENV = dict(os.environ) if "DISPLAY" in os.environ else dict(os.environ, QT_QPA_PLATFORM="offscreen")
 # Settings as after an earlier run: nothing changes by itself, no cooldown.
 OPTIONS = {"1strun": "False", "AutoStart": "True", "WallpaperStartup": "False",
@@ -44,12 +44,6 @@ def data(name):
 
 def read(path):
     return open(path, "rb").read() if os.path.exists(path) else None
-
-
-def write(path, content):
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, "wb") as f:
-        f.write(content.encode("utf-8") if isinstance(content, str) else content)
 
 
 def remove(*names):
@@ -181,9 +175,7 @@ def stamp():
 
 def make_picture(name, size, colour, folders=(SERVED, PICTURES)):
     for folder in folders:
-        os.makedirs(folder, exist_ok=True)
-        subprocess.run(["convert", "-size", size, "xc:" + colour, "-fill", "white",
-                        "-draw", "circle 20,20 30,30", os.path.join(folder, name)], check=True)
+        picture(os.path.join(folder, name), colour, size, "-fill", "white", "-draw", "circle 20,20 30,30")
 
 
 # --- kill -9 torture -------------------------------------------------------------

@@ -88,9 +88,11 @@ def centre(node):
     return e.x + e.width // 2, e.y + e.height // 2
 
 
-def mouse(node, *actions):
-    """Moves the mouse to the middle of the control, then clicks, presses, …"""
-    subprocess.run(["xdotool", "mousemove", *map(str, centre(node)), *actions], check=True)
+def mouse(at, *actions):
+    """Moves the mouse to the middle of the control, or to the point (x, y),
+    then clicks, presses, …"""
+    point = at if isinstance(at, tuple) else centre(at)
+    subprocess.run(["xdotool", "mousemove", *map(str, point), *actions], check=True)
 
 
 def drag_onto(node, paths, done):
@@ -102,14 +104,13 @@ def drag_onto(node, paths, done):
                               stdout=subprocess.PIPE, text=True)
     source.stdout.readline()  # "ready"
     time.sleep(1)
-    subprocess.run(["xdotool", "mousemove", "80", "60", "mousedown", "1"], check=True)
+    mouse((80, 60), "mousedown", "1")
     x, y = centre(node)
     for i in range(1, 11):
         time.sleep(0.1)
-        subprocess.run(["xdotool", "mousemove", str(80 + (x - 80) * i // 10),
-                        str(60 + (y - 60) * i // 10)], check=True)
+        mouse((80 + (x - 80) * i // 10, 60 + (y - 60) * i // 10))
     time.sleep(0.5)
-    subprocess.run(["xdotool", "mouseup", "1"], check=True)
+    mouse((x, y), "mouseup", "1")
     taken = source.stdout.readline().strip() == "dropped"
     finished = wait_for(done) is not None
     source.terminate()
