@@ -114,7 +114,7 @@ class Server:
         ready = os.path.join(ROOT, "server-ready")
         self.process = subprocess.Popen(
             ["/usr/bin/python3", os.path.join(SUPPORT, "http-test-server.py"), "--ready", ready,
-             "--root", SERVED, "--lifetime", "7200", *tls], stdin=subprocess.DEVNULL)
+             "--root", SERVED, *tls], stdin=subprocess.DEVNULL)
         wait_for(lambda: os.path.exists(ready))
         self.http, self.https = (int(p) for p in open(ready).read().split())
 
