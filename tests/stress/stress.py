@@ -227,9 +227,8 @@ def torture(args, server):
     counts, torn, late = ({k: 0 for k in kinds} for _ in range(3))  # late: finished before the kill
     no_start, notes = 0, []
     window = {"settings": 0.03, "bitmap": 0.2, "cache": 0.3, "catalogue": 0.15, "list": 0.1}
+    # (The first trial's set-up writes the settings file and the list.)
     files_list = ("%s/\r\nred.jpg\r\n%s/\r\nblue.png\r\n\x01\r\n" % (PICTURES, PICTURES)).encode()
-    write(CONFIG, ini_text({"Options": settings_for("settings"), "Internet": {"1": "1"}}))
-    write(data(LIST), files_list)
     names = (LIST, BITMAP, "wpdlurls.tar", "wpdlfiles.dat")  # the files every trial checks
     started = time.monotonic()
     for trial in range(args.trials):
@@ -369,27 +368,23 @@ def full_disk_run(args, internet_list):
 
 # --- soak ------------------------------------------------------------------------
 
-def x_pixmaps():
-    """The X pixmaps and their bytes held by the program's X clients (xrestop
-    names them after the program; the server does not know their process)."""
-    out = subprocess.run(["xrestop", "-b", "-m", "1"], capture_output=True, text=True).stdout
-    held = {"pixmaps": 0, "pixmap bytes": 0}
-    ours = False
-    for line in out.splitlines():
+def usage(program):
+    """Once the program has settled: RSS (kB), open files, the X pixmaps and
+    their bytes held by its X clients (xrestop names them after the program;
+    the server does not know their process), child processes."""
+    time.sleep(0.5)
+    pid = str(program.process.pid)
+    xrestop = subprocess.run(["xrestop", "-b", "-m", "1"], capture_output=True, text=True).stdout
+    held, ours = {"pixmaps": 0, "pixmap bytes": 0}, False
+    for line in xrestop.splitlines():
+        key, _, value = line.strip().partition(":")
         if not line.startswith("\t"):
             ours = "tessaly" in line.lower()
-            continue
-        key, _, value = line.strip().partition(":")
-        if ours and key.strip() in held:
+        elif ours and key.strip() in held:
             held[key.strip()] += int(value)
-    return (held["pixmaps"], held["pixmap bytes"])
-
-
-def usage(program):
-    """RSS (kB), open files, X pixmaps and their bytes, child processes."""
-    pid = str(program.process.pid)
-    return (program.rss_kb(), len(os.listdir("/proc/%s/fd" % pid)), *x_pixmaps(), len(subprocess.run(
-        ["ps", "-o", "pid=", "--ppid", pid], capture_output=True, text=True).stdout.split()))
+    children = subprocess.run(["ps", "-o", "pid=", "--ppid", pid], capture_output=True, text=True)
+    return (program.rss_kb(), len(os.listdir("/proc/%s/fd" % pid)), held["pixmaps"],
+            held["pixmap bytes"], len(children.stdout.split()))
 
 
 def soak(args, server):
@@ -423,12 +418,10 @@ def soak(args, server):
         # Warm up (caches, fonts, plugins), then measure.
         for _ in range(min(20, count)):
             change()
-        time.sleep(0.5)
         first = usage(program)
         started = time.monotonic()
         missed = sum(not change() for _ in range(count))
         elapsed = time.monotonic() - started
-        time.sleep(0.5)
         last = usage(program)
         program.end()
         rows.append("%s: %d changes through `tessaly --next` in %.0f s (%.0f ms each), %d not seen"
