@@ -331,9 +331,8 @@ try:
           "a step and a page towards transparent: %s" % s.get("Options/Transparency"))
 
     # In the desktop's language, German here: the window's title and captions.
-    german = {k: v for k, v in os.environ.items()
-              if k not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES")}
-    p = start("/y", env=dict(german, LANG="de_DE.UTF-8"))
+    p = start("/y", env=dict({k: v for k, v in os.environ.items()
+                              if k not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES")}, LANG="de_DE.UTF-8"))
     subprocess.run([TESSALY, "--settings"], check=True)
     win = window("Tessaly-Einstellungen")
     check(win is not None, "the settings window speaks German")

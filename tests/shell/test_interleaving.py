@@ -85,9 +85,8 @@ def apply_inverted():
     if win is None:
         return False
     atspi.show_page(win, "Colors")
-    atspi.press(atspi.control(win, "Invert colors"))
-    atspi.press(atspi.control(win, "Switch wallpaper when I click apply."))
-    atspi.press(atspi.control(win, "Apply and close window"))
+    for name in ("Invert colors", "Switch wallpaper when I click apply.", "Apply and close window"):
+        atspi.press(atspi.control(win, name))
     inverted = not inverted
     wait_for(lambda: not atspi.windows(), 10)
     return True
@@ -102,8 +101,7 @@ quiet_seconds = 1.0
 def settled(quiet=None):
     """Waits until the root window has kept one colour for quiet_seconds."""
     quiet = quiet or quiet_seconds
-    last, since = None, time.time()
-    end = time.time() + 60
+    last, since, end = None, time.time(), time.time() + 60
     while time.time() < end:
         now = root_pixel()
         if now != last:
@@ -182,9 +180,8 @@ def sequence(rng, number):
         program.kill()
         check(False, "sequence %d: the program ended after --quit" % number)
     quit_seconds = time.time() - started
-    if os.path.exists(BITMAP):
-        check(bitmap_whole(open(BITMAP, "rb").read()), "sequence %d: the wallpaper bitmap is whole"
-              % number)
+    check(not os.path.exists(BITMAP) or bitmap_whole(open(BITMAP, "rb").read()),
+          "sequence %d: the wallpaper bitmap is whole" % number)
     check(wait_for(lambda: stored()["Options/1strun"] == "False", 1),  # an unreadable file fails too
           "sequence %d: settings readable and whole" % number)
     monitors(False)

@@ -51,11 +51,10 @@ def control(win, name, role=None):
 def press(node):
     action = node.queryAction()
     names = [action.getName(i).lower() for i in range(action.nActions)]
-    for wanted in ("press", "toggle", "click", "activate"):
-        if wanted in names:
-            action.doAction(names.index(wanted))
-            return
-    raise LookupError("no action on " + node.name)
+    wanted = [names.index(w) for w in ("press", "toggle", "click", "activate") if w in names]
+    if not wanted:
+        raise LookupError("no action on " + node.name)
+    action.doAction(wanted[0])
 
 
 def set_text(win, name, text):
