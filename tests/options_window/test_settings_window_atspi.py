@@ -52,18 +52,11 @@ def named(prefix):
             if n.name.startswith(prefix) and n.getState().contains(pyatspi.STATE_SHOWING)]
 
 
-def middle_colour():
-    return root_colour("640+512")  # where a centred picture shows
-
-
 def spot(e, colour):
     """A point of the extents e on the screen in this colour, halfway out among
     those from the middle."""
-    data = subprocess.run(["import", "-window", "root", "-crop",
-                           "%dx%d+%d+%d" % (e.width, e.height, e.x, e.y), "-depth", "8", "rgb:-"],
-                          capture_output=True, check=True).stdout
-    found = [(e.x + x, e.y + y) for y in range(e.height) for x in range(e.width)
-             if all(abs(a - b) <= 24 for a, b in zip(data[3 * (y * e.width + x):][:3], colour))]
+    found = [(e.x + i % e.width, e.y + i // e.width)
+             for i, rgb in enumerate(pixels(e.x, e.y, e.width, e.height)) if near(rgb, colour, 24)]
     found.sort(key=lambda p: (p[0] - e.x - e.width / 2) ** 2 + (p[1] - e.y - e.height / 2) ** 2)
     return found[len(found) // 2] if found else None
 
@@ -81,11 +74,9 @@ def picker_opens(title, do):
 
 # A catalogue server on this machine: five categories.
 served = os.path.join(os.environ["HOME"], "served")
-os.makedirs(os.path.join(served, "tessaly", "wpfiles"))
-with open(os.path.join(served, "tessaly", "wpfiles", "wpdlurls.tar"), "w", newline="") as f:
-    f.write("[info]\r\ntime=0\r\n" + "".join(
-        "[cat%d]\r\nname=Category %d\r\nurl1=http://127.0.0.1:9/%d.html\r\n" % (n, n, n)
-        for n in range(1, 6)))
+write(os.path.join(served, "tessaly", "wpfiles", "wpdlurls.tar"), "[info]\r\ntime=0\r\n" + "".join(
+    "[cat%d]\r\nname=Category %d\r\nurl1=http://127.0.0.1:9/%d.html\r\n" % (n, n, n)
+    for n in range(1, 6)))
 
 
 server = subprocess.Popen(["/usr/bin/python3", "-u", "-m", "http.server", "-b", "127.0.0.1", "-d",
@@ -93,13 +84,11 @@ server = subprocess.Popen(["/usr/bin/python3", "-u", "-m", "http.server", "-b", 
 SERVER = "http://127.0.0.1:" + server.stdout.readline().split()[5]  # "Serving HTTP on ADDRESS port N …"
 
 try:
-    reset(EARLIER)
     # The hot-key rows; the clock's numbers white, its hands red, green and
     # blue; a cache of 1234 bytes.
-    with open(CONFIG, "a", encoding="utf-8") as f:
-        f.write(ROWS + "[ClockDigit]\ncolor=16777215\n"
-                "[ClockPointers]\nHour=255\nMin=65280\nSec=16711680\n")
-    open(os.path.join(DATA, "IntCacheFile.dat"), "wb").write(b"x" * 1234)
+    reset(EARLIER, more=ROWS + "[ClockDigit]\ncolor=16777215\n"
+          "[ClockPointers]\nHour=255\nMin=65280\nSec=16711680\n")
+    write(os.path.join(DATA, "IntCacheFile.dat"), b"x" * 1234)
     for colour in ("blue", "yellow", "white"):
         picture(os.path.join(PICTURES, colour + ".png"), colour)
     dropped = os.path.join(os.environ["HOME"], "dropped")
@@ -177,12 +166,13 @@ try:
     check(wait_for(lambda: statuses(win) == [REGISTERED, REGISTERED, None, None]) is not None,
           "one apply registers both exchanged rows: %s" % statuses(win))
     # The keys run the exchanged actions: Ctrl+Shift+C switches, Ctrl+Shift+S clears.
+    # (Seen in the middle, where a centred picture shows.)
     for keys, what in (("ctrl+shift+c", "Ctrl+Shift+C switches the wallpaper"),
                        ("ctrl+shift+s", "Ctrl+Shift+S clears it")):
-        before = middle_colour()
+        before = pixels(640, 512)
         subprocess.run(["xdotool", "key", keys], check=True)
-        check(wait_for(lambda: middle_colour() != before) is not None,
-              "%s: %s, then %s" % (what, before, middle_colour()))
+        check(wait_for(lambda: pixels(640, 512) != before) is not None,
+              "%s: %s, then %s" % (what, before, pixels(640, 512)))
         time.sleep(1)
     # A row ticked gets its status with the apply; a row unticked loses it.
     press(control(win, CAPTIONS[2]))
@@ -287,8 +277,7 @@ try:
     check(items(preview) == ["Clock numbers", "Hour hand", "Minute hand", "Second hand"],
           "the preview's elements: %s" % items(preview))
     e = preview.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    hour = spot(e, (255, 0, 0))
-    subprocess.run(["xdotool", "mousemove", str(hour[0]), str(hour[1]), "click", "1"], check=True)
+    mouse(spot(e, (255, 0, 0)), "click", "1")  # on the hour hand
     picker = window("Select Color")
     check(picker is not None, "a click on the hour hand opens the colour picker")
     if picker is not None:
@@ -297,9 +286,8 @@ try:
         wait_for(lambda: not windows("Select Color"))
     check(spot(e, (255, 255, 0)) is not None, "the hour hand shows its new colour")
     number = spot(e, (255, 255, 255))
-    check(picker_opens("Font", lambda: subprocess.run(
-        ["xdotool", "mousemove", str(number[0]), str(number[1]), "click", "1"], check=True)),
-        "a click on a number opens the font picker")
+    check(picker_opens("Font", lambda: mouse(number, "click", "1")),
+          "a click on a number opens the font picker")
     # On the numbers now: two elements on, the minute hand.
     preview.queryComponent().grabFocus()
     check(picker_opens("Select Color", lambda: key("Right", "Right", "space")),
@@ -320,8 +308,7 @@ try:
     bar = control(win, "Clock and calendar transparency :", pyatspi.ROLE_SCROLL_BAR)
     e = bar.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     for x in (e.x + e.width - e.height // 2, e.x + e.width - 2 * e.height):
-        subprocess.run(["xdotool", "mousemove", str(x), str(e.y + e.height // 2), "click", "1"],
-                       check=True)
+        mouse((x, e.y + e.height // 2), "click", "1")
         time.sleep(0.3)
     compositor = subprocess.Popen(["picom", "--backend", "xrender", "--config", "/dev/null"],
                                   stderr=subprocess.DEVNULL)
@@ -344,9 +331,8 @@ try:
           "a step and a page towards transparent: %s" % s.get("Options/Transparency"))
 
     # In the desktop's language, German here: the window's title and captions.
-    german = {k: v for k, v in os.environ.items()
-              if k not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES")}
-    p = start("/y", env=dict(german, LANG="de_DE.UTF-8"))
+    p = start("/y", env=dict({k: v for k, v in os.environ.items()
+                              if k not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES")}, LANG="de_DE.UTF-8"))
     subprocess.run([TESSALY, "--settings"], check=True)
     win = window("Tessaly-Einstellungen")
     check(win is not None, "the settings window speaks German")

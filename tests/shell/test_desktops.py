@@ -14,7 +14,7 @@ import sys
 
 os.environ["XDG_DATA_HOME"] = os.path.join(os.environ["HOME"], "Sam's \"data\"")
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
-from tessaly_session import EARLIER, ERRORS, TESSALY, check, failures, quit, reset, start, wait_for  # noqa: E402,E501
+from tessaly_session import ERRORS, STILL, TESSALY, check, failures, near, pixels, quit, reset, start, wait_for  # noqa: E402,E501
 
 desktop = sys.argv[1]
 PICTURES = {"red": (255, 0, 0), "lime": (0, 255, 0)}
@@ -24,22 +24,15 @@ PICTURES = {"red": (255, 0, 0), "lime": (0, 255, 0)}
 # Tessaly follows) and Plasma's colour wallpaper.
 CLEARED = {"xfce": (21, 34, 51), "lxde": (0, 0, 0), "lxqt": (0, 78, 152),
            "mate": (74, 144, 112), "gnome": (2, 60, 136), "kde": (29, 153, 243)}
-def near(a, b):
-    return all(abs(x - y) <= 8 for x, y in zip(a, b))
+WIDTH, HEIGHT = map(int, subprocess.run(["xdotool", "getdisplaygeometry"], capture_output=True,
+                                        text=True).stdout.split())
 
 
 def shown(*points):
     """The picture's name, or else the colour, at these points (fractions of
-    the screen's size) of a screenshot; None where they differ."""
-    ppm = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"],
-                         capture_output=True).stdout
-    _, width, height, _, data = ppm.split(maxsplit=4)
-    width, height = int(width), int(height)
-    seen = set()
-    for fx, fy in points:
-        at = (int(fy * height) * width + int(fx * width)) * 3
-        rgb = tuple(data[at:at + 3])
-        seen.add(next((name for name, c in PICTURES.items() if near(rgb, c)), rgb))
+    the screen's size) of the screen; None where they differ."""
+    seen = {next((name for name, c in PICTURES.items() if near(rgb, c, 8)), rgb)
+            for rgb in (pixels(int(fx * WIDTH), int(fy * HEIGHT))[0] for fx, fy in points)}
     return seen.pop() if len(seen) == 1 else None
 
 
@@ -53,8 +46,7 @@ def settles(before, points=MIDDLE):
     return wait_for(lambda: (c := shown(*points)) in PICTURES and c != before and c, 30)
 
 
-reset(dict(EARLIER, WallpaperTimer="False", WallPaperPosition="Stretch",
-           WaterMarkVisible="False", ClockV="False", CalV="False"))
+reset(dict(STILL, ClockV="False", CalV="False"))
 p = start("--next")
 first = settles(None)
 check(first is not None, "after --next the desktop shows a picture (%s)" % first)
@@ -62,7 +54,7 @@ subprocess.run([TESSALY, "--next"], timeout=30)
 second = settles(first)
 check(second is not None, "the next --next shows the other one (%s)" % second)
 subprocess.run([TESSALY, "--clear"], timeout=30)
-check(wait_for(lambda: (c := shown((0.5, 0.5))) not in PICTURES and near(c, CLEARED[desktop]), 30),
+check(wait_for(lambda: (c := shown((0.5, 0.5))) not in PICTURES and near(c, CLEARED[desktop], 8), 30),
       "after --clear the desktop shows %s (%s)" % (CLEARED[desktop], shown((0.5, 0.5))))
 
 quit(p)

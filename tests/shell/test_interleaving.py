@@ -27,14 +27,15 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
 import atspi_driver as atspi  # noqa: E402 (starts the accessibility bus)
-from tessaly_session import (DATA, ERRORS, PICTURES, TESSALY, bitmap_whole, reset,  # noqa: E402
-                             stored, wait_for)
+from tessaly_session import (DATA, ERRORS, PICTURES, SOCKET, TESSALY, bitmap_whole, near,  # noqa: E402
+                             picture, pixels, reset, stored, wait_for, write)
 
 BITMAP = os.path.join(DATA, "Orvane Wallpaper.bmp")
 # Big pictures, so that a change takes long enough to be overtaken (their
 # mean colours; the grain stays within `near`).
 COLOURS = {"red": (255, 0, 0), "lime": (0, 255, 0), "blue": (0, 0, 255)}
 INVERTED = [tuple(255 - c for c in rgb) for rgb in COLOURS.values()]
+SHOWN = [*COLOURS.values(), *INVERTED]  # what a picture may look like
 failures = []
 # Whether the colours are inverted by the settings last applied.
 inverted = False
@@ -49,24 +50,19 @@ def check(ok, what):
 def big_picture(colour):
     """Grainy like a photograph, progressive, and shown at its own size
     (centred): every change decodes all of it, most of a second."""
-    path = os.path.join(PICTURES, colour + ".jpg")
-    if not os.path.exists(path):
-        subprocess.run(["convert", "-size", "6000x4000", "xc:" + colour, "-attenuate", "2",
-                        "+noise", "Gaussian", "-quality", "90", "-interlace", "Plane", path],
-                       check=True)
-    return path
+    return picture(os.path.join(PICTURES, colour + ".jpg"), colour, "6000x4000", "-attenuate", "2",
+                   "+noise", "Gaussian", "-quality", "90", "-interlace", "Plane")
 
 
 def root_pixel():
     """The root window's mean colour near the middle of the screen, as (r, g, b)."""
-    out = subprocess.run(["convert", "x:root", "-crop", "32x32+600+500", "-scale", "1x1!", "-depth",
-                          "8", "txt:-"], capture_output=True, text=True).stdout
-    found = re.search(r"^0,0: \(([\d.]+),([\d.]+),([\d.]+)", out, re.M)
-    return tuple(int(float(v)) for v in found.groups()) if found else None
+    square = pixels(600, 500, 32, 32)
+    return tuple(sum(c) // len(square) for c in zip(*square)) if square else None
 
 
-def near(a, b):
-    return a is not None and all(abs(x - y) <= 40 for x, y in zip(a, b))
+def shows(rgb, colours=SHOWN):
+    """Whether the colour is one of these, give or take the pictures' grain."""
+    return any(near(rgb, c, 40) for c in colours)
 
 
 def send(option):
@@ -89,9 +85,8 @@ def apply_inverted():
     if win is None:
         return False
     atspi.show_page(win, "Colors")
-    atspi.press(atspi.control(win, "Invert colors"))
-    atspi.press(atspi.control(win, "Switch wallpaper when I click apply."))
-    atspi.press(atspi.control(win, "Apply and close window"))
+    for name in ("Invert colors", "Switch wallpaper when I click apply.", "Apply and close window"):
+        atspi.press(atspi.control(win, name))
     inverted = not inverted
     wait_for(lambda: not atspi.windows(), 10)
     return True
@@ -106,8 +101,7 @@ quiet_seconds = 1.0
 def settled(quiet=None):
     """Waits until the root window has kept one colour for quiet_seconds."""
     quiet = quiet or quiet_seconds
-    last, since = None, time.time()
-    end = time.time() + 60
+    last, since, end = None, time.time(), time.time() + 60
     while time.time() < end:
         now = root_pixel()
         if now != last:
@@ -131,8 +125,7 @@ def measure_change():
     settled()
     started = time.time()
     send("--next")
-    if wait_for(lambda: any(near(root_pixel(), c) for c in list(COLOURS.values()) + INVERTED),
-                60):
+    if wait_for(lambda: shows(root_pixel()), 60):
         quiet_seconds = max(1.0, 1.5 * (time.time() - started))
 
 
@@ -140,9 +133,7 @@ def sequence(rng, number):
     program = subprocess.Popen([TESSALY, "/y"], stderr=open(ERRORS, "a"))
     # Listening once the socket is there; a start before that would be an
     # instance of its own.
-    runtime = os.environ["XDG_RUNTIME_DIR"]
-    check(wait_for(lambda: os.path.exists(os.path.join(runtime, "tessaly.sock")), 20),
-          "the program listens at start")
+    check(wait_for(lambda: os.path.exists(SOCKET), 20), "the program listens at start")
     # Something is shown first, so that a clear is seen to clear.
     if number == 0:
         measure_change()
@@ -165,9 +156,8 @@ def sequence(rng, number):
 
     def right(shown):
         if last == "clear":
-            return not any(near(shown, c) for c in list(COLOURS.values()) + INVERTED)
-        return last is None or any(near(shown, c)
-                                   for c in (INVERTED if inverted else COLOURS.values()))
+            return not shows(shown)
+        return last is None or shows(shown, INVERTED if inverted else COLOURS.values())
 
     shown = settled()
     if not right(shown):
@@ -190,9 +180,8 @@ def sequence(rng, number):
         program.kill()
         check(False, "sequence %d: the program ended after --quit" % number)
     quit_seconds = time.time() - started
-    if os.path.exists(BITMAP):
-        check(bitmap_whole(open(BITMAP, "rb").read()), "sequence %d: the wallpaper bitmap is whole"
-              % number)
+    check(not os.path.exists(BITMAP) or bitmap_whole(open(BITMAP, "rb").read()),
+          "sequence %d: the wallpaper bitmap is whole" % number)
     check(wait_for(lambda: stored()["Options/1strun"] == "False", 1),  # an unreadable file fails too
           "sequence %d: settings readable and whole" % number)
     monitors(False)
@@ -203,13 +192,11 @@ RUN_LINE = re.compile(r"^(\d+) sequences \(seed (\d+)\).*; (\d+) failures;")
 
 
 def write_figures(path, lines):
-    runs = [RUN_LINE.match(line) for line in lines if RUN_LINE.match(line)]
-    with open(path + ".new", "w", encoding="utf-8") as f:
-        f.write("# Overlapping requests to the running program (tests/shell/test_interleaving.py)\n"
-                "# In all: %d sequences in %d runs (seeds %s), %d failures\n\n"
-                % (sum(int(r.group(1)) for r in runs), len(runs),
-                   ", ".join(r.group(2) for r in runs), sum(int(r.group(3)) for r in runs)))
-        f.write("\n".join(lines) + "\n")
+    runs = [m for m in map(RUN_LINE.match, lines) if m]
+    write(path + ".new", "# Overlapping requests to the running program (tests/shell/test_interleaving.py)\n"
+          "# In all: %d sequences in %d runs (seeds %s), %d failures\n\n"
+          % (sum(int(r.group(1)) for r in runs), len(runs), ", ".join(r.group(2) for r in runs),
+             sum(int(r.group(3)) for r in runs)) + "\n".join(lines) + "\n")
     os.replace(path + ".new", path)
 
 

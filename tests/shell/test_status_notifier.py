@@ -16,7 +16,7 @@ from dbus.mainloop.glib import DBusGMainLoop
 from gi.repository import GLib
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
-from tessaly_session import EARLIER, ERRORS, TESSALY, check, failures, reset, root_colour, start, wait_for  # noqa: E402,E501
+from tessaly_session import ERRORS, STILL, check, failures, pixels, quit, reset, start, wait_for  # noqa: E402,E501
 
 WATCHER = "org.kde.StatusNotifierWatcher"
 
@@ -89,8 +89,7 @@ def menu_items(menu):
 
 
 watcher = Watcher()
-reset(dict(EARLIER, WallpaperTimer="False", WallPaperPosition="Stretch",
-           WaterMarkVisible="False"))
+reset(STILL)
 program = start("/y")
 try:
     check(spin_until(lambda: watcher.items, 15) is not None, "the program announces its item")
@@ -122,11 +121,11 @@ try:
                     "600"])
 
     # The menu's "Switch &Wallpaper Now", clicked through the panel.
-    before = root_colour()
+    before = pixels(300, 1000)
     switch = [i for i, label, _, _ in menu_items(menu) if label == "Switch _Wallpaper Now"][0]
     menu.Event(switch, "clicked", dbus.String("", variant_level=1), dbus.UInt32(0))
-    check(spin_until(lambda: root_colour() != before, 10) is not None,
-          "the menu's switch changed the wallpaper (%s, then %s)" % (before, root_colour()))
+    check(spin_until(lambda: pixels(300, 1000) != before, 10) is not None,
+          "the menu's switch changed the wallpaper (%s, then %s)" % (before, pixels(300, 1000)))
 
     # The panel restarts: the item announces itself to the new watcher.
     watcher.leave()
@@ -136,11 +135,7 @@ try:
     check(spin_until(lambda: watcher.items, 10) is not None,
           "the item comes back after the panel restarts")
 finally:
-    subprocess.run([TESSALY, "--quit"])
-    try:
-        program.wait(15)
-    except subprocess.TimeoutExpired:
-        program.kill()
+    quit(program)
     if failures:
         print(open(ERRORS, encoding="utf-8").read())
 

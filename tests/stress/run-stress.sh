@@ -16,13 +16,9 @@ export TESSALY_BINARY=$(realpath "$binary")
 shim=$(find "$build" -name 'libtessaly_full_disk_shim.so' | head -1)
 out=()
 if [ -n "$results" ]; then
-  : >"$results.new"
   out=(--results "$results.new")
-  {
-    echo "# make stress: the real program under kill -9, a soak and network faults"
-    echo "# $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores"
-    echo
-  } >>"$results.new"
+  printf '%s\n' "# make stress: the real program under kill -9, a soak and network faults" \
+    "# $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores" "" >"$results.new"
 fi
 status=0
 # Each run in a temporary home folder of its own; the soak on a private X

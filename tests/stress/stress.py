@@ -21,12 +21,12 @@ import time
 
 SUPPORT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support")
 sys.path.insert(0, SUPPORT)
-from tessaly_session import CONFIG, DATA, PICTURES, TESSALY, bitmap_whole, invert, wait_for  # noqa: E402
+from tessaly_session import (CONFIG, DATA, PICTURES, SOCKET, TESSALY, bitmap_whole, invert,  # noqa: E402
+                             picture, wait_for, write)
 
 # The temporary folder with-temp-home.sh made; the served files go there too.
 ROOT = os.path.dirname(os.environ["HOME"])
 SERVED = os.path.join(ROOT, "served")
-SOCKET = os.path.join(os.environ["XDG_RUNTIME_DIR"], "tessaly.sock")
 ENV = dict(os.environ) if "DISPLAY" in os.environ else dict(os.environ, QT_QPA_PLATFORM="offscreen")
 # Settings as after an earlier run: nothing changes by itself, no cooldown.
 OPTIONS = {"1strun": "False", "AutoStart": "True", "WallpaperStartup": "False",
@@ -44,12 +44,6 @@ def data(name):
 
 def read(path):
     return open(path, "rb").read() if os.path.exists(path) else None
-
-
-def write(path, content):
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, "wb") as f:
-        f.write(content.encode("utf-8") if isinstance(content, str) else content)
 
 
 def remove(*names):
@@ -120,7 +114,7 @@ class Server:
         ready = os.path.join(ROOT, "server-ready")
         self.process = subprocess.Popen(
             ["/usr/bin/python3", os.path.join(SUPPORT, "http-test-server.py"), "--ready", ready,
-             "--root", SERVED, "--lifetime", "7200", *tls], stdin=subprocess.DEVNULL)
+             "--root", SERVED, *tls], stdin=subprocess.DEVNULL)
         wait_for(lambda: os.path.exists(ready))
         self.http, self.https = (int(p) for p in open(ready).read().split())
 
@@ -181,9 +175,7 @@ def stamp():
 
 def make_picture(name, size, colour, folders=(SERVED, PICTURES)):
     for folder in folders:
-        os.makedirs(folder, exist_ok=True)
-        subprocess.run(["convert", "-size", size, "xc:" + colour, "-fill", "white",
-                        "-draw", "circle 20,20 30,30", os.path.join(folder, name)], check=True)
+        picture(os.path.join(folder, name), colour, size, "-fill", "white", "-draw", "circle 20,20 30,30")
 
 
 # --- kill -9 torture -------------------------------------------------------------
@@ -235,9 +227,8 @@ def torture(args, server):
     counts, torn, late = ({k: 0 for k in kinds} for _ in range(3))  # late: finished before the kill
     no_start, notes = 0, []
     window = {"settings": 0.03, "bitmap": 0.2, "cache": 0.3, "catalogue": 0.15, "list": 0.1}
+    # (The first trial's set-up writes the settings file and the list.)
     files_list = ("%s/\r\nred.jpg\r\n%s/\r\nblue.png\r\n\x01\r\n" % (PICTURES, PICTURES)).encode()
-    write(CONFIG, ini_text({"Options": settings_for("settings"), "Internet": {"1": "1"}}))
-    write(data(LIST), files_list)
     names = (LIST, BITMAP, "wpdlurls.tar", "wpdlfiles.dat")  # the files every trial checks
     started = time.monotonic()
     for trial in range(args.trials):
@@ -377,27 +368,23 @@ def full_disk_run(args, internet_list):
 
 # --- soak ------------------------------------------------------------------------
 
-def x_pixmaps():
-    """The X pixmaps and their bytes held by the program's X clients (xrestop
-    names them after the program; the server does not know their process)."""
-    out = subprocess.run(["xrestop", "-b", "-m", "1"], capture_output=True, text=True).stdout
-    held = {"pixmaps": 0, "pixmap bytes": 0}
-    ours = False
-    for line in out.splitlines():
+def usage(program):
+    """Once the program has settled: RSS (kB), open files, the X pixmaps and
+    their bytes held by its X clients (xrestop names them after the program;
+    the server does not know their process), child processes."""
+    time.sleep(0.5)
+    pid = str(program.process.pid)
+    xrestop = subprocess.run(["xrestop", "-b", "-m", "1"], capture_output=True, text=True).stdout
+    held, ours = {"pixmaps": 0, "pixmap bytes": 0}, False
+    for line in xrestop.splitlines():
+        key, _, value = line.strip().partition(":")
         if not line.startswith("\t"):
             ours = "tessaly" in line.lower()
-            continue
-        key, _, value = line.strip().partition(":")
-        if ours and key.strip() in held:
+        elif ours and key.strip() in held:
             held[key.strip()] += int(value)
-    return (held["pixmaps"], held["pixmap bytes"])
-
-
-def usage(program):
-    """RSS (kB), open files, X pixmaps and their bytes, child processes."""
-    pid = str(program.process.pid)
-    return (program.rss_kb(), len(os.listdir("/proc/%s/fd" % pid)), *x_pixmaps(), len(subprocess.run(
-        ["ps", "-o", "pid=", "--ppid", pid], capture_output=True, text=True).stdout.split()))
+    children = subprocess.run(["ps", "-o", "pid=", "--ppid", pid], capture_output=True, text=True)
+    return (program.rss_kb(), len(os.listdir("/proc/%s/fd" % pid)), held["pixmaps"],
+            held["pixmap bytes"], len(children.stdout.split()))
 
 
 def soak(args, server):
@@ -431,12 +418,10 @@ def soak(args, server):
         # Warm up (caches, fonts, plugins), then measure.
         for _ in range(min(20, count)):
             change()
-        time.sleep(0.5)
         first = usage(program)
         started = time.monotonic()
         missed = sum(not change() for _ in range(count))
         elapsed = time.monotonic() - started
-        time.sleep(0.5)
         last = usage(program)
         program.end()
         rows.append("%s: %d changes through `tessaly --next` in %.0f s (%.0f ms each), %d not seen"

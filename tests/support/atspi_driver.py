@@ -51,11 +51,10 @@ def control(win, name, role=None):
 def press(node):
     action = node.queryAction()
     names = [action.getName(i).lower() for i in range(action.nActions)]
-    for wanted in ("press", "toggle", "click", "activate"):
-        if wanted in names:
-            action.doAction(names.index(wanted))
-            return
-    raise LookupError("no action on " + node.name)
+    wanted = [names.index(w) for w in ("press", "toggle", "click", "activate") if w in names]
+    if not wanted:
+        raise LookupError("no action on " + node.name)
+    action.doAction(wanted[0])
 
 
 def set_text(win, name, text):
@@ -88,9 +87,11 @@ def centre(node):
     return e.x + e.width // 2, e.y + e.height // 2
 
 
-def mouse(node, *actions):
-    """Moves the mouse to the middle of the control, then clicks, presses, …"""
-    subprocess.run(["xdotool", "mousemove", *map(str, centre(node)), *actions], check=True)
+def mouse(at, *actions):
+    """Moves the mouse to the middle of the control, or to the point (x, y),
+    then clicks, presses, …"""
+    point = at if isinstance(at, tuple) else centre(at)
+    subprocess.run(["xdotool", "mousemove", *map(str, point), *actions], check=True)
 
 
 def drag_onto(node, paths, done):
@@ -102,14 +103,13 @@ def drag_onto(node, paths, done):
                               stdout=subprocess.PIPE, text=True)
     source.stdout.readline()  # "ready"
     time.sleep(1)
-    subprocess.run(["xdotool", "mousemove", "80", "60", "mousedown", "1"], check=True)
+    mouse((80, 60), "mousedown", "1")
     x, y = centre(node)
     for i in range(1, 11):
         time.sleep(0.1)
-        subprocess.run(["xdotool", "mousemove", str(80 + (x - 80) * i // 10),
-                        str(60 + (y - 60) * i // 10)], check=True)
+        mouse((80 + (x - 80) * i // 10, 60 + (y - 60) * i // 10))
     time.sleep(0.5)
-    subprocess.run(["xdotool", "mouseup", "1"], check=True)
+    mouse((x, y), "mouseup", "1")
     taken = source.stdout.readline().strip() == "dropped"
     finished = wait_for(done) is not None
     source.terminate()

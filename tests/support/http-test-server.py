@@ -3,8 +3,8 @@
 
 Standard library only. Both servers listen on ports the system picks; once
 they listen, "HTTP_PORT HTTPS_PORT\\n" is written to the --ready file
-(HTTPS_PORT is 0 without --cert/--key). It stops on SIGTERM or SIGINT, when
-the process that started it goes away, or after --lifetime seconds.
+(HTTPS_PORT is 0 without --cert/--key). It stops on SIGTERM or SIGINT, or when
+the process that started it goes away.
 
 Paths (on both servers):
   /page.html       a small fixed HTML page
@@ -43,9 +43,7 @@ import signal
 import socket
 import ssl
 import struct
-import sys
 import threading
-import time
 import urllib.parse
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
@@ -223,9 +221,6 @@ class Handler(BaseHTTPRequestHandler):
 
 
 class Server(ThreadingHTTPServer):
-    daemon_threads = True
-    allow_reuse_address = True
-
     def __init__(self, tls_context, root):
         self.tls_context = tls_context
         self.root = root
@@ -251,36 +246,29 @@ class Server(ThreadingHTTPServer):
         pass
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--ready", required=True, help="file to write the ports to")
-    parser.add_argument("--cert", help="certificate (PEM) for the HTTPS server")
-    parser.add_argument("--key", help="private key (PEM) for the HTTPS server")
-    parser.add_argument("--root", help="folder whose files are served under /files/")
-    parser.add_argument("--lifetime", type=float, default=3600.0, help="stop after this many seconds")
-    args = parser.parse_args()
-    parent = os.getppid()
-    servers = [Server(None, args.root)]
-    if args.cert:
-        context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
-        context.load_cert_chain(args.cert, args.key)
-        servers.append(Server(context, args.root))
-    ports.update(zip(("http", "https"), (s.server_address[1] for s in servers)))
-    for signum in (signal.SIGTERM, signal.SIGINT):
-        signal.signal(signum, lambda *_: stopping.set())
-    for server in servers:
-        threading.Thread(target=server.serve_forever, args=(0.2,), daemon=True).start()
-    with open(args.ready + ".tmp", "w", encoding="ascii") as f:
-        f.write("%d %d\n" % (ports["http"], ports["https"]))
-    os.replace(args.ready + ".tmp", args.ready)
-    deadline = time.monotonic() + args.lifetime
-    while not stopping.wait(0.5):
-        if os.getppid() != parent or time.monotonic() > deadline:
-            stopping.set()
-    for server in servers:
-        server.shutdown()
-        server.server_close()
-
-
-if __name__ == "__main__":
-    sys.exit(main())
+parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+parser.add_argument("--ready", required=True, help="file to write the ports to")
+parser.add_argument("--cert", help="certificate (PEM) for the HTTPS server")
+parser.add_argument("--key", help="private key (PEM) for the HTTPS server")
+parser.add_argument("--root", help="folder whose files are served under /files/")
+args = parser.parse_args()
+parent = os.getppid()
+servers = [Server(None, args.root)]
+if args.cert:
+    context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    context.load_cert_chain(args.cert, args.key)
+    servers.append(Server(context, args.root))
+ports.update(zip(("http", "https"), (s.server_address[1] for s in servers)))
+for signum in (signal.SIGTERM, signal.SIGINT):
+    signal.signal(signum, lambda *_: stopping.set())
+for server in servers:
+    threading.Thread(target=server.serve_forever, args=(0.2,), daemon=True).start()
+with open(args.ready + ".tmp", "w", encoding="ascii") as f:
+    f.write("%d %d\n" % (ports["http"], ports["https"]))
+os.replace(args.ready + ".tmp", args.ready)
+while not stopping.wait(0.5):
+    if os.getppid() != parent:
+        stopping.set()
+for server in servers:
+    server.shutdown()
+    server.server_close()

@@ -93,22 +93,16 @@ class States(dbus.service.Object):
                                             name="org.freedesktop.DBus.Error.InvalidArgs")
 
 
-def main():
-    log, ready = sys.argv[1:3]
-    DBusGMainLoop(set_as_default=True)
-    bus = dbus.SessionBus()
-    for name in ("Notifications", "ScreenSaver", "UPower"):
-        names[name] = dbus.service.BusName("org.freedesktop." + name, bus, do_not_queue=True)
-    objects = [Notifications(bus, "/org/freedesktop/Notifications")] + [
-        States(bus, path) for path in ("/org/freedesktop/ScreenSaver", "/ScreenSaver",
-                                       "/org/freedesktop/login1", SESSION_PATH, "/org/freedesktop/UPower")]
-    objects[-1].SetPresent(True)
-    open(log, "a").close()
-    open(ready, "w").write("ready\n")
-    # Stopped by SIGTERM: leave at once, the bus may already be gone.
-    GLib.unix_signal_add(GLib.PRIORITY_DEFAULT, 15, lambda: os._exit(0))
-    GLib.MainLoop().run()
-
-
-if __name__ == "__main__":
-    main()
+DBusGMainLoop(set_as_default=True)
+bus = dbus.SessionBus()
+for name in ("Notifications", "ScreenSaver", "UPower"):
+    names[name] = dbus.service.BusName("org.freedesktop." + name, bus, do_not_queue=True)
+objects = [Notifications(bus, "/org/freedesktop/Notifications")] + [
+    States(bus, path) for path in ("/org/freedesktop/ScreenSaver", "/ScreenSaver",
+                                   "/org/freedesktop/login1", SESSION_PATH, "/org/freedesktop/UPower")]
+objects[-1].SetPresent(True)
+open(sys.argv[1], "a").close()
+open(sys.argv[2], "w").write("ready\n")
+# Stopped by SIGTERM: leave at once, the bus may already be gone.
+GLib.unix_signal_add(GLib.PRIORITY_DEFAULT, 15, lambda: os._exit(0))
+GLib.MainLoop().run()

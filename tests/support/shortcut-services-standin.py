@@ -180,14 +180,10 @@ class StandIn(dbus.service.Object):
                 self.portal.Activated(dbus.ObjectPath(path), shortcut, dbus.UInt64(0), {})
 
 
-def main():
-    DBusGMainLoop(set_as_default=True)
-    bus = dbus.SessionBus()
-    StandIn(bus, KGlobalAccel(bus), GlobalShortcuts(bus))
-    names = [dbus.service.BusName(n, bus) for n in  # noqa: F841 (held while the loop runs)
-             ("org.kde.kglobalaccel", "org.freedesktop.portal.Desktop", "org.tessaly.StandIn")]
-    GLib.MainLoop().run()
-
-
-if __name__ == "__main__":
-    main()
+DBusGMainLoop(set_as_default=True)
+bus = dbus.SessionBus()
+StandIn(bus, KGlobalAccel(bus), GlobalShortcuts(bus))
+# The names are held while the loop runs.
+names = [dbus.service.BusName(n, bus) for n in
+         ("org.kde.kglobalaccel", "org.freedesktop.portal.Desktop", "org.tessaly.StandIn")]
+GLib.MainLoop().run()

@@ -37,13 +37,9 @@ unset DISPLAY WAYLAND_DISPLAY SWAYSOCK
 WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
   sway --config "$work/sway.conf" >"$work/sway.log" 2>&1 &
 pids+=($!)
-sway_ready() {
-  local sock
-  sock=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null | head -n1)
-  [ -n "$sock" ] && SWAYSOCK=$sock swaymsg -t get_outputs >/dev/null 2>&1 &&
-    export SWAYSOCK=$sock
-}
-wait_for 20 sway_ready || { cat "$work/sway.log" >&2; fail "sway did not start"; }
+# sway names its socket after the user and its process.
+export SWAYSOCK=$XDG_RUNTIME_DIR/sway-ipc.$(id -u).$!.sock
+wait_for 20 swaymsg -t get_outputs || { cat "$work/sway.log" >&2; fail "sway did not start"; }
 export WAYLAND_DISPLAY=$(cd "$XDG_RUNTIME_DIR" && ls wayland-* | grep -v lock | head -n1)
 export XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=sway QT_QPA_PLATFORM=wayland
 

@@ -12,6 +12,7 @@ CONFIG = os.path.join(os.environ["XDG_CONFIG_HOME"], "tessaly", "tessaly.conf")
 DATA = os.path.join(os.environ["XDG_DATA_HOME"], "Orvane Tessaly")
 PICTURES = os.path.join(os.environ["HOME"], "pictures")
 ERRORS = os.path.join(os.environ["HOME"], "err.txt")
+SOCKET = os.path.join(os.environ["XDG_RUNTIME_DIR"], "tessaly.sock")
 
 
 failures = []
@@ -41,6 +42,10 @@ def invert(content):
     return bytes(255 - b for b in content[:-1]) + content[-1:] if content else content
 
 
+def near(a, b, by):
+    return a is not None and all(abs(x - y) <= by for x, y in zip(a, b))
+
+
 def bitmap_whole(content):
     """A whole Windows bitmap: its header's file size and pixel rows all there."""
     if not content or len(content) < 54 or content[:2] != b"BM":
@@ -61,35 +66,37 @@ def stored():
     return values
 
 
-def picture(path, colour="blue"):
-    """A plain 64 x 48 picture of the colour; its path."""
+def write(path, content):
     os.makedirs(os.path.dirname(path), exist_ok=True)
-    subprocess.run(["convert", "-size", "64x48", "xc:" + colour, path], check=True)
+    with open(path, "wb") as f:
+        f.write(content.encode("utf-8") if isinstance(content, str) else content)
+
+
+def picture(path, colour="blue", size="64x48", *drawn):
+    """A picture of the colour, plain unless ImageMagick's options `drawn`
+    draw on it; its path."""
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    subprocess.run(["convert", "-size", size, "xc:" + colour, *drawn, path], check=True)
     return path
 
 
-def reset(settings, colours=("red", "lime"), make=None):
-    """A fresh configuration with `settings` under [Options], and a files list
-    of a picture a colour: `make(colour)` makes it and gives its path
-    (plain pictures in PICTURES by default)."""
+def reset(settings, colours=("red", "lime"), make=None, more=""):
+    """A fresh configuration with `settings` under [Options] and the sections
+    `more` after it, and a files list of a picture a colour: `make(colour)`
+    makes it and gives its path (plain pictures in PICTURES by default)."""
     subprocess.run(["rm", "-rf", os.path.dirname(CONFIG), DATA])
-    os.makedirs(os.path.dirname(CONFIG))
-    os.makedirs(DATA)
-    os.makedirs(PICTURES, exist_ok=True)
-    with open(CONFIG, "w", encoding="utf-8") as f:
-        f.write("[Options]\n" + "".join(k + "=" + v + "\n" for k, v in settings.items()))
+    write(CONFIG, "[Options]\n" + "".join(k + "=" + v + "\n" for k, v in settings.items()) + more)
     paths = [(make or (lambda c: picture(os.path.join(PICTURES, c + ".png"), c)))(colour)
              for colour in colours]
-    with open(os.path.join(DATA, "WallPapersList.tsy"), "w", encoding="utf-8", newline="") as f:
-        f.write("".join(os.path.dirname(p) + "/\r\n" + os.path.basename(p) + "\r\n" for p in paths)
-                + "\x01\r\n")
+    write(os.path.join(DATA, "WallPapersList.tsy"), "".join(
+        os.path.dirname(p) + "/\r\n" + os.path.basename(p) + "\r\n" for p in paths) + "\x01\r\n")
 
 
-def root_colour(where="300+1000"):
-    """The root window's pixel at `where` ("X+Y") as ImageMagick writes it."""
-    out = subprocess.run(["import", "-window", "root", "-crop", "1x1+" + where, "txt:-"],
-                         capture_output=True, text=True).stdout
-    return out.strip().splitlines()[-1] if out.strip() else ""
+def pixels(x, y, w=1, h=1):
+    """The root window's pixels in a rectangle, row by row, as (r, g, b)."""
+    data = subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y),
+                           "-depth", "8", "rgb:-"], capture_output=True).stdout
+    return [tuple(data[i:i + 3]) for i in range(0, len(data), 3)]
 
 
 def start(*args, env=None):
@@ -110,3 +117,6 @@ def quit(p):
 EARLIER = {"1strun": "False", "WallpaperStartup": "False", "WallpaperTimer": "True",
            "IntervalTimer": "10", "TechniqueTimer": "1", "WallPaperPosition": "Center",
            "WaterMarkPos": "5", "CurWallPaper": "0"}
+# The same for tests that read the screen: no timer, the picture over every
+# pixel, no watermark.
+STILL = dict(EARLIER, WallpaperTimer="False", WallPaperPosition="Stretch", WaterMarkVisible="False")
