@@ -36,11 +36,9 @@ TEST_F(FullDisk, TheSettingsFileKeepsItsPreviousContent) {
     EXPECT_EQ(IniSettingsStore(conf).value("Options", "IntervalTimer"), "25");
 }
 
-TEST_F(FullDisk, ListsInvertedFilesAndTheWallpaperBitmapKeepTheirPreviousContent) {
+TEST_F(FullDisk, TheListAndTheWallpaperBitmapKeepTheirPreviousContent) {
     const QString list = path("WallPapersList.tsy");
     ASSERT_TRUE(WritePictureListFile(list, {{{"/pics/", "a.jpg"}}, {}}));
-    const QString data = path("wpdlfiles.dat");
-    ASSERT_TRUE(WriteFileAtomically(data, "catalogue bytes"));
     const QString bitmap = path("Orvane Wallpaper.bmp");
     QImage canvas = solidImage({8, 8}, Qt::red);
     ASSERT_TRUE(WriteWallpaperBitmap(canvas, bitmap));
@@ -49,8 +47,6 @@ TEST_F(FullDisk, ListsInvertedFilesAndTheWallpaperBitmapKeepTheirPreviousContent
     fill();
     EXPECT_FALSE(WritePictureListFile(list, {{}, {"/elsewhere"}}));
     EXPECT_EQ(readFile(list), listBefore);
-    EXPECT_FALSE(InvertFileBytes(data));
-    EXPECT_EQ(readFile(data), "catalogue bytes");
     canvas.fill(Qt::blue);
     QString error;
     EXPECT_FALSE(WriteWallpaperBitmap(canvas, bitmap, &error));
