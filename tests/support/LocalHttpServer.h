@@ -102,17 +102,13 @@ public:
     QString url(const QString& path) const {
         return QString("http://127.0.0.1:%1").arg(m_httpPort) + path;
     }
-    // https://127.0.0.1:PORT + path (the HTTPS server; empty without one).
+    // https://127.0.0.1:PORT + path (the HTTPS server).
     QString httpsUrl(const QString& path) const {
-        return m_httpsPort > 0 ? QString("https://127.0.0.1:%1").arg(m_httpsPort) + path
-                               : QString();
+        return QString("https://127.0.0.1:%1").arg(m_httpsPort) + path;
     }
 
-    // The certificate file "trusted" or "untrusted"; empty without HTTPS and
-    // without a certDir.
-    QString certificate(const QString& which) const {
-        return m_certDir.isEmpty() ? QString() : m_certDir + "/" + which + ".pem";
-    }
+    // The folder of the certificates, "trusted.pem" and "untrusted.pem" (with
+    // their ".key" files); empty without HTTPS and without a certDir.
     QString certificateDir() const { return m_certDir; }
 
     // How many GET requests the server (both sides together) has seen for
@@ -123,13 +119,10 @@ public:
         socket.setProxy(QNetworkProxy::NoProxy);
         socket.connectToHost(QHostAddress::LocalHost, quint16(m_httpPort));
         if (!socket.waitForConnected(5000)) return -1;
+        // HTTP/1.0: the server closes the connection after the answer.
         socket.write("GET /counts HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n");
-        QByteArray response;
-        for (const QDeadlineTimer deadline(5000); !deadline.hasExpired();) {
-            socket.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
-            response += socket.readAll();
-            if (socket.state() != QAbstractSocket::ConnectedState) break;
-        }
+        socket.waitForDisconnected(5000);
+        const QByteArray response = socket.readAll();
         const int end = response.indexOf("\r\n\r\n");
         if (!response.startsWith("HTTP/1.") || end < 0) return -1;
         for (const QByteArray& line : response.mid(end + 4).split('\n')) {
@@ -145,21 +138,17 @@ private:
     QString start(bool https, const QString& rootDir, Certificate served) {
         if (https && m_certDir.isEmpty()) {
             m_certDir = m_temp.filePath("certs");
-            QProcess make;
-            make.setProcessChannelMode(QProcess::MergedChannels);
-            make.start("/bin/bash",
-                       {TESSALY_SOURCE_DIR "/tests/support/make-test-certs.sh", m_certDir});
-            const bool made = make.waitForFinished(10000) &&
-                              make.exitStatus() == QProcess::NormalExit && make.exitCode() == 0;
-            local_servers_detail::stopProcess(make, 1000);
-            if (!made)
-                return "make-test-certs.sh failed: " + QString::fromLocal8Bit(make.readAll());
+            if (QProcess::execute(
+                    "/bin/bash",
+                    {TESSALY_SOURCE_DIR "/tests/support/make-test-certs.sh", m_certDir}) != 0)
+                return "make-test-certs.sh failed (its output is above)";
         }
         const QString ready = m_temp.filePath("ready");
         QStringList args{TESSALY_SOURCE_DIR "/tests/support/http-test-server.py", "--ready", ready};
         if (https) {
             const QString name = served == Certificate::Trusted ? "trusted" : "untrusted";
-            args << "--cert" << certificate(name) << "--key" << m_certDir + "/" + name + ".key";
+            args << "--cert" << m_certDir + "/" + name + ".pem"
+                 << "--key" << m_certDir + "/" + name + ".key";
         }
         if (!rootDir.isEmpty()) args << "--root" << rootDir;
         const QString error = local_servers_detail::startChild(
@@ -185,12 +174,12 @@ class LocalProxy {
 public:
     LocalProxy() {
         const QString program = QStandardPaths::findExecutable("tinyproxy");
-        if (program.isEmpty()) m_error = "tinyproxy is not installed (make test-deps installs it)";
+        QString error = "tinyproxy is not installed (make test-deps installs it)";
         // The port is picked before tinyproxy takes it, so another program
         // may take it first: try a few times.
         for (int attempt = 0; attempt < 3 && !program.isEmpty() && !m_ok; ++attempt)
-            m_ok = start(program);
-        if (!m_ok) ADD_FAILURE() << "LocalProxy: " << m_error.toStdString();
+            m_ok = (error = start(program)).isEmpty();
+        if (!m_ok) ADD_FAILURE() << "LocalProxy: " << error.toStdString();
     }
 
     ~LocalProxy() { local_servers_detail::stopProcess(m_process); }
@@ -204,31 +193,26 @@ public:
     QString log() const { return QString::fromUtf8(readFile(m_temp.filePath("tinyproxy.log"))); }
 
 private:
-    bool start(const QString& program) {
+    // Empty once tinyproxy is up, else why it is not.
+    QString start(const QString& program) {
         local_servers_detail::stopProcess(m_process, 1000);
         m_port = local_servers_detail::freePort();
         // Running as root, tinyproxy only warns that no User is set and goes
         // on as root, so no User/Group lines are needed. No ConnectPort line:
         // CONNECT (HTTPS through the proxy) is allowed to any port.
         const QString conf = m_temp.filePath("tinyproxy.conf");
-        if (m_port == 0) {
-            m_error = "no free port on 127.0.0.1";
-            return false;
-        }
         writeFile(conf, QString("Port %1\nListen 127.0.0.1\nAllow 127.0.0.1\nTimeout 150\n"
                                 "MaxClients 50\nLogFile \"%2\"\nLogLevel Info\n")
                             .arg(m_port)
                             .arg(m_temp.filePath("tinyproxy.log"))
                             .toUtf8());
-        m_error = local_servers_detail::startChild(m_process, program, {"-d", "-c", conf}, [&] {
+        return local_servers_detail::startChild(m_process, program, {"-d", "-c", conf}, [&] {
             return local_servers_detail::accepts(m_port);
         });
-        return m_error.isEmpty();
     }
 
     QTemporaryDir m_temp;
     QProcess m_process;
     quint16 m_port = 0;
     bool m_ok = false;
-    QString m_error;
 };
