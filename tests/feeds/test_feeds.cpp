@@ -7,7 +7,7 @@
 #include "feeds/FeedReader.h"
 #include "feeds/FeedUpdater.h"
 
-TEST(FeedList, SaveThenLoadAppendsAndStopsAtTheFirstGap) {
+TEST(FeedList, SaveThenLoadAppendsStopsAtTheFirstGapAndNamesFitTheFileSystem) {
     QTemporaryDir dir;
     const QString path = dir.filePath("FeedsList.tsy");
     const QList<FeedEntry> feeds = {{"World & Weather", "https://news.example/rss"},
@@ -20,24 +20,21 @@ TEST(FeedList, SaveThenLoadAppendsAndStopsAtTheFirstGap) {
 
     // The profile format: F0, F1, … and nothing after a gap; values are read
     // as at most 127 characters.
-    const QString title(200, 'T');
-    writeFile(path, "[F0]\r\nID=" + title.toUtf8() +
+    const QString longTitle(200, 'T');
+    writeFile(path, "[F0]\r\nID=" + longTitle.toUtf8() +
                         "\r\nURL=u0\r\n[F1]\r\nURL=u1\r\n[F2]\r\nID=two\r\n");
     loaded.clear();
     LoadFeeds(path, loaded);
-    EXPECT_EQ(loaded, (QList<FeedEntry>{{title.left(127), "u0"}}));
+    EXPECT_EQ(loaded, (QList<FeedEntry>{{longTitle.left(127), "u0"}}));
     loaded.clear();
     LoadFeeds(dir.filePath("missing.tsy"), loaded);
     EXPECT_TRUE(loaded.isEmpty());
-}
 
-// A feed's name is its title in the list and the name of its file: it stays in
-// the folder and fits the file system, and the list reads 127 characters of it
-// back, so the file is named from what comes back and a restart finds it.
-TEST(FeedList, FeedNamesStayInTheFolderFitTheFileSystemAndSurviveTheList) {
-    QTemporaryDir dir;
+    // A feed's name is its title in the list and the name of its file: it
+    // stays in the folder and fits the file system, and the list reads 127
+    // characters of it back, so the file is named from what comes back and a
+    // restart finds it.
     const QString folder = dir.filePath("FeedsCache");
-    const QString list = dir.filePath("FeedsList.tsy");
     ASSERT_TRUE(QDir().mkpath(folder));
     const QString emoji = QString::fromUcs4(U"\U0001F600");
     for (const QString& title :
@@ -47,21 +44,21 @@ TEST(FeedList, FeedNamesStayInTheFolderFitTheFileSystemAndSurviveTheList) {
           QString("a/b\\c:d*e?f\"g<h>i|j"), QString("tab\tand\nnew line"), QString("/"),
           QString()}) {
         const QString name = SafeFeedName(title);
-        const QString path = FeedFilePath(folder, title);
+        const QString file = FeedFilePath(folder, title);
         SCOPED_TRACE(name.toStdString());
         EXPECT_FALSE(name.isEmpty());
         EXPECT_LE(name.size(), 127);
         EXPECT_FALSE(name.contains('/') || name.contains('\\') || name.contains('\n'));
         EXPECT_LE(name.toUtf8().size(), 200);
-        EXPECT_EQ(QFileInfo(path).absolutePath(), QFileInfo(folder).absoluteFilePath());
-        EXPECT_EQ(writeFile(path, "x"), path);
-        EXPECT_TRUE(QFileInfo::exists(path));
-        ASSERT_TRUE(SaveFeeds(list, {{name, "u"}}));
-        QList<FeedEntry> loaded;
-        LoadFeeds(list, loaded);
+        EXPECT_EQ(QFileInfo(file).absolutePath(), QFileInfo(folder).absoluteFilePath());
+        EXPECT_EQ(writeFile(file, "x"), file);
+        EXPECT_TRUE(QFileInfo::exists(file));
+        ASSERT_TRUE(SaveFeeds(path, {{name, "u"}}));
+        loaded.clear();
+        LoadFeeds(path, loaded);
         ASSERT_EQ(loaded.size(), 1);
         EXPECT_EQ(loaded[0].title, name);
-        EXPECT_EQ(FeedFilePath(folder, loaded[0].title), path);
+        EXPECT_EQ(FeedFilePath(folder, loaded[0].title), file);
     }
     EXPECT_EQ(SafeFeedName(""), "feed");
     EXPECT_EQ(SafeFeedName(" / : "), "feed");
@@ -73,29 +70,25 @@ TEST(FeedList, FeedNamesStayInTheFolderFitTheFileSystemAndSurviveTheList) {
     EXPECT_EQ(FeedLinkAddress("file:///etc/passwd", "http://x.example/"), "");
 }
 
-TEST(FeedReader, TitlesLinksAndHeadlinesOfRss2Rss1AndAtom) {
-    // No error for any of them: the updater case reads the same documents and
-    // has no errors to report.
-    const FeedDocument rss2 = ReadFeed(Rss2("World &amp; Weather", "First  headline"));
-    EXPECT_EQ(rss2.title, "World & Weather");
-    EXPECT_EQ(rss2.link, "https://news.example/");
-    ASSERT_EQ(rss2.headlines.size(), 2);
-    EXPECT_EQ(rss2.headlines[0].title, "First headline");
-    EXPECT_EQ(rss2.headlines[0].link, "https://news.example/1");
-    EXPECT_EQ(rss2.headlines[1].title, "Second <b>one</b>") << "CDATA is text";
-    EXPECT_EQ(rss2.headlines[1].link, "https://news.example/2") << "a permanent guid";
+// A feed document as one list: its title and link, then each headline's.
+static QStringList Summary(const FeedDocument& d) {
+    EXPECT_TRUE(d.error.isEmpty()) << d.error.toStdString();
+    QStringList s{d.title, d.link};
+    for (const auto& h : d.headlines)
+        s << h.title << h.link;
+    return s;
+}
 
-    const FeedDocument rss1 = ReadFeed(kRss1);
-    EXPECT_EQ(rss1.title, "RDF News");
-    ASSERT_EQ(rss1.headlines.size(), 1);
-    EXPECT_EQ(rss1.headlines[0].link, "https://rdf.example/a");
-
-    const FeedDocument atom = ReadFeed(kAtom);
-    EXPECT_EQ(atom.title, "Atom Log & more");
-    EXPECT_EQ(atom.link, "https://atom.example/");
-    ASSERT_EQ(atom.headlines.size(), 1);
-    EXPECT_EQ(atom.headlines[0].title, "Entry one");
-    EXPECT_EQ(atom.headlines[0].link, "/one");
+TEST(FeedReader, HeadlinesPhotoFeedPicturesAndHostileDocumentsRefused) {
+    // CDATA is text; a permanent guid is the link.
+    EXPECT_EQ(
+        Summary(ReadFeed(Rss2("World &amp; Weather", "First  headline"))),
+        (QStringList{"World & Weather", "https://news.example/", "First headline",
+                     "https://news.example/1", "Second <b>one</b>", "https://news.example/2"}));
+    EXPECT_EQ(Summary(ReadFeed(kRss1)),
+              (QStringList{"RDF News", "https://rdf.example/", "Item A", "https://rdf.example/a"}));
+    EXPECT_EQ(Summary(ReadFeed(kAtom)),
+              (QStringList{"Atom Log & more", "https://atom.example/", "Entry one", "/one"}));
 
     QByteArray many = "<rss><channel><title>Many</title>";
     for (int i = 0; i < 150; ++i)
@@ -103,28 +96,24 @@ TEST(FeedReader, TitlesLinksAndHeadlinesOfRss2Rss1AndAtom) {
     const FeedDocument manyDoc = ReadFeed(many + "</channel></rss>");
     EXPECT_EQ(manyDoc.headlines.size(), kMaxHeadlines);
     EXPECT_EQ(manyDoc.headlines[0].title.size(), kMaxFeedText);
-}
 
-// The photo feeds of each public shape: one picture per item, only pictures,
-// only http and https, relative addresses resolved against the feed's.
-TEST(FeedReader, PhotoFeedsGiveThePicturesOfTheirItems) {
+    // The photo feeds of each public shape: one picture per item, only
+    // pictures, only http and https, relative addresses resolved against the
+    // feed's.
     const QByteArray base = "https://img.example/p/";
-    const PhotoFeedDocument rss = ReadPhotoFeed(PhotoRss(base), "https://lake.example/rss");
-    ASSERT_TRUE(rss.usable()) << rss.error.toStdString();
-    EXPECT_EQ(rss.title, "Daily Lake Photo");
-    EXPECT_EQ(rss.pictures, QStringList{"https://img.example/p/mon.jpg"});
-
-    const PhotoFeedDocument media =
-        ReadPhotoFeed(PhotoMediaRss(base), "http://harbour.example/feeds/shots.xml");
-    ASSERT_TRUE(media.usable()) << media.error.toStdString();
-    EXPECT_EQ(media.pictures, (QStringList{"https://img.example/p/boats-l.jpg",
-                                           "http://harbour.example/feeds/crane.png"}));
-
-    const PhotoFeedDocument atom = ReadPhotoFeed(PhotoAtom(base), "https://forest.example/");
-    ASSERT_TRUE(atom.usable()) << atom.error.toStdString();
-    EXPECT_EQ(atom.title, "Forest Log");
-    EXPECT_EQ(atom.pictures,
-              (QStringList{"https://img.example/p/oak.jpg", "https://img.example/p/fern.JPEG"}));
+    const auto photos = [](const QByteArray& document, const QString& address) {
+        const PhotoFeedDocument feed = ReadPhotoFeed(document, address);
+        EXPECT_TRUE(feed.usable()) << feed.error.toStdString();
+        return QStringList{feed.title} + feed.pictures;
+    };
+    EXPECT_EQ(photos(PhotoRss(base), "https://lake.example/rss"),
+              (QStringList{"Daily Lake Photo", "https://img.example/p/mon.jpg"}));
+    EXPECT_EQ(photos(PhotoMediaRss(base), "http://harbour.example/feeds/shots.xml"),
+              (QStringList{"Harbour Shots", "https://img.example/p/boats-l.jpg",
+                           "http://harbour.example/feeds/crane.png"}));
+    EXPECT_EQ(photos(PhotoAtom(base), "https://forest.example/"),
+              (QStringList{"Forest Log", "https://img.example/p/oak.jpg",
+                           "https://img.example/p/fern.JPEG"}));
 
     // A news feed is a photo feed without pictures; isDefault outranks width;
     // a picture given twice counts once; a script address is no picture.
@@ -137,9 +126,8 @@ TEST(FeedReader, PhotoFeedsGiveThePicturesOfTheirItems) {
         "<item><enclosure url=\"javascript:alert(1)//x.jpg\" type=\"image/jpeg\"/></item>"
         "</channel></rss>";
     EXPECT_EQ(ReadPhotoFeed(mixed, {}).pictures, QStringList{"http://a.example/def.jpg"});
-}
 
-TEST(FeedReader, HostileAndUnusableDocumentsAreRefusedWithTheReason) {
+    // Hostile and unusable documents are refused with the reason.
     QByteArray deep = "<rss>";
     for (int i = 0; i < 300; ++i)
         deep += "<a>";
