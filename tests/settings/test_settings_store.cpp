@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QSettings>
 
-TEST(SettingsStore, EmptyStoreGivesDefaultsAndFirstSaveWritesEveryKey) {
+TEST(SettingsStore, DefaultsFirstSaveWritesEveryKeyAndRoundTripKeepsEveryValueAndType) {
     TestApp t;
     t.app->settings.IntervalTimer = 99; // must be replaced by the default
     LoadSettings(*t.app);
@@ -24,12 +24,9 @@ TEST(SettingsStore, EmptyStoreGivesDefaultsAndFirstSaveWritesEveryKey) {
     EXPECT_EQ(t.stored("Options/IntCoolDown"), "900000");
     EXPECT_EQ(t.stored("Ctitle/name"), "MS Sans Serif");
     EXPECT_FALSE(StoredFirstRun(*t.services.store));
-}
 
-// Every value is checked by the second save: one the load missed would be
-// saved as its default.
-TEST(SettingsStore, RoundTripKeepsEveryValueAndType) {
-    TestApp t;
+    // Every value is checked by the second save: one the load missed would be
+    // saved as its default.
     Settings& s = t.app->settings;
     s.WallpaperTimer = false;
     s.IntervalTimer = 0.05;
@@ -103,7 +100,7 @@ TEST(SettingsStore, UnusableValuesAreMendedAndNamedOnce) {
 // A fraction with a comma and no quotes (as a German locale and hand edits
 // leave it) comes out of the INI file as a list: every fractional key reads
 // it as its number under any locale, and nothing is reset.
-TEST(SettingsStore, CommaFractionsReadAsNumbersUnderEveryLocale) {
+TEST(SettingsStore, HandEditedFilesCommaFractionsSerialisedVariantsAndStoredFractions) {
     QTemporaryDir dir;
     const QString path = dir.filePath("tessaly.conf");
     writeFile(path, "[Options]\nIntervalTimer=2,5\nEGamma=0,75\nIntCoolDown=1,5\nCalTop=12,5\n"
@@ -127,13 +124,10 @@ TEST(SettingsStore, CommaFractionsReadAsNumbersUnderEveryLocale) {
         EXPECT_EQ(s.Ctitle.size, 9.5);
     }
     QLocale::setDefault(saved);
-}
 
-TEST(SettingsStore, SerialisedVariantsInAHandEditedFileAreSkippedAndTheRestIsKept) {
     // Qt's reader decodes "@Variant(" values as binary streams; a damaged one
-    // must not reach it (the program never writes them).
-    QTemporaryDir dir;
-    const QString path = dir.filePath("tessaly.conf");
+    // must not reach it (the program never writes them): skipped, and the
+    // rest is kept.
     writeFile(path, "[Options]\nEGamma=@Variant(\\0\\0\\0Array(DejaVu)\n"
                     "WaterMarkText=a, @Variant(\\0\\0\\0\\x7f)\nIntervalTimer=12\n"
                     "WaterMarkFont=\"@@Variant(kept)\"\n");
@@ -153,28 +147,12 @@ TEST(SettingsStore, SerialisedVariantsInAHandEditedFileAreSkippedAndTheRestIsKep
     writeFile(path, "[Options]\nIntervalTimer=56\n");
     setModified(path, stamp);
     EXPECT_EQ(IniSettingsStore(path).value("Options", "IntervalTimer"), QString("56"));
-}
 
-TEST(SettingsStore, WithoutWidgetsNoWidgetKeyIsReadOrWritten) {
-    TestApp t;
-    t.app->IsNT = false;
-    t.services.store->setValue("Options", "Transparency", "42");
-    LoadSettings(*t.app);
-    EXPECT_EQ(t.app->settings.Transparency, 150);
-    t.app->settings.Transparency = 200;
-    ASSERT_TRUE(SaveSettings(*t.app));
-    EXPECT_EQ(t.stored("Options/Transparency"), "42");
-    for (const QString& k : QSettings(t.iniPath(), QSettings::IniFormat).allKeys())
-        EXPECT_FALSE(k.startsWith("Ctitle/") || k.startsWith("ClockPointers/") ||
-                     k == "Options/CalTop")
-            << k.toStdString();
-}
-
-TEST(StoredText, FractionsAreShortestAndReadBackUnderAnyLocale) {
+    // Fractions are stored in their shortest form and read back under any
+    // locale.
     EXPECT_EQ(StoredText::fromDouble(0.1), "0.1");
     EXPECT_EQ(StoredText::fromFloat(1234.5f), "1234.5");
 
-    const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(StoredText::fromDouble(0.5), "0,5");
     EXPECT_EQ(StoredText::toDouble("0,5"), 0.5);
@@ -190,4 +168,19 @@ TEST(StoredText, FractionsAreShortestAndReadBackUnderAnyLocale) {
     EXPECT_FALSE(StoredText::toInt16("3.5.1"));
     EXPECT_EQ(StoredText::toBool("TRUE"), true);
     EXPECT_FALSE(StoredText::toInt32("4294967296"));
+}
+
+TEST(SettingsStore, WithoutWidgetsNoWidgetKeyIsReadOrWritten) {
+    TestApp t;
+    t.app->IsNT = false;
+    t.services.store->setValue("Options", "Transparency", "42");
+    LoadSettings(*t.app);
+    EXPECT_EQ(t.app->settings.Transparency, 150);
+    t.app->settings.Transparency = 200;
+    ASSERT_TRUE(SaveSettings(*t.app));
+    EXPECT_EQ(t.stored("Options/Transparency"), "42");
+    for (const QString& k : QSettings(t.iniPath(), QSettings::IniFormat).allKeys())
+        EXPECT_FALSE(k.startsWith("Ctitle/") || k.startsWith("ClockPointers/") ||
+                     k == "Options/CalTop")
+            << k.toStdString();
 }
