@@ -56,31 +56,10 @@ struct CollectionTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(CollectionTest, FolderExampleMissingAndOverlappingFolders) {
-    for (const char* n : {"Holiday.JPG", "portrait.jpeg", "readme.txt", ".hidden.png",
-                          "sub/cat.gif", "sub/deeper/dog.bmp"})
-        write(QString("pics/") + n);
-    // Pre-order: a folder's own pictures, in file system order, before its sub-folders'.
-    const QString root = t.path("pics");
-    const QStringList sub = {root + "/sub/cat.gif", root + "/sub/deeper/dog.bmp"};
-    QStringList rootPictures;
-    for (const QString& n : QDir(root).entryList(QDir::Files | QDir::Hidden, QDir::Unsorted))
-        if (IsPictureFile(n)) rootPictures << root + "/" + n;
-    ASSERT_EQ(rootPictures.size(), 3); // "JPG", "jpeg" and the hidden one; not the text file
-
-    // A missing folder (or none, or a file) adds nothing and the next folder is
-    // still scanned; a folder listed inside another lists its pictures twice.
-    scan({t.path("missing"), "", root + "/readme.txt", root + "/", root + "/sub"});
-    EXPECT_EQ(app.PictureList, rootPictures + sub + sub);
-    app.settings.SubFols = false;
-    await::Refresh(app, true);
-    EXPECT_EQ(app.PictureList, rootPictures + sub.first(1));
-}
-
 // Names that are not valid UTF-8 cannot be opened again from their text, and
 // names with a line break cannot be lines of the list file: they are left
 // out (a folder with its content), and the user hears how many.
-TEST_F(CollectionTest, NamesThatAreNotValidTextOrHoldALineBreakAreLeftOutAndCounted) {
+TEST_F(CollectionTest, FolderWalksOddNamesLinksMissingAndOverlappingFolders) {
     for (const char* name :
          {"good.jpg", "line\nfeed.jpg", "carriage\rreturn.jpg", "sub\nfolder/inside.jpg"})
         write(QString("odd/") + name);
@@ -102,25 +81,24 @@ TEST_F(CollectionTest, NamesThatAreNotValidTextOrHoldALineBreakAreLeftOutAndCoun
     EXPECT_EQ(sorted(lineBreaks),
               (QStringList{t.path("odd/carriage\rreturn.jpg"), t.path("odd/line\nfeed.jpg"),
                            t.path("odd/sub\nfolder")}));
-}
 
-// The TIMEOUT in CMakeLists.txt makes a walk that never ends (a link loop
-// followed forever) fail instead of hanging.
-TEST_F(CollectionTest, LinkedFoldersAreWalkedOnceLoopsEndAndDanglingLinksAreListed) {
+    // Linked folders are walked once, loops end and dangling links are listed
+    // (the TIMEOUT in CMakeLists.txt makes a walk that never ends, a link loop
+    // followed forever, fail instead of hanging).
     write("tree/a/pic.jpg");
     write("tree/c/other.jpg");
-    const QString root = t.path("tree");
-    ASSERT_TRUE(QFile::link(root, root + "/a/up"));                 // to an ancestor: a loop
-    ASSERT_TRUE(QFile::link(root + "/a", root + "/b"));             // a second way to a
-    ASSERT_TRUE(QFile::link(root + "/gone", root + "/broken.jpg")); // dangling: listed
+    const QString tree = t.path("tree");
+    ASSERT_TRUE(QFile::link(tree, tree + "/a/up"));                 // to an ancestor: a loop
+    ASSERT_TRUE(QFile::link(tree + "/a", tree + "/b"));             // a second way to a
+    ASSERT_TRUE(QFile::link(tree + "/gone", tree + "/broken.jpg")); // dangling: listed
     // Through the settings window's folder drop (the whole tree's pictures).
     QStringList found;
-    for (const ScanEntry& e : DirDiverPictures(root))
+    for (const ScanEntry& e : DirDiverPictures(tree))
         found << e.folder + e.name;
     found.sort();
     ASSERT_EQ(found.size(), 3) << found.join(' ').toStdString();
-    EXPECT_TRUE(found[0] == root + "/a/pic.jpg" || found[0] == root + "/b/pic.jpg");
-    EXPECT_EQ(found.mid(1), (QStringList{root + "/broken.jpg", root + "/c/other.jpg"}));
+    EXPECT_TRUE(found[0] == tree + "/a/pic.jpg" || found[0] == tree + "/b/pic.jpg");
+    EXPECT_EQ(found.mid(1), (QStringList{tree + "/broken.jpg", tree + "/c/other.jpg"}));
 
     // A chain of links, each level linking twice to the next: one listing of
     // the picture at the end, not two to the power of the depth.
@@ -134,6 +112,26 @@ TEST_F(CollectionTest, LinkedFoldersAreWalkedOnceLoopsEndAndDanglingLinksAreList
     }
     scan({level});
     EXPECT_EQ(app.PictureList.size(), 1);
+
+    // An example folder, then missing and overlapping folders.
+    for (const char* n : {"Holiday.JPG", "portrait.jpeg", "readme.txt", ".hidden.png",
+                          "sub/cat.gif", "sub/deeper/dog.bmp"})
+        write(QString("pics/") + n);
+    // Pre-order: a folder's own pictures, in file system order, before its sub-folders'.
+    const QString root = t.path("pics");
+    const QStringList sub = {root + "/sub/cat.gif", root + "/sub/deeper/dog.bmp"};
+    QStringList rootPictures;
+    for (const QString& n : QDir(root).entryList(QDir::Files | QDir::Hidden, QDir::Unsorted))
+        if (IsPictureFile(n)) rootPictures << root + "/" + n;
+    ASSERT_EQ(rootPictures.size(), 3); // "JPG", "jpeg" and the hidden one; not the text file
+
+    // A missing folder (or none, or a file) adds nothing and the next folder is
+    // still scanned; a folder listed inside another lists its pictures twice.
+    scan({t.path("missing"), "", root + "/readme.txt", root + "/", root + "/sub"});
+    EXPECT_EQ(app.PictureList, rootPictures + sub + sub);
+    app.settings.SubFols = false;
+    await::Refresh(app, true);
+    EXPECT_EQ(app.PictureList, rootPictures + sub.first(1));
 }
 
 TEST_F(CollectionTest, SourcesReadOrSkipTheRightSectionsAndAMissingListFileKeepsTheTimer) {

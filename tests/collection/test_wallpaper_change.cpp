@@ -57,11 +57,6 @@ struct WallpaperChangeTest : ::testing::Test {
         app.screens = [this] { return layout; };
         app.settings.MonitorMode = MonitorSharing::Different;
     }
-};
-
-// Pictures of one colour each, as uncompressed bitmaps (".bmp"): two of the
-// same size have files of the same length.
-struct PreparedWallpaperTest : WallpaperChangeTest {
     // Lets the preparation after a change run to its end.
     bool prepared() {
         return waitUntil([&] { return app.prepared && app.prepared->ready(); });
@@ -70,7 +65,28 @@ struct PreparedWallpaperTest : WallpaperChangeTest {
 
 } // namespace
 
-TEST_F(WallpaperChangeTest, PngAndWebpComposeAndAFailedBitmapWriteKeepsTheOldOneAndTheDesktop) {
+TEST_F(WallpaperChangeTest, HugePicturesRefusedPngAndWebpComposeAFailedWriteKeepsTheOld) {
+    // Tiny files that declare enormous pictures are refused before anything is
+    // decoded, and the file-name bubble says why.
+    // A 14000 x 14000 GIF and PNG, 49 and 69 bytes long.
+    app.PictureList = {
+        write("huge.gif", QByteArray::fromHex("474946383961b036b036800000000000ffffff"
+                                              "2c00000000b036b0360002024c01003b")),
+        write("huge.png",
+              QByteArray::fromHex("89504e470d0a1a0a0000000d49484452000036b0000036b008020000002b"
+                                  "b9623e0000000c49444154789c6360a00c000000400001b7347cef000000"
+                                  "0049454e44ae426082"))};
+    app.settings.BubbleFileName = true;
+    const qint64 before = peakMemoryKb();
+    for (int i = 0; i < 2; ++i) {
+        const ChangeResult r = await::Next(app);
+        EXPECT_EQ(r.status, ChangeResult::Status::LoadFailed);
+        EXPECT_TRUE(r.error.contains("too large")) << r.error.toStdString();
+        EXPECT_EQ(t.notifier->shown.back().text, r.error);
+    }
+    EXPECT_LT(peakMemoryKb() - before, 100 * 1024); // decoding either takes over 700 MB
+    EXPECT_TRUE(t.desktop->calls.empty());
+
     const CompositionChoices stored = CompositionChoices::stored(app.settings);
     for (const char* format : {"png", "webp"}) {
         SCOPED_TRACE(format);
@@ -178,29 +194,6 @@ TEST_F(WallpaperChangeTest, SetSelectedPictureUsesTheWindowChoicesAndLeavesTheSt
     EXPECT_EQ(s.CurWallPaper, 3); // a picture that did not load selects nothing
 }
 
-// Tiny files that declare enormous pictures are refused before anything is
-// decoded, and the file-name bubble says why.
-TEST_F(WallpaperChangeTest, PicturesOverTheMemoryBudgetAreRefusedUndecoded) {
-    // A 14000 x 14000 GIF and PNG, 49 and 69 bytes long.
-    app.PictureList = {
-        write("huge.gif", QByteArray::fromHex("474946383961b036b036800000000000ffffff"
-                                              "2c00000000b036b0360002024c01003b")),
-        write("huge.png",
-              QByteArray::fromHex("89504e470d0a1a0a0000000d49484452000036b0000036b008020000002b"
-                                  "b9623e0000000c49444154789c6360a00c000000400001b7347cef000000"
-                                  "0049454e44ae426082"))};
-    app.settings.BubbleFileName = true;
-    const qint64 before = peakMemoryKb();
-    for (int i = 0; i < 2; ++i) {
-        const ChangeResult r = await::Next(app);
-        EXPECT_EQ(r.status, ChangeResult::Status::LoadFailed);
-        EXPECT_TRUE(r.error.contains("too large")) << r.error.toStdString();
-        EXPECT_EQ(t.notifier->shown.back().text, r.error);
-    }
-    EXPECT_LT(peakMemoryKb() - before, 100 * 1024); // decoding either takes over 700 MB
-    EXPECT_TRUE(t.desktop->calls.empty());
-}
-
 // Several monitors: "Different" never shows one picture twice while the list
 // has enough, and a new monitor layout is composed again without stepping;
 // a monitor added gets a picture of its own.
@@ -238,19 +231,27 @@ TEST_F(WallpaperChangeTest, DifferentPicturesPerMonitorAndRecomposingForANewLayo
     EXPECT_FALSE(before.contains(app.settings.MonitorPictures[3]));
 }
 
-// What a new layout is composed from: the pictures remembered across a
-// restart (one deleted since is left out), an internet picture, and nothing
-// once the wallpaper is cleared.
-TEST_F(WallpaperChangeTest, ANewLayoutComposesWhatIsShownEvenAfterARestart) {
+// One step back brings back the whole set of pictures, one a monitor, and
+// the sequence position stays where the list left it. What a new layout is
+// composed from: the pictures remembered across a restart (one deleted since
+// is left out), an internet picture, and nothing once the wallpaper is cleared.
+TEST_F(WallpaperChangeTest, PreviousRestoresTheSetAndANewLayoutComposesItEvenAfterARestart) {
     monitors({QRect(0, 0, 100, 80), QRect(100, 0, 60, 40)});
-    app.PictureList = {solid("red.png", Qt::red), solid("green.png", Qt::green)};
+    app.PictureList = {solid("red.png", Qt::red), solid("green.png", Qt::green),
+                       solid("blue.png", Qt::blue), solid("yellow.png", Qt::yellow)};
     ASSERT_TRUE(await::Next(app).changed());
+    ASSERT_TRUE(await::Next(app).changed());
+    EXPECT_EQ(bitmap().pixelColor(120, 20), QColor(Qt::yellow));
+    ASSERT_TRUE(await::Previous(app).changed());
+    EXPECT_EQ(bitmap().pixelColor(50, 40), QColor(Qt::red));
+    EXPECT_EQ(bitmap().pixelColor(120, 20), QColor(Qt::green));
+    EXPECT_EQ(app.settings.CurWallPaper, 4);
     ASSERT_TRUE(SaveSettings(app));
 
     t.reopenStore();
     app.settings = Settings{};
     LoadSettings(app);
-    EXPECT_EQ(app.settings.MonitorPictures, app.PictureList);
+    EXPECT_EQ(app.settings.MonitorPictures, app.PictureList.mid(0, 2));
     layout.monitors[1].geometry = layout.monitors[1].workArea = QRect(100, 0, 60, 80);
     ASSERT_TRUE(await::Recompose(app).changed());
     EXPECT_EQ(bitmap().pixel(150, 60), qRgb(0, 255, 0));
@@ -272,8 +273,10 @@ TEST_F(WallpaperChangeTest, ANewLayoutComposesWhatIsShownEvenAfterARestart) {
 }
 
 // The prepared wallpaper is what the next change shows, unless anything it
-// was made from has changed since: then that change composes afresh.
-TEST_F(PreparedWallpaperTest, AStalePreparedWallpaperIsNeverShown) {
+// was made from has changed since: then that change composes afresh. The
+// pictures are uncompressed bitmaps: two of the same size have files of the
+// same length.
+TEST_F(WallpaperChangeTest, AStalePreparedWallpaperIsNeverShown) {
     app.PictureList = {solid("a.bmp", Qt::red), solid("b.bmp", Qt::green), solid("c.bmp", Qt::blue),
                        solid("d.bmp", Qt::white)};
     ASSERT_TRUE(await::Next(app).changed());
@@ -324,7 +327,7 @@ TEST_F(PreparedWallpaperTest, AStalePreparedWallpaperIsNeverShown) {
 
 // The random pick is drawn ahead when the next wallpaper is prepared: it
 // still never repeats the picture shown and stays uniform.
-TEST_F(PreparedWallpaperTest, RandomPicksDrawnAheadNeverRepeatAndStayUniform) {
+TEST_F(WallpaperChangeTest, RandomPicksDrawnAheadNeverRepeatAndStayUniform) {
     constexpr int kPictures = 4, kChanges = 400;
     app.settings.TechniqueTimer = ChangeTechnique::Random;
     app.random.seed(2024);
@@ -420,24 +423,6 @@ TEST_F(WallpaperChangeTest, PreviousGoesBackAndNextComesForwardBeforeTheListCont
     ClearWallpaper(app);
     ASSERT_TRUE(await::idle(app));
     EXPECT_EQ(t.desktop->calls.back().position, "Clear");
-}
-
-// With a picture per monitor, one step back brings back the whole set, and
-// the sequence position stays where the list left it.
-TEST_F(WallpaperChangeTest, PreviousRestoresTheSetOfPicturesOnSeveralMonitors) {
-    monitors({QRect(0, 0, 100, 80), QRect(100, 0, 100, 80)});
-    const std::array colours{Qt::red, Qt::green, Qt::blue, Qt::yellow};
-    for (size_t i = 0; i < colours.size(); ++i)
-        app.PictureList << solid(QString("m%1.png").arg(i), colours[i]);
-    ASSERT_TRUE(await::Next(app).changed());
-    ASSERT_TRUE(await::Next(app).changed());
-    EXPECT_EQ(shown(), QColor(Qt::yellow)); // the middle is the second monitor's left edge
-    ASSERT_TRUE(await::Previous(app).changed());
-    const QImage bmp = bitmap();
-    EXPECT_EQ(bmp.pixelColor(50, 40), QColor(Qt::red));
-    EXPECT_EQ(bmp.pixelColor(150, 40), QColor(Qt::green));
-    EXPECT_EQ(app.settings.MonitorPictures, app.PictureList.mid(0, 2));
-    EXPECT_EQ(app.settings.CurWallPaper, 4);
 }
 
 // The last 100 wallpapers, newest first, one line each; a file written while
