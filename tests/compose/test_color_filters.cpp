@@ -31,7 +31,7 @@ TEST(ColorFilters, WorkedExamples) {
 
 // Every channel value through the tables against the chain written out on its
 // own; alpha passes through unchanged.
-TEST(ColorFilters, TablesEqualDirectArithmeticForEveryChannelValue) {
+TEST(ColorFilters, TablesEqualDirectArithmeticAndNeutralSettingsChangeNothing) {
     const F sets[] = {{.EBright = 137, .EBlue = 255, .EGreen = 13, .ERed = -40},
                       {.EBright = 0, .EInvert = true, .EGamma = 1.99},
                       {.EBright = 200, .EInvert = true, .EGamma = 0.01},
@@ -57,9 +57,8 @@ TEST(ColorFilters, TablesEqualDirectArithmeticForEveryChannelValue) {
             ASSERT_EQ(qAlpha(p), i | 1) << i;
         }
     }
-}
 
-TEST(ColorFilters, NeutralSettingsLeaveThePictureByteForByteAndNothingChangesTheSource) {
+    // Neutral settings leave the picture byte for byte; nothing changes the source.
     QImage img(7, 5, QImage::Format_ARGB32);
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 7; ++x)

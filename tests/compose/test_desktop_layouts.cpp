@@ -24,7 +24,7 @@ CompositionInputs stretched() {
 
 } // namespace
 
-TEST(DesktopLayouts, EveryModeOnSideBySideRotatedNegativeAndThreeMonitorLayouts) {
+TEST(DesktopLayouts, EveryModeOnFourLayoutsAndTheWatermarkInEachWorkArea) {
     const ScreenLayout layouts[] = {
         layoutOf({{0, 0, 200, 100}, {200, 0, 100, 60}}),   // different heights
         layoutOf({{0, 0, 200, 100}, {200, 0, 60, 120}}),   // a portrait monitor
@@ -73,9 +73,8 @@ TEST(DesktopLayouts, EveryModeOnSideBySideRotatedNegativeAndThreeMonitorLayouts)
                 0xFF0000u);
         }
     }
-}
 
-TEST(DesktopLayouts, TheWatermarkSitsInEachMonitorsWorkArea) {
+    // The watermark sits in each monitor's work area.
     const ScreenLayout layout = layoutOf({{0, 0, 300, 200}, {300, 0, 200, 150}});
     const SourcePicture w{solidImage({8, 8}, Qt::white), QSize(8, 8)};
     CompositionInputs in = stretched();

@@ -19,7 +19,7 @@ SourcePicture Quadrants(int w, int h) {
     return {QuadrantPicture(w, h), QSize(w, h)};
 }
 
-TEST(ComposeLayout, EveryPositionModeOnA200x100Screen) {
+TEST(ComposeLayout, EveryPositionModeNothingWithoutPictureOrScreenAndFiltersOnACopy) {
     using Probe = std::array<QRgb, 3>; // x, y, colour
     const struct {
         const char* position;
@@ -53,16 +53,14 @@ TEST(ComposeLayout, EveryPositionModeOnA200x100Screen) {
         for (const Probe& p : row.probes)
             EXPECT_EQ(Rgb(canvas, p[0], p[1]), p[2]) << p[0] << "," << p[1];
     }
-}
 
-TEST(ComposeLayout, NoPictureOrNoScreenComposesNothing) {
+    // No picture or no screen: nothing composed.
     EXPECT_TRUE(ComposeWallpaper({QImage(), QSize(0, 10)}, Inputs("Center")).isNull());
     CompositionInputs noScreen = Inputs("Center");
     noScreen.screen.size = QSize(0, 0);
     EXPECT_TRUE(ComposeWallpaper(Quadrants(10, 10), noScreen).isNull());
-}
 
-TEST(ComposeLayout, FiltersApplyToACopyOfThePictureNotTheDesktopColour) {
+    // Filters apply to a copy of the picture, not to the desktop colour.
     CompositionInputs in = Inputs("Center");
     in.desktopColor = 0x984E00;
     in.filters.EInvert = true;

@@ -15,6 +15,9 @@ QByteArray ints(std::initializer_list<qint64> values, int bytes = 4) {
         b += le(v, bytes);
     return b;
 }
+QByteArray s16(std::initializer_list<qint64> values) {
+    return ints(values, 2);
+}
 constexpr qint64 kRed = 0x0000FF, kBlue = 0xFF0000, kGreen = 0x00FF00, kYellow = 0x00FFFF,
                  kMagenta = 0xFF00FF, kCyan = 0xFFFF00;
 
@@ -33,6 +36,12 @@ struct Emf {
         records += ints({type, 8 + params.size()}) + params;
         ++count;
     }
+    // A solid brush made in `slot` and selected.
+    void brush(qint64 slot, qint64 color) {
+        rec(39, ints({slot, 0, color, 0}));
+        rec(37, ints({slot}));
+    }
+    void noPen() { rec(37, ints({0x80000008})); } // the stock empty pen
     // 192 x 96 pixels at 96 dots per inch, one logical unit a pixel.
     QByteArray bytes() {
         rec(14, ints({0, 16, 20}));
@@ -54,7 +63,6 @@ struct Wmf {
         words += size;
         maxRecord = std::max(maxRecord, size);
     }
-    static QByteArray s16(std::initializer_list<qint64> v) { return ints(v, 2); }
     // An object made by `fn`, selected and let go (the selection keeps it).
     void use(int fn, const QByteArray& params) {
         rec(fn, params);
@@ -79,9 +87,9 @@ struct Wmf {
 QByteArray wmfRegion(std::initializer_list<QRect> rects) {
     QByteArray scans;
     for (const QRect& r : rects)
-        scans += Wmf::s16({2, r.top(), r.bottom() + 1, r.left(), r.right() + 1, 2});
-    return Wmf::s16({0, 6}) + le(0, 4) + Wmf::s16({22 + scans.size(), qint64(rects.size()), 2}) +
-           Wmf::s16({0, 0, 0, 0}) + scans;
+        scans += s16({2, r.top(), r.bottom() + 1, r.left(), r.right() + 1, 2});
+    return s16({0, 6}) + le(0, 4) + s16({22 + scans.size(), qint64(rects.size()), 2}) +
+           s16({0, 0, 0, 0}) + scans;
 }
 
 // An EMF region's data: the header, then the rectangles.
@@ -160,22 +168,18 @@ struct MetafileTest : ::testing::Test {
 
 TEST_F(MetafileTest, EnhancedMetafileRecordFamilies) {
     Emf e;
-    auto brush = [&](int slot, qint64 color) {
-        e.rec(39, ints({slot, 0, color, 0}));
-        e.rec(37, ints({slot}));
-    };
-    e.rec(37, ints({0x80000008})); // the stock empty pen
-    brush(1, kRed);
+    e.noPen();
+    e.brush(1, kRed);
     e.rec(43, ints({10, 10, 40, 40})); // rectangle
-    brush(2, kBlue);
+    e.brush(2, kBlue);
     e.rec(42, ints({50, 10, 90, 50})); // ellipse
-    brush(3, kGreen);
+    e.brush(3, kGreen);
     e.rec(86, ints({0, 0, 0, 0, 3}) + ints({100, 10, 140, 10, 100, 50}, 2)); // polygon
-    brush(4, kYellow);
+    e.brush(4, kYellow);
     e.rec(91,
           ints({0, 0, 0, 0, 2, 8, 4, 4}) + // two squares
               ints({150, 10, 160, 10, 160, 20, 150, 20, 170, 10, 180, 10, 180, 20, 170, 20}, 2));
-    brush(5, kMagenta);
+    e.brush(5, kMagenta);
     e.rec(47, ints({10, 50, 50, 90, 50, 70, 30, 50})); // pie: the upper right quarter
     e.rec(38, ints({6, 0, 3, 0, 0}));                  // a black pen 3 wide
     e.rec(37, ints({6}));
@@ -186,15 +190,15 @@ TEST_F(MetafileTest, EnhancedMetafileRecordFamilies) {
     e.rec(37, ints({12}));
     e.rec(27, ints({100, 93}));
     e.rec(54, ints({140, 93}));
-    e.rec(37, ints({0x80000008}));
-    brush(7, kCyan);
+    e.noPen();
+    e.brush(7, kCyan);
     e.rec(59, {}); // path: a triangle filled
     e.rec(86, ints({0, 0, 0, 0, 3}) + ints({60, 70, 90, 70, 60, 90}, 2));
     e.rec(60, {});
     e.rec(62, ints({0, 0, 0, 0}));
     e.rec(33, {}); // clipped fill
     e.rec(30, ints({110, 60, 120, 70}));
-    brush(8, kBlue);
+    e.brush(8, kBlue);
     e.rec(43, ints({100, 55, 140, 90}));
     e.rec(34, ints({-1}));
     e.rec(33, {}); // mapping: 1000 logical units onto 10 pixels from (150, 40)
@@ -202,7 +206,7 @@ TEST_F(MetafileTest, EnhancedMetafileRecordFamilies) {
     e.rec(9, ints({1000, 1000}));
     e.rec(11, ints({10, 10}));
     e.rec(12, ints({150, 40}));
-    brush(9, kGreen);
+    e.brush(9, kGreen);
     e.rec(43, ints({0, 0, 1000, 1000}));
     e.rec(34, ints({-1}));
     // StretchDIBits of the red-blue bitmap onto (150, 60)–(190, 80).
@@ -258,7 +262,6 @@ TEST_F(MetafileTest, EnhancedMetafileRecordFamilies) {
 
 TEST_F(MetafileTest, WindowsMetafileRecordFamilies) {
     Wmf w;
-    auto s16 = Wmf::s16;
     w.rec(0x020C, s16({96, 192}));                    // window extent
     w.rec(0x02FC, s16({0}) + le(kRed, 4) + s16({0})); // brush → slot 0
     w.rec(0x02FA, s16({5, 0, 0}) + le(0, 4));         // empty pen → slot 1
@@ -318,9 +321,8 @@ TEST(MetafileDrawing, GradientFillAndAlphaBlend) {
                    vertex(130, 70, Qt::blue) + ints({0, 1, 2}));
     // A blue square covered by a red-blue bitmap at half opacity; a
     // bitmap whose left pixel is half-transparent red over white.
-    e.rec(39, ints({1, 0, kBlue, 0}));
-    e.rec(37, ints({1}));
-    e.rec(37, ints({0x80000008}));
+    e.brush(1, kBlue);
+    e.noPen();
     e.rec(43, ints({10, 50, 60, 90}));
     auto alphaBlend = [&](QRect dest, quint32 blend, const QByteArray& bmi,
                           const QByteArray& bits) {
@@ -387,7 +389,7 @@ TEST(MetafileDrawing, RegionsInBothFormats) {
     Emf e;
     for (const qint64 slot : {1, 2, 3, 4}) // brushes of red, blue, green and yellow
         e.rec(39, ints({slot, 0, std::array{kRed, kBlue, kGreen, kYellow}[slot - 1], 0}));
-    e.rec(37, ints({0x80000008}));
+    e.noPen();
     auto regionRecord = [&](quint32 type, const QByteArray& data, const QByteArray& extra) {
         e.rec(type, ints({0, 0, 0, 0, data.size()}) + extra + data);
     };
@@ -411,27 +413,27 @@ TEST(MetafileDrawing, RegionsInBothFormats) {
     expectLooksLike(render(emf), want, 0.002);
 
     Wmf w;
-    w.rec(0x02FA, Wmf::s16({5, 0, 0}) + le(0, 4)); // the empty pen, kept in slot 0
-    w.rec(0x012D, Wmf::s16({0}));
+    w.rec(0x02FA, s16({5, 0, 0}) + le(0, 4)); // the empty pen, kept in slot 0
+    w.rec(0x012D, s16({0}));
     for (qint64 color : {kRed, kBlue, kYellow, kGreen})
-        w.rec(0x02FC, Wmf::s16({0}) + le(color, 4) + Wmf::s16({0}));          // slots 1 to 4
+        w.rec(0x02FC, s16({0}) + le(color, 4) + s16({0}));                    // slots 1 to 4
     w.rec(0x06FF, wmfRegion({QRect(10, 10, 30, 30), QRect(50, 10, 30, 30)})); // 5
-    w.rec(0x0228, Wmf::s16({5, 1}));
+    w.rec(0x0228, s16({5, 1}));
     w.rec(0x06FF, wmfRegion({QRect(90, 10, 60, 50)})); // 6
-    w.rec(0x0429, Wmf::s16({6, 2, 6, 4}));
-    w.rec(0x012D, Wmf::s16({4}));
+    w.rec(0x0429, s16({6, 2, 6, 4}));
+    w.rec(0x012D, s16({4}));
     w.rec(0x06FF, wmfRegion({QRect(10, 50, 30, 40)})); // 7
-    w.rec(0x012B, Wmf::s16({7}));
+    w.rec(0x012B, s16({7}));
     w.rec(0x06FF, wmfRegion({QRect(50, 50, 30, 20)})); // 8
-    w.rec(0x0228, Wmf::s16({8, 1}));
+    w.rec(0x0228, s16({8, 1}));
     w.rec(0x06FF, wmfRegion({QRect(50, 50, 30, 40)})); // 9
-    w.rec(0x012A, Wmf::s16({9}));
+    w.rec(0x012A, s16({9}));
     w.rec(0x06FF, wmfRegion({QRect(100, 65, 20, 15), QRect(130, 65, 20, 15),
                              QRect(170, 65, 10, 10)})); // 10
-    w.rec(0x012C, Wmf::s16({10}));
-    w.rec(0x012D, Wmf::s16({3}));
-    w.rec(0x041B, Wmf::s16({96, 185, 62, 95}));
-    w.rec(0x012C, Wmf::s16({1})); // not a region: no clip
+    w.rec(0x012C, s16({10}));
+    w.rec(0x012D, s16({3}));
+    w.rec(0x041B, s16({96, 185, 62, 95}));
+    w.rec(0x012C, s16({1})); // not a region: no clip
     const QByteArray wmf = w.bytes();
     expectLooksLike(render(wmf), want, 0.002);
 
@@ -451,7 +453,6 @@ TEST(MetafileDrawing, RegionsInBothFormats) {
 // scaled, saved and restored; the text and metric mapping modes.
 TEST(MetafileDrawing, WindowsMetafileWindowAndViewport) {
     Wmf w;
-    auto s16 = Wmf::s16;
     auto rect = [&](qint64 color, int left, int top, int right, int bottom) {
         w.brush(color);
         w.rec(0x041B, s16({bottom, right, top, left}));
@@ -513,11 +514,10 @@ TEST(MetafileDrawing, WindowsMetafileWindowAndViewport) {
 }
 
 // Arcs, chords, pies and arc-to, counter-clockwise and then clockwise.
-TEST(MetafileDrawing, ArcDirection) {
+TEST(MetafileDrawing, ArcDirectionAndTheCancelFlag) {
     Emf e;
-    e.rec(37, ints({0x80000008}));
-    e.rec(39, ints({1, 0, kRed, 0}));
-    e.rec(37, ints({1}));
+    e.noPen();
+    e.brush(1, kRed);
     e.rec(38, ints({2, 0, 4, 0, 0})); // black, 4 wide
     // From three o'clock to twelve o'clock in each 40-pixel box.
     auto shapes = [&](int y) {
@@ -528,7 +528,7 @@ TEST(MetafileDrawing, ArcDirection) {
         e.rec(27, ints({190, y + 40}));
         e.rec(55, ints({150, y, 190, y + 40, 190, y + 20, 170, y})); // arc-to
         e.rec(54, ints({190, y + 40}));
-        e.rec(37, ints({0x80000008}));
+        e.noPen();
     };
     shapes(5);
     e.rec(57, ints({2})); // clockwise
@@ -558,11 +558,9 @@ TEST(MetafileDrawing, ArcDirection) {
                         }
                     }),
                     0.01);
-}
 
-// A cancel flag already set stops a metafile before its first record, both
-// through the loader and in the player itself.
-TEST(MetafileDrawing, CancelFlagStopsThePlayer) {
+    // A cancel flag already set stops a metafile before its first record,
+    // both through the loader and in the player itself.
     Emf emf;
     emf.rec(39, ints({1, 0, kRed, 0})); // a brush
     const QByteArray bytes = emf.bytes();

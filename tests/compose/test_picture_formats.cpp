@@ -145,7 +145,7 @@ TEST_F(PictureFormatsTest, EveryFormatLoadsByContentAndRefusesDamage) {
 
 // A portrait photo turned by its orientation tag comes upright, and "Fit"
 // uses its turned size.
-TEST_F(PictureFormatsTest, OrientationTagTurnsThePictureUpright) {
+TEST_F(PictureFormatsTest, OrientationTagsTurnUprightAndColourProfilesBecomeSrgb) {
     const QString stored = path("stored.png");
     // Stored a quarter turn to the left; orientation 6 asks for a quarter
     // turn to the right.
@@ -180,11 +180,9 @@ TEST_F(PictureFormatsTest, OrientationTagTurnsThePictureUpright) {
     const QByteArray chunks = vp8x + plain.mid(12) + "EXIF" + le(exif.size(), 4) + exif;
     const QByteArray webp = "RIFF" + le(chunks.size() + 4, 4) + "WEBP" + chunks;
     expectUprightQuadrants(load(writeFile(path("turned.webp"), webp)), QSize(200, 300));
-}
 
-// Colours: a Display-P3 picture comes out in sRGB, a CMYK JPEG in its
-// right colours.
-TEST_F(PictureFormatsTest, ColourProfilesAndCmykBecomeSrgb) {
+    // Colours: a Display-P3 picture comes out in sRGB, a CMYK JPEG in its
+    // right colours.
     QImage p3 = solidImage({64, 64}, QColor(200, 100, 50));
     p3.setColorSpace(
         QColorSpace(QColorSpace::Primaries::DciP3D65, QColorSpace::TransferFunction::SRgb));

@@ -48,7 +48,7 @@ TEST(Watermark, DefaultTemplateOnAPictureAtBottomRightOfWorkArea) {
     EXPECT_GT(blueish, 20);
 }
 
-TEST(Watermark, FieldsOfAnExistingAndADeletedFileAndMarksMatchCase) {
+TEST(Watermark, FieldsMarksWrappedLinesAndUnclosedBold) {
     QTemporaryDir dir;
     const QString existing = dir.filePath(QStringLiteral("sunset.beach.jpg"));
     QFile(existing).open(QIODevice::WriteOnly);
@@ -66,17 +66,15 @@ TEST(Watermark, FieldsOfAnExistingAndADeletedFileAndMarksMatchCase) {
     // Fields and style marks match case exactly.
     EXPECT_EQ(fields(1, QStringLiteral("#Fd #FP <B>x</B> #D <b>x</b><u><i>")),
               QStringLiteral("#Fd #FP <B>x</B> #D \x01x\x02\x03\x05"));
-}
 
-TEST(Watermark, WrappedLinesStartAtTheLeftEdgeNotAtTheSpot) {
+    // Wrapped lines start at the left edge, not at the spot.
     const QImage img = Draw(QStringLiteral("alpha beta gamma delta epsilon zeta eta theta iota"), 1,
                             false, QRect(100, 0, 200, 200));
     EXPECT_GE(InkBounds(img.copy(0, 0, 300, 10), 0xFFFFFF).left(), 100); // the first line
     EXPECT_LE(InkBounds(img, 0xFFFFFF).left(), 2);
     EXPECT_GT(InkBounds(img, 0xFFFFFF).height(), 30); // more than one line
-}
 
-TEST(Watermark, UnclosedBoldMakesTheWholeLineBold) {
+    // An unclosed bold mark makes the whole line bold.
     const QImage marked = Draw(QStringLiteral("Hello <b>world"), 1);
     EXPECT_EQ(marked, Draw(QStringLiteral("Hello world"), 1, true));
     EXPECT_NE(marked, Draw(QStringLiteral("Hello world"), 1));
