@@ -22,9 +22,10 @@ TESSALY_FUZZ_TARGET(cache_index) {
 
     DownloadCache cache(a);
     static const QRegularExpression keyLine(QStringLiteral("<([^>\\r\\n]*)>\\r\\n"));
-    auto it = keyLine.globalMatch(QString::fromUtf8(indexText));
-    for (int n = 0; it.hasNext() && n < 64; ++n)
-        cache.CacheLookup(it.next().captured(1));
+    QStringList keys;
+    for (auto it = keyLine.globalMatch(QString::fromUtf8(indexText));
+         it.hasNext() && keys.size() < 64;)
+        cache.CacheLookup(keys.emplace_back(it.next().captured(1)));
 
     const QString key = QStringLiteral("http://127.0.0.1/fuzz/new.jpg");
     const QByteArray item("a new item");
@@ -37,13 +38,9 @@ TESSALY_FUZZ_TARGET(cache_index) {
     }
     // A key of the index forgotten: a miss from then on, for this cache and
     // the next start's.
-    auto keys = keyLine.globalMatch(QString::fromUtf8(indexText));
-    if (keys.hasNext()) {
-        const QString forgotten = keys.next().captured(1);
-        if (forgotten != key) {
-            if (!cache.CacheForget(forgotten)) abort();
-            if (cache.CacheLookup(forgotten) || DownloadCache(a).CacheLookup(forgotten)) abort();
-        }
+    if (!keys.isEmpty() && keys[0] != key) {
+        if (!cache.CacheForget(keys[0])) abort();
+        if (cache.CacheLookup(keys[0]) || DownloadCache(a).CacheLookup(keys[0])) abort();
     }
     ClearFuzzFolder();
     return 0;

@@ -13,11 +13,10 @@ TESSALY_FUZZ_TARGET(picture_list) {
     const std::optional<PictureListData> again = ReadPictureListFile(path);
     if (!again || again->files.size() != list->files.size() || again->folders != list->folders)
         abort();
-    for (qsizetype i = 0; i < list->files.size(); ++i) {
+    for (qsizetype i = 0; i < list->files.size(); ++i)
         if (again->files[i].name != list->files[i].name ||
             again->files[i].folder != AddBackslash(list->files[i].folder))
             abort();
-    }
     ClearFuzzFolder();
     return 0;
 }

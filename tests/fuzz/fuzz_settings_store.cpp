@@ -29,17 +29,15 @@ TESSALY_FUZZ_TARGET(settings_store) {
     // A new name for every input: QSettings keeps what it read of a file.
     static int count = 0;
     const QString path = FuzzFile(QStringLiteral("tessaly-%1.conf").arg(++count), bytes);
+    Settings s;
+    HotKeyTable keys{};
     {
         IniSettingsStore store(path);
-        Settings s;
-        HotKeyTable keys{};
         LoadSettings(store, s, keys, true);
         if (!SaveSettings(store, s, keys, true)) abort();
     }
     IniSettingsStore again(path);
     if (!again.damagedCopy().isEmpty()) abort();
-    Settings s;
-    HotKeyTable keys{};
     if (!LoadSettings(again, s, keys, true).isEmpty()) abort();
     ClearFuzzFolder();
     return 0;
