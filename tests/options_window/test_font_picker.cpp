@@ -19,30 +19,29 @@
 namespace {
 
 // Runs `onPicker` on the picker once it is open, and closes any message box
-// that follows, keeping its text.
-struct PickerDriver {
-    QString message, caption;
-
-    void pick(FontSet& target, bool font, bool size, bool color,
-              const std::function<void(FontPicker&)>& onPicker) {
-        bool done = false;
-        QTimer poll;
-        poll.setInterval(10);
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* picker = qobject_cast<FontPicker*>(modal); picker && !done) {
-                done = true;
-                caption = picker->windowTitle();
-                onPicker(*picker);
-            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                message = box->text();
-                box->accept();
-            }
-        });
-        poll.start();
-        PickFontAndColor(target, font, size, color);
-    }
+// that follows: the picker's caption and the box's text.
+struct Picked {
+    QString caption, message;
 };
+Picked pick(FontSet& target, bool font, bool size, bool color,
+            const std::function<void(FontPicker&)>& onPicker) {
+    Picked seen;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* picker = qobject_cast<FontPicker*>(modal); picker && seen.caption.isNull()) {
+            seen.caption = picker->windowTitle();
+            onPicker(*picker);
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            seen.message = box->text();
+            box->accept();
+        }
+    });
+    poll.start();
+    PickFontAndColor(target, font, size, color);
+    return seen;
+}
 
 const FontSet kTarget{QStringLiteral("DejaVu Sans"), 10, true, false, false, 0x0000FF};
 
@@ -51,8 +50,7 @@ const FontSet kTarget{QStringLiteral("DejaVu Sans"), 10, true, false, false, 0x0
 // reported after the picker closed, and the rest is still taken.
 TEST(FontPicker, CancelKeepsAcceptWritesBackAndANonNumericSizeIsReported) {
     FontSet cancelled = kTarget, accepted = kTarget, big = kTarget;
-    PickerDriver d;
-    d.pick(cancelled, true, true, true, [](FontPicker& f) {
+    const Picked d = pick(cancelled, true, true, true, [](FontPicker& f) {
         f.chkItalic->click();
         QTest::mouseClick(f.lblcolor[22], Qt::LeftButton); // blue
         EXPECT_TRUE(f.lblpreview->font().italic());
@@ -63,8 +61,7 @@ TEST(FontPicker, CancelKeepsAcceptWritesBackAndANonNumericSizeIsReported) {
     EXPECT_EQ(cancelled.Italic, false);
     EXPECT_EQ(cancelled.color, 0x0000FF);
 
-    PickerDriver a;
-    a.pick(accepted, true, true, true, [](FontPicker& f) {
+    const Picked a = pick(accepted, true, true, true, [](FontPicker& f) {
         f.cmbsize->setFocus();
         f.cmbsize->lineEdit()->selectAll();
         QTest::keyClicks(f.cmbsize, QStringLiteral("9"));
@@ -79,8 +76,7 @@ TEST(FontPicker, CancelKeepsAcceptWritesBackAndANonNumericSizeIsReported) {
     EXPECT_EQ(accepted.color, 0x000080);
     EXPECT_TRUE(d.message.isEmpty() && a.message.isEmpty());
 
-    PickerDriver b;
-    b.pick(big, true, true, true, [](FontPicker& f) {
+    const Picked b = pick(big, true, true, true, [](FontPicker& f) {
         f.cmbsize->lineEdit()->selectAll();
         QTest::keyClicks(f.cmbsize, QStringLiteral("big"));
         f.chkItalic->click();
@@ -103,8 +99,7 @@ TEST(FontPicker, DisabledPartsComeBackUnchangedUnderTheirCaption) {
     };
     for (const Case& c : cases) {
         FontSet target = kTarget;
-        PickerDriver d;
-        d.pick(target, c.font, c.size, c.color, [&](FontPicker& f) {
+        const Picked d = pick(target, c.font, c.size, c.color, [&](FontPicker& f) {
             EXPECT_EQ(f.cmbfont->isEnabled(), c.font);
             EXPECT_EQ(f.cmbsize->isEnabled(), c.font && c.size);
             EXPECT_EQ(f.chkbold->isEnabled(), c.font);

@@ -58,15 +58,6 @@ std::string lines(const QStringList& l) {
     return l.join(u" | "_s).toStdString();
 }
 
-// The actions pressed through the service, in order.
-struct Pressed {
-    QList<int> ids;
-    explicit Pressed(AppContext& app) {
-        QObject::connect(&app.events, &AppEvents::hotKeyPressed, &app.events,
-                         [this](int id) { ids << id; });
-    }
-};
-
 } // namespace
 
 TEST(HotKeyRoutes, EachSessionGetsItsRouteAndEachDesktopItsKeySyntax) {
@@ -293,7 +284,8 @@ TEST(HotKeyRoutesOnBusStandIn, KGlobalAccelAndPortalStandInsHoldExactlyTheEnable
         SCOPED_TRACE(kde ? "KGlobalAccel" : "portal");
         TestApp t;
         AppContext& app = *t.app;
-        Pressed pressed(app);
+        QList<int> pressed; // the actions pressed through the service, in order
+        QObject::connect(&app.events, &AppEvents::hotKeyPressed, [&](int id) { pressed << id; });
         setRows(app, kCtrlAlt, 'T', true);
         const auto route = [kde]() -> std::unique_ptr<GlobalHotKeys> {
             if (kde) return std::make_unique<KdeHotKeys>();
@@ -346,7 +338,7 @@ TEST(HotKeyRoutesOnBusStandIn, KGlobalAccelAndPortalStandInsHoldExactlyTheEnable
         };
         press(u"hotkey-1"_s);
         press(u"hotkey-4"_s);
-        EXPECT_TRUE(waitUntil([&] { return pressed.ids == QList<int>{1, 4}; }));
+        EXPECT_TRUE(waitUntil([&] { return pressed == QList<int>{1, 4}; }));
 
         std::swap(app.HotKeys[0].Key, app.HotKeys[1].Key);
         RegisterHotKeys(app);
@@ -364,7 +356,7 @@ TEST(HotKeyRoutesOnBusStandIn, KGlobalAccelAndPortalStandInsHoldExactlyTheEnable
                 << readFile(services.log).toStdString();
         }
         press(u"hotkey-0"_s);
-        EXPECT_TRUE(waitUntil([&] { return pressed.ids == QList<int>{1, 4, 0}; }));
+        EXPECT_TRUE(waitUntil([&] { return pressed == QList<int>{1, 4, 0}; }));
         EndHotKeys(app);
         EXPECT_TRUE(waitUntil([&] { return services.shortcuts(service) == held({}); }))
             << services.shortcuts(u"kde"_s) << services.shortcuts(u"portal"_s);

@@ -34,10 +34,7 @@ TEST(CinnamonOnFakeCommandRunner, KeysPerPosition) {
         FakeCommandRunner r;
         EXPECT_TRUE(SetDesktopPicture(r, DetectLinuxDesktop(env), QStringLiteral(FILE_NAME),
                                       QString::fromLatin1(row[0]), QStringLiteral("#004e98")));
-        QStringList expected;
-        for (size_t i = 1; i < row.size(); ++i)
-            expected << QString::fromUtf8(row[i]);
-        EXPECT_EQ(r.calls, expected);
+        EXPECT_EQ(r.calls, QStringList(row.begin() + 1, row.end()));
     }
 }
 
@@ -82,9 +79,6 @@ TEST(SeveralMonitorsOnFakeCommandRunner, EachDesktopGetsWhatItCanShow) {
             "/backdrop/screen0/monitorDP-9/workspace0/last-image\n";
         EXPECT_TRUE(SetDesktopPictures(r, DetectLinuxDesktop(env), QStringLiteral(FILE_NAME),
                                        monitors, QStringLiteral("Stretch")));
-        QStringList expected;
-        for (size_t i = 1; i < row.size(); ++i)
-            expected << QString::fromUtf8(row[i]);
-        EXPECT_EQ(r.calls, expected);
+        EXPECT_EQ(r.calls, QStringList(row.begin() + 1, row.end()));
     }
 }

@@ -149,10 +149,8 @@ struct FakeDesktop : DesktopService {
     };
     std::vector<Call> calls;
     quint32 color = 0x984E00;
-    std::function<void()> onSet; // called for each wallpaper set, after it is recorded
     void setWallpaper(const QString& path, const QString& position) override {
         calls.push_back({path, position});
-        if (onSet) onSet();
     }
     quint32 desktopColor() override { return color; }
     void setDesktopColor(quint32 c) override { color = c; }

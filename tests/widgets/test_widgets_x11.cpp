@@ -104,8 +104,9 @@ struct WidgetsOnX11 : ::testing::Test {
                    .split(' ') +
                QStringList{"ClockDigit/name=DejaVu Sans"};
     }
-    static bool clockShown() {
-        return !run("xdotool", {"search", "--onlyvisible", "--name", "^Clock"}).isEmpty();
+    // Whether a window whose title matches is shown.
+    static bool shown(const QString& title) {
+        return !run("xdotool", {"search", "--onlyvisible", "--name", title}).isEmpty();
     }
 
     static inline QProcess* openbox = nullptr;
@@ -136,10 +137,7 @@ TEST_F(WidgetsOnX11, TheCalendarsDayNamesKeepApart) {
                           .split(' ') +
                       QStringList{QString("CDnames/name=%1").arg(face)});
             TessalyProcess tessaly({"/y"}, {{"QT_FONT_DPI", QString::number(96 * scale)}});
-            ASSERT_TRUE(waitFor([] {
-                return !run("xdotool", {"search", "--onlyvisible", "--name", "^Calendar"})
-                            .isEmpty();
-            }));
+            ASSERT_TRUE(waitFor([] { return shown("^Calendar"); }));
             QThread::msleep(500);
             const QImage shot = screenshot();
             // The program's pixels are `scale` of the screen's.
@@ -203,7 +201,7 @@ TEST_F(WidgetsOnX11, TheClockIsShapedOrBlendedOverTheWallpaperAndClicksGoThrough
     for (const auto& [transparency, numeral] : cases) {
         resetHome(clockSettings(transparency, true));
         TessalyProcess tessaly({"/y"});
-        ASSERT_TRUE(waitFor(clockShown));
+        ASSERT_TRUE(waitFor([] { return shown("^Clock"); }));
         const QRect r = clockRect();
         const QRect three = numeralThree(r.topLeft());
         if (transparency == 255) { // no compositing manager yet
