@@ -237,8 +237,6 @@ def main():
                                    os.cpu_count())
     if added_to:
         write_figures(added_to, earlier + [summary] + ["FAILED: %s" % what for what in failures])
-    failed = len({f.split(":")[0] for f in failures})
-    print("%d passed, %d failed" % (count - failed, failed))
     return 1 if failures else 0
 
 
