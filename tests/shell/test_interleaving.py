@@ -1,20 +1,17 @@
 #!/usr/bin/env python3
 """Requests that overlap the work they start: seeded random sequences of
---next, --clear, --toggle-timer, a settings apply (colours inverted, switching
-the wallpaper, through the settings window as a screen reader drives it) and
-monitor layout changes (xrandr), sent to
-the running program on a private desktop while big pictures are being
-changed, each sequence ended by --quit and a new start. After each sequence
-the desktop must show what the last of the nexts and clears asked for, the
-program must still answer and end at once, and no data file may be torn.
+--next, --clear, --toggle-timer, a settings apply (inverted colours, switching
+the wallpaper) and monitor layout changes, sent to the running program on a
+private desktop while big pictures are being changed. After each sequence the
+desktop must show what the last next or clear asked for, the program must
+answer and end at once, and no data file may be torn.
 
   test_interleaving.py [SEQUENCES] [SEED] [--add-to FILE]
 
---add-to adds the figures of this run to the runs FILE already holds (a seed none of them used, when SEED is not given)
-and sums them up at its top, so that a long count can be made up of runs
-on several days. SIGTERM to this Python process ends a run after the
-sequence under way; the figures then count the sequences done. Signal it
-alone: the session wrappers around it end the X server on SIGTERM.
+--add-to adds this run's figures (from a seed no run in FILE used, unless SEED
+is given) to FILE and sums them all up at its top. SIGTERM to this process
+alone (the session wrappers end the X server on it) ends the run after the
+sequence under way.
 """
 import argparse
 import os
@@ -27,8 +24,8 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
 import atspi_driver as atspi  # noqa: E402 (starts the accessibility bus)
-from tessaly_session import (DATA, ERRORS, PICTURES, SOCKET, TESSALY, bitmap_whole, near,  # noqa: E402
-                             picture, pixels, reset, stored, wait_for, write)
+from tessaly_session import (DATA, ERRORS, PICTURES, SOCKET, TESSALY, bitmap_whole, check,  # noqa: E402
+                             failures, near, picture, pixels, reset, stored, wait_for, write)
 
 BITMAP = os.path.join(DATA, "Orvane Wallpaper.bmp")
 # Big pictures, so that a change takes long enough to be overtaken (their
@@ -36,15 +33,8 @@ BITMAP = os.path.join(DATA, "Orvane Wallpaper.bmp")
 COLOURS = {"red": (255, 0, 0), "lime": (0, 255, 0), "blue": (0, 0, 255)}
 INVERTED = [tuple(255 - c for c in rgb) for rgb in COLOURS.values()]
 SHOWN = [*COLOURS.values(), *INVERTED]  # what a picture may look like
-failures = []
 # Whether the colours are inverted by the settings last applied.
 inverted = False
-
-
-def check(ok, what):
-    if not ok:
-        failures.append(what)
-        print("FAILED:", what, flush=True)
 
 
 def big_picture(colour):
@@ -247,8 +237,6 @@ def main():
                                    os.cpu_count())
     if added_to:
         write_figures(added_to, earlier + [summary] + ["FAILED: %s" % what for what in failures])
-    failed = len({f.split(":")[0] for f in failures})
-    print("%d passed, %d failed" % (count - failed, failed))
     return 1 if failures else 0
 
 

@@ -2,19 +2,12 @@
 """The real program on a real headless sway (sway-session.sh), seen through
 screenshots (grim) and sway's own view of its outputs and windows (swaymsg).
 
-  test_sway.py setter   sway's own background: the wallpaper goes through
-                        swaymsg. The clock and calendar on their layer
-                        surfaces: at their places, no windows in sway's tree,
-                        the clock (always on top) over a window and letting a
-                        click through to it, and in move mode dragged to a new
-                        place that is stored. The pointer comes from
-                        wayland-probe, which also opens the window beneath.
-  test_sway.py surface  sway's background program switched off and
-                        OwnWaylandBackground=1: Tessaly's own background
-                        surface, on two outputs of different sizes and on an
-                        output plugged in while the program runs; and a hot
-                        key handed to sway as a binding, typed with wtype,
-                        gone once the program ends."""
+  test_sway.py setter   sway's own background set through swaymsg; the clock
+                        and calendar on their layer surfaces (the pointer from
+                        wayland-probe, which also opens a window beneath)
+  test_sway.py surface  OwnWaylandBackground=1 on outputs of different sizes,
+                        one plugged in while the program runs; a hot key as a
+                        binding of sway's"""
 import json
 import os
 import subprocess
@@ -112,6 +105,12 @@ def click(x, y):
     cursor("release", "button1")
 
 
+def close_window():
+    """Closes the program's window as a user would; whether it went."""
+    swaymsg("[app_id=org.orvane.Tessaly]", "kill")
+    return wait_for(lambda: "org.orvane.Tessaly" not in swaymsg("-t", "get_tree"), 10)
+
+
 # Stretched (STILL): every pixel of every output is the picture's (the middle
 # and the corners stay clear of the widgets).
 if mode == "surface":
@@ -129,10 +128,8 @@ else:
                ClockTop="1500", CalLeft="6000", CalTop="3000"))
 p = start()
 # Without a panel for its tray icon the program opens its settings window,
-# which sway tiles over the whole output: closed as a user would.
-swaymsg("[app_id=org.orvane.Tessaly]", "kill")
-check(wait_for(lambda: "org.orvane.Tessaly" not in swaymsg("-t", "get_tree"), 10),
-      "the settings window closed")
+# which sway tiles over the whole output: closed.
+check(close_window(), "the settings window closed")
 
 first = next_picture("HEADLESS-1", None)
 check(first is not None, "after --next HEADLESS-1 shows a picture (%s)" % first)
@@ -169,10 +166,8 @@ if mode == "setter":
     cursor("set", "206", "185")
     # Moved as a mouse moves it: sway's own cursor commands send no motion
     # while a button is held.
-    mouse(probe, "press", *["move 50 25"] * 4, "release")
-    mouse(probe, "press", "release", "press", "release")
-    swaymsg("[app_id=org.orvane.Tessaly]", "kill")
-    wait_for(lambda: "org.orvane.Tessaly" not in swaymsg("-t", "get_tree"), 10)
+    mouse(probe, "press", *["move 50 25"] * 4, "release", "press", "release", "press", "release")
+    close_window()
     check(colours_in("HEADLESS-1", 300, 200, 213, 170) > 1, "the clock is at its new place")
     click(406, 285)
     probe.stdin.close()

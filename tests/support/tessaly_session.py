@@ -2,6 +2,7 @@
 the end-to-end tests meet it: its folders, a fresh configuration with a files
 list of two plain pictures, the root window's colour, starting and ending it;
 and the checks' verdicts."""
+import configparser
 import os
 import struct
 import subprocess
@@ -19,8 +20,8 @@ failures = []
 
 
 def check(condition, what):
-    print(("ok   " if condition else "FAIL ") + what, flush=True)
     if not condition:
+        print("FAILED:", what, flush=True)
         failures.append(what)
 
 
@@ -56,14 +57,11 @@ def bitmap_whole(content):
 
 
 def stored():
-    values, section = {}, ""
-    with open(CONFIG, encoding="utf-8") as f:
-        for line in map(str.strip, f):
-            if line.startswith("["):
-                section = line[1:-1]
-            elif "=" in line:
-                values[section + "/" + line.split("=", 1)[0]] = line.split("=", 1)[1]
-    return values
+    """The settings file's values, as {"Section/Key": value}."""
+    ini = configparser.RawConfigParser(delimiters="=", strict=False)
+    ini.optionxform = str  # keys keep their case
+    ini.read_file(open(CONFIG, encoding="utf-8"))
+    return {section + "/" + k: v for section in ini.sections() for k, v in ini.items(section)}
 
 
 def write(path, content):
