@@ -219,7 +219,7 @@ TEST_F(CollectionTest, BothTechniquesSkipAnEmptyListAndOnlyPickEntriesThatExist)
 }
 
 // Missing, empty, cut-in-half and non-picture files are the loader's own cases
-// (test_picture_loader); these are the ones only a whole change meets.
+// (test_picture_formats); these are the ones only a whole change meets.
 TEST_F(CollectionTest, PicturesThatDoNotLoadLeaveTheDesktopAsItWas) {
     const QByteArray jpeg = encoded(64, "JPEG"), png = encoded(64, "PNG");
     const QByteArray gif = QByteArray::fromHex("47494638396102000200800000ff00000000ff2c"

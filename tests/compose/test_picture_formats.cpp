@@ -1,6 +1,7 @@
 // Every format of the picture-format table, made by the test or by free
 // tools at test time: loaded by content, composed upright and in sRGB, and
-// refused when cut short or garbled.
+// refused when cut short or garbled; bad and special files refused, and a
+// decode stopped by its cancel flag.
 #include "ComposeTestUtil.h"
 #include "FakePlatform.h"
 #include "collection/PictureCollection.h"
@@ -8,9 +9,13 @@
 #include "compose/PictureFormats.h"
 
 #include <QColorSpace>
+#include <QImageWriter>
 #include <atomic>
+#include <chrono>
+#include <future>
 #include <latch>
 #include <mutex>
+#include <sys/stat.h>
 #include <thread>
 
 namespace {
@@ -20,16 +25,16 @@ constexpr QSize kScreen(400, 300);
 struct PictureFormatsTest : ::testing::Test {
     QTemporaryDir dir;
     QString path(const QString& name) const { return dir.filePath(name); }
+    QString quadrantPng(QSize size = QSize(300, 200)) {
+        const QString png = path(QStringLiteral("quadrants-%1.png").arg(size.width()));
+        EXPECT_TRUE(QuadrantPicture(size.width(), size.height()).save(png));
+        return png;
+    }
     // Runs a tool (what it says goes to the test's output); fails the test
     // when it cannot make the file.
     QString tool(const QString& program, const QStringList& args, const QString& made) {
         EXPECT_EQ(QProcess::execute(program, args), 0) << program.toStdString();
         return made;
-    }
-    QString quadrantPng(QSize size = QSize(300, 200)) {
-        const QString png = path(QStringLiteral("quadrants-%1.png").arg(size.width()));
-        EXPECT_TRUE(QuadrantPicture(size.width(), size.height()).save(png));
-        return png;
     }
     // A file `name` in the format the tool gives its ending, made from `source`.
     QString make(const QString& format, const QString& source, const QString& name,
@@ -247,4 +252,86 @@ TEST_F(PictureFormatsTest, DamageOfOneDecodeStaysWithIt) {
     // place, once for all runs of the test: it passes everything on.)
     qWarning("decode-test-marker");
     EXPECT_EQ(g_markersSeen, 1);
+}
+
+TEST_F(PictureFormatsTest, BadAndSpecialFilesAreFailuresNotCrashesNorHangs) {
+    load(path("missing.jpg"), false);
+    load(writeFile(path("empty.jpg"), {}), false);
+    load(writeFile(path("noise.jpg"), QByteArray(5000, '\x5A')), false);
+    // Damage inside the data, the file's length intact (files cut short and
+    // garbled after their header are every format's cases above).
+    for (const char* fmt : {"JPEG", "PNG"}) {
+        QByteArray bytes = encoded(QuadrantPicture(300, 200), fmt);
+        bytes.replace(bytes.size() * 2 / 3, 40, QByteArray(40, '\x37'));
+        load(writeFile(path(QStringLiteral("scrambled.%1").arg(fmt)), bytes), false);
+    }
+
+    // A FIFO or a device behind a picture name must fail at once: opening a FIFO
+    // blocks until a writer comes, and /dev/zero never ends. A load that hangs
+    // fails the test after a few seconds instead of hanging it.
+    const QString fifo = path("pipe.jpg");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& special :
+         {fifo, QStringLiteral("/dev/zero"), QStringLiteral("/dev/urandom")}) {
+        SCOPED_TRACE(special.toStdString());
+        auto done = std::make_shared<std::promise<bool>>();
+        std::future<bool> result = done->get_future();
+        std::thread([special, done] {
+            SourcePicture out;
+            done->set_value(LoadPicture(special, out));
+        }).detach();
+        if (result.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            ADD_FAILURE() << "the load did not return";
+            std::_Exit(1); // the stuck thread would keep the test from ending
+        }
+        EXPECT_FALSE(result.get());
+    }
+}
+
+// A large JPEG's decode stops soon after its cancel flag is set, long before
+// a whole decode would end, and leaves the picture it was given alone.
+TEST_F(PictureFormatsTest, CancelStopsADecodePartWay) {
+    // Noise, tiled: a photo's worth of detail, which is what makes a decode
+    // take its time.
+    QImage noise(509, 509, QImage::Format_RGB32);
+    quint32 seed = 1;
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, (seed = seed * 1664525 + 1013904223) >> 8);
+    QImage large(8000, 6000, QImage::Format_RGB32);
+    QPainter(&large).fillRect(large.rect(), QBrush(noise));
+    const QString file = path("large.jpg");
+    QImageWriter writer(file, "jpeg");
+    writer.setQuality(90);
+    ASSERT_TRUE(writer.write(large));
+    large = QImage();
+
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point start = Clock::now();
+    SourcePicture whole;
+    ASSERT_TRUE(LoadPicture(file, whole));
+    const auto wholeTime = Clock::now() - start;
+    EXPECT_EQ(whole.nativeSize, QSize(8000, 6000));
+    whole = {};
+
+    std::atomic<bool> cancel{false};
+    SourcePicture picture{QuadrantPicture(3, 3), QSize(3, 3)};
+    QString error;
+    bool loaded = true;
+    Clock::duration cancelledTime{};
+    std::thread decode([&] {
+        const Clock::time_point begin = Clock::now();
+        loaded = LoadPicture(file, picture, &error, QSize(), &cancel);
+        cancelledTime = Clock::now() - begin;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    cancel = true;
+    decode.join();
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(error, QStringLiteral("Cancelled."));
+    EXPECT_EQ(picture.nativeSize, QSize(3, 3));
+    EXPECT_LT(cancelledTime, wholeTime / 2)
+        << std::chrono::duration_cast<std::chrono::milliseconds>(cancelledTime).count()
+        << " ms cancelled, "
+        << std::chrono::duration_cast<std::chrono::milliseconds>(wholeTime).count() << " ms whole";
 }
