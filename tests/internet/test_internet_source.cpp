@@ -48,10 +48,7 @@ struct InternetTest : ::testing::Test {
     }
     // One change of the internet source to its end.
     ChangeResult step(InternetSource& source, bool previous = false) {
-        std::optional<ChangeResult> r;
-        source.InternetNext(previous, [&](ChangeResult c) { r = c; });
-        EXPECT_TRUE(waitUntil([&] { return r.has_value(); }));
-        return r.value_or(ChangeResult());
+        return await::change([&](QObject*, ChangeDone d) { source.InternetNext(previous, d); });
     }
     // The catalogue as the local copy holds it (inverted).
     void localCatalogue(const QByteArray& text) { writeInverted(app.paths.CataloguePath, text); }
@@ -208,11 +205,11 @@ TEST_F(InternetTest, SteppingUnderTheCooldownAndOnlyAnswersThatDecodeAreCached) 
     // A Clear while the picture downloads is the last request: the picture
     // arrives and is not shown.
     listOf({server.url("/slow/p1.jpg")});
-    std::optional<ChangeResult> overtaken;
-    source.InternetNext(false, [&](ChangeResult c) { overtaken = c; });
-    ClearWallpaper(app);
-    ASSERT_TRUE(waitUntil([&] { return overtaken.has_value(); }));
-    EXPECT_EQ(overtaken->status, ChangeResult::Status::Cancelled);
+    const ChangeResult overtaken = await::change([&](QObject*, ChangeDone d) {
+        source.InternetNext(false, d);
+        ClearWallpaper(app);
+    });
+    EXPECT_EQ(overtaken.status, ChangeResult::Status::Cancelled);
     EXPECT_EQ(t.desktop->calls.back().position, "Clear");
 
     // A status-200 answer that is no picture (a login or error page) is not
