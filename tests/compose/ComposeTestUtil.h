@@ -1,5 +1,7 @@
 #pragma once
 
+#include "compose/Compose.h"
+
 #include <QPainter>
 #include <gtest/gtest.h>
 #include <vector>
@@ -56,4 +58,15 @@ inline void ExpectProbes(const QImage& image, const std::vector<Probe>& probes,
             << "at " << p.at.x() << "," << p.at.y() << ": "
             << image.pixelColor(p.at).name().toStdString() << " instead of "
             << QColor(p.color).name().toStdString();
+}
+
+// Inputs for `position` on a 200 x 100 screen: the desktop colour 0x332211
+// (shown as 0x112233), no watermark.
+inline CompositionInputs Inputs(const QString& position) {
+    CompositionInputs in;
+    in.position = WallpaperPosition::fromText(position).mode;
+    in.screen = ScreenInfo{QSize(200, 100), QRect(0, 0, 200, 100), 96};
+    in.desktopColor = 0x00332211;
+    in.watermark.WaterMarkVisible = false;
+    return in;
 }

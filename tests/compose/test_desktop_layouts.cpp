@@ -5,21 +5,13 @@
 
 namespace {
 
-constexpr QRgb D = 0x112233; // the desktop colour of the gaps
+constexpr QRgb D = 0x112233; // the desktop colour of the gaps (Inputs())
 
 ScreenLayout layoutOf(std::initializer_list<QRect> monitors) {
     ScreenLayout layout;
     for (const QRect& g : monitors)
         layout.monitors.append({g, g.adjusted(0, 0, 0, -20), 96, layout.monitors.isEmpty()});
     return layout;
-}
-
-CompositionInputs stretched() {
-    CompositionInputs in;
-    in.position = PositionMode::Stretch;
-    in.desktopColor = 0x332211;
-    in.watermark.WaterMarkVisible = false;
-    return in;
 }
 
 } // namespace
@@ -33,16 +25,17 @@ TEST(DesktopLayouts, EveryModeOnFourLayoutsAndTheWatermarkInEachWorkArea) {
     };
     const SourcePicture a{QuadrantPicture(40, 40), QSize(40, 40)};
     const SourcePicture b{solidImage({8, 8}, QColor(0, 0x80, 0x80)), QSize(8, 8)};
+    const CompositionInputs stretch = Inputs("Stretch");
     for (const ScreenLayout& layout : layouts) {
         const QRect bounds = layout.bounds();
         SCOPED_TRACE(testing::Message() << layout.monitors.size() << " monitors, bounds "
                                         << bounds.width() << "x" << bounds.height());
         // "Primary": the primary monitor's canvas only.
-        EXPECT_EQ(ComposeDesktop(layout, MonitorSharing::Primary, {{&a, {}}}, stretched()).size(),
+        EXPECT_EQ(ComposeDesktop(layout, MonitorSharing::Primary, {{&a, {}}}, stretch).size(),
                   layout.primary().geometry.size());
         for (const MonitorSharing mode :
              {MonitorSharing::Same, MonitorSharing::Different, MonitorSharing::Span}) {
-            const QImage canvas = ComposeDesktop(layout, mode, {{&a, {}}, {&b, {}}}, stretched());
+            const QImage canvas = ComposeDesktop(layout, mode, {{&a, {}}, {&b, {}}}, stretch);
             ASSERT_EQ(canvas.size(), bounds.size()) << int(mode);
             // Outside every monitor: the desktop colour (a spanned picture
             // covers the whole box; nobody sees the gaps).
@@ -68,16 +61,15 @@ TEST(DesktopLayouts, EveryModeOnFourLayoutsAndTheWatermarkInEachWorkArea) {
         }
         // "Span": the picture's quadrants at the corners of the whole box.
         if (layout.monitors[0].geometry.translated(-bounds.topLeft()).contains(QPoint(1, 1))) {
-            EXPECT_EQ(
-                Rgb(ComposeDesktop(layout, MonitorSharing::Span, {{&a, {}}}, stretched()), 1, 1),
-                0xFF0000u);
+            EXPECT_EQ(Rgb(ComposeDesktop(layout, MonitorSharing::Span, {{&a, {}}}, stretch), 1, 1),
+                      0xFF0000u);
         }
     }
 
     // The watermark sits in each monitor's work area.
     const ScreenLayout layout = layoutOf({{0, 0, 300, 200}, {300, 0, 200, 150}});
     const SourcePicture w{solidImage({8, 8}, Qt::white), QSize(8, 8)};
-    CompositionInputs in = stretched();
+    CompositionInputs in = stretch;
     in.watermark.WaterMarkVisible = true;
     in.watermark.WaterMarkText = "Tessaly";
     in.watermark.WaterMarkFont = "DejaVu Sans";

@@ -2,18 +2,8 @@
 #include "ComposeTestUtil.h"
 #include "compose/Compose.h"
 
-// The quadrants' colours, and the desktop colour the fake desktop reports.
+// The quadrants' colours, and the desktop colour of Inputs().
 constexpr QRgb R = 0xFF0000, G = 0x00FF00, B = 0x0000FF, Y = 0xFFFF00, D = 0x112233;
-const ScreenInfo kScreen{QSize(200, 100), QRect(0, 0, 200, 100), 96};
-
-CompositionInputs Inputs(const QString& position) {
-    CompositionInputs in;
-    in.position = WallpaperPosition::fromText(position).mode;
-    in.screen = kScreen;
-    in.desktopColor = 0x00332211;
-    in.watermark.WaterMarkVisible = false;
-    return in;
-}
 
 SourcePicture Quadrants(int w, int h) {
     return {QuadrantPicture(w, h), QSize(w, h)};
