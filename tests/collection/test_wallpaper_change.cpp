@@ -10,13 +10,6 @@
 
 namespace {
 
-// A picture with a red left half and a blue right half.
-QImage halves(int w, int h) {
-    QImage img = solidImage({w, h}, Qt::blue);
-    QPainter(&img).fillRect(0, 0, w / 2, h, Qt::red);
-    return img;
-}
-
 // The most memory this process has held so far, in kilobytes.
 qint64 peakMemoryKb() {
     for (const QByteArray& line : readFile("/proc/self/status").split('\n'))
@@ -31,16 +24,16 @@ struct WallpaperChangeTest : ::testing::Test {
         app.settings.WaterMarkVisible = false;
         app.settings.WallPaperPosition = WallpaperPosition::of(PositionMode::Stretch);
     }
-    // Saved in the format its name ends in.
-    QString save(const QString& name, const QImage& img) {
+    // A picture with a red left half and a blue right half, saved in the
+    // format its name ends in.
+    QString halves(const QString& name, int w, int h) {
+        QImage img = solidImage({w, h}, Qt::blue);
+        QPainter(&img).fillRect(0, 0, w / 2, h, Qt::red);
         EXPECT_TRUE(img.save(t.path(name))) << name.toStdString();
         return t.path(name);
     }
     QString solid(const QString& name, QColor colour, QSize size = QSize(40, 30)) {
         return savePicture(t.path(name), colour, size);
-    }
-    QString write(const QString& name, const QByteArray& bytes) {
-        return writeFile(t.path(name), bytes);
     }
     QImage bitmap() const { return QImage(app.paths.WallpaperBitmapPath, "BMP"); }
     // The colour at the middle of the wallpaper bitmap.
@@ -70,12 +63,12 @@ TEST_F(WallpaperChangeTest, HugePicturesRefusedPngAndWebpComposeAFailedWriteKeep
     // decoded, and the file-name bubble says why.
     // A 14000 x 14000 GIF and PNG, 49 and 69 bytes long.
     app.PictureList = {
-        write("huge.gif", QByteArray::fromHex("474946383961b036b036800000000000ffffff"
-                                              "2c00000000b036b0360002024c01003b")),
-        write("huge.png",
-              QByteArray::fromHex("89504e470d0a1a0a0000000d49484452000036b0000036b008020000002b"
-                                  "b9623e0000000c49444154789c6360a00c000000400001b7347cef000000"
-                                  "0049454e44ae426082"))};
+        writeFile(t.path("huge.gif"), QByteArray::fromHex("474946383961b036b036800000000000ffffff"
+                                                          "2c00000000b036b0360002024c01003b")),
+        writeFile(t.path("huge.png"),
+                  QByteArray::fromHex("89504e470d0a1a0a0000000d49484452000036b0000036b008020000002b"
+                                      "b9623e0000000c49444154789c6360a00c000000400001b7347cef000000"
+                                      "0049454e44ae426082"))};
     app.settings.BubbleFileName = true;
     const qint64 before = peakMemoryKb();
     for (int i = 0; i < 2; ++i) {
@@ -90,7 +83,7 @@ TEST_F(WallpaperChangeTest, HugePicturesRefusedPngAndWebpComposeAFailedWriteKeep
     const CompositionChoices stored = CompositionChoices::stored(app.settings);
     for (const char* format : {"png", "webp"}) {
         SCOPED_TRACE(format);
-        const QString path = save(QString("a.%1").arg(format), halves(40, 30));
+        const QString path = halves(QString("a.%1").arg(format), 40, 30);
         const ChangeResult r = await::Show(app, path, stored);
         ASSERT_EQ(r.status, ChangeResult::Status::Changed) << r.error.toStdString();
         const QImage bmp = bitmap();
@@ -100,7 +93,8 @@ TEST_F(WallpaperChangeTest, HugePicturesRefusedPngAndWebpComposeAFailedWriteKeep
     }
     // A bitmap name so long that no temporary file can be made beside it,
     // which fails for every user, root included.
-    app.paths.WallpaperBitmapPath = write(QString(250, 'w') + ".bmp", "the previous bitmap");
+    app.paths.WallpaperBitmapPath =
+        writeFile(t.path(QString(250, 'w') + ".bmp"), "the previous bitmap");
     const ChangeResult r = await::Show(app, t.path("a.png"), stored);
     EXPECT_EQ(r.status, ChangeResult::Status::WriteFailed);
     EXPECT_FALSE(r.error.isEmpty());
@@ -160,7 +154,7 @@ TEST_F(WallpaperChangeTest, TheLastRequestWinsWhileAChangeRuns) {
 }
 
 TEST_F(WallpaperChangeTest, SetSelectedPictureUsesTheWindowChoicesAndLeavesTheStoredOnes) {
-    save("a.png", halves(40, 20));
+    halves("a.png", 40, 20);
     Settings& s = app.settings;
     s.WallPaperPosition = WallpaperPosition::of(PositionMode::Center);
     s.WaterMarkVisible = true;
@@ -200,7 +194,7 @@ TEST_F(WallpaperChangeTest, SetSelectedPictureUsesTheWindowChoicesAndLeavesTheSt
 TEST_F(WallpaperChangeTest, DifferentPicturesPerMonitorAndRecomposingForANewLayout) {
     monitors({QRect(0, 0, 100, 80), QRect(100, 0, 100, 80), QRect(200, 0, 100, 80)});
     for (int i = 0; i < 5; ++i)
-        app.PictureList << save(QString("p%1.png").arg(i), halves(20 + i, 10));
+        app.PictureList << halves(QString("p%1.png").arg(i), 20 + i, 10);
     for (const ChangeTechnique technique : {ChangeTechnique::Sequence, ChangeTechnique::Random}) {
         app.settings.TechniqueTimer = technique;
         for (int change = 0; change < 6; ++change) {
