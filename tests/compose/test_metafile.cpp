@@ -21,9 +21,9 @@ QByteArray s16(std::initializer_list<qint64> values) {
 constexpr qint64 kRed = 0x0000FF, kBlue = 0xFF0000, kGreen = 0x00FF00, kYellow = 0x00FFFF,
                  kMagenta = 0xFF00FF, kCyan = 0xFFFF00;
 
-// A 2 x 1 bitmap, red then blue, bottom-up, 24 bits a pixel.
-QByteArray dibHeader() {
-    return ints({40, 2, 1}) + le(1, 2) + le(24, 2) + ints({0, 8, 0, 0, 0, 0});
+// A 2 x 1 bitmap, bottom-up, `bits` a pixel; dibBits() red then blue.
+QByteArray dibHeader(int bits = 24) {
+    return ints({40, 2, 1}) + le(1, 2) + le(bits, 2) + ints({0, 8, 0, 0, 0, 0});
 }
 QByteArray dibBits() {
     return QByteArray("\x00\x00\xFF\xFF\x00\x00\x00\x00", 8);
@@ -332,8 +332,7 @@ TEST(MetafileDrawing, GradientFillAndAlphaBlend) {
                   ints({0, 0, 108, bmi.size(), 108 + bmi.size(), bits.size(), 2, 1}) + bmi + bits);
     };
     alphaBlend(QRect(10, 50, 50, 40), 128 << 16, dibHeader(), dibBits());
-    const QByteArray bmi32 = ints({40, 2, 1}) + le(1, 2) + le(32, 2) + ints({0, 8, 0, 0, 0, 0});
-    alphaBlend(QRect(70, 50, 50, 40), (1u << 24) | (255 << 16), bmi32,
+    alphaBlend(QRect(70, 50, 50, 40), (1u << 24) | (255 << 16), dibHeader(32),
                QByteArray("\x00\x00\x80\x80\x00\xFF\x00\xFF", 8));
     const QByteArray emf = e.bytes();
     const QImage got = render(emf);
