@@ -13,7 +13,7 @@ static QRgb Filter(QRgb rgb, const F& v) {
     return FilterPictureBits(img, v).pixel(0, 0) & 0xFFFFFF;
 }
 
-TEST(ColorFilters, WorkedExamples) {
+TEST(ColorFilters, WorkedExamplesTablesAsDirectArithmeticNeutralSettingsChangeNothing) {
     // Brightness 0 gives black; inverted, white. +-255 red.
     EXPECT_EQ(Filter(qRgb(12, 200, 255), {.EBright = 0}), 0x000000u);
     EXPECT_EQ(Filter(qRgb(12, 200, 255), {.EBright = 0, .EInvert = true}), 0xFFFFFFu);
@@ -27,11 +27,9 @@ TEST(ColorFilters, WorkedExamples) {
     EXPECT_EQ(Filter(qRgb(64, 64, 64), {.EGamma = 0.5}), 0x808080u);
     // Halves go to the even neighbour: 255 x 0.5 = 127.5 -> 128; 253 x 0.5 = 126.5 -> 126.
     EXPECT_EQ(Filter(qRgb(255, 253, 0), {.EBright = 50}), 0x807E00u);
-}
 
-// Every channel value through the tables against the chain written out on its
-// own; alpha passes through unchanged.
-TEST(ColorFilters, TablesEqualDirectArithmeticAndNeutralSettingsChangeNothing) {
+    // Every channel value through the tables against the chain written out on
+    // its own; alpha passes through unchanged.
     const F sets[] = {{.EBright = 137, .EBlue = 255, .EGreen = 13, .ERed = -40},
                       {.EBright = 0, .EInvert = true, .EGamma = 1.99},
                       {.EBright = 200, .EInvert = true, .EGamma = 0.01},

@@ -16,16 +16,16 @@ static QImage Draw(const QString& tmpl, int spot, bool bold = false,
     return image;
 }
 
-TEST(Watermark, DefaultTemplateOnAPictureAtBottomRightOfWorkArea) {
+TEST(Watermark, DefaultTemplateAtBottomRightOfWorkAreaFieldsMarksWrappedLinesAndUnclosedBold) {
     QTemporaryDir dir;
-    const QString picture = dir.filePath(QStringLiteral("sunset.jpg"));
-    ASSERT_TRUE(QFile(picture).open(QIODevice::WriteOnly)); // it exists
+    const QString existing = dir.filePath(QStringLiteral("sunset.beach.jpg"));
+    ASSERT_TRUE(QFile(existing).open(QIODevice::WriteOnly)); // it exists
     // A white picture over the whole screen; the work area leaves a 40-pixel panel.
     QImage white = solidImage({8, 8}, Qt::white);
     CompositionInputs in;
     in.position = PositionMode::Stretch;
     in.screen = ScreenInfo{QSize(640, 480), QRect(0, 0, 640, 440), 96};
-    in.fields = WatermarkFieldsForPicture(picture);
+    in.fields = WatermarkFieldsForPicture(existing);
     const QImage bmp = ComposeWallpaper({white, white.size()}, in);
     const QRect ink = InkBounds(bmp, 0xFFFFFF);
     // Ends 2 pixels inside the work area's right edge (glyph bearings aside)
@@ -37,7 +37,7 @@ TEST(Watermark, DefaultTemplateOnAPictureAtBottomRightOfWorkArea) {
     // One line of the text in 12-point bold, about as wide as it measures.
     WatermarkSurface m(white, 96);
     m.setFont(QStringLiteral("Arial"), 12, true, false, false);
-    EXPECT_NEAR(ink.width(), m.textWidth(QStringLiteral("Orvane Tessaly - sunset.jpg")), 6);
+    EXPECT_NEAR(ink.width(), m.textWidth(QStringLiteral("Orvane Tessaly - sunset.beach.jpg")), 6);
     EXPECT_LE(ink.height(), m.textHeight());
     // In dark blue.
     int blueish = 0;
@@ -46,12 +46,7 @@ TEST(Watermark, DefaultTemplateOnAPictureAtBottomRightOfWorkArea) {
             blueish += qBlue(bmp.pixel(x, y)) > 150 && qRed(bmp.pixel(x, y)) < 60 &&
                        qGreen(bmp.pixel(x, y)) < 60;
     EXPECT_GT(blueish, 20);
-}
 
-TEST(Watermark, FieldsMarksWrappedLinesAndUnclosedBold) {
-    QTemporaryDir dir;
-    const QString existing = dir.filePath(QStringLiteral("sunset.beach.jpg"));
-    QFile(existing).open(QIODevice::WriteOnly);
     const QString deleted = dir.filePath(QStringLiteral("deleted.png"));
     const QStringList pictures = {existing, deleted};
     const auto fields = [&](int k, const QString& tmpl) {
