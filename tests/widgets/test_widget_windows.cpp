@@ -18,54 +18,9 @@ struct WidgetWindowsTest : ::testing::Test {
     DesktopWidgets widgets{*t.app};
 };
 
-// The widget-side alpha and the key colour: a stored Transparency outside a
-// byte draws at the nearest one, and a hand of exactly RGB(0, 8, 16) is a
-// hole in the numeral it crosses.
-TEST_F(WidgetWindowsTest, ClockDrawsWithTheWidgetAlphaAndKeysOutTheKeyColour) {
-    ClockWidget& clock = widgets.clock();
-    const auto hourHandPixel = [&] {
-        clock.showTime(QTime(3, 0));
-        // Halfway along the hours hand (pointing right from the centre).
-        const QPointF mid = QPointF(1597.5 + 250, 1275) * (clock.dpi() / 1440.0);
-        return clock.renderImage().pixelColor(mid.toPoint());
-    };
-    t.app->settings.Hour = 0x0000FF; // red
-    for (const auto& [stored, alpha] : {std::pair{150, 150}, {255, 255}, {999, 255}, {-5, 0}}) {
-        t.app->settings.Transparency = qint16(stored);
-        clock.ArrangeClock();
-        EXPECT_EQ(hourHandPixel().alpha(), alpha) << stored;
-    }
-    t.app->settings.Transparency = 255;
-    t.app->settings.Hour = 0x100800;
-    clock.ArrangeClock();
-    EXPECT_EQ(hourHandPixel().alpha(), 0);
-    // Nothing but the elements is drawn: the corner is transparent.
-    EXPECT_EQ(clock.renderImage().pixelColor(0, 0).alpha(), 0);
-    // Move mode: the whole window dark red.
-    clock.OMove(true);
-    EXPECT_EQ(clock.renderImage().pixelColor(0, 0), QColor(128, 0, 0));
-    clock.OMove(false);
-    EXPECT_EQ(clock.renderImage().pixelColor(0, 0).alpha(), 0);
-}
-
-TEST_F(WidgetWindowsTest, CalendarShowsTheMonthOfTheDateWithItMarked) {
-    CalendarWidget& cal = widgets.calendar();
-    cal.goDate(QDate(2015, 2, 14));
-    EXPECT_EQ(cal.pnlMonth, "February 2015");
-    for (int i = 0; i < 42; ++i) {
-        EXPECT_EQ(cal.lblDay[i].visible, i <= 27) << i;
-        EXPECT_EQ(cal.lblDay[i].caption, i <= 27 ? QString::number(i + 1) : QString()) << i;
-        EXPECT_EQ(cal.lblDay[i].today, i == 13) << i;
-    }
-    EXPECT_TRUE(cal.MarkDate.isEmpty());
-    cal.DoToday();
-    const QDate today = QDate::currentDate();
-    const int cell = QDate(today.year(), today.month(), 1).dayOfWeek() % 7 + today.day() - 1;
-    EXPECT_TRUE(cal.lblDay[cell].today);
-    EXPECT_EQ(cal.lblDay[cell].caption, QString::number(today.day()));
-}
-
-TEST_F(WidgetWindowsTest, PlacesDefaultSavedAndPulledBackFromAMonitorThatIsGone) {
+// Places: the defaults, saved ones and one pulled back from a monitor that is
+// gone; the calendar's month with the date marked; the clock's drawing.
+TEST_F(WidgetWindowsTest, PlacesTheCalendarsMonthAndTheClocksAlphaAndKeyColour) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     t.app->settings.ClockV = t.app->settings.CalV = true;
     // Nothing stored: the top right corner, the calendar under the clock.
@@ -100,6 +55,48 @@ TEST_F(WidgetWindowsTest, PlacesDefaultSavedAndPulledBackFromAMonitorThatIsGone)
     clock.OMove(true);
     EXPECT_EQ(clock.geometry().bottomRight(), screen.bottomRight());
     clock.OMove(false);
+
+    // The calendar shows the month of the date, with the date marked.
+    cal.goDate(QDate(2015, 2, 14));
+    EXPECT_EQ(cal.pnlMonth, "February 2015");
+    for (int i = 0; i < 42; ++i) {
+        EXPECT_EQ(cal.lblDay[i].visible, i <= 27) << i;
+        EXPECT_EQ(cal.lblDay[i].caption, i <= 27 ? QString::number(i + 1) : QString()) << i;
+        EXPECT_EQ(cal.lblDay[i].today, i == 13) << i;
+    }
+    EXPECT_TRUE(cal.MarkDate.isEmpty());
+    cal.DoToday();
+    const QDate today = QDate::currentDate();
+    const int cell = QDate(today.year(), today.month(), 1).dayOfWeek() % 7 + today.day() - 1;
+    EXPECT_TRUE(cal.lblDay[cell].today);
+    EXPECT_EQ(cal.lblDay[cell].caption, QString::number(today.day()));
+
+    // The widget-side alpha and the key colour: a stored Transparency outside a
+    // byte draws at the nearest one, and a hand of exactly RGB(0, 8, 16) is a
+    // hole in the numeral it crosses.
+    const auto hourHandPixel = [&] {
+        clock.showTime(QTime(3, 0));
+        // Halfway along the hours hand (pointing right from the centre).
+        const QPointF mid = QPointF(1597.5 + 250, 1275) * (clock.dpi() / 1440.0);
+        return clock.renderImage().pixelColor(mid.toPoint());
+    };
+    t.app->settings.Hour = 0x0000FF; // red
+    for (const auto& [stored, alpha] : {std::pair{150, 150}, {255, 255}, {999, 255}, {-5, 0}}) {
+        t.app->settings.Transparency = qint16(stored);
+        clock.ArrangeClock();
+        EXPECT_EQ(hourHandPixel().alpha(), alpha) << stored;
+    }
+    t.app->settings.Transparency = 255;
+    t.app->settings.Hour = 0x100800;
+    clock.ArrangeClock();
+    EXPECT_EQ(hourHandPixel().alpha(), 0);
+    // Nothing but the elements is drawn: the corner is transparent.
+    EXPECT_EQ(clock.renderImage().pixelColor(0, 0).alpha(), 0);
+    // Move mode: the whole window dark red.
+    clock.OMove(true);
+    EXPECT_EQ(clock.renderImage().pixelColor(0, 0), QColor(128, 0, 0));
+    clock.OMove(false);
+    EXPECT_EQ(clock.renderImage().pixelColor(0, 0).alpha(), 0);
 }
 
 TEST(WidgetTrayMenu, ShowItemsFollowTheWindowsAndAlwaysOnTopTheFlags) {
