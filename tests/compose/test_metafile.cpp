@@ -153,7 +153,6 @@ struct MetafileTest : ::testing::Test {
         return LoadPictureFor(writeFile(dir.filePath(name), bytes), PositionMode::Center,
                               QSize(400, 300), picture);
     }
-    void expectProbes(const std::vector<Probe>& probes) { ExpectProbes(picture.image, probes); }
     // How many dark pixels `area` of the picture has: text drawn there.
     int inkIn(const QRect& area) const {
         int ink = 0;
@@ -228,17 +227,17 @@ TEST_F(MetafileTest, EnhancedMetafileRecordFamilies) {
     const QByteArray emf = e.bytes();
     ASSERT_TRUE(load("drawing.emf", emf));
     EXPECT_EQ(picture.nativeSize, QSize(192, 96));
-    expectProbes({{{25, 25}, qRgb(255, 0, 0)},      {{70, 30}, qRgb(0, 0, 255)},
-                  {{52, 12}, qRgb(255, 255, 255)},  {{105, 15}, qRgb(0, 255, 0)},
-                  {{136, 46}, qRgb(255, 255, 255)}, {{155, 15}, qRgb(255, 255, 0)},
-                  {{175, 15}, qRgb(255, 255, 0)},   {{165, 15}, qRgb(255, 255, 255)},
-                  {{38, 62}, qRgb(255, 0, 255)},    {{20, 80}, qRgb(255, 255, 255)},
-                  {{80, 60}, qRgb(0, 0, 0)},        {{65, 75}, qRgb(0, 255, 255)},
-                  {{85, 85}, qRgb(255, 255, 255)},  {{115, 65}, qRgb(0, 0, 255)},
-                  {{130, 80}, qRgb(255, 255, 255)}, {{155, 45}, qRgb(0, 255, 0)},
-                  {{165, 45}, qRgb(255, 255, 255)}, {{160, 70}, qRgb(255, 0, 0)},
-                  {{180, 70}, qRgb(0, 0, 255)},     {{168, 28}, qRgb(255, 0, 0)},
-                  {{182, 28}, qRgb(0, 0, 255)},     {{120, 93}, qRgb(0, 255, 0)}});
+    ExpectProbes(picture.image, {{{25, 25}, qRgb(255, 0, 0)},      {{70, 30}, qRgb(0, 0, 255)},
+                                 {{52, 12}, qRgb(255, 255, 255)},  {{105, 15}, qRgb(0, 255, 0)},
+                                 {{136, 46}, qRgb(255, 255, 255)}, {{155, 15}, qRgb(255, 255, 0)},
+                                 {{175, 15}, qRgb(255, 255, 0)},   {{165, 15}, qRgb(255, 255, 255)},
+                                 {{38, 62}, qRgb(255, 0, 255)},    {{20, 80}, qRgb(255, 255, 255)},
+                                 {{80, 60}, qRgb(0, 0, 0)},        {{65, 75}, qRgb(0, 255, 255)},
+                                 {{85, 85}, qRgb(255, 255, 255)},  {{115, 65}, qRgb(0, 0, 255)},
+                                 {{130, 80}, qRgb(255, 255, 255)}, {{155, 45}, qRgb(0, 255, 0)},
+                                 {{165, 45}, qRgb(255, 255, 255)}, {{160, 70}, qRgb(255, 0, 0)},
+                                 {{180, 70}, qRgb(0, 0, 255)},     {{168, 28}, qRgb(255, 0, 0)},
+                                 {{182, 28}, qRgb(0, 0, 255)},     {{120, 93}, qRgb(0, 255, 0)}});
     EXPECT_GT(inkIn(QRect(150, 80, 30, 16)), 20); // the text's strokes
 
     // Drawn at the size the layout asks: twice the native size, still sharp.
@@ -288,15 +287,15 @@ TEST_F(MetafileTest, WindowsMetafileRecordFamilies) {
     const QByteArray wmf = w.bytes();
     ASSERT_TRUE(load("clipart.wmf", wmf));
     EXPECT_EQ(picture.nativeSize, QSize(192, 96));
-    expectProbes({{{25, 25}, qRgb(255, 0, 0)},
-                  {{70, 30}, qRgb(0, 0, 255)},
-                  {{105, 15}, qRgb(0, 0, 255)},
-                  {{155, 65}, qRgb(0, 0, 255)},
-                  {{165, 65}, qRgb(255, 255, 255)},
-                  {{20, 70}, qRgb(255, 0, 0)},
-                  {{45, 70}, qRgb(0, 0, 255)},
-                  {{120, 75}, qRgb(0, 255, 0)},
-                  {{120, 55}, qRgb(255, 255, 255)}});
+    ExpectProbes(picture.image, {{{25, 25}, qRgb(255, 0, 0)},
+                                 {{70, 30}, qRgb(0, 0, 255)},
+                                 {{105, 15}, qRgb(0, 0, 255)},
+                                 {{155, 65}, qRgb(0, 0, 255)},
+                                 {{165, 65}, qRgb(255, 255, 255)},
+                                 {{20, 70}, qRgb(255, 0, 0)},
+                                 {{45, 70}, qRgb(0, 0, 255)},
+                                 {{120, 75}, qRgb(0, 255, 0)},
+                                 {{120, 55}, qRgb(255, 255, 255)}});
     EXPECT_GT(inkIn(QRect(150, 20, 30, 25)), 20);
     // Without the placeable header the window the records set is the picture.
     ASSERT_TRUE(load("plain.wmf", wmf.mid(22)));

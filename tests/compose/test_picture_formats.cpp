@@ -102,8 +102,9 @@ TEST(PictureFormatTable, EndingsFilterAndHelpAgree) {
 }
 
 // Each format composed and compared on pixels; a file whose name says
-// another format loads by content; half a file and a garbled file fail.
-TEST_F(PictureFormatsTest, EveryFormatLoadsByContentAndRefusesDamage) {
+// another format loads by content; half a file and a garbled file fail, as do
+// bad and special files, neither crashing nor hanging.
+TEST_F(PictureFormatsTest, EveryFormatLoadsByContentAndDamageOrSpecialFilesFail) {
     const QString png = quadrantPng();
     const struct {
         const char* format;
@@ -145,6 +146,38 @@ TEST_F(PictureFormatsTest, EveryFormatLoadsByContentAndRefusesDamage) {
         if (QString(row.format) != "ico" && QString(row.format) != "bmp" &&
             QString(row.format) != "bmp3")
             load(writeFile(path(QStringLiteral("garbled-") + row.name), garbled), false);
+    }
+
+    // Files that are no pictures at all.
+    load(path("missing.jpg"), false);
+    load(writeFile(path("empty.jpg"), {}), false);
+    load(writeFile(path("noise.jpg"), QByteArray(5000, '\x5A')), false);
+    // Damage inside the data, the file's length intact.
+    for (const char* fmt : {"JPEG", "PNG"}) {
+        QByteArray bytes = encoded(QuadrantPicture(300, 200), fmt);
+        bytes.replace(bytes.size() * 2 / 3, 40, QByteArray(40, '\x37'));
+        load(writeFile(path(QStringLiteral("scrambled.%1").arg(fmt)), bytes), false);
+    }
+
+    // A FIFO or a device behind a picture name must fail at once: opening a FIFO
+    // blocks until a writer comes, and /dev/zero never ends. A load that hangs
+    // fails the test after a few seconds instead of hanging it.
+    const QString fifo = path("pipe.jpg");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& special :
+         {fifo, QStringLiteral("/dev/zero"), QStringLiteral("/dev/urandom")}) {
+        SCOPED_TRACE(special.toStdString());
+        auto done = std::make_shared<std::promise<bool>>();
+        std::future<bool> result = done->get_future();
+        std::thread([special, done] {
+            SourcePicture out;
+            done->set_value(LoadPicture(special, out));
+        }).detach();
+        if (result.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            ADD_FAILURE() << "the load did not return";
+            std::_Exit(1); // the stuck thread would keep the test from ending
+        }
+        EXPECT_FALSE(result.get());
     }
 }
 
@@ -252,40 +285,6 @@ TEST_F(PictureFormatsTest, DamageOfOneDecodeStaysWithIt) {
     // place, once for all runs of the test: it passes everything on.)
     qWarning("decode-test-marker");
     EXPECT_EQ(g_markersSeen, 1);
-}
-
-TEST_F(PictureFormatsTest, BadAndSpecialFilesAreFailuresNotCrashesNorHangs) {
-    load(path("missing.jpg"), false);
-    load(writeFile(path("empty.jpg"), {}), false);
-    load(writeFile(path("noise.jpg"), QByteArray(5000, '\x5A')), false);
-    // Damage inside the data, the file's length intact (files cut short and
-    // garbled after their header are every format's cases above).
-    for (const char* fmt : {"JPEG", "PNG"}) {
-        QByteArray bytes = encoded(QuadrantPicture(300, 200), fmt);
-        bytes.replace(bytes.size() * 2 / 3, 40, QByteArray(40, '\x37'));
-        load(writeFile(path(QStringLiteral("scrambled.%1").arg(fmt)), bytes), false);
-    }
-
-    // A FIFO or a device behind a picture name must fail at once: opening a FIFO
-    // blocks until a writer comes, and /dev/zero never ends. A load that hangs
-    // fails the test after a few seconds instead of hanging it.
-    const QString fifo = path("pipe.jpg");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    for (const QString& special :
-         {fifo, QStringLiteral("/dev/zero"), QStringLiteral("/dev/urandom")}) {
-        SCOPED_TRACE(special.toStdString());
-        auto done = std::make_shared<std::promise<bool>>();
-        std::future<bool> result = done->get_future();
-        std::thread([special, done] {
-            SourcePicture out;
-            done->set_value(LoadPicture(special, out));
-        }).detach();
-        if (result.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
-            ADD_FAILURE() << "the load did not return";
-            std::_Exit(1); // the stuck thread would keep the test from ending
-        }
-        EXPECT_FALSE(result.get());
-    }
 }
 
 // A large JPEG's decode stops soon after its cancel flag is set, long before
