@@ -172,9 +172,8 @@ TEST_F(WallpaperChangeTest, SetSelectedPictureUsesTheWindowChoicesAndLeavesTheSt
     ASSERT_EQ(await::SetSelected(app, folder, "a.png", 2, choices), SetAsWallpaperResult::Done);
     const QImage bmp = bitmap();
     EXPECT_EQ(bmp.pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
-    QImage white(bmp.size(), bmp.format());
-    white.fill(Qt::white);
-    EXPECT_NE(bmp, white); // the watermark, in the stored watermark settings
+    // The watermark, in the stored watermark settings.
+    EXPECT_NE(bmp, solidImage(bmp.size(), Qt::white).convertToFormat(bmp.format()));
     EXPECT_EQ(t.desktop->calls.back().position, "Stretch");
     EXPECT_EQ(s.CurWallPaper, 3);
     EXPECT_EQ(s.WallPaperPosition, before.WallPaperPosition);
@@ -308,15 +307,13 @@ TEST_F(WallpaperChangeTest, AStalePreparedWallpaperIsNeverShown) {
     // Nothing is prepared on battery power, nor when the setting is off.
     // (A preparation given up when the change took over may still be winding
     // down.)
-    t.probes->battery = true;
-    ASSERT_TRUE(await::Next(app).changed());
-    EXPECT_TRUE(waitUntil([&] { return !app.prepared->busy(); }));
-    EXPECT_FALSE(app.prepared->ready());
-    t.probes->battery = false;
-    app.settings.PrepareNextWallpaper = false;
-    ASSERT_TRUE(await::Next(app).changed());
-    EXPECT_TRUE(waitUntil([&] { return !app.prepared->busy(); }));
-    EXPECT_FALSE(app.prepared->ready());
+    for (const bool battery : {true, false}) {
+        t.probes->battery = battery;
+        app.settings.PrepareNextWallpaper = battery;
+        ASSERT_TRUE(await::Next(app).changed());
+        EXPECT_TRUE(waitUntil([&] { return !app.prepared->busy(); }));
+        EXPECT_FALSE(app.prepared->ready()) << battery;
+    }
 }
 
 // The random pick is drawn ahead when the next wallpaper is prepared: it

@@ -5,7 +5,7 @@
 // (PreviousRestoresTheSetOfPicturesOnSeveralMonitors).
 #include "platform/linux/X11RootPixmap.h"
 
-#include <QDirIterator>
+#include <QDir>
 #include <QRegularExpression>
 
 #include "DesktopTestUtil.h"
@@ -42,14 +42,10 @@ bool rootHas(const QList<std::pair<QPoint, QRgb>>& points) {
 
 // The newest per-monitor file of monitor `n` in the data folder.
 QImage monitorFile(int n) {
-    QString newest;
-    QDateTime when;
-    for (QDirIterator it(kDataFolder, {QString("* monitor %1.bmp").arg(n)}); it.hasNext();) {
-        const QFileInfo f(it.next());
-        if (newest.isEmpty() || f.lastModified() > when)
-            newest = f.filePath(), when = f.lastModified();
-    }
-    return QImage(newest).convertToFormat(QImage::Format_RGB32);
+    const QFileInfoList newestFirst =
+        QDir(kDataFolder)
+            .entryInfoList({QString("* monitor %1.bmp").arg(n)}, QDir::Files, QDir::Time);
+    return QImage(newestFirst.value(0).filePath()).convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
