@@ -2,7 +2,7 @@
 // defined on Xvfb with xrandr): the root window's picture per monitor, a
 // re-arrangement composed again without stepping, and the same pictures after
 // a restart. Back and forward through the pairs shown is test_wallpaper_change's
-// (PreviousRestoresTheSetOfPicturesOnSeveralMonitors).
+// (PreviousRestoresTheSetAndANewLayoutComposesItEvenAfterARestart).
 #include "platform/linux/X11RootPixmap.h"
 
 #include <QDir>
