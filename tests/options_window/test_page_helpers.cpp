@@ -10,7 +10,7 @@
 #include <QKeyEvent>
 #include <gtest/gtest.h>
 
-TEST(ColorsPage, GammaBarAndExponentAgreeAtEveryPosition) {
+TEST(ColorsPage, GammaBarAndExponentAgreeAtEveryPositionAndLabelTexts) {
     QImage ramp(256, 1, QImage::Format_RGB32);
     for (int i = 0; i < 256; ++i)
         ramp.setPixel(i, 0, qRgb(i, i, i));
@@ -34,9 +34,7 @@ TEST(ColorsPage, GammaBarAndExponentAgreeAtEveryPosition) {
     EXPECT_EQ(GammaBarFromExponent(5), 1);
     EXPECT_EQ(GammaBarFromExponent(-3), 200);
     EXPECT_EQ(GammaBarFromExponent(std::numeric_limits<double>::quiet_NaN()), 100);
-}
 
-TEST(ColorsPage, LabelTexts) {
     EXPECT_EQ(BrightnessLabelText(137), QStringLiteral("137%"));
     EXPECT_EQ(ColorOffsetLabelText(255), QStringLiteral("100%"));
     EXPECT_EQ(ColorOffsetLabelText(-128), QStringLiteral("-50%"));
