@@ -64,14 +64,12 @@ TEST(KeyCapture, TakesFunctionKeysLettersDigitsAndNavigationKeysOnly) {
     }
 }
 
-// The countdown's text.
-static QString text(double interval, qint64 last, qint64 now, int mode,
-                    double secondsSinceMidnight = 0) {
-    return CountdownText(true, interval, last, now, mode, secondsSinceMidnight);
-}
-
 TEST(Countdown, TextsForBothModesIncludingTheTwelveHourWrap) {
     using namespace CountdownMode;
+    // The countdown's text while it is shown.
+    const auto text = [](double interval, qint64 last, qint64 now, int mode, double since = 0) {
+        return CountdownText(true, interval, last, now, mode, since);
+    };
     const QString after = "Next wallpaper change is after: ", at = "Next wallpaper change at: ";
     EXPECT_EQ(text(10, 1000, 62'000, Remaining), after + "0:08:59.");
     EXPECT_EQ(text(90, 0, 0, Remaining), after + "1:30:00.");
