@@ -21,33 +21,6 @@ struct Installed : ::testing::Test {
     static QByteArray read(const QString& relative) { return readFile(prefix + "/" + relative); }
 };
 
-TEST_F(Installed, HoldsExactlyTheProgramItsFilesAndItsDesktopIntegration) {
-    EXPECT_EQ(filesUnder(prefix).join('\n').toStdString(),
-              expectedIntegrationFiles().join('\n').toStdString());
-    // Every icon size is there at its size, drawn from the one source.
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        const QImage icon(
-            prefix +
-            QStringLiteral("/share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId));
-        EXPECT_EQ(icon.size(), QSize(size, size)) << size;
-    }
-    EXPECT_TRUE(read("share/icons/hicolor/scalable/apps/" + kAppId + ".svg").contains("<svg"));
-}
-
-TEST_F(Installed, MenuEntryNamesTheProgramAndItsIconAndValidates) {
-    const QString entry = QString::fromUtf8(read("share/applications/" + kAppId + ".desktop"));
-    for (const QString& line :
-         QStringList{"Exec=tessaly", "Icon=" + kAppId, "GenericName=Wallpaper Changer",
-                     "Categories=Settings;DesktopSettings;Utility;Qt;"})
-        EXPECT_TRUE(entry.split('\n').contains(line)) << line.toStdString();
-    REQUIRE_TOOL("desktop-file-validate");
-    const Ran v =
-        runTool("desktop-file-validate", {prefix + "/share/applications/" + kAppId + ".desktop"});
-    EXPECT_EQ(v.code, 0) << v.out.toStdString();
-    // Hints are allowed: listing both Settings and Utility, as wanted, draws one.
-    EXPECT_FALSE(v.out.contains("error:") || v.out.contains("warning:")) << v.out.toStdString();
-}
-
 TEST_F(Installed, AppStreamMetadataValidatesAndItsScreenshotIsInTheSources) {
     const QString xml = QString::fromUtf8(read("share/metainfo/" + kAppId + ".metainfo.xml"));
     EXPECT_TRUE(xml.contains("<id>" + kAppId + "</id>"));
@@ -98,11 +71,23 @@ QSet<QString> helpOptions(const QString& program) {
     return optionsOf(helpLines);
 }
 
-// Each program in bin/ has its manual page (lintian warns of one without),
-// well formed, with the options its --help lists. Each translated page
-// (man/<language>/man1) is as well formed and names the same options as the
-// English one, whatever its section headings say.
-TEST_F(Installed, ManualPagesAreWellFormedAndListTheOptionsOfHelp) {
+// The installed tree holds exactly the program, its files and its desktop
+// integration. Each program in bin/ has its manual page (lintian warns of one
+// without), well formed, with the options its --help lists. Each translated
+// page (man/<language>/man1) is as well formed and names the same options as
+// the English one, whatever its section headings say.
+TEST_F(Installed, HoldsItsFilesManualPagesWithTheOptionsOfHelpAndAMenuEntryThatValidates) {
+    EXPECT_EQ(filesUnder(prefix).join('\n').toStdString(),
+              expectedIntegrationFiles().join('\n').toStdString());
+    // Every icon size is there at its size, drawn from the one source.
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QImage icon(
+            prefix +
+            QStringLiteral("/share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId));
+        EXPECT_EQ(icon.size(), QSize(size, size)) << size;
+    }
+    EXPECT_TRUE(read("share/icons/hicolor/scalable/apps/" + kAppId + ".svg").contains("<svg"));
+
     // The page of `program` in man/`folder`, checked to be well formed.
     const auto manPage = [&](const QString& folder, const QString& program) {
         const QString gz = prefix + "/share/man/" + folder + "/" + program + ".1.gz";
@@ -140,6 +125,19 @@ TEST_F(Installed, ManualPagesAreWellFormedAndListTheOptionsOfHelp) {
                       pageOptions(page, true));
         }
     }
+
+    // The menu entry names the program and its icon, and validates.
+    const QString entry = QString::fromUtf8(read("share/applications/" + kAppId + ".desktop"));
+    for (const QString& line :
+         QStringList{"Exec=tessaly", "Icon=" + kAppId, "GenericName=Wallpaper Changer",
+                     "Categories=Settings;DesktopSettings;Utility;Qt;"})
+        EXPECT_TRUE(entry.split('\n').contains(line)) << line.toStdString();
+    REQUIRE_TOOL("desktop-file-validate");
+    const Ran v =
+        runTool("desktop-file-validate", {prefix + "/share/applications/" + kAppId + ".desktop"});
+    EXPECT_EQ(v.code, 0) << v.out.toStdString();
+    // Hints are allowed: listing both Settings and Utility, as wanted, draws one.
+    EXPECT_FALSE(v.out.contains("error:") || v.out.contains("warning:")) << v.out.toStdString();
 }
 
 } // namespace

@@ -31,7 +31,7 @@ struct Package : ::testing::Test {
     }
 };
 
-TEST_F(Package, IsNamedAndDescribedForDebianAndHoldsWhatAnInstallHolds) {
+TEST_F(Package, IsNamedAndDescribedHoldsWhatAnInstallHoldsRunsUnpackedAndPassesLintian) {
     EXPECT_EQ(QFileInfo(deb).fileName(),
               "tessaly_" + field("Version") + "_" + field("Architecture") + ".deb");
     EXPECT_EQ(field("Package"), "tessaly");
@@ -49,9 +49,8 @@ TEST_F(Package, IsNamedAndDescribedForDebianAndHoldsWhatAnInstallHolds) {
             files << line.section(' ', -1).remove(QRegularExpression("^\\./usr/"));
     EXPECT_EQ(sorted(files).join('\n').toStdString(),
               expectedIntegrationFiles().join('\n').toStdString());
-}
 
-TEST_F(Package, UnpackedCopyRunsFromAnyFolderAndFindsItsOwnFiles) {
+    // The unpacked copy runs from any folder and finds its own files.
     const QString root = work.path() + "/root";
     ASSERT_EQ(runTool("dpkg-deb", {"-x", deb, root}).code, 0);
     const QString program = root + "/usr/bin/tessaly";
@@ -84,9 +83,8 @@ TEST_F(Package, UnpackedCopyRunsFromAnyFolderAndFindsItsOwnFiles) {
     EXPECT_TRUE(first.waitForFinished(10000));
     // That its log-on start runs the program where it was started from is
     // test_startup's.
-}
 
-TEST_F(Package, LintianFindsNoErrorAndNoWarning) {
+    // lintian finds no error and no warning.
     REQUIRE_TOOL("lintian");
     const Ran l =
         runTool("lintian", {"--fail-on", "error,warning", "--tag-display-limit", "0", deb});

@@ -16,7 +16,7 @@ static std::string rows(const AppContext& app) {
     return r.join(" | ").toStdString();
 }
 
-TEST(HotKeys, DefaultsAndStorageRoundTrip) {
+TEST(HotKeys, DefaultsStorageRoundTripAndModifierCodes) {
     TestApp t;
     AppContext& app = *t.app;
     LoadSettings(app); // keys C, S, D, R
@@ -40,9 +40,7 @@ TEST(HotKeys, DefaultsAndStorageRoundTrip) {
     LoadSettings(app);
     EXPECT_EQ(rows(app), "67 Ctrl + Shift off | 116 Ctrl + Alt on | 68 Ctrl + Shift off | "
                          "90 Shift off | 0 Ctrl + Shift off | 55 Ctrl + Shift off");
-}
 
-TEST(HotKeyModifiers, TextsAndSystemFlagsOfEachCode) {
     EXPECT_EQ(HotKeyModifierTexts().join(", ").toStdString(),
               "Ctrl + Alt, Ctrl + Alt + Shift, Ctrl + Shift, Alt + Shift, Alt, Ctrl, Shift");
     const int flags[] = {0, 3, 7, 6, 5, 1, 2, 4, 0}; // codes -1 … 7; Alt 1, Control 2, Shift 4

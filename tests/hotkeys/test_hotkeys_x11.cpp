@@ -89,10 +89,9 @@ TEST(X11HotKeys, RowsHeldElsewhereComeBackFailedAndExchangedKeysAreRegisteredAtO
     OtherClient other;
     ASSERT_TRUE(other.grabCtrlAlt(kF7));
     RegisterHotKeys(*t.app);
-    EXPECT_TRUE(rows[0].Failed);
+    for (int row : {0, 2, 3})
+        EXPECT_TRUE(rows[row].Failed) << row;
     EXPECT_TRUE(rows[1].Registered);
-    EXPECT_TRUE(rows[2].Failed);
-    EXPECT_TRUE(rows[3].Failed);
     EXPECT_EQ(said(0), "refused: taken by another program");
     EXPECT_EQ(said(1), "in force");
     EXPECT_EQ(said(2), "refused: taken by another Tessaly hot key");

@@ -48,7 +48,7 @@ const FontSet kTarget{QStringLiteral("DejaVu Sans"), 10, true, false, false, 0x0
 // Cancel leaves the target as it was after the preview changed; accept writes
 // the choices back, a typed size included; a size that is not a number is
 // reported after the picker closed, and the rest is still taken.
-TEST(FontPicker, CancelKeepsAcceptWritesBackAndANonNumericSizeIsReported) {
+TEST(FontPicker, CancelAcceptNonNumericSizeDisabledPartsAndThePalette) {
     FontSet cancelled = kTarget, accepted = kTarget, big = kTarget;
     const Picked d = pick(cancelled, true, true, true, [](FontPicker& f) {
         f.chkItalic->click();
@@ -85,9 +85,8 @@ TEST(FontPicker, CancelKeepsAcceptWritesBackAndANonNumericSizeIsReported) {
     EXPECT_TRUE(b.message.contains("big")) << b.message.toStdString();
     EXPECT_EQ(big.size, 10);
     EXPECT_TRUE(big.Italic);
-}
 
-TEST(FontPicker, DisabledPartsComeBackUnchangedUnderTheirCaption) {
+    // Disabled parts come back unchanged, under their caption.
     struct Case {
         bool font, size, color;
         const char* caption;
@@ -112,18 +111,17 @@ TEST(FontPicker, DisabledPartsComeBackUnchangedUnderTheirCaption) {
         EXPECT_EQ(target.size, 10);
         EXPECT_EQ(target.name, "DejaVu Sans");
     }
-}
 
-TEST(FontPicker, PaletteCellsHaveTheirColoursOverlapAndNameTheCurrentOne) {
+    // The palette's cells have their colours, overlap and name the current one.
     FontPicker f;
     EXPECT_EQ(FontPicker::paletteColors()[0], QColor(255, 255, 255));
     EXPECT_EQ(FontPicker::paletteColors()[18], QColor(255, 128, 0));
     EXPECT_EQ(FontPicker::paletteColors()[42], QColor(128, 64, 64));
     EXPECT_EQ(FontPicker::paletteColors()[47], QColor(64, 0, 64));
-    const QRect a = f.lblcolor[0]->geometry(), b = f.lblcolor[1]->geometry(),
+    const QRect one = f.lblcolor[0]->geometry(), two = f.lblcolor[1]->geometry(),
                 below = f.lblcolor[8]->geometry();
-    EXPECT_GT(a.right(), b.left() - 1);
-    EXPECT_EQ(below.top(), b.top() + (b.left() - a.left()));
+    EXPECT_GT(one.right(), two.left() - 1);
+    EXPECT_EQ(below.top(), two.top() + (two.left() - one.left()));
     EXPECT_EQ(f.cmbsize->count(), 9);
     EXPECT_EQ(f.cmbsize->itemText(8), "24");
     EXPECT_EQ(f.lblpreview->text(), "AaBbCcDd 12345");

@@ -158,7 +158,7 @@ TEST_F(NewsBarPageTest, FeedsAreAddedEditedRemovedAndKeptInTheFolderAndTheListFi
 // The reader's reasons for each hostile or unusable document are
 // test_feeds', the download's failures test_download_client's: here the page
 // says one of each, and its own refusals of the address.
-TEST_F(NewsBarPageTest, UnusableFeedsAddNothingAndSayWhy) {
+TEST_F(NewsBarPageTest, UnusableFeedsSayWhySpinnerUpdateNowAndTheBarsOptions) {
     writeFile(served.filePath("page.html"), "<html><body>no feed</body></html>");
     const std::vector<std::pair<QString, QString>> rows = {
         {url("page.html"), "not an RSS or Atom feed"},
@@ -175,9 +175,7 @@ TEST_F(NewsBarPageTest, UnusableFeedsAddNothingAndSayWhy) {
         EXPECT_TRUE(page->cmdaddfeed->isEnabled());
     }
     EXPECT_TRUE(QDir(app.paths.FeedsFolder).isEmpty());
-}
 
-TEST_F(NewsBarPageTest, SpinnerUpdateNowAndTheBarsOptions) {
     // The spinner stops at 60 minutes; a typed value stays as typed.
     QLineEdit* interval = page->txtNBUpdateinterval;
     EXPECT_EQ(interval->text(), "60");

@@ -10,7 +10,7 @@
 #include <QKeyEvent>
 #include <gtest/gtest.h>
 
-TEST(ColorsPage, GammaBarAndExponentAgreeAtEveryPosition) {
+TEST(ColorsPage, GammaBarAndExponentAgreeAtEveryPositionAndLabelTexts) {
     QImage ramp(256, 1, QImage::Format_RGB32);
     for (int i = 0; i < 256; ++i)
         ramp.setPixel(i, 0, qRgb(i, i, i));
@@ -34,9 +34,7 @@ TEST(ColorsPage, GammaBarAndExponentAgreeAtEveryPosition) {
     EXPECT_EQ(GammaBarFromExponent(5), 1);
     EXPECT_EQ(GammaBarFromExponent(-3), 200);
     EXPECT_EQ(GammaBarFromExponent(std::numeric_limits<double>::quiet_NaN()), 100);
-}
 
-TEST(ColorsPage, LabelTexts) {
     EXPECT_EQ(BrightnessLabelText(137), QStringLiteral("137%"));
     EXPECT_EQ(ColorOffsetLabelText(255), QStringLiteral("100%"));
     EXPECT_EQ(ColorOffsetLabelText(-128), QStringLiteral("-50%"));
@@ -66,14 +64,12 @@ TEST(KeyCapture, TakesFunctionKeysLettersDigitsAndNavigationKeysOnly) {
     }
 }
 
-// The countdown's text.
-static QString text(double interval, qint64 last, qint64 now, int mode,
-                    double secondsSinceMidnight = 0) {
-    return CountdownText(true, interval, last, now, mode, secondsSinceMidnight);
-}
-
 TEST(Countdown, TextsForBothModesIncludingTheTwelveHourWrap) {
     using namespace CountdownMode;
+    // The countdown's text while it is shown.
+    const auto text = [](double interval, qint64 last, qint64 now, int mode, double since = 0) {
+        return CountdownText(true, interval, last, now, mode, since);
+    };
     const QString after = "Next wallpaper change is after: ", at = "Next wallpaper change at: ";
     EXPECT_EQ(text(10, 1000, 62'000, Remaining), after + "0:08:59.");
     EXPECT_EQ(text(90, 0, 0, Remaining), after + "1:30:00.");

@@ -187,7 +187,7 @@ TEST_F(SettingsWindowTest, CancelKeepsEverythingAndApplyCanSwitchTheWallpaperAnd
     w->close();
 }
 
-TEST_F(SettingsWindowTest, PageListHelpAndSpinners) {
+TEST_F(SettingsWindowTest, PageListHelpSpinnersAndThePagesWithoutWidgets) {
     SettingsWindow* w = open();
     QStringList labels;
     for (int i = 0; i < w->lblopt->count(); ++i)
@@ -229,14 +229,13 @@ TEST_F(SettingsWindowTest, PageListHelpAndSpinners) {
         EXPECT_EQ(w->wallpaperPage->txtinterval->text(), after);
     }
     w->close();
-}
 
-TEST_F(SettingsWindowTest, WithoutWidgetsTheClockAndCalendarPagesAreOffAndApplyLeavesThem) {
+    // Without widgets the clock and calendar pages are off and apply leaves them.
     app.IsNT = false;
     app.settings.ClockV = false;
     app.settings.CalOnTop = true;
     app.settings.Transparency = 100;
-    SettingsWindow* w = open();
+    w = open();
     EXPECT_FALSE(w->clockPage->isEnabled());
     EXPECT_FALSE(w->calendarPage->isEnabled());
     EXPECT_EQ(w->clockPage->Label4->text(), "this feature works only in windows XP/2000");
@@ -319,7 +318,7 @@ TEST_F(SettingsWindowTest, DroppedAndEditedListsReachTheListFileOnApply) {
     w->close();
 }
 
-TEST_F(SettingsWindowTest, DeletingFromDiskAsksAndKeepsWhatCannotBeDeleted) {
+TEST_F(SettingsWindowTest, DeletingFromDiskAsksAndKeepsWhatCannotBeDeletedAndSetAsWallpaper) {
     const QString folder = t.path("pictures") + "/";
     writeFile(folder + "a.jpg", "x");
     writeFile(folder + "b.jpg", "x");
@@ -346,12 +345,11 @@ TEST_F(SettingsWindowTest, DeletingFromDiskAsksAndKeepsWhatCannotBeDeleted) {
     EXPECT_EQ(pane->model->entries().last().name, "c.jpg");
     failed->close();
     w->close();
-}
 
-TEST_F(SettingsWindowTest, SetAsWallpaperUsesTheUnsavedChoicesAndMovesTheCurrentPicture) {
-    const QString folder = app.programFolder + "/";
-    t.writeList({{{folder, "sample.jpg"}, {folder, "sample.jpg"}}, {}});
-    SettingsWindow* w = open();
+    // Set as wallpaper uses the unsaved choices and moves the current picture.
+    const QString sample = app.programFolder + "/";
+    t.writeList({{{sample, "sample.jpg"}, {sample, "sample.jpg"}}, {}});
+    w = open();
     w->filesPane->cmdsetaswallpaper->click();
     EXPECT_TRUE(t.desktop->calls.empty()) << "nothing selected";
     w->wallpaperPage->cmbposition->setCurrentIndex(2);

@@ -13,18 +13,6 @@ void PrintTo(const QString& s, std::ostream* os) {
 
 namespace {
 
-// A fallback that records what it was given and answers `works`.
-struct RecordingFallback {
-    QList<std::pair<QString, int>> shown;
-    bool works = true;
-    Notifier::Fallback function() {
-        return [this](const QString& text, int ms) {
-            shown.append({text, ms});
-            return works;
-        };
-    }
-};
-
 // On the session bus, where nobody owns the notification name, and on a bus
 // address that leads nowhere alike. A bus that answers "nobody owns that name"
 // at once must not cost the 2 s call limit: a bubble takes well under a second.
@@ -37,24 +25,27 @@ TEST(DBusNotifierWithoutServer, BubblesGoToTheFallbackAtOnceAndStandardErrorIsTh
          {QDBusConnection::sessionBus(),
           QDBusConnection::connectToBus("unix:path=" + dir.filePath("no-bus"), "nowhere")}) {
         SCOPED_TRACE(bus.isConnected() ? "session bus" : "unusable address");
+        QList<std::pair<QString, int>> shown; // what the fallback was given
+        bool works = true;                    // what it answers
         DBusNotifier notifier(bus);
-        RecordingFallback fallback;
         testing::internal::CaptureStderr();
         notifier.showBubble("no fallback set", 5000, BubbleKind::Message);
-        notifier.setFallback(fallback.function());
+        notifier.setFallback([&](const QString& text, int ms) {
+            return shown.append({text, ms}), works;
+        });
         QElapsedTimer clock;
         clock.start();
         notifier.showBubble("Looking for pictures in /p", 0, BubbleKind::Progress);
         notifier.showBubble("/p/red.png", 5000, BubbleKind::FileName);
         notifier.hideBubble(BubbleKind::Progress);
         EXPECT_LT(clock.elapsed(), 2000); // under a second a bubble
-        fallback.works = false;           // e.g. no notification area either
+        works = false;                    // e.g. no notification area either
         notifier.showBubble("the fallback failed", 5000, BubbleKind::Message);
         EXPECT_EQ(testing::internal::GetCapturedStderr(),
                   "Tessaly: no fallback set\nTessaly: the fallback failed\n");
         const QList<std::pair<QString, int>> expected{
             {"Looking for pictures in /p", 0}, {"/p/red.png", 5000}, {"the fallback failed", 5000}};
-        EXPECT_EQ(fallback.shown, expected);
+        EXPECT_EQ(shown, expected);
     }
     QDBusConnection::disconnectFromBus("nowhere");
 }
@@ -64,9 +55,9 @@ TEST(DBusNotifierWithoutServer, BubblesGoToTheFallbackAtOnceAndStandardErrorIsTh
 TEST(DBusNotifierWithServer, EachKindReplacesAndClosesOnlyItsOwnNotification) {
     ASSERT_FALSE(qEnvironmentVariableIsEmpty("TESSALY_NOTIFY_LOG"))
         << "runs under with-session-bus.sh";
+    bool fellBack = false;
     DBusNotifier notifier; // on the session bus
-    RecordingFallback fallback;
-    notifier.setFallback(fallback.function());
+    notifier.setFallback([&](const QString&, int) { return fellBack = true; });
     notifier.hideBubble(BubbleKind::Progress); // none shown: nothing to close
     notifier.showBubble("Looking for pictures in /p", 0, BubbleKind::Progress);
     notifier.showBubble("/p/red.png", 5000, BubbleKind::FileName);
@@ -77,7 +68,7 @@ TEST(DBusNotifierWithServer, EachKindReplacesAndClosesOnlyItsOwnNotification) {
     // A closed kind starts afresh; the file name is still up and replaced.
     notifier.showBubble("Looking for pictures in /q", 0, BubbleKind::Progress);
     notifier.showBubble("/q/blue.png", 5000, BubbleKind::FileName);
-    EXPECT_TRUE(fallback.shown.isEmpty());
+    EXPECT_FALSE(fellBack);
 
     const QList<QStringList> calls = notificationCalls();
     ASSERT_EQ(calls.size(), 6);

@@ -60,49 +60,6 @@ std::string lines(const QStringList& l) {
 
 } // namespace
 
-TEST(HotKeyRoutes, EachSessionGetsItsRouteAndEachDesktopItsKeySyntax) {
-    const auto route = [](std::initializer_list<std::pair<const char*, const char*>> vars,
-                          bool onX11) {
-        HotKeySession s;
-        for (const auto& [k, v] : vars)
-            s.env.insert(QString::fromUtf8(k), QString::fromUtf8(v));
-        s.onX11Display = onX11;
-        return ChooseHotKeyRoute(s);
-    };
-    using R = HotKeyRoute;
-    EXPECT_EQ(route({{"XDG_SESSION_TYPE", "x11"}, {"XDG_CURRENT_DESKTOP", "KDE"}}, true), R::X11);
-    EXPECT_EQ(route({{"XDG_SESSION_TYPE", "x11"}, {"XDG_CURRENT_DESKTOP", "ubuntu:GNOME"}}, true),
-              R::X11ThenGnome);
-    // On Wayland the program's own X connection (XWayland) grabs nothing.
-    EXPECT_EQ(route({{"XDG_SESSION_TYPE", "wayland"}, {"XDG_CURRENT_DESKTOP", "GNOME"}}, true),
-              R::Gnome);
-    // KDE Plasma's own service where the bus has it (owned or activatable).
-    HotKeySession plasma;
-    plasma.env.insert(u"WAYLAND_DISPLAY"_s, u"wayland-1"_s);
-    plasma.env.insert(u"XDG_CURRENT_DESKTOP"_s, u"KDE"_s);
-    EXPECT_TRUE(HotKeyRouteAsksTheBus(plasma));
-    plasma.busNames = QStringList{u"org.freedesktop.portal.Desktop"_s, u"org.kde.kglobalaccel"_s};
-    EXPECT_EQ(ChooseHotKeyRoute(plasma), R::Kde);
-    plasma.busNames = QStringList{u"org.freedesktop.portal.Desktop"_s};
-    EXPECT_EQ(ChooseHotKeyRoute(plasma), R::Portal);
-    EXPECT_EQ(route({{"XDG_SESSION_TYPE", "wayland"}, {"SWAYSOCK", "/run/sway.sock"}}, false),
-              R::Sway);
-    EXPECT_EQ(route({{"XDG_SESSION_TYPE", "wayland"}, {"XDG_CURRENT_DESKTOP", "Hyprland"}}, false),
-              R::Portal);
-    EXPECT_EQ(route({}, false), R::Portal);
-
-    // Ctrl+Alt+Shift+F5, Alt+Page Up, Alt+Delete; key 42 has no name. Each
-    // route's Ctrl+Shift+letter is in its case below.
-    EXPECT_EQ(SwayCombination(7, 116), u"Ctrl+Alt+Shift+F5"_s);
-    EXPECT_EQ(PortalTrigger(1, 33), u"ALT+Page_Up"_s);
-    EXPECT_EQ(QtKeyCombination(1, 46), (Qt::ALT | Qt::Key_Delete).toCombined());
-    for (int vk : {42, 0, 91})
-        EXPECT_TRUE(GnomeAccelerator(2, vk).isEmpty() && SwayCombination(2, vk).isEmpty() &&
-                    PortalTrigger(2, vk).isEmpty() && QtKeyCombination(2, vk) == 0)
-            << vk;
-    EXPECT_TRUE(SwayCombination(0, 'S').isEmpty()) << "a bare key is never bound";
-}
-
 // sway's IPC socket played by a local server that keeps the binding table as
 // sway would: the configuration's bindings, then what the commands change.
 struct SwayIpcStandIn {
@@ -147,7 +104,49 @@ struct SwayIpcStandIn {
     }
 };
 
-TEST(HotKeyRoutesSwayIpcStandIn, BindsThroughIpcAndLeavesTheUsersBindings) {
+TEST(HotKeyRoutes, EachSessionGetsItsRouteEachDesktopItsKeySyntaxAndSwayBindsThroughIpc) {
+    const auto route = [](std::initializer_list<std::pair<const char*, const char*>> vars,
+                          bool onX11) {
+        HotKeySession s;
+        for (const auto& [k, v] : vars)
+            s.env.insert(QString::fromUtf8(k), QString::fromUtf8(v));
+        s.onX11Display = onX11;
+        return ChooseHotKeyRoute(s);
+    };
+    using R = HotKeyRoute;
+    EXPECT_EQ(route({{"XDG_SESSION_TYPE", "x11"}, {"XDG_CURRENT_DESKTOP", "KDE"}}, true), R::X11);
+    EXPECT_EQ(route({{"XDG_SESSION_TYPE", "x11"}, {"XDG_CURRENT_DESKTOP", "ubuntu:GNOME"}}, true),
+              R::X11ThenGnome);
+    // On Wayland the program's own X connection (XWayland) grabs nothing.
+    EXPECT_EQ(route({{"XDG_SESSION_TYPE", "wayland"}, {"XDG_CURRENT_DESKTOP", "GNOME"}}, true),
+              R::Gnome);
+    // KDE Plasma's own service where the bus has it (owned or activatable).
+    HotKeySession plasma;
+    plasma.env.insert(u"WAYLAND_DISPLAY"_s, u"wayland-1"_s);
+    plasma.env.insert(u"XDG_CURRENT_DESKTOP"_s, u"KDE"_s);
+    EXPECT_TRUE(HotKeyRouteAsksTheBus(plasma));
+    plasma.busNames = QStringList{u"org.freedesktop.portal.Desktop"_s, u"org.kde.kglobalaccel"_s};
+    EXPECT_EQ(ChooseHotKeyRoute(plasma), R::Kde);
+    plasma.busNames = QStringList{u"org.freedesktop.portal.Desktop"_s};
+    EXPECT_EQ(ChooseHotKeyRoute(plasma), R::Portal);
+    EXPECT_EQ(route({{"XDG_SESSION_TYPE", "wayland"}, {"SWAYSOCK", "/run/sway.sock"}}, false),
+              R::Sway);
+    EXPECT_EQ(route({{"XDG_SESSION_TYPE", "wayland"}, {"XDG_CURRENT_DESKTOP", "Hyprland"}}, false),
+              R::Portal);
+    EXPECT_EQ(route({}, false), R::Portal);
+
+    // Ctrl+Alt+Shift+F5, Alt+Page Up, Alt+Delete; key 42 has no name. Each
+    // route's Ctrl+Shift+letter is in its case below.
+    EXPECT_EQ(SwayCombination(7, 116), u"Ctrl+Alt+Shift+F5"_s);
+    EXPECT_EQ(PortalTrigger(1, 33), u"ALT+Page_Up"_s);
+    EXPECT_EQ(QtKeyCombination(1, 46), (Qt::ALT | Qt::Key_Delete).toCombined());
+    for (int vk : {42, 0, 91})
+        EXPECT_TRUE(GnomeAccelerator(2, vk).isEmpty() && SwayCombination(2, vk).isEmpty() &&
+                    PortalTrigger(2, vk).isEmpty() && QtKeyCombination(2, vk) == 0)
+            << vk;
+    EXPECT_TRUE(SwayCombination(0, 'S').isEmpty()) << "a bare key is never bound";
+
+    // sway: bound through its IPC, the user's own bindings left alone.
     TestApp t;
     const QString socket = t.path(u"sway-ipc.sock"_s);
     SwayIpcStandIn sway(socket);

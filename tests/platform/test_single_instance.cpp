@@ -11,7 +11,7 @@
 #include <thread>
 #include <unistd.h>
 
-TEST(SingleInstance, WithoutARuntimeFolderTheSocketLivesInAPrivateFolderOnly) {
+TEST(SingleInstance, APrivateFolderOnlyAndAnOverlongMessageIsCutOffWhileOthersGetThrough) {
     QTemporaryDir tmp;
     const QByteArray savedTmp = qgetenv("TMPDIR"), savedRuntime = qgetenv("XDG_RUNTIME_DIR");
     qputenv("TMPDIR", QFile::encodeName(tmp.path()));
@@ -60,15 +60,12 @@ TEST(SingleInstance, WithoutARuntimeFolderTheSocketLivesInAPrivateFolderOnly) {
 
     qputenv("TMPDIR", savedTmp);
     qputenv("XDG_RUNTIME_DIR", savedRuntime);
-}
 
-// A peer that sends an endless line is cut off; the instance goes on taking
-// messages. A message whose handling runs events for a while (a wallpaper
-// change does), while the sender has already gone: the next message still
-// arrives, and nothing touches the sender's closed connection.
-TEST(SingleInstance, AnOverlongMessageIsCutOffAndMessagesOutliveTheirConnection) {
-    QTemporaryDir dir;
-    const QString name = dir.filePath("test.sock");
+    // A peer that sends an endless line is cut off; the instance goes on
+    // taking messages. A message whose handling runs events for a while (a
+    // wallpaper change does), while the sender has already gone: the next
+    // message still arrives, and nothing touches the sender's closed connection.
+    const QString name = tmp.filePath("test.sock");
     SingleInstance instance(name);
     ASSERT_TRUE(instance.listen());
     QStringList received;

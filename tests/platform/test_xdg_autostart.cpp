@@ -11,16 +11,15 @@ QString execLine(const QByteArray& entry) {
     return {};
 }
 
-TEST(XdgAutostart, ExecLineQuotesAndEscapesPathsAsDesktopEntriesNeed) {
+TEST(XdgAutostart, ExecLineQuotesAndEscapesPathsTheEntryIsWrittenRewrittenAndRemoved) {
     EXPECT_EQ(execLine(XdgAutostart::entryText("/usr/bin/tessaly")), "/usr/bin/tessaly /y");
     // A blank needs quotes; inside them '"', '`', '$' and '\' take a backslash,
     // which the string value escapes once more; '%' is doubled.
     EXPECT_EQ(execLine(XdgAutostart::entryText("/home/a b/tessaly")), "\"/home/a b/tessaly\" /y");
     EXPECT_EQ(execLine(XdgAutostart::entryText("/opt/$x/100%/tessaly")),
               "\"/opt/\\\\$x/100%%/tessaly\" /y");
-}
 
-TEST(XdgAutostart, WritesTheEntryWhileEnabledRewritesAStaleOneAndRemovesItWhenDisabled) {
+    // Written while enabled, a stale one rewritten, removed when disabled.
     QTemporaryDir dir;
     const QString entry = dir.path() + "/autostart/org.example.Test.desktop";
     XdgAutostart start(entry, "/usr/bin/tessaly");

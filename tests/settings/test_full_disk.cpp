@@ -5,46 +5,23 @@
 #include "collection/WallpaperChange.h"
 #include "platform/AtomicFile.h"
 
-namespace {
-
-struct FullDisk : ::testing::Test {
+TEST(FullDisk, TheSettingsFileTheListAndTheWallpaperBitmapKeepTheirPreviousContent) {
     QTemporaryDir dir;
-    QString path(const QString& name) const { return dir.filePath(name); }
-    void fill() { qputenv("TESSALY_TEST_FULL_DISK", dir.path().toUtf8()); }
-    void TearDown() override {
-        qunsetenv("TESSALY_TEST_FULL_DISK");
-        // Nothing half-written is left behind either.
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).filter(QStringLiteral(".conf.")),
-                  QStringList());
-    }
-};
-
-} // namespace
-
-TEST_F(FullDisk, TheSettingsFileKeepsItsPreviousContent) {
-    const QByteArray before = "[Options]\nIntervalTimer=10\n";
-    const QString conf = writeFile(path("tessaly.conf"), before);
+    const QString conf = writeFile(dir.filePath("tessaly.conf"), "[Options]\nIntervalTimer=10\n");
     IniSettingsStore store(conf);
     store.setValue("Options", "IntervalTimer", "25");
-    fill();
-    EXPECT_FALSE(store.sync());
-    EXPECT_FALSE(store.lastError().isEmpty());
-    EXPECT_EQ(readFile(conf), before);
-    // Space again: the next save goes through.
-    qunsetenv("TESSALY_TEST_FULL_DISK");
-    EXPECT_TRUE(store.sync());
-    EXPECT_EQ(IniSettingsStore(conf).value("Options", "IntervalTimer"), "25");
-}
-
-TEST_F(FullDisk, TheListAndTheWallpaperBitmapKeepTheirPreviousContent) {
-    const QString list = path("WallPapersList.tsy");
+    const QString list = dir.filePath("WallPapersList.tsy");
     ASSERT_TRUE(WritePictureListFile(list, {{{"/pics/", "a.jpg"}}, {}}));
-    const QString bitmap = path("Orvane Wallpaper.bmp");
+    const QString bitmap = dir.filePath("Orvane Wallpaper.bmp");
     QImage canvas = solidImage({8, 8}, Qt::red);
     ASSERT_TRUE(WriteWallpaperBitmap(canvas, bitmap));
-    const QByteArray listBefore = readFile(list), bitmapBefore = readFile(bitmap);
+    const QByteArray confBefore = readFile(conf), listBefore = readFile(list),
+                     bitmapBefore = readFile(bitmap);
 
-    fill();
+    qputenv("TESSALY_TEST_FULL_DISK", dir.path().toUtf8());
+    EXPECT_FALSE(store.sync());
+    EXPECT_FALSE(store.lastError().isEmpty());
+    EXPECT_EQ(readFile(conf), confBefore);
     EXPECT_FALSE(WritePictureListFile(list, {{}, {"/elsewhere"}}));
     EXPECT_EQ(readFile(list), listBefore);
     canvas.fill(Qt::blue);
@@ -52,4 +29,11 @@ TEST_F(FullDisk, TheListAndTheWallpaperBitmapKeepTheirPreviousContent) {
     EXPECT_FALSE(WriteWallpaperBitmap(canvas, bitmap, &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(readFile(bitmap), bitmapBefore);
+    // Space again: the next save goes through.
+    qunsetenv("TESSALY_TEST_FULL_DISK");
+    EXPECT_TRUE(store.sync());
+    EXPECT_EQ(IniSettingsStore(conf).value("Options", "IntervalTimer"), "25");
+    // Nothing half-written is left behind either.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).filter(QStringLiteral(".conf.")),
+              QStringList());
 }

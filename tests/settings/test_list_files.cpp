@@ -4,7 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-TEST(PictureListFile, ReadsSectionsAndTheirOddShapes) {
+TEST(PictureListFile, ReadsSectionsAndTheirOddShapesAndWritesExactBytes) {
     QTemporaryDir dir;
     auto read = [&](const QByteArray& bytes) {
         return ReadPictureListFile(writeFile(dir.filePath(u"l"_s), bytes));
@@ -47,10 +47,7 @@ TEST(PictureListFile, ReadsSectionsAndTheirOddShapes) {
         EXPECT_EQ(d->folders, (QStringList{u"/f1"_s, u"/f2"_s}))
             << d->folders.join(u'|').toStdString();
     }
-}
 
-TEST(PictureListFile, WritesExactBytes) {
-    QTemporaryDir dir;
     const QString path = dir.filePath(u"WallPapersList.tsy"_s);
     ASSERT_TRUE(
         WritePictureListFile(path, {{{u"/pics"_s, u"a b.jpg"_s}}, {u"/home/me/Wall papers"_s}}));
@@ -65,14 +62,11 @@ TEST(PictureListFile, WritesExactBytes) {
     EXPECT_EQ(readFile(path), "/pics/\r\na b.jpg\r\n\x01\r\n/home/me/Wall papers\r\n");
 }
 
-// Eight bytes flipped at a time, then the rest but the last.
-TEST(ByteInversion, FlipsEveryByteButTheLast) {
+TEST(FileNames, ByteInversionAddBackslashAndMakeSafeFileName) {
+    // Eight bytes flipped at a time, then the rest but the last.
     QByteArray b("\x00\x01\xff\x80\x00\x01\x02\x03\x10\x20\x80", 11);
     InvertBytes(b);
     EXPECT_EQ(b, QByteArray("\xff\xfe\x00\x7f\xff\xfe\xfd\xfc\xef\xdf\x80", 11));
-}
-
-TEST(FileNames, AddBackslashAndMakeSafeFileName) {
     const QString sep = QDir::separator();
     EXPECT_EQ(AddBackslash(u""_s), sep);
     EXPECT_EQ(AddBackslash(u"/pics"_s), u"/pics"_s + sep);
