@@ -50,9 +50,11 @@ TEST_DEPS := libgtest-dev libgmock-dev \
 # xfdesktop with its settings service and xfconf-query (Xfce), pcmanfm (LXDE),
 # pcmanfm-qt (LXQt), caja (MATE), GNOME Shell, Plasma's shell with its
 # desktop layout (KDE Plasma), and dconf's service, through which MATE and
-# GNOME read the keys Tessaly writes.
+# GNOME read the keys Tessaly writes; the X server with its dummy video
+# driver gives Xfce two real outputs, each with a backdrop of its own (Xvfb
+# has a single output).
 DESKTOP_TEST_DEPS := xfdesktop4 xfconf pcmanfm pcmanfm-qt caja gnome-shell \
-  plasma-workspace plasma-desktop dconf-service
+  plasma-workspace plasma-desktop dconf-service xserver-xorg-core xserver-xorg-video-dummy
 
 # The sanitizer and fuzzing build: clang with its sanitizer and libFuzzer
 # run-time libraries.

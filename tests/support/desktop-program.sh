@@ -14,8 +14,10 @@
 #
 # Exits with 77 (skipped) when that program is not installed. Exported to the
 # command: DISPLAY, XDG_CURRENT_DESKTOP and the bus addresses. Screen size:
-# TESSALY_TEST_SCREEN (default 1024x768x24). HOME and the XDG folders are left
-# as the caller set them.
+# TESSALY_TEST_SCREEN (default 1024x768x24). With TESSALY_TEST_OUTPUTS=2 the X
+# server is Xorg's dummy driver with two 800x600 outputs side by side instead
+# (Xvfb has one output, and xfdesktop keeps its backdrops per output). HOME and
+# the XDG folders are left as the caller set them.
 set -u
 desktop=${1:-}
 shift
@@ -38,7 +40,25 @@ fi
 me=desktop-program
 source "$(dirname "${BASH_SOURCE[0]}")/session-bus.sh"
 
-TESSALY_TEST_SCREEN=${TESSALY_TEST_SCREEN:-1024x768x24} start_xvfb
+if [ "${TESSALY_TEST_OUTPUTS:-1}" = 2 ]; then
+  command -v Xorg >/dev/null || { echo "desktop-program: skipped: Xorg is not installed"; exit 77; }
+  printf '%s\n' 'Section "Device"' 'Identifier "d"' 'Driver "dummy"' 'VideoRam 65536' EndSection \
+    'Section "Screen"' 'Identifier "s"' 'Device "d"' 'DefaultDepth 24' 'SubSection "Display"' \
+    'Depth 24' 'Virtual 2048 1024' EndSubSection EndSection >"$work/xorg.conf"
+  Xorg -displayfd 3 -config "$work/xorg.conf" -logfile "$work/xorg.log" -noreset -nolisten tcp \
+    -novtswitch -sharevts 3>"$work/display" >/dev/null 2>&1 &
+  pids+=($!)
+  wait_for 10 test -s "$work/display" || fail "Xorg did not start: $(tail -n3 "$work/xorg.log")"
+  export DISPLAY=":$(head -n1 "$work/display")"
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+  # The plain xrandr probes the outputs: only then does the second one count
+  # as connected for the programs started after it.
+  xrandr --addmode DUMMY1 800x600 &&
+    xrandr --output DUMMY0 --mode 800x600 --output DUMMY1 --mode 800x600 --right-of DUMMY0 &&
+    xrandr | grep -q "DUMMY1 connected" || fail "no second output"
+else
+  TESSALY_TEST_SCREEN=${TESSALY_TEST_SCREEN:-1024x768x24} start_xvfb
+fi
 export XDG_CURRENT_DESKTOP=$current
 start_session_bus --no-notification-server
 
